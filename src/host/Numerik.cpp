@@ -1,0 +1,70 @@
+#include "host/Numerik.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr double kGleichTol = 0.001;
+
+int InScaledBand(double a, double b, double tol) {
+    const double lo = b * (1.0 - tol);
+    const double hi = b * (1.0 + tol);
+    if (a >= 0.0 && lo <= a && a <= hi) {
+        return 1;
+    }
+    if (a <= 0.0 && hi <= a && a <= lo) {
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int IsRelGleich(double a, double b, double tol) {
+    return InScaledBand(a, b, tol);
+}
+
+int IsRelGleichAbs(double a, double b, double tol) {
+    return std::fabs(a - b) <= tol * std::fmax(std::fabs(a), std::fabs(b)) ? 1 : 0;
+}
+
+int IsGleich(double a, double b) {
+    return InScaledBand(a, b, kGleichTol);
+}
+
+int IsNearInteger(double x, double tol) {
+    if (!std::isfinite(x)) {
+        return 0;
+    }
+    if (x < 0.0) {
+        // Judged by the distance to the nearest whole number, as for positive values.
+        return std::fabs(x - std::round(x)) <= tol ? 1 : 0;
+    }
+    double whole = 0.0;
+    const double f = std::modf(x, &whole);
+    return (f <= tol || f >= 1.0 - tol) ? 1 : 0;
+}
+
+int RoundInt(double x) {
+    if (std::isnan(x)) {
+        return 0;
+    }
+    if (x >= static_cast<double>(INT_MAX)) {
+        return INT_MAX;
+    }
+    if (x <= static_cast<double>(INT_MIN)) {
+        return INT_MIN;
+    }
+    double whole = 0.0;
+    const double f = std::modf(x, &whole);
+    int i = static_cast<int>(whole);
+    if (std::fabs(f) > 0.5) {
+        i += x > 0.0 ? 1 : -1;
+    }
+    return i;
+}
+
+int IsQelUser() {
+    return std::getenv("QELUSER") != nullptr ? 1 : 0;
+}
