@@ -66,13 +66,13 @@ private:
 
 int RunHost(const ZirfOptions& options) {
     std::error_code ec;
-    const fs::path input = fs::weakly_canonical(fs::absolute(options.input), ec);
+    const fs::path input = fs::absolute(options.input, ec).lexically_normal();
     if (ec || !fs::is_regular_file(input) || access(input.c_str(), R_OK) != 0) {
         return Fail(kUsageOrInputError, "cannot read input file " + options.input);
     }
     const fs::path outputDir = options.outputDir.empty()
                                    ? input.parent_path()
-                                   : fs::weakly_canonical(fs::absolute(options.outputDir), ec);
+                                   : fs::absolute(options.outputDir, ec).lexically_normal();
     if (ec || !fs::is_directory(outputDir)) {
         return Fail(kUsageOrInputError, "output folder " + options.outputDir + " does not exist");
     }
