@@ -2,13 +2,12 @@
 
 #include "host/C1Exception.h"
 #include "host/C1QEL.h"
+#include "host/C1ZirfInput.h"
 #include "host/RunFiles.h"
 #include "host/Trace.h"
 #include "platform/MessageBox.h"
 #include "platform/QELRTFXHost.h"
 #include "resources/StringTable.h"
-
-#include <string>
 
 int g_iStatus = 0;
 int g_bHostProgress = 1;
@@ -29,6 +28,21 @@ void AnnounceStatus(C1QEL& qel, int entry) {
     qel.Progress(0);
 }
 
+// The readers run in this fixed order: later ones overwrite fields that earlier ones
+// set. Their results are of no interest; a reader that cannot go on raises an error.
+constexpr int (C1ZirfInput::*kSectionReaders[])() = {
+    &C1ZirfInput::ReadInfo, &C1ZirfInput::ReadAllg, &C1ZirfInput::ReadSteu, &C1ZirfInput::ReadGeom,
+    &C1ZirfInput::ReadMate, &C1ZirfInput::ReadBode, &C1ZirfInput::ReadBome, &C1ZirfInput::ReadLast,
+    &C1ZirfInput::ReadEinw, &C1ZirfInput::ReadTeil, &C1ZirfInput::ReadAusg};
+
+void ReadInput(C1ZirfInput& input) {
+    for (const auto reader : kSectionReaders) {
+        (input.*reader)();
+    }
+    g_iStatus = input.CollectLastfaelle();
+    g_iStatus = input.ReadLastUeberlagerung();
+}
+
 void TraceHostOptions() {
     char options[kOptionsBufferSize] = {};
     QELRTFX_GetSetting("Optionen", options, kOptionsBufferSize);
@@ -47,10 +61,13 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
     TraceHostOptions();
 
     AnnounceStatus(qel, kEingabedateiAnlesen);
+    C1ZirfInput input(&qel);
+    ReadInput(input);
+
     AnnounceStatus(qel, kBerechnungStarten);
 
     if (flag != 0) {
-        DeleteRunFiles(qel.GetFiledpf(), std::string(), std::string());
+        DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei);
     }
 }
 

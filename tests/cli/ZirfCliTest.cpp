@@ -143,6 +143,39 @@ TEST_F(ZirfCli, RunEndedByAnErrorLeavesNoResult) {
     EXPECT_EQ(CountTemporaryResults(m_folder.path()), 0);
 }
 
+TEST_F(ZirfCli, AnchoredExampleRunsToTheEnd) {
+    fs::copy_file(fs::path(ZIRF_SOURCE_DIR) / "examples/anker_frei.xml", "anker_frei.xml");
+    const std::string input = ScratchFolder::Read("anker_frei.xml");
+    const RunResult r = RunZirf("anker_frei.xml");
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* line : {"status: Programmstart\n", "status: Eingabedatei anlesen\n",
+                             "status: Berechnung starten\n", "progress: 1/100\n",
+                             "progress: 2/100\n", "progress: 3/100\n", "end of run\n"}) {
+        EXPECT_TRUE(Contains(r.err, line)) << line << " missing in " << r.err;
+    }
+    EXPECT_TRUE(fs::exists("anker_frei.result.xml"));
+    EXPECT_EQ(ScratchFolder::Read("anker_frei.xml"), input);
+}
+
+TEST_F(ZirfCli, DocumentsThatEndTheRunLeaveNoResult) {
+    const struct {
+        const char* file;
+        const char* message;
+    } cases[] = {
+        {"ohne_input.xml", "In xml-Eingabedatei input-Knoten nicht vorhanden\n"},
+        {"elf_schichten.xml", "mehr als 10 Bodenschichten"},
+    };
+    for (const auto& c : cases) {
+        fs::copy_file(fs::path(ZIRF_SOURCE_DIR) / "tests/host/data" / c.file, c.file);
+        const RunResult r = RunZirf(c.file);
+        EXPECT_EQ(r.status, 1) << c.file << ": " << r.err;
+        EXPECT_TRUE(Contains(r.err, c.message)) << r.err;
+        const std::string result = fs::path(c.file).stem().string() + ".result.xml";
+        EXPECT_FALSE(fs::exists(result)) << result;
+    }
+    EXPECT_EQ(CountTemporaryResults(m_folder.path()), 0);
+}
+
 TEST_F(ZirfCli, KeepTempLeavesTheRunFiles) {
     ScratchFolder::Write("wand.xml", kDocument);
     ScratchFolder::Write("wand.txt");

@@ -60,6 +60,51 @@ TEST_F(ZirfRunTest, ErrorsAreShownAndEndTheRun) {
     }
 }
 
+TEST_F(ZirfRunTest, InputErrorsEndTheRunBeforeAnyFileIsDeleted) {
+    EnvGuard user("QELUSER", "KESTL");
+    const struct {
+        const char* xml;
+        const char* message;
+    } cases[] = {
+        {"<doc><info/></doc>", "In xml-Eingabedatei input-Knoten nicht vorhanden\n\n"},
+        {"<doc><input><steu lastfall='3'/></input></doc>", "lastfall"},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder::Write("wand.txt");
+        ScratchFolder::Write("LKGEN_KombRegeln.txt");
+        ParsedDoc doc(c.xml);
+        RegisterTestHost();
+        EXPECT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Failed) << c.xml;
+        ASSERT_EQ(QEL_ShownMessages().size(), 1u) << c.xml;
+        EXPECT_NE(QEL_ShownMessages()[0].find(c.message), std::string::npos)
+            << QEL_ShownMessages()[0];
+        // Reading stopped the run: status 467 never came, the end message did.
+        EXPECT_EQ(SentToHost().back(), "0/0 e");
+        EXPECT_EQ(SentToHost().at(SentToHost().size() - 2), "2/100 p");
+        // The trace was opened, closed once and forgotten; the run's files stay,
+        // only the suite's leftovers go.
+        EXPECT_EQ(ScratchFolder::Read("x.y"), "Parameter -a -b");
+        EXPECT_EQ(g_pTrace, nullptr);
+        EXPECT_EQ(g_pDump, nullptr);
+        EXPECT_TRUE(fs::exists("wand.txt"));
+        EXPECT_FALSE(fs::exists("LKGEN_KombRegeln.txt"));
+    }
+}
+
+TEST_F(ZirfRunTest, SketchesNamedByTheDocumentGoOnlyInsideTheOutputFolder) {
+    fs::create_directories("out");
+    ScratchFolder::Write("outside.png");
+    ScratchFolder::Write("out/s2d.png");
+    ParsedDoc doc("<doc><input><steu skizze2d_datei='s2d.png' skizze3d_datei='../outside.png'/>"
+                  "</input></doc>");
+    fs::current_path("out");
+    const ZirfRunOutcome outcome = ZirfRun(doc.handle, 1);
+    fs::current_path(m_folder.path());
+    EXPECT_EQ(outcome, ZirfRunOutcome::Completed);
+    EXPECT_FALSE(fs::exists("out/s2d.png"));
+    EXPECT_TRUE(fs::exists("outside.png"));
+}
+
 TEST_F(ZirfRunTest, AnyOtherErrorEndsWithCalculationAborted) {
     ParsedDoc doc(kDocument);
     // An index out of range in the middle of a run (here thrown where the host takes
