@@ -23,132 +23,80 @@ template <class R> void AppendLf(const std::vector<R>& from, int Lf, std::vector
 
 } // namespace
 
+// The beam adders append as the span adders do and then give the record its span number.
 int C1LastTr::AddTrapezLast(int Lf, int Feld, double a, double b, double q1, double q2,
                             const std::string& Text, int Flag, int /*Nr*/) {
-    m_TrapezLast.push_back({.Feld = Feld,
-                            .Lf = Lf,
-                            .Nr = 0,
-                            .a = a,
-                            .b = b,
-                            .q1 = q1,
-                            .q2 = q2,
-                            .Text = Text,
-                            .Flag = Flag});
+    C1Last::AddTrapezLast(Lf, a, b, q1, q2, Text, Flag);
+    m_TrapezLast.back().Feld = Feld;
     return 1;
 }
 
 int C1LastTr::AddNormalKraft(int Lf, int Feld, double a, double b, double N1, double N2,
                              const std::string& Text, int /*Nr*/) {
-    m_NormalKraft.push_back(
-        {.Feld = Feld, .Lf = Lf, .Nr = 0, .a = a, .b = b, .N1 = N1, .N2 = N2, .Text = Text});
+    C1Last::AddNormalKraft(Lf, a, b, N1, N2, Text);
+    m_NormalKraft.back().Feld = Feld;
     return 1;
 }
 
 int C1LastTr::AddEinzelLast(int Lf, int Feld, double c, double P, const std::string& Text, int Flag,
                             int /*Nr*/) {
-    m_EinzelLast.push_back(
-        {.Feld = Feld, .Lf = Lf, .Nr = 0, .c = c, .P = P, .Text = Text, .Flag = Flag});
+    C1Last::AddEinzelLast(Lf, c, P, Text, Flag);
+    m_EinzelLast.back().Feld = Feld;
     return 1;
 }
 
 int C1LastTr::AddMomentLast(int Lf, int Feld, double d, double M, const std::string& Text,
                             int /*Nr*/) {
-    m_MomentLast.push_back({.Feld = Feld, .Lf = Lf, .Nr = 0, .d = d, .M = M, .Text = Text});
+    C1Last::AddMomentLast(Lf, d, M, Text);
+    m_MomentLast.back().Feld = Feld;
     return 1;
 }
 
 int C1LastTr::AddTempLast(int Lf, int Feld, double a, double b, double Ke, const std::string& Text,
                           int /*Nr*/) {
-    m_TempLast.push_back({.Feld = Feld, .Lf = Lf, .Nr = 0, .a = a, .b = b, .Ke = Ke, .Text = Text});
+    C1Last::AddTempLast(Lf, a, b, Ke, Text);
+    m_TempLast.back().Feld = Feld;
     return 1;
 }
 
 int C1LastTr::AddStsLast(int Lf, int Feld, double s, const std::string& Text, int /*Nr*/) {
-    m_StsLast.push_back({.Feld = Feld, .Lf = Lf, .Nr = 0, .s = s, .Text = Text});
-    return 1;
+    return C1Last::AddStsLast(Lf, Feld, s, Text);
 }
 
+// The beam getters hand out what the span getters hand out, plus span number and running number.
 int C1LastTr::GetTrapezLast(int i, int& Lf, int& Feld, double& a, double& b, double& q1, double& q2,
                             std::string& Text, int& Flag, int& Nr) const {
-    C1TrapezLast r;
-    const int result = GetRecord(i, r);
-    Lf = r.Lf;
-    Feld = r.Feld;
-    a = r.a;
-    b = r.b;
-    q1 = r.q1;
-    q2 = r.q2;
-    Text = r.Text;
-    Flag = r.Flag;
-    Nr = r.Nr;
-    return result;
+    FeldUndNr<C1TrapezLast>(i, Feld, Nr);
+    return C1Last::GetTrapezLast(i, Lf, a, b, q1, q2, Text, Flag);
 }
 
 int C1LastTr::GetNormalKraft(int i, int& Lf, int& Feld, double& a, double& b, double& N1,
                              double& N2, std::string& Text, int& Nr) const {
-    C1NormalKraft r;
-    const int result = GetRecord(i, r);
-    Lf = r.Lf;
-    Feld = r.Feld;
-    a = r.a;
-    b = r.b;
-    N1 = r.N1;
-    N2 = r.N2;
-    Text = r.Text;
-    Nr = r.Nr;
-    return result;
+    FeldUndNr<C1NormalKraft>(i, Feld, Nr);
+    return C1Last::GetNormalKraft(i, Lf, a, b, N1, N2, Text);
 }
 
 int C1LastTr::GetEinzelLast(int i, int& Lf, int& Feld, double& c, double& P, std::string& Text,
                             int& Flag, int& Nr) const {
-    C1EinzelLast r;
-    const int result = GetRecord(i, r);
-    Lf = r.Lf;
-    Feld = r.Feld;
-    c = r.c;
-    P = r.P;
-    Text = r.Text;
-    Flag = r.Flag;
-    Nr = r.Nr;
-    return result;
+    FeldUndNr<C1EinzelLast>(i, Feld, Nr);
+    return C1Last::GetEinzelLast(i, Lf, c, P, Text, Flag);
 }
 
 int C1LastTr::GetMomentLast(int i, int& Lf, int& Feld, double& d, double& M, std::string& Text,
                             int& Nr) const {
-    C1MomentLast r;
-    const int result = GetRecord(i, r);
-    Lf = r.Lf;
-    Feld = r.Feld;
-    d = r.d;
-    M = r.M;
-    Text = r.Text;
-    Nr = r.Nr;
-    return result;
+    FeldUndNr<C1MomentLast>(i, Feld, Nr);
+    return C1Last::GetMomentLast(i, Lf, d, M, Text);
 }
 
 int C1LastTr::GetTempLast(int i, int& Lf, int& Feld, double& a, double& b, double& Ke,
                           std::string& Text, int& Nr) const {
-    C1TempLast r;
-    const int result = GetRecord(i, r);
-    Lf = r.Lf;
-    Feld = r.Feld;
-    a = r.a;
-    b = r.b;
-    Ke = r.Ke;
-    Text = r.Text;
-    Nr = r.Nr;
-    return result;
+    FeldUndNr<C1TempLast>(i, Feld, Nr);
+    return C1Last::GetTempLast(i, Lf, a, b, Ke, Text);
 }
 
 int C1LastTr::GetStsLast(int i, int& Lf, int& Feld, double& s, std::string& Text, int& Nr) const {
-    C1StsLast r;
-    const int result = GetRecord(i, r);
-    Lf = r.Lf;
-    Feld = r.Feld;
-    s = r.s;
-    Text = r.Text;
-    Nr = r.Nr;
-    return result;
+    FeldUndNr<C1StsLast>(i, Feld, Nr);
+    return C1Last::GetStsLast(i, Lf, Feld, s, Text);
 }
 
 void C1LastTr::DeleteFeld(int k) {

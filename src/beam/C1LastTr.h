@@ -63,6 +63,13 @@ public:
     void Dump(std::FILE* f, const std::string& title) const;
 
 private:
+    template <class R> void FeldUndNr(int i, int& Feld, int& Nr) const {
+        R r;
+        GetRecord(i, r);
+        Feld = r.Feld;
+        Nr = r.Nr;
+    }
+
     template <class R> static void EraseLf(std::vector<R>& v, int Lf) {
         std::erase_if(v, [Lf](const R& r) { return r.Lf == Lf; });
     }

@@ -107,6 +107,7 @@ private:
     using StreckenAdder =
         std::function<void(C1Feld&, double xa, double laenge, double wa, double wb)>;
     using PunktAdder = std::function<void(C1Feld&, double xa)>;
+    using SpanWert = std::function<double(const C1Feld&, double xl)>;
 
     void SetzeGroesse(int n);
     void BerechnePositionen();
@@ -119,7 +120,7 @@ private:
                          const StreckenAdder& add);
     void VerteilePunkt(int feld, double position, const PunktAdder& add);
     void VerteileSetzung(const C1StsLast& r);
-    bool FindeFeld(int Lf, double x, int& i, double& xl) const;
+    double AnStelle(int Lf, double x, const SpanWert& wert) const;
     void PruefeAuflager(int k, const char* wo) const;
 
     std::vector<C1Feld> Felder;

@@ -62,40 +62,33 @@ int C1Traeger::GetAnzLf() const {
     return anz;
 }
 
-bool C1Traeger::FindeFeld(int Lf, double x, int& i, double& xl) const {
+double C1Traeger::AnStelle(int Lf, double x, const SpanWert& wert) const {
+    // No results for this load case, or x off the beam: 0.
     if (Lf < 1 || Lf > GetAnzLf()) {
-        return false;
+        return 0.0;
     }
-    return GetFeldX(x, i, xl) == 1;
+    int i = 0;
+    double xl = 0.0;
+    if (GetFeldX(x, i, xl) == 0) {
+        return 0.0;
+    }
+    return wert(GetFeld(i), xl);
 }
 
 double C1Traeger::GetMx(int Lf, double x) const {
-    int i = 0;
-    double xl = 0.0;
-    if (!FindeFeld(Lf, x, i, xl)) {
-        return 0.0;
-    }
-    const C1Feld& feld = GetFeld(i);
-    return feld.Mx(Lf, feld.GetMB(Lf, 1), feld.GetMB(Lf, 2), xl);
+    return AnStelle(Lf, x, [Lf](const C1Feld& f, double xl) {
+        return f.Mx(Lf, f.GetMB(Lf, 1), f.GetMB(Lf, 2), xl);
+    });
 }
 
 double C1Traeger::GetQx(int Lf, double x) const {
-    int i = 0;
-    double xl = 0.0;
-    if (!FindeFeld(Lf, x, i, xl)) {
-        return 0.0;
-    }
-    const C1Feld& feld = GetFeld(i);
-    return feld.qx(Lf, feld.GetQ0(Lf, 1), feld.GetQ0(Lf, 2), xl);
+    return AnStelle(Lf, x, [Lf](const C1Feld& f, double xl) {
+        return f.qx(Lf, f.GetQ0(Lf, 1), f.GetQ0(Lf, 2), xl);
+    });
 }
 
 double C1Traeger::GetNx(int Lf, double x) const {
-    int i = 0;
-    double xl = 0.0;
-    if (!FindeFeld(Lf, x, i, xl)) {
-        return 0.0;
-    }
-    return GetFeld(i).Nx(Lf, xl);
+    return AnStelle(Lf, x, [Lf](const C1Feld& f, double xl) { return f.Nx(Lf, xl); });
 }
 
 void C1Traeger::PruefeAuflager(int k, const char* wo) const {

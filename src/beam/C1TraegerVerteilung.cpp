@@ -9,63 +9,46 @@
 
 int C1Traeger::VerteileLasten(int& maxLf) {
     maxLf = 0;
+    // Reads the i-th record of a kind; a negligible record adds nothing, but its load case
+    // still counts for the highest one.
+    auto jeder = [&](int i, auto record, auto verteile) {
+        const int gilt = Lasten.GetRecord(i, record);
+        maxLf = std::max(maxLf, record.Lf);
+        if (gilt == 1) {
+            verteile(record);
+        }
+    };
     const int n = Lasten.GetMaxAnzahl();
-    // A negligible record adds nothing, but its load case still counts for the highest one.
     for (int i = 1; i <= n; ++i) {
-        C1NormalKraft nk;
-        const int nkGilt = Lasten.GetRecord(i, nk);
-        maxLf = std::max(maxLf, nk.Lf);
-        if (nkGilt == 1) {
-            VerteileStrecke(nk.Feld, nk.a, nk.b, nk.N1, nk.N2,
+        jeder(i, C1NormalKraft{}, [&](const C1NormalKraft& r) {
+            VerteileStrecke(r.Feld, r.a, r.b, r.N1, r.N2,
                             [&](C1Feld& f, double xa, double laenge, double wa, double wb) {
-                                f.GetLasten().AddNormalKraft(nk.Lf, xa, laenge, wa, wb, "");
+                                f.GetLasten().AddNormalKraft(r.Lf, xa, laenge, wa, wb, "");
                             });
-        }
-
-        C1TrapezLast tr;
-        const int trGilt = Lasten.GetRecord(i, tr);
-        maxLf = std::max(maxLf, tr.Lf);
-        if (trGilt == 1) {
-            VerteileStrecke(tr.Feld, tr.a, tr.b, tr.q1, tr.q2,
+        });
+        jeder(i, C1TrapezLast{}, [&](const C1TrapezLast& r) {
+            VerteileStrecke(r.Feld, r.a, r.b, r.q1, r.q2,
                             [&](C1Feld& f, double xa, double laenge, double wa, double wb) {
-                                f.GetLasten().AddTrapezLast(tr.Lf, xa, laenge, wa, wb, "", 1);
+                                f.GetLasten().AddTrapezLast(r.Lf, xa, laenge, wa, wb, "", 1);
                             });
-        }
-
-        C1TempLast te;
-        const int teGilt = Lasten.GetRecord(i, te);
-        maxLf = std::max(maxLf, te.Lf);
-        if (teGilt == 1) {
-            VerteileStrecke(te.Feld, te.a, te.b, te.Ke, te.Ke,
+        });
+        jeder(i, C1TempLast{}, [&](const C1TempLast& r) {
+            VerteileStrecke(r.Feld, r.a, r.b, r.Ke, r.Ke,
                             [&](C1Feld& f, double xa, double laenge, double, double) {
-                                f.GetLasten().AddTempLast(te.Lf, xa, laenge, te.Ke, "");
+                                f.GetLasten().AddTempLast(r.Lf, xa, laenge, r.Ke, "");
                             });
-        }
-
-        C1StsLast st;
-        const int stGilt = Lasten.GetRecord(i, st);
-        maxLf = std::max(maxLf, st.Lf);
-        if (stGilt == 1) {
-            VerteileSetzung(st);
-        }
-
-        C1EinzelLast el;
-        const int elGilt = Lasten.GetRecord(i, el);
-        maxLf = std::max(maxLf, el.Lf);
-        if (elGilt == 1) {
-            VerteilePunkt(el.Feld, el.c, [&](C1Feld& f, double xa) {
-                f.GetLasten().AddEinzelLast(el.Lf, xa, el.P, "", 1);
+        });
+        jeder(i, C1StsLast{}, [&](const C1StsLast& r) { VerteileSetzung(r); });
+        jeder(i, C1EinzelLast{}, [&](const C1EinzelLast& r) {
+            VerteilePunkt(r.Feld, r.c, [&](C1Feld& f, double xa) {
+                f.GetLasten().AddEinzelLast(r.Lf, xa, r.P, "", 1);
             });
-        }
-
-        C1MomentLast ml;
-        const int mlGilt = Lasten.GetRecord(i, ml);
-        maxLf = std::max(maxLf, ml.Lf);
-        if (mlGilt == 1) {
-            VerteilePunkt(ml.Feld, ml.d, [&](C1Feld& f, double xa) {
-                f.GetLasten().AddMomentLast(ml.Lf, xa, ml.M, "");
+        });
+        jeder(i, C1MomentLast{}, [&](const C1MomentLast& r) {
+            VerteilePunkt(r.Feld, r.d, [&](C1Feld& f, double xa) {
+                f.GetLasten().AddMomentLast(r.Lf, xa, r.M, "");
             });
-        }
+        });
     }
     return 1;
 }
