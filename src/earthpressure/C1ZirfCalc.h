@@ -462,6 +462,8 @@ private:
                            double toleranz);
     // Mean wedge factor over the layers' portions between z1 and z2 (1 without any).
     double MittlererKeil(double C1Schicht::*keil, double z1, double z2) const;
+    // Unit weight of layer i on the retained side (by the water level behind the wall).
+    double GammaAktiv(int i) const;
     // The earth-pressure mode: active, mixed with at rest, or at rest.
     double Modus(double aktiv, double ruhe) const;
     // Resultant of the figure of layer i between its wall points with the ordinates eo, eu.

@@ -31,6 +31,13 @@ struct Mindestdruck {
 
 } // namespace
 
+double C1ZirfCalc::GammaAktiv(int i) const {
+    // The retained side lies below water under the water level behind the wall, also
+    // below the excavation level (where gammaEff follows the level in front).
+    const C1Schicht& s = Schicht[i];
+    return tgh < s.yWand ? s.gammaUnter : s.gamma;
+}
+
 int C1ZirfCalc::CalcErddruckAktiv(int) {
     return CalcErddruckAktivLauf(Lauf());
 }
@@ -65,9 +72,9 @@ int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
                 e.eohMin = sigma * s.*b.kahm;
             }
             if (k == 0 && i == iErsteSchicht) {
-                sigma += lauf.hoeheErsteSchicht * s.gammaEff;
+                sigma += lauf.hoeheErsteSchicht * GammaAktiv(i);
             } else if (k == 0 && i > iErsteSchicht) {
-                sigma += (s.yWand - Schicht[i - 1].yWand) * s.gammaEff;
+                sigma += (s.yWand - Schicht[i - 1].yWand) * GammaAktiv(i);
             }
             if (k == 0) {
                 e.euhAktiv = sigma * s.*b.kagh;

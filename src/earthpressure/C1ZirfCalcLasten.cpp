@@ -293,8 +293,10 @@ int C1ZirfCalc::CalcBlocklastLauf(const C1ErddruckLauf& lauf, int jj) {
         return 0;
     }
 
-    const double z1 = CalcSpreizTiefe(last.x, yL, &C1Schicht::phi, true, 0.0);
-    const double z2 = CalcSpreizTiefe(last.x, yL, b.thetaA, false, 0.0);
+    // A load that reaches over the wall line spreads from the wall, where its part in the
+    // zone begins.
+    const double z1 = CalcSpreizTiefe(zone.xAnfang, yL, &C1Schicht::phi, true, 0.0);
+    const double z2 = CalcSpreizTiefe(zone.xAnfang, yL, b.thetaA, false, 0.0);
     const double z3 = CalcSpreizTiefe(last.x + last.b, yL, b.thetaA, false, lauf.toleranzZ3);
     if (!(z3 > z1)) {
         return 0;
