@@ -456,10 +456,11 @@ private:
     // The layer that holds depth y (first from the top of the soil whose bottom lies
     // deeper); -1 when none does.
     int LastSchicht(double y) const;
-    // Depth where a line from (x0, y0) at each layer's angle reaches the wall. The friction
-    // walk stops at the first meeting inside a layer; the slip walk takes every meeting.
-    double CalcSpreizTiefe(double x0, double y0, double C1Schicht::*winkel, bool reibung,
-                           double toleranz);
+    // Depth where a line from (x0, y0) at each layer's angle reaches the wall (or the
+    // substitute wall). The friction walk stops at the first meeting inside a layer; the
+    // slip walk takes every meeting.
+    double CalcSpreizTiefe(const C1ErddruckLauf& lauf, double x0, double y0,
+                           double C1Schicht::*winkel, bool reibung, double toleranz);
     // Mean wedge factor over the layers' portions between z1 and z2 (1 without any).
     double MittlererKeil(double C1Schicht::*keil, double z1, double z2) const;
     // Unit weight of layer i on the retained side (by the water level behind the wall).
