@@ -29,16 +29,6 @@ void ExpectGrenzen(const C1ZirfCalc& c, const std::vector<double>& erwartet) {
     }
 }
 
-std::string Meldung(CalcFixture& f) {
-    try {
-        f.Run();
-    } catch (const C1Exception& e) {
-        EXPECT_EQ(e.code, 1);
-        return e.text;
-    }
-    return "";
-}
-
 TEST(InitSchichten, BoundariesOfSoilExcavationAndModelBottom) {
     CalcFixture f;
     f.Schicht(4.0, 18, 30);
@@ -122,13 +112,13 @@ TEST(InitSchichten, ExtensionLayerFollowsTheFoot) {
 TEST(InitSchichten, RefusesProfilesWithoutWeight) {
     CalcFixture f;
     f.Schicht(5.0, 0, 30);
-    EXPECT_NE(Meldung(f).find("Wichte"), std::string::npos);
+    EXPECT_NE(f.Meldung().find("Wichte"), std::string::npos);
 
     // Weight only below the excavation level.
     CalcFixture g;
     g.Schicht(5.0, 0, 0);
     g.Schicht(5.0, 20, 30);
-    const std::string text = Meldung(g);
+    const std::string text = g.Meldung();
     EXPECT_NE(text.find("wand_hw"), std::string::npos) << text;
 }
 
@@ -146,7 +136,7 @@ TEST(InitSchichten, MoreLayersThanTheTableHoldsIsAShownError) {
     f.in.tiefe_anker = 0.7;
     f.in.mitverd = 1;
     f.in.bp = 1.0;
-    const std::string text = Meldung(f);
+    const std::string text = f.Meldung();
     EXPECT_NE(text.find("höchstens 20"), std::string::npos) << text;
 }
 
