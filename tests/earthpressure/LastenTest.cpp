@@ -77,6 +77,8 @@ TEST(CalcBlocklast, ResultantIsLoadTimesWedgeFactor) {
     // The horizontal force: a triangle from z1 down to z3 carrying all of it.
     EXPECT_NEAR(f.SummeE(c.BlockSchicht, 0), 4.0, 1e-7);
     EXPECT_NEAR(c.BlockSchicht[c.IndexLast(0, 0)].von, z1, 1e-7);
+    EXPECT_DOUBLE_EQ(c.BlockSchicht[c.IndexLast(0, 0)][0], c.BlockSchicht[c.IndexLast(0, 0)].von);
+    EXPECT_DOUBLE_EQ(c.BlockSchicht[c.IndexLast(0, 1)][4], c.BlockSchicht[c.IndexLast(0, 1)].E);
 }
 
 TEST(CalcLinienlast, ResultantIsLoadTimesWedgeFactor) {

@@ -182,6 +182,10 @@ TEST(Verdichtung, DeviceZeroBreakpointsAreBoundaries) {
     }
     EXPECT_NEAR(summe2, 24.0, 1e-7); // Kp via the coefficients' own degree factor
     EXPECT_DOUBLE_EQ(c.Verdichtung[5].euV1, 0.0);
+    // The rows are also read by position: 4 is EV1, 7 is yV2; there is no row 8.
+    EXPECT_DOUBLE_EQ(c.Verdichtung[1][4], c.Verdichtung[1].EV1);
+    EXPECT_DOUBLE_EQ(c.Verdichtung[3][7], c.Verdichtung[3].yV2);
+    EXPECT_THROW((void)c.Verdichtung[1][8], C1Exception);
 }
 
 TEST(Verdichtung, UndrainedSoilSkipsTheSecondFigure) {
