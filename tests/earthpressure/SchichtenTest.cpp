@@ -244,6 +244,28 @@ TEST(Beispiele, KragwandLayerTableAndCoefficients) {
     EXPECT_DOUBLE_EQ(c.lastAktiv[2], 20.0);
 }
 
+// The example of an anchored wall with the wall friction given in degrees.
+TEST(Beispiele, AnkerFreiLayerTableAndCoefficients) {
+    InputFixture fx = InputFixture::FromFile("examples/anker_frei.xml");
+    fx.ReadAll();
+    C1ZirfCalc c(&fx.in, nullptr);
+    c.CalcBodenmodell();
+    // Bottoms 2, 7, 19; excavation 6 and 3 (the water behind at 3 merges with it); anchor
+    // 1.5; water in front 6.5; model bottom 29.
+    ExpectGrenzen(c, {1.5, 2.0, 3.0, 6.0, 6.5, 7.0, 19.0, 29.0, 29.0});
+    EXPECT_DOUBLE_EQ(c.yAnker, 1.5);
+    EXPECT_EQ(c.iSchichtUnten, 4);
+    // Fill, phi 30°, delta 20°: Ka 0.2793836. Passive with deltp −15° = −0.2617994 rad:
+    // idg = (1 + 0.53·0.2617994)^(5.96·0.5235988 + 0.26) = 1.1387537^3.3806487 = 1.5515626,
+    // Kp = 3·idg·cos 15° = 4.4960832.
+    EXPECT_NEAR(c.Schicht[0].kagh, 0.27938364, 1e-8);
+    EXPECT_NEAR(c.Schicht[0].kpgh, 4.49608316, 1e-8);
+    // Clay, phi 22.5°, delta 15°, c = 10: Ka = cos²22.5°/(1 + √(sin 37.5°·sin 22.5°/cos 15°))²
+    // = 0.3838982; Kac = 2·cos 22.5°·cos 15°/(1 + sin 37.5°) = 1.1094238.
+    EXPECT_NEAR(c.Schicht[6].kagh, 0.38389824, 1e-8);
+    EXPECT_NEAR(c.Schicht[6].cA, 11.094238, 1e-6);
+}
+
 TEST(Beispiele, EveryExampleTracesTheLayerSort) {
     for (const char* datei :
          {"examples/kragwand.xml", "examples/anker_frei.xml", "examples/anker_eingespannt.xml"}) {
