@@ -2,8 +2,8 @@
 // wall into a figure of the same total force.
 #include "earthpressure/C1ZirfCalc.h"
 
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <algorithm>
 
@@ -46,7 +46,7 @@ int C1ZirfCalc::Umlagere(const UmlagerungsFigur& figur, bool rechtecke) {
     // the ground) carries no earth pressure and takes no share of the figure.
     He = Schicht[iSchichtUnten].yo - yGelaende;
     em = SEA / He;
-    zirf::Trace("\nUmlagerung: SEA %6.2f  He %6.2f  em %6.2f ", SEA, He, em);
+    TracePrintf("\nUmlagerung: SEA %6.2f  He %6.2f  em %6.2f ", SEA, He, em);
     const double a = yAnker - yGelaende;
     const int spalte = a <= 0.1 * He ? 0 : (a <= 0.2 * He ? 1 : 2);
     emOben = figur[spalte][0] * em;
@@ -74,7 +74,7 @@ int C1ZirfCalc::Umlagere(const UmlagerungsFigur& figur, bool rechtecke) {
     for (int i = 0; i < iSchichtUnten; ++i) {
         const C1SchichtErgebnis& e = ErgAktiv[IndexAktiv(0, i)];
         sh += Schicht[i].dicke;
-        zirf::Trace("\nUmlagerung: i %2d eoh %6.2f  euh %6.2f  sh %6.2f ", i, e.eoh, e.euh, sh);
+        TracePrintf("\nUmlagerung: i %2d eoh %6.2f  euh %6.2f  sh %6.2f ", i, e.eoh, e.euh, sh);
     }
     return 1;
 }

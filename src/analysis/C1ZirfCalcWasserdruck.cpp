@@ -2,7 +2,7 @@
 // of the wall, per layer and down to a trial foot depth.
 #include "earthpressure/C1ZirfCalc.h"
 
-#include "earthpressure/ErddruckTrace.h"
+#include "host/Trace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +32,7 @@ int C1ZirfCalc::CalcWasserdruck() {
         if (s.yo >= t1) {
             s.wo = vorzeichen * (std::min(s.yo, t2) - t1) * kGammaWasser;
             s.wu = vorzeichen * (std::min(s.yu, t2) - t1) * kGammaWasser;
-            zirf::Trace("\n i %2d   wo %5.1f   wu %5.1f", i, s.wo, s.wu);
+            TracePrintf("\n i %2d   wo %5.1f   wu %5.1f", i, s.wo, s.wu);
         }
     }
     return 1;

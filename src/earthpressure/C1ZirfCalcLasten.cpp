@@ -2,9 +2,9 @@
 // and line loads, spread between the depths where lines from the load reach the wall.
 #include "earthpressure/C1ZirfCalc.h"
 
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1Exception.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -246,7 +246,7 @@ void C1ZirfCalc::SpreizeHorizontal(const C1ErddruckLauf& lauf, C1SpreizungLast& 
         C1Spreizung& sp = tabelle[k];
         SetzeSpreizung(sp, von, bis, eo, eu, s.*lauf.satz.tanA);
         if (lauf.trace && traceName != nullptr) {
-            zirf::Trace("\n%s: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f  eov %6.2f  "
+            TracePrintf("\n%s: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f  eov %6.2f  "
                         "euv %6.2f",
                         traceName, k, sp.von, sp.bis, sp.eo, sp.eu, sp.eov, sp.euv);
         }
@@ -347,7 +347,7 @@ int C1ZirfCalc::CalcBlocklastLauf(const C1ErddruckLauf& lauf, int jj) {
                 e.euh = eu;
                 SetzeTrapez(e, i, tanA);
                 if (lauf.trace) {
-                    zirf::Trace("\nEBloW: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f", k,
+                    TracePrintf("\nEBloW: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f", k,
                                 e.abt, e.bist, e.eoh, e.euh);
                 }
             }
@@ -367,7 +367,7 @@ int C1ZirfCalc::CalcBlocklastLauf(const C1ErddruckLauf& lauf, int jj) {
                 e.euh = eu;
                 SetzeTrapez(e, i, tanA);
                 if (lauf.trace) {
-                    zirf::Trace("\nEBluW: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f", k,
+                    TracePrintf("\nEBluW: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f", k,
                                 e.abt, e.bist, e.eoh, e.euh);
                 }
             }
@@ -437,7 +437,7 @@ int C1ZirfCalc::CalcLinienlastLauf(const C1ErddruckLauf& lauf, int jj) {
         e.euh = s.yWand < z2 ? (1.0 - (s.yWand - z1) / h12) * em : 0.0;
         SetzeTrapez(e, i, s.*b.tanA);
         if (lauf.trace) {
-            zirf::Trace("\nELW: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f  eov %6.2f  "
+            TracePrintf("\nELW: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f  eov %6.2f  "
                         "euv %6.2f",
                         k, e.abt, e.bist, e.eoh, e.euh, e.eov, e.euv);
         }

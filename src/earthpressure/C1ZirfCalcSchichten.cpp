@@ -2,9 +2,9 @@
 // result tables.
 #include "earthpressure/C1ZirfCalc.h"
 
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1Exception.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,17 +36,17 @@ double GammaUnter(const C1ZirfInput::SBodenschicht& s) {
 int MergeGrenzen(std::vector<double>& yu, int n) {
     int i = 0;
     while (i < n) {
-        zirf::Trace("\nvor : i %d  j %d  yi %6.2f  yi+1 %6.2f", i, n, yu[i], yu[i + 1]);
+        TracePrintf("\nvor : i %d  j %d  yi %6.2f  yi+1 %6.2f", i, n, yu[i], yu[i + 1]);
         bool entfernt = false;
         if (i + 1 < n && std::fabs(yu[i + 1] - yu[i]) < kMergeTol) {
             for (int jj = i + 2; jj < n; ++jj) {
                 yu[jj - 1] = yu[jj];
-                zirf::Trace("\njj-1 %d  yu %6.2f", jj - 1, yu[jj - 1]);
+                TracePrintf("\njj-1 %d  yu %6.2f", jj - 1, yu[jj - 1]);
             }
             yu[n - 1] = 0.0;
             --n;
             entfernt = true;
-            zirf::Trace("\nnach:i %d  j %d  yi %6.2f  yi+1 %6.2f", i, n, yu[i], yu[i + 1]);
+            TracePrintf("\nnach:i %d  j %d  yi %6.2f  yi+1 %6.2f", i, n, yu[i], yu[i + 1]);
         }
         if (!entfernt || yu[i + 1] - yu[i] > kMergeTol || n == i + 1) {
             ++i;
@@ -143,7 +143,7 @@ int C1ZirfCalc::InitSchichten() {
     std::sort(grenzen.begin(), grenzen.end());
     int n = static_cast<int>(grenzen.size());
     for (int i = 0; i < n; ++i) {
-        zirf::Trace("\nSort: i %d  yo %6.2f  yu %6.2f", i, 0.0,
+        TracePrintf("\nSort: i %d  yo %6.2f  yu %6.2f", i, 0.0,
                     grenzen[static_cast<std::size_t>(i)]);
     }
     grenzen.push_back(0.0);
@@ -160,7 +160,7 @@ int C1ZirfCalc::InitSchichten() {
         C1Schicht& s = Schicht[j];
         s.yu = grenzen[static_cast<std::size_t>(j)];
         s.yo = j == 0 ? 0.0 : Schicht[j - 1].yu;
-        zirf::Trace("\njj %d  yo %6.2f  yu %6.2f", j, s.yo, s.yu);
+        TracePrintf("\njj %d  yo %6.2f  yu %6.2f", j, s.yo, s.yu);
     }
 
     // Wall line and soil data: the wall runs through the points (Σ deltax/100, Σ sd).

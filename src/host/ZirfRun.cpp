@@ -1,5 +1,7 @@
 #include "host/ZirfRun.h"
 
+#include "beam/C1Traeger.h"
+#include "earthpressure/C1ZirfCalc.h"
 #include "host/C1Exception.h"
 #include "host/C1QEL.h"
 #include "host/C1ZirfInput.h"
@@ -8,6 +10,8 @@
 #include "platform/MessageBox.h"
 #include "platform/QELRTFXHost.h"
 #include "resources/StringTable.h"
+
+#include <memory>
 
 int g_iStatus = 0;
 int g_bHostProgress = 1;
@@ -62,9 +66,13 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
 
     AnnounceStatus(qel, kEingabedateiAnlesen);
     C1ZirfInput input(&qel);
+    C1Traeger traeger;
+    // The calculation object is large: it lives on the heap for the run.
+    const auto calc = std::make_unique<C1ZirfCalc>(&input, &traeger);
     ReadInput(input);
 
     AnnounceStatus(qel, kBerechnungStarten);
+    g_iStatus = calc->CalcBodenmodell();
 
     if (flag != 0) {
         DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei);
