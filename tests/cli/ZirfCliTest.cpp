@@ -1,5 +1,6 @@
 // Runs the built host program as a user would and checks its output, exit status
 // and files.
+#include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kDocument = "<?xml version=\"1.0\"?>\n<doc><info/><input/></doc>\n";
+// The cantilevered example: a wall the whole run can compute.
+const std::string kDocument = ExampleText("kragwand.xml");
 
 struct RunResult {
     int status = -1;
@@ -96,7 +98,7 @@ TEST_F(ZirfCli, CompleteRunSavesTheResultBesideTheInput) {
                                  "status: Berechnung starten\nprogress: 3/100\n"
                                  "end of run\n";
     EXPECT_EQ(r.err, expected);
-    EXPECT_TRUE(Contains(ScratchFolder::Read("wand.result.xml"), "<input/>"));
+    EXPECT_TRUE(Contains(ScratchFolder::Read("wand.result.xml"), "<bode"));
     EXPECT_EQ(ScratchFolder::Read("wand.xml"), kDocument) << "the input is never written";
     EXPECT_EQ(CountTemporaryResults(m_folder.path()), 0);
 }

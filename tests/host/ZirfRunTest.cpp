@@ -2,6 +2,7 @@
 #include "host/Trace.h"
 
 #include "../support/EnvGuard.h"
+#include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
 #include "HostFixture.h"
 
@@ -10,23 +11,14 @@
 #include <cstdint>
 #include <dlfcn.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A complete run needs a wall that the soil model can compute: the cantilevered example.
-std::string ExampleDocument() {
-    std::ifstream in(std::string(ZIRF_SOURCE_DIR) + "/examples/kragwand.xml");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-const std::string kDocument = ExampleDocument();
+// The cantilevered example: a wall the whole run can compute.
+const std::string kDocument = ExampleText("kragwand.xml");
 
 class ZirfRunTest : public ::testing::Test {
 protected:
