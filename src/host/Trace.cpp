@@ -1,0 +1,3 @@
+#include "host/Trace.h"
+
+FILE* g_pTrace = nullptr;
