@@ -15,7 +15,13 @@ struct C1WandDaten {
     static constexpr int kPassivLastfaelle = 10; // passive load cases
     using Lastfaelle = C1Tabelle<double, zirf::kMaxLastfaelle>;
     using PassivLastfaelle = C1Tabelle<double, kPassivLastfaelle>;
-    using Linie = std::array<double, kPunkte>;
+
+    // Resultant, its depth and the wall's x there of a figure in the foot layer.
+    struct FussFigurErgebnis {
+        double Eh = 0.0;
+        double yE = 0.0;
+        double xE = 0.0;
+    };
 
     // How a contribution of a trial depth enters the sums.
     enum class Routing {
@@ -43,9 +49,9 @@ struct C1WandDaten {
     KombiFaktoren kombiFaktoren;
     int richtungAlt = 0; // direction of the previous trial step
 
-    // Permanent sums per load case (moment, horizontal and vertical force, rotation).
+    // Permanent sums per load case (moment, vertical force, rotation; the horizontal
+    // force kraftLf is the soil model's).
     Lastfaelle momentLf{"momentLf"};
-    Lastfaelle kraftLf{"kraftLf"};
     Lastfaelle vertikalLf{"vertikalLf"};
     Lastfaelle verdrehungLf{"verdrehungLf"};
     // Passive side per passive load case (accumulated with negative sign).
@@ -80,5 +86,5 @@ struct C1WandDaten {
 
     // Internal forces per table (0/1 moment/shear of the retained side, 2/3 of the
     // passive side), beam load case and sampling point.
-    std::array<std::array<Linie, zirf::kMaxLastfaelle>, 4> Schnittgroessen{};
+    std::array<std::array<std::array<double, kPunkte>, zirf::kMaxLastfaelle>, 4> Schnittgroessen{};
 };

@@ -15,9 +15,6 @@ enum Art { kAnkerHorizontal = 0, kAnkerVertikal = 1, kOhneAnker = 2 };
 constexpr int kErsterVeraenderlicherLastfall = 2;
 constexpr int kTeilweiseEingespannt = 1;
 constexpr int kNwstandRuhedruck = 2;
-// Compaction resultants of a row: active set and set at rest.
-constexpr std::size_t kEV1 = 4;
-constexpr std::size_t kEV2 = 6;
 
 double Quotient(double z, double n) {
     return n != 0.0 ? z / n : 0.0;
@@ -50,7 +47,8 @@ int C1ZirfCalc::CalcKombi(int art) {
                     s += Schicht[i].kraftVar[lf] * f.F(lf);
                 }
             }
-            const double c = Verdichtung[i][in.nwstand < kNwstandRuhedruck ? kEV1 : kEV2];
+            const C1VerdichtungSchicht& v = Verdichtung[i];
+            const double c = in.nwstand < kNwstandRuhedruck ? v.EV1 : v.EV2;
             SC += std::max(s, c);
         }
         summeBhd += SC;

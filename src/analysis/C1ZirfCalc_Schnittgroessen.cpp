@@ -51,20 +51,20 @@ void C1ZirfCalc::ClearSchnittgroessen() {
             linie.fill(0.0);
         }
     }
-    for (Linie* l :
+    for (C1LastfallTabelle* l :
          {&MDesign, &QDesign, &MDesignG, &QDesignG, &MChar, &Durchbiegung, &RAktiv1, &RAktiv2,
           &MRAktiv1, &MRAktiv2, &RPassiv1, &RPassiv2, &MRPassiv1, &MRPassiv2}) {
-        l->fill(0.0);
+        l->Clear();
     }
 }
 
 void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2) {
     for (int j = 1; j <= nLastfaelle + 1; ++j) {
         const auto J = static_cast<std::size_t>(j);
-        RAktiv1.at(J) = pTraeger->GetAuflagerkraft(j, s1);
-        RAktiv2.at(J) = pTraeger->GetAuflagerkraft(j, s2);
-        MRAktiv1.at(J) = pTraeger->GetAuflagermoment(j, s1);
-        MRAktiv2.at(J) = pTraeger->GetAuflagermoment(j, s2);
+        RAktiv1[j] = pTraeger->GetAuflagerkraft(j, s1);
+        RAktiv2[j] = pTraeger->GetAuflagerkraft(j, s2);
+        MRAktiv1[j] = pTraeger->GetAuflagermoment(j, s1);
+        MRAktiv2[j] = pTraeger->GetAuflagermoment(j, s2);
         const double f = FaktorBalkenLastfall(j);
         const bool staendig = IstStaendigerBalkenLastfall(j);
         for (int p = 0; p < kPunkte; ++p) {
@@ -101,10 +101,10 @@ void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
     const double faktor = pInput->eta_p / gep;
     for (int j = 1; j <= nLastfaelle; ++j) {
         const auto J = static_cast<std::size_t>(j);
-        RPassiv1.at(J) = pTraeger->GetAuflagerkraft(j, s1);
-        RPassiv2.at(J) = pTraeger->GetAuflagerkraft(j, s2);
-        MRPassiv1.at(J) = pTraeger->GetAuflagermoment(j, s1);
-        MRPassiv2.at(J) = pTraeger->GetAuflagermoment(j, s2);
+        RPassiv1[j] = pTraeger->GetAuflagerkraft(j, s1);
+        RPassiv2[j] = pTraeger->GetAuflagerkraft(j, s2);
+        MRPassiv1[j] = pTraeger->GetAuflagermoment(j, s1);
+        MRPassiv2[j] = pTraeger->GetAuflagermoment(j, s2);
         for (int p = 0; p < kPunkte; ++p) {
             const auto P = static_cast<std::size_t>(p);
             const double M = pTraeger->GetMx(j, PunktX(p));

@@ -110,9 +110,9 @@ void C1ZirfCalc::CalcTraegerLasten() {
     if (in.mitverd == 1) {
         const bool ruhe = in.nwstand >= kNwstandRuhedruck;
         for (int i = 0; i < k; ++i) {
-            const auto& v = Verdichtung[i];
+            const C1VerdichtungSchicht& v = Verdichtung[i];
             b.Figur(kTVerd, nLastfaelle + 1, nLastfaelle, Schicht[i].yo, Schicht[i].yWand,
-                    v[ruhe ? 2 : 0], v[ruhe ? 3 : 1]);
+                    ruhe ? v.eoV2 : v.eoV1, ruhe ? v.euV2 : v.euV1);
         }
     }
     // Berm: the ramp part and the uniform part below it, per layer.
@@ -157,12 +157,12 @@ void C1ZirfCalc::CalcTraegerLasten() {
         // The spread rows keep their own depth range (columns 0 and 1); the foot layer's
         // piece ends at t with its ordinate carried there, as the iteration takes it.
         for (int i = iErsteSchicht; i < k; ++i) {
-            const auto& z = BlockSchicht[r(i)];
-            b.Figur(kT, Lf, lfLast, z[0], z[1], z[2], z[3]);
+            const C1Spreizung& z = BlockSchicht[r(i)];
+            b.Figur(kT, Lf, lfLast, z.von, z.bis, z.eo, z.eu);
         }
-        const auto& z = BlockSchicht[r(k)];
-        if (z[2] > 0.0) {
-            b.Figur(kT, Lf, lfLast, Schicht[k].yo, t, z[2], AufTiefe(k, z[2], z[3], t));
+        const C1Spreizung& z = BlockSchicht[r(k)];
+        if (z.eo > 0.0) {
+            b.Figur(kT, Lf, lfLast, Schicht[k].yo, t, z.eo, AufTiefe(k, z.eo, z.eu, t));
         }
     }
     // Line loads and their spread ordinates.
@@ -180,13 +180,13 @@ void C1ZirfCalc::CalcTraegerLasten() {
         }
         for (int i = iErsteSchicht; i < k; ++i) {
             const C1SchichtErgebnis& p = ErgLinie[r(i)];
-            const auto& z = LinieSchicht[r(i)];
-            b.Figur(kT, Lf, lfLast, p.abt, p.bist, z[2], z[3]);
+            const C1Spreizung& z = LinieSchicht[r(i)];
+            b.Figur(kT, Lf, lfLast, p.abt, p.bist, z.eo, z.eu);
         }
-        const auto& z = LinieSchicht[r(k)];
-        if (z[2] > 0.0) {
+        const C1Spreizung& z = LinieSchicht[r(k)];
+        if (z.eo > 0.0) {
             const C1SchichtErgebnis& p = ErgLinie[r(k)];
-            b.Figur(kT, Lf, lfLast, p.abt, p.bist, z[2], b.AmFuss(z[2], z[3]));
+            b.Figur(kT, Lf, lfLast, p.abt, p.bist, z.eo, b.AmFuss(z.eo, z.eu));
         }
     }
     // Head loads at the wall head or at the anchor level.

@@ -35,25 +35,9 @@ double C1ZirfCalc::FaktorLastfall(int lf) const {
 }
 
 bool C1ZirfCalc::IstStaendigerLastfall(int lfNummer) const {
-    // Entry n - 1 of the load-case list holds the action of load case n; the list has 20
-    // places, unfilled ones are 0 (permanent).
-    const int platz = lfNummer - 1;
-    if (platz < 0 || platz >= static_cast<int>(pInput->lastfallEinw.size())) {
-        throw C1Exception("xml-Eingabedatei, Element 'last': Lastfall " + std::to_string(lfNummer) +
-                              " liegt außerhalb von 1 ... " +
-                              std::to_string(pInput->lastfallEinw.size()),
-                          "C1ZirfCalc");
-    }
-    return pInput->lastfallEinw[static_cast<std::size_t>(platz)] < kErsteVeraenderlicheEinwirkung;
-}
-
-double C1ZirfCalc::WandX(int i, double y) const {
-    const double xOben = i > 0 ? Schicht[i - 1].xWand : xGelaende;
-    const double d = Schicht[i].dicke;
-    if (d <= 0.0) {
-        return xOben;
-    }
-    return xOben + (Schicht[i].xWand - xOben) * (y - Schicht[i].yo) / d;
+    // Looked up by the load case's number; a number the list does not name counts as
+    // permanent.
+    return EinwirkungVonLastfall(lfNummer) < kErsteVeraenderlicheEinwirkung;
 }
 
 double C1ZirfCalc::AufTiefe(int i, double eOben, double eUnten, double y) const {
@@ -64,11 +48,14 @@ double C1ZirfCalc::AufTiefe(int i, double eOben, double eUnten, double y) const 
     return eOben + (eUnten - eOben) * (y - Schicht[i].yo) / d;
 }
 
-void C1ZirfCalc::FussFigur(int F, double y1, double y2, double e1, double e2, double& Eh,
-                           double& yE) {
+C1WandDaten::FussFigurErgebnis C1ZirfCalc::FussFigur(int F, double y1, double y2, double e1,
+                                                     double e2) {
     trapez.CalcViereck(WandX(F, y1), y1, e1, y1, WandX(F, y2), y2, e2, y2);
-    Eh = trapez.GetFlaeche();
-    yE = trapez.GetSchwerpunktY();
+    FussFigurErgebnis r;
+    r.Eh = trapez.GetFlaeche();
+    r.yE = trapez.GetSchwerpunktY();
+    r.xE = WandX(F, r.yE);
+    return r;
 }
 
 void C1ZirfCalc::ResetWandSummen() {
@@ -163,9 +150,11 @@ private:
         return Fussbeitrag(lf, routing, c.Schicht[F].yo, c.t, e1, e2);
     }
     WandBeitrag Fussbeitrag(int lf, Routing routing, double y1, double y2, double e1, double e2) {
-        WandBeitrag b{lf, F, routing, 0.0, 0.0, 0.0, verdrehung::kUnterAnker, y1, y2, e1, e2};
-        c.FussFigur(F, y1, y2, e1, e2, b.Eh, b.yE);
-        b.Ev = b.Eh * c.Schicht[F].tanA;
+        const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(F, y1, y2, e1, e2);
+        xE = fig.xE;
+        WandBeitrag b{
+            lf, F,  routing, fig.Eh, fig.yE, fig.Eh * c.Schicht[F].tanA, verdrehung::kUnterAnker,
+            y1, y2, e1,      e2};
         // Without anchor every foot figure counts for the drawing scale; anchored only
         // those of the soil and the surcharges (see Erddruck).
         if (!anker) {
@@ -184,13 +173,14 @@ private:
                                                             : c.Schicht[b.schicht].momentVar[b.lf];
         zirf::Trace(format, nummer, b.Eh, hebel, b.Eh * hebel, summe);
     }
-    void Verteilung(const C1Tabelle<std::array<double, 10>, 100>& zeilen, int j, int lf);
+    void Verteilung(const C1SpreizungLast& zeilen, int j, int lf);
 
     C1ZirfCalc& c;
     const C1ZirfInput& in;
     const bool anker;
     const int F;
     const int nSchichten;
+    double xE = 0.0; // wall x at the resultant of the latest foot figure
 };
 
 void AktivSeite::Erddruck() {
@@ -223,7 +213,7 @@ void AktivSeite::Erddruck() {
         fuss.Eh = b.Eh;
         fuss.yE = b.yE;
         fuss.Ev = b.Ev;
-        fuss.xE = c.WandX(F, b.yE);
+        fuss.xE = xE;
         fuss.Eges = std::sqrt(b.Eh * b.Eh + b.Ev * b.Ev);
         Add(b, "\nSMA: WU: i %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", lf);
     }
@@ -250,17 +240,17 @@ void AktivSeite::Berme() {
     }
 }
 
-void AktivSeite::Verteilung(const C1Tabelle<std::array<double, 10>, 100>& zeilen, int j, int lf) {
+void AktivSeite::Verteilung(const C1SpreizungLast& zeilen, int j, int lf) {
     // Anchored, the spread rows always enter the per-load-case sums.
     const Routing routing = anker ? Routing::Staendig : NachEinwirkung(lf);
     for (int i = c.iErsteSchicht; i < F; ++i) {
-        const auto& z = zeilen[j * nSchichten + i];
+        const C1Spreizung& z = zeilen[j * nSchichten + i];
         c.AddWandBeitrag(
-            {lf, i, routing, z[4], z[5], z[4] * c.Schicht[i].tanA, Typ(i), z[0], z[1], z[2], z[3]});
+            {lf, i, routing, z.E, z.yE, z.E * c.Schicht[i].tanA, Typ(i), z.von, z.bis, z.eo, z.eu});
     }
-    const auto& z = zeilen[j * nSchichten + F];
-    if (z[2] > 0.0) {
-        Add(Fussbeitrag(lf, routing, z[2], c.AufTiefe(F, z[2], z[3], c.t)), nullptr, 0);
+    const C1Spreizung& z = zeilen[j * nSchichten + F];
+    if (z.eo > 0.0) {
+        Add(Fussbeitrag(lf, routing, z.eo, c.AufTiefe(F, z.eo, z.eu, c.t)), nullptr, 0);
     }
 }
 
@@ -344,24 +334,7 @@ void AktivSeite::Kopflasten() {
 } // namespace
 
 void C1ZirfCalc::CalcWandlastenAktiv() {
-    if (t > Schicht[iLetzteSchicht].yu) {
-        status = ExtendLetzteSchicht();
-    }
-    CalcWasserdruckFuss(0);
-    int F = 0;
-    while (F < iLetzteSchicht && Schicht[F].yu < t) {
-        ++F;
-    }
-    iSchichtFuss = iSchichtFussAktiv = F;
-    status = CalcGleitlinie();
-    status = CalcReibungslinie();
-    for (int j = 0; j < pInput->nBlocklast; ++j) {
-        status = CalcBlocklast(j);
-    }
-    for (int j = 0; j < pInput->nLinienlast; ++j) {
-        status = CalcLinienlast(j);
-    }
-
+    status = CalcLastenBeiTiefe(t);
     AktivSeite seite(*this);
     seite.Erddruck();
     seite.Berme();

@@ -16,13 +16,20 @@ namespace {
 constexpr int kErsterVeraenderlicherLastfall = 2;
 // Water levels closer than this give no excess water pressure.
 constexpr double kWasserToleranz = 0.01;
-// Columns of a compaction row: ordinates at top and bottom, resultant and its depth, for
-// the active set and the set at rest.
+// The figures of a compaction row: ordinates at top and bottom, resultant and its depth,
+// for the active set (1) and the set at rest (2).
 struct VerdichtungSpalten {
-    int oben, unten, kraft, tiefe;
+    double C1VerdichtungSchicht::*oben;
+    double C1VerdichtungSchicht::*unten;
+    double C1VerdichtungSchicht::*kraft;
+    double C1VerdichtungSchicht::*tiefe;
 };
-constexpr VerdichtungSpalten kVerdichtungAktiv{0, 1, 4, 5};
-constexpr VerdichtungSpalten kVerdichtungRuhe{2, 3, 6, 7};
+constexpr VerdichtungSpalten kVerdichtungAktiv{
+    &C1VerdichtungSchicht::eoV1, &C1VerdichtungSchicht::euV1, &C1VerdichtungSchicht::EV1,
+    &C1VerdichtungSchicht::yV1};
+constexpr VerdichtungSpalten kVerdichtungRuhe{
+    &C1VerdichtungSchicht::eoV2, &C1VerdichtungSchicht::euV2, &C1VerdichtungSchicht::EV2,
+    &C1VerdichtungSchicht::yV2};
 // `nwstand` from this value on uses the earth pressure at rest.
 constexpr int kNwstandRuhedruck = 2;
 // One tenth of the passive foot ordinate enters the drawing scale.
@@ -55,17 +62,15 @@ private:
 void Kombination::Verdichtung(int i, double& Hc, double& Mc, double& rc) const {
     const VerdichtungSpalten s =
         c.pInput->nwstand < kNwstandRuhedruck ? kVerdichtungAktiv : kVerdichtungRuhe;
-    const auto& v = c.Verdichtung[i];
-    const double Ec = v[static_cast<std::size_t>(s.kraft)];
-    const double yc = v[static_cast<std::size_t>(s.tiefe)];
+    const C1VerdichtungSchicht& v = c.Verdichtung[i];
+    const double Ec = v.*s.kraft;
+    const double yc = v.*s.tiefe;
     Hc = Ec;
     if (anker) {
         Mc = (yc - c.yAnker) * Ec * c.gammaG;
         const int typ =
             c.yAnker <= c.Schicht[i].yo + 0.001 ? verdrehung::kUnterAnker : verdrehung::kUeberAnker;
-        rc = c.CalcVerdrehung(typ, c.Schicht[i].yo, c.Schicht[i].yu,
-                              v[static_cast<std::size_t>(s.oben)],
-                              v[static_cast<std::size_t>(s.unten)]);
+        rc = c.CalcVerdrehung(typ, c.Schicht[i].yo, c.Schicht[i].yu, v.*s.oben, v.*s.unten);
     } else {
         Mc = (c.t - yc) * Ec * c.gammaG;
         rc = 0.0;
@@ -162,9 +167,8 @@ void Kombination::Wasser() {
     if (!anker) {
         c.eMax = std::max(c.eMax, wt);
     }
-    double Eh = 0.0, yE = 0.0;
-    c.FussFigur(F, s.yo, c.t, s.wo, wt, Eh, yE);
-    Wasserfigur(F, s.yo, c.t, s.wo, wt, wt < 0.0 ? -Eh : Eh, yE, true);
+    const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(F, s.yo, c.t, s.wo, wt);
+    Wasserfigur(F, s.yo, c.t, s.wo, wt, wt < 0.0 ? -fig.Eh : fig.Eh, fig.yE, true);
 }
 
 void Kombination::Passiv() {
@@ -209,11 +213,13 @@ void Kombination::Passiv() {
         const double e1 = e.epoh;
         const double e2 = c.AufTiefe(Fp, e.epoh, e.epuh, c.t);
         C1SchichtErgebnis& fuss = c.ErgSchicht[lf];
-        c.FussFigur(Fp, c.Schicht[Fp].yo, c.t, e1, e2, fuss.Eh, fuss.yE);
+        const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(Fp, c.Schicht[Fp].yo, c.t, e1, e2);
+        fuss.Eh = fig.Eh;
+        fuss.yE = fig.yE;
+        fuss.xE = fig.xE;
         fuss.epoh = e1;
         fuss.epuh = e2;
         fuss.Ev = fuss.Eh * c.Schicht[Fp].tanP;
-        fuss.xE = c.WandX(Fp, fuss.yE);
         fuss.Eges = std::sqrt(fuss.Eh * fuss.Eh + fuss.Ev * fuss.Ev);
         if (anker) {
             c.summeEphFuss += e2;

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <cstdio>
-
-// The run's trace file (null device unless the developer switch is on); owned and set
-// by the host. While it is null nothing is written.
-extern FILE* g_pTrace;
+#include "host/Trace.h"
 
 namespace zirf {
 
