@@ -29,7 +29,7 @@ struct C1LastRecord {
     double frei[4] = {};
 };
 
-// Spread figure of a horizontal force in one layer (ten values, read by position).
+// Spread figure of a horizontal force in one layer: ten values, also read by position.
 struct C1Spreizung {
     double von = 0.0;  // 0: depth where the figure begins
     double bis = 0.0;  // 1: depth where it ends
@@ -41,19 +41,27 @@ struct C1Spreizung {
     double euv = 0.0;  // 7
     double Ev = 0.0;   // 8
     double frei = 0.0; // 9
+
+    double& operator[](std::size_t k) { return this->*Feld(k); }
+    double operator[](std::size_t k) const { return this->*Feld(k); }
+    static double C1Spreizung::*Feld(std::size_t k);
 };
 
 // Compaction earth pressure of one layer: two figures, ordinates at top and bottom and
-// their resultant with its depth.
+// their resultant with its depth (eight values, also read by position).
 struct C1VerdichtungSchicht {
-    double eoV1 = 0.0;
-    double euV1 = 0.0;
-    double eoV2 = 0.0;
-    double euV2 = 0.0;
-    double EV1 = 0.0;
-    double yV1 = 0.0;
-    double EV2 = 0.0;
-    double yV2 = 0.0;
+    double eoV1 = 0.0; // 0
+    double euV1 = 0.0; // 1
+    double eoV2 = 0.0; // 2
+    double euV2 = 0.0; // 3
+    double EV1 = 0.0;  // 4
+    double yV1 = 0.0;  // 5
+    double EV2 = 0.0;  // 6
+    double yV2 = 0.0;  // 7
+
+    double& operator[](std::size_t k) { return this->*Feld(k); }
+    double operator[](std::size_t k) const { return this->*Feld(k); }
+    static double C1VerdichtungSchicht::*Feld(std::size_t k);
 };
 
 using C1LastfallTabelle = C1Tabelle<double, zirf::kMaxLastfaelle>;
@@ -212,6 +220,8 @@ public:
         return lastfall * (iLetzteSchicht - iSchichtUnten + 1) + (schicht - iSchichtUnten);
     }
     int IndexLast(int last, int schicht) const { return last * (iLetzteSchicht + 1) + schicht; }
+    // The wall's x at depth y inside layer i (linear between the layer's wall points).
+    double WandX(int i, double y) const;
     // Action number einw of a load case; -1 when the input names no such load case.
     int EinwirkungVonLastfall(int lastfall) const;
 
@@ -432,20 +442,10 @@ public:
 
     // --- 29. Internal forces by sampling point and anchor reactions by load case
     // -------------------
-    C1LastfallTabelle MDesign{"MDesign"};
-    C1LastfallTabelle MChar{"MChar"};
-    C1LastfallTabelle QDesign{"QDesign"};
-    C1LastfallTabelle Durchbiegung{"Durchbiegung"};
-    C1LastfallTabelle MDesignG{"MDesignG"};
-    C1LastfallTabelle QDesignG{"QDesignG"};
-    C1LastfallTabelle RAktiv1{"RAktiv1"};
-    C1LastfallTabelle RAktiv2{"RAktiv2"};
-    C1LastfallTabelle MRAktiv1{"MRAktiv1"};
-    C1LastfallTabelle MRAktiv2{"MRAktiv2"};
-    C1LastfallTabelle RPassiv1{"RPassiv1"};
-    C1LastfallTabelle RPassiv2{"RPassiv2"};
-    C1LastfallTabelle MRPassiv1{"MRPassiv1"};
-    C1LastfallTabelle MRPassiv2{"MRPassiv2"};
+    using Linie = std::array<double, zirf::kMaxLastfaelle>;
+    Linie MDesign{}, MChar{}, QDesign{}, Durchbiegung{}, MDesignG{}, QDesignG{};
+    Linie RAktiv1{}, RAktiv2{}, MRAktiv1{}, MRAktiv2{}, RPassiv1{}, RPassiv2{}, MRPassiv1{},
+        MRPassiv2{};
 
     // --- 30.-33. Label, design forces, final results, compaction figures
     // ------------------------------
@@ -494,8 +494,9 @@ private:
     // depth inside it and the line of its wall segment.
     double YOben(int i) const;
     double XOben(int i) const;
-    double WandX(int i, double y) const;
     void WandGerade(int i, double& a, double& b, double& c);
+    // Angle of the slip or friction line inside layer i.
+    double LinienWinkel(int i, double C1Schicht::*winkel) const;
     // x of the slip or friction line at depth y inside layer i.
     double LinieX(const C1ErddruckLauf& lauf, double C1Schicht::*winkel, double C1Schicht::*xPunkt,
                   double C1Schicht::*yPunkt, int i, double y) const;

@@ -89,4 +89,23 @@ TEST(CalcUmlagerung, RectanglesSplitAtHalfTheExcavation) {
     }
 }
 
+TEST(CalcUmlagerung, WallAboveTheGroundKeepsTheTotalForce) {
+    // 1 m of wall above the ground, then the soil: He = 5 m below the ground (the
+    // excavation lies 6 m below the head), anchor 1 m below the ground = 20 % of He.
+    CalcFixture f;
+    f.Schicht(1.0, 0, 0);
+    f.Schicht(20.0, 20, 30);
+    f.in.wand_hw = 6.0;
+    f.in.mitanker = 1;
+    f.in.tiefe_anker = 2.0;
+    C1ZirfCalc& c = f.Run();
+    ASSERT_NEAR(SummeOberhalb(c), kSEA, 1e-9);
+    c.CalcUmlagerung(0);
+    EXPECT_NEAR(c.He, 5.0, 1e-12);
+    EXPECT_NEAR(c.emOben, 0.85 * kEm, 1e-9);
+    EXPECT_NEAR(SummeOberhalb(c), kSEA, 1e-9);
+    EXPECT_DOUBLE_EQ(c.ErgAktiv[c.IndexAktiv(0, 0)].eoh, 0.0); // the part in the air
+    EXPECT_NEAR(c.ErgAktiv[c.IndexAktiv(0, 1)].eoh, 0.85 * kEm, 1e-9);
+}
+
 } // namespace

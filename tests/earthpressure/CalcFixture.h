@@ -1,6 +1,7 @@
 #pragma once
 
 #include "earthpressure/C1ZirfCalc.h"
+#include "host/C1Exception.h"
 #include "host/C1QEL.h"
 #include "host/C1ZirfInput.h"
 
@@ -67,6 +68,17 @@ public:
         calc = std::make_unique<C1ZirfCalc>(&in, nullptr);
         calc->CalcBodenmodell();
         return *calc;
+    }
+
+    // The text of the shown error that the run ends with; "" when it runs through.
+    std::string Meldung() {
+        try {
+            Run();
+        } catch (const C1Exception& e) {
+            EXPECT_EQ(e.code, 1);
+            return e.text;
+        }
+        return "";
     }
 
     // The layer whose top lies at depth y (within 1 mm); fails the test when none does.

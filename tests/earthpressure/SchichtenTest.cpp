@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,16 +29,6 @@ void ExpectGrenzen(const C1ZirfCalc& c, const std::vector<double>& erwartet) {
     for (std::size_t i = 0; i < ist.size(); ++i) {
         EXPECT_NEAR(ist[i], erwartet[i], 1e-9) << "layer " << i;
     }
-}
-
-std::string Meldung(CalcFixture& f) {
-    try {
-        f.Run();
-    } catch (const C1Exception& e) {
-        EXPECT_EQ(e.code, 1);
-        return e.text;
-    }
-    return "";
 }
 
 TEST(InitSchichten, BoundariesOfSoilExcavationAndModelBottom) {
@@ -122,13 +114,13 @@ TEST(InitSchichten, ExtensionLayerFollowsTheFoot) {
 TEST(InitSchichten, RefusesProfilesWithoutWeight) {
     CalcFixture f;
     f.Schicht(5.0, 0, 30);
-    EXPECT_NE(Meldung(f).find("Wichte"), std::string::npos);
+    EXPECT_NE(f.Meldung().find("Wichte"), std::string::npos);
 
     // Weight only below the excavation level.
     CalcFixture g;
     g.Schicht(5.0, 0, 0);
     g.Schicht(5.0, 20, 30);
-    const std::string text = Meldung(g);
+    const std::string text = g.Meldung();
     EXPECT_NE(text.find("wand_hw"), std::string::npos) << text;
 }
 
@@ -146,7 +138,7 @@ TEST(InitSchichten, MoreLayersThanTheTableHoldsIsAShownError) {
     f.in.tiefe_anker = 0.7;
     f.in.mitverd = 1;
     f.in.bp = 1.0;
-    const std::string text = Meldung(f);
+    const std::string text = f.Meldung();
     EXPECT_NE(text.find("höchstens 20"), std::string::npos) << text;
 }
 
@@ -192,6 +184,10 @@ TEST(Verdichtung, DeviceZeroBreakpointsAreBoundaries) {
     }
     EXPECT_NEAR(summe2, 24.0, 1e-7); // Kp via the coefficients' own degree factor
     EXPECT_DOUBLE_EQ(c.Verdichtung[5].euV1, 0.0);
+    // The rows are also read by position: 4 is EV1, 7 is yV2; there is no row 8.
+    EXPECT_DOUBLE_EQ(c.Verdichtung[1][4], c.Verdichtung[1].EV1);
+    EXPECT_DOUBLE_EQ(c.Verdichtung[3][7], c.Verdichtung[3].yV2);
+    EXPECT_THROW((void)c.Verdichtung[1][8], C1Exception);
 }
 
 TEST(Verdichtung, UndrainedSoilSkipsTheSecondFigure) {
@@ -214,7 +210,9 @@ TEST(Verdichtung, UndrainedSoilSkipsTheSecondFigure) {
 TEST(Beispiele, KragwandLayerTableAndCoefficients) {
     InputFixture fx = InputFixture::FromFile("examples/kragwand.xml");
     fx.ReadAll();
-    C1ZirfCalc c(&fx.in, nullptr);
+    // The object is large: on the heap, as in a run.
+    auto objekt = std::make_unique<C1ZirfCalc>(&fx.in, nullptr);
+    C1ZirfCalc& c = *objekt;
     c.CalcBodenmodell();
     // Bottoms 1.2, 4.0, 12.0; excavation 3.0 and 1.5; water 2.0 behind, 3.5 in front;
     // model bottom 22.
@@ -250,6 +248,30 @@ TEST(Beispiele, KragwandLayerTableAndCoefficients) {
     EXPECT_DOUBLE_EQ(c.lastAktiv[2], 20.0);
 }
 
+// The example of an anchored wall with the wall friction given in degrees.
+TEST(Beispiele, AnkerFreiLayerTableAndCoefficients) {
+    InputFixture fx = InputFixture::FromFile("examples/anker_frei.xml");
+    fx.ReadAll();
+    // The object is large: on the heap, as in a run.
+    auto objekt = std::make_unique<C1ZirfCalc>(&fx.in, nullptr);
+    C1ZirfCalc& c = *objekt;
+    c.CalcBodenmodell();
+    // Bottoms 2, 7, 19; excavation 6 and 3 (the water behind at 3 merges with it); anchor
+    // 1.5; water in front 6.5; model bottom 29.
+    ExpectGrenzen(c, {1.5, 2.0, 3.0, 6.0, 6.5, 7.0, 19.0, 29.0, 29.0});
+    EXPECT_DOUBLE_EQ(c.yAnker, 1.5);
+    EXPECT_EQ(c.iSchichtUnten, 4);
+    // Fill, phi 30°, delta 20°: Ka 0.2793836. Passive with deltp −15° = −0.2617994 rad:
+    // idg = (1 + 0.53·0.2617994)^(5.96·0.5235988 + 0.26) = 1.1387537^3.3806487 = 1.5515626,
+    // Kp = 3·idg·cos 15° = 4.4960832.
+    EXPECT_NEAR(c.Schicht[0].kagh, 0.27938364, 1e-8);
+    EXPECT_NEAR(c.Schicht[0].kpgh, 4.49608316, 1e-8);
+    // Clay, phi 22.5°, delta 15°, c = 10: Ka = cos²22.5°/(1 + √(sin 37.5°·sin 22.5°/cos 15°))²
+    // = 0.3838982; Kac = 2·cos 22.5°·cos 15°/(1 + sin 37.5°) = 1.1094238.
+    EXPECT_NEAR(c.Schicht[6].kagh, 0.38389824, 1e-8);
+    EXPECT_NEAR(c.Schicht[6].cA, 11.094238, 1e-6);
+}
+
 TEST(Beispiele, EveryExampleTracesTheLayerSort) {
     for (const char* datei :
          {"examples/kragwand.xml", "examples/anker_frei.xml", "examples/anker_eingespannt.xml"}) {
@@ -258,7 +280,9 @@ TEST(Beispiele, EveryExampleTracesTheLayerSort) {
         std::FILE* trace = std::tmpfile();
         ASSERT_NE(trace, nullptr);
         g_pTrace = trace;
-        C1ZirfCalc c(&fx.in, nullptr);
+        // The object is large: on the heap, as in a run.
+        auto objekt = std::make_unique<C1ZirfCalc>(&fx.in, nullptr);
+        C1ZirfCalc& c = *objekt;
         c.CalcBodenmodell();
         c.CalcLastenBeiTiefe(c.Schicht[c.iSchichtUnten].yu + 1.0);
         g_pTrace = nullptr;
@@ -279,6 +303,42 @@ TEST(Beispiele, EveryExampleTracesTheLayerSort) {
         if (fx.in.nLinienlast > 0) {
             EXPECT_NE(text.find("\nELW: jj "), std::string::npos) << datei;
             EXPECT_NE(text.find("\nHLW: jj "), std::string::npos) << datei;
+        }
+    }
+}
+
+TEST(Beispiele, EveryFigureIsFiniteAtEveryTrialDepth) {
+    const auto endlich = [](const C1SchichtErgebnis& e) {
+        return std::isfinite(e.eoh) && std::isfinite(e.euh) && std::isfinite(e.Eh) &&
+               std::isfinite(e.yE) && std::isfinite(e.xE) && std::isfinite(e.Eges);
+    };
+    for (const char* datei :
+         {"examples/kragwand.xml", "examples/anker_frei.xml", "examples/anker_eingespannt.xml"}) {
+        InputFixture fx = InputFixture::FromFile(datei);
+        fx.ReadAll();
+        auto objekt = std::make_unique<C1ZirfCalc>(&fx.in, nullptr);
+        C1ZirfCalc& c = *objekt;
+        c.CalcBodenmodell();
+        for (double t = fx.in.wand_hw + 0.25; t < 40.0; t += 1.5) {
+            try {
+                c.CalcLastenBeiTiefe(t);
+            } catch (const C1Exception& e) {
+                FAIL() << datei << " t " << t << ": " << e.text;
+            }
+            for (long long k = 0; k < static_cast<long long>(C1ErgebnisAktiv::Plaetze()); ++k) {
+                ASSERT_TRUE(endlich(c.ErgAktiv[k])) << datei << " " << k;
+            }
+            for (long long k = 0; k < static_cast<long long>(C1ErgebnisLast::Plaetze()); ++k) {
+                ASSERT_TRUE(endlich(c.ErgBlockOben[k]) && endlich(c.ErgBlockUnten[k]) &&
+                            endlich(c.ErgLinie[k]) && std::isfinite(c.BlockSchicht[k].E) &&
+                            std::isfinite(c.LinieSchicht[k].E))
+                    << datei << " t " << t << " " << k;
+            }
+            for (long long k = 0; k < 21; ++k) {
+                ASSERT_TRUE(endlich(c.ErgPassiv[k])) << datei << " " << k;
+            }
+            ASSERT_TRUE(std::isfinite(c.wasserSumme) && std::isfinite(c.xGleitEnde) &&
+                        std::isfinite(c.xReibEnde));
         }
     }
 }
