@@ -4,8 +4,8 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "analysis/Einbindung.h"
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <cmath>
 
@@ -81,7 +81,7 @@ int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
                                           delta_t;
         iter = 0;
         for (;;) {
-            zirf::Trace("\niter %3d ------------", iter);
+            TracePrintf("\niter %3d ------------", iter);
             nLastfaelle = in.iLetzterLastfall + 2;
             ++iter;
             if (iter > 2) {
@@ -102,7 +102,7 @@ int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
             CalcWandlasten();
             ausnutzungAlt = Ausnutzung;
             Ausnutzung = SMP != 0.0 ? -SMA / SMP : 0.0;
-            zirf::Trace(
+            TracePrintf(
                 "\niter %3d t %6.4f  delta_t %6.4f  SM %6.2f  SMA %6.2f  SMP %6.2f  SC %6.2f", iter,
                 t, delta_t, SM, SMA, SMP, SC);
             if (std::fabs(t - tAlt) < kToleranz || in.berart == kNachweis) {
@@ -118,7 +118,7 @@ int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
         tGes = t + deltaTZuschlag;
         if (in.berart == kBemessung) {
             tGes = einbindung::AufRundungsschritt(tGes, in.rundung);
-            zirf::Trace("\ngewählte Einbindetiefe t %6.4f", tGes);
+            TracePrintf("\ngewählte Einbindetiefe t %6.4f", tGes);
         }
         status = CalcKombi(2);
         status = CalcSchnittgroessen();

@@ -5,8 +5,8 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "analysis/Einbindung.h"
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <cmath>
 
@@ -99,10 +99,10 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
                     delta_t /= 2.0;
                 }
                 if (einspannArt == kFrei) {
-                    zirf::Trace("\n t %6.2f   SC %8.1f ", t, SC);
+                    TracePrintf("\n t %6.2f   SC %8.1f ", t, SC);
                 } else {
-                    zirf::Trace("\n t %6.2f   SwF %8.1f ", t, SwF);
-                    zirf::Trace("\n t %6.2f   SC %8.1f ", t, SC);
+                    TracePrintf("\n t %6.2f   SwF %8.1f ", t, SwF);
+                    TracePrintf("\n t %6.2f   SC %8.1f ", t, SC);
                 }
             }
             const double t0 = t - He;
@@ -117,8 +117,8 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
                 deltaTZuschlag = 0.0; // a free foot needs no extra depth
             }
             tGes = einbindung::AufRundungsschritt(t + deltaTZuschlag, in.rundung);
-            zirf::Trace("\ngewählte Einbindetiefe t %6.2f", tGes);
-            zirf::Trace("\nAK %8.1f ", AK);
+            TracePrintf("\ngewählte Einbindetiefe t %6.2f", tGes);
+            TracePrintf("\nAK %8.1f ", AK);
 
             if (modus == kBemessung) {
                 // The deepest foot governs; of equal depths the earlier combination.

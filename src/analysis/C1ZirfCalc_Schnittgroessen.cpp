@@ -4,8 +4,8 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <cmath>
 
@@ -93,7 +93,7 @@ void C1ZirfCalc::Umhuellende(const char* format) {
         if (std::fabs(MDesignG[P]) > std::fabs(MDesign[P])) {
             MDesign[P] = MDesignG[P];
         }
-        zirf::Trace(format, p + 1, PunktX(p), QDesign[P], MDesign[P]);
+        TracePrintf(format, p + 1, PunktX(p), QDesign[P], MDesign[P]);
     }
 }
 
@@ -114,7 +114,7 @@ void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
             QDesign[P] += faktor * Q;
             MDesign[P] += faktor * M;
             if (traceJePunkt) {
-                zirf::Trace("\nTdesign nach passiv: i %2d  j %2d  x %6.3f  Q %6.3f  M %6.3f  SQ "
+                TracePrintf("\nTdesign nach passiv: i %2d  j %2d  x %6.3f  Q %6.3f  M %6.3f  SQ "
                             "%6.3f  SM %6.3f",
                             p + 1, j, PunktX(p), Q, M, QDesign[P], MDesign[P]);
             }
@@ -157,7 +157,7 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     xm = t;
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = static_cast<std::size_t>(p);
-        zirf::Trace("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
+        TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
                     MDesign[P]);
         if (p >= 1 && Vorzeichen(QDesign[P - 1]) != Vorzeichen(QDesign[P])) {
             xm = TL - NullQuerkraft(p);
@@ -171,7 +171,7 @@ int C1ZirfCalc::CalcSchnittgroessen() {
         MHw += faktorPassiv * tr.GetMx(j, TL - in.wand_hw);
         const double M = tr.GetMx(j, 0.0);
         MF += faktorPassiv * M;
-        zirf::Trace("\nTFuss2:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
+        TracePrintf("\nTFuss2:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
     }
     tr.DelLasten();
     CalcTraegerLasten();
@@ -182,7 +182,7 @@ int C1ZirfCalc::CalcSchnittgroessen() {
         MHw += f * tr.GetMx(j, TL - in.wand_hw);
         const double M = tr.GetMx(j, 0.0);
         MF += f * M;
-        zirf::Trace("\nTFuss1:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
+        TracePrintf("\nTFuss1:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
     }
 
     // Design vertical forces: wall weight, vertical earth pressure, head loads, passive.

@@ -5,8 +5,8 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <cmath>
 #include <vector>
@@ -76,7 +76,7 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     SchnittgroessenPassiv(s1, s2, false);
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = static_cast<std::size_t>(p);
-        zirf::Trace("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
+        TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
                     MDesign[P]);
     }
 
@@ -88,7 +88,7 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
             continue;
         }
         const auto P = static_cast<std::size_t>(p);
-        zirf::Trace("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", p + 1, PunktX(p), QDesign[P - 1],
+        TracePrintf("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", p + 1, PunktX(p), QDesign[P - 1],
                     QDesign[P]);
         if (Vorzeichen(QDesign[P - 1]) == Vorzeichen(QDesign[P])) {
             continue;
@@ -99,7 +99,7 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
             ersteGefunden = true;
         } else {
             xm1 = xc;
-            zirf::Trace("\nT:  xm1 %6.3f", xm1);
+            TracePrintf("\nT:  xm1 %6.3f", xm1);
             break;
         }
     }
@@ -110,26 +110,26 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     for (int j = 1; j <= nLastfaelle; ++j) {
         const double M = tr.GetMx(j, TL - xm);
         Mxm += faktorPassiv * M;
-        zirf::Trace("\nT:  xm %6.3f  M %6.3f  maxM %6.3f", xm, M, Mxm);
+        TracePrintf("\nT:  xm %6.3f  M %6.3f  maxM %6.3f", xm, M, Mxm);
         const double Ma = tr.GetMx(j, xAnker);
         const double Qa = tr.GetQx(j, xAnker);
         MA += faktorPassiv * Ma;
         QA += faktorPassiv * Qa;
-        zirf::Trace("\nT:  ya %6.3f  M %6.3f  MA %6.3f  Q %6.3f  QA %6.3f", A, Ma, MA, Qa, QA);
+        TracePrintf("\nT:  ya %6.3f  M %6.3f  MA %6.3f  Q %6.3f  QA %6.3f", A, Ma, MA, Qa, QA);
         if (A > 0.0) {
             const double Mu = tr.GetMx(j, xUeberAnker);
             const double Qu = tr.GetQx(j, xUeberAnker);
             MuA += faktorPassiv * Mu;
             QuA += faktorPassiv * Qu;
-            zirf::Trace("\nT:  yua %6.3f  M %6.3f  MuA %6.3f  Q %6.3f  QuA %6.3f", A - kNebenAnker,
+            TracePrintf("\nT:  yua %6.3f  M %6.3f  MuA %6.3f  Q %6.3f  QuA %6.3f", A - kNebenAnker,
                         Mu, MuA, Qu, QuA);
         }
         const double Mh = tr.GetMx(j, TL - in.wand_hw);
         MHw += faktorPassiv * Mh;
-        zirf::Trace("\nT:  hw %6.3f  M %6.3f  minM %6.3f", in.wand_hw, Mh, MHw);
+        TracePrintf("\nT:  hw %6.3f  M %6.3f  minM %6.3f", in.wand_hw, Mh, MHw);
         const double Mf = tr.GetMx(j, 0.0);
         MF += faktorPassiv * Mf;
-        zirf::Trace("\nT:  t %6.3f  M %6.3f  maxM %6.3f", tGes, Mf, MF);
+        TracePrintf("\nT:  t %6.3f  M %6.3f  maxM %6.3f", tGes, Mf, MF);
     }
     tr.DelLasten();
     CalcTraegerLasten();
@@ -138,26 +138,26 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
         const double f = FaktorBalkenLastfall(j);
         const double M = tr.GetMx(j, TL - xm);
         Mxm += f * M;
-        zirf::Trace("\nT:  xm %6.3f  M %6.3f  maxM %6.3f", xm, M, Mxm);
+        TracePrintf("\nT:  xm %6.3f  M %6.3f  maxM %6.3f", xm, M, Mxm);
         if (A > 0.0) {
             const double Mu = tr.GetMx(j, xUeberAnker);
             const double Qu = tr.GetQx(j, xUeberAnker);
             MuA += f * Mu;
             QuA += f * Qu;
-            zirf::Trace("\nT:  yua %6.3f  M %6.3f  MuA %6.3f  Q %6.3f  QuA %6.3f", A - kNebenAnker,
+            TracePrintf("\nT:  yua %6.3f  M %6.3f  MuA %6.3f  Q %6.3f  QuA %6.3f", A - kNebenAnker,
                         Mu, MuA, Qu, QuA);
         }
         const double Mh = tr.GetMx(j, TL - in.wand_hw);
         MHw += f * Mh;
-        zirf::Trace("\nT:  xm %6.3f  M %6.3f  minM %6.3f", in.wand_hw, Mh, MHw);
+        TracePrintf("\nT:  xm %6.3f  M %6.3f  minM %6.3f", in.wand_hw, Mh, MHw);
         const double Ma = tr.GetMx(j, xAnker);
         const double Qa = tr.GetQx(j, xAnker);
         MA += f * Ma;
         QA += f * Qa;
-        zirf::Trace("\nT:  ya %6.3f  M %6.3f  MA %6.3f  Q %6.3f  QA %6.3f", A, Ma, MA, Qa, QA);
+        TracePrintf("\nT:  ya %6.3f  M %6.3f  MA %6.3f  Q %6.3f  QA %6.3f", A, Ma, MA, Qa, QA);
         const double Mf = tr.GetMx(j, 0.0);
         MF += f * Mf;
-        zirf::Trace("\nT:  xm %6.3f  M %6.3f  MF %6.3f", tGes, Mf, MF);
+        TracePrintf("\nT:  xm %6.3f  M %6.3f  MF %6.3f", tGes, Mf, MF);
     }
 
     // Design vertical forces.
@@ -234,7 +234,7 @@ void C1ZirfCalc::TestTraeger() {
     tr.Calc();
     for (int p = 0; p <= 10; ++p) {
         const double x = p / 10.0 * TL;
-        zirf::Trace("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, x, tr.GetQx(1, x),
+        TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, x, tr.GetQx(1, x),
                     tr.GetMx(1, x));
     }
     tr.GetAuflagerkraft(1, 1);

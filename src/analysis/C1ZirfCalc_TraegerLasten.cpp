@@ -5,8 +5,8 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,7 +79,7 @@ private:
         }
         ++c.nTrapezLast;
         lasten.AddTrapezLast(Lf, kFeld, la, ll, q1, q2, kText, kFlag, c.nTrapezLast);
-        zirf::Trace(format, c.nTrapezLast, traceLf, kFeld, la, ll, q1, q2);
+        TracePrintf(format, c.nTrapezLast, traceLf, kFeld, la, ll, q1, q2);
     }
 
     C1ZirfCalc& c;

@@ -4,9 +4,9 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "analysis/Verdrehung.h"
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1Exception.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -171,7 +171,7 @@ private:
         const double hebel = c.t - b.yE;
         const double summe = b.routing == Routing::Staendig ? c.momentLf[b.lf]
                                                             : c.Schicht[b.schicht].momentVar[b.lf];
-        zirf::Trace(format, nummer, b.Eh, hebel, b.Eh * hebel, summe);
+        TracePrintf(format, nummer, b.Eh, hebel, b.Eh * hebel, summe);
     }
     void Verteilung(const C1SpreizungLast& zeilen, int j, int lf);
 
@@ -194,7 +194,7 @@ void AktivSeite::Erddruck() {
             c.AddWandBeitrag(b);
             if (!anker) {
                 const double hebel = c.t - e.yE;
-                zirf::Trace("\nSMA: i %2d lf %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", i, lf,
+                TracePrintf("\nSMA: i %2d lf %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", i, lf,
                             e.Eh, hebel, e.Eh * hebel, c.momentLf[lf]);
             }
         }

@@ -5,8 +5,8 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "analysis/Verdrehung.h"
-#include "earthpressure/ErddruckTrace.h"
 #include "host/C1ZirfInput.h"
+#include "host/Trace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -126,7 +126,7 @@ void Kombination::Wasserfigur(int i, double yo, double yu, double wo, double wu,
         c.SM += g * Eh * (c.t - yE);
         c.SC += g * Eh;
         c.summeEhk += Eh;
-        zirf::Trace("\nSMGW: i %2d Eh %6.2f  y %6.2f  M %6.2f", i, Eh, c.t - yE, Eh * (c.t - yE));
+        TracePrintf("\nSMGW: i %2d Eh %6.2f  y %6.2f  M %6.2f", i, Eh, c.t - yE, Eh * (c.t - yE));
         return;
     }
     const double r =
@@ -202,7 +202,7 @@ void Kombination::Passiv() {
             }
         } else {
             c.momentPassivLf[lf] -= Eh * (c.t - yE);
-            zirf::Trace(format, i, Eh, c.t - yE, Eh * (c.t - yE));
+            TracePrintf(format, i, Eh, c.t - yE, Eh * (c.t - yE));
         }
         c.kraftPassivLf[lf] -= Eh;
         c.vertikalPassivLf[lf] -= Ev;

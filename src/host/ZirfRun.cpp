@@ -20,12 +20,20 @@ namespace {
 
 constexpr double kRequiredReportLibVersion = 2.0;
 constexpr int kOptionsBufferSize = 256;
+// Result of the embedment passes when the iteration diverged.
+constexpr int kIterationDivergiert = 2;
 
 enum StatusText {
     kProgrammstart = 465,
     kEingabedateiAnlesen = 466,
     kBerechnungStarten = 467,
 };
+
+// The run goes on with the output after the user has been told.
+void ShowDivergence(const C1QEL& qel) {
+    std::string text;
+    QEL_MessageBox(qel.LOC_TranslateX(text, "Iteration divergiert:\n Berechnung abgebrochen"));
+}
 
 void AnnounceStatus(C1QEL& qel, int entry) {
     qel.SetStatusText(GetStringTableEntry(entry));
@@ -73,6 +81,10 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
 
     AnnounceStatus(qel, kBerechnungStarten);
     g_iStatus = calc->CalcBodenmodell();
+    g_iStatus = calc->CalcWand();
+    if (g_iStatus == kIterationDivergiert) {
+        ShowDivergence(qel);
+    }
 
     if (flag != 0) {
         DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei);

@@ -192,3 +192,17 @@ TEST_F(ZirfCli, KeepTempLeavesTheRunFiles) {
 }
 
 } // namespace
+
+namespace {
+
+// A wall whose embedment iteration cannot converge: the run tells the user, still
+// completes, and the host says so with status 3.
+TEST_F(ZirfCli, DivergedRunCompletesWithWarningStatus) {
+    ScratchFolder::Write("wand.xml", SourceText("tests/analysis/data/divergiert.xml"));
+    const RunResult r = RunZirf("-q wand.xml");
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_EQ(r.err, "Iteration divergiert:\n Berechnung abgebrochen\n");
+    EXPECT_TRUE(fs::exists("wand.result.xml"));
+}
+
+} // namespace
