@@ -2,17 +2,126 @@
 
 #include "platform/QEDOM.h"
 
+#include <array>
+#include <cstdio>
 #include <string>
 
-// Host context of one run. (Minimal form: the document handle and the fatal-error
-// operation; the full context is built with the run control.)
+// Host context of one run: the host's document, the module's folder, the project
+// settings the host keeps, the localisation name, the progress state and the run's
+// input, dump and trace files. A run builds exactly one and destroys it last; its
+// construction starts the report library, its destruction tells the host that the
+// run has ended.
 class C1QEL {
 public:
+    // The batch-mode record. In a run only QuickModus is read.
+    struct SQuick {
+        static constexpr int kMaxDateien = 32;
+        static constexpr int kMaxPar = 32;
+
+        int iAnz = 0;
+        std::array<std::string, kMaxDateien> Datei;
+        std::array<std::string, kMaxDateien> ToDo;
+        std::array<std::array<std::string, kMaxPar>, kMaxDateien> Par;
+        int QuickModus = 0;
+        int bAll = 0;
+        int bNoReport = 0;
+        int bClosed = 0;
+        std::string DateiShortText;
+        std::string Auftrag;
+        std::string Position;
+    };
+
     // An empty context without document, files or report library (used by tests).
     C1QEL() = default;
+    // The context of a run under the host: checks the document, finds the module's
+    // folder, starts the report library and reads the project settings. Null names
+    // count as empty.
+    C1QEL(const char* nameVersionsInfoDatei, const char* nameRTFResDatei, QEDOM_HANDLE doc,
+          int flag, int hostProgress, int deleteResult);
+    ~C1QEL();
+
+    C1QEL(const C1QEL&) = delete;
+    C1QEL& operator=(const C1QEL&) = delete;
+
+    // --- Settings -------------------------------------------------------------
+    // The host's setting of key, trailing blanks removed.
+    static std::string GetSetting(const std::string& key);
+    void DeleteResult();
+
+    QEDOM_HANDLE GetDoc() const { return hDoc; }
+    std::string GetFiledpf() const { return Filedpf; }
+    std::string GetLocFileName() const { return m_LocFileName; }
+    std::string GetNameVersionsInfoDatei() const { return NameVersionsInfoDatei; }
+    int GetQuickModus() const { return Quick.QuickModus; }
+    int IsKorvel2005() const { return m_bKorvel2005; }
+    std::string GetQuickDatei(int i) const { return Quick.Datei.at(static_cast<std::size_t>(i)); }
+    int IsReportSuppressed() const { return Quick.bNoReport; }
+
+    // --- Status and progress ------------------------------------------------------
+    int SetStatusText(const std::string& text);
+    int Progress(int value);
+    // 1 when the report library reports at least the required version; else 0, or
+    // the run ends when raise is not 0.
+    int CheckReportLibVersion(double required, int raise);
+
+    // --- Trace and dump files -------------------------------------------------------
+    static int IsDeveloper();
+    FILE* OpenDumpFile(const std::string& name);
+    FILE* OpenTraceFile(const std::string& name);
+    FILE* GetInputFile() const { return m_pInputFile; }
+    FILE* GetDumpFile() const { return m_pDumpFile; }
+    FILE* GetTraceFile() const { return m_pTraceFile; }
+    int CloseInputFile();
+    int CloseDumpFile();
+    int CloseTraceFile();
+    // The temporary folder followed by '/' and the name; the folder alone for "".
+    static std::string GetTempFileName(const std::string& name);
+
+    // --- Translation ----------------------------------------------------------------
+    std::string& LOC_TranslateX(std::string& out, const char* text) const;
+    static std::string& LOC_TranslateSection(std::string& out, const std::string& locName,
+                                             const char* text, bool bInput);
+    static std::string GetLocName(const std::string& programName, const std::string& moduleName);
 
     // Closes the context's input, dump and trace files and raises C1Exception(text).
     [[noreturn]] void FatalError(const std::string& text);
 
+    int m_bKorvel2005 = 0;
     QEDOM_HANDLE hDoc = 0;
+    const void* m_hDLL = nullptr;
+    std::string m_DLLName;
+    std::string Auftrag;
+    std::string Prog;
+    std::string PfadQEL;
+    std::string File;
+    std::string Filef;
+    std::string Filedpf;
+    std::string Filedpfe;
+    std::string Pver;
+    std::string Pnam;
+    std::string Titel;
+    std::string NameRTFResDatei;
+    std::string NameVersionsInfoDatei;
+    SQuick Quick;
+    int iLanguageOutput = 0;
+    int bHostProgress = 0;
+    int iProgress = 0;
+    bool bModularisieren = false;
+    std::string progname;
+    std::string modulename;
+    std::string m_LocFileName;
+
+private:
+    void FindModuleFolder();
+    void StartReportLibrary(const std::string& documentFile);
+    void ReadProjectSettings();
+    void ReadLocalisation();
+    void CloseFiles();
+
+    FILE* m_pInputFile = nullptr;
+    FILE* m_pDumpFile = nullptr;
+    FILE* m_pTraceFile = nullptr;
 };
+
+// Waits the given time; returns 0.
+int SleepMs(int milliseconds);

@@ -11,10 +11,17 @@
 using QEDOM_HANDLE = std::int32_t;
 
 // --- Document life cycle (the host's side) ---------------------------------
+// Largest document file the library reads.
+inline constexpr std::size_t QEDOM_MAX_DOCUMENT_BYTES = 64U * 1024U * 1024U;
+
 // Loads a document file; returns its handle, or 0 with a message naming the file,
 // line and column in error. No network, no external entities, no DTD; files above
 // the size limit are refused.
 QEDOM_HANDLE QEDOM_LoadDocument(const std::string& fileName, std::string& error);
+// Parses a document from text, with the same hardening and the same messages as a
+// file; fileName names it in messages and becomes its complete file name.
+QEDOM_HANDLE QEDOM_ParseDocument(const std::string& text, const std::string& fileName,
+                                 std::string& error);
 // Saves the document to a file; returns 1 on success, else 0 with a message.
 int QEDOM_SaveDocument(QEDOM_HANDLE document, const std::string& fileName, std::string& error);
 // Releases a document and every element handle that points into it.

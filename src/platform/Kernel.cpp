@@ -1,0 +1,73 @@
+#include "platform/Kernel.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <link.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kTempFallback = "/tmp";
+
+std::string ReadLink(const char* path) {
+    char buffer[PATH_MAX];
+    const ssize_t n = readlink(path, buffer, sizeof buffer - 1);
+    return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+}
+
+std::string Canonical(const std::string& path) {
+    char buffer[PATH_MAX];
+    return realpath(path.c_str(), buffer) != nullptr ? std::string(buffer) : path;
+}
+
+} // namespace
+
+QEL_ModuleFile QEL_GetModuleFile(const void* addressInModule) {
+    QEL_ModuleFile module;
+    Dl_info info{};
+    link_map* map = nullptr;
+    if (dladdr1(addressInModule, &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP) == 0) {
+        return module;
+    }
+    module.handle = info.dli_fbase;
+    // The main program has no name of its own in the loader's list.
+    const bool isProgram = map == nullptr || map->l_name == nullptr || map->l_name[0] == '\0';
+    const std::string path = isProgram ? ReadLink("/proc/self/exe") : std::string(map->l_name);
+    module.fileName = path.empty() ? path : Canonical(path);
+    return module;
+}
+
+std::string QEL_GetTempFolder() {
+    const char* tmpdir = std::getenv("TMPDIR");
+    std::string folder = (tmpdir != nullptr && tmpdir[0] != '\0') ? tmpdir : kTempFallback;
+    if (folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+int QEL_DeleteFile(const std::string& fileName) {
+    // unlink, not remove: a name that happens to be a folder is never taken away.
+    return unlink(fileName.c_str()) == 0 ? 1 : 0;
+}
+
+const char* QEL_NullDevice() {
+    return "/dev/null";
+}
+
+bool QEL_IsDeveloperSwitchOn() {
+    const char* user = std::getenv("QELUSER");
+    if (user == nullptr) {
+        return false;
+    }
+    const std::string value(user);
+    return value == "KESTL" || value == "kestl";
+}
+
+void QEL_OutputDebugString(const std::string& text) {
+    if (QEL_IsDeveloperSwitchOn()) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+}

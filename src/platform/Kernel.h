@@ -1,0 +1,30 @@
+#pragma once
+
+// Operating-system services the module needs from its platform: its own file,
+// the temporary folder, file deletion, the null device and debugger output.
+
+#include <string>
+
+struct QEL_ModuleFile {
+    const void* handle = nullptr; // base address of the loaded module, null when unknown
+    std::string fileName;         // its full path, empty when unknown
+};
+
+// The loaded module (shared library or program) that contains the given address.
+QEL_ModuleFile QEL_GetModuleFile(const void* addressInModule);
+
+// The temporary folder: TMPDIR when it is set and not empty, else /tmp; always
+// ending in '/'.
+std::string QEL_GetTempFolder();
+
+// Deletes a file; 1 when it was deleted, 0 when it did not exist or could not go.
+int QEL_DeleteFile(const std::string& fileName);
+
+// The device that swallows everything written to it.
+const char* QEL_NullDevice();
+
+// The developer switch: QELUSER holds exactly "KESTL" or "kestl". Read on every call.
+bool QEL_IsDeveloperSwitchOn();
+
+// Debugger output: goes to stderr, and only while the developer switch is on.
+void QEL_OutputDebugString(const std::string& text);

@@ -1,0 +1,61 @@
+#include "platform/QELRTFXHost.h"
+
+#include "platform/BoundedCopy.h"
+
+#include <utility>
+
+namespace {
+
+struct HostState {
+    QELRTFX_HostSetup setup;
+    QELRTFX_Record record;
+};
+
+HostState& State() {
+    static HostState state;
+    return state;
+}
+
+std::string TextOf(const char* text) {
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+} // namespace
+
+int QELRTFX_Init(const char* commandLine) {
+    State().record.commandLines.push_back(TextOf(commandLine));
+    return State().setup.refuseStart ? 0 : 1;
+}
+
+int QELRTFX_GetSetting(const char* key, char* buffer, int size) {
+    const auto& settings = State().setup.settings;
+    const auto found = settings.find(TextOf(key));
+    const std::string value = found != settings.end() ? found->second : std::string();
+    if (size > 0) {
+        QEL_CopyBounded(value, buffer, static_cast<std::size_t>(size));
+    }
+    return static_cast<int>(value.size());
+}
+
+int QELRTFX_Notify(int value, int maximum, const char* text) {
+    QELRTFX_Notification message{value, maximum, TextOf(text)};
+    State().record.notifications.push_back(message);
+    if (State().setup.notify) {
+        State().setup.notify(message.value, message.maximum, message.text);
+    }
+    return 1;
+}
+
+int QELRTFX_InsertPictureFile(const char* fileName, int mode, double width, double height) {
+    State().record.pictures.push_back({TextOf(fileName), mode, width, height});
+    return 1;
+}
+
+void QELRTFX_RegisterHost(QELRTFX_HostSetup setup) {
+    State().setup = std::move(setup);
+    State().record = QELRTFX_Record();
+}
+
+const QELRTFX_Record& QELRTFX_Recorded() {
+    return State().record;
+}
