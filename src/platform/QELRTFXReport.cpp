@@ -1,5 +1,7 @@
 #include "platform/QELRTFXReport.h"
 
+#include "platform/QELRTFXHost.h"
+
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -8,18 +10,24 @@
 
 namespace {
 
-struct ReportState {
-    std::string outputPrefix;
-    std::unique_ptr<QELRTFXDocument> document;
-};
-
-ReportState& State() {
-    static ReportState state;
-    return state;
+std::unique_ptr<QELRTFXDocument>& Document() {
+    static std::unique_ptr<QELRTFXDocument> document;
+    return document;
 }
 
 QELRTFXDocument* Open() {
-    return State().document.get();
+    return Document().get();
+}
+
+std::string OutputPrefix() {
+    const int length = QELRTFX_GetSetting("File/dpf", nullptr, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::string prefix(static_cast<std::size_t>(length) + 1, '\0');
+    QELRTFX_GetSetting("File/dpf", prefix.data(), length + 1);
+    prefix.resize(prefix.find('\0'));
+    return prefix;
 }
 
 std::optional<std::string> ReadFile(const char* fileName) {
@@ -39,28 +47,25 @@ const char* Text(const char* text) {
 
 } // namespace
 
-void QELRTFX_SetOutputPrefix(const std::string& prefix) {
-    State().outputPrefix = prefix;
-}
-
 int QELRTFX_Open(const char* fileName, int, int, int firstPage, const char* header) {
     if (Open() != nullptr) {
         QELRTFX_Close(0);
     }
     std::string name = Text(fileName);
     if (name.empty()) {
-        if (State().outputPrefix.empty()) {
+        const std::string prefix = OutputPrefix();
+        if (prefix.empty()) {
             return 0;
         }
-        name = State().outputPrefix + ".rtf";
+        name = prefix + ".rtf";
     }
-    State().document =
+    Document() =
         std::make_unique<QELRTFXDocument>(name, firstPage, QELRTFXDocument::ParseHeader(header));
     return 1;
 }
 
 int QELRTFX_Close(int) {
-    std::unique_ptr<QELRTFXDocument> document = std::move(State().document);
+    std::unique_ptr<QELRTFXDocument> document = std::move(Document());
     if (!document) {
         return 0;
     }

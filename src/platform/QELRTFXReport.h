@@ -10,11 +10,8 @@
 #include <cstdint>
 #include <string>
 
-// The project's output prefix (host setting "File/dpf"), set at the library's
-// start-up: the project's own document is the prefix followed by ".rtf".
-void QELRTFX_SetOutputPrefix(const std::string& prefix);
-
-// Opens a report: fileName "" is the project's own document. header: the page head's
+// Opens a report: fileName "" is the project's own document, the project's output
+// prefix (host setting "File/dpf") followed by ".rtf". header: the page head's
 // fields (Name, Version, Titel, @T), each closed by a zero byte, the whole by a second
 // one. A report still open is closed first. Returns 1, or 0 when no file name is known.
 int QELRTFX_Open(const char* fileName, int, int, int firstPage, const char* header);

@@ -1,3 +1,4 @@
+#include "platform/QELRTFXHost.h"
 #include "platform/QELRTFXReport.h"
 #include "platform/RtfText.h"
 
@@ -35,7 +36,7 @@ protected:
     }
     void TearDown() override {
         QELRTFX_Close(0);
-        QELRTFX_SetOutputPrefix("");
+        QELRTFX_RegisterHost({});
         fs::remove_all(dir);
     }
     fs::path dir;
@@ -220,7 +221,7 @@ TEST(QELRTFXDocument, MetafileIsEmbeddedWithFrameAndGoalSize) {
 
 TEST_F(RtfFolder, ProjectDocumentIsWrittenOnClose) {
     EXPECT_EQ(QELRTFX_Open("", 0, 1, 1, "Name=QE-X\0\0"), 0); // no project known
-    QELRTFX_SetOutputPrefix((dir / "Pos1").string());
+    QELRTFX_RegisterHost({{{"File/dpf", (dir / "Pos1").string()}}, {}, false});
     ASSERT_EQ(QELRTFX_Open("", 0, 1, 5, "Name=QE-X\0\0"), 1);
     ASSERT_NE(QELRTFX_OpenDocument(), nullptr);
     EXPECT_EQ(QELRTFX_OpenDocument()->FileName(), (dir / "Pos1.rtf").string());
