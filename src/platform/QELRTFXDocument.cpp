@@ -167,10 +167,14 @@ std::string QELRTFXDocument::RowRtf(const Row& row) {
     }
     cells.resize(count);
     std::string out = "\\trowd\\trgaph" + std::to_string(kCellGap) + "\\trleft0";
-    long right = 0;
+    // Boundaries are rounded where they lie, so that rounding does not add up along the row.
+    double rightCm = 0.0;
+    long previous = 0;
     for (const double w : row.widthsCm) {
-        right += std::max(1L, std::lround(std::fabs(w) * kTwipsPerCm));
+        rightCm += std::fabs(w);
+        const long right = std::max(previous + 1, std::lround(rightCm * kTwipsPerCm));
         out += "\\cellx" + std::to_string(right);
+        previous = right;
     }
     out += "\n";
     const int s = KnownStyle(row.style);
