@@ -1,7 +1,8 @@
 #include "platform/QELRTFXHost.h"
 
-#include "platform/BoundedCopy.h"
+#include "platform/Utf8.h"
 
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -31,8 +32,10 @@ int QELRTFX_GetSetting(const char* key, char* buffer, int size) {
     const auto& settings = State().setup.settings;
     const auto found = settings.find(TextOf(key));
     const std::string value = found != settings.end() ? found->second : std::string();
-    if (size > 0) {
-        QEL_CopyBounded(value, buffer, static_cast<std::size_t>(size));
+    if (buffer != nullptr && size > 0) {
+        const std::size_t length = Utf8PrefixLength(value, static_cast<std::size_t>(size) - 1);
+        std::memcpy(buffer, value.data(), length);
+        buffer[length] = '\0';
     }
     return static_cast<int>(value.size());
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -29,6 +30,12 @@ public:
     // Writes a file (relative names land in this folder).
     static void Write(const std::filesystem::path& file, const std::string& text = "x") {
         std::ofstream(file) << text;
+    }
+
+    // The whole content of a file; "" when it cannot be read.
+    static std::string Read(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
 private:

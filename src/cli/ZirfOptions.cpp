@@ -1,0 +1,44 @@
+#include "cli/ZirfOptions.h"
+
+const char* const kZirfUsage =
+    "usage: zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] INPUT.xml\n";
+
+bool ParseZirfOptions(int argc, char** argv, ZirfOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto takeValue = [&](std::string& target) {
+            if (i + 1 >= argc) {
+                error = "option " + arg + " needs a value";
+                return false;
+            }
+            target = argv[++i];
+            return true;
+        };
+        if (arg == "-o") {
+            if (!takeValue(options.outputDir)) {
+                return false;
+            }
+        } else if (arg == "--settings") {
+            if (!takeValue(options.settingsFile)) {
+                return false;
+            }
+        } else if (arg == "--keep-temp") {
+            options.keepTemp = true;
+        } else if (arg == "-q") {
+            options.quiet = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return false;
+        } else if (options.input.empty()) {
+            options.input = arg;
+        } else {
+            error = "more than one input file";
+            return false;
+        }
+    }
+    if (options.input.empty()) {
+        error = "no input file";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// The command line of the host program:
+//   zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] INPUT.xml
+struct ZirfOptions {
+    std::string input;
+    std::string outputDir; // empty: the input's folder
+    std::string settingsFile;
+    bool keepTemp = false;
+    bool quiet = false;
+};
+
+extern const char* const kZirfUsage;
+
+// Fills options from argv; false with a reason on a usage error.
+bool ParseZirfOptions(int argc, char** argv, ZirfOptions& options, std::string& error);

@@ -1,0 +1,131 @@
+// zirf: the command-line host. It plays the part of the suite's host program: loads
+// the input document, offers the project settings, runs one calculation with the
+// output folder as the current folder and saves the document with its results.
+
+#include "cli/HostConsole.h"
+#include "cli/HostSettings.h"
+#include "cli/ResultFile.h"
+#include "cli/ZirfOptions.h"
+#include "host/ZirfRun.h"
+#include "platform/MessageBox.h"
+#include "platform/QEDOM.h"
+#include "platform/QELRTFXHost.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum ExitStatus {
+    kCompleted = 0,
+    kRunError = 1,
+    kUsageOrInputError = 2,
+    kCompletedWithWarning = 3,
+};
+
+constexpr const char* kResultSuffix = ".result.xml";
+
+int Fail(int status, const std::string& reason) {
+    std::fprintf(stderr, "zirf: %s\n", reason.c_str());
+    return status;
+}
+
+// Changes the current folder for the lifetime of the object.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const fs::path& folder) : m_previous(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~CurrentFolder() {
+        std::error_code ignored;
+        fs::current_path(m_previous, ignored);
+    }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    fs::path m_previous;
+};
+
+// The document lives in the DOM library until the host is done with it.
+class LoadedDocument {
+public:
+    explicit LoadedDocument(QEDOM_HANDLE handle) : m_handle(handle) {}
+    ~LoadedDocument() { QEDOM_FreeDocument(m_handle); }
+    LoadedDocument(const LoadedDocument&) = delete;
+    LoadedDocument& operator=(const LoadedDocument&) = delete;
+    QEDOM_HANDLE get() const { return m_handle; }
+
+private:
+    QEDOM_HANDLE m_handle;
+};
+
+int RunHost(const ZirfOptions& options) {
+    std::error_code ec;
+    const fs::path input = fs::absolute(options.input, ec).lexically_normal();
+    if (ec || !fs::is_regular_file(input) || access(input.c_str(), R_OK) != 0) {
+        return Fail(kUsageOrInputError, "cannot read input file " + options.input);
+    }
+    const fs::path outputDir = options.outputDir.empty()
+                                   ? input.parent_path()
+                                   : fs::absolute(options.outputDir, ec).lexically_normal();
+    if (ec || !fs::is_directory(outputDir)) {
+        return Fail(kUsageOrInputError, "output folder " + options.outputDir + " does not exist");
+    }
+    const std::string name = input.stem().string();
+
+    HostSettings settings = DefaultHostSettings((outputDir / name).string());
+    std::string error;
+    if (!options.settingsFile.empty() && !ReadSettingsFile(options.settingsFile, settings, error)) {
+        return Fail(kUsageOrInputError, error);
+    }
+
+    const LoadedDocument document(QEDOM_LoadDocument(input.string(), error));
+    if (document.get() == 0) {
+        return Fail(kUsageOrInputError, error);
+    }
+
+    QELRTFX_HostSetup host;
+    host.settings = std::move(settings);
+    if (!options.quiet) {
+        host.notify = ShowHostMessage;
+    }
+    QELRTFX_RegisterHost(std::move(host));
+    QEL_SetMessageSink(ShowMessageBox);
+    QEL_ClearShownMessages();
+
+    ZirfRunOutcome outcome = ZirfRunOutcome::Failed;
+    {
+        const CurrentFolder inOutputFolder(outputDir);
+        outcome = ZirfRun(document.get(), options.keepTemp ? 0 : 1);
+    }
+    if (outcome != ZirfRunOutcome::Completed) {
+        return kRunError;
+    }
+    const fs::path result = outputDir / (name + kResultSuffix);
+    if (!SaveResultFile(document.get(), result.string(), error)) {
+        return Fail(kRunError, error);
+    }
+    // A completed run that still showed a message went on after a warning.
+    return QEL_ShownMessages().empty() ? kCompleted : kCompletedWithWarning;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ZirfOptions options;
+    std::string error;
+    if (!ParseZirfOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "zirf: %s\n%s", error.c_str(), kZirfUsage);
+        return kUsageOrInputError;
+    }
+    try {
+        return RunHost(options);
+    } catch (const std::exception& e) {
+        return Fail(kRunError, e.what());
+    }
+}

@@ -1,0 +1,159 @@
+// Runs the built host program as a user would and checks its output, exit status
+// and files.
+#include "../support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kDocument = "<?xml version=\"1.0\"?>\n<doc><info/><input/></doc>\n";
+
+struct RunResult {
+    int status = -1;
+    std::string err;
+};
+
+// Runs zirf in the current folder with the given arguments (and environment
+// assignments in front); stdout is dropped, stderr kept.
+RunResult RunZirf(const std::string& args, const std::string& env = "QELUSER=") {
+    const std::string command = "env " + env + " " + std::string(ZIRF_BINARY_DIR) + "/zirf " +
+                                args + " 2>zirf.err >/dev/null";
+    const int raw = std::system(command.c_str());
+    RunResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = ScratchFolder::Read("zirf.err");
+    fs::remove("zirf.err");
+    return result;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Names in the folder that look like a temporary result file.
+int CountTemporaryResults(const fs::path& folder) {
+    int n = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        n += Contains(entry.path().filename().string(), ".tmp") ? 1 : 0;
+    }
+    return n;
+}
+
+class ZirfCli : public ::testing::Test {
+protected:
+    ScratchFolder m_folder{"cli"};
+};
+
+TEST_F(ZirfCli, UsageErrorsExitWithTwo) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    const char* cases[] = {"", "-x wand.xml", "-o", "wand.xml --settings", "wand.xml other.xml"};
+    for (const char* args : cases) {
+        const RunResult r = RunZirf(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_TRUE(Contains(r.err, "usage: zirf")) << args << ": " << r.err;
+    }
+    EXPECT_FALSE(fs::exists("wand.result.xml"));
+}
+
+TEST_F(ZirfCli, UnreadableInputsExitWithTwo) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    ScratchFolder::Write("bad.xml", "<doc><info>\n<input/>\n");
+    ScratchFolder::Write("bad.settings", "QE-Name/=ZIRF\nno equals sign\n");
+    fs::create_directories("folder.xml");
+    const struct {
+        const char* args;
+        const char* says;
+    } cases[] = {
+        {"missing.xml", "missing.xml"},
+        {"folder.xml", "folder.xml"},
+        {"-o nowhere wand.xml", "nowhere"},
+        {"--settings bad.settings wand.xml", "bad.settings:2"},
+        {"--settings none.settings wand.xml", "none.settings"},
+        // A malformed document: its file name and the line of the fault.
+        {"bad.xml", "bad.xml', Zeile"},
+    };
+    for (const auto& c : cases) {
+        const RunResult r = RunZirf(c.args);
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_TRUE(Contains(r.err, c.says)) << c.args << ": " << r.err;
+    }
+    EXPECT_FALSE(fs::exists("wand.result.xml"));
+    EXPECT_FALSE(fs::exists("bad.result.xml"));
+}
+
+TEST_F(ZirfCli, CompleteRunSavesTheResultBesideTheInput) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    const RunResult r = RunZirf("wand.xml");
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string expected = "status: Programmstart\nprogress: 1/100\n"
+                                 "status: Eingabedatei anlesen\nprogress: 2/100\n"
+                                 "status: Berechnung starten\nprogress: 3/100\n"
+                                 "end of run\n";
+    EXPECT_EQ(r.err, expected);
+    EXPECT_TRUE(Contains(ScratchFolder::Read("wand.result.xml"), "<input/>"));
+    EXPECT_EQ(ScratchFolder::Read("wand.xml"), kDocument) << "the input is never written";
+    EXPECT_EQ(CountTemporaryResults(m_folder.path()), 0);
+}
+
+TEST_F(ZirfCli, QuietRunShowsNothing) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    const RunResult r = RunZirf("-q wand.xml");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(fs::exists("wand.result.xml"));
+}
+
+TEST_F(ZirfCli, OutputFolderHoldsResultTraceAndDump) {
+    fs::create_directories("in");
+    fs::create_directories("out");
+    ScratchFolder::Write("in/wand.xml", kDocument);
+    const RunResult r = RunZirf("-q -o out in/wand.xml", "QELUSER=KESTL");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists("out/wand.result.xml"));
+    EXPECT_EQ(ScratchFolder::Read("out/x.y").rfind("Parameter ", 0), 0u);
+    EXPECT_EQ(ScratchFolder::Read("out/X.X").rfind("X.X-Datei    erstellt am ", 0), 0u);
+    EXPECT_FALSE(fs::exists("in/wand.result.xml"));
+    EXPECT_FALSE(fs::exists("in/x.y"));
+    EXPECT_FALSE(fs::exists("x.y"));
+
+    // Without the developer switch neither file is made.
+    fs::remove("out/x.y");
+    fs::remove("out/X.X");
+    EXPECT_EQ(RunZirf("-q -o out in/wand.xml").status, 0);
+    EXPECT_FALSE(fs::exists("out/x.y"));
+    EXPECT_FALSE(fs::exists("out/X.X"));
+}
+
+TEST_F(ZirfCli, RunEndedByAnErrorLeavesNoResult) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    // An old result of an earlier run stays as it was.
+    ScratchFolder::Write("wand.result.xml", "old");
+    ScratchFolder::Write("old.settings", "QE-Version/qelrtfx=V1.9\n");
+    const RunResult r = RunZirf("--settings old.settings wand.xml");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.err, "qelrtfx.dll ist nicht korrekt\n")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "end of run")) << r.err;
+    EXPECT_EQ(ScratchFolder::Read("wand.result.xml"), "old");
+    EXPECT_EQ(CountTemporaryResults(m_folder.path()), 0);
+}
+
+TEST_F(ZirfCli, KeepTempLeavesTheRunFiles) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    ScratchFolder::Write("wand.txt");
+    ScratchFolder::Write("Momente.emf");
+    EXPECT_EQ(RunZirf("-q --keep-temp wand.xml").status, 0);
+    EXPECT_TRUE(fs::exists("wand.txt"));
+    EXPECT_TRUE(fs::exists("Momente.emf"));
+    EXPECT_EQ(RunZirf("-q wand.xml").status, 0);
+    EXPECT_FALSE(fs::exists("wand.txt"));
+    EXPECT_FALSE(fs::exists("Momente.emf"));
+    EXPECT_TRUE(fs::exists("wand.xml"));
+}
+
+} // namespace

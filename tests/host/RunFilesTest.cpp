@@ -1,0 +1,78 @@
+#include "host/RunFiles.h"
+
+#include "../support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::vector<std::string> kFixedFiles = {
+    "LKGEN_KombRegeln.txt", "LKGEN_GammaPsi.txt", "rtffile.temp.rtf", "vardef.temp.rtf",
+    "Querkraefte.emf",      "Normalkraefte.emf",  "Momente.emf",      "Durchbiegung.emf"};
+const std::vector<std::string> kPrefixFiles = {"wand3d.bmp", "wand2d.emf", "wand.txt",
+                                               "wand.tmp.txt"};
+
+void WriteAll(const std::vector<std::string>& names) {
+    for (const auto& name : names) {
+        ScratchFolder::Write(name);
+    }
+}
+
+TEST(RunFiles, PlainFileNames) {
+    const struct {
+        const char* name;
+        bool plain;
+    } cases[] = {{"skizze.png", true}, {"..skizze", true},   {"", false},
+                 {".", false},         {"..", false},        {"/tmp/x.png", false},
+                 {"../x.png", false},  {"sub/x.png", false}, {"C:\\x.png", false},
+                 {"a\\..\\b", false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;
+    }
+}
+
+TEST(RunFiles, DeletesTheFourteenFilesOfARun) {
+    const ScratchFolder scratch("runfiles_all");
+    WriteAll(kFixedFiles);
+    WriteAll(kPrefixFiles);
+    WriteAll({"s2d.png", "s3d.png", "wand.xml", "wand.result.xml", "x.y"});
+    DeleteRunFiles("wand", "s2d.png", "s3d.png");
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(scratch.path())) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"wand.result.xml", "wand.xml", "x.y"}));
+}
+
+TEST(RunFiles, EmptyPrefixDeletesNoPrefixedName) {
+    const ScratchFolder scratch("runfiles_noprefix");
+    // With an empty prefix the names would be bare suffixes.
+    WriteAll({"3d.bmp", "2d.emf", ".txt", ".tmp.txt"});
+    DeleteRunFiles("", "", "");
+    for (const char* name : {"3d.bmp", "2d.emf", ".txt", ".tmp.txt"}) {
+        EXPECT_TRUE(fs::exists(name)) << name;
+    }
+}
+
+TEST(RunFiles, SketchNamesNeverReachOutsideTheOutputFolder) {
+    const ScratchFolder scratch("runfiles_sketch");
+    fs::create_directories("out/sub");
+    WriteAll({"victim.txt", "out/sub/inner.png"});
+    const fs::path absolute = scratch.path() / "victim.txt";
+    fs::current_path("out");
+    DeleteRunFiles("wand", absolute.string(), "../victim.txt");
+    DeleteRunFiles("wand", "sub/inner.png", "sub");
+    fs::current_path(scratch.path());
+    EXPECT_TRUE(fs::exists("victim.txt"));
+    EXPECT_TRUE(fs::exists("out/sub/inner.png"));
+}
+
+} // namespace

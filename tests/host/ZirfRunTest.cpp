@@ -1,0 +1,133 @@
+#include "host/ZirfRun.h"
+#include "host/Trace.h"
+
+#include "../support/EnvGuard.h"
+#include "../support/ScratchFolder.h"
+#include "HostFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <dlfcn.h>
+#include <filesystem>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kDocument = "<doc><info/><input/></doc>";
+
+class ZirfRunTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegisterTestHost(); }
+    void TearDown() override { RegisterTestHost({}); }
+
+    EnvGuard m_user{"QELUSER", nullptr};
+    ScratchFolder m_folder{"zirfrun"};
+};
+
+TEST_F(ZirfRunTest, CompleteRunSendsStatusProgressAndEnd) {
+    ParsedDoc doc(kDocument);
+    EXPECT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Completed);
+    EXPECT_EQ(SentToHost(),
+              (std::vector<std::string>{"0/0 1 Programmstart", "0/0 2 ", "1/100 p",
+                                        "0/0 1 Eingabedatei anlesen", "0/0 2 ", "2/100 p",
+                                        "0/0 1 Berechnung starten", "0/0 2 ", "3/100 p", "0/0 e"}));
+    EXPECT_TRUE(QEL_ShownMessages().empty());
+    EXPECT_EQ(g_pTrace, nullptr);
+    EXPECT_EQ(g_pDump, nullptr);
+}
+
+TEST_F(ZirfRunTest, ErrorsAreShownAndEndTheRun) {
+    ParsedDoc doc(kDocument);
+    const struct {
+        const char* version;
+        QEDOM_HANDLE document;
+        const char* message;
+        std::vector<std::string> sent;
+    } cases[] = {
+        // The context was never built: no end message.
+        {"V2.0", 0, "C1QEL::ctor()  hDoc =null\nim Modul: debug\n\n", {}},
+        // The context was built: its destruction still tells the host.
+        {"V1.9", doc.handle, "qelrtfx.dll ist nicht korrekt\n\n", {"0/0 e"}},
+    };
+    for (const auto& c : cases) {
+        RegisterTestHost({{"QE-Version/qelrtfx", c.version}});
+        EXPECT_EQ(ZirfRun(c.document, 1), ZirfRunOutcome::Failed);
+        EXPECT_EQ(QEL_ShownMessages(), std::vector<std::string>{c.message});
+        EXPECT_EQ(SentToHost(), c.sent);
+    }
+}
+
+TEST_F(ZirfRunTest, AnyOtherErrorEndsWithCalculationAborted) {
+    ParsedDoc doc(kDocument);
+    // An index out of range in the middle of a run (here thrown where the host takes
+    // the first progress message) must reach the catch-all, after the context is gone.
+    QELRTFX_HostSetup setup;
+    setup.settings = HostSettingsOfARun();
+    bool thrown = false;
+    setup.notify = [&thrown](int, int, const std::string& text) {
+        if (text == "p" && !thrown) {
+            thrown = true;
+            throw std::out_of_range("vector::at");
+        }
+    };
+    QELRTFX_RegisterHost(setup);
+    QEL_ClearShownMessages();
+    EXPECT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Failed);
+    EXPECT_EQ(QEL_ShownMessages(), std::vector<std::string>{"Calculation aborted"});
+    EXPECT_EQ(SentToHost().back(), "0/0 e");
+    EXPECT_EQ(g_pTrace, nullptr);
+}
+
+TEST_F(ZirfRunTest, DeveloperRunLeavesTraceAndDump) {
+    EnvGuard user("QELUSER", "kestl");
+    ParsedDoc doc(kDocument);
+    ASSERT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Completed);
+    EXPECT_EQ(ScratchFolder::Read("x.y").rfind("Parameter -a -b", 0), 0u)
+        << ScratchFolder::Read("x.y");
+    EXPECT_EQ(ScratchFolder::Read("X.X").rfind("X.X-Datei    erstellt am ", 0), 0u);
+
+    // A second run replaces the files of the first.
+    fs::resize_file("x.y", 0);
+    RegisterTestHost({{"QE-Version/qelrtfx", "V2.0"}, {"Optionen", "zwei"}});
+    ASSERT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Completed);
+    EXPECT_EQ(ScratchFolder::Read("x.y"), "Parameter zwei");
+}
+
+TEST_F(ZirfRunTest, OrdinaryRunLeavesNoTraceOrDump) {
+    EnvGuard user("QELUSER", "someone");
+    ParsedDoc doc(kDocument);
+    ASSERT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Completed);
+    EXPECT_FALSE(fs::exists("x.y"));
+    EXPECT_FALSE(fs::exists("X.X"));
+}
+
+TEST_F(ZirfRunTest, FlagDecidesWhetherTheRunFilesGo) {
+    ParsedDoc doc(kDocument);
+    for (int flag : {0, 1}) {
+        for (const char* name : {"wand.txt", "Momente.emf", "LKGEN_GammaPsi.txt"}) {
+            ScratchFolder::Write(name);
+        }
+        ASSERT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Completed);
+        EXPECT_EQ(fs::exists("wand.txt"), flag == 0) << flag;
+        EXPECT_EQ(fs::exists("Momente.emf"), flag == 0) << flag;
+        // The context removes the suite's files either way.
+        EXPECT_FALSE(fs::exists("LKGEN_GammaPsi.txt")) << flag;
+    }
+}
+
+TEST_F(ZirfRunTest, ModuleExportsTheEntryUnderItsPlainName) {
+    const std::string library = std::string(ZIRF_BINARY_DIR) + "/libzirfc.so";
+    void* module = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    using Entry = void (*)(std::int32_t, std::int32_t);
+    const auto entry = reinterpret_cast<Entry>(dlsym(module, "ZIRF_Calc"));
+    ASSERT_NE(entry, nullptr);
+    entry(0, 1); // no document: the module shows its error itself and returns
+    EXPECT_EQ(dlsym(module, "ZirfRun"), nullptr) << "only the entry is exported";
+    dlclose(module);
+}
+
+} // namespace
