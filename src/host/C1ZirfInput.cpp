@@ -29,3 +29,11 @@ void C1ZirfInput::Teilsicherheitsbeiwerte::Set(int art, int situation, double va
     CheckTeilsicherheit(art, situation);
     wert.at(static_cast<std::size_t>(art)).at(static_cast<std::size_t>(situation - 1)) = value;
 }
+
+QEDOM_HANDLE C1ZirfInput::FindSection(const char* name) const {
+    const QEDOM_HANDLE section = QEDOM_FindFirstChild(hInput, name);
+    if (section == 0 || QEDOM_FindNextChild(section, name) != 0) {
+        return 0;
+    }
+    return section;
+}

@@ -338,4 +338,19 @@ public:
     int druck_bau = 0;
     int erhstand = 0; // whole percent
     int erhwand = 0;  // whole percent
+
+private:
+    // The one element of that name under hInput; 0 when there is none or more than one
+    // (a duplicated section is ignored as a whole).
+    QEDOM_HANDLE FindSection(const char* name) const;
+    void ReadWandreibung(QEDOM_HANDLE gruppe, SBodenschicht& schicht) const;
+    void ReadKopflast(QEDOM_HANDLE gruppe);
+    void ReadFlaechenlast(QEDOM_HANDLE gruppe);
+    void ReadBlocklast(QEDOM_HANDLE gruppe);
+    void ReadLinienlast(QEDOM_HANDLE gruppe);
+    // Returns the number of combination-factor sets read.
+    int ReadSicherheitsbeiwerte(QEDOM_HANDLE sicherheitsbeiwerte);
+    void ReadLastfaelle(QEDOM_HANDLE lastfaelle);
+    void ReadEinwirkungen(QEDOM_HANDLE einwirkungen, int nKombiBeiwerte);
+    void ReadKombinationen(QEDOM_HANDLE results);
 };

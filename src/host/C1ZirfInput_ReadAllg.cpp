@@ -1,0 +1,170 @@
+// Readers of the document's head and of the general sections: info, input, allg, steu,
+// teil and ausg.
+
+#include "host/C1Exception.h"
+#include "host/C1QEL.h"
+#include "host/C1ZirfInput.h"
+#include "host/C1ZirfInputAttr.h"
+
+#include <string>
+
+namespace {
+
+// `norm` values with a design-code kind of their own; every other value gives norm + 2.
+constexpr int kNormDin1054 = 7;
+constexpr int kNormEc7 = 8;
+constexpr int kNormEc7NationalerAnhang = 31;
+constexpr int kNormKindDin1054 = 1;
+constexpr int kNormKindEc7 = 2;
+constexpr int kNormKindNationalerAnhang = 3; // plus `laendercode`
+
+int NormKind(int norm, int laendercode) {
+    switch (norm) {
+    case kNormDin1054:
+        return kNormKindDin1054;
+    case kNormEc7:
+        return kNormKindEc7;
+    case kNormEc7NationalerAnhang:
+        return kNormKindNationalerAnhang + laendercode;
+    default:
+        return norm + 2;
+    }
+}
+
+// `nwwand` 2 mobilises the earth resistance in a way that needs the redistribution
+// switch `kumlag`.
+constexpr int kNwwandKumlag = 2;
+
+} // namespace
+
+int C1ZirfInput::ReadInfo() {
+    if (pQEL == nullptr) {
+        throw C1Exception("xml-Eingabedatei nicht vorhanden");
+    }
+    if (pQEL->hDoc == 0) {
+        pQEL->FatalError("xml-Eingabedatei nicht vorhanden");
+    }
+    hRoot = QEDOM_GetRootElement(pQEL->hDoc);
+    if (hRoot == 0) {
+        pQEL->FatalError("In xml-Eingabedatei root-Knoten nicht vorhanden");
+    }
+    hInput = QEDOM_FindFirstChild(hRoot, "info");
+    if (hInput != 0) {
+        normKind = NormKind(QEDOM_GetInt(hInput, "norm"), QEDOM_GetInt(hInput, "laendercode"));
+    }
+    hInput = QEDOM_FindFirstChild(hRoot, "input");
+    if (hInput == 0) {
+        pQEL->FatalError("In xml-Eingabedatei input-Knoten nicht vorhanden");
+    }
+    freeText = zirf_input::ReadText(hInput, "freeText", kLenFreeText);
+    nPage = QEDOM_GetInt(hInput, "nPage");
+    return 1;
+}
+
+int C1ZirfInput::ReadAllg() {
+    const QEDOM_HANDLE allg = FindSection("allg");
+    if (allg == 0) {
+        return 0;
+    }
+    freeText = zirf_input::ReadText(allg, "allgtext", kLenFreeText);
+    nPage = QEDOM_GetInt(allg, "nrseite");
+    return 1;
+}
+
+int C1ZirfInput::ReadSteu() {
+    static constexpr const char* kModule = "C1ZirfInput::ReadSteu";
+    const QEDOM_HANDLE steu = FindSection("steu");
+    if (steu == 0) {
+        return 0;
+    }
+    zirf_input::ReadInts<C1ZirfInput>(
+        steu, *this, {{"skizze2d", &C1ZirfInput::skizze2d}, {"skizze3d", &C1ZirfInput::skizze3d}});
+    skizze2d_datei = zirf_input::ReadString(steu, "skizze2d_datei");
+    skizze3d_datei = zirf_input::ReadString(steu, "skizze3d_datei");
+    zirf_input::ReadInts<C1ZirfInput>(steu, *this,
+                                      {{"berart", &C1ZirfInput::berart},
+                                       {"system", &C1ZirfInput::system},
+                                       {"nwstand", &C1ZirfInput::nwstand},
+                                       {"nwwand", &C1ZirfInput::nwwand},
+                                       {"kumlag", &C1ZirfInput::kumlag},
+                                       {"druck_nach", &C1ZirfInput::druck_nach},
+                                       {"druck_bau", &C1ZirfInput::druck_bau}});
+
+    // The attribute counts design situations from 0 and indexes the partial-factor
+    // table: a value outside it would select factors that do not exist.
+    const int situation = QEDOM_GetInt(steu, "lastfall");
+    if (situation < kMinLastfallAttribut || situation > kMaxLastfallAttribut) {
+        throw C1Exception(
+            "xml-Eingabedatei, Element 'steu': Attribut 'lastfall' = " + std::to_string(situation) +
+                " liegt nicht zwischen " + std::to_string(kMinLastfallAttribut) + " und " +
+                std::to_string(kMaxLastfallAttribut),
+            kModule);
+    }
+    lastfall = situation + 1;
+
+    erhstand = zirf_input::ReadTruncated(steu, "steu", "erhstand", kModule);
+    erhwand = zirf_input::ReadTruncated(steu, "steu", "erhwand", kModule);
+    if (nwwand == kNwwandKumlag) {
+        kumlag = 1;
+    }
+    // Compaction values; `bome` reads them again and wins.
+    zirf_input::ReadInts<C1ZirfInput>(
+        steu, *this, {{"mitverd", &C1ZirfInput::mitverd}, {"geraet", &C1ZirfInput::geraet}});
+    zirf_input::ReadDoubles<C1ZirfInput>(
+        steu, *this,
+        {{"bp", &C1ZirfInput::bp}, {"eg", &C1ZirfInput::eg}, {"zk", &C1ZirfInput::zk}});
+    return 1;
+}
+
+int C1ZirfInput::ReadTeil() {
+    const QEDOM_HANDLE teil = FindSection("teil");
+    if (teil == 0) {
+        return 0;
+    }
+    struct Kind {
+        int art;
+        const char* prefix;
+    };
+    static constexpr Kind kKinds[] = {{Teilsicherheitsbeiwerte::gep, "gep"},
+                                      {Teilsicherheitsbeiwerte::ggr, "ggr"},
+                                      {Teilsicherheitsbeiwerte::ggl, "ggl"}};
+    for (const Kind& kind : kKinds) {
+        for (int situation = 1; situation <= Teilsicherheitsbeiwerte::kAnzahlSituationen;
+             ++situation) {
+            const std::string name = kind.prefix + std::to_string(situation);
+            teilsicherheit.Set(kind.art, situation, QEDOM_GetDouble(teil, name.c_str()));
+        }
+    }
+    return 1;
+}
+
+int C1ZirfInput::ReadAusg() {
+    const QEDOM_HANDLE ausg = FindSection("ausg");
+    if (ausg == 0) {
+        return 0;
+    }
+    zirf_input::ReadInts<C1ZirfInput>(
+        ausg, *this,
+        {{"txt_eingabe", &C1ZirfInput::txt_eingabe},
+         {"txt_teilsicherheit", &C1ZirfInput::txt_teilsicherheit},
+         {"txt_druck_beiwerte", &C1ZirfInput::txt_druck_beiwerte},
+         {"txt_druck_ordinaten", &C1ZirfInput::txt_druck_ordinaten},
+         {"txt_wasserdruck", &C1ZirfInput::txt_wasserdruck},
+         {"txt_tragnachweise", &C1ZirfInput::txt_tragnachweise},
+         {"txt_profilwahl", &C1ZirfInput::txt_profilwahl},
+         {"alle_lastfaelle", &C1ZirfInput::alle_lastfaelle},
+         {"relevante_lastfaelle", &C1ZirfInput::relevante_lastfaelle},
+         {"txt_tgf_druck_beiwerte", &C1ZirfInput::txt_tgf_druck_beiwerte},
+         {"txt_tgf_druck_ordinaten", &C1ZirfInput::txt_tgf_druck_ordinaten},
+         {"txt_tgf_materialversagen", &C1ZirfInput::txt_tgf_materialversagen},
+         {"txt_tgf_herausziehen", &C1ZirfInput::txt_tgf_herausziehen},
+         {"txt_tgf_ankerkraft", &C1ZirfInput::txt_tgf_ankerkraft},
+         {"grafik_tgf_darstellung", &C1ZirfInput::grafik_tgf_darstellung}});
+    static constexpr const char* kGrafik[kMaxGrafik] = {"grafik_system", "grafik_druck_beanspr",
+                                                        "grafik_schnittgroessen"};
+    for (std::size_t i = 0; i < grafik.size(); ++i) {
+        grafik.at(i) = QEDOM_GetInt(ausg, kGrafik[i]);
+        grafikDatei.at(i) = 0;
+    }
+    return 1;
+}

@@ -1,0 +1,169 @@
+// Readers of the loads (last) and the actions (einw), and the collection of the
+// surcharge load-case numbers.
+
+#include "host/C1ZirfInput.h"
+#include "host/C1ZirfInputAttr.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr const char* kModuleLast = "C1ZirfInput::ReadLast";
+
+// `art` of a `last` group.
+constexpr int kArtKopflast = 0;
+constexpr int kArtFlaechenlast = 1;
+constexpr int kArtBlocklast = 2;
+constexpr int kArtLinienlast = 3;
+
+// Distinct load-case numbers of a surcharge table in order of first appearance.
+void Collect(const std::array<C1ZirfInput::SFlaechenlast, C1ZirfInput::kMaxFlaechenlast>& table,
+             int count, std::array<int, C1ZirfInput::kMaxLfFlaeche>& lf, int& nLf,
+             const char* what) {
+    nLf = 0;
+    lf.fill(0);
+    for (int i = 0; i < count; ++i) {
+        const int number = table.at(static_cast<std::size_t>(i)).lf;
+        const auto known = lf.begin() + nLf;
+        if (std::find(lf.begin(), known, number) != known) {
+            continue;
+        }
+        zirf_input::CheckTableLimit(nLf, C1ZirfInput::kMaxLfFlaeche, "last", what,
+                                    "C1ZirfInput::CollectLastfaelle");
+        lf.at(static_cast<std::size_t>(nLf)) = number;
+        ++nLf;
+    }
+}
+
+} // namespace
+
+void C1ZirfInput::ReadKopflast(QEDOM_HANDLE gruppe) {
+    zirf_input::CheckTableLimit(nKopflast, kMaxKopflast, "last", "Kopflasten ('gruppe' mit art 0)",
+                                kModuleLast);
+    SKopflast k;
+    k.lf = QEDOM_GetInt(gruppe, "lf");
+    k.stelle = QEDOM_GetInt(gruppe, "stelle");
+    k.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
+    zirf_input::ReadDoubles<SKopflast>(
+        gruppe, k, {{"v", &SKopflast::v}, {"h", &SKopflast::h}, {"m", &SKopflast::m}});
+    // Head loads count by magnitude; the other kinds by their signed values.
+    maxLast = std::max({maxLast, std::fabs(k.v), std::fabs(k.h)});
+    kopflast.at(static_cast<std::size_t>(nKopflast)) = k;
+    ++nKopflast;
+}
+
+void C1ZirfInput::ReadFlaechenlast(QEDOM_HANDLE gruppe) {
+    zirf_input::CheckTableLimit(nFlaechenlast, kMaxFlaechenlast, "last",
+                                "Flächenlasten ('gruppe' mit art 1)", kModuleLast);
+    SFlaechenlast f;
+    f.lf = QEDOM_GetInt(gruppe, "lf");
+    f.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
+    f.v = QEDOM_GetDouble(gruppe, "v");
+    maxLast = std::max(maxLast, f.v);
+    flaechenlast.at(static_cast<std::size_t>(nFlaechenlast)) = f;
+    ++nFlaechenlast;
+}
+
+void C1ZirfInput::ReadBlocklast(QEDOM_HANDLE gruppe) {
+    zirf_input::CheckTableLimit(nBlocklast, kMaxBlocklast, "last",
+                                "Blocklasten ('gruppe' mit art 2)", kModuleLast);
+    SBlocklast b;
+    b.lf = QEDOM_GetInt(gruppe, "lf");
+    b.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
+    zirf_input::ReadDoubles<SBlocklast>(gruppe, b,
+                                        {{"v", &SBlocklast::v},
+                                         {"h", &SBlocklast::h},
+                                         {"x", &SBlocklast::x},
+                                         {"b", &SBlocklast::b},
+                                         {"y", &SBlocklast::y}});
+    maxLast = std::max({maxLast, b.v, b.h});
+    const auto i = static_cast<std::size_t>(nBlocklast);
+    blockArt.at(i) = kArtBlocklast;
+    blocklast.at(i) = b;
+    ++nBlocklast;
+}
+
+void C1ZirfInput::ReadLinienlast(QEDOM_HANDLE gruppe) {
+    zirf_input::CheckTableLimit(nLinienlast, kMaxLinienlast, "last",
+                                "Linienlasten ('gruppe' mit art 3)", kModuleLast);
+    SLinienlast l;
+    l.lf = QEDOM_GetInt(gruppe, "lf");
+    l.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
+    zirf_input::ReadDoubles<SLinienlast>(gruppe, l,
+                                         {{"m", &SLinienlast::m},
+                                          {"v", &SLinienlast::v},
+                                          {"h", &SLinienlast::h},
+                                          {"x", &SLinienlast::x},
+                                          {"y", &SLinienlast::y}});
+    maxLast = std::max({maxLast, l.v, l.h, l.m});
+    linienlast.at(static_cast<std::size_t>(nLinienlast)) = l;
+    ++nLinienlast;
+}
+
+int C1ZirfInput::ReadLast() {
+    // The counts start afresh whether or not the section is there.
+    maxLast = 0.0;
+    nFlaechenlastVorn = 0;
+    nFlaechenlast = 0;
+    nBlocklast = 0;
+    nLinienlast = 0;
+    nKopflast = 0;
+    lastZusatz.fill(0.0);
+
+    const QEDOM_HANDLE last = FindSection("last");
+    if (last == 0) {
+        return 0;
+    }
+    for (QEDOM_HANDLE gruppe = QEDOM_FindFirstChild(last, "gruppe"); gruppe != 0;
+         gruppe = QEDOM_FindNextChild(gruppe, "gruppe")) {
+        switch (QEDOM_GetInt(gruppe, "art")) {
+        case kArtKopflast:
+            ReadKopflast(gruppe);
+            break;
+        case kArtFlaechenlast:
+            ReadFlaechenlast(gruppe);
+            break;
+        case kArtBlocklast:
+            ReadBlocklast(gruppe);
+            break;
+        case kArtLinienlast:
+            ReadLinienlast(gruppe);
+            break;
+        default:
+            break; // no load of this system
+        }
+    }
+    return 1;
+}
+
+int C1ZirfInput::ReadEinw() {
+    const QEDOM_HANDLE einw = FindSection("einw");
+    if (einw == 0) {
+        return 0;
+    }
+    int count = 0;
+    for (QEDOM_HANDLE e = QEDOM_FindFirstChild(einw, "einwirkung"); e != 0;
+         e = QEDOM_FindNextChild(e, "einwirkung")) {
+        zirf_input::CheckTableLimit(count, kMaxEinwirkung, "einw", "Einwirkungen ('einwirkung')",
+                                    "C1ZirfInput::ReadEinw");
+        SEinwirkung& a = einwirkung.at(static_cast<std::size_t>(count));
+        zirf_input::ReadInts<SEinwirkung>(e, a,
+                                          {{"nr", &SEinwirkung::nr}, {"art", &SEinwirkung::art}});
+        zirf_input::ReadDoubles<SEinwirkung>(e, a,
+                                             {{"psi0", &SEinwirkung::psi0},
+                                              {"psi1", &SEinwirkung::psi1},
+                                              {"psi2", &SEinwirkung::psi2}});
+        ++count;
+    }
+    return count;
+}
+
+int C1ZirfInput::CollectLastfaelle() {
+    Collect(flaechenlast, nFlaechenlast, lfFlaeche, nLfFlaeche,
+            "Lastfallnummern der Flächenlasten");
+    Collect(flaechenlastVorn, nFlaechenlastVorn, lfFlaecheVorn, nLfFlaecheVorn,
+            "Lastfallnummern der Flächenlasten vor der Wand");
+    return 1;
+}
