@@ -1,0 +1,76 @@
+// Redistribution of the active earth pressure above the excavation level of an anchored
+// wall into a figure of the same total force.
+#include "earthpressure/C1ZirfCalc.h"
+
+#include "earthpressure/ErddruckTrace.h"
+#include "host/C1ZirfInput.h"
+
+#include <algorithm>
+
+namespace {
+
+// Ordinates at the head and at the excavation level (trapezoid) or of the upper and the
+// lower half (rectangles), as multiples of the mean ordinate, by the anchor depth: at
+// most 10 % of the excavation depth, at most 20 %, deeper. Each keeps the total force.
+constexpr C1ZirfCalc::UmlagerungsFigur kTrapez0 = {{{0.7, 1.3}, {0.85, 1.15}, {1.0, 1.0}}};
+constexpr C1ZirfCalc::UmlagerungsFigur kTrapez1 = {{{0.0, 2.0}, {0.25, 1.75}, {0.5, 1.5}}};
+constexpr C1ZirfCalc::UmlagerungsFigur kRechtecke = {
+    {{1.0, 1.0}, {1.2 / 1.1, 1.0 / 1.1}, {1.5 / 1.25, 1.0 / 1.25}}};
+
+// Half the merge tolerance of the layer boundaries: a layer ending at half the excavation
+// depth belongs to the upper half.
+constexpr double kHalbTol = 0.0005;
+
+} // namespace
+
+int C1ZirfCalc::CalcUmlagerung(int variante) {
+    return Umlagere(variante == 0 ? kTrapez0 : kTrapez1, false);
+}
+
+int C1ZirfCalc::CalcUmlagerungBlock(int) {
+    return Umlagere(kRechtecke, true);
+}
+
+int C1ZirfCalc::Umlagere(const UmlagerungsFigur& figur, bool rechtecke) {
+    iSchichtFuss = iSchichtUnten;
+    SEA = 0.0;
+    const int n = std::min(pInput->nLfFlaeche + 1, 2);
+    for (int k = 0; k < n; ++k) {
+        for (int i = 0; i < iSchichtUnten; ++i) {
+            const double eh = ErgAktiv[IndexAktiv(k, i)].Eh;
+            kraftLf[k] += eh;
+            SEA += eh;
+        }
+    }
+    He = Schicht[iSchichtUnten].yo;
+    em = SEA / He;
+    zirf::Trace("\nUmlagerung: SEA %6.2f  He %6.2f  em %6.2f ", SEA, He, em);
+    const double a = yAnker;
+    const int spalte = a <= 0.1 * He ? 0 : (a <= 0.2 * He ? 1 : 2);
+    emOben = figur[spalte][0] * em;
+    emUnten = figur[spalte][1] * em;
+
+    double y = 0.0;
+    for (int i = 0; i < iSchichtUnten; ++i) {
+        C1SchichtErgebnis& e = ErgAktiv[IndexAktiv(0, i)];
+        const double tanA = Schicht[i].tanA;
+        if (rechtecke) {
+            e.eoh = e.euh = Schicht[i].yu > He / 2.0 + kHalbTol ? emUnten : emOben;
+        } else {
+            e.eoh = emOben + (emUnten - emOben) * y / He;
+            e.euh = emOben + (emUnten - emOben) * (y + Schicht[i].dicke) / He;
+        }
+        y += Schicht[i].dicke;
+        e.eov = e.eoh * tanA;
+        e.euv = e.euh * tanA;
+        SetzeResultante(e, i, e.eoh, e.euh, tanA);
+        status = trapez.GetFlaeche() != 0.0 ? 1 : 0;
+    }
+    double sh = 0.0;
+    for (int i = 0; i < iSchichtUnten; ++i) {
+        const C1SchichtErgebnis& e = ErgAktiv[IndexAktiv(0, i)];
+        sh += Schicht[i].dicke;
+        zirf::Trace("\nUmlagerung: i %2d eoh %6.2f  euh %6.2f  sh %6.2f ", i, e.eoh, e.euh, sh);
+    }
+    return 1;
+}

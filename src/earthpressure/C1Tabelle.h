@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+// Throws the shown error of an index outside a result table; the text names the
+// table and its limit, since only input beyond the model's limits can reach it.
+[[noreturn]] void ThrowTabellenGrenze(const char* tabelle, long long index, std::size_t plaetze);
+
+// A fixed table of the calculation object whose every access is checked: an index
+// outside it ends the run with a shown error instead of writing past the end.
+template <class T, std::size_t N> class C1Tabelle {
+public:
+    explicit C1Tabelle(const char* tabellenName) : name(tabellenName) {}
+
+    T& operator[](long long i) { return daten[Pruefe(i)]; }
+    const T& operator[](long long i) const { return daten[Pruefe(i)]; }
+
+    static constexpr std::size_t Plaetze() { return N; }
+    const char* Name() const { return name; }
+    // Sets every record to its zero value.
+    void Clear() { daten.fill(T{}); }
+    // Sets the records from..bis (both included) to their zero value.
+    void Clear(long long von, long long bis) {
+        for (long long i = von; i <= bis; ++i) {
+            (*this)[i] = T{};
+        }
+    }
+
+private:
+    std::size_t Pruefe(long long i) const {
+        if (i < 0 || static_cast<std::size_t>(i) >= N) {
+            ThrowTabellenGrenze(name, i, N);
+        }
+        return static_cast<std::size_t>(i);
+    }
+
+    std::array<T, N> daten{};
+    const char* name;
+};

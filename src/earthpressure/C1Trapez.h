@@ -1,0 +1,38 @@
+#pragma once
+
+// Area, resultant and centroid of the linear pressure figures of the earth-pressure
+// model. Ordinates are drawn horizontally from the wall line; depths grow downwards.
+class C1Trapez {
+public:
+    // Figure between depths ya and yb with ordinates ea and eb: resultant E and the
+    // depth yE of its point of action (0 when E is 0). Returns 1.
+    int CalcTrapez(double ya, double yb, double ea, double eb);
+    // Figure between the wall points (xa, ya) and (xb, yb) with the ordinate ea drawn at
+    // depth yea and eb at depth yeb. Ordinates of opposite sign split the figure at
+    // their zero crossing; the area is then the sum of the magnitudes of both parts.
+    // Returns 0 when the area is 0, else 1.
+    int CalcViereck(double xa, double ya, double ea, double yea, double xb, double yb, double eb,
+                    double yeb);
+    // Quadrilateral of the vertices 1, 3, 4, 2 (top wall point, top ordinate end, bottom
+    // wall point, bottom ordinate end as passed). Returns 0 when the area is 0, else 1.
+    int CalcViereckPunkte(double xp1, double yp1, double xp2, double yp2, double xp3, double yp3,
+                          double xp4, double yp4);
+
+    double GetE() const { return E; }
+    double GetYE() const { return yE; }
+    double GetFlaeche() const { return flaeche; }
+    double GetSchwerpunktY() const { return ys; }
+
+    double x0 = 0.0;
+    double y0 = 0.0;
+    double flaeche = 0.0;
+    double E = 0.0;
+    double yE = 0.0;
+    double xs = 0.0;
+    double ys = 0.0;
+    double xsGlobal = 0.0;
+    double ysGlobal = 0.0;
+
+private:
+    int SetPolygon(const double* x, const double* y, int n);
+};

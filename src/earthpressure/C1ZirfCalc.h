@@ -1,0 +1,476 @@
+#pragma once
+
+#include "earthpressure/C1ErddruckBeiwerte.h"
+#include "earthpressure/C1Gerade.h"
+#include "earthpressure/C1Polygon.h"
+#include "earthpressure/C1Schicht.h"
+#include "earthpressure/C1SchichtErgebnis.h"
+#include "earthpressure/C1Schnittpunkt.h"
+#include "earthpressure/C1Tabelle.h"
+#include "earthpressure/C1Trapez.h"
+#include "earthpressure/ZirfGrenzen.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class C1ZirfInput;
+class C1Traeger;
+
+// Per-load working record of a bounded load (block or line load).
+struct C1LastRecord {
+    int schicht = -1; // layer of the load's base; -1 while unset
+    double xAnfang = 0.0;
+    double xEnde = 0.0;
+    double hAnteil = 0.0; // share of the horizontal force acting on the wall
+    double vVorn = 0.0;   // share of the vertical load in front of the wall line
+    double hVorn = 0.0;   // share of the horizontal force in front of the wall line
+    double frei[4] = {};
+};
+
+// Spread figure of a horizontal force in one layer (ten values, read by position).
+struct C1Spreizung {
+    double von = 0.0;  // 0: depth where the figure begins
+    double bis = 0.0;  // 1: depth where it ends
+    double eo = 0.0;   // 2: ordinate at the top
+    double eu = 0.0;   // 3: ordinate at the bottom
+    double E = 0.0;    // 4: resultant
+    double yE = 0.0;   // 5: depth of the resultant
+    double eov = 0.0;  // 6: vertical ordinates and resultant
+    double euv = 0.0;  // 7
+    double Ev = 0.0;   // 8
+    double frei = 0.0; // 9
+};
+
+// Compaction earth pressure of one layer: two figures, ordinates at top and bottom and
+// their resultant with its depth.
+struct C1VerdichtungSchicht {
+    double eoV1 = 0.0;
+    double euV1 = 0.0;
+    double eoV2 = 0.0;
+    double euV2 = 0.0;
+    double EV1 = 0.0;
+    double yV1 = 0.0;
+    double EV2 = 0.0;
+    double yV2 = 0.0;
+};
+
+using C1LastfallTabelle = C1Tabelle<double, zirf::kMaxLastfaelle>;
+using C1ErgebnisJeLastfall = C1Tabelle<C1SchichtErgebnis, zirf::kMaxLastfaelle>;
+using C1ErgebnisJeSchicht = C1Tabelle<C1SchichtErgebnis, zirf::kMaxSchichten>;
+using C1ErgebnisAktiv = C1Tabelle<C1SchichtErgebnis, zirf::kMaxLastfaelle * zirf::kMaxSchichten>;
+using C1ErgebnisLast = C1Tabelle<C1SchichtErgebnis, zirf::kMaxLasten * zirf::kMaxSchichten>;
+using C1SpreizungLast = C1Tabelle<C1Spreizung, zirf::kMaxLasten * zirf::kMaxSchichten>;
+using C1LastRecords = C1Tabelle<C1LastRecord, zirf::kMaxLastRecords>;
+
+// Which coefficient set of the layers an earth-pressure run reads and which layer
+// fields receive its results: the main run on the wall or the run on the substitute
+// wall of the deep slip line check.
+struct C1Beiwertsatz {
+    double C1Schicht::*thetaA;
+    double C1Schicht::*kagh;
+    double C1Schicht::*kaph;
+    double C1Schicht::*kach;
+    double C1Schicht::*kahm;
+    double C1Schicht::*k0gh;
+    double C1Schicht::*k0ph;
+    double C1Schicht::*k0p;
+    double C1Schicht::*kpgh;
+    double C1Schicht::*kpph;
+    double C1Schicht::*kpch;
+    double C1Schicht::*keilH;
+    double C1Schicht::*keilV;
+    double C1Schicht::*cA;
+    double C1Schicht::*cP;
+    double C1Schicht::*tanA;
+    double C1Schicht::*tanM;
+    double C1Schicht::*tanP;
+    int C1Schicht::*mindestdruck;
+    double C1Schicht::*xGleit;
+    double C1Schicht::*yGleit;
+    double C1Schicht::*xReib;
+    double C1Schicht::*yReib;
+};
+
+class C1ZirfCalc;
+
+// One earth-pressure run: the context that lets one operation serve both the wall and
+// the substitute wall of the deep slip line check. It names the coefficient set, the
+// result tables and the few rules in which the two runs differ.
+struct C1ErddruckLauf {
+    C1Beiwertsatz satz;
+    C1ErgebnisAktiv* aktiv;
+    C1ErgebnisJeSchicht* berme;
+    C1ErgebnisJeSchicht* bermeUnten;
+    C1ErgebnisLast* blockOben;
+    C1ErgebnisLast* blockUnten;
+    C1SpreizungLast* blockSchicht;
+    C1ErgebnisLast* linie;
+    C1SpreizungLast* linieSchicht;
+    C1LastRecords* blocklast;
+    C1LastRecords* ausbreitung;
+    double C1ZirfCalc::*xGleitEnde;
+    double C1ZirfCalc::*yGleitEnde;
+    double C1ZirfCalc::*xReibEnde;
+    double C1ZirfCalc::*yReibEnde;
+
+    // The substitute wall: a vertical line at xErsatzwand (deep slip line run only).
+    bool ersatzwand = false;
+    double xErsatzwand = 0.0;
+    // Where the slip and friction lines start and the layer that holds that point.
+    double xStart = 0.0;
+    double yStart = 0.0;
+    int schichtStart = 0;
+    // Height over which the first weighted layer adds its weight to the overburden.
+    double hoeheErsteSchicht = 0.0;
+    // Bounded loads act only when their base lies above this depth.
+    double yLastGrenze = 0.0;
+    // Tolerance below the layer bottom in the walk to the far edge of a block load.
+    double toleranzZ3 = 0.0;
+    // The vertical figure of a block load ends at the foot depth t.
+    bool blockBisFuss = true;
+    // A falling block part is written only when it reaches below the rising one.
+    bool fallendUnterSteigend = true;
+    // Wall friction in the berm's inclined-terrain coefficient.
+    bool bermeMitWandreibung = true;
+    bool trace = true;
+};
+
+// The calculation object of one run: the layer table with its coefficients, the earth-
+// and water-pressure figures per layer and load case, the state of the embedment
+// iteration and the results that the report and the pictures read. All calculation
+// methods are members and hand their results to each other through its members.
+//
+// Tables are checked on every access: input beyond the limits of the model ends the run
+// with a shown error naming the limit.
+class C1ZirfCalc {
+public:
+    C1ZirfCalc(C1ZirfInput* input, C1Traeger* traeger);
+
+    // --- The soil model of a run, in the order of the run sequence --------------------
+    // Builds the layer table, the excavation geometry, the coefficients and every earth-
+    // and water-pressure figure of the run (InitSchichten up to CalcWasserdruck).
+    // Returns the status of the last phase (CalcWasserdruck).
+    int CalcBodenmodell();
+
+    // Layer table and excavation geometry.
+    int InitSchichten();
+    void InitGeometrie();
+    int ClearSchichten();
+    int CalcBeiwerte();
+    int CalcBeiwerteTGF();
+    int ExtendLetzteSchicht();
+    int ClearErgebnisse();
+    int ClearErgebnisseTGF();
+    static int CompareSchichtTiefe(const void* a, const void* b);
+    // Refuses input that the model cannot calculate or would misread (called by
+    // InitSchichten); raises C1Exception naming the element and attribute.
+    void PruefeEingabe() const;
+
+    // Compaction earth pressure.
+    void ClearVerdichtung();
+    int CalcVerdichtung();
+    int CalcVerdichtungSchichten();
+
+    // Active and passive earth pressure and berm.
+    int CalcErddruckAktiv(int);
+    int CalcErddruckAktivTGF(int);
+    int CalcErdwiderstand(int);
+    int CalcBerme();
+    int CalcBermeTGF();
+    static double Interpolate(double x1, double y1, double x2, double y2, double y);
+
+    // Slip and friction lines, block and line loads at the current foot depth t.
+    int CalcGleitlinie();
+    int CalcReibungslinie();
+    int CalcBlocklast(int jj);
+    int CalcLinienlast(int jj);
+    int CalcGleitlinieTGF();
+    int CalcReibungslinieTGF();
+    int CalcBlocklastTGF(int jj);
+    int CalcLinienlastTGF(int jj);
+    // Sets the trial foot depth t and evaluates what depends on it before the loads are
+    // summed: extends the last layer, the water figure at the foot, the foot layer, the
+    // slip and friction lines, every block load and every line load. Returns 1.
+    int CalcLastenBeiTiefe(double tiefe);
+
+    // Redistribution of the active pressure above the excavation (anchored wall).
+    int CalcUmlagerung(int variante);
+    int CalcUmlagerungBlock(int);
+    // Ordinates of a redistributed figure by anchor depth (three ranges), top and bottom.
+    using UmlagerungsFigur = std::array<std::array<double, 2>, 3>;
+    // Excess water pressure.
+    int CalcWasserdruck();
+    int CalcWasserdruckFuss(int);
+
+    // Record indexes of the result tables.
+    int IndexAktiv(int lastfall, int schicht) const {
+        return lastfall * (iLetzteSchicht + 1) + schicht;
+    }
+    int IndexPassiv(int lastfall, int schicht) const {
+        return lastfall * (iLetzteSchicht - iSchichtUnten + 1) + (schicht - iSchichtUnten);
+    }
+    int IndexLast(int last, int schicht) const { return last * (iLetzteSchicht + 1) + schicht; }
+    // Action number einw of a load case; -1 when the input names no such load case.
+    int EinwirkungVonLastfall(int lastfall) const;
+
+    // --- 1. DOM element handles of the XML result writer ------------------------------
+    int hResult = 0;
+    int hNachweis = 0;
+    int hHorizontal = 0;
+    int hVertikal = 0;
+    int hGruppe = 0;
+    int hTgf = 0;
+    int hAnkerkraft = 0;
+    int hMaterialversagen = 0;
+    int hHerausziehen = 0;
+
+    // --- 2. The run's input and beam (not owned) ----------------------------------------
+    C1ZirfInput* pInput = nullptr;
+    C1Traeger* pTraeger = nullptr;
+
+    // --- 3. Working tools ---------------------------------------------------------------
+    C1Trapez trapez;
+    C1Gerade gerade;
+    C1Schnittpunkt schnittpunkt;
+    C1ErddruckBeiwerte beiwerte;
+    C1Polygon polygon;
+
+    // --- 4.-9. Governing combination, beam load counters, fixity, situation ----------------
+    double tMax = 0.0;
+    int iMassgebend = 0; // 0-based index of the governing combination
+    int nTrapezLast = 0;
+    int nTrapezLast2 = 0;
+    int nTrapezLast3 = 0;
+    std::vector<int> kombiRelevant; // one flag per load combination (sized by InitSchichten)
+    int einspannArt = 0;
+    int einspannArtGemerkt = 0;
+    int zweiterLauf = 0;
+    double Zielverdrehung = 0.0;
+    double verdrehungFrei = 0.0;
+    int situation = 0;
+    int nwwand = 0;
+
+    // --- 10. Working counters ------------------------------------------------------------
+    int iKombi = 0;
+    int status = 0;
+
+    // --- 11. Water levels and the water figure at the foot ----------------------------------
+    double tgv = 0.0;
+    double tgh = 0.0;
+    double tgMax = 0.0;
+    double wasserDreieck = 0.0;   // area of the triangle of excess water pressure down to t
+    double yWasserDreieck = 0.0;  // depth of its centroid
+    double wasserRechteck = 0.0;  // area of the uniform part below the deeper level
+    double yWasserRechteck = 0.0; // depth of its centroid
+    double wasserSumme = 0.0;
+    double wasserMomentFuss = 0.0; // moment of both about the foot
+
+    // --- 12. Layer indexes -------------------------------------------------------------------
+    int iSchichtAushub = -1;
+    int iSchichtUnten = 0;
+    int iLetzteSchicht = 0;
+    int iErsteSchicht = -1;
+    int iSchichtFuss = 0;
+    int iSchichtFussAktiv = 0;
+    int iSchichtFussPassiv = 0;
+    int iSchichtAnkerpunkt = 0;
+    int iSchichtFussTGF = 0;
+
+    // --- 13. Ground and wall points -------------------------------------------------------------
+    double xGelaende = 0.0;
+    double yGelaende = 0.0;
+    double xGleitEnde = 0.0;
+    double yGleitEnde = 0.0;
+    double xGleitEndeTGF = 0.0;
+    double yGleitEndeTGF = 0.0;
+    double xReibEnde = 0.0;
+    double yReibEnde = 0.0;
+    double xReibEndeTGF = 0.0;
+    double yReibEndeTGF = 0.0;
+    double yAnker = 0.0;
+
+    // --- 15. Berm outline ----------------------------------------------------------------------
+    double xBerme = 0.0;
+    double yBerme = 0.0;
+    double yBermeOben = 0.0;
+    double xBermeFuss = 0.0;
+    double yBermeFuss = 0.0;
+
+    // --- 16. Deep slip line: the substitute wall, and the berm lengths of the report ---------
+    double xAnkerpunkt = 0.0; // x of the substitute wall
+    double yAnkerpunkt = 0.0; // depth of its lower end
+    double bermeH1 = 0.0;
+    double bermeH2 = 0.0;
+    double bermeH3 = 0.0;
+
+    // --- 17.-18. Degree factor, extra layer boundaries ---------------------------------------
+    double GradFaktor = 57.29577950560105;
+    int nZusatzGrenzen = 0;
+    std::array<double, zirf::kMaxZusatzGrenzen> zusatzGrenze{};
+    double yModellUnten = 0.0;
+
+    // --- 20.-22. Partial factors, vertical forces of the wall, total depth ---------------------
+    double ggl = 0.0;
+    double gep = 0.0;
+    double ggr = 0.0;
+    double gammaA = 0.0;
+    double gammaG = 0.0;
+    double gammaQ = 0.0;
+    double gammaE0g = 0.0;
+    double NAnker = 0.0;
+    double NHw = 0.0;
+    double NFuss = 0.0;
+    double NXm = 0.0;
+    double xm = 0.0;
+    double xm1 = 0.0;
+    double tGes = 0.0;
+    double deltaTZuschlag = 0.0;
+
+    // --- 23. Surcharges per load case and redistribution ---------------------------------------
+    C1LastfallTabelle lastAktiv{"lastAktiv"};
+    C1LastfallTabelle lastPassiv{"lastPassiv"};
+    int nLastfaelle = 0;
+    int lf = 0;
+    double SEA = 0.0;    // sum of the redistributed resultants
+    double He = 0.0;     // excavation depth of the redistribution
+    double em = 0.0;     // mean ordinate
+    double emOben = 0.0; // ordinate at the head (upper half)
+    double emUnten = 0.0;
+
+    // --- 24.-27. Layer table, result tables, compaction, bounded loads
+    // ----------------------------
+    C1Tabelle<C1Schicht, zirf::kMaxSchichten> Schicht{"Schicht"};
+    C1ErgebnisJeLastfall ErgPassiv{"ErgPassiv"};
+    C1ErgebnisJeLastfall ErgSchicht{"ErgSchicht"};
+    C1ErgebnisAktiv ErgAktiv{"ErgAktiv"};
+    C1ErgebnisJeSchicht ErgBerme{"ErgBerme"};
+    C1ErgebnisJeSchicht ErgBermeUnten{"ErgBermeUnten"};
+    C1ErgebnisLast ErgBlockOben{"ErgBlockOben"};
+    C1ErgebnisLast ErgBlockUnten{"ErgBlockUnten"};
+    C1ErgebnisJeLastfall ErgLastfall{"ErgLastfall"};
+    C1ErgebnisJeLastfall ErgTGFLastfall{"ErgTGFLastfall"};
+    C1ErgebnisLast ErgLinie{"ErgLinie"};
+    C1ErgebnisAktiv ErgAktivTGF{"ErgAktivTGF"};
+    C1ErgebnisJeSchicht ErgBermeTGF{"ErgBermeTGF"};
+    C1ErgebnisJeSchicht ErgBermeUntenTGF{"ErgBermeUntenTGF"};
+    C1ErgebnisLast ErgBlockObenTGF{"ErgBlockObenTGF"};
+    C1ErgebnisLast ErgBlockUntenTGF{"ErgBlockUntenTGF"};
+    C1ErgebnisJeLastfall ErgLastfallTGF{"ErgLastfallTGF"};
+    C1ErgebnisLast ErgLinieTGF{"ErgLinieTGF"};
+    C1Tabelle<C1VerdichtungSchicht, zirf::kMaxSchichten> Verdichtung{"Verdichtung"};
+    C1SpreizungLast BlockSchicht{"BlockSchicht"};
+    C1SpreizungLast LinieSchicht{"LinieSchicht"};
+    C1SpreizungLast BlockSchichtTGF{"BlockSchichtTGF"};
+    C1SpreizungLast LinieSchichtTGF{"LinieSchichtTGF"};
+    C1LastRecords Blocklast{"Blocklast"};
+    C1LastRecords Ausbreitung{"Ausbreitung"};
+    C1LastRecords BlocklastTGF{"BlocklastTGF"};
+    C1LastRecords AusbreitungTGF{"AusbreitungTGF"};
+
+    // --- 28. Iteration state
+    // ------------------------------------------------------------------------
+    int idx = 0;
+    int richtung = 1;
+    int iter = 0;
+    double SM = 0.0;
+    double t = 0.0; // current foot depth
+    double tAlt = 0.0;
+    double delta_t = 1.0;
+    double SC = 0.0;
+    double SMA = 0.0;
+    double SMP = 0.0;
+    double SummeQuerkraefte_aktiv = 0.0;
+    double SummeQuerkraefte_passiv = 0.0;
+    C1LastfallTabelle kraftLf{"kraftLf"}; // permanent horizontal force per load case
+
+    // --- 29. Internal forces by sampling point and anchor reactions by load case
+    // -------------------
+    C1LastfallTabelle MDesign{"MDesign"};
+    C1LastfallTabelle MChar{"MChar"};
+    C1LastfallTabelle QDesign{"QDesign"};
+    C1LastfallTabelle Durchbiegung{"Durchbiegung"};
+    C1LastfallTabelle MDesignG{"MDesignG"};
+    C1LastfallTabelle QDesignG{"QDesignG"};
+    C1LastfallTabelle RAktiv1{"RAktiv1"};
+    C1LastfallTabelle RAktiv2{"RAktiv2"};
+    C1LastfallTabelle MRAktiv1{"MRAktiv1"};
+    C1LastfallTabelle MRAktiv2{"MRAktiv2"};
+    C1LastfallTabelle RPassiv1{"RPassiv1"};
+    C1LastfallTabelle RPassiv2{"RPassiv2"};
+    C1LastfallTabelle MRPassiv1{"MRPassiv1"};
+    C1LastfallTabelle MRPassiv2{"MRPassiv2"};
+
+    // --- 30.-33. Label, design forces, final results, compaction figures
+    // ------------------------------
+    std::string kombiText;
+    double MHw = 0.0;
+    double Mxm = 0.0;
+    double MA = 0.0;
+    double MF = 0.0;
+    double MuA = 0.0;
+    double QuA = 0.0;
+    double QA = 0.0;
+    double Ausnutzung = 0.0;
+    double ausnutzungMax = 0.0;
+    double summeAktiv = 0.0;
+    double summePassiv = 0.0;
+    std::array<double, 4> verdTiefe{};
+    std::array<double, 4> verdOrdinate{};
+    std::array<double, 3> verdTiefe2{};
+    std::array<double, 3> verdOrdinate2{};
+    double verdKraft = 0.0;
+    double verdZkrit = 0.0;
+    // Figure 2 of the compaction pressure exists (it has no extent for K0 = 1).
+    bool mitVerdichtung2 = false;
+
+private:
+    // The two runs of the earth-pressure operations and their coefficient sets.
+    C1ErddruckLauf Lauf();
+    C1ErddruckLauf LaufTGF();
+    static const C1Beiwertsatz& SatzWand();
+    static const C1Beiwertsatz& SatzErsatzwand();
+
+    void SetzeBeiwerte(C1Schicht& s, const C1Beiwertsatz& satz, double alphaWand,
+                       double alphaSchicht, double delta, double deltp);
+    int CalcBeiwerteLauf(const C1Beiwertsatz& satz, bool ersatzwand);
+    int CalcErddruckAktivLauf(const C1ErddruckLauf& lauf);
+    int CalcBermeLauf(const C1ErddruckLauf& lauf);
+    int CalcLinieLauf(const C1ErddruckLauf& lauf, double C1Schicht::*winkel,
+                      double C1Schicht::*xPunkt, double C1Schicht::*yPunkt,
+                      double C1ZirfCalc::*xEnde, double C1ZirfCalc::*yEnde, bool benoetigt,
+                      const char* name);
+    int CalcBlocklastLauf(const C1ErddruckLauf& lauf, int jj);
+    int CalcLinienlastLauf(const C1ErddruckLauf& lauf, int jj);
+    int Umlagere(const UmlagerungsFigur& figur, bool rechtecke);
+
+    // Geometry of the layers: the wall point at the top of layer i, the wall's x at a
+    // depth inside it and the line of its wall segment.
+    double YOben(int i) const;
+    double XOben(int i) const;
+    double WandX(int i, double y) const;
+    void WandGerade(int i, double& a, double& b, double& c);
+    // x of the slip or friction line at depth y inside layer i.
+    double LinieX(const C1ErddruckLauf& lauf, double C1Schicht::*winkel, double C1Schicht::*xPunkt,
+                  double C1Schicht::*yPunkt, int i, double y) const;
+    // The layer that holds depth y (first from the top of the soil whose bottom lies
+    // deeper); -1 when none does.
+    int LastSchicht(double y) const;
+    // Depth where a line from (x0, y0) at each layer's angle reaches the wall. The friction
+    // walk stops at the first meeting inside a layer; the slip walk takes every meeting.
+    double CalcSpreizTiefe(double x0, double y0, double C1Schicht::*winkel, bool reibung,
+                           double toleranz);
+    // Mean wedge factor over the layers' portions between z1 and z2 (1 without any).
+    double MittlererKeil(double C1Schicht::*keil, double z1, double z2) const;
+    // The earth-pressure mode: active, mixed with at rest, or at rest.
+    double Modus(double aktiv, double ruhe) const;
+    // Resultant of the figure of layer i between its wall points with the ordinates eo, eu.
+    void SetzeResultante(C1SchichtErgebnis& e, int i, double eo, double eu, double tanA);
+    // Vertical ordinates and resultant of the figure abt..bist with eoh, euh in layer i.
+    void SetzeTrapez(C1SchichtErgebnis& e, int i, double tanA);
+    void SetzeSpreizung(C1Spreizung& sp, double von, double bis, double eo, double eu, double tanA);
+    void SpreizeHorizontal(const C1ErddruckLauf& lauf, C1SpreizungLast& tabelle, int jj, double z1,
+                           double zEnde, double eh, const char* traceName);
+    // Clears the records of one bounded load in every layer.
+    void LeereLast(C1ErgebnisLast* oben, C1ErgebnisLast* unten, C1SpreizungLast* spreizung, int jj);
+};

@@ -1,0 +1,149 @@
+// Active earth pressure per layer and load case on the retained side.
+#include "earthpressure/C1ZirfCalc.h"
+
+#include "host/C1ZirfInput.h"
+
+#include <algorithm>
+
+namespace {
+
+// Surcharge intensity of earth-pressure load case k >= 1: the surcharges behind the wall
+// of the k-th distinct surcharge load case.
+double Flaechenlast(const C1ZirfInput& in, int k) {
+    const std::size_t pos = static_cast<std::size_t>(k - 1);
+    const int lf = pos < in.lfFlaeche.size() ? in.lfFlaeche[pos] : 0;
+    double p = 0.0;
+    for (int s = 0; s < in.nFlaechenlast; ++s) {
+        const auto& last = in.flaechenlast.at(static_cast<std::size_t>(s));
+        if (last.lf == lf) {
+            p += last.v;
+        }
+    }
+    return p;
+}
+
+// The cohesion-reduced active pressure and the minimum earth pressure of one layer,
+// ordinates at the top and the bottom.
+struct Mindestdruck {
+    double ro, ru;     // active pressure less cohesion
+    double mino, minu; // minimum earth pressure
+};
+
+} // namespace
+
+int C1ZirfCalc::CalcErddruckAktiv(int) {
+    return CalcErddruckAktivLauf(Lauf());
+}
+
+int C1ZirfCalc::CalcErddruckAktivTGF(int) {
+    return CalcErddruckAktivLauf(LaufTGF());
+}
+
+int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
+    const C1ZirfInput& in = *pInput;
+    const C1Beiwertsatz& b = lauf.satz;
+    C1ErgebnisAktiv& erg = *lauf.aktiv;
+    const int nFall = std::max(in.iLetzterLastfall, 0) + 1;
+
+    // Step 1: active, at-rest and minimum ordinates of every case and layer.
+    for (int k = 0; k <= nFall; ++k) {
+        const double p = k == 0 ? 0.0 : Flaechenlast(in, k);
+        lastAktiv[k] = p;
+        double sigma = p;
+        for (int i = 0; i <= iLetzteSchicht; ++i) {
+            const C1Schicht& s = Schicht[i];
+            C1SchichtErgebnis& e = erg[IndexAktiv(k, i)];
+            const bool mitMindest = s.coh > 0.0 && k <= 1;
+            if (k == 0) {
+                e.eohAktiv = sigma * s.*b.kagh;
+                e.eohRuhe = sigma * s.*b.k0gh;
+            } else {
+                e.eohAktiv = p * s.*b.kaph;
+                e.eohRuhe = p * s.*b.k0ph;
+            }
+            if (mitMindest) {
+                e.eohMin = sigma * s.*b.kahm;
+            }
+            if (k == 0 && i == iErsteSchicht) {
+                sigma += lauf.hoeheErsteSchicht * s.gammaEff;
+            } else if (k == 0 && i > iErsteSchicht) {
+                sigma += (s.yWand - Schicht[i - 1].yWand) * s.gammaEff;
+            }
+            if (k == 0) {
+                e.euhAktiv = sigma * s.*b.kagh;
+                e.euhRuhe = sigma * s.*b.k0gh;
+            } else {
+                e.euhAktiv = p * s.*b.kaph;
+                e.euhRuhe = p * s.*b.k0ph;
+            }
+            if (mitMindest) {
+                e.euhMin = sigma * s.*b.kahm;
+            }
+        }
+    }
+
+    // Step 2: case 0 with the first surcharge case, cohesion and minimum earth pressure.
+    for (int i = 0; i <= iLetzteSchicht; ++i) {
+        C1Schicht& s = Schicht[i];
+        C1SchichtErgebnis& e = erg[IndexAktiv(0, i)];
+        const C1SchichtErgebnis& e1 = erg[IndexAktiv(1, i)];
+        const double eo = Modus(e.eohAktiv + e1.eohAktiv, e.eohRuhe + e1.eohRuhe);
+        const double eu = Modus(e.euhAktiv + e1.euhAktiv, e.euhRuhe + e1.euhRuhe);
+        e.eoh = eo;
+        e.euh = eu;
+        const double tanA = s.*b.tanA;
+        e.eov = eo * tanA;
+        e.euv = eu * tanA;
+        if (in.nwstand < 2) {
+            s.*b.mindestdruck = 0;
+            const double cA = s.*b.cA;
+            const Mindestdruck m{eo - cA, eu - cA, e.eohMin + e1.eohMin, e.euhMin + e1.euhMin};
+            const double tanM = s.*b.tanM;
+            const bool obenMin = m.ro < m.mino;
+            const bool untenMin = m.ru < m.minu;
+            if (!obenMin && !untenMin) {
+                e.eoh = m.ro;
+                e.euh = m.ru;
+                e.eov = m.ro * tanA;
+                e.euv = m.ru * tanA;
+            } else if (obenMin && untenMin) {
+                e.eoh = m.mino;
+                e.euh = m.minu;
+                e.eov = m.mino * tanM;
+                e.euv = m.minu * tanM;
+                s.*b.mindestdruck = 1;
+            } else {
+                // The two cross inside the layer: the larger value governs on each side,
+                // replaced by a trapezoid of the same area.
+                const double d = s.dicke;
+                const double z0 = d * (m.mino - m.ro) / ((m.ru - m.ro) - (m.minu - m.mino));
+                const double ex = m.mino + (m.minu - m.mino) * z0 / d;
+                const double go = obenMin ? m.mino : m.ro;
+                const double gu = obenMin ? m.ru : m.minu;
+                const double flaeche = (go + ex) * z0 / 2.0 + (ex + gu) * (d - z0) / 2.0;
+                e.eoh = go;
+                e.euh = 2.0 * flaeche / d - go;
+                e.eov = go * (obenMin ? tanM : tanA);
+                e.euv = e.euh * (obenMin ? tanA : tanM);
+                s.*b.mindestdruck = 1;
+            }
+        } else {
+            s.*b.mindestdruck = 0;
+        }
+        SetzeResultante(e, i, e.eoh, e.euh, tanA);
+    }
+
+    // Step 3: the further surcharge cases, without cohesion and minimum.
+    for (int k = 2; k <= nFall; ++k) {
+        for (int i = 0; i <= iLetzteSchicht; ++i) {
+            const double tanA = Schicht[i].*b.tanA;
+            C1SchichtErgebnis& e = erg[IndexAktiv(k, i)];
+            e.eoh = Modus(e.eohAktiv, e.eohRuhe);
+            e.euh = Modus(e.euhAktiv, e.euhRuhe);
+            e.eov = e.eoh * tanA;
+            e.euv = e.euh * tanA;
+            SetzeResultante(e, i, e.eoh, e.euh, tanA);
+        }
+    }
+    return 1;
+}

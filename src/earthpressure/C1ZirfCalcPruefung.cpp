@@ -1,0 +1,188 @@
+// Input that the soil model cannot calculate, or would misread, is refused before any
+// figure is computed: the message names the element and the attribute.
+#include "earthpressure/C1ZirfCalc.h"
+
+#include "host/C1Exception.h"
+#include "host/C1ZirfInput.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kModul = "C1ZirfCalc::PruefeEingabe";
+// Thinner input layers cannot carry the wall line.
+constexpr double kMinDicke = 0.0001;
+constexpr double kMaxPhi = 90.0;
+
+std::string Zahl(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+[[noreturn]] void Fehler(const std::string& text) {
+    throw C1Exception(text, kModul);
+}
+
+// One load of the input as the load-case checks see it.
+struct Last {
+    std::string name; // kind, name and element
+    int lf;
+};
+
+std::vector<Last> AlleLasten(const C1ZirfInput& in) {
+    std::vector<Last> lasten;
+    const auto name = [](const char* art, int nr, const std::string& bez) {
+        return std::string(art) + " \"" + bez + "\" (last gruppe art " + std::to_string(nr) + ")";
+    };
+    for (int k = 0; k < in.nFlaechenlast; ++k) {
+        const auto& l = in.flaechenlast.at(static_cast<std::size_t>(k));
+        lasten.push_back({name("Flächenlast", 1, l.bez), l.lf});
+    }
+    for (int k = 0; k < in.nBlocklast; ++k) {
+        const auto& l = in.blocklast.at(static_cast<std::size_t>(k));
+        lasten.push_back({name("Blocklast", 2, l.bez), l.lf});
+    }
+    for (int k = 0; k < in.nLinienlast; ++k) {
+        const auto& l = in.linienlast.at(static_cast<std::size_t>(k));
+        lasten.push_back({name("Linienlast", 3, l.bez), l.lf});
+    }
+    for (int k = 0; k < in.nKopflast; ++k) {
+        const auto& l = in.kopflast.at(static_cast<std::size_t>(k));
+        lasten.push_back({name("Kopflast", 0, l.bez), l.lf});
+    }
+    return lasten;
+}
+
+void PruefeBoden(const C1ZirfInput& in) {
+    if (in.nSchicht < 1) {
+        Fehler("Eingabe bode: es ist keine Bodenschicht (gruppe) angegeben.");
+    }
+    bool mitWichte = false;
+    for (int k = 0; k < in.nSchicht; ++k) {
+        const auto& s = in.schicht.at(static_cast<std::size_t>(k));
+        const std::string wo =
+            "Bodenschicht \"" + s.bez + "\" (bode gruppe nr " + std::to_string(s.nr) + "): ";
+        if (!(s.sd > kMinDicke)) {
+            Fehler(wo + "die Schichtdicke sd = " + Zahl(s.sd) + " m muss größer als " +
+                   Zahl(kMinDicke) + " m sein.");
+        }
+        if (!(s.phi >= 0.0 && s.phi < kMaxPhi)) {
+            Fehler(wo + "der Reibungswinkel phi = " + Zahl(s.phi) +
+                   "° muss mindestens 0° und kleiner als 90° sein.");
+        }
+        if (s.gamma < 0.0 || s.gamma_feucht < 0.0) {
+            Fehler(wo + "die Wichten gamma und gamma_feucht dürfen nicht negativ sein.");
+        }
+        mitWichte = mitWichte || s.gamma > 0.0 || s.gamma_feucht > 0.0;
+    }
+    if (!mitWichte) {
+        Fehler("Eingabe bode: keine Bodenschicht hat eine Wichte (gamma, gamma_feucht) größer "
+               "als 0.");
+    }
+}
+
+void PruefeGeometrie(const C1ZirfInput& in) {
+    if (!(in.wand_hw > 0.001)) {
+        Fehler("Eingabe geom: die Aushubtiefe wand_hw = " + Zahl(in.wand_hw) +
+               " m muss größer als 0 sein.");
+    }
+    if (in.mitanker > 0 && !(in.tiefe_anker > 0.0 && in.tiefe_anker < in.wand_hw)) {
+        Fehler("Eingabe geom: der Anker (tiefe_anker = " + Zahl(in.tiefe_anker) +
+               " m) muss unterhalb des Wandkopfs und oberhalb der Aushubsohle (wand_hw = " +
+               Zahl(in.wand_hw) + " m) liegen.");
+    }
+    if (in.mitberme == 1) {
+        if (!(in.berme_dicke > 0.0)) {
+            Fehler("Eingabe geom: die Berme braucht eine Dicke berme_dicke größer als 0.");
+        }
+        if (!(in.berme_abstand >= 0.0)) {
+            Fehler("Eingabe geom: der Abstand der Berme berme_abstand darf nicht negativ sein.");
+        }
+        if (!(in.berme_neigung > in.gela_neigung && in.berme_neigung < kMaxPhi)) {
+            Fehler(
+                "Eingabe geom: die Böschung der Berme (berme_neigung = " + Zahl(in.berme_neigung) +
+                "°) muss steiler als das Gelände (gela_neigung = " + Zahl(in.gela_neigung) +
+                "°) und flacher als 90° sein.");
+        }
+    }
+}
+
+void PruefeSteuerung(const C1ZirfInput& in) {
+    if (in.nwstand == 1 && (in.erhstand < 0 || in.erhstand > 100)) {
+        Fehler("Eingabe steu: der Anteil des aktiven Erddrucks erhstand = " +
+               std::to_string(in.erhstand) + " % muss zwischen 0 und 100 liegen.");
+    }
+    if (in.mitverd != 1) {
+        return;
+    }
+    if (in.geraet == 0 && !(in.bp > 0.0)) {
+        Fehler("Eingabe steu/bome: die Verdichtung mit Gerät 0 braucht eine Breite bp größer "
+               "als 0.");
+    }
+    const double kraft = in.geraet == 1 ? (in.zk > 0.0 ? in.eg + in.zk : 2.0 * in.eg) : in.eg;
+    if (in.geraet != 0 && !(kraft > 0.0)) {
+        Fehler("Eingabe steu/bome: die Verdichtung braucht eine Gerätekraft eg (und zk) größer "
+               "als 0.");
+    }
+}
+
+void PruefeLasten(const C1ZirfInput& in, const C1ZirfCalc& calc) {
+    for (int k = 0; k < in.nBlocklast; ++k) {
+        const auto& l = in.blocklast.at(static_cast<std::size_t>(k));
+        if (!(l.b > 0.0)) {
+            Fehler("Blocklast \"" + l.bez + "\" (last gruppe art 2): die Breite b = " + Zahl(l.b) +
+                   " m muss größer als 0 sein.");
+        }
+    }
+    const int nLastfall = in.iLetzterLastfall + 1;
+    const std::vector<Last> lasten = AlleLasten(in);
+    for (const Last& l : lasten) {
+        if (l.lf < 1 || l.lf > nLastfall || calc.EinwirkungVonLastfall(l.lf) < 0) {
+            Fehler(l.name + ": der Lastfall lf = " + std::to_string(l.lf) +
+                   " ist nicht unter den Lastfällen 1 bis " + std::to_string(nLastfall) +
+                   " von lastUeberlagerung lastfaelle.");
+        }
+    }
+    // Surcharge load case k of the calculation is the k-th distinct surcharge load case.
+    for (int k = 0; k < in.nLfFlaeche; ++k) {
+        const int lfK = in.lfFlaeche.at(static_cast<std::size_t>(k));
+        if (lfK != k + 1) {
+            for (int s = 0; s < in.nFlaechenlast; ++s) {
+                const auto& l = in.flaechenlast.at(static_cast<std::size_t>(s));
+                if (l.lf == lfK) {
+                    Fehler("Flächenlast \"" + l.bez +
+                           "\" (last gruppe art 1): der Lastfall lf = " + std::to_string(lfK) +
+                           " folgt nicht der Reihenfolge; die Flächenlasten "
+                           "müssen die Lastfälle 1, 2, 3 ... in der Reihenfolge ihres ersten "
+                           "Auftretens belegen.");
+                }
+            }
+        }
+    }
+    // Load case 1 is merged with the soil's weight and taken as permanent.
+    const int einw1 = calc.EinwirkungVonLastfall(1);
+    if (einw1 >= 2) {
+        for (const Last& l : lasten) {
+            if (l.lf == 1) {
+                Fehler(l.name + ": Lastfall 1 gehört zur veränderlichen Einwirkung " +
+                       std::to_string(einw1) +
+                       " (lastUeberlagerung lastfall einw); die "
+                       "Berechnung führt Lastfall 1 als ständige Last.");
+            }
+        }
+    }
+}
+
+} // namespace
+
+void C1ZirfCalc::PruefeEingabe() const {
+    const C1ZirfInput& in = *pInput;
+    PruefeBoden(in);
+    PruefeGeometrie(in);
+    PruefeSteuerung(in);
+    PruefeLasten(in, *this);
+}

@@ -1,0 +1,101 @@
+#include "earthpressure/C1ErddruckBeiwerte.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kTol = 1e-9;
+
+TEST(C1ErddruckBeiwerte, Phi30WithoutWallFriction) {
+    C1ErddruckBeiwerte b;
+    // Rankine: Ka = (1 − sin 30°)/(1 + sin 30°) = 1/3, Kp = 3, K0 = 1 − sin 30° = 0.5.
+    EXPECT_NEAR(b.CalcKagh(0, 0, 0, 30), 1.0 / 3.0, kTol);
+    EXPECT_NEAR(b.CalcKpghCoulomb(0, 0, 0, 30), 3.0, kTol);
+    EXPECT_NEAR(b.CalcK0gh(0, 0, 0, 30), 0.5, kTol);
+    // Curved slip surface: all correction factors are 1, so Kp = 3 for weight and
+    // surcharge; cohesion: (Kp − 1)/tan φ = 2/tan 30° = 2·√3.
+    EXPECT_NEAR(b.CalcKpgh(0, 0, 0, 30), 3.0, kTol);
+    EXPECT_NEAR(b.GetKpph(), 3.0, kTol);
+    EXPECT_NEAR(b.GetKpch(), 2.0 * std::sqrt(3.0), kTol);
+    // Cohesion, active: 2·cos φ/(1 + sin φ) = 2·√Ka = 2/√3.
+    EXPECT_NEAR(b.CalcKach(0, 0, 0, 30), 2.0 / std::sqrt(3.0), kTol);
+    // Slip plane 45° + φ/2 = 60°; wedge factor tan(θ − φ) = tan 30°.
+    EXPECT_NEAR(b.CalcThetaA(0, 0, 0, 30), 60.0, kTol);
+    b.CalcKach(0, 0, 0, 30);
+    EXPECT_NEAR(b.CalcKeilHGeneigt(60, 0, 30, 0), std::tan(30.0 / 57.295779513082195), kTol);
+    EXPECT_NEAR(b.CalcFaktorAuflast(0, 0), 1.0, kTol);
+}
+
+TEST(C1ErddruckBeiwerte, Phi30WithWallFriction20) {
+    C1ErddruckBeiwerte b;
+    // Coulomb horizontal: h = sin 50°·sin 30°/cos 20° = 0.4076037; Ka = cos²30°/(1 + √h)²
+    // = 0.75/1.6384390² = 0.2793836.
+    EXPECT_NEAR(b.CalcKagh(0, 0, 20, 30), 0.27938363767, 1e-10);
+    // Passive δp = −20° = −0.3490659 rad, φ = 0.5235988 rad:
+    // idg = (1 + 0.53·0.3490659)^(5.96·0.5235988 + 0.26) = 1.185005^3.380648 = 1.7750963;
+    // kpgh = 3·idg·cos 20° = 5.0041347.
+    // idp = idc = (1 + 1.33·0.3490659)^(2.37·0.5235988 + 0.08) = 1.4642577^1.3209291
+    // = 1.6548893; kpph = 3·idp·cos 20° = 4.6652618;
+    // kpch = (3·idp − 1/cos 20°)/tan 30°·cos 20° = 6.3484197.
+    EXPECT_NEAR(b.CalcKpgh(0, 0, -20, 30), 5.004134667, 1e-8);
+    EXPECT_NEAR(b.GetKpph(), 4.665261813, 1e-8);
+    EXPECT_NEAR(b.GetKpch(), 6.348419684, 1e-8);
+    // Active cohesion: 2·cos 30°·cos 20°/(1 + sin 50°) = 0.9216050.
+    EXPECT_NEAR(b.CalcKach(0, 0, 20, 30), 0.921604985, 1e-8);
+    // Slip plane: h = sin 50°/(sin 30°·cos 20°) = 1.6304149; v = tan 30° + √h/cos 30°
+    // = 2.0517801; θ = atan(1/v) + 30° = 55.983967°.
+    EXPECT_NEAR(b.CalcThetaA(0, 0, 20, 30), 55.98396674, 1e-7);
+    // Minimum pressure: φ 40°, δ 40·20/30 = 26.667°: h = sin 66.667°·sin 40°/cos 26.667°,
+    // Ka = cos²40°/(1 + √h)² = 0.1785909.
+    EXPECT_NEAR(b.CalcKagh(0, 0, 40.0 * 20.0 / 30.0, 40), 0.178590875, 1e-8);
+    // At rest with level terrain: 1 − sin φ whatever δ.
+    EXPECT_NEAR(b.CalcK0gh(0, 0, 20, 30), 0.5, kTol);
+}
+
+TEST(C1ErddruckBeiwerte, TerrainSteeperThanPhiCutsTheRoot) {
+    C1ErddruckBeiwerte b;
+    // β = 35° > φ = 30°: h < 0 is taken as 0, Ka = cos²(φ + α)/cos²α = cos²30° = 0.75.
+    EXPECT_NEAR(b.CalcKagh(0, 35, 0, 30), 0.75, kTol);
+}
+
+TEST(C1ErddruckBeiwerte, AtRestTerrainAngleLimitedToWallFriction) {
+    C1ErddruckBeiwerte b;
+    // φ 30°, β 10°: f = (sin φ − sin²φ)/(sin φ − sin²β)·cos²β; g = (1/(1/f + tan²β))^0.5.
+    const double gf = 57.295779513082195;
+    const double p = 30 / gf, be = 10 / gf;
+    const double f = (std::sin(p) - std::pow(std::sin(p), 2)) /
+                     (std::sin(p) - std::pow(std::sin(be), 2)) * std::pow(std::cos(be), 2);
+    const double g = std::sqrt(1.0 / (1.0 / f + std::pow(std::tan(be), 2)));
+    // δ = 20° ≥ β: β' = β and the last factor cancels; δ = 5°: β' = 5°; δ = 0: β' = 0.
+    EXPECT_NEAR(b.CalcK0gh(0, 10, 20, 30), f, kTol);
+    EXPECT_NEAR(b.CalcK0gh(0, 10, 5, 30), f * (1 + g * std::tan(be)) / (1 + g * std::tan(5 / gf)),
+                kTol);
+    EXPECT_NEAR(b.CalcK0gh(0, 10, 0, 30), f * (1 + g * std::tan(be)), kTol);
+    // A falling terrain uses β' = 0.
+    EXPECT_NEAR(b.CalcK0gh(0, -10, 20, 30), f * (1 - g * std::tan(be)), kTol);
+}
+
+TEST(C1ErddruckBeiwerte, UndrainedSoilHasFiniteLimits) {
+    C1ErddruckBeiwerte b;
+    // φ = 0: Ka = 1, Kac = 2, K0 = 1, θa = 45°.
+    EXPECT_NEAR(b.CalcKagh(0, 0, 0, 0), 1.0, kTol);
+    EXPECT_NEAR(b.CalcKach(0, 0, 0, 0), 2.0, kTol);
+    EXPECT_NEAR(b.CalcK0gh(0, 0, 0, 0), 1.0, kTol);
+    EXPECT_NEAR(b.CalcThetaA(0, 0, 0, 0), 45.0, kTol);
+    // Curved passive surface at φ = 0: kpgh = cos δ, kpph = cos β·cos δ, kpch = 2·cos δ.
+    EXPECT_NEAR(b.CalcKpgh(0, 10, 10, 0), std::cos(10 / 57.295779513082195), kTol);
+    EXPECT_NEAR(b.GetKpph(), std::pow(std::cos(10 / 57.295779513082195), 2), kTol);
+    EXPECT_NEAR(b.CalcKpgh(0, 0, 0, 0), 1.0, kTol);
+    EXPECT_NEAR(b.GetKpch(), 2.0, kTol);
+    EXPECT_TRUE(std::isfinite(b.m1) && std::isfinite(b.nu));
+}
+
+TEST(C1ErddruckBeiwerte, SlipPlaneAlongTerrainAsSteepAsPhi) {
+    C1ErddruckBeiwerte b;
+    // β = φ: the wedge's critical plane is the terrain itself.
+    EXPECT_NEAR(b.CalcThetaA(0, 30, 0, 30), 30.0, kTol);
+}
+
+} // namespace
