@@ -19,8 +19,23 @@ public:
     // The heading of the input chapters.
     int WriteSystemUndBelastung();
 
+    // Terrain, berm, groundwater and the soil layers.
+    int WriteGelaende();
+    // The loads of the four kinds and the compaction; 0 (and nothing written) when the
+    // input has none.
+    int WriteBelastung();
+    // The host's definition of the actions, partial and combination factors.
+    int WriteEinwirkungen();
+    // The load combinations: mode 0 the host's table of all, otherwise the governing.
+    int WriteKombinationen(int mode);
+
     C1QEL* pQEL;
     C1RTFX* pRTF;
     C1ZirfCalc* pCalc;
     C1ZirfInput* pInput;
+
+private:
+    // Inserts the RTF fragment stored in `rtfFiles` under the attribute, with the
+    // translated heading in style 3; nothing when the document has none.
+    void InsertFragment(const char* attribute, const char* heading);
 };
