@@ -28,6 +28,11 @@ public:
     int WriteEinwirkungen();
     // The load combinations: mode 0 the host's table of all, otherwise the governing.
     int WriteKombinationen(int mode);
+    // Earth-pressure coefficients and the characteristic earth- and water-pressure
+    // tables of the wall.
+    int WriteEinwirkungenUndWiderstaende();
+    // The same tables of the deep slip line's run on the equivalent wall.
+    int WriteErsatzwand();
 
     C1QEL* pQEL;
     C1RTFX* pRTF;
