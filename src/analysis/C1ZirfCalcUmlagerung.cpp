@@ -42,25 +42,29 @@ int C1ZirfCalc::Umlagere(const UmlagerungsFigur& figur, bool rechtecke) {
             SEA += eh;
         }
     }
-    He = Schicht[iSchichtUnten].yo;
+    // Depths from the ground surface: a weightless layer above it (the wall's part above
+    // the ground) carries no earth pressure and takes no share of the figure.
+    He = Schicht[iSchichtUnten].yo - yGelaende;
     em = SEA / He;
     zirf::Trace("\nUmlagerung: SEA %6.2f  He %6.2f  em %6.2f ", SEA, He, em);
-    const double a = yAnker;
+    const double a = yAnker - yGelaende;
     const int spalte = a <= 0.1 * He ? 0 : (a <= 0.2 * He ? 1 : 2);
     emOben = figur[spalte][0] * em;
     emUnten = figur[spalte][1] * em;
 
-    double y = 0.0;
     for (int i = 0; i < iSchichtUnten; ++i) {
         C1SchichtErgebnis& e = ErgAktiv[IndexAktiv(0, i)];
         const double tanA = Schicht[i].tanA;
-        if (rechtecke) {
-            e.eoh = e.euh = Schicht[i].yu > He / 2.0 + kHalbTol ? emUnten : emOben;
+        const double yo = YOben(i) - yGelaende;
+        const double yu = Schicht[i].yWand - yGelaende;
+        if (i < iErsteSchicht) {
+            e.eoh = e.euh = 0.0;
+        } else if (rechtecke) {
+            e.eoh = e.euh = yu > He / 2.0 + kHalbTol ? emUnten : emOben;
         } else {
-            e.eoh = emOben + (emUnten - emOben) * y / He;
-            e.euh = emOben + (emUnten - emOben) * (y + Schicht[i].dicke) / He;
+            e.eoh = emOben + (emUnten - emOben) * yo / He;
+            e.euh = emOben + (emUnten - emOben) * yu / He;
         }
-        y += Schicht[i].dicke;
         e.eov = e.eoh * tanA;
         e.euv = e.euh * tanA;
         SetzeResultante(e, i, e.eoh, e.euh, tanA);

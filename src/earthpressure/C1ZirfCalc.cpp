@@ -3,6 +3,28 @@
 #include "host/C1ZirfInput.h"
 
 #include <cmath>
+#include <iterator>
+
+double C1Spreizung::*C1Spreizung::Feld(std::size_t k) {
+    static constexpr double C1Spreizung::*felder[] = {
+        &C1Spreizung::von, &C1Spreizung::bis, &C1Spreizung::eo,  &C1Spreizung::eu,
+        &C1Spreizung::E,   &C1Spreizung::yE,  &C1Spreizung::eov, &C1Spreizung::euv,
+        &C1Spreizung::Ev,  &C1Spreizung::frei};
+    if (k >= std::size(felder)) {
+        ThrowTabellenGrenze("C1Spreizung", static_cast<long long>(k), std::size(felder));
+    }
+    return felder[k];
+}
+
+double C1VerdichtungSchicht::*C1VerdichtungSchicht::Feld(std::size_t k) {
+    using V = C1VerdichtungSchicht;
+    static constexpr double V::*felder[] = {&V::eoV1, &V::euV1, &V::eoV2, &V::euV2,
+                                            &V::EV1,  &V::yV1,  &V::EV2,  &V::yV2};
+    if (k >= std::size(felder)) {
+        ThrowTabellenGrenze("Verdichtung", static_cast<long long>(k), std::size(felder));
+    }
+    return felder[k];
+}
 
 C1ZirfCalc::C1ZirfCalc(C1ZirfInput* input, C1Traeger* traeger) : pInput(input), pTraeger(traeger) {}
 

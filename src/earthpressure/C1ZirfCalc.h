@@ -28,7 +28,7 @@ struct C1LastRecord {
     double frei[4] = {};
 };
 
-// Spread figure of a horizontal force in one layer (ten values, read by position).
+// Spread figure of a horizontal force in one layer: ten values, also read by position.
 struct C1Spreizung {
     double von = 0.0;  // 0: depth where the figure begins
     double bis = 0.0;  // 1: depth where it ends
@@ -40,19 +40,27 @@ struct C1Spreizung {
     double euv = 0.0;  // 7
     double Ev = 0.0;   // 8
     double frei = 0.0; // 9
+
+    double& operator[](std::size_t k) { return this->*Feld(k); }
+    double operator[](std::size_t k) const { return this->*Feld(k); }
+    static double C1Spreizung::*Feld(std::size_t k);
 };
 
 // Compaction earth pressure of one layer: two figures, ordinates at top and bottom and
-// their resultant with its depth.
+// their resultant with its depth (eight values, also read by position).
 struct C1VerdichtungSchicht {
-    double eoV1 = 0.0;
-    double euV1 = 0.0;
-    double eoV2 = 0.0;
-    double euV2 = 0.0;
-    double EV1 = 0.0;
-    double yV1 = 0.0;
-    double EV2 = 0.0;
-    double yV2 = 0.0;
+    double eoV1 = 0.0; // 0
+    double euV1 = 0.0; // 1
+    double eoV2 = 0.0; // 2
+    double euV2 = 0.0; // 3
+    double EV1 = 0.0;  // 4
+    double yV1 = 0.0;  // 5
+    double EV2 = 0.0;  // 6
+    double yV2 = 0.0;  // 7
+
+    double& operator[](std::size_t k) { return this->*Feld(k); }
+    double operator[](std::size_t k) const { return this->*Feld(k); }
+    static double C1VerdichtungSchicht::*Feld(std::size_t k);
 };
 
 using C1LastfallTabelle = C1Tabelle<double, zirf::kMaxLastfaelle>;
@@ -211,6 +219,8 @@ public:
         return lastfall * (iLetzteSchicht - iSchichtUnten + 1) + (schicht - iSchichtUnten);
     }
     int IndexLast(int last, int schicht) const { return last * (iLetzteSchicht + 1) + schicht; }
+    // The wall's x at depth y inside layer i (linear between the layer's wall points).
+    double WandX(int i, double y) const;
     // Action number einw of a load case; -1 when the input names no such load case.
     int EinwirkungVonLastfall(int lastfall) const;
 
@@ -386,20 +396,10 @@ public:
 
     // --- 29. Internal forces by sampling point and anchor reactions by load case
     // -------------------
-    C1LastfallTabelle MDesign{"MDesign"};
-    C1LastfallTabelle MChar{"MChar"};
-    C1LastfallTabelle QDesign{"QDesign"};
-    C1LastfallTabelle Durchbiegung{"Durchbiegung"};
-    C1LastfallTabelle MDesignG{"MDesignG"};
-    C1LastfallTabelle QDesignG{"QDesignG"};
-    C1LastfallTabelle RAktiv1{"RAktiv1"};
-    C1LastfallTabelle RAktiv2{"RAktiv2"};
-    C1LastfallTabelle MRAktiv1{"MRAktiv1"};
-    C1LastfallTabelle MRAktiv2{"MRAktiv2"};
-    C1LastfallTabelle RPassiv1{"RPassiv1"};
-    C1LastfallTabelle RPassiv2{"RPassiv2"};
-    C1LastfallTabelle MRPassiv1{"MRPassiv1"};
-    C1LastfallTabelle MRPassiv2{"MRPassiv2"};
+    using Linie = std::array<double, zirf::kMaxLastfaelle>;
+    Linie MDesign{}, MChar{}, QDesign{}, Durchbiegung{}, MDesignG{}, QDesignG{};
+    Linie RAktiv1{}, RAktiv2{}, MRAktiv1{}, MRAktiv2{}, RPassiv1{}, RPassiv2{}, MRPassiv1{},
+        MRPassiv2{};
 
     // --- 30.-33. Label, design forces, final results, compaction figures
     // ------------------------------
@@ -448,7 +448,6 @@ private:
     // depth inside it and the line of its wall segment.
     double YOben(int i) const;
     double XOben(int i) const;
-    double WandX(int i, double y) const;
     void WandGerade(int i, double& a, double& b, double& c);
     // x of the slip or friction line at depth y inside layer i.
     double LinieX(const C1ErddruckLauf& lauf, double C1Schicht::*winkel, double C1Schicht::*xPunkt,
@@ -456,12 +455,15 @@ private:
     // The layer that holds depth y (first from the top of the soil whose bottom lies
     // deeper); -1 when none does.
     int LastSchicht(double y) const;
-    // Depth where a line from (x0, y0) at each layer's angle reaches the wall. The friction
-    // walk stops at the first meeting inside a layer; the slip walk takes every meeting.
-    double CalcSpreizTiefe(double x0, double y0, double C1Schicht::*winkel, bool reibung,
-                           double toleranz);
+    // Depth where a line from (x0, y0) at each layer's angle reaches the wall (or the
+    // substitute wall). The friction walk stops at the first meeting inside a layer; the
+    // slip walk takes every meeting.
+    double CalcSpreizTiefe(const C1ErddruckLauf& lauf, double x0, double y0,
+                           double C1Schicht::*winkel, bool reibung, double toleranz);
     // Mean wedge factor over the layers' portions between z1 and z2 (1 without any).
     double MittlererKeil(double C1Schicht::*keil, double z1, double z2) const;
+    // Unit weight of layer i on the retained side (by the water level behind the wall).
+    double GammaAktiv(int i) const;
     // The earth-pressure mode: active, mixed with at rest, or at rest.
     double Modus(double aktiv, double ruhe) const;
     // Resultant of the figure of layer i between its wall points with the ordinates eo, eu.

@@ -31,6 +31,13 @@ struct Mindestdruck {
 
 } // namespace
 
+double C1ZirfCalc::GammaAktiv(int i) const {
+    // The retained side lies below water under the water level behind the wall, also
+    // below the excavation level (where gammaEff follows the level in front).
+    const C1Schicht& s = Schicht[i];
+    return tgh < s.yWand ? s.gammaUnter : s.gamma;
+}
+
 int C1ZirfCalc::CalcErddruckAktiv(int) {
     return CalcErddruckAktivLauf(Lauf());
 }
@@ -54,31 +61,21 @@ int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
             const C1Schicht& s = Schicht[i];
             C1SchichtErgebnis& e = erg[IndexAktiv(k, i)];
             const bool mitMindest = s.coh > 0.0 && k <= 1;
-            if (k == 0) {
-                e.eohAktiv = sigma * s.*b.kagh;
-                e.eohRuhe = sigma * s.*b.k0gh;
-            } else {
-                e.eohAktiv = p * s.*b.kaph;
-                e.eohRuhe = p * s.*b.k0ph;
-            }
-            if (mitMindest) {
-                e.eohMin = sigma * s.*b.kahm;
-            }
+            // Ordinates at the vertical stress sig (the soil's weight) or of the surcharge p.
+            const auto ordinaten = [&](double sig, double& aktiv, double& ruhe, double& mindest) {
+                aktiv = k == 0 ? sig * s.*b.kagh : p * s.*b.kaph;
+                ruhe = k == 0 ? sig * s.*b.k0gh : p * s.*b.k0ph;
+                if (mitMindest) {
+                    mindest = sig * s.*b.kahm;
+                }
+            };
+            ordinaten(sigma, e.eohAktiv, e.eohRuhe, e.eohMin);
             if (k == 0 && i == iErsteSchicht) {
-                sigma += lauf.hoeheErsteSchicht * s.gammaEff;
+                sigma += lauf.hoeheErsteSchicht * GammaAktiv(i);
             } else if (k == 0 && i > iErsteSchicht) {
-                sigma += (s.yWand - Schicht[i - 1].yWand) * s.gammaEff;
+                sigma += (s.yWand - Schicht[i - 1].yWand) * GammaAktiv(i);
             }
-            if (k == 0) {
-                e.euhAktiv = sigma * s.*b.kagh;
-                e.euhRuhe = sigma * s.*b.k0gh;
-            } else {
-                e.euhAktiv = p * s.*b.kaph;
-                e.euhRuhe = p * s.*b.k0ph;
-            }
-            if (mitMindest) {
-                e.euhMin = sigma * s.*b.kahm;
-            }
+            ordinaten(sigma, e.euhAktiv, e.euhRuhe, e.euhMin);
         }
     }
 

@@ -127,8 +127,8 @@ double C1ZirfCalc::LinieX(const C1ErddruckLauf& lauf, double C1Schicht::*winkel,
 
 // --- Spreading of bounded loads -------------------------------------------------------------
 
-double C1ZirfCalc::CalcSpreizTiefe(double x0, double y0, double C1Schicht::*winkel, bool reibung,
-                                   double toleranz) {
+double C1ZirfCalc::CalcSpreizTiefe(const C1ErddruckLauf& lauf, double x0, double y0,
+                                   double C1Schicht::*winkel, bool reibung, double toleranz) {
     double px = x0;
     double py = y0;
     double z = y0;
@@ -139,8 +139,11 @@ double C1ZirfCalc::CalcSpreizTiefe(double x0, double y0, double C1Schicht::*wink
         }
         const double oben = YOben(i);
         const double tanPsi = std::tan(s.*winkel / GradFaktor);
-        double a = 0.0, b = 0.0, c = 0.0;
-        WandGerade(i, a, b, c);
+        // The substitute wall is the vertical x = xErsatzwand.
+        double a = 1.0, b = 0.0, c = -lauf.xErsatzwand;
+        if (!lauf.ersatzwand) {
+            WandGerade(i, a, b, c);
+        }
         gerade.SetSteigungPunkt(-tanPsi, px, py);
         // A line parallel to the wall segment passes the layer without meeting it.
         const bool trifft =
@@ -293,9 +296,11 @@ int C1ZirfCalc::CalcBlocklastLauf(const C1ErddruckLauf& lauf, int jj) {
         return 0;
     }
 
-    const double z1 = CalcSpreizTiefe(last.x, yL, &C1Schicht::phi, true, 0.0);
-    const double z2 = CalcSpreizTiefe(last.x, yL, b.thetaA, false, 0.0);
-    const double z3 = CalcSpreizTiefe(last.x + last.b, yL, b.thetaA, false, lauf.toleranzZ3);
+    // A load that reaches over the wall line spreads from the wall, where its part in the
+    // zone begins.
+    const double z1 = CalcSpreizTiefe(lauf, zone.xAnfang, yL, &C1Schicht::phi, true, 0.0);
+    const double z2 = CalcSpreizTiefe(lauf, zone.xAnfang, yL, b.thetaA, false, 0.0);
+    const double z3 = CalcSpreizTiefe(lauf, last.x + last.b, yL, b.thetaA, false, lauf.toleranzZ3);
     if (!(z3 > z1)) {
         return 0;
     }
@@ -387,7 +392,7 @@ int C1ZirfCalc::CalcLinienlastLauf(const C1ErddruckLauf& lauf, int jj) {
     if (iL < 0) {
         return 0;
     }
-    const double xw = WandX(iL, yL);
+    const double xw = lauf.ersatzwand ? lauf.xErsatzwand : WandX(iL, yL);
     const double xs = LinieX(lauf, b.thetaA, b.xGleit, b.yGleit, iL, yL);
     if (last.x > xs) {
         return -1;
@@ -399,8 +404,8 @@ int C1ZirfCalc::CalcLinienlastLauf(const C1ErddruckLauf& lauf, int jj) {
         return 0;
     }
 
-    const double z1 = CalcSpreizTiefe(last.x, yL, &C1Schicht::phi, true, 0.0);
-    const double z2 = CalcSpreizTiefe(last.x, yL, b.thetaA, false, 0.0);
+    const double z1 = CalcSpreizTiefe(lauf, last.x, yL, &C1Schicht::phi, true, 0.0);
+    const double z2 = CalcSpreizTiefe(lauf, last.x, yL, b.thetaA, false, 0.0);
     if (!(z2 > z1)) {
         return 0;
     }

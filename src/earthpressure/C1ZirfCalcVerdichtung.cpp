@@ -80,24 +80,27 @@ int C1ZirfCalc::CalcVerdichtung() {
 }
 
 int C1ZirfCalc::CalcVerdichtungSchichten() {
-    const bool mitFigur1 = pInput->geraet == 0;
     for (int i = 0; i <= iLetzteSchicht; ++i) {
         C1VerdichtungSchicht& v = Verdichtung[i];
+        const C1VerdichtungSchicht* vorher = i == 0 ? nullptr : &Verdichtung[i - 1];
         const double z = Schicht[i].yu;
         const double zo = i == 0 ? yGelaende : Schicht[i - 1].yu;
-        if (mitFigur1) {
-            v.euV1 = Ordinate(verdTiefe.data(), verdOrdinate.data(), 4, z);
-            v.eoV1 = i == 0 ? 0.0 : Verdichtung[i - 1].euV1;
-            trapez.CalcViereckPunkte(0.0, zo, v.eoV1, zo, 0.0, z, v.euV1, z);
-            v.EV1 = trapez.GetFlaeche();
-            v.yV1 = trapez.GetSchwerpunktY();
+        // One figure's ordinates at the layer's top and bottom and its resultant there.
+        const auto figur = [&](const double* tiefe, const double* ordinate, int n, double& eo,
+                               double& eu, double& kraft, double& y, double euVorher) {
+            eu = Ordinate(tiefe, ordinate, n, z);
+            eo = euVorher;
+            trapez.CalcViereckPunkte(0.0, zo, eo, zo, 0.0, z, eu, z);
+            kraft = trapez.GetFlaeche();
+            y = trapez.GetSchwerpunktY();
+        };
+        if (pInput->geraet == 0) {
+            figur(verdTiefe.data(), verdOrdinate.data(), 4, v.eoV1, v.euV1, v.EV1, v.yV1,
+                  vorher ? vorher->euV1 : 0.0);
         }
         if (mitVerdichtung2) {
-            v.euV2 = Ordinate(verdTiefe2.data(), verdOrdinate2.data(), 3, z);
-            v.eoV2 = i == 0 ? 0.0 : Verdichtung[i - 1].euV2;
-            trapez.CalcViereckPunkte(0.0, zo, v.eoV2, zo, 0.0, z, v.euV2, z);
-            v.EV2 = trapez.GetFlaeche();
-            v.yV2 = trapez.GetSchwerpunktY();
+            figur(verdTiefe2.data(), verdOrdinate2.data(), 3, v.eoV2, v.euV2, v.EV2, v.yV2,
+                  vorher ? vorher->euV2 : 0.0);
         }
     }
     return 1;

@@ -1,0 +1,111 @@
+#include "../earthpressure/CalcFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// One soil (gamma 20, phi 30°, no wall friction), excavation He = 5 m: the active force
+// above the excavation is Ka·γ·He²/2 = 20·25/6 = 83.33 kN/m, the mean ordinate 16.67.
+constexpr double kSEA = 20.0 * 25.0 / 6.0;
+constexpr double kEm = kSEA / 5.0;
+
+enum class Figur { Trapez0, Trapez1, Rechtecke };
+
+struct Fall {
+    Figur figur;
+    double anker;       // anchor depth: 10 %, 20 % and 40 % of He
+    double oben, unten; // ordinates in units of em
+};
+
+double SummeOberhalb(const C1ZirfCalc& c) {
+    double s = 0.0;
+    for (int i = 0; i < c.iSchichtUnten; ++i) {
+        s += c.ErgAktiv[c.IndexAktiv(0, i)].Eh;
+    }
+    return s;
+}
+
+TEST(CalcUmlagerung, TableOfFiguresKeepsTheTotalForce) {
+    const Fall faelle[] = {
+        {Figur::Trapez0, 0.5, 0.7, 1.3},
+        {Figur::Trapez0, 1.0, 0.85, 1.15},
+        {Figur::Trapez0, 2.0, 1.0, 1.0},
+        {Figur::Trapez1, 0.5, 0.0, 2.0},
+        {Figur::Trapez1, 1.0, 0.25, 1.75},
+        {Figur::Trapez1, 2.0, 0.5, 1.5},
+        {Figur::Rechtecke, 0.5, 1.0, 1.0},
+        {Figur::Rechtecke, 1.0, 1.2 / 1.1, 1.0 / 1.1},
+        {Figur::Rechtecke, 2.0, 1.5 / 1.25, 1.0 / 1.25},
+    };
+    for (const auto& fall : faelle) {
+        CalcFixture f;
+        f.Schicht(20.0, 20, 30);
+        f.in.wand_hw = 5.0;
+        f.in.mitanker = 1;
+        f.in.tiefe_anker = fall.anker;
+        C1ZirfCalc& c = f.Run();
+        const std::string name =
+            std::to_string(static_cast<int>(fall.figur)) + " a " + std::to_string(fall.anker);
+        ASSERT_NEAR(SummeOberhalb(c), kSEA, 1e-9) << name;
+        if (fall.figur == Figur::Rechtecke) {
+            c.CalcUmlagerungBlock(0);
+        } else {
+            c.CalcUmlagerung(fall.figur == Figur::Trapez0 ? 0 : 1);
+        }
+        EXPECT_NEAR(c.SEA, kSEA, 1e-9) << name;
+        EXPECT_NEAR(c.He, 5.0, 1e-12) << name;
+        EXPECT_NEAR(c.emOben, fall.oben * kEm, 1e-9) << name;
+        EXPECT_NEAR(c.emUnten, fall.unten * kEm, 1e-9) << name;
+        EXPECT_NEAR(SummeOberhalb(c), kSEA, 1e-9) << name;
+        EXPECT_NEAR(c.kraftLf[0], kSEA, 1e-9) << name;
+        EXPECT_EQ(c.iSchichtFuss, c.iSchichtUnten);
+        // The head ordinate and the one at the excavation level.
+        const C1SchichtErgebnis& kopf = c.ErgAktiv[c.IndexAktiv(0, 0)];
+        const C1SchichtErgebnis& sohle = c.ErgAktiv[c.IndexAktiv(0, c.iSchichtUnten - 1)];
+        EXPECT_NEAR(kopf.eoh, fall.oben * kEm, 1e-9) << name;
+        EXPECT_NEAR(sohle.euh, fall.unten * kEm, 1e-9) << name;
+        // Running it again finds the same total and writes the same figure.
+        c.CalcUmlagerung(0);
+        c.CalcUmlagerungBlock(0);
+        EXPECT_NEAR(c.SEA, kSEA, 1e-9) << name;
+    }
+}
+
+TEST(CalcUmlagerung, RectanglesSplitAtHalfTheExcavation) {
+    CalcFixture f;
+    f.Schicht(20.0, 20, 30);
+    f.in.wand_hw = 5.0;
+    f.in.mitanker = 1;
+    f.in.tiefe_anker = 2.0;
+    C1ZirfCalc& c = f.Run();
+    c.CalcUmlagerungBlock(0);
+    for (int i = 0; i < c.iSchichtUnten; ++i) {
+        const C1SchichtErgebnis& e = c.ErgAktiv[c.IndexAktiv(0, i)];
+        const double erwartet = c.Schicht[i].yu <= 2.5 + 1e-9 ? 1.5 / 1.25 : 1.0 / 1.25;
+        EXPECT_NEAR(e.eoh, erwartet * kEm, 1e-9) << i;
+        EXPECT_NEAR(e.euh, erwartet * kEm, 1e-9) << i;
+    }
+}
+
+TEST(CalcUmlagerung, WallAboveTheGroundKeepsTheTotalForce) {
+    // 1 m of wall above the ground, then the soil: He = 5 m below the ground (the
+    // excavation lies 6 m below the head), anchor 1 m below the ground = 20 % of He.
+    CalcFixture f;
+    f.Schicht(1.0, 0, 0);
+    f.Schicht(20.0, 20, 30);
+    f.in.wand_hw = 6.0;
+    f.in.mitanker = 1;
+    f.in.tiefe_anker = 2.0;
+    C1ZirfCalc& c = f.Run();
+    ASSERT_NEAR(SummeOberhalb(c), kSEA, 1e-9);
+    c.CalcUmlagerung(0);
+    EXPECT_NEAR(c.He, 5.0, 1e-12);
+    EXPECT_NEAR(c.emOben, 0.85 * kEm, 1e-9);
+    EXPECT_NEAR(SummeOberhalb(c), kSEA, 1e-9);
+    EXPECT_DOUBLE_EQ(c.ErgAktiv[c.IndexAktiv(0, 0)].eoh, 0.0); // the part in the air
+    EXPECT_NEAR(c.ErgAktiv[c.IndexAktiv(0, 1)].eoh, 0.85 * kEm, 1e-9);
+}
+
+} // namespace
