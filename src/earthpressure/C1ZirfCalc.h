@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/C1WandDaten.h"
 #include "earthpressure/C1ErddruckBeiwerte.h"
 #include "earthpressure/C1Gerade.h"
 #include "earthpressure/C1Polygon.h"
@@ -151,7 +152,7 @@ struct C1ErddruckLauf {
 //
 // Tables are checked on every access: input beyond the limits of the model ends the run
 // with a shown error naming the limit.
-class C1ZirfCalc {
+class C1ZirfCalc : public C1WandDaten {
 public:
     C1ZirfCalc(C1ZirfInput* input, C1Traeger* traeger);
 
@@ -223,6 +224,51 @@ public:
     double WandX(int i, double y) const;
     // Action number einw of a load case; -1 when the input names no such load case.
     int EinwirkungVonLastfall(int lastfall) const;
+
+    // --- Wall analysis (its own members are those of C1WandDaten) ---------------------------
+    // Both embedment passes of the run: checks the input the analysis needs, then iterates
+    // every "STR,GEO" combination and then the governing one alone. Returns 1, or 2 when an
+    // iteration diverged.
+    int CalcWand();
+    int CalcEinbindetiefe(int kombi);
+    int CalcEinbindetiefeAnker(int einspannung, int kombi);
+    int CalcKombi(int art);
+    double CalcVerdrehung(int type, double a, double b, double c, double d);
+    int CalcDurchbiegung();
+    int CalcDurchbiegungAnker();
+    void CalcTraegerLasten();
+    void CalcTraegerLastenZusatz();
+    int CalcSchnittgroessen();
+    int CalcSchnittgroessenAnker();
+    void ClearSchnittgroessen();
+    void TestTraeger();
+    // Evaluation of the wall loads at a trial depth.
+    bool MitAnker() const;
+    // The design factor with which the iteration takes every load of load case lf.
+    double FaktorLastfall(int lf) const;
+    // Whether the input load case of this number belongs to a permanent action.
+    bool IstStaendigerLastfall(int lfNummer) const;
+    // An ordinate pair of layer i carried to depth y.
+    double AufTiefe(int i, double eOben, double eUnten, double y) const;
+    // The figure of the foot layer F from (y1, e1) to (y2, e2) on the wall line.
+    FussFigurErgebnis FussFigur(int F, double y1, double y2, double e1, double e2);
+    void ResetWandSummen();
+    void AddWandBeitrag(const WandBeitrag& b);
+    void CalcWandlastenAktiv();
+    void CalcWandlastenPassiv();
+    void CalcWandlasten();
+    void SetBeiwerteIteration();
+    void UmlagerungAnker();
+    void PruefeEingabeWand() const;
+    // Internal forces.
+    double PunktX(int p) const;
+    bool IstStaendigerBalkenLastfall(int j) const;
+    double FaktorBalkenLastfall(int j) const;
+    double FaktorVertikal(int lc) const;
+    void SchnittgroessenAktiv(int s1, int s2);
+    void Umhuellende(const char* format);
+    void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt);
+    double NullQuerkraft(int p) const;
 
     // --- 1. DOM element handles of the XML result writer ------------------------------
     int hResult = 0;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+// Deflection line of the wall from its characteristic moment line.
+namespace biegelinie {
+
+inline constexpr int kPunkte = 21;
+using Linie = std::array<double, kPunkte>;
+
+// Bending stiffness EI [kNm² per m of wall] of a steel profile with the second moment of
+// area Iy [cm⁴/m]: E = 21000 kN/cm² and 1 cm⁴ = 1e-8 m⁴ give EI = 2.1·Iy.
+double Biegesteifigkeit(double Iy);
+
+// The moment line: place p holds the moment at the beam position x = p·TL/20 from the foot
+// (beam length TL). Between places the moment is taken as linear.
+double MomentBei(const Linie& moment, double TL, double x);
+
+// Deflection in cm at the depths p·t/20 below the wall head, place 0 at the head and place
+// 20 at the foot depth t. The curvature at depth d is `vorzeichen`·M/EI with M the moment
+// line at x = TL - d; the line is integrated exactly for a curvature that is linear
+// between the places.
+//
+// Wall without anchor (Kragwand): clamped at the foot, w = 0 and w' = 0 there; curvature
+// sign +1.
+Linie Kragwand(const Linie& moment, double TL, double t, double EI);
+// Anchored wall: w = 0 at the anchor depth A (0 ≤ A < t) and at the foot; curvature sign -1.
+// The line above the anchor follows the same curvature.
+Linie Ankerwand(const Linie& moment, double TL, double t, double A, double EI);
+
+} // namespace biegelinie

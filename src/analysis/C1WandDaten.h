@@ -1,0 +1,90 @@
+#pragma once
+
+#include "earthpressure/C1Tabelle.h"
+#include "earthpressure/KombiRegel.h"
+#include "earthpressure/ZirfGrenzen.h"
+
+#include <array>
+
+// The members of the calculation object that the wall analysis owns: the sums of the
+// trial depths, the combination step's support forces and the internal-force tables.
+// C1ZirfCalc derives from this record, so every member is read as a member of the
+// calculation object.
+struct C1WandDaten {
+    static constexpr int kPunkte = 21;           // sampling points along the wall
+    static constexpr int kPassivLastfaelle = 10; // passive load cases
+    using Lastfaelle = C1Tabelle<double, zirf::kMaxLastfaelle>;
+    using PassivLastfaelle = C1Tabelle<double, kPassivLastfaelle>;
+
+    // Resultant, its depth and the wall's x there of a figure in the foot layer.
+    struct FussFigurErgebnis {
+        double Eh = 0.0;
+        double yE = 0.0;
+        double xE = 0.0;
+    };
+
+    // How a contribution of a trial depth enters the sums.
+    enum class Routing {
+        Staendig,      // the per-load-case sums
+        Veraenderlich, // the variable sums of the layer it lies in
+    };
+    // One pressure figure on the retained side at a trial depth: its resultant Eh at depth
+    // yE, vertical resultant Ev, and for the rotation integral its depth range y1..y2 with
+    // the ordinates e1, e2 and the integral's type (0 below the anchor, 1 above it).
+    struct WandBeitrag {
+        int lf = 0;
+        int schicht = 0;
+        Routing routing = Routing::Staendig;
+        double Eh = 0.0;
+        double yE = 0.0;
+        double Ev = 0.0;
+        int typ = 0;
+        double y1 = 0.0;
+        double y2 = 0.0;
+        double e1 = 0.0;
+        double e2 = 0.0;
+    };
+
+    // Factors of the load combination being iterated.
+    KombiFaktoren kombiFaktoren;
+    int richtungAlt = 0; // direction of the previous trial step
+
+    // Permanent sums per load case (moment, vertical force, rotation; the horizontal
+    // force kraftLf is the soil model's).
+    Lastfaelle momentLf{"momentLf"};
+    Lastfaelle vertikalLf{"vertikalLf"};
+    Lastfaelle verdrehungLf{"verdrehungLf"};
+    // Passive side per passive load case (accumulated with negative sign).
+    PassivLastfaelle momentPassivLf{"momentPassivLf"};
+    PassivLastfaelle kraftPassivLf{"kraftPassivLf"};
+    PassivLastfaelle vertikalPassivLf{"vertikalPassivLf"};
+
+    double eMax = 0.0; // largest ordinate met at the foot (drawing scale)
+    double summeEhk = 0.0;
+    double eavk = 0.0;
+    double ephd = 0.0; // design passive horizontal force (positive)
+    double epvd = 0.0; // design passive vertical force
+    double SwF = 0.0;  // design rotation sum (anchored wall)
+    double SMFuss = 0.0;
+    double AK = 0.0; // anchor force
+    double summeEphFuss = 0.0;
+    double verdrehungWasser = 0.0;
+    double momentWasser = 0.0;
+    Lastfaelle anteilVerdrehungLf{"anteilVerdrehungLf"};
+    double anteilVerdrehungWasser = 0.0;
+
+    // Combination step: support force at the foot per load case and its sums.
+    Lastfaelle BhkLf{"BhkLf"};
+    Lastfaelle BvkLf{"BvkLf"};
+    double summeBhd = 0.0;
+    double BhkWasser = 0.0;
+    double summeBhk = 0.0;
+    double summeBvk = 0.0;
+    double Ck = 0.0;
+    double Cvk = 0.0;
+    double AKvk = 0.0;
+
+    // Internal forces per table (0/1 moment/shear of the retained side, 2/3 of the
+    // passive side), beam load case and sampling point.
+    std::array<std::array<std::array<double, kPunkte>, zirf::kMaxLastfaelle>, 4> Schnittgroessen{};
+};

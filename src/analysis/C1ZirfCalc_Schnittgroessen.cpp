@@ -1,0 +1,225 @@
+// Internal forces of the wall without anchor: a beam clamped at the foot, loaded with the
+// retained-side and the passive-side pressures of the found depth.
+
+#include "earthpressure/C1ZirfCalc.h"
+
+#include "beam/C1Traeger.h"
+#include "earthpressure/ErddruckTrace.h"
+#include "host/C1ZirfInput.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kPunkte = C1WandDaten::kPunkte;
+constexpr int kSegmente = kPunkte - 1;
+constexpr int kErsterVeraenderlicherLastfall = 2;
+// The profile weight g is given per 100 of the force unit.
+constexpr double kGewichtTeiler = 100.0;
+enum Tabelle { kMAktiv = 0, kQAktiv = 1, kMPassiv = 2, kQPassiv = 3 };
+
+// Sign class of a shear value: positive, negative or exactly zero.
+int Vorzeichen(double q) {
+    return (q > 0.0) - (q < 0.0);
+}
+
+} // namespace
+
+double C1ZirfCalc::PunktX(int p) const {
+    return p * pTraeger->GetTL() / kSegmente;
+}
+
+bool C1ZirfCalc::IstStaendigerBalkenLastfall(int j) const {
+    const int lc = j - 1;
+    return j == nLastfaelle + 1 || lc < kErsterVeraenderlicherLastfall || IstStaendigerLastfall(lc);
+}
+
+double C1ZirfCalc::FaktorBalkenLastfall(int j) const {
+    // The compaction load case above the earth-pressure cases is taken with gammaG, as the
+    // iteration takes it; every other beam load case j holds the loads of load case j - 1.
+    return j == nLastfaelle + 1 ? gammaG : FaktorLastfall(j - 1);
+}
+
+double C1ZirfCalc::FaktorVertikal(int lc) const {
+    // Earth-pressure case 0 holds load case 1 together with the soil weight.
+    return IstStaendigerLastfall(lc < 1 ? 1 : lc) ? gammaG : gammaQ;
+}
+
+void C1ZirfCalc::ClearSchnittgroessen() {
+    for (auto& tabelle : Schnittgroessen) {
+        for (auto& linie : tabelle) {
+            linie.fill(0.0);
+        }
+    }
+    for (C1LastfallTabelle* l :
+         {&MDesign, &QDesign, &MDesignG, &QDesignG, &MChar, &Durchbiegung, &RAktiv1, &RAktiv2,
+          &MRAktiv1, &MRAktiv2, &RPassiv1, &RPassiv2, &MRPassiv1, &MRPassiv2}) {
+        l->Clear();
+    }
+}
+
+void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2) {
+    for (int j = 1; j <= nLastfaelle + 1; ++j) {
+        const auto J = static_cast<std::size_t>(j);
+        RAktiv1[j] = pTraeger->GetAuflagerkraft(j, s1);
+        RAktiv2[j] = pTraeger->GetAuflagerkraft(j, s2);
+        MRAktiv1[j] = pTraeger->GetAuflagermoment(j, s1);
+        MRAktiv2[j] = pTraeger->GetAuflagermoment(j, s2);
+        const double f = FaktorBalkenLastfall(j);
+        const bool staendig = IstStaendigerBalkenLastfall(j);
+        for (int p = 0; p < kPunkte; ++p) {
+            const auto P = static_cast<std::size_t>(p);
+            const double M = pTraeger->GetMx(j, PunktX(p));
+            const double Q = pTraeger->GetQx(j, PunktX(p));
+            Schnittgroessen[kMAktiv].at(J)[P] = M;
+            Schnittgroessen[kQAktiv].at(J)[P] = Q;
+            MDesign[P] += f * M;
+            QDesign[P] += f * Q;
+            if (staendig) {
+                MDesignG[P] += f * M;
+                QDesignG[P] += f * Q;
+            }
+            MChar[P] += M;
+        }
+    }
+}
+
+void C1ZirfCalc::Umhuellende(const char* format) {
+    for (int p = 0; p < kPunkte; ++p) {
+        const auto P = static_cast<std::size_t>(p);
+        if (std::fabs(QDesignG[P]) > std::fabs(QDesign[P])) {
+            QDesign[P] = QDesignG[P];
+        }
+        if (std::fabs(MDesignG[P]) > std::fabs(MDesign[P])) {
+            MDesign[P] = MDesignG[P];
+        }
+        zirf::Trace(format, p + 1, PunktX(p), QDesign[P], MDesign[P]);
+    }
+}
+
+void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
+    const double faktor = pInput->eta_p / gep;
+    for (int j = 1; j <= nLastfaelle; ++j) {
+        const auto J = static_cast<std::size_t>(j);
+        RPassiv1[j] = pTraeger->GetAuflagerkraft(j, s1);
+        RPassiv2[j] = pTraeger->GetAuflagerkraft(j, s2);
+        MRPassiv1[j] = pTraeger->GetAuflagermoment(j, s1);
+        MRPassiv2[j] = pTraeger->GetAuflagermoment(j, s2);
+        for (int p = 0; p < kPunkte; ++p) {
+            const auto P = static_cast<std::size_t>(p);
+            const double M = pTraeger->GetMx(j, PunktX(p));
+            const double Q = pTraeger->GetQx(j, PunktX(p));
+            Schnittgroessen[kMPassiv].at(J)[P] = M;
+            Schnittgroessen[kQPassiv].at(J)[P] = Q;
+            QDesign[P] += faktor * Q;
+            MDesign[P] += faktor * M;
+            if (traceJePunkt) {
+                zirf::Trace("\nTdesign nach passiv: i %2d  j %2d  x %6.3f  Q %6.3f  M %6.3f  SQ "
+                            "%6.3f  SM %6.3f",
+                            p + 1, j, PunktX(p), Q, M, QDesign[P], MDesign[P]);
+            }
+        }
+    }
+}
+
+double C1ZirfCalc::NullQuerkraft(int p) const {
+    const auto P = static_cast<std::size_t>(p);
+    const double ql = QDesign[P - 1];
+    const double qr = QDesign[P];
+    const double r = std::fabs(ql) / (std::fabs(qr) + std::fabs(ql));
+    return PunktX(p - 1) + r * (PunktX(p) - PunktX(p - 1));
+}
+
+int C1ZirfCalc::CalcSchnittgroessen() {
+    const C1ZirfInput& in = *pInput;
+    C1Traeger& tr = *pTraeger;
+    tr.Init();
+    tr.DelLasten();
+    tr.SetAnzFelder(1);
+    tr.GetFeld(1).SetL(t);
+    tr.GetFeld(1).SetAuflagerAnf(1, 0.0);
+    tr.GetFeld(1).SetAuflagerEnd(0, 0.0);
+    tr.SetAufl_1();
+    const double TL = tr.CalcLaengen();
+
+    ClearSchnittgroessen();
+    CalcTraegerLasten();
+    tr.Calc();
+    SchnittgroessenAktiv(1, 2);
+    Umhuellende("\nTdesign nach aktiv: i %2d  x %6.3f  Q %6.3f M %6.3f");
+
+    tr.DelLasten();
+    CalcTraegerLastenZusatz();
+    tr.Calc();
+    SchnittgroessenPassiv(1, 2, true);
+
+    // The point of zero design shear; the change nearest the head wins.
+    xm = t;
+    for (int p = 0; p < kPunkte; ++p) {
+        const auto P = static_cast<std::size_t>(p);
+        zirf::Trace("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
+                    MDesign[P]);
+        if (p >= 1 && Vorzeichen(QDesign[P - 1]) != Vorzeichen(QDesign[P])) {
+            xm = TL - NullQuerkraft(p);
+        }
+    }
+
+    const double faktorPassiv = in.eta_p / gep;
+    Mxm = MHw = MA = MF = 0.0;
+    for (int j = 1; j <= nLastfaelle; ++j) {
+        Mxm += faktorPassiv * tr.GetMx(j, TL - xm);
+        MHw += faktorPassiv * tr.GetMx(j, TL - in.wand_hw);
+        const double M = tr.GetMx(j, 0.0);
+        MF += faktorPassiv * M;
+        zirf::Trace("\nTFuss2:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
+    }
+    tr.DelLasten();
+    CalcTraegerLasten();
+    tr.Calc();
+    for (int j = 1; j <= nLastfaelle; ++j) {
+        const double f = FaktorBalkenLastfall(j);
+        Mxm += f * tr.GetMx(j, TL - xm);
+        MHw += f * tr.GetMx(j, TL - in.wand_hw);
+        const double M = tr.GetMx(j, 0.0);
+        MF += f * M;
+        zirf::Trace("\nTFuss1:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
+    }
+
+    // Design vertical forces: wall weight, vertical earth pressure, head loads, passive.
+    NHw = NFuss = NXm = 0.0;
+    nLastfaelle = in.iLetzterLastfall + 2;
+    iSchichtFuss = iSchichtFussAktiv;
+    const int k = iSchichtFuss;
+    const int nSchichten = iLetzteSchicht + 1;
+    const double gewicht = gammaG * in.g / kGewichtTeiler;
+    for (int n = 0; n < in.nKopflast; ++n) {
+        const C1ZirfInput::SKopflast& last = in.kopflast.at(static_cast<std::size_t>(n));
+        NHw += FaktorVertikal(last.lf) * last.v;
+    }
+    for (int lc = 0; lc < nLastfaelle; ++lc) {
+        const double fv = FaktorVertikal(lc);
+        for (int i = 0; i < k; ++i) {
+            if (lc == 0) {
+                const double h = i == 0 ? Schicht[0].yu : Schicht[i].yu - Schicht[i - 1].yu;
+                NHw += gewicht * h;
+            }
+            NHw += fv * ErgAktiv[lc * nSchichten + i].Ev;
+        }
+    }
+    NFuss = NXm = NHw;
+    const double yOben = k > 0 ? Schicht[k - 1].yu : 0.0;
+    for (int lc = 0; lc < nLastfaelle; ++lc) {
+        if (lc == 0) {
+            NFuss += gewicht * (t - yOben);
+            NXm += gewicht * (xm - yOben);
+        }
+        NFuss += FaktorVertikal(lc) * ErgLastfall[lc].Ev;
+    }
+    NFuss += epvd;
+    const double einbindung = t - in.wand_hw;
+    if (einbindung != 0.0) {
+        NXm += epvd * (xm - in.wand_hw) * (xm - in.wand_hw) / (einbindung * einbindung);
+    }
+    status = CalcDurchbiegung();
+    return 1;
+}

@@ -1,0 +1,242 @@
+// Internal forces of the anchored wall: a beam of length tGes from the foot over the
+// anchor to the free head, with a short extra span at the foot for a fixed or partly fixed
+// foot, loaded with the pressures of the found depth.
+
+#include "earthpressure/C1ZirfCalc.h"
+
+#include "beam/C1Traeger.h"
+#include "earthpressure/ErddruckTrace.h"
+#include "host/C1ZirfInput.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kPunkte = C1WandDaten::kPunkte;
+constexpr int kSegmente = kPunkte - 1;
+// The foot span of a fixed foot is this share of the embedment per percent of fixity.
+constexpr double kFussfeldTeiler = 300.0;
+// Offset of the values beside the anchor (m).
+constexpr double kNebenAnker = 0.01;
+constexpr double kGewichtTeiler = 100.0;
+constexpr int kMitAuflager = 1;
+constexpr int kOhneAuflager = 0;
+
+int Vorzeichen(double q) {
+    return (q > 0.0) - (q < 0.0);
+}
+
+} // namespace
+
+int C1ZirfCalc::CalcSchnittgroessenAnker() {
+    const C1ZirfInput& in = *pInput;
+    C1Traeger& tr = *pTraeger;
+    const double A = in.tiefe_anker;
+    const int e = in.einspannung;
+    const double L0 = (tGes - in.wand_hw) * e / kFussfeldTeiler;
+
+    // Spans from the foot up; the anchor support stands at x = tGes - A.
+    std::vector<double> felder;
+    if (e != 0) {
+        felder.push_back(L0);
+    }
+    felder.push_back(A > 0.0 ? tGes - A - (e != 0 ? L0 : 0.0) : tGes - (e != 0 ? L0 : 0.0));
+    if (A > 0.0) {
+        felder.push_back(A);
+    }
+    tr.Init();
+    tr.DelLasten();
+    const int nFeld = static_cast<int>(felder.size());
+    tr.SetAnzFelder(nFeld);
+    for (int i = 1; i <= nFeld; ++i) {
+        C1Feld& feld = tr.GetFeld(i);
+        feld.SetL(felder[static_cast<std::size_t>(i - 1)]);
+        feld.SetAuflagerAnf(kMitAuflager, 0.0);
+        // Only the head span above an anchor ends free.
+        feld.SetAuflagerEnd(A > 0.0 && i == nFeld ? kOhneAuflager : kMitAuflager, 0.0);
+    }
+    const double TL = tr.CalcLaengen();
+    // Reactions: s1 is the anchor support, s2 the head above it (or the foot when the
+    // anchor sits at the head, so that s1 is always the anchor).
+    const int s1 = A > 0.0 ? nFeld : nFeld + 1;
+    const int s2 = A > 0.0 ? nFeld + 1 : 1;
+    const double xAnker = TL - A;
+    const double xUeberAnker = xAnker + kNebenAnker;
+
+    ClearSchnittgroessen();
+    CalcTraegerLasten();
+    tr.Calc();
+    SchnittgroessenAktiv(s1, s2);
+    Umhuellende("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
+
+    tr.DelLasten();
+    CalcTraegerLastenZusatz();
+    tr.Calc();
+    SchnittgroessenPassiv(s1, s2, false);
+    for (int p = 0; p < kPunkte; ++p) {
+        const auto P = static_cast<std::size_t>(p);
+        zirf::Trace("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
+                    MDesign[P]);
+    }
+
+    // Zero of the design shear, from the foot upward: the first change gives xm (a
+    // depth), the second xm1 (a beam position).
+    bool ersteGefunden = false;
+    for (int p = 1; p < kPunkte; ++p) {
+        if (PunktX(p) <= tGes / 19.0 + A) {
+            continue;
+        }
+        const auto P = static_cast<std::size_t>(p);
+        zirf::Trace("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", p + 1, PunktX(p), QDesign[P - 1],
+                    QDesign[P]);
+        if (Vorzeichen(QDesign[P - 1]) == Vorzeichen(QDesign[P])) {
+            continue;
+        }
+        const double xc = NullQuerkraft(p);
+        if (!ersteGefunden) {
+            xm = TL - xc;
+            ersteGefunden = true;
+        } else {
+            xm1 = xc;
+            zirf::Trace("\nT:  xm1 %6.3f", xm1);
+            break;
+        }
+    }
+
+    // Design values at the characteristic points: passive part, then retained side.
+    Mxm = MHw = MA = QA = MF = MuA = QuA = 0.0;
+    const double faktorPassiv = in.eta_p / gep;
+    for (int j = 1; j <= nLastfaelle; ++j) {
+        const double M = tr.GetMx(j, TL - xm);
+        Mxm += faktorPassiv * M;
+        zirf::Trace("\nT:  xm %6.3f  M %6.3f  maxM %6.3f", xm, M, Mxm);
+        const double Ma = tr.GetMx(j, xAnker);
+        const double Qa = tr.GetQx(j, xAnker);
+        MA += faktorPassiv * Ma;
+        QA += faktorPassiv * Qa;
+        zirf::Trace("\nT:  ya %6.3f  M %6.3f  MA %6.3f  Q %6.3f  QA %6.3f", A, Ma, MA, Qa, QA);
+        if (A > 0.0) {
+            const double Mu = tr.GetMx(j, xUeberAnker);
+            const double Qu = tr.GetQx(j, xUeberAnker);
+            MuA += faktorPassiv * Mu;
+            QuA += faktorPassiv * Qu;
+            zirf::Trace("\nT:  yua %6.3f  M %6.3f  MuA %6.3f  Q %6.3f  QuA %6.3f", A - kNebenAnker,
+                        Mu, MuA, Qu, QuA);
+        }
+        const double Mh = tr.GetMx(j, TL - in.wand_hw);
+        MHw += faktorPassiv * Mh;
+        zirf::Trace("\nT:  hw %6.3f  M %6.3f  minM %6.3f", in.wand_hw, Mh, MHw);
+        const double Mf = tr.GetMx(j, 0.0);
+        MF += faktorPassiv * Mf;
+        zirf::Trace("\nT:  t %6.3f  M %6.3f  maxM %6.3f", tGes, Mf, MF);
+    }
+    tr.DelLasten();
+    CalcTraegerLasten();
+    tr.Calc();
+    for (int j = 1; j <= nLastfaelle; ++j) {
+        const double f = FaktorBalkenLastfall(j);
+        const double M = tr.GetMx(j, TL - xm);
+        Mxm += f * M;
+        zirf::Trace("\nT:  xm %6.3f  M %6.3f  maxM %6.3f", xm, M, Mxm);
+        if (A > 0.0) {
+            const double Mu = tr.GetMx(j, xUeberAnker);
+            const double Qu = tr.GetQx(j, xUeberAnker);
+            MuA += f * Mu;
+            QuA += f * Qu;
+            zirf::Trace("\nT:  yua %6.3f  M %6.3f  MuA %6.3f  Q %6.3f  QuA %6.3f", A - kNebenAnker,
+                        Mu, MuA, Qu, QuA);
+        }
+        const double Mh = tr.GetMx(j, TL - in.wand_hw);
+        MHw += f * Mh;
+        zirf::Trace("\nT:  xm %6.3f  M %6.3f  minM %6.3f", in.wand_hw, Mh, MHw);
+        const double Ma = tr.GetMx(j, xAnker);
+        const double Qa = tr.GetQx(j, xAnker);
+        MA += f * Ma;
+        QA += f * Qa;
+        zirf::Trace("\nT:  ya %6.3f  M %6.3f  MA %6.3f  Q %6.3f  QA %6.3f", A, Ma, MA, Qa, QA);
+        const double Mf = tr.GetMx(j, 0.0);
+        MF += f * Mf;
+        zirf::Trace("\nT:  xm %6.3f  M %6.3f  MF %6.3f", tGes, Mf, MF);
+    }
+
+    // Design vertical forces.
+    NHw = NFuss = NXm = NAnker = 0.0;
+    nLastfaelle = in.iLetzterLastfall + 2;
+    iSchichtFuss = iSchichtFussAktiv;
+    const int k = iSchichtFuss;
+    const int nSchichten = iLetzteSchicht + 1;
+    const double gewicht = gammaG * in.g / kGewichtTeiler;
+    for (int lc = 0; lc < nLastfaelle; ++lc) {
+        const double fv = FaktorVertikal(lc);
+        for (int i = 0; i < k; ++i) {
+            const double yu = Schicht[i].yu;
+            const double yuOben = i > 0 ? Schicht[i - 1].yu : 0.0;
+            const double h = yu - yuOben;
+            const double Ev = ErgAktiv[lc * nSchichten + i].Ev;
+            if (lc == 0) {
+                NHw += gewicht * h;
+            }
+            if (xm < yu) {
+                if (yuOben < xm) {
+                    if (lc == 0) {
+                        NXm += gewicht * (xm - yuOben);
+                    }
+                    if (h != 0.0) {
+                        NXm += fv * Ev * (xm - yuOben) / h;
+                    }
+                }
+            } else {
+                NXm += fv * Ev;
+                if (lc == 0) {
+                    NXm += gewicht * h;
+                }
+            }
+            if (yu <= in.wand_hw) {
+                NHw += fv * Ev;
+            }
+            if (yu <= A) {
+                NAnker += fv * Ev;
+            }
+        }
+    }
+    NFuss = NHw;
+    const double yOben = k > 0 ? Schicht[k - 1].yu : 0.0;
+    for (int lc = 0; lc < nLastfaelle; ++lc) {
+        NFuss += FaktorVertikal(lc) * ErgLastfall[lc].Ev;
+        if (lc == 0 && xm < Schicht[k].yu) {
+            NXm += gewicht * (xm - yOben);
+        }
+    }
+    const double V = std::tan(in.ankerneigung / GradFaktor) * AK;
+    NFuss += V;
+    NHw += V;
+    NXm += V;
+    NFuss += epvd;
+    const double einbindung = t - in.wand_hw;
+    if (einbindung != 0.0) {
+        NXm += epvd * (xm - in.wand_hw) * (xm - in.wand_hw) / (einbindung * einbindung);
+    }
+    status = CalcDurchbiegungAnker();
+    return 1;
+}
+
+void C1ZirfCalc::TestTraeger() {
+    C1Traeger& tr = *pTraeger;
+    tr.Init();
+    tr.SetAnzFelder(1);
+    tr.GetFeld(1).SetL(10.0);
+    tr.GetFeld(1).SetAuflagerAnf(0, 0.0);
+    tr.GetFeld(1).SetAuflagerEnd(1, 0.0);
+    tr.SetAufl_n();
+    const double TL = tr.CalcLaengen();
+    tr.GetLasten().AddTrapezLast(1, 1, 0.0, TL, 10.0, 10.0, "Last-Beschreibung", 1, 1);
+    tr.Calc();
+    for (int p = 0; p <= 10; ++p) {
+        const double x = p / 10.0 * TL;
+        zirf::Trace("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, x, tr.GetQx(1, x),
+                    tr.GetMx(1, x));
+    }
+    tr.GetAuflagerkraft(1, 1);
+    tr.GetAuflagerkraft(1, 2);
+}

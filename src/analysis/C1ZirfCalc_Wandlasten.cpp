@@ -1,0 +1,350 @@
+// The retained side of the wall at a trial depth t: every active pressure figure cut at
+// the foot, routed by load case and action into the sums that the iterations steer by.
+
+#include "earthpressure/C1ZirfCalc.h"
+
+#include "analysis/Verdrehung.h"
+#include "earthpressure/ErddruckTrace.h"
+#include "host/C1Exception.h"
+#include "host/C1ZirfInput.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+
+// A whole layer counts as lying below the anchor within this tolerance.
+constexpr double kAnkerToleranz = 0.001;
+// Actions numbered below this are permanent.
+constexpr int kErsteVeraenderlicheEinwirkung = 2;
+// Load cases 0 (soil weight with the first surcharge case) and 1 are permanent.
+constexpr int kErsterVeraenderlicherLastfall = 2;
+
+} // namespace
+
+bool C1ZirfCalc::MitAnker() const {
+    return pInput->mitanker != 0;
+}
+
+double C1ZirfCalc::FaktorLastfall(int lf) const {
+    if (MitAnker() && lf < kErsterVeraenderlicherLastfall) {
+        return gammaG;
+    }
+    return kombiFaktoren.F(lf);
+}
+
+bool C1ZirfCalc::IstStaendigerLastfall(int lfNummer) const {
+    // Looked up by the load case's number; a number the list does not name counts as
+    // permanent.
+    return EinwirkungVonLastfall(lfNummer) < kErsteVeraenderlicheEinwirkung;
+}
+
+double C1ZirfCalc::AufTiefe(int i, double eOben, double eUnten, double y) const {
+    const double d = Schicht[i].dicke;
+    if (d <= 0.0) {
+        return eOben;
+    }
+    return eOben + (eUnten - eOben) * (y - Schicht[i].yo) / d;
+}
+
+C1WandDaten::FussFigurErgebnis C1ZirfCalc::FussFigur(int F, double y1, double y2, double e1,
+                                                     double e2) {
+    trapez.CalcViereck(WandX(F, y1), y1, e1, y1, WandX(F, y2), y2, e2, y2);
+    FussFigurErgebnis r;
+    r.Eh = trapez.GetFlaeche();
+    r.yE = trapez.GetSchwerpunktY();
+    r.xE = WandX(F, r.yE);
+    return r;
+}
+
+void C1ZirfCalc::ResetWandSummen() {
+    SM = SC = 0.0;
+    momentLf.Clear();
+    kraftLf.Clear();
+    vertikalLf.Clear();
+    for (int i = 0; i <= iLetzteSchicht; ++i) {
+        Schicht[i].kraftVar.Clear();
+        Schicht[i].momentVar.Clear();
+        Schicht[i].momentFussVar.Clear();
+        Schicht[i].verdrehungVar.Clear();
+    }
+    summeEphFuss = 0.0;
+    if (MitAnker()) {
+        SMFuss = SwF = 0.0;
+        verdrehungLf.Clear();
+        verdrehungWasser = 0.0;
+        return;
+    }
+    eMax = 0.0;
+    summeEhk = SMA = SMP = eavk = 0.0;
+}
+
+void C1ZirfCalc::AddWandBeitrag(const WandBeitrag& b) {
+    C1Schicht& s = Schicht[b.schicht];
+    vertikalLf[b.lf] += b.Ev;
+    if (!MitAnker()) {
+        const double M = b.Eh * (t - b.yE);
+        if (b.routing == Routing::Staendig) {
+            momentLf[b.lf] += M;
+            kraftLf[b.lf] += b.Eh;
+        } else {
+            s.momentVar[b.lf] += M;
+            s.kraftVar[b.lf] += b.Eh;
+        }
+        return;
+    }
+    const double r = CalcVerdrehung(b.typ, b.y1, b.y2, b.e1, b.e2);
+    const double M = b.Eh * (b.yE - yAnker);
+    const double MFuss = b.Eh * (t - b.yE);
+    if (b.routing == Routing::Staendig) {
+        // Each load case carries one design factor, whichever sum it enters.
+        const double g = FaktorLastfall(b.lf);
+        verdrehungLf[b.lf] += r;
+        momentLf[b.lf] += M;
+        kraftLf[b.lf] += b.Eh;
+        SwF += r * g;
+        SMFuss += g * MFuss;
+    } else {
+        s.verdrehungVar[b.lf] += r;
+        s.momentVar[b.lf] += M;
+        s.momentFussVar[b.lf] += MFuss;
+        s.kraftVar[b.lf] += b.Eh;
+    }
+}
+
+namespace {
+
+// Collects the contributions of the retained side at one trial depth.
+class AktivSeite {
+public:
+    explicit AktivSeite(C1ZirfCalc& calc)
+        : c(calc), in(*calc.pInput), anker(calc.MitAnker()), F(calc.iSchichtFuss),
+          nSchichten(calc.iLetzteSchicht + 1) {}
+
+    void Erddruck();
+    void Berme();
+    void Blocklasten();
+    void Linienlasten();
+    void Kopflasten();
+
+private:
+    using Routing = C1ZirfCalc::Routing;
+    using WandBeitrag = C1ZirfCalc::WandBeitrag;
+
+    // Rotation type of a whole layer: below the anchor or above it.
+    int Typ(int i) const {
+        return c.yAnker <= c.Schicht[i].yo + kAnkerToleranz ? verdrehung::kUnterAnker
+                                                            : verdrehung::kUeberAnker;
+    }
+    Routing NachEinwirkung(int lf) const {
+        return c.IstStaendigerLastfall(lf) ? Routing::Staendig : Routing::Veraenderlich;
+    }
+    // A whole-layer figure of layer i from its record; the rotation range y1..y2.
+    WandBeitrag Schichtbeitrag(int lf, int i, Routing routing, const C1SchichtErgebnis& e,
+                               double y1, double y2) const {
+        return {lf, i, routing, e.Eh, e.yE, e.Ev, Typ(i), y1, y2, e.eoh, e.euh};
+    }
+    // The foot figure of layer F from the top of the layer (e1) to the trial depth (e2).
+    WandBeitrag Fussbeitrag(int lf, Routing routing, double e1, double e2) {
+        return Fussbeitrag(lf, routing, c.Schicht[F].yo, c.t, e1, e2);
+    }
+    WandBeitrag Fussbeitrag(int lf, Routing routing, double y1, double y2, double e1, double e2) {
+        const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(F, y1, y2, e1, e2);
+        xE = fig.xE;
+        WandBeitrag b{
+            lf, F,  routing, fig.Eh, fig.yE, fig.Eh * c.Schicht[F].tanA, verdrehung::kUnterAnker,
+            y1, y2, e1,      e2};
+        // Without anchor every foot figure counts for the drawing scale; anchored only
+        // those of the soil and the surcharges (see Erddruck).
+        if (!anker) {
+            c.eMax = std::max(c.eMax, e2);
+        }
+        return b;
+    }
+    // Adds a contribution; without anchor writes the trace line of the wall's moments.
+    void Add(const WandBeitrag& b, const char* format, int nummer) {
+        c.AddWandBeitrag(b);
+        if (anker || format == nullptr) {
+            return;
+        }
+        const double hebel = c.t - b.yE;
+        const double summe = b.routing == Routing::Staendig ? c.momentLf[b.lf]
+                                                            : c.Schicht[b.schicht].momentVar[b.lf];
+        zirf::Trace(format, nummer, b.Eh, hebel, b.Eh * hebel, summe);
+    }
+    void Verteilung(const C1SpreizungLast& zeilen, int j, int lf);
+
+    C1ZirfCalc& c;
+    const C1ZirfInput& in;
+    const bool anker;
+    const int F;
+    const int nSchichten;
+    double xE = 0.0; // wall x at the resultant of the latest foot figure
+};
+
+void AktivSeite::Erddruck() {
+    for (int lf = 0; lf < c.nLastfaelle; ++lf) {
+        const Routing routing =
+            lf < kErsterVeraenderlicherLastfall ? Routing::Staendig : Routing::Veraenderlich;
+        for (int i = 0; i < F; ++i) {
+            const C1SchichtErgebnis& e = c.ErgAktiv[lf * nSchichten + i];
+            const WandBeitrag b =
+                Schichtbeitrag(lf, i, routing, e, c.Schicht[i].yo, c.Schicht[i].yu);
+            c.AddWandBeitrag(b);
+            if (!anker) {
+                const double hebel = c.t - e.yE;
+                zirf::Trace("\nSMA: i %2d lf %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", i, lf,
+                            e.Eh, hebel, e.Eh * hebel, c.momentLf[lf]);
+            }
+        }
+        const C1SchichtErgebnis& e = c.ErgAktiv[lf * nSchichten + F];
+        const double e1 = e.eoh;
+        const double e2 = c.AufTiefe(F, e.eoh, e.euh, c.t);
+        const WandBeitrag b = Fussbeitrag(lf, routing, e1, e2);
+        c.eMax = std::max(c.eMax, e2);
+
+        const double tanA = c.Schicht[F].tanA;
+        C1SchichtErgebnis& fuss = c.ErgLastfall[lf];
+        fuss.eoh = e1;
+        fuss.eov = e1 * tanA;
+        fuss.euh = e2;
+        fuss.euv = e2 * tanA;
+        fuss.Eh = b.Eh;
+        fuss.yE = b.yE;
+        fuss.Ev = b.Ev;
+        fuss.xE = xE;
+        fuss.Eges = std::sqrt(b.Eh * b.Eh + b.Ev * b.Ev);
+        Add(b, "\nSMA: WU: i %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", lf);
+    }
+}
+
+void AktivSeite::Berme() {
+    if (in.mitberme != 1) {
+        return;
+    }
+    for (int i = 0; i < F; ++i) {
+        c.AddWandBeitrag(Schichtbeitrag(0, i, Routing::Staendig, c.ErgBerme[i], c.Schicht[i].yo,
+                                        c.Schicht[i].yu));
+        c.AddWandBeitrag(Schichtbeitrag(0, i, Routing::Staendig, c.ErgBermeUnten[i],
+                                        c.Schicht[i].yo, c.Schicht[i].yu));
+    }
+    const C1SchichtErgebnis& oben = c.ErgBerme[F];
+    if (oben.abt < c.t) {
+        const double e2 = oben.eoh <= oben.euh ? oben.eoh : c.AufTiefe(F, oben.eoh, oben.euh, c.t);
+        Add(Fussbeitrag(0, Routing::Staendig, oben.eoh, e2), nullptr, 0);
+    }
+    const C1SchichtErgebnis& unten = c.ErgBermeUnten[F];
+    if (unten.eoh > 0.0) {
+        Add(Fussbeitrag(0, Routing::Staendig, unten.eoh, unten.eoh), nullptr, 0);
+    }
+}
+
+void AktivSeite::Verteilung(const C1SpreizungLast& zeilen, int j, int lf) {
+    // Anchored, the spread rows always enter the per-load-case sums.
+    const Routing routing = anker ? Routing::Staendig : NachEinwirkung(lf);
+    for (int i = c.iErsteSchicht; i < F; ++i) {
+        const C1Spreizung& z = zeilen[j * nSchichten + i];
+        c.AddWandBeitrag(
+            {lf, i, routing, z.E, z.yE, z.E * c.Schicht[i].tanA, Typ(i), z.von, z.bis, z.eo, z.eu});
+    }
+    const C1Spreizung& z = zeilen[j * nSchichten + F];
+    if (z.eo > 0.0) {
+        Add(Fussbeitrag(lf, routing, z.eo, c.AufTiefe(F, z.eo, z.eu, c.t)), nullptr, 0);
+    }
+}
+
+void AktivSeite::Blocklasten() {
+    for (int j = 0; j < in.nBlocklast; ++j) {
+        const int lf = in.blocklast.at(static_cast<std::size_t>(j)).lf;
+        const Routing routing = NachEinwirkung(lf);
+        for (int i = 0; i < F; ++i) {
+            const int ie = j * nSchichten + i;
+            const C1SchichtErgebnis& o = c.ErgBlockOben[ie];
+            Add(Schichtbeitrag(lf, i, routing, o, o.abt, o.bist),
+                "\nSMA: BloW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", ie);
+            const C1SchichtErgebnis& u = c.ErgBlockUnten[ie];
+            Add(Schichtbeitrag(lf, i, routing, u, u.abt, u.bist),
+                "\nSMA: BluW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", ie);
+        }
+        const int ie = j * nSchichten + F;
+        const C1SchichtErgebnis& o = c.ErgBlockOben[ie];
+        if (o.abt < c.t) {
+            Add(Fussbeitrag(lf, routing, o.eoh, c.AufTiefe(F, o.eoh, o.euh, c.t)),
+                "\nSMA: BloW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", ie);
+        }
+        const C1SchichtErgebnis& u = c.ErgBlockUnten[ie];
+        if (u.eoh > 0.0) {
+            Add(Fussbeitrag(lf, routing, u.eoh, c.AufTiefe(F, u.eoh, u.euh, c.t)),
+                "\nSMA: BluW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", ie);
+        }
+        Verteilung(c.BlockSchicht, j, lf);
+    }
+}
+
+void AktivSeite::Linienlasten() {
+    for (int j = 0; j < in.nLinienlast; ++j) {
+        const int lf = in.linienlast.at(static_cast<std::size_t>(j)).lf;
+        const Routing routing = NachEinwirkung(lf);
+        const char* format = routing == Routing::Staendig
+                                 ? "\nSMA: ELW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f"
+                                 : "\nSchM: ELW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SchM %6.2f";
+        for (int i = 0; i < F; ++i) {
+            const int ie = j * nSchichten + i;
+            const C1SchichtErgebnis& e = c.ErgLinie[ie];
+            Add(Schichtbeitrag(lf, i, routing, e, e.abt, e.bist), format, ie);
+        }
+        const int ie = j * nSchichten + F;
+        const C1SchichtErgebnis& e = c.ErgLinie[ie];
+        if (e.eoh > 0.0) {
+            // Without anchor the figure keeps its own depth range; anchored it is cut at t.
+            const WandBeitrag b =
+                anker ? Fussbeitrag(lf, routing, e.eoh, c.AufTiefe(F, e.eoh, e.euh, c.t))
+                      : Fussbeitrag(lf, routing, std::max(e.abt, c.Schicht[F].yo), e.bist, e.eoh,
+                                    e.euh);
+            Add(b, format, ie);
+        }
+        Verteilung(c.LinieSchicht, j, lf);
+    }
+}
+
+void AktivSeite::Kopflasten() {
+    for (int k = 0; k < in.nKopflast; ++k) {
+        const C1ZirfInput::SKopflast& last = in.kopflast.at(static_cast<std::size_t>(k));
+        const int lf = last.lf;
+        // Depth of the load's level: the wall head, or the anchor (strut) level.
+        const double ys = last.stelle == 0 ? 0.0 : in.tiefe_anker;
+        c.kraftLf[lf] += last.h;
+        c.vertikalLf[lf] += last.v;
+        if (!anker) {
+            // Moments about the foot in the sense of the beam: h at the lever t - ys, and m.
+            c.momentLf[lf] += last.h * (c.t - ys) + last.m;
+            continue;
+        }
+        const double g = c.FaktorLastfall(lf);
+        const double r = verdrehung::Punktlast(c.yAnker, c.t, ys, last.h) +
+                         verdrehung::Moment(c.yAnker, c.t, last.m);
+        c.momentLf[lf] += last.h * (ys - c.yAnker) - last.m;
+        c.verdrehungLf[lf] += r;
+        c.SwF += r * g;
+        c.SMFuss += g * (last.h * (c.t - ys) + last.m);
+    }
+}
+
+} // namespace
+
+void C1ZirfCalc::CalcWandlastenAktiv() {
+    status = CalcLastenBeiTiefe(t);
+    AktivSeite seite(*this);
+    seite.Erddruck();
+    seite.Berme();
+    seite.Blocklasten();
+    seite.Linienlasten();
+    seite.Kopflasten();
+}
+
+void C1ZirfCalc::CalcWandlasten() {
+    ResetWandSummen();
+    CalcWandlastenAktiv();
+    CalcWandlastenPassiv();
+}

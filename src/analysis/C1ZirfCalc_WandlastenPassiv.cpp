@@ -1,0 +1,287 @@
+// The second half of a trial depth: the combination of the collected sums with the
+// factors of the load combination, the larger of variable loads and compaction per layer,
+// the excess water pressure, the passive earth pressure and the closing sums.
+
+#include "earthpressure/C1ZirfCalc.h"
+
+#include "analysis/Verdrehung.h"
+#include "earthpressure/ErddruckTrace.h"
+#include "host/C1ZirfInput.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kErsterVeraenderlicherLastfall = 2;
+// Water levels closer than this give no excess water pressure.
+constexpr double kWasserToleranz = 0.01;
+// The figures of a compaction row: ordinates at top and bottom, resultant and its depth,
+// for the active set (1) and the set at rest (2).
+struct VerdichtungSpalten {
+    double C1VerdichtungSchicht::*oben;
+    double C1VerdichtungSchicht::*unten;
+    double C1VerdichtungSchicht::*kraft;
+    double C1VerdichtungSchicht::*tiefe;
+};
+constexpr VerdichtungSpalten kVerdichtungAktiv{
+    &C1VerdichtungSchicht::eoV1, &C1VerdichtungSchicht::euV1, &C1VerdichtungSchicht::EV1,
+    &C1VerdichtungSchicht::yV1};
+constexpr VerdichtungSpalten kVerdichtungRuhe{
+    &C1VerdichtungSchicht::eoV2, &C1VerdichtungSchicht::euV2, &C1VerdichtungSchicht::EV2,
+    &C1VerdichtungSchicht::yV2};
+// `nwstand` from this value on uses the earth pressure at rest.
+constexpr int kNwstandRuhedruck = 2;
+// One tenth of the passive foot ordinate enters the drawing scale.
+constexpr double kPassivMassstab = 0.1;
+// Passive load case 1 never enters the design sums.
+constexpr int kPassivLastfallOhneWirkung = 1;
+
+// The closing divisions by the lever t - yAnker or by SwF; 0 when the divisor is 0.
+double Quotient(double z, double n) {
+    return n != 0.0 ? z / n : 0.0;
+}
+
+class Kombination {
+public:
+    explicit Kombination(C1ZirfCalc& calc) : c(calc), anker(calc.MitAnker()) {}
+
+    void Lastfaelle();
+    void Wasser();
+    void Passiv();
+
+private:
+    void Verdichtung(int i, double& Hc, double& Mc, double& rc) const;
+    void Wasserfigur(int i, double yo, double yu, double wo, double wu, double Eh, double yE,
+                     bool fuss);
+
+    C1ZirfCalc& c;
+    const bool anker;
+};
+
+void Kombination::Verdichtung(int i, double& Hc, double& Mc, double& rc) const {
+    const VerdichtungSpalten s =
+        c.pInput->nwstand < kNwstandRuhedruck ? kVerdichtungAktiv : kVerdichtungRuhe;
+    const C1VerdichtungSchicht& v = c.Verdichtung[i];
+    const double Ec = v.*s.kraft;
+    const double yc = v.*s.tiefe;
+    Hc = Ec;
+    if (anker) {
+        Mc = (yc - c.yAnker) * Ec * c.gammaG;
+        const int typ =
+            c.yAnker <= c.Schicht[i].yo + 0.001 ? verdrehung::kUnterAnker : verdrehung::kUeberAnker;
+        rc = c.CalcVerdrehung(typ, c.Schicht[i].yo, c.Schicht[i].yu, v.*s.oben, v.*s.unten);
+    } else {
+        Mc = (c.t - yc) * Ec * c.gammaG;
+        rc = 0.0;
+    }
+}
+
+void Kombination::Lastfaelle() {
+    const int n = c.nLastfaelle;
+    for (int lf = 0; lf < n; ++lf) {
+        const double g = c.FaktorLastfall(lf);
+        c.SM += c.momentLf[lf] * g;
+        if (anker) {
+            c.SC += c.kraftLf[lf] * g;
+        } else {
+            c.eavk += c.vertikalLf[lf];
+        }
+    }
+    for (int i = 0; i <= c.iSchichtFuss; ++i) {
+        const C1Schicht& s = c.Schicht[i];
+        double Mv = 0.0, Hv = 0.0, Hvf = 0.0, MFv = 0.0, Rv = 0.0;
+        for (int lf = kErsterVeraenderlicherLastfall; lf < n; ++lf) {
+            const double f = c.kombiFaktoren.F(lf);
+            // Without anchor a variable load case counts only when it acts.
+            if (!anker && f <= 0.0) {
+                continue;
+            }
+            Mv += s.momentVar[lf] * f;
+            Hv += s.kraftVar[lf];
+            Hvf += s.kraftVar[lf] * f;
+            MFv += s.momentFussVar[lf] * f;
+            Rv += s.verdrehungVar[lf] * f;
+        }
+        double Hc = 0.0, Mc = 0.0, rc = 0.0;
+        Verdichtung(i, Hc, Mc, rc);
+        const double Hcf = Hc * c.gammaG;
+        c.SM += std::max(Mv, Mc);
+        c.SC += std::max(Hvf, Hcf);
+        if (anker) {
+            c.SwF += std::max(Rv, rc * c.gammaG);
+            c.SMFuss += MFv;
+        } else {
+            c.summeEhk += std::max(Hv, Hc);
+        }
+    }
+}
+
+void Kombination::Wasserfigur(int i, double yo, double yu, double wo, double wu, double Eh,
+                              double yE, bool fuss) {
+    const double etaGep = c.pInput->eta_p / c.gep;
+    // Water pressing towards the retained soil is taken like passive earth pressure.
+    const double g = Eh <= 0.0 ? etaGep : c.gammaG;
+    if (!anker) {
+        c.SM += g * Eh * (c.t - yE);
+        c.SC += g * Eh;
+        c.summeEhk += Eh;
+        zirf::Trace("\nSMGW: i %2d Eh %6.2f  y %6.2f  M %6.2f", i, Eh, c.t - yE, Eh * (c.t - yE));
+        return;
+    }
+    const double r =
+        fuss ? c.CalcVerdrehung(verdrehung::kUnterAnker, yo, yu, wo, wu)
+             : c.CalcVerdrehung(c.yAnker <= c.Schicht[i].yo + 0.001 ? verdrehung::kUnterAnker
+                                                                    : verdrehung::kUeberAnker,
+                                yo, yu, wo, wu);
+    c.verdrehungWasser += r;
+    c.SwF += r * (fuss ? g : c.gammaG);
+    c.SMFuss += g * Eh * (c.t - yE);
+    c.SM += g * Eh * (yE - c.yAnker);
+    c.SC += g * Eh;
+    c.momentWasser += Eh * (yE - c.yAnker);
+}
+
+void Kombination::Wasser() {
+    c.momentWasser = 0.0;
+    if (std::fabs(c.tgv - c.tgh) <= kWasserToleranz) {
+        return;
+    }
+    const double tgMin = std::min(c.tgv, c.tgh);
+    const int F = c.iSchichtFuss;
+    for (int i = 0; i < F; ++i) {
+        const C1Schicht& s = c.Schicht[i];
+        if (s.dicke <= 0.0) {
+            continue;
+        }
+        const double xo = i == 0 ? c.xGelaende : c.Schicht[i - 1].xWand;
+        const double yo = i == 0 ? tgMin : c.Schicht[i - 1].yWand;
+        c.trapez.CalcViereck(xo, yo, s.wo, yo, s.xWand, s.yWand, s.wu, s.yWand);
+        const double flaeche = c.trapez.GetFlaeche();
+        const double Eh = s.wu < 0.0 ? -flaeche : flaeche;
+        Wasserfigur(i, s.yo, s.yu, s.wo, s.wu, Eh, c.trapez.GetSchwerpunktY(), false);
+    }
+    const C1Schicht& s = c.Schicht[F];
+    const double wt =
+        std::fabs(s.wo - s.wu) <= kWasserToleranz ? s.wo : c.AufTiefe(F, s.wo, s.wu, c.t);
+    if (!anker) {
+        c.eMax = std::max(c.eMax, wt);
+    }
+    const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(F, s.yo, c.t, s.wo, wt);
+    Wasserfigur(F, s.yo, c.t, s.wo, wt, wt < 0.0 ? -fig.Eh : fig.Eh, fig.yE, true);
+}
+
+void Kombination::Passiv() {
+    c.momentPassivLf.Clear();
+    c.kraftPassivLf.Clear();
+    c.vertikalPassivLf.Clear();
+    c.ephd = c.epvd = 0.0;
+    if (anker) {
+        c.SMP = 0.0;
+    } else {
+        c.SummeQuerkraefte_passiv = 0.0;
+    }
+    int Fp = c.iSchichtUnten;
+    while (Fp < c.iLetzteSchicht && c.Schicht[Fp].yu < c.t) {
+        ++Fp;
+    }
+    c.iSchichtFuss = c.iSchichtFussPassiv = Fp;
+
+    const double etaGep = c.pInput->eta_p / c.gep;
+    const int nUnten = c.iLetzteSchicht - c.iSchichtUnten + 1;
+    const int np = c.pInput->nLfFlaecheVorn + 1;
+    // Subtracts one passive figure (Eh at yE, ordinates e1..e2 from yo to yu).
+    auto abziehen = [&](int lf, double Eh, double Ev, double yE, double yo, double yu, double e1,
+                        double e2, const char* format, int i) {
+        if (anker) {
+            c.momentPassivLf[lf] -= Eh * (yE - c.yAnker);
+            if (lf != kPassivLastfallOhneWirkung) {
+                const double r = c.CalcVerdrehung(verdrehung::kUnterAnker, yo, yu, -e1, -e2);
+                c.SwF += etaGep * r;
+                c.SMFuss -= etaGep * Eh * (c.t - yE);
+            }
+        } else {
+            c.momentPassivLf[lf] -= Eh * (c.t - yE);
+            zirf::Trace(format, i, Eh, c.t - yE, Eh * (c.t - yE));
+        }
+        c.kraftPassivLf[lf] -= Eh;
+        c.vertikalPassivLf[lf] -= Ev;
+    };
+
+    for (int lf = 0; lf < np; ++lf) {
+        const C1SchichtErgebnis& e = c.ErgPassiv[lf * nUnten + (Fp - c.iSchichtUnten)];
+        const double e1 = e.epoh;
+        const double e2 = c.AufTiefe(Fp, e.epoh, e.epuh, c.t);
+        C1SchichtErgebnis& fuss = c.ErgSchicht[lf];
+        const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(Fp, c.Schicht[Fp].yo, c.t, e1, e2);
+        fuss.Eh = fig.Eh;
+        fuss.yE = fig.yE;
+        fuss.xE = fig.xE;
+        fuss.epoh = e1;
+        fuss.epuh = e2;
+        fuss.Ev = fuss.Eh * c.Schicht[Fp].tanP;
+        fuss.Eges = std::sqrt(fuss.Eh * fuss.Eh + fuss.Ev * fuss.Ev);
+        if (anker) {
+            c.summeEphFuss += e2;
+            abziehen(lf, fuss.Eh, fuss.Ev, fuss.yE, c.Schicht[Fp].yo, c.t, e1, e2, nullptr, 0);
+        } else {
+            c.eMax = std::max(c.eMax, kPassivMassstab * fuss.epuh);
+        }
+    }
+    for (int lf = 0; lf < np; ++lf) {
+        for (int i = c.iSchichtUnten; i < Fp; ++i) {
+            const C1SchichtErgebnis& e = c.ErgPassiv[lf * nUnten + (i - c.iSchichtUnten)];
+            abziehen(lf, e.Eh, e.Ev, e.yE, c.Schicht[i].yo, c.Schicht[i].yu, e.epoh, e.epuh,
+                     "\nSMP: i %2d Eh %6.2f  y %6.2f  M %6.2f", i);
+        }
+        if (!anker) {
+            const C1SchichtErgebnis& fuss = c.ErgSchicht[lf];
+            abziehen(lf, fuss.Eh, fuss.Ev, fuss.yE, c.Schicht[Fp].yo, c.t, fuss.epoh, fuss.epuh,
+                     "\nSMP: EPU: i %2d Eh %6.2f  y %6.2f  M %6.2f", Fp);
+        }
+    }
+    for (int lf = 0; lf < np; ++lf) {
+        if (lf == kPassivLastfallOhneWirkung) {
+            continue;
+        }
+        c.SMP += etaGep * c.momentPassivLf[lf];
+        c.SC += etaGep * c.kraftPassivLf[lf];
+        c.ephd -= etaGep * c.kraftPassivLf[lf];
+        c.epvd -= etaGep * c.vertikalPassivLf[lf];
+        if (anker) {
+            c.SM += etaGep * c.momentPassivLf[lf];
+        } else if (lf == 0) {
+            c.SummeQuerkraefte_passiv += c.kraftPassivLf[0];
+        }
+    }
+}
+
+} // namespace
+
+void C1ZirfCalc::CalcWandlastenPassiv() {
+    Kombination k(*this);
+    k.Lastfaelle();
+    k.Wasser();
+    const bool anker = MitAnker();
+    if (anker) {
+        SMA = pInput->einspannung < 1 ? SM : SwF;
+        if (zweiterLauf == 1) {
+            for (int lf = 0; lf < static_cast<int>(zirf::kMaxLastfaelle); ++lf) {
+                anteilVerdrehungLf[lf] = Quotient(verdrehungLf[lf], SwF);
+            }
+            anteilVerdrehungWasser = Quotient(verdrehungWasser, SwF);
+        }
+    } else {
+        SMA = SM;
+    }
+    k.Passiv();
+    if (!anker) {
+        SM += SMP;
+        return;
+    }
+    const double hebel = t - yAnker;
+    SC = Quotient(SM, hebel);
+    SummeQuerkraefte_aktiv = Quotient(SMA, hebel);
+    SummeQuerkraefte_passiv = Quotient(SMP, hebel);
+    AK = Quotient(SMFuss, hebel);
+}

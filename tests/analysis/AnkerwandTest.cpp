@@ -1,0 +1,224 @@
+#include "WandFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using W = WandFixture;
+constexpr double kA = 1.0;         // anchor depth (m)
+constexpr double kToleranz = 0.01; // the anchored iteration stops below 0.01 m steps
+constexpr double kEtaGep = W::kEtaP / W::kGep;
+
+// Free foot in one cohesionless soil, moments about the anchor at depth A:
+// active gammaG·gamma·Ka·∫0..t y·(y - A) dy = gammaG·gamma·Ka·(t³/3 - A·t²/2),
+// passive (eta_p/gep)·gamma·Kp·∫He..t (y - He)·(y - A) dy
+//       = (eta_p/gep)·gamma·Kp·((t - He)³/3 + (He - A)·(t - He)²/2).
+double MomentAnker(double t) {
+    const double d = t - W::kHe;
+    return W::kGammaG * W::kGamma * W::kKa * (t * t * t / 3.0 - kA * t * t / 2.0) -
+           kEtaGep * W::kGamma * W::kKp * (d * d * d / 3.0 + (W::kHe - kA) * d * d / 2.0);
+}
+
+// Anchor force = design active force - design passive force down to the foot.
+double Ankerkraft(double t) {
+    const double d = t - W::kHe;
+    return W::kGammaG * W::kGamma * W::kKa * t * t / 2.0 -
+           kEtaGep * W::kGamma * W::kKp * d * d / 2.0;
+}
+
+TEST(Ankerwand, FreeFootFromTheMomentBalanceAboutTheAnchor) {
+    WandFixture w;
+    w.Anker(kA, 0);
+    ASSERT_EQ(w.calc->CalcWand(), 1);
+    const C1ZirfCalc& c = *w.calc;
+    const double t = Nullstelle(MomentAnker, W::kHe + 0.1, 20.0);
+    EXPECT_NEAR(c.t, t, kToleranz);
+    // At the root the anchor takes the design active less the design passive force. The
+    // iteration stops within 1 cm of it, where the force balance about the foot gives
+    // AK = (Ea,d - Ep,d) - M_anchor/(t - A) exactly.
+    EXPECT_NEAR(c.AK, Ankerkraft(c.t) - MomentAnker(c.t) / (c.t - kA), 1e-9 * c.AK);
+    EXPECT_NEAR(c.AK, Ankerkraft(t), 0.02 * Ankerkraft(t));
+    EXPECT_EQ(c.deltaTZuschlag, 0.0);
+    EXPECT_NEAR(c.tGes, std::ceil(c.t / 0.05 - 1e-9) * 0.05, 1e-9);
+    EXPECT_EQ(c.einspannArt, 0);
+}
+
+TEST(Ankerwand, FreeFootWithRedistributedActivePressure) {
+    // Anchor at A = He/3 > 0.2·He: the trapezoid variant 0 gives a uniform pressure
+    // em = SEA/He = gamma·Ka·He/2 above the excavation level. Moments about the anchor:
+    // em·(He²/2 - A·He) above He, gamma·Ka·((t³ - He³)/3 - A·(t² - He²)/2) below.
+    WandFixture w;
+    w.Anker(kA, 0);
+    w.in.kumlag = 0;
+    w.in.druck_nach = 1;
+    w.in.druck_bau = 0;
+    ASSERT_EQ(w.calc->CalcWand(), 1);
+    const double He = W::kHe;
+    const double em = W::kGamma * W::kKa * He / 2.0;
+    auto moment = [&](double t) {
+        const double d = t - He;
+        const double aktiv =
+            em * (He * He / 2.0 - kA * He) +
+            W::kGamma * W::kKa * ((t * t * t - He * He * He) / 3.0 - kA * (t * t - He * He) / 2.0);
+        return W::kGammaG * aktiv -
+               kEtaGep * W::kGamma * W::kKp * (d * d * d / 3.0 + (He - kA) * d * d / 2.0);
+    };
+    const C1ZirfCalc& c = *w.calc;
+    EXPECT_NEAR(c.t, Nullstelle(moment, He + 0.1, 20.0), kToleranz);
+    const double d = c.t - He;
+    const double ak = W::kGammaG * (em * He + W::kGamma * W::kKa * (c.t * c.t - He * He) / 2.0) -
+                      kEtaGep * W::kGamma * W::kKp * d * d / 2.0;
+    EXPECT_NEAR(c.AK, ak - moment(c.t) / (c.t - kA), 1e-9 * c.AK);
+}
+
+// Support reaction of the beam's support k under the design loads (retained side as the
+// beam holds it after the analysis, then the passive side).
+double Bemessungsreaktion(C1ZirfCalc& c, int k) {
+    double r = 0.0;
+    const int n = c.nLastfaelle;
+    for (int j = 1; j <= n + 1; ++j) {
+        r += c.FaktorBalkenLastfall(j) * c.pTraeger->GetAuflagerkraft(j, k);
+    }
+    c.pTraeger->DelLasten();
+    c.CalcTraegerLastenZusatz();
+    c.pTraeger->Calc();
+    for (int j = 1; j <= c.nLastfaelle; ++j) {
+        r += kEtaGep * c.pTraeger->GetAuflagerkraft(j, k);
+    }
+    c.nLastfaelle = n;
+    c.pTraeger->DelLasten();
+    c.CalcTraegerLasten();
+    c.pTraeger->Calc();
+    return r;
+}
+
+TEST(Ankerwand, BeamCarriesTheFreeFootWallOnItsAnchor) {
+    // With the moments about the anchor in balance the beam's foot support carries
+    // (almost) nothing and the anchor carries AK, for every head load the beam and the
+    // iteration both take: forces and moments at the head, of a permanent and of a variable
+    // load case, and a force at the anchor level.
+    struct Fall {
+        const char* name;
+        int lf, stelle;
+        double h, m;
+    };
+    const Fall faelle[] = {
+        {"ohne Kopflast", 1, 0, 0.0, 0.0},
+        {"Kopfkraft LF 1", 1, 0, 8.0, 0.0},
+        {"Kopfmoment LF 1", 1, 0, 0.0, 12.0},
+        {"Kopfkraft und -moment LF 2", 2, 0, 8.0, 12.0},
+        {"Kraft in Ankerhöhe LF 1", 1, 1, 8.0, 5.0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        WandFixture w(2);
+        w.Anker(kA, 0);
+        w.in.kombi.clear();
+        w.Kombi("1.35*(1)+1.5*(2)");
+        w.Kopflast(f.lf, f.stelle, f.h, f.m);
+        ASSERT_EQ(w.calc->CalcWand(), 1);
+        C1ZirfCalc& c = *w.calc;
+        // Supports: 1 the foot, 2 the anchor (span 2 runs free to the head).
+        const double fuss = Bemessungsreaktion(c, 1);
+        const double anker = Bemessungsreaktion(c, 2);
+        // The iteration stops within 1 cm of the balance: the foot keeps at most the
+        // remaining moment about the anchor over the span.
+        const double rest = std::fabs(c.SM) / (c.tGes - kA);
+        EXPECT_NEAR(fuss, 0.0, rest + 1e-3 * c.AK);
+        EXPECT_NEAR(anker, c.AK, 2.0 * std::fabs(c.SM) / (c.t - kA) + 1e-3 * c.AK);
+        // RAktiv1/RPassiv1 hold the anchor's reactions per load case.
+        double ausTabellen = 0.0;
+        for (int j = 1; j <= c.nLastfaelle + 1; ++j) {
+            ausTabellen += c.FaktorBalkenLastfall(j) * c.RAktiv1[j];
+        }
+        ausTabellen += kEtaGep * c.RPassiv1[1];
+        EXPECT_NEAR(ausTabellen, anker, 1e-9 * c.AK);
+    }
+}
+
+TEST(Ankerwand, FixedAndPartlyFixedFoot) {
+    WandFixture frei;
+    frei.Anker(kA, 0);
+    ASSERT_EQ(frei.calc->CalcWand(), 1);
+    const C1ZirfCalc& f = *frei.calc;
+
+    // Fixed: one pass to the depth where the rotation sum changes sign; the extra depth
+    // is at least 20 % of the embedment.
+    WandFixture voll;
+    voll.Anker(kA, 100);
+    ASSERT_EQ(voll.calc->CalcWand(), 1);
+    const C1ZirfCalc& v = *voll.calc;
+    EXPECT_EQ(v.einspannArt, 2);
+    EXPECT_EQ(v.Zielverdrehung, 0.0);
+    EXPECT_GT(v.t, f.t);
+    EXPECT_LT(std::fabs(v.SwF), 0.02 * std::fabs(f.SwF));
+    EXPECT_GE(v.deltaTZuschlag, 0.2 * (v.t - W::kHe) - 1e-12);
+    EXPECT_GE(v.tGes, v.t + v.deltaTZuschlag - 1e-9);
+
+    // 50 %: a first pass with a free foot gives its rotation, the second aims at half of it.
+    WandFixture halb;
+    halb.Anker(kA, 50);
+    ASSERT_EQ(halb.calc->CalcWand(), 1);
+    const C1ZirfCalc& h = *halb.calc;
+    EXPECT_EQ(h.einspannArt, 1);
+    EXPECT_EQ(h.zweiterLauf, 0);
+    EXPECT_NEAR(h.Zielverdrehung, 0.5 * f.SwF, 1e-9 * std::fabs(f.SwF));
+    EXPECT_NEAR(h.SwF, h.Zielverdrehung, 0.02 * std::fabs(h.Zielverdrehung));
+    EXPECT_GT(h.t, f.t);
+    EXPECT_LT(h.t, v.t);
+    EXPECT_GE(h.deltaTZuschlag, 0.2 * (h.t - W::kHe) - 1e-12);
+}
+
+TEST(Ankerwand, FixedFootRotationMatchesTheBeamWithoutFootRotation) {
+    // SwF = 0 means the span between anchor and foot, simply supported, does not turn at
+    // the foot: a beam clamped at the foot and supported at the anchor then needs no
+    // clamping moment there. The design moment at the foot of such a beam (the iteration's
+    // loads at its depth t) must be about 0.
+    WandFixture voll;
+    voll.Anker(kA, 100);
+    ASSERT_EQ(voll.calc->CalcWand(), 1);
+    C1ZirfCalc& c = *voll.calc;
+    C1Traeger& tr = *c.pTraeger;
+    tr.Init();
+    tr.DelLasten();
+    tr.SetAnzFelder(2);
+    tr.GetFeld(1).SetL(c.t - kA);
+    tr.GetFeld(2).SetL(kA);
+    tr.GetFeld(1).SetAuflagerAnf(1, 0.0);
+    tr.GetFeld(1).SetAuflagerEnd(1, 0.0);
+    tr.GetFeld(2).SetAuflagerAnf(1, 0.0);
+    tr.GetFeld(2).SetAuflagerEnd(0, 0.0);
+    tr.SetAufl_1();
+    tr.CalcLaengen();
+    // Design moments at the foot and, for scale, in the middle of the span.
+    double moment = 0.0, mitte = 0.0;
+    const double xMitte = (c.t - kA) / 2.0;
+    c.CalcTraegerLasten();
+    tr.Calc();
+    for (int j = 1; j <= c.nLastfaelle + 1; ++j) {
+        moment += c.FaktorBalkenLastfall(j) * tr.GetMx(j, 0.0);
+        mitte += c.FaktorBalkenLastfall(j) * tr.GetMx(j, xMitte);
+    }
+    tr.DelLasten();
+    c.CalcTraegerLastenZusatz();
+    tr.Calc();
+    for (int j = 1; j <= c.nLastfaelle; ++j) {
+        moment += kEtaGep * tr.GetMx(j, 0.0);
+        mitte += kEtaGep * tr.GetMx(j, xMitte);
+    }
+    EXPECT_GT(std::fabs(mitte), 1.0);
+    EXPECT_NEAR(moment, 0.0, 0.02 * std::fabs(mitte));
+}
+
+TEST(Ankerwand, DivergesWithoutResistingSoil) {
+    WandFixture w;
+    w.Anker(kA, 0);
+    for (int i = 0; i < 21; ++i) {
+        w.calc->ErgPassiv[i] = C1SchichtErgebnis{};
+    }
+    EXPECT_EQ(w.calc->CalcWand(), 2);
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "beam/C1Traeger.h"
+#include "earthpressure/C1ZirfCalc.h"
+#include "host/C1ZirfInput.h"
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A wall in one cohesionless soil without water, set up by hand so that every figure has a
+// closed form: active pressure gamma·Ka·y from the head, passive pressure gamma·Kp·(y - He)
+// below the excavation level He, vertical wall, no wall friction. The layer table has
+// boundaries at He/2, He and, below, every 2 m down to a deep model bottom.
+struct WandFixture {
+    static constexpr double kGamma = 18.0; // kN/m³
+    static constexpr double kKa = 0.3;
+    static constexpr double kKp = 4.0;
+    static constexpr double kHe = 3.0;
+    static constexpr double kUnten = 30.0; // model bottom
+    static constexpr double kGammaG = 1.35;
+    static constexpr double kGammaQ = 1.5;
+    static constexpr double kGep = 1.4;
+    static constexpr double kEtaP = 1.0;
+
+    C1ZirfInput in{nullptr};
+    C1Traeger traeger;
+    std::unique_ptr<C1ZirfCalc> calc = std::make_unique<C1ZirfCalc>(&in, &traeger);
+
+    explicit WandFixture(int lastfaelle = 1) {
+        using T = C1ZirfInput::Teilsicherheitsbeiwerte;
+        in.lastfall = 1;
+        in.teilsicherheit.Set(T::gamma_g, 1, kGammaG);
+        in.teilsicherheit.Set(T::gamma_q, 1, kGammaQ);
+        in.teilsicherheit.Set(T::gamma_e0g, 1, 1.2);
+        in.teilsicherheit.Set(T::gep, 1, kGep);
+        in.wand_hw = kHe;
+        in.eta_p = kEtaP;
+        in.rundung = 0.05;
+        in.Iy = 38000.0;
+        in.g = 118.0;
+        in.kumlag = 1; // no redistribution
+        in.iLetzterLastfall = lastfaelle - 1;
+        for (int i = 0; i < lastfaelle; ++i) {
+            in.lastfallLf.at(static_cast<std::size_t>(i)) = i + 1;
+            in.lastfallEinw.at(static_cast<std::size_t>(i)) = i == 0 ? 1 : 2;
+        }
+        Kombi("1.35*(1)");
+        Schichten();
+    }
+
+    void Kombi(const std::string& regel, const std::string& art = "STR,GEO-2 BS-P") {
+        in.kombi.push_back({static_cast<int>(in.kombi.size()), art, regel});
+    }
+
+    void Anker(double tiefe, int einspannung) {
+        in.mitanker = 1;
+        in.tiefe_anker = tiefe;
+        in.einspannung = einspannung;
+        calc->yAnker = tiefe;
+    }
+
+    void Kopflast(int lf, int stelle, double h, double m, double v = 0.0) {
+        auto& k = in.kopflast.at(static_cast<std::size_t>(in.nKopflast++));
+        k.lf = lf;
+        k.stelle = stelle;
+        k.h = h;
+        k.m = m;
+        k.v = v;
+    }
+
+    static double Ea(double y) { return kGamma * kKa * y; }
+    static double Ep(double y) { return y > kHe ? kGamma * kKp * (y - kHe) : 0.0; }
+
+    void Schichten() {
+        std::vector<double> grenzen = {0.0, kHe / 2.0, kHe};
+        while (grenzen.back() < kUnten) {
+            grenzen.push_back(grenzen.back() + 2.0);
+        }
+        C1ZirfCalc& c = *calc;
+        const int n = static_cast<int>(grenzen.size()) - 1;
+        c.iLetzteSchicht = n - 1;
+        c.iSchichtAushub = 1;
+        c.iSchichtUnten = 2;
+        c.iErsteSchicht = 0;
+        c.xGelaende = 0.0;
+        c.yGelaende = 0.0;
+        c.tgh = c.tgv = 50.0; // below the model: no excess water pressure
+        for (int i = 0; i < n; ++i) {
+            C1Schicht& s = c.Schicht[i];
+            s.yo = grenzen[static_cast<std::size_t>(i)];
+            s.yu = grenzen[static_cast<std::size_t>(i) + 1];
+            s.dicke = s.yu - s.yo;
+            s.xWand = 0.0;
+            s.yWand = s.yu;
+            C1SchichtErgebnis& a = c.ErgAktiv[i];
+            Figur(a, s.yo, s.yu, Ea(s.yo), Ea(s.yu));
+            a.eoh = Ea(s.yo);
+            a.euh = Ea(s.yu);
+            if (i >= c.iSchichtUnten) {
+                C1SchichtErgebnis& p = c.ErgPassiv[i - c.iSchichtUnten];
+                Figur(p, s.yo, s.yu, Ep(s.yo), Ep(s.yu));
+                p.epoh = Ep(s.yo);
+                p.epuh = Ep(s.yu);
+            }
+        }
+    }
+
+    // Resultant and its depth of a linear figure.
+    static void Figur(C1SchichtErgebnis& e, double yo, double yu, double eo, double eu) {
+        const double h = yu - yo;
+        e.Eh = (eo + eu) * h / 2.0;
+        e.yE = e.Eh != 0.0 ? yo + h * (eo + 2.0 * eu) / (3.0 * (eo + eu)) : 0.0;
+        e.Ev = 0.0;
+    }
+};
+
+// Finds the root of f between a and b by bisection (f(a) and f(b) of opposite sign).
+template <class F> double Nullstelle(F f, double a, double b) {
+    double fa = f(a);
+    for (int i = 0; i < 200; ++i) {
+        const double m = (a + b) / 2.0;
+        const double fm = f(m);
+        if ((fm < 0.0) == (fa < 0.0)) {
+            a = m;
+            fa = fm;
+        } else {
+            b = m;
+        }
+    }
+    return (a + b) / 2.0;
+}
