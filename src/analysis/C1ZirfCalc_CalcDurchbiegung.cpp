@@ -8,17 +8,17 @@
 
 namespace {
 
-biegelinie::Linie AlsLinie(const C1LastfallTabelle& tabelle) {
+template <class Tabelle> biegelinie::Linie AlsLinie(const Tabelle& tabelle) {
     biegelinie::Linie l{};
     for (int p = 0; p < biegelinie::kPunkte; ++p) {
-        l[static_cast<std::size_t>(p)] = tabelle[p];
+        l[static_cast<std::size_t>(p)] = tabelle[static_cast<std::size_t>(p)];
     }
     return l;
 }
 
-void Setze(C1LastfallTabelle& tabelle, const biegelinie::Linie& l) {
+template <class Tabelle> void Setze(Tabelle& tabelle, const biegelinie::Linie& l) {
     for (int p = 0; p < biegelinie::kPunkte; ++p) {
-        tabelle[p] = l[static_cast<std::size_t>(p)];
+        tabelle[static_cast<std::size_t>(p)] = l[static_cast<std::size_t>(p)];
     }
 }
 

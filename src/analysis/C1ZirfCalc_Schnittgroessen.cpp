@@ -51,10 +51,10 @@ void C1ZirfCalc::ClearSchnittgroessen() {
             linie.fill(0.0);
         }
     }
-    for (C1LastfallTabelle* l :
+    for (Linie* l :
          {&MDesign, &QDesign, &MDesignG, &QDesignG, &MChar, &Durchbiegung, &RAktiv1, &RAktiv2,
           &MRAktiv1, &MRAktiv2, &RPassiv1, &RPassiv2, &MRPassiv1, &MRPassiv2}) {
-        l->Clear();
+        l->fill(0.0);
     }
 }
 
