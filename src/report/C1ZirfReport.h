@@ -1,5 +1,9 @@
 #pragma once
 
+namespace ReportSicht {
+struct TiefeGleitfuge;
+}
+
 class C1QEL;
 class C1RTFX;
 class C1ZirfCalc;
@@ -33,6 +37,24 @@ public:
     int WriteEinwirkungenUndWiderstaende();
     // The same tables of the deep slip line's run on the equivalent wall.
     int WriteErsatzwand();
+    // The wall system and the embedment result; starts the result tree (`geometrie`,
+    // and `nachweise` in the verification mode). The argument is not used.
+    int WriteEinbindetiefe(int);
+    // The support checks: 0 the passive earth support and 1 the vertical component of
+    // the support force of the anchored wall, 2 the vertical forces of the wall without
+    // anchor; any other type writes nothing.
+    int WriteAuflagerNachweis(int typ);
+    // The checks of the anchor in the deep slip line, against material failure and
+    // against pull-out, from the calculation's deep slip line check, or from the given
+    // results.
+    int WriteAnkerkraft();
+    int WriteMaterialversagen();
+    int WriteHerausziehen();
+    int WriteAnkerkraft(const ReportSicht::TiefeGleitfuge& tgf);
+    int WriteMaterialversagen(const ReportSicht::TiefeGleitfuge& tgf);
+    int WriteHerausziehen(const ReportSicht::TiefeGleitfuge& tgf);
+    // The design of the steel profile and its result element `profil`.
+    int WriteProfilNachweis();
 
     C1QEL* pQEL;
     C1RTFX* pRTF;

@@ -8,6 +8,8 @@
 #include "earthpressure/C1ZirfCalc.h"
 #include "host/C1ZirfInput.h"
 
+#include <optional>
+
 namespace ReportSicht {
 
 // ---------------------------------------------------------------------------------
@@ -184,6 +186,172 @@ inline Verdichtungsfigur VerdichtungAktiv(const C1ZirfCalc& c, int i) {
 inline Verdichtungsfigur VerdichtungRuhe(const C1ZirfCalc& c, int i) {
     const C1VerdichtungSchicht& v = c.Verdichtung[i];
     return {v.eoV2, v.euV2, v.EV2, v.yV2};
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: embedment result
+// ---------------------------------------------------------------------------------
+
+// Fixity mode of the foot: 0 free (and the wall without anchor), 1 partial, 2 full.
+inline int iFussModus(const C1ZirfCalc& c) {
+    return c.einspannArt;
+}
+// The depth added to the calculated depth t, and the chosen depth of the foot.
+inline double delta_t(const C1ZirfCalc& c) {
+    return c.deltaTZuschlag;
+}
+inline double t_ges(const C1ZirfCalc& c) {
+    return c.tGes;
+}
+// Horizontal anchor force per metre of wall.
+inline double Ad(const C1ZirfCalc& c) {
+    return c.AK;
+}
+// Final sums of the embedment: moments of the wall without anchor, rotations of the
+// fixed anchored wall (the passive one stored negative), support forces of the free one.
+inline double SummeAktiv(const C1ZirfCalc& c) {
+    return c.summeAktiv;
+}
+inline double SummePassiv(const C1ZirfCalc& c) {
+    return c.summePassiv;
+}
+inline double SummeQAktiv(const C1ZirfCalc& c) {
+    return c.SummeQuerkraefte_aktiv;
+}
+inline double SummeQPassiv(const C1ZirfCalc& c) {
+    return c.SummeQuerkraefte_passiv;
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: support checks (per load-case slot, bounds-checked)
+// ---------------------------------------------------------------------------------
+
+inline double gammaEp(const C1ZirfCalc& c) {
+    return c.gep;
+}
+inline double Eph_d(const C1ZirfCalc& c) {
+    return c.ephd;
+}
+inline double Anteil(const C1ZirfCalc& c, int slot) {
+    return c.anteilVerdrehungLf[slot];
+}
+inline double Bh_k(const C1ZirfCalc& c, int slot) {
+    return c.BhkLf[slot];
+}
+inline double V_k(const C1ZirfCalc& c, int slot) {
+    return c.vertikalLf[slot];
+}
+inline double Bv_k(const C1ZirfCalc& c, int slot) {
+    return c.BvkLf[slot];
+}
+inline double SummeBh_d(const C1ZirfCalc& c) {
+    return c.summeBhd;
+}
+inline double AnteilGW(const C1ZirfCalc& c) {
+    return c.anteilVerdrehungWasser;
+}
+inline double Bh_kGW(const C1ZirfCalc& c) {
+    return c.BhkWasser;
+}
+// Vertical component of the anchor force.
+inline double Av_k(const C1ZirfCalc& c) {
+    return c.AKvk;
+}
+// Wall without anchor: vertical active earth pressure, the substitute force at the foot
+// (vertical and horizontal) and the vertical earth support force, stored with the
+// opposite sign of the report's Bv,k.
+inline double Eav_k(const C1ZirfCalc& c) {
+    return c.eavk;
+}
+inline double Cv_k(const C1ZirfCalc& c) {
+    return c.Cvk;
+}
+inline double Ch_k(const C1ZirfCalc& c) {
+    return c.Ck;
+}
+inline double BvErdauflager(const C1ZirfCalc& c) {
+    return c.summeBvk;
+}
+// The layer that holds the wall foot.
+inline const C1Schicht& SchichtFuss(const C1ZirfCalc& c) {
+    return c.Schicht[c.iSchichtFuss];
+}
+// Tangent of the passive wall friction of a layer.
+inline double TanDeltaP(const C1Schicht& s) {
+    return s.tanP;
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: design internal forces
+// ---------------------------------------------------------------------------------
+
+inline double MdAnker(const C1ZirfCalc& c) {
+    return c.MA;
+}
+inline double NdAnker(const C1ZirfCalc& c) {
+    return c.NAnker;
+}
+inline double MdFuss(const C1ZirfCalc& c) {
+    return c.MF;
+}
+inline double NdFuss(const C1ZirfCalc& c) {
+    return c.NFuss;
+}
+inline double MdSohle(const C1ZirfCalc& c) {
+    return c.MHw;
+}
+inline double NdSohle(const C1ZirfCalc& c) {
+    return c.NHw;
+}
+inline double MdMax(const C1ZirfCalc& c) {
+    return c.Mxm;
+}
+inline double NdMax(const C1ZirfCalc& c) {
+    return c.NXm;
+}
+inline double yMdMax(const C1ZirfCalc& c) {
+    return c.xm;
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: the deep slip line check of the anchor
+// ---------------------------------------------------------------------------------
+
+// The results of the deep slip line check as the anchor chapters print them. Every
+// anchor force is axial (the horizontal force divided by cos of the anchor
+// inclination), so the printed forces and utilisations share one basis.
+struct TiefeGleitfuge {
+    static constexpr int kMaxSegmente = 10;
+    double yF = 0.0;         // foot point of the slip line
+    double xD = 0.0;         // distance of the equivalent wall
+    double yD = 0.0;         // its lowest point
+    double thetaGleit = 0.0; // inclination of the slip line, radians
+    int nSegmente = 0;
+    std::array<double, kMaxSegmente> xSegment{};   // x of the lower end of each segment
+    std::array<double, kMaxSegmente> GkSegment{};  // weight of soil and berm
+    std::array<double, kMaxSegmente> CvkSegment{}; // vertical cohesion force
+    std::array<double, kMaxSegmente> QhkSegment{}; // friction force
+    double Eah_kWand = 0.0;
+    double Eav_kWand = 0.0;
+    double E1gh_k = 0.0;
+    double E1qh_k = 0.0;
+    double Ag_d = 0.0;
+    double Aq_d = 0.0;
+    double Amg_k = 0.0;
+    double Amq_k = 0.0;
+    double Amg_d = 0.0;
+    double Amq_d = 0.0;
+    double gammaEp = 0.0;
+    double lv_min = 0.0;
+    double AdAnker = 0.0; // design force of one anchor (kN)
+    double Td = 0.0;      // design pull-out resistance (kN)
+};
+
+// The check's results of the run; none while the calculation does not compute the deep
+// slip line check (its members are still to come), so that no chapter prints numbers
+// that were never computed.
+inline std::optional<TiefeGleitfuge> Gleitfuge(const C1ZirfCalc&) {
+    return std::nullopt;
 }
 
 } // namespace ReportSicht
