@@ -495,6 +495,8 @@ private:
     double YOben(int i) const;
     double XOben(int i) const;
     void WandGerade(int i, double& a, double& b, double& c);
+    // Angle of the slip or friction line inside layer i.
+    double LinienWinkel(int i, double C1Schicht::*winkel) const;
     // x of the slip or friction line at depth y inside layer i.
     double LinieX(const C1ErddruckLauf& lauf, double C1Schicht::*winkel, double C1Schicht::*xPunkt,
                   double C1Schicht::*yPunkt, int i, double y) const;

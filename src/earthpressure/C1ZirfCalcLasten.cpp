@@ -61,7 +61,7 @@ int C1ZirfCalc::CalcLinieLauf(const C1ErddruckLauf& lauf, double C1Schicht::*win
     double tanPsi = 0.0;
     for (int i = std::max(lauf.schichtStart, f); i >= f; --i) {
         C1Schicht& s = Schicht[i];
-        tanPsi = std::tan(s.*winkel / GradFaktor);
+        tanPsi = std::tan(LinienWinkel(i, winkel) / GradFaktor);
         if (!(tanPsi > kMinTan)) {
             if (benoetigt) {
                 LinienFehler(s, name);
@@ -118,11 +118,20 @@ double C1ZirfCalc::LinieX(const C1ErddruckLauf& lauf, double C1Schicht::*winkel,
                           double C1Schicht::*xPunkt, double C1Schicht::*yPunkt, int i,
                           double y) const {
     const C1Schicht& s = Schicht[i];
-    const double tanPsi = std::tan(s.*winkel / GradFaktor);
+    const double tanPsi = std::tan(LinienWinkel(i, winkel) / GradFaktor);
     if (i >= lauf.schichtStart) {
         return lauf.xStart + (lauf.yStart - y) / tanPsi;
     }
     return s.*xPunkt + (s.*yPunkt - y) / tanPsi;
+}
+
+double C1ZirfCalc::LinienWinkel(int i, double C1Schicht::*winkel) const {
+    // The extension layer below the model bottom has no soil of its own; lines through it
+    // keep the angle of the last soil above it.
+    if (i == iLetzteSchicht && i > 0 && Schicht[i].gammaEff == 0.0) {
+        return Schicht[i - 1].*winkel;
+    }
+    return Schicht[i].*winkel;
 }
 
 // --- Spreading of bounded loads -------------------------------------------------------------
@@ -138,7 +147,7 @@ double C1ZirfCalc::CalcSpreizTiefe(const C1ErddruckLauf& lauf, double x0, double
             continue;
         }
         const double oben = YOben(i);
-        const double tanPsi = std::tan(s.*winkel / GradFaktor);
+        const double tanPsi = std::tan(LinienWinkel(i, winkel) / GradFaktor);
         // The substitute wall is the vertical x = xErsatzwand.
         double a = 1.0, b = 0.0, c = -lauf.xErsatzwand;
         if (!lauf.ersatzwand) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -302,6 +303,42 @@ TEST(Beispiele, EveryExampleTracesTheLayerSort) {
         if (fx.in.nLinienlast > 0) {
             EXPECT_NE(text.find("\nELW: jj "), std::string::npos) << datei;
             EXPECT_NE(text.find("\nHLW: jj "), std::string::npos) << datei;
+        }
+    }
+}
+
+TEST(Beispiele, EveryFigureIsFiniteAtEveryTrialDepth) {
+    const auto endlich = [](const C1SchichtErgebnis& e) {
+        return std::isfinite(e.eoh) && std::isfinite(e.euh) && std::isfinite(e.Eh) &&
+               std::isfinite(e.yE) && std::isfinite(e.xE) && std::isfinite(e.Eges);
+    };
+    for (const char* datei :
+         {"examples/kragwand.xml", "examples/anker_frei.xml", "examples/anker_eingespannt.xml"}) {
+        InputFixture fx = InputFixture::FromFile(datei);
+        fx.ReadAll();
+        auto objekt = std::make_unique<C1ZirfCalc>(&fx.in, nullptr);
+        C1ZirfCalc& c = *objekt;
+        c.CalcBodenmodell();
+        for (double t = fx.in.wand_hw + 0.25; t < 40.0; t += 1.5) {
+            try {
+                c.CalcLastenBeiTiefe(t);
+            } catch (const C1Exception& e) {
+                FAIL() << datei << " t " << t << ": " << e.text;
+            }
+            for (long long k = 0; k < static_cast<long long>(C1ErgebnisAktiv::Plaetze()); ++k) {
+                ASSERT_TRUE(endlich(c.ErgAktiv[k])) << datei << " " << k;
+            }
+            for (long long k = 0; k < static_cast<long long>(C1ErgebnisLast::Plaetze()); ++k) {
+                ASSERT_TRUE(endlich(c.ErgBlockOben[k]) && endlich(c.ErgBlockUnten[k]) &&
+                            endlich(c.ErgLinie[k]) && std::isfinite(c.BlockSchicht[k].E) &&
+                            std::isfinite(c.LinieSchicht[k].E))
+                    << datei << " t " << t << " " << k;
+            }
+            for (long long k = 0; k < 21; ++k) {
+                ASSERT_TRUE(endlich(c.ErgPassiv[k])) << datei << " " << k;
+            }
+            ASSERT_TRUE(std::isfinite(c.wasserSumme) && std::isfinite(c.xGleitEnde) &&
+                        std::isfinite(c.xReibEnde));
         }
     }
 }
