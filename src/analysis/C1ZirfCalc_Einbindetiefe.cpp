@@ -12,7 +12,6 @@
 namespace {
 
 constexpr double kToleranz = 0.001; // m
-constexpr double kSchritt = 1.0;    // first step width (m)
 // Each tenth of the embedment below He is added at least (it only decides for t < He).
 constexpr double kZuschlagMindestens = 0.1;
 // `nwstand` 1: increased active earth pressure.
@@ -39,6 +38,18 @@ void C1ZirfCalc::SetBeiwerteIteration() {
     }
 }
 
+bool C1ZirfCalc::StarteKombination(int k) {
+    iKombi = k;
+    const C1ZirfInput::LFKombi& lk = pInput->kombi.at(static_cast<std::size_t>(k));
+    if (!einbindung::IstStrGeo(lk.art)) {
+        return false;
+    }
+    kombiFaktoren = KombiFaktoren::Parse(lk.regel);
+    richtung = 1;
+    delta_t = einbindung::kErsterSchritt;
+    return true;
+}
+
 int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
     const C1ZirfInput& in = *pInput;
     const double He = Schicht[iSchichtUnten].yo;
@@ -58,17 +69,11 @@ int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
         Ausnutzung = ausnutzungMax;
         iMassgebend = kombi;
     }
-    const int von = alle ? 0 : kombi;
     const int bis = alle ? static_cast<int>(in.kombi.size()) - 1 : kombi;
-    for (int k = von; k <= bis; ++k) {
-        iKombi = k;
-        const C1ZirfInput::LFKombi& lk = in.kombi.at(static_cast<std::size_t>(k));
-        if (!einbindung::IstStrGeo(lk.art)) {
+    for (int k = alle ? 0 : kombi; k <= bis; ++k) {
+        if (!StarteKombination(k)) {
             continue;
         }
-        kombiFaktoren = KombiFaktoren::Parse(lk.regel);
-        richtung = 1;
-        delta_t = kSchritt;
         t = in.berart == kBemessung ? in.wand_hw
                                     : in.einbindetiefe -
                                           (in.einbindetiefe - He) * einbindung::kZuschlag /

@@ -12,8 +12,7 @@
 
 namespace {
 
-constexpr double kToleranz = 0.01; // m
-constexpr double kSchritt = 1.0;
+constexpr double kToleranz = 0.01;     // m
 constexpr int kVolleEinspannung = 100; // percent
 constexpr int kBemessung = 0;
 constexpr int kNachweis = 1;
@@ -67,17 +66,11 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
         } else {
             iMassgebend = kombi;
         }
-        const int von = alle ? 0 : kombi;
         const int bis = alle ? static_cast<int>(in.kombi.size()) - 1 : kombi;
-        for (int k = von; k <= bis; ++k) {
-            iKombi = k;
-            const C1ZirfInput::LFKombi& lk = in.kombi.at(static_cast<std::size_t>(k));
-            if (!einbindung::IstStrGeo(lk.art)) {
+        for (int k = alle ? 0 : kombi; k <= bis; ++k) {
+            if (!StarteKombination(k)) {
                 continue;
             }
-            kombiFaktoren = KombiFaktoren::Parse(lk.regel);
-            richtung = 1;
-            delta_t = kSchritt;
             if (modus == kBemessung) {
                 t = in.wand_hw;
             } else if (einspannung < 1) {

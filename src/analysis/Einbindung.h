@@ -7,6 +7,8 @@ namespace einbindung {
 
 // Passes over all load combinations; a load combination's own index selects it alone.
 inline constexpr int kAlleKombinationen = -1;
+// Width of the first step of every combination's iteration (m).
+inline constexpr double kErsterSchritt = 1.0;
 // A combination whose trial depths exceed this count, or go deeper than this below the
 // excavation level, has diverged.
 inline constexpr int kMaxVersuche = 500;

@@ -258,6 +258,8 @@ public:
     void CalcWandlastenPassiv();
     void CalcWandlasten();
     void SetBeiwerteIteration();
+    // Sets up the iteration of combination k; false when it is not a "STR,GEO" one.
+    bool StarteKombination(int k);
     void UmlagerungAnker();
     void PruefeEingabeWand() const;
     // Internal forces.

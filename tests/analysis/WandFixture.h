@@ -131,3 +131,24 @@ template <class F> double Nullstelle(F f, double a, double b) {
     }
     return (a + b) / 2.0;
 }
+
+// Support reaction of the beam's support k under the design loads: the retained side as
+// the beam holds it after the analysis, then the passive side with eta_p/gep.
+inline double Bemessungsreaktion(C1ZirfCalc& c, int k, double etaGep) {
+    double r = 0.0;
+    const int n = c.nLastfaelle;
+    for (int j = 1; j <= n + 1; ++j) {
+        r += c.FaktorBalkenLastfall(j) * c.pTraeger->GetAuflagerkraft(j, k);
+    }
+    c.pTraeger->DelLasten();
+    c.CalcTraegerLastenZusatz();
+    c.pTraeger->Calc();
+    for (int j = 1; j <= c.nLastfaelle; ++j) {
+        r += etaGep * c.pTraeger->GetAuflagerkraft(j, k);
+    }
+    c.nLastfaelle = n;
+    c.pTraeger->DelLasten();
+    c.CalcTraegerLasten();
+    c.pTraeger->Calc();
+    return r;
+}
