@@ -14,9 +14,11 @@
 
 #include "../platform/RtfStructureCheck.h"
 #include "../support/ScratchFolder.h"
+#include "LibreOfficeCheck.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -24,6 +26,7 @@
 namespace {
 
 struct Lauf {
+    std::string rtf;                    // the report file
     std::string text;                   // visible text of the report
     std::vector<std::string> meldungen; // message boxes
     double t = 0.0;
@@ -81,6 +84,7 @@ Lauf Ausgabe(const std::string& beispiel, const std::function<void(C1ZirfInput&)
     const std::string rtf = ScratchFolder::Read(folder.path() / "Pos.rtf");
     EXPECT_EQ(rtfcheck::StructureFault(rtf), "");
     lauf.text = rtfcheck::BodyText(rtf);
+    lauf.rtf = rtf;
     const QEDOM_HANDLE result = QEDOM_FindFirstChild(QEDOM_GetRootElement(doc), "result");
     const QEDOM_HANDLE geometrie = QEDOM_FindFirstChild(result, "geometrie");
     lauf.tCal = QEDOM_GetDouble(geometrie, "t_cal");
@@ -159,6 +163,29 @@ TEST(ZirfAusgabe, EverySwitchOffLeavesHeadActionsAndEmbedment) {
     EXPECT_EQ(lauf.text.find("Bemessung und Profilwahl"), std::string::npos);
     EXPECT_EQ(lauf.resultKinder, 1); // geometrie only
     EXPECT_TRUE(lauf.meldungen.empty());
+}
+
+TEST(ZirfAusgabe, ReportsOfTheExamplesOpenInLibreOffice) {
+    const std::string why = libreoffice::Unavailable();
+    if (!why.empty()) {
+        GTEST_SKIP() << "LibreOffice check skipped: " << why;
+    }
+    for (const char* beispiel : {"kragwand.xml", "anker_frei.xml", "anker_eingespannt.xml"}) {
+        const Lauf lauf = Ausgabe(beispiel);
+        ScratchFolder folder("ausgabe_office");
+        ScratchFolder::Write("Pos.rtf", lauf.rtf);
+        std::string log;
+        const std::optional<std::string> text = libreoffice::PdfText("Pos.rtf", log);
+        ASSERT_TRUE(text) << beispiel << ": LibreOffice could not convert the report:\n" << log;
+        char tGes[32];
+        std::snprintf(tGes, sizeof tGes, "%.2f", lauf.tGes);
+        for (const char* expected :
+             {"Berechnung nach", "System und Belastung", "Bodenschichten", "Belastung",
+              "Einwirkungen und Widerst", "System der Zirfwand", "Tragsicherheitsnachweis",
+              "Bemessung und Profilwahl", static_cast<const char*>(tGes)}) {
+            EXPECT_NE(text->find(expected), std::string::npos) << beispiel << ": " << expected;
+        }
+    }
 }
 
 } // namespace
