@@ -15,6 +15,7 @@
 #include "../platform/RtfStructureCheck.h"
 #include "../support/ScratchFolder.h"
 #include "LibreOfficeCheck.h"
+#include "ReportFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -55,19 +56,7 @@ Lauf Ausgabe(const std::string& beispiel, const std::function<void(C1ZirfInput&)
         C1ZirfInput in(&qel);
         C1Traeger traeger;
         auto calc = std::make_unique<C1ZirfCalc>(&in, &traeger);
-        in.ReadInfo();
-        in.ReadAllg();
-        in.ReadSteu();
-        in.ReadGeom();
-        in.ReadMate();
-        in.ReadBode();
-        in.ReadBome();
-        in.ReadLast();
-        in.ReadEinw();
-        in.ReadTeil();
-        in.ReadAusg();
-        in.CollectLastfaelle();
-        in.ReadLastUeberlagerung();
+        LeseEingabe(in);
         if (aendern) {
             aendern(in);
         }
