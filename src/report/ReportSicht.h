@@ -8,6 +8,7 @@
 #include "earthpressure/C1ZirfCalc.h"
 #include "host/C1ZirfInput.h"
 
+#include <array>
 #include <optional>
 
 namespace ReportSicht {
