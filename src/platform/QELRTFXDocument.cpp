@@ -1,0 +1,213 @@
+#include "platform/QELRTFXDocument.h"
+
+#include "platform/QELRTFXFragment.h"
+#include "platform/RtfText.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr double kTwipsPerCm = 1440.0 / 2.54;
+
+// A4 with margins of 2.5 cm left and 2 cm elsewhere; the text width is what remains.
+constexpr int kPageWidth = 11906;
+constexpr int kPageHeight = 16838;
+constexpr int kMarginLeft = 1418;
+constexpr int kMarginRight = 1134;
+constexpr int kMarginTop = 1134;
+constexpr int kMarginBottom = 1134;
+constexpr int kTextWidth = kPageWidth - kMarginLeft - kMarginRight;
+// Cells: half a millimetre of space on either side and a smaller font, so that the
+// narrow columns of the report's tables keep their words on one line.
+constexpr int kCellGap = 28;
+constexpr const char* kCellFont = "\\fs16";
+
+struct Style {
+    const char* name;
+    const char* format; // paragraph and character formatting, repeated where the style is used
+};
+
+// Index = style number.
+constexpr std::array<Style, 6> kStyles = {{
+    {"Standard", "\\sa60\\f1\\fs20"},
+    {"Tabellenkopf", "\\f1\\fs20\\b"},
+    {"\xC3\x9C"
+     "berschrift 1",
+     "\\sb240\\sa120\\keepn\\f1\\fs28\\b"},
+    {"\xC3\x9C"
+     "berschrift 2",
+     "\\sb200\\sa100\\keepn\\f1\\fs24\\b"},
+    {"\xC3\x9C"
+     "berschrift 3",
+     "\\sb120\\sa60\\keepn\\f1\\fs20\\b\\i"},
+    {"Anmerkung", "\\sa60\\f1\\fs20\\i"},
+}};
+
+int KnownStyle(int style) {
+    return style >= 0 && style < static_cast<int>(kStyles.size()) ? style : 0;
+}
+
+// "\pard\plain\sN<format>" for a paragraph of that style.
+std::string StyleStart(int style) {
+    const int s = KnownStyle(style);
+    return "\\pard\\plain\\s" + std::to_string(s) + kStyles[s].format + " ";
+}
+
+std::string StylesheetRtf() {
+    std::string out = "{\\stylesheet";
+    for (std::size_t s = 0; s < kStyles.size(); ++s) {
+        out += "{";
+        if (s > 0) {
+            out += "\\s" + std::to_string(s);
+        }
+        out += std::string(kStyles[s].format) + " " + RtfEscapeUnicode(kStyles[s].name) + ";}";
+    }
+    // Footnote marks of table cells.
+    out += "{\\*\\cs16\\additive\\super " + RtfEscapeUnicode("Fu\xC3\x9Fnotenzeichen") + ";}";
+    return out + "}";
+}
+
+std::string UserText(std::string_view text) {
+    return RtfEscapeUnicode(RtfEscapeUserText(text));
+}
+
+} // namespace
+
+QELRTFXDocument::HeaderFields QELRTFXDocument::ParseHeader(const char* text) {
+    HeaderFields fields;
+    if (text == nullptr) {
+        return fields;
+    }
+    const char* p = text;
+    while (*p != '\0') {
+        const std::string field(p);
+        const std::size_t eq = field.find('=');
+        const std::string key = field.substr(0, eq);
+        const std::string value = eq == std::string::npos ? "" : field.substr(eq + 1);
+        if (key == "Name") {
+            fields.name = value;
+        } else if (key == "Version") {
+            fields.version = value;
+        } else if (key == "Titel") {
+            fields.title = value;
+        } else if (key == "@T") {
+            fields.note = value;
+        }
+        p += field.size() + 1;
+    }
+    fields.bytes.assign(text, static_cast<std::size_t>(p - text) + 1);
+    return fields;
+}
+
+QELRTFXDocument::QELRTFXDocument(std::string fileName, int firstPage, HeaderFields header)
+    : fileName(std::move(fileName)), firstPage(firstPage), header(std::move(header)) {}
+
+void QELRTFXDocument::Paragraph(int style, std::string_view text) {
+    FinishRow();
+    body += StyleStart(style) + RtfEscapeUnicode(text) + "\\par\n";
+}
+
+void QELRTFXDocument::TableColumns(std::vector<double> widthsCm) {
+    columns = std::move(widthsCm);
+}
+
+void QELRTFXDocument::RowStart(int style) {
+    FinishRow();
+    row = Row{style, columns, {}};
+}
+
+bool QELRTFXDocument::CellText(std::string_view text) {
+    if (!row) {
+        return false;
+    }
+    row->cells.push_back(RtfEscapeUnicode(text));
+    return true;
+}
+
+void QELRTFXDocument::RowEnd() {
+    FinishRow();
+}
+
+bool QELRTFXDocument::InsertRtf(std::string_view rtf, std::string_view heading, int headingStyle) {
+    const std::optional<std::string> merged = QELRTFXFragment::Merge(rtf, tables);
+    if (!merged) {
+        return false;
+    }
+    if (!heading.empty()) {
+        Paragraph(headingStyle, RtfEscapeUserText(heading));
+    }
+    FinishRow();
+    body += *merged + "\n";
+    return true;
+}
+
+void QELRTFXDocument::InsertPicture(const QELRTFXPicture& picture, double widthCm,
+                                    double heightCm) {
+    if (row) {
+        row->cells.push_back(picture.RtfGroup(widthCm, heightCm));
+        return;
+    }
+    body += StyleStart(0) + "\\qc " + picture.RtfGroup(widthCm, heightCm) + "\\par\n";
+}
+
+std::string QELRTFXDocument::RowRtf(const Row& row) {
+    // A row without columns or without cells has nothing to show.
+    if (row.widthsCm.empty() || row.cells.empty()) {
+        return {};
+    }
+    std::vector<std::string> cells = row.cells;
+    const std::size_t count = row.widthsCm.size();
+    while (cells.size() > count) {
+        // Surplus cells go into the last one.
+        cells[count - 1] += " " + cells[count];
+        cells.erase(cells.begin() + static_cast<std::ptrdiff_t>(count));
+    }
+    cells.resize(count);
+    std::string out = "\\trowd\\trgaph" + std::to_string(kCellGap) + "\\trleft0";
+    // Boundaries are rounded where they lie, so that rounding does not add up along the row.
+    double rightCm = 0.0;
+    long previous = 0;
+    for (const double w : row.widthsCm) {
+        rightCm += std::fabs(w);
+        const long right = std::max(previous + 1, std::lround(rightCm * kTwipsPerCm));
+        out += "\\cellx" + std::to_string(right);
+        previous = right;
+    }
+    out += "\n";
+    const int s = KnownStyle(row.style);
+    for (const std::string& cell : cells) {
+        out += "\\pard\\plain\\intbl\\s" + std::to_string(s) + kStyles[s].format + kCellFont +
+               "\\qc " + cell + "\\cell\n";
+    }
+    return out + "\\row\n";
+}
+
+void QELRTFXDocument::FinishRow() {
+    if (row) {
+        body += RowRtf(*row);
+        row.reset();
+    }
+}
+
+std::string QELRTFXDocument::Rtf() const {
+    std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1031\\uc1\n";
+    out += tables.FontTableRtf() + "\n" + tables.ColourTableRtf() + "\n" + StylesheetRtf() + "\n";
+    out += "{\\info{\\title " + UserText(header.title) + "}}\n";
+    out += "\\paperw" + std::to_string(kPageWidth) + "\\paperh" + std::to_string(kPageHeight) +
+           "\\margl" + std::to_string(kMarginLeft) + "\\margr" + std::to_string(kMarginRight) +
+           "\\margt" + std::to_string(kMarginTop) + "\\margb" + std::to_string(kMarginBottom) +
+           "\n";
+    out += "\\sectd\\pgnstarts" + std::to_string(firstPage) + "\\pgnrestart\\pgndec\n";
+    const std::string tabRight = "\\tqr\\tx" + std::to_string(kTextWidth);
+    out += "{\\header\\pard\\plain\\f1\\fs16" + tabRight + " " + UserText(header.name) + "  " +
+           UserText(header.version) + "  " + UserText(header.title) + "\\tab Seite \\chpgn\\par\n";
+    out += "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
+    out += body;
+    if (row) {
+        out += RowRtf(*row);
+    }
+    return out + "}\n";
+}

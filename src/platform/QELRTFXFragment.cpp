@@ -1,0 +1,262 @@
+#include "platform/QELRTFXFragment.h"
+
+#include "platform/RtfTokenizer.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace {
+
+using Token = RtfTokenizer::Token;
+using Type = RtfTokenizer::Type;
+
+// Destinations of the document header: dropped, the tables read before.
+constexpr std::array kHeaderDestinations = {"fonttbl",
+                                            "colortbl",
+                                            "stylesheet",
+                                            "info",
+                                            "filetbl",
+                                            "listtable",
+                                            "listoverridetable",
+                                            "revtbl",
+                                            "rsidtbl",
+                                            "generator",
+                                            "latentstyles",
+                                            "themedata",
+                                            "colorschememapping",
+                                            "datastore",
+                                            "xmlnstbl",
+                                            "defchp",
+                                            "defpap",
+                                            "pgdsctbl",
+                                            "mmathPr",
+                                            "listpicture",
+                                            "userprops"};
+
+// Document-level settings that would fight the report's own.
+constexpr std::array kDocumentWords = {
+    "rtf",       "ansi",       "mac",       "pc",          "pca",         "ansicpg",   "deff",
+    "adeff",     "deflang",    "deflangfe", "adeflang",    "paperw",      "paperh",    "margl",
+    "margr",     "margt",      "margb",     "gutter",      "landscape",   "facingp",   "viewkind",
+    "viewscale", "viewzk",     "fet",       "stshfdbch",   "stshfloch",   "stshfhich", "stshfbi",
+    "deftab",    "nouicompat", "themelang", "themelangfe", "themelangcs", "htmautsp",  "pgnstart",
+    "titlepg",   "margmirror"};
+
+constexpr std::array kFontWords = {"f", "af"};
+constexpr std::array kColourWords = {"cf",         "cb",     "highlight", "chcbpat", "chcfpat",
+                                     "cbpat",      "cfpat",  "clcbpat",   "clcfpat", "clcbpatraw",
+                                     "clcfpatraw", "brdrcf", "trcbpat",   "trcfpat", "ulc"};
+constexpr std::array kStyleWords = {"s", "cs", "ds", "ts"};
+
+template <std::size_t N>
+bool IsOneOf(std::string_view word, const std::array<const char*, N>& list) {
+    return std::any_of(list.begin(), list.end(), [&](const char* w) { return word == w; });
+}
+
+// Raw text of the group whose opening brace was just read, up to and excluding its
+// closing brace (or the end of the text).
+std::string_view ReadGroupBody(RtfTokenizer& tokens, std::string_view text) {
+    int depth = 1;
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
+        if (begin == nullptr) {
+            begin = t.raw.data();
+        }
+        if (t.type == Type::GroupOpen) {
+            ++depth;
+        } else if (t.type == Type::GroupClose && --depth == 0) {
+            end = t.raw.data();
+            break;
+        }
+        end = t.raw.data() + t.raw.size();
+    }
+    if (begin == nullptr) {
+        return {};
+    }
+    return text.substr(static_cast<std::size_t>(begin - text.data()),
+                       static_cast<std::size_t>(end - begin));
+}
+
+// Font table: "{\fN descriptor;}" entries, or entries without braces ended by ";".
+std::map<long, int> MergeFonts(std::string_view table, QELRTFXTables& tables) {
+    std::map<long, int> map;
+    RtfTokenizer tokens(table);
+    int depth = 0;
+    long number = -1;
+    std::string descriptor;
+    auto finish = [&] {
+        if (number >= 0) {
+            map[number] = tables.AddFont(descriptor);
+        }
+        number = -1;
+        descriptor.clear();
+    };
+    for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
+        if (t.type == Type::GroupOpen) {
+            if (depth == 0) {
+                finish();
+            }
+            ++depth;
+            if (depth > 1) {
+                descriptor += t.raw;
+            }
+        } else if (t.type == Type::GroupClose) {
+            --depth;
+            if (depth == 0) {
+                finish();
+            } else {
+                descriptor += t.raw;
+            }
+        } else if (t.type == Type::Word && t.word == "f" && t.hasParam && depth <= 1 &&
+                   number < 0) {
+            number = t.param;
+        } else if (number >= 0) {
+            descriptor += t.raw;
+            if (depth == 0 && t.type == Type::Text && t.raw.find(';') != std::string_view::npos) {
+                finish();
+            }
+        }
+    }
+    finish();
+    return map;
+}
+
+// Colour table: entries "\redR\greenG\blueB;", the first (empty) one automatic.
+std::map<long, int> MergeColours(std::string_view table, QELRTFXTables& tables) {
+    std::map<long, int> map;
+    RtfTokenizer tokens(table);
+    std::optional<QELRTFXTables::Colour> colour;
+    long index = 0;
+    for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
+        if (t.type == Type::Word && t.hasParam &&
+            (t.word == "red" || t.word == "green" || t.word == "blue")) {
+            if (!colour) {
+                colour = QELRTFXTables::Colour{};
+            }
+            const int v = static_cast<int>(std::clamp(t.param, 0L, 255L));
+            (t.word == "red" ? colour->red : t.word == "green" ? colour->green : colour->blue) = v;
+        } else if (t.type == Type::Text) {
+            for (const char c : t.raw) {
+                if (c == ';') {
+                    map[index++] = tables.AddColour(colour);
+                    colour.reset();
+                }
+            }
+        }
+    }
+    return map;
+}
+
+} // namespace
+
+std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXTables& tables) {
+    const std::size_t start = rtf.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos || rtf.substr(start, 5) != "{\\rtf") {
+        return std::nullopt;
+    }
+    rtf = rtf.substr(start);
+
+    // First pass: the header tables, so that the body can be renumbered.
+    std::map<long, int> fontMap;
+    std::map<long, int> colourMap;
+    long defaultFont = -1;
+    {
+        RtfTokenizer tokens(rtf);
+        int depth = 0;
+        for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
+            if (t.type == Type::GroupOpen) {
+                ++depth;
+                if (depth != 2) {
+                    continue;
+                }
+                Token first = tokens.Next();
+                if (first.type == Type::Symbol && first.word == "*") {
+                    first = tokens.Next();
+                }
+                if (first.type == Type::GroupClose) {
+                    --depth;
+                    continue;
+                }
+                if (first.type == Type::GroupOpen) {
+                    ++depth;
+                    continue;
+                }
+                if (first.type == Type::Word && first.word == "fonttbl") {
+                    fontMap = MergeFonts(ReadGroupBody(tokens, rtf), tables);
+                    --depth;
+                } else if (first.type == Type::Word && first.word == "colortbl") {
+                    colourMap = MergeColours(ReadGroupBody(tokens, rtf), tables);
+                    --depth;
+                }
+            } else if (t.type == Type::GroupClose) {
+                if (--depth == 0) {
+                    break;
+                }
+            } else if (depth == 1 && t.type == Type::Word && t.word == "deff" && t.hasParam) {
+                defaultFont = t.param;
+            }
+        }
+    }
+    const auto mapped = [](const std::map<long, int>& map, long number, int fallback) {
+        const auto it = map.find(number);
+        return it == map.end() ? fallback : it->second;
+    };
+    const int bodyFont = mapped(fontMap, defaultFont, 0);
+
+    // Second pass: copy the body, leaving out the header, renumbering references.
+    std::string body = "{\\pard\\plain\\f" + std::to_string(bodyFont) + " ";
+    RtfTokenizer tokens(rtf);
+    int depth = 0;
+    for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
+        if (t.type == Type::GroupOpen) {
+            ++depth;
+            if (depth == 1) {
+                continue;
+            }
+            if (depth == 2) {
+                // Look ahead for a header destination without consuming the main tokenizer.
+                RtfTokenizer ahead = tokens;
+                Token first = ahead.Next();
+                if (first.type == Type::Symbol && first.word == "*") {
+                    first = ahead.Next();
+                }
+                if (first.type == Type::Word && IsOneOf(first.word, kHeaderDestinations)) {
+                    ReadGroupBody(tokens, rtf);
+                    --depth;
+                    continue;
+                }
+            }
+            body += t.raw;
+        } else if (t.type == Type::GroupClose) {
+            if (--depth == 0) {
+                break;
+            }
+            body += t.raw;
+        } else if (t.type == Type::Word) {
+            if (depth == 1 && IsOneOf(t.word, kDocumentWords)) {
+                continue;
+            }
+            if (IsOneOf(t.word, kStyleWords) && t.hasParam) {
+                continue;
+            }
+            const bool font = IsOneOf(t.word, kFontWords);
+            if ((font || IsOneOf(t.word, kColourWords)) && t.hasParam) {
+                const int n =
+                    font ? mapped(fontMap, t.param, bodyFont) : mapped(colourMap, t.param, 0);
+                body += "\\" + std::string(t.word) + std::to_string(n) + " ";
+                continue;
+            }
+            body += t.raw;
+        } else {
+            body += t.raw;
+        }
+    }
+    // A fragment that leaves groups open is closed here, so the report stays balanced.
+    for (; depth > 1; --depth) {
+        body += "}";
+    }
+    body += "}";
+    return body;
+}

@@ -1,0 +1,498 @@
+#include "report/C1RTFX.h"
+
+#include "host/C1Exception.h"
+#include "host/C1QEL.h"
+#include "host/Numerik.h"
+#include "platform/Localisation.h"
+#include "platform/MessageBox.h"
+#include "platform/QEDOM.h"
+#include "platform/QELRTFXReport.h"
+#include "platform/RtfText.h"
+#include "report/C1ZeilenFormat.h"
+#include "report/TemplateFields.h"
+#include "resources/StringTable.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+constexpr int kKindParagraph = 1;
+constexpr int kKindColumns = 11;
+constexpr int kKindSameColumns = 13;
+constexpr int kMinWidthMm = 4;
+constexpr int kLeftAlignWidthMm = -6;
+constexpr std::size_t kTailBlanks = 17;
+constexpr std::size_t kLineBlanks = 9;
+constexpr std::size_t kMaxName = 31;
+constexpr std::size_t kMaxTitle = 63;
+constexpr int kLastTableId = 65509;
+constexpr int kReservedFirst = 61440;
+constexpr int kReservedLast = 61888;
+constexpr const char* kVardefFile = "vardef.temp.rtf";
+
+std::string RTrim(std::string s) {
+    const std::size_t end = s.find_last_not_of(" \t\r\n");
+    s.erase(end == std::string::npos ? 0 : end + 1);
+    return s;
+}
+
+std::string Trim(const std::string& s, const char* blanks = " ") {
+    const std::size_t begin = s.find_first_not_of(blanks);
+    if (begin == std::string::npos) {
+        return {};
+    }
+    return s.substr(begin, s.find_last_not_of(blanks) - begin + 1);
+}
+
+// An integer from the characters [pos, pos + length) as atoi reads it.
+int ReadInt(const std::string& s, std::size_t pos, std::size_t length) {
+    if (pos >= s.size()) {
+        return 0;
+    }
+    const std::string part = s.substr(pos, length);
+    std::size_t i = part.find_first_not_of(' ');
+    if (i == std::string::npos) {
+        return 0;
+    }
+    bool negative = false;
+    if (part[i] == '-' || part[i] == '+') {
+        negative = part[i] == '-';
+        ++i;
+    }
+    int value = 0;
+    for (; i < part.size() && part[i] >= '0' && part[i] <= '9'; ++i) {
+        value = value * 10 + (part[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
+std::size_t CharacterCount(const std::string& utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+std::string Attribute(QEDOM_HANDLE element, const char* name) {
+    const char* text = QEDOM_GetString(element, name);
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+} // namespace
+
+C1RTFX::C1RTFX(C1QEL* context) : m_Wert(kMaxZeilen + 1), pQEL(context) {
+    if (pQEL == nullptr) {
+        throw C1Exception("C1RTFX::ctor, pQEL=null", "debug");
+    }
+    m_Zeile.reserve(1024);
+}
+
+C1RTFX::~C1RTFX() {
+    if (m_nOpen >= 1) {
+        // The run is ending on an error; the report goes out as far as it got.
+        const QELRTFXDocument* document = QELRTFX_OpenDocument();
+        const std::string name = document != nullptr ? document->FileName() : std::string();
+        if (QELRTFX_Close(0) == 0 && !name.empty()) {
+            QEL_MessageBox("Die RTF-Ausgabedatei " + name + " konnte nicht geschrieben werden.");
+        }
+        --m_nOpen;
+    }
+}
+
+std::string C1RTFX::ReportFileName() const {
+    const std::string prefix = pQEL->GetFiledpf();
+    if (prefix.empty()) {
+        throw C1Exception("rtf_open: kein Name der RTF-Ausgabedatei (File/dpf ist leer)",
+                          "C1RTFX::rtf_open");
+    }
+    return prefix + ".rtf";
+}
+
+int C1RTFX::rtf_open(int nPage, const std::string& title) {
+    if (m_nOpen > 0) {
+        return 0;
+    }
+    const QEDOM_HANDLE root = QEDOM_GetRootElement(pQEL->hDoc);
+    bool vardef = false;
+    if (pQEL->IsKorvel2005()) {
+        const QEDOM_HANDLE rtfFiles = QEDOM_FindFirstChild(root, "rtfFiles");
+        if (QEDOM_GetBinDataLength(rtfFiles, "vardef") != 0) {
+            vardef = QEDOM_LoadFileFromAttr(rtfFiles, "vardef", kVardefFile) != 0;
+        }
+    }
+    CheckFileNotOpen(ReportFileName());
+
+    const std::string name = RTrim(Attribute(root, "progname"));
+    const std::string module = RTrim(Attribute(root, "modulename"));
+    const std::string version = RTrim(Attribute(root, "version"));
+    std::string description;
+    pQEL->LOC_TranslateX(description,
+                         Attribute(QEDOM_FindFirstChild(root, "info"), "progDesc").c_str());
+    description = RTrim(description);
+    if (CharacterCount(name) > kMaxName) {
+        std::remove(kVardefFile);
+        pQEL->FatalError("rtf_open: Name zu lang (max=31)");
+    }
+    if (CharacterCount(module) > kMaxName) {
+        std::remove(kVardefFile);
+        pQEL->FatalError("rtf_open: Modul zu lang (max=31)");
+    }
+    if (CharacterCount(description) > kMaxTitle) {
+        std::remove(kVardefFile);
+        pQEL->FatalError("rtf_open: Titel zu lang (max=63)");
+    }
+
+    std::string header;
+    for (const std::string& field :
+         {"Name=QE-" + name, "Version=V " + version, "Titel= " + description, "@T=" + title}) {
+        header += field;
+        header += '\0';
+    }
+    header += '\0';
+    if (QELRTFX_Open("", 0, 1, nPage, header.c_str()) == 0) {
+        throw C1Exception("rtf_open: RTF-Ausgabedatei kann nicht angelegt werden",
+                          "C1RTFX::rtf_open");
+    }
+    ++m_nOpen;
+    if (vardef) {
+        QELRTFX_InsertRtf(kVardefFile, "", 10, 0);
+        std::remove(kVardefFile);
+    }
+    // Every text of the table is presented to the localisation library once, so that
+    // it knows the module's texts; the translations themselves are not used here.
+    for (const StringTableEntry& entry : StringTableEntries()) {
+        const bool reserved = entry.id >= kReservedFirst && entry.id <= kReservedLast;
+        if (entry.id >= 0 && entry.id <= kLastTableId && !reserved && *entry.text != '\0') {
+            TranslateLine(entry.text);
+        }
+    }
+    return 1;
+}
+
+int C1RTFX::Open(int nPage) {
+    if (pQEL->IsReportSuppressed()) {
+        return 0;
+    }
+    Close(0);
+    if (QELRTFX_Open(ReportFileName().c_str(), 1, 1, nPage, "") == 0) {
+        return 0;
+    }
+    ++m_nOpen;
+    return 1;
+}
+
+int C1RTFX::Close(int mode) {
+    if (m_nOpen < 1) {
+        return 0;
+    }
+    const QELRTFXDocument* document = QELRTFX_OpenDocument();
+    const std::string name = document != nullptr ? document->FileName() : std::string();
+    const int written = QELRTFX_Close(mode);
+    --m_nOpen;
+    if (written == 0) {
+        throw C1Exception("Die RTF-Ausgabedatei " + name + " konnte nicht geschrieben werden.",
+                          "C1RTFX::Close");
+    }
+    return 1;
+}
+
+int C1RTFX::CheckFileNotOpen(const std::string& fileName) {
+    std::ofstream probe(fileName, std::ios::app);
+    if (!probe) {
+        std::string text;
+        C1QEL::LOC_TranslateSection(text, "korvel_o_common",
+                                    "Die zu \xC3\xB6"
+                                    "ffnende rtf-Ausgabdatei %s ist bereits ge\xC3\xB6"
+                                    "ffnet, bitte schlie\xC3\x9F"
+                                    "en Sie diese Datei, bevor Sie fortfahren.",
+                                    false);
+        const std::size_t at = text.find("%s");
+        if (at != std::string::npos) {
+            text.replace(at, 2, fileName);
+        }
+        QEL_MessageBox(text);
+    }
+    return 1;
+}
+
+int C1RTFX::WriteAnnotation(const std::string& key, int nBefore, int nAfter) {
+    const QEDOM_HANDLE root = QEDOM_GetRootElement(pQEL->hDoc);
+    const QEDOM_HANDLE annotations =
+        QEDOM_FindFirstChild(QEDOM_FindFirstChild(root, "input"), "annotations");
+    const std::string text = Attribute(annotations, key.c_str());
+    if (text.empty()) {
+        return 0;
+    }
+    WriteBlankParagraphs(nBefore);
+    QELRTFX_Paragraph(5, RtfEscapeUserText(text).c_str());
+    WriteBlankParagraphs(nAfter);
+    return 1;
+}
+
+int C1RTFX::WriteBlankParagraphs(int n) {
+    for (int i = 0; i < n; ++i) {
+        QELRTFX_Paragraph(0, " ");
+    }
+    return 1;
+}
+
+int C1RTFX::WriteBlankCells(int n) {
+    for (int i = 0; i < n; ++i) {
+        QELRTFX_CellText(" ");
+        QELRTFX_CellEnd();
+    }
+    return 1;
+}
+
+int C1RTFX::EndRow() {
+    QELRTFX_RowEnd();
+    return 1;
+}
+
+std::string C1RTFX::TranslateOutputText(const std::string& text) const {
+    if (IsQelUser()) {
+        return text;
+    }
+    if (text.empty()) {
+        return {};
+    }
+    const std::string file = "Korvel_o_" + pQEL->GetLocFileName();
+    const char* translated = LOC_Translate("QEL Ausgabe", file.c_str(), "rtf", text.c_str());
+    return translated != nullptr ? std::string(translated) : std::string();
+}
+
+std::string C1RTFX::TranslateLine(const std::string& line) const {
+    // No cell may be empty, or the cells would shift.
+    std::string s = line;
+    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
+        if (s[i] == '|' && s[i + 1] == '|') {
+            s.insert(i + 1, "  ");
+            i += 2;
+        }
+    }
+    const std::size_t z = s.find("#Z");
+    const std::string tail = z == std::string::npos ? std::string() : s.substr(z);
+    const std::string cellPart = s.substr(0, z);
+    std::string out;
+    bool first = true;
+    std::size_t pos = 0;
+    while (pos <= cellPart.size()) {
+        std::size_t bar = cellPart.find('|', pos);
+        if (bar == std::string::npos) {
+            bar = cellPart.size();
+        }
+        if (bar > pos) {
+            const std::string translated =
+                TranslateOutputText(Trim(cellPart.substr(pos, bar - pos)));
+            if (!first) {
+                out += " | ";
+            }
+            out += translated.empty() ? std::string(4, ' ') : translated;
+            first = false;
+        }
+        pos = bar + 1;
+    }
+    return out + std::string(kTailBlanks, ' ') + tail;
+}
+
+int C1RTFX::ReadTemplate(int firstId, int count) {
+    if (count < 0 || count > kMaxZeilen) {
+        throw C1Exception("C1RTFX::ReadTemplate, Anzahl der Zeilen " + std::to_string(count) +
+                              " nicht in 0 bis " + std::to_string(kMaxZeilen),
+                          "C1RTFX::ReadTemplate");
+    }
+    iAnf = firstId;
+    m_Zeilen.assign(static_cast<std::size_t>(count) + 1, SZeilen());
+    m_Wert.assign(kMaxZeilen + 1, std::string());
+    for (int k = 1; k <= count; ++k) {
+        const std::string entry = GetStringTableEntry(firstId + k - 1);
+        if (entry.empty()) {
+            continue;
+        }
+        std::string line = RTrim(TranslateLine(entry)) + std::string(kLineBlanks, ' ');
+        m_Zeilen[k] = ParseTemplateLine(k, line);
+        m_Wert[k] = line;
+    }
+    return 1;
+}
+
+C1RTFX::SZeilen C1RTFX::ParseTemplateLine(int k, std::string& line) const {
+    SZeilen row;
+    const std::size_t z = line.find("#Z");
+    const std::size_t v = line.find("#V");
+    if (v == std::string::npos) {
+        // A blank line of the table: its row writes nothing.
+        row.bOhneV = 1;
+        line = Trim(line.substr(0, z));
+        return row;
+    }
+    row.iTyp = ReadInt(line, v + 2, 3);
+    row.iStyle = ReadInt(line, v + 5, 3);
+    const std::string widths = v + 8 < line.size() ? line.substr(v + 8) : std::string();
+    const std::size_t cellEnd = z != std::string::npos && z < v ? z : (v >= 6 ? v - 6 : 0);
+    const std::string tail = z != std::string::npos ? line.substr(z) : std::string();
+    const std::string cells = ConvertFields(line.substr(0, cellEnd));
+
+    if (row.iTyp == kKindColumns) {
+        for (int width : ReadColumnWidths(widths)) {
+            if (m_bMinBreite == 1 && width > 0 && width < kMinWidthMm) {
+                width = kMinWidthMm;
+            } else if (m_bMinBreite == 1 && width < 0 && width > -kMinWidthMm) {
+                width = -kMinWidthMm;
+            }
+            SSpalten column;
+            column.iBreite = width;
+            column.iStyle = row.iStyle;
+            row.Spalten.push_back(column);
+        }
+    }
+    if ((row.iTyp == kKindColumns || row.iTyp == kKindSameColumns) && row.Spalten.empty()) {
+        for (int j = k - 1; j >= 1; --j) {
+            const SZeilen& earlier = m_Zeilen.at(static_cast<std::size_t>(j));
+            if (earlier.iTyp == kKindColumns && !earlier.Spalten.empty()) {
+                row.Spalten = earlier.Spalten;
+                break;
+            }
+        }
+    }
+    line = cells + tail;
+    return row;
+}
+
+void C1RTFX::FormatZeile(int k, std::initializer_list<C1Wert> values) {
+    if (k < 1 || k >= static_cast<int>(m_Zeilen.size())) {
+        throw C1Exception("C1RTFX::FormatZeile, Zeile " + std::to_string(k) +
+                              " nicht im Block ab " + std::to_string(iAnf),
+                          "C1RTFX::FormatZeile");
+    }
+    // Texts come from the input; none of them may act as RTF or split the row.
+    std::vector<C1Wert> escaped(values);
+    for (C1Wert& wert : escaped) {
+        if (auto* text = std::get_if<std::string>(&wert.value)) {
+            *text = RtfEscapeUserText(*text);
+        }
+    }
+    m_Zeile =
+        ::FormatZeile(CutTemplate(m_Wert.at(static_cast<std::size_t>(k)), kFormatLaenge), escaped);
+}
+
+int C1RTFX::WriteZeile(int k, std::initializer_list<C1Wert> values) {
+    FormatZeile(k, values);
+    return WriteRow(1);
+}
+
+int C1RTFX::WriteEintrag(int id, std::initializer_list<C1Wert> values) {
+    return WriteZeile(id - iAnf + 1, values);
+}
+
+int C1RTFX::WriteRow(int) {
+    std::string line = RTrim(m_Zeile);
+    m_Zeile.clear();
+    if (line.empty()) {
+        return 0;
+    }
+    const std::size_t z = line.find("#Z");
+    const int rowNo = z == std::string::npos ? -1 : ReadInt(line, z + 2, 3);
+    const int count = static_cast<int>(m_Zeilen.size()) - 1;
+    if (rowNo < 0 || rowNo > count) {
+        return 1;
+    }
+    line = RTrim(line.substr(0, z));
+    SZeilen& row = m_Zeilen.at(static_cast<std::size_t>(rowNo));
+    if (row.iTyp == kKindParagraph) {
+        QELRTFX_Paragraph(row.iStyle, line.c_str());
+        return 1;
+    }
+    if (row.iTyp != kKindColumns && row.iTyp != kKindSameColumns) {
+        return 1;
+    }
+    std::vector<double> widths;
+    for (const SSpalten& column : row.Spalten) {
+        if (column.bSichtbar) {
+            widths.push_back(std::abs(column.iBreite) * 0.1);
+        }
+    }
+    QELRTFX_TableColumns(static_cast<int>(widths.size()), widths.data());
+    QELRTFX_RowStart(row.iStyle);
+    const std::size_t n = row.Spalten.size();
+    if (n >= 2 && line.find('|') == std::string::npos) {
+        QEL_MessageBox("Liesformat: iAnf=" + std::to_string(iAnf) + ", iZeile=" +
+                       std::to_string(rowNo) + " : zuwenig Tabellenspaltenl\xC3\xA4ngen definiert");
+        return 0;
+    }
+    std::size_t pos = 0;
+    for (std::size_t c = 0; c < n; ++c) {
+        std::string text;
+        if (c + 1 < n) {
+            const std::size_t bar = line.find('|', pos);
+            if (bar != std::string::npos) {
+                text = line.substr(pos, bar - pos);
+                pos = bar + 1;
+            }
+        } else {
+            text = line.substr(pos);
+        }
+        text = WriteFootnote(Trim(text), rowNo, static_cast<int>(c));
+        if (row.Spalten[c].iBreite <= kLeftAlignWidthMm) {
+            text = "\\ql " + text;
+        }
+        if (row.Spalten[c].bSichtbar) {
+            QELRTFX_CellText(text.c_str());
+        }
+    }
+    return 1;
+}
+
+std::string C1RTFX::WriteFootnote(std::string text, int row, int column) {
+    if (row < 1 || row >= static_cast<int>(m_Zeilen.size())) {
+        return text;
+    }
+    auto& columns = m_Zeilen[static_cast<std::size_t>(row)].Spalten;
+    if (column < 0 || column >= static_cast<int>(columns.size())) {
+        return text;
+    }
+    SSpalten& col = columns[static_cast<std::size_t>(column)];
+    if (col.iFormat > 0) {
+        text = "\\b " + text;
+        col.iFormat = 0;
+    }
+    if (!col.sFussnote.empty()) {
+        text += "{\\ftnbj\\cs16\\super\\chftn{\\footnote{\\cs16\\super\\chftn}\\fs20\r\n " +
+                RtfEscapeUserText(col.sFussnote) + "}}\r\n";
+        col.sFussnote.clear();
+    }
+    return text;
+}
+
+void C1RTFX::SetColumnFormat(int row, int column, int value) {
+    if (row < 0 || row >= static_cast<int>(m_Zeilen.size())) {
+        return;
+    }
+    auto& columns = m_Zeilen[static_cast<std::size_t>(row)].Spalten;
+    if (column >= 1 && column <= static_cast<int>(columns.size())) {
+        columns[static_cast<std::size_t>(column) - 1].iFormat = value;
+    }
+}
+
+int C1RTFX::SetCellText(int row, int column, const std::string& text) {
+    if (text.empty() || text == " " || row < 0 || row >= static_cast<int>(m_Zeilen.size())) {
+        return 0;
+    }
+    auto& columns = m_Zeilen[static_cast<std::size_t>(row)].Spalten;
+    if (column < 1 || column > static_cast<int>(columns.size())) {
+        return 0;
+    }
+    columns[static_cast<std::size_t>(column) - 1].sFussnote = text;
+    return 1;
+}
+
+void C1RTFX::SetColumnFlagAll(int column, bool visible) {
+    for (SZeilen& row : m_Zeilen) {
+        if (column >= 0 && column < static_cast<int>(row.Spalten.size())) {
+            row.Spalten[static_cast<std::size_t>(column)].bSichtbar = visible;
+        }
+    }
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "report/C1Wert.h"
+#include "report/ReportBlocks.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class C1QEL;
+
+// The writer of the calculation report. It opens the project's report with its page
+// head, writes annotations, blank paragraphs and cells, and writes the rows of one
+// block of report templates at a time: ReadTemplate loads the block, a caller formats
+// line k (value slot k) with the row's values into m_Zeile and WriteRow writes it.
+class C1RTFX {
+public:
+    // One column of a template row.
+    struct SSpalten {
+        std::string sText;
+        int iBreite = 0; // signed width in mm; -6 or less also left-aligns the cell
+        int iStyle = 0;
+        int iFormat = 0; // above 0: the next text of the column is bold
+        std::string sFussnote;
+        bool bSichtbar = true;
+
+        void Reset() { *this = SSpalten(); }
+    };
+
+    // One template row of the loaded block.
+    struct SZeilen {
+        int iTyp =
+            0; // 1 paragraph, 11 table row with its columns, 13 table row with earlier columns
+        int iStyle = 0;
+        int bOhneV = 0;
+        std::vector<SSpalten> Spalten;
+
+        void Reset() { *this = SZeilen(); }
+    };
+
+    // Value slots 1 to 49; slot 0 is never used.
+    static constexpr int kMaxZeilen = 49;
+    // A caller formats a line from at most this much of its value slot.
+    static constexpr std::size_t kFormatLaenge = 200;
+
+    explicit C1RTFX(C1QEL* pQEL);
+    ~C1RTFX();
+    C1RTFX(const C1RTFX&) = delete;
+    C1RTFX& operator=(const C1RTFX&) = delete;
+
+    // Opens the run's report with the page head and the host's definitions; 0 when a
+    // report is already open through this writer.
+    int rtf_open(int nPage, const std::string& title);
+    // The plain opening of the project's report without page head fields.
+    int Open(int nPage);
+    // Writes and closes the open report; 0 when none is open. A report file that
+    // cannot be written raises C1Exception naming it.
+    int Close(int mode);
+    // Makes sure the report file can be written; asks the user to close it otherwise.
+    int CheckFileNotOpen(const std::string& fileName);
+    // The user's annotation under key, between blank paragraphs; 0 when there is none.
+    int WriteAnnotation(const std::string& key, int nBefore, int nAfter);
+    int WriteBlankParagraphs(int n);
+    int WriteBlankCells(int n);
+    int EndRow();
+
+    // Loads string-table entries firstId to firstId + count - 1 as lines 1 to count.
+    // More lines than value slots are refused with C1Exception.
+    int ReadTemplate(int firstId, int count);
+    int ReadTemplate(const C1TemplateBlock& block) {
+        return ReadTemplate(block.iAnf, block.nZeilen);
+    }
+    // Writes m_Zeile as a paragraph or table row of the loaded block.
+    int WriteRow(int);
+
+    // Formats line k of the loaded block (the first kFormatLaenge bytes of its value
+    // slot, never cut inside a conversion) with the values into m_Zeile. Text values
+    // are written literally (RTF specials, "|" and "#" escaped).
+    void FormatZeile(int k, std::initializer_list<C1Wert> values = {});
+    // FormatZeile and WriteRow in one.
+    int WriteZeile(int k, std::initializer_list<C1Wert> values = {});
+    // The same for the line that holds string-table entry id; an id outside the loaded
+    // block is a programming error and raises C1Exception.
+    int WriteEintrag(int id, std::initializer_list<C1Wert> values = {});
+
+    // A template line with every cell translated for the report, the tail kept.
+    std::string TranslateLine(const std::string& line) const;
+    // One cell's translation; untranslated when QELUSER is set.
+    std::string TranslateOutputText(const std::string& text) const;
+
+    // Column decorations; a row or column outside the loaded block is ignored.
+    void SetColumnFormat(int row, int column, int value);
+    int SetCellText(int row, int column, const std::string& text);
+    void SetColumnFlagAll(int column, bool visible);
+
+    std::vector<std::string> m_Wert;
+    std::string m_Zeile;
+    C1QEL* pQEL = nullptr;
+    int m_nOpen = 0;
+    int iAnf = 0;
+    std::vector<SZeilen> m_Zeilen;
+    int m_bMinBreite = 0;
+
+private:
+    SZeilen ParseTemplateLine(int k, std::string& line) const;
+    std::string WriteFootnote(std::string text, int row, int column);
+    std::string ReportFileName() const;
+};

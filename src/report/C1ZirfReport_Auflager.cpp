@@ -1,0 +1,175 @@
+// The checks of the passive earth support, of the vertical component of the support
+// force and of the vertical forces of the wall, with their result elements under
+// `trag`.
+
+#include "earthpressure/C1ZirfCalc.h"
+#include "host/C1ZirfInput.h"
+#include "report/C1ErgebnisBaum.h"
+#include "report/C1RTFX.h"
+#include "report/C1ZirfReport.h"
+#include "report/ReportPruefung.h"
+#include "report/ReportSicht.h"
+
+#include <cmath>
+
+namespace {
+
+enum Typ { kErdwiderlager = 0, kVertikalkomponente = 1, kVertikalkraefte = 2 };
+
+// A support force up to 0.1 % beyond its resistance still passes.
+constexpr double kToleranz = 1.001;
+
+// Rows by their string-table entry.
+constexpr int kErdwiderlagerTitel = 225;
+constexpr int kErdwiderlagerKopf = 226;
+constexpr int kErdwiderlagerEinheiten = 227;
+constexpr int kErdwiderlagerZeile = 228;
+constexpr int kErdwiderlagerSumme = 229;
+constexpr int kErdwiderlagerEingehalten = 230;
+constexpr int kErdwiderlagerNicht = 231;
+constexpr int kErdwiderlagerWasser = 232;
+constexpr int kKomponenteTitel = 333;
+constexpr int kKomponenteKopf = 334;
+constexpr int kKomponenteErddruck = 335;
+constexpr int kKomponenteAnker = 336;
+constexpr int kKomponenteErdwiderstand = 337;
+constexpr int kKomponenteSumme = 338;
+constexpr int kNachUnten = 339;
+constexpr int kNachOben = 340;
+constexpr int kKomponenteKopfOben = 341;
+constexpr int kKomponenteEingehalten = 342;
+constexpr int kKomponenteNicht = 343;
+constexpr int kVertikalTitel = 236;
+constexpr int kVertikalKopf = 237;
+constexpr int kVertikalErddruck = 238;
+constexpr int kVertikalErsatzkraft = 239;
+constexpr int kVertikalErdauflager = 240;
+constexpr int kVertikalSumme = 241;
+constexpr int kVertikalEingehalten = 242;
+constexpr int kVertikalNicht = 243;
+constexpr int kVertikalEigengewicht = 244;
+constexpr int kVertikalErsatzkraftCh = 245;
+
+// Weight of the profile in kg/m² over a depth in m, in kN/m.
+constexpr double kKgJeKn = 100.0;
+
+// The load-case slots of a check: 0 (the soil's own weight) and 2 up to n; slot 1 is
+// merged into slot 0. The number printed is 1 for slot 0 and the slot otherwise.
+template <class F> void JeSlot(int n, F f) {
+    for (int slot = 0; slot <= n; ++slot) {
+        if (slot != 1) {
+            f(slot, slot == 0 ? 1 : slot);
+        }
+    }
+}
+
+} // namespace
+
+int C1ZirfReport::WriteAuflagerNachweis(int typ) {
+    const C1ZirfInput& in = *pInput;
+    const C1ZirfCalc& calc = *pCalc;
+    C1RTFX& rtf = *pRTF;
+    const C1ErgebnisBaum baum(in.hRoot);
+    const int n = ReportSicht::NLastfall(in);
+
+    if (typ == kErdwiderlager) {
+        rtf.ReadTemplate(ReportBlocks::kErdwiderlager);
+        rtf.WriteEintrag(kErdwiderlagerTitel);
+        rtf.WriteEintrag(kErdwiderlagerKopf);
+        rtf.WriteEintrag(kErdwiderlagerEinheiten);
+        const double ephd = ReportSicht::Eph_d(calc);
+        JeSlot(n, [&](int slot, int lf) {
+            const double gammaF = slot == 0 ? calc.gammaG : calc.gammaQ;
+            const double bhk = ReportSicht::Bh_k(calc, slot);
+            rtf.WriteEintrag(kErdwiderlagerZeile, {lf, ephd, ReportSicht::Anteil(calc, slot), bhk,
+                                                   gammaF, bhk * gammaF});
+        });
+        if (ReportSicht::AnteilGW(calc) > 0.0) {
+            const double bhk = ReportSicht::Bh_kGW(calc);
+            rtf.WriteEintrag(kErdwiderlagerWasser, {ephd, ReportSicht::AnteilGW(calc), bhk,
+                                                    calc.gammaG, bhk * calc.gammaG});
+        }
+        const double summe = ReportSicht::SummeBh_d(calc);
+        rtf.WriteEintrag(kErdwiderlagerSumme, {summe});
+        rtf.EndRow();
+        rtf.WriteEintrag(ephd * kToleranz >= summe ? kErdwiderlagerEingehalten
+                                                   : kErdwiderlagerNicht);
+        const C1ErgebnisBaum::Pfad horizontal = {"trag", "horizontal"};
+        baum.SetWert(horizontal, "bhd", summe);
+        baum.SetWert(horizontal, "ephd", ephd);
+        baum.SetWert(horizontal, "ausnutzung", Ausnutzung(summe, ephd));
+        return 1;
+    }
+
+    if (typ == kVertikalkomponente) {
+        rtf.ReadTemplate(ReportBlocks::kVertikalkomponente);
+        rtf.WriteEintrag(kKomponenteTitel);
+        rtf.WriteEintrag(kNachUnten);
+        rtf.WriteEintrag(kKomponenteKopf);
+        double unten = 0.0;
+        JeSlot(n, [&](int slot, int lf) {
+            const double vk = ReportSicht::V_k(calc, slot);
+            rtf.WriteEintrag(kKomponenteErddruck, {"Erddruck", lf, vk});
+            unten += vk;
+        });
+        const double avk = ReportSicht::Av_k(calc);
+        rtf.WriteEintrag(kKomponenteAnker,
+                         {"Ankerkraft", std::tan(in.ankerneigung / calc.GradFaktor), avk});
+        unten += avk;
+        rtf.WriteEintrag(kKomponenteSumme, {unten});
+        rtf.EndRow();
+
+        rtf.WriteEintrag(kNachOben);
+        rtf.WriteEintrag(kKomponenteKopfOben);
+        double oben = 0.0;
+        const double tanDelta = ReportSicht::TanDeltaP(ReportSicht::SchichtFuss(calc));
+        // The passive side has load cases of its own (none but the soil in the input).
+        JeSlot(ReportSicht::NLastfallAuflastVorne(in), [&](int slot, int lf) {
+            const double bvk = ReportSicht::Bv_k(calc, slot);
+            rtf.WriteEintrag(kKomponenteErdwiderstand,
+                             {"Ephd", lf, tanDelta, ReportSicht::Anteil(calc, slot), bvk});
+            oben += bvk;
+        });
+        rtf.WriteEintrag(kKomponenteSumme, {oben});
+        rtf.EndRow();
+        rtf.WriteEintrag(unten * kToleranz >= -oben ? kKomponenteEingehalten : kKomponenteNicht);
+        const C1ErgebnisBaum::Pfad vertikal = {"trag", "vertikal"};
+        baum.SetWert(vertikal, "nach_unten", unten);
+        baum.SetWert(vertikal, "nach_oben", 0.0 - oben);
+        baum.SetWert(vertikal, "ausnutzung", Ausnutzung(0.0 - oben, unten));
+        return 1;
+    }
+
+    if (typ == kVertikalkraefte) {
+        rtf.ReadTemplate(ReportBlocks::kVertikalkraefte);
+        rtf.WriteEintrag(kVertikalTitel);
+        rtf.WriteEintrag(kVertikalKopf);
+        const double eav = ReportSicht::Eav_k(calc);
+        const double cv = ReportSicht::Cv_k(calc);
+        const double ch = ReportSicht::Ch_k(calc);
+        rtf.WriteEintrag(kVertikalErddruck, {eav});
+        rtf.WriteEintrag(kVertikalErsatzkraft, {cv});
+        // The horizontal substitute force acts at the passive wall friction of the foot.
+        const double cvh =
+            -0.5 * ch * std::tan(ReportSicht::SchichtFuss(calc).deltp / calc.GradFaktor);
+        if (ch != 0.0) {
+            rtf.WriteEintrag(kVertikalErsatzkraftCh, {cvh});
+        }
+        const double gk = in.g * calc.t / kKgJeKn;
+        rtf.WriteEintrag(kVertikalEigengewicht, {gk});
+        const double bvk = 0.0 - ReportSicht::BvErdauflager(calc);
+        rtf.WriteEintrag(kVertikalErdauflager, {bvk});
+        const double summe = eav + 0.5 * cv + cvh + bvk + gk;
+        rtf.WriteEintrag(kVertikalSumme, {summe});
+        rtf.EndRow();
+        rtf.WriteEintrag(summe >= 0.0 ? kVertikalEingehalten : kVertikalNicht);
+        const C1ErgebnisBaum::Pfad vertikal = {"trag", "vertikal"};
+        baum.SetWert(vertikal, "eavk", eav);
+        baum.SetWert(vertikal, "cvk", cv);
+        baum.SetWert(vertikal, "gk", gk);
+        baum.SetWert(vertikal, "bvk", bvk);
+        baum.SetWert(vertikal, "summe", summe);
+        return 1;
+    }
+    return 1;
+}

@@ -1,0 +1,156 @@
+// The wall system and embedment result chapter; it starts the result tree with
+// `geometrie` and, in the verification mode, `nachweise`.
+
+#include "earthpressure/C1ZirfCalc.h"
+#include "host/C1ZirfInput.h"
+#include "report/C1ErgebnisBaum.h"
+#include "report/C1RTFX.h"
+#include "report/C1ZirfReport.h"
+#include "report/ReportSicht.h"
+
+namespace {
+
+// Rows by their string-table entry.
+constexpr int kTitel = 191;
+constexpr int kUnverankert = 197;
+constexpr int kVollEingespannt = 198;
+constexpr int kTeilEingespannt = 199;
+constexpr int kFreiAufgelagert = 200;
+constexpr int kAktivNormal = 76;  // then increased (77) and at rest (78)
+constexpr int kPassivNormal = 79; // then reduced (80) and at rest (81)
+constexpr int kWandNeigung = 192;
+constexpr int kTalsohle = 193;
+constexpr int kTiefeAnker = 202;
+constexpr int kAnkerNeigung = 203;
+constexpr int kAnkerLaenge = 205;
+constexpr int kAnkerkraft = 201;
+constexpr int kTCal = 194;
+constexpr int kDeltaT = 195;
+constexpr int kTGes = 196;
+constexpr int kErsatzkraftNeigung = 164;
+constexpr int kMassgebend = 175;
+constexpr int kAusnutzung = 176;
+constexpr int kMomenteAktiv = 177;
+constexpr int kMomentePassiv = 178;
+constexpr int kVerdrehungAktiv = 179;
+constexpr int kVerdrehungPassiv = 180;
+constexpr int kZielverdrehung = 181;
+constexpr int kQuerkraefteAktiv = 182;
+constexpr int kQuerkraeftePassiv = 183;
+
+enum FussModus { kFrei = 0, kTeilweise = 1, kVoll = 2 };
+constexpr int kVolleEinspannung = 100;
+
+enum Ansatz { kNormal = 0, kProzent = 1, kRuhe = 2 };
+
+// The row of an earth-pressure mode: normal, changed by a percentage, at rest; any
+// other mode has none.
+void WriteAnsatz(C1RTFX& rtf, int ersteZeile, int modus, int prozent) {
+    if (modus == kProzent) {
+        rtf.WriteEintrag(ersteZeile + modus, {prozent});
+    } else if (modus == kNormal || modus == kRuhe) {
+        rtf.WriteEintrag(ersteZeile + modus);
+    }
+}
+
+} // namespace
+
+int C1ZirfReport::WriteEinbindetiefe(int) {
+    const C1ZirfInput& in = *pInput;
+    C1ZirfCalc& calc = *pCalc;
+    C1RTFX& rtf = *pRTF;
+    const int modus = ReportSicht::iFussModus(calc);
+
+    rtf.ReadTemplate(ReportBlocks::kSystem);
+    rtf.WriteEintrag(kTitel);
+    if (in.mitanker == 0) {
+        rtf.WriteEintrag(kUnverankert);
+    } else if (modus == kFrei) {
+        rtf.WriteEintrag(kFreiAufgelagert);
+    } else if (modus == kTeilweise) {
+        rtf.WriteEintrag(kTeilEingespannt, {in.einspannung});
+    } else if (modus == kVoll) {
+        rtf.WriteEintrag(kVollEingespannt);
+    }
+
+    rtf.ReadTemplate(ReportBlocks::kErddruckAnsatz);
+    WriteAnsatz(rtf, kAktivNormal, in.nwstand, in.erhstand);
+    WriteAnsatz(rtf, kPassivNormal, in.nwwand, in.erhwand);
+
+    rtf.ReadTemplate(ReportBlocks::kSystem);
+    if (in.mitverd == 1) {
+        rtf.ReadTemplate(ReportBlocks::kVerdichtungHinweis);
+        rtf.WriteZeile(1);
+        rtf.ReadTemplate(ReportBlocks::kSystem);
+    }
+    rtf.WriteBlankParagraphs(1);
+    rtf.WriteEintrag(kWandNeigung, {in.wand_neigung});
+    rtf.WriteEintrag(kTalsohle,
+                     {0.0 - ReportSicht::Schicht(calc, ReportSicht::iUnterAushub(calc)).yo});
+    if (in.anker > 0) {
+        rtf.WriteEintrag(kTiefeAnker, {in.tiefe_anker});
+        rtf.WriteEintrag(kAnkerNeigung, {in.ankerneigung});
+        rtf.WriteEintrag(kAnkerLaenge, {in.ankerlaenge});
+    }
+    if (in.mitanker > 0) {
+        rtf.WriteEintrag(kAnkerkraft, {ReportSicht::Ad(calc)});
+    }
+    // A negative fixity of the anchored wall has no chosen depth of its own.
+    const bool mitZuschlag = modus == kFrei || in.einspannung > 0;
+    const double deltaT = ReportSicht::delta_t(calc);
+    if (mitZuschlag) {
+        rtf.WriteEintrag(kTCal, {calc.t});
+        if (deltaT != 0.0) {
+            rtf.WriteEintrag(kDeltaT, {deltaT});
+            rtf.ReadTemplate(ReportBlocks::kErsatzkraftNeigung);
+            rtf.WriteEintrag(kErsatzkraftNeigung, {in.ersatz_neigung});
+            rtf.ReadTemplate(ReportBlocks::kSystemOhneAnker);
+        }
+    }
+
+    const C1ErgebnisBaum baum(in.hRoot);
+    calc.hResult = baum.Neu();
+    baum.SetWert({"geometrie"}, "t_cal", calc.t);
+    if (mitZuschlag) {
+        baum.SetWert({"geometrie"}, "delta_t", deltaT);
+        baum.SetWert({"geometrie"}, "t_ges", ReportSicht::t_ges(calc));
+    }
+    rtf.WriteEintrag(kTGes, {ReportSicht::t_ges(calc)});
+
+    rtf.ReadTemplate(ReportBlocks::kMassgebend);
+    const int lk = calc.iMassgebend + 1;
+    rtf.WriteEintrag(kMassgebend, {lk});
+    baum.SetInt({"geometrie"}, "massgebende_LK", lk);
+
+    if (in.berart == 1) {
+        const C1ErgebnisBaum::Pfad nachweise = {"nachweise"};
+        const double aktiv = ReportSicht::SummeAktiv(calc);
+        const double passiv = 0.0 - ReportSicht::SummePassiv(calc);
+        if (in.mitanker == 0) {
+            rtf.WriteEintrag(kMomenteAktiv, {aktiv});
+            rtf.WriteEintrag(kMomentePassiv, {passiv});
+            baum.SetWert(nachweise, "SummeMomente_aktiv", aktiv);
+            baum.SetWert(nachweise, "SummeMomente_passiv", passiv);
+        } else if (in.einspannung == 0) {
+            const double qAktiv = ReportSicht::SummeQAktiv(calc);
+            const double qPassiv = 0.0 - ReportSicht::SummeQPassiv(calc);
+            rtf.WriteEintrag(kQuerkraefteAktiv, {qAktiv});
+            rtf.WriteEintrag(kQuerkraeftePassiv, {qPassiv});
+            baum.SetWert(nachweise, "SummeQuerkraefte_aktiv", qAktiv);
+            baum.SetWert(nachweise, "SummeQuerkraefte_passiv", qPassiv);
+        } else {
+            if (in.einspannung < kVolleEinspannung) {
+                rtf.WriteEintrag(kZielverdrehung, {calc.Zielverdrehung});
+            }
+            rtf.WriteEintrag(kVerdrehungAktiv, {aktiv});
+            rtf.WriteEintrag(kVerdrehungPassiv, {passiv});
+            baum.SetWert(nachweise, "Zielverdrehung", calc.Zielverdrehung);
+            baum.SetWert(nachweise, "SummeVerdrehung_aktiv", aktiv);
+            baum.SetWert(nachweise, "SummeVerdrehung_passiv", passiv);
+        }
+        rtf.WriteEintrag(kAusnutzung, {calc.Ausnutzung});
+        baum.SetWert(nachweise, "Ausnutzung", calc.Ausnutzung);
+    }
+    rtf.EndRow();
+    return 1;
+}

@@ -1,0 +1,101 @@
+// Terrain, berm, groundwater and soil-layer chapter of the input.
+
+#include "earthpressure/C1ZirfCalc.h"
+#include "host/C1ZirfInput.h"
+#include "report/C1RTFX.h"
+#include "report/C1ZeilenFormat.h"
+#include "report/C1ZirfReport.h"
+#include "report/ReportSicht.h"
+
+#include <algorithm>
+
+namespace {
+
+// Rows of block 10 by their string-table entry.
+constexpr int kGelaendeNeigung = 10;
+constexpr int kTalHorizontal = 15;
+constexpr int kBermeAbstand = 12;
+constexpr int kBermeDicke = 13;
+constexpr int kBermeNeigung = 14;
+constexpr int kGrundwasserBerg = 16;
+constexpr int kGrundwasserNurTal = 17;
+constexpr int kGrundwasserTal = 18;
+constexpr int kGrundwasserOhne = 19;
+constexpr int kBermeOhne = 20;
+// Rows of block 23.
+constexpr int kBodenTitel = 23;
+constexpr int kBodenKopf = 26;
+constexpr int kBodenEinheiten = 27;
+constexpr int kBodenSchicht = 30;
+constexpr int kBodenBerme = 33;
+
+// A number as its own cell text, or a blank where the layer has no such value.
+std::string Zahlentext(const char* format, double value) {
+    const C1Wert wert(value);
+    return FormatZeile(format, std::span<const C1Wert>(&wert, 1));
+}
+
+} // namespace
+
+int C1ZirfReport::WriteGelaende() {
+    const C1ZirfInput& in = *pInput;
+    const C1ZirfCalc& calc = *pCalc;
+    C1RTFX& rtf = *pRTF;
+
+    rtf.ReadTemplate(ReportBlocks::kGelaendeTitel);
+    rtf.WriteZeile(1);
+
+    rtf.ReadTemplate(ReportBlocks::kGelaende);
+    rtf.WriteEintrag(kGelaendeNeigung, {in.gela_neigung});
+    const double wandHw = ReportSicht::WandHw(in);
+    if (wandHw > 0.0) {
+        rtf.WriteEintrag(kTalHorizontal, {wandHw});
+    }
+    if (in.mitberme == 0) {
+        rtf.WriteEintrag(kBermeOhne);
+    } else {
+        rtf.WriteEintrag(kBermeAbstand, {in.berme_abstand});
+        rtf.WriteEintrag(kBermeDicke, {in.berme_dicke});
+        rtf.WriteEintrag(kBermeNeigung, {in.berme_neigung});
+    }
+    // A water level below the layer table counts as absent.
+    const double yUnten = ReportSicht::yUnten(calc);
+    if (calc.tgh > yUnten && calc.tgv > yUnten) {
+        rtf.WriteEintrag(kGrundwasserOhne);
+    } else if (calc.tgh > yUnten) {
+        rtf.WriteEintrag(kGrundwasserNurTal, {calc.tgv});
+    } else {
+        rtf.WriteEintrag(kGrundwasserBerg, {calc.tgh});
+        if (calc.tgv < yUnten) {
+            rtf.WriteEintrag(kGrundwasserTal, {calc.tgv});
+        }
+    }
+    rtf.EndRow();
+
+    rtf.WriteAnnotation("bowa", 1, 1);
+
+    rtf.ReadTemplate(ReportBlocks::kBodenschichten);
+    rtf.WriteEintrag(kBodenTitel);
+    rtf.WriteEintrag(kBodenKopf);
+    rtf.WriteEintrag(kBodenEinheiten);
+    if (in.mitberme == 1) {
+        rtf.WriteEintrag(kBodenBerme, {in.berme_gamma});
+    }
+    // A layer shows its unit weight above water only when its top lies above both
+    // water levels, the one below water when its top lies at or below the shallower
+    // level, and its passive wall friction only below the excavation level.
+    const double wasser = std::min(calc.tgh, calc.tgv);
+    double tiefe = 0.0;
+    for (int i = 0; i < ReportSicht::iLetzte(calc); ++i) {
+        const C1Schicht& s = ReportSicht::Schicht(calc, i);
+        const std::string gamma = tiefe < wasser ? Zahlentext("%5.1f", s.gamma) : " ";
+        const std::string gammaFeucht =
+            tiefe >= wasser ? Zahlentext("%5.1f", ReportSicht::GammaFeucht(s)) : " ";
+        const std::string deltp = tiefe >= wandHw ? Zahlentext("%5.2f", s.deltp) : " ";
+        tiefe += s.dicke;
+        rtf.WriteEintrag(kBodenSchicht, {i + 1, s.kurz, s.bez, s.dicke, -tiefe, gamma, gammaFeucht,
+                                         s.phi, s.delta, deltp, s.coh});
+    }
+    rtf.EndRow();
+    return 1;
+}

@@ -1,0 +1,37 @@
+#include "report/ReportPruefung.h"
+
+#include "host/C1Exception.h"
+#include "report/C1RTFX.h"
+
+#include <string>
+
+void PruefePositiv(double value, const char* element, const char* attribut) {
+    if (!(value > 0.0)) {
+        throw C1Exception(std::string("xml-Eingabedatei, Element '") + element + "': Attribut '" +
+                              attribut +
+                              "' fehlt oder ist nicht größer als 0; der Nachweis teilt durch "
+                              "diesen Wert",
+                          "C1ZirfReport");
+    }
+}
+
+std::optional<double> Ausnutzung(double einwirkung, double widerstand) {
+    if (widerstand != 0.0) {
+        return einwirkung / widerstand;
+    }
+    if (einwirkung == 0.0) {
+        return 0.0;
+    }
+    return std::nullopt;
+}
+
+bool Eingehalten(double einwirkung, double widerstand) {
+    if (widerstand > 0.0) {
+        return einwirkung / widerstand <= 1.0;
+    }
+    return einwirkung <= widerstand;
+}
+
+int WriteAusnutzung(C1RTFX& rtf, int id, std::optional<double> ausnutzung) {
+    return ausnutzung ? rtf.WriteEintrag(id, {*ausnutzung}) : rtf.WriteEintrag(id);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+
+// Checks of the report chapters, so that no check prints or stores a number that is
+// not one.
+
+// An input value that a requested check divides by must be positive; otherwise the run
+// ends with a shown error naming the element and the attribute.
+void PruefePositiv(double value, const char* element, const char* attribut);
+
+// The utilisation action / resistance. A resistance of zero gives 0 for an action of
+// zero and no value otherwise, never an infinite or undefined number.
+std::optional<double> Ausnutzung(double einwirkung, double widerstand);
+
+// Whether the action is within the resistance: the utilisation up to 1.0 where the
+// resistance is positive, else the plain comparison (a zero action against a zero
+// resistance passes, any action against a negative resistance beyond it fails).
+bool Eingehalten(double einwirkung, double widerstand);
+
+class C1RTFX;
+
+// Writes the row of a verdict with its utilisation; without a utilisation the row
+// keeps its verdict and leaves the number's cell empty.
+int WriteAusnutzung(C1RTFX& rtf, int id, std::optional<double> ausnutzung);

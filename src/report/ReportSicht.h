@@ -1,0 +1,358 @@
+#pragma once
+
+// The report reads the input and the calculation through this header only. The report
+// chapters speak of the values by the names engineers print in the report; where the
+// member that holds a value is named otherwise, the translation is written here once
+// and nowhere else.
+
+#include "earthpressure/C1ZirfCalc.h"
+#include "host/C1ZirfInput.h"
+
+#include <array>
+#include <optional>
+
+namespace ReportSicht {
+
+// ---------------------------------------------------------------------------------
+// Input
+// ---------------------------------------------------------------------------------
+
+// The design-code selector of the report head: 1 DIN 1054 / DIN 18800, 2 DIN EN 1997 /
+// DIN EN 1993, 3 the same with the German national annex; other values have no line.
+inline int Norm(const C1ZirfInput& in) {
+    return in.normKind;
+}
+// Uniform surcharges on the retained side and their count.
+inline int NAuflast(const C1ZirfInput& in) {
+    return in.nFlaechenlast;
+}
+// Uniform surcharges on the excavation side (the input never fills them).
+inline int NAuflastVorne(const C1ZirfInput& in) {
+    return in.nFlaechenlastVorn;
+}
+inline const C1ZirfInput::SFlaechenlast& Auflast(const C1ZirfInput& in, int k) {
+    return in.flaechenlast.at(static_cast<std::size_t>(k));
+}
+inline const C1ZirfInput::SFlaechenlast& AuflastVorne(const C1ZirfInput& in, int k) {
+    return in.flaechenlastVorn.at(static_cast<std::size_t>(k));
+}
+// The distinct load-case numbers of the retained side's surcharges, and of the
+// excavation side's (always none).
+inline int NLastfallAuflast(const C1ZirfInput& in) {
+    return in.nLfFlaeche;
+}
+inline int LastfallAuflast(const C1ZirfInput& in, int k) {
+    return in.lfFlaeche.at(static_cast<std::size_t>(k));
+}
+inline int NLastfallAuflastVorne(const C1ZirfInput& in) {
+    return in.nLfFlaecheVorn;
+}
+inline int LastfallAuflastVorne(const C1ZirfInput& in, int k) {
+    return in.lfFlaecheVorn.at(static_cast<std::size_t>(k));
+}
+// The depth of the excavation level as the report prints it (the reader's copy).
+inline double WandHw(const C1ZirfInput& in) {
+    return in.wand_hw2;
+}
+// Number of `lastfall` entries of lastUeberlagerung (the reader keeps the last index).
+inline int NLastfall(const C1ZirfInput& in) {
+    return in.iLetzterLastfall + 1;
+}
+// The structural steel of the profile.
+inline double StahlFyk(const C1ZirfInput& in) {
+    return in.stahl_fyk;
+}
+inline double StahlGammaM(const C1ZirfInput& in) {
+    return in.stahl_gamma_m;
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: layers
+// ---------------------------------------------------------------------------------
+
+// Index of the last calculation layer.
+inline int iLetzte(const C1ZirfCalc& c) {
+    return c.iLetzteSchicht;
+}
+// The layer whose bottom is the excavation level, and the first one below it.
+inline int iAushub(const C1ZirfCalc& c) {
+    return c.iSchichtAushub;
+}
+inline int iUnterAushub(const C1ZirfCalc& c) {
+    return c.iSchichtUnten;
+}
+// The first layer with a positive effective unit weight: the top of the soil.
+inline int iGammaPos(const C1ZirfCalc& c) {
+    return c.iErsteSchicht;
+}
+// Bottom of the layer table; a water level below it counts as absent.
+inline double yUnten(const C1ZirfCalc& c) {
+    return c.yModellUnten;
+}
+// Checked access to calculation layer i.
+inline const C1Schicht& Schicht(const C1ZirfCalc& c, int i) {
+    return c.Schicht[i];
+}
+// Layer fields that the report names otherwise: unit weight below water, slip angle,
+// cohesion ordinates of the active and the passive side.
+inline double GammaFeucht(const C1Schicht& s) {
+    return s.gammaUnter;
+}
+inline double Theta(const C1Schicht& s) {
+    return s.thetaA;
+}
+inline double Ech(const C1Schicht& s) {
+    return s.cA;
+}
+inline double Epch(const C1Schicht& s) {
+    return s.cP;
+}
+// Intensity of the uniform surcharge of load-case slot k.
+inline double QFlaeche(const C1ZirfCalc& c, int k) {
+    return c.lastAktiv[k];
+}
+// The berm's depth sections a, x and y, and the x of the far corner of its slope.
+inline double BermeA(const C1ZirfCalc& c) {
+    return c.bermeH1;
+}
+inline double BermeX(const C1ZirfCalc& c) {
+    return c.bermeH2;
+}
+inline double BermeY(const C1ZirfCalc& c) {
+    return c.bermeH3;
+}
+inline double xBermeEcke(const C1ZirfCalc& c) {
+    return c.xBermeFuss;
+}
+// The equivalent wall of the deep slip line: its distance from the wall.
+inline double xD(const C1ZirfCalc& c) {
+    return c.xAnkerpunkt;
+}
+inline double yD(const C1ZirfCalc& c) {
+    return c.yAnkerpunkt;
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: the earth-pressure tables of one run
+// ---------------------------------------------------------------------------------
+
+// The tables and coefficients of one earth-pressure run as the report reads them: the
+// run on the wall or the deep slip line's run on the equivalent wall. Records use the
+// calculation's layout (C1SchichtErgebnis, C1Spreizung).
+struct ErddruckLauf {
+    const C1ErgebnisAktiv* aktiv;
+    const C1ErgebnisJeSchicht* bermeDreieck;  // the part along the berm slope
+    const C1ErgebnisJeSchicht* bermeRechteck; // the uniform part below it
+    const C1ErgebnisLast* blockOben;
+    const C1ErgebnisLast* blockUnten;
+    const C1SpreizungLast* blockHorizontal;
+    const C1ErgebnisLast* linieVertikal;
+    const C1SpreizungLast* linieHorizontal;
+    double C1Schicht::*theta;
+    double C1Schicht::*kagh;
+    double C1Schicht::*kaph;
+    double C1Schicht::*kach;
+    double C1Schicht::*kahm;
+    double C1Schicht::*k0gh;
+    double C1Schicht::*k0ph;
+    double C1Schicht::*kpgh;
+    double C1Schicht::*kpph;
+    double C1Schicht::*kpch;
+};
+
+inline ErddruckLauf Wandlauf(const C1ZirfCalc& c) {
+    return {&c.ErgAktiv,        &c.ErgBerme,      &c.ErgBermeUnten, &c.ErgBlockOben,
+            &c.ErgBlockUnten,   &c.BlockSchicht,  &c.ErgLinie,      &c.LinieSchicht,
+            &C1Schicht::thetaA, &C1Schicht::kagh, &C1Schicht::kaph, &C1Schicht::kach,
+            &C1Schicht::kahm,   &C1Schicht::k0gh, &C1Schicht::k0ph, &C1Schicht::kpgh,
+            &C1Schicht::kpph,   &C1Schicht::kpch};
+}
+
+inline ErddruckLauf Ersatzwandlauf(const C1ZirfCalc& c) {
+    return {&c.ErgAktivTGF,        &c.ErgBermeTGF,     &c.ErgBermeUntenTGF, &c.ErgBlockObenTGF,
+            &c.ErgBlockUntenTGF,   &c.BlockSchichtTGF, &c.ErgLinieTGF,      &c.LinieSchichtTGF,
+            &C1Schicht::thetaATGF, &C1Schicht::kaghT,  &C1Schicht::kaphT,   &C1Schicht::kachT,
+            &C1Schicht::kahmT,     &C1Schicht::k0ghT,  &C1Schicht::k0phT,   &C1Schicht::kpghT,
+            &C1Schicht::kpphT,     &C1Schicht::kpchT};
+}
+
+// Compaction earth pressure of layer i: the active figure and the one at rest.
+struct Verdichtungsfigur {
+    double eo, eu, Eh, yE;
+};
+inline Verdichtungsfigur VerdichtungAktiv(const C1ZirfCalc& c, int i) {
+    const C1VerdichtungSchicht& v = c.Verdichtung[i];
+    return {v.eoV1, v.euV1, v.EV1, v.yV1};
+}
+inline Verdichtungsfigur VerdichtungRuhe(const C1ZirfCalc& c, int i) {
+    const C1VerdichtungSchicht& v = c.Verdichtung[i];
+    return {v.eoV2, v.euV2, v.EV2, v.yV2};
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: embedment result
+// ---------------------------------------------------------------------------------
+
+// Fixity mode of the foot: 0 free (and the wall without anchor), 1 partial, 2 full.
+inline int iFussModus(const C1ZirfCalc& c) {
+    return c.einspannArt;
+}
+// The depth added to the calculated depth t, and the chosen depth of the foot.
+inline double delta_t(const C1ZirfCalc& c) {
+    return c.deltaTZuschlag;
+}
+inline double t_ges(const C1ZirfCalc& c) {
+    return c.tGes;
+}
+// Horizontal anchor force per metre of wall.
+inline double Ad(const C1ZirfCalc& c) {
+    return c.AK;
+}
+// Final sums of the embedment: moments of the wall without anchor, rotations of the
+// fixed anchored wall (the passive one stored negative), support forces of the free one.
+inline double SummeAktiv(const C1ZirfCalc& c) {
+    return c.summeAktiv;
+}
+inline double SummePassiv(const C1ZirfCalc& c) {
+    return c.summePassiv;
+}
+inline double SummeQAktiv(const C1ZirfCalc& c) {
+    return c.SummeQuerkraefte_aktiv;
+}
+inline double SummeQPassiv(const C1ZirfCalc& c) {
+    return c.SummeQuerkraefte_passiv;
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: support checks (per load-case slot, bounds-checked)
+// ---------------------------------------------------------------------------------
+
+inline double gammaEp(const C1ZirfCalc& c) {
+    return c.gep;
+}
+inline double Eph_d(const C1ZirfCalc& c) {
+    return c.ephd;
+}
+inline double Anteil(const C1ZirfCalc& c, int slot) {
+    return c.anteilVerdrehungLf[slot];
+}
+inline double Bh_k(const C1ZirfCalc& c, int slot) {
+    return c.BhkLf[slot];
+}
+inline double V_k(const C1ZirfCalc& c, int slot) {
+    return c.vertikalLf[slot];
+}
+inline double Bv_k(const C1ZirfCalc& c, int slot) {
+    return c.BvkLf[slot];
+}
+inline double SummeBh_d(const C1ZirfCalc& c) {
+    return c.summeBhd;
+}
+inline double AnteilGW(const C1ZirfCalc& c) {
+    return c.anteilVerdrehungWasser;
+}
+inline double Bh_kGW(const C1ZirfCalc& c) {
+    return c.BhkWasser;
+}
+// Vertical component of the anchor force.
+inline double Av_k(const C1ZirfCalc& c) {
+    return c.AKvk;
+}
+// Wall without anchor: vertical active earth pressure, the substitute force at the foot
+// (vertical and horizontal) and the vertical earth support force, stored with the
+// opposite sign of the report's Bv,k.
+inline double Eav_k(const C1ZirfCalc& c) {
+    return c.eavk;
+}
+inline double Cv_k(const C1ZirfCalc& c) {
+    return c.Cvk;
+}
+inline double Ch_k(const C1ZirfCalc& c) {
+    return c.Ck;
+}
+inline double BvErdauflager(const C1ZirfCalc& c) {
+    return c.summeBvk;
+}
+// The layer that holds the wall foot.
+inline const C1Schicht& SchichtFuss(const C1ZirfCalc& c) {
+    return c.Schicht[c.iSchichtFuss];
+}
+// Tangent of the passive wall friction of a layer.
+inline double TanDeltaP(const C1Schicht& s) {
+    return s.tanP;
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: design internal forces
+// ---------------------------------------------------------------------------------
+
+inline double MdAnker(const C1ZirfCalc& c) {
+    return c.MA;
+}
+inline double NdAnker(const C1ZirfCalc& c) {
+    return c.NAnker;
+}
+inline double MdFuss(const C1ZirfCalc& c) {
+    return c.MF;
+}
+inline double NdFuss(const C1ZirfCalc& c) {
+    return c.NFuss;
+}
+inline double MdSohle(const C1ZirfCalc& c) {
+    return c.MHw;
+}
+inline double NdSohle(const C1ZirfCalc& c) {
+    return c.NHw;
+}
+inline double MdMax(const C1ZirfCalc& c) {
+    return c.Mxm;
+}
+inline double NdMax(const C1ZirfCalc& c) {
+    return c.NXm;
+}
+inline double yMdMax(const C1ZirfCalc& c) {
+    return c.xm;
+}
+
+// ---------------------------------------------------------------------------------
+// Calculation: the deep slip line check of the anchor
+// ---------------------------------------------------------------------------------
+
+// The results of the deep slip line check as the anchor chapters print them. Every
+// anchor force is axial (the horizontal force divided by cos of the anchor
+// inclination), so the printed forces and utilisations share one basis.
+struct TiefeGleitfuge {
+    static constexpr int kMaxSegmente = 10;
+    double yF = 0.0;         // foot point of the slip line
+    double xD = 0.0;         // distance of the equivalent wall
+    double yD = 0.0;         // its lowest point
+    double thetaGleit = 0.0; // inclination of the slip line, radians
+    int nSegmente = 0;
+    std::array<double, kMaxSegmente> xSegment{};   // x of the lower end of each segment
+    std::array<double, kMaxSegmente> GkSegment{};  // weight of soil and berm
+    std::array<double, kMaxSegmente> CvkSegment{}; // vertical cohesion force
+    std::array<double, kMaxSegmente> QhkSegment{}; // friction force
+    double Eah_kWand = 0.0;
+    double Eav_kWand = 0.0;
+    double E1gh_k = 0.0;
+    double E1qh_k = 0.0;
+    double Ag_d = 0.0;
+    double Aq_d = 0.0;
+    double Amg_k = 0.0;
+    double Amq_k = 0.0;
+    double Amg_d = 0.0;
+    double Amq_d = 0.0;
+    double gammaEp = 0.0;
+    double lv_min = 0.0;
+    double AdAnker = 0.0; // design force of one anchor (kN)
+    double Td = 0.0;      // design pull-out resistance (kN)
+};
+
+// The check's results of the run; none while the calculation does not compute the deep
+// slip line check (its members are still to come), so that no chapter prints numbers
+// that were never computed.
+inline std::optional<TiefeGleitfuge> Gleitfuge(const C1ZirfCalc&) {
+    return std::nullopt;
+}
+
+} // namespace ReportSicht

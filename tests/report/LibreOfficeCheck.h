@@ -1,0 +1,56 @@
+#pragma once
+
+// Opens a generated RTF report in LibreOffice Writer (headless, converted to PDF)
+// and reads the PDF's text back with pdftotext, as a reader of the report would see
+// it. LibreOffice runs with a profile and home folder of its own inside the report's
+// folder and under a time limit.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+namespace libreoffice {
+
+constexpr int kTimeLimitSeconds = 180;
+
+// Empty when soffice and pdftotext are there, else why the check cannot run.
+inline std::string Unavailable() {
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
+        return "soffice is not installed (./test installs libreoffice-writer-nogui)";
+    }
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) {
+        return "pdftotext is not installed (./test installs poppler-utils)";
+    }
+    return {};
+}
+
+// The text of the PDF that LibreOffice makes of the report; nothing when the
+// conversion fails (log: what soffice said).
+inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::absolute(rtf).parent_path();
+    const fs::path pdf = dir / (rtf.stem().string() + ".pdf");
+    const fs::path text = dir / (rtf.stem().string() + ".txt");
+    const fs::path logFile = dir / "soffice.log";
+    fs::create_directories(dir / "lo-home");
+    const std::string command =
+        "cd '" + dir.string() + "' && HOME='" + (dir / "lo-home").string() + "' timeout " +
+        std::to_string(kTimeLimitSeconds) + " soffice -env:UserInstallation=file://" +
+        (dir / "lo-profile").string() + " --headless --norestore --convert-to pdf --outdir '" +
+        dir.string() + "' '" + fs::absolute(rtf).string() + "' >'" + logFile.string() +
+        "' 2>&1 && pdftotext -enc UTF-8 '" + pdf.string() + "' '" + text.string() + "' >>'" +
+        logFile.string() + "' 2>&1";
+    const int status = std::system(command.c_str());
+    std::ifstream logIn(logFile);
+    log.assign(std::istreambuf_iterator<char>(logIn), std::istreambuf_iterator<char>());
+    if (status != 0 || !fs::exists(text)) {
+        return std::nullopt;
+    }
+    std::ifstream in(text);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace libreoffice

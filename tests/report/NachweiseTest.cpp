@@ -1,0 +1,476 @@
+// The checks of the support, the anchor and the profile, and the embedment result:
+// report rows, verdicts and result elements. Expected values are worked by hand.
+
+#include "ReportFixture.h"
+
+#include "host/C1Exception.h"
+#include "report/ReportSicht.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// The element at a path below the document root; 0 when any part is missing.
+QEDOM_HANDLE Element(const ReportFixture& f, std::initializer_list<const char*> path) {
+    QEDOM_HANDLE e = QEDOM_GetRootElement(f.doc);
+    for (const char* name : path) {
+        e = QEDOM_FindFirstChild(e, name);
+    }
+    return e;
+}
+std::optional<double> Attr(const ReportFixture& f, std::initializer_list<const char*> path,
+                           const char* name) {
+    const QEDOM_HANDLE e = Element(f, path);
+    if (e == 0 || QEDOM_GetString(e, name) == nullptr) {
+        return std::nullopt;
+    }
+    return QEDOM_GetDouble(e, name);
+}
+
+// Three `lastfall` entries: slots 0, 2 and 3, printed as load cases 1, 2 and 3.
+void Erdwiderlager(ReportFixture& f, double ephd, double summeBhd) {
+    f.in.iLetzterLastfall = 2;
+    C1ZirfCalc& c = *f.calc;
+    c.gammaG = 1.35;
+    c.gammaQ = 1.5;
+    c.ephd = ephd;
+    c.summeBhd = summeBhd;
+    c.anteilVerdrehungLf[0] = 0.5;
+    c.BhkLf[0] = 50.0;
+    c.anteilVerdrehungLf[2] = 0.2;
+    c.BhkLf[2] = 20.0;
+    c.anteilVerdrehungLf[3] = 0.1;
+    c.BhkLf[3] = 10.0;
+}
+
+TEST(WriteAuflagerNachweis, EarthSupportRowsVerdictAndResult) {
+    struct Fall {
+        double ephd, summe;
+        bool eingehalten;
+        std::optional<double> ausnutzung;
+    };
+    const Fall faelle[] = {
+        {200.0, 150.0, true, 0.75},       // 150 / 200
+        {1000.0, 1000.5, true, 1.0005},   // within the tolerance of 0.1 %
+        {1000.0, 1002.0, false, 1.002},   // beyond it
+        {0.0, 0.0, true, 0.0},            // no action against no resistance
+        {0.0, 10.0, false, std::nullopt}, // a force against no resistance: no utilisation
+    };
+    for (const Fall& fall : faelle) {
+        ReportFixture f;
+        Erdwiderlager(f, fall.ephd, fall.summe);
+        EXPECT_EQ(f.report.WriteAuflagerNachweis(0), 1);
+        const std::vector<std::string> lines = f.Zeilen();
+        const std::string eph = fall.ephd == 0.0     ? "0.00"
+                                : fall.ephd == 200.0 ? "200.00"
+                                                     : "1000.00";
+        // Bh,d = Bh,k * gammaF: 50 * 1.35 = 67.50, 20 * 1.5 = 30.00, 10 * 1.5 = 15.00.
+        EXPECT_EQ(lines.at(3), "1 | " + eph + " | 0.500 | 50.00 | 1.35 | 67.50 | ");
+        EXPECT_EQ(lines.at(4), "2 | " + eph + " | 0.200 | 20.00 | 1.50 | 30.00 | ");
+        EXPECT_EQ(lines.at(5), "3 | " + eph + " | 0.100 | 10.00 | 1.50 | 15.00 | ");
+        EXPECT_EQ(ZeileMit(lines, "GW"), "");
+        EXPECT_EQ(ZeileMit(lines, "Summe").substr(0, 6), "Summe ");
+        EXPECT_EQ(lines.back(), fall.eingehalten ? "SBh,d <= Eph,d : Nachweis eingehalten"
+                                                 : "SBh,d > Eph,d : Nachweis nicht eingehalten !!!")
+            << fall.ephd << " " << fall.summe;
+        EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "bhd"), fall.summe);
+        EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "ephd"), fall.ephd);
+        const std::optional<double> a = Attr(f, {"result", "trag", "horizontal"}, "ausnutzung");
+        ASSERT_EQ(a.has_value(), fall.ausnutzung.has_value()) << fall.ephd << " " << fall.summe;
+        if (a) {
+            EXPECT_NEAR(*a, *fall.ausnutzung, 1e-12);
+        }
+    }
+}
+
+TEST(WriteAuflagerNachweis, EarthSupportWaterRow) {
+    ReportFixture f;
+    Erdwiderlager(f, 200.0, 150.0);
+    f.calc->anteilVerdrehungWasser = 0.05;
+    f.calc->BhkWasser = 8.0;
+    f.report.WriteAuflagerNachweis(0);
+    // 8 * 1.35 = 10.80
+    EXPECT_EQ(ZeileMit(f.Zeilen(), "GW"), "GW | 200.00 | 0.050 | 8.00 | 1.35 | 10.80 | ");
+}
+
+TEST(WriteAuflagerNachweis, VerticalComponentOfTheSupportForce) {
+    ReportFixture f;
+    f.in.iLetzterLastfall = 1; // slots 0 and 2
+    f.in.ankerneigung = 45.0;  // tan 45 = 1
+    C1ZirfCalc& c = *f.calc;
+    c.vertikalLf[0] = 30.0;
+    c.vertikalLf[2] = 12.5;
+    c.AKvk = 7.5;
+    c.Schicht[4].tanP = -0.25;
+    c.iSchichtFuss = 4;
+    c.anteilVerdrehungLf[0] = 0.6;
+    c.BvkLf[0] = -40.0;
+    f.report.WriteAuflagerNachweis(1);
+    const std::vector<std::string> expected = {
+        "Vertikalkomponente der Auflagerkraft",
+        "nach unten gerichtet",
+        "aus | Lf | tan a | Faktor | V,k [kN/m] | ",
+        "Erddruck | 1 |  |  | 30.00 | ",
+        "Erddruck | 2 |  |  | 12.50 | ",
+        "Ankerkraft |  | 1.000 |  | 7.50 | ",
+        "Summe |  |  |  | 50.00 | ", // 30 + 12.5 + 7.5
+        "nach oben gerichtet",
+        "aus | Lf | tan d | Anteil e | Bv,k [kN/m] | ",
+        "Ephd | 1 | -0.250 | 0.600 | -40.00 | ",
+        "Summe |  |  |  | -40.00 | ",
+        "SV,k >= SBv,k : Nachweis eingehalten",
+    };
+    EXPECT_EQ(f.Zeilen(), expected);
+    EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "nach_unten"), 50.0);
+    EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "nach_oben"), 40.0);
+    EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "ausnutzung"), 0.8);
+}
+
+TEST(WriteAuflagerNachweis, VerticalForcesOfTheWallWithoutAnchor) {
+    struct Fall {
+        double ch, bvErdauflager;
+        double summe;
+        bool eingehalten;
+    };
+    // Eav,k 30, Cv,k 10 (half of it acts), Gk = 100 kg/m² * 10 m / 100 = 10 kN/m;
+    // Cvh,k = -0.5 * Ch,k * tan(-20 deg) = 0.5 * 20 * 0.363970 = 3.63970.
+    const Fall faelle[] = {
+        {20.0, 40.0, 30.0 + 5.0 + 3.6397023426620234 - 40.0 + 10.0, true},
+        {0.0, 45.0, 0.0, true},   // a sum of exactly 0 passes
+        {0.0, 45.5, -0.5, false}, // below 0 fails
+    };
+    for (const Fall& fall : faelle) {
+        ReportFixture f;
+        f.in.g = 100.0;
+        C1ZirfCalc& c = *f.calc;
+        c.t = 10.0;
+        c.eavk = 30.0;
+        c.Cvk = 10.0;
+        c.Ck = fall.ch;
+        c.summeBvk = fall.bvErdauflager;
+        c.iSchichtFuss = 2;
+        c.Schicht[2].deltp = -20.0;
+        f.report.WriteAuflagerNachweis(2);
+        const std::vector<std::string> lines = f.Zeilen();
+        EXPECT_EQ(ZeileMit(lines, "Ersatzkraft aus Ch,k"),
+                  fall.ch != 0.0 ? "Ersatzkraft aus Ch,k | Cvh,k | 3.6 | [kN/m] | " : "");
+        EXPECT_EQ(ZeileMit(lines, "Eigengewicht"), "Eigengewicht | Gk | 10.0 | [kN/m] | ");
+        EXPECT_EQ(lines.back(), fall.eingehalten ? "SV >= 0 : Nachweis eingehalten"
+                                                 : "SV < 0 : Nachweis nicht eingehalten !!!");
+        const auto v = std::initializer_list<const char*>{"result", "trag", "vertikal"};
+        EXPECT_EQ(Attr(f, v, "eavk"), 30.0);
+        EXPECT_EQ(Attr(f, v, "cvk"), 10.0);
+        EXPECT_EQ(Attr(f, v, "gk"), 10.0);
+        EXPECT_EQ(Attr(f, v, "bvk"), -fall.bvErdauflager);
+        EXPECT_NEAR(*Attr(f, v, "summe"), fall.summe, 1e-9);
+        EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "bhd"), std::nullopt);
+    }
+}
+
+TEST(WriteAuflagerNachweis, OtherTypesWriteNothing) {
+    ReportFixture f;
+    EXPECT_EQ(f.report.WriteAuflagerNachweis(3), 1);
+    EXPECT_EQ(f.Text(), "");
+    EXPECT_EQ(Element(f, {"result"}), 0);
+}
+
+// A deep slip line check worked by hand: two segments, cohesion only in the second.
+ReportSicht::TiefeGleitfuge Gleitfuge() {
+    ReportSicht::TiefeGleitfuge g;
+    g.yF = 9.5;
+    g.xD = 11.25;
+    g.yD = 4.0;
+    g.thetaGleit = std::atan(0.5); // tan = 0.5, 26.565 degrees
+    g.nSegmente = 2;
+    g.xSegment = {6.0};
+    g.GkSegment = {300.0, 150.0};
+    g.CvkSegment = {0.0, 20.0};
+    g.QhkSegment = {12.0, 8.0};
+    g.Eah_kWand = 90.0;
+    g.Eav_kWand = 30.0;
+    g.E1gh_k = 40.0;
+    g.E1qh_k = 45.0;
+    g.Ag_d = 100.0;
+    g.Aq_d = 80.0;
+    g.Amg_k = 280.0;
+    g.Amg_d = 200.0;
+    g.Amq_k = 210.0;
+    g.Amq_d = 150.0;
+    g.gammaEp = 1.4;
+    g.lv_min = 4.2;
+    g.AdAnker = 250.0;
+    g.Td = 300.0;
+    return g;
+}
+
+TEST(WriteAnkerkraft, SlipBodyForcesAndBothChecks) {
+    ReportFixture f;
+    EXPECT_EQ(f.report.WriteAnkerkraft(Gleitfuge()), 1);
+    const std::vector<std::string> lines = f.Zeilen();
+    // One joint between the two segments.
+    EXPECT_EQ(AnzahlZeilenMit(lines, "Segmenttrennfuge"), 1);
+    EXPECT_EQ(ZeileMit(lines, "Segmenttrennfuge"), "Segmenttrennfuge bei | xS 1 | 6.000 | [m] | ");
+    EXPECT_EQ(ZeileMit(lines, "Gleitwinkel"), "Gleitwinkel | q | 26.57 | [Grad] | ");
+    EXPECT_EQ(ZeileMit(lines, "Gewichtskraft"), "Gewichtskraft | Gk 1 | 300.0 | [kN/m] | ");
+    EXPECT_EQ(ZeileMit(lines, " | Gk 2"), " | Gk 2 | 150.0 | [kN/m] | ");
+    // Only the second segment has cohesion: no row labelled "Kohäsion"; its horizontal
+    // part is 20 / tan theta = 40.
+    EXPECT_EQ(ZeileMit(lines, "Kohäsion"), "");
+    EXPECT_EQ(ZeileMit(lines, " | Cv,k 2"), " | Cv,k 2 | 20.0 | [kN/m] | ");
+    EXPECT_EQ(ZeileMit(lines, " | Ch,k 2"), " | Ch,k 2 | 40.0 | [kN/m] | ");
+    EXPECT_EQ(ZeileMit(lines, " | Ch,k 1"), "");
+    EXPECT_EQ(ZeileMit(lines, "Reibungskraft"), "Reibungskraft | Qh,k 1 | 12.0 | [kN/m] | ");
+    // 100 / 200 = 0.5 and 80 / 150 = 0.533.
+    EXPECT_EQ(
+        AnzahlZeilenMit(lines, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 0.500 | Bedingung erfüllt"),
+        1);
+    EXPECT_EQ(
+        AnzahlZeilenMit(lines, "Ausnutzungsgrad | AGq = Aq,d / Amq,d | 0.533 | Bedingung erfüllt"),
+        1);
+    const auto a = std::initializer_list<const char*>{"result", "tgf", "ankerkraft"};
+    EXPECT_EQ(Attr(f, a, "agd"), 100.0);
+    EXPECT_EQ(Attr(f, a, "amgd"), 200.0);
+    EXPECT_EQ(Attr(f, a, "ausnutzung_g"), 0.5);
+    EXPECT_EQ(Attr(f, a, "aqd"), 80.0);
+    EXPECT_EQ(Attr(f, a, "amqd"), 150.0);
+    EXPECT_NEAR(*Attr(f, a, "ausnutzung_q"), 80.0 / 150.0, 1e-12);
+}
+
+TEST(WriteAnkerkraft, VerdictsAtTheBoundAndWithoutResistance) {
+    struct Fall {
+        double ag, amg;
+        std::string zeile;
+        std::optional<double> ausnutzung;
+    };
+    const Fall faelle[] = {
+        {200.0, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.000 | Bedingung erfüllt", 1.0},
+        {201.0, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.005 | Achtung: überschritten !!!",
+         1.005},
+        {0.0, 0.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 0.000 | Bedingung erfüllt", 0.0},
+        {50.0, 0.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d |  | Achtung: überschritten !!!",
+         std::nullopt},
+        // A negative possible force never carries a positive one.
+        {50.0, -10.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | -5.000 | Achtung: überschritten !!!",
+         -5.0},
+    };
+    for (const Fall& fall : faelle) {
+        ReportFixture f;
+        ReportSicht::TiefeGleitfuge g = Gleitfuge();
+        g.nSegmente = 1;
+        g.Ag_d = fall.ag;
+        g.Amg_d = fall.amg;
+        f.report.WriteAnkerkraft(g);
+        const std::vector<std::string> lines = f.Zeilen();
+        EXPECT_EQ(ZeileMit(lines, "Segmenttrennfuge"), "");
+        EXPECT_EQ(ZeileMit(lines, " | Gk 2"), "");
+        // The blank cell after the permanent verdict joins the verdict's last cell.
+        EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad | AGg").substr(0, fall.zeile.size()), fall.zeile)
+            << fall.ag << " " << fall.amg;
+        const std::optional<double> a = Attr(f, {"result", "tgf", "ankerkraft"}, "ausnutzung_g");
+        ASSERT_EQ(a.has_value(), fall.ausnutzung.has_value());
+        if (a) {
+            EXPECT_NEAR(*a, *fall.ausnutzung, 1e-12);
+        }
+    }
+}
+
+TEST(WriteMaterialversagen, GroutedAnchorAndTieRod) {
+    {
+        // Ed = max(100, 80) * 2.5 = 250 kN; RM,d = 30 * 500 / (10 * 1.15) = 1304.35 kN;
+        // AG = 250 / 1304.35 = 0.192.
+        ReportFixture f;
+        f.in.typ = 0;
+        f.in.ankerName = "Stab 32";
+        f.in.ankerabstand = 2.5;
+        f.in.as_min = 30.0;
+        f.in.ft01k = 500.0;
+        f.in.gamma_m = 1.15;
+        f.report.WriteMaterialversagen(Gleitfuge());
+        const std::vector<std::string> lines = f.Zeilen();
+        EXPECT_EQ(ZeileMit(lines, "Ankertyp"), "Ankertyp: | Verpressanker |  |  | ");
+        EXPECT_EQ(ZeileMit(lines, "Bezeichnung"), "Bezeichnung | Stab 32 |  |  | ");
+        EXPECT_EQ(ZeileMit(lines, "Ankerkraft"), "Ankerkraft | Ad | 100.0 | [kN/m] | ");
+        EXPECT_EQ(ZeileMit(lines, "Beanspruchung"),
+                  "Beanspruchung | Ed = Ad * aA | 250.0 | [kN] | ");
+        EXPECT_EQ(ZeileMit(lines, "Materialwiderstand"),
+                  "Materialwiderstand | RM,d | 1304.3 | [kN] | ");
+        EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"),
+                  "Ausnutzungsgrad | AG = Ed / RM,d | 0.192 | Bedingung erfüllt | ");
+        const auto m = std::initializer_list<const char*>{"result", "tgf", "materialversagen"};
+        EXPECT_EQ(Attr(f, m, "ed"), 250.0);
+        EXPECT_NEAR(*Attr(f, m, "rmd"), 1304.3478260869565, 1e-9);
+        EXPECT_NEAR(*Attr(f, m, "ausnutzung"), 250.0 / 1304.3478260869565, 1e-12);
+        // Under `tgf` although the anchor force chapter did not run.
+        EXPECT_EQ(Element(f, {"result", "tgf", "ankerkraft"}), 0);
+    }
+    {
+        // Shaft 25.6 * 355 / 11 = 826.2 kN; thread 0.55 * 21.2 * 490 / 12.5 = 457.1 kN.
+        ReportFixture f;
+        f.in.typ = 1;
+        f.in.ankerabstand = 2.0;
+        f.in.a_schaft = 25.6;
+        f.in.fyk = 355.0;
+        f.in.gamma_m0 = 1.1;
+        f.in.a_kern = 21.2;
+        f.in.fuak = 490.0;
+        f.in.gamma_mb = 1.25;
+        f.in.kt = 0.55;
+        f.report.WriteMaterialversagen(Gleitfuge());
+        const std::vector<std::string> lines = f.Zeilen();
+        EXPECT_EQ(ZeileMit(lines, "Ankertyp"), "Ankertyp: | Rundstahlanker |  |  | ");
+        EXPECT_EQ(ZeileMit(lines, "Grenzzugkraft Schaft"),
+                  "Grenzzugkraft Schaft | Ftg,Rd | 826.2 | [kN] | ");
+        EXPECT_EQ(ZeileMit(lines, "Grenzzugkraft Gewinde"),
+                  "Grenzzugkraft Gewinde | Ftt,Rd | 457.1 | [kN] | ");
+        EXPECT_EQ(ZeileMit(lines, "Materialwiderstand"),
+                  "Materialwiderstand | RM,d | 457.1 | [kN] | ");
+        // 200 / 457.072 = 0.438
+        EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"),
+                  "Ausnutzungsgrad | AG = Ed / RM,d | 0.438 | Bedingung erfüllt | ");
+    }
+}
+
+TEST(WriteMaterialversagen, MissingStrengthIsAnErrorNamingTheAttribute) {
+    ReportFixture f;
+    f.in.typ = 0;
+    f.in.as_min = 30.0;
+    f.in.ft01k = 0.0;
+    f.in.gamma_m = 1.15;
+    try {
+        f.report.WriteMaterialversagen(Gleitfuge());
+        FAIL() << "no error";
+    } catch (const C1Exception& e) {
+        EXPECT_NE(e.Message().find("'mate/anker'"), std::string::npos) << e.Message();
+        EXPECT_NE(e.Message().find("'ft01k'"), std::string::npos) << e.Message();
+    }
+}
+
+TEST(WriteHerausziehen, VerdictFollowsTheResistance) {
+    struct Fall {
+        int typ;
+        double td;
+        std::string urteil;
+    };
+    // Ad 250: Td 300 passes (0.83), Td 250 passes (1.00), Td 200 fails (1.25), Td 0
+    // fails without a utilisation.
+    const Fall faelle[] = {
+        {0, 300.0, "Ausnutzungsgrad | AG | 0.83 | eingehalten | "},
+        {1, 250.0, "Ausnutzungsgrad | AG | 1.00 | eingehalten | "},
+        {0, 200.0, "Ausnutzungsgrad | AG | 1.25 | Achtung: überschritten !!! | "},
+        {0, 0.0, "Ausnutzungsgrad | AG |  | Achtung: überschritten !!! | "}};
+    for (const Fall& fall : faelle) {
+        ReportFixture f;
+        f.in.typ = fall.typ;
+        f.in.qsk = 150.0;
+        f.in.d_vk = 15.0;
+        f.in.lv = 4.0;
+        ReportSicht::TiefeGleitfuge g = Gleitfuge();
+        g.Td = fall.td;
+        f.report.WriteHerausziehen(g);
+        const std::vector<std::string> lines = f.Zeilen();
+        EXPECT_EQ(lines.back(), fall.urteil) << fall.td;
+        // Only the grouted anchor has the grout rows; 4.0 m are shorter than 4.2 m.
+        EXPECT_EQ(
+            ZeileMit(lines, "vorhandene Verankerungsl"),
+            fall.typ == 0
+                ? "vorhandene Verankerungslänge | lv_vor | 4.00 | Achtung: lv_vor < lv_min !!! | "
+                : "");
+        // Tk = Td * gammaEp
+        EXPECT_EQ(ZeileMit(lines, "Mantelreibung | Tk"),
+                  "Mantelreibung | Tk | " +
+                      std::string(fall.td == 300.0   ? "420.0"
+                                  : fall.td == 250.0 ? "350.0"
+                                  : fall.td == 200.0 ? "280.0"
+                                                     : "0.0") +
+                      " | [kN] | ");
+        const std::optional<double> a = Attr(f, {"result", "tgf", "herausziehen"}, "ausnutzung");
+        EXPECT_EQ(a.has_value(), fall.td != 0.0);
+        EXPECT_EQ(Attr(f, {"result", "tgf", "herausziehen"}, "ad"), 250.0);
+    }
+}
+
+// The profile check: W 2000 cm³/m, A 150 cm²/m, g 130 kg/m², S 355 with gamma 1.1.
+void Profil(ReportFixture& f) {
+    f.in.mitanker = 1;
+    f.in.profilName = "U 2000";
+    f.in.stahlName = "S 355";
+    f.in.wely = 2000.0;
+    f.in.Iy = 45000.0;
+    f.in.A = 150.0;
+    f.in.g = 130.0;
+    f.in.stahl_fyk = 355.0;
+    f.in.stahl_gamma_m = 1.1;
+    f.in.wand_hw = 6.0;
+    C1ZirfCalc& c = *f.calc;
+    c.t = 10.0;
+    c.yAnker = 1.5;
+    c.MA = -200.0; // as large as the largest moment: the anchor's pair governs
+    c.NAnker = 52.0;
+    c.MF = 0.1; // not above 0.1: no foot row
+    c.NFuss = 90.0;
+    c.MHw = 150.0;
+    c.NHw = 70.0;
+    c.Mxm = 200.0;
+    c.NXm = 80.0;
+    c.xm = 4.25;
+}
+
+TEST(WriteProfilNachweis, StressFromTheGoverningPairAndResult) {
+    ReportFixture f;
+    Profil(f);
+    EXPECT_EQ(f.report.WriteProfilNachweis(), 1);
+    const std::vector<std::string> lines = f.Zeilen();
+    EXPECT_EQ(ZeileMit(lines, "Anker"), "Anker | 1.500 | -200.00 | 52.00 | ");
+    EXPECT_EQ(ZeileMit(lines, "Fußpunkt"), "");
+    EXPECT_EQ(ZeileMit(lines, "Sohle"), "Sohle | 6.000 | 150.00 | 70.00 | ");
+    EXPECT_EQ(ZeileMit(lines, "max"), "max | 4.250 | 200.00 | 80.00 | ");
+    // sigmaRd = 355 / (10 * 1.1) = 32.27; sigmaD = 100 * 200 / 2000 + (52 + 10 * 130 /
+    // 100) / 150 = 10 + 0.4333 = 10.433; AG = 10.433 / 32.27 = 0.323.
+    EXPECT_EQ(ZeileMit(lines, "Stahl"),
+              "Stahl S 355 | fy,k =   35.5 kN/cm² | gM =  1.1 | sRd =  32.3 kN/cm² | ");
+    EXPECT_EQ(ZeileMit(lines, "Bemessungsspannung"),
+              "Bemessungsspannung | sd = (M/Wy + N / A) | 10.4 | [kN/cm²] | ");
+    EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"), "Ausnutzungsgrad AG | sd / sRd | 0.323 | [-] | ");
+    const QEDOM_HANDLE p = Element(f, {"result", "profil"});
+    ASSERT_NE(p, 0);
+    EXPECT_STREQ(QEDOM_GetString(p, "name"), "U 2000");
+    EXPECT_NEAR(QEDOM_GetDouble(p, "sigma_d"), 10.0 + 65.0 / 150.0, 1e-12);
+    EXPECT_NEAR(QEDOM_GetDouble(p, "sigma_rd"), 355.0 / 11.0, 1e-12);
+    EXPECT_NEAR(QEDOM_GetDouble(p, "ausnutzung"), (10.0 + 65.0 / 150.0) / (355.0 / 11.0), 1e-12);
+}
+
+TEST(WriteProfilNachweis, WithoutAnchorAndWithAFootMoment) {
+    ReportFixture f;
+    Profil(f);
+    f.in.mitanker = 0;
+    f.calc->MF = -250.0; // the largest moment, at the foot
+    f.report.WriteProfilNachweis();
+    const std::vector<std::string> lines = f.Zeilen();
+    EXPECT_EQ(ZeileMit(lines, "Anker"), "");
+    EXPECT_EQ(ZeileMit(lines, "Fußpunkt"), "Fußpunkt | 10.000 | -250.00 | 90.00 | ");
+    // 100 * 250 / 2000 + (90 + 13) / 150 = 12.5 + 0.6867
+    EXPECT_NEAR(QEDOM_GetDouble(Element(f, {"result", "profil"}), "sigma_d"), 12.5 + 103.0 / 150.0,
+                1e-12);
+}
+
+TEST(WriteProfilNachweis, QuotientsOfTheInputMustBePositive) {
+    for (const char* attribut : {"wely", "A", "fyk", "gamma_m"}) {
+        ReportFixture f;
+        Profil(f);
+        const std::string a = attribut;
+        (a == "wely"  ? f.in.wely
+         : a == "A"   ? f.in.A
+         : a == "fyk" ? f.in.stahl_fyk
+                      : f.in.stahl_gamma_m) = 0.0;
+        try {
+            f.report.WriteProfilNachweis();
+            FAIL() << attribut;
+        } catch (const C1Exception& e) {
+            EXPECT_NE(e.Message().find("'" + a + "'"), std::string::npos) << e.Message();
+        }
+        EXPECT_EQ(Element(f, {"result", "profil"}), 0);
+    }
+}
+
+} // namespace
