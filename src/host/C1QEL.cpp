@@ -7,12 +7,10 @@
 #include "platform/QELRTFXHost.h"
 
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <locale.h>
-#include <thread>
 
 namespace {
 
@@ -212,6 +210,16 @@ std::string C1QEL::GetSetting(const std::string& key) {
     return TrimRight(buffer);
 }
 
+int C1QEL::GetSetting(const std::string& key, char* buffer, int size) {
+    QELRTFX_GetSetting(key.c_str(), buffer, size);
+    return 1;
+}
+
+int C1QEL::QuerySetting(const std::string& key) {
+    char empty[1] = {};
+    return QELRTFX_GetSetting(key.c_str(), empty, 0);
+}
+
 void C1QEL::DeleteResult() {
     const QEDOM_HANDLE result = QEDOM_FindFirstChild(QEDOM_GetRootElement(hDoc), "result");
     if (result != 0) {
@@ -221,7 +229,13 @@ void C1QEL::DeleteResult() {
 
 int C1QEL::SetStatusText(const std::string& text) {
     if (m_bKorvel2005 == 0) {
-        return 0; // no progress display of the module's own exists
+        // Outside the host only the module's own display shows the text.
+        if (Quick.QuickModus != 0 || pProgressWnd == nullptr) {
+            return 0;
+        }
+        pProgressWnd->SetText(text);
+        pProgressWnd->Repaint();
+        return 1;
     }
     if (bHostProgress != 0) {
         QELRTFX_Notify(0, 0, ("1 " + text).c_str());
@@ -232,7 +246,7 @@ int C1QEL::SetStatusText(const std::string& text) {
 
 int C1QEL::Progress(int value) {
     if (m_bKorvel2005 == 0) {
-        return 0;
+        return ProgressOwnDisplay(value);
     }
     if (value <= 0) {
         ++iProgress;
@@ -246,6 +260,32 @@ int C1QEL::Progress(int value) {
         QELRTFX_Notify(iProgress, kProgressMaximum, "p");
     }
     return 1;
+}
+
+int C1QEL::ProgressOwnDisplay(int value) {
+    if (Quick.QuickModus != 0 || pProgressWnd == nullptr) {
+        return 0;
+    }
+    int lower = 0;
+    int upper = 0;
+    pProgressWnd->GetRange(lower, upper);
+    if (pProgressWnd->GetPos() < upper) {
+        if (value > 0) {
+            pProgressWnd->SetPos(value);
+        } else {
+            pProgressWnd->StepIt();
+        }
+        pProgressWnd->Repaint();
+    }
+    return 1;
+}
+
+int C1QEL::IsNotQuick(int) const {
+    return Quick.QuickModus == 0 ? 1 : 0;
+}
+
+int C1QEL::IsNotQuick(int, int) const {
+    return IsNotQuick(0);
 }
 
 int C1QEL::CheckReportLibVersion(double required, int raise) {
@@ -338,6 +378,5 @@ void C1QEL::FatalError(const std::string& text) {
 }
 
 int SleepMs(int milliseconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds > 0 ? milliseconds : 0));
-    return 0;
+    return QEL_WaitOnOwnProcess(milliseconds);
 }
