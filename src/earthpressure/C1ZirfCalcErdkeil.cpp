@@ -2,6 +2,7 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "earthpressure/Flaechenlast.h"
+#include "earthpressure/Resultante.h"
 #include "host/C1ZirfInput.h"
 
 #include <algorithm>
@@ -27,11 +28,7 @@ int C1ZirfCalc::CalcErdkeil() {
         e.bist = bis;
         e.epoh = eo;
         e.epuh = eu;
-        trapez.CalcTrapez(von, bis, eo, eu);
-        e.Eh = trapez.GetE();
-        e.yE = trapez.GetYE();
-        e.Ev = e.Eh * tanP;
-        e.Eges = std::sqrt(e.Eh * e.Eh + e.Ev * e.Ev);
+        SetzeTrapezResultante(trapez, e, von, bis, eo, eu, tanP);
         e.xE = tanWand * e.yE;
     };
 

@@ -5,6 +5,7 @@
 #include "platform/Kernel.h"
 #include "platform/Localisation.h"
 #include "platform/QELRTFXHost.h"
+#include "platform/Utf8.h"
 
 #include <charconv>
 #include <cmath>
@@ -41,10 +42,6 @@ std::string TrimRight(const std::string& s) {
 std::string Trim(const std::string& s) {
     const auto begin = s.find_first_not_of(kWhiteSpace);
     return begin == std::string::npos ? std::string() : TrimRight(s.substr(begin));
-}
-
-std::string TextOf(const char* text) {
-    return text != nullptr ? std::string(text) : std::string();
 }
 
 // A decimal number at the start of the text (leading white space skipped); 0 when
@@ -229,12 +226,12 @@ void C1QEL::DeleteResult() {
 
 int C1QEL::SetStatusText(const std::string& text) {
     if (m_bKorvel2005 == 0) {
-        // Outside the host only the module's own display shows the text.
-        if (Quick.QuickModus != 0 || pProgressWnd == nullptr) {
+        ProgressWnd* display = OwnDisplay();
+        if (display == nullptr) {
             return 0;
         }
-        pProgressWnd->SetText(text);
-        pProgressWnd->Repaint();
+        display->SetText(text);
+        display->Repaint();
         return 1;
     }
     if (bHostProgress != 0) {
@@ -262,20 +259,26 @@ int C1QEL::Progress(int value) {
     return 1;
 }
 
+ProgressWnd* C1QEL::OwnDisplay() const {
+    // Outside the host only the module's own display shows anything, and not in quick mode.
+    return Quick.QuickModus == 0 ? pProgressWnd : nullptr;
+}
+
 int C1QEL::ProgressOwnDisplay(int value) {
-    if (Quick.QuickModus != 0 || pProgressWnd == nullptr) {
+    ProgressWnd* display = OwnDisplay();
+    if (display == nullptr) {
         return 0;
     }
     int lower = 0;
     int upper = 0;
-    pProgressWnd->GetRange(lower, upper);
-    if (pProgressWnd->GetPos() < upper) {
+    display->GetRange(lower, upper);
+    if (display->GetPos() < upper) {
         if (value > 0) {
-            pProgressWnd->SetPos(value);
+            display->SetPos(value);
         } else {
-            pProgressWnd->StepIt();
+            display->StepIt();
         }
-        pProgressWnd->Repaint();
+        display->Repaint();
     }
     return 1;
 }

@@ -131,6 +131,8 @@ private:
     void ReadProjectSettings();
     void ReadLocalisation();
     void CloseFiles();
+    // The module's own display when it shows anything (not in quick mode), else null.
+    ProgressWnd* OwnDisplay() const;
     // Progress on the module's own display (a context not run by the host).
     int ProgressOwnDisplay(int value);
 
