@@ -431,7 +431,8 @@ public:
     // design situation lastfall. Returns 1.
     int SetTeilsicherheiten(int seite);
     // Sets kombiText to the label of a combination code: the permanent load cases, the
-    // variable ones whose bit is set in the code below 100 and the accidental load case
+    // variable ones whose bit is set in what is left of the code after taking off 100 as
+    // long as it exceeds 100, and, for a code above 100, the accidental load case
     // code / 100. Returns 1.
     int GetKombiText(int code);
     // The passive wedge of one uniform soil in front of the wall (speze, phie, deltae,
