@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kGammaWasser = 10.0;
 // Water levels closer than this give no excess water pressure.
 constexpr double kWasserTol = 0.01;
 
@@ -30,8 +29,8 @@ int C1ZirfCalc::CalcWasserdruck() {
     for (int i = 0; i <= iLetzteSchicht; ++i) {
         C1Schicht& s = Schicht[i];
         if (s.yo >= t1) {
-            s.wo = vorzeichen * (std::min(s.yo, t2) - t1) * kGammaWasser;
-            s.wu = vorzeichen * (std::min(s.yu, t2) - t1) * kGammaWasser;
+            s.wo = vorzeichen * (std::min(s.yo, t2) - t1) * GammaWasser;
+            s.wu = vorzeichen * (std::min(s.yu, t2) - t1) * GammaWasser;
             TracePrintf("\n i %2d   wo %5.1f   wu %5.1f", i, s.wo, s.wu);
         }
     }
@@ -50,11 +49,11 @@ int C1ZirfCalc::CalcWasserdruckFuss(int) {
     // Triangle from the shallower level down to the deeper one or to t.
     const double unten = std::min(t2, t);
     const double hDreieck = unten - t1;
-    wasserDreieck = kGammaWasser * hDreieck * hDreieck / 2.0;
+    wasserDreieck = GammaWasser * hDreieck * hDreieck / 2.0;
     yWasserDreieck = unten - hDreieck / 3.0;
     // Uniform part from the deeper level down to t.
     if (t2 < t) {
-        wasserRechteck = kGammaWasser * (t2 - t1) * (t - t2);
+        wasserRechteck = GammaWasser * (t2 - t1) * (t - t2);
         yWasserRechteck = (t2 + t) / 2.0;
     }
     wasserSumme = wasserDreieck + wasserRechteck;

@@ -7,8 +7,9 @@ namespace {
 
 constexpr double kViertelPi = 0.7853981635;
 constexpr double kHalbPi = 1.570796327;
-// Slip-plane angle of the active wedge for phi = beta = 0 (the limit of the formula).
-constexpr double kThetaAUndrainiert = 45.0;
+// Slip-plane angle of the active and of the passive wedge for phi = beta = 0 on a
+// vertical wall without friction (the limit of the formulas).
+constexpr double kThetaUndrainiert = 45.0;
 
 double Quadrat(double v) {
     return v * v;
@@ -44,6 +45,18 @@ double C1ErddruckBeiwerte::CalcKpghCoulomb(double alpha, double beta, double del
     h = std::max(h, 0.0);
     return Ergebnis(Quadrat(std::cos(p - a)) /
                     (Quadrat(std::cos(a)) * Quadrat(1.0 - std::sqrt(h))));
+}
+
+double C1ErddruckBeiwerte::CalcK0(double x, double phi) {
+    const double p = Rad(phi);
+    k0s = 1.0 - std::sin(p);
+    k0c = std::cos(p);
+    if (!(x > 0.0)) {
+        return Ergebnis(k0s);
+    }
+    // For phi = 0 the ratio (cos phi − (1 − sin phi))/phi tends to 1 per radian.
+    const double anstieg = phi != 0.0 ? (k0c - k0s) / phi : 1.0 / gradFaktor;
+    return Ergebnis(k0s + anstieg * x);
 }
 
 double C1ErddruckBeiwerte::CalcK0gh(double alpha, double beta, double delta, double phi) {
@@ -82,37 +95,60 @@ double C1ErddruckBeiwerte::CalcKpch(double alpha, double beta, double delta, dou
 double C1ErddruckBeiwerte::CalcThetaA(double alpha, double beta, double delta, double phi) {
     SetWinkel(alpha, beta, delta, phi);
     const double a = alphaRad, b = betaRad, d = deltaRad, p = phiRad;
-    const double zaehler = std::sin(p + d) * std::cos(a + b);
-    const double nenner = -std::sin(b - p) * std::cos(d - a);
+    return Gleitflaechenwinkel(std::sin(p + d) * std::cos(a + b),
+                               -std::sin(b - p) * std::cos(d - a), p + a, p + a, phi, phi, beta);
+}
+
+double C1ErddruckBeiwerte::CalcThetaP(double alpha, double beta, double delta, double phi) {
+    SetWinkel(alpha, beta, delta, phi);
+    const double a = alphaRad, b = betaRad, d = deltaRad, p = phiRad;
+    return Gleitflaechenwinkel(std::sin(d - p) * std::cos(a + b),
+                               -std::sin(p + b) * std::cos(d - a), a - p, p + a, -phi, phi, beta);
+}
+
+double C1ErddruckBeiwerte::Gleitflaechenwinkel(double zaehler, double nenner, double tanWinkel,
+                                               double cosWinkel, double phiTerm, double phi,
+                                               double beta) {
     if (nenner == 0.0) {
-        // Terrain as steep as the friction angle. For phi = beta = 0 the formula tends to
-        // 45°; otherwise an unbounded root makes the slip plane run along the terrain.
+        // Terrain as steep as the friction angle (or against it). For phi = beta = 0 the
+        // formula tends to 45°; otherwise an unbounded root makes the slip plane run at
+        // the friction angle itself.
         if (phi == 0.0 && beta == 0.0) {
-            return Ergebnis(kThetaAUndrainiert);
+            return Ergebnis(kThetaUndrainiert);
         }
         h = 0.0;
         if (zaehler > 0.0) {
-            return Ergebnis(phi);
+            return Ergebnis(phiTerm);
         }
     } else {
         h = std::max(zaehler / nenner, 0.0);
     }
-    const double v = std::tan(p + a) + std::sqrt(h) / std::cos(p + a);
-    return Ergebnis(std::atan(1.0 / v) * gradFaktor + phi);
+    const double v = std::tan(tanWinkel) + std::sqrt(h) / std::cos(cosWinkel);
+    return Ergebnis(std::atan(1.0 / v) * gradFaktor + phiTerm);
+}
+
+double C1ErddruckBeiwerte::Keilfaktor(bool horizontal, double a1, double a2, double a3, double a4,
+                                      double wandWinkel) {
+    const double w = Rad(a1) - Rad(a3);
+    const double wert = (horizontal ? std::sin(w) : std::cos(w)) / std::cos(w - Rad(a2) + Rad(a4)) *
+                        std::cos(wandWinkel);
+    return Ergebnis(std::max(wert, 0.0));
+}
+
+double C1ErddruckBeiwerte::CalcKeilH(double a1, double a2, double a3) {
+    return Keilfaktor(true, a1, a2, a3, 0.0, deltaRad);
+}
+
+double C1ErddruckBeiwerte::CalcKeilV(double a1, double a2, double a3) {
+    return Keilfaktor(false, a1, a2, a3, 0.0, deltaRad);
 }
 
 double C1ErddruckBeiwerte::CalcKeilHGeneigt(double a1, double a2, double a3, double a4) {
-    const double w = Rad(a1) - Rad(a3);
-    const double wert =
-        std::sin(w) / std::cos(w - Rad(a2) + Rad(a4)) * std::cos(deltaRad - alphaRad);
-    return Ergebnis(std::max(wert, 0.0));
+    return Keilfaktor(true, a1, a2, a3, a4, deltaRad - alphaRad);
 }
 
 double C1ErddruckBeiwerte::CalcKeilVGeneigt(double a1, double a2, double a3, double a4) {
-    const double w = Rad(a1) - Rad(a3);
-    const double wert =
-        std::cos(w) / std::cos(w - Rad(a2) + Rad(a4)) * std::cos(deltaRad - alphaRad);
-    return Ergebnis(std::max(wert, 0.0));
+    return Keilfaktor(false, a1, a2, a3, a4, deltaRad - alphaRad);
 }
 
 void C1ErddruckBeiwerte::CalcGleitwinkelPassiv(double alpha, double beta, double delta,

@@ -70,13 +70,35 @@ double C1Gerade::GetX(double y) const {
 }
 
 double C1Gerade::CalcHesse(double x, double y) {
-    const double norm = std::sqrt(koeffA * koeffA + koeffB * koeffB);
-    double s = 1.0 / norm;
-    if (koeffC > 0.0) {
-        s = -s;
+    normHesse = std::sqrt(koeffA * koeffA + koeffB * koeffB);
+    if (normHesse == 0.0) {
+        // No line has been set: there is no normal to measure along.
+        sHesse = nA = nB = nC = abstandHesse = 0.0;
+        return 0.0;
     }
-    nA = s * koeffA;
-    nB = s * koeffB;
-    nC = -s * koeffC;
-    return nA * x + nB * y - nC;
+    sHesse = 1.0 / normHesse;
+    if (koeffC > 0.0) {
+        sHesse = -sHesse;
+    }
+    nA = sHesse * koeffA;
+    nB = sHesse * koeffB;
+    nC = -sHesse * koeffC;
+    abstandHesse = nA * x + nB * y - nC;
+    return abstandHesse;
+}
+
+int C1Gerade::CalcWinkel() {
+    const double zaehler = m2 - m;
+    const double nenner = 1.0 + m * m2;
+    if (nenner == 0.0) {
+        // Lines at a right angle: the tangent has no finite value.
+        tanZwischen = zaehler < 0.0 ? -kSenkrecht : kSenkrecht;
+        winkelZwischen = zaehler < 0.0 ? -pi * 0.5 : pi * 0.5;
+    } else {
+        tanZwischen = zaehler / nenner;
+        winkelZwischen = std::atan(tanZwischen);
+    }
+    sinZwischen = std::sin(winkelZwischen);
+    cosZwischen = std::cos(winkelZwischen);
+    return 1;
 }

@@ -45,17 +45,17 @@ int C1Trapez::CalcViereckPunkte(double xp1, double yp1, double xp2, double yp2, 
 int C1Trapez::SetPolygon(const double* x, const double* y, int n) {
     const auto n2 = static_cast<std::size_t>(n);
     const ShoelaceErgebnis s = CalcShoelace(std::span(x, n2), std::span(y, n2));
-    if (s.flaeche == 0.0) {
-        flaeche = 0.0;
-        xs = ys = 0.0;
-        xsGlobal = x0;
-        ysGlobal = y0;
-        return 0;
+    SetFigur(s.flaeche, s.xs, s.ys);
+    return s.flaeche == 0.0 ? 0 : 1;
+}
+
+void C1Trapez::SetFigur(double area, double xLokal, double yLokal) {
+    if (area == 0.0) {
+        xLokal = yLokal = 0.0;
     }
-    flaeche = std::fabs(s.flaeche);
-    xs = s.xs;
-    ys = s.ys;
+    flaeche = std::fabs(area);
+    xs = xLokal;
+    ys = yLokal;
     xsGlobal = x0 + xs;
     ysGlobal = y0 + ys;
-    return 1;
 }

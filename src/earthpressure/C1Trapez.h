@@ -18,6 +18,19 @@ public:
     int CalcViereckPunkte(double xp1, double yp1, double xp2, double yp2, double xp3, double yp3,
                           double xp4, double yp4);
 
+    // Trapezoid with the parallel sides b (top, at depth 0, beginning c to the right of the
+    // bottom side's left end) and a (bottom, at depth h): area (a + b)·h/2 and centroid,
+    // xs from the left end of side a, ys below side b. Returns 0 (area and centroid 0) for
+    // a + b = 0, else 1.
+    int CalcTrapezSchwerpunkt(double a, double b, double c, double h);
+    // The same trapezoid given by its top side (xo1 to xo2 at depth yo) and its bottom
+    // side (xu1 to xu2 at depth yu); the centroid comes in these coordinates.
+    int CalcTrapezSchwerpunkt2(double xo1, double xo2, double yo, double xu1, double xu2,
+                               double yu);
+    // Pentagon of the five points in the order given. Returns 0 when the area is 0, else 1.
+    int CalcFuenfeck(double xp1, double yp1, double xp2, double yp2, double xp3, double yp3,
+                     double xp4, double yp4, double xp5, double yp5);
+
     double GetE() const { return E; }
     double GetYE() const { return yE; }
     double GetFlaeche() const { return flaeche; }
@@ -35,4 +48,6 @@ public:
 
 private:
     int SetPolygon(const double* x, const double* y, int n);
+    // Stores the area and the local centroid of the last figure, and its global centroid.
+    void SetFigur(double area, double xLokal, double yLokal);
 };

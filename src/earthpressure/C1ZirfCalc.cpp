@@ -1,29 +1,37 @@
 #include "earthpressure/C1ZirfCalc.h"
 
+#include "earthpressure/Resultante.h"
 #include "host/C1ZirfInput.h"
 
 #include <cmath>
 #include <iterator>
 
-double C1Spreizung::*C1Spreizung::Feld(std::size_t k) {
-    static constexpr double C1Spreizung::*felder[] = {
-        &C1Spreizung::von, &C1Spreizung::bis, &C1Spreizung::eo,  &C1Spreizung::eu,
-        &C1Spreizung::E,   &C1Spreizung::yE,  &C1Spreizung::eov, &C1Spreizung::euv,
-        &C1Spreizung::Ev,  &C1Spreizung::frei};
-    if (k >= std::size(felder)) {
-        ThrowTabellenGrenze("C1Spreizung", static_cast<long long>(k), std::size(felder));
+namespace {
+
+// The member of a record that a position names; a position past the record is a shown
+// error naming the record.
+template <class Record, std::size_t N>
+double Record::*FeldAn(double Record::*const (&felder)[N], std::size_t k, const char* name) {
+    if (k >= N) {
+        ThrowTabellenGrenze(name, static_cast<long long>(k), N);
     }
     return felder[k];
+}
+
+} // namespace
+
+double C1Spreizung::*C1Spreizung::Feld(std::size_t k) {
+    using S = C1Spreizung;
+    static constexpr double S::*felder[] = {&S::von, &S::bis, &S::eo,  &S::eu, &S::E,
+                                            &S::yE,  &S::eov, &S::euv, &S::Ev, &S::frei};
+    return FeldAn(felder, k, "C1Spreizung");
 }
 
 double C1VerdichtungSchicht::*C1VerdichtungSchicht::Feld(std::size_t k) {
     using V = C1VerdichtungSchicht;
     static constexpr double V::*felder[] = {&V::eoV1, &V::euV1, &V::eoV2, &V::euV2,
                                             &V::EV1,  &V::yV1,  &V::EV2,  &V::yV2};
-    if (k >= std::size(felder)) {
-        ThrowTabellenGrenze("Verdichtung", static_cast<long long>(k), std::size(felder));
-    }
-    return felder[k];
+    return FeldAn(felder, k, "Verdichtung");
 }
 
 C1ZirfCalc::C1ZirfCalc(C1ZirfInput* input, C1Traeger* traeger) : pInput(input), pTraeger(traeger) {}
@@ -236,18 +244,13 @@ void C1ZirfCalc::SetzeResultante(C1SchichtErgebnis& e, int i, double eo, double 
     trapez.CalcViereck(xo, yo, eo, yo, xu, yu, eu, yu);
     e.Eh = trapez.GetFlaeche();
     e.yE = trapez.GetSchwerpunktY();
-    e.Ev = e.Eh * tanA;
+    SetzeNeigung(e, tanA);
     e.xE = Interpolate(xo, yo, xu, yu, e.yE);
-    e.Eges = std::sqrt(e.Eh * e.Eh + e.Ev * e.Ev);
 }
 
 void C1ZirfCalc::SetzeTrapez(C1SchichtErgebnis& e, int i, double tanA) {
     e.eov = e.eoh * tanA;
     e.euv = e.euh * tanA;
-    trapez.CalcTrapez(e.abt, e.bist, e.eoh, e.euh);
-    e.Eh = trapez.GetE();
-    e.yE = trapez.GetYE();
-    e.Ev = e.Eh * tanA;
-    e.Eges = std::sqrt(e.Eh * e.Eh + e.Ev * e.Ev);
+    SetzeTrapezResultante(trapez, e, e.abt, e.bist, e.eoh, e.euh, tanA);
     e.xE = WandX(i, e.yE);
 }

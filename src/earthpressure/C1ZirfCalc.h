@@ -472,6 +472,23 @@ public:
     // Figure 2 of the compaction pressure exists (it has no extent for K0 = 1).
     bool mitVerdichtung2 = false;
 
+    // --- Unit weight of water; operations that the run sequence does not call ---------------
+    static constexpr double GammaWasser = 10.0; // kN/m³
+    // The design situation of one side (seite 0: the retained side's earth-pressure mode
+    // nwstand, else the passive side's nwwand) and the partial factors of the input's
+    // design situation lastfall. Returns 1.
+    int SetTeilsicherheiten(int seite);
+    // Sets kombiText to the label of a combination code: the permanent load cases, the
+    // variable ones whose bit is set in what is left of the code after taking off 100 as
+    // long as it exceeds 100, and, for a code above 100, the accidental load case
+    // code / 100. Returns 1.
+    int GetKombiText(int code);
+    // The passive wedge of one uniform soil in front of the wall (speze, phie, deltae,
+    // cohe) from the excavation level down to the foot depth t, by plane slip surfaces:
+    // ErgPassiv records 0 (above the water level in front) and 1 (below it), then one
+    // record per passive surcharge load case. Returns 1.
+    int CalcErdkeil();
+
 private:
     // The two runs of the earth-pressure operations and their coefficient sets.
     C1ErddruckLauf Lauf();

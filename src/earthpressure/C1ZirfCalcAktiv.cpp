@@ -1,26 +1,12 @@
 // Active earth pressure per layer and load case on the retained side.
 #include "earthpressure/C1ZirfCalc.h"
 
+#include "earthpressure/Flaechenlast.h"
 #include "host/C1ZirfInput.h"
 
 #include <algorithm>
 
 namespace {
-
-// Surcharge intensity of earth-pressure load case k >= 1: the surcharges behind the wall
-// of the k-th distinct surcharge load case.
-double Flaechenlast(const C1ZirfInput& in, int k) {
-    const std::size_t pos = static_cast<std::size_t>(k - 1);
-    const int lf = pos < in.lfFlaeche.size() ? in.lfFlaeche[pos] : 0;
-    double p = 0.0;
-    for (int s = 0; s < in.nFlaechenlast; ++s) {
-        const auto& last = in.flaechenlast.at(static_cast<std::size_t>(s));
-        if (last.lf == lf) {
-            p += last.v;
-        }
-    }
-    return p;
-}
 
 // The cohesion-reduced active pressure and the minimum earth pressure of one layer,
 // ordinates at the top and the bottom.
@@ -54,7 +40,9 @@ int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
 
     // Step 1: active, at-rest and minimum ordinates of every case and layer.
     for (int k = 0; k <= nFall; ++k) {
-        const double p = k == 0 ? 0.0 : Flaechenlast(in, k);
+        const double p =
+            k == 0 ? 0.0
+                   : FlaechenlastIntensitaet(in.flaechenlast, in.nFlaechenlast, in.lfFlaeche, k);
         lastAktiv[k] = p;
         double sigma = p;
         for (int i = 0; i <= iLetzteSchicht; ++i) {

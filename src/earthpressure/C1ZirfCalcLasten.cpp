@@ -332,6 +332,20 @@ int C1ZirfCalc::CalcBlocklastLauf(const C1ErddruckLauf& lauf, int jj) {
         }
         const double tanA = s.*b.tanA;
         const int k = IndexLast(jj, i);
+        // One part of the figure in this layer, with its trace line.
+        const auto schreibe = [&](C1ErgebnisLast& tabelle, const char* name, double von, double bis,
+                                  double eo, double eu) {
+            C1SchichtErgebnis& e = tabelle[k];
+            e.abt = von;
+            e.bist = bis;
+            e.eoh = eo;
+            e.euh = eu;
+            SetzeTrapez(e, i, tanA);
+            if (lauf.trace) {
+                TracePrintf("\n%s: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f", name, k,
+                            e.abt, e.bist, e.eoh, e.euh);
+            }
+        };
         double steigendEnde = 0.0;
         if (yTop <= z2 && h12 > 0.0) {
             const double von = std::max(yTop, z1);
@@ -340,16 +354,7 @@ int C1ZirfCalc::CalcBlocklastLauf(const C1ErddruckLauf& lauf, int jj) {
             const double eu = yBot < z2 ? (yBot - z1) * em / h12 : em;
             steigendEnde = bis;
             if (eu > eo && bis > von) {
-                C1SchichtErgebnis& e = (*lauf.blockOben)[k];
-                e.abt = von;
-                e.bist = bis;
-                e.eoh = eo;
-                e.euh = eu;
-                SetzeTrapez(e, i, tanA);
-                if (lauf.trace) {
-                    TracePrintf("\nEBloW: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f", k,
-                                e.abt, e.bist, e.eoh, e.euh);
-                }
+                schreibe(*lauf.blockOben, "EBloW", von, bis, eo, eu);
             }
         }
         if (yBot > z2 && h23 > 0.0) {
@@ -360,16 +365,7 @@ int C1ZirfCalc::CalcBlocklastLauf(const C1ErddruckLauf& lauf, int jj) {
             const bool schreiben =
                 bis > 0.0 && bis > von && (!lauf.fallendUnterSteigend || bis > steigendEnde);
             if (schreiben) {
-                C1SchichtErgebnis& e = (*lauf.blockUnten)[k];
-                e.abt = von;
-                e.bist = bis;
-                e.eoh = eo;
-                e.euh = eu;
-                SetzeTrapez(e, i, tanA);
-                if (lauf.trace) {
-                    TracePrintf("\nEBluW: jj %2d abt %6.2f  bist %6.2f  eoh %6.2f  euh %6.2f", k,
-                                e.abt, e.bist, e.eoh, e.euh);
-                }
+                schreibe(*lauf.blockUnten, "EBluW", von, bis, eo, eu);
             }
         }
     }

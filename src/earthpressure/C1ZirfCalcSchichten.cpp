@@ -20,15 +20,14 @@ constexpr double kSortTol = 0.0001;
 constexpr double kMinDicke = 0.0001;
 // The model reaches this far below the last input layer.
 constexpr double kModellZuschlag = 10.0;
-// Unit weight of water (kN/m³): the default of the weight below water.
-constexpr double kWichteWasser = 10.0;
 
 const C1ZirfInput::SBodenschicht& Eingabeschicht(const C1ZirfInput& in, int k) {
     return in.schicht.at(static_cast<std::size_t>(k));
 }
 
 double GammaUnter(const C1ZirfInput::SBodenschicht& s) {
-    return (s.gamma_feucht >= 0.001 || s.gamma <= 0.0) ? s.gamma_feucht : s.gamma - kWichteWasser;
+    return (s.gamma_feucht >= 0.001 || s.gamma <= 0.0) ? s.gamma_feucht
+                                                       : s.gamma - C1ZirfCalc::GammaWasser;
 }
 
 // Removes boundaries that lie within the merge tolerance of the one before, with the

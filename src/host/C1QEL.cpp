@@ -5,14 +5,13 @@
 #include "platform/Kernel.h"
 #include "platform/Localisation.h"
 #include "platform/QELRTFXHost.h"
+#include "platform/Utf8.h"
 
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <locale.h>
-#include <thread>
 
 namespace {
 
@@ -43,10 +42,6 @@ std::string TrimRight(const std::string& s) {
 std::string Trim(const std::string& s) {
     const auto begin = s.find_first_not_of(kWhiteSpace);
     return begin == std::string::npos ? std::string() : TrimRight(s.substr(begin));
-}
-
-std::string TextOf(const char* text) {
-    return text != nullptr ? std::string(text) : std::string();
 }
 
 // A decimal number at the start of the text (leading white space skipped); 0 when
@@ -212,6 +207,16 @@ std::string C1QEL::GetSetting(const std::string& key) {
     return TrimRight(buffer);
 }
 
+int C1QEL::GetSetting(const std::string& key, char* buffer, int size) {
+    QELRTFX_GetSetting(key.c_str(), buffer, size);
+    return 1;
+}
+
+int C1QEL::QuerySetting(const std::string& key) {
+    char empty[1] = {};
+    return QELRTFX_GetSetting(key.c_str(), empty, 0);
+}
+
 void C1QEL::DeleteResult() {
     const QEDOM_HANDLE result = QEDOM_FindFirstChild(QEDOM_GetRootElement(hDoc), "result");
     if (result != 0) {
@@ -221,7 +226,13 @@ void C1QEL::DeleteResult() {
 
 int C1QEL::SetStatusText(const std::string& text) {
     if (m_bKorvel2005 == 0) {
-        return 0; // no progress display of the module's own exists
+        ProgressWnd* display = OwnDisplay();
+        if (display == nullptr) {
+            return 0;
+        }
+        display->SetText(text);
+        display->Repaint();
+        return 1;
     }
     if (bHostProgress != 0) {
         QELRTFX_Notify(0, 0, ("1 " + text).c_str());
@@ -232,7 +243,7 @@ int C1QEL::SetStatusText(const std::string& text) {
 
 int C1QEL::Progress(int value) {
     if (m_bKorvel2005 == 0) {
-        return 0;
+        return ProgressOwnDisplay(value);
     }
     if (value <= 0) {
         ++iProgress;
@@ -246,6 +257,38 @@ int C1QEL::Progress(int value) {
         QELRTFX_Notify(iProgress, kProgressMaximum, "p");
     }
     return 1;
+}
+
+ProgressWnd* C1QEL::OwnDisplay() const {
+    // Outside the host only the module's own display shows anything, and not in quick mode.
+    return Quick.QuickModus == 0 ? pProgressWnd : nullptr;
+}
+
+int C1QEL::ProgressOwnDisplay(int value) {
+    ProgressWnd* display = OwnDisplay();
+    if (display == nullptr) {
+        return 0;
+    }
+    int lower = 0;
+    int upper = 0;
+    display->GetRange(lower, upper);
+    if (display->GetPos() < upper) {
+        if (value > 0) {
+            display->SetPos(value);
+        } else {
+            display->StepIt();
+        }
+        display->Repaint();
+    }
+    return 1;
+}
+
+int C1QEL::IsNotQuick(int) const {
+    return Quick.QuickModus == 0 ? 1 : 0;
+}
+
+int C1QEL::IsNotQuick(int, int) const {
+    return IsNotQuick(0);
 }
 
 int C1QEL::CheckReportLibVersion(double required, int raise) {
@@ -338,6 +381,5 @@ void C1QEL::FatalError(const std::string& text) {
 }
 
 int SleepMs(int milliseconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds > 0 ? milliseconds : 0));
-    return 0;
+    return QEL_WaitOnOwnProcess(milliseconds);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgressWnd.h"
 #include "platform/QEDOM.h"
 
 #include <array>
@@ -46,6 +47,11 @@ public:
     // --- Settings -------------------------------------------------------------
     // The host's setting of key, trailing blanks removed.
     static std::string GetSetting(const std::string& key);
+    // The host's setting of key as it is, copied into buffer (size bytes, the zero
+    // included; cut on a character boundary). Returns 1.
+    static int GetSetting(const std::string& key, char* buffer, int size);
+    // What the report library answers for key when asked with an empty buffer of size 0.
+    static int QuerySetting(const std::string& key);
     void DeleteResult();
 
     QEDOM_HANDLE GetDoc() const { return hDoc; }
@@ -63,6 +69,12 @@ public:
     // 1 when the report library reports at least the required version; else 0, or
     // the run ends when raise is not 0.
     int CheckReportLibVersion(double required, int raise);
+    // 1 when QuickModus is 0, else 0; the arguments are not read.
+    int IsNotQuick(int) const;
+    int IsNotQuick(int, int) const;
+    // Steps that do nothing: DummyStep answers 1, DummyCheck 0; the argument is not read.
+    int DummyStep(int) const { return 1; }
+    int DummyCheck(int) const { return 0; }
 
     // --- Trace and dump files -------------------------------------------------------
     static int IsDeveloper();
@@ -102,6 +114,8 @@ public:
     std::string Titel;
     std::string NameRTFResDatei;
     std::string NameVersionsInfoDatei;
+    // The progress display of a context not run by the host; null under the host.
+    ProgressWnd* pProgressWnd = nullptr;
     SQuick Quick;
     int iLanguageOutput = 0;
     int bHostProgress = 0;
@@ -117,11 +131,16 @@ private:
     void ReadProjectSettings();
     void ReadLocalisation();
     void CloseFiles();
+    // The module's own display when it shows anything (not in quick mode), else null.
+    ProgressWnd* OwnDisplay() const;
+    // Progress on the module's own display (a context not run by the host).
+    int ProgressOwnDisplay(int value);
 
     FILE* m_pInputFile = nullptr;
     FILE* m_pDumpFile = nullptr;
     FILE* m_pTraceFile = nullptr;
 };
 
-// Waits the given time; returns 0.
+// Waits the given time on the process's own handle; returns the result of that wait
+// (its time-out, QEL_WAIT_TIMEOUT).
 int SleepMs(int milliseconds);

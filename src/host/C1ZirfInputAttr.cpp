@@ -2,6 +2,7 @@
 
 #include "host/C1Exception.h"
 #include "host/Trace.h"
+#include "platform/Utf8.h"
 
 #include <cmath>
 #include <limits>
@@ -19,8 +20,7 @@ std::string ReadText(QEDOM_HANDLE element, const char* name, int capacity) {
 }
 
 std::string ReadString(QEDOM_HANDLE element, const char* name) {
-    const char* text = QEDOM_GetString(element, name);
-    return text != nullptr ? std::string(text) : std::string();
+    return TextOf(QEDOM_GetString(element, name));
 }
 
 int ReadTruncated(QEDOM_HANDLE element, const char* elementName, const char* name,

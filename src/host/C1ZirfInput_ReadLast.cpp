@@ -37,17 +37,27 @@ void Collect(const std::array<C1ZirfInput::SFlaechenlast, C1ZirfInput::kMaxFlaec
     }
 }
 
+// The part that every load group shares, read into a new record: the table's limit is
+// checked first, then the load case, the name and the listed values are read. The
+// caller adds what is its own kind's and stores the record.
+template <class Last>
+Last ReadLastRecord(QEDOM_HANDLE gruppe, int anzahl, int limit, const char* what,
+                    std::initializer_list<zirf_input::Attr<Last, double>> werte) {
+    zirf_input::CheckTableLimit(anzahl, limit, "last", what, kModuleLast);
+    Last last;
+    last.lf = QEDOM_GetInt(gruppe, "lf");
+    last.bez = zirf_input::ReadText(gruppe, "bez", C1ZirfInput::kLenBez);
+    zirf_input::ReadDoubles<Last>(gruppe, last, werte);
+    return last;
+}
+
 } // namespace
 
 void C1ZirfInput::ReadKopflast(QEDOM_HANDLE gruppe) {
-    zirf_input::CheckTableLimit(nKopflast, kMaxKopflast, "last", "Kopflasten ('gruppe' mit art 0)",
-                                kModuleLast);
-    SKopflast k;
-    k.lf = QEDOM_GetInt(gruppe, "lf");
+    SKopflast k = ReadLastRecord<SKopflast>(
+        gruppe, nKopflast, kMaxKopflast, "Kopflasten ('gruppe' mit art 0)",
+        {{"v", &SKopflast::v}, {"h", &SKopflast::h}, {"m", &SKopflast::m}});
     k.stelle = QEDOM_GetInt(gruppe, "stelle");
-    k.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
-    zirf_input::ReadDoubles<SKopflast>(
-        gruppe, k, {{"v", &SKopflast::v}, {"h", &SKopflast::h}, {"m", &SKopflast::m}});
     // Head loads count by magnitude; the other kinds by their signed values.
     maxLast = std::max({maxLast, std::fabs(k.v), std::fabs(k.h)});
     kopflast.at(static_cast<std::size_t>(nKopflast)) = k;
@@ -55,29 +65,22 @@ void C1ZirfInput::ReadKopflast(QEDOM_HANDLE gruppe) {
 }
 
 void C1ZirfInput::ReadFlaechenlast(QEDOM_HANDLE gruppe) {
-    zirf_input::CheckTableLimit(nFlaechenlast, kMaxFlaechenlast, "last",
-                                "Flächenlasten ('gruppe' mit art 1)", kModuleLast);
-    SFlaechenlast f;
-    f.lf = QEDOM_GetInt(gruppe, "lf");
-    f.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
-    f.v = QEDOM_GetDouble(gruppe, "v");
+    const SFlaechenlast f = ReadLastRecord<SFlaechenlast>(gruppe, nFlaechenlast, kMaxFlaechenlast,
+                                                          "Flächenlasten ('gruppe' mit art 1)",
+                                                          {{"v", &SFlaechenlast::v}});
     maxLast = std::max(maxLast, f.v);
     flaechenlast.at(static_cast<std::size_t>(nFlaechenlast)) = f;
     ++nFlaechenlast;
 }
 
 void C1ZirfInput::ReadBlocklast(QEDOM_HANDLE gruppe) {
-    zirf_input::CheckTableLimit(nBlocklast, kMaxBlocklast, "last",
-                                "Blocklasten ('gruppe' mit art 2)", kModuleLast);
-    SBlocklast b;
-    b.lf = QEDOM_GetInt(gruppe, "lf");
-    b.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
-    zirf_input::ReadDoubles<SBlocklast>(gruppe, b,
-                                        {{"v", &SBlocklast::v},
-                                         {"h", &SBlocklast::h},
-                                         {"x", &SBlocklast::x},
-                                         {"b", &SBlocklast::b},
-                                         {"y", &SBlocklast::y}});
+    const SBlocklast b = ReadLastRecord<SBlocklast>(gruppe, nBlocklast, kMaxBlocklast,
+                                                    "Blocklasten ('gruppe' mit art 2)",
+                                                    {{"v", &SBlocklast::v},
+                                                     {"h", &SBlocklast::h},
+                                                     {"x", &SBlocklast::x},
+                                                     {"b", &SBlocklast::b},
+                                                     {"y", &SBlocklast::y}});
     maxLast = std::max({maxLast, b.v, b.h});
     const auto i = static_cast<std::size_t>(nBlocklast);
     blockArt.at(i) = kArtBlocklast;
@@ -86,17 +89,13 @@ void C1ZirfInput::ReadBlocklast(QEDOM_HANDLE gruppe) {
 }
 
 void C1ZirfInput::ReadLinienlast(QEDOM_HANDLE gruppe) {
-    zirf_input::CheckTableLimit(nLinienlast, kMaxLinienlast, "last",
-                                "Linienlasten ('gruppe' mit art 3)", kModuleLast);
-    SLinienlast l;
-    l.lf = QEDOM_GetInt(gruppe, "lf");
-    l.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
-    zirf_input::ReadDoubles<SLinienlast>(gruppe, l,
-                                         {{"m", &SLinienlast::m},
-                                          {"v", &SLinienlast::v},
-                                          {"h", &SLinienlast::h},
-                                          {"x", &SLinienlast::x},
-                                          {"y", &SLinienlast::y}});
+    const SLinienlast l = ReadLastRecord<SLinienlast>(gruppe, nLinienlast, kMaxLinienlast,
+                                                      "Linienlasten ('gruppe' mit art 3)",
+                                                      {{"m", &SLinienlast::m},
+                                                       {"v", &SLinienlast::v},
+                                                       {"h", &SLinienlast::h},
+                                                       {"x", &SLinienlast::x},
+                                                       {"y", &SLinienlast::y}});
     maxLast = std::max({maxLast, l.v, l.h, l.m});
     linienlast.at(static_cast<std::size_t>(nLinienlast)) = l;
     ++nLinienlast;

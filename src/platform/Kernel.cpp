@@ -1,10 +1,12 @@
 #include "platform/Kernel.h"
 
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <link.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -70,4 +72,9 @@ void QEL_OutputDebugString(const std::string& text) {
     if (QEL_IsDeveloperSwitchOn()) {
         std::fprintf(stderr, "%s\n", text.c_str());
     }
+}
+
+int QEL_WaitOnOwnProcess(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds > 0 ? milliseconds : 0));
+    return QEL_WAIT_TIMEOUT;
 }

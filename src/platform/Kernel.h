@@ -28,3 +28,11 @@ bool QEL_IsDeveloperSwitchOn();
 
 // Debugger output: goes to stderr, and only while the developer switch is on.
 void QEL_OutputDebugString(const std::string& text);
+
+// Result of a wait whose time-out ran out before the awaited object signalled.
+inline constexpr int QEL_WAIT_TIMEOUT = 0x102;
+
+// Waits on the calling process itself for the given time. A running process never
+// signals its own end, so the wait always ends by its time-out: the result is
+// QEL_WAIT_TIMEOUT. A negative time waits not at all (there is no endless wait).
+int QEL_WaitOnOwnProcess(int milliseconds);

@@ -17,10 +17,6 @@ HostState& State() {
     return state;
 }
 
-std::string TextOf(const char* text) {
-    return text != nullptr ? std::string(text) : std::string();
-}
-
 } // namespace
 
 int QELRTFX_Init(const char* commandLine) {

@@ -28,3 +28,7 @@ std::string Utf8Bounded(std::string_view text, std::size_t capacity) {
     }
     return std::string(text.substr(0, Utf8PrefixLength(text, capacity - 1)));
 }
+
+std::string TextOf(const char* text) {
+    return text != nullptr ? std::string(text) : std::string();
+}

@@ -98,4 +98,66 @@ TEST(C1ErddruckBeiwerte, SlipPlaneAlongTerrainAsSteepAsPhi) {
     EXPECT_NEAR(b.CalcThetaA(0, 30, 0, 30), 30.0, kTol);
 }
 
+TEST(C1ErddruckBeiwerte, AtRestRisesLinearlyToCosPhi) {
+    C1ErddruckBeiwerte b;
+    b.CalcKagh(10, 0, 20, 30);
+    const double alpha = b.alphaRad, delta = b.deltaRad;
+    // φ 30°: s = 1 − sin 30° = 0.5, c = cos 30°; s for x ≤ 0, c at x = φ, halfway at φ/2.
+    const struct {
+        double x, phi, k0;
+    } cases[] = {
+        {0.0, 30.0, 0.5},
+        {-5.0, 30.0, 0.5},
+        {30.0, 30.0, std::cos(30.0 / 57.295779513082195)},
+        {15.0, 30.0, 0.683012701892219}, // (0.5 + 0.8660254)/2
+        // φ = 0: (cos φ − 1 + sin φ)/φ tends to 1 per radian, K0 = 1 + 10°/57.29578°.
+        {10.0, 0.0, 1.1745329251994334},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(b.CalcK0(c.x, c.phi), c.k0, kTol) << c.x << ", " << c.phi;
+        EXPECT_NEAR(b.ergebnis, c.k0, kTol);
+    }
+    EXPECT_NEAR(b.k0s, 1.0, kTol); // of the last call, φ = 0
+    EXPECT_NEAR(b.k0c, 1.0, kTol);
+    // The limit joins the formula's values for small φ.
+    EXPECT_NEAR(b.CalcK0(10.0, 1e-6), 1.1745329251994334, 1e-6);
+    // The wall and friction angles of the preceding call stay for the wedge factors.
+    EXPECT_EQ(b.alphaRad, alpha);
+    EXPECT_EQ(b.deltaRad, delta);
+}
+
+TEST(C1ErddruckBeiwerte, PassiveSlipPlaneAngle) {
+    C1ErddruckBeiwerte b;
+    const struct {
+        double alpha, beta, delta, phi, theta;
+    } cases[] = {
+        // Rankine: h = 1, v = tan(−30°) + 1/cos 30° = tan 30°, atan(1/v) = 60°, θp = 45° − φ/2.
+        {0, 0, 0, 30, 30.0},
+        // δ −20°: h = sin 50°/(sin 30°·cos 20°) = 1.6304149, v = −tan 30° + √h/cos 30°
+        // = 0.8970603, θp = atan(1/v) − 30° = 18.1059796°.
+        {0, 0, -20, 30, 18.10597959950219},
+        // α 10°: h = 1, v = tan(−20°) + 1/cos 40° = 0.9414371 (the root is divided by
+        // cos(φ + α)), θp = 46.7277884° − 30°.
+        {10, 0, 0, 30, 16.727788402104906},
+        // φ = β = 0: the formula tends to 45°.
+        {0, 0, 0, 0, 45.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(b.CalcThetaP(c.alpha, c.beta, c.delta, c.phi), c.theta, 1e-9)
+            << c.alpha << ", " << c.delta << ", " << c.phi;
+    }
+}
+
+TEST(C1ErddruckBeiwerte, WedgeFactorsWithoutTerrainTakeTheWallFrictionAlone) {
+    C1ErddruckBeiwerte b;
+    b.CalcKagh(10, 0, 20, 30); // α 10°, δ 20°
+    // sin(60° − 30°)/cos(30° − 20°)·cos 20° = 0.4770944; the cosine form 0.8263518.
+    EXPECT_NEAR(b.CalcKeilH(60, 20, 30), 0.4770944470693364, kTol);
+    EXPECT_NEAR(b.CalcKeilV(60, 20, 30), 0.8263518223330688, kTol);
+    // The inclined form takes cos(δ − α) = cos 10°, which cancels: 0.5.
+    EXPECT_NEAR(b.CalcKeilHGeneigt(60, 20, 30, 0), 0.5, kTol);
+    // A wedge steeper than the slip plane gives no factor: sin(−20°) < 0.
+    EXPECT_EQ(b.CalcKeilH(10, 0, 30), 0.0);
+}
+
 } // namespace

@@ -124,4 +124,84 @@ TEST(C1Polygon, AreaAndCentroidOfClosedPolygon) {
     EXPECT_NEAR(std::fabs(p.GetFlaeche()), 2.0, 1e-12);
 }
 
+TEST(C1Gerade, AngleBetweenTwoLines) {
+    const double pi = 3.1415926535898;
+    const struct {
+        double m, m2, tan, winkel, sin, cos;
+    } cases[] = {
+        {1.0, 0.0, -1.0, -pi / 4, -std::sqrt(0.5), std::sqrt(0.5)},
+        // (2 − 0.5)/(1 + 1) = 0.75: the 3-4-5 triangle.
+        {0.5, 2.0, 0.75, std::atan(0.75), 0.6, 0.8},
+        // At a right angle the tangent is the stand-in for "vertical".
+        {2.0, -0.5, -1e20, -pi / 2, -1.0, 0.0},
+    };
+    for (const auto& c : cases) {
+        C1Gerade g;
+        g.SetSteigungPunkt(c.m, 0, 0);
+        g.m2 = c.m2;
+        EXPECT_EQ(g.CalcWinkel(), 1);
+        EXPECT_NEAR(g.tanZwischen, c.tan, 1e-12) << c.m << ", " << c.m2;
+        EXPECT_NEAR(g.winkelZwischen, c.winkel, 1e-12);
+        EXPECT_NEAR(g.sinZwischen, c.sin, 1e-12);
+        EXPECT_NEAR(g.cosZwischen, c.cos, 1e-12);
+    }
+}
+
+TEST(C1Gerade, HesseNormalFormKeepsItsWorkingValues) {
+    C1Gerade g;
+    EXPECT_EQ(g.CalcHesse(1, 1), 0.0) << "no line set yet";
+    // y = x + 1, that is x − y + 1 = 0 (c > 0: the normal is turned): the origin lies
+    // 1/√2 from it, on the negative side.
+    g.SetSteigungPunkt(1.0, 0.0, 1.0);
+    EXPECT_NEAR(g.CalcHesse(0, 0), -std::sqrt(0.5), 1e-12);
+    EXPECT_NEAR(g.normHesse, std::sqrt(2.0), 1e-12);
+    EXPECT_NEAR(g.sHesse, -std::sqrt(0.5), 1e-12);
+    EXPECT_NEAR(g.abstandHesse, -std::sqrt(0.5), 1e-12);
+    // The horizontal y = 2: the point (5, 3) lies 1 below it.
+    g.SetPunkte(0, 2, 1, 2);
+    EXPECT_NEAR(g.CalcHesse(5, 3), 1.0, 1e-12);
+}
+
+TEST(C1Trapez, TrapezoidCentroidBySidesAndByCoordinates) {
+    C1Trapez t;
+    // Top side 2 at depth 0 from x 1 to 3, bottom side 4 at depth 3 from x 0 to 4: area
+    // (4 + 2)·3/2 = 9; symmetric about x = 2; the centroid lies 3·(4 + 2·2)/(3·6) = 4/3
+    // above the bottom side, 5/3 below the top.
+    EXPECT_EQ(t.CalcTrapezSchwerpunkt(4, 2, 1, 3), 1);
+    EXPECT_NEAR(t.GetFlaeche(), 9.0, 1e-12);
+    EXPECT_NEAR(t.xs, 2.0, 1e-12);
+    EXPECT_NEAR(t.GetSchwerpunktY(), 5.0 / 3.0, 1e-12);
+    // Triangle (0,0), (0,3), (3,3): centroid (1, 2).
+    EXPECT_EQ(t.CalcTrapezSchwerpunkt(3, 0, 0, 3), 1);
+    EXPECT_NEAR(t.GetFlaeche(), 4.5, 1e-12);
+    EXPECT_NEAR(t.xs, 1.0, 1e-12);
+    EXPECT_NEAR(t.ys, 2.0, 1e-12);
+    // The first trapezoid moved by (10, 5) and given by its corners.
+    EXPECT_EQ(t.CalcTrapezSchwerpunkt2(11, 13, 5, 10, 14, 8), 1);
+    EXPECT_NEAR(t.GetFlaeche(), 9.0, 1e-12);
+    EXPECT_NEAR(t.xsGlobal, 12.0, 1e-12);
+    EXPECT_NEAR(t.ysGlobal, 5.0 + 5.0 / 3.0, 1e-12);
+    // Two sides of no length: no figure, no centroid.
+    EXPECT_EQ(t.CalcTrapezSchwerpunkt(0, 0, 1, 3), 0);
+    EXPECT_EQ(t.GetFlaeche(), 0.0);
+    EXPECT_EQ(t.xs, 0.0);
+    EXPECT_EQ(t.ys, 0.0);
+}
+
+TEST(C1Trapez, PentagonByTheShoelaceRule) {
+    C1Trapez t;
+    // A house: the square 2×2 (centroid (1, 1)) under a roof triangle of area 1 with its
+    // centroid at (1, 2 + 1/3): area 5, ys = (4·1 + 1·7/3)/5.
+    EXPECT_EQ(t.CalcFuenfeck(0, 0, 2, 0, 2, 2, 1, 3, 0, 2), 1);
+    EXPECT_NEAR(t.GetFlaeche(), 5.0, 1e-12);
+    EXPECT_NEAR(t.xs, 1.0, 1e-12);
+    EXPECT_NEAR(t.GetSchwerpunktY(), (4.0 + 7.0 / 3.0) / 5.0, 1e-12);
+    // The same points the other way round give the same magnitude.
+    EXPECT_EQ(t.CalcFuenfeck(0, 2, 1, 3, 2, 2, 2, 0, 0, 0), 1);
+    EXPECT_NEAR(t.GetFlaeche(), 5.0, 1e-12);
+    // Five points on one line enclose nothing.
+    EXPECT_EQ(t.CalcFuenfeck(0, 0, 1, 1, 2, 2, 3, 3, 4, 4), 0);
+    EXPECT_EQ(t.GetFlaeche(), 0.0);
+}
+
 } // namespace

@@ -1,6 +1,8 @@
 #include "host/C1QEL.h"
 #include "host/C1Exception.h"
 #include "host/Trace.h"
+#include "platform/Kernel.h"
+#include "platform/ProgressWnd.h"
 
 #include "../support/EnvGuard.h"
 #include "../support/ScratchFolder.h"
@@ -8,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <iterator>
 #include <regex>
 
 namespace fs = std::filesystem;
@@ -334,6 +339,82 @@ TEST_F(C1QELTest, GetSettingTrimsTrailingBlanksOnly) {
     RegisterTestHost({{"Projekt", " a b  \t"}});
     EXPECT_EQ(C1QEL::GetSetting("Projekt"), " a b");
     EXPECT_EQ(C1QEL::GetSetting("unbekannt"), "");
+}
+
+TEST_F(C1QELTest, SettingIntoTheCallersBufferKeepsItsBlanksAndFitsTheBuffer) {
+    RegisterTestHost({{"Projekt", "Kaimauer  "}, {"Titel", "Prüfung"}});
+    const struct {
+        const char* key;
+        int size;
+        const char* expected;
+    } cases[] = {
+        {"Projekt", 64, "Kaimauer  "}, // nothing trimmed
+        {"Projekt", 5, "Kaim"},        // four bytes and the zero
+        {"Titel", 4, "Pr"},            // "ü" takes two bytes and does not fit after "Pr"
+        {"unbekannt", 64, ""},
+    };
+    for (const auto& c : cases) {
+        char buffer[64];
+        std::fill(std::begin(buffer), std::end(buffer), 'x');
+        EXPECT_EQ(C1QEL::GetSetting(c.key, buffer, c.size), 1);
+        EXPECT_STREQ(buffer, c.expected) << c.key << " in " << c.size;
+        if (c.size < 64) {
+            EXPECT_EQ(buffer[c.size], 'x') << "nothing written past the buffer";
+        }
+    }
+    // Asked with an empty buffer of size 0 the library answers the setting's length.
+    EXPECT_EQ(C1QEL::QuerySetting("Projekt"), 10);
+    EXPECT_EQ(C1QEL::QuerySetting("unbekannt"), 0);
+}
+
+TEST_F(C1QELTest, QuickQueriesAndDummySteps) {
+    for (const int quickModus : {0, 1, 2}) {
+        C1QEL qel;
+        qel.Quick.QuickModus = quickModus;
+        const int expected = quickModus == 0 ? 1 : 0;
+        EXPECT_EQ(qel.IsNotQuick(7), expected) << quickModus;
+        EXPECT_EQ(qel.IsNotQuick(-1, 9), expected) << quickModus;
+        EXPECT_EQ(qel.DummyStep(quickModus), 1);
+        EXPECT_EQ(qel.DummyCheck(quickModus), 0);
+    }
+}
+
+TEST_F(C1QELTest, OutsideTheHostStatusAndProgressGoToTheOwnDisplay) {
+    ProgressWnd display;
+    display.SetRange(0, 100);
+    display.SetStep(10);
+    C1QEL qel; // a context not run by the host, not in quick mode
+    qel.pProgressWnd = &display;
+
+    EXPECT_EQ(qel.SetStatusText("Berechnung starten"), 1);
+    EXPECT_EQ(display.GetText(), "Berechnung starten");
+    // value > 0 sets the bar, value <= 0 advances it by its step; at the upper end of the
+    // range the bar stays where it is, and the call still reports that it was handled.
+    const struct {
+        int value;
+        int pos;
+    } steps[] = {{0, 10}, {35, 35}, {-2, 45}, {100, 100}, {0, 100}, {20, 100}};
+    for (const auto& s : steps) {
+        EXPECT_EQ(qel.Progress(s.value), 1);
+        EXPECT_EQ(display.GetPos(), s.pos) << "after Progress(" << s.value << ")";
+    }
+    EXPECT_EQ(display.GetRepaints(), 5) << "the status text and four moves of the bar";
+    EXPECT_EQ(qel.iProgress, 0) << "the host's counter is not touched";
+
+    qel.Quick.QuickModus = 1; // in quick mode nothing is shown
+    EXPECT_EQ(qel.SetStatusText("Ausgabe erzeugen"), 0);
+    EXPECT_EQ(qel.Progress(0), 0);
+    EXPECT_EQ(display.GetText(), "Berechnung starten");
+    EXPECT_EQ(display.GetRepaints(), 5);
+    EXPECT_TRUE(SentToHost().empty());
+}
+
+TEST_F(C1QELTest, SleepWaitsAndEndsByItsTimeOut) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SleepMs(20), QEL_WAIT_TIMEOUT);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
+    EXPECT_EQ(SleepMs(0), QEL_WAIT_TIMEOUT);
+    EXPECT_EQ(SleepMs(-1), QEL_WAIT_TIMEOUT) << "a negative time does not wait for ever";
 }
 
 } // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "earthpressure/C1SchichtErgebnis.h"
+#include "earthpressure/C1Trapez.h"
+
+// The inclined resultant of a figure whose horizontal resultant Eh is known: the vertical
+// resultant Ev = Eh·tanA and the total Eges.
+void SetzeNeigung(C1SchichtErgebnis& e, double tanA);
+
+// Resultant of the linear figure between the depths von and bis with the ordinates eo at
+// the top and eu at the bottom: Eh, the depth yE of its point of action, Ev and Eges.
+// The record's depth range, ordinates and xE are the caller's.
+void SetzeTrapezResultante(C1Trapez& trapez, C1SchichtErgebnis& e, double von, double bis,
+                           double eo, double eu, double tanA);
