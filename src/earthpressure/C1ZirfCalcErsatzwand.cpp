@@ -47,25 +47,27 @@ void C1ZirfCalc::JedeFigur(const C1ErddruckLauf& lauf, const std::function<void(
             bereich(Art::Berme, 0, i, (*lauf.bermeUnten)[i]);
         }
     }
-    const auto spreizung = [&](Art art, int lc, int i, const C1Spreizung& z) {
-        f({art, lc, i, z.von, z.bis, z.eo, z.eu});
+    // The bounded loads by their own load case: the figures of the vertical load and the
+    // spread rows of the horizontal force.
+    const auto begrenzt = [&](Art art, int j, int lc, const C1ErgebnisLast& oben,
+                              const C1ErgebnisLast* unten, const C1SpreizungLast& zeilen) {
+        for (int i = 0; i <= iLetzteSchicht; ++i) {
+            const int k = IndexLast(j, i);
+            bereich(art, lc, i, oben[k]);
+            if (unten != nullptr) {
+                bereich(art, lc, i, (*unten)[k]);
+            }
+            const C1Spreizung& z = zeilen[k];
+            f({art, lc, i, z.von, z.bis, z.eo, z.eu});
+        }
     };
     for (int j = 0; j < in.nBlocklast; ++j) {
-        const int lc = in.blocklast.at(static_cast<std::size_t>(j)).lf;
-        for (int i = 0; i <= iLetzteSchicht; ++i) {
-            const int k = IndexLast(j, i);
-            bereich(Art::Blocklast, lc, i, (*lauf.blockOben)[k]);
-            bereich(Art::Blocklast, lc, i, (*lauf.blockUnten)[k]);
-            spreizung(Art::Blocklast, lc, i, (*lauf.blockSchicht)[k]);
-        }
+        begrenzt(Art::Blocklast, j, in.blocklast.at(static_cast<std::size_t>(j)).lf,
+                 *lauf.blockOben, lauf.blockUnten, *lauf.blockSchicht);
     }
     for (int j = 0; j < in.nLinienlast; ++j) {
-        const int lc = in.linienlast.at(static_cast<std::size_t>(j)).lf;
-        for (int i = 0; i <= iLetzteSchicht; ++i) {
-            const int k = IndexLast(j, i);
-            bereich(Art::Linienlast, lc, i, (*lauf.linie)[k]);
-            spreizung(Art::Linienlast, lc, i, (*lauf.linieSchicht)[k]);
-        }
+        begrenzt(Art::Linienlast, j, in.linienlast.at(static_cast<std::size_t>(j)).lf, *lauf.linie,
+                 nullptr, *lauf.linieSchicht);
     }
 }
 

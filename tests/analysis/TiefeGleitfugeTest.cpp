@@ -21,6 +21,7 @@ constexpr double kGamma = 20.0;
 constexpr double kT = 8.0;
 constexpr double kGep = 1.4;
 constexpr double kGammaG = 1.35;
+constexpr double kEtaP = 0.8;
 
 // Degrees in radians with the calculation's own degree factor (180/3.141592654).
 double Rad(double grad) {
@@ -49,7 +50,7 @@ public:
         in.mitanker = 1;
         in.anker = 1;
         in.tiefe_anker = 2.0;
-        in.eta_p = 1.0;
+        in.eta_p = kEtaP;
         in.ankerabstand = 2.0;
         // Grouted anchor: 12 m long, 4 m grouted at its tip.
         in.typ = 0;
@@ -85,7 +86,7 @@ public:
         c.RPassiv1[1] = passiv;
     }
     // The horizontal design anchor force of the permanent share from the reactions above.
-    static double AvorhH() { return kGammaG * 110.0 - 20.0 * 1.0 / kGep; }
+    static double AvorhH() { return kGammaG * 110.0 - 20.0 * kEtaP / kGep; }
 };
 
 TEST(TiefeGleitfuge, GroutedAnchorOneSandOneSegment) {
@@ -115,11 +116,16 @@ TEST(TiefeGleitfuge, GroutedAnchorOneSandOneSegment) {
     EXPECT_NEAR(c.E1hG, E1h, 1e-9);
     EXPECT_NEAR(c.E1hQ, E1h, 1e-9);
     EXPECT_EQ(c.E1vG, 0.0);
+    // The substitute wall ends at the bottom of the first layer (0-2 m): its whole figure.
+    EXPECT_EQ(c.iSchichtAnkerpunkt, 0);
+    EXPECT_NEAR(c.ErgLastfallTGF[0].euh, Ka(35) * kGamma * 2.0, 1e-9);
+    EXPECT_NEAR(c.ErgLastfallTGF[0].Eh, E1h, 1e-9);
     const double A = Kranz(Eah, E1h, 50.0 * kGamma, 35, theta, 0);
     EXPECT_NEAR(c.AmoeglG, A, 1e-9 * A);
     EXPECT_NEAR(c.AmoeglGd, A / kGep, 1e-9 * A);
     EXPECT_NEAR(c.AmoeglQ, c.AmoeglG, 1e-9 * A);
-    // Existing force: beam cases 1 and 2 with gammaG, the passive side with eta_p/gep.
+    // Existing force: beam cases 1 and 2 (soil and load case 1) with gammaG, the passive
+    // side with eta_p/gep.
     EXPECT_NEAR(c.AvorhG, TGFFixture::AvorhH(), 1e-9);
     EXPECT_NEAR(c.AvorhQ, c.AvorhG, 1e-9);
     EXPECT_NEAR(c.ausnutzungG, TGFFixture::AvorhH() / (A / kGep), 1e-9);
@@ -308,6 +314,25 @@ TEST(TiefeGleitfuge, RisingGroundAddsItsSoilToTheWedge) {
     const double tanB = std::tan(Rad(10));
     EXPECT_NEAR(c.yErsatzwandOben, -10.0 * tanB, 1e-12);
     EXPECT_NEAR(c.GBoden[0] - G, 10.0 * 10.0 * tanB / 2 * kGamma, 1e-9);
+}
+
+TEST(TiefeGleitfuge, WaterBehindTheWallBuoysTheWedgeAndPushesTheWall) {
+    // Water 4 m deep behind the wall, 6 m in front. The wedge weighs 20 kN/m³ above 4 m
+    // and 10 kN/m³ below (also between 4 and 6 m, where the soil in front is dry): the
+    // line crosses 4 m at x = 20/3, so 36.67 m² lie above and 13.33 m² below.
+    TGFFixture f;
+    f.in.tgh = 4.0;
+    f.in.tgv = 6.0;
+    const C1ZirfCalc& c = f.Pruefe();
+    ASSERT_EQ(c.nAbschnitte, 1);
+    const double oben = 4.0 * 20.0 / 3.0 + 10.0;
+    EXPECT_NEAR(c.GBoden[0], oben * 20.0 + (50.0 - oben) * 10.0, 1e-9);
+    // Earth pressure under buoyancy below 4 m, and the excess water pressure: rising to
+    // 20 kN/m² at 6 m, uniform below.
+    const double Eah = Ka(35) * (80.0 * 4.0 / 2.0 + (80.0 + 120.0) / 2.0 * 4.0);
+    const double W = 20.0 * 2.0 / 2.0 + 20.0 * 2.0;
+    EXPECT_NEAR(c.sumEhG, Eah + W, 1e-9);
+    EXPECT_NEAR(c.sumEhQ, W, 1e-9);
 }
 
 TEST(TiefeGleitfuge, NothingPossibleMeansUnboundedUtilisation) {
