@@ -4,6 +4,7 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "analysis/Einbindung.h"
+#include "analysis/EingabeFehler.h"
 #include "host/C1Exception.h"
 #include "host/C1ZirfInput.h"
 
@@ -19,9 +20,7 @@ constexpr int kMaxBalkenLastfall = 20;
 
 [[noreturn]] void Fehler(const std::string& element, const std::string& attribut,
                          const std::string& grund) {
-    throw C1Exception("xml-Eingabedatei, Element '" + element + "': Attribut '" + attribut + "' " +
-                          grund,
-                      kModul);
+    EingabeFehler(element, attribut, grund, kModul);
 }
 
 } // namespace

@@ -40,6 +40,11 @@ struct C1Schicht {
     double alphaRad = 0.0;
     double sigmaA = 0.0; // overburden at the bottom behind the wall
     double sigmaP = 0.0; // overburden at the bottom in front, from the excavation level
+    // The deep slip line run's own layer top and overburden at the layer bottom: at the
+    // substitute wall the ground lies higher with a rising terrain, so its first layer
+    // with weight begins higher and carries more soil. The wall's yo and sigmaA stay.
+    double yoTGF = 0.0;
+    double sigmaATGF = 0.0;
 
     double kagh = 0.0, kaph = 0.0, kach = 0.0, kpgh = 0.0, kpph = 0.0, keilH = 0.0;
     double keilV = 0.0, kahm = 0.0, k0gh = 0.0, k0ph = 0.0, kpch = 0.0, k0p = 0.0;

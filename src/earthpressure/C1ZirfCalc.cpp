@@ -100,7 +100,8 @@ const C1Beiwertsatz kSatzWand = {
     &C1Schicht::kpgh,   &C1Schicht::kpph,  &C1Schicht::kpch,         &C1Schicht::keilH,
     &C1Schicht::keilV,  &C1Schicht::cA,    &C1Schicht::cP,           &C1Schicht::tanA,
     &C1Schicht::tanM,   &C1Schicht::tanP,  &C1Schicht::mindestdruck, &C1Schicht::xGleit,
-    &C1Schicht::yGleit, &C1Schicht::xReib, &C1Schicht::yReib,
+    &C1Schicht::yGleit, &C1Schicht::xReib, &C1Schicht::yReib,        &C1Schicht::yo,
+    &C1Schicht::sigmaA,
 };
 
 const C1Beiwertsatz kSatzErsatzwand = {
@@ -111,7 +112,8 @@ const C1Beiwertsatz kSatzErsatzwand = {
     &C1Schicht::keilVT,          &C1Schicht::cAT,       &C1Schicht::cPT,
     &C1Schicht::tanAT,           &C1Schicht::tanMT,     &C1Schicht::tanPT,
     &C1Schicht::mindestdruckTGF, &C1Schicht::xGleitTGF, &C1Schicht::yGleitTGF,
-    &C1Schicht::xReibTGF,        &C1Schicht::yReibTGF,
+    &C1Schicht::xReibTGF,        &C1Schicht::yReibTGF,  &C1Schicht::yoTGF,
+    &C1Schicht::sigmaATGF,
 };
 
 // Tolerance below the bottom of a layer within which the walk to the far edge of a block
@@ -238,8 +240,17 @@ double C1ZirfCalc::Modus(double aktiv, double ruhe) const {
     return ruhe;
 }
 
+double C1ZirfCalc::YOben(const C1ErddruckLauf& lauf, int i) const {
+    return lauf.ersatzwand && i == iErsteSchicht ? Schicht[i].yoTGF : YOben(i);
+}
+
 void C1ZirfCalc::SetzeResultante(C1SchichtErgebnis& e, int i, double eo, double eu, double tanA) {
-    const double xo = XOben(i), yo = YOben(i);
+    SetzeResultante(e, i, eo, eu, tanA, YOben(i));
+}
+
+void C1ZirfCalc::SetzeResultante(C1SchichtErgebnis& e, int i, double eo, double eu, double tanA,
+                                 double yo) {
+    const double xo = XOben(i);
     const double xu = Schicht[i].xWand, yu = Schicht[i].yWand;
     trapez.CalcViereck(xo, yo, eo, yo, xu, yu, eu, yu);
     e.Eh = trapez.GetFlaeche();

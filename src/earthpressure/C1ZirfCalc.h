@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/C1TGFDaten.h"
 #include "analysis/C1WandDaten.h"
 #include "earthpressure/C1ErddruckBeiwerte.h"
 #include "earthpressure/C1Gerade.h"
@@ -12,6 +13,7 @@
 #include "earthpressure/ZirfGrenzen.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -99,6 +101,9 @@ struct C1Beiwertsatz {
     double C1Schicht::*yGleit;
     double C1Schicht::*xReib;
     double C1Schicht::*yReib;
+    // The run's layer top and overburden at the layer bottom.
+    double C1Schicht::*yo;
+    double C1Schicht::*sigmaA;
 };
 
 class C1ZirfCalc;
@@ -152,7 +157,7 @@ struct C1ErddruckLauf {
 //
 // Tables are checked on every access: input beyond the limits of the model ends the run
 // with a shown error naming the limit.
-class C1ZirfCalc : public C1WandDaten {
+class C1ZirfCalc : public C1WandDaten, public C1TGFDaten {
 public:
     C1ZirfCalc(C1ZirfInput* input, C1Traeger* traeger);
 
@@ -271,6 +276,40 @@ public:
     void Umhuellende(const char* format);
     void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt);
     double NullQuerkraft(int p) const;
+
+    // --- Deep slip line check of the anchored wall (its members are those of C1TGFDaten) ---
+    // The whole check after the embedment passes: slip line, segments, earth pressure on
+    // the wall and on the substitute anchor wall, existing and possible anchor force and
+    // pull-out. Input or geometry without an answer ends the run with a shown error
+    // naming the input. Returns 1.
+    int CalcTiefeGleitfuge();
+    // Anchor force terms dAG, dAQ of every segment. Returns 1.
+    int CalcTGFKraefte();
+    // Design force of one anchor and its pull-out resistance. Returns 1.
+    int CalcAnkerkraft();
+    // Grouted length needed by the alternative check (nothing in a run calls it).
+    double CalcAnkerkraft2();
+    // Earth pressure on the substitute anchor wall for combination kombi (run after the
+    // earth-pressure operations of the deep slip line run). Returns 1.
+    int CalcKombiTGF(int kombi);
+
+    // The part above depth y of a linear pressure figure from y1 (ordinate e1) to y2 (e2):
+    // its resultant, the depth of the resultant and the ordinate where it ends.
+    struct Teilfigur {
+        double Eh = 0.0;
+        double yE = 0.0;
+        double eUnten = 0.0;
+    };
+    Teilfigur FigurBis(double y1, double y2, double e1, double e2, double y);
+    // One pressure figure of an earth-pressure run, as the sums down to a depth see it.
+    struct Figur {
+        enum class Art { Erddruck, Berme, Blocklast, Linienlast };
+        Art art = Art::Erddruck;
+        int lf = 0; // load case (row of the soil's weight and the surcharges)
+        int schicht = 0;
+        double y1 = 0.0, y2 = 0.0; // depth range
+        double e1 = 0.0, e2 = 0.0; // horizontal ordinates at both ends
+    };
 
     // --- 1. DOM element handles of the XML result writer ------------------------------
     int hResult = 0;
@@ -512,6 +551,9 @@ private:
     // Geometry of the layers: the wall point at the top of layer i, the wall's x at a
     // depth inside it and the line of its wall segment.
     double YOben(int i) const;
+    // The top of layer i in an earth-pressure run: at the substitute wall the first layer
+    // with weight begins at the ground there.
+    double YOben(const C1ErddruckLauf& lauf, int i) const;
     double XOben(int i) const;
     void WandGerade(int i, double& a, double& b, double& c);
     // Angle of the slip or friction line inside layer i.
@@ -533,13 +575,31 @@ private:
     double GammaAktiv(int i) const;
     // The earth-pressure mode: active, mixed with at rest, or at rest.
     double Modus(double aktiv, double ruhe) const;
-    // Resultant of the figure of layer i between its wall points with the ordinates eo, eu.
+    // Resultant of the figure of layer i between its wall points with the ordinates eo, eu
+    // (from the top depth yo when given).
     void SetzeResultante(C1SchichtErgebnis& e, int i, double eo, double eu, double tanA);
+    void SetzeResultante(C1SchichtErgebnis& e, int i, double eo, double eu, double tanA, double yo);
     // Vertical ordinates and resultant of the figure abt..bist with eoh, euh in layer i.
     void SetzeTrapez(C1SchichtErgebnis& e, int i, double tanA);
     void SetzeSpreizung(C1Spreizung& sp, double von, double bis, double eo, double eu, double tanA);
     void SpreizeHorizontal(const C1ErddruckLauf& lauf, C1SpreizungLast& tabelle, int jj, double z1,
                            double zEnde, double eh, const char* traceName);
+    // Hands every pressure figure of a run to f: the soil's weight and the surcharges of
+    // each load case and layer, the berm, the block and the line loads.
+    void JedeFigur(const C1ErddruckLauf& lauf, const std::function<void(const Figur&)>& f);
+    // Deep slip line check.
+    void PruefeEingabeTGF() const;
+    void SetzeGleitfuge();
+    void CalcAbschnitteTGF(const KombiFaktoren& f);
+    double GewichtTGF(double xl, double yl, double xr, double yr);
+    double BermeGewichtTGF(double xl, double xr) const;
+    double LastenTGF(int zeile, double xl, double xr) const;
+    void CalcWandseiteTGF(const KombiFaktoren& f);
+    void CalcAvorhTGF();
+    // The possible anchor force of the whole line and the utilisations.
+    void CalcAmoeglTGF();
+    // The first layer whose bottom is not above depth y (the last layer when none).
+    int SchichtBis(double y) const;
     // Clears the records of one bounded load in every layer.
     void LeereLast(C1ErgebnisLast* oben, C1ErgebnisLast* unten, C1SpreizungLast* spreizung, int jj);
 };

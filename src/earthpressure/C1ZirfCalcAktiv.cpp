@@ -100,7 +100,10 @@ int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
             } else {
                 // The two cross inside the layer: the larger value governs on each side,
                 // replaced by a trapezoid of the same area.
-                const double d = s.dicke;
+                // At the substitute wall the first layer with weight reaches up to the
+                // ground there.
+                const double d =
+                    lauf.ersatzwand && i == iErsteSchicht ? lauf.hoeheErsteSchicht : s.dicke;
                 const double z0 = d * (m.mino - m.ro) / ((m.ru - m.ro) - (m.minu - m.mino));
                 const double ex = m.mino + (m.minu - m.mino) * z0 / d;
                 const double go = obenMin ? m.mino : m.ro;
@@ -115,7 +118,7 @@ int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
         } else {
             s.*b.mindestdruck = 0;
         }
-        SetzeResultante(e, i, e.eoh, e.euh, tanA);
+        SetzeResultante(e, i, e.eoh, e.euh, tanA, YOben(lauf, i));
     }
 
     // Step 3: the further surcharge cases, without cohesion and minimum.
@@ -127,7 +130,7 @@ int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
             e.euh = Modus(e.euhAktiv, e.euhRuhe);
             e.eov = e.eoh * tanA;
             e.euv = e.euh * tanA;
-            SetzeResultante(e, i, e.eoh, e.euh, tanA);
+            SetzeResultante(e, i, e.eoh, e.euh, tanA, YOben(lauf, i));
         }
     }
     return 1;

@@ -44,6 +44,9 @@ void C1ZirfCalc::SetzeBeiwerte(C1Schicht& s, const C1Beiwertsatz& satz, double a
 
 int C1ZirfCalc::CalcBeiwerteLauf(const C1Beiwertsatz& satz, bool ersatzwand) {
     const C1ZirfInput& in = *pInput;
+    // The ground at the substitute wall lies this much higher than at the wall.
+    const double hoeheErsatzwand =
+        ersatzwand ? std::tan(in.gela_neigung / GradFaktor) * xAnkerpunkt : 0.0;
     double y = 0.0;
     double s = 0.0;
     double yP = 0.0;
@@ -52,8 +55,8 @@ int C1ZirfCalc::CalcBeiwerteLauf(const C1Beiwertsatz& satz, bool ersatzwand) {
         C1Schicht& sch = Schicht[i];
         if (sch.gammaEff == 0.0) {
             // A weightless layer (air above the ground) keeps its coefficients at 0.
-            sch.yo = y;
-            sch.sigmaA = 0.0;
+            sch.*satz.yo = y;
+            sch.*satz.sigmaA = 0.0;
             y += sch.dicke;
             continue;
         }
@@ -63,17 +66,21 @@ int C1ZirfCalc::CalcBeiwerteLauf(const C1Beiwertsatz& satz, bool ersatzwand) {
         } else {
             SetzeBeiwerte(sch, satz, in.wand_neigung, sch.alphaGrad, sch.delta, sch.deltp);
         }
-        sch.yo = y;
+        sch.*satz.yo = y;
         y += sch.dicke;
-        sch.yu = y;
-        s += sch.dicke * (y <= tgh ? sch.gamma : sch.gammaUnter);
-        sch.sigmaA = s;
-        if (ersatzwand) {
+        // The deep slip line run keeps its own depths: the wall's stay as they are.
+        if (!ersatzwand) {
+            sch.yu = y;
+        }
+        double hoehe = sch.dicke;
+        if (i == iErsteSchicht) {
             // The wedge's top follows the terrain up to the substitute wall.
-            if (i == iErsteSchicht) {
-                sch.yo -= std::tan(in.gela_neigung / GradFaktor) * xAnkerpunkt;
-            }
-        } else if (i > iSchichtAushub) {
+            sch.*satz.yo -= hoeheErsatzwand;
+            hoehe += hoeheErsatzwand;
+        }
+        s += hoehe * (y <= tgh ? sch.gamma : sch.gammaUnter);
+        sch.*satz.sigmaA = s;
+        if (!ersatzwand && i > iSchichtAushub) {
             yP += sch.dicke;
             const double yAushub = iSchichtAushub >= 0 ? Schicht[iSchichtAushub].yu : 0.0;
             sP += sch.dicke * (yP + yAushub <= tgv ? sch.gamma : sch.gammaUnter);

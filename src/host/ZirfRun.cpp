@@ -84,6 +84,9 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
     g_iStatus = calc->CalcWand();
     if (g_iStatus == kIterationDivergiert) {
         ShowDivergence(qel);
+    } else if (input.mitanker != 0 && input.anker == 1) {
+        // The anchor's deep slip line, for the wall the passes have found.
+        g_iStatus = calc->CalcTiefeGleitfuge();
     }
 
     if (flag != 0) {

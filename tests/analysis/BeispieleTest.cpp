@@ -74,6 +74,63 @@ TEST(Beispiele, FixedAnchoredWallWithBlockAndLineLoads) {
     EXPECT_GT(c.AK, 0.0);
 }
 
+// Every value of the deep slip line check that the report and the XML results read is a
+// number.
+void ErwarteEndlich(const C1ZirfCalc& c) {
+    for (const double v : {c.thetaTGF, c.sumEhG, c.sumEvG, c.sumEhQ, c.sumEvQ, c.E1hG, c.E1hQ,
+                           c.AmoeglG, c.AmoeglQ, c.AmoeglGd, c.AmoeglQd, c.AvorhG, c.AvorhQ,
+                           c.ausnutzungG, c.ausnutzungQ, c.Ad, c.Rd, c.ausnutzungAnker}) {
+        EXPECT_TRUE(std::isfinite(v)) << v;
+    }
+    for (int k = 0; k < c.nAbschnitte; ++k) {
+        EXPECT_TRUE(std::isfinite(c.dAG[k]) && std::isfinite(c.dAQ[k])) << k;
+        EXPECT_GT(c.GBoden[k], 0.0) << k;
+    }
+}
+
+TEST(Beispiele, FreeAnchoredWallDeepSlipLine) {
+    // Grouted anchor, 14 m long at 20°, 5 m grouted, head 1.5 m deep: the line runs from
+    // the foot to the middle of the grouted length, 11.5 m along the anchor, through the
+    // dense sand (2-7 m) and the clay below it: two segments.
+    Beispiel b("examples/anker_frei.xml");
+    C1ZirfCalc& c = *b.calc;
+    ASSERT_EQ(c.CalcWand(), 1);
+    ASSERT_EQ(c.CalcTiefeGleitfuge(), 1);
+    const C1ZirfInput& in = b.f.in;
+    const double a = 20.0 / 57.29577950560105; // the calculation's degree factor
+    EXPECT_NEAR(c.xAnkerpunkt, 11.5 * std::cos(a), 1e-9);
+    EXPECT_NEAR(c.yAnkerpunkt, 1.5 + 11.5 * std::sin(a), 1e-9);
+    EXPECT_EQ(c.yFussTGF, c.t);
+    EXPECT_GT(c.thetaTGF, 0.0);
+    ASSERT_EQ(c.nAbschnitte, 2);
+    EXPECT_NEAR(c.yAbschnitt[0], 7.0, 1e-9);
+    ErwarteEndlich(c);
+    EXPECT_GT(c.AmoeglG, 0.0);
+    EXPECT_GT(c.AvorhG, 0.0);
+    EXPECT_GT(c.AvorhQ, c.AvorhG); // traffic adds to the anchor force
+    // The existing force is the design anchor force of the wall, made axial.
+    const double A = in.tiefe_anker;
+    EXPECT_NEAR(c.AvorhQ * std::cos(a), c.AK, 2.0 * std::fabs(c.SM) / (c.t - A) + 2e-3 * c.AK);
+    EXPECT_NEAR(c.Ad, c.AvorhQ * in.ankerabstand, 1e-9);
+    EXPECT_NEAR(c.Rd, in.lv * in.qsk * 3.141592654 * in.d_vk / 100.0 / c.gep, 1e-9);
+}
+
+TEST(Beispiele, FixedAnchoredWallDeepSlipLineToTheSlab) {
+    // Anchor slab 16 m behind the head, 1 m wide every 2 m: the line ends half the clear
+    // distance in front of it and a third of the embedment above the foot.
+    Beispiel b("examples/anker_eingespannt.xml");
+    C1ZirfCalc& c = *b.calc;
+    ASSERT_EQ(c.CalcWand(), 1);
+    ASSERT_EQ(c.CalcTiefeGleitfuge(), 1);
+    const C1ZirfInput& in = b.f.in;
+    EXPECT_NEAR(c.yFussTGF, c.t - (c.t - in.wand_hw) / 3.0, 1e-12);
+    EXPECT_NEAR(c.xAnkerpunkt, 16.0 - 0.5, 1e-12);
+    EXPECT_GT(c.yAnkerpunkt, 2.0 + 1.5 / 2);
+    ErwarteEndlich(c);
+    EXPECT_GT(c.AmoeglG, c.AvorhG);
+    EXPECT_NEAR(c.Rd, in.qsk1 / c.gep, 1e-12);
+}
+
 } // namespace
 
 namespace {

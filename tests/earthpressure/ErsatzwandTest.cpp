@@ -65,8 +65,18 @@ TEST(CalcErddruckAktivTGF, GroundRisesToTheSubstituteWall) {
     const double ka = std::pow(std::cos(p), 2) /
                       std::pow(1 + std::sqrt(std::sin(p) * std::sin(p - b) / std::cos(b)), 2);
     EXPECT_NEAR(c.Schicht[0].kaghT, ka, 1e-12);
-    EXPECT_NEAR(c.ErgAktivTGF[c.IndexAktiv(0, 0)].euh, hoehe * 20 * ka, 1e-9);
-    EXPECT_NEAR(c.Schicht[0].yo, 2 - hoehe, 1e-9);
+    const C1SchichtErgebnis& e = c.ErgAktivTGF[c.IndexAktiv(0, 0)];
+    EXPECT_NEAR(e.euh, hoehe * 20 * ka, 1e-9);
+    // The figure reaches up to the ground at the substitute wall: a triangle of that height.
+    EXPECT_NEAR(e.Eh, hoehe * hoehe * 20 * ka / 2, 1e-9);
+    EXPECT_NEAR(e.yE, 2 - hoehe / 3, 1e-9);
+    // The run keeps its own top and overburden; the wall's stay (the report prints them).
+    EXPECT_NEAR(c.Schicht[0].yoTGF, 2 - hoehe, 1e-9);
+    EXPECT_NEAR(c.Schicht[0].sigmaATGF, hoehe * 20, 1e-9);
+    EXPECT_NEAR(c.Schicht[1].sigmaATGF, (hoehe + 2) * 20, 1e-9);
+    EXPECT_DOUBLE_EQ(c.Schicht[0].yo, 0.0);
+    EXPECT_DOUBLE_EQ(c.Schicht[0].sigmaA, 2 * 20.0);
+    EXPECT_DOUBLE_EQ(c.Schicht[1].yo, 2.0);
 }
 
 TEST(CalcBermeTGF, SlopeBetweenTheWallsActsAsUniformSurcharge) {

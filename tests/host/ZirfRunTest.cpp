@@ -168,6 +168,21 @@ TEST_F(ZirfRunTest, FlagDecidesWhetherTheRunFilesGo) {
     }
 }
 
+TEST_F(ZirfRunTest, AnchoredWallsRunTheDeepSlipLineCheck) {
+    EnvGuard user("QELUSER", "KESTL");
+    for (const char* beispiel : {"anker_frei.xml", "anker_eingespannt.xml"}) {
+        ParsedDoc doc(ExampleText(beispiel));
+        ASSERT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Completed) << beispiel;
+        EXPECT_TRUE(QEL_ShownMessages().empty()) << beispiel;
+        // The developer trace follows the slip line's geometry and the segment forces.
+        const std::string trace = ScratchFolder::Read("x.y");
+        for (const char* zeile : {"\nTGF: Fuss x ", "\nTGF: Abschnitt 1 ", "\nTGF: Abschnitt 2 ",
+                                  "\nA ", "\nTGF: AvorhG ", "\nTGF: Ad "}) {
+            EXPECT_NE(trace.find(zeile), std::string::npos) << beispiel << ": " << zeile;
+        }
+    }
+}
+
 TEST_F(ZirfRunTest, ModuleExportsTheEntryUnderItsPlainName) {
     const std::string library = std::string(ZIRF_BINARY_DIR) + "/libzirfc.so";
     void* module = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
