@@ -6,7 +6,7 @@
 #include "cli/HostSettings.h"
 #include "cli/ResultFile.h"
 #include "cli/ZirfOptions.h"
-#include "host/ZirfRun.h"
+#include "host/ZIRF_Calc.h"
 #include "platform/MessageBox.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"
@@ -28,6 +28,7 @@ enum ExitStatus {
 };
 
 constexpr const char* kResultSuffix = ".result.xml";
+constexpr const char* kResultElement = "result";
 
 int Fail(int status, const std::string& reason) {
     std::fprintf(stderr, "zirf: %s\n", reason.c_str());
@@ -98,12 +99,13 @@ int RunHost(const ZirfOptions& options) {
     QEL_SetMessageSink(ShowMessageBox);
     QEL_ClearShownMessages();
 
-    ZirfRunOutcome outcome = ZirfRunOutcome::Failed;
     {
         const CurrentFolder inOutputFolder(outputDir);
-        outcome = ZirfRun(document.get(), options.keepTemp ? 0 : 1);
+        ZIRF_Calc(document.get(), options.keepTemp ? 0 : 1);
     }
-    if (outcome != ZirfRunOutcome::Completed) {
+    // The module removes an old result when it starts and writes a new one only in a
+    // run that reaches its end.
+    if (QEDOM_FindFirstChild(QEDOM_GetRootElement(document.get()), kResultElement) == 0) {
         return kRunError;
     }
     const fs::path result = outputDir / (name + kResultSuffix);

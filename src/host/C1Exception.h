@@ -4,7 +4,8 @@
 
 // The module's one error type. Raised and caught by value. code 1: the message is
 // shown to the user; code -1 (raised with a kind containing "debug"): silent.
-class C1Exception {
+// Exported: the suite's libraries raise it and the module catches it.
+class __attribute__((visibility("default"))) C1Exception {
 public:
     C1Exception();
     explicit C1Exception(const std::string& text);

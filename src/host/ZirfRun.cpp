@@ -9,6 +9,7 @@
 #include "host/Trace.h"
 #include "platform/MessageBox.h"
 #include "platform/QELRTFXHost.h"
+#include "report/ZirfAusgabe.h"
 #include "resources/StringTable.h"
 
 #include <memory>
@@ -88,10 +89,17 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
         // The anchor's deep slip line, for the wall the passes have found.
         g_iStatus = calc->CalcTiefeGleitfuge();
     }
+    g_iStatus = ZirfAusgabe(qel, input, *calc);
 
     if (flag != 0) {
         DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei);
     }
+}
+
+// A run that did not reach its end leaves no result element: the host must not take
+// results that the output had written before the error for those of a complete run.
+void DropResults(QEDOM_HANDLE hDoc) {
+    QEDOM_DeleteElement(QEDOM_FindFirstChild(QEDOM_GetRootElement(hDoc), "result"));
 }
 
 } // namespace
@@ -101,8 +109,10 @@ ZirfRunOutcome ZirfRun(QEDOM_HANDLE hDoc, int flag) {
         RunSteps(hDoc, flag);
         return ZirfRunOutcome::Completed;
     } catch (const C1Exception& e) {
+        DropResults(hDoc);
         e.Report();
     } catch (...) {
+        DropResults(hDoc);
         QEL_MessageBox("Calculation aborted");
     }
     return ZirfRunOutcome::Failed;

@@ -245,7 +245,10 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
             if ((font || IsOneOf(t.word, kColourWords)) && t.hasParam) {
                 const int n =
                     font ? mapped(fontMap, t.param, bodyFont) : mapped(colourMap, t.param, 0);
-                body += "\\" + std::string(t.word) + std::to_string(n) + " ";
+                body += '\\';
+                body += t.word;
+                body += std::to_string(n);
+                body += ' ';
                 continue;
             }
             body += t.raw;

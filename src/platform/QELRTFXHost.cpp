@@ -45,11 +45,6 @@ int QELRTFX_Notify(int value, int maximum, const char* text) {
     return 1;
 }
 
-int QELRTFX_InsertPictureFile(const char* fileName, int mode, double width, double height) {
-    State().record.pictures.push_back({TextOf(fileName), mode, width, height});
-    return 1;
-}
-
 void QELRTFX_RegisterHost(QELRTFX_HostSetup setup) {
     State().setup = std::move(setup);
     State().record = QELRTFX_Record();

@@ -21,9 +21,6 @@ int QELRTFX_GetSetting(const char* key, char* buffer, int size);
 // A message to the host: (0, 0, "1 " + status text), (0, 0, "2 ") clearing it,
 // (counter, 100, "p") progress, (0, 0, "e") end of the run. Returns 1.
 int QELRTFX_Notify(int value, int maximum, const char* text);
-// Inserts a picture file at the report's current position. Until the report
-// document exists the call is only recorded. Returns 1.
-int QELRTFX_InsertPictureFile(const char* fileName, int mode, double width, double height);
 
 // --- Registered and read by the host ---------------------------------------------
 using QELRTFX_NotifySink = std::function<void(int value, int maximum, const std::string& text)>;
@@ -40,17 +37,9 @@ struct QELRTFX_Notification {
     std::string text;
 };
 
-struct QELRTFX_PictureCall {
-    std::string fileName;
-    int mode = 0;
-    double width = 0.0;
-    double height = 0.0;
-};
-
 struct QELRTFX_Record {
     std::vector<std::string> commandLines;
     std::vector<QELRTFX_Notification> notifications;
-    std::vector<QELRTFX_PictureCall> pictures;
 };
 
 // Replaces the host's registration and clears the record.

@@ -348,11 +348,41 @@ struct TiefeGleitfuge {
     double Td = 0.0;      // design pull-out resistance (kN)
 };
 
-// The check's results of the run; none while the calculation does not compute the deep
-// slip line check (its members are still to come), so that no chapter prints numbers
-// that were never computed.
-inline std::optional<TiefeGleitfuge> Gleitfuge(const C1ZirfCalc&) {
-    return std::nullopt;
+// The check's results of the run; none when the run did not compute the check (no
+// anchor check asked for, or the embedment iteration diverged), so that no chapter
+// prints numbers that were never computed.
+inline std::optional<TiefeGleitfuge> Gleitfuge(const C1ZirfCalc& calc) {
+    if (calc.nAbschnitte < 1) {
+        return std::nullopt;
+    }
+    TiefeGleitfuge g;
+    g.yF = calc.yFussTGF;
+    g.xD = calc.xAnkerpunkt;
+    g.yD = calc.yAnkerpunkt;
+    g.thetaGleit = calc.thetaTGF;
+    g.nSegmente = calc.nAbschnitte;
+    for (int i = 0; i < calc.nAbschnitte; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        g.xSegment.at(k) = calc.xAbschnitt[i];
+        g.GkSegment.at(k) = calc.GBoden[i];
+        g.CvkSegment.at(k) = calc.Kohaesion[i];
+        g.QhkSegment.at(k) = calc.dAG[i];
+    }
+    g.Eah_kWand = calc.sumEhG;
+    g.Eav_kWand = calc.sumEvG;
+    g.E1gh_k = calc.E1hG;
+    g.E1qh_k = calc.E1hQ;
+    g.Ag_d = calc.AvorhG;
+    g.Aq_d = calc.AvorhQ;
+    g.Amg_k = calc.AmoeglG;
+    g.Amq_k = calc.AmoeglQ;
+    g.Amg_d = calc.AmoeglGd;
+    g.Amq_d = calc.AmoeglQd;
+    g.gammaEp = calc.gep;
+    g.lv_min = calc.lErforderlich;
+    g.AdAnker = calc.Ad;
+    g.Td = calc.Rd;
+    return g;
 }
 
 } // namespace ReportSicht

@@ -5,6 +5,7 @@
 #include "host/C1ZirfInput.h"
 #include "platform/MessageBox.h"
 #include "platform/QELRTFXHost.h"
+#include "platform/QELRTFXReport.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"
 #include "report/ReportSicht.h"
@@ -69,10 +70,10 @@ int ZirfAusgabe(C1QEL& qel, C1ZirfInput& in, C1ZirfCalc& calc) {
         report.WriteSystemUndBelastung();
     }
     if (in.skizze2d == 1) {
-        QELRTFX_InsertPictureFile(in.skizze2d_datei.c_str(), 0, 0.0, 0.0);
+        QELRTFX_InsertPicture(in.skizze2d_datei.c_str(), 0, 0.0, 0.0);
     }
     if (in.skizze3d == 1) {
-        QELRTFX_InsertPictureFile(in.skizze3d_datei.c_str(), 0, 0.0, 0.0);
+        QELRTFX_InsertPicture(in.skizze3d_datei.c_str(), 0, 0.0, 0.0);
     }
     AnnounceStatus(qel, kGrafikErzeugen);
     if (in.txt_eingabe == 1) {

@@ -96,6 +96,9 @@ TEST_F(ZirfCli, CompleteRunSavesTheResultBesideTheInput) {
     const std::string expected = "status: Programmstart\nprogress: 1/100\n"
                                  "status: Eingabedatei anlesen\nprogress: 2/100\n"
                                  "status: Berechnung starten\nprogress: 3/100\n"
+                                 "progress: 4/100\nprogress: 5/100\nstatus:  \nprogress: 6/100\n"
+                                 "status: Ausgabe erzeugen\nprogress: 7/100\n"
+                                 "status: Grafik erzeugen\nprogress: 8/100\nprogress: 100/100\n"
                                  "end of run\n";
     EXPECT_EQ(r.err, expected);
     EXPECT_TRUE(Contains(ScratchFolder::Read("wand.result.xml"), "<bode"));

@@ -32,10 +32,28 @@ protected:
 TEST_F(ZirfRunTest, CompleteRunSendsStatusProgressAndEnd) {
     ParsedDoc doc(kDocument);
     EXPECT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Completed);
-    EXPECT_EQ(SentToHost(),
-              (std::vector<std::string>{"0/0 1 Programmstart", "0/0 2 ", "1/100 p",
-                                        "0/0 1 Eingabedatei anlesen", "0/0 2 ", "2/100 p",
-                                        "0/0 1 Berechnung starten", "0/0 2 ", "3/100 p", "0/0 e"}));
+    EXPECT_EQ(SentToHost(), (std::vector<std::string>{"0/0 1 Programmstart",
+                                                      "0/0 2 ",
+                                                      "1/100 p",
+                                                      "0/0 1 Eingabedatei anlesen",
+                                                      "0/0 2 ",
+                                                      "2/100 p",
+                                                      "0/0 1 Berechnung starten",
+                                                      "0/0 2 ",
+                                                      "3/100 p",
+                                                      "4/100 p",
+                                                      "5/100 p",
+                                                      "0/0 1  ",
+                                                      "0/0 2 ",
+                                                      "6/100 p",
+                                                      "0/0 1 Ausgabe erzeugen",
+                                                      "0/0 2 ",
+                                                      "7/100 p",
+                                                      "0/0 1 Grafik erzeugen",
+                                                      "0/0 2 ",
+                                                      "8/100 p",
+                                                      "100/100 p",
+                                                      "0/0 e"}));
     EXPECT_TRUE(QEL_ShownMessages().empty());
     EXPECT_EQ(g_pTrace, nullptr);
     EXPECT_EQ(g_pDump, nullptr);
@@ -110,6 +128,18 @@ TEST_F(ZirfRunTest, SketchesNamedByTheDocumentGoOnlyInsideTheOutputFolder) {
     EXPECT_TRUE(fs::exists("outside.png"));
 }
 
+TEST_F(ZirfRunTest, FailedRunLeavesNoResultElement) {
+    ParsedDoc doc(kDocument);
+    // The report cannot be written into a folder that does not exist: the error comes
+    // after the output has written its result elements, which must go again.
+    RegisterTestHost({{"QE-Version/qelrtfx", "V2.0"}, {"File/dpf", "fehlt/wand"}});
+    EXPECT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Failed);
+    ASSERT_FALSE(QEL_ShownMessages().empty());
+    EXPECT_NE(QEL_ShownMessages().back().find("konnte nicht geschrieben werden"),
+              std::string::npos);
+    EXPECT_EQ(QEDOM_FindFirstChild(doc.Root(), "result"), 0);
+}
+
 TEST_F(ZirfRunTest, AnyOtherErrorEndsWithCalculationAborted) {
     ParsedDoc doc(kDocument);
     // An index out of range in the middle of a run (here thrown where the host takes
@@ -141,8 +171,8 @@ TEST_F(ZirfRunTest, DeveloperRunLeavesTraceAndDump) {
 
     // A second run replaces the files of the first.
     fs::resize_file("x.y", 0);
-    RegisterTestHost({{"QE-Version/qelrtfx", "V2.0"}, {"Optionen", "zwei"}});
-    ASSERT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Completed);
+    RegisterTestHost({{"QE-Version/qelrtfx", "V2.0"}, {"File/dpf", "wand"}, {"Optionen", "zwei"}});
+    ASSERT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Completed) << QEL_ShownMessages().at(0);
     EXPECT_EQ(ScratchFolder::Read("x.y").rfind("Parameter zwei", 0), 0u);
 }
 

@@ -36,11 +36,14 @@ struct Lauf {
     bool profil = false;     // result tree: profil
     bool vertikal = false;   // result tree: trag/vertikal
     bool horizontal = false; // result tree: trag/horizontal
+    bool tgf = false;        // result tree: tgf
     int resultKinder = 0;
 };
 
 // Reads the example, runs the soil model and the wall analysis, then the output.
-Lauf Ausgabe(const std::string& beispiel, const std::function<void(C1ZirfInput&)>& aendern = {}) {
+// With mitTGF the anchored wall's deep slip line check runs as in a run.
+Lauf Ausgabe(const std::string& beispiel, const std::function<void(C1ZirfInput&)>& aendern = {},
+             bool mitTGF = true) {
     ScratchFolder folder("ausgabe");
     Lauf lauf;
     QEL_SetMessageSink([&](const std::string& m) { lauf.meldungen.push_back(m); });
@@ -63,6 +66,9 @@ Lauf Ausgabe(const std::string& beispiel, const std::function<void(C1ZirfInput&)
         try {
             calc->CalcBodenmodell();
             calc->CalcWand();
+            if (mitTGF && in.mitanker != 0 && in.anker == 1) {
+                calc->CalcTiefeGleitfuge();
+            }
             EXPECT_EQ(ZirfAusgabe(qel, in, *calc), 1);
         } catch (const C1Exception& e) {
             ADD_FAILURE() << e.Message();
@@ -78,6 +84,7 @@ Lauf Ausgabe(const std::string& beispiel, const std::function<void(C1ZirfInput&)
     const QEDOM_HANDLE geometrie = QEDOM_FindFirstChild(result, "geometrie");
     lauf.tCal = QEDOM_GetDouble(geometrie, "t_cal");
     lauf.profil = QEDOM_FindFirstChild(result, "profil") != 0;
+    lauf.tgf = QEDOM_FindFirstChild(result, "tgf") != 0;
     const QEDOM_HANDLE trag = QEDOM_FindFirstChild(result, "trag");
     lauf.vertikal = QEDOM_FindFirstChild(trag, "vertikal") != 0;
     lauf.horizontal = QEDOM_FindFirstChild(trag, "horizontal") != 0;
@@ -118,8 +125,18 @@ TEST(ZirfAusgabe, WallWithoutAnchorWithEveryChapter) {
     EXPECT_TRUE(lauf.meldungen.empty());
 }
 
-TEST(ZirfAusgabe, AnchoredWallWithoutTheDeepSlipLineCheckSaysSo) {
+TEST(ZirfAusgabe, AnchoredWallWithTheDeepSlipLineCheck) {
     const Lauf lauf = Ausgabe("anker_frei.xml");
+    EXPECT_TRUE(
+        InReihenfolge(lauf.text, {"Tragsicherheitsnachweis", "tiefen Gleitfuge",
+                                  "Einwirkungen auf die Ersatzwand", "Nachweis der Ankerkraft"}))
+        << lauf.text;
+    EXPECT_TRUE(lauf.tgf);
+    EXPECT_TRUE(lauf.meldungen.empty());
+}
+
+TEST(ZirfAusgabe, AnchoredWallWithoutTheDeepSlipLineCheckSaysSo) {
+    const Lauf lauf = Ausgabe("anker_frei.xml", {}, false);
     EXPECT_TRUE(InReihenfolge(lauf.text, {"Tragsicherheitsnachweis", "Nachweis des Erdwiderlagers",
                                           "Vertikalkomponente der Auflagerkraft",
                                           "Bemessung und Profilwahl"}));
@@ -175,6 +192,28 @@ TEST(ZirfAusgabe, ReportsOfTheExamplesOpenInLibreOffice) {
             EXPECT_NE(text->find(expected), std::string::npos) << beispiel << ": " << expected;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// The host's sketch named in steu goes into the report after the head when its switch
+// is on; the file is read from the current (output) folder.
+TEST(ZirfAusgabe, SketchOfTheHostIsInsertedAfterTheHead) {
+    // A 1 x 1 pixel PNG: signature, then the IHDR chunk with width and height 1.
+    const unsigned char png[] = {0x89, 'P', 'N', 'G', 0x0d, 0x0a, 0x1a, 0x0a, 0,    0,    0,
+                                 0x0d, 'I', 'H', 'D', 'R',  0,    0,    0,    1,    0,    0,
+                                 0,    1,   8,   2,   0,    0,    0,    0x90, 0x77, 0x53, 0xde};
+    const Lauf lauf = Ausgabe("kragwand.xml", [&png](C1ZirfInput& in) {
+        std::FILE* f = std::fopen("skizze.png", "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(png, 1, sizeof png, f);
+        std::fclose(f);
+        in.skizze2d = 1;
+        in.skizze2d_datei = "skizze.png";
+    });
+    EXPECT_NE(lauf.rtf.find("\\pngblip"), std::string::npos);
 }
 
 } // namespace
