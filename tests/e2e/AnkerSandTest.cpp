@@ -323,4 +323,31 @@ TEST(AnkerSand, RedistributedActivePressure) {
     }
 }
 
+// A permanent horizontal force at the head: it turns about the anchor against the earth
+// pressure below (lever -a) and goes to the anchor whole.
+TEST(AnkerSand, HeadForceGoesToTheAnchor) {
+    constexpr double kKopfkraft = 10.0; // kN/m, load case 1
+    std::string dokument = kDokument;
+    dokument.replace(dokument.find("<last/>"), 7,
+                     "<last><gruppe art=\"0\" lf=\"1\" stelle=\"0\" bez=\"Kopfkraft\" v=\"0\" "
+                     "h=\"10\" m=\"0\"/></last>");
+    SandWand w = Wand();
+    w.kopfkraftD = kGammaG * kKopfkraft;
+    const double t = Tiefe(w); // 11.454 m, 2.5 cm above the foot without it
+    ASSERT_GT(AbstandZumRaster(t, kRundung), kTolT);
+    const auto ak = [&](double x) { return Ankerkraft(w, x); }; // 162.3 kN/m
+
+    const ZirfLauf lauf = RunZirf(dokument);
+    ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
+    ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
+    const ErgebnisXml xml(lauf.ergebnis);
+    EXPECT_NEAR(xml.Wert({"geometrie"}, "t_cal").value_or(-1.0), t, kTolT);
+    EXPECT_NEAR(xml.Wert({"geometrie"}, "t_ges").value_or(-1.0), AufRunden(t, kRundung), 1e-9);
+    EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft", "Ad"), 2).value_or(-1.0),
+                ak(t), kGedruckt1 + Streuung(ak, t, kTolT));
+    // Above the anchor the head force adds its moment to the earth pressure's.
+    const auto anker = BerichtsZeile(lauf.bericht, "Anker");
+    EXPECT_NEAR(std::fabs(ZahlInZelle(anker, 2).value_or(0.0)), w.BiegemomentD(kAnker), kGedruckt2);
+}
+
 } // namespace

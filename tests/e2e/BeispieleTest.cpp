@@ -32,6 +32,7 @@ constexpr Beispiel kBeispiele[] = {
     {"anker_frei.xml", 6.0, 0.10, 2, 0, 355.0},
     {"anker_eingespannt.xml", 7.5, 0.10, 2, 100, 430.0},
     {"kragwand_sand.xml", 3.0, 0.05, 2, -1, 355.0},
+    {"kragwand_sand_lasten.xml", 2.5, 0.10, 2, -1, 355.0},
     {"anker_sand.xml", 7.0, 0.10, 1, 0, 355.0},
 };
 

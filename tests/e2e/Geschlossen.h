@@ -63,13 +63,15 @@ inline double Moment(const Figuren& figuren, double t, double c) {
 // The wall and its soil. The active side above the excavation level is the classical
 // triangle unless a redistributed figure replaces it; below it the triangle goes on.
 struct SandWand {
-    double gamma;         // kN/m³
-    double phi;           // degrees
-    double He;            // excavation level below the head, m
-    double fAktiv;        // design factor of the active side
-    double fPassiv;       // design factor of the passive side: eta_p / gamma_Ep
-    Figuren oben{};       // redistributed active figure above He (empty: the triangle)
-    double unten = 100.0; // depth down to which the figures reach
+    double gamma;            // kN/m³
+    double phi;              // degrees
+    double He;               // excavation level below the head, m
+    double fAktiv;           // design factor of the active side
+    double fPassiv;          // design factor of the passive side: eta_p / gamma_Ep
+    Figuren oben{};          // redistributed active figure above He (empty: the triangle)
+    Figuren lastenD{};       // further active figures, already with their design factors
+    double kopfkraftD = 0.0; // design horizontal force at the head, kN/m
+    double unten = 100.0;    // depth down to which the figures reach
 
     Figuren Aktiv() const {
         const double k = gamma * Ka(phi);
@@ -79,15 +81,25 @@ struct SandWand {
     }
     Figuren Passiv() const { return {{He, unten, 0.0, gamma * Kp(phi) * (unten - He)}}; }
 
+    // A uniform surcharge q spreads into the uniform active ordinate Ka·q; with its
+    // design factor, down to the depth the figures reach.
+    Figur AuflastD(double faktor, double q) const {
+        const double e = faktor * Ka(phi) * q;
+        return {0.0, unten, e, e};
+    }
+
     // Design moment about depth c of both sides cut at the foot t (active positive).
     double MomentD(double t, double c) const {
-        return fAktiv * Moment(Aktiv(), t, c) - fPassiv * Moment(Passiv(), t, c);
+        return fAktiv * Moment(Aktiv(), t, c) + Moment(lastenD, t, c) - kopfkraftD * c -
+               fPassiv * Moment(Passiv(), t, c);
     }
     // Bending moment of a cantilever at depth z from the design pressures above it: the
     // moment of what lies above about z, counted positive.
     double BiegemomentD(double z) const { return -MomentD(z, z); }
     // Design horizontal forces of the two sides down to t.
-    double EaD(double t) const { return fAktiv * Kraft(Aktiv(), t); }
+    double EaD(double t) const {
+        return fAktiv * Kraft(Aktiv(), t) + Kraft(lastenD, t) + kopfkraftD;
+    }
     double EpD(double t) const { return fPassiv * Kraft(Passiv(), t); }
 };
 
