@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace {
 
