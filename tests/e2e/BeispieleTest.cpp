@@ -1,0 +1,107 @@
+// Every example document runs through zirf to the end and leaves results that hang
+// together: finite numbers, the foot below the excavation level, the chosen depth the
+// calculated one plus its added depth rounded up to the input's step, the governing
+// combination one of the input's, a sound report that prints the same depths.
+#include "../platform/RtfStructureCheck.h"
+#include "../support/Examples.h"
+#include "Bericht.h"
+#include "ErgebnisXml.h"
+#include "ZirfLauf.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Beispiel {
+    const char* datei;
+    double wandHw;     // excavation level below the head, m
+    double rundung;    // rounding step of the total depth, m
+    int kombinationen; // load combinations of the design situation "STR,GEO"
+    int einspannung;   // -1: wall without anchor, else the fixity of the anchored foot
+    double fyk;        // steel's characteristic yield strength, N/mm²; gamma_M is 1.1
+};
+
+// The data of the example documents. The anchored examples ask for the deep slip line
+// check; while it is not computed the run says so and ends with status 3.
+constexpr Beispiel kBeispiele[] = {
+    {"kragwand.xml", 3.0, 0.05, 2, -1, 355.0},
+    {"anker_frei.xml", 6.0, 0.10, 2, 0, 355.0},
+    {"anker_eingespannt.xml", 7.5, 0.10, 2, 100, 430.0},
+    {"kragwand_sand.xml", 3.0, 0.05, 2, -1, 355.0},
+    {"kragwand_sand_lasten.xml", 2.5, 0.10, 2, -1, 355.0},
+    {"anker_sand.xml", 7.0, 0.10, 1, 0, 355.0},
+};
+
+bool Endlich(const std::optional<double>& v) {
+    return v && std::isfinite(*v);
+}
+
+TEST(Beispiele, RunToTheEndWithPlausibleResults) {
+    for (const Beispiel& b : kBeispiele) {
+        SCOPED_TRACE(b.datei);
+        const ZirfLauf lauf = RunZirf(ExampleText(b.datei));
+        if (b.einspannung < 0) {
+            EXPECT_EQ(lauf.status, 0) << lauf.meldungen;
+        } else {
+            EXPECT_TRUE(lauf.status == 0 || lauf.status == 3) << lauf.status << lauf.meldungen;
+        }
+        ASSERT_TRUE(lauf.hatErgebnis);
+        ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
+        const ErgebnisXml xml(lauf.ergebnis);
+        ASSERT_EQ(xml.AnzahlResult(), 1);
+
+        const auto tCal = xml.Wert({"geometrie"}, "t_cal");
+        const auto deltaT = xml.Wert({"geometrie"}, "delta_t");
+        const auto tGes = xml.Wert({"geometrie"}, "t_ges");
+        ASSERT_TRUE(Endlich(tCal) && Endlich(deltaT) && Endlich(tGes));
+        EXPECT_GT(*tCal, b.wandHw) << "the foot lies below the excavation level";
+        if (b.einspannung == 0) {
+            EXPECT_EQ(*deltaT, 0.0) << "a free foot gets no added depth";
+        } else {
+            EXPECT_GE(*deltaT, 0.2 * (*tCal - b.wandHw) - 1e-9) << "at least 20 % added";
+        }
+        const double summe = *tCal + *deltaT;
+        EXPECT_GE(*tGes, summe - 1e-9);
+        EXPECT_LT(*tGes, summe + b.rundung);
+        EXPECT_NEAR(*tGes / b.rundung, std::round(*tGes / b.rundung), 1e-6)
+            << "a multiple of the rounding step";
+
+        const auto lk = xml.Wert({"geometrie"}, "massgebende_LK");
+        ASSERT_TRUE(Endlich(lk));
+        EXPECT_GE(*lk, 1.0);
+        EXPECT_LE(*lk, b.kombinationen);
+
+        // The profile check: sigma_Rd = fyk/(10·gamma_M) in kN/cm².
+        const double sigmaRd = b.fyk / (10.0 * 1.1);
+        const auto sigmaD = xml.Wert({"profil"}, "sigma_d");
+        ASSERT_TRUE(Endlich(sigmaD));
+        EXPECT_GT(*sigmaD, 0.0);
+        EXPECT_NEAR(xml.Wert({"profil"}, "sigma_rd").value_or(-1.0), sigmaRd, 1e-9);
+        EXPECT_NEAR(xml.Wert({"profil"}, "ausnutzung").value_or(-1.0), *sigmaD / sigmaRd, 1e-9);
+        const std::vector<const char*> vertikal =
+            b.einspannung < 0 ? std::vector<const char*>{"eavk", "gk", "summe"}
+                              : std::vector<const char*>{"nach_unten"};
+        for (const char* name : vertikal) {
+            EXPECT_TRUE(Endlich(xml.Wert({"trag", "vertikal"}, name))) << name;
+        }
+        if (b.einspannung >= 0) {
+            EXPECT_GT(xml.Wert({"trag", "horizontal"}, "ephd").value_or(-1.0), 0.0);
+            EXPECT_TRUE(Endlich(xml.Wert({"trag", "horizontal"}, "ausnutzung")));
+        }
+
+        // The report is sound RTF and prints the depths of the result tree.
+        EXPECT_EQ(rtfcheck::StructureFault(lauf.bericht), "");
+        EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "rechnerische Einbindetiefe"), 2)
+                        .value_or(-1.0),
+                    *tCal, 0.005 + 1e-9);
+        EXPECT_NEAR(
+            ZahlInZelle(BerichtsZeile(lauf.bericht, "gewählte Einbindetiefe"), 2).value_or(-1.0),
+            *tGes, 0.005 + 1e-9);
+    }
+}
+
+} // namespace
