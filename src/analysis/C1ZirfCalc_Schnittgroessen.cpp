@@ -185,41 +185,12 @@ int C1ZirfCalc::CalcSchnittgroessen() {
         TracePrintf("\nTFuss1:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
     }
 
-    // Design vertical forces: wall weight, vertical earth pressure, head loads, passive.
-    NHw = NFuss = NXm = 0.0;
+    // Design vertical forces at the excavation level, the greatest moment and the foot.
     nLastfaelle = in.iLetzterLastfall + 2;
     iSchichtFuss = iSchichtFussAktiv;
-    const int k = iSchichtFuss;
-    const int nSchichten = iLetzteSchicht + 1;
-    const double gewicht = gammaG * in.g / kGewichtTeiler;
-    for (int n = 0; n < in.nKopflast; ++n) {
-        const C1ZirfInput::SKopflast& last = in.kopflast.at(static_cast<std::size_t>(n));
-        NHw += FaktorVertikal(last.lf) * last.v;
-    }
-    for (int lc = 0; lc < nLastfaelle; ++lc) {
-        const double fv = FaktorVertikal(lc);
-        for (int i = 0; i < k; ++i) {
-            if (lc == 0) {
-                const double h = i == 0 ? Schicht[0].yu : Schicht[i].yu - Schicht[i - 1].yu;
-                NHw += gewicht * h;
-            }
-            NHw += fv * ErgAktiv[lc * nSchichten + i].Ev;
-        }
-    }
-    NFuss = NXm = NHw;
-    const double yOben = k > 0 ? Schicht[k - 1].yu : 0.0;
-    for (int lc = 0; lc < nLastfaelle; ++lc) {
-        if (lc == 0) {
-            NFuss += gewicht * (t - yOben);
-            NXm += gewicht * (xm - yOben);
-        }
-        NFuss += FaktorVertikal(lc) * ErgLastfall[lc].Ev;
-    }
-    NFuss += epvd;
-    const double einbindung = t - in.wand_hw;
-    if (einbindung != 0.0) {
-        NXm += epvd * (xm - in.wand_hw) * (xm - in.wand_hw) / (einbindung * einbindung);
-    }
+    NHw = NormalkraftBei(in.wand_hw, true);
+    NXm = NormalkraftBei(xm, true);
+    NFuss = NormalkraftBei(t, true);
     status = CalcDurchbiegung();
     return 1;
 }

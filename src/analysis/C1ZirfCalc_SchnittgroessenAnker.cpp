@@ -160,63 +160,14 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
         TracePrintf("\nT:  xm %6.3f  M %6.3f  MF %6.3f", tGes, Mf, MF);
     }
 
-    // Design vertical forces.
-    NHw = NFuss = NXm = NAnker = 0.0;
+    // Design vertical forces at the anchor (above it), the excavation level, the greatest
+    // moment and the foot.
     nLastfaelle = in.iLetzterLastfall + 2;
     iSchichtFuss = iSchichtFussAktiv;
-    const int k = iSchichtFuss;
-    const int nSchichten = iLetzteSchicht + 1;
-    const double gewicht = gammaG * in.g / kGewichtTeiler;
-    for (int lc = 0; lc < nLastfaelle; ++lc) {
-        const double fv = FaktorVertikal(lc);
-        for (int i = 0; i < k; ++i) {
-            const double yu = Schicht[i].yu;
-            const double yuOben = i > 0 ? Schicht[i - 1].yu : 0.0;
-            const double h = yu - yuOben;
-            const double Ev = ErgAktiv[lc * nSchichten + i].Ev;
-            if (lc == 0) {
-                NHw += gewicht * h;
-            }
-            if (xm < yu) {
-                if (yuOben < xm) {
-                    if (lc == 0) {
-                        NXm += gewicht * (xm - yuOben);
-                    }
-                    if (h != 0.0) {
-                        NXm += fv * Ev * (xm - yuOben) / h;
-                    }
-                }
-            } else {
-                NXm += fv * Ev;
-                if (lc == 0) {
-                    NXm += gewicht * h;
-                }
-            }
-            if (yu <= in.wand_hw) {
-                NHw += fv * Ev;
-            }
-            if (yu <= A) {
-                NAnker += fv * Ev;
-            }
-        }
-    }
-    NFuss = NHw;
-    const double yOben = k > 0 ? Schicht[k - 1].yu : 0.0;
-    for (int lc = 0; lc < nLastfaelle; ++lc) {
-        NFuss += FaktorVertikal(lc) * ErgLastfall[lc].Ev;
-        if (lc == 0 && xm < Schicht[k].yu) {
-            NXm += gewicht * (xm - yOben);
-        }
-    }
-    const double V = std::tan(in.ankerneigung / GradFaktor) * AK;
-    NFuss += V;
-    NHw += V;
-    NXm += V;
-    NFuss += epvd;
-    const double einbindung = t - in.wand_hw;
-    if (einbindung != 0.0) {
-        NXm += epvd * (xm - in.wand_hw) * (xm - in.wand_hw) / (einbindung * einbindung);
-    }
+    NAnker = NormalkraftBei(A, false);
+    NHw = NormalkraftBei(in.wand_hw, true);
+    NXm = NormalkraftBei(xm, true);
+    NFuss = NormalkraftBei(t, true);
     status = CalcDurchbiegungAnker();
     return 1;
 }

@@ -272,6 +272,9 @@ public:
     bool IstStaendigerBalkenLastfall(int j) const;
     double FaktorBalkenLastfall(int j) const;
     double FaktorVertikal(int lc) const;
+    // Design normal force at depth y; with mitAnkerkraft the anchor's vertical component
+    // counts below the anchor.
+    double NormalkraftBei(double y, bool mitAnkerkraft) const;
     void SchnittgroessenAktiv(int s1, int s2);
     void Umhuellende(const char* format);
     void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt);

@@ -43,8 +43,9 @@ TEST(WandDetails, PermanentHeadLoadEntersThePermanentDesignLine) {
 }
 
 TEST(WandDetails, VerticalForceOfAHeadLoadTakesTheFactorOfItsOwnAction) {
-    // Vertical head loads and the wall's weight: NHw holds gammaG·v1 + gammaQ·v2 and the
-    // weight gammaG·g/100 per metre of the layers above the foot (no wall friction here).
+    // Vertical head loads and the wall's weight: NHw, at the excavation level, holds
+    // gammaG·v1 + gammaQ·v2 and the weight gammaG·g/100 per metre of wall above that level
+    // (no wall friction here).
     WandFixture w(2);
     w.in.kombi.clear();
     w.Kombi("1.35*(1)+1.5*(2)");
@@ -52,9 +53,8 @@ TEST(WandDetails, VerticalForceOfAHeadLoadTakesTheFactorOfItsOwnAction) {
     w.Kopflast(2, 0, 0.0, 0.0, 30.0);
     ASSERT_EQ(w.calc->CalcWand(), 1);
     const C1ZirfCalc& c = *w.calc;
-    const double oberhalbFuss = c.Schicht[c.iSchichtFussAktiv - 1].yu;
     const double erwartet =
-        W::kGammaG * 20.0 + W::kGammaQ * 30.0 + W::kGammaG * w.in.g / 100.0 * oberhalbFuss;
+        W::kGammaG * 20.0 + W::kGammaQ * 30.0 + W::kGammaG * w.in.g / 100.0 * w.in.wand_hw;
     EXPECT_NEAR(c.NHw, erwartet, 1e-9);
 }
 
@@ -225,6 +225,48 @@ TEST(WandDetails, InputThatMakesAQuotientMeaninglessIsRefused) {
             EXPECT_NE(e.text.find(f.attribut), std::string::npos) << e.text;
             EXPECT_EQ(e.code, 1);
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The normal force at a depth holds only what acts on the wall above it: the weight
+// above the point, the vertical earth pressure of the layers above it (the layer that
+// holds the point in proportion to its depth), and the passive side's vertical force
+// growing with the square of the depth below the excavation level.
+TEST(WandDetails, NormalForceCountsOnlyWhatActsAboveThePoint) {
+    using W = WandFixture;
+    WandFixture w;
+    ASSERT_EQ(w.calc->CalcWand(), 1);
+    C1ZirfCalc& c = *w.calc;
+    const int n = c.iLetzteSchicht + 1;
+    // Layers 0 (0 … 1.5 m) and 1 (1.5 … 3 m) carry 10 and 20 kN/m of vertical pressure,
+    // the foot figure 40 kN/m; the passive side 60 kN/m.
+    for (int i = 0; i < n; ++i) {
+        c.ErgAktiv[i].Ev = 0.0;
+    }
+    c.ErgAktiv[0].Ev = 10.0;
+    c.ErgAktiv[1].Ev = 20.0;
+    c.ErgLastfall[0].Ev = 40.0;
+    c.epvd = 60.0;
+    const double gewicht = W::kGammaG * w.in.g / 100.0; // per metre
+    const double fussOben = c.Schicht[c.iSchichtFuss - 1].yu;
+    const double einbindung = c.t - W::kHe;
+    const struct {
+        double y;
+        double erwartet;
+    } faelle[] = {
+        {0.75, gewicht * 0.75 + W::kGammaG * 5.0},       // half of layer 0
+        {W::kHe, gewicht * W::kHe + W::kGammaG * 30.0},  // excavation level
+        {c.t, gewicht * c.t + W::kGammaG * 70.0 + 60.0}, // foot: everything
+        {(fussOben + c.t) / 2.0,                         // half of the foot figure
+         gewicht * (fussOben + c.t) / 2.0 + W::kGammaG * 50.0 +
+             60.0 * std::pow(((fussOben + c.t) / 2.0 - W::kHe) / einbindung, 2)},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_NEAR(c.NormalkraftBei(f.y, true), f.erwartet, 1e-9) << f.y;
     }
 }
 

@@ -251,7 +251,7 @@ TEST(AnkerSand, DesignMoments) {
 // where 1.35·140·6.012/100 + tan 15°·146.75 = 11.36 + 39.32 = 50.68 kN/m is right, and
 // sigma_d is 15.1097 instead of 15.1202 kN/cm². With the sand split at 9 m the excavation
 // level's force takes the weight down to 9 m (56.33 kN/m instead of 52.55).
-TEST(AnkerSand, DISABLED_NormalForcesAndProfileStress) {
+TEST(AnkerSand, NormalForcesAndProfileStress) {
     const SandWand w = Wand();
     const double z = NullQuerkraft(w);
     const double v = std::tan(kNeigung * kDeg) * AnkerkraftBeiTiefe(w, kGegeben);
