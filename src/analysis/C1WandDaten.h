@@ -45,6 +45,10 @@ struct C1WandDaten {
         double e2 = 0.0;
     };
 
+    // Set by CalcWand when the embedment iteration diverged: the depth, the sums and the
+    // internal forces are then those of the last trial step, never a result to check.
+    bool iterationDivergiert = false;
+
     // Factors of the load combination being iterated.
     KombiFaktoren kombiFaktoren;
     int richtungAlt = 0; // direction of the previous trial step

@@ -14,6 +14,8 @@ namespace {
 
 const char* const kModul = "C1ZirfCalc::CalcWand";
 constexpr int kVolleEinspannung = 100;
+// Result of an embedment pass whose iteration diverged.
+constexpr int kDivergiert = 2;
 // Beam load cases run from 1 to 20: the earth-pressure cases (number of load cases + 1)
 // and the compaction case above them.
 constexpr int kMaxBalkenLastfall = 20;
@@ -69,20 +71,22 @@ void C1ZirfCalc::PruefeEingabeWand() const {
 }
 
 int C1ZirfCalc::CalcWand() {
+    iterationDivergiert = false;
     SetBeiwerteIteration();
     PruefeEingabeWand();
     const C1ZirfInput& in = *pInput;
+    const auto durchgang = [this, &in](int kombi) {
+        return in.mitanker == 0 ? CalcEinbindetiefe(kombi)
+                                : CalcEinbindetiefeAnker(in.einspannung, kombi);
+    };
     // The first pass finds the governing combination; the second iterates it alone, so
     // that the calculation object ends in its state. A divergence in either pass ends the
     // analysis: later combinations of a diverged first pass were never checked.
-    if (in.mitanker == 0) {
-        if (CalcEinbindetiefe(einbindung::kAlleKombinationen) == 2) {
-            return 2;
-        }
-        return CalcEinbindetiefe(iMassgebend);
+    int status = durchgang(einbindung::kAlleKombinationen);
+    if (status != kDivergiert) {
+        status = durchgang(iMassgebend);
     }
-    if (CalcEinbindetiefeAnker(in.einspannung, einbindung::kAlleKombinationen) == 2) {
-        return 2;
-    }
-    return CalcEinbindetiefeAnker(in.einspannung, iMassgebend);
+    // The output reads this: no check may rest on the last trial step.
+    iterationDivergiert = status == kDivergiert;
+    return status;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -105,6 +106,11 @@ std::string Render(const Conversion& c, const C1Wert& wert) {
         v = *whole;
     } else {
         WrongKind(c);
+    }
+    // A real that is no number has no digits to show: its field stays empty, as that of
+    // a missing value does, so that no report prints "inf" or "nan".
+    if (!std::isfinite(v)) {
+        return {};
     }
     return Pad(Fixed(v, c.precision.value_or(kDefaultPrecision)), c.width);
 }

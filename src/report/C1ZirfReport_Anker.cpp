@@ -158,8 +158,8 @@ int C1ZirfReport::WriteAnkerkraft(const ReportSicht::TiefeGleitfuge& tgf) {
     const std::optional<double> agg = Ausnutzung(tgf.Ag_d, tgf.Amg_d);
     WriteAusnutzung(rtf, Eingehalten(tgf.Ag_d, tgf.Amg_d) ? kAGgErfuellt : kAGgNicht, agg);
     rtf.WriteBlankCells(1);
-    baum.SetWert(ankerkraft, "agd", tgf.Ag_d);
-    baum.SetWert(ankerkraft, "amgd", tgf.Amg_d);
+    baum.SetWert(ankerkraft, "agd", Endlich(tgf.Ag_d));
+    baum.SetWert(ankerkraft, "amgd", Endlich(tgf.Amg_d));
     baum.SetWert(ankerkraft, "ausnutzung_g", agg);
 
     rtf.WriteEintrag(kAqd, {tgf.Aq_d});
@@ -168,8 +168,8 @@ int C1ZirfReport::WriteAnkerkraft(const ReportSicht::TiefeGleitfuge& tgf) {
     const std::optional<double> agq = Ausnutzung(tgf.Aq_d, tgf.Amq_d);
     WriteAusnutzung(rtf, Eingehalten(tgf.Aq_d, tgf.Amq_d) ? kAGqErfuellt : kAGqNicht, agq);
     rtf.EndRow();
-    baum.SetWert(ankerkraft, "aqd", tgf.Aq_d);
-    baum.SetWert(ankerkraft, "amqd", tgf.Amq_d);
+    baum.SetWert(ankerkraft, "aqd", Endlich(tgf.Aq_d));
+    baum.SetWert(ankerkraft, "amqd", Endlich(tgf.Amq_d));
     baum.SetWert(ankerkraft, "ausnutzung_q", agq);
     return 1;
 }
@@ -233,8 +233,8 @@ int C1ZirfReport::WriteMaterialversagen(const ReportSicht::TiefeGleitfuge& tgf) 
 
     const C1ErgebnisBaum baum(in.hRoot);
     const C1ErgebnisBaum::Pfad material = {kTgf, "materialversagen"};
-    baum.SetWert(material, "ed", ed);
-    baum.SetWert(material, "rmd", rmd);
+    baum.SetWert(material, "ed", Endlich(ed));
+    baum.SetWert(material, "rmd", Endlich(rmd));
     baum.SetWert(material, "ausnutzung", ag);
     return 1;
 }
@@ -248,19 +248,22 @@ int C1ZirfReport::WriteHerausziehen(const ReportSicht::TiefeGleitfuge& tgf) {
         rtf.WriteEintrag(kQsk, {in.qsk});
         rtf.WriteEintrag(kDv, {in.d_vk});
         rtf.WriteEintrag(kLvMin, {tgf.lv_min});
-        rtf.WriteEintrag(in.lv >= tgf.lv_min ? kLvReicht : kLvZuKurz, {in.lv});
+        const bool reicht = SindZahlen({tgf.lv_min}) && in.lv >= tgf.lv_min;
+        rtf.WriteEintrag(reicht ? kLvReicht : kLvZuKurz, {in.lv});
     }
     rtf.WriteEintrag(kAdAnker, {tgf.AdAnker});
     rtf.WriteEintrag(kTk, {tgf.Td * tgf.gammaEp});
     rtf.WriteEintrag(kTd, {tgf.Td});
     const std::optional<double> ag = Ausnutzung(tgf.AdAnker, tgf.Td);
-    WriteAusnutzung(rtf, tgf.Td >= tgf.AdAnker ? kHerausziehenErfuellt : kHerausziehenNicht, ag);
+    // The verdict follows the resistance, not the rounded utilisation.
+    const bool haelt = SindZahlen({tgf.Td, tgf.AdAnker}) && tgf.Td >= tgf.AdAnker;
+    WriteAusnutzung(rtf, haelt ? kHerausziehenErfuellt : kHerausziehenNicht, ag);
     rtf.EndRow();
 
     const C1ErgebnisBaum baum(in.hRoot);
     const C1ErgebnisBaum::Pfad herausziehen = {kTgf, "herausziehen"};
-    baum.SetWert(herausziehen, "ad", tgf.AdAnker);
-    baum.SetWert(herausziehen, "td", tgf.Td);
+    baum.SetWert(herausziehen, "ad", Endlich(tgf.AdAnker));
+    baum.SetWert(herausziehen, "td", Endlich(tgf.Td));
     baum.SetWert(herausziehen, "ausnutzung", ag);
     return 1;
 }

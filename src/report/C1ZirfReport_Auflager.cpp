@@ -92,11 +92,11 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         const double summe = ReportSicht::SummeBh_d(calc);
         rtf.WriteEintrag(kErdwiderlagerSumme, {summe});
         rtf.EndRow();
-        rtf.WriteEintrag(ephd * kToleranz >= summe ? kErdwiderlagerEingehalten
-                                                   : kErdwiderlagerNicht);
+        const bool eingehalten = SindZahlen({ephd, summe}) && ephd * kToleranz >= summe;
+        rtf.WriteEintrag(eingehalten ? kErdwiderlagerEingehalten : kErdwiderlagerNicht);
         const C1ErgebnisBaum::Pfad horizontal = {"trag", "horizontal"};
-        baum.SetWert(horizontal, "bhd", summe);
-        baum.SetWert(horizontal, "ephd", ephd);
+        baum.SetWert(horizontal, "bhd", Endlich(summe));
+        baum.SetWert(horizontal, "ephd", Endlich(ephd));
         baum.SetWert(horizontal, "ausnutzung", Ausnutzung(summe, ephd));
         return 1;
     }
@@ -132,10 +132,11 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         });
         rtf.WriteEintrag(kKomponenteSumme, {oben});
         rtf.EndRow();
-        rtf.WriteEintrag(unten * kToleranz >= -oben ? kKomponenteEingehalten : kKomponenteNicht);
+        const bool eingehalten = SindZahlen({unten, oben}) && unten * kToleranz >= -oben;
+        rtf.WriteEintrag(eingehalten ? kKomponenteEingehalten : kKomponenteNicht);
         const C1ErgebnisBaum::Pfad vertikal = {"trag", "vertikal"};
-        baum.SetWert(vertikal, "nach_unten", unten);
-        baum.SetWert(vertikal, "nach_oben", 0.0 - oben);
+        baum.SetWert(vertikal, "nach_unten", Endlich(unten));
+        baum.SetWert(vertikal, "nach_oben", Endlich(0.0 - oben));
         baum.SetWert(vertikal, "ausnutzung", Ausnutzung(0.0 - oben, unten));
         return 1;
     }
@@ -162,13 +163,14 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         const double summe = eav + 0.5 * cv + cvh + bvk + gk;
         rtf.WriteEintrag(kVertikalSumme, {summe});
         rtf.EndRow();
-        rtf.WriteEintrag(summe >= 0.0 ? kVertikalEingehalten : kVertikalNicht);
+        const bool eingehalten = SindZahlen({summe}) && summe >= 0.0;
+        rtf.WriteEintrag(eingehalten ? kVertikalEingehalten : kVertikalNicht);
         const C1ErgebnisBaum::Pfad vertikal = {"trag", "vertikal"};
-        baum.SetWert(vertikal, "eavk", eav);
-        baum.SetWert(vertikal, "cvk", cv);
-        baum.SetWert(vertikal, "gk", gk);
-        baum.SetWert(vertikal, "bvk", bvk);
-        baum.SetWert(vertikal, "summe", summe);
+        baum.SetWert(vertikal, "eavk", Endlich(eav));
+        baum.SetWert(vertikal, "cvk", Endlich(cv));
+        baum.SetWert(vertikal, "gk", Endlich(gk));
+        baum.SetWert(vertikal, "bvk", Endlich(bvk));
+        baum.SetWert(vertikal, "summe", Endlich(summe));
         return 1;
     }
     return 1;

@@ -6,6 +6,7 @@
 #include "report/C1ErgebnisBaum.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"
+#include "report/ReportPruefung.h"
 #include "report/ReportSicht.h"
 
 namespace {
@@ -110,10 +111,10 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
 
     const C1ErgebnisBaum baum(in.hRoot);
     calc.hResult = baum.Neu();
-    baum.SetWert({"geometrie"}, "t_cal", calc.t);
+    baum.SetWert({"geometrie"}, "t_cal", Endlich(calc.t));
     if (mitZuschlag) {
-        baum.SetWert({"geometrie"}, "delta_t", deltaT);
-        baum.SetWert({"geometrie"}, "t_ges", ReportSicht::t_ges(calc));
+        baum.SetWert({"geometrie"}, "delta_t", Endlich(deltaT));
+        baum.SetWert({"geometrie"}, "t_ges", Endlich(ReportSicht::t_ges(calc)));
     }
     rtf.WriteEintrag(kTGes, {ReportSicht::t_ges(calc)});
 
@@ -129,27 +130,27 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         if (in.mitanker == 0) {
             rtf.WriteEintrag(kMomenteAktiv, {aktiv});
             rtf.WriteEintrag(kMomentePassiv, {passiv});
-            baum.SetWert(nachweise, "SummeMomente_aktiv", aktiv);
-            baum.SetWert(nachweise, "SummeMomente_passiv", passiv);
+            baum.SetWert(nachweise, "SummeMomente_aktiv", Endlich(aktiv));
+            baum.SetWert(nachweise, "SummeMomente_passiv", Endlich(passiv));
         } else if (in.einspannung == 0) {
             const double qAktiv = ReportSicht::SummeQAktiv(calc);
             const double qPassiv = 0.0 - ReportSicht::SummeQPassiv(calc);
             rtf.WriteEintrag(kQuerkraefteAktiv, {qAktiv});
             rtf.WriteEintrag(kQuerkraeftePassiv, {qPassiv});
-            baum.SetWert(nachweise, "SummeQuerkraefte_aktiv", qAktiv);
-            baum.SetWert(nachweise, "SummeQuerkraefte_passiv", qPassiv);
+            baum.SetWert(nachweise, "SummeQuerkraefte_aktiv", Endlich(qAktiv));
+            baum.SetWert(nachweise, "SummeQuerkraefte_passiv", Endlich(qPassiv));
         } else {
             if (in.einspannung < kVolleEinspannung) {
                 rtf.WriteEintrag(kZielverdrehung, {calc.Zielverdrehung});
             }
             rtf.WriteEintrag(kVerdrehungAktiv, {aktiv});
             rtf.WriteEintrag(kVerdrehungPassiv, {passiv});
-            baum.SetWert(nachweise, "Zielverdrehung", calc.Zielverdrehung);
-            baum.SetWert(nachweise, "SummeVerdrehung_aktiv", aktiv);
-            baum.SetWert(nachweise, "SummeVerdrehung_passiv", passiv);
+            baum.SetWert(nachweise, "Zielverdrehung", Endlich(calc.Zielverdrehung));
+            baum.SetWert(nachweise, "SummeVerdrehung_aktiv", Endlich(aktiv));
+            baum.SetWert(nachweise, "SummeVerdrehung_passiv", Endlich(passiv));
         }
         rtf.WriteEintrag(kAusnutzung, {calc.Ausnutzung});
-        baum.SetWert(nachweise, "Ausnutzung", calc.Ausnutzung);
+        baum.SetWert(nachweise, "Ausnutzung", Endlich(calc.Ausnutzung));
     }
     rtf.EndRow();
     return 1;

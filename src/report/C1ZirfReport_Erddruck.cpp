@@ -94,9 +94,21 @@ public:
         if (k.schalterBeiwerte == 1) {
             Beiwerte();
         }
-        if (k.schalterOrdinaten != 1) {
-            return;
+        if (k.schalterOrdinaten == 1) {
+            Ordinaten();
         }
+        // The water pressure has a switch of its own; it acts on the wall only.
+        if (!k.ersatzwand) {
+            Wasser();
+        }
+    }
+
+private:
+    const C1Schicht& S(int i) const { return ReportSicht::Schicht(calc, i); }
+    const C1SchichtErgebnis& Aktiv(int fall, int i) const { return (*k.lauf.aktiv)[fall * nL + i]; }
+
+    // The earth-pressure tables of the switch of ordinates.
+    void Ordinaten() {
         Staendig();
         Veraenderlich();
         if (in.mitberme == 1) {
@@ -112,12 +124,7 @@ public:
             Verdichtung();
         }
         Passiv();
-        Wasser();
     }
-
-private:
-    const C1Schicht& S(int i) const { return ReportSicht::Schicht(calc, i); }
-    const C1SchichtErgebnis& Aktiv(int fall, int i) const { return (*k.lauf.aktiv)[fall * nL + i]; }
 
     void Beiwerte() {
         rtf.ReadTemplate(k.titelBlock);

@@ -10,6 +10,7 @@
 #include "report/ReportSicht.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -78,16 +79,16 @@ int C1ZirfReport::WriteProfilNachweis() {
     rtf.WriteEintrag(kProfil, {in.profilName, in.Iy, in.wely, in.A, in.g});
     // The own weight of the sheet pile down to the embedment depth adds to the force.
     const double sigmaD = kKncmJeKnm * m / in.wely + (n + calc.t * in.g / kKgJeKn) / in.A;
-    const double ausnutzung = sigmaD / sigmaRd;
+    const std::optional<double> ausnutzung = Ausnutzung(sigmaD, sigmaRd);
     rtf.WriteEintrag(kSpannung, {sigmaD});
-    rtf.WriteEintrag(kAusnutzung, {ausnutzung});
+    WriteAusnutzung(rtf, kAusnutzung, ausnutzung);
     rtf.EndRow();
 
     const C1ErgebnisBaum baum(in.hRoot);
     const C1ErgebnisBaum::Pfad profil = {"profil"};
     baum.SetText(profil, "name", in.profilName);
-    baum.SetWert(profil, "sigma_d", sigmaD);
-    baum.SetWert(profil, "sigma_rd", sigmaRd);
+    baum.SetWert(profil, "sigma_d", Endlich(sigmaD));
+    baum.SetWert(profil, "sigma_rd", Endlich(sigmaRd));
     baum.SetWert(profil, "ausnutzung", ausnutzung);
     return 1;
 }

@@ -38,6 +38,7 @@ inline constexpr C1TemplateBlock kMassgebend{175, 9};
 inline constexpr C1TemplateBlock kSystem{191, 15};
 inline constexpr C1TemplateBlock kSystemOhneAnker{191, 13};
 inline constexpr C1TemplateBlock kWasserdruck{206, 4};
+inline constexpr C1TemplateBlock kDivergiert{210, 1};
 inline constexpr C1TemplateBlock kTragsicherheit{211, 13};
 inline constexpr C1TemplateBlock kProfil{211, 14};
 inline constexpr C1TemplateBlock kErdwiderlager{225, 8};
@@ -85,6 +86,7 @@ inline constexpr std::array kAlle = {kModus,
                                      kSystem,
                                      kSystemOhneAnker,
                                      kWasserdruck,
+                                     kDivergiert,
                                      kTragsicherheit,
                                      kProfil,
                                      kErdwiderlager,

@@ -3,6 +3,8 @@
 #include "host/C1Exception.h"
 #include "report/C1RTFX.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 void PruefePositiv(double value, const char* element, const char* attribut) {
@@ -15,9 +17,21 @@ void PruefePositiv(double value, const char* element, const char* attribut) {
     }
 }
 
+std::optional<double> Endlich(double value) {
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+bool SindZahlen(std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
 std::optional<double> Ausnutzung(double einwirkung, double widerstand) {
+    if (!SindZahlen({einwirkung, widerstand})) {
+        return std::nullopt;
+    }
     if (widerstand != 0.0) {
-        return einwirkung / widerstand;
+        // A quotient beyond the range of a double is no number either.
+        return Endlich(einwirkung / widerstand);
     }
     if (einwirkung == 0.0) {
         return 0.0;
@@ -26,6 +40,9 @@ std::optional<double> Ausnutzung(double einwirkung, double widerstand) {
 }
 
 bool Eingehalten(double einwirkung, double widerstand) {
+    if (!SindZahlen({einwirkung, widerstand})) {
+        return false;
+    }
     if (widerstand > 0.0) {
         return einwirkung / widerstand <= 1.0;
     }

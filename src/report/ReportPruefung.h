@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 
 // Checks of the report chapters, so that no check prints or stores a number that is
@@ -9,13 +10,23 @@
 // ends with a shown error naming the element and the attribute.
 void PruefePositiv(double value, const char* element, const char* attribut);
 
+// The value when it is a finite number; none when the calculation could not form it
+// (infinite or undefined). A value without a number is left out of the result tree, as
+// the report leaves its cell empty.
+std::optional<double> Endlich(double value);
+
+// Whether every value is a finite number: a check on a value that is none is not held.
+bool SindZahlen(std::initializer_list<double> values);
+
 // The utilisation action / resistance. A resistance of zero gives 0 for an action of
-// zero and no value otherwise, never an infinite or undefined number.
+// zero and no value otherwise; an action or resistance that is no number gives no
+// value; never an infinite or undefined number.
 std::optional<double> Ausnutzung(double einwirkung, double widerstand);
 
 // Whether the action is within the resistance: the utilisation up to 1.0 where the
 // resistance is positive, else the plain comparison (a zero action against a zero
-// resistance passes, any action against a negative resistance beyond it fails).
+// resistance passes, any action against a negative resistance beyond it fails). A
+// value that is no number fails.
 bool Eingehalten(double einwirkung, double widerstand);
 
 class C1RTFX;

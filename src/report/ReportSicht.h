@@ -193,6 +193,11 @@ inline Verdichtungsfigur VerdichtungRuhe(const C1ZirfCalc& c, int i) {
 // Calculation: embedment result
 // ---------------------------------------------------------------------------------
 
+// Whether the embedment iteration diverged: the calculation then holds the last trial
+// step, on which no check may be reported.
+inline bool IterationDivergiert(const C1ZirfCalc& c) {
+    return c.iterationDivergiert;
+}
 // Fixity mode of the foot: 0 free (and the wall without anchor), 1 partial, 2 full.
 inline int iFussModus(const C1ZirfCalc& c) {
     return c.einspannArt;

@@ -21,8 +21,8 @@ void AnnounceStatus(C1QEL& qel, int entry) {
     qel.Progress(0);
 }
 
-// Writes line k of a block that holds a heading without values.
-void WriteUeberschrift(C1RTFX& rtf, const C1TemplateBlock& block, int k) {
+// Writes line k of a block, a heading or a note without values.
+void WriteTextzeile(C1RTFX& rtf, const C1TemplateBlock& block, int k) {
     rtf.ReadTemplate(block);
     rtf.WriteZeile(k);
 }
@@ -86,12 +86,17 @@ int ZirfAusgabe(C1QEL& qel, C1ZirfInput& in, C1ZirfCalc& calc) {
     }
     report.WriteEinwirkungenUndWiderstaende();
     if (in.grafik.at(C1ZirfInput::kGrafikDruckBeanspr) != 0) {
-        WriteUeberschrift(rtf, ReportBlocks::kBeanspruchungen, 1);
+        WriteTextzeile(rtf, ReportBlocks::kBeanspruchungen, 1);
     }
     report.WriteEinbindetiefe(0);
+    // After a diverged iteration the calculation holds the last trial step: its checks
+    // would report numbers never computed, so each chapter of checks says so instead.
+    const bool divergiert = ReportSicht::IterationDivergiert(calc);
     if (in.txt_tragnachweise != 0) {
-        WriteUeberschrift(rtf, ReportBlocks::kTragsicherheit, 1);
-        if (in.mitanker != 0) {
+        WriteTextzeile(rtf, ReportBlocks::kTragsicherheit, 1);
+        if (divergiert) {
+            WriteTextzeile(rtf, ReportBlocks::kDivergiert, 1);
+        } else if (in.mitanker != 0) {
             report.WriteAuflagerNachweis(0);
             report.WriteAuflagerNachweis(1);
             if (in.anker == 1) {
@@ -103,8 +108,12 @@ int ZirfAusgabe(C1QEL& qel, C1ZirfInput& in, C1ZirfCalc& calc) {
     }
     qel.Progress(kFertig);
     if (in.txt_profilwahl == 1) {
-        WriteUeberschrift(rtf, ReportBlocks::kProfil, 2);
-        report.WriteProfilNachweis();
+        WriteTextzeile(rtf, ReportBlocks::kProfil, 2);
+        if (divergiert) {
+            WriteTextzeile(rtf, ReportBlocks::kDivergiert, 1);
+        } else {
+            report.WriteProfilNachweis();
+        }
     }
     rtf.WriteAnnotation("resu", 1, 1);
     rtf.Close(0);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -44,6 +45,15 @@ TEST(FormatZeile, MissingValuesRenderEmptyAndSurplusOnesAreIgnored) {
     EXPECT_EQ(Format("a%3db%6.2fc%sd", {}), "abcd");
     EXPECT_EQ(Format("a%3db%6.2fc", {1}), "a  1bc");
     EXPECT_EQ(Format("%3d", {1, 2, "x"}), "  1");
+}
+
+// A real that is no number (a quotient over zero, a sum with one in it) shows as an
+// empty field, as a missing value does, never as "inf" or "nan".
+TEST(FormatZeile, RealThatIsNoNumberRendersEmpty) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(Format("a%6.2fb%5.1fc%6.2fd", {inf, -inf, nan}), "abcd");
+    EXPECT_EQ(Format("%3d|%6.2f|%6.2f", {1, nan, 2.5}), "  1||  2.50");
 }
 
 TEST(FormatZeile, WrongKindOfValueIsRefused) {

@@ -2,6 +2,8 @@
 
 #include "ReportFixture.h"
 
+#include <functional>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -174,6 +176,55 @@ TEST(WriteEinbindetiefe, AddedDepthAndNegativeFixity) {
         EXPECT_EQ(Attr(f, "geometrie", "t_cal"), 9.87);
         EXPECT_EQ(Attr(f, "geometrie", "delta_t"), std::nullopt);
         EXPECT_EQ(Attr(f, "geometrie", "t_ges"), std::nullopt);
+    }
+}
+
+// A value the calculation could not form (infinite or undefined, e.g. a utilisation over
+// a passive sum of 0) leaves its cell empty and its attribute out; the rest of the
+// chapter and of the result is written as usual.
+TEST(WriteEinbindetiefe, ValueThatIsNoNumberLeavesCellEmptyAndAttributeOut) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    struct Fall {
+        int mitanker;
+        std::function<void(C1ZirfCalc&)> setzen;
+        const char* zeile;   // the row, its value cell empty
+        const char* element; // the attribute left out
+        const char* attribut;
+        const char* bleibt; // an attribute of the same element that stays
+    };
+    const Fall faelle[] = {
+        {0,
+         [](C1ZirfCalc& c) {
+             c.summePassiv = 0.0;
+             c.Ausnutzung = kInf;
+         },
+         "Ausnutzungsgrad | AG |  | [-] | ", "nachweise", "Ausnutzung", "SummeMomente_passiv"},
+        {0, [](C1ZirfCalc& c) { c.summeAktiv = kNaN; },
+         "Summe Momente aktiv | SMa,d |  | [kNm/m] | ", "nachweise", "SummeMomente_aktiv",
+         "Ausnutzung"},
+        {1, [](C1ZirfCalc& c) { c.SummeQuerkraefte_passiv = -kInf; },
+         "Summe Auflkräfte passiv | SQFp,d |  | [kN/m] | ", "nachweise", "SummeQuerkraefte_passiv",
+         "SummeQuerkraefte_aktiv"},
+        {1, [](C1ZirfCalc& c) { c.t = kNaN; }, "rechnerische Einbindetiefe | t_cal |  | [m] | ",
+         "geometrie", "t_cal", "delta_t"},
+        {0, [](C1ZirfCalc& c) { c.tGes = kInf; }, "gewählte Einbindetiefe | t_ges |  | [m] | ",
+         "geometrie", "t_ges", "t_cal"},
+    };
+    for (const Fall& fall : faelle) {
+        ReportFixture f;
+        System(f, fall.mitanker, 0, 0);
+        f.in.berart = 1;
+        fall.setzen(*f.calc);
+        EXPECT_EQ(f.report.WriteEinbindetiefe(0), 1) << fall.attribut;
+        const std::string text = f.Text();
+        EXPECT_NE(text.find(std::string(fall.zeile) + "\n"), std::string::npos)
+            << fall.attribut << "\n"
+            << text;
+        EXPECT_FALSE(ZeigtNichtZahl(text)) << text;
+        EXPECT_EQ(Attr(f, fall.element, fall.attribut), std::nullopt);
+        EXPECT_NE(Attr(f, fall.element, fall.bleibt), std::nullopt) << fall.bleibt;
+        EXPECT_EQ(Attr(f, "geometrie", "massgebende_LK"), 1.0);
     }
 }
 

@@ -334,6 +334,7 @@ TEST(WriteEinwirkungenUndWiderstaende, SwitchesAndPresenceOfTables) {
         // Coefficients only: the layer without soil weight is missing.
         Handprofil f;
         f.in.txt_druck_beiwerte = 1;
+        f.in.txt_wasserdruck = 0;
         f.report.WriteEinwirkungenUndWiderstaende();
         const std::vector<std::string> lines = f.Zeilen();
         EXPECT_EQ(lines.front(), "Einwirkungen und Widerstände");
@@ -341,6 +342,19 @@ TEST(WriteEinwirkungenUndWiderstaende, SwitchesAndPresenceOfTables) {
         EXPECT_EQ(AnzahlZeilenMit(lines, "2 |"), 0);
         EXPECT_EQ(AnzahlZeilenMit(lines, "3 |"), 1);
         EXPECT_EQ(ZeileMit(lines, "char."), "");
+    }
+    {
+        // The water table has a switch of its own: without the earth-pressure tables it
+        // is written all the same. The upper level is 3.0 m; of the listed layers only
+        // the third (4 to 6 m) starts below it.
+        Handprofil f;
+        f.report.WriteEinwirkungenUndWiderstaende();
+        const std::vector<std::string> lines = f.Zeilen();
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.front(), "char. Wasserdruck");
+        EXPECT_EQ(ZeileMit(lines, "char. Erd"), "");
+        EXPECT_EQ(Table(lines, "char. Wasserdruck", 2),
+                  std::vector<std::string>{Row({"3", "-6.00", "4.00", "6.00", "0.0", "0.00"})});
     }
     // No water table when the levels lie 0.01 m or less apart, or when the chosen
     // embedment depth does not reach below the upper level.

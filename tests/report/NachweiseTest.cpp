@@ -7,6 +7,8 @@
 #include "report/ReportSicht.h"
 
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -470,6 +472,126 @@ TEST(WriteProfilNachweis, QuotientsOfTheInputMustBePositive) {
             EXPECT_NE(e.Message().find("'" + a + "'"), std::string::npos) << e.Message();
         }
         EXPECT_EQ(Element(f, {"result", "profil"}), 0);
+    }
+}
+
+// A value that the calculation could not form (infinite or undefined) leaves its cells
+// empty and its attributes out, and the check is not held; the report goes on.
+TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    using Pfad = std::vector<const char*>;
+    struct Fall {
+        const char* name;
+        std::function<void(ReportFixture&)> schreiben;
+        Pfad element;
+        std::vector<const char*> fehlen; // attributes left out
+        const char* bleibt;              // an attribute of the same element that stays
+        const char* urteil;              // the beginning of the verdict row
+    };
+    const Fall faelle[] = {
+        {"infinite sum of the support forces",
+         [](ReportFixture& f) {
+             Erdwiderlager(f, 200.0, kInf);
+             f.report.WriteAuflagerNachweis(0);
+         },
+         {"result", "trag", "horizontal"},
+         {"bhd", "ausnutzung"},
+         "ephd",
+         "SBh,d > Eph,d : Nachweis nicht eingehalten"},
+        {"infinite passive resistance",
+         [](ReportFixture& f) {
+             Erdwiderlager(f, kInf, 150.0);
+             f.report.WriteAuflagerNachweis(0);
+         },
+         {"result", "trag", "horizontal"},
+         {"ephd", "ausnutzung"},
+         "bhd",
+         "SBh,d > Eph,d : Nachweis nicht eingehalten"},
+        {"undefined vertical earth pressure",
+         [](ReportFixture& f) {
+             f.in.iLetzterLastfall = 1;
+             f.calc->vertikalLf[0] = kNaN;
+             f.calc->BvkLf[0] = -40.0;
+             f.report.WriteAuflagerNachweis(1);
+         },
+         {"result", "trag", "vertikal"},
+         {"nach_unten", "ausnutzung"},
+         "nach_oben",
+         "SV,k < SBv,k : Nachweis nicht eingehalten"},
+        {"infinite substitute force of the wall without anchor",
+         [](ReportFixture& f) {
+             f.calc->eavk = 30.0;
+             f.calc->Cvk = kInf;
+             f.report.WriteAuflagerNachweis(2);
+         },
+         {"result", "trag", "vertikal"},
+         {"cvk", "summe"},
+         "eavk",
+         "SV < 0 : Nachweis nicht eingehalten"},
+        {"infinite largest moment",
+         [](ReportFixture& f) {
+             Profil(f);
+             f.calc->Mxm = kInf;
+             f.report.WriteProfilNachweis();
+         },
+         {"result", "profil"},
+         {"sigma_d", "ausnutzung"},
+         "sigma_rd",
+         "Ausnutzungsgrad AG | sd / sRd |  | "},
+        {"undefined anchor force from permanent actions",
+         [](ReportFixture& f) {
+             ReportSicht::TiefeGleitfuge g = Gleitfuge();
+             g.Ag_d = kNaN;
+             f.report.WriteAnkerkraft(g);
+         },
+         {"result", "tgf", "ankerkraft"},
+         {"agd", "ausnutzung_g"},
+         "amgd",
+         "Ausnutzungsgrad | AGg = Ag,d / Amg,d |  | Achtung: überschritten !!!"},
+        {"infinite anchor force in the material check",
+         [](ReportFixture& f) {
+             f.in.typ = 0;
+             f.in.ankerabstand = 2.5;
+             f.in.as_min = 30.0;
+             f.in.ft01k = 500.0;
+             f.in.gamma_m = 1.15;
+             ReportSicht::TiefeGleitfuge g = Gleitfuge();
+             g.Aq_d = kInf;
+             f.report.WriteMaterialversagen(g);
+         },
+         {"result", "tgf", "materialversagen"},
+         {"ed", "ausnutzung"},
+         "rmd",
+         "Ausnutzungsgrad | AG = Ed / RM,d |  | Achtung: überschritten !!!"},
+        {"infinite pull-out resistance",
+         [](ReportFixture& f) {
+             f.in.typ = 1;
+             ReportSicht::TiefeGleitfuge g = Gleitfuge();
+             g.Td = kInf;
+             f.report.WriteHerausziehen(g);
+         },
+         {"result", "tgf", "herausziehen"},
+         {"td", "ausnutzung"},
+         "ad",
+         "Ausnutzungsgrad | AG |  | Achtung: überschritten !!!"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        ReportFixture f;
+        ASSERT_NO_THROW(fall.schreiben(f));
+        const std::string text = f.Text();
+        EXPECT_FALSE(ZeigtNichtZahl(text)) << text;
+        EXPECT_NE(text.find(std::string("\n") + fall.urteil), std::string::npos) << text;
+        QEDOM_HANDLE e = QEDOM_GetRootElement(f.doc);
+        for (const char* name : fall.element) {
+            e = QEDOM_FindFirstChild(e, name);
+        }
+        ASSERT_NE(e, 0);
+        for (const char* name : fall.fehlen) {
+            EXPECT_EQ(QEDOM_GetString(e, name), nullptr) << name;
+        }
+        EXPECT_NE(QEDOM_GetString(e, fall.bleibt), nullptr) << fall.bleibt;
     }
 }
 

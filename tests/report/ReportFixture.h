@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -118,4 +119,11 @@ inline int AnzahlZeilenMit(const std::vector<std::string>& lines, const std::str
         n += line.rfind(anfang, 0) == 0 ? 1 : 0;
     }
     return n;
+}
+
+// Whether the report shows a number that is none: "inf", "-inf", "nan" as a word of its
+// own, as the number formatting of C and C++ writes them.
+inline bool ZeigtNichtZahl(const std::string& text) {
+    static const std::regex kNichtZahl("(^|[^A-Za-z])-?(inf|nan)([^A-Za-z]|$)", std::regex::icase);
+    return std::regex_search(text, kNichtZahl);
 }
