@@ -1,6 +1,17 @@
 // Embedment depth of the anchored wall: free foot (the design foot force from the moments
 // about the anchor vanishes), fixed foot (the rotation sum vanishes) or partial fixity
 // (the rotation sum reaches a share of the free foot's rotation, found by a first pass).
+//
+// The rotation sum is not monotone in the depth: from the excavation level it grows while
+// the span below the anchor lengthens, peaks about the free foot's depth and only then
+// falls, through 0 at the fixed foot's depth. A partial fixity's target lies between the
+// free foot's rotation and 0, so its depth lies between the free and the fixed foot's
+// depths, on the falling branch; each combination's search therefore starts from its own
+// free foot, where the rotation is above the target, and aims at its own free foot's
+// rotation. A search from the excavation level would meet the rising branch first, find
+// the rotation there below a large target (a small fixity) and turn upwards out of the
+// soil; one target for all combinations would ask of a lighter combination a rotation
+// that it never reaches.
 
 #include "earthpressure/C1ZirfCalc.h"
 
@@ -9,6 +20,7 @@
 #include "host/Trace.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -19,6 +31,13 @@ constexpr int kNachweis = 1;
 constexpr double kProzent = 100.0;
 
 enum EinspannArt { kFrei = 0, kTeilweise = 1, kVoll = 2 };
+
+// A combination's free foot, from the first pass of a partial fixity: the lower end of
+// the second pass's search and the rotation its target is a share of.
+struct FreierFuss {
+    double t = 0.0;
+    double verdrehung = 0.0;
+};
 
 } // namespace
 
@@ -55,6 +74,8 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
     }
     Zielverdrehung = 0.0;
     verdrehungFrei = 0.0;
+    std::vector<FreierFuss> frei(in.kombi.size());
+    const double anteilFrei = 1.0 - einspannung / kProzent;
 
     for (;;) {
         tMax = 0.0;
@@ -71,8 +92,11 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
             if (!StarteKombination(k)) {
                 continue;
             }
+            if (einspannArt == kTeilweise) {
+                Zielverdrehung = anteilFrei * frei.at(static_cast<std::size_t>(k)).verdrehung;
+            }
             if (modus == kBemessung) {
-                t = in.wand_hw;
+                t = einspannArt == kTeilweise ? frei.at(static_cast<std::size_t>(k)).t : in.wand_hw;
             } else if (einspannung < 1) {
                 t = in.einbindetiefe - delta_t;
             } else {
@@ -104,6 +128,9 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
                     TracePrintf("\n t %6.2f   SwF %8.1f ", t, SwF);
                     TracePrintf("\n t %6.2f   SC %8.1f ", t, SC);
                 }
+            }
+            if (zweiterLauf == 1) {
+                frei.at(static_cast<std::size_t>(k)) = {t, SwF};
             }
             const double t0 = t - He;
             deltaTZuschlag = 0.0;
@@ -155,7 +182,6 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
         zweiterLauf = 0;
         modus = in.berart;
         einspannArt = einspannArtGemerkt;
-        Zielverdrehung = (1.0 - einspannung / kProzent) * verdrehungFrei;
     }
     status = CalcKombi(0);
     status = CalcKombi(1);

@@ -15,10 +15,13 @@ constexpr double kEtaGep = W::kEtaP / W::kGep;
 // active gammaG·gamma·Ka·∫0..t y·(y - A) dy = gammaG·gamma·Ka·(t³/3 - A·t²/2),
 // passive (eta_p/gep)·gamma·Kp·∫He..t (y - He)·(y - A) dy
 //       = (eta_p/gep)·gamma·Kp·((t - He)³/3 + (He - A)·(t - He)²/2).
-double MomentAnker(double t) {
+double MomentAnkerBei(double t, double kp) {
     const double d = t - W::kHe;
     return W::kGammaG * W::kGamma * W::kKa * (t * t * t / 3.0 - kA * t * t / 2.0) -
-           kEtaGep * W::kGamma * W::kKp * (d * d * d / 3.0 + (W::kHe - kA) * d * d / 2.0);
+           kEtaGep * W::kGamma * kp * (d * d * d / 3.0 + (W::kHe - kA) * d * d / 2.0);
+}
+double MomentAnker(double t) {
+    return MomentAnkerBei(t, W::kKp);
 }
 
 // Anchor force = design active force - design passive force down to the foot.
@@ -148,6 +151,81 @@ TEST(Ankerwand, FixedAndPartlyFixedFoot) {
     EXPECT_GT(h.t, f.t);
     EXPECT_LT(h.t, v.t);
     EXPECT_GE(h.deltaTZuschlag, 0.2 * (h.t - W::kHe) - 1e-12);
+}
+
+// Rotation sum (EI times the foot's rotation) of the design loads on the span between
+// anchor and foot, simply supported, by quadrature of the textbook influence lines: a
+// force P at x below the anchor turns the foot by P·x·(l² - x²)/(6·l), a moment M at the
+// anchor from the loads above it by -M·l/6 (l = t - A). Loads: active
+// gammaG·gamma·Ka·y over the whole wall, passive -(eta_p/gep)·gamma·kp·(y - He) below He.
+double Verdrehung(double t, double kp) {
+    const double l = t - kA;
+    auto q = [kp](double y) {
+        return W::kGammaG * W::Ea(y) - kEtaGep * W::kGamma * kp * std::max(y - W::kHe, 0.0);
+    };
+    auto simpson = [](auto f, double a, double b) {
+        constexpr int n = 400;
+        const double h = (b - a) / n;
+        double s = f(a) + f(b);
+        for (int i = 1; i < n; ++i) {
+            s += (i % 2 == 1 ? 4.0 : 2.0) * f(a + i * h);
+        }
+        return s * h / 3.0;
+    };
+    auto spanne = [&](double y) {
+        const double x = y - kA;
+        return q(y) * x * (l * l - x * x) / (6.0 * l);
+    };
+    const double momentAnker = simpson([&](double y) { return q(y) * (kA - y); }, 0.0, kA);
+    // Split at He, where the passive pressure begins.
+    return simpson(spanne, kA, W::kHe) + simpson(spanne, W::kHe, t) - momentAnker * l / 6.0;
+}
+
+TEST(Ankerwand, PartlyFixedFootLiesBetweenTheFreeAndTheFixedFoot) {
+    // The free foot's rotation, the fixed foot where the rotation has fallen to 0, and in
+    // between the depth where it has fallen to (1 - fixity) times the free foot's. On its
+    // way down to the free foot the wall's rotation first grows from about 0: with a weak
+    // passive side (kp 1.5) the free foot lies far below the excavation level, and a small
+    // fixity asks for a rotation that the wall shows there too, above its free foot.
+    for (const double kp : {W::kKp, 1.5}) {
+        SCOPED_TRACE(kp);
+        auto moment = [kp](double t) { return MomentAnkerBei(t, kp); };
+        auto verdrehung = [kp](double t) { return Verdrehung(t, kp); };
+        const double tFrei = Nullstelle(moment, W::kHe + 0.1, 20.0);
+        const double frei = verdrehung(tFrei);
+        ASSERT_GT(frei, 0.0);
+        const double tVoll = Nullstelle(verdrehung, tFrei, 20.0);
+        ASSERT_GT(tVoll, tFrei + 0.5);
+        double tVorher = tFrei;
+        for (const int e : {0, 5, 25, 50, 75, 95, 100}) {
+            SCOPED_TRACE(e);
+            WandFixture w;
+            w.Anker(kA, e);
+            for (int i = 0; i < 21; ++i) {
+                C1SchichtErgebnis& p = w.calc->ErgPassiv[i];
+                for (double* v : {&p.Eh, &p.Ev, &p.epoh, &p.epuh}) {
+                    *v *= kp / W::kKp;
+                }
+            }
+            ASSERT_EQ(w.calc->CalcWand(), 1);
+            const C1ZirfCalc& c = *w.calc;
+            const double ziel = (1.0 - e / 100.0) * frei;
+            const double t =
+                e == 0 ? tFrei
+                       : Nullstelle([&](double y) { return verdrehung(y) - ziel; }, tFrei, tVoll);
+            // The iteration stops within 1 cm; the target comes from its own free foot,
+            // found within 1 cm as well, where the rotation changes little.
+            EXPECT_NEAR(c.t, t, kToleranz);
+            EXPECT_GE(c.t, tVorher - kToleranz);
+            EXPECT_LE(c.t, tVoll + kToleranz);
+            if (e > 0 && e < 100) {
+                EXPECT_EQ(c.einspannArt, 1);
+                EXPECT_NEAR(c.Zielverdrehung, ziel, 0.005 * frei);
+                EXPECT_NEAR(c.SwF, c.Zielverdrehung, 0.02 * frei);
+            }
+            tVorher = c.t;
+        }
+    }
 }
 
 TEST(Ankerwand, FixedFootRotationMatchesTheBeamWithoutFootRotation) {

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -72,6 +73,47 @@ TEST(Beispiele, FixedAnchoredWallWithBlockAndLineLoads) {
     EXPECT_GT(c.t, in.wand_hw);
     EXPECT_GE(c.deltaTZuschlag, 0.2 * (c.t - in.wand_hw) - 1e-12);
     EXPECT_GT(c.AK, 0.0);
+}
+
+TEST(Beispiele, PartlyFixedAnchoredWallLiesBetweenTheFreeAndTheFixedFoot) {
+    // The fixed example with every degree of fixity: a partly fixed foot lies between the
+    // free and the fixed foot, deeper the more it is fixed, where the rotation sum has
+    // fallen to (1 - fixity) times the free foot's. The small fixities ask of the lighter
+    // combination a rotation above what it shows at the heavier one's depths: each
+    // combination aims at a share of its own free foot's rotation.
+    struct Lauf {
+        int einspannung;
+        double t, verdrehung;
+    };
+    std::vector<Lauf> laeufe;
+    for (const int e : {0, 5, 10, 20, 25, 40, 50, 75, 100}) {
+        SCOPED_TRACE(e);
+        Beispiel b("examples/anker_eingespannt.xml");
+        b.f.in.einspannung = e; // as `steu` `system` 2 with this `einspannung`
+        C1ZirfCalc& c = *b.calc;
+        ASSERT_EQ(c.CalcWand(), 1);
+        EXPECT_EQ(c.iMassgebend, 0); // the combination with the traffic load
+        laeufe.push_back({e, c.t, c.SwF});
+        if (e == 0 || e == 100) {
+            continue;
+        }
+        const double frei = laeufe.front().verdrehung;
+        EXPECT_EQ(c.einspannArt, 1);
+        EXPECT_NEAR(c.Zielverdrehung, (1.0 - e / 100.0) * frei, 1e-6 * frei);
+        // The iteration stops within 1 cm of the target.
+        EXPECT_NEAR(c.SwF, c.Zielverdrehung, 0.02 * frei);
+    }
+    ASSERT_EQ(laeufe.size(), 9u);
+    const double tVoll = laeufe.back().t;
+    EXPECT_GT(laeufe.front().verdrehung, 0.0);
+    EXPECT_NEAR(laeufe.back().verdrehung, 0.0, 0.02 * laeufe.front().verdrehung);
+    EXPECT_GT(tVoll, laeufe.front().t + 1.0);
+    for (std::size_t i = 1; i < laeufe.size(); ++i) {
+        SCOPED_TRACE(laeufe[i].einspannung);
+        // Searches that stop within 1 cm of their roots.
+        EXPECT_GE(laeufe[i].t, laeufe[i - 1].t - 0.01);
+        EXPECT_LE(laeufe[i].t, tVoll + 0.01);
+    }
 }
 
 // Every value of the deep slip line check that the report and the XML results read is a
