@@ -14,12 +14,16 @@ bool IstStrGeo(const std::string& art) {
     return art.compare(0, kStrGeo.size(), kStrGeo) == 0;
 }
 
+constexpr double kMikrometerJeMeter = 1e6;
+
 double AufRundungsschritt(double tiefe, double r) {
     double n = std::trunc(tiefe / r);
     if (n * r < tiefe - kRundungsToleranz) {
         n += 1.0;
     }
-    return n * r;
+    // n·r carries the step's binary error (122·0.1 = 12.200000000000001); the depth is
+    // given to the micrometre, so that the results read as the multiple of the step.
+    return std::round(n * r * kMikrometerJeMeter) / kMikrometerJeMeter;
 }
 
 bool UebernimmtMassgebend(double wert, double bisher, bool gleichstandUebernimmt) {

@@ -161,6 +161,9 @@ TEST(Einbindung, RoundingAndGoverningRules) {
     EXPECT_DOUBLE_EQ(einbindung::AufRundungsschritt(6.0, 0.5), 6.0);
     EXPECT_NEAR(einbindung::AufRundungsschritt(5.15, 0.05), 5.15, 1e-12);
     EXPECT_NEAR(einbindung::AufRundungsschritt(5.151, 0.05), 5.2, 1e-12);
+    // The result is the multiple of the step as the nearest double, without the product's
+    // binary error (122 x 0.1 = 12.200000000000001).
+    EXPECT_EQ(einbindung::AufRundungsschritt(12.15, 0.1), 12.2);
     EXPECT_TRUE(einbindung::IstStrGeo("STR,GEO"));
     EXPECT_TRUE(einbindung::IstStrGeo("STR,GEO-2 BS-T"));
     EXPECT_FALSE(einbindung::IstStrGeo("STR,GE"));
