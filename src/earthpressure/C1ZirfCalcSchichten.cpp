@@ -109,6 +109,11 @@ int C1ZirfCalc::InitSchichten() {
             zusatzGrenze[nZusatzGrenzen++] = w;
         }
     }
+    // The redistributed earth pressure of an anchored wall changes half way down the
+    // retained soil, which begins at the ground.
+    if (yGelaende > 0.0 && yGelaende < in.wand_hw) {
+        zusatzGrenze[nZusatzGrenzen++] = (yGelaende + in.wand_hw) / 2.0;
+    }
     // A boundary at or above the wall head would open a layer without height.
     for (int k = 0; k < nZusatzGrenzen; ++k) {
         if (zusatzGrenze[k] > kMergeTol) {
@@ -289,6 +294,7 @@ int C1ZirfCalc::ExtendLetzteSchicht() {
 }
 
 int C1ZirfCalc::ClearErgebnisse() {
+    aktivVorUmlagerung.clear();
     lastAktiv.Clear();
     lastPassiv.Clear();
     ErgLastfall.Clear();

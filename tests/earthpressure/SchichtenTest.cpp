@@ -91,9 +91,13 @@ TEST(InitSchichten, WeightlessTopLayerSetsTheGround) {
     EXPECT_DOUBLE_EQ(c.yGelaende, 1.0);
     EXPECT_DOUBLE_EQ(c.Schicht[0].kagh, 0.0);
     EXPECT_DOUBLE_EQ(c.Schicht[0].yu, 1.0);
+    // Boundaries 1 (the ground), 1.5, 3 (the excavation) and 2, half way down the retained
+    // soil, where a redistributed figure changes.
+    ExpectGrenzen(c, {1.0, 1.5, 2.0, 3.0, 10.0, 20.0, 20.0});
     // Overburden at 3 m: 2 m of soil.
-    EXPECT_DOUBLE_EQ(c.Schicht[2].sigmaA, 40.0);
-    EXPECT_NEAR(c.ErgAktiv[c.IndexAktiv(0, 2)].euh, 40.0 / 3.0, 1e-12);
+    const int i = f.SchichtAb(2.0);
+    EXPECT_DOUBLE_EQ(c.Schicht[i].sigmaA, 40.0);
+    EXPECT_NEAR(c.ErgAktiv[c.IndexAktiv(0, i)].euh, 40.0 / 3.0, 1e-12);
 }
 
 TEST(InitSchichten, ExtensionLayerFollowsTheFoot) {
