@@ -17,10 +17,6 @@ constexpr C1ZirfCalc::UmlagerungsFigur kTrapez1 = {{{0.0, 2.0}, {0.25, 1.75}, {0
 constexpr C1ZirfCalc::UmlagerungsFigur kRechtecke = {
     {{1.0, 1.0}, {1.2 / 1.1, 1.0 / 1.1}, {1.5 / 1.25, 1.0 / 1.25}}};
 
-// Half the merge tolerance of the layer boundaries: a layer ending at half the excavation
-// depth belongs to the upper half.
-constexpr double kHalbTol = 0.0005;
-
 } // namespace
 
 int C1ZirfCalc::CalcUmlagerung(int variante) {
@@ -32,6 +28,17 @@ int C1ZirfCalc::CalcUmlagerungBlock(int) {
 }
 
 int C1ZirfCalc::Umlagere(const UmlagerungsFigur& figur, bool rechtecke) {
+    // Every pass starts from the earth pressure as computed, never from a figure that an
+    // earlier pass already redistributed.
+    if (aktivVorUmlagerung.empty()) {
+        for (int i = 0; i < iSchichtUnten; ++i) {
+            aktivVorUmlagerung.push_back(ErgAktiv[IndexAktiv(0, i)]);
+        }
+    } else {
+        for (int i = 0; i < iSchichtUnten; ++i) {
+            ErgAktiv[IndexAktiv(0, i)] = aktivVorUmlagerung.at(static_cast<std::size_t>(i));
+        }
+    }
     iSchichtFuss = iSchichtUnten;
     SEA = 0.0;
     const int n = std::min(pInput->nLfFlaeche + 1, 2);
@@ -42,8 +49,8 @@ int C1ZirfCalc::Umlagere(const UmlagerungsFigur& figur, bool rechtecke) {
             SEA += eh;
         }
     }
-    // Depths from the ground surface: a weightless layer above it (the wall's part above
-    // the ground) carries no earth pressure and takes no share of the figure.
+    // Depths from the ground surface: the earth pressure acts on the height of the
+    // retained soil; the wall's part above the ground (a weightless layer) takes no share.
     He = Schicht[iSchichtUnten].yo - yGelaende;
     em = SEA / He;
     TracePrintf("\nUmlagerung: SEA %6.2f  He %6.2f  em %6.2f ", SEA, He, em);
@@ -51,19 +58,26 @@ int C1ZirfCalc::Umlagere(const UmlagerungsFigur& figur, bool rechtecke) {
     const int spalte = a <= 0.1 * He ? 0 : (a <= 0.2 * He ? 1 : 2);
     emOben = figur[spalte][0] * em;
     emUnten = figur[spalte][1] * em;
+    // The rectangles meet half way down the retained soil; the layer table has a boundary
+    // there.
+    const double yTeilung = yGelaende + He / 2.0;
 
     for (int i = 0; i < iSchichtUnten; ++i) {
         C1SchichtErgebnis& e = ErgAktiv[IndexAktiv(0, i)];
         const double tanA = Schicht[i].tanA;
-        const double yo = YOben(i) - yGelaende;
-        const double yu = Schicht[i].yWand - yGelaende;
+        const double yo = YOben(i);
+        const double yu = Schicht[i].yWand;
         if (i < iErsteSchicht) {
             e.eoh = e.euh = 0.0;
         } else if (rechtecke) {
-            e.eoh = e.euh = yu > He / 2.0 + kHalbTol ? emUnten : emOben;
+            // The mean of the two rectangles over the layer: one of them unless a boundary
+            // within the merge tolerance took the place of the one at the split.
+            const double d = yu - yo;
+            const double oben = std::clamp(yTeilung - yo, 0.0, d);
+            e.eoh = e.euh = d > 0.0 ? (emOben * oben + emUnten * (d - oben)) / d : emOben;
         } else {
-            e.eoh = emOben + (emUnten - emOben) * yo / He;
-            e.euh = emOben + (emUnten - emOben) * yu / He;
+            e.eoh = emOben + (emUnten - emOben) * (yo - yGelaende) / He;
+            e.euh = emOben + (emUnten - emOben) * (yu - yGelaende) / He;
         }
         e.eov = e.eoh * tanA;
         e.euv = e.euh * tanA;

@@ -26,11 +26,18 @@ int C1ZirfCalc::CalcWasserdruck() {
     const double t2 = std::max(tgh, tgv);
     // Positive towards the excavation: the water behind the wall stands higher.
     const double vorzeichen = tgh <= tgv ? 1.0 : -1.0;
+    // The ordinate at depth y: 0 above the shallower level, growing down to the deeper one,
+    // constant below it.
+    const auto ordinate = [&](double y) {
+        return vorzeichen * std::clamp(y - t1, 0.0, t2 - t1) * GammaWasser;
+    };
     for (int i = 0; i <= iLetzteSchicht; ++i) {
         C1Schicht& s = Schicht[i];
-        if (s.yo >= t1) {
-            s.wo = vorzeichen * (std::min(s.yo, t2) - t1) * GammaWasser;
-            s.wu = vorzeichen * (std::min(s.yu, t2) - t1) * GammaWasser;
+        // A level within the merge tolerance below a layer boundary (or just below the
+        // head) is no boundary of its own: the layer above it still reaches below it.
+        if (s.yu > t1) {
+            s.wo = ordinate(s.yo);
+            s.wu = ordinate(s.yu);
             TracePrintf("\n i %2d   wo %5.1f   wu %5.1f", i, s.wo, s.wu);
         }
     }

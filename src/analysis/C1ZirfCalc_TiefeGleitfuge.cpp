@@ -179,8 +179,8 @@ double C1ZirfCalc::GewichtTGF(double xl, double yl, double xr, double yr) {
         }
         polygon.CalcFlaeche();
         const double A = std::fabs(polygon.GetFlaeche());
-        // The soil behind the wall: below the water level behind it, under buoyancy.
-        const double gamma = GammaAktiv(n);
+        // The unit weight with which the earth pressure on the wall takes the layer.
+        const double gamma = s.gammaEff;
         TracePrintf("\nA %6.3f  gamma %6.3f  G %6.1f", A, gamma, A * gamma);
         G += A * gamma;
     }

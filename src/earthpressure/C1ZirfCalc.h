@@ -437,6 +437,9 @@ public:
     double em = 0.0;     // mean ordinate
     double emOben = 0.0; // ordinate at the head (upper half)
     double emUnten = 0.0;
+    // The records of load case 0 above the excavation as the active earth pressure left
+    // them, kept by the first redistribution (empty until then).
+    std::vector<C1SchichtErgebnis> aktivVorUmlagerung;
 
     // --- 24.-27. Layer table, result tables, compaction, bounded loads
     // ----------------------------
@@ -574,8 +577,6 @@ private:
                            double C1Schicht::*winkel, bool reibung, double toleranz);
     // Mean wedge factor over the layers' portions between z1 and z2 (1 without any).
     double MittlererKeil(double C1Schicht::*keil, double z1, double z2) const;
-    // Unit weight of layer i on the retained side (by the water level behind the wall).
-    double GammaAktiv(int i) const;
     // The earth-pressure mode: active, mixed with at rest, or at rest.
     double Modus(double aktiv, double ruhe) const;
     // Resultant of the figure of layer i between its wall points with the ordinates eo, eu

@@ -17,13 +17,6 @@ struct Mindestdruck {
 
 } // namespace
 
-double C1ZirfCalc::GammaAktiv(int i) const {
-    // The retained side lies below water under the water level behind the wall, also
-    // below the excavation level (where gammaEff follows the level in front).
-    const C1Schicht& s = Schicht[i];
-    return tgh < s.yWand ? s.gammaUnter : s.gamma;
-}
-
 int C1ZirfCalc::CalcErddruckAktiv(int) {
     return CalcErddruckAktivLauf(Lauf());
 }
@@ -37,6 +30,10 @@ int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
     const C1Beiwertsatz& b = lauf.satz;
     C1ErgebnisAktiv& erg = *lauf.aktiv;
     const int nFall = std::max(in.iLetzterLastfall, 0) + 1;
+    if (!lauf.ersatzwand) {
+        // A redistribution starts again from the figures computed here.
+        aktivVorUmlagerung.clear();
+    }
 
     // Step 1: active, at-rest and minimum ordinates of every case and layer.
     for (int k = 0; k <= nFall; ++k) {
@@ -58,10 +55,12 @@ int C1ZirfCalc::CalcErddruckAktivLauf(const C1ErddruckLauf& lauf) {
                 }
             };
             ordinaten(sigma, e.eohAktiv, e.eohRuhe, e.eohMin);
+            // The layer's own unit weight: above the excavation by the water level behind
+            // the wall, below it by the level in front.
             if (k == 0 && i == iErsteSchicht) {
-                sigma += lauf.hoeheErsteSchicht * GammaAktiv(i);
+                sigma += lauf.hoeheErsteSchicht * s.gammaEff;
             } else if (k == 0 && i > iErsteSchicht) {
-                sigma += (s.yWand - Schicht[i - 1].yWand) * GammaAktiv(i);
+                sigma += (s.yWand - Schicht[i - 1].yWand) * s.gammaEff;
             }
             ordinaten(sigma, e.euhAktiv, e.euhRuhe, e.euhMin);
         }

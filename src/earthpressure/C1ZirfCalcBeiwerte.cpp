@@ -78,7 +78,9 @@ int C1ZirfCalc::CalcBeiwerteLauf(const C1Beiwertsatz& satz, bool ersatzwand) {
             sch.*satz.yo -= hoeheErsatzwand;
             hoehe += hoeheErsatzwand;
         }
-        s += hoehe * (y <= tgh ? sch.gamma : sch.gammaUnter);
+        // The overburden from which the active pressure is built (the report prints it
+        // beside the ordinates).
+        s += hoehe * sch.gammaEff;
         sch.*satz.sigmaA = s;
         if (!ersatzwand && i > iSchichtAushub) {
             yP += sch.dicke;

@@ -66,9 +66,15 @@ void PruefeBoden(const C1ZirfInput& in) {
         const auto& s = in.schicht.at(static_cast<std::size_t>(k));
         const std::string wo =
             "Bodenschicht \"" + s.bez + "\" (bode gruppe nr " + std::to_string(s.nr) + "): ";
-        if (!(s.sd > kMinDicke)) {
-            Fehler(wo + "die Schichtdicke sd = " + Zahl(s.sd) + " m muss größer als " +
-                   Zahl(kMinDicke) + " m sein.");
+        // A first layer without thickness stands for one soil down to the model bottom;
+        // with further layers below it their soil would be silently ignored.
+        const bool ohneDicke = k == 0 && in.nSchicht == 1 && s.sd >= 0.0;
+        if (!(s.sd > kMinDicke) && !ohneDicke) {
+            Fehler(
+                wo + "die Schichtdicke sd = " + Zahl(s.sd) + " m muss größer als " +
+                Zahl(kMinDicke) +
+                " m sein (nur eine einzige Bodenschicht darf ohne Dicke bis zur Modellunterkante "
+                "reichen).");
         }
         if (!(s.phi >= 0.0 && s.phi < kMaxPhi)) {
             Fehler(wo + "der Reibungswinkel phi = " + Zahl(s.phi) +
@@ -77,7 +83,17 @@ void PruefeBoden(const C1ZirfInput& in) {
         if (s.gamma < 0.0 || s.gamma_feucht < 0.0) {
             Fehler(wo + "die Wichten gamma und gamma_feucht dürfen nicht negativ sein.");
         }
-        mitWichte = mitWichte || s.gamma > 0.0 || s.gamma_feucht > 0.0;
+        const bool schichtMitWichte = s.gamma > 0.0 || s.gamma_feucht > 0.0;
+        // Ground steeper than the friction angle cannot stand: the plane wedge has no
+        // active limit state there and the coefficient at rest has no value. Undrained
+        // soil (phi 0) is taken in total stresses, where every coefficient stays finite.
+        if (schichtMitWichte && s.phi > 0.0 && std::fabs(in.gela_neigung) > s.phi) {
+            Fehler(wo + "das Gelände (geom gela_neigung = " + Zahl(in.gela_neigung) +
+                   "°) ist steiler als der Reibungswinkel phi = " + Zahl(s.phi) +
+                   "° der Schicht; eine solche Böschung ist nicht standsicher und hat keinen "
+                   "Erddruck.");
+        }
+        mitWichte = mitWichte || schichtMitWichte;
     }
     if (!mitWichte) {
         Fehler("Eingabe bode: keine Bodenschicht hat eine Wichte (gamma, gamma_feucht) größer "
@@ -86,6 +102,10 @@ void PruefeBoden(const C1ZirfInput& in) {
 }
 
 void PruefeGeometrie(const C1ZirfInput& in) {
+    if (!(std::fabs(in.gela_neigung) < kMaxPhi)) {
+        Fehler("Eingabe geom: die Geländeneigung gela_neigung = " + Zahl(in.gela_neigung) +
+               "° muss zwischen -90° und 90° liegen.");
+    }
     if (!(in.wand_hw > 0.001)) {
         Fehler("Eingabe geom: die Aushubtiefe wand_hw = " + Zahl(in.wand_hw) +
                " m muss größer als 0 sein.");

@@ -109,11 +109,13 @@ int C1ZirfCalc::InitSchichten() {
             zusatzGrenze[nZusatzGrenzen++] = w;
         }
     }
-    // A boundary at or above the wall head would open a layer without height.
+    // The redistributed earth pressure of an anchored wall changes half way down the
+    // retained soil, which begins at the ground.
+    if (yGelaende > 0.0 && yGelaende < in.wand_hw) {
+        zusatzGrenze[nZusatzGrenzen++] = (yGelaende + in.wand_hw) / 2.0;
+    }
     for (int k = 0; k < nZusatzGrenzen; ++k) {
-        if (zusatzGrenze[k] > kMergeTol) {
-            grenzen.push_back(zusatzGrenze[k]);
-        }
+        grenzen.push_back(zusatzGrenze[k]);
     }
     if (in.mitanker > 0) {
         grenzen.push_back(in.tiefe_anker);
@@ -139,6 +141,10 @@ int C1ZirfCalc::InitSchichten() {
     tgv = in.tgv;
     tgMax = tgh >= tgv ? tgh : tgv;
 
+    // The wall head is a boundary too: one at or within the merge tolerance below it (a
+    // water level there, or a single soil layer without thickness) would open a layer
+    // without height.
+    std::erase_if(grenzen, [](double y) { return y <= kMergeTol; });
     std::sort(grenzen.begin(), grenzen.end());
     int n = static_cast<int>(grenzen.size());
     for (int i = 0; i < n; ++i) {
@@ -289,6 +295,7 @@ int C1ZirfCalc::ExtendLetzteSchicht() {
 }
 
 int C1ZirfCalc::ClearErgebnisse() {
+    aktivVorUmlagerung.clear();
     lastAktiv.Clear();
     lastPassiv.Clear();
     ErgLastfall.Clear();

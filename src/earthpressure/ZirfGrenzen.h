@@ -13,7 +13,8 @@ inline constexpr std::size_t kMaxLastfaelle = 21;
 inline constexpr std::size_t kMaxLasten = 10;
 // Per-load working records of the bounded loads.
 inline constexpr std::size_t kMaxLastRecords = 50;
-// Extra layer boundaries: excavation, half of it, model bottom, two water levels.
-inline constexpr std::size_t kMaxZusatzGrenzen = 5;
+// Extra layer boundaries: excavation, half of it, model bottom, two water levels and the
+// middle of the retained soil when the ground lies below the wall head.
+inline constexpr std::size_t kMaxZusatzGrenzen = 6;
 
 } // namespace zirf

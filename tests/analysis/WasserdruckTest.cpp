@@ -58,6 +58,31 @@ TEST(CalcWasserdruck, LevelsWithinOneCentimetreGiveNothing) {
     }
 }
 
+TEST(CalcWasserdruck, LevelMergedIntoTheBoundaryAboveItKeepsItsFigure) {
+    // Soils of 2 and 18 m, excavation 10 m (half 5 m). The water behind at 2.0005 m merges
+    // into the boundary at 2 m, the one in front lies at 5 m: the layer 2–5 m still carries
+    // the figure from 0 to (5 − 2.0005)·10 = 29.995 kN/m², and so does everything below.
+    CalcFixture f;
+    f.Schicht(2.0, 20, 30);
+    f.Schicht(18.0, 20, 30);
+    f.in.wand_hw = 10.0;
+    f.in.tgh = 2.0005;
+    f.in.tgv = 5.0;
+    const C1ZirfCalc& c = f.Run();
+    ASSERT_EQ(c.Schicht[f.SchichtAb(2.0)].yu, 5.0);
+    Pruefe(c, f, {{0.0, 0, 0}, {2.0, 0, 29.995}, {5.0, 29.995, 29.995}, {10.0, 29.995, 29.995}});
+
+    // The water behind 0.5 mm below the head is no boundary: the first layer (0–1.5 m)
+    // reaches (1.5 − 0.0005)·10 = 14.995 kN/m², the water in front at 3 m 29.995.
+    CalcFixture g;
+    g.Schicht(10.0, 20, 30);
+    g.in.tgh = 0.0005;
+    g.in.tgv = 3.0;
+    const C1ZirfCalc& d = g.Run();
+    ASSERT_EQ(d.Schicht[0].yu, 1.5);
+    Pruefe(d, g, {{0.0, 0, 14.995}, {1.5, 14.995, 29.995}, {3.0, 29.995, 29.995}});
+}
+
 TEST(CalcWasserdruckFuss, TriangleAndRectangleDownToTheFoot) {
     CalcFixture f;
     f.Schicht(10.0, 20, 30);

@@ -1,12 +1,24 @@
+#include "CalcFixture.h"
+
 #include "earthpressure/C1ErddruckBeiwerte.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 namespace {
 
 constexpr double kTol = 1e-9;
+
+// A number as the shown errors write it.
+std::string Zahl(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
 
 TEST(C1ErddruckBeiwerte, Phi30WithoutWallFriction) {
     C1ErddruckBeiwerte b;
@@ -158,6 +170,61 @@ TEST(C1ErddruckBeiwerte, WedgeFactorsWithoutTerrainTakeTheWallFrictionAlone) {
     EXPECT_NEAR(b.CalcKeilHGeneigt(60, 20, 30, 0), 0.5, kTol);
     // A wedge steeper than the slip plane gives no factor: sin(−20°) < 0.
     EXPECT_EQ(b.CalcKeilH(10, 0, 30), 0.0);
+}
+
+// Ground steeper than a layer's friction angle cannot stand: the coefficient at rest
+// would divide by sin φ − sin²β = 0 at β = 45° for φ = 30° (and turn negative or NaN
+// beyond), the active one would lose its root. The run refuses it, naming both angles.
+TEST(CalcBeiwerte, GroundSteeperThanALayersFrictionAngleIsRefused) {
+    struct Fall {
+        double gelaende;
+        double phi1, phi2; // the upper and the lower soil
+        const char* schicht;
+    } const faelle[] = {
+        {45.0, 30, 30, "Schicht 1"},  {50.0, 30, 30, "Schicht 1"}, {80.0, 30, 30, "Schicht 1"},
+        {-45.0, 30, 30, "Schicht 1"}, {30.0, 35, 25, "Schicht 2"},
+    };
+    for (const auto& fall : faelle) {
+        CalcFixture f;
+        f.Schicht(4.0, 20, fall.phi1);
+        f.Schicht(16.0, 20, fall.phi2);
+        f.in.gela_neigung = fall.gelaende;
+        const std::string text = f.Meldung();
+        EXPECT_NE(text.find("gela_neigung = " + Zahl(fall.gelaende)), std::string::npos) << text;
+        EXPECT_NE(text.find(fall.schicht), std::string::npos) << text;
+        EXPECT_NE(text.find("phi = " + Zahl(std::min(fall.phi1, fall.phi2))), std::string::npos)
+            << text;
+    }
+    // A terrain angle of 90° or more has no slope at all, whatever the soil.
+    CalcFixture g;
+    g.Schicht(20.0, 20, 0, 0, 0, 20);
+    g.in.gela_neigung = 95.0;
+    EXPECT_NE(g.Meldung().find("gela_neigung = 95"), std::string::npos);
+}
+
+TEST(CalcBeiwerte, GroundAsSteepAsPhiAndUndrainedSoilUnderASlopeRun) {
+    // β = φ = 30°, no wall friction: Ka = cos²30° = 0.75; at rest f = cos²β = 0.75,
+    // g = (1/(1/0.75 + tan²30°))^0.5 = √0.6, β' = 0: K0 = 0.75·(1 + √0.6·tan 30°)
+    // = 0.75·(1 + √0.2).
+    CalcFixture f;
+    f.Schicht(20.0, 20, 30);
+    f.in.gela_neigung = 30.0;
+    const C1ZirfCalc& c = f.Run();
+    EXPECT_NEAR(c.Schicht[0].kagh, 0.75, 1e-9);
+    EXPECT_NEAR(c.Schicht[0].k0gh, 0.75 * (1.0 + std::sqrt(0.2)), 1e-9);
+    // Undrained clay (phi 0, c 20) under a 20° slope, and a weightless top layer whose
+    // friction angle takes no part: Ka = 1, K0 = 1 + cos 20°·tan 20° = 1 + sin 20°.
+    CalcFixture g;
+    g.Schicht(1.0, 0, 10);
+    g.Schicht(19.0, 20, 0, 0, 0, 20);
+    g.in.gela_neigung = 20.0;
+    const C1ZirfCalc& d = g.Run();
+    const C1Schicht& ton = d.Schicht[g.SchichtAb(1.0)];
+    EXPECT_NEAR(ton.kagh, 1.0, 1e-12);
+    EXPECT_NEAR(ton.k0gh, 1.0 + std::sin(20.0 / 57.295779513082195), 1e-12);
+    for (int i = 0; i <= d.iLetzteSchicht; ++i) {
+        EXPECT_TRUE(std::isfinite(d.Schicht[i].k0gh) && std::isfinite(d.Schicht[i].kpgh)) << i;
+    }
 }
 
 } // namespace

@@ -218,7 +218,7 @@ TEST(PruefeEingabe, GeometryAndSoilValuesAreChecked) {
     } faelle[] = {
         {[](CalcFixture& f) { f.in.wand_hw = 0.0; }, "wand_hw"},
         {[](CalcFixture& f) { f.in.schicht[0].phi = -5; }, "phi"},
-        {[](CalcFixture& f) { f.in.schicht[0].sd = 0.0; }, "sd"},
+        {[](CalcFixture& f) { f.in.schicht[0].sd = -1.0; }, "sd"},
         {[](CalcFixture& f) {
              f.in.mitanker = 1;
              f.in.tiefe_anker = 3.5;

@@ -91,9 +91,37 @@ TEST(InitSchichten, WeightlessTopLayerSetsTheGround) {
     EXPECT_DOUBLE_EQ(c.yGelaende, 1.0);
     EXPECT_DOUBLE_EQ(c.Schicht[0].kagh, 0.0);
     EXPECT_DOUBLE_EQ(c.Schicht[0].yu, 1.0);
+    // Boundaries 1 (the ground), 1.5, 3 (the excavation) and 2, half way down the retained
+    // soil, where a redistributed figure changes.
+    ExpectGrenzen(c, {1.0, 1.5, 2.0, 3.0, 10.0, 20.0, 20.0});
     // Overburden at 3 m: 2 m of soil.
-    EXPECT_DOUBLE_EQ(c.Schicht[2].sigmaA, 40.0);
-    EXPECT_NEAR(c.ErgAktiv[c.IndexAktiv(0, 2)].euh, 40.0 / 3.0, 1e-12);
+    const int i = f.SchichtAb(2.0);
+    EXPECT_DOUBLE_EQ(c.Schicht[i].sigmaA, 40.0);
+    EXPECT_NEAR(c.ErgAktiv[c.IndexAktiv(0, i)].euh, 40.0 / 3.0, 1e-12);
+}
+
+TEST(InitSchichten, SingleLayerWithoutThicknessReachesTheModelBottom) {
+    // One soil of no thickness (or less than 0.1 mm) stands for the soil down to the model
+    // bottom at sd + 10 m; its wall offset of 50 cm runs over that whole depth, so the wall
+    // stands at 0.5·3/(sd + 10) at the excavation. Active pressure at 3 m: 20·3/3 = 20.
+    for (const double sd : {0.0, 0.00005}) {
+        CalcFixture f;
+        f.Schicht(sd, 20, 30).deltax = 50;
+        const C1ZirfCalc& c = f.Run();
+        ExpectGrenzen(c, {1.5, 3.0, sd + 10.0, sd + 10.0});
+        const int i = f.SchichtAb(1.5);
+        EXPECT_NEAR(c.Schicht[i].xWand, 0.5 * 3.0 / (sd + 10.0), 1e-12) << sd;
+        EXPECT_EQ(c.Schicht[i].bez, "Schicht 1");
+        EXPECT_DOUBLE_EQ(c.Schicht[i].gammaEff, 20.0);
+        EXPECT_NEAR(c.ErgAktiv[c.IndexAktiv(0, i)].euh, 20.0, 1e-9) << sd;
+    }
+    // With further layers below it, the first one would hide their soil: refused.
+    CalcFixture g;
+    g.Schicht(0.0, 20, 30);
+    g.Schicht(10.0, 18, 25);
+    const std::string text = g.Meldung();
+    EXPECT_NE(text.find("Schicht 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("sd = 0 m"), std::string::npos) << text;
 }
 
 TEST(InitSchichten, ExtensionLayerFollowsTheFoot) {
