@@ -60,6 +60,17 @@ struct Sandwand {
 
 const char* const kOhneVerdichtung = "mitverd=\"0\" geraet=\"0\" bp=\"0\"";
 
+// Vertical wall, level ground, delta = 0: from a point x behind the wall at the ground the
+// friction line (phi = 30°) meets the wall at x·tan 30°, the slip line (45° + phi/2) at
+// x·tan 60°.
+const double kRad = 3.141592653589793 / 180.0;
+double Reibungstiefe(double x) {
+    return x * std::tan(30.0 * kRad);
+}
+double Gleittiefe(double x) {
+    return x * std::tan(60.0 * kRad);
+}
+
 // At the converged depth the beam's design moment at the foot is the iteration's moment
 // sum with the opposite sign (the beam counts the loads' moments about the foot negative).
 void ErwarteGleichgewicht(const C1ZirfCalc& c) {
@@ -69,14 +80,13 @@ void ErwarteGleichgewicht(const C1ZirfCalc& c) {
 
 TEST(Bemessungslasten, BlockLoadInTheFootLayerKeepsItsOwnDepthRange) {
     // A strip load 2 m behind the wall, v·b = 30 kN/m, permanent and alone in load case 1.
-    // Vertical wall, delta = 0: the friction line (phi) from the near edge meets the wall
-    // at z1 = 2·tan 30°, the slip lines (45° + phi/2 = 60°) from the near and the far edge
-    // at z2 = 2·tan 60° and z3 = (2 + b)·tan 60°. The pressure rises from 0 at z1 to em at
-    // z2 and falls to 0 at z3, em = 2·v·b·tan 30°/(z3 - z1) (the wedge's force v·b·tan(60° -
-    // 30°) over the triangle). The falling part starts inside the foot layer (below 2.5 m).
-    // What acts above the foot is the whole triangle (centroid (z1 + z2 + z3)/3) less, when
-    // z3 lies below the foot, the triangle below it: ordinate em·(z3 - t)/(z3 - z2) at t,
-    // centroid a third of the way down to z3.
+    // The friction line from the near edge meets the wall at z1 = 2·tan 30°, the slip lines
+    // from the near and the far edge at z2 = 2·tan 60° and z3 = (2 + b)·tan 60°. The pressure rises
+    // from 0 at z1 to em at z2 and falls to 0 at z3, em = 2·v·b·tan 30°/(z3 - z1) (the wedge's
+    // force v·b·tan(60° - 30°) over the triangle). The falling part starts inside the foot layer
+    // (below 2.5 m). What acts above the foot is the whole triangle (centroid (z1 + z2 + z3)/3)
+    // less, when z3 lies below the foot, the triangle below it: ordinate em·(z3 - t)/(z3 - z2) at
+    // t, centroid a third of the way down to z3.
     struct Fall {
         const char* name;
         double v, b;
@@ -89,14 +99,13 @@ TEST(Bemessungslasten, BlockLoadInTheFootLayerKeepsItsOwnDepthRange) {
                    kOhneVerdichtung, "1.35*(1)");
         C1ZirfCalc& c = *w.calc;
         ASSERT_EQ(c.CalcWand(), 1);
-        const double rad = 3.141592653589793 / 180.0;
-        const double z1 = 2.0 * std::tan(30.0 * rad);
-        const double z2 = 2.0 * std::tan(60.0 * rad);
-        const double z3 = (2.0 + f.b) * std::tan(60.0 * rad);
+        const double z1 = Reibungstiefe(2.0);
+        const double z2 = Gleittiefe(2.0);
+        const double z3 = Gleittiefe(2.0 + f.b);
         const double t = c.t;
         ASSERT_GT(t, z2);
         ASSERT_GT(z2, c.Schicht[c.iSchichtFuss].yo);
-        const double ganz = f.v * f.b * std::tan(30.0 * rad);
+        const double ganz = f.v * f.b * std::tan(30.0 * kRad);
         double kraft = ganz;
         double moment = ganz * (t - (z1 + z2 + z3) / 3.0);
         if (z3 > t) {
@@ -110,6 +119,23 @@ TEST(Bemessungslasten, BlockLoadInTheFootLayerKeepsItsOwnDepthRange) {
         EXPECT_NEAR(c.momentLf[1], moment, 1e-3 * ganz * t);
         ErwarteGleichgewicht(c);
     }
+}
+
+TEST(Bemessungslasten, HorizontalLineLoadSpreadsOverItsOwnRange) {
+    // A horizontal line force h = 10 kN/m at the ground, 2 m behind the wall, permanent:
+    // it spreads as a triangle 2·h/(z2 - z1) falling to 0 between z1 = 2·tan 30° and
+    // z2 = 2·tan 60°, force h at (2·z1 + z2)/3. It has no vertical part, so only the
+    // spread rows carry it, on the beam as in the iteration.
+    Sandwand w("<gruppe art=\"3\" lf=\"1\" bez=\"Anprall\" m=\"0\" v=\"0\" h=\"10\" "
+               "x=\"2.0\" y=\"0\"/>",
+               kOhneVerdichtung, "1.35*(1)");
+    C1ZirfCalc& c = *w.calc;
+    ASSERT_EQ(c.CalcWand(), 1);
+    const double z1 = Reibungstiefe(2.0);
+    const double z2 = Gleittiefe(2.0);
+    EXPECT_NEAR(c.kraftLf[1], 10.0, 1e-9);
+    EXPECT_NEAR(c.momentLf[1], 10.0 * (c.t - (2.0 * z1 + z2) / 3.0), 1e-6);
+    ErwarteGleichgewicht(c);
 }
 
 // Compaction by a device 3 m wide (bp): the active figure rises from 0 at the ground to
