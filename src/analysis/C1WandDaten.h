@@ -13,6 +13,10 @@
 struct C1WandDaten {
     static constexpr int kPunkte = 21;           // sampling points along the wall
     static constexpr int kPassivLastfaelle = 10; // passive load cases
+    // Load cases of the design beam: every load as the iteration took it, and the
+    // permanent ones alone.
+    static constexpr int kBemessungAlle = 1;
+    static constexpr int kBemessungStaendig = 2;
     using Lastfaelle = C1Tabelle<double, zirf::kMaxLastfaelle>;
     using PassivLastfaelle = C1Tabelle<double, kPassivLastfaelle>;
 
@@ -21,6 +25,18 @@ struct C1WandDaten {
         double Eh = 0.0;
         double yE = 0.0;
         double xE = 0.0;
+    };
+    // A bounded figure (a load's own depth range) taken down to the foot depth: its range
+    // y1..y2, its ordinates at both ends and its resultant Eh at depth yE. It has no height
+    // when the figure starts at or below the foot.
+    struct FussStueck {
+        double y1 = 0.0;
+        double y2 = 0.0;
+        double e1 = 0.0;
+        double e2 = 0.0;
+        double Eh = 0.0;
+        double yE = 0.0;
+        bool Leer() const { return !(y2 > y1); }
     };
 
     // How a contribution of a trial depth enters the sums.
@@ -76,6 +92,10 @@ struct C1WandDaten {
     double momentWasser = 0.0;
     Lastfaelle anteilVerdrehungLf{"anteilVerdrehungLf"};
     double anteilVerdrehungWasser = 0.0;
+    // Per layer, whether the larger-of rule of the latest trial depth took the compaction
+    // earth pressure instead of the variable loads; the beam's design loads and the anchor
+    // force follow the same choice.
+    std::array<bool, zirf::kMaxSchichten> verdichtungMassgebend{};
 
     // Combination step: support force at the foot per load case and its sums.
     Lastfaelle BhkLf{"BhkLf"};

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kPunkte = C1WandDaten::kPunkte;
 constexpr int kSegmente = kPunkte - 1;
-constexpr int kErsterVeraenderlicherLastfall = 2;
 // The profile weight g is given per 100 of the force unit.
 constexpr double kGewichtTeiler = 100.0;
 enum Tabelle { kMAktiv = 0, kQAktiv = 1, kMPassiv = 2, kQPassiv = 3 };
@@ -27,11 +26,6 @@ int Vorzeichen(double q) {
 
 double C1ZirfCalc::PunktX(int p) const {
     return p * pTraeger->GetTL() / kSegmente;
-}
-
-bool C1ZirfCalc::IstStaendigerBalkenLastfall(int j) const {
-    const int lc = j - 1;
-    return j == nLastfaelle + 1 || lc < kErsterVeraenderlicherLastfall || IstStaendigerLastfall(lc);
 }
 
 double C1ZirfCalc::FaktorBalkenLastfall(int j) const {
@@ -58,29 +52,29 @@ void C1ZirfCalc::ClearSchnittgroessen() {
     }
 }
 
-void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2) {
+void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung) {
     for (int j = 1; j <= nLastfaelle + 1; ++j) {
         const auto J = static_cast<std::size_t>(j);
         RAktiv1[j] = pTraeger->GetAuflagerkraft(j, s1);
         RAktiv2[j] = pTraeger->GetAuflagerkraft(j, s2);
         MRAktiv1[j] = pTraeger->GetAuflagermoment(j, s1);
         MRAktiv2[j] = pTraeger->GetAuflagermoment(j, s2);
-        const double f = FaktorBalkenLastfall(j);
-        const bool staendig = IstStaendigerBalkenLastfall(j);
         for (int p = 0; p < kPunkte; ++p) {
             const auto P = static_cast<std::size_t>(p);
             const double M = pTraeger->GetMx(j, PunktX(p));
-            const double Q = pTraeger->GetQx(j, PunktX(p));
             Schnittgroessen[kMAktiv].at(J)[P] = M;
-            Schnittgroessen[kQAktiv].at(J)[P] = Q;
-            MDesign[P] += f * M;
-            QDesign[P] += f * Q;
-            if (staendig) {
-                MDesignG[P] += f * M;
-                QDesignG[P] += f * Q;
-            }
+            Schnittgroessen[kQAktiv].at(J)[P] = pTraeger->GetQx(j, PunktX(p));
             MChar[P] += M;
         }
+    }
+    // The design lines carry the loads as the iteration's design sums took them: the
+    // larger of variable loads and compaction per layer, each load with its own factor.
+    for (int p = 0; p < kPunkte; ++p) {
+        const auto P = static_cast<std::size_t>(p);
+        MDesign[P] = bemessung.GetMx(kBemessungAlle, PunktX(p));
+        QDesign[P] = bemessung.GetQx(kBemessungAlle, PunktX(p));
+        MDesignG[P] = bemessung.GetMx(kBemessungStaendig, PunktX(p));
+        QDesignG[P] = bemessung.GetQx(kBemessungStaendig, PunktX(p));
     }
 }
 
@@ -122,12 +116,11 @@ void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
     }
 }
 
-double C1ZirfCalc::NullQuerkraft(int p) const {
-    const auto P = static_cast<std::size_t>(p);
-    const double ql = QDesign[P - 1];
-    const double qr = QDesign[P];
-    const double r = std::fabs(ql) / (std::fabs(qr) + std::fabs(ql));
-    return PunktX(p - 1) + r * (PunktX(p) - PunktX(p - 1));
+double C1ZirfCalc::NullQuerkraft(int pa, int pb) const {
+    const double qa = QDesign.at(static_cast<std::size_t>(pa));
+    const double qb = QDesign.at(static_cast<std::size_t>(pb));
+    const double r = std::fabs(qa) / (std::fabs(qb) + std::fabs(qa));
+    return PunktX(pa) + r * (PunktX(pb) - PunktX(pa));
 }
 
 int C1ZirfCalc::CalcSchnittgroessen() {
@@ -143,9 +136,10 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     const double TL = tr.CalcLaengen();
 
     ClearSchnittgroessen();
+    const C1Traeger bemessung = BemessungsTraeger();
     CalcTraegerLasten();
     tr.Calc();
-    SchnittgroessenAktiv(1, 2);
+    SchnittgroessenAktiv(1, 2, bemessung);
     Umhuellende("\nTdesign nach aktiv: i %2d  x %6.3f  Q %6.3f M %6.3f");
 
     tr.DelLasten();
@@ -160,7 +154,7 @@ int C1ZirfCalc::CalcSchnittgroessen() {
         TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
                     MDesign[P]);
         if (p >= 1 && Vorzeichen(QDesign[P - 1]) != Vorzeichen(QDesign[P])) {
-            xm = TL - NullQuerkraft(p);
+            xm = TL - NullQuerkraft(p - 1, p);
         }
     }
 
@@ -173,17 +167,15 @@ int C1ZirfCalc::CalcSchnittgroessen() {
         MF += faktorPassiv * M;
         TracePrintf("\nTFuss2:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
     }
+    // The retained side's design part; the beam keeps its loads per load case.
+    Mxm += bemessung.GetMx(kBemessungAlle, TL - xm);
+    MHw += bemessung.GetMx(kBemessungAlle, TL - in.wand_hw);
+    const double M = bemessung.GetMx(kBemessungAlle, 0.0);
+    MF += M;
+    TracePrintf("\nTFuss1:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
     tr.DelLasten();
     CalcTraegerLasten();
     tr.Calc();
-    for (int j = 1; j <= nLastfaelle; ++j) {
-        const double f = FaktorBalkenLastfall(j);
-        Mxm += f * tr.GetMx(j, TL - xm);
-        MHw += f * tr.GetMx(j, TL - in.wand_hw);
-        const double M = tr.GetMx(j, 0.0);
-        MF += f * M;
-        TracePrintf("\nTFuss1:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
-    }
 
     // Design vertical forces at the excavation level, the greatest moment and the foot.
     nLastfaelle = in.iLetzterLastfall + 2;

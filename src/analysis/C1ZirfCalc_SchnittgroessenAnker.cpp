@@ -65,9 +65,10 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     const double xUeberAnker = xAnker + kNebenAnker;
 
     ClearSchnittgroessen();
+    const C1Traeger bemessung = BemessungsTraeger();
     CalcTraegerLasten();
     tr.Calc();
-    SchnittgroessenAktiv(s1, s2);
+    SchnittgroessenAktiv(s1, s2, bemessung);
     Umhuellende("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
 
     tr.DelLasten();
@@ -80,20 +81,26 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
                     MDesign[P]);
     }
 
-    // Zero of the design shear, from the foot upward: the first change gives xm (a
-    // depth), the second xm1 (a beam position).
+    // Zero of the design shear, scanned from the head down: from a little below the anchor
+    // on, the first change of sign is the field's greatest moment (xm, a depth), a second
+    // one that of the fixity at the foot (xm1, a beam position). The points lie at the
+    // depths TL - x_p, so the point one step deeper than point p + 1 is p.
+    xm = t;
+    xm1 = 0.0;
+    const double abSchnitt = tGes / 19.0 + A;
     bool ersteGefunden = false;
-    for (int p = 1; p < kPunkte; ++p) {
-        if (PunktX(p) <= tGes / 19.0 + A) {
+    for (int p = kSegmente - 1; p >= 0; --p) {
+        const double tiefe = TL - PunktX(p);
+        if (tiefe <= abSchnitt) {
             continue;
         }
         const auto P = static_cast<std::size_t>(p);
-        TracePrintf("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", p + 1, PunktX(p), QDesign[P - 1],
+        TracePrintf("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", kPunkte - p, tiefe, QDesign[P + 1],
                     QDesign[P]);
-        if (Vorzeichen(QDesign[P - 1]) == Vorzeichen(QDesign[P])) {
+        if (Vorzeichen(QDesign[P + 1]) == Vorzeichen(QDesign[P])) {
             continue;
         }
-        const double xc = NullQuerkraft(p);
+        const double xc = NullQuerkraft(p + 1, p);
         if (!ersteGefunden) {
             xm = TL - xc;
             ersteGefunden = true;
@@ -131,34 +138,28 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
         MF += faktorPassiv * Mf;
         TracePrintf("\nT:  t %6.3f  M %6.3f  maxM %6.3f", tGes, Mf, MF);
     }
+    // The retained side's design part; the beam keeps its loads per load case.
+    const auto M = [&](double x) { return bemessung.GetMx(kBemessungAlle, x); };
+    const auto Q = [&](double x) { return bemessung.GetQx(kBemessungAlle, x); };
+    Mxm += M(TL - xm);
+    TracePrintf("\nT:  xm %6.3f  M %6.3f  maxM %6.3f", xm, M(TL - xm), Mxm);
+    if (A > 0.0) {
+        MuA += M(xUeberAnker);
+        QuA += Q(xUeberAnker);
+        TracePrintf("\nT:  yua %6.3f  M %6.3f  MuA %6.3f  Q %6.3f  QuA %6.3f", A - kNebenAnker,
+                    M(xUeberAnker), MuA, Q(xUeberAnker), QuA);
+    }
+    MHw += M(TL - in.wand_hw);
+    TracePrintf("\nT:  xm %6.3f  M %6.3f  minM %6.3f", in.wand_hw, M(TL - in.wand_hw), MHw);
+    MA += M(xAnker);
+    QA += Q(xAnker);
+    TracePrintf("\nT:  ya %6.3f  M %6.3f  MA %6.3f  Q %6.3f  QA %6.3f", A, M(xAnker), MA, Q(xAnker),
+                QA);
+    MF += M(0.0);
+    TracePrintf("\nT:  xm %6.3f  M %6.3f  MF %6.3f", tGes, M(0.0), MF);
     tr.DelLasten();
     CalcTraegerLasten();
     tr.Calc();
-    for (int j = 1; j <= nLastfaelle; ++j) {
-        const double f = FaktorBalkenLastfall(j);
-        const double M = tr.GetMx(j, TL - xm);
-        Mxm += f * M;
-        TracePrintf("\nT:  xm %6.3f  M %6.3f  maxM %6.3f", xm, M, Mxm);
-        if (A > 0.0) {
-            const double Mu = tr.GetMx(j, xUeberAnker);
-            const double Qu = tr.GetQx(j, xUeberAnker);
-            MuA += f * Mu;
-            QuA += f * Qu;
-            TracePrintf("\nT:  yua %6.3f  M %6.3f  MuA %6.3f  Q %6.3f  QuA %6.3f", A - kNebenAnker,
-                        Mu, MuA, Qu, QuA);
-        }
-        const double Mh = tr.GetMx(j, TL - in.wand_hw);
-        MHw += f * Mh;
-        TracePrintf("\nT:  xm %6.3f  M %6.3f  minM %6.3f", in.wand_hw, Mh, MHw);
-        const double Ma = tr.GetMx(j, xAnker);
-        const double Qa = tr.GetQx(j, xAnker);
-        MA += f * Ma;
-        QA += f * Qa;
-        TracePrintf("\nT:  ya %6.3f  M %6.3f  MA %6.3f  Q %6.3f  QA %6.3f", A, Ma, MA, Qa, QA);
-        const double Mf = tr.GetMx(j, 0.0);
-        MF += f * Mf;
-        TracePrintf("\nT:  xm %6.3f  M %6.3f  MF %6.3f", tGes, Mf, MF);
-    }
 
     // Design vertical forces at the anchor (above it), the excavation level, the greatest
     // moment and the foot.

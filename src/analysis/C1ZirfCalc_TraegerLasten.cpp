@@ -9,8 +9,10 @@
 #include "host/Trace.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,195 +35,265 @@ const char* const kTBlu = "\nTBlu: NrT %2d lf %2d Feld %2d la %6.3f ll %6.3f ol 
 const char* const kT = "\nT: NrT %2d lf %2d Feld %2d la %6.3f ll %6.3f ol %6.2f or %6.2f";
 const char* const kTGW = "\nTGW: NrT %2d lf %2d Feld %2d la %6.3f ll %6.3f ol %6.2f or %6.2f";
 
-// Puts the pressure figures of one side on the beam.
+using Routing = C1WandDaten::Routing;
+
+// Where a load comes from, as the iteration credits it: its load case (its beam load case
+// is lf + 1), the layer it lies in, how the iteration sums it and whether its action is
+// permanent.
+struct Herkunft {
+    enum class Art { Last, Verdichtung, Wasser };
+    int lf = 0;
+    int schicht = 0;
+    Routing routing = Routing::Staendig;
+    bool staendig = true;
+    Art art = Art::Last;
+    bool gegenErde = false; // water pressure towards the retained soil
+};
+
+// Puts the pressure figures of one side on a beam: each load in the beam load case of its
+// load case, or, for the design, factored as the iteration took it.
 class Belastung {
 public:
-    Belastung(C1ZirfCalc& calc, int fussSchicht)
-        : k(fussSchicht), c(calc), lasten(calc.pTraeger->GetLasten()), TL(calc.pTraeger->GetTL()) {
-        c.nTrapezLast = c.nTrapezLast2 = c.nTrapezLast3 = 0;
+    Belastung(C1ZirfCalc& calc, C1Traeger& traeger, int fussSchicht, bool bemessung)
+        : k(fussSchicht), c(calc), lasten(traeger.GetLasten()), TL(traeger.GetTL()),
+          bemessung(bemessung), nTrapez(bemessung ? eigene[0] : calc.nTrapezLast),
+          nPunkt(bemessung ? eigene[1] : calc.nTrapezLast2),
+          nMoment(bemessung ? eigene[2] : calc.nTrapezLast3) {
+        nTrapez = nPunkt = nMoment = 0;
     }
 
-    // A figure from depth yOben (ordinate qOben) down to yUnten (qUnten) of load case Lf;
-    // traceLf is the result load case the trace names.
-    void Figur(const char* format, int Lf, int traceLf, double yOben, double yUnten, double qOben,
+    // A figure from depth yOben (ordinate qOben) down to yUnten (qUnten).
+    void Figur(const char* format, const Herkunft& h, double yOben, double yUnten, double qOben,
                double qUnten) {
-        Trapez(format, Lf, traceLf, TL - yUnten, yUnten - yOben, qUnten, qOben);
+        for (const Ziel& z : Ziele(h)) {
+            Trapez(format, z.Lf, h.lf, TL - yUnten, yUnten - yOben, z.f * qUnten, z.f * qOben);
+        }
+    }
+    // A figure of the foot layer as it reaches down to the foot.
+    void Stueck(const char* format, const Herkunft& h, const C1WandDaten::FussStueck& s) {
+        if (!s.Leer()) {
+            Figur(format, h, s.y1, s.y2, s.e1, s.e2);
+        }
     }
     // The foot piece: from the top of the foot layer down to the foot depth t.
-    void Fussstueck(const char* format, int Lf, int traceLf, double qOben, double qFuss) {
-        Figur(format, Lf, traceLf, FussOben(), c.t, qOben, qFuss);
+    void Fussstueck(const char* format, const Herkunft& h, double qOben, double qFuss) {
+        Figur(format, h, FussOben(), c.t, qOben, qFuss);
     }
     double FussOben() const { return k > 0 ? c.Schicht[k - 1].yWand : c.yGelaende; }
-    // Ordinates of the foot layer k carried from its wall points to the foot depth t.
-    double AmFuss(double eOben, double eUnten) const {
-        const double oben = FussOben();
-        const double h = c.Schicht[k].yWand - oben;
-        return h != 0.0 ? eOben + (eUnten - eOben) * (c.t - oben) / h : eOben;
-    }
-    void Punkt(int Lf, double tiefe, double h, double m) {
+    void Punkt(const Herkunft& h, double tiefe, double kraft, double m) {
         const double x = TL - tiefe;
-        if (h != 0.0) {
-            ++c.nTrapezLast2;
-            lasten.AddEinzelLast(Lf, kFeld, x, h, kText, kFlag, c.nTrapezLast2);
-        }
-        if (m != 0.0) {
-            ++c.nTrapezLast3;
-            lasten.AddMomentLast(Lf, kFeld, x, m, kText, c.nTrapezLast3);
+        for (const Ziel& z : Ziele(h)) {
+            if (z.f * kraft != 0.0) {
+                ++nPunkt;
+                lasten.AddEinzelLast(z.Lf, kFeld, x, z.f * kraft, kText, kFlag, nPunkt);
+            }
+            if (z.f * m != 0.0) {
+                ++nMoment;
+                lasten.AddMomentLast(z.Lf, kFeld, x, z.f * m, kText, nMoment);
+            }
         }
     }
     const int k;
 
 private:
+    struct Ziel {
+        int Lf;
+        double f;
+    };
+    std::vector<Ziel> Ziele(const Herkunft& h) const {
+        if (!bemessung) {
+            return {{h.lf + 1, 1.0}};
+        }
+        return {{C1WandDaten::kBemessungAlle, Faktor(h, false)},
+                {C1WandDaten::kBemessungStaendig, Faktor(h, true)}};
+    }
+    // The factor with which the iteration's design sums take the load; only the permanent
+    // loads for the permanent design case.
+    double Faktor(const Herkunft& h, bool nurStaendig) const {
+        const bool verdichtung = c.verdichtungMassgebend.at(static_cast<std::size_t>(h.schicht));
+        switch (h.art) {
+        case Herkunft::Art::Verdichtung:
+            // Alone, without variable loads, the compaction pressure is the larger.
+            return nurStaendig || verdichtung ? c.gammaG : 0.0;
+        case Herkunft::Art::Wasser:
+            return h.gegenErde ? c.pInput->eta_p / c.gep : c.gammaG;
+        case Herkunft::Art::Last:
+            break;
+        }
+        if (nurStaendig && !h.staendig) {
+            return 0.0;
+        }
+        if (h.routing == Routing::Staendig) {
+            return c.FaktorLastfall(h.lf);
+        }
+        // A variable load counts where it outweighed the compaction pressure of its layer;
+        // without anchor only when its load case acts.
+        const double f = c.kombiFaktoren.F(h.lf);
+        return verdichtung || (!c.MitAnker() && f <= 0.0) ? 0.0 : f;
+    }
     void Trapez(const char* format, int Lf, int traceLf, double la, double ll, double q1,
                 double q2) {
         if (std::fabs(q1) <= kSchwelle && std::fabs(q2) <= kSchwelle) {
             return;
         }
-        ++c.nTrapezLast;
-        lasten.AddTrapezLast(Lf, kFeld, la, ll, q1, q2, kText, kFlag, c.nTrapezLast);
-        TracePrintf(format, c.nTrapezLast, traceLf, kFeld, la, ll, q1, q2);
+        ++nTrapez;
+        lasten.AddTrapezLast(Lf, kFeld, la, ll, q1, q2, kText, kFlag, nTrapez);
+        if (!bemessung) {
+            TracePrintf(format, nTrapez, traceLf, kFeld, la, ll, q1, q2);
+        }
     }
 
     C1ZirfCalc& c;
     C1LastTr& lasten;
     const double TL;
+    const bool bemessung;
+    // The design loads count their own numbers and leave the calculation's counters alone.
+    std::array<int, 3> eigene{};
+    int& nTrapez;
+    int& nPunkt;
+    int& nMoment;
 };
 
-} // namespace
-
-void C1ZirfCalc::CalcTraegerLasten() {
-    const C1ZirfInput& in = *pInput;
-    nLastfaelle = in.iLetzterLastfall + 2;
-    iSchichtFuss = iSchichtFussAktiv;
-    Belastung b(*this, iSchichtFuss);
+// The loads of the retained side at the current foot depth.
+void Rueckseite(C1ZirfCalc& c, C1Traeger& traeger, bool bemessung) {
+    const C1ZirfInput& in = *c.pInput;
+    c.nLastfaelle = in.iLetzterLastfall + 2;
+    c.iSchichtFuss = c.iSchichtFussAktiv;
+    Belastung b(c, traeger, c.iSchichtFuss, bemessung);
     const int k = b.k;
-    const int nSchichten = iLetzteSchicht + 1;
+    const int nSchichten = c.iLetzteSchicht + 1;
+    const auto last = [&](int lf, int i, bool spreizung) {
+        return Herkunft{lf, i, c.RoutingLast(lf, spreizung), c.IstStaendigerLastfall(lf)};
+    };
 
     // Earth pressure of every result load case.
-    for (int lc = 0; lc < nLastfaelle; ++lc) {
-        const C1SchichtErgebnis& fuss = ErgLastfall[lc];
-        b.Fussstueck(kTEG, lc + 1, lc, fuss.eoh, fuss.euh);
+    for (int lc = 0; lc < c.nLastfaelle; ++lc) {
+        const auto h = [&](int i) {
+            return Herkunft{lc, i, c.RoutingErddruck(lc),
+                            c.RoutingErddruck(lc) == Routing::Staendig};
+        };
+        const C1SchichtErgebnis& fuss = c.ErgLastfall[lc];
+        b.Fussstueck(kTEG, h(k), fuss.eoh, fuss.euh);
         for (int i = 0; i < k; ++i) {
-            const C1SchichtErgebnis& e = ErgAktiv[lc * nSchichten + i];
-            b.Figur(kTEG, lc + 1, lc, Schicht[i].yo, Schicht[i].yWand, e.eoh, e.euh);
+            const C1SchichtErgebnis& e = c.ErgAktiv[lc * nSchichten + i];
+            b.Figur(kTEG, h(i), c.Schicht[i].yo, c.Schicht[i].yWand, e.eoh, e.euh);
         }
     }
     // Compaction earth pressure: its own load case above the earth-pressure cases.
     if (in.mitverd == 1) {
         const bool ruhe = in.nwstand >= kNwstandRuhedruck;
-        for (int i = 0; i < k; ++i) {
-            const C1VerdichtungSchicht& v = Verdichtung[i];
-            b.Figur(kTVerd, nLastfaelle + 1, nLastfaelle, Schicht[i].yo, Schicht[i].yWand,
-                    ruhe ? v.eoV2 : v.eoV1, ruhe ? v.euV2 : v.euV1);
+        for (int i = 0; i <= k; ++i) {
+            const C1VerdichtungSchicht& v = c.Verdichtung[i];
+            const C1Schicht& s = c.Schicht[i];
+            const Herkunft h{c.nLastfaelle, i, Routing::Staendig, true, Herkunft::Art::Verdichtung};
+            const double eo = ruhe ? v.eoV2 : v.eoV1;
+            const double eu = ruhe ? v.euV2 : v.euV1;
+            if (i < k) {
+                b.Figur(kTVerd, h, s.yo, s.yWand, eo, eu);
+            } else {
+                b.Stueck(kTVerd, h, c.BisFuss(s.yo, s.yu, eo, eu));
+            }
         }
     }
-    // Berm: the ramp part and the uniform part below it, per layer.
+    // Berm: the ramp part and the uniform part below it, per layer; in the foot layer each
+    // as far as it reaches above the foot.
     if (in.mitberme == 1) {
         for (int i = 0; i < k; ++i) {
-            const C1SchichtErgebnis& o = ErgBerme[i];
-            b.Figur(kTBo, 1, 0, o.abt, o.bist, o.eoh, o.euh);
-            const C1SchichtErgebnis& u = ErgBermeUnten[i];
-            b.Figur(kTBo2, 1, 0, u.abt, u.bist, u.eoh, u.eoh);
+            const Herkunft h{0, i};
+            const C1SchichtErgebnis& o = c.ErgBerme[i];
+            b.Figur(kTBo, h, o.abt, o.bist, o.eoh, o.euh);
+            const C1SchichtErgebnis& u = c.ErgBermeUnten[i];
+            b.Figur(kTBo2, h, u.abt, u.bist, u.eoh, u.eoh);
         }
-        const C1SchichtErgebnis& o = ErgBerme[k];
-        if (o.abt < t) {
-            const double eF = o.eoh <= o.euh ? o.eoh : b.AmFuss(o.eoh, o.euh);
-            b.Fussstueck(kTBo, 1, 0, o.eoh, eF);
-        }
-        const C1SchichtErgebnis& u = ErgBermeUnten[k];
-        if (u.eoh > 0.0) {
-            b.Fussstueck(kTBu, 1, 0, u.eoh, u.eoh);
-        }
+        const Herkunft h{0, k};
+        const C1SchichtErgebnis& o = c.ErgBerme[k];
+        b.Stueck(kTBo, h, c.BisFuss(o.abt, o.bist, o.eoh, o.euh));
+        const C1SchichtErgebnis& u = c.ErgBermeUnten[k];
+        b.Stueck(kTBu, h, c.BisFuss(u.abt, u.bist, u.eoh, u.euh));
     }
-    // Block loads: upper and lower figure, then the spread ordinates.
+    // Block and line loads: the figures of the vertical load and the spread rows of the
+    // horizontal force, each over its own depth range and cut at the foot.
+    const auto begrenzt = [&](int n, int lf, const char* formatOben, const C1ErgebnisLast& oben,
+                              const char* formatUnten, const C1ErgebnisLast* unten,
+                              const C1SpreizungLast& zeilen) {
+        const auto r = [&](int i) { return nSchichten * n + i; };
+        for (int i = 0; i <= k; ++i) {
+            const C1SchichtErgebnis& o = oben[r(i)];
+            b.Stueck(formatOben, last(lf, i, false), c.BisFuss(o.abt, o.bist, o.eoh, o.euh));
+            if (unten != nullptr) {
+                const C1SchichtErgebnis& u = (*unten)[r(i)];
+                b.Stueck(formatUnten, last(lf, i, false), c.BisFuss(u.abt, u.bist, u.eoh, u.euh));
+            }
+        }
+        for (int i = std::max(c.iErsteSchicht, 0); i <= k; ++i) {
+            const C1Spreizung& z = zeilen[r(i)];
+            b.Stueck(kT, last(lf, i, true), c.BisFuss(z.von, z.bis, z.eo, z.eu));
+        }
+    };
     for (int n = 0; n < in.nBlocklast; ++n) {
-        const int lfLast = in.blocklast.at(static_cast<std::size_t>(n)).lf;
-        const int Lf = lfLast + 1;
-        auto r = [&](int i) { return nSchichten * n + i; };
-        for (int i = 0; i < k; ++i) {
-            const C1SchichtErgebnis& o = ErgBlockOben[r(i)];
-            b.Figur(kTBlo, Lf, lfLast, o.abt, o.bist, o.eoh, o.euh);
-        }
-        const C1SchichtErgebnis& o = ErgBlockOben[r(k)];
-        if (o.abt < t) {
-            b.Figur(kTBlo, Lf, lfLast, o.abt, std::min(o.bist, t), o.eoh, o.euh);
-        }
-        for (int i = 1; i < k; ++i) {
-            const C1SchichtErgebnis& u = ErgBlockUnten[r(i)];
-            b.Figur(kTBlu, Lf, lfLast, u.abt, u.bist, u.eoh, u.euh);
-        }
-        const C1SchichtErgebnis& u = ErgBlockUnten[r(k)];
-        if (u.eoh > 0.0) {
-            b.Fussstueck(kTBlu, Lf, lfLast, u.eoh, b.AmFuss(u.eoh, u.euh));
-        }
-        // The spread rows keep their own depth range (columns 0 and 1); the foot layer's
-        // piece ends at t with its ordinate carried there, as the iteration takes it.
-        for (int i = iErsteSchicht; i < k; ++i) {
-            const C1Spreizung& z = BlockSchicht[r(i)];
-            b.Figur(kT, Lf, lfLast, z.von, z.bis, z.eo, z.eu);
-        }
-        const C1Spreizung& z = BlockSchicht[r(k)];
-        if (z.eo > 0.0) {
-            b.Figur(kT, Lf, lfLast, Schicht[k].yo, t, z.eo, AufTiefe(k, z.eo, z.eu, t));
-        }
+        begrenzt(n, in.blocklast.at(static_cast<std::size_t>(n)).lf, kTBlo, c.ErgBlockOben, kTBlu,
+                 &c.ErgBlockUnten, c.BlockSchicht);
     }
-    // Line loads and their spread ordinates.
     for (int n = 0; n < in.nLinienlast; ++n) {
-        const int lfLast = in.linienlast.at(static_cast<std::size_t>(n)).lf;
-        const int Lf = lfLast + 1;
-        auto r = [&](int i) { return nSchichten * n + i; };
-        for (int i = 0; i < k; ++i) {
-            const C1SchichtErgebnis& e = ErgLinie[r(i)];
-            b.Figur(kT, Lf, lfLast, e.abt, e.bist, e.eoh, e.euh);
-        }
-        const C1SchichtErgebnis& e = ErgLinie[r(k)];
-        if (e.eoh > 0.0) {
-            b.Figur(kT, Lf, lfLast, e.abt, e.bist, e.eoh, e.euh);
-        }
-        for (int i = iErsteSchicht; i < k; ++i) {
-            const C1SchichtErgebnis& p = ErgLinie[r(i)];
-            const C1Spreizung& z = LinieSchicht[r(i)];
-            b.Figur(kT, Lf, lfLast, p.abt, p.bist, z.eo, z.eu);
-        }
-        const C1Spreizung& z = LinieSchicht[r(k)];
-        if (z.eo > 0.0) {
-            const C1SchichtErgebnis& p = ErgLinie[r(k)];
-            b.Figur(kT, Lf, lfLast, p.abt, p.bist, z.eo, b.AmFuss(z.eo, z.eu));
-        }
+        begrenzt(n, in.linienlast.at(static_cast<std::size_t>(n)).lf, kT, c.ErgLinie, nullptr,
+                 nullptr, c.LinieSchicht);
     }
     // Head loads at the wall head or at the anchor level.
     for (int n = 0; n < in.nKopflast; ++n) {
-        const C1ZirfInput::SKopflast& last = in.kopflast.at(static_cast<std::size_t>(n));
-        b.Punkt(last.lf + 1, last.stelle == 0 ? 0.0 : in.tiefe_anker, last.h, last.m);
+        const C1ZirfInput::SKopflast& kopf = in.kopflast.at(static_cast<std::size_t>(n));
+        const Herkunft h{kopf.lf, 0, Routing::Staendig, c.IstStaendigerLastfall(kopf.lf)};
+        b.Punkt(h, kopf.stelle == 0 ? 0.0 : in.tiefe_anker, kopf.h, kopf.m);
     }
     // Excess water pressure, with the soil weight's load case.
-    if (std::fabs(tgh - tgv) > kWasserToleranz) {
+    if (std::fabs(c.tgh - c.tgv) > kWasserToleranz) {
+        const auto h = [](int i, double wUnten) {
+            return Herkunft{0, i, Routing::Staendig, true, Herkunft::Art::Wasser, wUnten < 0.0};
+        };
         for (int i = 0; i < k; ++i) {
-            b.Figur(kTGW, 1, 0, Schicht[i].yo, Schicht[i].yu, Schicht[i].wo, Schicht[i].wu);
+            const C1Schicht& s = c.Schicht[i];
+            b.Figur(kTGW, h(i, s.wu), s.yo, s.yu, s.wo, s.wu);
         }
-        const C1Schicht& s = Schicht[k];
+        const C1Schicht& s = c.Schicht[k];
         const double wF = std::fabs(s.wo - s.wu) > kWasserToleranz && s.dicke > 0.0
-                              ? s.wo + (s.wu - s.wo) * (t - s.yo) / s.dicke
+                              ? s.wo + (s.wu - s.wo) * (c.t - s.yo) / s.dicke
                               : s.wo;
-        eMax = std::max(eMax, wF);
-        b.Fussstueck(kTGW, 1, 0, s.wo, wF);
+        c.eMax = std::max(c.eMax, wF);
+        b.Fussstueck(kTGW, h(k, wF), s.wo, wF);
     }
+}
+
+} // namespace
+
+void C1ZirfCalc::CalcTraegerLasten() {
+    Rueckseite(*this, *pTraeger, false);
+}
+
+void C1ZirfCalc::CalcTraegerLastenBemessung(C1Traeger& tr) {
+    tr.DelLasten();
+    Rueckseite(*this, tr, true);
+}
+
+C1Traeger C1ZirfCalc::BemessungsTraeger() {
+    C1Traeger bemessung = *pTraeger;
+    CalcTraegerLastenBemessung(bemessung);
+    bemessung.Calc();
+    return bemessung;
 }
 
 void C1ZirfCalc::CalcTraegerLastenZusatz() {
     iSchichtFuss = iSchichtFussPassiv;
     nLastfaelle = pInput->nLfFlaecheVorn + 1;
-    Belastung b(*this, iSchichtFuss);
+    Belastung b(*this, *pTraeger, iSchichtFuss, false);
     const int nUnten = iLetzteSchicht - iSchichtUnten + 1;
     // The passive pressure acts against the retained side: loads of opposite sign.
     for (int lc = 0; lc < nLastfaelle; ++lc) {
         const C1SchichtErgebnis& fuss = ErgSchicht[lc];
-        b.Fussstueck(kT, lc + 1, lc, -fuss.epoh, -fuss.epuh);
+        b.Fussstueck(kT, Herkunft{lc, b.k}, -fuss.epoh, -fuss.epuh);
     }
     for (int lc = 0; lc < nLastfaelle; ++lc) {
         for (int i = iSchichtUnten; i < b.k; ++i) {
             const C1SchichtErgebnis& e = ErgPassiv[lc * nUnten + (i - iSchichtUnten)];
-            b.Figur(kT, lc + 1, lc, Schicht[i].yo, Schicht[i].yu, -e.epoh, -e.epuh);
+            b.Figur(kT, Herkunft{lc, i}, Schicht[i].yo, Schicht[i].yu, -e.epoh, -e.epuh);
         }
     }
 }

@@ -40,6 +40,34 @@ bool C1ZirfCalc::IstStaendigerLastfall(int lfNummer) const {
     return EinwirkungVonLastfall(lfNummer) < kErsteVeraenderlicheEinwirkung;
 }
 
+C1WandDaten::Routing C1ZirfCalc::RoutingErddruck(int lc) const {
+    return lc < kErsterVeraenderlicherLastfall ? Routing::Staendig : Routing::Veraenderlich;
+}
+
+C1WandDaten::Routing C1ZirfCalc::RoutingLast(int lf, bool spreizung) const {
+    if (spreizung && MitAnker()) {
+        return Routing::Staendig;
+    }
+    return IstStaendigerLastfall(lf) ? Routing::Staendig : Routing::Veraenderlich;
+}
+
+C1WandDaten::FussStueck C1ZirfCalc::BisFuss(double y1, double y2, double e1, double e2) {
+    FussStueck s;
+    if (!(y1 < t) || !(y2 > y1)) {
+        return s;
+    }
+    // The figure keeps its own range; only a part reaching below the foot is cut there,
+    // with its ordinate taken at the foot.
+    const Teilfigur teil = FigurBis(y1, y2, e1, e2, t);
+    s.y1 = y1;
+    s.y2 = std::min(y2, t);
+    s.e1 = e1;
+    s.e2 = teil.eUnten;
+    s.Eh = teil.Eh;
+    s.yE = teil.yE;
+    return s;
+}
+
 double C1ZirfCalc::AufTiefe(int i, double eOben, double eUnten, double y) const {
     const double d = Schicht[i].dicke;
     if (d <= 0.0) {
@@ -60,6 +88,7 @@ C1WandDaten::FussFigurErgebnis C1ZirfCalc::FussFigur(int F, double y1, double y2
 
 void C1ZirfCalc::ResetWandSummen() {
     SM = SC = 0.0;
+    verdichtungMassgebend.fill(false);
     momentLf.Clear();
     kraftLf.Clear();
     vertikalLf.Clear();
@@ -137,30 +166,34 @@ private:
         return c.yAnker <= c.Schicht[i].yo + kAnkerToleranz ? verdrehung::kUnterAnker
                                                             : verdrehung::kUeberAnker;
     }
-    Routing NachEinwirkung(int lf) const {
-        return c.IstStaendigerLastfall(lf) ? Routing::Staendig : Routing::Veraenderlich;
-    }
     // A whole-layer figure of layer i from its record; the rotation range y1..y2.
     WandBeitrag Schichtbeitrag(int lf, int i, Routing routing, const C1SchichtErgebnis& e,
                                double y1, double y2) const {
         return {lf, i, routing, e.Eh, e.yE, e.Ev, Typ(i), y1, y2, e.eoh, e.euh};
     }
-    // The foot figure of layer F from the top of the layer (e1) to the trial depth (e2).
+    // The soil's figure of layer F from the top of the layer (e1) to the trial depth (e2).
     WandBeitrag Fussbeitrag(int lf, Routing routing, double e1, double e2) {
-        return Fussbeitrag(lf, routing, c.Schicht[F].yo, c.t, e1, e2);
-    }
-    WandBeitrag Fussbeitrag(int lf, Routing routing, double y1, double y2, double e1, double e2) {
-        const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(F, y1, y2, e1, e2);
+        const double y1 = c.Schicht[F].yo;
+        const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(F, y1, c.t, e1, e2);
         xE = fig.xE;
-        WandBeitrag b{
-            lf, F,  routing, fig.Eh, fig.yE, fig.Eh * c.Schicht[F].tanA, verdrehung::kUnterAnker,
-            y1, y2, e1,      e2};
+        return Fussbeitrag(lf, routing, {y1, c.t, e1, e2, fig.Eh, fig.yE});
+    }
+    // A figure of the foot layer F over the range y1..y2 that it covers above the foot.
+    WandBeitrag Fussbeitrag(int lf, Routing routing, const C1WandDaten::FussStueck& s) {
         // Without anchor every foot figure counts for the drawing scale; anchored only
         // those of the soil and the surcharges (see Erddruck).
         if (!anker) {
-            c.eMax = std::max(c.eMax, e2);
+            c.eMax = std::max(c.eMax, s.e2);
         }
-        return b;
+        return {lf,   F,    routing, s.Eh, s.yE, s.Eh * c.Schicht[F].tanA, verdrehung::kUnterAnker,
+                s.y1, s.y2, s.e1,    s.e2};
+    }
+    // A bounded record of the foot layer (its own range abt..bist) cut at the foot.
+    void AddFuss(int lf, Routing routing, const C1SchichtErgebnis& e, const char* format, int ie) {
+        const C1WandDaten::FussStueck s = c.BisFuss(e.abt, e.bist, e.eoh, e.euh);
+        if (!s.Leer()) {
+            Add(Fussbeitrag(lf, routing, s), format, ie);
+        }
     }
     // Adds a contribution; without anchor writes the trace line of the wall's moments.
     void Add(const WandBeitrag& b, const char* format, int nummer) {
@@ -185,8 +218,7 @@ private:
 
 void AktivSeite::Erddruck() {
     for (int lf = 0; lf < c.nLastfaelle; ++lf) {
-        const Routing routing =
-            lf < kErsterVeraenderlicherLastfall ? Routing::Staendig : Routing::Veraenderlich;
+        const Routing routing = c.RoutingErddruck(lf);
         for (int i = 0; i < F; ++i) {
             const C1SchichtErgebnis& e = c.ErgAktiv[lf * nSchichten + i];
             const WandBeitrag b =
@@ -229,35 +261,28 @@ void AktivSeite::Berme() {
         c.AddWandBeitrag(Schichtbeitrag(0, i, Routing::Staendig, c.ErgBermeUnten[i],
                                         c.Schicht[i].yo, c.Schicht[i].yu));
     }
-    const C1SchichtErgebnis& oben = c.ErgBerme[F];
-    if (oben.abt < c.t) {
-        const double e2 = oben.eoh <= oben.euh ? oben.eoh : c.AufTiefe(F, oben.eoh, oben.euh, c.t);
-        Add(Fussbeitrag(0, Routing::Staendig, oben.eoh, e2), nullptr, 0);
-    }
-    const C1SchichtErgebnis& unten = c.ErgBermeUnten[F];
-    if (unten.eoh > 0.0) {
-        Add(Fussbeitrag(0, Routing::Staendig, unten.eoh, unten.eoh), nullptr, 0);
-    }
+    AddFuss(0, Routing::Staendig, c.ErgBerme[F], nullptr, 0);
+    AddFuss(0, Routing::Staendig, c.ErgBermeUnten[F], nullptr, 0);
 }
 
 void AktivSeite::Verteilung(const C1SpreizungLast& zeilen, int j, int lf) {
-    // Anchored, the spread rows always enter the per-load-case sums.
-    const Routing routing = anker ? Routing::Staendig : NachEinwirkung(lf);
+    const Routing routing = c.RoutingLast(lf, true);
     for (int i = c.iErsteSchicht; i < F; ++i) {
         const C1Spreizung& z = zeilen[j * nSchichten + i];
         c.AddWandBeitrag(
             {lf, i, routing, z.E, z.yE, z.E * c.Schicht[i].tanA, Typ(i), z.von, z.bis, z.eo, z.eu});
     }
     const C1Spreizung& z = zeilen[j * nSchichten + F];
-    if (z.eo > 0.0) {
-        Add(Fussbeitrag(lf, routing, z.eo, c.AufTiefe(F, z.eo, z.eu, c.t)), nullptr, 0);
+    const C1WandDaten::FussStueck s = c.BisFuss(z.von, z.bis, z.eo, z.eu);
+    if (!s.Leer()) {
+        Add(Fussbeitrag(lf, routing, s), nullptr, 0);
     }
 }
 
 void AktivSeite::Blocklasten() {
     for (int j = 0; j < in.nBlocklast; ++j) {
         const int lf = in.blocklast.at(static_cast<std::size_t>(j)).lf;
-        const Routing routing = NachEinwirkung(lf);
+        const Routing routing = c.RoutingLast(lf, false);
         for (int i = 0; i < F; ++i) {
             const int ie = j * nSchichten + i;
             const C1SchichtErgebnis& o = c.ErgBlockOben[ie];
@@ -268,16 +293,10 @@ void AktivSeite::Blocklasten() {
                 "\nSMA: BluW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", ie);
         }
         const int ie = j * nSchichten + F;
-        const C1SchichtErgebnis& o = c.ErgBlockOben[ie];
-        if (o.abt < c.t) {
-            Add(Fussbeitrag(lf, routing, o.eoh, c.AufTiefe(F, o.eoh, o.euh, c.t)),
+        AddFuss(lf, routing, c.ErgBlockOben[ie],
                 "\nSMA: BloW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", ie);
-        }
-        const C1SchichtErgebnis& u = c.ErgBlockUnten[ie];
-        if (u.eoh > 0.0) {
-            Add(Fussbeitrag(lf, routing, u.eoh, c.AufTiefe(F, u.eoh, u.euh, c.t)),
+        AddFuss(lf, routing, c.ErgBlockUnten[ie],
                 "\nSMA: BluW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f", ie);
-        }
         Verteilung(c.BlockSchicht, j, lf);
     }
 }
@@ -285,7 +304,7 @@ void AktivSeite::Blocklasten() {
 void AktivSeite::Linienlasten() {
     for (int j = 0; j < in.nLinienlast; ++j) {
         const int lf = in.linienlast.at(static_cast<std::size_t>(j)).lf;
-        const Routing routing = NachEinwirkung(lf);
+        const Routing routing = c.RoutingLast(lf, false);
         const char* format = routing == Routing::Staendig
                                  ? "\nSMA: ELW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SMA %6.2f"
                                  : "\nSchM: ELW: ie %2d Eh %6.2f  y %6.2f  M %6.2f  SchM %6.2f";
@@ -295,15 +314,7 @@ void AktivSeite::Linienlasten() {
             Add(Schichtbeitrag(lf, i, routing, e, e.abt, e.bist), format, ie);
         }
         const int ie = j * nSchichten + F;
-        const C1SchichtErgebnis& e = c.ErgLinie[ie];
-        if (e.eoh > 0.0) {
-            // Without anchor the figure keeps its own depth range; anchored it is cut at t.
-            const WandBeitrag b =
-                anker ? Fussbeitrag(lf, routing, e.eoh, c.AufTiefe(F, e.eoh, e.euh, c.t))
-                      : Fussbeitrag(lf, routing, std::max(e.abt, c.Schicht[F].yo), e.bist, e.eoh,
-                                    e.euh);
-            Add(b, format, ie);
-        }
+        AddFuss(lf, routing, c.ErgLinie[ie], format, ie);
         Verteilung(c.LinieSchicht, j, lf);
     }
 }

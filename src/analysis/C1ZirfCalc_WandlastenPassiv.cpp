@@ -42,6 +42,14 @@ double Quotient(double z, double n) {
     return n != 0.0 ? z / n : 0.0;
 }
 
+// The compaction figure of a layer as the sums take it: its resultant Ec at depth yc and,
+// anchored, its rotation integral.
+struct VerdichtungsTerm {
+    double Ec = 0.0;
+    double yc = 0.0;
+    double rc = 0.0;
+};
+
 class Kombination {
 public:
     explicit Kombination(C1ZirfCalc& calc) : c(calc), anker(calc.MitAnker()) {}
@@ -51,7 +59,7 @@ public:
     void Passiv();
 
 private:
-    void Verdichtung(int i, double& Hc, double& Mc, double& rc) const;
+    VerdichtungsTerm Verdichtung(int i) const;
     void Wasserfigur(int i, double yo, double yu, double wo, double wu, double Eh, double yE,
                      bool fuss);
 
@@ -59,22 +67,31 @@ private:
     const bool anker;
 };
 
-void Kombination::Verdichtung(int i, double& Hc, double& Mc, double& rc) const {
+VerdichtungsTerm Kombination::Verdichtung(int i) const {
     const VerdichtungSpalten s =
         c.pInput->nwstand < kNwstandRuhedruck ? kVerdichtungAktiv : kVerdichtungRuhe;
     const C1VerdichtungSchicht& v = c.Verdichtung[i];
-    const double Ec = v.*s.kraft;
-    const double yc = v.*s.tiefe;
-    Hc = Ec;
-    if (anker) {
-        Mc = (yc - c.yAnker) * Ec * c.gammaG;
-        const int typ =
-            c.yAnker <= c.Schicht[i].yo + 0.001 ? verdrehung::kUnterAnker : verdrehung::kUeberAnker;
-        rc = c.CalcVerdrehung(typ, c.Schicht[i].yo, c.Schicht[i].yu, v.*s.oben, v.*s.unten);
-    } else {
-        Mc = (c.t - yc) * Ec * c.gammaG;
-        rc = 0.0;
+    const C1Schicht& schicht = c.Schicht[i];
+    VerdichtungsTerm term{v.*s.kraft, v.*s.tiefe, 0.0};
+    double yu = schicht.yu;
+    double eu = v.*s.unten;
+    if (i == c.iSchichtFuss) {
+        // In the foot layer only the part above the foot acts on the wall.
+        const C1WandDaten::FussStueck st = c.BisFuss(schicht.yo, schicht.yu, v.*s.oben, eu);
+        term.Ec = st.Eh;
+        term.yc = st.yE;
+        yu = st.y2;
+        eu = st.e2;
+        if (st.Leer()) {
+            return {};
+        }
     }
+    if (anker) {
+        const int typ =
+            c.yAnker <= schicht.yo + 0.001 ? verdrehung::kUnterAnker : verdrehung::kUeberAnker;
+        term.rc = c.CalcVerdrehung(typ, schicht.yo, yu, v.*s.oben, eu);
+    }
+    return term;
 }
 
 void Kombination::Lastfaelle() {
@@ -103,14 +120,22 @@ void Kombination::Lastfaelle() {
             MFv += s.momentFussVar[lf] * f;
             Rv += s.verdrehungVar[lf] * f;
         }
-        double Hc = 0.0, Mc = 0.0, rc = 0.0;
-        Verdichtung(i, Hc, Mc, rc);
+        const VerdichtungsTerm v = Verdichtung(i);
+        const double Hc = v.Ec;
         const double Hcf = Hc * c.gammaG;
+        const double Mc = (anker ? v.yc - c.yAnker : c.t - v.yc) * Hcf;
+        // The layer's loads that the beam's design loads take: without anchor those of the
+        // moment sum about the foot; anchored the larger design force, since the moment
+        // about the anchor counts loads above the anchor as relieving, which the internal
+        // forces above the anchor must not leave out. The anchor force, from the moments
+        // about the foot, takes the same loads as the beam.
+        const bool verdichtung = anker ? Hcf > Hvf : Mc > Mv;
+        c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = verdichtung;
         c.SM += std::max(Mv, Mc);
         c.SC += std::max(Hvf, Hcf);
         if (anker) {
-            c.SwF += std::max(Rv, rc * c.gammaG);
-            c.SMFuss += MFv;
+            c.SwF += std::max(Rv, v.rc * c.gammaG);
+            c.SMFuss += verdichtung ? Hcf * (c.t - v.yc) : MFv;
         } else {
             c.summeEhk += std::max(Hv, Hc);
         }

@@ -243,6 +243,11 @@ public:
     int CalcDurchbiegungAnker();
     void CalcTraegerLasten();
     void CalcTraegerLastenZusatz();
+    // The retained side's loads as the iteration took them, with its design factors: beam
+    // load case 1 holds every load, case 2 the permanent ones (tr's loads are replaced).
+    void CalcTraegerLastenBemessung(C1Traeger& tr);
+    // A copy of the set-up beam carrying those design loads, solved.
+    C1Traeger BemessungsTraeger();
     int CalcSchnittgroessen();
     int CalcSchnittgroessenAnker();
     void ClearSchnittgroessen();
@@ -253,8 +258,15 @@ public:
     double FaktorLastfall(int lf) const;
     // Whether the input load case of this number belongs to a permanent action.
     bool IstStaendigerLastfall(int lfNummer) const;
+    // How the iteration sums a contribution: earth pressure by its load case lc; a bounded
+    // load of load case lf by its action (the spread rows of the anchored wall per load
+    // case).
+    Routing RoutingErddruck(int lc) const;
+    Routing RoutingLast(int lf, bool spreizung) const;
     // An ordinate pair of layer i carried to depth y.
     double AufTiefe(int i, double eOben, double eUnten, double y) const;
+    // The part of a bounded figure y1..y2 (ordinates e1, e2) above the foot depth t.
+    FussStueck BisFuss(double y1, double y2, double e1, double e2);
     // The figure of the foot layer F from (y1, e1) to (y2, e2) on the wall line.
     FussFigurErgebnis FussFigur(int F, double y1, double y2, double e1, double e2);
     void ResetWandSummen();
@@ -269,16 +281,18 @@ public:
     void PruefeEingabeWand() const;
     // Internal forces.
     double PunktX(int p) const;
-    bool IstStaendigerBalkenLastfall(int j) const;
     double FaktorBalkenLastfall(int j) const;
     double FaktorVertikal(int lc) const;
     // Design normal force at depth y; with mitAnkerkraft the anchor's vertical component
     // counts below the anchor.
     double NormalkraftBei(double y, bool mitAnkerkraft) const;
-    void SchnittgroessenAktiv(int s1, int s2);
+    // Per load case the tables, reactions and MChar of the solved beam; the design lines
+    // from the design beam.
+    void SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung);
     void Umhuellende(const char* format);
     void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt);
-    double NullQuerkraft(int p) const;
+    // Beam position where the design shear changes sign between the points pa and pb.
+    double NullQuerkraft(int pa, int pb) const;
 
     // --- Deep slip line check of the anchored wall (its members are those of C1TGFDaten) ---
     // The whole check after the embedment passes: slip line, segments, earth pressure on

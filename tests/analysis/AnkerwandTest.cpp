@@ -120,6 +120,36 @@ TEST(Ankerwand, BeamCarriesTheFreeFootWallOnItsAnchor) {
     }
 }
 
+TEST(Ankerwand, AnchorForceAndBeamTakeTheCompactionWhereItOutweighsTheTraffic) {
+    // Compaction 10 kN/m² in layer 1 (1.5 ... 3 m) and traffic 5 kN/m² (load case 2, factor
+    // 1.5) in every layer below the anchor. In layer 1 the compaction, 1.35·10, outweighs
+    // the traffic, 1.5·5, which drops out there; below 3 m the traffic counts. Moments
+    // about the foot: soil gammaG·gamma·Ka·t³/6, compaction 1.35·15·(t - 2.25), traffic
+    // 1.5·5·(t - 3)²/2, passive side (eta_p/gep)·gamma·Kp·(t - He)³/6; the anchor force is
+    // their sum over t - A, and the beam, carrying the same loads, hangs on its anchor with
+    // it while its foot carries nothing.
+    WandFixture w(2);
+    w.Anker(kA, 0);
+    w.in.kombi.clear();
+    w.Kombi("1.35*(1)+1.5*(2)");
+    C1ZirfCalc& c = *w.calc;
+    w.Verdichtung(10.0, 1, 1);
+    w.Flaechenlast(2, 5.0, 1, c.iLetzteSchicht);
+    ASSERT_EQ(c.CalcWand(), 1);
+    EXPECT_TRUE(c.verdichtungMassgebend[1]);
+    EXPECT_FALSE(c.verdichtungMassgebend[2]);
+    const double t = c.t;
+    const double d = t - W::kHe;
+    const double mFuss = W::kGammaG * W::kGamma * W::kKa * t * t * t / 6.0 +
+                         W::kGammaG * 15.0 * (t - 2.25) + 1.5 * 5.0 * (t - 3.0) * (t - 3.0) / 2.0 -
+                         kEtaGep * W::kGamma * W::kKp * d * d * d / 6.0;
+    EXPECT_NEAR(c.AK, mFuss / (t - kA), 1e-9 * c.AK);
+    const double fuss = Bemessungsreaktion(c, 1, kEtaGep);
+    const double anker = Bemessungsreaktion(c, 2, kEtaGep);
+    EXPECT_NEAR(fuss, 0.0, std::fabs(c.SM) / (c.tGes - kA) + 1e-3 * c.AK);
+    EXPECT_NEAR(anker, c.AK, 2.0 * std::fabs(c.SM) / (c.t - kA) + 1e-3 * c.AK);
+}
+
 TEST(Ankerwand, FixedAndPartlyFixedFoot) {
     WandFixture frei;
     frei.Anker(kA, 0);
@@ -267,6 +297,51 @@ TEST(Ankerwand, FixedFootRotationMatchesTheBeamWithoutFootRotation) {
     }
     EXPECT_GT(std::fabs(mitte), 1.0);
     EXPECT_NEAR(moment, 0.0, 0.02 * std::fabs(mitte));
+}
+
+TEST(Ankerwand, GreatestFieldMomentOfAFixedFootLiesBetweenAnchorAndFoot) {
+    // Fixed foot: below the anchor the design shear changes sign where the field moment is
+    // greatest, then again at the supports of the foot span. xm is the depth of the first
+    // change found from the head down; a fine scan of the design lines (design beam and
+    // passive side) locates it independently of the 21 sampled points. With the anchor at
+    // 2 m the anchor support itself lies beyond the first points scanned from the foot up.
+    for (const double A : {kA, 2.0}) {
+        SCOPED_TRACE(A);
+        WandFixture w;
+        w.Anker(A, 100);
+        C1ZirfCalc& c = *w.calc;
+        ASSERT_EQ(c.CalcWand(), 1);
+        const C1Traeger bemessung = c.BemessungsTraeger();
+        C1Traeger& tr = *c.pTraeger;
+        tr.DelLasten();
+        c.CalcTraegerLastenZusatz();
+        tr.Calc();
+        const auto design = [&](double x, bool querkraft) {
+            double v = querkraft ? bemessung.GetQx(C1WandDaten::kBemessungAlle, x)
+                                 : bemessung.GetMx(C1WandDaten::kBemessungAlle, x);
+            for (int j = 1; j <= c.nLastfaelle; ++j) {
+                v += kEtaGep * (querkraft ? tr.GetQx(j, x) : tr.GetMx(j, x));
+            }
+            return v;
+        };
+        const double TL = tr.GetTL();
+        // From just below the anchor downward to the first change of sign.
+        double xNull = -1.0;
+        const double schritt = 1e-3;
+        for (double x = TL - A - 0.05; x > schritt; x -= schritt) {
+            if ((design(x, true) > 0.0) != (design(x - schritt, true) > 0.0)) {
+                xNull = x - schritt / 2.0;
+                break;
+            }
+        }
+        ASSERT_GT(xNull, 0.0);
+        const double mFeld = design(xNull, false);
+        EXPECT_GT(std::fabs(mFeld), std::fabs(design(xNull + 0.2, false)));
+        EXPECT_GT(std::fabs(mFeld), std::fabs(design(xNull - 0.2, false)));
+        // The sampled points lie TL/20 apart; between them the shear is nearly straight.
+        EXPECT_NEAR(c.xm, TL - xNull, 0.05);
+        EXPECT_NEAR(c.Mxm, mFeld, 0.01 * std::fabs(mFeld));
+    }
 }
 
 TEST(Ankerwand, DivergesWithoutResistingSoil) {

@@ -105,6 +105,23 @@ TEST(Kragwand, HeadLoadsDeepenTheWallAsTheirMomentsSay) {
     EXPECT_NEAR(w.calc->t, Nullstelle(bilanz, W::kHe + 0.1, 30.0), kIterationsToleranz);
 }
 
+TEST(Kragwand, CompactionInTheFootLayerActsDownToTheFootOnly) {
+    // A uniform compaction pressure c from the head through the whole model: the iteration
+    // and the beam take it with gammaG down to the foot and no deeper, so the moment
+    // balance about the foot is gammaG·(gamma·Ka·t³/6 + c·t²/2) = (eta_p/gep)·gamma·Kp·
+    // (t - He)³/6.
+    using W = WandFixture;
+    const double c = 5.0;
+    WandFixture w;
+    w.Verdichtung(c, 0, w.calc->iLetzteSchicht);
+    auto bilanz = [&](double t) {
+        return W::kGammaG * (W::kGamma * W::kKa * t * t * t / 6.0 + c * t * t / 2.0) -
+               W::kEtaP / W::kGep * W::kGamma * W::kKp * std::pow(t - W::kHe, 3) / 6.0;
+    };
+    PruefeGleichgewicht(w);
+    EXPECT_NEAR(w.calc->t, Nullstelle(bilanz, W::kHe + 0.1, 30.0), kIterationsToleranz);
+}
+
 TEST(Kragwand, GoverningCombination) {
     struct Fall {
         const char* name;

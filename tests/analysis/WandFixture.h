@@ -70,6 +70,29 @@ struct WandFixture {
         k.v = v;
     }
 
+    // A uniform compaction pressure e (active set) in the layers von ... bis.
+    void Verdichtung(double e, int von, int bis) {
+        in.mitverd = 1;
+        in.nwstand = 0;
+        for (int i = von; i <= bis; ++i) {
+            const C1Schicht& s = calc->Schicht[i];
+            C1VerdichtungSchicht& v = calc->Verdichtung[i];
+            v.eoV1 = v.euV1 = e;
+            v.EV1 = e * s.dicke;
+            v.yV1 = (s.yo + s.yu) / 2.0;
+        }
+    }
+
+    // A uniform pressure e of result load case lc (a surcharge) in the layers von ... bis.
+    void Flaechenlast(int lc, double e, int von, int bis) {
+        for (int i = von; i <= bis; ++i) {
+            const C1Schicht& s = calc->Schicht[i];
+            C1SchichtErgebnis& a = calc->ErgAktiv[calc->IndexAktiv(lc, i)];
+            Figur(a, s.yo, s.yu, e, e);
+            a.eoh = a.euh = e;
+        }
+    }
+
     static double Ea(double y) { return kGamma * kKa * y; }
     static double Ep(double y) { return y > kHe ? kGamma * kKp * (y - kHe) : 0.0; }
 
@@ -133,13 +156,10 @@ template <class F> double Nullstelle(F f, double a, double b) {
 }
 
 // Support reaction of the beam's support k under the design loads: the retained side as
-// the beam holds it after the analysis, then the passive side with eta_p/gep.
+// the iteration took it (the design beam), then the passive side with eta_p/gep.
 inline double Bemessungsreaktion(C1ZirfCalc& c, int k, double etaGep) {
-    double r = 0.0;
     const int n = c.nLastfaelle;
-    for (int j = 1; j <= n + 1; ++j) {
-        r += c.FaktorBalkenLastfall(j) * c.pTraeger->GetAuflagerkraft(j, k);
-    }
+    double r = c.BemessungsTraeger().GetAuflagerkraft(C1WandDaten::kBemessungAlle, k);
     c.pTraeger->DelLasten();
     c.CalcTraegerLastenZusatz();
     c.pTraeger->Calc();
