@@ -26,19 +26,7 @@ struct Beispiel {
         if (qel.hDoc == 0) {
             throw std::runtime_error(datei + ": " + fehler);
         }
-        in.ReadInfo();
-        in.ReadAllg();
-        in.ReadSteu();
-        in.ReadGeom();
-        in.ReadMate();
-        in.ReadBode();
-        in.ReadBome();
-        in.ReadLast();
-        in.ReadEinw();
-        in.ReadTeil();
-        in.ReadAusg();
-        in.CollectLastfaelle();
-        in.ReadLastUeberlagerung();
+        in.ReadAll();
     }
     ~Beispiel() { QEDOM_FreeDocument(qel.hDoc); }
     Beispiel(const Beispiel&) = delete;

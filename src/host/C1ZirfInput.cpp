@@ -37,3 +37,18 @@ QEDOM_HANDLE C1ZirfInput::FindSection(const char* name) const {
     }
     return section;
 }
+
+int C1ZirfInput::ReadAll() {
+    // The results of the section readers are of no interest; a reader that cannot go on
+    // raises an error.
+    static constexpr int (C1ZirfInput::*kSectionReaders[])() = {
+        &C1ZirfInput::ReadInfo, &C1ZirfInput::ReadAllg, &C1ZirfInput::ReadSteu,
+        &C1ZirfInput::ReadGeom, &C1ZirfInput::ReadMate, &C1ZirfInput::ReadBode,
+        &C1ZirfInput::ReadBome, &C1ZirfInput::ReadLast, &C1ZirfInput::ReadEinw,
+        &C1ZirfInput::ReadTeil, &C1ZirfInput::ReadAusg};
+    for (const auto reader : kSectionReaders) {
+        (this->*reader)();
+    }
+    CollectLastfaelle();
+    return ReadLastUeberlagerung();
+}

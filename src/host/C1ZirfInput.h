@@ -166,6 +166,9 @@ public:
     int ReadAusg();
     int CollectLastfaelle();
     int ReadLastUeberlagerung();
+    // Every reader in the fixed order of a run (later readers overwrite fields that
+    // earlier ones set); returns the result of the last, ReadLastUeberlagerung.
+    int ReadAll();
 
     // --- Bookkeeping ------------------------------------------------------------
     const void* pHelper = nullptr; // auxiliary object of the text input; a run never sets it

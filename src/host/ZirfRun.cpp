@@ -41,21 +41,6 @@ void AnnounceStatus(C1QEL& qel, int entry) {
     qel.Progress(0);
 }
 
-// The readers run in this fixed order: later ones overwrite fields that earlier ones
-// set. Their results are of no interest; a reader that cannot go on raises an error.
-constexpr int (C1ZirfInput::*kSectionReaders[])() = {
-    &C1ZirfInput::ReadInfo, &C1ZirfInput::ReadAllg, &C1ZirfInput::ReadSteu, &C1ZirfInput::ReadGeom,
-    &C1ZirfInput::ReadMate, &C1ZirfInput::ReadBode, &C1ZirfInput::ReadBome, &C1ZirfInput::ReadLast,
-    &C1ZirfInput::ReadEinw, &C1ZirfInput::ReadTeil, &C1ZirfInput::ReadAusg};
-
-void ReadInput(C1ZirfInput& input) {
-    for (const auto reader : kSectionReaders) {
-        (input.*reader)();
-    }
-    g_iStatus = input.CollectLastfaelle();
-    g_iStatus = input.ReadLastUeberlagerung();
-}
-
 void TraceHostOptions() {
     char options[kOptionsBufferSize] = {};
     QELRTFX_GetSetting("Optionen", options, kOptionsBufferSize);
@@ -78,7 +63,7 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
     C1Traeger traeger;
     // The calculation object is large: it lives on the heap for the run.
     const auto calc = std::make_unique<C1ZirfCalc>(&input, &traeger);
-    ReadInput(input);
+    g_iStatus = input.ReadAll();
 
     AnnounceStatus(qel, kBerechnungStarten);
     g_iStatus = calc->CalcBodenmodell();

@@ -34,21 +34,7 @@ public:
     }
 
     // All readers in the order of a run.
-    void ReadAll() {
-        in.ReadInfo();
-        in.ReadAllg();
-        in.ReadSteu();
-        in.ReadGeom();
-        in.ReadMate();
-        in.ReadBode();
-        in.ReadBome();
-        in.ReadLast();
-        in.ReadEinw();
-        in.ReadTeil();
-        in.ReadAusg();
-        in.CollectLastfaelle();
-        in.ReadLastUeberlagerung();
-    }
+    void ReadAll() { in.ReadAll(); }
 
     QEDOM_HANDLE doc = 0;
     C1QEL qel;

@@ -25,19 +25,7 @@
 
 // Every reader of the input in the order of a run.
 inline void LeseEingabe(C1ZirfInput& in) {
-    in.ReadInfo();
-    in.ReadAllg();
-    in.ReadSteu();
-    in.ReadGeom();
-    in.ReadMate();
-    in.ReadBode();
-    in.ReadBome();
-    in.ReadLast();
-    in.ReadEinw();
-    in.ReadTeil();
-    in.ReadAusg();
-    in.CollectLastfaelle();
-    in.ReadLastUeberlagerung();
+    in.ReadAll();
 }
 
 class ReportFixture {
