@@ -9,7 +9,8 @@ public:
     void SetAnzahl(int n);
     // Appends a point. Returns 1.
     int AddPunkt(double px, double py);
-    // Signed area and centroid of the closed polygon of the points added, then drops the
+    // Signed area, centroid, second moments and principal axes of the closed polygon of
+    // the points added, then drops the
     // points. Returns 0 when no polygon was started or no point was added, else 1.
     int CalcFlaeche();
     double GetFlaeche() const { return flaeche; }
@@ -20,4 +21,9 @@ public:
     double flaeche = 0.0;
     double xs = 0.0;
     double ys = 0.0;
+    // Second moments about the centroid and the angle of the principal axes (radians).
+    double ixx = 0.0;
+    double iyy = 0.0;
+    double ixy = 0.0;
+    double hauptachsenWinkel = 0.0;
 };

@@ -6,11 +6,14 @@
 #include <span>
 
 int C1Trapez::CalcTrapez(double ya, double yb, double ea, double eb) {
-    const double h = yb - ya;
-    const double rechteck = h * ea;
-    const double dreieck = (eb - ea) * h * 0.5;
+    hoehe = yb - ya;
+    differenz = eb - ea;
+    rechteck = hoehe * ea;
+    dreieck = differenz * hoehe * 0.5;
+    momentRechteck = rechteck * (ya + hoehe / 2.0);
+    momentDreieck = dreieck * (ya + 2.0 * hoehe / 3.0);
     E = rechteck + dreieck;
-    yE = E != 0.0 ? (rechteck * (ya + h / 2.0) + dreieck * (ya + 2.0 * h / 3.0)) / E : 0.0;
+    yE = E != 0.0 ? (momentRechteck + momentDreieck) / E : 0.0;
     return 1;
 }
 

@@ -38,6 +38,14 @@ public:
 
     double x0 = 0.0;
     double y0 = 0.0;
+    // Working values of the last CalcTrapez: height, ordinate difference, the rectangle's
+    // and the triangle's areas and their moments about depth 0.
+    double hoehe = 0.0;
+    double differenz = 0.0;
+    double rechteck = 0.0;
+    double dreieck = 0.0;
+    double momentRechteck = 0.0;
+    double momentDreieck = 0.0;
     double flaeche = 0.0;
     double E = 0.0;
     double yE = 0.0;

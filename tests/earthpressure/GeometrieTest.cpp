@@ -205,3 +205,46 @@ TEST(C1Trapez, PentagonByTheShoelaceRule) {
 }
 
 } // namespace
+
+namespace {
+
+// Second moments of a rectangle b x h about its centroid are b·h³/12 and h·b³/12 with no
+// product moment; its principal axes are the coordinate axes. A right triangle with legs
+// a (along x) and c (along y) has Ixy = −a²c²/72 about its centroid.
+TEST(C1Polygon, SecondMomentsAboutTheCentroid) {
+    C1Polygon p;
+    p.SetAnzahl(0);
+    for (const auto& [x, y] : {std::pair{1.0, 2.0}, {4.0, 2.0}, {4.0, 4.0}, {1.0, 4.0}}) {
+        p.AddPunkt(x, y);
+    }
+    ASSERT_EQ(p.CalcFlaeche(), 1);
+    EXPECT_NEAR(p.ixx, 3.0 * 8.0 / 12.0, 1e-12);  // b = 3, h = 2
+    EXPECT_NEAR(p.iyy, 2.0 * 27.0 / 12.0, 1e-12); // h·b³/12
+    EXPECT_NEAR(p.ixy, 0.0, 1e-12);
+    EXPECT_NEAR(p.hauptachsenWinkel, 0.0, 1e-12);
+
+    p.SetAnzahl(0);
+    for (const auto& [x, y] : {std::pair{0.0, 0.0}, {2.0, 0.0}, {0.0, 3.0}}) {
+        p.AddPunkt(x, y);
+    }
+    ASSERT_EQ(p.CalcFlaeche(), 1);
+    EXPECT_NEAR(p.ixx, 2.0 * 27.0 / 36.0, 1e-12); // a·c³/36
+    EXPECT_NEAR(p.iyy, 3.0 * 8.0 / 36.0, 1e-12);  // c·a³/36
+    EXPECT_NEAR(p.ixy, -4.0 * 9.0 / 72.0, 1e-12);
+}
+
+// The working values of a pressure figure: CalcTrapez(2, 4, 10, 20) is a rectangle of
+// 20 with lever 3 and a triangle of 10 with lever 2 + 4/3.
+TEST(C1Trapez, WorkingValuesOfTheLastFigure) {
+    C1Trapez t;
+    t.CalcTrapez(2.0, 4.0, 10.0, 20.0);
+    EXPECT_DOUBLE_EQ(t.hoehe, 2.0);
+    EXPECT_DOUBLE_EQ(t.differenz, 10.0);
+    EXPECT_DOUBLE_EQ(t.rechteck, 20.0);
+    EXPECT_DOUBLE_EQ(t.dreieck, 10.0);
+    EXPECT_DOUBLE_EQ(t.momentRechteck, 60.0);
+    EXPECT_NEAR(t.momentDreieck, 10.0 * (2.0 + 4.0 / 3.0), 1e-12);
+    EXPECT_NEAR(t.GetYE(), 3.1111, 1e-4);
+}
+
+} // namespace
