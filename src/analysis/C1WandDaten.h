@@ -108,6 +108,12 @@ struct C1WandDaten {
     double Cvk = 0.0;
     double AKvk = 0.0;
 
+    // Reaction of the beam's first read support (the anchor of the anchored wall) under the
+    // retained side's design loads as the iteration took them: every load, and the
+    // permanent ones alone.
+    double RAktivBemessung1 = 0.0;
+    double RAktivBemessungG1 = 0.0;
+
     // Internal forces per table (0/1 moment/shear of the retained side, 2/3 of the
     // passive side), beam load case and sampling point.
     std::array<std::array<std::array<double, kPunkte>, zirf::kMaxLastfaelle>, 4> Schnittgroessen{};

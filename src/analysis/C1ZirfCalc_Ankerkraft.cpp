@@ -112,24 +112,15 @@ void C1ZirfCalc::CalcWandseiteTGF(const KombiFaktoren& f) {
 
 void C1ZirfCalc::CalcAvorhTGF() {
     const C1ZirfInput& in = *pInput;
-    // The beam's anchor reactions with the design factors of the internal forces: beam
-    // case j holds load case j - 1, so cases 1 and 2 (the soil's weight and load case 1)
-    // are the permanent share, and the passive side is taken with eta_p/gep.
-    const auto reaktion = [&](int j) {
-        return FaktorBalkenLastfall(j) * RAktiv1.at(static_cast<std::size_t>(j));
-    };
-    double g = in.eta_p / gep * RPassiv1.at(1);
-    for (int j = 1; j <= 2; ++j) {
-        g += reaktion(j);
-    }
-    double q = g;
-    // The variable load cases and the compaction case above them.
-    for (int j = 3; j <= nLastfaelle + 1; ++j) {
-        q += reaktion(j);
-    }
+    // The design anchor force the wall has: the anchor reaction of the beam under the
+    // design loads as the iteration took them (per layer the larger of the variable loads
+    // and the compaction, never both), and under the permanent ones alone, each with the
+    // passive side at eta_p/gep. With a free foot the total is the iteration's AK, but for
+    // the moment that the iteration leaves at its last step.
+    const double passiv = in.eta_p / gep * RPassiv1.at(1);
     const double cosA = std::cos(in.ankerneigung / GradFaktor);
-    AvorhG = g / cosA;
-    AvorhQ = q / cosA;
+    AvorhG = (RAktivBemessungG1 + passiv) / cosA;
+    AvorhQ = (RAktivBemessung1 + passiv) / cosA;
 }
 
 int C1ZirfCalc::CalcTGFKraefte() {

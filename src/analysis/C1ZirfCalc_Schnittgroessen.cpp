@@ -50,6 +50,7 @@ void C1ZirfCalc::ClearSchnittgroessen() {
           &MRAktiv1, &MRAktiv2, &RPassiv1, &RPassiv2, &MRPassiv1, &MRPassiv2}) {
         l->fill(0.0);
     }
+    RAktivBemessung1 = RAktivBemessungG1 = 0.0;
 }
 
 void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung) {
@@ -67,8 +68,11 @@ void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung
             MChar[P] += M;
         }
     }
-    // The design lines carry the loads as the iteration's design sums took them: the
-    // larger of variable loads and compaction per layer, each load with its own factor.
+    // The design lines and reactions carry the loads as the iteration's design sums took
+    // them: the larger of variable loads and compaction per layer, each load with its own
+    // factor.
+    RAktivBemessung1 = bemessung.GetAuflagerkraft(kBemessungAlle, s1);
+    RAktivBemessungG1 = bemessung.GetAuflagerkraft(kBemessungStaendig, s1);
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = static_cast<std::size_t>(p);
         MDesign[P] = bemessung.GetMx(kBemessungAlle, PunktX(p));

@@ -124,21 +124,27 @@ void Kombination::Lastfaelle() {
         const double Hc = v.Ec;
         const double Hcf = Hc * c.gammaG;
         const double Mc = (anker ? v.yc - c.yAnker : c.t - v.yc) * Hcf;
-        // The layer's loads that the beam's design loads take: without anchor those of the
-        // moment sum about the foot; anchored the larger design force, since the moment
-        // about the anchor counts loads above the anchor as relieving, which the internal
-        // forces above the anchor must not leave out. The anchor force, from the moments
-        // about the foot, takes the same loads as the beam.
-        const bool verdichtung = anker ? Hcf > Hvf : Mc > Mv;
-        c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = verdichtung;
-        c.SM += std::max(Mv, Mc);
-        c.SC += std::max(Hvf, Hcf);
-        if (anker) {
-            c.SwF += std::max(Rv, v.rc * c.gammaG);
-            c.SMFuss += verdichtung ? Hcf * (c.t - v.yc) : MFv;
-        } else {
+        if (!anker) {
+            // Without anchor the larger moment about the foot decides, and the beam takes
+            // the loads of the same choice.
+            c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = Mc > Mv;
+            c.SM += std::max(Mv, Mc);
+            c.SC += std::max(Hvf, Hcf);
             c.summeEhk += std::max(Hv, Hc);
+            continue;
         }
+        // Anchored, the larger design pressure decides, and every sum takes that one
+        // figure: the moments about the anchor (which steer the depth), the forces, the
+        // rotation and the moments about the foot (the anchor force), as the beam does. A
+        // choice by the moment about the anchor would drop the variable loads above the
+        // anchor, whose moment there relieves, while the beam and the anchor force carry
+        // them: the wall found would not hang on its anchor alone.
+        const bool verdichtung = Hcf > Hvf;
+        c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = verdichtung;
+        c.SM += verdichtung ? Mc : Mv;
+        c.SC += verdichtung ? Hcf : Hvf;
+        c.SwF += verdichtung ? v.rc * c.gammaG : Rv;
+        c.SMFuss += verdichtung ? Hcf * (c.t - v.yc) : MFv;
     }
 }
 

@@ -120,6 +120,37 @@ TEST(Ankerwand, BeamCarriesTheFreeFootWallOnItsAnchor) {
     }
 }
 
+TEST(Ankerwand, TrafficAboveTheAnchorCountsInEverySum) {
+    // Traffic 10 kN/m² (load case 2, factor 1.5) over the whole wall, no compaction. Above
+    // the anchor its moment about the anchor relieves; it still acts, in the depth's
+    // moment balance as on the beam. Moments about the anchor:
+    //   soil gammaG·gamma·Ka·(t³/3 - A·t²/2), traffic 1.5·10·(t²/2 - A·t),
+    //   passive side -(eta_p/gep)·gamma·Kp·((t - He)³/3 + (He - A)·(t - He)²/2);
+    // the anchor force is the design force on the wall less the passive one, less the
+    // remaining moment over t - A (the force balance about the foot).
+    constexpr double q = 1.5 * 10.0;
+    const auto moment = [&](double t) { return MomentAnker(t) + q * (t * t / 2.0 - kA * t); };
+    WandFixture w(2);
+    w.Anker(kA, 0);
+    w.in.kombi.clear();
+    w.Kombi("1.35*(1)+1.5*(2)");
+    C1ZirfCalc& c = *w.calc;
+    w.Flaechenlast(2, 10.0, 0, c.iLetzteSchicht);
+    ASSERT_EQ(c.CalcWand(), 1);
+    for (int i = 0; i <= c.iSchichtFuss; ++i) {
+        EXPECT_FALSE(c.verdichtungMassgebend[static_cast<std::size_t>(i)]) << i;
+    }
+    EXPECT_NEAR(c.t, Nullstelle(moment, W::kHe + 0.1, 20.0), kToleranz);
+    EXPECT_NEAR(c.SM, moment(c.t), 1e-9 * std::fabs(MomentAnker(c.t)));
+    const double ak = Ankerkraft(c.t) + q * c.t - moment(c.t) / (c.t - kA);
+    EXPECT_NEAR(c.AK, ak, 1e-9 * ak);
+    // The beam carries the same loads: its foot keeps only the remaining moment.
+    const double fuss = Bemessungsreaktion(c, 1, kEtaGep);
+    const double anker = Bemessungsreaktion(c, 2, kEtaGep);
+    EXPECT_NEAR(fuss, moment(c.t) / (c.tGes - kA), 1e-4 * c.AK);
+    EXPECT_NEAR(anker, c.AK + moment(c.t) / (c.t - kA) - moment(c.t) / (c.tGes - kA), 1e-4 * c.AK);
+}
+
 TEST(Ankerwand, AnchorForceAndBeamTakeTheCompactionWhereItOutweighsTheTraffic) {
     // Compaction 10 kN/m² in layer 1 (1.5 ... 3 m) and traffic 5 kN/m² (load case 2, factor
     // 1.5) in every layer below the anchor. In layer 1 the compaction, 1.35·10, outweighs
@@ -148,6 +179,17 @@ TEST(Ankerwand, AnchorForceAndBeamTakeTheCompactionWhereItOutweighsTheTraffic) {
     const double anker = Bemessungsreaktion(c, 2, kEtaGep);
     EXPECT_NEAR(fuss, 0.0, std::fabs(c.SM) / (c.tGes - kA) + 1e-3 * c.AK);
     EXPECT_NEAR(anker, c.AK, 2.0 * std::fabs(c.SM) / (c.t - kA) + 1e-3 * c.AK);
+    // The anchor reactions of the retained side that the deep slip line check reads: the
+    // moments about the beam's foot support at tGes over its lever tGes - A, with the loads
+    // above, and for the permanent share without the traffic (the compaction of layer 1
+    // is permanent): soil gammaG·gamma·Ka·(tGes·t²/2 - t³/3), compaction 1.35·15·(tGes -
+    // 2.25), traffic 1.5·5·((tGes - 3)² - (tGes - t)²)/2.
+    const double L = c.tGes;
+    const double boden = W::kGammaG * W::kGamma * W::kKa * (L * t * t / 2.0 - t * t * t / 3.0);
+    const double verdichtung = W::kGammaG * 15.0 * (L - 2.25);
+    const double verkehr = 1.5 * 5.0 * ((L - 3.0) * (L - 3.0) - (L - t) * (L - t)) / 2.0;
+    EXPECT_NEAR(c.RAktivBemessungG1, (boden + verdichtung) / (L - kA), 1e-4 * c.AK);
+    EXPECT_NEAR(c.RAktivBemessung1, (boden + verdichtung + verkehr) / (L - kA), 1e-4 * c.AK);
 }
 
 TEST(Ankerwand, FixedAndPartlyFixedFoot) {

@@ -64,7 +64,8 @@ public:
     }
     void Kombi(const std::string& regel) { in.kombi = {{0, "STR,GEO-2 BS-P", regel}}; }
     // The soil model, the state the anchored passes leave at the foot depth t with the
-    // given anchor reactions of the beam (horizontal, per beam load case), then the check.
+    // given anchor reactions of the beam (horizontal, characteristic, per beam load case:
+    // 1 the soil, 2 load case 1, 3 load case 2 ...), then the check.
     C1ZirfCalc& Pruefe(double t = kT, std::initializer_list<double> reaktionen = {100.0, 10.0},
                        double passiv = -20.0) {
         C1ZirfCalc& c = Run();
@@ -79,9 +80,20 @@ public:
         c.iMassgebend = 0;
         c.nLastfaelle = in.iLetzterLastfall + 2;
         c.CalcLastenBeiTiefe(t);
+        // The design beam carries them factored: beam cases 1 and 2 (permanent) with
+        // gammaG, the others with their factor in the combination.
+        const KombiFaktoren f = KombiFaktoren::Parse(in.kombi.at(0).regel);
+        c.RAktivBemessung1 = c.RAktivBemessungG1 = 0.0;
         int j = 1;
         for (const double r : reaktionen) {
-            c.RAktiv1[static_cast<std::size_t>(j++)] = r;
+            c.RAktiv1[static_cast<std::size_t>(j)] = r;
+            if (j <= 2) {
+                c.RAktivBemessungG1 += kGammaG * r;
+                c.RAktivBemessung1 += kGammaG * r;
+            } else {
+                c.RAktivBemessung1 += f.F(j - 1) * r;
+            }
+            ++j;
         }
         c.RPassiv1[1] = passiv;
     }
