@@ -14,7 +14,6 @@ namespace {
 enum Art { kAnkerHorizontal = 0, kAnkerVertikal = 1, kOhneAnker = 2 };
 constexpr int kErsterVeraenderlicherLastfall = 2;
 constexpr int kTeilweiseEingespannt = 1;
-constexpr int kNwstandRuhedruck = 2;
 
 double Quotient(double z, double n) {
     return n != 0.0 ? z / n : 0.0;
@@ -28,28 +27,30 @@ int C1ZirfCalc::CalcKombi(int art) {
         KombiFaktoren::Parse(in.kombi.at(static_cast<std::size_t>(iMassgebend)).regel);
     nLastfaelle = in.iLetzterLastfall + 2;
     const double hebelA = (in.wand_hw - yAnker) + 2.0 * (t - in.wand_hw) / 3.0;
-    auto gamma = [&](int lf) { return lf < kErsterVeraenderlicherLastfall ? gammaG : gammaQ; };
+    // Each load case with the design factor the iteration gave it.
+    auto faktor = [&](int lf) { return FaktorLastfall(f, lf); };
     const bool teilweise = einspannArt == kTeilweiseEingespannt;
 
     if (art == kAnkerHorizontal) {
         summeBhd = 0.0;
         for (int lf = 0; lf < nLastfaelle; ++lf) {
             BhkLf[lf] = teilweise ? ephd * anteilVerdrehungLf[lf] : Quotient(momentLf[lf], hebelA);
-            summeBhd += BhkLf[lf] * gamma(lf);
+            summeBhd += BhkLf[lf] * faktor(lf);
         }
         // The larger of the variable loads and the compaction of each layer belongs to no
-        // single load case: it enters the design sum only.
+        // single load case: it enters the design sum only. Each layer adds the design force
+        // of the figure the iteration chose for it, so that the sum holds the loads the depth
+        // rests on (a characteristic compaction force weighed against factored traffic would
+        // take neither).
         SC = 0.0;
         for (int i = 0; i <= iSchichtFuss; ++i) {
-            double s = 0.0;
-            for (int lf = kErsterVeraenderlicherLastfall; lf < nLastfaelle; ++lf) {
-                if (f.F(lf) > 0.0) {
-                    s += Schicht[i].kraftVar[lf] * f.F(lf);
-                }
+            if (verdichtungMassgebend.at(static_cast<std::size_t>(i))) {
+                SC += VerdichtungBisFuss(i).Eh * gammaG;
+                continue;
             }
-            const C1VerdichtungSchicht& v = Verdichtung[i];
-            const double c = in.nwstand < kNwstandRuhedruck ? v.EV1 : v.EV2;
-            SC += std::max(s, c);
+            for (int lf = kErsterVeraenderlicherLastfall; lf < nLastfaelle; ++lf) {
+                SC += Schicht[i].kraftVar[lf] * f.F(lf);
+            }
         }
         summeBhd += SC;
         if (!teilweise) {
@@ -85,7 +86,7 @@ int C1ZirfCalc::CalcKombi(int art) {
             BvkLf[lf] = -BhkLf[lf] * vh;
             summeBvk += BvkLf[lf];
             anteilVerdrehungLf[lf] = Quotient(BhkLf[lf], ephd);
-            summeBhd += BhkLf[lf] * gamma(lf);
+            summeBhd += BhkLf[lf] * faktor(lf);
         }
         Ck = summeBhk - summeEhk;
         Cvk = std::tan(in.ersatz_neigung / GradFaktor) * Ck;

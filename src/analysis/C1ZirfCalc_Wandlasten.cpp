@@ -20,6 +20,9 @@ constexpr double kAnkerToleranz = 0.001;
 constexpr int kErsteVeraenderlicheEinwirkung = 2;
 // Load cases 0 (soil weight with the first surcharge case) and 1 are permanent.
 constexpr int kErsterVeraenderlicherLastfall = 2;
+// `nwstand` from this value on takes the compaction figure at rest (2) for the active one
+// (1).
+constexpr int kNwstandRuhedruck = 2;
 
 } // namespace
 
@@ -28,10 +31,14 @@ bool C1ZirfCalc::MitAnker() const {
 }
 
 double C1ZirfCalc::FaktorLastfall(int lf) const {
+    return FaktorLastfall(kombiFaktoren, lf);
+}
+
+double C1ZirfCalc::FaktorLastfall(const KombiFaktoren& f, int lf) const {
     if (MitAnker() && lf < kErsterVeraenderlicherLastfall) {
         return gammaG;
     }
-    return kombiFaktoren.F(lf);
+    return f.F(lf);
 }
 
 bool C1ZirfCalc::IstStaendigerLastfall(int lfNummer) const {
@@ -66,6 +73,26 @@ C1WandDaten::FussStueck C1ZirfCalc::BisFuss(double y1, double y2, double e1, dou
     s.Eh = teil.Eh;
     s.yE = teil.yE;
     return s;
+}
+
+C1WandDaten::FussStueck C1ZirfCalc::VerdichtungBisFuss(int i) {
+    const C1VerdichtungSchicht& v = Verdichtung[i];
+    const C1Schicht& s = Schicht[i];
+    const bool ruhe = pInput->nwstand >= kNwstandRuhedruck;
+    const double eo = ruhe ? v.eoV2 : v.eoV1;
+    const double eu = ruhe ? v.euV2 : v.euV1;
+    if (i == iSchichtFuss) {
+        // In the foot layer only the part above the foot acts on the wall.
+        return BisFuss(s.yo, s.yu, eo, eu);
+    }
+    FussStueck st;
+    st.y1 = s.yo;
+    st.y2 = s.yu;
+    st.e1 = eo;
+    st.e2 = eu;
+    st.Eh = ruhe ? v.EV2 : v.EV1;
+    st.yE = ruhe ? v.yV2 : v.yV1;
+    return st;
 }
 
 double C1ZirfCalc::AufTiefe(int i, double eOben, double eUnten, double y) const {

@@ -16,22 +16,8 @@ namespace {
 constexpr int kErsterVeraenderlicherLastfall = 2;
 // Water levels closer than this give no excess water pressure.
 constexpr double kWasserToleranz = 0.01;
-// The figures of a compaction row: ordinates at top and bottom, resultant and its depth,
-// for the active set (1) and the set at rest (2).
-struct VerdichtungSpalten {
-    double C1VerdichtungSchicht::*oben;
-    double C1VerdichtungSchicht::*unten;
-    double C1VerdichtungSchicht::*kraft;
-    double C1VerdichtungSchicht::*tiefe;
-};
-constexpr VerdichtungSpalten kVerdichtungAktiv{
-    &C1VerdichtungSchicht::eoV1, &C1VerdichtungSchicht::euV1, &C1VerdichtungSchicht::EV1,
-    &C1VerdichtungSchicht::yV1};
-constexpr VerdichtungSpalten kVerdichtungRuhe{
-    &C1VerdichtungSchicht::eoV2, &C1VerdichtungSchicht::euV2, &C1VerdichtungSchicht::EV2,
-    &C1VerdichtungSchicht::yV2};
-// `nwstand` from this value on uses the earth pressure at rest.
-constexpr int kNwstandRuhedruck = 2;
+// A whole layer counts as lying below the anchor within this tolerance.
+constexpr double kAnkerToleranz = 0.001;
 // One tenth of the passive foot ordinate enters the drawing scale.
 constexpr double kPassivMassstab = 0.1;
 // Passive load case 1 never enters the design sums.
@@ -42,14 +28,6 @@ double Quotient(double z, double n) {
     return n != 0.0 ? z / n : 0.0;
 }
 
-// The compaction figure of a layer as the sums take it: its resultant Ec at depth yc and,
-// anchored, its rotation integral.
-struct VerdichtungsTerm {
-    double Ec = 0.0;
-    double yc = 0.0;
-    double rc = 0.0;
-};
-
 class Kombination {
 public:
     explicit Kombination(C1ZirfCalc& calc) : c(calc), anker(calc.MitAnker()) {}
@@ -59,40 +37,20 @@ public:
     void Passiv();
 
 private:
-    VerdichtungsTerm Verdichtung(int i) const;
+    // Type of the rotation integral of whole layer i: below or above the anchor.
+    int Typ(int i) const {
+        return c.yAnker <= c.Schicht[i].yo + kAnkerToleranz ? verdrehung::kUnterAnker
+                                                            : verdrehung::kUeberAnker;
+    }
+    double Verdrehung(int i, const C1WandDaten::FussStueck& v) const {
+        return v.Leer() ? 0.0 : c.CalcVerdrehung(Typ(i), v.y1, v.y2, v.e1, v.e2);
+    }
     void Wasserfigur(int i, double yo, double yu, double wo, double wu, double Eh, double yE,
                      bool fuss);
 
     C1ZirfCalc& c;
     const bool anker;
 };
-
-VerdichtungsTerm Kombination::Verdichtung(int i) const {
-    const VerdichtungSpalten s =
-        c.pInput->nwstand < kNwstandRuhedruck ? kVerdichtungAktiv : kVerdichtungRuhe;
-    const C1VerdichtungSchicht& v = c.Verdichtung[i];
-    const C1Schicht& schicht = c.Schicht[i];
-    VerdichtungsTerm term{v.*s.kraft, v.*s.tiefe, 0.0};
-    double yu = schicht.yu;
-    double eu = v.*s.unten;
-    if (i == c.iSchichtFuss) {
-        // In the foot layer only the part above the foot acts on the wall.
-        const C1WandDaten::FussStueck st = c.BisFuss(schicht.yo, schicht.yu, v.*s.oben, eu);
-        term.Ec = st.Eh;
-        term.yc = st.yE;
-        yu = st.y2;
-        eu = st.e2;
-        if (st.Leer()) {
-            return {};
-        }
-    }
-    if (anker) {
-        const int typ =
-            c.yAnker <= schicht.yo + 0.001 ? verdrehung::kUnterAnker : verdrehung::kUeberAnker;
-        term.rc = c.CalcVerdrehung(typ, schicht.yo, yu, v.*s.oben, eu);
-    }
-    return term;
-}
 
 void Kombination::Lastfaelle() {
     const int n = c.nLastfaelle;
@@ -120,10 +78,10 @@ void Kombination::Lastfaelle() {
             MFv += s.momentFussVar[lf] * f;
             Rv += s.verdrehungVar[lf] * f;
         }
-        const VerdichtungsTerm v = Verdichtung(i);
-        const double Hc = v.Ec;
+        const C1WandDaten::FussStueck v = c.VerdichtungBisFuss(i);
+        const double Hc = v.Eh;
         const double Hcf = Hc * c.gammaG;
-        const double Mc = (anker ? v.yc - c.yAnker : c.t - v.yc) * Hcf;
+        const double Mc = (anker ? v.yE - c.yAnker : c.t - v.yE) * Hcf;
         if (!anker) {
             // Without anchor the larger moment about the foot decides, and the beam takes
             // the loads of the same choice.
@@ -143,8 +101,8 @@ void Kombination::Lastfaelle() {
         c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = verdichtung;
         c.SM += verdichtung ? Mc : Mv;
         c.SC += verdichtung ? Hcf : Hvf;
-        c.SwF += verdichtung ? v.rc * c.gammaG : Rv;
-        c.SMFuss += verdichtung ? Hcf * (c.t - v.yc) : MFv;
+        c.SwF += verdichtung ? Verdrehung(i, v) * c.gammaG : Rv;
+        c.SMFuss += verdichtung ? Hcf * (c.t - v.yE) : MFv;
     }
 }
 
@@ -160,11 +118,7 @@ void Kombination::Wasserfigur(int i, double yo, double yu, double wo, double wu,
         TracePrintf("\nSMGW: i %2d Eh %6.2f  y %6.2f  M %6.2f", i, Eh, c.t - yE, Eh * (c.t - yE));
         return;
     }
-    const double r =
-        fuss ? c.CalcVerdrehung(verdrehung::kUnterAnker, yo, yu, wo, wu)
-             : c.CalcVerdrehung(c.yAnker <= c.Schicht[i].yo + 0.001 ? verdrehung::kUnterAnker
-                                                                    : verdrehung::kUeberAnker,
-                                yo, yu, wo, wu);
+    const double r = c.CalcVerdrehung(fuss ? verdrehung::kUnterAnker : Typ(i), yo, yu, wo, wu);
     c.verdrehungWasser += r;
     c.SwF += r * (fuss ? g : c.gammaG);
     c.SMFuss += g * Eh * (c.t - yE);

@@ -254,8 +254,10 @@ public:
     void TestTraeger();
     // Evaluation of the wall loads at a trial depth.
     bool MitAnker() const;
-    // The design factor with which the iteration takes every load of load case lf.
+    // The design factor with which the iteration takes every load of load case lf, under
+    // the factors of the combination being iterated or under those of f.
     double FaktorLastfall(int lf) const;
+    double FaktorLastfall(const KombiFaktoren& f, int lf) const;
     // Whether the input load case of this number belongs to a permanent action.
     bool IstStaendigerLastfall(int lfNummer) const;
     // How the iteration sums a contribution: earth pressure by its load case lc; a bounded
@@ -267,6 +269,10 @@ public:
     double AufTiefe(int i, double eOben, double eUnten, double y) const;
     // The part of a bounded figure y1..y2 (ordinates e1, e2) above the foot depth t.
     FussStueck BisFuss(double y1, double y2, double e1, double e2);
+    // The compaction figure of layer i (at or above the foot layer) that the wall takes: the
+    // active one, or the one at rest by the water-level mode, cut at the foot in the foot
+    // layer.
+    FussStueck VerdichtungBisFuss(int i);
     // The figure of the foot layer F from (y1, e1) to (y2, e2) on the wall line.
     FussFigurErgebnis FussFigur(int F, double y1, double y2, double e1, double e2);
     void ResetWandSummen();
