@@ -80,7 +80,11 @@ void C1ZirfCalc::CalcWandseiteTGF(const KombiFaktoren& f) {
             e.xE = WandX(F, teil.yE);
         }
     });
-    // The variable loads of each layer, or the compaction pressure where it is larger.
+    // The variable loads of each layer, or the compaction pressure where it is larger. The
+    // sum is characteristic, so the two figures are weighed by their characteristic
+    // forces. It shows what else presses on the wall and enters no anchor force: the
+    // possible one leaves out the wall's variable pressure, which would only raise it, and
+    // the existing one rests on the wall's own (design) choice through the design beam.
     for (int i = 0; i <= F; ++i) {
         const C1Schicht& s = Schicht[i];
         double var = 0.0;

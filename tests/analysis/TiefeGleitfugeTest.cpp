@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -297,6 +298,40 @@ TEST(TiefeGleitfuge, LoadsBelongToTheRowOfTheirOwnLoadCase) {
         EXPECT_NEAR(c.AvorhQ, h + fall.f2 * 40.0, 1e-9) << fall.regel;
         EXPECT_NEAR(c.Ad, 2.0 * (h + fall.f2 * 40.0), 1e-9) << fall.regel;
     }
+}
+
+TEST(TiefeGleitfuge, WallSideWeighsCompactionAndTrafficByTheirCharacteristicForces) {
+    // Traffic 10 kN/m² (load case 2, factor 1.5) and a compaction pressure e = 2.9 kN/m² in
+    // layer 0 (0 ... 2 m). There the compaction's force 2·e = 5.8 outweighs the traffic's,
+    // Ka·10·2 = 5.42 (its design force 1.35·5.8 = 7.83 would not outweigh 1.5·5.42 = 8.13).
+    // The wall side's variable sum is characteristic and takes the compaction there and
+    // the traffic below: 2·e + Ka·10·(8 - 2). Neither enters the possible anchor force,
+    // which the wall's variable pressure would only raise: it is that of the traffic alone.
+    const double e = 2.9;
+    const auto pruefe = [&](bool verdichtung) {
+        TGFFixture f;
+        f.Lastfaelle({1, 2});
+        f.Kombi("1.35*(1)+1.5*(2)");
+        f.Flaechenlast(1, 0.0);
+        f.Flaechenlast(2, 10.0);
+        C1ZirfCalc& c = f.Run();
+        f.Zustand(c, kT, {100.0, 10.0, 40.0}, -20.0);
+        if (verdichtung) {
+            f.in.mitverd = 1;
+            C1VerdichtungSchicht& v = c.Verdichtung[0];
+            v.eoV1 = v.euV1 = e;
+            v.EV1 = 2.0 * e;
+            v.yV1 = 1.0;
+        }
+        c.CalcTiefeGleitfuge();
+        return std::array<double, 3>{c.sumEhQ, c.AmoeglQ, c.AmoeglG};
+    };
+    const auto ohne = pruefe(false);
+    const auto mit = pruefe(true);
+    EXPECT_NEAR(ohne[0], Ka(35) * 10.0 * kT, 1e-9);
+    EXPECT_NEAR(mit[0], 2.0 * e + Ka(35) * 10.0 * (kT - 2.0), 1e-9);
+    EXPECT_NEAR(mit[1], ohne[1], 1e-9 * ohne[1]);
+    EXPECT_NEAR(mit[2], ohne[2], 1e-9 * ohne[2]);
 }
 
 TEST(TiefeGleitfuge, BermWeighsItsOutlineInTheStrip) {
