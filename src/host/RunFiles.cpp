@@ -1,6 +1,7 @@
 #include "host/RunFiles.h"
 
 #include "platform/Kernel.h"
+#include "platform/QELRTFXPicture.h"
 
 #include <vector>
 
@@ -28,9 +29,11 @@ void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei
             names.push_back(filedpf + suffix);
         }
     };
-    // The document names the sketches: it must not reach beyond the output folder.
+    // The document names the sketches: it must not reach beyond the output folder, and
+    // only a picture can be the host's sketch. Any other file there (the input document
+    // itself, the user's notes) is the user's own and stays.
     const auto addSketch = [&](const std::string& name) {
-        if (IsPlainFileName(name)) {
+        if (IsPlainFileName(name) && QELRTFXPicture::FromFile(name).has_value()) {
             names.push_back(name);
         }
     };
