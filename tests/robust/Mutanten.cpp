@@ -377,6 +377,15 @@ std::vector<Aenderung> StrukturAenderungen() {
     return a;
 }
 
+Aenderung StrukturAenderung(const std::string& beschreibung) {
+    for (Aenderung& a : StrukturAenderungen()) {
+        if (a.beschreibung == beschreibung) {
+            return std::move(a);
+        }
+    }
+    throw std::invalid_argument("no change " + beschreibung);
+}
+
 std::string Anwenden(const std::string& dokument, const Aenderung& aenderung) {
     const Dokument doc = Lies(dokument);
     aenderung.anwenden(doc.get());

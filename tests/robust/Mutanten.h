@@ -50,6 +50,10 @@ std::vector<std::string> KeineZahlen();
 // rules), without the attribute sweep.
 std::vector<Aenderung> StrukturAenderungen();
 
+// The structural or engineering change of that description; std::invalid_argument when
+// there is none.
+Aenderung StrukturAenderung(const std::string& beschreibung);
+
 // A change of one attribute, addressed by the path of its element below `input`
 // ("geom", "bode/gruppe[2]", "mate/profil/objekt/Eigenschaft[Iy]").
 Aenderung SetzeAttribut(const std::string& pfad, const std::string& attribut,

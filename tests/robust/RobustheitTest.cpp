@@ -3,7 +3,7 @@
 // report and results, or ends with an error naming the element and the attribute, and
 // leaves the user's files as they were.
 //
-// The test below runs a representative table of changes. The full sweep (every numeric
+// The first test runs a representative table of changes. The full sweep (every numeric
 // attribute of every example with every faulty value, and every structural change) runs
 // with ZIRF_ROBUST_ALLE=1 and writes its findings to robust_befunde.txt in the build
 // folder.
@@ -84,6 +84,92 @@ std::vector<Mutant> AlleMutanten() {
         }
     }
     return mutanten;
+}
+
+// One change of the representative table and what it must give: any sound outcome, or an
+// error whose message holds `meldung` (the attribute or the reason it is refused for).
+struct Fall {
+    const char* beispiel;
+    Aenderung aenderung;
+    const char* meldung; // "" for any sound outcome
+};
+
+std::vector<Fall> Stichprobe() {
+    const auto attr = [](const char* b, const char* pfad, const char* name, const char* wert,
+                         const char* meldung) {
+        return Fall{b, SetzeAttribut(pfad, name, wert), meldung};
+    };
+    const auto struktur = [](const char* b, const char* beschreibung, const char* meldung) {
+        return Fall{b, StrukturAenderung(beschreibung), meldung};
+    };
+    const char* k = "kragwand.xml";
+    const char* a = "anker_frei.xml";
+    return {
+        // Texts that are no number, and an empty attribute (read as 0).
+        attr(k, "geom", "wand_hw", "abc", "'wand_hw'"),
+        attr(k, "geom", "wand_hw", "nan", "'wand_hw'"),
+        attr(a, "bode/gruppe[2]", "phi", "inf", "'phi'"),
+        attr(a, "lastUeberlagerung/sicherheitsbeiwerte", "gamma_g_1", "-nan", "'gamma_g_1'"),
+        attr(k, "geom", "wand_hw", "", "wand_hw"),
+        // Numbers out of range.
+        attr(k, "geom", "wand_hw", "1e9", ""),
+        attr(k, "geom", "rundung", "0", ""),
+        attr(k, "bode/gruppe[2]", "sd", "0", "sd"),
+        attr(k, "bode/gruppe[1]", "phi", "89", ""),
+        attr(a, "bode/gruppe[1]", "coh", "-1", "coh"),
+        attr(a, "bode/gruppe[1]", "delta", "1e9", "delta"),
+        attr(a, "bode/gruppe[3]", "deltp", "-150", "deltp"),
+        attr(a, "bode/gruppe[2]", "gamma", "0", "gamma"),
+        attr(k, "geom", "wand_neigung", "1e9", "wand_neigung"),
+        attr(k, "teil", "gep1", "0", "gep1"),
+        attr(a, "lastUeberlagerung/sicherheitsbeiwerte", "gamma_q_1", "-1.5", "gamma_q_1"),
+        attr(k, "mate/profil/objekt/Eigenschaft[Iy]", "Wert01", "0", "Iy"),
+        attr(a, "geom", "tiefe_anker", "1e-9", "tiefe_anker"),
+        attr(a, "geom", "ankerneigung", "90", "ankerneigung"),
+        attr(a, "mate/anker", "lv", "0", "lv"),
+        attr(a, "steu", "lastfall", "1e9", "lastfall"),
+        // Sections and lists missing, doubled or overfull.
+        struktur(k, "ohne bode", "bode"),
+        struktur(a, "ohne lastUeberlagerung/results", "STR,GEO"),
+        struktur(a, "bode mit 11 Einträgen", "bode"),
+        struktur(k, "steu doppelt", ""),
+        struktur(a, "lastUeberlagerung/lastfaelle doppelt gelistet", ""),
+        // What an engineer gets wrong.
+        struktur(k, "alle Schichten ohne Wichte", "Wichte"),
+        struktur(a, "alle Schichten phi=0", ""),
+        struktur(a, "Wasser über dem Kopf", ""),
+        struktur(a, "Wasser weit unten", ""),
+        struktur(a, "Anker bei wand_hw1", "tiefe_anker"),
+        struktur(a, "regel=\"\"", "Lastfall 1"),
+        struktur(k, "regel=\"1.35*(1\"", "regel"),
+        struktur(k, "regel=\"abc\"", "regel"),
+        struktur(a, "regel=\"1.35*(99)\"", "regel"),
+        // The user's files named as sketches stay.
+        struktur(k, "skizze2d_datei=\"wand.xml\"", ""),
+        struktur(k, "skizze2d_datei=\"notiz.txt\"", ""),
+        struktur(k, "skizze2d_datei=\".\"", ""),
+    };
+}
+
+TEST(Robustheit, StichprobeFalscherEingaben) {
+    const std::vector<Fall> faelle = Stichprobe();
+    std::vector<Mutant> mutanten;
+    for (const Fall& f : faelle) {
+        const Aenderung& a = f.aenderung;
+        mutanten.push_back(
+            {f.beispiel, a.beschreibung, Anwenden(ExampleText(f.beispiel), a), a.nenntAttribut});
+    }
+    const std::vector<Befund> befunde = PruefeAlle(mutanten);
+    EXPECT_EQ(Fehlerliste(befunde), "");
+    for (std::size_t i = 0; i < faelle.size(); ++i) {
+        const Befund& b = befunde[i];
+        if (*faelle[i].meldung != '\0') {
+            // A value the calculation would take without a word must be refused.
+            EXPECT_EQ(b.status, 1) << b.beispiel << " " << b.beschreibung;
+            EXPECT_NE(b.meldungen.find(faelle[i].meldung), std::string::npos)
+                << b.beispiel << " " << b.beschreibung << ": " << b.meldungen;
+        }
+    }
 }
 
 TEST(Robustheit, VolleDurchmusterung) {
