@@ -127,6 +127,15 @@ void PruefeGeometrie(const C1ZirfInput& in) {
         Fehler("Eingabe geom: die Aushubtiefe wand_hw = " + Zahl(in.wand_hw) +
                " m muss größer als 0 sein.");
     }
+    // Water above the wall head would flow over it: the wall holds no such level, and its
+    // pressure figure would start above the wall.
+    for (const auto& [name, wert] : {std::pair{"tgh", in.tgh}, std::pair{"tgv", in.tgv}}) {
+        if (!(wert >= 0.0)) {
+            Fehler(std::string("Eingabe geom/bome: der Wasserspiegel ") + name + " = " +
+                   Zahl(wert) +
+                   " m liegt über dem Wandkopf; er wird als Tiefe unter dem Wandkopf angegeben.");
+        }
+    }
     for (const auto& [name, wert] : {std::pair{"wand_neigung", in.wand_neigung},
                                      std::pair{"ersatz_neigung", in.ersatz_neigung}}) {
         if (!(std::fabs(wert) < kMaxPhi)) {

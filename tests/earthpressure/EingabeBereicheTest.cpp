@@ -73,6 +73,16 @@ TEST(PruefeEingabe, GeometryOutsideItsRange) {
              f.in.ersatz_neigung = -89.0;
          },
          "", ""},
+        {"water behind above the head", [](CalcFixture& f) { f.in.tgh = -0.5; }, "geom/bome",
+         "tgh"},
+        {"water in front above the head", [](CalcFixture& f) { f.in.tgv = -5.0; }, "geom/bome",
+         "tgv"},
+        {"water at the head and at the excavation",
+         [](CalcFixture& f) {
+             f.in.tgh = 0.0;
+             f.in.tgv = 3.0;
+         },
+         "", ""},
         // Anchor and head, or anchor and excavation, closer than the 1 mm in which layer
         // boundaries merge would leave a span without length.
         {"anchor a micrometre below the head",

@@ -137,7 +137,8 @@ std::vector<Fall> Stichprobe() {
         // What an engineer gets wrong.
         struktur(k, "alle Schichten ohne Wichte", "Wichte"),
         struktur(a, "alle Schichten phi=0", ""),
-        struktur(a, "Wasser über dem Kopf", ""),
+        struktur(a, "Wasser über dem Kopf", "tgh"),
+        struktur(a, "Wasser am Kopf", ""),
         struktur(a, "Wasser weit unten", ""),
         struktur(a, "Anker bei wand_hw1", "tiefe_anker"),
         struktur(a, "regel=\"\"", "Lastfall 1"),
