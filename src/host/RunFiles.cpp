@@ -3,6 +3,8 @@
 #include "platform/Kernel.h"
 #include "platform/QELRTFXPicture.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -21,7 +23,7 @@ bool IsPlainFileName(const std::string& name) {
 }
 
 void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei,
-                    const std::string& skizze3dDatei) {
+                    const std::string& skizze3dDatei, const std::string& dokument) {
     std::vector<std::string> names;
     // Without a prefix these names would be bare suffixes such as ".txt".
     const auto addPrefixed = [&](const char* suffix) {
@@ -45,6 +47,10 @@ void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei
     addPrefixed(".tmp.txt");
     names.insert(names.end(), std::begin(kFixedRunFiles), std::end(kFixedRunFiles));
     for (const auto& name : names) {
+        std::error_code ec;
+        if (!dokument.empty() && std::filesystem::equivalent(name, dokument, ec)) {
+            continue;
+        }
         QEL_DeleteFile(name);
     }
 }
