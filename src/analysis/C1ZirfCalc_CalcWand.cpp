@@ -5,9 +5,11 @@
 
 #include "analysis/Einbindung.h"
 #include "analysis/EingabeFehler.h"
+#include "earthpressure/KombiRegel.h"
 #include "host/C1Exception.h"
 #include "host/C1ZirfInput.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -19,10 +21,83 @@ constexpr int kDivergiert = 2;
 // Beam load cases run from 1 to 20: the earth-pressure cases (number of load cases + 1)
 // and the compaction case above them.
 constexpr int kMaxBalkenLastfall = 20;
+// Earth-pressure modes: `nwstand` 1 mixes in the pressure at rest, 2 and up take it whole.
+constexpr int kNwstandErhoeht = 1;
+constexpr double kSenkrecht = 90.0;
+constexpr int kRuhedruck = 2;
 
 [[noreturn]] void Fehler(const std::string& element, const std::string& attribut,
                          const std::string& grund) {
     EingabeFehler(element, attribut, grund, kModul);
+}
+
+// The partial factors of the design situation that multiply the actions: a factor of 0
+// or below would drop or reverse them.
+void PruefeTeilsicherheiten(const C1ZirfInput& in) {
+    using T = C1ZirfInput::Teilsicherheitsbeiwerte;
+    const int s = in.lastfall;
+    if (s < 1 || s > T::kAnzahlSituationen) {
+        return;
+    }
+    // The pressure at rest, partly (nwstand 1) or wholly (mode 2 and up), takes gamma_e0g.
+    const bool ruhedruck = in.nwstand >= kNwstandErhoeht || in.nwwand >= kRuhedruck;
+    struct Faktor {
+        int art;
+        const char* name;
+        bool benutzt;
+    };
+    for (const Faktor& f :
+         {Faktor{T::gamma_g, "gamma_g_", true}, Faktor{T::gamma_q, "gamma_q_", true},
+          Faktor{T::gamma_e0g, "gamma_e0g_", ruhedruck}}) {
+        if (f.benutzt && !(in.teilsicherheit.Get(f.art, s) > 0.0)) {
+            Fehler("lastUeberlagerung sicherheitsbeiwerte", f.name + std::to_string(s),
+                   "muss positiv sein");
+        }
+    }
+}
+
+bool IstRegelZeichen(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == '*' || c == '+' || c == ' ';
+}
+
+// The rule of a combination that the iteration computes must read as written: the parser
+// skips characters it does not know and drops a number without ')', which would change
+// the combination without a word. Load case 1 carries the soil's own weight, so the rule
+// must give it a factor.
+void PruefeRegel(const C1ZirfInput::LFKombi& k) {
+    const std::string wo = "xml-Eingabedatei, Element 'result' Nr. " + std::to_string(k.index + 1) +
+                           " (lastUeberlagerung results): Attribut 'regel' = \"" + k.regel + "\" ";
+    const auto fehler = [&](const std::string& grund) { throw C1Exception(wo + grund, kModul); };
+    int offen = 0;
+    for (const char c : k.regel) {
+        if (c == '(') {
+            if (++offen > 1) {
+                fehler("schachtelt Klammern");
+            }
+        } else if (c == ')') {
+            if (--offen < 0) {
+                fehler("schließt mit ')' keine Gruppe");
+            }
+        } else if (!IstRegelZeichen(c)) {
+            fehler(std::string("enthält das Zeichen '") + c +
+                   "'; vorgesehen sind Zahlen, '*', '+' und Klammern, z. B. 1.35*(1)+1.5*(2)");
+        }
+    }
+    if (offen != 0) {
+        fehler("schließt eine Gruppe nicht mit ')'");
+    }
+    KombiFaktoren f;
+    try {
+        f = KombiFaktoren::Parse(k.regel);
+    } catch (const C1Exception& e) {
+        static const std::string kGrund = "ist ungültig: ";
+        const std::size_t pos = e.text.find(kGrund);
+        fehler(pos == std::string::npos ? "ist ungültig" : e.text.substr(pos));
+    }
+    if (!(f.F(1) > 0.0)) {
+        fehler("gibt dem Lastfall 1 (ständige Lasten mit dem Eigengewicht des Bodens) keinen "
+               "Faktor größer als 0");
+    }
 }
 
 } // namespace
@@ -31,12 +106,15 @@ void C1ZirfCalc::PruefeEingabeWand() const {
     const C1ZirfInput& in = *pInput;
     bool strGeo = false;
     for (const C1ZirfInput::LFKombi& k : in.kombi) {
-        strGeo = strGeo || einbindung::IstStrGeo(k.art);
+        if (einbindung::IstStrGeo(k.art)) {
+            strGeo = true;
+            PruefeRegel(k);
+        }
     }
     if (!strGeo) {
         throw C1Exception("xml-Eingabedatei, Element 'lastUeberlagerung': keine "
-                          "Lastfallkombination mit der Art \"STR,GEO\"; die Einbindetiefe kann "
-                          "nicht berechnet werden",
+                          "Lastfallkombination (results result) hat im Attribut 'art' die Art "
+                          "\"STR,GEO\"; die Einbindetiefe kann nicht berechnet werden",
                           kModul);
     }
     if (in.berart != 0 && !(in.einbindetiefe > in.wand_hw)) {
@@ -49,6 +127,10 @@ void C1ZirfCalc::PruefeEingabeWand() const {
         if (in.einspannung < 0 || in.einspannung > kVolleEinspannung) {
             Fehler("geom", "einspannung", "muss zwischen 0 und 100 liegen");
         }
+        // The anchor force's vertical part goes into the normal force of the wall.
+        if (!(std::fabs(in.ankerneigung) < kSenkrecht)) {
+            Fehler("geom", "ankerneigung", "muss zwischen -90 und 90 Grad liegen");
+        }
     }
     if (!(in.rundung > 0.0)) {
         Fehler("geom", "rundung", "muss positiv sein");
@@ -59,8 +141,10 @@ void C1ZirfCalc::PruefeEingabeWand() const {
     if (!(gep > 0.0)) {
         Fehler("teil", "gep" + std::to_string(in.lastfall), "muss positiv sein");
     }
+    PruefeTeilsicherheiten(in);
     if (!(in.Iy > 0.0)) {
-        Fehler("mate", "Iy", "(Trägheitsmoment des Profils) muss positiv sein");
+        Fehler("mate profil", "Iy",
+               "(Trägheitsmoment des Profils, Eigenschaft Iy) muss positiv sein");
     }
     if (in.iLetzterLastfall + 3 > kMaxBalkenLastfall) {
         throw C1Exception("xml-Eingabedatei, Element 'lastfaelle': höchstens " +

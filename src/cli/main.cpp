@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -65,6 +66,28 @@ private:
     QEDOM_HANDLE m_handle;
 };
 
+// The files a run writes over: the report (the output prefix followed by ".rtf", relative
+// to the output folder where the run takes place) and the saved result. The user's input
+// must be none of them.
+std::string OverwrittenInput(const fs::path& input, const fs::path& outputDir,
+                             const HostSettings& settings, const fs::path& result) {
+    const auto prefix = settings.find("File/dpf");
+    std::vector<fs::path> written = {result};
+    if (prefix != settings.end() && !prefix->second.empty()) {
+        const fs::path report = prefix->second + ".rtf";
+        written.push_back(report.is_absolute() ? report : outputDir / report);
+    }
+    for (const fs::path& file : written) {
+        std::error_code ec;
+        if (fs::equivalent(input, file, ec)) {
+            return "the run would overwrite its input file " + input.string() +
+                   " with its report or results; rename the input or choose another output "
+                   "folder (-o)";
+        }
+    }
+    return std::string();
+}
+
 int RunHost(const ZirfOptions& options) {
     std::error_code ec;
     const fs::path input = fs::absolute(options.input, ec).lexically_normal();
@@ -82,6 +105,12 @@ int RunHost(const ZirfOptions& options) {
     HostSettings settings = DefaultHostSettings((outputDir / name).string());
     std::string error;
     if (!options.settingsFile.empty() && !ReadSettingsFile(options.settingsFile, settings, error)) {
+        return Fail(kUsageOrInputError, error);
+    }
+
+    const fs::path result = outputDir / (name + kResultSuffix);
+    error = OverwrittenInput(input, outputDir, settings, result);
+    if (!error.empty()) {
         return Fail(kUsageOrInputError, error);
     }
 
@@ -108,7 +137,6 @@ int RunHost(const ZirfOptions& options) {
     if (QEDOM_FindFirstChild(QEDOM_GetRootElement(document.get()), kResultElement) == 0) {
         return kRunError;
     }
-    const fs::path result = outputDir / (name + kResultSuffix);
     if (!SaveResultFile(document.get(), result.string(), error)) {
         return Fail(kRunError, error);
     }

@@ -180,6 +180,10 @@ public:
     // Refuses input that the model cannot calculate or would misread (called by
     // InitSchichten); raises C1Exception naming the element and attribute.
     void PruefeEingabe() const;
+    // Refuses a layer without weight (or with a negative one) below the ground, where it
+    // would stand for air inside the soil (called by InitGeometrie once the unit weights
+    // of both sides are known).
+    void PruefeWichten() const;
 
     // Compaction earth pressure.
     void ClearVerdichtung();

@@ -8,17 +8,29 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 namespace {
 
 // Below this tangent a line from the foot never reaches the surface.
 constexpr double kMinTan = 1e-9;
 
-[[noreturn]] void LinienFehler(const C1Schicht& s, const char* linie) {
-    throw C1Exception("Bodenschicht \"" + s.bez + "\": " + linie +
-                          " ist waagerecht (Reibungswinkel phi = 0) und erreicht die "
-                          "Geländeoberfläche nicht; die Lasten im Einflussbereich der Wand "
-                          "können nicht verteilt werden.",
+std::string Grad(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+// The line would run level or downwards and never reach the ground surface. Its angle
+// follows from the layer's friction angle, wall friction and the wall's inclination.
+[[noreturn]] void LinienFehler(const C1Schicht& s, const char* linie, double winkel) {
+    throw C1Exception("Bodenschicht \"" + s.bez + "\" (bode gruppe): " + linie +
+                          " steigt nicht zur Geländeoberfläche an (Winkel " + Grad(winkel) +
+                          "° gegen die Waagerechte, aus phi = " + Grad(s.phi) +
+                          "°, delta = " + Grad(s.delta) +
+                          "° und der Neigung der Wand, deltax); die Lasten im Einflussbereich "
+                          "der Wand können nicht verteilt werden.",
                       "C1ZirfCalc");
 }
 
@@ -61,10 +73,11 @@ int C1ZirfCalc::CalcLinieLauf(const C1ErddruckLauf& lauf, double C1Schicht::*win
     double tanPsi = 0.0;
     for (int i = std::max(lauf.schichtStart, f); i >= f; --i) {
         C1Schicht& s = Schicht[i];
-        tanPsi = std::tan(LinienWinkel(i, winkel) / GradFaktor);
+        const double psi = LinienWinkel(i, winkel);
+        tanPsi = std::tan(psi / GradFaktor);
         if (!(tanPsi > kMinTan)) {
             if (benoetigt) {
-                LinienFehler(s, name);
+                LinienFehler(s, name, psi);
             }
             // Nothing uses the line: leave it where it is.
             return 1;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,6 +17,9 @@ constexpr const char* kModul = "C1ZirfCalc::PruefeEingabe";
 // Thinner input layers cannot carry the wall line.
 constexpr double kMinDicke = 0.0001;
 constexpr double kMaxPhi = 90.0;
+// Depths closer than this merge into one layer boundary: an anchor that near the head or
+// the excavation level would leave a span without length.
+constexpr double kMinAbstandAnker = 0.001;
 
 std::string Zahl(double v) {
     char text[32];
@@ -83,6 +87,19 @@ void PruefeBoden(const C1ZirfInput& in) {
         if (s.gamma < 0.0 || s.gamma_feucht < 0.0) {
             Fehler(wo + "die Wichten gamma und gamma_feucht dürfen nicht negativ sein.");
         }
+        if (s.coh < 0.0) {
+            Fehler(wo + "die Kohäsion coh = " + Zahl(s.coh) + " kN/m² darf nicht negativ sein.");
+        }
+        // The wall cannot take more friction than the soil itself: the slip would run
+        // through the soil instead, and the coefficients lose their meaning.
+        for (const auto& [name, wert] :
+             {std::pair{"delta", s.delta}, std::pair{"deltp", s.deltp}}) {
+            if (!(std::fabs(wert) <= s.phi)) {
+                Fehler(wo + "der Wandreibungswinkel " + name + " = " + Zahl(wert) +
+                       "° ist dem Betrag nach größer als der Reibungswinkel phi = " + Zahl(s.phi) +
+                       "° der Schicht.");
+            }
+        }
         const bool schichtMitWichte = s.gamma > 0.0 || s.gamma_feucht > 0.0;
         // Ground steeper than the friction angle cannot stand: the plane wedge has no
         // active limit state there and the coefficient at rest has no value. Undrained
@@ -110,10 +127,30 @@ void PruefeGeometrie(const C1ZirfInput& in) {
         Fehler("Eingabe geom: die Aushubtiefe wand_hw = " + Zahl(in.wand_hw) +
                " m muss größer als 0 sein.");
     }
-    if (in.mitanker > 0 && !(in.tiefe_anker > 0.0 && in.tiefe_anker < in.wand_hw)) {
-        Fehler("Eingabe geom: der Anker (tiefe_anker = " + Zahl(in.tiefe_anker) +
-               " m) muss unterhalb des Wandkopfs und oberhalb der Aushubsohle (wand_hw = " +
-               Zahl(in.wand_hw) + " m) liegen.");
+    // Water above the wall head would flow over it: the wall holds no such level, and its
+    // pressure figure would start above the wall.
+    for (const auto& [name, wert] : {std::pair{"tgh", in.tgh}, std::pair{"tgv", in.tgv}}) {
+        if (!(wert >= 0.0)) {
+            Fehler(std::string("Eingabe geom/bome: der Wasserspiegel ") + name + " = " +
+                   Zahl(wert) +
+                   " m liegt über dem Wandkopf; er wird als Tiefe unter dem Wandkopf angegeben.");
+        }
+    }
+    for (const auto& [name, wert] : {std::pair{"wand_neigung", in.wand_neigung},
+                                     std::pair{"ersatz_neigung", in.ersatz_neigung}}) {
+        if (!(std::fabs(wert) < kMaxPhi)) {
+            Fehler(std::string("Eingabe geom: die Neigung ") + name + " = " + Zahl(wert) +
+                   "° muss zwischen -90° und 90° liegen.");
+        }
+    }
+    if (in.mitanker > 0) {
+        if (!(in.tiefe_anker >= kMinAbstandAnker &&
+              in.tiefe_anker <= in.wand_hw - kMinAbstandAnker)) {
+            Fehler("Eingabe geom: der Anker (tiefe_anker = " + Zahl(in.tiefe_anker) +
+                   " m) muss mindestens " + Zahl(kMinAbstandAnker) +
+                   " m unterhalb des Wandkopfs und oberhalb der Aushubsohle (wand_hw = " +
+                   Zahl(in.wand_hw) + " m) liegen.");
+        }
     }
     if (in.mitberme == 1) {
         if (!(in.berme_dicke > 0.0)) {
@@ -205,4 +242,39 @@ void C1ZirfCalc::PruefeEingabe() const {
     PruefeGeometrie(in);
     PruefeSteuerung(in);
     PruefeLasten(in, *this);
+}
+
+void C1ZirfCalc::PruefeWichten() const {
+    const C1ZirfInput& in = *pInput;
+    // The extension layer below the model bottom gets its soil only when the foot reaches it.
+    for (int i = 0; i < iLetzteSchicht; ++i) {
+        const C1Schicht& s = Schicht[i];
+        // Weightless layers above the ground stand for the air there.
+        const bool luft = i < iErsteSchicht && s.gammaEff == 0.0;
+        if (s.gammaEff > 0.0 || luft || !(s.dicke > 0.0)) {
+            continue;
+        }
+        const bool vorn = i > iSchichtAushub;
+        const double wasser = vorn ? tgv : tgh;
+        const bool unterWasser = wasser < s.yu;
+        // The input layer that holds this calculation layer.
+        const double mitte = (s.yo + s.yu) / 2.0;
+        int k = 0;
+        for (double unten = 0.0; k < in.nSchicht - 1; ++k) {
+            unten += in.schicht.at(static_cast<std::size_t>(k)).sd;
+            if (unten >= mitte) {
+                break;
+            }
+        }
+        const auto& e = in.schicht.at(static_cast<std::size_t>(k));
+        Fehler("Bodenschicht \"" + e.bez + "\" (bode gruppe nr " + std::to_string(e.nr) +
+               "): zwischen " + Zahl(s.yo) + " m und " + Zahl(s.yu) + " m " +
+               (unterWasser ? "unter" : "über") + " dem Wasserspiegel " + (vorn ? "tgv" : "tgh") +
+               " = " + Zahl(wasser) + " m hat der Boden die Wichte " + Zahl(s.gammaEff) +
+               " kN/m³ (" +
+               (unterWasser ? "gamma_feucht, ohne sie gamma - " + Zahl(GammaWasser)
+                            : std::string("gamma")) +
+               "); unter dem Gelände muss jede Schicht eine Wichte größer als 0 haben (eine "
+               "Schicht ohne Wichte steht für die Luft über dem Gelände).");
+    }
 }

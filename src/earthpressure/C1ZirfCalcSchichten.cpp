@@ -280,6 +280,7 @@ void C1ZirfCalc::InitGeometrie() {
         s.xu = tanWand * s.yu;
         s.xuVorn = s.xu - 0.1;
     }
+    PruefeWichten();
 }
 
 int C1ZirfCalc::ExtendLetzteSchicht() {

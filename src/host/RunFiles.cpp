@@ -1,7 +1,10 @@
 #include "host/RunFiles.h"
 
 #include "platform/Kernel.h"
+#include "platform/QELRTFXPicture.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -20,7 +23,7 @@ bool IsPlainFileName(const std::string& name) {
 }
 
 void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei,
-                    const std::string& skizze3dDatei) {
+                    const std::string& skizze3dDatei, const std::string& dokument) {
     std::vector<std::string> names;
     // Without a prefix these names would be bare suffixes such as ".txt".
     const auto addPrefixed = [&](const char* suffix) {
@@ -28,9 +31,11 @@ void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei
             names.push_back(filedpf + suffix);
         }
     };
-    // The document names the sketches: it must not reach beyond the output folder.
+    // The document names the sketches: it must not reach beyond the output folder, and
+    // only a picture can be the host's sketch. Any other file there (the input document
+    // itself, the user's notes) is the user's own and stays.
     const auto addSketch = [&](const std::string& name) {
-        if (IsPlainFileName(name)) {
+        if (IsPlainFileName(name) && QELRTFXPicture::FromFile(name).has_value()) {
             names.push_back(name);
         }
     };
@@ -42,6 +47,10 @@ void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei
     addPrefixed(".tmp.txt");
     names.insert(names.end(), std::begin(kFixedRunFiles), std::end(kFixedRunFiles));
     for (const auto& name : names) {
+        std::error_code ec;
+        if (!dokument.empty() && std::filesystem::equivalent(name, dokument, ec)) {
+            continue;
+        }
         QEL_DeleteFile(name);
     }
 }

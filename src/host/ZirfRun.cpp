@@ -8,6 +8,7 @@
 #include "host/RunFiles.h"
 #include "host/Trace.h"
 #include "platform/MessageBox.h"
+#include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"
 #include "report/ZirfAusgabe.h"
 #include "resources/StringTable.h"
@@ -77,7 +78,9 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
     g_iStatus = ZirfAusgabe(qel, input, *calc);
 
     if (flag != 0) {
-        DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei);
+        const char* dokument = QEDOM_GetCompleteFileName(hDoc);
+        DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei,
+                       dokument != nullptr ? dokument : "");
     }
 }
 

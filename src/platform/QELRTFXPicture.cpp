@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -72,6 +73,11 @@ std::optional<QELRTFXPicture> QELRTFXPicture::FromBytes(const std::uint8_t* data
 }
 
 std::optional<QELRTFXPicture> QELRTFXPicture::FromFile(const std::string& fileName) {
+    // A folder or a device opens like a file but cannot be read as one.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(fileName, ec)) {
+        return std::nullopt;
+    }
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
         return std::nullopt;

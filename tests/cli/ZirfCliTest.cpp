@@ -181,6 +181,27 @@ TEST_F(ZirfCli, DocumentsThatEndTheRunLeaveNoResult) {
     EXPECT_EQ(CountTemporaryResults(m_folder.path()), 0);
 }
 
+TEST_F(ZirfCli, InputNamedLikeAFileOfTheRunIsNeverLost) {
+    // The report NAME.rtf would overwrite an input of that name: the run does not start.
+    ScratchFolder::Write("wand.rtf", kDocument);
+    ScratchFolder::Write("bericht.settings", "File/dpf=eigen\n");
+    ScratchFolder::Write("eigen.rtf", kDocument);
+    for (const char* args : {"-q wand.rtf", "-q --settings bericht.settings eigen.rtf"}) {
+        const RunResult r = RunZirf(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_TRUE(Contains(r.err, "overwrite its input")) << args << ": " << r.err;
+    }
+    EXPECT_EQ(ScratchFolder::Read("wand.rtf"), kDocument);
+    EXPECT_EQ(ScratchFolder::Read("eigen.rtf"), kDocument);
+    // NAME.txt and NAME.tmp.txt are temporary files of a run, deleted at its end; an input
+    // of that name is the user's document and stays.
+    for (const char* name : {"mauer.txt", "mauer.tmp.txt"}) {
+        ScratchFolder::Write(name, kDocument);
+        EXPECT_EQ(RunZirf(std::string("-q ") + name).status, 0) << name;
+        EXPECT_EQ(ScratchFolder::Read(name), kDocument) << name;
+    }
+}
+
 TEST_F(ZirfCli, KeepTempLeavesTheRunFiles) {
     ScratchFolder::Write("wand.xml", kDocument);
     ScratchFolder::Write("wand.txt");

@@ -25,6 +25,16 @@ void WriteAll(const std::vector<std::string>& names) {
     }
 }
 
+// The head of a 1 x 1 PNG: signature and IHDR chunk with width and height, as much as a
+// picture needs to be recognised.
+const std::string kPngKopf("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x01\0\0\0\x01", 24);
+
+void WriteSketches(const std::vector<std::string>& names) {
+    for (const auto& name : names) {
+        ScratchFolder::Write(name, kPngKopf);
+    }
+}
+
 TEST(RunFiles, PlainFileNames) {
     const struct {
         const char* name;
@@ -42,7 +52,8 @@ TEST(RunFiles, DeletesTheFourteenFilesOfARun) {
     const ScratchFolder scratch("runfiles_all");
     WriteAll(kFixedFiles);
     WriteAll(kPrefixFiles);
-    WriteAll({"s2d.png", "s3d.png", "wand.xml", "wand.result.xml", "x.y"});
+    WriteSketches({"s2d.png", "s3d.png"});
+    WriteAll({"wand.xml", "wand.result.xml", "x.y"});
     DeleteRunFiles("wand", "s2d.png", "s3d.png");
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(scratch.path())) {
@@ -73,6 +84,26 @@ TEST(RunFiles, SketchNamesNeverReachOutsideTheOutputFolder) {
     fs::current_path(scratch.path());
     EXPECT_TRUE(fs::exists("victim.txt"));
     EXPECT_TRUE(fs::exists("out/sub/inner.png"));
+}
+
+TEST(RunFiles, SketchNamesThatAreNoPictureKeepTheUsersFile) {
+    // A document may name any file of the output folder as its sketch; only a picture can
+    // be the host's sketch, every other file is the user's own.
+    const struct {
+        const char* name;
+        const char* inhalt;
+    } cases[] = {{"wand.xml", "<zirf><input/></zirf>"},
+                 {"notiz.txt", "eigene Notizen"},
+                 {"leer.png", ""},
+                 {"kopf.png", "\x89PNG\r\n"}}; // cut short: no size, no picture
+    for (const auto& c : cases) {
+        const ScratchFolder scratch("runfiles_nopicture");
+        ScratchFolder::Write(c.name, c.inhalt);
+        DeleteRunFiles("wand", c.name, "");
+        DeleteRunFiles("wand", "", c.name);
+        EXPECT_TRUE(fs::exists(c.name)) << c.name;
+        EXPECT_EQ(ScratchFolder::Read(c.name), c.inhalt) << c.name;
+    }
 }
 
 } // namespace

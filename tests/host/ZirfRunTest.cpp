@@ -113,8 +113,10 @@ TEST_F(ZirfRunTest, InputErrorsEndTheRunBeforeAnyFileIsDeleted) {
 
 TEST_F(ZirfRunTest, SketchesNamedByTheDocumentGoOnlyInsideTheOutputFolder) {
     fs::create_directories("out");
-    ScratchFolder::Write("outside.png");
-    ScratchFolder::Write("out/s2d.png");
+    // Sketches are pictures: the head of a 1 x 1 PNG is enough to be recognised.
+    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x01\0\0\0\x01", 24);
+    ScratchFolder::Write("outside.png", png);
+    ScratchFolder::Write("out/s2d.png", png);
     ParsedDoc doc(kDocument);
     const QEDOM_HANDLE steu =
         QEDOM_FindFirstChild(QEDOM_FindFirstChild(doc.Root(), "input"), "steu");

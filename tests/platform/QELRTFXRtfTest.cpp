@@ -254,6 +254,19 @@ TEST_F(RtfFolder, ProjectDocumentIsWrittenOnClose) {
     EXPECT_NE(rtf.find("{\\f3 Courier;}"), std::string::npos);
 }
 
+TEST_F(RtfFolder, PictureFileThatIsNoFileIsNoPicture) {
+    // The report takes sketch file names from the document: a folder, a device or a missing
+    // name must not end the run.
+    fs::create_directories(dir / "ordner.emf");
+    const auto emf = TinyEmf();
+    WriteAll(dir / "pic.emf", std::string(emf.begin(), emf.end()));
+    for (const std::string& name : {(dir / "ordner.emf").string(), (dir / "fehlt.emf").string(),
+                                    std::string("/dev/null"), std::string(".")}) {
+        EXPECT_FALSE(QELRTFXPicture::FromFile(name)) << name;
+    }
+    EXPECT_TRUE(QELRTFXPicture::FromFile((dir / "pic.emf").string()));
+}
+
 TEST_F(RtfFolder, FailedWriteIsReported) {
     ASSERT_EQ(QELRTFX_Open((dir / "no" / "such" / "dir.rtf").string().c_str(), 0, 1, 1, ""), 1);
     EXPECT_EQ(QELRTFX_Close(0), 0);
