@@ -144,12 +144,15 @@ void PruefeGeometrie(const C1ZirfInput& in) {
         }
     }
     if (in.mitanker > 0) {
-        if (!(in.tiefe_anker >= kMinAbstandAnker &&
-              in.tiefe_anker <= in.wand_hw - kMinAbstandAnker)) {
+        // An anchor at the head (depth 0) is common; one just below it would leave a span
+        // too short for the beam.
+        const bool amKopf = in.tiefe_anker == 0.0;
+        if (!(amKopf || (in.tiefe_anker >= kMinAbstandAnker &&
+                         in.tiefe_anker <= in.wand_hw - kMinAbstandAnker))) {
             Fehler("Eingabe geom: der Anker (tiefe_anker = " + Zahl(in.tiefe_anker) +
-                   " m) muss mindestens " + Zahl(kMinAbstandAnker) +
+                   " m) liegt am Wandkopf (0 m) oder mindestens " + Zahl(kMinAbstandAnker) +
                    " m unterhalb des Wandkopfs und oberhalb der Aushubsohle (wand_hw = " +
-                   Zahl(in.wand_hw) + " m) liegen.");
+                   Zahl(in.wand_hw) + " m).");
         }
     }
     if (in.mitberme == 1) {

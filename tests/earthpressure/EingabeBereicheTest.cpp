@@ -103,6 +103,13 @@ TEST(PruefeEingabe, GeometryOutsideItsRange) {
              f.in.tiefe_anker = 0.001;
          },
          "", ""},
+        // An anchor at the head itself is a common wall: no span is left above it.
+        {"anchor at the head",
+         [](CalcFixture& f) {
+             f.in.mitanker = 1;
+             f.in.tiefe_anker = 0.0;
+         },
+         "", ""},
     });
 }
 
