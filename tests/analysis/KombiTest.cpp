@@ -8,6 +8,14 @@ namespace {
 
 using W = WandFixture;
 
+// The fixture's sand with load cases 1 and 2, anchored at depth a with the fixity given,
+// iterated for the one combination of the rule.
+void AnkerMitRegel(WandFixture& w, double a, int einspannung, const char* regel) {
+    w.Anker(a, einspannung);
+    w.in.kombi.clear();
+    w.Kombi(regel);
+}
+
 TEST(Kombi, DesignSumOfTheAnchoredWallHoldsWhatTheIterationTook) {
     // Free foot, anchor at A = 1 m. Compaction 10 kN/m² in layer 1 (1.5 ... 3 m) and
     // 2 kN/m² in layer 2 (3 ... 5 m); traffic q = 8 kN/m² of load case 2 (factor f) from
@@ -32,9 +40,7 @@ TEST(Kombi, DesignSumOfTheAnchoredWallHoldsWhatTheIterationTook) {
     for (const Fall& fall : {Fall{"1.35*(1)+1.5*(2)", 1.5}, Fall{"1.35*(1)+1.05*(2)", 1.05}}) {
         SCOPED_TRACE(fall.regel);
         WandFixture w(2);
-        w.Anker(kA, 0);
-        w.in.kombi.clear();
-        w.Kombi(fall.regel);
+        AnkerMitRegel(w, kA, 0, fall.regel);
         C1ZirfCalc& c = *w.calc;
         w.Verdichtung(10.0, 1, 1);
         w.Verdichtung(2.0, 2, 2);
@@ -120,9 +126,7 @@ TEST(Kombi, FreeFootSupportForceIsTheShareOfTheMomentsAboutTheAnchor) {
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
         WandFixture w(2);
-        w.Anker(kA, 0);
-        w.in.kombi.clear();
-        w.Kombi(fall.regel);
+        AnkerMitRegel(w, kA, 0, fall.regel);
         C1ZirfCalc& c = *w.calc;
         if (fall.e != 0.0) {
             w.Flaechenlast(2, fall.e, 0, c.iLetzteSchicht);
@@ -172,9 +176,7 @@ TEST(Kombi, PartlyFixedFootSplitsThePassiveForceByShares) {
     // of them add up to 1, so the design sum is the design passive force itself,
     // p·gamma·Kp·(t - He)²/2.
     WandFixture w(2);
-    w.Anker(1.0, 50);
-    w.in.kombi.clear();
-    w.Kombi("1.35*(1)+1.5*(2)");
+    AnkerMitRegel(w, 1.0, 50, "1.35*(1)+1.5*(2)");
     C1ZirfCalc& c = *w.calc;
     w.Verdichtung(10.0, 1, 1);
     w.Flaechenlast(2, 3.0, 1, c.iLetzteSchicht);

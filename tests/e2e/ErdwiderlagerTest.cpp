@@ -41,13 +41,7 @@ std::vector<Punkt> PassiveFigur(const std::string& rtf) {
     }
     std::vector<Punkt> punkte;
     while (std::getline(zeilen, zeile)) {
-        std::vector<std::string> zellen;
-        std::size_t start = 0;
-        std::size_t trenner = 0;
-        while ((trenner = zeile.find(" | ", start)) != std::string::npos) {
-            zellen.push_back(zeile.substr(start, trenner - start));
-            start = trenner + 3;
-        }
+        const std::vector<std::string> zellen = Zellen(zeile);
         const auto schicht = ZahlInZelle(zellen, 0);
         const auto kote = ZahlInZelle(zellen, 1);
         const auto e = ZahlInZelle(zellen, 6);
