@@ -90,18 +90,38 @@ struct C1WandDaten {
     double summeEphFuss = 0.0;
     double verdrehungWasser = 0.0;
     double momentWasser = 0.0;
+    // The water as the iteration took it: each figure with gammaG, or with eta_p/gep where
+    // it presses towards the retained soil (the rotation of whole layers always with
+    // gammaG); moment about the anchor and rotation.
+    double momentWasserD = 0.0;
+    double verdrehungWasserD = 0.0;
+    // The larger-of terms of the layers (variable loads or compaction) as the iteration
+    // took them: design moment about the anchor and design rotation.
+    double momentVarD = 0.0;
+    double verdrehungVarD = 0.0;
+    // Shares in the design rotation sum of the retained side, taken in the free first pass
+    // of a partial fixity: per load case and of the water characteristic (their design
+    // factors make them design shares), of the layers' larger-of terms already design.
+    // Design shares of all of them add up to 1.
     Lastfaelle anteilVerdrehungLf{"anteilVerdrehungLf"};
     double anteilVerdrehungWasser = 0.0;
+    double anteilVerdrehungVar = 0.0;
+    // The design factor of the water's share in the rotation sum (its design rotation over
+    // its characteristic one).
+    double faktorVerdrehungWasser = 0.0;
     // Per layer, whether the larger-of rule of the latest trial depth took the compaction
     // earth pressure instead of the variable loads; the beam's design loads and the anchor
     // force follow the same choice.
     std::array<bool, zirf::kMaxSchichten> verdichtungMassgebend{};
 
-    // Combination step: support force at the foot per load case and its sums.
+    // Combination step: support force at the foot per load case and its sums, with the
+    // design factor that each share took in the design sum (the iteration's).
     Lastfaelle BhkLf{"BhkLf"};
     Lastfaelle BvkLf{"BvkLf"};
+    Lastfaelle faktorLf{"faktorLf"};
     double summeBhd = 0.0;
     double BhkWasser = 0.0;
+    double faktorWasser = 0.0;
     double summeBhk = 0.0;
     double summeBvk = 0.0;
     double Ck = 0.0;

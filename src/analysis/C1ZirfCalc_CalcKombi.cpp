@@ -6,7 +6,6 @@
 
 #include "host/C1ZirfInput.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,45 +25,47 @@ int C1ZirfCalc::CalcKombi(int art) {
     const KombiFaktoren f =
         KombiFaktoren::Parse(in.kombi.at(static_cast<std::size_t>(iMassgebend)).regel);
     nLastfaelle = in.iLetzterLastfall + 2;
+    // Lever about the anchor of the passive resultant, taken at 2/3 of the embedment.
     const double hebelA = (in.wand_hw - yAnker) + 2.0 * (t - in.wand_hw) / 3.0;
-    // Each load case with the design factor the iteration gave it.
-    auto faktor = [&](int lf) { return FaktorLastfall(f, lf); };
     const bool teilweise = einspannArt == kTeilweiseEingespannt;
+    // Each load case with the design factor the iteration gave it.
+    for (int lf = 0; lf < nLastfaelle; ++lf) {
+        faktorLf[lf] = FaktorLastfall(f, lf);
+    }
+    // The water's share from its moment about the anchor, with the factor the iteration
+    // gave its figures (gammaG, or eta_p/gep where it presses towards the soil).
+    auto wasserAusMoment = [&] {
+        BhkWasser = Quotient(momentWasser, hebelA);
+        anteilVerdrehungWasser = Quotient(BhkWasser, ephd);
+        faktorWasser = Quotient(momentWasserD, momentWasser);
+    };
 
     if (art == kAnkerHorizontal) {
+        // Every load enters with its share of the support force at the foot, never with
+        // its whole force: the anchor carries the rest. A free or fixed foot takes the
+        // share from the design moment about the anchor that the iteration summed, over
+        // the lever of the passive resultant; a partly fixed foot splits the design
+        // passive force by the shares of the loads in the design rotation sum, which add
+        // up to 1.
         summeBhd = 0.0;
         for (int lf = 0; lf < nLastfaelle; ++lf) {
             BhkLf[lf] = teilweise ? ephd * anteilVerdrehungLf[lf] : Quotient(momentLf[lf], hebelA);
-            summeBhd += BhkLf[lf] * faktor(lf);
+            summeBhd += BhkLf[lf] * faktorLf[lf];
         }
         // The larger of the variable loads and the compaction of each layer belongs to no
-        // single load case: it enters the design sum only. Each layer adds the design force
-        // of the figure the iteration chose for it, so that the sum holds the loads the depth
-        // rests on (a characteristic compaction force weighed against factored traffic would
-        // take neither).
-        SC = 0.0;
-        for (int i = 0; i <= iSchichtFuss; ++i) {
-            if (verdichtungMassgebend.at(static_cast<std::size_t>(i))) {
-                SC += VerdichtungBisFuss(i).Eh * gammaG;
-                continue;
-            }
-            for (int lf = kErsterVeraenderlicherLastfall; lf < nLastfaelle; ++lf) {
-                SC += Schicht[i].kraftVar[lf] * f.F(lf);
-            }
-        }
+        // single load case: it enters the design sum only, as the iteration took it.
+        SC = teilweise ? ephd * anteilVerdrehungVar : Quotient(momentVarD, hebelA);
         summeBhd += SC;
-        if (!teilweise) {
+        if (teilweise) {
+            BhkWasser = ephd * anteilVerdrehungWasser;
+            faktorWasser = faktorVerdrehungWasser;
+        } else {
             for (int lf = 0; lf < nLastfaelle; ++lf) {
                 anteilVerdrehungLf[lf] = Quotient(BhkLf[lf], ephd);
             }
+            wasserAusMoment();
         }
-        if (teilweise) {
-            BhkWasser = ephd * anteilVerdrehungWasser;
-        } else {
-            BhkWasser = Quotient(momentWasser, hebelA);
-            anteilVerdrehungWasser = Quotient(BhkWasser, ephd);
-        }
-        summeBhd += BhkWasser * gammaG;
+        summeBhd += BhkWasser * faktorWasser;
     } else if (art == kAnkerVertikal) {
         const double tanP = Schicht[iSchichtFuss].tanP;
         for (int lf = 0; lf < nLastfaelle; ++lf) {
@@ -86,14 +87,13 @@ int C1ZirfCalc::CalcKombi(int art) {
             BvkLf[lf] = -BhkLf[lf] * vh;
             summeBvk += BvkLf[lf];
             anteilVerdrehungLf[lf] = Quotient(BhkLf[lf], ephd);
-            summeBhd += BhkLf[lf] * faktor(lf);
+            summeBhd += BhkLf[lf] * faktorLf[lf];
         }
         Ck = summeBhk - summeEhk;
         Cvk = std::tan(in.ersatz_neigung / GradFaktor) * Ck;
         if (anteilVerdrehungWasser > 0.0) {
-            BhkWasser = Quotient(momentWasser, hebelA);
-            anteilVerdrehungWasser = Quotient(BhkWasser, ephd);
-            summeBhd += BhkWasser * gammaG;
+            wasserAusMoment();
+            summeBhd += BhkWasser * faktorWasser;
         }
     }
     return 1;

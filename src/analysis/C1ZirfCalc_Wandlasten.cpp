@@ -128,8 +128,9 @@ void C1ZirfCalc::ResetWandSummen() {
     summeEphFuss = 0.0;
     if (MitAnker()) {
         SMFuss = SwF = 0.0;
+        momentVarD = verdrehungVarD = 0.0;
         verdrehungLf.Clear();
-        verdrehungWasser = 0.0;
+        verdrehungWasser = verdrehungWasserD = 0.0;
         return;
     }
     eMax = 0.0;

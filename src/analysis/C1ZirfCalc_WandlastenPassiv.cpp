@@ -99,10 +99,15 @@ void Kombination::Lastfaelle() {
         // them: the wall found would not hang on its anchor alone.
         const bool verdichtung = Hcf > Hvf;
         c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = verdichtung;
-        c.SM += verdichtung ? Mc : Mv;
+        const double M = verdichtung ? Mc : Mv;
+        const double r = verdichtung ? Verdrehung(i, v) * c.gammaG : Rv;
+        c.SM += M;
         c.SC += verdichtung ? Hcf : Hvf;
-        c.SwF += verdichtung ? Verdrehung(i, v) * c.gammaG : Rv;
+        c.SwF += r;
         c.SMFuss += verdichtung ? Hcf * (c.t - v.yE) : MFv;
+        // Kept apart as well: the support force at the foot takes its share from them.
+        c.momentVarD += M;
+        c.verdrehungVarD += r;
     }
 }
 
@@ -119,16 +124,20 @@ void Kombination::Wasserfigur(int i, double yo, double yu, double wo, double wu,
         return;
     }
     const double r = c.CalcVerdrehung(fuss ? verdrehung::kUnterAnker : Typ(i), yo, yu, wo, wu);
+    const double rD = r * (fuss ? g : c.gammaG);
+    const double M = Eh * (yE - c.yAnker);
     c.verdrehungWasser += r;
-    c.SwF += r * (fuss ? g : c.gammaG);
+    c.verdrehungWasserD += rD;
+    c.SwF += rD;
     c.SMFuss += g * Eh * (c.t - yE);
-    c.SM += g * Eh * (yE - c.yAnker);
+    c.SM += g * M;
     c.SC += g * Eh;
-    c.momentWasser += Eh * (yE - c.yAnker);
+    c.momentWasser += M;
+    c.momentWasserD += g * M;
 }
 
 void Kombination::Wasser() {
-    c.momentWasser = 0.0;
+    c.momentWasser = c.momentWasserD = 0.0;
     if (std::fabs(c.tgv - c.tgh) <= kWasserToleranz) {
         return;
     }
@@ -255,6 +264,8 @@ void C1ZirfCalc::CalcWandlastenPassiv() {
                 anteilVerdrehungLf[lf] = Quotient(verdrehungLf[lf], SwF);
             }
             anteilVerdrehungWasser = Quotient(verdrehungWasser, SwF);
+            anteilVerdrehungVar = Quotient(verdrehungVarD, SwF);
+            faktorVerdrehungWasser = Quotient(verdrehungWasserD, verdrehungWasser);
         }
     } else {
         SMA = SM;

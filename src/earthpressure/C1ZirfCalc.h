@@ -504,6 +504,9 @@ public:
     double t = 0.0; // current foot depth
     double tAlt = 0.0;
     double delta_t = 1.0;
+    // Design horizontal force sum of a trial depth; after the combination step of the
+    // anchored wall, the layers' larger-of terms' design share of the support force at the
+    // foot.
     double SC = 0.0;
     double SMA = 0.0;
     double SMP = 0.0;

@@ -54,7 +54,7 @@ constexpr int kVertikalErsatzkraftCh = 245;
 constexpr double kKgJeKn = 100.0;
 
 // The load-case slots of a check: 0 (the soil's own weight) and 2 up to n; slot 1 is
-// merged into slot 0. The number printed is 1 for slot 0 and the slot otherwise.
+// not listed. The number printed is 1 for slot 0 and the slot otherwise.
 template <class F> void JeSlot(int n, F f) {
     for (int slot = 0; slot <= n; ++slot) {
         if (slot != 1) {
@@ -78,16 +78,24 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         rtf.WriteEintrag(kErdwiderlagerKopf);
         rtf.WriteEintrag(kErdwiderlagerEinheiten);
         const double ephd = ReportSicht::Eph_d(calc);
+        // Each row with the factor its share took in the design sum. The row of load
+        // case 1 holds slot 1 as well (its block, line and head loads): both are permanent
+        // and take the same factor, so that no share of the sum goes unprinted.
         JeSlot(n, [&](int slot, int lf) {
-            const double gammaF = slot == 0 ? calc.gammaG : calc.gammaQ;
-            const double bhk = ReportSicht::Bh_k(calc, slot);
-            rtf.WriteEintrag(kErdwiderlagerZeile, {lf, ephd, ReportSicht::Anteil(calc, slot), bhk,
-                                                   gammaF, bhk * gammaF});
+            const double gammaF = ReportSicht::GammaF(calc, slot);
+            double anteil = ReportSicht::Anteil(calc, slot);
+            double bhk = ReportSicht::Bh_k(calc, slot);
+            if (slot == 0) {
+                anteil += ReportSicht::Anteil(calc, 1);
+                bhk += ReportSicht::Bh_k(calc, 1);
+            }
+            rtf.WriteEintrag(kErdwiderlagerZeile, {lf, ephd, anteil, bhk, gammaF, bhk * gammaF});
         });
         if (ReportSicht::AnteilGW(calc) > 0.0) {
             const double bhk = ReportSicht::Bh_kGW(calc);
-            rtf.WriteEintrag(kErdwiderlagerWasser, {ephd, ReportSicht::AnteilGW(calc), bhk,
-                                                    calc.gammaG, bhk * calc.gammaG});
+            const double gammaF = ReportSicht::GammaFGW(calc);
+            rtf.WriteEintrag(kErdwiderlagerWasser,
+                             {ephd, ReportSicht::AnteilGW(calc), bhk, gammaF, bhk * gammaF});
         }
         const double summe = ReportSicht::SummeBh_d(calc);
         rtf.WriteEintrag(kErdwiderlagerSumme, {summe});

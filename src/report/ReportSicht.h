@@ -244,6 +244,10 @@ inline double Anteil(const C1ZirfCalc& c, int slot) {
 inline double Bh_k(const C1ZirfCalc& c, int slot) {
     return c.BhkLf[slot];
 }
+// The design factor with which the slot's support force entered the design sum.
+inline double GammaF(const C1ZirfCalc& c, int slot) {
+    return c.faktorLf[slot];
+}
 inline double V_k(const C1ZirfCalc& c, int slot) {
     return c.vertikalLf[slot];
 }
@@ -258,6 +262,9 @@ inline double AnteilGW(const C1ZirfCalc& c) {
 }
 inline double Bh_kGW(const C1ZirfCalc& c) {
     return c.BhkWasser;
+}
+inline double GammaFGW(const C1ZirfCalc& c) {
+    return c.faktorWasser;
 }
 // Vertical component of the anchor force.
 inline double Av_k(const C1ZirfCalc& c) {

@@ -129,6 +129,48 @@ TEST(Beispiele, PartlyFixedAnchoredWallLiesBetweenTheFreeAndTheFixedFoot) {
     }
 }
 
+TEST(Beispiele, SupportForceAtTheFootIsTheShareTheIterationLeftToIt) {
+    // The anchored examples with a free, a fixed and a half fixed foot. A free or fixed
+    // foot: the design support force at the foot is the retained side's design moment
+    // about the anchor as the iteration summed it (SM less the passive part SMP: soil,
+    // loads, the layers' traffic and compaction terms, water) over the lever aA of the
+    // passive resultant. A partly fixed foot splits the design passive force by shares
+    // that add up to 1: the design sum is that force.
+    struct Fall {
+        const char* datei;
+        int einspannung; // -1: as the document says
+    };
+    for (const Fall& fall :
+         {Fall{"examples/anker_frei.xml", -1}, Fall{"examples/anker_eingespannt.xml", -1},
+          Fall{"examples/anker_eingespannt.xml", 50}}) {
+        SCOPED_TRACE(std::string(fall.datei) + " " + std::to_string(fall.einspannung));
+        Beispiel b(fall.datei, [&](C1ZirfInput& in) {
+            if (fall.einspannung >= 0) {
+                in.einspannung = fall.einspannung;
+            }
+        });
+        C1ZirfCalc& c = *b.calc;
+        ASSERT_EQ(c.CalcWand(), 1);
+        const C1ZirfInput& in = b.f.in;
+        if (c.einspannArt == 1) {
+            EXPECT_NEAR(c.summeBhd, c.ephd, 1e-9 * c.ephd);
+            continue;
+        }
+        const double aA = (in.wand_hw - c.yAnker) + 2.0 / 3.0 * (c.t - in.wand_hw);
+        const double aktiv = c.SM - c.SMP;
+        EXPECT_NEAR(c.summeBhd, aktiv / aA, 1e-9 * c.summeBhd);
+        if (c.einspannArt == 0) {
+            // The balance leaves no moment: only the lever ratio of the passive figure
+            // keeps the utilisation from 1.
+            EXPECT_LT(std::fabs(c.SM), 1e-3 * aktiv);
+        } else {
+            // The fixed foot's passive moment exceeds the active one.
+            EXPECT_LT(c.SM, 0.0);
+        }
+        EXPECT_LT(c.summeBhd, c.ephd);
+    }
+}
+
 // Every value of the deep slip line check that the report and the XML results read is a
 // number.
 void ErwarteEndlich(const C1ZirfCalc& c) {

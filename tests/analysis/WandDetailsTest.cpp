@@ -110,22 +110,25 @@ TEST(WandDetails, DeflectionUsesTheProfilesTrueStiffness) {
 }
 
 TEST(WandDetails, LayerLargerOfValuesEnterOnlyTheDesignSum) {
-    // The larger of variable loads and compaction of a layer belongs to no load case: it
-    // adds to SC and the design sum, never to the support force of the load case whose
-    // number equals the layer's.
+    // The larger of variable loads and compaction of a layer belongs to no load case: its
+    // support share adds to SC and the design sum, never to the support force of the load
+    // case whose number equals the layer's. A traffic pressure of 10 kN/m² of load case 2
+    // in layer 1 (1.5 ... 3 m, above the foot): force 15 at 2.25 m, design moment about
+    // the anchor at 1 m 1.5·15·1.25 = 28.125, its share 28.125/aA with
+    // aA = 2 + 2/3·(t - 3).
     WandFixture w(3);
     w.Anker(1.0, 0);
     w.in.kombi.clear();
     w.Kombi("1.35*(1)+1.5*(2+3)");
-    ASSERT_EQ(w.calc->CalcWand(), 1);
+    w.Flaechenlast(2, 10.0, 1, 1);
     C1ZirfCalc& c = *w.calc;
-    const double vorher2 = c.BhkLf[2];
-    const double summeVorher = c.summeBhd;
-    c.Schicht[2].kraftVar[2] = 10.0; // a variable force of load case 2 in layer 2
-    c.CalcKombi(0);
-    EXPECT_EQ(c.BhkLf[2], vorher2);
-    EXPECT_NEAR(c.SC, 1.5 * 10.0, 1e-12);
-    EXPECT_NEAR(c.summeBhd, summeVorher + 15.0, 1e-9);
+    ASSERT_EQ(c.CalcWand(), 1);
+    ASSERT_GT(c.t, 3.0);
+    const double aA = 2.0 + 2.0 / 3.0 * (c.t - 3.0);
+    EXPECT_EQ(c.BhkLf[1], 0.0);
+    EXPECT_EQ(c.BhkLf[2], 0.0);
+    EXPECT_NEAR(c.SC, 28.125 / aA, 1e-9);
+    EXPECT_NEAR(c.summeBhd, 1.35 * c.BhkLf[0] + 28.125 / aA, 1e-9);
 }
 
 TEST(WandDetails, SpreadRowsOfABlockLoadKeepTheirOwnDepthsOnTheBeam) {

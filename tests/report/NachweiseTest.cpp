@@ -40,10 +40,13 @@ void Erdwiderlager(ReportFixture& f, double ephd, double summeBhd) {
     c.summeBhd = summeBhd;
     c.anteilVerdrehungLf[0] = 0.5;
     c.BhkLf[0] = 50.0;
+    c.faktorLf[0] = 1.35;
     c.anteilVerdrehungLf[2] = 0.2;
     c.BhkLf[2] = 20.0;
+    c.faktorLf[2] = 1.5;
     c.anteilVerdrehungLf[3] = 0.1;
     c.BhkLf[3] = 10.0;
+    c.faktorLf[3] = 1.5;
 }
 
 TEST(WriteAuflagerNachweis, EarthSupportRowsVerdictAndResult) {
@@ -91,9 +94,53 @@ TEST(WriteAuflagerNachweis, EarthSupportWaterRow) {
     Erdwiderlager(f, 200.0, 150.0);
     f.calc->anteilVerdrehungWasser = 0.05;
     f.calc->BhkWasser = 8.0;
+    f.calc->faktorWasser = 1.35;
     f.report.WriteAuflagerNachweis(0);
     // 8 * 1.35 = 10.80
     EXPECT_EQ(ZeileMit(f.Zeilen(), "GW"), "GW | 200.00 | 0.050 | 8.00 | 1.35 | 10.80 | ");
+}
+
+TEST(WriteAuflagerNachweis, EarthSupportRowsAddUpToTheSumWithTheFactorsItTook) {
+    // The combination step of a free anchored foot, then the check: each row prints the
+    // factor its share took in the design sum, so the rows add up to it. Rule
+    // "1.2*(1)+1.05*(2)": load case 1 of the anchored wall is taken with gammaG (1.35, not
+    // the rule's 1.2), load case 2 with its combination factor 1.05, load case 3, which the
+    // rule leaves out, with 0. The water presses towards the soil above the anchor and is
+    // taken with eta_p/gep = 1/1.4 like the passive side.
+    // Lever about the anchor: (6 - 1.5) + 2/3·(9 - 6) = 6.5. Shares Bh,k = moment/6.5:
+    // load case 1 650 + 65 (its soil, and its loads in slot 1) -> 110, load case 2
+    // 130 -> 20, load case 3 65 -> 10, water 32.5 -> 5.
+    // Bh,d: 110·1.35 = 148.50, 20·1.05 = 21.00, 10·0 = 0, 5/1.4 = 3.57; sum 173.07.
+    ReportFixture f;
+    f.in.iLetzterLastfall = 2;
+    f.in.mitanker = 1;
+    f.in.wand_hw = 6.0;
+    f.in.kombi.push_back({0, "STR,GEO-2 BS-P", "1.2*(1)+1.05*(2)"});
+    C1ZirfCalc& c = *f.calc;
+    c.iMassgebend = 0;
+    c.einspannArt = 0;
+    c.gammaG = 1.35;
+    c.t = 9.0;
+    c.yAnker = 1.5;
+    c.ephd = 200.0;
+    c.momentLf[0] = 650.0;
+    c.momentLf[1] = 65.0;
+    c.momentLf[2] = 130.0;
+    c.momentLf[3] = 65.0;
+    c.momentWasser = 32.5;
+    c.momentWasserD = 32.5 / 1.4;
+    c.CalcKombi(0);
+    f.report.WriteAuflagerNachweis(0);
+    const std::vector<std::string> lines = f.Zeilen();
+    EXPECT_EQ(lines.at(3), "1 | 200.00 | 0.550 | 110.00 | 1.35 | 148.50 | ");
+    EXPECT_EQ(lines.at(4), "2 | 200.00 | 0.100 | 20.00 | 1.05 | 21.00 | ");
+    EXPECT_EQ(lines.at(5), "3 | 200.00 | 0.050 | 10.00 | 0.00 | 0.00 | ");
+    EXPECT_EQ(lines.at(6), "GW | 200.00 | 0.025 | 5.00 | 0.71 | 3.57 | ");
+    EXPECT_EQ(ZeileMit(lines, "Summe"), "Summe |  |  |  |  | 173.07 | ");
+    const double summe = 148.5 + 21.0 + 5.0 / 1.4;
+    EXPECT_NEAR(Attr(f, {"result", "trag", "horizontal"}, "bhd").value_or(-1.0), summe, 1e-9);
+    EXPECT_NEAR(Attr(f, {"result", "trag", "horizontal"}, "ausnutzung").value_or(-1.0),
+                summe / 200.0, 1e-12);
 }
 
 TEST(WriteAuflagerNachweis, VerticalComponentOfTheSupportForce) {

@@ -1,0 +1,146 @@
+// The check of the passive earth support of the anchored examples, run through zirf.
+//
+// The support force that the loads ask at the foot is each load's design moment about the
+// anchor over the lever the check assumes for the passive resultant, 2/3 of the embedment
+// below the excavation level: aA = (He - A) + 2/3·(t - He). A free foot lies where the
+// design moments about the anchor balance, Ma,d = Mp,d = Ep,d·r with r the true lever of
+// the passive resultant, so the utilisation is Bh,d/Ep,d = r/aA: 1 for a triangular
+// passive figure, below 1 where cohesion or a stiffer layer lifts the resultant. A fixed
+// foot lies deeper, where the passive moment exceeds the active one: its utilisation
+// stays below r/aA. r comes from the characteristic passive figure the report prints
+// (the factor p = eta_p/gamma_Ep cancels in the ratio).
+#include "../support/Examples.h"
+#include "Bericht.h"
+#include "ErgebnisXml.h"
+#include "ZirfLauf.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The anchored iteration stops once its step is below 1 cm.
+constexpr double kTolT = 0.01;
+
+struct Punkt {
+    double y; // depth below the head, m
+    double e; // ordinate, kN/m²
+};
+
+// The rows of the report's table of the characteristic passive pressure of the soil:
+// each layer with its top and bottom row (Kote, the level below the head with a minus
+// sign, in cell 1; e_ph,eff in cell 6).
+std::vector<Punkt> PassiveFigur(const std::string& rtf) {
+    std::istringstream zeilen(rtfcheck::BodyText(rtf));
+    std::string zeile;
+    while (std::getline(zeilen, zeile) &&
+           zeile != "char. Erdwiderstand aus ständigen gleichmäßig verteilten Lasten") {
+    }
+    std::vector<Punkt> punkte;
+    while (std::getline(zeilen, zeile)) {
+        const std::vector<std::string> zellen = Zellen(zeile);
+        const auto schicht = ZahlInZelle(zellen, 0);
+        const auto kote = ZahlInZelle(zellen, 1);
+        const auto e = ZahlInZelle(zellen, 6);
+        if (!schicht || !kote || !e) {
+            if (punkte.empty()) {
+                continue; // the two head rows
+            }
+            break;
+        }
+        punkte.push_back({-*kote, *e});
+    }
+    return punkte;
+}
+
+// Force and moment about the anchor at depth A of the figure down to t.
+struct Resultante {
+    double E = 0.0;
+    double M = 0.0;
+};
+Resultante BisFuss(const std::vector<Punkt>& figur, double t, double A) {
+    Resultante r;
+    for (std::size_t k = 0; k + 1 < figur.size(); k += 2) {
+        const Punkt o = figur[k];
+        Punkt u = figur[k + 1];
+        if (o.y >= t || u.y <= o.y) {
+            continue;
+        }
+        if (u.y > t) {
+            u = {t, o.e + (u.e - o.e) * (t - o.y) / (u.y - o.y)};
+        }
+        const double h = u.y - o.y;
+        const double E = (o.e + u.e) * h / 2.0;
+        if (E == 0.0) {
+            continue;
+        }
+        const double yE = o.y + h * (o.e + 2.0 * u.e) / (3.0 * (o.e + u.e));
+        r.E += E;
+        r.M += E * (yE - A);
+    }
+    return r;
+}
+
+// The passive ordinate at depth t.
+double OrdinateBei(const std::vector<Punkt>& figur, double t) {
+    for (std::size_t k = 0; k + 1 < figur.size(); k += 2) {
+        const Punkt o = figur[k];
+        const Punkt u = figur[k + 1];
+        if (o.y <= t && t <= u.y && u.y > o.y) {
+            return o.e + (u.e - o.e) * (t - o.y) / (u.y - o.y);
+        }
+    }
+    return 0.0;
+}
+
+struct Beispiel {
+    const char* datei;
+    double He; // excavation level, m
+    double A;  // anchor depth, m
+    bool frei; // free foot (else fixed)
+};
+
+TEST(Erdwiderlager, AnchoredExamplesPassWithTheLeverRatioOfTheirPassiveFigure) {
+    const Beispiel beispiele[] = {
+        {"anker_frei.xml", 6.0, 1.5, true},
+        {"anker_eingespannt.xml", 7.5, 2.0, false},
+    };
+    for (const Beispiel& b : beispiele) {
+        SCOPED_TRACE(b.datei);
+        const ZirfLauf lauf = RunZirf(ExampleText(b.datei));
+        ASSERT_TRUE(lauf.status == 0 || lauf.status == 3) << lauf.meldungen;
+        ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
+        const ErgebnisXml xml(lauf.ergebnis);
+        const double t = xml.Wert({"geometrie"}, "t_cal").value_or(-1.0);
+        const std::vector<Punkt> figur = PassiveFigur(lauf.bericht);
+        ASSERT_GE(figur.size(), 2u);
+        const Resultante p = BisFuss(figur, t, b.A);
+        ASSERT_GT(p.E, 0.0);
+        const double aA = (b.He - b.A) + 2.0 / 3.0 * (t - b.He);
+        const double quote = p.M / p.E / aA;
+        // The resultant of these figures lies above 2/3 of the embedment.
+        EXPECT_LT(quote, 1.0);
+
+        const double bhd = xml.Wert({"trag", "horizontal"}, "bhd").value_or(-1.0);
+        const double ephd = xml.Wert({"trag", "horizontal"}, "ephd").value_or(-1.0);
+        const double ausnutzung = xml.Wert({"trag", "horizontal"}, "ausnutzung").value_or(-1.0);
+        EXPECT_NEAR(ausnutzung, bhd / ephd, 1e-12);
+        if (b.frei) {
+            // Within the iteration's step of the balance the moments differ by at most the
+            // passive ordinate at the foot times its lever times the step; the printed
+            // ordinates are good to 1e-4.
+            const double streuung = OrdinateBei(figur, t) * (t - b.A) * kTolT / p.M;
+            EXPECT_NEAR(ausnutzung, quote, streuung + 1e-4);
+        } else {
+            EXPECT_LT(ausnutzung, quote);
+            EXPECT_GT(ausnutzung, 0.0);
+        }
+        EXPECT_NE(rtfcheck::BodyText(lauf.bericht).find("Bh,d <= Eph,d : Nachweis eingehalten"),
+                  std::string::npos);
+    }
+}
+
+} // namespace
