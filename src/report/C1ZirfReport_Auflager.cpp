@@ -28,6 +28,7 @@ constexpr int kErdwiderlagerSumme = 229;
 constexpr int kErdwiderlagerEingehalten = 230;
 constexpr int kErdwiderlagerNicht = 231;
 constexpr int kErdwiderlagerWasser = 232;
+constexpr int kErdwiderlagerVerkehr = 233;
 constexpr int kKomponenteTitel = 333;
 constexpr int kKomponenteKopf = 334;
 constexpr int kKomponenteErddruck = 335;
@@ -96,6 +97,10 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
             const double gammaF = ReportSicht::GammaFGW(calc);
             rtf.WriteEintrag(kErdwiderlagerWasser,
                              {ephd, ReportSicht::AnteilGW(calc), bhk, gammaF, bhk * gammaF});
+        }
+        // The layers' traffic-or-compaction share is already a design value.
+        if (in.mitanker != 0 && ReportSicht::VerkehrVerdichtung_d(calc) != 0.0) {
+            rtf.WriteEintrag(kErdwiderlagerVerkehr, {ReportSicht::VerkehrVerdichtung_d(calc)});
         }
         const double summe = ReportSicht::SummeBh_d(calc);
         rtf.WriteEintrag(kErdwiderlagerSumme, {summe});

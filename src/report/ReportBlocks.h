@@ -41,7 +41,7 @@ inline constexpr C1TemplateBlock kWasserdruck{206, 4};
 inline constexpr C1TemplateBlock kDivergiert{210, 1};
 inline constexpr C1TemplateBlock kTragsicherheit{211, 13};
 inline constexpr C1TemplateBlock kProfil{211, 14};
-inline constexpr C1TemplateBlock kErdwiderlager{225, 8};
+inline constexpr C1TemplateBlock kErdwiderlager{225, 9};
 inline constexpr C1TemplateBlock kSchnittgroessen{235, 1};
 inline constexpr C1TemplateBlock kVertikalkraefte{236, 10};
 inline constexpr C1TemplateBlock kEinwirkungen{247, 1};

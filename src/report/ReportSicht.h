@@ -257,6 +257,11 @@ inline double Bv_k(const C1ZirfCalc& c, int slot) {
 inline double SummeBh_d(const C1ZirfCalc& c) {
     return c.summeBhd;
 }
+// The layers' design share of traffic or compaction, whichever the iteration took per
+// layer (anchored wall; it has no load-case row of its own).
+inline double VerkehrVerdichtung_d(const C1ZirfCalc& c) {
+    return c.SC;
+}
 inline double AnteilGW(const C1ZirfCalc& c) {
     return c.anteilVerdrehungWasser;
 }

@@ -144,3 +144,37 @@ TEST(Erdwiderlager, AnchoredExamplesPassWithTheLeverRatioOfTheirPassiveFigure) {
 }
 
 } // namespace
+
+namespace {
+
+// The rows of the support check add up to its sum: every share of the design sum is
+// printed, the layers' traffic or compaction in a row of its own.
+TEST(Erdwiderlager, RowsAddUpToTheSum) {
+    for (const char* datei : {"anker_frei.xml", "anker_eingespannt.xml", "anker_sand.xml"}) {
+        SCOPED_TRACE(datei);
+        const ZirfLauf lauf = RunZirf(ExampleText(datei));
+        ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
+        std::istringstream zeilen(rtfcheck::BodyText(lauf.bericht));
+        std::string zeile;
+        while (std::getline(zeilen, zeile) && zeile != "Nachweis des Erdwiderlagers") {
+        }
+        double zeilenSumme = 0.0;
+        std::optional<double> summe;
+        while (std::getline(zeilen, zeile) && !summe) {
+            const std::vector<std::string> zellen = Zellen(zeile);
+            if (zellen.empty()) {
+                continue;
+            }
+            const auto bhd = ZahlInZelle(zellen, 5); // Bh,d, printed to 0.01
+            if (zellen[0] == "Summe") {
+                summe = bhd;
+            } else if (bhd) {
+                zeilenSumme += *bhd;
+            }
+        }
+        ASSERT_TRUE(summe.has_value());
+        EXPECT_NEAR(zeilenSumme, *summe, 0.03); // rounding of up to five printed rows
+    }
+}
+
+} // namespace
