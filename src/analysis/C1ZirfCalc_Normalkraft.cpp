@@ -13,7 +13,7 @@
 namespace {
 
 // The wall's weight g is given in kg/m² of wall; per metre of depth it is g/100 kN/m.
-constexpr double kGewichtTeiler = 100.0;
+constexpr double kKgJeKn = 100.0;
 
 // Share of a figure over [oben, unten] that lies above the depth y, taken in proportion
 // to the depth.
@@ -26,13 +26,17 @@ double AnteilOberhalb(double oben, double unten, double y) {
 
 } // namespace
 
+double C1ZirfCalc::Wandgewicht(double h) const {
+    return pInput->g * h / kKgJeKn;
+}
+
 double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft) const {
     const C1ZirfInput& in = *pInput;
     const int k = iSchichtFuss;
     const int nSchichten = iLetzteSchicht + 1;
     const double yAnkerTiefe = in.mitanker != 0 ? in.tiefe_anker : 0.0;
 
-    double N = gammaG * in.g / kGewichtTeiler * std::clamp(y, 0.0, t);
+    double N = gammaG * Wandgewicht(std::clamp(y, 0.0, t));
     for (int n = 0; n < in.nKopflast; ++n) {
         const C1ZirfInput::SKopflast& last = in.kopflast.at(static_cast<std::size_t>(n));
         // A head load acts at the wall top, or at the anchor's level.

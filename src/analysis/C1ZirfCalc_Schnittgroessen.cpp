@@ -13,8 +13,6 @@ namespace {
 
 constexpr int kPunkte = C1WandDaten::kPunkte;
 constexpr int kSegmente = kPunkte - 1;
-// The profile weight g is given per 100 of the force unit.
-constexpr double kGewichtTeiler = 100.0;
 enum Tabelle { kMAktiv = 0, kQAktiv = 1, kMPassiv = 2, kQPassiv = 3 };
 
 // Sign class of a shear value: positive, negative or exactly zero.
@@ -26,12 +24,6 @@ int Vorzeichen(double q) {
 
 double C1ZirfCalc::PunktX(int p) const {
     return p * pTraeger->GetTL() / kSegmente;
-}
-
-double C1ZirfCalc::FaktorBalkenLastfall(int j) const {
-    // The compaction load case above the earth-pressure cases is taken with gammaG, as the
-    // iteration takes it; every other beam load case j holds the loads of load case j - 1.
-    return j == nLastfaelle + 1 ? gammaG : FaktorLastfall(j - 1);
 }
 
 double C1ZirfCalc::FaktorVertikal(int lc) const {

@@ -19,7 +19,6 @@ constexpr int kSegmente = kPunkte - 1;
 constexpr double kFussfeldTeiler = 300.0;
 // Offset of the values beside the anchor (m).
 constexpr double kNebenAnker = 0.01;
-constexpr double kGewichtTeiler = 100.0;
 constexpr int kMitAuflager = 1;
 constexpr int kOhneAuflager = 0;
 

@@ -291,11 +291,12 @@ public:
     void PruefeEingabeWand() const;
     // Internal forces.
     double PunktX(int p) const;
-    double FaktorBalkenLastfall(int j) const;
     double FaktorVertikal(int lc) const;
     // Design normal force at depth y; with mitAnkerkraft the anchor's vertical component
     // counts below the anchor.
     double NormalkraftBei(double y, bool mitAnkerkraft) const;
+    // Characteristic weight of h metres of wall, kN/m.
+    double Wandgewicht(double h) const;
     // Per load case the tables, reactions and MChar of the solved beam; the design lines
     // from the design beam.
     void SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung);

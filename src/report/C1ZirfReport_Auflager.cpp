@@ -51,9 +51,6 @@ constexpr int kVertikalNicht = 243;
 constexpr int kVertikalEigengewicht = 244;
 constexpr int kVertikalErsatzkraftCh = 245;
 
-// Weight of the profile in kg/m² over a depth in m, in kN/m.
-constexpr double kKgJeKn = 100.0;
-
 // The load-case slots of a check: 0 (the soil's own weight) and 2 up to n; slot 1 is
 // not listed. The number printed is 1 for slot 0 and the slot otherwise.
 template <class F> void JeSlot(int n, F f) {
@@ -169,7 +166,7 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         if (ch != 0.0) {
             rtf.WriteEintrag(kVertikalErsatzkraftCh, {cvh});
         }
-        const double gk = in.g * calc.t / kKgJeKn;
+        const double gk = calc.Wandgewicht(calc.t);
         rtf.WriteEintrag(kVertikalEigengewicht, {gk});
         const double bvk = 0.0 - ReportSicht::BvErdauflager(calc);
         rtf.WriteEintrag(kVertikalErdauflager, {bvk});

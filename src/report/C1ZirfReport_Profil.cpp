@@ -33,7 +33,6 @@ constexpr double kFussMomentGrenze = 0.1;
 // N/mm² to kN/cm², kNm to kNcm, kg/m² over m to kN/m.
 constexpr double kNmm2JeKncm2 = 10.0;
 constexpr double kKncmJeKnm = 100.0;
-constexpr double kKgJeKn = 100.0;
 
 } // namespace
 
@@ -78,7 +77,7 @@ int C1ZirfReport::WriteProfilNachweis() {
     rtf.WriteEintrag(kStahl, {in.stahlName, fyk / kNmm2JeKncm2, gammaM, sigmaRd});
     rtf.WriteEintrag(kProfil, {in.profilName, in.Iy, in.wely, in.A, in.g});
     // The own weight of the sheet pile down to the embedment depth adds to the force.
-    const double sigmaD = kKncmJeKnm * m / in.wely + (n + calc.t * in.g / kKgJeKn) / in.A;
+    const double sigmaD = kKncmJeKnm * m / in.wely + (n + calc.Wandgewicht(calc.t)) / in.A;
     const std::optional<double> ausnutzung = Ausnutzung(sigmaD, sigmaRd);
     rtf.WriteEintrag(kSpannung, {sigmaD});
     WriteAusnutzung(rtf, kAusnutzung, ausnutzung);

@@ -113,7 +113,7 @@ TEST(Ankerwand, BeamCarriesTheFreeFootWallOnItsAnchor) {
         // RAktiv1/RPassiv1 hold the anchor's reactions per load case.
         double ausTabellen = 0.0;
         for (int j = 1; j <= c.nLastfaelle + 1; ++j) {
-            ausTabellen += c.FaktorBalkenLastfall(j) * c.RAktiv1[j];
+            ausTabellen += FaktorBalkenLastfall(c, j) * c.RAktiv1[j];
         }
         ausTabellen += kEtaGep * c.RPassiv1[1];
         EXPECT_NEAR(ausTabellen, anker, 1e-9 * c.AK);
@@ -327,8 +327,8 @@ TEST(Ankerwand, FixedFootRotationMatchesTheBeamWithoutFootRotation) {
     c.CalcTraegerLasten();
     tr.Calc();
     for (int j = 1; j <= c.nLastfaelle + 1; ++j) {
-        moment += c.FaktorBalkenLastfall(j) * tr.GetMx(j, 0.0);
-        mitte += c.FaktorBalkenLastfall(j) * tr.GetMx(j, xMitte);
+        moment += FaktorBalkenLastfall(c, j) * tr.GetMx(j, 0.0);
+        mitte += FaktorBalkenLastfall(c, j) * tr.GetMx(j, xMitte);
     }
     tr.DelLasten();
     c.CalcTraegerLastenZusatz();

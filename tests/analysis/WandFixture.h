@@ -13,6 +13,13 @@
 // closed form: active pressure gamma·Ka·y from the head, passive pressure gamma·Kp·(y - He)
 // below the excavation level He, vertical wall, no wall friction. The layer table has
 // boundaries at He/2, He and, below, every 2 m down to a deep model bottom.
+// The design factor of beam load case j, to recombine the per-case results: the
+// compaction case above the earth-pressure cases takes gammaG, every other beam case j
+// holds the loads of load case j - 1.
+inline double FaktorBalkenLastfall(const C1ZirfCalc& c, int j) {
+    return j == c.nLastfaelle + 1 ? c.gammaG : c.FaktorLastfall(j - 1);
+}
+
 struct WandFixture {
     static constexpr double kGamma = 18.0; // kN/m³
     static constexpr double kKa = 0.3;
