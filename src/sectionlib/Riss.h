@@ -53,7 +53,8 @@ inline constexpr int RISS_RICHTUNG_ZENTRISCH = 3; // the whole section
 inline constexpr int RISS_ART_BIEGUNG = 1;        // restraint by bending
 inline constexpr int RISS_ART_ZUG = 2;            // restraint by centric tension
 
-// Uncracked tension zone in the given direction (rectangle and T-beam): z1 its depth
+// Uncracked tension zone in the given direction (rectangle, T-beam, hexagon, circle;
+// the last two by thin strips): z1 its depth
 // from the tension edge, z2 its area, z3 the distance of the centroid from the tension
 // edge (in direction 3 and for centric tension the whole section is in tension and the
 // tension edge is the one My ≥ 0 stretches).

@@ -31,7 +31,34 @@ struct Schicht {
 
 // The section as strips from the tension edge in the given bending direction (1 about y,
 // 2 about z); empty for a shape without strips or bad dimensions.
+// Circles and hexagons are cut into thin strips of their width at mid-strip; the count
+// is a multiple of 4 so that the hexagon's corners fall on strip boundaries.
+constexpr int kStreifen = 4000;
+
+template <class Breite> std::vector<Schicht> Streifen(double ausdehnung, Breite breite) {
+    std::vector<Schicht> s;
+    const double t = ausdehnung / kStreifen;
+    for (int i = 0; i < kStreifen; ++i)
+        s.push_back({breite((i + 0.5) * t), t, true});
+    return s;
+}
+
 std::vector<Schicht> Schichten(int iQuer, const double* d, double My, int richtung) {
+    if (iQuer == 7 && Positiv({d[1]})) {
+        const double r = d[1] / 2.0;
+        return Streifen(d[1], [r](double y) { return 2.0 * std::sqrt(r * r - (y - r) * (y - r)); });
+    }
+    if (iQuer == 6 && Positiv({d[1]})) {
+        // Side a, two sides horizontal: across the height the width grows from a at the
+        // flat edge to 2a at mid-height; across the width the height grows from 0 at the
+        // corner to a·√3 at a/2 and stays there to 3a/2.
+        const double a = d[1], h = kWurzel3 * a;
+        if (richtung == RISS_RICHTUNG_Z)
+            return Streifen(2.0 * a, [a, h](double x) {
+                return std::min({h, 2.0 * kWurzel3 * x, 2.0 * kWurzel3 * (2.0 * a - x)});
+            });
+        return Streifen(h, [a, h](double y) { return a + 2.0 * std::min(y, h - y) / kWurzel3; });
+    }
     if (iQuer == 1 && Positiv({d[1], d[2]}))
         return richtung == RISS_RICHTUNG_Z ? std::vector<Schicht>{{d[2], d[1], true}}
                                            : std::vector<Schicht>{{d[1], d[2], true}};
@@ -162,7 +189,7 @@ int CalcZUGFLAECHE_I(int iNorm, int iQuer, const double* d, double My, int richt
         return RISS_NORM;
     if (d == nullptr || !RichtungArtGueltig(richtung, art, My))
         return RISS_EINGABE;
-    if (iQuer != 1 && iQuer != 2)
+    if (iQuer != 1 && iQuer != 2 && iQuer != 6 && iQuer != 7)
         return RISS_QUERSCHNITT;
     const bool ganz = richtung == RISS_RICHTUNG_ZENTRISCH || art == RISS_ART_ZUG;
     const auto s = Schichten(iQuer, d, My, ganz ? RISS_RICHTUNG_Y : richtung);
@@ -186,7 +213,7 @@ double CalcDehnungSchwerAchse(int iNorm, int iQuer, double z3, const double* d, 
         return ergebnis(RISS_NORM, 0.0);
     if (d == nullptr || !RichtungArtGueltig(richtung, art, My))
         return ergebnis(RISS_EINGABE, 0.0);
-    if (iQuer != 1 && iQuer != 2)
+    if (iQuer != 1 && iQuer != 2 && iQuer != 6 && iQuer != 7)
         return ergebnis(RISS_QUERSCHNITT, 0.0);
     double a[7];
     if (CalcQUER_FLAECHEN(iQuer, d, a[0], a[1], a[2], a[3], a[4], a[5], a[6]) != RISS_OK)

@@ -194,6 +194,13 @@ TEST(RissQuerschnitt, UncrackedTensionZone) {
         {"T sagging", 2, Plattenbalken(100, 20, 30, 60), 10.0, 1, 1, 51.053, 1531.6, 51.053},
         {"T about z", 2, Plattenbalken(100, 20, 30, 60), 10.0, 2, 1, 50.0, 1900.0, 50.0},
         {"T centric tension", 2, Plattenbalken(100, 20, 30, 60), 0.0, 1, 2, 80.0, 3800.0, 51.053},
+        // circle d 40: half the disc, centroid at the middle
+        {"circle about y", 7, {0.0, 40.0}, -10.0, 1, 1, 20.0, 628.32, 20.0},
+        {"circle about z", 7, {0.0, 40.0}, 10.0, 2, 1, 20.0, 628.32, 20.0},
+        // hexagon of side 10: height 17.32, width 20, area 259.81
+        {"hexagon about y", 6, {0.0, 10.0}, 10.0, 1, 1, 8.6603, 129.90, 8.6603},
+        {"hexagon about z", 6, {0.0, 10.0}, 10.0, 2, 1, 10.0, 129.90, 10.0},
+        {"hexagon centric", 6, {0.0, 10.0}, 0.0, 3, 2, 17.3205, 259.81, 8.6603},
     };
     for (const auto& f : faelle) {
         double z1 = 0, z2 = 0, z3 = 0;
@@ -208,7 +215,7 @@ TEST(RissQuerschnitt, UncrackedTensionZone) {
     const auto r = Rechteck(30, 50);
     const auto kreis = Abmessungen{0.0, 40.0};
     EXPECT_EQ(CalcZUGFLAECHE_I(1, 1, r.data(), 10.0, 1, 1, z1, z2, z3), RISS_NORM);
-    EXPECT_EQ(CalcZUGFLAECHE_I(6, 7, kreis.data(), 10.0, 1, 1, z1, z2, z3), RISS_QUERSCHNITT);
+    EXPECT_EQ(CalcZUGFLAECHE_I(6, 3, kreis.data(), 10.0, 1, 1, z1, z2, z3), RISS_QUERSCHNITT);
     EXPECT_EQ(CalcZUGFLAECHE_I(6, 1, r.data(), 10.0, 4, 1, z1, z2, z3), RISS_EINGABE);
     EXPECT_EQ(CalcZUGFLAECHE_I(6, 1, r.data(), 10.0, 1, 0, z1, z2, z3), RISS_EINGABE);
     EXPECT_EQ(CalcZUGFLAECHE_I(6, 1, nullptr, 10.0, 1, 1, z1, z2, z3), RISS_EINGABE);
@@ -241,6 +248,9 @@ TEST(RissQuerschnitt, KcOfWebsFollowsEquation72) {
         EXPECT_NEAR(KcSteg(S(1, d, 10.0, 3, RISS_ART_BIEGUNG), h), 0.4, 1e-12) << h;
         EXPECT_NEAR(KcSteg(S(1, d, 0.0, 3, RISS_ART_ZUG), h), 1.0, 1e-12) << h;
     }
+    // A circle of 120 cm (h/h* = 1.2) in centric tension, and in bending.
+    EXPECT_NEAR(KcSteg(S(7, {0.0, 120.0}, 0.0, 3, RISS_ART_ZUG), 120.0), 1.0, 1e-12);
+    EXPECT_NEAR(KcSteg(S(7, {0.0, 120.0}, 10.0, 3, RISS_ART_BIEGUNG), 120.0), 0.4, 1e-12);
     EXPECT_NEAR(KcSteg(S(2, Plattenbalken(100, 20, 30, 60), 10.0, 3, RISS_ART_BIEGUNG), 80.0), 0.4,
                 1e-12);
 }
@@ -261,6 +271,13 @@ TEST(RissQuerschnitt, KcOfFlangesFollowsEquation73) {
     // = 455 + 180 = 635 → s = 635/1900 = 0.3342.
     EXPECT_NEAR(S(2, Plattenbalken(100, 20, 30, 60), 10.0, 2, RISS_ART_BIEGUNG), 635.0 / 1900.0,
                 1e-9);
+    // Circle: half the disc as Act; its centroid lies 4r/(3π) from the diameter, so the
+    // mean of the linear stress over the half disc is fct·4/(3π): s = 0.4244, kc 0.5.
+    const double pi = 3.14159265358979323846;
+    EXPECT_NEAR(S(7, {0.0, 40.0}, 10.0, 1, RISS_ART_BIEGUNG), 4.0 / (3.0 * pi), 1e-4);
+    // Hexagon of side 10 about y: the half from a flat edge (width 10 → 20 over 8.66) has its
+    // centroid 8.66·(10 + 2·20)/(3·(10 + 20)) = 4.811 from the edge: s = 1 − 4.811/8.66 = 0.4444.
+    EXPECT_NEAR(S(6, {0.0, 10.0}, 10.0, 1, RISS_ART_BIEGUNG), 1.0 - 50.0 / 90.0, 1e-4);
     // Centric tension stresses a flange evenly: s = 1, kc = 0.9.
     EXPECT_NEAR(KcGurt(S(2, Plattenbalken(100, 20, 30, 60), 0.0, 1, RISS_ART_ZUG)), 0.9, 1e-12);
 }
@@ -277,7 +294,7 @@ TEST(RissQuerschnitt, StateAtTheCentroidRefusesBadInput) {
     } faelle[] = {
         {"code 1", 1, 1, 25.0, r.data(), 1, 1, RISS_NORM},
         {"code 4", 4, 1, 25.0, r.data(), 1, 1, RISS_NORM},
-        {"circle", 6, 7, 20.0, kreis.data(), 1, 1, RISS_QUERSCHNITT},
+        {"shape 3", 6, 3, 20.0, kreis.data(), 1, 1, RISS_QUERSCHNITT},
         {"no dimensions", 6, 1, 25.0, nullptr, 1, 1, RISS_EINGABE},
         {"direction 0", 6, 1, 25.0, r.data(), 0, 1, RISS_EINGABE},
         {"kind 3", 6, 1, 25.0, r.data(), 1, 3, RISS_EINGABE},
