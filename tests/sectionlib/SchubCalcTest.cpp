@@ -148,6 +148,14 @@ TEST(SchubCalc, ChoosesTheFlattestAdmissibleStrut) {
     EXPECT_NEAR(a.o[SCHUB_COTTHETA], 1.882, 0.001);
     EXPECT_NEAR(a.o[SCHUB_VRDMAX_W], 641.9, 0.1);
     EXPECT_NEAR(a.o[SCHUB_ASW_ERF], 7.54, 0.01);
+    // Compression σcp = 2.0 raises the limit, tension lowers it:
+    // (1.2 + 1.4·2/17)/(1 − 90.6·(1 − 1.2·2/17)/250) = 1.981,
+    // (1.2 − 1.4·2/17)/(1 − 90.6·(1 + 1.2·2/17)/250) = 1.765.
+    de.NEd = -300.0;
+    EXPECT_NEAR(Rechne(de).o[SCHUB_COT_MAX], 1.981, 0.001);
+    de.NEd = 300.0;
+    EXPECT_NEAR(Rechne(de).o[SCHUB_COT_MAX], 1.765, 0.001);
+    de.NEd = 0.0;
     // Below VRd,cc the annex allows cot θ 3.0.
     de.VEd = 90.0;
     EXPECT_NEAR(Rechne(de).o[SCHUB_COT_MAX], 3.0, 1e-12);
