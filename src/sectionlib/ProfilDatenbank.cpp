@@ -1,5 +1,6 @@
 #include "sectionlib/ProfilDatenbank.h"
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -115,8 +116,11 @@ int KRV_DB_Open(const std::string& pfad, int modus) {
                    " nicht unterstützt (nur 2, lesen)";
         return -1;
     }
-    std::ifstream datei(pfad);
-    if (!datei) {
+    std::error_code fehler;
+    std::ifstream datei;
+    if (std::filesystem::is_regular_file(pfad, fehler))
+        datei.open(pfad);
+    if (!datei.is_open()) {
         g_fehler = "Profildatenbank \"" + pfad + "\" nicht gefunden oder nicht lesbar";
         return -1;
     }
@@ -141,6 +145,10 @@ int KRV_DB_Open(const std::string& pfad, int modus) {
             return -1;
         }
         db.profile.emplace(schluessel, std::move(e));
+    }
+    if (datei.bad()) {
+        g_fehler = "Profildatenbank \"" + pfad + "\" nicht lesbar";
+        return -1;
     }
     const int handle = g_naechsteDatenbank++;
     g_datenbanken.emplace(handle, std::move(db));

@@ -46,7 +46,7 @@ int CST_iCalcLTBuckling(int h, double fy, const CST_Lasten& L, const CST_BDKDate
         return erg.text = stahl::Fehler("Biegedrillknicken ist nur für doppeltsymmetrische "
                                         "I-Profile implementiert"),
                CST_FEHLER;
-    if (const std::string f = stahl::FestigkeitPruefen(fy); !f.empty())
+    if (const std::string f = stahl::EingabePruefen(fy, L); !f.empty())
         return erg.text = stahl::Fehler(f), CST_FEHLER;
     for (double v : bdk)
         if (!std::isfinite(v))

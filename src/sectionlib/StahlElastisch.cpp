@@ -94,7 +94,7 @@ int CST_iCalcElastic(int h, double fy, const CST_Lasten& L, int art, CST_ErgElas
     const Rechnung* r = stahl::Finden(h);
     if (!r)
         return erg.text = CST_LetzterFehler(), CST_FEHLER;
-    if (const std::string f = stahl::FestigkeitPruefen(fy); !f.empty())
+    if (const std::string f = stahl::EingabePruefen(fy, L); !f.empty())
         return erg.text = stahl::Fehler(f), CST_FEHLER;
     if (stahl::Klasse(*r, fy, L) > 3)
         return erg.text = stahl::Fehler("Querschnittsklasse 4 (wirksamer Querschnitt) ist nicht "

@@ -36,6 +36,8 @@ inline double kNcm2(double nmm2) {
 
 // Checks fy (N/mm²) of a check; the refusal text or "".
 std::string FestigkeitPruefen(double fy);
+// Checks fy and the load record of a check; the refusal text or "".
+std::string EingabePruefen(double fy, const CST_Lasten& L);
 
 // Cross-section class (1 to 4) of EN 1993-1-1 Table 5.2 under the loads.
 int Klasse(const Rechnung& r, double fy, const CST_Lasten& L);

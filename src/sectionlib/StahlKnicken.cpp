@@ -90,7 +90,7 @@ int CST_iCalcBuckling(int h, double fy, const CST_Lasten& L, double ly, double b
     const Rechnung* r = stahl::Finden(h);
     if (!r)
         return erg.text = CST_LetzterFehler(), CST_FEHLER;
-    if (const std::string f = stahl::FestigkeitPruefen(fy); !f.empty())
+    if (const std::string f = stahl::EingabePruefen(fy, L); !f.empty())
         return erg.text = stahl::Fehler(f), CST_FEHLER;
     const double werte[] = {ly, betaY, lz, betaZ};
     for (double v : werte)

@@ -61,7 +61,7 @@ int CST_iCalcPlastic(int h, double fy, const CST_Lasten& L, CST_ErgPlastic& erg)
     const Rechnung* r = stahl::Finden(h);
     if (!r)
         return erg.text = CST_LetzterFehler(), CST_FEHLER;
-    if (const std::string f = stahl::FestigkeitPruefen(fy); !f.empty())
+    if (const std::string f = stahl::EingabePruefen(fy, L); !f.empty())
         return erg.text = stahl::Fehler(f), CST_FEHLER;
     erg.klasse = stahl::Klasse(*r, fy, L);
     if (erg.klasse > 2)

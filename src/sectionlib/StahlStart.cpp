@@ -67,6 +67,13 @@ std::string FestigkeitPruefen(double fy) {
     return "";
 }
 
+std::string EingabePruefen(double fy, const CST_Lasten& L) {
+    for (double v : L)
+        if (!std::isfinite(v))
+            return "Schnittgrößen müssen endliche Zahlen sein";
+    return FestigkeitPruefen(fy);
+}
+
 } // namespace stahl
 
 int CST_iStart(int profil, const std::string& norm, int normNr, double gammaM0, double gammaM1,

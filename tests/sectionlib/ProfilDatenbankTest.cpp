@@ -131,6 +131,11 @@ TEST(Profildatenbank, MissingDatabaseAndMissingProfileSayWhich) {
     EXPECT_EQ(KRV_LetzterFehler(),
               "Profildatenbank \"/nicht/da/Profile.tab\" nicht gefunden oder nicht lesbar");
 
+    // A folder is no table.
+    EXPECT_EQ(KRV_DB_Open(ZIRF_SOURCE_DIR, 2), -1);
+    EXPECT_EQ(KRV_LetzterFehler(), std::string("Profildatenbank \"") + ZIRF_SOURCE_DIR +
+                                       "\" nicht gefunden oder nicht lesbar");
+
     KrvDatenbank db(KRV_DB_Open(tabelle, 2));
     KrvProfil p;
     EXPECT_EQ(KRV_DB_GetProject(db.Handle(), "IPE\\IPE 301", p.Handle()), KRV_PROFIL_FEHLT);

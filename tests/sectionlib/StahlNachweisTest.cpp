@@ -397,6 +397,11 @@ TEST_F(Stahl, UnsoundInputIsRefusedWithItsReason) {
          "Biegedrillknicken: Verfahren 0 (allgemein) oder 1 (Walzprofile) erwartet"},
         {"kc above 1", CST_iCalcLTBuckling(h, S235, my, mitBdk(CST_BDK_KC, 1.2), l), l.text,
          "Biegedrillknicken: Korrekturbeiwert kc höchstens 1"},
+        {"infinite moment",
+         CST_iCalcBuckling(h, S235, Lasten(0, 0, 0, 0, HUGE_VAL, 0), 4, 1, 4, 1, b), b.text,
+         "Schnittgrößen müssen endliche Zahlen sein"},
+        {"NaN shear", CST_iCalcElastic(h, S235, Lasten(0, 0, std::nan(""), 0, 0, 0), 0, e), e.text,
+         "Schnittgrößen müssen endliche Zahlen sein"},
         {"unknown handle", CST_iCalcPlastic(987654, S235, my, p), p.text,
          "ungültiger Rechnungs-Handle 987654"},
     };
