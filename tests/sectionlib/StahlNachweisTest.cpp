@@ -175,6 +175,15 @@ TEST_F(Stahl, FlexuralBucklingAndMemberInteraction) {
     CST_iCalcBuckling(ipe.Handle(), S235, Lasten(-557.5, 0, 0, 0, 0, 0), 4.0, 1.0, 4.0, 1.0, f);
     EXPECT_EQ(f.eta, 0.0);
 
+    // Hot-finished box 200 x 100 x 8 about z at 3 m, curve a: Ncr = π² E Iz / L² = 1701.9 kN
+    // (Iz 739 cm⁴), λ = sqrt(A fy / Ncr) = 0.786, χ 0.8036.
+    const CstRechnung rhs = Start("RHS\\RHS 200x100x8");
+    CST_iCalcBuckling(rhs.Handle(), S235, Lasten(100, 0, 0, 0, 0, 0), 0.0, 0.0, 3.0, 1.0, f);
+    EXPECT_EQ(f.linieZ, 'a');
+    EXPECT_ANTEIL(f.NcrZ, 1701.9);
+    EXPECT_ANTEIL(f.chiZ, 0.8036);
+    EXPECT_ANTEIL(f.eta, 100 / (0.8036 * 44.75 * 23.5));
+
     // A curve set by the caller, with E lowered to 200 000: Ncr,z 744.9 kN, λ 1.3029,
     // curve c: Φ 1.6190, χ 0.3876.
     ASSERT_EQ(CST_iSetBLines(ipe.Handle(), 'c', 'c'), 1);
