@@ -53,7 +53,7 @@ int CST_iCalcLTBuckling(int h, double fy, const CST_Lasten& L, const CST_BDKDate
             return erg.text = stahl::Fehler("Biegedrillknicken: Daten nicht endlich"), CST_FEHLER;
     const double werte[] = {bdk[CST_BDK_LY],    bdk[CST_BDK_LZ], bdk[CST_BDK_BETAY],
                             bdk[CST_BDK_BETAZ], bdk[CST_BDK_C1], bdk[CST_BDK_K],
-                            bdk[CST_BDK_KW]};
+                            bdk[CST_BDK_KW],    bdk[CST_BDK_KC]};
     for (double v : werte)
         if (v < 0.0)
             return erg.text = stahl::Fehler("Biegedrillknicken: Längen und Beiwerte dürfen nicht "

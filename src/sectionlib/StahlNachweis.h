@@ -171,8 +171,11 @@ int CST_iSetLTBLines(int h, char linie);
 
 int CST_iCalcElastic(int h, double fy, const CST_Lasten& L, int art, CST_ErgElastic& erg);
 int CST_iCalcPlastic(int h, double fy, const CST_Lasten& L, CST_ErgPlastic& erg);
-// Member lengths (m) and effective-length factors about y and z; a length of 0 means
-// the member does not buckle about that axis.
+// Flexural buckling with the member interaction for a member that is not susceptible
+// to torsional deformation (held laterally, or a hollow section: Table B.1, χLT = 1);
+// the lateral-torsional check below covers the member that is free to buckle laterally
+// (Table B.2). Member lengths (m) and effective-length factors about y and z; a length
+// of 0 means the member does not buckle about that axis.
 int CST_iCalcBuckling(int h, double fy, const CST_Lasten& L, double ly, double betaY, double lz,
                       double betaZ, CST_ErgBuckling& erg);
 int CST_iCalcLTBuckling(int h, double fy, const CST_Lasten& L, const CST_BDKDaten& bdk,

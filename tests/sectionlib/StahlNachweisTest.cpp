@@ -411,6 +411,8 @@ TEST_F(Stahl, UnsoundInputIsRefusedWithItsReason) {
          "Schnittgrößen müssen endliche Zahlen sein"},
         {"NaN shear", CST_iCalcElastic(h, S235, Lasten(0, 0, std::nan(""), 0, 0, 0), 0, e), e.text,
          "Schnittgrößen müssen endliche Zahlen sein"},
+        {"kc negative", CST_iCalcLTBuckling(h, S235, my, mitBdk(CST_BDK_KC, -0.5), l), l.text,
+         "Biegedrillknicken: Längen und Beiwerte dürfen nicht negativ sein"},
         {"unknown handle", CST_iCalcPlastic(987654, S235, my, p), p.text,
          "ungültiger Rechnungs-Handle 987654"},
     };
