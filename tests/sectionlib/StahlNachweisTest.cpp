@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numbers>
 
 namespace {
@@ -427,4 +429,63 @@ TEST_F(Stahl, UnsoundInputIsRefusedWithItsReason) {
     const double null[] = {0.0, 81000.0};
     EXPECT_EQ(CST_iSetAdditionalValues(h, null, 2), 0);
     EXPECT_EQ(CST_iEnd(987654), 0);
+}
+
+TEST_F(Stahl, BucklingCurvesFollowTheSectionAndTheGrade) {
+    // Table 6.2: rolled I with h/b > 1.2 a/b (S460 a0/a0), h/b <= 1.2 b/c (S460 a/a);
+    // channels c; hot-finished hollow sections a (S460 a0). No load: IPE 300 in S460
+    // under compression is class 4 (web c/t 35.0 > 42 ε = 30.0), which is refused.
+    const struct {
+        const char* projekt;
+        double fy;
+        char y, z;
+    } faelle[] = {
+        {"IPE\\IPE 300", 235, 'a', 'b'},     {"IPE\\IPE 300", 355, 'a', 'b'},
+        {"IPE\\IPE 300", 460, '0', '0'},     {"HEB\\HEB 200", 235, 'b', 'c'},
+        {"HEA\\HEA 300", 235, 'b', 'c'},     {"HEB\\HEB 200", 460, 'a', 'a'},
+        {"UPN\\UPN 200", 235, 'c', 'c'},     {"RHS\\RHS 200x100x8", 235, 'a', 'a'},
+        {"CHS\\CHS 168.3x8", 460, '0', '0'},
+    };
+    for (const auto& f : faelle) {
+        const CstRechnung r = Start(f.projekt);
+        CST_ErgBuckling e;
+        ASSERT_EQ(CST_iCalcBuckling(r.Handle(), f.fy, Lasten(0, 0, 0, 0, 0, 0), 3, 1, 3, 1, e),
+                  CST_OK)
+            << f.projekt << e.text;
+        EXPECT_EQ(e.linieY, f.y) << f.projekt << " " << f.fy;
+        EXPECT_EQ(e.linieZ, f.z) << f.projekt << " " << f.fy;
+    }
+}
+
+TEST_F(Stahl, GermanAnnexLimitsTheRolledSectionMethodToSlenderness3_1) {
+    // A rolled I with h/b = 400/120 = 3.33: the rolled-section method (6.3.2.3) takes curve
+    // c with the recommended values; the German annex allows it only up to h/b = 3.1.
+    const std::filesystem::path pfad =
+        std::filesystem::path(ZIRF_BINARY_DIR) / "tests" / "Stahl_schlank.tab";
+    std::ofstream(pfad) << "I;Schlank;I;400;120;8;12;15;0;0\n";
+    KrvDatenbank db(KRV_DB_Open(pfad.string(), 2));
+    ASSERT_TRUE(db.IstOffen()) << KRV_LetzterFehler();
+    KrvProfil p;
+    ASSERT_EQ(KRV_DB_GetProject(db.Handle(), "I\\Schlank", p.Handle()), KRV_GELADEN);
+    KRV_PRO_Calculate(p.Handle());
+    CST_BDKDaten bdk{};
+    bdk[CST_BDK_LZ] = 4.0;
+    bdk[CST_BDK_VERFAHREN] = 1.0;
+    CST_ErgLTBuckling e;
+    const CstRechnung empfohlen(CST_iStart(p.Handle(), "EN 1993-1-1", 0, 1.0, 1.0, 1.25, 0.0, ""));
+    EXPECT_EQ(CST_iCalcLTBuckling(empfohlen.Handle(), S235, Lasten(0, 0, 0, 0, 50, 0), bdk, e),
+              CST_OK);
+    EXPECT_EQ(e.linie, 'c');
+    const CstRechnung na(CST_iStart(p.Handle(), "EN 1993-1-1", 1, 1.0, 1.1, 1.25, 0.0, ""));
+    EXPECT_EQ(CST_iCalcLTBuckling(na.Handle(), S235, Lasten(0, 0, 0, 0, 50, 0), bdk, e),
+              CST_FEHLER);
+    EXPECT_EQ(e.text, "Biegedrillknicken nach dem Verfahren für Walzprofile: nach dem deutschen "
+                      "Anhang nur bis h/b = 3,1");
+    // The general case stays open under the annex, and γM1 1.1 lowers Mb,Rd by 1/1.1.
+    bdk[CST_BDK_VERFAHREN] = 0.0;
+    CST_ErgLTBuckling a, b;
+    EXPECT_EQ(CST_iCalcLTBuckling(na.Handle(), S235, Lasten(0, 0, 0, 0, 50, 0), bdk, a), CST_OK);
+    CST_iCalcLTBuckling(empfohlen.Handle(), S235, Lasten(0, 0, 0, 0, 50, 0), bdk, b);
+    EXPECT_NEAR(a.MbRd * 1.1, b.MbRd, 1e-9 * b.MbRd);
+    std::filesystem::remove(pfad);
 }
