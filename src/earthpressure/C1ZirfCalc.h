@@ -287,6 +287,10 @@ public:
     void SetBeiwerteIteration();
     // Sets up the iteration of combination k; false when it is not a "STR,GEO" one.
     bool StarteKombination(int k);
+    // After a design iteration: closes the bracket between the trial depths `oben` (not
+    // safe) and `unten` (safe) by halving it, `sicher` telling the side of each depth, and
+    // leaves `t` and every sum at the safe end.
+    void SchliesseEingrenzung(double oben, double unten, const std::function<bool()>& sicher);
     void UmlagerungAnker();
     void PruefeEingabeWand() const;
     // Internal forces.
