@@ -254,6 +254,39 @@ TEST(Beispiele, FixedAnchoredWallDeepSlipLineToTheSlab) {
     EXPECT_NEAR(c.Rd, in.qsk1 / c.gep, 1e-12);
 }
 
+// One anchor force: the checks of the anchor take the force that the wall's depth was
+// found for (AK, horizontal), made axial, whatever the fixity of the foot. The beam, whose
+// fixity is a short span at the bottom of the rounded depth, once gave the checks a
+// reaction of its own (317.0 beside 315.3 kN/m for the fixed example).
+TEST(Beispiele, AnchorChecksTakeTheAnchorForceOfTheWall) {
+    const struct {
+        const char* datei;
+        int system;      // 1 free, 2 partly fixed, 3 fixed foot
+        int einspannung; // percent
+    } faelle[] = {
+        {"examples/anker_eingespannt.xml", 3, 100}, {"examples/anker_eingespannt.xml", 2, 50},
+        {"examples/anker_frei.xml", 2, 50},         {"examples/anker_frei.xml", 3, 100},
+        {"examples/anker_frei.xml", 1, 0},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(std::string(fall.datei) + " " + std::to_string(fall.einspannung));
+        Beispiel b(fall.datei, [&fall](C1ZirfInput& in) {
+            in.system = fall.system;
+            in.einspannung = fall.einspannung;
+        });
+        C1ZirfCalc& c = *b.calc;
+        ASSERT_EQ(c.CalcWand(), 1);
+        ASSERT_EQ(c.CalcTiefeGleitfuge(), 1);
+        const C1ZirfInput& in = b.f.in;
+        const double cosA = std::cos(in.ankerneigung / c.GradFaktor);
+        EXPECT_NEAR(c.AvorhQ * cosA, c.AK, 1e-9 * c.AK);
+        EXPECT_NEAR(c.Ad, c.AvorhQ * in.ankerabstand, 1e-9 * c.Ad);
+        // The permanent share is a part of it.
+        EXPECT_GT(c.AvorhG, 0.0);
+        EXPECT_LE(c.AvorhG, c.AvorhQ);
+    }
+}
+
 } // namespace
 
 namespace {

@@ -167,6 +167,35 @@ TEST(Beispiele, DesignedWallsPassTheirSupportChecksByTheirPrintedNumbers) {
     }
 }
 
+// The system table prints the horizontal anchor force, the anchor checks the force along
+// the anchor's axis; both are the one anchor force of the wall: with the anchor level
+// (anker_eingespannt.xml, fixed foot) the same number, inclined by 20° (anker_frei.xml)
+// the horizontal one over cos 20°. Each is printed to 0.1 kN/m.
+TEST(Beispiele, OneAnchorForceInTheTableAndTheChecks) {
+    const struct {
+        const char* datei;
+        double neigung; // degrees
+    } faelle[] = {{"anker_eingespannt.xml", 0.0}, {"anker_frei.xml", 20.0}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.datei);
+        const ZirfLauf lauf = RunZirf(ExampleText(fall.datei));
+        ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
+        const auto horizontal =
+            ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft horizontal", "Ad"), 2);
+        const auto axial = ZahlInZelle(
+            BerichtsZeile(lauf.bericht, "vorhandene Ankerkraft veränderlich", "Aq,d"), 2);
+        const auto material =
+            ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft in Ankerachse", "Ad"), 2);
+        ASSERT_TRUE(horizontal && axial && material);
+        const double cosA = std::cos(fall.neigung * 3.14159265358979323846 / 180.0);
+        EXPECT_NEAR(*axial, *horizontal / cosA, 0.05 / cosA + 0.05 + 1e-9);
+        EXPECT_EQ(*material, *axial);
+        if (fall.neigung == 0.0) {
+            EXPECT_EQ(*axial, *horizontal);
+        }
+    }
+}
+
 // An anchor at the wall head is a common wall: it runs to the end like any other.
 TEST(Beispiele, AnchorAtTheHead) {
     for (const char* datei : {"anker_frei.xml", "anker_eingespannt.xml"}) {

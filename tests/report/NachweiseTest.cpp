@@ -365,7 +365,8 @@ TEST(WriteMaterialversagen, GroutedAnchorAndTieRod) {
         const std::vector<std::string> lines = f.Zeilen();
         EXPECT_EQ(ZeileMit(lines, "Ankertyp"), "Ankertyp: | Verpressanker |  |  | ");
         EXPECT_EQ(ZeileMit(lines, "Bezeichnung"), "Bezeichnung | Stab 32 |  |  | ");
-        EXPECT_EQ(ZeileMit(lines, "Ankerkraft"), "Ankerkraft | Ad | 100.0 | [kN/m] | ");
+        EXPECT_EQ(ZeileMit(lines, "Ankerkraft"),
+                  "Ankerkraft in Ankerachse | Ad | 100.0 | [kN/m] | ");
         EXPECT_EQ(ZeileMit(lines, "Beanspruchung"),
                   "Beanspruchung | Ed = Ad * aA | 250.0 | [kN] | ");
         EXPECT_EQ(ZeileMit(lines, "Materialwiderstand"),
