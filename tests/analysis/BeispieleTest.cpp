@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -296,6 +297,32 @@ TEST(Beispiele, WallThatNoDepthHoldsDivergesQuickly) {
     C1ZirfCalc& c = *b.calc;
     EXPECT_EQ(c.CalcWand(), 2);
     EXPECT_LE(c.t, b.f.in.wand_hw + einbindung::kMaxTiefeUnterAushub + 1.0);
+}
+
+} // namespace
+namespace {
+
+// Both kinds of wall move toward the excavation (negative) where the earth pressure
+// bends them: the cantilever's head, the anchored wall's span below the anchor, by
+// centimetres, not decimetres (the retained side alone once bent the cantilever example's
+// head by 21 cm).
+TEST(Beispiele, WallsBendTowardTheExcavationByCentimetres) {
+    for (const char* datei : {"examples/kragwand.xml", "examples/kragwand_sand.xml",
+                              "examples/kragwand_sand_lasten.xml", "examples/anker_frei.xml",
+                              "examples/anker_eingespannt.xml", "examples/anker_sand.xml"}) {
+        SCOPED_TRACE(datei);
+        Beispiel b(datei);
+        C1ZirfCalc& c = *b.calc;
+        ASSERT_EQ(c.CalcWand(), 1);
+        const double kleinste = *std::min_element(c.Durchbiegung.begin(), c.Durchbiegung.end());
+        const double groesste = *std::max_element(c.Durchbiegung.begin(), c.Durchbiegung.end());
+        EXPECT_LT(kleinste, -0.1);
+        EXPECT_GT(kleinste, -10.0);
+        EXPECT_LT(groesste, 10.0);
+        if (b.f.in.mitanker == 0) {
+            EXPECT_EQ(kleinste, c.Durchbiegung[0]) << "the head moves most";
+        }
+    }
 }
 
 } // namespace
