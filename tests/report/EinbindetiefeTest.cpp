@@ -86,7 +86,7 @@ TEST(WriteEinbindetiefe, RowsAndResultOfAnAnchoredWall) {
         "Tiefe der Verankerung | tV | 1.50 | [m] | ",
         "Ankerneigung | e | 20.0 | [Grad] | ",
         "Ankerlänge | la | 8.00 | [m] | ",
-        "Ankerkraft | Ad | 123.4 | [kN/m] | ",
+        "Ankerkraft horizontal | Ad | 123.4 | [kN/m] | ",
         "rechnerische Einbindetiefe | t_cal | 9.87 | [m] | ",
         "Rammtiefenzuschlag | Dt | 0.77 | [m] | ",
         "Neigung der Ersatzkraft | dc | -10.0 | [Grad] | ",
