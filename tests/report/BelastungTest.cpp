@@ -47,8 +47,9 @@ TEST(WriteBelastung, TablesOfTheFourKinds) {
         " ",
         "Kronenlast",
         "Last | Stelle |  | Bezeichnung | Lf- | vert. | hor. |  | Moment | ",
-        "Nr. |  |  |  | Nr. | [kN/m] | [kN/m] | [kNm/m] | ",
-        // Nine columns for eight cells: the moment goes to the ninth, the eighth is empty.
+        // Nine columns for eight cells: the moment and its unit go to the ninth, under its
+        // head; the eighth is empty.
+        "Nr. |  |  |  | Nr. | [kN/m] | [kN/m] |  | [kNm/m] | ",
         "1 | Anker |  | Steife | 2 | 10.00 | 5.00 |  | -1.50 | ",
     };
     EXPECT_EQ(f.Zeilen(), expected);
