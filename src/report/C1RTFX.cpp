@@ -421,6 +421,17 @@ int C1RTFX::WriteZeile(int k, std::initializer_list<C1Wert> values) {
     return WriteRow(1);
 }
 
+int C1RTFX::WriteEigeneZeile(int k, std::initializer_list<C1Wert> values) {
+    FormatZeile(k, values);
+    const std::size_t z = m_Zeile.find("#Z");
+    if (z != std::string::npos) {
+        std::string tag = std::to_string(k);
+        tag.insert(0, tag.size() < 2 ? 2 - tag.size() : 0, ' ');
+        m_Zeile.replace(z + 2, std::min<std::size_t>(2, m_Zeile.size() - z - 2), tag);
+    }
+    return WriteRow(1);
+}
+
 int C1RTFX::WriteEintrag(int id, std::initializer_list<C1Wert> values) {
     return WriteZeile(id - iAnf + 1, values);
 }

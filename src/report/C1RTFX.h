@@ -79,6 +79,10 @@ public:
     void FormatZeile(int k, std::initializer_list<C1Wert> values = {});
     // FormatZeile and WriteRow in one.
     int WriteZeile(int k, std::initializer_list<C1Wert> values = {});
+    // FormatZeile and WriteRow with the row record of line k itself. A line's "#Z" tag
+    // counts its place in the block it was written for; in a block that starts at
+    // another line the tag names a different row, whose columns and kind would not fit.
+    int WriteEigeneZeile(int k, std::initializer_list<C1Wert> values = {});
     // The same for the line that holds string-table entry id; an id outside the loaded
     // block is a programming error and raises C1Exception.
     int WriteEintrag(int id, std::initializer_list<C1Wert> values = {});
