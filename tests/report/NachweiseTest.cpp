@@ -80,8 +80,8 @@ TEST(WriteAuflagerNachweis, EarthSupportRowsVerdictAndResult) {
         EXPECT_EQ(lines.at(5), "3 | " + eph + " | 0.100 | 10.00 | 1.50 | 15.00 | ");
         EXPECT_EQ(ZeileMit(lines, "GW"), "");
         EXPECT_EQ(ZeileMit(lines, "Summe").substr(0, 6), "Summe ");
-        EXPECT_EQ(lines.back(), fall.eingehalten ? "SBh,d <= Eph,d : Nachweis eingehalten"
-                                                 : "SBh,d > Eph,d : Nachweis nicht eingehalten !!!")
+        EXPECT_EQ(lines.back(), fall.eingehalten ? "ΣBh,d <= Eph,d : Nachweis eingehalten"
+                                                 : "ΣBh,d > Eph,d : Nachweis nicht eingehalten !!!")
             << fall.ephd << " " << fall.summe;
         EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "bhd"), fall.summe);
         EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "ephd"), fall.ephd);
@@ -163,16 +163,16 @@ TEST(WriteAuflagerNachweis, VerticalComponentOfTheSupportForce) {
     const std::vector<std::string> expected = {
         "Vertikalkomponente der Auflagerkraft",
         "nach unten gerichtet",
-        "aus | Lf | tan a | Faktor | V,k [kN/m] | ",
+        "aus | Lf | tan α | Faktor | V,k [kN/m] | ",
         "Erddruck | 1 |  |  | 30.00 | ",
         "Erddruck | 2 |  |  | 12.50 | ",
         "Ankerkraft |  | 1.000 |  | 7.50 | ",
         "Summe |  |  |  | 50.00 | ", // 30 + 12.5 + 7.5
         "nach oben gerichtet",
-        "aus | Lf | tan d | Anteil e | Bv,k [kN/m] | ",
+        "aus | Lf | tan δ | Anteil ε | Bv,k [kN/m] | ",
         "Ephd | 1 | -0.250 | 0.600 | -40.00 | ",
         "Summe |  |  |  | -40.00 | ",
-        "SV,k >= SBv,k : Nachweis eingehalten",
+        "ΣV,k >= ΣBv,k : Nachweis eingehalten",
     };
     EXPECT_EQ(f.Zeilen(), expected);
     EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "nach_unten"), 50.0);
@@ -231,8 +231,8 @@ TEST(WriteAuflagerNachweis, VerticalForcesOfTheWallWithoutAnchor) {
         EXPECT_EQ(ZeileMit(lines, "Ersatzkraft aus Ch,k"),
                   fall.ch != 0.0 ? "Ersatzkraft aus Ch,k | Cvh,k | 3.6 | [kN/m] | " : "");
         EXPECT_EQ(ZeileMit(lines, "Eigengewicht"), "Eigengewicht | Gk | 10.0 | [kN/m] | ");
-        EXPECT_EQ(lines.back(), fall.eingehalten ? "SV >= 0 : Nachweis eingehalten"
-                                                 : "SV < 0 : Nachweis nicht eingehalten !!!");
+        EXPECT_EQ(lines.back(), fall.eingehalten ? "ΣV >= 0 : Nachweis eingehalten"
+                                                 : "ΣV < 0 : Nachweis nicht eingehalten !!!");
         const auto v = std::initializer_list<const char*>{"result", "trag", "vertikal"};
         EXPECT_EQ(Attr(f, v, "eavk"), 30.0);
         EXPECT_EQ(Attr(f, v, "cvk"), 10.0);
@@ -286,7 +286,7 @@ TEST(WriteAnkerkraft, SlipBodyForcesAndBothChecks) {
     // One joint between the two segments.
     EXPECT_EQ(AnzahlZeilenMit(lines, "Segmenttrennfuge"), 1);
     EXPECT_EQ(ZeileMit(lines, "Segmenttrennfuge"), "Segmenttrennfuge bei | xS 1 | 6.000 | [m] | ");
-    EXPECT_EQ(ZeileMit(lines, "Gleitwinkel"), "Gleitwinkel | q | 26.57 | [Grad] | ");
+    EXPECT_EQ(ZeileMit(lines, "Gleitwinkel"), "Gleitwinkel | θ | 26.57 | [Grad] | ");
     EXPECT_EQ(ZeileMit(lines, "Gewichtskraft"), "Gewichtskraft | Gk 1 | 300.0 | [kN/m] | ");
     EXPECT_EQ(ZeileMit(lines, " | Gk 2"), " | Gk 2 | 150.0 | [kN/m] | ");
     // Only the second segment has cohesion: no row labelled "Kohäsion"; its horizontal
@@ -504,10 +504,10 @@ TEST(WriteProfilNachweis, StressFromTheGoverningPairAndResult) {
     // sigmaRd = 355 / (10 * 1.1) = 32.27; sigmaD = 100 * 200 / 2000 + (52 + 10 * 130 /
     // 100) / 150 = 10 + 0.4333 = 10.433; AG = 10.433 / 32.27 = 0.323.
     EXPECT_EQ(ZeileMit(lines, "Stahl"),
-              "Stahl S 355 | fy,k =   35.5 kN/cm² | gM =  1.1 | sRd =  32.3 kN/cm² | ");
+              "Stahl S 355 | fy,k =   35.5 kN/cm² | γM =  1.1 | σRd =  32.3 kN/cm² | ");
     EXPECT_EQ(ZeileMit(lines, "Bemessungsspannung"),
-              "Bemessungsspannung | sd = (M/Wy + N / A) | 10.4 | [kN/cm²] | ");
-    EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"), "Ausnutzungsgrad AG | sd / sRd | 0.323 | [-] | ");
+              "Bemessungsspannung | σd = (M/Wy + N / A) | 10.4 | [kN/cm²] | ");
+    EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"), "Ausnutzungsgrad AG | σd / σRd | 0.323 | [-] | ");
     const QEDOM_HANDLE p = Element(f, {"result", "profil"});
     ASSERT_NE(p, 0);
     EXPECT_STREQ(QEDOM_GetString(p, "name"), "U 2000");
@@ -572,7 +572,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "trag", "horizontal"},
          {"bhd", "ausnutzung"},
          "ephd",
-         "SBh,d > Eph,d : Nachweis nicht eingehalten"},
+         "ΣBh,d > Eph,d : Nachweis nicht eingehalten"},
         {"infinite passive resistance",
          [](ReportFixture& f) {
              Erdwiderlager(f, kInf, 150.0);
@@ -581,7 +581,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "trag", "horizontal"},
          {"ephd", "ausnutzung"},
          "bhd",
-         "SBh,d > Eph,d : Nachweis nicht eingehalten"},
+         "ΣBh,d > Eph,d : Nachweis nicht eingehalten"},
         {"undefined vertical earth pressure",
          [](ReportFixture& f) {
              f.in.iLetzterLastfall = 1;
@@ -592,7 +592,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "trag", "vertikal"},
          {"nach_unten", "ausnutzung"},
          "nach_oben",
-         "SV,k < SBv,k : Nachweis nicht eingehalten"},
+         "ΣV,k < ΣBv,k : Nachweis nicht eingehalten"},
         {"infinite substitute force of the wall without anchor",
          [](ReportFixture& f) {
              f.calc->eavk = 30.0;
@@ -602,7 +602,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "trag", "vertikal"},
          {"cvk", "summe"},
          "eavk",
-         "SV < 0 : Nachweis nicht eingehalten"},
+         "ΣV < 0 : Nachweis nicht eingehalten"},
         {"infinite largest moment",
          [](ReportFixture& f) {
              Profil(f);
@@ -612,7 +612,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "profil"},
          {"sigma_d", "ausnutzung"},
          "sigma_rd",
-         "Ausnutzungsgrad AG | sd / sRd |  | "},
+         "Ausnutzungsgrad AG | σd / σRd |  | "},
         {"undefined anchor force from permanent actions",
          [](ReportFixture& f) {
              ReportSicht::TiefeGleitfuge g = Gleitfuge();
