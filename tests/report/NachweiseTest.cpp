@@ -194,8 +194,8 @@ TEST(WriteAuflagerNachweis, VerticalComponentVerdictAgreesWithItsPrintedSums) {
         f.calc->BvkLf[0] = fall.bvk;
         f.report.WriteAuflagerNachweis(1);
         EXPECT_EQ(f.Zeilen().back(), fall.eingehalten
-                                         ? "SV,k >= SBv,k : Nachweis eingehalten"
-                                         : "SV,k < SBv,k : Nachweis nicht eingehalten  !!!")
+                                         ? "ΣV,k >= ΣBv,k : Nachweis eingehalten"
+                                         : "ΣV,k < ΣBv,k : Nachweis nicht eingehalten  !!!")
             << fall.bvk;
     }
 }
