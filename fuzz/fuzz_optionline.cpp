@@ -73,19 +73,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QELRTFX_RegisterHost(std::move(host));
     const C1QEL qel(nullptr);
     Require(qel.GetQuickModus() == 1);
+    // The context reads the setting without its trailing white space.
+    const std::string read = C1QEL::GetWholeSetting("Optionen");
+    Require(setting.compare(0, read.size(), read) == 0);
+    Require(setting.find_first_not_of(" \t\r\n\v\f", read.size()) == std::string::npos);
     int named = 0;
     for (int i = 1; i < C1QEL::SQuick::kMaxDateien; ++i) {
         const std::string& datei = qel.Quick.Datei.at(static_cast<std::size_t>(i));
-        Require(datei == C1QEL::GetOptionValue(setting, "F" + std::to_string(i)));
-        Require(Within(setting, datei));
+        Require(datei == C1QEL::GetOptionValue(read, "F" + std::to_string(i)));
+        Require(Within(read, datei));
         named += datei.empty() ? 0 : 1;
     }
     Require(qel.Quick.iAnz == named);
     Require(qel.Quick.Datei.at(0).empty());
-    Require(Within(setting, qel.Quick.Position));
+    Require(Within(read, qel.Quick.Position));
     std::string value;
     if (C1QEL::GetOption("POS", value) == 1) {
-        Require(Within(setting, value));
+        Require(Within(read, value));
     }
     return 0;
 }

@@ -93,7 +93,7 @@ std::string C1QEL::GetWholeSetting(const std::string& key) {
     std::string value(static_cast<std::size_t>(length) + 1, '\0');
     QELRTFX_GetSetting(key.c_str(), value.data(), length + 1);
     value.resize(value.find('\0'));
-    const auto end = value.find_last_not_of(' ');
+    const auto end = value.find_last_not_of(kWhiteSpace);
     return end == std::string::npos ? std::string() : value.substr(0, end + 1);
 }
 

@@ -172,6 +172,9 @@ TEST_F(C1QELBatchTest, QuickReportsAndTextsOfTheBatchFiles) {
     C1QEL qel(nullptr);
     EXPECT_EQ(qel.OpenQuickReport("LISTE"), 1);
     EXPECT_EQ(qel.IsReportSuppressed(), 0);
+    ASSERT_NE(QELRTFX_OpenDocument(), nullptr);
+    EXPECT_TRUE(QELRTFX_OpenDocument()->Header().noHead);
+    EXPECT_TRUE(QELRTFX_OpenDocument()->Header().noLogo);
     QELRTFX_Paragraph(0, "Liste der Wände");
     EXPECT_EQ(qel.CloseQuickReport(), 1);
     EXPECT_EQ(qel.IsReportSuppressed(), 1);
