@@ -117,7 +117,7 @@ public:
     static int GetOption(const std::string& key, std::string& value);
     // The host's setting of key read as a whole decimal number; 0 when absent or not one.
     static int GetSettingInt(const std::string& key);
-    // The whole host setting of key, however long, trailing blanks removed.
+    // The whole host setting of key, however long, trailing white space removed.
     static std::string GetWholeSetting(const std::string& key);
     // Index 1 to 31 of the batch file whose to-do name is name (case ignored); 0 for none.
     int FindQuickToDo(const std::string& name) const;
@@ -145,7 +145,7 @@ public:
     void RewindIn();
     // An error in the text input, naming its chapter and line: raised, never an exit.
     [[noreturn]] void InputFileError(const std::string& chapter, const std::string& line);
-    // FatalError for callers without a context of their own; the first argument is not read.
+    // FatalError under the name of the older callers; the first argument is not read.
     [[noreturn]] void FatalErrorStatic(int, const std::string& text);
     // The suite's material and reinforcing-steel tables in the common folder; "" when
     // that folder is not known.
