@@ -103,6 +103,10 @@ QELRTFXDocument::HeaderFields QELRTFXDocument::ParseHeader(const char* text) {
             fields.title = value;
         } else if (key == "@T") {
             fields.note = value;
+        } else if (field == "nohead") {
+            fields.noHead = true;
+        } else if (field == "nologo") {
+            fields.noLogo = true;
         }
         p += field.size() + 1;
     }
@@ -255,10 +259,14 @@ std::string QELRTFXDocument::Rtf() const {
            "\\margt" + std::to_string(kMarginTop) + "\\margb" + std::to_string(kMarginBottom) +
            "\n";
     out += "\\sectd\\pgnstarts" + std::to_string(firstPage) + "\\pgnrestart\\pgndec\n";
-    const std::string tabRight = "\\tqr\\tx" + std::to_string(kTextWidth);
-    out += "{\\header\\pard\\plain\\f1\\fs16" + tabRight + " " + UserText(header.name) + "  " +
-           UserText(header.version) + "  " + UserText(header.title) + "\\tab Seite \\chpgn\\par\n";
-    out += "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
+    if (!header.noHead) {
+        const std::string tabRight = "\\tqr\\tx" + std::to_string(kTextWidth);
+        out += "{\\header\\pard\\plain\\f1\\fs16" + tabRight + " " + UserText(header.name) + "  " +
+               UserText(header.version) + "  " + UserText(header.title) +
+               "\\tab Seite \\chpgn\\par\n";
+        out +=
+            "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
+    }
     out += body;
     std::vector<Row> rest = table;
     if (row) {

@@ -17,12 +17,16 @@
 class QELRTFXDocument {
 public:
     // The header fields of the page head, as handed over at opening: "key=value" texts,
-    // each closed by a zero byte, the whole closed by a second zero byte.
+    // each closed by a zero byte, the whole closed by a second zero byte. Two texts
+    // without a value are options of the report: "nohead" (no page head) and "nologo"
+    // (no logo; these reports have none anyway).
     struct HeaderFields {
         std::string name;    // "Name"
         std::string version; // "Version"
         std::string title;   // "Titel"
         std::string note;    // "@T", the title of the position
+        bool noHead = false; // "nohead"
+        bool noLogo = false; // "nologo"
         std::string bytes;   // the fields exactly as handed over, both zero bytes included
     };
     // Reads the fields up to the closing double zero byte; a null text gives none.
