@@ -221,25 +221,6 @@ int C1QEL::QuerySetting(const std::string& key) {
     return QELRTFX_GetSetting(key.c_str(), empty, 0);
 }
 
-int C1QEL::GetSettingInt(const std::string& key) {
-    const std::string text = GetSetting(key);
-    const std::size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string::npos) {
-        return 0;
-    }
-    const char* first = text.data() + begin;
-    const char* last = text.data() + text.size();
-    if (*first == '+') {
-        ++first; // from_chars takes no plus sign
-    }
-    int value = 0;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last) {
-        return 0;
-    }
-    return value;
-}
-
 int C1QEL::ReadQuickOptionen() {
     Quick.QuickModus = GetSettingInt("Option/Quick");
     Quick.bAll = GetSettingInt("Option/All");

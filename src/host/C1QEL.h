@@ -56,9 +56,6 @@ public:
     static int GetSetting(const std::string& key, char* buffer, int size);
     // What the report library answers for key when asked with an empty buffer of size 0.
     static int QuerySetting(const std::string& key);
-    // The host's setting of key read as a whole number (blanks around it allowed); 0 when
-    // the host has no such setting or its value is not a whole number.
-    static int GetSettingInt(const std::string& key);
     // The batch switches "Option/Quick" and "Option/All" by their values into the
     // batch-mode record; returns QuickModus. (The length of a setting, which the library
     // answers to a query of size 0, is no switch: "Option/Quick=0" is off.)

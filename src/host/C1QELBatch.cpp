@@ -113,9 +113,7 @@ int C1QEL::ReadIn() {
     if (m_bKorvel2005 != 0) {
         throw C1Exception("C1QEL::ReadIn()  m_bKorvel2005=true", "debug");
     }
-    Quick.QuickModus = GetSettingInt("Option/Quick");
-    Quick.bAll = GetSettingInt("Option/All");
-    if (Quick.QuickModus == 0) {
+    if (ReadQuickOptionen() == 0) {
         return 0;
     }
     Quick.bNoReport = 1;
