@@ -1,6 +1,7 @@
 #include "platform/EmfWriter.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/EmfHandles.h"
+#include "platform/QELRTFXReport.h"
 
 #include "../support/EmfReader.h"
 #include "TempDir.h"
@@ -215,4 +216,25 @@ TEST(BitmapRegistry, SupportSymbolsAndAMissingLibrary) {
     QEL_SetPlotLibAvailable(false);
     EXPECT_EQ(QEL_LoadPlotLib(), nullptr);
     QEL_SetPlotLibAvailable(true);
+}
+
+TEST(EmfHandles, TheReportTakesAKeptMetafileByItsHandle) {
+    TempDir dir;
+    EmfWriter w;
+    w.MoveTo(0, 0);
+    w.LineTo(100, 50);
+    const QEL_HENHMETAFILE h = QEL_CloseEnhMetaFile(w, "");
+    ASSERT_NE(h, 0u);
+    EXPECT_EQ(QELRTFX_InsertMetafile(h, 4.0, 2.0), 0); // no report open
+    ASSERT_EQ(QELRTFX_Open(dir.File("bild.rtf").c_str(), 0, 1, 1, "\0\0"), 1);
+    EXPECT_EQ(QELRTFX_InsertMetafile(h, 4.0, 2.0), 1);
+    EXPECT_EQ(QEL_DeleteEnhMetaFile(h), 1);
+    EXPECT_EQ(QELRTFX_InsertMetafile(h, 4.0, 2.0), 0); // released: nothing to insert
+    const std::string rtf = QELRTFX_OpenDocument()->Rtf();
+    EXPECT_EQ(QELRTFX_Close(0), 1);
+    // One picture, its bytes embedded.
+    const std::size_t at = rtf.find("\\emfblip");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(rtf.find("\\emfblip", at + 1), std::string::npos);
+    EXPECT_NE(rtf.find("\n01000000"), std::string::npos);
 }
