@@ -39,6 +39,11 @@ install_german_locale() {
 }
 
 if [[ "${ZIRF_WITH_OFFICE:-0}" == 1 ]]; then
+  # The pictures measure their texts with the widths of Liberation Sans, the face
+  # LibreOffice shows in place of Arial (scripts/gen-text-metrics.py reads it too).
+  if ! fc-list 2>/dev/null | grep -q "LiberationSans-Regular"; then
+    install_missing fonts-liberation || echo "warning: fonts-liberation could not be installed" >&2
+  fi
   if ! install_missing libreoffice-writer-nogui poppler-utils; then
     echo "warning: LibreOffice Writer or poppler-utils could not be installed;" \
       "the report check in LibreOffice will be skipped" >&2

@@ -48,21 +48,8 @@ void TraceHostOptions() {
     TracePrintf("Parameter %s", options);
 }
 
-// Every object of the run lives in this scope, so an error destroys them all, the
-// context last, before it is reported.
-void RunSteps(QEDOM_HANDLE hDoc, int flag) {
-    C1QEL qel("", "", hDoc, flag, g_bHostProgress, 1);
-    qel.CheckReportLibVersion(kRequiredReportLibVersion, 1);
-    AnnounceStatus(qel, kProgrammstart);
-
-    g_pDump = qel.OpenDumpFile("");
-    g_pTrace = qel.OpenTraceFile("");
-    TraceHostOptions();
-    // The batch record that the host's options name, listed for the developer; a run
-    // under the host acts on none of it.
-    qel.ReadBatchEntries();
-    qel.Dump("ZIRF_Calc");
-
+// The run's steps after its trace is open.
+void RunCalculationAndOutput(C1QEL& qel, QEDOM_HANDLE hDoc, int flag) {
     AnnounceStatus(qel, kEingabedateiAnlesen);
     C1ZirfInput input(&qel);
     C1Traeger traeger;
@@ -85,6 +72,31 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
         const char* dokument = QEDOM_GetCompleteFileName(hDoc);
         DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei,
                        dokument != nullptr ? dokument : "");
+    }
+}
+
+// Every object of the run lives in this scope, so an error destroys them all, the
+// context last, before it is reported.
+void RunSteps(QEDOM_HANDLE hDoc, int flag) {
+    C1QEL qel("", "", hDoc, flag, g_bHostProgress, 1);
+    qel.CheckReportLibVersion(kRequiredReportLibVersion, 1);
+    AnnounceStatus(qel, kProgrammstart);
+
+    g_pDump = qel.OpenDumpFile("");
+    g_pTrace = qel.OpenTraceFile("");
+    TraceHostOptions();
+    // The batch record that the host's options name, listed for the developer; a run
+    // under the host acts on none of it.
+    qel.ReadBatchEntries();
+    qel.Dump("ZIRF_Calc");
+    try {
+        RunCalculationAndOutput(qel, hDoc, flag);
+    } catch (const C1Exception& e) {
+        // An error that shows no message still ends the run: the trace says why.
+        if (e.code != 1) {
+            TracePrintf("\nAbbruch ohne Meldung: %s (%s)", e.text.c_str(), e.module.c_str());
+        }
+        throw;
     }
 }
 

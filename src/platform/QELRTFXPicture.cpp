@@ -98,8 +98,19 @@ long QELRTFXPicture::NaturalHeightTwips() const {
 }
 
 std::string QELRTFXPicture::RtfGroup(double widthCm, double heightCm) const {
-    const long goalWidth = widthCm > 0.0 ? CmToTwips(widthCm) : NaturalWidthTwips();
-    const long goalHeight = heightCm > 0.0 ? CmToTwips(heightCm) : NaturalHeightTwips();
+    long goalWidth = widthCm > 0.0 ? CmToTwips(widthCm) : NaturalWidthTwips();
+    long goalHeight = heightCm > 0.0 ? CmToTwips(heightCm) : NaturalHeightTwips();
+    if (widthCm > 0.0 && heightCm > 0.0) {
+        // The picture fills the box as far as its own proportions allow: a reader
+        // would otherwise stretch it unevenly (a circle would become an ellipse).
+        const double w = static_cast<double>(sourceWidth);
+        const double h = static_cast<double>(sourceHeight);
+        if (w * static_cast<double>(goalHeight) >= h * static_cast<double>(goalWidth)) {
+            goalHeight = std::max(1L, std::lround(static_cast<double>(goalWidth) * h / w));
+        } else {
+            goalWidth = std::max(1L, std::lround(static_cast<double>(goalHeight) * w / h));
+        }
+    }
     std::string out = "{\\pict";
     switch (kind) {
     case Kind::Emf:

@@ -23,8 +23,8 @@ public:
     long NaturalWidthTwips() const;
     long NaturalHeightTwips() const;
 
-    // The RTF picture group, scaled to the goal size in cm; a size of 0 or below
-    // keeps the picture's own size.
+    // The RTF picture group, as large as fits into the goal box in cm while keeping
+    // the picture's proportions; a size of 0 or below keeps the picture's own size.
     std::string RtfGroup(double widthCm, double heightCm) const;
 
 private:

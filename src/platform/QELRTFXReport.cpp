@@ -1,5 +1,7 @@
 #include "platform/QELRTFXReport.h"
 
+#include "platform/EmfHandles.h"
+
 #include "platform/QELRTFXHost.h"
 
 #include <fstream>
@@ -136,6 +138,13 @@ int QELRTFX_InsertMetafile(const std::uint8_t* emf, std::size_t size, double wid
     }
     Open()->InsertPicture(*picture, widthCm, heightCm);
     return 1;
+}
+
+int QELRTFX_InsertMetafile(std::uint32_t handle, double widthCm, double heightCm) {
+    const std::vector<std::uint8_t>* bytes = QEL_GetEnhMetaFileBits(handle);
+    return bytes != nullptr
+               ? QELRTFX_InsertMetafile(bytes->data(), bytes->size(), widthCm, heightCm)
+               : 0;
 }
 
 int QELRTFX_InsertPicture(const char* fileName, int, double widthCm, double heightCm) {

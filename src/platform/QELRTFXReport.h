@@ -33,6 +33,9 @@ int QELRTFX_InsertRtf(const char* fileName, const char* heading, int, int headin
 // inserted, 0 when no report is open or the bytes are no metafile.
 int QELRTFX_InsertMetafile(const std::uint8_t* emf, std::size_t size, double widthCm,
                            double heightCm);
+// Inserts a kept metafile by its handle (platform/EmfHandles.h); its bytes are copied
+// at once. Returns 1 when inserted, 0 for an unknown handle or no open report.
+int QELRTFX_InsertMetafile(std::uint32_t handle, double widthCm, double heightCm);
 // Inserts a picture file (metafile, PNG or bitmap); inside a row it fills the next
 // cell. A size of 0 keeps the picture's own size. Returns 1 when inserted.
 int QELRTFX_InsertPicture(const char* fileName, int, double widthCm, double heightCm);

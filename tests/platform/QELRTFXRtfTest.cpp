@@ -203,10 +203,12 @@ TEST(QELRTFXDocument, MetafileIsEmbeddedWithFrameAndGoalSize) {
     const auto emf = TinyEmf();
     const auto picture = QELRTFXPicture::FromBytes(emf.data(), emf.size());
     ASSERT_TRUE(picture);
-    // Frame 4000 x 2000 (0.01 mm); goal 16 cm x 10 cm = 9071 x 5669 twips.
+    // Frame 4000 x 2000 (0.01 mm) in a box of 16 cm x 10 cm: 16 cm x 8 cm = 9071 x 4536
+    // twips, the proportions kept; a box of 16 cm x 4 cm gives 8 cm x 4 cm.
     const std::string group = picture->RtfGroup(16.0, 10.0);
+    EXPECT_NE(picture->RtfGroup(16.0, 4.0).find("\\picwgoal4536\\pichgoal2268"), std::string::npos);
     EXPECT_EQ(group.rfind(
-                  "{\\pict\\emfblip\\picw4000\\pich2000\\picwgoal9071\\pichgoal5669\n01000000", 0),
+                  "{\\pict\\emfblip\\picw4000\\pich2000\\picwgoal9071\\pichgoal4536\n01000000", 0),
               0u)
         << group.substr(0, 80);
     // Natural size: 40 mm x 20 mm = 2268 x 1134 twips.
