@@ -172,7 +172,8 @@ public:
         if (!g.innen) {
             return kOk;
         }
-        if (std::fabs(f0) < kWinkelTol) {
+        if (std::fabs(f0) < kWinkelTol || g.eta == kUnendlich) {
+            // Found, or no moment resistance at all at this reinforcement.
             return kOk;
         }
         // Secant steps from the elastic guess.
