@@ -2,6 +2,7 @@
 
 #include "platform/QEDOM.h"
 #include "platform/QEDOMHandleTable.h"
+#include "platform/QEDOMPrescan.h"
 
 #include <libxml/entities.h>
 #include <libxml/hash.h>
@@ -98,6 +99,14 @@ QEDOM_HANDLE ParseBuffer(const char* data, std::size_t size, const std::string& 
     if (size > QEDOM_MAX_DOCUMENT_BYTES) {
         error = "XML-Datei '" + fileName + "' ist größer als " +
                 std::to_string(QEDOM_MAX_DOCUMENT_BYTES / (1024U * 1024U)) + " MiB";
+        return 0;
+    }
+    // Refused before the parser sees it: the parser would take minutes over it.
+    QEDOMCrowdedElement crowded;
+    if (QEDOM_FindCrowdedElement(std::string_view(data, size), QEDOM_MAX_ATTRIBUTES, crowded)) {
+        error = "Fehler in XML-Datei '" + fileName + "', Zeile " + std::to_string(crowded.line) +
+                ": Element '" + crowded.name + "' hat mehr als " +
+                std::to_string(QEDOM_MAX_ATTRIBUTES) + " Attribute";
         return 0;
     }
     std::unique_ptr<xmlParserCtxt, ParserContextFree> ctxt(xmlNewParserCtxt());

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <iterator>
 #include <map>
 
 namespace {
@@ -79,19 +81,80 @@ std::string_view ReadGroupBody(RtfTokenizer& tokens, std::string_view text) {
                        static_cast<std::size_t>(end - begin));
 }
 
-// Font table: "{\fN descriptor;}" entries, or entries without braces ended by ";".
+// Control words that describe a font entry; everything else in an entry (nested
+// destinations such as the panose number or an alternative name) is left out.
+constexpr std::array kFontEntryWords = {"fnil",     "froman", "fswiss", "fmodern",
+                                        "fscript",  "fdecor", "ftech",  "fbidi",
+                                        "fcharset", "fprq",   "cpg"};
+
+// A fragment with more fonts or colours than any document carries would only make the
+// tables slow to search; the surplus entries fall back to the body font and the
+// automatic colour.
+constexpr std::size_t kMaxTableEntries = 1000;
+
+// Plain text of a fragment: control characters other than tab and line ends (a NUL
+// among them) carry no meaning in RTF and are left out.
+bool IsKeptTextByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x20 && byte != 0x7F) || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string KeptText(std::string_view text) {
+    std::string out;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(out), IsKeptTextByte);
+    return out;
+}
+
+// "\'hh" with both hex digits.
+bool IsCompleteHexEscape(const Token& t) {
+    return t.type == Type::Symbol && t.word == "'" && t.raw.size() == 4;
+}
+
+// A control symbol that a reader understands: a hex escape with both digits, or a
+// backslash followed by a printable character that is no letter or digit (or a line
+// end, a paragraph). A backslash at the end of the text or before a control
+// character is none and would escape whatever follows it in the report.
+bool IsCompleteSymbol(const Token& t) {
+    if (t.word.empty()) {
+        return false;
+    }
+    if (t.word == "'") {
+        return IsCompleteHexEscape(t);
+    }
+    const char c = t.word[0];
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '\r' || c == '\n' || (byte > 0x20 && byte < 0x7F && std::isalnum(byte) == 0);
+}
+
+std::string TrimmedName(const std::string& name) {
+    const auto begin = name.find_first_not_of(" \t\r\n");
+    if (begin == std::string::npos) {
+        return {};
+    }
+    return name.substr(begin, name.find_last_not_of(" \t\r\n") - begin + 1);
+}
+
+// Font table: "{\fN descriptor;}" entries, or entries without braces ended by ";". The
+// report gets each entry as its family and character set words and its name, the name
+// as text only.
 std::map<long, int> MergeFonts(std::string_view table, QELRTFXTables& tables) {
     std::map<long, int> map;
     RtfTokenizer tokens(table);
     int depth = 0;
     long number = -1;
-    std::string descriptor;
+    std::string words;
+    std::string name;
+    bool nameEnded = false;
     auto finish = [&] {
-        if (number >= 0) {
-            map[number] = tables.AddFont(descriptor);
+        if (number >= 0 && map.size() < kMaxTableEntries) {
+            const std::string trimmed = TrimmedName(name);
+            map[number] =
+                tables.AddFont(words.empty() ? trimmed + ";" : words + " " + trimmed + ";");
         }
         number = -1;
-        descriptor.clear();
+        words.clear();
+        name.clear();
+        nameEnded = false;
     };
     for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
         if (t.type == Type::GroupOpen) {
@@ -99,22 +162,39 @@ std::map<long, int> MergeFonts(std::string_view table, QELRTFXTables& tables) {
                 finish();
             }
             ++depth;
-            if (depth > 1) {
-                descriptor += t.raw;
-            }
         } else if (t.type == Type::GroupClose) {
-            --depth;
-            if (depth == 0) {
+            if (depth > 0 && --depth == 0) {
                 finish();
-            } else {
-                descriptor += t.raw;
             }
-        } else if (t.type == Type::Word && t.word == "f" && t.hasParam && depth <= 1 &&
-                   number < 0) {
-            number = t.param;
-        } else if (number >= 0) {
-            descriptor += t.raw;
-            if (depth == 0 && t.type == Type::Text && t.raw.find(';') != std::string_view::npos) {
+        } else if (depth > 1) {
+            continue; // a nested destination of the entry
+        } else if (t.type == Type::Word) {
+            if (t.word == "bin" && t.hasParam && t.param > 0) {
+                tokens.Next(); // its binary data
+            } else if (t.word == "f" && t.hasParam && number < 0) {
+                number = t.param;
+            } else if (number >= 0 && IsOneOf(t.word, kFontEntryWords)) {
+                words += '\\';
+                words += t.word;
+                if (t.hasParam) {
+                    words += std::to_string(t.param);
+                }
+            }
+        } else if (number < 0 || nameEnded) {
+            continue;
+        } else if (IsCompleteHexEscape(t)) {
+            name += t.raw;
+        } else if (t.type == Type::Text) {
+            for (const char c : t.raw) {
+                if (c == ';') {
+                    nameEnded = true;
+                    break;
+                }
+                if (IsKeptTextByte(c) && c != '\r' && c != '\n' && c != '\t') {
+                    name += c;
+                }
+            }
+            if (nameEnded && depth == 0) {
                 finish();
             }
         }
@@ -209,6 +289,7 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     std::string body = "{\\pard\\plain\\f" + std::to_string(bodyFont) + " ";
     RtfTokenizer tokens(rtf);
     int depth = 0;
+    bool afterBareWord = false;
     for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
         if (t.type == Type::GroupOpen) {
             ++depth;
@@ -235,6 +316,13 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
             }
             body += t.raw;
         } else if (t.type == Type::Word) {
+            if (t.word == "bin") {
+                // Raw bytes, braces and NULs among them: never copied into the report.
+                if (t.hasParam && t.param > 0) {
+                    tokens.Next();
+                }
+                continue;
+            }
             if (depth == 1 && IsOneOf(t.word, kDocumentWords)) {
                 continue;
             }
@@ -249,12 +337,27 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 body += t.word;
                 body += std::to_string(n);
                 body += ' ';
+                afterBareWord = false;
                 continue;
             }
             body += t.raw;
+            afterBareWord = t.raw.back() != ' ';
+            continue;
+        } else if (t.type == Type::Symbol) {
+            if (IsCompleteSymbol(t)) {
+                body += t.raw;
+            }
         } else {
-            body += t.raw;
+            // Left-out bytes must not join a control word and the letters or digits
+            // after them into another word.
+            const std::string kept = KeptText(t.raw);
+            if (afterBareWord && !kept.empty() &&
+                (std::isalnum(static_cast<unsigned char>(kept[0])) != 0 || kept[0] == '-')) {
+                body += ' ';
+            }
+            body += kept;
         }
+        afterBareWord = false;
     }
     // A fragment that leaves groups open is closed here, so the report stays balanced.
     for (; depth > 1; --depth) {
