@@ -134,6 +134,106 @@ std::string TrimmedName(const std::string& name) {
     return name.substr(begin, name.find_last_not_of(" \t\r\n") - begin + 1);
 }
 
+// A control word as the report gets it: its parameter written out again, so that a
+// run of digits too long for a number never reaches the report.
+std::string WordText(const Token& t) {
+    std::string out = "\\";
+    out += t.word;
+    if (t.hasParam) {
+        out += std::to_string(t.param);
+    }
+    if (t.raw.back() == ' ') {
+        out += ' ';
+    }
+    return out;
+}
+
+// The table rows of a fragment as the report's readers expect them: every row starts
+// with its definition, holds as many cells as cell boundaries, and ends before the
+// next row starts and before the fragment ends. A cell after a row's end starts a row
+// of the last row's definition, as readers continue a table.
+class RowBalance {
+public:
+    // The body text for the control word: itself, with what completes the rows before
+    // it; empty when the word is left out (a row end outside any row).
+    std::string Word(const Token& t, const std::string& text) {
+        if (t.word == "trowd") {
+            std::string out = inRow && cells > 0 ? Pad() + "\\row " : std::string();
+            inRow = true;
+            defs = 0;
+            cells = 0;
+            definition.clear();
+            return out + text;
+        }
+        if (t.word == "cellx") {
+            ++defs;
+            if (inRow) {
+                definition += text;
+                lastRight = t.hasParam ? t.param : lastRight;
+            }
+            return text;
+        }
+        if (t.word == "cell") {
+            std::string out;
+            if (!inRow) {
+                out = "\\trowd " + lastDefinition;
+                inRow = true;
+                defs = lastDefs;
+                cells = 0;
+                definition = lastDefinition;
+            }
+            ++cells;
+            return out + text;
+        }
+        if (t.word == "row") {
+            if (!inRow) {
+                return {};
+            }
+            std::string out = Pad() + text;
+            inRow = false;
+            cells = 0;
+            lastDefinition = definition;
+            lastDefs = defs;
+            return out;
+        }
+        return text;
+    }
+
+    // What ends a row the fragment left open.
+    std::string Finish() {
+        if (!inRow || cells == 0) {
+            return {};
+        }
+        inRow = false;
+        return Pad() + "\\row ";
+    }
+
+private:
+    // Cell boundaries for surplus cells (1 cm each), empty cells for surplus boundaries.
+    std::string Pad() {
+        constexpr long kPadWidthTwips = 567;
+        std::string out;
+        for (; defs < cells; ++defs) {
+            lastRight += kPadWidthTwips;
+            const std::string cellx = "\\cellx" + std::to_string(lastRight) + " ";
+            out += cellx;
+            definition += cellx;
+        }
+        for (; cells < defs; ++cells) {
+            out += "\\cell ";
+        }
+        return out;
+    }
+
+    bool inRow = false;
+    int defs = 0;
+    int cells = 0;
+    long lastRight = 0;
+    std::string definition;
+    std::string lastDefinition;
+    int lastDefs = 0;
+};
+
 // Font table: "{\fN descriptor;}" entries, or entries without braces ended by ";". The
 // report gets each entry as its family and character set words and its name, the name
 // as text only.
@@ -290,7 +390,19 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     RtfTokenizer tokens(rtf);
     int depth = 0;
     bool afterBareWord = false;
+    RowBalance rows;
+    // "\uN" is followed by the character a reader without Unicode shows instead, which
+    // the reader skips; without one it would skip the report's next character.
+    bool needFallback = false;
     for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
+        if (needFallback) {
+            needFallback = false;
+            const bool fallbackFollows = (t.type == Type::Symbol && IsCompleteSymbol(t)) ||
+                                         (t.type == Type::Text && !KeptText(t.raw).empty());
+            if (!fallbackFollows) {
+                body += '?';
+            }
+        }
         if (t.type == Type::GroupOpen) {
             ++depth;
             if (depth == 1) {
@@ -340,18 +452,26 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 afterBareWord = false;
                 continue;
             }
-            body += t.raw;
-            afterBareWord = t.raw.back() != ' ';
+            const std::string text = rows.Word(t, WordText(t));
+            if (!text.empty()) {
+                body += text;
+                afterBareWord = text.back() != ' ';
+            }
+            needFallback = t.word == "u" && t.hasParam;
             continue;
         } else if (t.type == Type::Symbol) {
-            if (IsCompleteSymbol(t)) {
-                body += t.raw;
+            if (!IsCompleteSymbol(t)) {
+                continue;
             }
+            body += t.raw;
         } else {
             // Left-out bytes must not join a control word and the letters or digits
             // after them into another word.
             const std::string kept = KeptText(t.raw);
-            if (afterBareWord && !kept.empty() &&
+            if (kept.empty()) {
+                continue;
+            }
+            if (afterBareWord &&
                 (std::isalnum(static_cast<unsigned char>(kept[0])) != 0 || kept[0] == '-')) {
                 body += ' ';
             }
@@ -359,7 +479,12 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
         }
         afterBareWord = false;
     }
-    // A fragment that leaves groups open is closed here, so the report stays balanced.
+    // A fragment that leaves a row or groups open is closed here, so the report stays
+    // balanced.
+    if (needFallback) {
+        body += '?';
+    }
+    body += rows.Finish();
     for (; depth > 1; --depth) {
         body += "}";
     }
