@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QELRTFXHost.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -32,6 +33,12 @@ inline void RegisterFuzzHost(std::map<std::string, std::string> settings) {
     QELRTFX_HostSetup host;
     host.settings = std::move(settings);
     QELRTFX_RegisterHost(std::move(host));
-    QEL_SetMessageSink({});
+    // ZIRF_FUZZ_MESSAGES=1 shows the messages of the runs, to see why an input ends early.
+    if (std::getenv("ZIRF_FUZZ_MESSAGES") != nullptr) {
+        QEL_SetMessageSink(
+            [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+    } else {
+        QEL_SetMessageSink({});
+    }
     QEL_ClearShownMessages();
 }

@@ -28,7 +28,7 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 build="$root/build/fuzz"
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
-  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug \
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZIRF_FUZZ=ON -DZIRF_TESTS=OFF >/dev/null
 fi
 cmake --build "$build" --target "fuzz_$target" -j"$(nproc)" >/dev/null

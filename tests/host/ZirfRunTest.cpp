@@ -176,6 +176,33 @@ TEST_F(ZirfRunTest, EveryOldResultGoesAndAFailedRunLeavesNone) {
     }
 }
 
+TEST_F(ZirfRunTest, ReportThatCannotBeWrittenEndsTheRunBeforeTheCalculation) {
+    fs::create_directories("ordner.rtf");
+    ScratchFolder::Write("fest.rtf", "alter Bericht");
+    fs::permissions("fest.rtf", fs::perms::owner_read);
+    const struct {
+        const char* prefix;
+        std::string says;
+    } cases[] = {
+        {"fehlt/wand", "der Ordner fehlt existiert nicht"},
+        {"ordner", "unter diesem Namen steht ein Ordner"},
+        {"fest", "sie ist schreibgesch\xC3\xBCtzt"},
+    };
+    for (const auto& c : cases) {
+        ParsedDoc doc(kDocument);
+        RegisterTestHost({{"QE-Version/qelrtfx", "V2.0"}, {"File/dpf", c.prefix}});
+        EXPECT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Failed) << c.prefix;
+        ASSERT_EQ(QEL_ShownMessages().size(), 1u) << c.prefix;
+        EXPECT_EQ(QEL_ShownMessages()[0], "Die RTF-Ausgabedatei " + std::string(c.prefix) +
+                                              ".rtf kann nicht geschrieben werden: " + c.says +
+                                              ".\n\n");
+        // Told before the input was read: no status past the first.
+        EXPECT_EQ(SentToHost().back(), "0/0 e");
+        EXPECT_EQ(SentToHost().size(), 1u) << c.prefix;
+    }
+    EXPECT_EQ(ScratchFolder::Read("fest.rtf"), "alter Bericht");
+}
+
 TEST_F(ZirfRunTest, AnyOtherErrorEndsWithCalculationAborted) {
     ParsedDoc doc(kDocument);
     // An index out of range in the middle of a run (here thrown where the host takes
