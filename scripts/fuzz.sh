@@ -27,17 +27,16 @@ if ! command -v clang++ >/dev/null 2>&1; then
   ZIRF_WITH_FUZZ=1 "$root/scripts/install-deps.sh"
 fi
 build="$root/build/fuzz"
-if [[ ! -f "$build/CMakeCache.txt" ]]; then
-  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZIRF_FUZZ=ON -DZIRF_TESTS=OFF >/dev/null
-fi
+# Optimised with debug information: a run of the module through the entry takes a few
+# milliseconds instead of a tenth of a second unoptimised.
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DZIRF_FUZZ=ON -DZIRF_TESTS=OFF >/dev/null
 cmake --build "$build" --target "fuzz_$target" -j"$(nproc)" >/dev/null
 
 corpus="$build/corpus/$target"
 findings="$build/findings/$target"
 mkdir -p "$corpus" "$findings"
-# Reports and temporary files of the runs stay in a folder of the fuzzer's own.
-export TMPDIR="${TMPDIR:-/tmp}"
+# The runs write their reports into a folder of the fuzzer's own under TMPDIR.
 exec "$build/fuzz/fuzz_$target" "$corpus" "$root/fuzz/corpus/$target" \
   -dict="$root/fuzz/$target.dict" -max_total_time="$seconds" -timeout=10 \
   -rss_limit_mb=4096 -max_len=200000 -artifact_prefix="$findings/" -print_final_stats=1 "$@"

@@ -8,8 +8,9 @@
 // parser would take too long over: an element with very many attributes (the parser's
 // check for duplicate attributes grows with the square of their number).
 
-// Most attributes one element may carry; the input's elements have a few dozen.
-inline constexpr std::size_t QEDOM_MAX_ATTRIBUTES = 1000;
+// Most attributes one element may carry; the input's elements have a few dozen. With
+// more the parser slows down far beyond what the document's size explains.
+inline constexpr std::size_t QEDOM_MAX_ATTRIBUTES = 256;
 
 struct QEDOMCrowdedElement {
     std::string name; // the element's name (cut to a readable length)
