@@ -71,8 +71,9 @@ private:
         while (!AtEnd()) {
             const char c = m_text[m_pos++];
             if (c == '"' || c == '\'') {
-                SkipTo(c);
-                ++m_pos;
+                if (SkipTo(c)) {
+                    ++m_pos;
+                }
             } else if (c == '[') {
                 ++brackets;
             } else if (c == ']') {
