@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, when they are missing.
 # With ZIRF_WITH_OFFICE=1 it also installs LibreOffice Writer and the PDF tools that
 # the report check uses; that part may fail (no office package to be had) without
-# failing the build: the check then skips with a message.
+# failing the build: the check then skips with a message. With ZIRF_WITH_FUZZ=1 it
+# installs clang with libFuzzer for the fuzz targets (scripts/fuzz.sh).
 set -euo pipefail
 
 SUDO=""
@@ -37,6 +38,11 @@ install_german_locale() {
   $SUDO localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 2>/dev/null || true
   has_german_locale
 }
+
+# The fuzz targets (scripts/fuzz.sh) need clang with libFuzzer.
+if [[ "${ZIRF_WITH_FUZZ:-0}" == 1 ]] && ! command -v clang++ >/dev/null 2>&1; then
+  install_missing clang libclang-rt-14-dev
+fi
 
 if [[ "${ZIRF_WITH_OFFICE:-0}" == 1 ]]; then
   # The pictures measure their texts with the widths of Liberation Sans, the face

@@ -4,6 +4,7 @@
 
 #include "cli/HostConsole.h"
 #include "cli/HostSettings.h"
+#include "cli/OutputCheck.h"
 #include "cli/ResultFile.h"
 #include "cli/ZirfBatch.h"
 #include "cli/ZirfOptions.h"
@@ -67,16 +68,24 @@ private:
     QEDOM_HANDLE m_handle;
 };
 
-// The files a run writes over: the report (the output prefix followed by ".rtf", relative
-// to the output folder where the run takes place) and the saved result. The user's input
-// must be none of them.
-std::string OverwrittenInput(const fs::path& input, const fs::path& outputDir,
-                             const HostSettings& settings, const fs::path& result) {
+// The report of a run: the output prefix followed by ".rtf", relative to the output
+// folder where the run takes place; empty without a prefix.
+fs::path ReportFile(const fs::path& outputDir, const HostSettings& settings) {
     const auto prefix = settings.find("File/dpf");
+    if (prefix == settings.end() || prefix->second.empty()) {
+        return {};
+    }
+    const fs::path report = prefix->second + ".rtf";
+    return report.is_absolute() ? report : outputDir / report;
+}
+
+// The files a run writes over: the report and the saved result. The user's input must be
+// none of them.
+std::string OverwrittenInput(const fs::path& input, const fs::path& report,
+                             const fs::path& result) {
     std::vector<fs::path> written = {result};
-    if (prefix != settings.end() && !prefix->second.empty()) {
-        const fs::path report = prefix->second + ".rtf";
-        written.push_back(report.is_absolute() ? report : outputDir / report);
+    if (!report.empty()) {
+        written.push_back(report);
     }
     for (const fs::path& file : written) {
         std::error_code ec;
@@ -110,9 +119,18 @@ int RunHost(const ZirfOptions& options, const std::string& inputName) {
     }
 
     const fs::path result = outputDir / (name + kResultSuffix);
-    error = OverwrittenInput(input, outputDir, settings, result);
+    const fs::path report = ReportFile(outputDir, settings);
+    error = OverwrittenInput(input, report, result);
     if (!error.empty()) {
         return Fail(kUsageOrInputError, error);
+    }
+    // Both outputs must be writable before the calculation starts: a run that could not
+    // save its result would leave a report without one.
+    for (const fs::path& output : {result, report}) {
+        error = output.empty() ? std::string() : OutputFileProblem(output.string());
+        if (!error.empty()) {
+            return Fail(kUsageOrInputError, error);
+        }
     }
 
     const LoadedDocument document(QEDOM_LoadDocument(input.string(), error));
@@ -139,6 +157,10 @@ int RunHost(const ZirfOptions& options, const std::string& inputName) {
         return kRunError;
     }
     if (!SaveResultFile(document.get(), result.string(), error)) {
+        // The report of a run without its result would pass for a complete one.
+        if (!report.empty()) {
+            std::remove(report.c_str());
+        }
         return Fail(kRunError, error);
     }
     // A completed run that still showed a message went on after a warning.

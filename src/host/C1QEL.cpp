@@ -1,10 +1,12 @@
 #include "host/C1QEL.h"
 
 #include "host/C1Exception.h"
+#include "host/ResultElements.h"
 #include "host/Trace.h"
 #include "platform/Kernel.h"
 #include "platform/Localisation.h"
 #include "platform/QELRTFXHost.h"
+#include "platform/RunFileRecord.h"
 #include "platform/Utf8.h"
 
 #include <charconv>
@@ -28,7 +30,7 @@ constexpr const char* kInputLocFile = "Korvel_i_";
 constexpr const char* kLocType = "rtf";
 
 // Files that other programs of the suite leave in the current folder; a run removes
-// them when it ends.
+// them when it ends, when it wrote them itself.
 constexpr const char* kSuiteLeftovers[] = {"LKGEN_GammaPsi.txt", "LKGEN_KombRegeln.txt"};
 
 // Any object of this module: its address tells the loader which file holds the module.
@@ -145,7 +147,10 @@ C1QEL::~C1QEL() {
     }
     CloseFiles();
     for (const char* name : kSuiteLeftovers) {
-        QEL_DeleteFile(name);
+        // Only a file this run wrote: one that was there is another program's.
+        if (QEL_IsRunFile(name)) {
+            QEL_DeleteFile(name);
+        }
     }
 }
 
@@ -228,10 +233,7 @@ int C1QEL::ReadQuickOptionen() {
 }
 
 void C1QEL::DeleteResult() {
-    const QEDOM_HANDLE result = QEDOM_FindFirstChild(QEDOM_GetRootElement(hDoc), "result");
-    if (result != 0) {
-        QEDOM_DeleteElement(result);
-    }
+    DeleteAllResults(hDoc);
 }
 
 int C1QEL::SetStatusText(const std::string& text) {

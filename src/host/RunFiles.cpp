@@ -2,6 +2,7 @@
 
 #include "platform/Kernel.h"
 #include "platform/QELRTFXPicture.h"
+#include "platform/RunFileRecord.h"
 
 #include <filesystem>
 #include <system_error>
@@ -9,11 +10,11 @@
 
 namespace {
 
-// Written by the report and the pictures of a run, or left by other programs of
-// the suite, in the current folder.
-constexpr const char* kFixedRunFiles[] = {
-    "LKGEN_KombRegeln.txt", "LKGEN_GammaPsi.txt", "rtffile.temp.rtf", "vardef.temp.rtf",
-    "Querkraefte.emf",      "Normalkraefte.emf",  "Momente.emf",      "Durchbiegung.emf"};
+// Names of the pictures and temporary files a run may leave in the current folder,
+// besides those named after the output prefix.
+constexpr const char* kFixedRunFiles[] = {"LKGEN_KombRegeln.txt", "LKGEN_GammaPsi.txt",
+                                          "Querkraefte.emf",      "Normalkraefte.emf",
+                                          "Momente.emf",          "Durchbiegung.emf"};
 
 } // namespace
 
@@ -25,10 +26,17 @@ bool IsPlainFileName(const std::string& name) {
 void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei,
                     const std::string& skizze3dDatei, const std::string& dokument) {
     std::vector<std::string> names;
+    // A file of one of these names goes only when this run wrote it: one that was
+    // there before is the user's (or another program's) and stays.
+    const auto addWritten = [&](const std::string& name) {
+        if (QEL_IsRunFile(name)) {
+            names.push_back(name);
+        }
+    };
     // Without a prefix these names would be bare suffixes such as ".txt".
     const auto addPrefixed = [&](const char* suffix) {
         if (!filedpf.empty()) {
-            names.push_back(filedpf + suffix);
+            addWritten(filedpf + suffix);
         }
     };
     // The document names the sketches: it must not reach beyond the output folder, and
@@ -45,7 +53,9 @@ void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei
     addSketch(skizze3dDatei);
     addPrefixed(".txt");
     addPrefixed(".tmp.txt");
-    names.insert(names.end(), std::begin(kFixedRunFiles), std::end(kFixedRunFiles));
+    for (const char* name : kFixedRunFiles) {
+        addWritten(name);
+    }
     for (const auto& name : names) {
         std::error_code ec;
         if (!dokument.empty() && std::filesystem::equivalent(name, dokument, ec)) {
@@ -53,4 +63,6 @@ void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei
         }
         QEL_DeleteFile(name);
     }
+    // Whatever else the run wrote as its pictures and temporary files.
+    QEL_DeleteRunFiles();
 }

@@ -7,11 +7,11 @@
 bool IsPlainFileName(const std::string& name);
 
 // Deletes the temporary and picture files of a completed run, relative to the
-// current folder (the output folder). The four files named after the output
-// prefix are skipped when the prefix is empty; the host's two sketch files are
-// deleted only when their names are plain file names and the files hold a picture
-// (an enhanced metafile, a PNG or a bitmap). The run's own input document is never
-// deleted, whatever name leads to it (an input named like a temporary file, NAME.txt).
-// Missing files are passed over.
+// current folder (the output folder): the files this run has written (recorded with
+// QEL_RecordRunFile), and the host's two sketch files when their names are plain file
+// names and the files hold a picture (an enhanced metafile, a PNG or a bitmap). A file
+// the run did not write stays, whatever its name (NAME.txt, a diagram's name). The
+// run's own input document is never deleted, whatever name leads to it. Missing files
+// are passed over.
 void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei,
                     const std::string& skizze3dDatei, const std::string& dokument = "");

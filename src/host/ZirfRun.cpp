@@ -5,11 +5,15 @@
 #include "host/C1Exception.h"
 #include "host/C1QEL.h"
 #include "host/C1ZirfInput.h"
+#include "host/ResultElements.h"
 #include "host/RunFiles.h"
+#include "host/RunTempFolder.h"
 #include "host/Trace.h"
 #include "platform/MessageBox.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"
+#include "platform/RunFileRecord.h"
+#include "report/ReportOutput.h"
 #include "report/ZirfAusgabe.h"
 #include "resources/StringTable.h"
 
@@ -80,6 +84,8 @@ void RunCalculationAndOutput(C1QEL& qel, QEDOM_HANDLE hDoc, int flag) {
 void RunSteps(QEDOM_HANDLE hDoc, int flag) {
     C1QEL qel("", "", hDoc, flag, g_bHostProgress, 1);
     qel.CheckReportLibVersion(kRequiredReportLibVersion, 1);
+    // A report that cannot be written is told before the calculation, not after it.
+    CheckReportWritable(qel.GetFiledpf());
     AnnounceStatus(qel, kProgrammstart);
 
     g_pDump = qel.OpenDumpFile("");
@@ -103,12 +109,15 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
 // A run that did not reach its end leaves no result element: the host must not take
 // results that the output had written before the error for those of a complete run.
 void DropResults(QEDOM_HANDLE hDoc) {
-    QEDOM_DeleteElement(QEDOM_FindFirstChild(QEDOM_GetRootElement(hDoc), "result"));
+    DeleteAllResults(hDoc);
 }
 
 } // namespace
 
 ZirfRunOutcome ZirfRun(QEDOM_HANDLE hDoc, int flag) {
+    // The run's temporary files live in a folder of its own, gone when the run ends.
+    QEL_ClearRunFiles();
+    const RunTempFolder tempFolder;
     try {
         RunSteps(hDoc, flag);
         return ZirfRunOutcome::Completed;

@@ -1,7 +1,9 @@
 // Loading, parsing and saving of whole documents.
 
+#include "platform/OutputFile.h"
 #include "platform/QEDOM.h"
 #include "platform/QEDOMHandleTable.h"
+#include "platform/QEDOMPrescan.h"
 
 #include <libxml/entities.h>
 #include <libxml/hash.h>
@@ -100,6 +102,14 @@ QEDOM_HANDLE ParseBuffer(const char* data, std::size_t size, const std::string& 
                 std::to_string(QEDOM_MAX_DOCUMENT_BYTES / (1024U * 1024U)) + " MiB";
         return 0;
     }
+    // Refused before the parser sees it: the parser would take minutes over it.
+    QEDOMCrowdedElement crowded;
+    if (QEDOM_FindCrowdedElement(std::string_view(data, size), QEDOM_MAX_ATTRIBUTES, crowded)) {
+        error = "Fehler in XML-Datei '" + fileName + "', Zeile " + std::to_string(crowded.line) +
+                ": Element '" + crowded.name + "' hat mehr als " +
+                std::to_string(QEDOM_MAX_ATTRIBUTES) + " Attribute";
+        return 0;
+    }
     std::unique_ptr<xmlParserCtxt, ParserContextFree> ctxt(xmlNewParserCtxt());
     if (!ctxt) {
         error = "XML-Datei '" + fileName + "': kein Speicher für den Parser";
@@ -168,8 +178,6 @@ int QEDOM_SaveDocument(QEDOM_HANDLE document, const std::string& fileName, std::
         error = "kein XML-Dokument zum Speichern von '" + fileName + "'";
         return 0;
     }
-    // Written beside the target and renamed over it, so that a failed save never
-    // leaves a half-written file under the real name.
     xmlChar* text = nullptr;
     int size = 0;
     xmlDocDumpFormatMemoryEnc(doc, &text, &size, "UTF-8", 1);
@@ -177,21 +185,16 @@ int QEDOM_SaveDocument(QEDOM_HANDLE document, const std::string& fileName, std::
         error = "XML-Datei '" + fileName + "': kein Speicher für den Text";
         return 0;
     }
-    const std::string partial = fileName + ".part";
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(text), size);
-    out.close();
+    // Written beside the target and renamed over it, so that a failed save never
+    // leaves a half-written file under the real name, nor writes through a link.
+    std::string reason;
+    const bool written = QEL_WriteOutputFile(
+        fileName,
+        std::string_view(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size)),
+        reason);
     xmlFree(text);
-    if (!out) {
-        std::remove(partial.c_str());
-        error = "XML-Datei '" + fileName + "' kann nicht geschrieben werden";
-        return 0;
-    }
-    std::error_code ec;
-    std::filesystem::rename(partial, fileName, ec);
-    if (ec) {
-        std::remove(partial.c_str());
-        error = "XML-Datei '" + fileName + "' kann nicht geschrieben werden: " + ec.message();
+    if (!written) {
+        error = "XML-Datei '" + fileName + "' kann nicht geschrieben werden: " + reason;
         return 0;
     }
     error.clear();

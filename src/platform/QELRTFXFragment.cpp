@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <iterator>
 #include <map>
 
 namespace {
@@ -79,19 +81,180 @@ std::string_view ReadGroupBody(RtfTokenizer& tokens, std::string_view text) {
                        static_cast<std::size_t>(end - begin));
 }
 
-// Font table: "{\fN descriptor;}" entries, or entries without braces ended by ";".
+// Control words that describe a font entry; everything else in an entry (nested
+// destinations such as the panose number or an alternative name) is left out.
+constexpr std::array kFontEntryWords = {"fnil",     "froman", "fswiss", "fmodern",
+                                        "fscript",  "fdecor", "ftech",  "fbidi",
+                                        "fcharset", "fprq",   "cpg"};
+
+// A fragment with more fonts or colours than any document carries would only make the
+// tables slow to search; the surplus entries fall back to the body font and the
+// automatic colour.
+constexpr std::size_t kMaxTableEntries = 1000;
+
+// Plain text of a fragment: control characters other than tab and line ends (a NUL
+// among them) carry no meaning in RTF and are left out.
+bool IsKeptTextByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x20 && byte != 0x7F) || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string KeptText(std::string_view text) {
+    std::string out;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(out), IsKeptTextByte);
+    return out;
+}
+
+// "\'hh" with both hex digits.
+bool IsCompleteHexEscape(const Token& t) {
+    return t.type == Type::Symbol && t.word == "'" && t.raw.size() == 4;
+}
+
+// A control symbol that a reader understands: a hex escape with both digits, or a
+// backslash followed by a printable character that is no letter or digit (or a line
+// end, a paragraph). A backslash at the end of the text or before a control
+// character is none and would escape whatever follows it in the report.
+bool IsCompleteSymbol(const Token& t) {
+    if (t.word.empty()) {
+        return false;
+    }
+    if (t.word == "'") {
+        return IsCompleteHexEscape(t);
+    }
+    const char c = t.word[0];
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '\r' || c == '\n' || (byte > 0x20 && byte < 0x7F && std::isalnum(byte) == 0);
+}
+
+std::string TrimmedName(const std::string& name) {
+    const auto begin = name.find_first_not_of(" \t\r\n");
+    if (begin == std::string::npos) {
+        return {};
+    }
+    return name.substr(begin, name.find_last_not_of(" \t\r\n") - begin + 1);
+}
+
+// A control word as the report gets it: its parameter written out again, so that a
+// run of digits too long for a number never reaches the report.
+std::string WordText(const Token& t) {
+    std::string out = "\\";
+    out += t.word;
+    if (t.hasParam) {
+        out += std::to_string(t.param);
+    }
+    if (t.raw.back() == ' ') {
+        out += ' ';
+    }
+    return out;
+}
+
+// The table rows of a fragment as the report's readers expect them: every row starts
+// with its definition, holds as many cells as cell boundaries, and ends before the
+// next row starts and before the fragment ends. A cell after a row's end starts a row
+// of the last row's definition, as readers continue a table.
+class RowBalance {
+public:
+    // The body text for the control word: itself, with what completes the rows before
+    // it; empty when the word is left out (a row end outside any row).
+    std::string Word(const Token& t, const std::string& text) {
+        if (t.word == "trowd") {
+            std::string out = inRow && cells > 0 ? Pad() + "\\row " : std::string();
+            inRow = true;
+            defs = 0;
+            cells = 0;
+            definition.clear();
+            return out + text;
+        }
+        if (t.word == "cellx") {
+            ++defs;
+            if (inRow) {
+                definition += text;
+                lastRight = t.hasParam ? t.param : lastRight;
+            }
+            return text;
+        }
+        if (t.word == "cell") {
+            std::string out;
+            if (!inRow) {
+                out = "\\trowd " + lastDefinition;
+                inRow = true;
+                defs = lastDefs;
+                cells = 0;
+                definition = lastDefinition;
+            }
+            ++cells;
+            return out + text;
+        }
+        if (t.word == "row") {
+            if (!inRow) {
+                return {};
+            }
+            std::string out = Pad() + text;
+            inRow = false;
+            cells = 0;
+            lastDefinition = definition;
+            lastDefs = defs;
+            return out;
+        }
+        return text;
+    }
+
+    // What ends a row the fragment left open.
+    std::string Finish() {
+        if (!inRow || cells == 0) {
+            return {};
+        }
+        inRow = false;
+        return Pad() + "\\row ";
+    }
+
+private:
+    // Cell boundaries for surplus cells (1 cm each), empty cells for surplus boundaries.
+    std::string Pad() {
+        constexpr long kPadWidthTwips = 567;
+        std::string out;
+        for (; defs < cells; ++defs) {
+            lastRight += kPadWidthTwips;
+            const std::string cellx = "\\cellx" + std::to_string(lastRight) + " ";
+            out += cellx;
+            definition += cellx;
+        }
+        for (; cells < defs; ++cells) {
+            out += "\\cell ";
+        }
+        return out;
+    }
+
+    bool inRow = false;
+    int defs = 0;
+    int cells = 0;
+    long lastRight = 0;
+    std::string definition;
+    std::string lastDefinition;
+    int lastDefs = 0;
+};
+
+// Font table: "{\fN descriptor;}" entries, or entries without braces ended by ";". The
+// report gets each entry as its family and character set words and its name, the name
+// as text only.
 std::map<long, int> MergeFonts(std::string_view table, QELRTFXTables& tables) {
     std::map<long, int> map;
     RtfTokenizer tokens(table);
     int depth = 0;
     long number = -1;
-    std::string descriptor;
+    std::string words;
+    std::string name;
+    bool nameEnded = false;
     auto finish = [&] {
-        if (number >= 0) {
-            map[number] = tables.AddFont(descriptor);
+        if (number >= 0 && map.size() < kMaxTableEntries) {
+            const std::string trimmed = TrimmedName(name);
+            map[number] =
+                tables.AddFont(words.empty() ? trimmed + ";" : words + " " + trimmed + ";");
         }
         number = -1;
-        descriptor.clear();
+        words.clear();
+        name.clear();
+        nameEnded = false;
     };
     for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
         if (t.type == Type::GroupOpen) {
@@ -99,22 +262,39 @@ std::map<long, int> MergeFonts(std::string_view table, QELRTFXTables& tables) {
                 finish();
             }
             ++depth;
-            if (depth > 1) {
-                descriptor += t.raw;
-            }
         } else if (t.type == Type::GroupClose) {
-            --depth;
-            if (depth == 0) {
+            if (depth > 0 && --depth == 0) {
                 finish();
-            } else {
-                descriptor += t.raw;
             }
-        } else if (t.type == Type::Word && t.word == "f" && t.hasParam && depth <= 1 &&
-                   number < 0) {
-            number = t.param;
-        } else if (number >= 0) {
-            descriptor += t.raw;
-            if (depth == 0 && t.type == Type::Text && t.raw.find(';') != std::string_view::npos) {
+        } else if (depth > 1) {
+            continue; // a nested destination of the entry
+        } else if (t.type == Type::Word) {
+            if (t.word == "bin" && t.hasParam && t.param > 0) {
+                tokens.Next(); // its binary data
+            } else if (t.word == "f" && t.hasParam && number < 0) {
+                number = t.param;
+            } else if (number >= 0 && IsOneOf(t.word, kFontEntryWords)) {
+                words += '\\';
+                words += t.word;
+                if (t.hasParam) {
+                    words += std::to_string(t.param);
+                }
+            }
+        } else if (number < 0 || nameEnded) {
+            continue;
+        } else if (IsCompleteHexEscape(t)) {
+            name += t.raw;
+        } else if (t.type == Type::Text) {
+            for (const char c : t.raw) {
+                if (c == ';') {
+                    nameEnded = true;
+                    break;
+                }
+                if (IsKeptTextByte(c) && c != '\r' && c != '\n' && c != '\t') {
+                    name += c;
+                }
+            }
+            if (nameEnded && depth == 0) {
                 finish();
             }
         }
@@ -209,7 +389,23 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     std::string body = "{\\pard\\plain\\f" + std::to_string(bodyFont) + " ";
     RtfTokenizer tokens(rtf);
     int depth = 0;
+    bool afterBareWord = false;
+    RowBalance rows;
+    // "\uN" is followed by the character a reader without Unicode shows instead, which
+    // the reader skips; without one it would skip the report's next character.
+    bool needFallback = false;
     for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
+        if (needFallback) {
+            needFallback = false;
+            // Line ends are no characters to a reader: they cannot be the fallback.
+            const bool fallbackFollows = (t.type == Type::Symbol && IsCompleteSymbol(t) &&
+                                          t.word != "\r" && t.word != "\n") ||
+                                         (t.type == Type::Text && KeptText(t.raw).find_first_not_of(
+                                                                      "\r\n") != std::string::npos);
+            if (!fallbackFollows) {
+                body += '?';
+            }
+        }
         if (t.type == Type::GroupOpen) {
             ++depth;
             if (depth == 1) {
@@ -235,6 +431,13 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
             }
             body += t.raw;
         } else if (t.type == Type::Word) {
+            if (t.word == "bin") {
+                // Raw bytes, braces and NULs among them: never copied into the report.
+                if (t.hasParam && t.param > 0) {
+                    tokens.Next();
+                }
+                continue;
+            }
             if (depth == 1 && IsOneOf(t.word, kDocumentWords)) {
                 continue;
             }
@@ -249,14 +452,42 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 body += t.word;
                 body += std::to_string(n);
                 body += ' ';
+                afterBareWord = false;
+                continue;
+            }
+            const std::string text = rows.Word(t, WordText(t));
+            if (!text.empty()) {
+                body += text;
+                afterBareWord = text.back() != ' ';
+            }
+            needFallback = t.word == "u" && t.hasParam;
+            continue;
+        } else if (t.type == Type::Symbol) {
+            if (!IsCompleteSymbol(t)) {
                 continue;
             }
             body += t.raw;
         } else {
-            body += t.raw;
+            // Left-out bytes must not join a control word and the letters or digits
+            // after them into another word.
+            const std::string kept = KeptText(t.raw);
+            if (kept.empty()) {
+                continue;
+            }
+            if (afterBareWord &&
+                (std::isalnum(static_cast<unsigned char>(kept[0])) != 0 || kept[0] == '-')) {
+                body += ' ';
+            }
+            body += kept;
         }
+        afterBareWord = false;
     }
-    // A fragment that leaves groups open is closed here, so the report stays balanced.
+    // A fragment that leaves a row or groups open is closed here, so the report stays
+    // balanced.
+    if (needFallback) {
+        body += '?';
+    }
+    body += rows.Finish();
     for (; depth > 1; --depth) {
         body += "}";
     }

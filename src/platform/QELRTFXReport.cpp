@@ -1,7 +1,7 @@
 #include "platform/QELRTFXReport.h"
 
 #include "platform/EmfHandles.h"
-
+#include "platform/OutputFile.h"
 #include "platform/QELRTFXHost.h"
 
 #include <fstream>
@@ -71,11 +71,9 @@ int QELRTFX_Close(int) {
     if (!document) {
         return 0;
     }
-    std::ofstream out(document->FileName(), std::ios::binary | std::ios::trunc);
-    const std::string rtf = document->Rtf();
-    out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
-    out.close();
-    return out ? 1 : 0;
+    // Under a temporary name and renamed: never half a report, never through a link.
+    std::string error;
+    return QEL_WriteOutputFile(document->FileName(), document->Rtf(), error) ? 1 : 0;
 }
 
 int QELRTFX_Paragraph(int style, const char* text) {

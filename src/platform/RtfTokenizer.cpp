@@ -7,6 +7,7 @@ namespace {
 
 constexpr std::size_t kMaxWordLetters = 32;
 constexpr int kMaxParamDigits = 10;
+constexpr std::size_t kHexEscapeDigits = 2;
 
 bool IsLetter(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
@@ -14,6 +15,10 @@ bool IsLetter(char c) {
 
 bool IsDigit(char c) {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+bool IsHexDigit(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 
 } // namespace
@@ -78,7 +83,11 @@ RtfTokenizer::Token RtfTokenizer::Next() {
                 token.word = text.substr(pos, 1);
                 ++pos;
                 if (token.word == "'") {
-                    pos = std::min(pos + 2, text.size());
+                    // Only hex digits belong to the escape: a brace after "\'" stays a brace.
+                    const std::size_t digitsEnd = std::min(pos + kHexEscapeDigits, text.size());
+                    while (pos < digitsEnd && IsHexDigit(text[pos])) {
+                        ++pos;
+                    }
                 }
             }
         }

@@ -19,7 +19,9 @@ public:
     explicit RtfTokenizer(std::string_view text) : text(text) {}
 
     // The next token; End at the end of the text. The binary data of "\binN" is
-    // returned as one Text token after the word.
+    // returned as one Text token after the word. A symbol's word is empty for a
+    // backslash at the very end; the raw text of "\'" holds only the hex digits that
+    // follow it (fewer than two when the escape is cut short).
     Token Next();
 
 private:

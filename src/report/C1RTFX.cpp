@@ -5,10 +5,13 @@
 #include "host/Numerik.h"
 #include "platform/Localisation.h"
 #include "platform/MessageBox.h"
+#include "platform/OutputFile.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXReport.h"
 #include "platform/RtfText.h"
 #include "report/C1ZeilenFormat.h"
+#include "report/ReportFragment.h"
+#include "report/ReportOutput.h"
 #include "report/SymbolZeichen.h"
 #include "report/TemplateFields.h"
 #include "resources/StringTable.h"
@@ -32,7 +35,6 @@ constexpr std::size_t kMaxTitle = 63;
 constexpr int kLastTableId = 65509;
 constexpr int kReservedFirst = 61440;
 constexpr int kReservedLast = 61888;
-constexpr const char* kVardefFile = "vardef.temp.rtf";
 // Where the localisation library finds the report's texts.
 constexpr const char* kSection = "QEL Ausgabe";
 constexpr const char* kType = "rtf";
@@ -121,13 +123,6 @@ int C1RTFX::rtf_open(int nPage, const std::string& title) {
         return 0;
     }
     const QEDOM_HANDLE root = QEDOM_GetRootElement(pQEL->hDoc);
-    bool vardef = false;
-    if (pQEL->IsKorvel2005()) {
-        const QEDOM_HANDLE rtfFiles = QEDOM_FindFirstChild(root, "rtfFiles");
-        if (QEDOM_GetBinDataLength(rtfFiles, "vardef") != 0) {
-            vardef = QEDOM_LoadFileFromAttr(rtfFiles, "vardef", kVardefFile) != 0;
-        }
-    }
     CheckFileNotOpen(ReportFileName());
 
     const std::string name = RTrim(Attribute(root, "progname"));
@@ -138,15 +133,12 @@ int C1RTFX::rtf_open(int nPage, const std::string& title) {
                          Attribute(QEDOM_FindFirstChild(root, "info"), "progDesc").c_str());
     description = RTrim(description);
     if (CharacterCount(name) > kMaxName) {
-        std::remove(kVardefFile);
         pQEL->FatalError("rtf_open: Name zu lang (max=31)");
     }
     if (CharacterCount(module) > kMaxName) {
-        std::remove(kVardefFile);
         pQEL->FatalError("rtf_open: Modul zu lang (max=31)");
     }
     if (CharacterCount(description) > kMaxTitle) {
-        std::remove(kVardefFile);
         pQEL->FatalError("rtf_open: Titel zu lang (max=63)");
     }
 
@@ -162,9 +154,9 @@ int C1RTFX::rtf_open(int nPage, const std::string& title) {
                           "C1RTFX::rtf_open");
     }
     ++m_nOpen;
-    if (vardef) {
-        QELRTFX_InsertRtf(kVardefFile, "", 10, 0);
-        std::remove(kVardefFile);
+    // The host's definitions come first in the report.
+    if (pQEL->IsKorvel2005()) {
+        InsertRtfFragment(pQEL->hDoc, "vardef", "", 0);
     }
     // Every text of the table is presented to the localisation library once, so that
     // it knows the module's texts; the translations themselves are not used here.
@@ -205,20 +197,10 @@ int C1RTFX::Close(int mode) {
 }
 
 int C1RTFX::CheckFileNotOpen(const std::string& fileName) {
-    std::ofstream probe(fileName, std::ios::app);
-    if (!probe) {
-        std::string text;
-        C1QEL::LOC_TranslateSection(text, "korvel_o_common",
-                                    "Die zu \xC3\xB6"
-                                    "ffnende rtf-Ausgabdatei %s ist bereits ge\xC3\xB6"
-                                    "ffnet, bitte schlie\xC3\x9F"
-                                    "en Sie diese Datei, bevor Sie fortfahren.",
-                                    false);
-        const std::size_t at = text.find("%s");
-        if (at != std::string::npos) {
-            text.replace(at, 2, fileName);
-        }
-        QEL_MessageBox(text);
+    // Says what keeps the report from being written; the file itself is left alone.
+    const QEL_OutputCheck check = QEL_CheckOutputFile(fileName);
+    if (check.problem != QEL_OutputProblem::None) {
+        QEL_MessageBox(ReportNotWritableText(fileName, QEL_OutputProblemText(check)));
     }
     return 1;
 }

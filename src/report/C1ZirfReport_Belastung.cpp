@@ -8,6 +8,7 @@
 #include "platform/QELRTFXReport.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"
+#include "report/ReportFragment.h"
 #include "report/ReportSicht.h"
 
 #include <cstdio>
@@ -40,7 +41,6 @@ constexpr int kRelevanteTitel = 1;
 constexpr int kKombiKopf = 3;
 constexpr int kKombiZeile = 4;
 
-constexpr const char* kFragmentDatei = "rtffile.temp.rtf";
 constexpr int kFragmentStil = 3;
 
 // Word `index` of a line of fixed-width words; empty when the line has no such word.
@@ -155,16 +155,9 @@ int C1ZirfReport::WriteBelastung() {
 }
 
 void C1ZirfReport::InsertFragment(const char* attribute, const char* heading) {
-    const QEDOM_HANDLE rtfFiles =
-        QEDOM_FindFirstChild(QEDOM_GetRootElement(pQEL->hDoc), "rtfFiles");
-    if (QEDOM_GetBinDataLength(rtfFiles, attribute) == 0) {
-        return;
-    }
-    QEDOM_LoadFileFromAttr(rtfFiles, attribute, kFragmentDatei);
     std::string titel;
     pQEL->LOC_TranslateX(titel, heading);
-    QELRTFX_InsertRtf(kFragmentDatei, titel.c_str(), 10, kFragmentStil);
-    std::remove(kFragmentDatei);
+    InsertRtfFragment(pQEL->hDoc, attribute, titel, kFragmentStil);
 }
 
 int C1ZirfReport::WriteEinwirkungen() {

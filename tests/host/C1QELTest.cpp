@@ -3,6 +3,7 @@
 #include "host/Trace.h"
 #include "platform/Kernel.h"
 #include "platform/ProgressWnd.h"
+#include "platform/RunFileRecord.h"
 
 #include "../support/EnvGuard.h"
 #include "../support/ScratchFolder.h"
@@ -214,20 +215,30 @@ TEST_F(C1QELTest, WithoutHostProgressNothingIsSentButTheCounterMoves) {
     EXPECT_EQ(empty.Progress(0), 0);
 }
 
-TEST_F(C1QELTest, EndsWithEndMessageAndRemovesTheSuiteFiles) {
-    const ScratchFolder scratch("qel_end");
-    ScratchFolder::Write("LKGEN_GammaPsi.txt");
-    ScratchFolder::Write("LKGEN_KombRegeln.txt");
-    ScratchFolder::Write("other.txt");
-    {
-        ParsedDoc doc(kPlainDocument);
-        const C1QEL qel("", "", doc.handle, 0, 1, 1);
-        EXPECT_TRUE(SentToHost().empty());
+TEST_F(C1QELTest, EndsWithEndMessageAndRemovesOnlySuiteFilesOfTheRun) {
+    // The suite's two files go at the end of a run only when the run wrote them; files of
+    // those names that were there before belong to other programs and stay.
+    for (const bool writtenByTheRun : {false, true}) {
+        const ScratchFolder scratch("qel_end");
+        ScratchFolder::Write("LKGEN_GammaPsi.txt");
+        ScratchFolder::Write("LKGEN_KombRegeln.txt");
+        ScratchFolder::Write("other.txt");
+        QEL_ClearRunFiles();
+        RegisterTestHost();
+        {
+            ParsedDoc doc(kPlainDocument);
+            const C1QEL qel("", "", doc.handle, 0, 1, 1);
+            if (writtenByTheRun) {
+                QEL_RecordRunFile("LKGEN_GammaPsi.txt");
+            }
+            EXPECT_TRUE(SentToHost().empty());
+        }
+        EXPECT_EQ(SentToHost(), std::vector<std::string>{"0/0 e"});
+        EXPECT_EQ(fs::exists("LKGEN_GammaPsi.txt"), !writtenByTheRun);
+        EXPECT_TRUE(fs::exists("LKGEN_KombRegeln.txt"));
+        EXPECT_TRUE(fs::exists("other.txt"));
+        QEL_ClearRunFiles();
     }
-    EXPECT_EQ(SentToHost(), std::vector<std::string>{"0/0 e"});
-    EXPECT_FALSE(fs::exists("LKGEN_GammaPsi.txt"));
-    EXPECT_FALSE(fs::exists("LKGEN_KombRegeln.txt"));
-    EXPECT_TRUE(fs::exists("other.txt"));
 }
 
 TEST_F(C1QELTest, ReportLibraryVersionCheck) {

@@ -1,4 +1,5 @@
 #include "host/RunFiles.h"
+#include "platform/RunFileRecord.h"
 
 #include "../support/ScratchFolder.h"
 
@@ -48,19 +49,39 @@ TEST(RunFiles, PlainFileNames) {
     }
 }
 
-TEST(RunFiles, DeletesTheFourteenFilesOfARun) {
-    const ScratchFolder scratch("runfiles_all");
-    WriteAll(kFixedFiles);
-    WriteAll(kPrefixFiles);
-    WriteSketches({"s2d.png", "s3d.png"});
-    WriteAll({"wand.xml", "wand.result.xml", "x.y"});
-    DeleteRunFiles("wand", "s2d.png", "s3d.png");
+std::vector<std::string> FilesLeft(const fs::path& folder) {
     std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(scratch.path())) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
         left.push_back(entry.path().filename().string());
     }
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"wand.result.xml", "wand.xml", "x.y"}));
+    return left;
+}
+
+TEST(RunFiles, DeletesWhatTheRunWroteAndTheSketches) {
+    const ScratchFolder scratch("runfiles_all");
+    QEL_ClearRunFiles();
+    WriteAll(kFixedFiles);
+    WriteAll(kPrefixFiles);
+    WriteSketches({"s2d.png", "s3d.png"});
+    WriteAll({"wand.xml", "wand.result.xml", "x.y", "bild.emf"});
+    // The run wrote two of the listed names and one picture of another name.
+    for (const char* name : {"Momente.emf", "wand.tmp.txt", "bild.emf"}) {
+        QEL_RecordRunFile(name);
+    }
+    DeleteRunFiles("wand", "s2d.png", "s3d.png");
+    // Every other file of a listed name was there before the run: the user's, it stays.
+    std::vector<std::string> expected = kFixedFiles;
+    expected.insert(expected.end(), kPrefixFiles.begin(), kPrefixFiles.end());
+    expected.insert(expected.end(), {"wand.xml", "wand.result.xml", "x.y"});
+    std::erase(expected, "Momente.emf");
+    std::erase(expected, "wand.tmp.txt");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesLeft(scratch.path()), expected);
+    // The record is spent: a file of the same name written later is not the run's.
+    WriteAll({"Momente.emf"});
+    DeleteRunFiles("wand", "", "");
+    EXPECT_TRUE(fs::exists("Momente.emf"));
 }
 
 TEST(RunFiles, EmptyPrefixDeletesNoPrefixedName) {

@@ -1,5 +1,6 @@
 #include "host/ZirfRun.h"
 #include "host/Trace.h"
+#include "platform/RunFileRecord.h"
 
 #include "../support/EnvGuard.h"
 #include "../support/Examples.h"
@@ -11,7 +12,9 @@
 #include <cstdint>
 #include <dlfcn.h>
 #include <filesystem>
+#include <map>
 #include <stdexcept>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -101,13 +104,13 @@ TEST_F(ZirfRunTest, InputErrorsEndTheRunBeforeAnyFileIsDeleted) {
         // Reading stopped the run: status 467 never came, the end message did.
         EXPECT_EQ(SentToHost().back(), "0/0 e");
         EXPECT_EQ(SentToHost().at(SentToHost().size() - 2), "2/100 p");
-        // The trace was opened, closed once and forgotten; the run's files stay,
-        // only the suite's leftovers go.
+        // The trace was opened, closed once and forgotten; files the run did not write
+        // stay, the suite's among them.
         EXPECT_EQ(ScratchFolder::Read("x.y"), "Parameter -a -b");
         EXPECT_EQ(g_pTrace, nullptr);
         EXPECT_EQ(g_pDump, nullptr);
         EXPECT_TRUE(fs::exists("wand.txt"));
-        EXPECT_FALSE(fs::exists("LKGEN_KombRegeln.txt"));
+        EXPECT_TRUE(fs::exists("LKGEN_KombRegeln.txt"));
     }
 }
 
@@ -130,16 +133,74 @@ TEST_F(ZirfRunTest, SketchesNamedByTheDocumentGoOnlyInsideTheOutputFolder) {
     EXPECT_TRUE(fs::exists("outside.png"));
 }
 
-TEST_F(ZirfRunTest, FailedRunLeavesNoResultElement) {
-    ParsedDoc doc(kDocument);
-    // The report cannot be written into a folder that does not exist: the error comes
-    // after the output has written its result elements, which must go again.
-    RegisterTestHost({{"QE-Version/qelrtfx", "V2.0"}, {"File/dpf", "fehlt/wand"}});
-    EXPECT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Failed);
-    ASSERT_FALSE(QEL_ShownMessages().empty());
-    EXPECT_NE(QEL_ShownMessages().back().find("konnte nicht geschrieben werden"),
-              std::string::npos);
-    EXPECT_EQ(QEDOM_FindFirstChild(doc.Root(), "result"), 0);
+// Result elements of the document as the run leaves them: how many, and how many of
+// them it found there (marked before the run).
+std::pair<int, int> ResultsAfterRun(const ParsedDoc& doc, int flag = 1) {
+    for (QEDOM_HANDLE e = QEDOM_FindFirstChild(doc.Root(), "result"); e != 0;
+         e = QEDOM_FindNextChild(e, "result")) {
+        QEDOM_SetInt(e, "alt", 1);
+    }
+    ZirfRun(doc.handle, flag);
+    int count = 0;
+    int old = 0;
+    for (QEDOM_HANDLE e = QEDOM_FindFirstChild(doc.Root(), "result"); e != 0;
+         e = QEDOM_FindNextChild(e, "result")) {
+        ++count;
+        old += QEDOM_GetString(e, "alt") != nullptr ? 1 : 0;
+    }
+    return {count, old};
+}
+
+TEST_F(ZirfRunTest, EveryOldResultGoesAndAFailedRunLeavesNone) {
+    const std::string stale = "<result/><result/><result/></zirf>";
+    std::string document = kDocument;
+    document.replace(document.find("</zirf>"), 7, stale);
+    const struct {
+        const char* what;
+        std::string xml;
+        std::map<std::string, std::string> settings;
+        std::pair<int, int> results; // count, of them old
+    } cases[] = {
+        {"complete run", document, HostSettingsOfARun(), {1, 0}},
+        {"no input element", "<zirf>" + stale, HostSettingsOfARun(), {0, 0}},
+        // The report cannot be written into a folder that does not exist.
+        {"report not writable",
+         document,
+         {{"QE-Version/qelrtfx", "V2.0"}, {"File/dpf", "fehlt/wand"}},
+         {0, 0}},
+    };
+    for (const auto& c : cases) {
+        ParsedDoc doc(c.xml);
+        RegisterTestHost(c.settings);
+        EXPECT_EQ(ResultsAfterRun(doc), c.results) << c.what;
+    }
+}
+
+TEST_F(ZirfRunTest, ReportThatCannotBeWrittenEndsTheRunBeforeTheCalculation) {
+    fs::create_directories("ordner.rtf");
+    ScratchFolder::Write("fest.rtf", "alter Bericht");
+    fs::permissions("fest.rtf", fs::perms::owner_read);
+    const struct {
+        const char* prefix;
+        std::string says;
+    } cases[] = {
+        {"fehlt/wand", "der Ordner fehlt existiert nicht"},
+        {"ordner", "unter diesem Namen steht ein Ordner"},
+        {"fest", "sie ist schreibgesch\xC3\xBCtzt"},
+    };
+    for (const auto& c : cases) {
+        ParsedDoc doc(kDocument);
+        RegisterTestHost({{"QE-Version/qelrtfx", "V2.0"}, {"File/dpf", c.prefix}});
+        EXPECT_EQ(ZirfRun(doc.handle, 1), ZirfRunOutcome::Failed) << c.prefix;
+        ASSERT_EQ(QEL_ShownMessages().size(), 1u) << c.prefix;
+        EXPECT_EQ(QEL_ShownMessages()[0], "Die RTF-Ausgabedatei " + std::string(c.prefix) +
+                                              ".rtf kann nicht geschrieben werden: " + c.says +
+                                              ".\n\n");
+        // Told before the input was read: no status past the first.
+        EXPECT_EQ(SentToHost().back(), "0/0 e");
+        EXPECT_EQ(SentToHost().size(), 1u) << c.prefix;
+    }
+    EXPECT_EQ(ScratchFolder::Read("fest.rtf"), "alter Bericht");
 }
 
 TEST_F(ZirfRunTest, AnyOtherErrorEndsWithCalculationAborted) {
@@ -186,17 +247,32 @@ TEST_F(ZirfRunTest, OrdinaryRunLeavesNoTraceOrDump) {
     EXPECT_FALSE(fs::exists("X.X"));
 }
 
-TEST_F(ZirfRunTest, FlagDecidesWhetherTheRunFilesGo) {
+TEST_F(ZirfRunTest, FlagDecidesWhetherTheRunFilesGoAndUserFilesStay) {
     ParsedDoc doc(kDocument);
     for (int flag : {0, 1}) {
-        for (const char* name : {"wand.txt", "Momente.emf", "LKGEN_GammaPsi.txt"}) {
-            ScratchFolder::Write(name);
+        // Files of the names a run may write, there before the run: the user's.
+        for (const char* name : {"wand.txt", "wand.tmp.txt", "wand2d.emf", "Momente.emf",
+                                 "LKGEN_GammaPsi.txt", "LKGEN_KombRegeln.txt"}) {
+            ScratchFolder::Write(name, "eigen");
         }
-        ASSERT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Completed);
-        EXPECT_EQ(fs::exists("wand.txt"), flag == 0) << flag;
-        EXPECT_EQ(fs::exists("Momente.emf"), flag == 0) << flag;
-        // The context removes the suite's files either way.
-        EXPECT_FALSE(fs::exists("LKGEN_GammaPsi.txt")) << flag;
+        // A picture the run writes itself during the run.
+        QELRTFX_HostSetup setup;
+        setup.settings = HostSettingsOfARun();
+        setup.notify = [](int, int, const std::string& text) {
+            if (text == "1 Grafik erzeugen") {
+                ScratchFolder::Write("Querkraefte.emf");
+                QEL_RecordRunFile("Querkraefte.emf");
+            }
+        };
+        QELRTFX_RegisterHost(setup);
+        ASSERT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Completed) << flag;
+        EXPECT_EQ(fs::exists("Querkraefte.emf"), flag == 0) << flag;
+        for (const char* name : {"wand.txt", "wand.tmp.txt", "wand2d.emf", "Momente.emf",
+                                 "LKGEN_GammaPsi.txt", "LKGEN_KombRegeln.txt"}) {
+            EXPECT_EQ(ScratchFolder::Read(name), "eigen") << flag << " " << name;
+        }
+        EXPECT_TRUE(fs::exists("wand.rtf"));
+        fs::remove("Querkraefte.emf");
     }
 }
 

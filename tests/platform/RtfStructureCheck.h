@@ -191,6 +191,12 @@ inline std::string BodyText(std::string_view rtf) {
                 return;
             }
             if (w.symbol) {
+                // A hex escape or a control symbol is one character: it may be the
+                // fallback of a "\u" that readers skip.
+                if (skipNextChar > 0 && w.name != "*") {
+                    --skipNextChar;
+                    return;
+                }
                 if (w.name == "'") {
                     AppendUtf8(out, static_cast<std::uint32_t>(w.param));
                 } else if (w.name == "\\" || w.name == "{" || w.name == "}") {

@@ -192,9 +192,10 @@ TEST_F(Writer, UnwritableReportIsAnErrorNamingTheFile) {
     QELRTFX_RegisterHost({{{"File/dpf", context.Filedpf}}, {}, false});
     C1RTFX rtf(&context);
     rtf.rtf_open(1, "");
-    ASSERT_EQ(QEL_ShownMessages().size(), 1u); // the file cannot be opened for writing
-    EXPECT_NE(QEL_ShownMessages()[0].find(context.Filedpf + ".rtf ist bereits ge\xC3\xB6"
-                                                            "ffnet"),
+    ASSERT_EQ(QEL_ShownMessages().size(), 1u); // the file cannot be written: says why
+    EXPECT_NE(QEL_ShownMessages()[0].find(
+                  context.Filedpf + ".rtf kann nicht geschrieben werden: der Ordner " +
+                  (folder.path() / "missing").string() + " existiert nicht."),
               std::string::npos)
         << QEL_ShownMessages()[0];
     try {

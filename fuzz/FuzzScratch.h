@@ -1,0 +1,44 @@
+#pragma once
+
+// A folder of the fuzzing process's own, made the current folder once: the runs of a
+// target write their reports there and nowhere else.
+
+#include "platform/MessageBox.h"
+#include "platform/QELRTFXHost.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+inline const std::filesystem::path& FuzzScratchFolder() {
+    static const std::filesystem::path folder = [] {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zirf_fuzz_XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        std::filesystem::current_path(pattern);
+        return std::filesystem::path(pattern);
+    }();
+    return folder;
+}
+
+// Registers a quiet host whose output prefix lies in the scratch folder; message
+// boxes are only recorded (and forgotten before every input).
+inline void RegisterFuzzHost(std::map<std::string, std::string> settings) {
+    settings["File/dpf"] = (FuzzScratchFolder() / "fuzz").string();
+    settings.emplace("QE-Version/qelrtfx", "V2.0");
+    QELRTFX_HostSetup host;
+    host.settings = std::move(settings);
+    QELRTFX_RegisterHost(std::move(host));
+    // ZIRF_FUZZ_MESSAGES=1 shows the messages of the runs, to see why an input ends early.
+    if (std::getenv("ZIRF_FUZZ_MESSAGES") != nullptr) {
+        QEL_SetMessageSink(
+            [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+    } else {
+        QEL_SetMessageSink({});
+    }
+    QEL_ClearShownMessages();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// The folder of one run's temporary files: made fresh under the temporary folder when
+// the run starts, private to the run, and removed with everything in it when the run
+// ends, however it ends. Any number of runs can share an output folder, since no
+// temporary file of a run ever lies there.
+class RunTempFolder {
+public:
+    RunTempFolder();
+    ~RunTempFolder();
+    RunTempFolder(const RunTempFolder&) = delete;
+    RunTempFolder& operator=(const RunTempFolder&) = delete;
+
+    // A file name for a temporary file of the current run: in the run's folder, or, when
+    // no run has one, a fresh file of a name no one else has in the temporary folder.
+    static std::string FileName(const std::string& name);
+};

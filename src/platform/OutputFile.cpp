@@ -1,0 +1,133 @@
+#include "platform/OutputFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kNameAttempts = 100;
+constexpr mode_t kFileMode = 0666; // less the process's umask, as for any new file
+
+std::string FolderOf(const std::string& fileName) {
+    const std::filesystem::path parent = std::filesystem::path(fileName).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+// A new file of a name no one else has, beside the target; -1 with errno set when
+// none can be made.
+int CreateBeside(const std::string& fileName, std::string& temporary) {
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::string base = std::filesystem::path(fileName).filename().string();
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        char suffix[24];
+        std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
+        temporary =
+            (std::filesystem::path(FolderOf(fileName)) / ("." + base + "." + suffix + ".tmp"))
+                .string();
+        const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+} // namespace
+
+QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName) {
+    QEL_OutputCheck check;
+    check.folder = FolderOf(fileName);
+    struct stat folder {};
+    if (stat(check.folder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)) {
+        check.problem = QEL_OutputProblem::FolderMissing;
+        return check;
+    }
+    struct stat file {};
+    if (lstat(fileName.c_str(), &file) == 0) {
+        if (S_ISDIR(file.st_mode)) {
+            check.problem = QEL_OutputProblem::IsFolder;
+            return check;
+        }
+        // A link is replaced, not written through, so only a file's own mark counts.
+        if (S_ISREG(file.st_mode) && (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            check.problem = QEL_OutputProblem::ReadOnly;
+            return check;
+        }
+    }
+    // The file goes in under a new name: the folder must take a new file.
+    std::string probe;
+    const int fd = CreateBeside(fileName, probe);
+    if (fd < 0) {
+        check.problem = QEL_OutputProblem::FolderNotWritable;
+        check.reason = std::strerror(errno);
+        return check;
+    }
+    close(fd);
+    unlink(probe.c_str());
+    return check;
+}
+
+std::string QEL_OutputProblemText(const QEL_OutputCheck& check) {
+    switch (check.problem) {
+    case QEL_OutputProblem::None:
+        return {};
+    case QEL_OutputProblem::FolderMissing:
+        return "der Ordner " + check.folder + " existiert nicht";
+    case QEL_OutputProblem::FolderNotWritable:
+        return "im Ordner " + check.folder + " kann keine Datei angelegt werden (" + check.reason +
+               ")";
+    case QEL_OutputProblem::IsFolder:
+        return "unter diesem Namen steht ein Ordner";
+    case QEL_OutputProblem::ReadOnly:
+        return "sie ist schreibgesch\xC3\xBCtzt";
+    }
+    return {};
+}
+
+bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, std::string& error) {
+    const QEL_OutputCheck check = QEL_CheckOutputFile(fileName);
+    if (check.problem != QEL_OutputProblem::None) {
+        error = QEL_OutputProblemText(check);
+        return false;
+    }
+    std::string temporary;
+    const int fd = CreateBeside(fileName, temporary);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    const bool written = WriteAll(fd, bytes);
+    const int writeErrno = errno;
+    if (close(fd) != 0 || !written) {
+        error = std::strerror(written ? errno : writeErrno);
+        unlink(temporary.c_str());
+        return false;
+    }
+    if (rename(temporary.c_str(), fileName.c_str()) != 0) {
+        error = std::strerror(errno);
+        unlink(temporary.c_str());
+        return false;
+    }
+    error.clear();
+    return true;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Output files of a run (the report, the result document): checked before a run
+// starts, and written under a temporary name beside the target and renamed into
+// place, so that no half-written file is ever left under the real name and a
+// symbolic link of that name is replaced, never written through.
+
+enum class QEL_OutputProblem {
+    None,
+    FolderMissing,     // the file's folder does not exist (or is no folder)
+    FolderNotWritable, // no file can be made in the folder
+    IsFolder,          // the name is taken by a folder
+    ReadOnly,          // the file is there and marked read-only
+};
+
+struct QEL_OutputCheck {
+    QEL_OutputProblem problem = QEL_OutputProblem::None;
+    std::string folder; // the file's folder
+    std::string reason; // the system's words, for a folder that cannot be written
+};
+
+// Whether the file can be written (made anew or replaced).
+QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName);
+
+// The problem in the module's words ("" for none), e.g. "sie ist schreibgeschützt".
+std::string QEL_OutputProblemText(const QEL_OutputCheck& check);
+
+// Writes the bytes as the file: under a temporary name in its folder, then renamed
+// over it. false with a reason when it could not be written; nothing is left behind.
+bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, std::string& error);

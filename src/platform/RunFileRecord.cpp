@@ -1,0 +1,45 @@
+#include "platform/RunFileRecord.h"
+
+#include "platform/Kernel.h"
+
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+namespace {
+
+std::set<std::string>& Record() {
+    static std::set<std::string> files;
+    return files;
+}
+
+std::string FullName(const std::string& fileName) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(fileName, ec);
+    return ec ? fileName : full.lexically_normal().string();
+}
+
+} // namespace
+
+void QEL_RecordRunFile(const std::string& fileName) {
+    if (!fileName.empty()) {
+        Record().insert(FullName(fileName));
+    }
+}
+
+bool QEL_IsRunFile(const std::string& fileName) {
+    return !fileName.empty() && Record().count(FullName(fileName)) > 0;
+}
+
+int QEL_DeleteRunFiles() {
+    int deleted = 0;
+    for (const std::string& name : Record()) {
+        deleted += QEL_DeleteFile(name);
+    }
+    Record().clear();
+    return deleted;
+}
+
+void QEL_ClearRunFiles() {
+    Record().clear();
+}

@@ -1,0 +1,276 @@
+// The host program and the files of a run: runs that share an output folder, inputs
+// named like temporary files, the user's files beside the output, outputs that cannot
+// be written, links in place of outputs, documents the reader refuses or that carry
+// old results.
+#include "platform/Base64.h"
+
+#include "../platform/RtfStructureCheck.h"
+#include "../support/Examples.h"
+#include "../support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kDocument = ExampleText("kragwand.xml");
+
+struct RunResult {
+    int status = -1;
+    std::string err;
+};
+
+std::string Zirf() {
+    return std::string(ZIRF_BINARY_DIR) + "/zirf";
+}
+
+// Runs zirf in the current folder; stderr kept, stdout dropped.
+RunResult RunZirf(const std::string& args, const std::string& env = "QELUSER=") {
+    const std::string command = "env " + env + " " + Zirf() + " " + args + " 2>zirf.err >/dev/null";
+    const int raw = std::system(command.c_str());
+    RunResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = ScratchFolder::Read("zirf.err");
+    fs::remove("zirf.err");
+    return result;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::string Base64(const std::string& text) {
+    return Base64Encode(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+}
+
+// The example with the host's two fragments: the definitions at the top of the report
+// and the actions; each carries the marker, so a report shows whose fragments it holds.
+std::string DocumentWithFragments(const std::string& marker) {
+    const std::string vardef =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times;}}\\f0 Projekt " + marker + "\\par}";
+    const std::string actions =
+        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Einwirkung " + marker + "\\par}";
+    std::string document = kDocument;
+    document.replace(document.find("</zirf>"), 7,
+                     "<rtfFiles vardef=\"" + Base64(vardef) + "\" lastueberlagerung_gammaPsi=\"" +
+                         Base64(actions) + "\"/></zirf>");
+    return document;
+}
+
+std::vector<std::string> FolderListing(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class ZirfFiles : public ::testing::Test {
+protected:
+    ScratchFolder m_folder{"cli_files"};
+};
+
+TEST_F(ZirfFiles, RunsSharingAnOutputFolderKeepTheirReportsWholeAndTheirOwn) {
+    constexpr int kRuns = 8;
+    fs::create_directories("tmp");
+    std::string script;
+    for (int i = 0; i < kRuns; ++i) {
+        const std::string name = "wand" + std::to_string(i);
+        ScratchFolder::Write(name + ".xml", DocumentWithFragments("Nr" + std::to_string(i) + "x"));
+        script += "(env QELUSER= TMPDIR=" + (m_folder.path() / "tmp").string() + " " + Zirf() +
+                  " -q " + name + ".xml 2>" + name + ".err; echo $? >" + name + ".status) & ";
+    }
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(std::system(("sh -c '" + script + "wait'").c_str()), 0);
+        for (int i = 0; i < kRuns; ++i) {
+            const std::string name = "wand" + std::to_string(i);
+            EXPECT_EQ(ScratchFolder::Read(name + ".status"), "0\n")
+                << name << ": " << ScratchFolder::Read(name + ".err");
+            const std::string report = ScratchFolder::Read(name + ".rtf");
+            EXPECT_EQ(rtfcheck::StructureFault(report), "") << name;
+            const std::string text = rtfcheck::BodyText(report);
+            for (int j = 0; j < kRuns; ++j) {
+                const std::string marker = "Nr" + std::to_string(j) + "x";
+                const int expected = i == j ? 1 : 0;
+                EXPECT_EQ(Contains(text, "Projekt " + marker), i == j) << name << " " << marker;
+                EXPECT_EQ(Contains(text, "Einwirkung " + marker), expected == 1)
+                    << name << " " << marker;
+            }
+            EXPECT_TRUE(fs::exists(name + ".result.xml")) << name;
+        }
+    }
+    // No temporary file of any run is left, in the output folder or the temporary one.
+    EXPECT_TRUE(fs::is_empty("tmp"));
+    for (const std::string& file : FolderListing(m_folder.path())) {
+        EXPECT_TRUE(file == "tmp" || file.rfind("wand", 0) == 0) << file;
+        EXPECT_FALSE(Contains(file, "temp") || Contains(file, ".tmp")) << file;
+    }
+}
+
+TEST_F(ZirfFiles, InputNamedLikeATemporaryFileKeepsItsReport) {
+    for (const char* name : {"rtffile.temp", "vardef.temp"}) {
+        ScratchFolder::Write(std::string(name) + ".xml", DocumentWithFragments(name));
+        const RunResult r = RunZirf(std::string("-q ") + name + ".xml");
+        EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+        const std::string report = ScratchFolder::Read(std::string(name) + ".rtf");
+        EXPECT_TRUE(Contains(rtfcheck::BodyText(report), std::string("Einwirkung ") + name))
+            << name;
+        EXPECT_EQ(rtfcheck::StructureFault(report), "") << name;
+    }
+}
+
+TEST_F(ZirfFiles, FilesTheRunDidNotWriteStayWithAndWithoutKeepTemp) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    const std::vector<std::string> userFiles = {
+        "wand.txt",           "wand.tmp.txt",        "wand3d.bmp",  "wand2d.emf",
+        "Querkraefte.emf",    "Normalkraefte.emf",   "Momente.emf", "Durchbiegung.emf",
+        "LKGEN_GammaPsi.txt", "LKGEN_KombRegeln.txt"};
+    for (const char* args : {"-q --keep-temp wand.xml", "-q wand.xml"}) {
+        for (const std::string& name : userFiles) {
+            ScratchFolder::Write(name, "eigen");
+        }
+        EXPECT_EQ(RunZirf(args).status, 0) << args;
+        for (const std::string& name : userFiles) {
+            EXPECT_EQ(ScratchFolder::Read(name), "eigen") << args << " " << name;
+        }
+        EXPECT_TRUE(fs::exists("wand.rtf")) << args;
+    }
+}
+
+// A folder in which no file can be made, even by the superuser: a read-only folder for
+// anyone else, else one of the system's that no one writes into; empty when there is none.
+fs::path UnwritableFolder() {
+    fs::create_directories("nur_lesen");
+    fs::permissions("nur_lesen", fs::perms::owner_read | fs::perms::owner_exec);
+    if (std::ofstream("nur_lesen/probe")) {
+        fs::remove("nur_lesen/probe");
+        fs::permissions("nur_lesen", fs::perms::owner_all);
+        return access("/sys", W_OK) != 0 || !std::ofstream("/sys/zirf_probe") ? fs::path("/sys")
+                                                                              : fs::path();
+    }
+    return fs::absolute("nur_lesen");
+}
+
+TEST_F(ZirfFiles, OutputsThatCannotBeWrittenAreToldBeforeTheRun) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    // Cases in the input's folder: the report or the result's name taken.
+    fs::create_directories("ordner.rtf");
+    ScratchFolder::Write("ordner.xml", kDocument);
+    fs::create_directories("ergebnis.result.xml");
+    ScratchFolder::Write("ergebnis.xml", kDocument);
+    ScratchFolder::Write("fest.xml", kDocument);
+    ScratchFolder::Write("fest.rtf", "alter Bericht");
+    fs::permissions("fest.rtf", fs::perms::owner_read);
+    struct Case {
+        std::string args;
+        std::string says;
+        const char* report; // must not be left behind (or changed)
+    };
+    std::vector<Case> cases = {
+        {"ordner.xml", "ordner.rtf: it is a folder", nullptr},
+        {"ergebnis.xml", "ergebnis.result.xml: it is a folder", "ergebnis.rtf"},
+        {"fest.xml", "fest.rtf: it is read-only", nullptr},
+    };
+    const fs::path unwritable = UnwritableFolder();
+    if (!unwritable.empty()) {
+        cases.push_back({"-o " + unwritable.string() + " wand.xml",
+                         "no file can be made in the folder " + unwritable.string(), nullptr});
+    }
+    for (const Case& c : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        const RunResult r = RunZirf("-q " + c.args);
+        EXPECT_EQ(r.status, 2) << c.args << ": " << r.err;
+        EXPECT_TRUE(Contains(r.err, "cannot write")) << c.args << ": " << r.err;
+        EXPECT_TRUE(Contains(r.err, c.says)) << c.args << ": " << r.err;
+        EXPECT_FALSE(Contains(r.err, "bereits")) << r.err;
+        if (c.report != nullptr) {
+            EXPECT_FALSE(fs::exists(c.report)) << c.args;
+        }
+        // Told at once: no calculation ran.
+        EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                  5.0);
+    }
+    EXPECT_EQ(ScratchFolder::Read("fest.rtf"), "alter Bericht");
+    EXPECT_TRUE(fs::is_directory("ordner.rtf"));
+    fs::permissions("nur_lesen", fs::perms::owner_all);
+}
+
+TEST_F(ZirfFiles, OutputsReplaceLinksAndNeverWriteThroughThem) {
+    ScratchFolder::Write("wand.xml", kDocument);
+    ScratchFolder::Write("brief.txt", "Brief des Nutzers");
+    ScratchFolder::Write("liste.txt", "Liste des Nutzers");
+    fs::create_symlink("brief.txt", "wand.rtf");
+    fs::create_symlink("liste.txt", "wand.result.xml");
+    const RunResult r = RunZirf("-q wand.xml");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ScratchFolder::Read("brief.txt"), "Brief des Nutzers");
+    EXPECT_EQ(ScratchFolder::Read("liste.txt"), "Liste des Nutzers");
+    EXPECT_FALSE(fs::is_symlink("wand.rtf"));
+    EXPECT_FALSE(fs::is_symlink("wand.result.xml"));
+    EXPECT_EQ(rtfcheck::StructureFault(ScratchFolder::Read("wand.rtf")), "");
+    EXPECT_TRUE(Contains(ScratchFolder::Read("wand.result.xml"), "<result"));
+    // The new files are as readable as any other the user makes.
+    struct stat info {};
+    ASSERT_EQ(stat("wand.rtf", &info), 0);
+    EXPECT_NE(info.st_mode & S_IRGRP, 0u);
+}
+
+TEST_F(ZirfFiles, DocumentsTheReaderRefusesOrThatCarryOldResults) {
+    std::string attributes;
+    for (int i = 0; i < 40000; ++i) {
+        attributes += " a" + std::to_string(i) + "=\"1\"";
+    }
+    ScratchFolder::Write("viele.xml", "<zirf>\n<input>\n<allg" + attributes + "/></input></zirf>");
+    const auto start = std::chrono::steady_clock::now();
+    RunResult r = RunZirf("-q viele.xml");
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 2.0);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_TRUE(Contains(r.err, "Zeile 3: Element 'allg' hat mehr als 256 Attribute")) << r.err;
+    EXPECT_FALSE(fs::exists("viele.result.xml"));
+
+    // Old results: every one goes; a failed run writes no result file.
+    ScratchFolder::Write("alt.xml", "<zirf><result/><result/><result/></zirf>");
+    r = RunZirf("-q alt.xml");
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_TRUE(Contains(r.err, "input-Knoten nicht vorhanden")) << r.err;
+    EXPECT_FALSE(fs::exists("alt.result.xml"));
+    std::string document = kDocument;
+    document.replace(document.find("</zirf>"), 7,
+                     "<result alt=\"1\"/><result alt=\"2\"/><result alt=\"3\"/></zirf>");
+    ScratchFolder::Write("neu.xml", document);
+    r = RunZirf("-q neu.xml");
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string result = ScratchFolder::Read("neu.result.xml");
+    EXPECT_FALSE(Contains(result, "alt=")) << result;
+    EXPECT_NE(result.find("</result>"), std::string::npos);
+    EXPECT_EQ(result.find("</result>"), result.rfind("</result>")) << "one result element";
+}
+
+TEST_F(ZirfFiles, FragmentThatCannotBeReadIsLeftOutWithAMessage) {
+    std::string document = DocumentWithFragments("lesbar");
+    const std::size_t at = document.find("lastueberlagerung_gammaPsi=\"") + 28;
+    document.replace(at, document.find('"', at) - at, Base64("kein RTF"));
+    ScratchFolder::Write("wand.xml", document);
+    const RunResult r = RunZirf("-q wand.xml");
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_EQ(r.err, "Element 'rtfFiles', Attribut 'lastueberlagerung_gammaPsi': das "
+                     "RTF-Dokument kann nicht gelesen werden (kein RTF-Dokument) und fehlt im "
+                     "Bericht.\n");
+    const std::string text = rtfcheck::BodyText(ScratchFolder::Read("wand.rtf"));
+    EXPECT_TRUE(Contains(text, "Projekt lesbar")) << text;
+    EXPECT_FALSE(Contains(text, "Definition der Einwirkungen")) << text;
+    EXPECT_TRUE(fs::exists("wand.result.xml"));
+}
+
+} // namespace
