@@ -1,6 +1,7 @@
 // The plot layer as a picture of a run uses it: open, draw in metres, close into the
 // report by handle.
 
+#include "host/C1QEL.h"
 #include "platform/EmfHandles.h"
 #include "platform/Kernel.h"
 #include "platform/QELRTFXReport.h"
@@ -137,4 +138,48 @@ TEST(PlotLayer, WrappersConvertMetresInSinglePrecision) {
     EXPECT_GT(w, 0.0f);
     EXPECT_NEAR(h, 0.4f, 0.011f); // 4 mm of 100 mm for 10 m
     Plot_Close(0);
+}
+
+namespace {
+
+// The loading diagram's frame: open a picture of a 4 m wall, draw, and close it into
+// the report unless the context runs in quick mode outside the host.
+void ReplayLoadingDiagram(const C1QEL& qel) {
+    const double tGes = 4.0;
+    Plot_Init(0, 4.0f, 1.0f, " ", static_cast<float>((tGes + 10.0) * 1.04),
+              static_cast<float>(tGes * 1.02), 160.0f, 100.0f, 0, 1, 0, "Beanspruchung");
+    Plot_SetOrigin(0.0f, 0.0f);
+    Plot_SelectPen(0, 0, 1);
+    Plot_SelectBrush(0);
+    Plot_SelectFont(5.0f, 0.0f, 0, 0);
+    const float x[4] = {0.0f, 2.0f, 2.0f, 0.0f};
+    const float y[4] = {0.0f, 0.0f, 4.0f, 4.0f};
+    Plot_Polygon(x, y, 4);
+    Plot_Text(0.0f, 2.0f, 2.0f, 2.0f, "aus Erde", 0.6f, 0, 1, 0, 0.0f, 0.0f, 0);
+    Plot_PopBrush();
+    Plot_PopPen();
+    Plot_FrameMargins(1.02f, 1.02f, 1.02f, 1.05f);
+    Plot_Close(qel.IsKorvel2005() != 0 || qel.GetQuickModus() == 0 ? 1 : 0);
+}
+
+} // namespace
+
+TEST(PlotLayer, LoadingDiagramFrameInsertsUnlessInQuickModeOutsideTheHost) {
+    ScratchFolder folder("plot_layer_bild");
+    const EnvGuard tmp("TMPDIR", folder.path().c_str());
+    struct Case {
+        int underHost, quick, pictures;
+    };
+    for (const Case c : {Case{1, 1, 1}, Case{0, 0, 1}, Case{0, 1, 0}}) {
+        C1QEL qel;
+        qel.m_bKorvel2005 = c.underHost;
+        qel.Quick.QuickModus = c.quick;
+        ASSERT_EQ(QELRTFX_Open((folder.path() / "b.rtf").string().c_str(), 0, 1, 1, "\0\0"), 1);
+        ReplayLoadingDiagram(qel);
+        const std::string rtf = QELRTFX_OpenDocument()->Rtf();
+        QELRTFX_Close(0);
+        EXPECT_EQ(CountOf(rtf, "\\emfblip"), c.pictures) << c.underHost << c.quick;
+        // The metafile is written either way.
+        EXPECT_TRUE(emf::Reader::FromFile((folder.path() / "Beanspruchung.emf").string()).Ok());
+    }
 }
