@@ -95,12 +95,14 @@ int C1Plot::SetUpPage(EmfWriter* target, double worldW, double worldH, int devW,
     if (!Positive(worldW) || !Positive(worldH) || devW <= 0 || devH <= 0 ||
         worldW >= kLargestExtent || worldH >= kLargestExtent) {
         bDraw = 0;
+        bHook = 0;
         return 0;
     }
     const bool widthLimits = worldW / devW >= worldH / devH;
     const int extent = static_cast<int>((widthLimits ? worldW : worldH) * kWorldPerUnit);
     if (extent <= 0) {
         bDraw = 0;
+        bHook = 0;
         return 0;
     }
     if (Drawing()) {
