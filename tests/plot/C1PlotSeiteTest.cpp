@@ -57,8 +57,10 @@ TEST(C1PlotSeite, APageWithoutDeviceOrSizeIsRefusedAndDrawsNothing) {
     };
     for (const Case& c : cases) {
         EmfWriter emf;
+        // With the CAD hook on as well: a page without scale hands nothing to it.
         C1Plot plot(c.target ? &emf : nullptr, c.worldW, c.worldH, c.devW, c.devH, 1.0, 4.0, 1.0, 1,
-                    0, 0, -1);
+                    1, 0, -1);
+        const long calls = CadHookCallCount();
         EXPECT_EQ(plot.IsPageSet(), 0)
             << c.worldW << " " << c.worldH << " " << c.devW << " " << c.devH;
         plot.SelectPenStd(1, 0, 1);
@@ -67,6 +69,7 @@ TEST(C1PlotSeite, APageWithoutDeviceOrSizeIsRefusedAndDrawsNothing) {
         plot.LineTo(1000, 1000);
         plot.PlotText(0, 0, "Text");
         EXPECT_TRUE(emf.IsEmpty());
+        EXPECT_EQ(CadHookCallCount(), calls);
         EXPECT_EQ(emf::Reader(emf.Bytes()).Records().size(), 2u); // header and end only
     }
 }
