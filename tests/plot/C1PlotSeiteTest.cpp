@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 TEST(C1PlotSeite, PageSizesScaleAndCharacterSizes) {
     struct Case {
         double worldW, worldH;
@@ -126,4 +129,16 @@ TEST(C1PlotSeite, TheCadHookIsCalledOnlyWhenSwitchedOnAndOnlyWithAPenForLines) {
     hooked.plot.LineTo(20, 20);
     EXPECT_EQ(CadHookCallCount(), before + 2);
     EXPECT_EQ(hooked.Read().Count(kEmrLineTo), 2u); // drawn all the same
+}
+
+TEST(C1PlotSeite, CoordinatesBeyondTheWorldAreHeldAtItsEdge) {
+    Page page;
+    const C1Punkt far = page.plot.ToWorld(1e300, -1e300);
+    EXPECT_EQ(far.x, std::numeric_limits<int>::max() / 4);
+    EXPECT_EQ(far.y, -(std::numeric_limits<int>::max() / 4));
+    EXPECT_EQ(page.plot.ToWorld(std::nan(""), 0.5), (C1Punkt{0, 5000}));
+    page.plot.SelectPenStd(0, 0, 1);
+    page.plot.MoveToD(0.0, 0.0);
+    page.plot.LineToD(1e300, 1e300); // drawn to the edge, no overflow
+    EXPECT_TRUE(page.Read().Ok());
 }
