@@ -41,6 +41,11 @@ public:
     // scale): such an engine draws nothing.
     int IsPageSet() const { return bPageSet; }
     C1Punkt ToWorld(double x, double y) const;
+    // A length in caller units as world units, truncated and held inside the range
+    // that world coordinates use.
+    static int WorldUnits(double v);
+    // A value already in world units, truncated and held in that range.
+    static int ClampWorld(double w);
     int ToDevice(int v) const;
     C1Punkt ToDevice(C1Punkt p) const;
     C1Box ToDevice(const C1Box& r) const;
@@ -79,7 +84,8 @@ public:
     const C1GdiObj* PopPen();
     const C1GdiObj* PopBrush();
     const C1GdiObj* PopFont();
-    int ReadFarben(int* flags, COLORREF* colours) const;
+    // Fills the colour table from qel.ini (defaults where it says nothing); 1.
+    static int ReadFarben(int* flags, COLORREF* colours);
     COLORREF GetFarbe(int index) const { return Farben[index & 15]; }
     int GetFarbFlag(int index) const { return FarbFlag[index & 15]; }
     int GetGdiCount() const { return nGDI + 1; }
@@ -122,6 +128,25 @@ public:
     C1Punkt MapToMetafile(int x, int y, int wx1, int wy1, int wx2, int wy2, int useFactor) const;
     C1Rect GetLastBitmapRect() const { return LastBitmapRect; }
     C1Rect GetLastLastRect() const { return LastLastRect; }
+
+    // --- value labels ------------------------------------------------------------
+    // A dimension line from P1 to P2 shifted by offset across, with end marks and the
+    // value (or the text) along it; returns the shifted start, or (0, 0) when nothing
+    // is drawn (a value of 0 or below without a text).
+    C1Punkt PlotZahl(C1Punkt p1, C1Punkt p2, double value, int size, int offset,
+                     const std::string& text);
+    // Horizontal from (x1, b) to (x2, b), and vertical from (a, y1) to (a, y2).
+    C1Punkt PlotZahlX(int x1, int x2, int b, double value, int size, const std::string& text);
+    C1Punkt PlotZahlY(int y1, int y2, int a, double value, int size, const std::string& text);
+    C1Punkt PlotZahlD(double x1, double y1, double x2, double y2, double value, int size,
+                      int offset, const std::string& text);
+    // The part of P -> Q across the reference line (its length |PQ| sin of the angle
+    // between them), laid off from P along the reference direction (AnLinie2: across
+    // it) and labelled from P (end code 1) or towards P (end code 2).
+    C1Punkt PlotZahlAnLinie(C1Punkt r1, C1Punkt r2, C1Punkt p, C1Punkt q, double value, int size,
+                            int offset, int endCode, const std::string& text);
+    C1Punkt PlotZahlAnLinie2(C1Punkt r1, C1Punkt r2, C1Punkt p, C1Punkt q, double value, int size,
+                             int offset, int endCode, const std::string& text);
 
     // --- texts and drawing objects -----------------------------------------------
     int GetTextExtent(const std::string& text, C1Box& rect, int format);

@@ -162,7 +162,7 @@ void C1Plot::DeleteGdiObjects() {
     }
 }
 
-int C1Plot::ReadFarben(int* flags, COLORREF* colours) const {
+int C1Plot::ReadFarben(int* flags, COLORREF* colours) {
     for (int i = 0; i < kColours; ++i) {
         colours[i] = kDefaultFarben[i];
         flags[i] = 1;

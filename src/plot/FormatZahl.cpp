@@ -1,0 +1,85 @@
+#include "plot/FormatZahl.h"
+
+#include "host/Numerik.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+constexpr double kNegligible = 0.00001;
+constexpr double kWholeTolerance = 0.001;
+
+std::string Trimmed(const std::string& s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+std::string Printed(const char* format, double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, v);
+    return buffer;
+}
+
+std::string PrintedInt(const char* format, long long v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, v);
+    return buffer;
+}
+
+// An integral part that fits the integer format; larger magnitudes are clamped.
+long long Whole(double v) {
+    constexpr double kLimit = static_cast<double>(std::numeric_limits<long long>::max() / 2);
+    return static_cast<long long>(std::fmax(-kLimit, std::fmin(kLimit, v)));
+}
+
+} // namespace
+
+std::string FormatZahl(double x, int decimals, int wholeAsInteger) {
+    if (std::fabs(x) <= kNegligible) {
+        return {};
+    }
+    if (wholeAsInteger != 0 && IsNearInteger(x, kWholeTolerance)) {
+        return PrintedInt("%lld", RoundInt(x));
+    }
+    char format[32];
+    std::snprintf(format, sizeof format, "%%20.%df", decimals);
+    return Trimmed(Printed(format, x));
+}
+
+std::string FormatZahlAuto(double x) {
+    if (x >= 10000.0) {
+        return Trimmed(Printed("%8.2f", x));
+    }
+    if (x >= 1000.0) {
+        return Trimmed(PrintedInt("%7lld", Whole(x)));
+    }
+    if (x >= 100.0) {
+        return Trimmed(PrintedInt("%6lld", Whole(x)));
+    }
+    if (x >= 10.0) {
+        return Trimmed(Printed("%5.1f", x));
+    }
+    return Trimmed(Printed("%4.2f", x));
+}
+
+std::string FormatKurvenWert(double v) {
+    const double m = std::fabs(v);
+    if (m >= 1000.0) {
+        // Rounded like the report's tables, not cut.
+        return PrintedInt("%lld", Whole(std::round(v)));
+    }
+    const char* format = m >= 100.0    ? "%7.1f"
+                         : m >= 10.0   ? "%4.2f"
+                         : m >= 1.0    ? "%5.2f"
+                         : m >= 0.1    ? "%4.2f"
+                         : m >= 0.01   ? "%5.3f"
+                         : m >= 0.001  ? "%6.4f"
+                         : m >= 0.0001 ? "%7.5f"
+                                       : nullptr;
+    return format != nullptr ? Trimmed(Printed(format, v)) : std::string("0.00");
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// The member-plot layer: free functions over one process-wide member plot with three
+// member slots and two result curves. Pictures are drawn into metafile files and
+// handed back by handle; no error leaves a function (it goes to the trace with the
+// function's name).
+
+#include "platform/EmfHandles.h"
+#include "platform/QEDOM.h"
+
+class C1Plot;
+class C1PlotT;
+class ZustandsLinie;
+
+int PlotT_Init(int mode, float charHeight, float charWidth, int option);
+int PlotT_InitExtern(int mode, int, int, C1PlotT* plot, ZustandsLinie* curve1,
+                     ZustandsLinie* curve2);
+int PlotT_Close();
+
+int PlotT_SetAufl(int slot, int number, const char* text, float x, int code1, int code2, int code3,
+                  float value1, float value2, float value3, float value4, float value5, int i1,
+                  int i2, float spring1, float spring2);
+int PlotT_SetBettung(int slot, float start, float length, float value);
+int PlotT_SetGele(int slot, float x);
+int PlotT_SetLoch(int number, int kind, float value1, float value2, float value3, float value4);
+int PlotT_SetQuer(int index, float xa, float xe, const char* name, int designType, int shape,
+                  int iProf, int axis, const float* dims, float hz, float w1, float w2, float w3,
+                  float w4);
+int PlotT_SetLast(int slot, int kind, int span, float a, float b, float q1, float q2, int variable,
+                  int loadCase, const char* label, const char* text, int flag);
+int PlotT_SetZ(int curve, float x, float z);
+int PlotT_ResetZ();
+int PlotT_ClearDaten();
+int PlotT_SetFuellfarbe1(int colour);
+int PlotT_SetFuellfarbe2(int colour);
+int PlotT_SetOutputMode(int mode);
+
+QEL_HENHMETAFILE PlotT_Last(int slot, const char* title, float widthMm, float heightMm, int option,
+                            int dimMode, int scaled, int perLoadCase, const char* file,
+                            const char* cadName, C1Plot* plot);
+QEL_HENHMETAFILE PlotT_LastFile(int slot, const char* title, float widthMm, float heightMm,
+                                int option, int dimMode, int scaled, int perLoadCase,
+                                const char* file, const char* cadName);
+QEL_HENHMETAFILE PlotT_Quer(int slot, const char* title, float widthMm, float heightMm, int option,
+                            int view, int unused, int keepOrder, const char* file,
+                            const char* cadName, C1Plot* plot);
+QEL_HENHMETAFILE PlotT_QuerFile(int slot, const char* title, float widthMm, float heightMm,
+                                int option, int view, int unused, int keepOrder, const char* file,
+                                const char* cadName);
+QEL_HENHMETAFILE PlotT_ZHistogramm(int slot, int, int, int fill1, int fill2, int labels1,
+                                   int labels2, int signedLabels, const char* title, float widthMm,
+                                   float heightMm, int option, const char* file,
+                                   const char* cadName);
+QEL_HENHMETAFILE PlotT_ZLinie(int slot, int useCurve1, int useCurve2, int fill1, int fill2,
+                              int labels1, int labels2, int signedLabels, const char* title,
+                              float widthMm, float heightMm, int option, const char* file,
+                              const char* cadName, QEDOM_HANDLE element, const char* xmlTitle,
+                              const char* unit, int isDefault);
+int PlotT_DeleteEmf(QEL_HENHMETAFILE handle);
+int PlotT_Error(int, const char* text, int flag);
+
+// The layer's current member plot and curves (null before PlotT_Init).
+C1PlotT* PlotT_Current();
+ZustandsLinie* PlotT_Curve(int curve);

@@ -1,0 +1,391 @@
+#include "plot/Plot_.h"
+
+#include "platform/EmfHandles.h"
+#include "platform/Kernel.h"
+#include "platform/QELRTFXReport.h"
+#include "plot/C1Plot.h"
+#include "plot/C1PlotTraeger.h"
+#include "plot/CadHook.h"
+#include "plot/ZustandsLinie.h"
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr float kWorldPerUnit = 10000.0f;
+constexpr double kCmPerMm = 0.1;
+
+struct PlotZustand {
+    std::unique_ptr<EmfWriter> metafile; // the metafile of the open picture
+    std::unique_ptr<C1Plot> plot;
+    int n = 0;
+    std::vector<std::unique_ptr<C1PlotTraeger>> members;
+    std::vector<std::unique_ptr<ZustandsLinie>> curves1;
+    std::vector<std::unique_ptr<ZustandsLinie>> curves2;
+    int insertMode = 0;
+    std::string fileName;
+    std::string cadName;
+    double pageWidth = 0.0;
+    double pageHeight = 0.0;
+};
+
+PlotZustand& Z() {
+    static PlotZustand state;
+    return state;
+}
+
+std::string Text(const char* s) {
+    return s != nullptr ? std::string(s) : std::string();
+}
+
+// A coordinate of the wrappers that convert themselves: the float times 10000 in
+// single precision, truncated, the origin not subtracted.
+int W(float v) {
+    const float world = v * kWorldPerUnit;
+    return std::isfinite(world) && std::fabs(world) < 5.0e8f
+               ? static_cast<int>(world)
+               : C1Plot::WorldUnits(static_cast<double>(v));
+}
+
+void ReleaseTables() {
+    // The members lose the engine with the picture; the tables own their objects.
+    Z().members.clear();
+    Z().curves1.clear();
+    Z().curves2.clear();
+}
+
+template <class F> int WithPlot(F f) {
+    C1Plot* p = Z().plot.get();
+    return p != nullptr ? f(*p) : 0;
+}
+
+int FontHeight(const C1Plot& p, float factor) {
+    return static_cast<int>(p.GetCharH() * factor);
+}
+
+} // namespace
+
+C1Plot* Plot_Current() {
+    return Z().plot.get();
+}
+
+C1PlotTraeger* Plot_Member(int i) {
+    return i >= 0 && i < static_cast<int>(Z().members.size())
+               ? Z().members[static_cast<std::size_t>(i)].get()
+               : nullptr;
+}
+
+std::string Plot_FileName() {
+    return Z().fileName;
+}
+
+int Plot_Init(int n, float charHeight, float charWidth, const char*, float worldWidth,
+              float worldHeight, float pageWidthMm, float pageHeightMm, int insertMode,
+              int makeFile, int cad, const char* name) {
+    PlotZustand& z = Z();
+    const std::string pictureName = Text(name);
+    std::string fileName;
+    std::string cadName;
+    if (makeFile != 0) {
+        fileName = QEL_GetTempFolder() +
+                   (pictureName.empty() ? std::string("plt1.tmp") : pictureName + ".emf");
+        QEL_DeleteFile(fileName);
+    }
+    if (cad != 0) {
+        cadName = pictureName;
+    }
+    int result = 1;
+    try {
+        // A picture still open ends without being inserted.
+        z.plot.reset();
+        z.metafile.reset();
+        ReleaseTables();
+        int draw = makeFile;
+        if (!fileName.empty()) {
+            z.metafile = std::make_unique<EmfWriter>();
+            draw = 1;
+        }
+        int cadFlag = cad;
+        if (!cadName.empty()) {
+            cadFlag = CadHookInit(1) != 0 ? 1 : cad;
+        }
+        z.plot = std::make_unique<C1Plot>(
+            z.metafile.get(), worldWidth, worldHeight, static_cast<int>(pageWidthMm),
+            static_cast<int>(pageHeightMm), 1.0, charHeight, charWidth, draw, cadFlag, 0, -1);
+        if (!z.plot->IsPageSet()) {
+            // No page: no picture is open.
+            z.plot.reset();
+            z.metafile.reset();
+            result = makeFile != 0 ? 0 : 1;
+        }
+        for (int i = 0; i <= std::max(n, 0); ++i) {
+            auto member = std::make_unique<C1PlotTraeger>();
+            member->SetPlot(z.plot.get());
+            member->SetMode(0);
+            z.members.push_back(std::move(member));
+            z.curves1.push_back(std::make_unique<ZustandsLinie>());
+            z.curves2.push_back(std::make_unique<ZustandsLinie>());
+        }
+    } catch (...) {
+        z.plot.reset();
+        z.metafile.reset();
+        ReleaseTables();
+        result = 0;
+    }
+    z.n = n;
+    z.insertMode = insertMode;
+    z.pageWidth = pageWidthMm;
+    z.pageHeight = pageHeightMm;
+    z.fileName = fileName;
+    z.cadName = cadName;
+    return result;
+}
+
+int Plot_Close(int insert) {
+    PlotZustand& z = Z();
+    z.plot.reset();
+    for (auto& member : z.members) {
+        member->SetPlot(nullptr);
+    }
+    int token = 0;
+    if (!z.fileName.empty() && z.metafile) {
+        const QEL_HENHMETAFILE handle = QEL_CloseEnhMetaFile(*z.metafile, z.fileName);
+        z.metafile.reset();
+        if (handle != 0 && insert != 0) {
+            if (z.insertMode == 0) {
+                QELRTFX_InsertMetafile(handle, z.pageWidth * kCmPerMm, z.pageHeight * kCmPerMm);
+            } else {
+                QELRTFX_InsertPicture(z.fileName.c_str(), 1, z.pageWidth * kCmPerMm,
+                                      z.pageHeight * kCmPerMm);
+            }
+        }
+        QEL_DeleteEnhMetaFile(handle);
+        token = handle != 0 ? 1 : 0;
+    }
+    if (!z.cadName.empty()) {
+        CadHookOutput(z.cadName, "");
+    }
+    return token;
+}
+
+int Plot_SetOrigin(float x0, float y0) {
+    return WithPlot([&](C1Plot& p) {
+        p.SetOrigin(x0, y0);
+        return 1;
+    });
+}
+
+int Plot_MoveTo(float x, float y) {
+    return WithPlot([&](C1Plot& p) { return p.MoveToD(x, y); });
+}
+
+int Plot_LineTo(float x, float y) {
+    return WithPlot([&](C1Plot& p) { return p.LineToD(x, y); });
+}
+
+int Plot_Arc(float x1, float y1, float x2, float y2, float xs, float ys, float xe, float ye) {
+    return WithPlot([&](C1Plot& p) { return p.ArcD(x1, y1, x2, y2, xs, ys, xe, ye); });
+}
+
+int Plot_Polygon(const float* x, const float* y, int count) {
+    if (x == nullptr || y == nullptr || count < 1) {
+        return 0;
+    }
+    return WithPlot([&](C1Plot& p) {
+        std::vector<C1DPoint> points;
+        for (int i = 0; i < count; ++i) {
+            points.push_back({x[i], y[i]});
+        }
+        return p.PlotPolygonD(points.data(), count);
+    });
+}
+
+int Plot_Ellipse(float x1, float y1, float x2, float y2, int flag) {
+    return WithPlot([&](C1Plot& p) { return p.EllipseD(x1, y1, x2, y2, flag); });
+}
+
+int Plot_Text(float x1, float y1, float x2, float y2, const char* text, float heightFactor,
+              int collision, int align, int bold, float offsetAlong, float offsetAcross,
+              int lower) {
+    return WithPlot([&](C1Plot& p) {
+        const int height = FontHeight(p, heightFactor);
+        const int across = W(offsetAcross) - (lower != 0 ? height : 0);
+        return p.PlotTextLine(W(x1), W(y1), W(x2), W(y2), Text(text), height, collision, align,
+                              bold, W(offsetAlong), across)
+                   ? 1
+                   : 0;
+    });
+}
+
+int Plot_TextD(float x, float y, const char* text) {
+    return WithPlot([&](C1Plot& p) { return p.PlotTextD(x, y, Text(text)) ? 1 : 0; });
+}
+
+int Plot_TextAt(float x, float y, float angle, const char* text, float heightFactor, int collision,
+                int align, int bold, float offsetAlong, float offsetAcross, int lower) {
+    return WithPlot([&](C1Plot& p) {
+        const int height = FontHeight(p, heightFactor);
+        const int across = W(offsetAcross) - (lower != 0 ? height : 0);
+        return p.PlotTextAt(W(x), W(y), angle, Text(text), height, collision, align, bold,
+                            W(offsetAlong), across)
+                   ? 1
+                   : 0;
+    });
+}
+
+int Plot_GetTextExtent(const char* text, float* width, float* height) {
+    return WithPlot([&](C1Plot& p) {
+        C1Box rect{0, 0, 0, 0};
+        const int result = p.GetTextExtent(Text(text), rect, 0);
+        if (width != nullptr) {
+            *width = static_cast<float>((rect.right - rect.left) * 1e-4);
+        }
+        if (height != nullptr) {
+            *height = static_cast<float>((rect.bottom - rect.top) * 1e-4);
+        }
+        return result;
+    });
+}
+
+int Plot_Zahl(float x1, float y1, float x2, float y2, float value, float heightFactor, float offset,
+              const char* text) {
+    return WithPlot([&](C1Plot& p) {
+        p.PlotZahl({W(x1), W(y1)}, {W(x2), W(y2)}, value, FontHeight(p, heightFactor), W(offset),
+                   Text(text));
+        return 1;
+    });
+}
+
+int Plot_ZahlAnLinie(float x1, float, float x2, float, float value, float heightFactor, float,
+                     float b, const char* text) {
+    return WithPlot([&](C1Plot& p) {
+        p.PlotZahlX(W(x1), W(x2), W(b), value, FontHeight(p, heightFactor), Text(text));
+        return 1;
+    });
+}
+
+int Plot_ZahlAnLinie2(float, float y1, float, float y2, float value, float heightFactor, float a,
+                      float, const char* text) {
+    return WithPlot([&](C1Plot& p) {
+        p.PlotZahlY(W(y1), W(y2), W(a), value, FontHeight(p, heightFactor), Text(text));
+        return 1;
+    });
+}
+
+int Plot_AuflBitmap(int symbol, float x1, float y1, float x2, float y2) {
+    return WithPlot([&](C1Plot& p) { return p.PlotAuflager(symbol, W(x1), W(y1), W(x2), W(y2)); });
+}
+
+int Plot_Bitmap(const char* name, float x1, float y1, float x2, float y2) {
+    return WithPlot(
+        [&](C1Plot& p) { return p.PlotBitmap(Text(name), W(x1), W(y1), W(x2), W(y2)) ? 1 : 0; });
+}
+
+int Plot_SelectPen(int thick, int colour, int solid) {
+    return WithPlot(
+        [&](C1Plot& p) { return p.SelectPenStd(thick, colour, solid) != nullptr ? 1 : 0; });
+}
+
+int Plot_SelectPenEx(int width, int colourIndex, int, int, int colour, int solid) {
+    return WithPlot([&](C1Plot& p) {
+        return p.SelectPen(width, static_cast<unsigned>(colourIndex),
+                           static_cast<COLORREF>(colour & 0xFF), solid) != nullptr
+                   ? 1
+                   : 0;
+    });
+}
+
+int Plot_SelectBrush(int fillType) {
+    return WithPlot([&](C1Plot& p) { return p.SelectFillBrush(fillType) != nullptr ? 1 : 0; });
+}
+
+int Plot_SelectBrushRGB(int index, int r, int g, int b, const void* pattern) {
+    return WithPlot([&](C1Plot& p) {
+        const COLORREF colour = (static_cast<COLORREF>(r) & 0xFF) |
+                                ((static_cast<COLORREF>(g) & 0xFF) << 8) |
+                                ((static_cast<COLORREF>(b) & 0xFF) << 16);
+        return p.SelectBrush(static_cast<unsigned>(index), colour,
+                             static_cast<const EmfDib*>(pattern)) != nullptr
+                   ? 1
+                   : 0;
+    });
+}
+
+int Plot_SelectFont(float heightFactor, float angle, int bold, int underline) {
+    return WithPlot([&](C1Plot& p) {
+        return p.SelectFontRel(heightFactor, angle, bold, underline) != nullptr ? 1 : 0;
+    });
+}
+
+int Plot_SelectFontEx(int height, float angle, int bold, int underline) {
+    return WithPlot(
+        [&](C1Plot& p) { return p.SelectFont(height, angle, bold, underline) != nullptr ? 1 : 0; });
+}
+
+int Plot_SelectStockBrush(int code) {
+    static const int kStock[7] = {-1,
+                                  kStockNullBrush,
+                                  kStockWhiteBrush,
+                                  kStockBlackBrush,
+                                  kStockDarkGrayBrush,
+                                  kStockLightGrayBrush,
+                                  kStockGrayBrush};
+    return WithPlot([&](C1Plot& p) {
+        const int index = code >= 1 && code <= 6 ? kStock[code] : code;
+        return p.SelectStockBrush(index) != nullptr ? 1 : 0;
+    });
+}
+
+int Plot_SelectStockPen(int code) {
+    static const int kStock[4] = {-1, kStockNullPen, kStockWhitePen, kStockBlackPen};
+    return WithPlot([&](C1Plot& p) {
+        const int index = code >= 1 && code <= 3 ? kStock[code] : code;
+        return p.SelectStockPen2(index) != nullptr ? 1 : 0;
+    });
+}
+
+int Plot_PopPen() {
+    return WithPlot([](C1Plot& p) { return p.PopPen() != nullptr ? 1 : 0; });
+}
+
+int Plot_PopBrush() {
+    return WithPlot([](C1Plot& p) { return p.PopBrush() != nullptr ? 1 : 0; });
+}
+
+int Plot_PopFont() {
+    return WithPlot([](C1Plot& p) { return p.PopFont() != nullptr ? 1 : 0; });
+}
+
+int Plot_Frame(float factor) {
+    return WithPlot([&](C1Plot& p) { return p.PlotFrame(factor); });
+}
+
+int Plot_FrameMargins(float left, float bottom, float right, float top) {
+    return WithPlot([&](C1Plot& p) { return p.PlotFrameMargins(left, bottom, right, top); });
+}
+
+int Plot_GetExtent(float* minX, float* maxX, float* maxY, float* minY) {
+    return WithPlot([&](C1Plot& p) {
+        const C1Box box = p.GetBox();
+        const auto set = [](float* out, int v) {
+            if (out != nullptr) {
+                *out = static_cast<float>(v * 1e-4);
+            }
+        };
+        set(minX, box.left);
+        set(maxX, box.right);
+        set(maxY, box.bottom);
+        set(minY, box.top);
+        return 1;
+    });
+}
+
+int Plot_FreeDaten() {
+    for (auto& member : Z().members) {
+        member->SetPlot(nullptr);
+    }
+    ReleaseTables();
+    return 1;
+}

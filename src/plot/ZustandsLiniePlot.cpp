@@ -1,0 +1,263 @@
+#include "plot/ZustandsLinie.h"
+
+#include "host/Numerik.h"
+#include "plot/C1Plot.h"
+#include "plot/FormatZahl.h"
+#include "plot/PlotGeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kShareAlongHeight = 0.45;
+constexpr double kShareAlongAxis = 0.3;
+constexpr double kRangeMargin = 1.1;
+constexpr double kLabelFont = 0.8;
+constexpr double kBarShare = 0.2;
+constexpr int kBarBrush = 7;
+constexpr int kBarBrush2 = 8;
+
+struct ExtremLabel {
+    int kind = 0;
+    double position = 0.0;
+    double ordinate = 0.0;
+    double value = 0.0;
+};
+
+std::vector<int> KindsOf(int labelKinds) {
+    switch (labelKinds) {
+    case 1:
+        return {1};
+    case 2:
+        return {2};
+    case 3:
+        return {1, 2};
+    case 4:
+        return {4};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, int ax, int ay,
+                             int bx, int by, const int*, const unsigned*, double length, int fill,
+                             int signedLabels, double zUpper, double zLower,
+                             std::vector<C1Punkt>& points, int* lastIndex, bool drawArea) {
+    if (n == 0) {
+        return 0;
+    }
+    page.SelectPen(1, 0, 0, 1);
+    zUpper = std::max(zUpper, Zmax);
+    zLower = std::min(zLower, Zmin);
+    const double axis = LineLength(ax, ay, bx, by);
+    const double a = mode == 2   ? kShareAlongHeight * page.GetWorldW()
+                     : mode == 0 ? kShareAlongAxis * axis
+                                 : kShareAlongHeight * page.GetWorldH();
+    const double zRef = std::fabs(zUpper) > std::fabs(zLower) ? zUpper : zLower;
+    // A curve that is zero everywhere has no scale across: it lies on the axis.
+    const double sz = zRef != 0.0 ? std::fabs(a / zRef) : 0.0;
+    const double sx = length > 0.0 ? axis / length : 0.0;
+    RemoveDuplicates();
+    Sort();
+    const auto on = [&](double s, double t) {
+        return PointOnLine(ax, ay, bx, by, static_cast<int>(s), static_cast<int>(t));
+    };
+    points.assign(static_cast<std::size_t>(n) + 2, C1Punkt{});
+    points[0] = on(x[0] * sx, 0.0);
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        points[k + 1] = on(x[k] * sx, Z[k] * sz);
+    }
+    points[static_cast<std::size_t>(n) + 1] = on(x[static_cast<std::size_t>(n - 1)] * sx, 0.0);
+    if (lastIndex != nullptr) {
+        *lastIndex = n + 1;
+    }
+    if (fill == 0) {
+        page.SelectStockBrush(kStockNullBrush);
+    }
+    if (drawArea && sz > 0.0) {
+        page.PlotPolygon(points.data(), n + 2);
+    }
+    if (fill == 0) {
+        page.PopBrush();
+    }
+
+    // The labels: extremes by kind, merged where they lie close, in order along the member.
+    std::vector<ExtremLabel> labels;
+    for (const int kind : KindsOf(labelKinds)) {
+        int i = -1;
+        int p = -1;
+        double q = -1.0;
+        while ((i = FindNextExtremum(i, kind, 1, 2)) >= 0) {
+            const double zi = Z[static_cast<std::size_t>(i)];
+            const double ord = zi * sz;
+            if (kind != 4 && i > 0) {
+                bool flat = IsGleich(ord, q) != 0;
+                for (int k = p + 1; flat && k < i; ++k) {
+                    flat = IsGleich(Z[static_cast<std::size_t>(std::max(k, 0))], zi) != 0;
+                }
+                if (flat) {
+                    continue;
+                }
+            }
+            const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi};
+            if (p >= 0 && i - p < 3) {
+                if (std::fabs(zi) > std::fabs(labels.back().value)) {
+                    labels.back() = label;
+                    p = i;
+                }
+                q = ord;
+            } else {
+                labels.push_back(label);
+                p = i;
+                q = ord;
+            }
+        }
+    }
+    std::stable_sort(labels.begin(), labels.end(), [](const ExtremLabel& l, const ExtremLabel& r) {
+        return l.position < r.position;
+    });
+    const double angle = LineAngle(ax, ay, bx, by);
+    for (const ExtremLabel& label : labels) {
+        const double v = signedLabels != 0 ? label.value : std::fabs(label.value);
+        const C1Punkt p = on(label.position, label.ordinate);
+        const bool above = label.kind == 1 || (label.kind == 4 && label.value > 0.0);
+        const C1Punkt anchor = above ? on(label.position, label.ordinate + h) : p;
+        if (mode > 0) {
+            if (const auto foot = PerpendicularFoot(ax, ay, bx, by, p.x, p.y)) {
+                page.MoveTo(p.x, p.y);
+                page.LineTo(foot->x, foot->y);
+            }
+        }
+        page.PlotTextAt(anchor.x, anchor.y, angle, FormatKurvenWert(v),
+                        static_cast<int>(kLabelFont * h), 1, 1, 0, 0, 0);
+    }
+
+    page.PopPen();
+    // White dots widen the page's box to the curve's range and a text height each side.
+    page.SelectStockPen2(kStockNullPen);
+    const double tU = std::max(kRangeMargin * zUpper * sz, h);
+    const double tL = std::min(kRangeMargin * zLower * sz, -h);
+    if (mode > 0) {
+        for (const double t : {tU, tL}) {
+            for (const double s : {0.0, sx * length}) {
+                const C1Punkt d = on(s, t);
+                page.PlotDot(d.x, d.y);
+            }
+        }
+    }
+    page.PopPen();
+    return 1;
+}
+
+int ZustandsLinie::PlotKurve2(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
+                              const int* colourFlags, const unsigned* colours, double length,
+                              ZustandsLinie* second, int fill1, int fill2, int labelKinds1,
+                              int labelKinds2, int signedLabels) {
+    if (n == 0) {
+        return 0;
+    }
+    std::vector<C1Punkt> p1;
+    std::vector<C1Punkt> p2;
+    int last1 = 0;
+    int last2 = 0;
+    if (second == nullptr) {
+        PlotKurve(page, mode, labelKinds1, h, ax, ay, bx, by, colourFlags, colours, length, fill1,
+                  signedLabels, Zmax, Zmin, p1, &last1, true);
+        return 1;
+    }
+    const bool secondEmpty = second->n == 0;
+    const double zUpper = secondEmpty ? Zmax : std::max(Zmax, second->Zmax);
+    const double zLower = secondEmpty ? Zmin : std::min(Zmin, second->Zmin);
+    if (secondEmpty) {
+        PlotKurve(page, mode, labelKinds1, h, ax, ay, bx, by, colourFlags, colours, length, fill1,
+                  signedLabels, zUpper, zLower, p1, &last1, true);
+        return 1;
+    }
+    second->PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0,
+                      signedLabels, zUpper, zLower, p2, &last2, true);
+    PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0, signedLabels,
+              zUpper, zLower, p1, &last1, true);
+    const auto between = [&]() {
+        std::vector<C1Punkt> poly(p1.begin(), p1.begin() + last1);
+        for (int i = last2; i >= 0; --i) {
+            poly.push_back(p2[static_cast<std::size_t>(i)]);
+        }
+        return poly;
+    };
+    const auto polygon = [&](const std::vector<C1Punkt>& poly, int count, bool filled) {
+        if (!filled) {
+            page.SelectStockBrush(kStockNullBrush);
+        }
+        page.PlotPolygon(poly.data(), count);
+        if (!filled) {
+            page.PopBrush();
+        }
+    };
+    if (fill1 == 1 && fill2 == 1) {
+        const auto poly = between();
+        polygon(poly, static_cast<int>(poly.size()), true);
+    } else if (fill1 == 1 && fill2 == 0) {
+        polygon(p1, last1 + 1, true);
+        polygon(p2, last2 + 1, false);
+    } else if (fill1 == 0 && fill2 == 1) {
+        polygon(p2, last2 + 1, true);
+        polygon(p1, last1 + 1, false);
+    } else if (fill1 == 0 && fill2 == 0) {
+        const auto poly = between();
+        polygon(poly, static_cast<int>(poly.size()), false);
+    }
+    second->PlotKurve(page, mode, labelKinds2, h, ax, ay, bx, by, colourFlags, colours, length, 0,
+                      signedLabels, zUpper, zLower, p2, &last2, true);
+    PlotKurve(page, mode, labelKinds1, h, ax, ay, bx, by, colourFlags, colours, length, 0,
+              signedLabels, zUpper, zLower, p1, &last1, true);
+    return 1;
+}
+
+int ZustandsLinie::PlotHistogramm(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
+                                  const int* colourFlags, const unsigned* colours, double length,
+                                  ZustandsLinie* second, int, int, int labelKinds1, int labelKinds2,
+                                  int signedLabels) {
+    if (n == 0) {
+        return 0;
+    }
+    const bool withSecond = second != nullptr && second->n > 0;
+    const double zUpper = withSecond ? std::max(Zmax, second->Zmax) : Zmax;
+    const double zLower = withSecond ? std::min(Zmin, second->Zmin) : Zmin;
+    std::vector<C1Punkt> p1;
+    std::vector<C1Punkt> p2;
+    int last1 = 0;
+    int last2 = 0;
+    if (withSecond) {
+        second->PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0,
+                          signedLabels, zUpper, zLower, p2, &last2, false);
+    }
+    PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0, signedLabels,
+              zUpper, zLower, p1, &last1, false);
+    const int m = last1;
+    const int w = m > 1 ? static_cast<int>(kBarShare * (page.GetWorldW() / (m - 1))) : 0;
+    const int brushes = page.GetStackTop(2);
+    for (int i = 0; i < m; ++i) {
+        const C1Punkt& a = p1[static_cast<std::size_t>(i)];
+        page.SelectBrush(kBarBrush, 0, nullptr);
+        page.PlotRectangle(a.x + w, 0, a.x, a.y);
+        if (withSecond && i < last2) {
+            const C1Punkt& b = p2[static_cast<std::size_t>(i)];
+            page.SelectBrush(kBarBrush2, 0, nullptr);
+            page.PlotRectangle(b.x - w, 0, b.x, b.y);
+        }
+    }
+    while (page.GetStackTop(2) > std::max(brushes, 0)) {
+        page.PopBrush();
+    }
+    if (withSecond) {
+        second->PlotKurve(page, mode, labelKinds2, h, ax, ay, bx, by, colourFlags, colours, length,
+                          0, signedLabels, zUpper, zLower, p2, &last2, false);
+    }
+    PlotKurve(page, mode, labelKinds1, h, ax, ay, bx, by, colourFlags, colours, length, 0,
+              signedLabels, zUpper, zLower, p1, &last1, false);
+    return 1;
+}

@@ -1,0 +1,132 @@
+#include "plot/ZustandsLinie.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+ZustandsLinie Curve(const std::vector<std::pair<double, double>>& points) {
+    ZustandsLinie c;
+    for (const auto& [x, z] : points) {
+        c.SetPoint(c.GetCount(), x, z);
+    }
+    return c;
+}
+
+std::vector<std::pair<double, double>> Points(const ZustandsLinie& c) {
+    std::vector<std::pair<double, double>> out;
+    for (int i = 0; i < c.GetCount(); ++i) {
+        out.emplace_back(c.GetX(i), c.GetZ(i));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(ZustandsLinie, GrowsByTenAndRefusesFartherIndicesUntouched) {
+    ZustandsLinie c;
+    EXPECT_EQ(c.GetCount(), 0);
+    EXPECT_EQ(c.GetCapacity(), 50);
+    EXPECT_EQ(c.GetZ(0), 0.0);
+    EXPECT_EQ(c.GetZmax(), -999999.0);
+    EXPECT_EQ(c.SetPoint(50, 1.0, 2.0), 1);
+    EXPECT_EQ(c.GetCapacity(), 60);
+    EXPECT_EQ(c.SetPoint(60, 1.0, 2.0), 1);
+    EXPECT_EQ(c.GetCapacity(), 70);
+    EXPECT_EQ(c.GetCount(), 61);
+    // Beyond one growth step: refused before anything changes.
+    EXPECT_EQ(c.SetPoint(80, 5.0, 9.0), 0);
+    EXPECT_EQ(c.SetPoint(-1, 5.0, 9.0), 0);
+    EXPECT_EQ(c.GetCount(), 61);
+    EXPECT_EQ(c.GetCapacity(), 70);
+    EXPECT_EQ(c.GetZmax(), 2.0);
+}
+
+TEST(ZustandsLinie, TiesGoToTheLaterPoint) {
+    const ZustandsLinie c = Curve({{0, 5}, {1, 5}});
+    EXPECT_EQ(c.GetZmax(), 5.0);
+    EXPECT_EQ(c.GetIZmax(), 1);
+    EXPECT_EQ(c.GetXZmax(), 1.0);
+    EXPECT_EQ(c.GetIZmin(), 1);
+}
+
+TEST(ZustandsLinie, InterpolationAtEndsBetweenAndAtJumps) {
+    ZustandsLinie c = Curve({{4, 40}, {0, 0}, {2, 10}, {2, 30}});
+    struct Case {
+        double x, z;
+    };
+    // Sorted: (0, 0), (2, 10), (2, 30), (4, 40); a jump at 2 takes the first value.
+    for (const Case k :
+         {Case{-1.0, 40.0}, Case{1.0, 5.0}, Case{2.0, 10.0}, Case{3.0, 35.0}, Case{5.0, 40.0}}) {
+        // Left of the curve: the value at the first place, which is (4, 40) before sorting.
+        EXPECT_DOUBLE_EQ(c.GetZAt(k.x), k.z) << k.x;
+    }
+    ZustandsLinie empty;
+    EXPECT_EQ(empty.GetZAt(3.0), 0.0);
+    EXPECT_EQ(empty.GetZAt(1e7), 0.0);
+    ZustandsLinie one = Curve({{2, 7}});
+    EXPECT_EQ(one.GetZAt(2.0), 7.0); // its own value at its own x
+    EXPECT_EQ(one.GetZAt(0.0), 7.0);
+    // After a reset the range is the new one.
+    ZustandsLinie r = Curve({{-5, 1}, {10, 1}});
+    r.Reset();
+    r.SetPoint(0, 2.0, 20.0);
+    r.SetPoint(1, 3.0, 30.0);
+    EXPECT_EQ(r.GetZAt(1.0), 20.0);
+}
+
+TEST(ZustandsLinie, RemoveDuplicatesDropsRepeatsAndZeroEndsOfJumps) {
+    struct Case {
+        std::vector<std::pair<double, double>> in, out;
+    };
+    const Case cases[] = {
+        {{{0, 0}, {0, 10}, {5, 10}}, {{0, 10}, {5, 10}}},
+        {{{0, -10}, {5, -10}, {5, 0}}, {{0, -10}, {5, -10}}},
+        {{{0, 10}, {5, 10}, {5, 0}}, {{0, 10}, {5, 0}, {5, 10}}}, // (5, 0) sorts before (5, 10)
+        {{{0, 0}}, {{0, 0}}},
+        {{{1, 2}, {0, 1}, {1, 2.0001}, {2, 3}}, {{0, 1}, {1, 2}, {2, 3}}},
+    };
+    for (const Case& k : cases) {
+        ZustandsLinie c = Curve(k.in);
+        EXPECT_EQ(c.RemoveDuplicates(), static_cast<int>(k.out.size()));
+        EXPECT_EQ(Points(c), k.out);
+    }
+    // The extremes and the range follow the points that are left.
+    ZustandsLinie c = Curve({{0, 0}, {0, 10}, {1000, 5}, {1000.5, 5}});
+    c.RemoveDuplicates();
+    EXPECT_EQ(c.GetXmin(), 0.0);
+    EXPECT_EQ(c.GetXmax(), 1000.0); // 1000.5 repeated 1000 within 0.1 %
+    EXPECT_EQ(c.GetZmin(), 5.0);
+    EXPECT_EQ(c.GetIZmin(), 1);
+}
+
+TEST(ZustandsLinie, ExtremumAndJumpSearch) {
+    ZustandsLinie c = Curve({{0, 0}, {1, 3}, {2, 1}, {3, 4}, {4, 0}});
+    EXPECT_EQ(c.FindNextExtremum(-1, 1, 1, 2), 1);
+    EXPECT_EQ(c.FindNextExtremum(1, 1, 1, 2), 3);
+    EXPECT_EQ(c.FindNextExtremum(3, 1, 1, 2), -1);
+    EXPECT_EQ(c.FindNextExtremum(-1, 2, 1, 2), 2);
+    ZustandsLinie rising = Curve({{0, 0}, {1, 2}, {2, 5}, {3, 10}});
+    EXPECT_EQ(rising.FindNextExtremum(-1, 1, 1, 2), 3);
+    ZustandsLinie jump = Curve({{0, 0}, {1, 0}, {1, 10}, {2, 10}});
+    EXPECT_EQ(jump.FindNextExtremum(-1, 4, 1, 0), 2);
+    ZustandsLinie start = Curve({{0, 8}, {1, 8}});
+    EXPECT_EQ(start.FindNextExtremum(-1, 4, 1, 0), 0);
+    // No direction: no endless search.
+    EXPECT_EQ(c.FindNextExtremum(-1, 4, 0, 0), -1);
+    EXPECT_EQ(c.FindNextExtremum(-1, 0, 0, 2), -1);
+}
+
+TEST(ZustandsLinie, IntegralsAndComparison) {
+    ZustandsLinie a = Curve({{2, 2}, {0, 0}});
+    EXPECT_DOUBLE_EQ(a.Area(false), 2.0);
+    ZustandsLinie b = Curve({{0, -1}, {2, -1}});
+    EXPECT_DOUBLE_EQ(b.Area(true), 2.0);
+    // The integral of x times -1 over 0..2 is -2.
+    EXPECT_NEAR(a.ProductIntegral(b), -2.0, 1e-12);
+    EXPECT_EQ(a.IsEqual(Curve({{0, 0}, {1, 1}, {2, 2}})), 1);
+    EXPECT_EQ(a.IsEqual(b), 0);
+    EXPECT_EQ(ZustandsLinie().IsEqual(b), 1);
+}
