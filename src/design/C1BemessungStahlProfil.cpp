@@ -102,9 +102,15 @@ int C1BemessungStahl::InitProfil() {
         eintrag = ProfilCache.find(key);
         ResetErgebnisse();
     }
-    Quer.hCalc = eintrag->second.rechnung.Handle();
     ++nStart;
-    Querschnittswerte(Quer.hCalc);
+    try {
+        Querschnittswerte(eintrag->second.rechnung.Handle());
+    } catch (const C1Exception&) {
+        // Values refused (the grade's strength): nothing is to be checked on them.
+        Quer.hCalc = 0;
+        throw;
+    }
+    Quer.hCalc = eintrag->second.rechnung.Handle();
     return kProfilBereit;
 }
 

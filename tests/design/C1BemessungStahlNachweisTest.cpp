@@ -205,6 +205,8 @@ TEST_F(StahlBemessung, StressOfTheProfileInACompositeSection) {
     b.Quer.IVerbund = 0.0;
     const C1Exception x = Verweigerung([&] { b.SpannECalc(Last(100.0, 50.0, 5.0), 1, e); });
     EXPECT_EQ(x.module, "C1BemessungStahl::SpannECalc");
+    EXPECT_EQ(x.text, "Zusammengesetzter Querschnitt: IVerbund, A und Wz des Profils müssen "
+                      "größer als 0 sein");
 }
 
 TEST_F(StahlBemessung, CheckModeWithoutChecksRatioCheckAndNoCheck) {
@@ -228,6 +230,12 @@ TEST_F(StahlBemessung, CheckModeWithoutChecksRatioCheckAndNoCheck) {
     EXPECT_EQ(e.module, "C1BemessungStahl::CalcNachweis");
     EXPECT_EQ(e.text, "Verhältnisnachweis ohne positiven Grenzwert (Grenzwerte 0 und 0; 0 lässt "
                       "einen Wert aus, negative sind unzulässig)");
+
+    // A grade without moduli is refused before any check.
+    b.Stahlsorte.G = 0.0;
+    const C1Exception g = Verweigerung([&] { Nachweis(Last(0.0, 0.0)); });
+    EXPECT_EQ(g.text, "Stahlsorte S235: E und G müssen größer als 0 sein (N/mm²)");
+    b.Stahlsorte.G = 81000.0;
 
     // Nachweis below 1: nothing is checked.
     b.Quer.Nachweis = 0;

@@ -202,30 +202,35 @@ TEST_F(StahlBemessung, MissingDatabaseAndMissingProfileAreToldApartAfterOneAttem
     EXPECT_TRUE(b.ProfilCache.empty());
 }
 
-TEST(C1BemessungStahl, CodesThatAreNotBuiltAreRefusedByName) {
+TEST(C1BemessungStahl, SetUpRefusalsNameTheirReason) {
     const struct {
-        const char* norm;
+        const char* norm; // null: the class's own code and grade
         int normNr;
+        double gammaM0, fy;
         const char* text;
     } faelle[] = {
-        {nullptr, 0, "Norm \"DIN\" (DIN 18800, gammaM 1,1) ist nicht implementiert"},
-        {"SIA 263", 0, "Unbekannte Norm \"SIA 263\""},
-        {"EN 1993-1-1", 7, "NormNr 7 zu EN 1993-1-1 unbekannt"},
+        {nullptr, 0, 1.1, 240.0, "Norm \"DIN\" (DIN 18800, gammaM 1,1) ist nicht implementiert"},
+        {"SIA 263", 0, 1.0, 235.0, "Unbekannte Norm \"SIA 263\""},
+        {"EN 1993-1-1", 7, 1.0, 235.0, "NormNr 7 zu EN 1993-1-1 unbekannt"},
+        {"EN 1993-1-1", 0, 0.0, 235.0, "gammaM0, gammaM1, gammaM2 müssen größer als 0 sein"},
+        {"EN 1993-1-1", 0, 1.0, 0.0, "Streckgrenze fy muss größer als 0 sein"},
     };
     for (const auto& f : faelle) {
-        C1BemessungStahl s; // the class's own code and grade unless the case sets one
+        C1BemessungStahl s;
         if (f.norm != nullptr) {
             EN1993(s);
             s.Norm = f.norm;
             s.NormNr = f.normNr;
+            s.Stahlsorte.gammaM0 = f.gammaM0;
+            s.Stahlsorte.fy = f.fy;
         }
         Profil(s, "IPE", "IPE 300");
         const C1Exception e = Verweigerung([&] { s.InitProfil(); });
         EXPECT_EQ(e.module, "C1BemessungStahl::InitProfil");
         EXPECT_NE(e.text.find("Profil IPE\\IPE 300: "), std::string::npos) << e.text;
         EXPECT_NE(e.text.find(f.text), std::string::npos) << e.text;
-        EXPECT_EQ(s.Quer.hCalc, 0);
-        EXPECT_TRUE(s.ProfilCache.empty());
+        EXPECT_EQ(s.Quer.hCalc, 0) << e.text;
+        EXPECT_EQ(s.nStart, f.fy > 0.0 ? 0 : 1) << e.text;
     }
 }
 
