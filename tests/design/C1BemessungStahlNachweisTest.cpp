@@ -263,6 +263,15 @@ TEST_F(StahlBemessung, DesignModeTakesTheFirstProfileOfTheListThatPasses) {
     EXPECT_ANTEIL(b.ErgE.eta, 0.9922);
     EXPECT_ANTEIL(b.Quer.D(30), 5790.0);
     EXPECT_EQ(b.DBCache.size(), 1u);
+
+    // The same design again runs on the started profiles, with the same outcome.
+    const long zugriffe = KRV_AnzahlDatenbankzugriffe();
+    Bemessen(liste);
+    EXPECT_EQ(Nachweis(Last(0.0, 100.0)), C1BemessungStahl::kNachweisErfuellt);
+    EXPECT_EQ(b.Quer.Name, "IPE 270");
+    EXPECT_ANTEIL(b.ErgE.eta, 0.9922);
+    EXPECT_EQ(KRV_AnzahlDatenbankzugriffe(), zugriffe);
+    EXPECT_EQ(b.ProfilCache.size(), 3u);
 }
 
 TEST_F(StahlBemessung, DesignModeWithoutAPassingProfile) {
