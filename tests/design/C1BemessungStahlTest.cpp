@@ -115,6 +115,12 @@ TEST_F(StahlBemessung, ASecondSetUpOfTheSameKeyMakesNoDatabaseCall) {
     EXPECT_NE(handles[0], h);
     EXPECT_ANTEIL(b.Quer.D(30), 5790.0); // IPE 270 published Iy
 
+    // The group is part of the key: the same name in another group is another profile,
+    // here one the table does not hold, never the profile started before.
+    Profil(b, "HEA", "IPE 270");
+    EXPECT_THROW(b.InitProfil(), C1Exception);
+    Profil(b, "IPE", "IPE 270");
+
     // The code's partial factors are part of the key: a calculation of their own.
     b.Stahlsorte.gammaM1 = 1.1;
     ASSERT_EQ(b.InitProfil(), 0);
