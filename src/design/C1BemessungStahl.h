@@ -83,10 +83,14 @@ public:
     static constexpr int kProfilBereit = 0;
     static constexpr int kKeinWeiteresProfil = 3;
     // Results of CalcNachweis.
-    static constexpr int kNachweisFehlgeschlagen = 0; // a check could not be computed
-    static constexpr int kNachweisErfuellt = 1;       // check mode: every check computed
+    // Check mode: every check computed (1) or one that could not be (0), whatever the
+    // utilisations. Design mode: a profile passed (1); the list ran out without one
+    // (100); or kMaxFehlversuche profiles of a longer list failed and the search
+    // stopped (101): no profile of the list passes.
+    static constexpr int kNachweisFehlgeschlagen = 0;
+    static constexpr int kNachweisErfuellt = 1;
     static constexpr int kProfillisteErschoepft = 100;
-    static constexpr int kKeinProfilBesteht = 101; // design mode: 100 profiles failed
+    static constexpr int kKeinProfilBesteht = 101;
     static constexpr int kMaxFehlversuche = 100;
 
     C1BemessungStahl();
