@@ -64,6 +64,8 @@ public:
 
     QEDOM_HANDLE GetDoc() const { return hDoc; }
     std::string GetFiledpf() const { return Filedpf; }
+    // The suite's common folder (setting "Common").
+    std::string GetPfadQEL() const { return PfadQEL; }
     std::string GetLocFileName() const { return m_LocFileName; }
     std::string GetNameVersionsInfoDatei() const { return NameVersionsInfoDatei; }
     int GetQuickModus() const { return Quick.QuickModus; }
