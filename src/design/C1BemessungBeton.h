@@ -178,6 +178,9 @@ public:
     // Design after Lohse: not available (status 50), no areas.
     int LohseCalc(const C1BiegeLast& last, C1BiegeErg& erg);
 
+    // Stress of the design line of the bending steel at the strain *eps (per mille).
+    double CalcSTAHL_SPANNUNG(const double* eps, const double* fyd, const double* epsYd) const;
+
     // Section values and description of Quer: 0, 1 when a floor replaced a value
     // that came out at most 0.1, or the library's refusal for a shape it does not
     // know (floors applied).

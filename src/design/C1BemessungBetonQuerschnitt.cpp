@@ -137,3 +137,8 @@ int C1BemessungBeton::CalcQuerschnitt() {
     q.Eigengewicht = q.A * 0.0001 * kWichte;
     return status;
 }
+
+double C1BemessungBeton::CalcSTAHL_SPANNUNG(const double* eps, const double* fyd,
+                                            const double* epsYd) const {
+    return ::CalcSTAHL_SPANNUNG(iNorm, *eps, *fyd, *epsYd);
+}

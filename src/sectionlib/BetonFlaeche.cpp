@@ -344,7 +344,12 @@ Resultante Profil::Integrieren(const BetonLinie& l, double a, double b) const {
                 }
             }
         }
-        std::sort(grenzen, grenzen + n);
+        // At most four limits: an insertion sort.
+        for (int i = 1; i < n; ++i) {
+            for (int j = i; j > 0 && grenzen[j] < grenzen[j - 1]; --j) {
+                std::swap(grenzen[j], grenzen[j - 1]);
+            }
+        }
         for (int j = 0; j + 1 < n; ++j) {
             const double s0 = grenzen[j];
             const double s1 = grenzen[j + 1];

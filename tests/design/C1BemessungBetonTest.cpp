@@ -234,6 +234,12 @@ TEST(C1BemessungBeton, MinimumReinforcementOfColumnsAndBeams) {
     EXPECT_NEAR(e.As, 0.26 * 2.9 / 500.0 * 40.0 * 40.0, 1e-6);
 }
 
+TEST(C1BemessungBeton, SteelStressForwarder) {
+    const C1BemessungBeton b;
+    const double eps = 1.0, fyd = 434.8, epsYd = 2.174;
+    EXPECT_NEAR(b.CalcSTAHL_SPANNUNG(&eps, &fyd, &epsYd), 434.8 / 2.174, 1e-9);
+}
+
 TEST(C1BemessungBeton, LohseIsNotAvailable) {
     C1BemessungBeton b = C30(1, 30.0, 50.0);
     C1BiegeErg e;

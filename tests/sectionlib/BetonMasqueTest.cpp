@@ -168,6 +168,80 @@ TEST(CalcBEMEMASQUE, AnalysisFindsTheEquilibriumPlane) {
     EXPECT_NEAR(a.e[6], 50.0 * (-a.e[3]) / (a.e[4] - a.e[3]), 1e-3);
 }
 
+TEST(CalcBEMEMASQUE, TSectionAnalysisAndDesign) {
+    // Flange 60/15 over a web 25/45: centroid 35.833 cm above the bottom. Layers 5 cm
+    // inside the top of the flange and the bottom of the web, across each edge less
+    // 5 cm at both ends, 10 cm² each.
+    MasqueEingabe e = Stuetze(60.0, 15.0, -200.0, 180.0, 0.0, 1);
+    e.iQuer = 2;
+    e.d[2] = 25.0f;
+    e.d[3] = 45.0f;
+    e.Modus = 2;
+    e.c1 = 10.0f;
+    e.c2 = 10.0f;
+    MasqueAusgabe a;
+    ASSERT_EQ(CalcBEMEMASQUE(0, 0, e, a), 0) << a.text;
+    const double vc = (900.0 * 52.5 + 1125.0 * 22.5) / 2025.0;
+    const std::vector<Teil> teile = {{-30.0, 30.0, 45.0 - vc, 60.0 - vc},
+                                     {-12.5, 12.5, -vc, 45.0 - vc}};
+    std::vector<Bar> bars;
+    for (int i = 0; i < 5; ++i) {
+        bars.push_back({-25.0 + 12.5 * i, 55.0 - vc, 2.0});
+        bars.push_back({-7.5 + 3.75 * i, 5.0 - vc, 2.0});
+    }
+    const double ky = a.e[1] / 100.0;
+    ASSERT_NEAR(a.e[2], 0.0, 1e-6);
+    const double eps0 = a.e[3] + ky * (60.0 - vc); // the top edge is the most compressed
+    const Kraefte k = GitterTeile(teile, bars, eps0, ky, 0.0);
+    EXPECT_NEAR(k.N, -200.0, 1.0);
+    EXPECT_NEAR(k.My, 180.0, 1.0);
+
+    // Designed for those forces, the reinforcement is at most the 20 cm² that carry
+    // them, and the designed state again lies on the grid section's resistance.
+    e.Modus = 1;
+    ASSERT_EQ(CalcBEMEMASQUE(0, 0, e, a), 0) << a.text;
+    EXPECT_LT(a.As, 20.0f);
+    for (Bar& b : bars) {
+        b.area = a.As / 10.0;
+    }
+    const double kyD = a.e[1] / 100.0;
+    const Kraefte d = GitterTeile(teile, bars, a.e[3] + kyD * (60.0 - vc), kyD, 0.0);
+    EXPECT_NEAR(d.N, -200.0, 2.0);
+    EXPECT_NEAR(d.My, 180.0, 2.0);
+}
+
+TEST(CalcBEMEMASQUE, HexagonAnalysisUnderBiaxialBending) {
+    // Side 25 cm: 50 cm across the corners, 43.3 cm across the flats. A ring of
+    // 24 bars 5 cm inside the inscribed circle, 24 cm² in total.
+    MasqueEingabe e = Stuetze(25.0, 0.0, -800.0, 90.0, 60.0, 1);
+    e.iQuer = 6;
+    e.Modus = 2;
+    e.c1 = 24.0f;
+    MasqueAusgabe a;
+    ASSERT_EQ(CalcBEMEMASQUE(0, 0, e, a), 0) << a.text;
+    const double s3 = std::sqrt(3.0);
+    const double r = 25.0 * s3 / 2.0 - 5.0;
+    std::vector<Bar> bars;
+    for (int i = 0; i < 24; ++i) {
+        const double phi = 2.0 * std::numbers::pi * (i + 0.5) / 24.0;
+        bars.push_back({r * std::cos(phi), r * std::sin(phi), 1.0});
+    }
+    auto innen = [s3](double u, double v) {
+        return std::fabs(v) <= 25.0 * s3 / 2.0 && std::fabs(u) <= 25.0 - std::fabs(v) / s3;
+    };
+    // The plane from the curvatures and the smallest corner strain.
+    const double ky = a.e[1] / 100.0, kz = a.e[2] / 100.0;
+    double minRand = 1e300;
+    for (int i = 0; i < 6; ++i) {
+        const double phi = std::numbers::pi * i / 3.0;
+        minRand = std::min(minRand, kz * 25.0 * std::cos(phi) - ky * 25.0 * std::sin(phi));
+    }
+    const Kraefte k = GitterForm(50.0, 25.0 * s3, innen, bars, a.e[3] - minRand, ky, kz);
+    EXPECT_NEAR(k.N, -800.0, 4.0);
+    EXPECT_NEAR(k.My, 90.0, 0.5);
+    EXPECT_NEAR(k.Mz, 60.0, 0.5);
+}
+
 TEST(CalcBEMEMASQUE, RoundSectionsAreDesignedAlike) {
     // A circle of 40 cm and a ring of bars: the same design for any direction of
     // the same moment.
