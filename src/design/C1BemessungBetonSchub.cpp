@@ -80,6 +80,29 @@ const char* SchubText(int status) {
     }
 }
 
+// The equivalent rectangle of a round section of radius r whose tension bars lie d1
+// inside its edge: half depth t = r − d1, or the compression zone's reach past the
+// centre when it goes further (edge strain and bar strain of opposite sign); width of
+// the section at that depth. False when no rectangle of 1 cm or more remains, t ≥ r
+// included (asin(t/r) has no value there).
+bool ErsatzRechteck(double radius, double d1, const C1MasqueErg& biege, double& breite,
+                    double& hoehe) {
+    double t = radius - d1;
+    if (biege.e[3] * biege.e[5] < 0.0) {
+        t = std::max(t, d1 + biege.e[6] - radius);
+    }
+    breite = t < radius ? 2.0 * radius * std::cos(std::asin(t / radius)) : 0.0;
+    hoehe = 2.0 * t;
+    return std::min(breite, hoehe) >= kErsatzMin;
+}
+
+// Largest spacing of the minimum links: the smaller side, at most 40 cm under the
+// recommended values of EN 1992, else 30 cm.
+double BuegelAbstand(int norm, int variante, double breite, double hoehe) {
+    const bool eng = norm != kEn1992 || variante == 1;
+    return std::min({breite, hoehe, eng ? kAbstandMax : kAbstandMaxEc2});
+}
+
 } // namespace
 
 int C1BemessungBeton::SetSchubAllg(const C1SchubAllg& a) {
@@ -160,7 +183,6 @@ int C1BemessungBeton::CalcSchub(const C1SchubEingabe& e, C1SchubErg& r, const C1
     // the section at that depth.
     if (iNorm != kDin1045 && (iQuer == kKreis || iQuer == kSechseck)) {
         const double radius = (iQuer == kKreis ? d[1] : kSechseckBreite * d[1]) / 2.0;
-        double t = radius - d1;
         C1MasqueErg me;
         int lauf = 0;
         if (b != nullptr) {
@@ -176,15 +198,9 @@ int C1BemessungBeton::CalcSchub(const C1SchubEingabe& e, C1SchubErg& r, const C1
         if (BiegungGescheitert(lauf)) {
             return fehler(kErsatzUnzulaessig, TextUebersetzt(kTextErsatz) + ": " + me.text);
         }
-        double o = 0.0;
-        if (me.e[3] * me.e[5] < 0.0) {
-            o = std::max(0.0, d1 + me.e[6] - radius);
-        }
-        t = std::max(t, o);
-        // asin(t / r) needs t < r; a depth of the whole diameter leaves no width.
-        const double breite = t < radius ? 2.0 * radius * std::cos(std::asin(t / radius)) : 0.0;
-        const double hoehe = 2.0 * t;
-        if (!(std::min(breite, hoehe) >= kErsatzMin)) {
+        double breite = 0.0;
+        double hoehe = 0.0;
+        if (!ErsatzRechteck(radius, d1, me, breite, hoehe)) {
             return fehler(kErsatzUnzulaessig, TextUebersetzt(kTextErsatz));
         }
         d.fill(0.0);
@@ -265,8 +281,7 @@ int C1BemessungBeton::CalcSchub(const C1SchubEingabe& e, C1SchubErg& r, const C1
         }
         const double breite = iQuer == 2 ? d[3] : d[1];
         const double hoehe = iQuer == 2 ? d[2] + d[4] : d[2];
-        const bool eng = iNorm != kEn1992 || NormVariante == 1;
-        const double abstand = std::min({breite, hoehe, eng ? kAbstandMax : kAbstandMaxEc2});
+        const double abstand = BuegelAbstand(iNorm, NormVariante, breite, hoehe);
         const double mindestwert = kBuegelFaktor / abstand;
         erforderlich = iNorm == kDin1045_1 ? MaxDouble(3, 0.0, o[SCHUB_ASW_ERF], mindestwert)
                                            : std::max(o[SCHUB_ASW_ERF], mindestwert);
