@@ -136,6 +136,7 @@ int C1BemessungBeton::RissCalcLast(const C1RissEingabe& e, C1RissErg& r) {
     r.sigmaS = 0.0;
     r.grenzDs = 0;
     r.statusLast = status;
+    r.text.clear();
     if (status != beton::kOk) {
         // No strains: no stress, and no limit that could be mistaken for one.
         r.text = lauf.text;
