@@ -42,7 +42,8 @@ C1BemessungBeton::C1BemessungBeton(const C1BemessungBeton& q)
       StahlSchub(q.StahlSchub), Riss(q.Riss), BiegeLast(q.BiegeLast), BiegeErg(q.BiegeErg),
       Schub(q.Schub), bMauerwerk(q.bMauerwerk), Modus(q.Modus), iNorm(q.iNorm),
       NormVariante(q.NormVariante), iForm(q.iForm), iWert(q.iWert), nZulagey(q.nZulagey),
-      nZulagez(q.nZulagez), AsI_AsEy(q.AsI_AsEy), AsI_AsEz(q.AsI_AsEz) {
+      nZulagez(q.nZulagez), AsI_AsEy(q.AsI_AsEy), AsI_AsEz(q.AsI_AsEz), SchubVors(q.SchubVors),
+      SchubErg(q.SchubErg) {
     std::copy(std::begin(q.pKurve), std::end(q.pKurve), std::begin(pKurve));
     std::copy(std::begin(q.Stab), std::end(q.Stab), std::begin(Stab));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "design/C1Bemessung.h"
+#include "design/C1BetonRiss.h"
+#include "design/C1BetonSchub.h"
 
 #include <string>
 
@@ -184,6 +186,29 @@ public:
     // know (floors applied).
     int CalcQuerschnitt();
 
+    // Shear design of the section; circles and hexagons through an equivalent
+    // rectangle. b, when given, is the bending run that gives the compression zone.
+    int CalcSchub(const C1SchubEingabe& e, C1SchubErg& r, const C1MasqueLast* b);
+    int SetSchubAllg(const C1SchubAllg& a);
+    int SetSchubVors(const C1SchubVors& v);
+    // The reinforcement of a bending result into the shear input.
+    void GetSchubInputFromBiegung(const C1BiegeErg& b, const double* As, C1SchubEingabe& e) const;
+
+    // Crack-width limitation: the limit bar diameter under load and the minimum
+    // reinforcement under restraint in the three directions. 1 when a part computed.
+    int RissCalc(const C1RissEingabe& e, C1RissErg& r);
+    int RissCalcLast(const C1RissEingabe& e, C1RissErg& r);
+    int RissCalcZwang(int richtung, const C1RissEingabe& e, C1RissErg& r);
+
+    // The crack routines of the library with this object's code (and variant).
+    double CalcDehnungSchwerAchse(int iQuer, double z3, const double* d, double My, int richtung,
+                                  int art) const;
+    int CalcZUGFLAECHE_I(int iQuer, const double* d, double My, int richtung, int art, double& z1,
+                         double& z2, double& z3) const;
+    int CalcZWANG_TABELLE_LIM_DS(int fall, int spalte, double* ds, double* sigmaS) const;
+    int CalcQUER_FLAECHEN(int iQuer, const double* d, double& a1, double& a2, double& a3,
+                          double& a4, double& a5, double& a6, double& a7) const;
+
     C1BetonSorte BetonSorte;
     C1BetonStahl StahlBiegung;
     C1BetonStahl StahlSchub;
@@ -203,6 +228,8 @@ public:
     int nZulagez = 0;
     double AsI_AsEy = 0.0;
     double AsI_AsEz = 0.0;
+    C1SchubVors SchubVors;
+    C1SchubErg SchubErg;
 
 protected:
     int QuerschnittRoutine() override;
@@ -212,4 +239,6 @@ private:
     void Verweigern(const char* op, bool einsAus, bool mauerAus) const;
     void VerweigernFormen(const char* op, bool jedeOhneMauer) const;
     std::string FormName(const char* name) const;
+    // The text translated through the host context; as it is without one.
+    std::string TextUebersetzt(const char* text) const;
 };
