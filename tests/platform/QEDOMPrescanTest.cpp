@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
 #include <string>
 
 namespace {
@@ -46,11 +46,11 @@ TEST(QEDOMPrescan, CountsOnlyTheAttributesOfStartTags) {
 
 TEST(QEDOMPrescan, ManyAttributesAreRefusedQuicklyNamingTheElement) {
     const std::string text = "<zirf>\n<input>\n<allg" + Attributes(200000) + "/></input></zirf>";
-    const auto start = std::chrono::steady_clock::now();
+    // Processor time, not wall time: a busy machine must not fail the test.
+    const std::clock_t start = std::clock();
     std::string error;
     const QEDOM_HANDLE doc = QEDOM_ParseDocument(text, "viele.xml", error);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     EXPECT_EQ(doc, 0);
     EXPECT_EQ(error, "Fehler in XML-Datei 'viele.xml', Zeile 3: Element 'allg' hat mehr als "
                      "256 Attribute");
