@@ -96,6 +96,32 @@ std::string SameNames(const std::vector<Lauf>& runs) {
     return std::string();
 }
 
+bool SameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return a == b || fs::equivalent(a, b, ec);
+}
+
+// No run writes its report or result over another input of the call, whether that input
+// runs before it (and would be lost) or after it (and would be read as the other run left
+// it). A run's own input is refused its report and result when the run starts.
+std::string OtherInputClash(const std::vector<Lauf>& runs) {
+    for (const Lauf& run : runs) {
+        for (const Lauf& other : runs) {
+            if (&other == &run || SameFile(other.input, run.input)) {
+                continue;
+            }
+            for (const fs::path& file : {run.report, run.result}) {
+                if (SameFile(file, other.input)) {
+                    return "the run of " + run.name + " writes " + file.string() +
+                           ", an input of this call (" + other.name +
+                           "); rename that input or choose another output folder (-o)";
+                }
+            }
+        }
+    }
+    return std::string();
+}
+
 // A file named by the batch entries must be none of the inputs, reports and results.
 std::string BatchFileClash(const std::vector<Lauf>& runs, const HostSettings& settings) {
     const auto line = settings.find("Optionen");
@@ -144,8 +170,13 @@ std::string CheckZirfInputs(const ZirfOptions& options) {
                "inputs in one call";
     }
     const std::vector<Lauf> runs = Plan(options, settings);
-    error = SameNames(runs);
-    return error.empty() ? BatchFileClash(runs, settings) : error;
+    for (const auto& check : {SameNames, OtherInputClash}) {
+        error = check(runs);
+        if (!error.empty()) {
+            return error;
+        }
+    }
+    return BatchFileClash(runs, settings);
 }
 
 int RunZirfInputs(const ZirfOptions& options,

@@ -10,9 +10,10 @@
 
 // What must hold before any input runs, so that no run writes over a file of another
 // or over an input: no two inputs of one base name into one output folder, no fixed
-// report name (File/dpf) in the settings for several inputs, and no file named by the
-// settings' batch entries that is an input, a report or a result of the call. "" when
-// the inputs may run, else the reason (a usage error).
+// report name (File/dpf) in the settings for several inputs, no input that another
+// input's run writes (its report or result), and no file named by the settings' batch
+// entries that is an input, a report or a result of the call. "" when the inputs may
+// run, else the reason (a usage error).
 std::string CheckZirfInputs(const ZirfOptions& options);
 
 // Runs runOne on every input in order and returns the most severe of their exit

@@ -58,7 +58,7 @@ private:
             return "hat eine Gruppe ohne Faktor; erwartet wird Faktor*(Lastfälle)";
         }
         std::string zahl;
-        if (const std::string f = Zahl(zahl, true, "einen Faktor"); !f.empty()) {
+        if (const std::string f = Zahl(zahl, true, "ein Faktor"); !f.empty()) {
             return f;
         }
         Leerzeichen();

@@ -14,6 +14,6 @@ struct QELRTFXLayoutRow {
 
 // The widths of every row, in the order given. A table that fits as given keeps its
 // widths; a cell only ever grows to its need, and the table is never wider than
-// maxWidthCm unless it was so already and its words need it.
+// maxWidthCm: where its words need more than that, all columns scale down together.
 std::vector<std::vector<double>> FitTableColumns(const std::vector<QELRTFXLayoutRow>& rows,
                                                  double maxWidthCm);

@@ -61,6 +61,7 @@ TEST(EingabeWand, RulesOfTheIterationReadAsWritten) {
         {"-1.35*(1)", "'-'"},
         {"1.35*(1-2)", "'-'"},
         {"+1.35*(1)", "'+'"},
+        {"+1.35*(1)", "an Stelle 1 '+', wo ein Faktor erwartet wird"},
         {"1.35*(1)+", "endet mit '+'"},
         {"1.35*(1)++1.5*(2)", "'+'"},
         {"1.35*(1/2)", "'/'"},

@@ -126,16 +126,17 @@ TEST_F(ZirfBatch, CallsThatWouldOverwriteStopBeforeAnyRun) {
     CopyIn("examples/kragwand.xml", "a/wand.xml");
     CopyIn("examples/kragwand.xml", "b/wand.xml");
     CopyIn("examples/kragwand.xml", "eingabe.txt");
-    fs::create_directories("out");
+    // An input named like the result of another input's run.
+    CopyIn("examples/kragwand_sand.xml", "out/wand.result.xml");
     ScratchFolder::Write("dpf.settings", "File/dpf=bericht\n");
     ScratchFolder::Write("bericht.settings", "Optionen=/F1=\"wand\" /O1=\"LISTE\"\n");
     // An absolute name of the report in the output folder.
     ScratchFolder::Write("absolut.settings",
                          "Optionen=/F2=\"" + (m_folder.path() / "out/wand").string() + "\"\n");
     ScratchFolder::Write("eingabe.settings", "Optionen=/F3=\"../eingabe\"\n");
-    const std::set<std::string> inputs = {"a/wand.xml",      "b/wand.xml",       "eingabe.txt",
-                                          "dpf.settings",    "bericht.settings", "absolut.settings",
-                                          "eingabe.settings"};
+    const std::set<std::string> inputs = {
+        "a/wand.xml",       "b/wand.xml",       "eingabe.txt",      "dpf.settings",
+        "bericht.settings", "absolut.settings", "eingabe.settings", "out/wand.result.xml"};
     const struct {
         const char* args;
         const char* says;
@@ -146,10 +147,16 @@ TEST_F(ZirfBatch, CallsThatWouldOverwriteStopBeforeAnyRun) {
         {"--settings bericht.settings -o out a/wand.xml", "F1=\"wand\""},
         {"--settings absolut.settings -o out/ a/wand.xml", "out/wand\" of the settings"},
         {"--settings eingabe.settings -o out eingabe.txt", "F3=\"../eingabe\""},
+        // One run would write its result over an input that runs before or after it.
+        {"-o out a/wand.xml out/wand.result.xml", "out/wand.result.xml, an input of this call"},
+        {"-o out out/wand.result.xml a/wand.xml", "out/wand.result.xml, an input of this call"},
     };
     for (const auto& c : cases) {
         const Lauf lauf = Zirf(c.args);
         EXPECT_EQ(lauf.status, 2) << c.args;
+        EXPECT_TRUE(ScratchFolder::Read("out/wand.result.xml") ==
+                    ScratchFolder::Read(fs::path(ZIRF_SOURCE_DIR) / "examples/kragwand_sand.xml"))
+            << c.args;
         EXPECT_TRUE(Contains(lauf.err, c.says)) << c.args << ": " << lauf.err;
         EXPECT_TRUE(Contains(lauf.err, "usage: zirf")) << c.args;
         EXPECT_EQ(Written(inputs), std::set<std::string>{}) << c.args;
