@@ -28,7 +28,7 @@ std::string ValueText(double value) {
 
 C1Punkt C1Plot::PlotZahl(C1Punkt p1, C1Punkt p2, double value, int size, int offset,
                          const std::string& text) {
-    if (value <= 0.0 && text.empty()) {
+    if (value == 0.0 && text.empty()) {
         return {};
     }
     const double a = LineAngle(p1.x, p1.y, p2.x, p2.y);
