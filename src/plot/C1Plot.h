@@ -203,6 +203,7 @@ public:
     void DumpZeichenObj(std::FILE* file, const std::string& title) const;
     static void DumpZeichenObj(std::FILE* file, const C1ZeichenObj& obj);
     int GetZeichenObjCount() const { return nZeichenObj; }
+    const std::vector<C1ZeichenObj>& GetZeichenObjList() const { return ZeichenObjList; }
 
     // Fields the plot layers read and set directly.
     double dOriginX = 0.0;

@@ -259,11 +259,13 @@ C1Box PlotProfil(const C1Quer& q, const C1QuerRahmen& f) {
     if (D10 < 1) {
         t[kFlansch2].placed = false;
     }
-    if (!t[kFlansch1].Drawn()) {
+    // A flange left out has neither width nor thickness for the labels; one of no
+    // thickness keeps its width label and loses only its thickness text.
+    if (!t[kFlansch1].placed) {
         w1 = 0.0;
         t1 = 0.0;
     }
-    if (!t[kFlansch2].Drawn()) {
+    if (!t[kFlansch2].placed) {
         w2 = 0.0;
         t2 = 0.0;
     }
@@ -295,7 +297,7 @@ C1Box PlotProfil(const C1Quer& q, const C1QuerRahmen& f) {
     }
     for (const Fillet& fl : Fillets(q.iProf, q.ProfAchse)) {
         const Teil flange = fl.atFlange1 ? kFlansch1 : kFlansch2;
-        if (!t[fl.teil].Drawn() || !t[flange].Drawn()) {
+        if (!t[fl.teil].Drawn() || !t[flange].placed) {
             continue;
         }
         const C1Punkt tip = corner(fl.teil, fl.ecke);
@@ -304,8 +306,8 @@ C1Box PlotProfil(const C1Quer& q, const C1QuerRahmen& f) {
     drawParts();
 
     // Labels: the top part is flange 2, or the web where there is none.
-    const Teil top = t[kFlansch2].Drawn() ? kFlansch2 : kSteg;
-    const Teil bottom = t[kFlansch1].Drawn() ? kFlansch1 : kSteg;
+    const Teil top = t[kFlansch2].placed ? kFlansch2 : kSteg;
+    const Teil bottom = t[kFlansch1].placed ? kFlansch1 : kSteg;
     const C1Punkt a{f.ax, f.ay};
     const C1Punkt b{f.bx, f.by};
     const auto zahlCol = [&](int col) { f.Register(col, page.GetLastZahlRect()); };
