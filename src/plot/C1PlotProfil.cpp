@@ -1,6 +1,7 @@
 #include "plot/C1Quer.h"
 #include "plot/C1QuerRahmen.h"
 #include "plot/FormatZahl.h"
+#include "plot/PlotGeometrie.h"
 
 #include <array>
 #include <vector>
@@ -18,6 +19,7 @@ constexpr double kTubeTextMargin = 0.08;
 constexpr double kTextShift = 0.005;
 constexpr int kRohr = 51;
 constexpr int kFlachstahl = 81;
+constexpr int kNormalLength = 1000;
 
 enum Teil { kFlansch1, kFlansch2, kSteg, kSteg2, kTeile };
 enum Ecke { kUntenLinks, kObenLinks, kObenRechts, kUntenRechts };
@@ -353,12 +355,14 @@ C1Box PlotProfil(const C1Quer& q, const C1QuerRahmen& f) {
         }
         page.PopFont();
     } else {
+        // The turned height runs along the axis: its reach across the axis's normal.
+        const C1Punkt n = PointOnLine(f.ax, f.ay, f.bx, f.by, 0, -kNormalLength);
         if (D11 >= D10) {
-            page.PlotZahlAnLinie(a, b, corner(bottom, kUntenLinks), corner(top, kUntenRechts), d12,
-                                 lh, 2 * lh, 1, Mass(d12));
+            page.PlotZahlAnLinie2(a, n, corner(bottom, kUntenLinks), corner(top, kUntenRechts), d12,
+                                  lh, 2 * lh, 1, Mass(d12));
         } else {
-            page.PlotZahlAnLinie(a, b, corner(top, kUntenRechts), corner(bottom, kUntenLinks), d12,
-                                 lh, 2 * lh, 2, Mass(d12));
+            page.PlotZahlAnLinie2(a, n, corner(top, kUntenRechts), corner(bottom, kUntenLinks), d12,
+                                  lh, 2 * lh, 2, Mass(d12));
         }
         zahlCol(3);
         if (w2 > 0.0) {
