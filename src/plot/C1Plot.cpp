@@ -1,5 +1,6 @@
 #include "plot/C1Plot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -95,12 +96,14 @@ int C1Plot::SetUpPage(EmfWriter* target, double worldW, double worldH, int devW,
     if (!Positive(worldW) || !Positive(worldH) || devW <= 0 || devH <= 0 ||
         worldW >= kLargestExtent || worldH >= kLargestExtent) {
         bDraw = 0;
+        bHook = 0;
         return 0;
     }
     const bool widthLimits = worldW / devW >= worldH / devH;
     const int extent = static_cast<int>((widthLimits ? worldW : worldH) * kWorldPerUnit);
     if (extent <= 0) {
         bDraw = 0;
+        bHook = 0;
         return 0;
     }
     if (Drawing()) {
@@ -136,9 +139,22 @@ int C1Plot::SetUpPage(EmfWriter* target, double worldW, double worldH, int devW,
     return 1;
 }
 
+int C1Plot::ClampWorld(double w) {
+    // Truncated; a value beyond the world's range (or none) is held at its edge so
+    // that differences of two stay in range.
+    constexpr double kEdge = std::numeric_limits<int>::max() / 4;
+    if (std::isnan(w)) {
+        return 0;
+    }
+    return static_cast<int>(std::clamp(w, -kEdge, kEdge));
+}
+
+int C1Plot::WorldUnits(double v) {
+    return ClampWorld(v * kWorldPerUnit);
+}
+
 C1Punkt C1Plot::ToWorld(double x, double y) const {
-    return {static_cast<int>(x * kWorldPerUnit) - static_cast<int>(dOriginX * kWorldPerUnit),
-            static_cast<int>(y * kWorldPerUnit) - static_cast<int>(dOriginY * kWorldPerUnit)};
+    return {WorldUnits(x) - WorldUnits(dOriginX), WorldUnits(y) - WorldUnits(dOriginY)};
 }
 
 int C1Plot::ToDevice(int v) const {

@@ -44,6 +44,11 @@ public:
     // scale): such an engine draws nothing.
     int IsPageSet() const { return bPageSet; }
     C1Punkt ToWorld(double x, double y) const;
+    // A length in caller units as world units, truncated and held inside the range
+    // that world coordinates use.
+    static int WorldUnits(double v);
+    // A value already in world units, truncated and held in that range.
+    static int ClampWorld(double w);
     int ToDevice(int v) const;
     C1Punkt ToDevice(C1Punkt p) const;
     C1Box ToDevice(const C1Box& r) const;

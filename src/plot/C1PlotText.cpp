@@ -116,8 +116,8 @@ bool C1Plot::PlotText(int x, int y, const std::string& text) {
 }
 
 bool C1Plot::PlotTextD(double x, double y, const std::string& text) {
-    return PlotText(static_cast<int>(x * kWorldPerUnit - dOriginX * kWorldPerUnit),
-                    static_cast<int>(y * kWorldPerUnit - dOriginY * kWorldPerUnit), text);
+    return PlotText(ClampWorld(x * kWorldPerUnit - dOriginX * kWorldPerUnit),
+                    ClampWorld(y * kWorldPerUnit - dOriginY * kWorldPerUnit), text);
 }
 
 int C1Plot::PlotTextAligned(int slot, int x, int y, const std::string& text, int step, int align,

@@ -7,6 +7,7 @@
 #include <vector>
 
 class C1Plot;
+class C1Bemessung;
 class C1TextRects;
 
 // Reinforcement layout of a section. The timber design reads the layout code as
@@ -87,6 +88,19 @@ public:
     int PlotUebergang(C1Plot& page, int h, double sc, int ax, int ay, int bx, int by, double L,
                       int mode, const C1Quer* previous, int e, int drawLength, C1Punkt* farStart,
                       C1Punkt* farEnd) const;
+    // Design additions: distance of the centroid from the outer edge across the width
+    // (y, from the left) and across the height (z, from the top); stiffness of a
+    // composite section of this section (part 1, design object b1) and up to two
+    // further parts q2 (b2) and q3 (b3), related to the material of part 1. The
+    // parts' levels run upwards from the bottom of part 1, a part offset by its hz;
+    // the composite centroid goes into zsVerbund (ysVerbund). The outputs I1 .. I3
+    // (each may be null) take each part's share.
+    double GetEy() const;
+    double GetEz() const;
+    double CalcIyVerbund(C1Quer* q2, C1Quer* q3, C1Bemessung* b1, C1Bemessung* b2, C1Bemessung* b3,
+                         double* I1, double* I2, double* I3, bool mit1, bool mit2, bool mit3);
+    double CalcIzVerbund(C1Quer* q2, C1Quer* q3, C1Bemessung* b1, C1Bemessung* b2, C1Bemessung* b3,
+                         double* I1, double* I2, double* I3, bool mit1, bool mit2, bool mit3);
 
     // Checked access to the dimension values; an index outside the array throws
     // std::out_of_range.

@@ -87,7 +87,10 @@ QEL_HENHMETAFILE Picture(const char* name, const char* file, const char* cadName
         std::unique_ptr<EmfWriter> metafile;
         if (!fileName.empty() && withFile) {
             QEL_DeleteFile(fileName);
-            metafile = std::make_unique<EmfWriter>();
+            // Without a member plot there is nothing to draw: no picture, no file.
+            if (State().plot != nullptr) {
+                metafile = std::make_unique<EmfWriter>();
+            }
         }
         draw(metafile.get(), cadFlag);
         if (resetCurves) {

@@ -8,6 +8,7 @@
 #include "plot/CadHook.h"
 #include "plot/ZustandsLinie.h"
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -42,7 +43,10 @@ std::string Text(const char* s) {
 // A coordinate of the wrappers that convert themselves: the float times 10000 in
 // single precision, truncated, the origin not subtracted.
 int W(float v) {
-    return static_cast<int>(v * kWorldPerUnit);
+    const float world = v * kWorldPerUnit;
+    return std::isfinite(world) && std::fabs(world) < 5.0e8f
+               ? static_cast<int>(world)
+               : C1Plot::WorldUnits(static_cast<double>(v));
 }
 
 void ReleaseTables() {

@@ -238,3 +238,25 @@ TEST(EmfHandles, TheReportTakesAKeptMetafileByItsHandle) {
     EXPECT_EQ(rtf.find("\\emfblip", at + 1), std::string::npos);
     EXPECT_NE(rtf.find("\n01000000"), std::string::npos);
 }
+
+TEST(EmfWriter, PatternBrushCarriesItsBitmap) {
+    const EmfDib* dib = QEL_PlotLibBitmap(QEL_LoadPlotLib(), "BITMAP_AUFL102");
+    ASSERT_NE(dib, nullptr);
+    EmfWriter w;
+    const std::uint32_t slot = w.CreatePatternBrush(*dib);
+    w.SelectObject(slot);
+    w.Rectangle({0, 0, 50, 50});
+    const std::vector<std::uint8_t> bytes = w.Bytes();
+    const emf::Reader r(bytes);
+    ASSERT_TRUE(r.Ok()) << r.Faults().front();
+    ASSERT_EQ(r.Count(kEmrCreateDibPatternBrushPt), 1u);
+    const emf::Record& rec = r.Records()[1];
+    // Bitmap header at offBmi, bits at offBits, inside the record and of the stated size.
+    const std::uint32_t offBmi = r.U32(rec.offset + 16);
+    const std::uint32_t offBits = r.U32(rec.offset + 24);
+    const std::uint32_t cbBits = r.U32(rec.offset + 28);
+    EXPECT_EQ(r.I32(rec.offset + offBmi + 4), dib->width);
+    EXPECT_EQ(r.I32(rec.offset + offBmi + 8), dib->height);
+    EXPECT_EQ(cbBits, dib->bits.size());
+    EXPECT_EQ(offBits + cbBits, rec.size);
+}

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 TEST(C1PlotSeite, PageSizesScaleAndCharacterSizes) {
     struct Case {
         double worldW, worldH;
@@ -57,8 +60,10 @@ TEST(C1PlotSeite, APageWithoutDeviceOrSizeIsRefusedAndDrawsNothing) {
     };
     for (const Case& c : cases) {
         EmfWriter emf;
+        // With the CAD hook on as well: a page without scale hands nothing to it.
         C1Plot plot(c.target ? &emf : nullptr, c.worldW, c.worldH, c.devW, c.devH, 1.0, 4.0, 1.0, 1,
-                    0, 0, -1);
+                    1, 0, -1);
+        const long calls = CadHookCallCount();
         EXPECT_EQ(plot.IsPageSet(), 0)
             << c.worldW << " " << c.worldH << " " << c.devW << " " << c.devH;
         plot.SelectPenStd(1, 0, 1);
@@ -67,6 +72,7 @@ TEST(C1PlotSeite, APageWithoutDeviceOrSizeIsRefusedAndDrawsNothing) {
         plot.LineTo(1000, 1000);
         plot.PlotText(0, 0, "Text");
         EXPECT_TRUE(emf.IsEmpty());
+        EXPECT_EQ(CadHookCallCount(), calls);
         EXPECT_EQ(emf::Reader(emf.Bytes()).Records().size(), 2u); // header and end only
     }
 }
@@ -123,4 +129,16 @@ TEST(C1PlotSeite, TheCadHookIsCalledOnlyWhenSwitchedOnAndOnlyWithAPenForLines) {
     hooked.plot.LineTo(20, 20);
     EXPECT_EQ(CadHookCallCount(), before + 2);
     EXPECT_EQ(hooked.Read().Count(kEmrLineTo), 2u); // drawn all the same
+}
+
+TEST(C1PlotSeite, CoordinatesBeyondTheWorldAreHeldAtItsEdge) {
+    Page page;
+    const C1Punkt far = page.plot.ToWorld(1e300, -1e300);
+    EXPECT_EQ(far.x, std::numeric_limits<int>::max() / 4);
+    EXPECT_EQ(far.y, -(std::numeric_limits<int>::max() / 4));
+    EXPECT_EQ(page.plot.ToWorld(std::nan(""), 0.5), (C1Punkt{0, 5000}));
+    page.plot.SelectPenStd(0, 0, 1);
+    page.plot.MoveToD(0.0, 0.0);
+    page.plot.LineToD(1e300, 1e300); // drawn to the edge, no overflow
+    EXPECT_TRUE(page.Read().Ok());
 }

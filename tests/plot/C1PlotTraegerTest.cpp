@@ -140,3 +140,28 @@ TEST(C1PlotTraeger, SpanDimensionsOnlyBetweenSupportsWithCodes) {
     EXPECT_EQ(dimensions(3, 1), 3); // two spans and the whole member
     EXPECT_EQ(dimensions(2, 0), 0); // no codes on either side
 }
+
+TEST(C1PlotTraeger, SimpleNumberingDrawsSymbolsAndLineOnlyWithATickForBedding) {
+    Page page;
+    C1PlotTraeger m;
+    m.SetPlot(&page.plot);
+    m.SetDrawKind(1);
+    m.SetAufl(1, "A", 0.0, 0, 0, 0, 0, 5.0, 0, 0, 0, 0, 0, 1000.0, 0); // no symbol code
+    m.SetAufl(2, "B", 4.0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    m.SetHighestSupport(2);
+    m.SetLength(4.0);
+    EXPECT_EQ(m.SetBettung(0.0, 4.0, 500.0), 1);
+    EXPECT_EQ(m.SetGele(2.0), 1);
+    C1Punkt start;
+    C1Punkt end;
+    m.PlotSystem(1, 0, 0.5, 0.5, page.plot.GetCharH(), page.plot.GetCharW(), &start, &end);
+    const emf::Reader r = page.Read();
+    EXPECT_TRUE(r.Texts().empty());        // no texts, dimensions or labels
+    EXPECT_EQ(r.Count(kEmrRectangle), 0u); // no bedding
+    EXPECT_EQ(m.AuflSymbol(1), 100);       // no symbol code: no symbol
+    EXPECT_EQ(m.AuflSymbol(2), 101);       // not in the picture library: nothing drawn
+    EXPECT_TRUE(r.Bitmaps().empty());
+    // Two dots, the tick under support 1, the member line.
+    EXPECT_EQ(r.Count(kEmrLineTo), 4u);
+    EXPECT_EQ(page.plot.GetZeichenObjCount(), 2); // both supports registered
+}

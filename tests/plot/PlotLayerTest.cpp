@@ -183,3 +183,19 @@ TEST(PlotLayer, LoadingDiagramFrameInsertsUnlessInQuickModeOutsideTheHost) {
         EXPECT_TRUE(emf::Reader::FromFile((folder.path() / "Beanspruchung.emf").string()).Ok());
     }
 }
+
+TEST(PlotLayer, UnnamedPicturesShareOneTemporaryNameAndInsertModeOneGoesByFile) {
+    ScratchFolder folder("plot_layer_name");
+    const EnvGuard tmp("TMPDIR", folder.path().c_str());
+    ASSERT_EQ(Plot_Init(0, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 1, 1, 0, ""), 1);
+    EXPECT_EQ(Plot_FileName(), (folder.path() / "plt1.tmp").string());
+    DrawSomething();
+    ASSERT_EQ(QELRTFX_Open((folder.path() / "c.rtf").string().c_str(), 0, 1, 1, "\0\0"), 1);
+    EXPECT_NE(Plot_Close(1), 0);
+    const std::string rtf = QELRTFX_OpenDocument()->Rtf();
+    QELRTFX_Close(0);
+    EXPECT_EQ(CountOf(rtf, "\\emfblip"), 1);
+    ASSERT_EQ(Plot_Init(0, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 1, 1, 0, nullptr), 1);
+    EXPECT_EQ(Plot_FileName(), (folder.path() / "plt1.tmp").string());
+    Plot_Close(0);
+}

@@ -1,6 +1,7 @@
 // The member-plot layer as the wall diagrams use it, its data functions and the
 // curve written into a document.
 
+#include "host/Trace.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXReport.h"
 #include "plot/C1PlotT.h"
@@ -298,4 +299,35 @@ TEST(PlotTLayer, CurveWrittenIntoADocumentElement) {
     EXPECT_EQ(QEDOM_GetBinDataLength(zwei, "data"), 60);
     EXPECT_EQ(QEDOM_GetString(zwei, "bAbsolut"), nullptr);
     QEDOM_FreeDocument(doc);
+}
+
+TEST(PlotTLayer, NoPageOutlivesItsPictureAndErrorsGoToTheTrace) {
+    ScratchFolder folder("plott_fehler");
+    ASSERT_EQ(PlotT_Init(2, 4.0f, 0.7f, 0), 1);
+    PlotT_SetAufl(1, 1, " ", 5.0f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    PlotT_SetZ(1, 0.0f, 1.0f);
+    PlotT_SetZ(1, 5.0f, 2.0f);
+    PlotT_DeleteEmf(PlotT_ZLinie(1, 1, 0, 1, 0, 3, 0, 1, "", 40, 100, 0, "a.emf", nullptr, 0,
+                                 nullptr, nullptr, 0));
+    for (int slot = 1; slot <= 3; ++slot) {
+        EXPECT_EQ(PlotT_Current()->Member(slot)->GetPlot(), nullptr);
+    }
+    EXPECT_EQ(PlotT_SetFuellfarbe1(0x123456), 1); // no engine left to reach
+    // After the layer is closed no picture is drawn and no file written.
+    ASSERT_EQ(PlotT_Close(), 1);
+    EXPECT_EQ(PlotT_Current(), nullptr);
+    EXPECT_EQ(PlotT_ZLinie(1, 1, 0, 1, 0, 3, 0, 1, "", 40, 100, 0, "b.emf", nullptr, 0, nullptr,
+                           nullptr, 0),
+              0u);
+    EXPECT_FALSE(std::filesystem::exists("b.emf"));
+    EXPECT_EQ(PlotT_SetAufl(1, 1, " ", 5.0f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0), 0);
+    // The error text of a function goes to the trace.
+    FILE* trace = std::fopen("trace.txt", "w");
+    ASSERT_NE(trace, nullptr);
+    FILE* const previous = g_pTrace;
+    g_pTrace = trace;
+    EXPECT_EQ(PlotT_Error(0, "Fehler in PlotT_ZLinie", 0), 1);
+    g_pTrace = previous;
+    std::fclose(trace);
+    EXPECT_NE(ScratchFolder::Read("trace.txt").find("Fehler in PlotT_ZLinie"), std::string::npos);
 }
