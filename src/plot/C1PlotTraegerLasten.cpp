@@ -187,8 +187,9 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
             loads.GetStsLast(i, lf, feld, s, text, nr);
             const double x = supportX(feld);
             const std::string t1 = OwnOr(text, "ds=" + FormatZahlAuto(s) + "cm");
-            // A settlement has no ordinates or length of its own.
-            const int gap = page.PlotLast(0, 31, Q1.x, Q1.y, Q2.x, Q2.y, L, t1, "", 0.0, 0.0, x,
+            // A settlement has no ordinates or length of its own: it stands at the full
+            // block height whatever the largest load.
+            const int gap = page.PlotLast(0, 31, Q1.x, Q1.y, Q2.x, Q2.y, L, t1, "", qmax, qmax, x,
                                           0.0, 0, static_cast<int>(kSettlementShare * hb),
                                           static_cast<int>(kSettlementShare * w), qmax, th, levels,
                                           categoryOf(lf), 1, 0);

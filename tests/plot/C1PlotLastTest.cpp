@@ -104,10 +104,13 @@ TEST(C1PlotLast, ASecondBandContinuingTheFirstWithItsValueIsNotLabelledAgain) {
     EXPECT_TRUE(Has(texts, "5"));
     EXPECT_FALSE(Has(texts, "5b"));
     EXPECT_TRUE(Has(texts, "7"));
-    // A new member starts afresh.
+    // A new member starts afresh: its first band is labelled where the last one of the
+    // other member ended with the same value.
     page.plot.ResetPrevBand();
     page.plot.PlotLast(0, 1, 0, 0, 100000, 0, 10.0, "7c", "7c", 7.0, 7.0, 10.0, 0.0, 0, 3000, 3000,
                        0.0, 2000, levels, 1, 1, 0);
+    const auto again = TextsOf(page);
+    EXPECT_TRUE(Has(again, "7c"));
 }
 
 TEST(C1PlotLast, SmallEndValueWithoutReferenceLosesHeightAndText) {

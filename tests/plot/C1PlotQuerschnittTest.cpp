@@ -209,7 +209,31 @@ TEST(C1PlotQuerschnitt, FillsByFamilyAndPatternsOncePerName) {
         page.plot.PlotRectangle(0, 0, 1000, 1000);
         page.plot.PopBrush();
     }
-    EXPECT_EQ(page.Read().Count(kEmrCreateDibPatternBrushPt), 1u);
+    const emf::Reader r = page.Read();
+    EXPECT_EQ(r.Count(kEmrCreateDibPatternBrushPt), 1u);
+    // A polygon with a pattern fill comes with a solid underlay of the steel colour.
+    Page filled;
+    Section(2, 1, {10.0, 20.0}).PlotQuerBrush(filled.plot);
+    const C1Punkt quad[4] = {{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}};
+    filled.plot.PlotPolygon(quad, 4);
+    filled.plot.PopBrush();
+    const emf::Reader f = filled.Read();
+    EXPECT_EQ(f.Polygons().size(), 2u);
+    EXPECT_NE(std::find(f.BrushColours().begin(), f.BrushColours().end(), 0x990000u),
+              f.BrushColours().end());
+}
+
+TEST(C1PlotQuerschnitt, CoverDimensionReachesTheBar) {
+    Page page;
+    // From the corner (0, 0) to a bar 5000 units up and 4500 along: the dimension runs
+    // square to the edge, up to the bar's level.
+    page.plot.PlotZahlAnLinie2({0, 0}, {30000, 0}, {0, 0}, {4500, -5000}, 5.0, 800, 0, 1, "5");
+    const emf::Reader r = page.Read();
+    ASSERT_FALSE(r.Extents().empty());
+    const emf::Rect line = r.Extents().front();
+    EXPECT_NEAR(line.top, -50, 2);
+    EXPECT_NEAR(line.bottom, 0, 2);
+    EXPECT_LE(line.right - line.left, 4);
 }
 
 TEST(C1PlotProfil, DoubleFlangedUprightAndTurned) {

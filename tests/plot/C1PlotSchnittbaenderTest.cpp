@@ -69,6 +69,20 @@ TEST(C1QuerLaengs, BandOverItsStretchWithItsLength) {
     EXPECT_EQ(r.Count(kEmrEllipse), 1u);
 }
 
+TEST(C1QuerLaengs, BandAcrossASlopedAxis) {
+    Page page;
+    const C1Quer q = Rechteck(30.0, 50.0, 0.0, 5.0);
+    C1Punkt fa;
+    C1Punkt fe;
+    // An axis at 45 degrees, 10 m drawn 14142 units long: the band stands square to it.
+    q.PlotLaengs(page.plot, 1000, 100.0, 0, 0, 10000, -10000, 10.0, 0, 0, 8000, 0, 0, &fa, &fe,
+                 nullptr, 0);
+    EXPECT_NEAR(fa.x, 3535, 2);
+    EXPECT_NEAR(fa.y, 3535, 2);
+    EXPECT_NEAR(fe.x - fa.x, 5000, 2);
+    EXPECT_NEAR(fe.y - fa.y, -5000, 2);
+}
+
 TEST(C1QuerLaengs, OverlappingNamesAreMovedUpAndAMissingSetIsNoFault) {
     Page page;
     C1TextRects names;

@@ -140,3 +140,14 @@ TEST(C1PlotTraegerLasten, OneRowPerLoadCaseWithItsLabel) {
     const emf::Reader r = m.page.Read();
     EXPECT_GE(r.BrushColours().size(), 2u);
 }
+
+TEST(C1PlotTraegerLasten, ManyDimensionedTemperatureLoadsAllGetTheirChain) {
+    // More temperature loads than a list sized by the other loads would hold.
+    Member m(30.0);
+    for (int i = 0; i < 25; ++i) {
+        m.traeger.loads.AddTempLast(1, 0, i * 1.2, 1.0, 10.0, "", 0);
+    }
+    m.Draw(1, 2);
+    EXPECT_EQ(m.Count("1.00"), 25); // the length of every load
+    EXPECT_EQ(m.Count("0.20"), 25); // the gaps between them and the rest to the end
+}
