@@ -1,8 +1,10 @@
 #include "platform/BitmapRegistry.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
+#include <string>
 
 struct QEL_PlotLib {
     std::map<std::string, EmfDib> bitmaps;
@@ -83,6 +85,20 @@ EmfDib Hinged() {
     return c.dib;
 }
 
+// Sliding support: the triangle on a second line, free to move along it.
+EmfDib Sliding() {
+    Canvas c(kSymbolSize, kSymbolSize);
+    const int apex = kSymbolSize / 2;
+    const int base = 17;
+    c.Line(apex, 1, 5, base);
+    c.Line(apex, 1, kSymbolSize - 6, base);
+    c.Line(5, base, kSymbolSize - 6, base);
+    c.Line(0, base + 4, kSymbolSize - 1, base + 4);
+    c.Line(0, base + 7, kSymbolSize - 1, base + 7);
+    c.Hatch(0, kSymbolSize - 1, base + 7);
+    return c.dib;
+}
+
 // Fixed support: a solid clamping bar on a hatched block.
 EmfDib Fixed() {
     Canvas c(kSymbolSize, kSymbolSize);
@@ -91,8 +107,169 @@ EmfDib Fixed() {
     return c.dib;
 }
 
+// Elastic support: a zigzag spring down to a hatched ground line.
+EmfDib Spring() {
+    Canvas c(kSymbolSize, kSymbolSize);
+    const int mid = kSymbolSize / 2;
+    int y = 1;
+    int x = mid;
+    c.Line(mid, 0, mid, 3);
+    for (int k = 0; k < 6; ++k) {
+        const int nx = mid + (k % 2 == 0 ? 6 : -6);
+        c.Line(x, y + 2, nx, y + 5);
+        x = nx;
+        y += 3;
+    }
+    c.Line(x, y + 2, mid, y + 4);
+    c.Line(0, 24, kSymbolSize - 1, 24);
+    c.Hatch(0, kSymbolSize - 1, 24);
+    return c.dib;
+}
+
+// The symbol turned by a quarter turn, for a member drawn upright.
+EmfDib Turned(const EmfDib& src) {
+    Canvas c(src.height, src.width);
+    for (int y = 0; y < src.height; ++y) {
+        for (int x = 0; x < src.width; ++x) {
+            const std::size_t row = static_cast<std::size_t>(src.height - 1 - y);
+            const std::size_t at =
+                row * EmfDib::RowBytes(src.width) + static_cast<std::size_t>(x) * 3;
+            if (src.bits[at] == 0) {
+                c.Set(src.height - 1 - y, x);
+            }
+        }
+    }
+    return c.dib;
+}
+
+// A settlement: a ground block with an arrow pointing down into it.
+EmfDib Senkung() {
+    Canvas c(kSymbolSize, kSymbolSize);
+    const int mid = kSymbolSize / 2;
+    c.Line(mid, 2, mid, 20);
+    c.Line(mid, 20, mid - 5, 14);
+    c.Line(mid, 20, mid + 5, 14);
+    c.Line(2, 24, kSymbolSize - 3, 24);
+    c.Hatch(2, kSymbolSize - 3, 24);
+    return c.dib;
+}
+
+// A hinge: a small ring.
+EmfDib Gelenk() {
+    Canvas c(kSymbolSize, kSymbolSize);
+    const int mid = kSymbolSize / 2;
+    for (int a = 0; a < 360; a += 3) {
+        const double r = a * 3.14159265358979 / 180.0;
+        c.Set(mid + static_cast<int>(10 * std::cos(r)), mid + static_cast<int>(10 * std::sin(r)));
+        c.Set(mid + static_cast<int>(11 * std::cos(r)), mid + static_cast<int>(11 * std::sin(r)));
+    }
+    return c.dib;
+}
+
+// A bedding spring: an upright zigzag in a square.
+EmfDib Feder() {
+    Canvas c(kSymbolSize, kSymbolSize);
+    const int mid = kSymbolSize / 2;
+    c.Line(mid, 0, mid, 4);
+    int x = mid;
+    for (int y = 4; y < kSymbolSize - 6; y += 4) {
+        const int nx = x >= mid ? mid - 5 : mid + 5;
+        c.Line(x, y, nx, y + 4);
+        x = nx;
+    }
+    c.Line(x, kSymbolSize - 6, mid, kSymbolSize - 1);
+    return c.dib;
+}
+
+// The cut mark of a cut-through line: two short slanted strokes.
+EmfDib Schnitt() {
+    Canvas c(kSymbolSize, kSymbolSize);
+    c.Line(4, 20, 27, 8);
+    c.Line(4, 25, 27, 13);
+    return c.dib;
+}
+
+// Sawn timber, cut across: year rings about the pith of a rectangle.
+EmfDib HolzRechteck() {
+    Canvas c(48, 32);
+    c.Line(0, 0, 47, 0);
+    c.Line(47, 0, 47, 31);
+    c.Line(47, 31, 0, 31);
+    c.Line(0, 31, 0, 0);
+    for (int r = 4; r < 40; r += 5) {
+        for (int a = 0; a < 360; a += 2) {
+            const double t = a * 3.14159265358979 / 180.0;
+            c.Set(24 + static_cast<int>(r * std::cos(t)),
+                  36 + static_cast<int>(r * 0.8 * std::sin(t)));
+        }
+    }
+    return c.dib;
+}
+
+// A round timber, cut across: its bark and the year rings.
+EmfDib HolzKreis() {
+    Canvas c(kSymbolSize, kSymbolSize);
+    const int mid = kSymbolSize / 2;
+    for (int r = 3; r <= 15; r += 4) {
+        for (int a = 0; a < 360; a += 2) {
+            const double t = a * 3.14159265358979 / 180.0;
+            c.Set(mid + static_cast<int>(r * std::cos(t)), mid + static_cast<int>(r * std::sin(t)));
+        }
+    }
+    return c.dib;
+}
+
+// The fill patterns of steel (dense diagonals) and timber (grain along the member).
+EmfDib MusterStahl() {
+    Canvas c(8, 8);
+    for (int k = 0; k < 8; ++k) {
+        c.Set(k, 7 - k);
+        c.Set((k + 4) % 8, 7 - k);
+    }
+    return c.dib;
+}
+
+EmfDib MusterHolz() {
+    Canvas c(8, 8);
+    for (int x = 0; x < 8; ++x) {
+        c.Set(x, 1);
+    }
+    for (int x = 2; x < 7; ++x) {
+        c.Set(x, 5);
+    }
+    return c.dib;
+}
+
+// The support symbols by number: hundreds 1 a member drawn along, 2 upright (turned);
+// the rest 1 to 8 pinned (odd) or sliding (even), 9 to 12 fixed, 51 to 58 elastic.
+void AddAuflager(std::map<std::string, EmfDib>& out) {
+    for (int family : {100, 200, 300}) {
+        for (int n = 1; n <= 58; ++n) {
+            if (n > 12 && n < 51) {
+                continue;
+            }
+            const EmfDib base = n >= 51  ? Spring()
+                                : n >= 9 ? Fixed()
+                                         : (n % 2 == 1 ? Hinged() : Sliding());
+            out["BITMAP_AUFL" + std::to_string(family + n)] = family == 200 ? Turned(base) : base;
+        }
+    }
+}
+
 const QEL_PlotLib& Library() {
-    static const QEL_PlotLib lib{{{"BITMAP_AUFL102", Hinged()}, {"BITMAP_AUFL112", Fixed()}}};
+    static const QEL_PlotLib lib = [] {
+        QEL_PlotLib l;
+        AddAuflager(l.bitmaps);
+        l.bitmaps["BITMAP_SENKUNG"] = Senkung();
+        l.bitmaps["BITMAP_GELE"] = Gelenk();
+        l.bitmaps["BITMAP_ELBA_FEDER"] = Feder();
+        l.bitmaps["BITMAP_SCHNITTH"] = Schnitt();
+        l.bitmaps["BITMAP_HOLZ_QUER_RECHTECK"] = HolzRechteck();
+        l.bitmaps["BITMAP_HOLZ_QUER_KREIS"] = HolzKreis();
+        l.bitmaps["BITMAP_BRUSH_STAHL"] = MusterStahl();
+        l.bitmaps["BITMAP_BRUSH_HOLZ"] = MusterHolz();
+        return l;
+    }();
     return lib;
 }
 

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+class C1LastLevels;
+
 class C1Plot {
 public:
     static constexpr int MAX_GDI = 1000;
@@ -29,6 +31,7 @@ public:
     static constexpr int kEmptyBoxMin = 100000;
     static constexpr int kEmptyBoxMax = -100000;
     static constexpr double kWorldPerUnit = 10000.0;
+    static constexpr int kNoPrevious = -1000000000;
 
     C1Plot(EmfWriter* target, double worldW, double worldH, int devW, int devH, double scaleValue,
            double charH, double charW, int draw, int hook, int mode, int mapMode);
@@ -132,7 +135,7 @@ public:
     // --- value labels ------------------------------------------------------------
     // A dimension line from P1 to P2 shifted by offset across, with end marks and the
     // value (or the text) along it; returns the shifted start, or (0, 0) when nothing
-    // is drawn (a value of 0 or below without a text).
+    // is drawn (a value of 0 without a text).
     C1Punkt PlotZahl(C1Punkt p1, C1Punkt p2, double value, int size, int offset,
                      const std::string& text);
     // Horizontal from (x1, b) to (x2, b), and vertical from (a, y1) to (a, y2).
@@ -147,6 +150,40 @@ public:
                             int offset, int endCode, const std::string& text);
     C1Punkt PlotZahlAnLinie2(C1Punkt r1, C1Punkt r2, C1Punkt p, C1Punkt q, double value, int size,
                              int offset, int endCode, const std::string& text);
+
+    // --- load symbols ------------------------------------------------------------
+    // One load of a member beside the member line P1 -> P2 (world) of the given
+    // length (caller units): a band, block, arrow, moment arc or settlement symbol by
+    // its type, with its texts; returns the gap it was drawn at (1 for 0), or the
+    // given gap when the load lies outside the member.
+    int PlotLast(int slot, int type, int x1, int y1, int x2, int y2, double length,
+                 const std::string& text1, const std::string& text2, double q1, double q2, double a,
+                 double c, int gap, int step, int height, double qmax, int fontH,
+                 C1LastLevels& levels, int fillType, int side, int useLevels);
+    // The drawings of one outline q (base start, top start, base end, top end).
+    int PlotBandValues(const C1Punkt q[4], double q1, double q2, const std::string& t1,
+                       const std::string& t2, int fontH, int fillType, int arrows);
+    int PlotBlockText(const C1Punkt q[4], const std::string& text, int fontH, int fillType);
+    int PlotMoment(const C1Punkt q[4], double value, const std::string& t1, const std::string& t2,
+                   int fontH);
+    int PlotSenkung(const C1Punkt q[4], const std::string& text, int fontH);
+    int PlotTwoTexts(const C1Punkt q[4], double q1, double q2, const std::string& t1,
+                     const std::string& t2, int fontH);
+    // A block arrow at x along the member line, as long as the height (scaled by value
+    // over maximum when there is one), with its text beside its start.
+    int PlotArrowText(int number, int x1, int y1, int x2, int y2, double length,
+                      const std::string& text, double value, double x, int height, double maximum,
+                      int fontH, int fillType);
+    // A filled arrow with its tip at T, turned by the angle, its ends marked, its text
+    // along it.
+    int PlotArrowText2(int xt, int yt, double angle, int length, int width, const std::string& text,
+                       int fontH, int fillType);
+    // Forgets the previous band, so that a new member labels its first band.
+    void ResetPrevBand() {
+        iPrevX = kNoPrevious;
+        iPrevY = kNoPrevious;
+        dPrevValue = 0.0;
+    }
 
     // --- texts and drawing objects -----------------------------------------------
     int GetTextExtent(const std::string& text, C1Box& rect, int format);
@@ -171,6 +208,7 @@ public:
     void DumpZeichenObj(std::FILE* file, const std::string& title) const;
     static void DumpZeichenObj(std::FILE* file, const C1ZeichenObj& obj);
     int GetZeichenObjCount() const { return nZeichenObj; }
+    const std::vector<C1ZeichenObj>& GetZeichenObjList() const { return ZeichenObjList; }
 
     // Fields the plot layers read and set directly.
     double dOriginX = 0.0;
@@ -179,8 +217,8 @@ public:
     int iMaxX = kEmptyBoxMax;
     int iMinY = kEmptyBoxMin;
     int iMaxY = kEmptyBoxMax;
-    int iPrevX = 0;
-    int iPrevY = 0;
+    int iPrevX = kNoPrevious;
+    int iPrevY = kNoPrevious;
     double dPrevValue = 0.0;
     C1Rect LastRect[MAX_RECT];
     C1Rect LastZahlRect;

@@ -210,6 +210,13 @@ int C1Plot::PlotPolygon(const C1Punkt* points, int n) {
         for (const C1Punkt& p : world) {
             device.push_back({ToDevice(p.x), ToDevice(p.y)});
         }
+        if (HasBrush() && pBrush->GetPattern() != nullptr) {
+            // LibreOffice leaves out a polygon filled with a pattern, its outline too:
+            // a solid underlay in the pattern's colour carries both there.
+            SelectBrush(static_cast<unsigned>(-1), pBrush->GetColour(), nullptr);
+            pDC->Polygon(device);
+            PopBrush();
+        }
         pDC->Polygon(device);
     }
     return 1;

@@ -87,7 +87,8 @@ int C1PlotT::PlotRahmen(double width, double height, int opt, EmfWriter* dc, int
 }
 
 int C1PlotT::PlotLast(int slot, const std::string& title, double width, double height, int opt,
-                      int dimMode, int, int, EmfWriter* dc, int hook, C1Plot* plot) {
+                      int dimMode, int scaled, int perLoadCase, EmfWriter* dc, int hook,
+                      C1Plot* plot) {
     C1PlotTraeger* member = Member(slot);
     if (member == nullptr) {
         return 0;
@@ -116,6 +117,8 @@ int C1PlotT::PlotLast(int slot, const std::string& title, double width, double h
     C1Punkt end;
     member->PlotSystem(1, title.empty() ? 0 : 1, share2, share1, page->GetCharH(), page->GetCharW(),
                        &start, &end);
+    member->PlotLasten(page->GetCharH(), start.x, start.y, end.x, end.y, slot == 3 ? 3 : 1, dimMode,
+                       scaled, perLoadCase);
     if (own) {
         ForgetPage(*member);
     }
@@ -123,7 +126,7 @@ int C1PlotT::PlotLast(int slot, const std::string& title, double width, double h
 }
 
 int C1PlotT::PlotQuer(int slot, const std::string& title, double width, double height, int opt,
-                      int view, int, int, EmfWriter* dc, int hook, C1Plot* plot) {
+                      int view, int seventh, int keepOrder, EmfWriter* dc, int hook, C1Plot* plot) {
     C1PlotTraeger* member = Member(slot);
     if (member == nullptr) {
         return 0;
@@ -151,6 +154,8 @@ int C1PlotT::PlotQuer(int slot, const std::string& title, double width, double h
         member->PlotSystem(1, title.empty() ? 0 : 1, 0.5, 0.5, page->GetCharH(), page->GetCharW(),
                            &start, &end);
     }
+    member->PlotQuerschnitte(page->GetCharH(), page->GetCharW(), start.x, start.y, end.x, end.y,
+                             view, seventh, keepOrder);
     if (own) {
         ForgetPage(*member);
     }

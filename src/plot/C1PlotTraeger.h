@@ -121,6 +121,18 @@ public:
                     C1Punkt* start, C1Punkt* end);
     int PlotAufl(int number, int x, int y, int w, int h, int textSize, int penWidth);
     int PlotGele(int x, int y, int w, int h, int, int);
+    // The loads along the axis (x1, y1) -> (x2, y2): what 0 nothing (result 0), 1 or 2
+    // the loads with their dimension chains (dimMode 1 point loads and moments, 2
+    // lengths, 3 both), 3 the loads and the axial forces, above 3 no loads; scaled 0
+    // draws every load at the block height; perLoadCase draws one row per load case.
+    int PlotLasten(int charH, int x1, int y1, int x2, int y2, int what, int dimMode, int scaled,
+                   int perLoadCase);
+    // The chain number mark beyond the end of the segment, offset across it.
+    int PlotKettenNr(int number, int x1, int y1, int x2, int y2, int size, int offset);
+    // The sections along the axis: view 1 as bands, 2 as pictures, 3 both; keepOrder
+    // joins the bands in section order by transitions.
+    void PlotQuerschnitte(int charH, int charW, int x1, int y1, int x2, int y2, int view, int,
+                          int keepOrder);
     // The support symbol number PlotAufl draws for a support (0 when none).
     int AuflSymbol(int number) const;
 

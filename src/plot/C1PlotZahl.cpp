@@ -28,7 +28,7 @@ std::string ValueText(double value) {
 
 C1Punkt C1Plot::PlotZahl(C1Punkt p1, C1Punkt p2, double value, int size, int offset,
                          const std::string& text) {
-    if (value <= 0.0 && text.empty()) {
+    if (value == 0.0 && text.empty()) {
         return {};
     }
     const double a = LineAngle(p1.x, p1.y, p2.x, p2.y);
@@ -101,9 +101,12 @@ C1Punkt C1Plot::PlotZahlAnLinie2(C1Punkt r1, C1Punkt r2, C1Punkt p, C1Punkt q, d
     if (endCode != 1 && endCode != 2) {
         return {};
     }
+    // The reach counts towards the left of the reference direction, the offset of a
+    // point towards its right: laid off with the opposite sign, so that the second
+    // end lies level with Q.
     const double e = Across(r1, r2, p, q);
     const C1Punkt r =
-        PointAtAngle(p.x, p.y, LineAngle(r1.x, r1.y, r2.x, r2.y), 0, static_cast<int>(e));
+        PointAtAngle(p.x, p.y, LineAngle(r1.x, r1.y, r2.x, r2.y), 0, static_cast<int>(-e));
     return endCode == 1 ? PlotZahl(p, r, value, size, offset, text)
                         : PlotZahl(r, p, value, size, offset, text);
 }

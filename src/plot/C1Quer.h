@@ -1,9 +1,12 @@
 #pragma once
 
+#include "plot/C1Punkt.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
+class C1Plot;
 class C1Bemessung;
 class C1TextRects;
 
@@ -65,6 +68,26 @@ public:
     int Dump(std::FILE* file) const;
     int DumpZeile(std::FILE* file) const;
 
+    // --- drawings ------------------------------------------------------------------
+    // Pushes the material fill of the design type on the page's brush stack; 1.
+    int PlotQuerBrush(C1Plot& page) const;
+    // The dimensioned picture of the section with its reference point pos (m) along
+    // the member axis A -> B of length L (m) and t0 across it, sc world units per unit
+    // of the dimensions; returns the box it occupies.
+    C1Box PlotQuerschnitt(C1Plot& page, int h, double sc, int ax, int ay, int bx, int by,
+                          double pos, double L, int mode, int t0, int cw, int number) const;
+    // The band of the section along its stretch of the member, its length dimension
+    // and its name; the far corners of the band go to farStart and farEnd.
+    int PlotLaengs(C1Plot& page, int h, double sc, int ax, int ay, int bx, int by, double L,
+                   int mode, int, int e, int drawLength, int drawName, C1Punkt* farStart,
+                   C1Punkt* farEnd, int* shifts, int) const;
+    int PlotLaengsMass(C1Plot& page, int h, double sc, int ax, int ay, int bx, int by, double L,
+                       int mode, int, int e, int drawLength, C1Punkt* farStart,
+                       C1Punkt* farEnd) const;
+    // The transition from the end of the previous section to the start of this one.
+    int PlotUebergang(C1Plot& page, int h, double sc, int ax, int ay, int bx, int by, double L,
+                      int mode, const C1Quer* previous, int e, int drawLength, C1Punkt* farStart,
+                      C1Punkt* farEnd) const;
     // Design additions: distance of the centroid from the outer edge across the width
     // (y, from the left) and across the height (z, from the top); stiffness of a
     // composite section of this section (part 1, design object b1) and up to two

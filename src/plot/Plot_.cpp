@@ -77,6 +77,18 @@ C1PlotTraeger* Plot_Member(int i) {
                : nullptr;
 }
 
+ZustandsLinie* Plot_Kurve(int i, int curve) {
+    const auto& table = curve == 1 ? Z().curves1 : Z().curves2;
+    if ((curve != 1 && curve != 2) || i < 0 || i >= static_cast<int>(table.size())) {
+        return nullptr;
+    }
+    return table[static_cast<std::size_t>(i)].get();
+}
+
+int Plot_DiagramCount() {
+    return static_cast<int>(Z().members.size()) - 1 < Z().n ? 0 : Z().n;
+}
+
 std::string Plot_FileName() {
     return Z().fileName;
 }

@@ -57,7 +57,30 @@ int Plot_FrameMargins(float left, float bottom, float right, float top);
 int Plot_GetExtent(float* minX, float* maxX, float* maxY, float* minY);
 int Plot_FreeDaten();
 
+// The member diagrams of the open picture, numbered 1 to n as Plot_Init made them;
+// each returns 0 for a number outside 1..n and changes nothing then.
+int Plot_SetAufl(int i, int number, const char* text, float x, int code1, int code2, int code3,
+                 float value1, float value2, float value3, float value4, float value5, int i1,
+                 int i2, float spring1, float spring2);
+int Plot_SetBettung(int i, float start, float length, float value);
+int Plot_SetGele(int i, float x);
+int Plot_SetLast(int i, int kind, int span, float a, float b, float q1, float q2, int variable,
+                 int loadCase, const char* label, const char* text, int flag);
+int Plot_SetQuer(int i, int index, float xa, float xe, const char* name, int designType, int shape,
+                 int iProf, int axis, const float* dims, float hz, float w1, float w2, float w3,
+                 float w4);
+int Plot_SetZ(int i, int curve, float x, float z);
+int Plot_Last(int i, float x1, float y1, float x2, float y2, int drawKind, int what, int dimMode,
+              int scaled, int perLoadCase);
+int Plot_Quer(int i, float x1, float y1, float x2, float y2, int type, int p7, int p8);
+int Plot_ZLinie(int i, float x1, float y1, float x2, float y2, int useCurve1, int useCurve2,
+                int fill1, int fill2, int labels1, int labels2, int signedLabels);
+
 // The engine of the open picture (null when none) and the per-diagram data.
 C1Plot* Plot_Current();
 C1PlotTraeger* Plot_Member(int i);
+// Curve 1 or 2 of diagram i (null when there is none).
+ZustandsLinie* Plot_Kurve(int i, int curve);
+// The number of member diagrams of the open picture.
+int Plot_DiagramCount();
 std::string Plot_FileName();

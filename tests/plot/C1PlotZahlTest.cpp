@@ -29,6 +29,8 @@ TEST(C1PlotZahl, ValueTextsByMagnitude) {
         EXPECT_EQ(Labels(c.value), std::vector<std::string>{c.text}) << c.value;
     }
     EXPECT_TRUE(Labels(0.0).empty());
+    // A negative dimension is drawn with its sign; only a zero one is left out.
+    EXPECT_EQ(Labels(-2.5), std::vector<std::string>{"-2.50"});
     EXPECT_EQ(Labels(0.0, "a"), std::vector<std::string>{"a"});
 }
 
