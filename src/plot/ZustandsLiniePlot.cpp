@@ -2,6 +2,7 @@
 
 #include "host/Numerik.h"
 #include "plot/C1Plot.h"
+#include "plot/ExtremLabel.h"
 #include "plot/FormatZahl.h"
 #include "plot/PlotGeometrie.h"
 
@@ -17,13 +18,6 @@ constexpr double kLabelFont = 0.8;
 constexpr double kBarShare = 0.2;
 constexpr int kBarBrush = 7;
 constexpr int kBarBrush2 = 8;
-
-struct ExtremLabel {
-    int kind = 0;
-    double position = 0.0;
-    double ordinate = 0.0;
-    double value = 0.0;
-};
 
 std::vector<int> KindsOf(int labelKinds) {
     switch (labelKinds) {
