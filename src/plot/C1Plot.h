@@ -132,7 +132,7 @@ public:
     // --- value labels ------------------------------------------------------------
     // A dimension line from P1 to P2 shifted by offset across, with end marks and the
     // value (or the text) along it; returns the shifted start, or (0, 0) when nothing
-    // is drawn (a value of 0 or below without a text).
+    // is drawn (a value of 0 without a text).
     C1Punkt PlotZahl(C1Punkt p1, C1Punkt p2, double value, int size, int offset,
                      const std::string& text);
     // Horizontal from (x1, b) to (x2, b), and vertical from (a, y1) to (a, y2).

@@ -28,7 +28,9 @@ std::string ValueText(double value) {
 
 C1Punkt C1Plot::PlotZahl(C1Punkt p1, C1Punkt p2, double value, int size, int offset,
                          const std::string& text) {
-    if (value <= 0.0 && text.empty()) {
+    // Only a value of nothing goes without a label; a negative value keeps its sign
+    // instead of vanishing from the drawing.
+    if (value == 0.0 && text.empty()) {
         return {};
     }
     const double a = LineAngle(p1.x, p1.y, p2.x, p2.y);

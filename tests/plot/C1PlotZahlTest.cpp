@@ -29,6 +29,9 @@ TEST(C1PlotZahl, ValueTextsByMagnitude) {
         EXPECT_EQ(Labels(c.value), std::vector<std::string>{c.text}) << c.value;
     }
     EXPECT_TRUE(Labels(0.0).empty());
+    // A negative value is labelled with its sign, not dropped.
+    EXPECT_EQ(Labels(-2.5), std::vector<std::string>{"-2.50"});
+    EXPECT_EQ(Labels(-0.25), std::vector<std::string>{"-0.25"});
     EXPECT_EQ(Labels(0.0, "a"), std::vector<std::string>{"a"});
 }
 
