@@ -28,6 +28,8 @@ std::string ValueText(double value) {
 
 C1Punkt C1Plot::PlotZahl(C1Punkt p1, C1Punkt p2, double value, int size, int offset,
                          const std::string& text) {
+    // Only a value of nothing goes without a label; a negative value keeps its sign
+    // instead of vanishing from the drawing.
     if (value == 0.0 && text.empty()) {
         return {};
     }

@@ -363,6 +363,11 @@ double ZustandsLinie::ProductIntegral(ZustandsLinie other) {
     return sum;
 }
 
+double ZustandsLinie::SortOnly() {
+    Sort();
+    return 0.0;
+}
+
 int ZustandsLinie::Dump(std::FILE* file, const std::string& title) const {
     if (file == nullptr) {
         return 1;

@@ -40,6 +40,8 @@ public:
     double Area(bool absolute);
     double ProductIntegral(ZustandsLinie other);
     int Dump(std::FILE* file, const std::string& title) const;
+    // Sorts the curve and yields 0.0; nothing else is computed.
+    double SortOnly();
 
     int GetCount() const { return n; }
     int GetCapacity() const { return capacity; }

@@ -2,6 +2,7 @@
 
 #include "host/Numerik.h"
 #include "plot/C1Plot.h"
+#include "plot/ExtremLabel.h"
 #include "plot/FormatZahl.h"
 #include "plot/PlotGeometrie.h"
 
@@ -17,13 +18,6 @@ constexpr double kLabelFont = 0.8;
 constexpr double kBarShare = 0.2;
 constexpr int kBarBrush = 7;
 constexpr int kBarBrush2 = 8;
-
-struct ExtremLabel {
-    int kind = 0;
-    double position = 0.0;
-    double ordinate = 0.0;
-    double value = 0.0;
-};
 
 std::vector<int> KindsOf(int labelKinds) {
     switch (labelKinds) {
@@ -239,19 +233,19 @@ int ZustandsLinie::PlotHistogramm(C1Plot& page, int mode, double h, int ax, int 
               zUpper, zLower, p1, &last1, false);
     const int m = last1;
     const int w = m > 1 ? static_cast<int>(kBarShare * (page.GetWorldW() / (m - 1))) : 0;
-    const int brushes = page.GetStackTop(2);
+    // Each bar pops its brush again: the brush stack is as before the bars, and a long
+    // curve cannot run the stack full.
     for (int i = 0; i < m; ++i) {
         const C1Punkt& a = p1[static_cast<std::size_t>(i)];
         page.SelectBrush(kBarBrush, 0, nullptr);
         page.PlotRectangle(a.x + w, 0, a.x, a.y);
+        page.PopBrush();
         if (withSecond && i < last2) {
             const C1Punkt& b = p2[static_cast<std::size_t>(i)];
             page.SelectBrush(kBarBrush2, 0, nullptr);
             page.PlotRectangle(b.x - w, 0, b.x, b.y);
+            page.PopBrush();
         }
-    }
-    while (page.GetStackTop(2) > std::max(brushes, 0)) {
-        page.PopBrush();
     }
     if (withSecond) {
         second->PlotKurve(page, mode, labelKinds2, h, ax, ay, bx, by, colourFlags, colours, length,

@@ -48,6 +48,15 @@ TEST(C1PlotTSeiten, BarDiagramHasOneBarMoreThanTheCurveHasPoints) {
     ASSERT_TRUE(r.Ok()) << r.Faults().front();
     EXPECT_EQ(r.Count(kEmrRectangle), 8u);
     EXPECT_EQ(r.Polygons().size(), 0u);
+    // A long curve: every bar drawn, the brushes never pile up.
+    ZustandsLinie longCurve;
+    for (int i = 0; i <= 1200; ++i) {
+        longCurve.SetPoint(i, i * 0.005, 1.0 + (i % 7));
+    }
+    EmfWriter many;
+    EXPECT_EQ(
+        plot.PlotZHistogramm(1, &longCurve, nullptr, 1, 0, 0, 0, 1, "", 160, 100, 0, &many, 0), 1);
+    EXPECT_EQ(emf::Reader(many.Bytes()).Count(kEmrRectangle), 1202u);
 }
 
 TEST(C1PlotTSeiten, TwoDifferentCurvesShareOneScale) {

@@ -165,3 +165,14 @@ TEST(C1PlotTraeger, SimpleNumberingDrawsSymbolsAndLineOnlyWithATickForBedding) {
     EXPECT_EQ(r.Count(kEmrLineTo), 4u);
     EXPECT_EQ(page.plot.GetZeichenObjCount(), 2); // both supports registered
 }
+
+TEST(C1PlotTraeger, HingeSymbolCentredOnItsPointFromSimpleNumberingOn) {
+    Page page(0); // computed only: the box is kept without a picture library
+    C1PlotTraeger m;
+    m.SetPlot(&page.plot);
+    m.SetDrawKind(0);
+    EXPECT_EQ(m.PlotGele(1000, 2000, 400, 600, 0, 0), 0);
+    m.SetDrawKind(1);
+    EXPECT_EQ(m.PlotGele(1000, 2000, 400, 600, 0, 0), 1);
+    EXPECT_TRUE(page.plot.GetLastBitmapRect().IsSameQuad(C1Rect::FromBox(800, 1700, 1200, 2300)));
+}

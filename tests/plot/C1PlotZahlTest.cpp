@@ -29,8 +29,9 @@ TEST(C1PlotZahl, ValueTextsByMagnitude) {
         EXPECT_EQ(Labels(c.value), std::vector<std::string>{c.text}) << c.value;
     }
     EXPECT_TRUE(Labels(0.0).empty());
-    // A negative dimension is drawn with its sign; only a zero one is left out.
+    // A negative value is labelled with its sign, not dropped.
     EXPECT_EQ(Labels(-2.5), std::vector<std::string>{"-2.50"});
+    EXPECT_EQ(Labels(-0.25), std::vector<std::string>{"-0.25"});
     EXPECT_EQ(Labels(0.0, "a"), std::vector<std::string>{"a"});
 }
 
@@ -50,4 +51,32 @@ TEST(C1PlotZahl, DimensionLineShiftedWithMarksAndItsLabelBox) {
     EXPECT_EQ(forms.plot.PlotZahlY(0, 50000, 7000, 5.0, 3000, ""), (C1Punkt{7000, 0}));
     EXPECT_EQ(forms.plot.PlotZahlAnLinie({0, 0}, {1000, 0}, {0, 0}, {10, 10}, 1.0, 3000, 0, 3, ""),
               (C1Punkt{}));
+}
+
+TEST(C1PlotZahl, CallerUnitsAndTheAcrossPartOfASegment) {
+    Page page;
+    page.plot.SetOrigin(1.0, 0.0);
+    // Metres less the origin, in ten-thousandths.
+    EXPECT_EQ(page.plot.PlotZahlD(2.0, 0.5, 4.0, 0.5, 2.0, 3000, 0, ""), (C1Punkt{10000, 5000}));
+    EXPECT_EQ(page.Read().Texts().size(), 1u);
+    // P -> Q = (3000, 4000) against a reference to the right: the part across is
+    // |PQ| sin(angle) = 5000 x (-0.8) (y grows downward), laid off along the reference
+    // (AnLinie) or across it (AnLinie2); end code 2 labels from that point to P. The
+    // part is truncated to whole world units (-3999.99... may give -3999).
+    Page along;
+    const C1Punkt a =
+        along.plot.PlotZahlAnLinie({0, 0}, {1000, 0}, {0, 0}, {3000, 4000}, 4.0, 3000, 0, 2, "");
+    EXPECT_NEAR(a.x, -4000, 1);
+    EXPECT_EQ(a.y, 0);
+    Page across;
+    const C1Punkt b =
+        across.plot.PlotZahlAnLinie2({0, 0}, {1000, 0}, {0, 0}, {3000, 4000}, 4.0, 3000, 0, 2, "");
+    EXPECT_EQ(b.x, 0);
+    EXPECT_NEAR(b.y, -4000, 1);
+    // End code 1 labels from P.
+    Page fromP;
+    EXPECT_EQ(
+        fromP.plot.PlotZahlAnLinie({0, 0}, {1000, 0}, {0, 0}, {3000, 4000}, 4.0, 3000, 0, 1, ""),
+        (C1Punkt{0, 0}));
+    EXPECT_EQ(fromP.Read().Count(kEmrLineTo), 5u);
 }

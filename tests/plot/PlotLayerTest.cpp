@@ -199,3 +199,51 @@ TEST(PlotLayer, UnnamedPicturesShareOneTemporaryNameAndInsertModeOneGoesByFile) 
     EXPECT_EQ(Plot_FileName(), (folder.path() / "plt1.tmp").string());
     Plot_Close(0);
 }
+
+TEST(PlotLayer, ValueLabelsGoWhereTheirCoordinatesSay) {
+    ScratchFolder folder("plot_layer_zahl");
+    const EnvGuard tmp("TMPDIR", folder.path().c_str());
+    // A character height of 4 mm on a page 100 mm high for 10 m: text height 0.4 m, so
+    // the end marks are 0.24 m long; the box takes the end points of the lines (the
+    // mark along the line reaches half of it beyond the end) and the end dots (0.6 of
+    // the mark across, 0.072 m before the start).
+    struct Case {
+        const char* name;
+        int (*draw)();
+        float start, end, lineY; // along the label's line, and the line's place across
+        bool vertical;
+    };
+    const Case cases[] = {
+        {"Zahl", [] { return Plot_Zahl(1.0f, 0.5f, 3.0f, 0.5f, 2.0f, 1.0f, 0.25f, ""); },
+         1.0f - 0.072f, 3.0f + 0.12f, 0.75f, false},
+        {"ZahlAnLinie",
+         [] { return Plot_ZahlAnLinie(1.0f, 7.0f, 3.0f, 7.0f, 2.0f, 1.0f, 9.0f, 0.5f, ""); },
+         1.0f - 0.072f, 3.0f + 0.12f, 0.5f, false},
+        {"ZahlAnLinie2",
+         [] { return Plot_ZahlAnLinie2(7.0f, 1.0f, 9.0f, 3.0f, 2.0f, 1.0f, 0.5f, 9.0f, ""); },
+         1.0f - 0.072f, 3.0f + 0.12f, 0.5f, true},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(Plot_Init(0, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 0, 1, 0, c.name), 1);
+        EXPECT_EQ(c.draw(), 1) << c.name;
+        float minX = 0;
+        float maxX = 0;
+        float maxY = 0;
+        float minY = 0;
+        Plot_GetExtent(&minX, &maxX, &maxY, &minY);
+        Plot_Close(0);
+        const float alongMin = c.vertical ? minY : minX;
+        const float alongMax = c.vertical ? maxY : maxX;
+        const float acrossMin = c.vertical ? minX : minY;
+        const float acrossMax = c.vertical ? maxX : maxY;
+        EXPECT_NEAR(alongMin, c.start, 0.0005f) << c.name;
+        EXPECT_NEAR(alongMax, c.end, 0.0005f) << c.name;
+        // Across: the marks and the text, within a metre of the line.
+        EXPECT_LE(acrossMin, c.lineY) << c.name;
+        EXPECT_GE(acrossMax, c.lineY + 0.24f - 0.0005f) << c.name;
+        EXPECT_GT(acrossMin, c.lineY - 1.0f) << c.name;
+        EXPECT_LT(acrossMax, c.lineY + 1.0f) << c.name;
+    }
+    // Without a picture: nothing drawn, 0.
+    EXPECT_EQ(Plot_Zahl(1.0f, 0.5f, 3.0f, 0.5f, 2.0f, 1.0f, 0.25f, ""), 0);
+}

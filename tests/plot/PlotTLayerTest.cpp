@@ -331,3 +331,67 @@ TEST(PlotTLayer, NoPageOutlivesItsPictureAndErrorsGoToTheTrace) {
     std::fclose(trace);
     EXPECT_NE(ScratchFolder::Read("trace.txt").find("Fehler in PlotT_ZLinie"), std::string::npos);
 }
+
+TEST(PlotTLayer, AMemberPlotOfTheCallersOwnIsUsedAndNeverReleased) {
+    C1PlotT own(1, 4.0, 1.0, 0);
+    ZustandsLinie c1;
+    ZustandsLinie c2;
+    EXPECT_EQ(PlotT_InitExtern(2, 0, 0, nullptr, &c1, &c2), 0);
+    ASSERT_EQ(PlotT_InitExtern(2, 0, 0, &own, &c1, &c2), 1);
+    EXPECT_EQ(PlotT_Current(), &own);
+    EXPECT_EQ(own.Member(3)->GetMode(), 2);
+    PlotT_SetZ(2, 1.0f, 3.0f);
+    EXPECT_EQ(c2.GetCount(), 1);
+    EXPECT_EQ(PlotT_ResetZ(), 1);
+    EXPECT_EQ(c2.GetCount(), 0);
+    // The output mode keeps its low byte.
+    EXPECT_EQ(PlotT_SetOutputMode(0x1FF), 1);
+    EXPECT_EQ(own.GetOutputMode(), 0xFF);
+    // Clearing takes the loads of every slot and leaves the load-case labels.
+    EXPECT_EQ(PlotT_SetLast(2, 1, 1, 0.0f, 2.0f, 5.0f, 5.0f, 0, 1, "G", "g1", 0), 1);
+    EXPECT_EQ(PlotT_SetLast(3, 2, 1, 1.0f, 0.0f, 7.0f, 0.0f, 0, 1, "G", "p", 0), 1);
+    EXPECT_EQ(own.Member(2)->loads.GetAnzahlTrapezLast(), 1);
+    EXPECT_EQ(own.Member(3)->loads.GetAnzahlEinzelLast(), 1);
+    EXPECT_EQ(PlotT_ClearDaten(), 1);
+    EXPECT_EQ(own.Member(2)->loads.GetAnzahlTrapezLast(), 0);
+    EXPECT_EQ(own.Member(3)->loads.GetAnzahlEinzelLast(), 0);
+    EXPECT_EQ(own.Member(2)->GetHighestLabel(), 1);
+    // Closing forgets the caller's objects without ending them (the sanitizer would
+    // report a second release at the end of this test).
+    EXPECT_EQ(PlotT_Close(), 1);
+    EXPECT_EQ(PlotT_Current(), nullptr);
+    EXPECT_EQ(c1.SetPoint(0, 0.0, 1.0), 1);
+}
+
+TEST(PlotTLayer, BarDiagramAndMemberPicturesGoIntoTheirFiles) {
+    ScratchFolder folder("plott_balken");
+    ASSERT_EQ(PlotT_Init(1, 4.0f, 1.0f, 0), 1);
+    PlotT_SetAufl(1, 1, " ", 0.0f, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    PlotT_SetAufl(1, 2, " ", 6.0f, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    for (int i = 0; i <= 6; ++i) {
+        PlotT_SetZ(1, static_cast<float>(i), static_cast<float>(i * (6 - i)));
+    }
+    const QEL_HENHMETAFILE bars =
+        PlotT_ZHistogramm(1, 0, 0, 1, 0, 1, 0, 1, "", 160.0f, 100.0f, 0, "balken.emf", nullptr);
+    ASSERT_NE(bars, 0u);
+    EXPECT_EQ(PlotT_DeleteEmf(bars), 1);
+    EXPECT_EQ(PlotT_Curve(1)->GetCount(), 0); // emptied after the picture
+    const emf::Reader r = emf::Reader::FromFile("balken.emf");
+    ASSERT_TRUE(r.Ok()) << r.Faults().front();
+    EXPECT_EQ(r.Count(kEmrRectangle), 8u); // seven points, one bar more
+    // The member with its supports, and a blank sections page (no section set).
+    const QEL_HENHMETAFILE member =
+        PlotT_LastFile(1, "", 160.0f, 0.0f, 0, 0, 0, 0, "traeger.emf", nullptr);
+    ASSERT_NE(member, 0u);
+    PlotT_DeleteEmf(member);
+    const emf::Reader m = emf::Reader::FromFile("traeger.emf");
+    ASSERT_TRUE(m.Ok()) << m.Faults().front();
+    EXPECT_GE(m.Count(kEmrLineTo), 1u);
+    const QEL_HENHMETAFILE sections =
+        PlotT_QuerFile(1, "", 160.0f, 100.0f, 0, 1, 0, 0, "quer.emf", nullptr);
+    ASSERT_NE(sections, 0u);
+    PlotT_DeleteEmf(sections);
+    EXPECT_TRUE(emf::Reader::FromFile("quer.emf").Ok());
+    // Without a file nothing is written and no handle returned.
+    EXPECT_EQ(PlotT_LastFile(1, "", 160.0f, 0.0f, 0, 0, 0, 0, "", nullptr), 0u);
+}

@@ -84,3 +84,28 @@ TEST(ZustandsLiniePlot, AZeroCurveLiesOnTheAxis) {
     EXPECT_GE(d.box.top, -10000);
     EXPECT_LE(d.box.bottom, 10000);
 }
+
+TEST(ZustandsLiniePlot, ShearOfAnAnchoredWallLabelledAtItsExtremesAndAtTheAnchorStep) {
+    // As a wall diagram fills its curve: a first point 1 m above the top (x 9), then
+    // from the top (x 8) down to the foot; the anchor at x 6 is a step of two points
+    // 0.01 m apart. By hand: minima -5 at x 2 and -10 just above the anchor, the
+    // maximum 15 just below it; the zero points at the ends are no extremes.
+    const Drawn d = Draw({{9, 0},
+                          {8, 0},
+                          {7, -3},
+                          {6.01, -10},
+                          {6.0, 15},
+                          {5, 9},
+                          {4, 3},
+                          {3, -2},
+                          {2, -5},
+                          {1, -3},
+                          {0, 0}},
+                         1, 3);
+    // In order along the member, whatever the kind.
+    EXPECT_EQ(d.labels, (std::vector<std::string>{"-5.00", "15.00", "-10.00"}));
+    EXPECT_EQ(d.polygonPoints, 13u);
+    // Maxima only: the one at the step.
+    EXPECT_EQ(Draw({{0, 0}, {2, -5}, {6.0, 15}, {6.01, -10}, {8, 0}}, 1, 1).labels,
+              (std::vector<std::string>{"15.00"}));
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -129,4 +131,79 @@ TEST(ZustandsLinie, IntegralsAndComparison) {
     EXPECT_EQ(a.IsEqual(Curve({{0, 0}, {1, 1}, {2, 2}})), 1);
     EXPECT_EQ(a.IsEqual(b), 0);
     EXPECT_EQ(ZustandsLinie().IsEqual(b), 1);
+}
+
+TEST(ZustandsLinie, PointsByIndexAndByPositionAndReplacingKeepsTheExtremes) {
+    ZustandsLinie c = Curve({{0, 1}, {1, 2}, {2, 3}});
+    // The first point within the tolerance, inclusive at both sides.
+    EXPECT_EQ(c.FindX(1.5, 0.5), 1);
+    EXPECT_EQ(c.FindX(2.0, 0.0), 2);
+    EXPECT_EQ(c.FindX(2.0001, 0.0), -1);
+    EXPECT_EQ(c.AddPoint(1.05, 9.0, true, 0.1), 1);  // replaces point 1
+    EXPECT_EQ(c.AddPoint(5.0, 4.0, true, 0.1), 1);   // nothing near: appended
+    EXPECT_EQ(c.AddPoint(1.05, 7.0, false, 0.1), 1); // no replacing: appended
+    EXPECT_EQ(Points(c), (std::vector<std::pair<double, double>>{
+                             {0, 1}, {1.05, 9}, {2, 3}, {5, 4}, {1.05, 7}}));
+    EXPECT_EQ(c.GetIZmax(), 1);
+    // Replacing the maximum by a smaller value leaves the maximum as it was.
+    c.AddPoint(1.0, 0.5, true, 0.1);
+    EXPECT_EQ(c.GetZ(1), 0.5);
+    EXPECT_EQ(c.GetZmax(), 9.0);
+    double x = 7.0;
+    double z = 7.0;
+    EXPECT_EQ(c.GetPoint(4, x, z), 1);
+    EXPECT_EQ(x, 1.05);
+    EXPECT_EQ(z, 7.0);
+    for (const int outside : {-1, 5, 50}) {
+        EXPECT_EQ(c.GetPoint(outside, x, z), 0) << outside;
+        EXPECT_EQ(x, 0.0);
+        EXPECT_EQ(z, 0.0);
+        EXPECT_EQ(c.IsIndex(outside), 0);
+    }
+}
+
+TEST(ZustandsLinie, SortOrdersByXOrByZAndTheTripleTable) {
+    ZustandsLinie byZ = Curve({{0, 3}, {2, 1}, {1, 1}, {3, 2}});
+    EXPECT_EQ(byZ.SortByZ(), 1);
+    EXPECT_EQ(Points(byZ),
+              (std::vector<std::pair<double, double>>{{1, 1}, {2, 1}, {3, 2}, {0, 3}}));
+    // The extremes follow the new order, the later point winning a tie.
+    EXPECT_EQ(byZ.GetIZmin(), 1);
+    EXPECT_EQ(byZ.GetXZmin(), 2.0);
+    EXPECT_EQ(byZ.GetIZmax(), 3);
+
+    ZustandsLinie byX = Curve({{3, 1}, {1, 5}, {1, 2}});
+    EXPECT_EQ(byX.SortOnly(), 0.0);
+    EXPECT_EQ(Points(byX), (std::vector<std::pair<double, double>>{{1, 2}, {1, 5}, {3, 1}}));
+    EXPECT_EQ(byX.GetIZmax(), 1);
+    EXPECT_EQ(byX.GetIZmin(), 2);
+
+    double t[3][3] = {{2, 1, 9}, {1, 5, 8}, {1, 4, 7}};
+    EXPECT_EQ(SortTriples(t, 3), 1);
+    const double sorted[3][3] = {{1, 4, 7}, {1, 5, 8}, {2, 1, 9}};
+    for (int i = 0; i < 3; ++i) {
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(t[i][k], sorted[i][k]) << i << ", " << k;
+        }
+    }
+    EXPECT_EQ(SortTriples(nullptr, 3), 1);
+}
+
+TEST(ZustandsLinie, DumpWritesTheExtremesAndEveryPoint) {
+    ZustandsLinie c = Curve({{-1.25, -3.5}, {0.5, -2.0}});
+    std::FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(c.Dump(f, "Feld 1"), 1);
+    std::rewind(f);
+    std::string text;
+    for (int ch = std::fgetc(f); ch != EOF; ch = std::fgetc(f)) {
+        text += static_cast<char>(ch);
+    }
+    std::fclose(f);
+    EXPECT_EQ(text, "\n ZustandsLinie.Dump   \nFeld 1 \n"
+                    "iZmax =  1     xZmax =   0.500      Zmax =     -2.0000   \n"
+                    "iZmin =  0     xZmin =  -1.250      Zmin =     -3.5000   \n"
+                    "i=  0    x =  -1.250    Z =    -3.50000  \n"
+                    "i=  1    x =   0.500    Z =    -2.00000  \n");
+    EXPECT_EQ(c.Dump(nullptr, "x"), 1);
 }
