@@ -61,8 +61,9 @@ TEST(C1PlotZahl, CallerUnitsAndTheAcrossPartOfASegment) {
     EXPECT_EQ(page.Read().Texts().size(), 1u);
     // P -> Q = (3000, 4000) against a reference to the right: the part across is
     // |PQ| sin(angle) = 5000 x (-0.8) (y grows downward), laid off along the reference
-    // (AnLinie) or across it (AnLinie2); end code 2 labels from that point to P. The
-    // part is truncated to whole world units (-3999.99... may give -3999).
+    // (AnLinie) or across it (AnLinie2), where it ends level with Q, on Q's side of the
+    // reference (a cover dimension reaches its bar); end code 2 labels from that point
+    // to P. The part is truncated to whole world units (3999.99... may give 3999).
     Page along;
     const C1Punkt a =
         along.plot.PlotZahlAnLinie({0, 0}, {1000, 0}, {0, 0}, {3000, 4000}, 4.0, 3000, 0, 2, "");
@@ -72,7 +73,7 @@ TEST(C1PlotZahl, CallerUnitsAndTheAcrossPartOfASegment) {
     const C1Punkt b =
         across.plot.PlotZahlAnLinie2({0, 0}, {1000, 0}, {0, 0}, {3000, 4000}, 4.0, 3000, 0, 2, "");
     EXPECT_EQ(b.x, 0);
-    EXPECT_NEAR(b.y, -4000, 1);
+    EXPECT_NEAR(b.y, 4000, 1);
     // End code 1 labels from P.
     Page fromP;
     EXPECT_EQ(
