@@ -62,11 +62,18 @@ int BiegeCalc(const BiegeEingabe& ein, BiegeAusgabe& aus) {
                       "Biegebemessung: Querschnittsform iQuer = " + std::to_string(ein.iQuer) +
                           " wird nicht unterstützt (nur Rechteck 1 und Plattenbalken 2)");
     }
+    if (!std::isfinite(ein.M) || !std::isfinite(ein.N)) {
+        return Fehler(aus, kEingabe,
+                      "Biegebemessung: Schnittgrößen M " + Zahl(ein.M) + " / N " + Zahl(ein.N) +
+                          " sind keine endlichen Zahlen");
+    }
     const double fcd = ein.f;
     const double epsYd = std::fabs(ein.epsYd);
     const double epsSu = std::fabs(ein.epsSu);
     const double epsCu = std::fabs(ein.epsCu);
-    if (!(fcd > 0.0) || !(ein.Es > 0.0) || !(epsYd > 0.0) || epsSu < epsYd || epsCu < 2.0) {
+    // Negations, so that a value that is not a number fails them too.
+    if (!(fcd > 0.0) || !(ein.Es > 0.0) || !(epsYd > 0.0) || !(epsSu >= epsYd) || !(epsCu >= 2.0) ||
+        !std::isfinite(fcd + ein.Es + epsSu + epsCu)) {
         return Fehler(aus, kEingabe,
                       "Biegebemessung: Baustoffwerte ungültig (fcd " + Zahl(fcd) + ", Es " +
                           Zahl(ein.Es) + ", epsYd " + Zahl(epsYd) + ", epsSu " + Zahl(epsSu) +
@@ -96,7 +103,7 @@ int BiegeCalc(const BiegeEingabe& ein, BiegeAusgabe& aus) {
     const double sBot = p.sMin();
     const double cZug = M >= 0.0 ? ein.d2 : ein.d1;
     const double cDruck = M >= 0.0 ? ein.d1 : ein.d2;
-    if (cZug <= 0.0 || cDruck < 0.0 || cZug + cDruck >= sTop - sBot) {
+    if (!(cZug > 0.0) || !(cDruck >= 0.0) || !(cZug + cDruck < sTop - sBot)) {
         return Fehler(aus, kEingabe,
                       "Biegebemessung: Randabstände d1 " + Zahl(ein.d1) + " / d2 " + Zahl(ein.d2) +
                           " passen nicht in die Höhe " + Zahl(sTop - sBot));

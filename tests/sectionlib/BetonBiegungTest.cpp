@@ -157,6 +157,12 @@ TEST(BiegeCalc, Refusals) {
         {"covers", [](BiegeEingabe& e) { e.d2 = 46.0f; }, 93, "Randabstände"},
         {"no steel", [](BiegeEingabe& e) { e.Es = 0.0f; }, 93, "Baustoffwerte"},
         {"compression governs", [](BiegeEingabe& e) { e.N = -3000.0f; }, 95, "Längskraft"},
+        // Not a number anywhere is refused, never designed into an area of NaN.
+        {"moment NaN", [](BiegeEingabe& e) { e.M = std::nanf(""); }, 93, "Schnittgrößen"},
+        {"axial force infinite", [](BiegeEingabe& e) { e.N = HUGE_VALF; }, 93, "Schnittgrößen"},
+        {"width NaN", [](BiegeEingabe& e) { e.d[0] = std::nanf(""); }, 93, "Rechteck"},
+        {"cover NaN", [](BiegeEingabe& e) { e.d2 = std::nanf(""); }, 93, "Randabstände"},
+        {"steel limit NaN", [](BiegeEingabe& e) { e.epsSu = std::nanf(""); }, 93, "Baustoffwerte"},
     };
     for (const auto& f : faelle) {
         BiegeEingabe e = Rechteck(30.0, 50.0, 150.0, 0.0);
@@ -229,6 +235,13 @@ TEST(CalcBEMEQUERX, GrossSectionValues) {
     EXPECT_NE(text.find("iQuer = 3"), std::string::npos);
     EXPECT_EQ(CalcBEMEQUERX(1, 15.0, d, q, &text), 92);
     EXPECT_EQ(q[4], 0.0);
+    // A dimension that is not a number is refused like a missing one.
+    for (int form : {1, 2, 6, 7}) {
+        double dn[10] = {0, 30, 50, 20, 30};
+        dn[1] = std::nan("");
+        EXPECT_EQ(CalcBEMEQUERX(form, 0.0, dn, q, &text), 93) << form;
+        EXPECT_EQ(q[4], 0.0) << form;
+    }
 }
 
 } // namespace
