@@ -286,6 +286,16 @@ TEST(CalcBEMEMASQUE, Refusals) {
         {"strain limits", [](MasqueEingabe& e) { e.epsCu = -1.0f; }, 93, "Baustoffwerte"},
         {"beyond the limit ratio", [](MasqueEingabe& e) { e.My = 2000.0f; }, 94, "9.00 %"},
         {"crushed", [](MasqueEingabe& e) { e.N = -10000.0f; }, 94, "reichen nicht"},
+        // Forces and limits that are not finite numbers are refused at once: a status
+        // "not converged" would send the caller round its loop of larger steps.
+        {"moment NaN", [](MasqueEingabe& e) { e.My = std::nanf(""); }, 93, "Schnittgrößen"},
+        {"axial force infinite", [](MasqueEingabe& e) { e.N = -HUGE_VALF; }, 93, "Schnittgrößen"},
+        {"limit ratio infinite", [](MasqueEingabe& e) { e.grenze = HUGE_VALF; }, 93, "Grenze"},
+        {"limit ratio above the section", [](MasqueEingabe& e) { e.grenze = 150.0f; }, 93,
+         "Grenze"},
+        {"step NaN", [](MasqueEingabe& e) { e.schritt = std::nanf(""); }, 93, "Schrittweite"},
+        {"width NaN", [](MasqueEingabe& e) { e.d[0] = std::nanf(""); }, 93, "Rechteck"},
+        {"cover NaN", [](MasqueEingabe& e) { e.d1y = std::nanf(""); }, 93, "Randabstände"},
     };
     for (const auto& f : faelle) {
         MasqueEingabe e = Stuetze(40.0, 40.0, -500.0, 100.0, 0.0, 1);
