@@ -35,19 +35,6 @@ double XiGrenze(int iNorm, int variante, double epsCu) {
     return (1.0 - 0.54) / (1.25 * (0.6 + 1.4 / epsCu));
 }
 
-struct Ebene {
-    double a = 0.0; // strain at s = 0
-    double b = 0.0; // change of strain per cm along s
-    double At(double s) const { return a + b * s; }
-};
-
-Ebene Durch(double s1, double e1, double s2, double e2) {
-    Ebene e;
-    e.b = (e2 - e1) / (s2 - s1);
-    e.a = e1 - e.b * s1;
-    return e;
-}
-
 } // namespace
 
 int BiegeCalc(const BiegeEingabe& ein, BiegeAusgabe& aus) {

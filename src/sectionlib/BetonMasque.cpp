@@ -35,18 +35,6 @@ struct Kraefte {
     double N = 0.0, My = 0.0, Mz = 0.0;
 };
 
-struct Ebene {
-    double a = 0.0, b = 0.0; // eps(s) = a + b·s
-    double At(double s) const { return a + b * s; }
-};
-
-Ebene Durch(double s1, double e1, double s2, double e2) {
-    Ebene e;
-    e.b = (e2 - e1) / (s2 - s1);
-    e.a = e1 - e.b * s1;
-    return e;
-}
-
 double Wrap(double w) {
     while (w > std::numbers::pi) {
         w -= 2.0 * std::numbers::pi;
