@@ -113,10 +113,7 @@ int CST_iCalcLTBuckling(int h, double fy, const CST_Lasten& L, const CST_BDKDate
     const stahl::Interaktion k = stahl::Interaktionsnachweis(*r, b, N, My, Mz);
     erg.eta661 = k.eta661;
     erg.eta662 = k.eta662;
-    erg.eta = stahl::Ausnutzung([&](double s) {
-        const stahl::Interaktion ks = stahl::Interaktionsnachweis(*r, b, s * N, s * My, s * Mz);
-        return std::max(ks.eta661, ks.eta662);
-    });
+    erg.eta = stahl::InteraktionAusnutzung(*r, b, N, My, Mz);
     erg.status = CST_OK;
     return CST_OK;
 }

@@ -87,6 +87,9 @@ struct Interaktion {
 // N (compression, kN), My and Mz (kNcm) as magnitudes.
 Interaktion Interaktionsnachweis(const Rechnung& r, const Bauteil& b, double N, double My,
                                  double Mz);
+// Utilisation of the member under the loads: 1 / the load factor at which the larger of
+// (6.61) and (6.62) reaches 1 (the k factors grow with N, so the sum is not linear).
+double InteraktionAusnutzung(const Rechnung& r, const Bauteil& b, double N, double My, double Mz);
 // Characteristic resistances of the class: plastic moduli for classes 1 and 2, elastic
 // ones for class 3.
 Bauteil Widerstaende(const Rechnung& r, double fy, int klasse);

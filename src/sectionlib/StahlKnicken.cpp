@@ -63,6 +63,13 @@ Interaktion Interaktionsnachweis(const Rechnung& r, const Bauteil& b, double N, 
     return k;
 }
 
+double InteraktionAusnutzung(const Rechnung& r, const Bauteil& b, double N, double My, double Mz) {
+    return Ausnutzung([&](double s) {
+        const Interaktion k = Interaktionsnachweis(r, b, s * N, s * My, s * Mz);
+        return std::max(k.eta661, k.eta662);
+    });
+}
+
 } // namespace stahl
 
 namespace {
@@ -138,10 +145,7 @@ int CST_iCalcBuckling(int h, double fy, const CST_Lasten& L, double ly, double b
     erg.kyy = k.kyy, erg.kyz = k.kyz, erg.kzy = k.kzy, erg.kzz = k.kzz;
     erg.eta661 = k.eta661;
     erg.eta662 = k.eta662;
-    erg.eta = stahl::Ausnutzung([&](double s) {
-        const stahl::Interaktion ks = stahl::Interaktionsnachweis(*r, b, s * N, s * My, s * Mz);
-        return std::max(ks.eta661, ks.eta662);
-    });
+    erg.eta = stahl::InteraktionAusnutzung(*r, b, N, My, Mz);
     erg.status = CST_OK;
     return CST_OK;
 }
