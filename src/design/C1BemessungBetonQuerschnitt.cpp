@@ -60,6 +60,13 @@ int C1BemessungBeton::CalcQuerschnitt() {
     double w[9] = {};
     std::string text;
     const int bibliothek = CalcBEMEQUERX(q.iQuer, 0.0, werte, w, &text);
+    // What this shape does not compute must not stay from the shape before: the moduli
+    // unset, the torsion constant as a new section has it.
+    const C1Quer neu;
+    q.Iz = neu.Iz;
+    q.Wy = neu.Wy;
+    q.Wz = neu.Wz;
+    q.Ix = neu.Ix;
     if (bibliothek == beton::kOk) {
         q.A = w[4];
         q.Iy = w[3];

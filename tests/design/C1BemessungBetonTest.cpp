@@ -356,6 +356,24 @@ TEST(C1BemessungBeton, SectionValues) {
     EXPECT_EQ(klein.Quer.Ix, 1000.0);
     EXPECT_EQ(klein.Quer.Iy, 1000.0);
     EXPECT_EQ(klein.Quer.A, 0.25);
+    // A new shape keeps nothing of the old one: the hexagon has no torsion constant of
+    // its own (the unset 1.0 of a new section, not the rectangle's 309150), and a
+    // shape the library refuses keeps no moduli of the rectangle before it.
+    C1BemessungBeton wechsel;
+    wechsel.Quer.d[1] = 30.0;
+    wechsel.Quer.d[2] = 50.0;
+    ASSERT_EQ(wechsel.CalcQuerschnitt(), 0);
+    ASSERT_NEAR(wechsel.Quer.Ix, 0.229 * 50.0 * 27000.0, 1e-6);
+    wechsel.Quer.iQuer = 6;
+    wechsel.Quer.d[1] = 10.0;
+    EXPECT_EQ(wechsel.CalcQuerschnitt(), 0);
+    EXPECT_EQ(wechsel.Quer.Ix, 1.0);
+    wechsel.Quer.iQuer = 4;
+    EXPECT_EQ(wechsel.CalcQuerschnitt(), 91);
+    EXPECT_EQ(wechsel.Quer.Wy, 0.0);
+    EXPECT_EQ(wechsel.Quer.Wz, 0.0);
+    EXPECT_EQ(wechsel.Quer.Iz, 1000.0);
+    EXPECT_EQ(wechsel.Quer.Ix, 1.0);
 }
 
 TEST(C1BemessungBeton, SetQuerschnittRecomputesOnlyOnAChange) {
