@@ -54,7 +54,6 @@ double Abminderung(double lambda, char linie, double lambda0 = 0.2, double beta 
 char KnicklinieTabelle(const Rechnung& r, double fy, bool umZ);
 // Curve letter a caller may set: 'a'..'d'; 0 or '`' for the tables.
 bool LinieGueltig(char linie);
-std::string LinieName(char linie);
 
 // Utilisation of a check whose criterion grows with the loads: 1 / the factor s on the
 // loads for which the criterion reaches 1; 0 when no loads act. The criterion of s must
