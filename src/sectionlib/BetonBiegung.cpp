@@ -28,7 +28,7 @@ double XiGrenze(int iNorm, int variante, double epsCu) {
     if (epsCu >= 3.5 - 1e-6) {
         return 0.45;
     }
-    if (iNorm == 3 || variante == 1) {
+    if (DeutscheRegeln(iNorm, variante)) {
         return 0.35;
     }
     // Recommended values: δ = k3 + k4 · x / d with δ = 1.
