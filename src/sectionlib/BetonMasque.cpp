@@ -513,6 +513,10 @@ int CalcBEMEMASQUE(int /*trace*/, int sia, const MasqueEingabe& ein, MasqueAusga
         g = gHi;
         while (hi - lo > schritt) {
             const double m = (lo + hi) / 2.0;
+            if (!(m > lo && m < hi)) {
+                // Neighbouring numbers: areas this large resolve no finer than the step.
+                break;
+            }
             Grenzzustand z;
             if (reicht(m, z, st)) {
                 hi = m;

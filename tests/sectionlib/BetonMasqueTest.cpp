@@ -259,6 +259,16 @@ TEST(CalcBEMEMASQUE, RoundSectionsAreDesignedAlike) {
     EXPECT_NEAR(rund(150.0 / std::sqrt(2.0), 150.0 / std::sqrt(2.0)), gerade, 0.01 * gerade);
 }
 
+TEST(CalcBEMEMASQUE, DesignEndsWhereTheAreaCannotBeResolvedFiner) {
+    // A section so large that neighbouring areas lie further apart than the step: the
+    // search stops there instead of halving the same interval for ever. Centric
+    // tension is carried by the steel alone: As = N / fyd.
+    MasqueEingabe e = Stuetze(1e15, 1e15, 1e30, 0.0, 0.0, 1);
+    MasqueAusgabe a;
+    ASSERT_EQ(CalcBEMEMASQUE(0, 0, e, a), 0) << a.text;
+    EXPECT_NEAR(a.As, 1e30 / (kFyd * 0.1), 1e-3 * 1e30 / (kFyd * 0.1));
+}
+
 TEST(CalcBEMEMASQUE, Refusals) {
     const struct {
         const char* was;
