@@ -76,6 +76,14 @@ TEST(BiegeCalc, SmallMomentKeepsTheSteelAtItsLimit) {
     // Lever arm close to d − x/3 of a nearly triangular block: As1 ≈ M / (0.97 d fyd).
     EXPECT_NEAR(a.As1, 1000.0 / (a.r7 * kFyd * 0.1), 1e-3);
     EXPECT_NEAR(a.r7, 45.0, 1.5);
+    // By hand, with the parabola's block below 2 per mille (εc in per mille):
+    // αR = εc/2 − εc²/12, ka = (8 − εc)/(4·(6 − εc)), x = εc/(εc + 20)·d and
+    // αR·b·x·fcd·(d − ka·x) = 10 kNm give εc 0.676, x 1.47 cm, z 44.49 cm and
+    // As1 = Fc / fyd = 22.47 kN / 43.48 kN/cm² = 0.517 cm².
+    EXPECT_NEAR(a.r2, -0.676, 0.002);
+    EXPECT_NEAR(a.r4, 1.470, 0.005);
+    EXPECT_NEAR(a.r7, 44.49, 0.01);
+    EXPECT_NEAR(a.As1, 0.517, 0.001);
 }
 
 TEST(BiegeCalc, CompressionReinforcementBeyondTheDuctilityLimit) {
