@@ -110,6 +110,14 @@ int C1BemessungBeton::CalcBiegung(const C1BiegeLast& last, C1BiegeErg& erg, int 
         return status;
     }
 
+    if (last.achse == 2 && Quer.iQuer == 2) {
+        // Only the rectangle turns by exchanging its sides; the routine knows the T-section
+        // about its y axis alone and would answer for the wrong axis.
+        erg.status = beton::kFormNicht;
+        erg.text = "Biegebemessung: ein Plattenbalken wird nur um die y-Achse bemessen; um die "
+                   "z-Achse mit der Bemessung mit Längskraft";
+        return erg.status;
+    }
     BiegeEingabe ein;
     ein.iNorm = iNorm;
     ein.NormVariante = NormVariante;
