@@ -74,9 +74,7 @@ int CST_iCalcLTBuckling(int h, double fy, const CST_Lasten& L, const CST_BDKDate
                CST_FEHLER;
     erg.klasse = stahl::Klasse(*r, fy, L);
     if (erg.klasse > 3)
-        return erg.text = stahl::Fehler("Querschnittsklasse 4 (wirksamer Querschnitt) ist nicht "
-                                        "implementiert"),
-               CST_FEHLER;
+        return erg.text = stahl::Fehler(stahl::kKlasse4), CST_FEHLER;
 
     const bool gewalzt = verfahren == 1.0;
     const double hb = r->m.h / r->m.b;

@@ -39,6 +39,10 @@ std::string FestigkeitPruefen(double fy);
 // Checks fy and the load record of a check; the refusal text or "".
 std::string EingabePruefen(double fy, const CST_Lasten& L);
 
+// The refusal of a class 4 section, whose effective section the checks do not build.
+inline constexpr const char* kKlasse4 = "Querschnittsklasse 4 (wirksamer Querschnitt) ist nicht "
+                                        "implementiert";
+
 // Cross-section class (1 to 4) of EN 1993-1-1 Table 5.2 under the loads.
 int Klasse(const Rechnung& r, double fy, const CST_Lasten& L);
 

@@ -110,9 +110,7 @@ int CST_iCalcBuckling(int h, double fy, const CST_Lasten& L, double ly, double b
                CST_FEHLER;
     erg.klasse = stahl::Klasse(*r, fy, L);
     if (erg.klasse > 3)
-        return erg.text = stahl::Fehler("Querschnittsklasse 4 (wirksamer Querschnitt) ist nicht "
-                                        "implementiert"),
-               CST_FEHLER;
+        return erg.text = stahl::Fehler(stahl::kKlasse4), CST_FEHLER;
     const double N = std::max(L[CST_N], 0.0); // tension does not buckle; it is not counted
     const double My = std::abs(L[CST_MY]) * 100.0, Mz = std::abs(L[CST_MZ]) * 100.0;
     if (r->m.art == ProfilArt::UProfil && N > 0.0 && (My > 0.0 || Mz > 0.0))
