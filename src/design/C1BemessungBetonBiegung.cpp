@@ -367,8 +367,9 @@ int C1BemessungBeton::CalcBiegungNormalkraft(const C1MasqueLast& last, C1MasqueE
 
     double As = eintrag.As;
     int status = eintrag.status;
-    // 7. Minimum and maximum reinforcement of a design.
-    if (Modus == 1) {
+    // 7. Minimum and maximum reinforcement of a design. A design that failed keeps its
+    // area of 0: a minimum area beside a failure would read like a result.
+    if (Modus == 1 && status == beton::kOk) {
         const double A = Quer.A;
         const double Nabs = std::fabs(N);
         const bool stuetze =

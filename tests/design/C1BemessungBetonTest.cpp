@@ -238,6 +238,16 @@ TEST(C1BemessungBeton, MinimumReinforcementOfColumnsAndBeams) {
     EXPECT_NEAR(e.As, 143.25, 0.05); // the design keeps a margin of 1e-4
     last.N = -8000.0;
     EXPECT_EQ(b.CalcBiegungNormalkraft(last, e, 1), 0);
+    // A design that failed gets no area from the minimum rule: 9 % of the section do not
+    // carry 20000 kN (at most 1600 · 1.7 + 144 · 40 = 8480 kN), and code 1 is refused.
+    last.N = -20000.0;
+    EXPECT_EQ(b.CalcBiegungNormalkraft(last, e, 1), 94);
+    EXPECT_EQ(e.As, 0.0);
+    last.N = -100.0;
+    b.iNorm = 1;
+    EXPECT_EQ(b.CalcBiegungNormalkraft(last, e, 1), 90);
+    EXPECT_EQ(e.As, 0.0);
+    b.iNorm = 6;
 
     // A beam: 0.0013 · w · h and 0.26 · fctm / fyk · w · h with w and h of the
     // section's outer measures (w the section's third dimension, here d[2]).
