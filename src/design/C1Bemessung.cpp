@@ -100,11 +100,16 @@ int C1Bemessung::CalcMomentVergroesserung(int achse, double N, double ly, double
     const double l = achse == 1 ? ly : lz;
     const double E = GetEModul();
     faktor = 0.0;
-    if (!(E > 0.0) || !(I > 0.0) || !(l > 0.0)) {
+    if (!std::isfinite(N)) {
+        text = "Momentenvergrößerung: N = " + std::string(std::isnan(N) ? "nan" : "inf") +
+               " kN ist keine endliche Zahl";
+        return 2;
+    }
+    if (!(E > 0.0) || !(I > 0.0) || !(l > 0.0) || !std::isfinite(E * I * l)) {
         char puffer[160];
         std::snprintf(puffer, sizeof puffer,
-                      "Momentenvergrößerung: E = %.1f, I = %.1f und l = %.3f müssen größer als 0 "
-                      "sein",
+                      "Momentenvergrößerung: E = %.1f, I = %.1f und l = %.3f müssen endlich und "
+                      "größer als 0 sein",
                       E, I, l);
         text = puffer;
         return 2;

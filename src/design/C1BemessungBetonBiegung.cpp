@@ -110,6 +110,14 @@ int C1BemessungBeton::CalcBiegung(const C1BiegeLast& last, C1BiegeErg& erg, int 
         return status;
     }
 
+    if (last.achse == 2 && Quer.iQuer == 2) {
+        // Only the rectangle turns by exchanging its sides; the routine knows the T-section
+        // about its y axis alone and would answer for the wrong axis.
+        erg.status = beton::kFormNicht;
+        erg.text = "Biegebemessung: ein Plattenbalken wird nur um die y-Achse bemessen; um die "
+                   "z-Achse mit der Bemessung mit Längskraft";
+        return erg.status;
+    }
     BiegeEingabe ein;
     ein.iNorm = iNorm;
     ein.NormVariante = NormVariante;
@@ -359,8 +367,9 @@ int C1BemessungBeton::CalcBiegungNormalkraft(const C1MasqueLast& last, C1MasqueE
 
     double As = eintrag.As;
     int status = eintrag.status;
-    // 7. Minimum and maximum reinforcement of a design.
-    if (Modus == 1) {
+    // 7. Minimum and maximum reinforcement of a design. A design that failed keeps its
+    // area of 0: a minimum area beside a failure would read like a result.
+    if (Modus == 1 && status == beton::kOk) {
         const double A = Quer.A;
         const double Nabs = std::fabs(N);
         const bool stuetze =

@@ -60,6 +60,13 @@ int C1BemessungBeton::CalcQuerschnitt() {
     double w[9] = {};
     std::string text;
     const int bibliothek = CalcBEMEQUERX(q.iQuer, 0.0, werte, w, &text);
+    // What this shape does not compute must not stay from the shape before: the moduli
+    // unset, the torsion constant as a new section has it.
+    const C1Quer neu;
+    q.Iz = neu.Iz;
+    q.Wy = neu.Wy;
+    q.Wz = neu.Wz;
+    q.Ix = neu.Ix;
     if (bibliothek == beton::kOk) {
         q.A = w[4];
         q.Iy = w[3];
@@ -74,10 +81,11 @@ int C1BemessungBeton::CalcQuerschnitt() {
     if (bibliothek == beton::kOk) {
         switch (q.iQuer) {
         case 1: {
+            // The library's gross values: h·b³/12, b·h²/6 and h·b²/6.
             const double b = q.D(1), h = q.D(2);
-            q.Iz = h * b * b * b / 12.0;
-            q.Wy = b * h * h / 6.0;
-            q.Wz = h * b * b / 6.0;
+            q.Iz = w[5];
+            q.Wy = w[7];
+            q.Wz = w[8];
             const double a = std::max(b, h), c = std::min(b, h);
             q.Ix = TorsionBeiwert(a / c) * a * c * c * c;
             q.Name = FormName("Rechteck") + " " + Ganz(b) + "/" + Ganz(h) + winkel +

@@ -29,6 +29,13 @@ inline constexpr int kNichtBemessbar = 94;  // no reinforcement up to the limit 
 inline constexpr int kKleineAusmitte = 95;  // compression governs: design with axial force
 inline constexpr int kAnordnungNicht = 96;  // reinforcement arrangement not available
 
+// The codes the concrete routines (bending, shear, cracks) compute: 3 DIN 1045-1, and
+// 6 DIN EN 1992-1-1 with the recommended values (variant 0) or those of the German
+// national annex (variant 1). The variant counts for code 6 only.
+bool NormBerechnet(int iNorm, int variante);
+// The German rules among them: DIN 1045-1, or DIN EN 1992-1-1 with the German annex.
+bool DeutscheRegeln(int iNorm, int variante);
+
 } // namespace beton
 
 // Gross section values of shape form (1 rectangle, 2 T-section, 6 hexagon, 7 circle)

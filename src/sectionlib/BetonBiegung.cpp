@@ -28,24 +28,11 @@ double XiGrenze(int iNorm, int variante, double epsCu) {
     if (epsCu >= 3.5 - 1e-6) {
         return 0.45;
     }
-    if (iNorm == 3 || variante == 1) {
+    if (DeutscheRegeln(iNorm, variante)) {
         return 0.35;
     }
     // Recommended values: δ = k3 + k4 · x / d with δ = 1.
     return (1.0 - 0.54) / (1.25 * (0.6 + 1.4 / epsCu));
-}
-
-struct Ebene {
-    double a = 0.0; // strain at s = 0
-    double b = 0.0; // change of strain per cm along s
-    double At(double s) const { return a + b * s; }
-};
-
-Ebene Durch(double s1, double e1, double s2, double e2) {
-    Ebene e;
-    e.b = (e2 - e1) / (s2 - s1);
-    e.a = e1 - e.b * s1;
-    return e;
 }
 
 } // namespace
@@ -62,11 +49,18 @@ int BiegeCalc(const BiegeEingabe& ein, BiegeAusgabe& aus) {
                       "Biegebemessung: Querschnittsform iQuer = " + std::to_string(ein.iQuer) +
                           " wird nicht unterstützt (nur Rechteck 1 und Plattenbalken 2)");
     }
+    if (!std::isfinite(ein.M) || !std::isfinite(ein.N)) {
+        return Fehler(aus, kEingabe,
+                      "Biegebemessung: Schnittgrößen M " + Zahl(ein.M) + " / N " + Zahl(ein.N) +
+                          " sind keine endlichen Zahlen");
+    }
     const double fcd = ein.f;
     const double epsYd = std::fabs(ein.epsYd);
     const double epsSu = std::fabs(ein.epsSu);
     const double epsCu = std::fabs(ein.epsCu);
-    if (!(fcd > 0.0) || !(ein.Es > 0.0) || !(epsYd > 0.0) || epsSu < epsYd || epsCu < 2.0) {
+    // Negations, so that a value that is not a number fails them too.
+    if (!(fcd > 0.0) || !(ein.Es > 0.0) || !(epsYd > 0.0) || !(epsSu >= epsYd) || !(epsCu >= 2.0) ||
+        !std::isfinite(fcd + ein.Es + epsSu + epsCu)) {
         return Fehler(aus, kEingabe,
                       "Biegebemessung: Baustoffwerte ungültig (fcd " + Zahl(fcd) + ", Es " +
                           Zahl(ein.Es) + ", epsYd " + Zahl(epsYd) + ", epsSu " + Zahl(epsSu) +
@@ -96,7 +90,7 @@ int BiegeCalc(const BiegeEingabe& ein, BiegeAusgabe& aus) {
     const double sBot = p.sMin();
     const double cZug = M >= 0.0 ? ein.d2 : ein.d1;
     const double cDruck = M >= 0.0 ? ein.d1 : ein.d2;
-    if (cZug <= 0.0 || cDruck < 0.0 || cZug + cDruck >= sTop - sBot) {
+    if (!(cZug > 0.0) || !(cDruck >= 0.0) || !(cZug + cDruck < sTop - sBot)) {
         return Fehler(aus, kEingabe,
                       "Biegebemessung: Randabstände d1 " + Zahl(ein.d1) + " / d2 " + Zahl(ein.d2) +
                           " passen nicht in die Höhe " + Zahl(sTop - sBot));

@@ -30,7 +30,9 @@ void Rechteck(std::vector<Punkt>& e, double b, double h) {
 // haunch of height d5 between them, the narrower part shifted left by d7.
 int ZweiTeile(const double* d, std::vector<Punkt>& e, std::string& text) {
     const double d1 = d[1], d2 = d[2], d3 = d[3], d4 = d[4], d5 = d[5], d7 = d[7];
-    if (d1 <= kMinMass || d2 <= kMinMass || d3 <= kMinMass || d4 <= kMinMass || d5 < 0.0) {
+    // Written as negations so that a dimension that is not a number fails them too.
+    if (!(d1 > kMinMass) || !(d2 > kMinMass) || !(d3 > kMinMass) || !(d4 > kMinMass) ||
+        !(d5 >= 0.0) || !std::isfinite(d1 + d2 + d3 + d4 + d5 + d7)) {
         return Fehler(text, "Plattenbalken: bo, do, bu und du müssen größer als 0 sein", kEingabe);
     }
     const double breit = std::max(d1, d3);
@@ -108,7 +110,7 @@ int UmrissBauen(int form, const double* d, Umriss& q, std::string& text) {
     q = Umriss{};
     switch (form) {
     case 1:
-        if (d[1] <= kMinMass || d[2] <= kMinMass) {
+        if (!(d[1] > kMinMass) || !(d[2] > kMinMass) || !std::isfinite(d[1] + d[2])) {
             return Fehler(text,
                           "Rechteck: Breite " + Zahl(d[1]) + " und Höhe " + Zahl(d[2]) +
                               " müssen größer als 0 sein",
@@ -125,7 +127,7 @@ int UmrissBauen(int form, const double* d, Umriss& q, std::string& text) {
     }
     case 6: {
         const double s = d[1];
-        if (s <= kMinMass) {
+        if (!(s > kMinMass) || !std::isfinite(s)) {
             return Fehler(text, "6-Eck: die Seitenlänge d1 muss größer als 0 sein", kEingabe);
         }
         const double h = s * std::numbers::sqrt3 / 2.0;
@@ -134,7 +136,7 @@ int UmrissBauen(int form, const double* d, Umriss& q, std::string& text) {
     }
     case 7: {
         const double R = d[1] / 2.0;
-        if (R <= kMinMass) {
+        if (!(R > kMinMass) || !std::isfinite(R)) {
             return Fehler(text, "Kreis: der Durchmesser d1 muss größer als 0 sein", kEingabe);
         }
         const double phi = 2.0 * std::numbers::pi / kKreisEcken;
@@ -162,7 +164,7 @@ int StaebeBauen(int form, int anordnung, const Umriss& q, double oben, double un
     if (form == 6 || form == 7) {
         // A ring of bars at the distance "oben" inside the inscribed circle.
         const double R = form == 7 ? std::sqrt(q.A / std::numbers::pi) : hoehe / 2.0;
-        if (oben <= 0.0 || oben >= R) {
+        if (!(oben > 0.0) || !(oben < R)) {
             return Fehler(text,
                           "Randabstand der Bewehrung " + Zahl(oben) +
                               " liegt nicht zwischen 0 und " + Zahl(R),
@@ -175,7 +177,8 @@ int StaebeBauen(int form, int anordnung, const Umriss& q, double oben, double un
         }
         return kOk;
     }
-    if (oben <= 0.0 || unten <= 0.0 || oben + unten >= hoehe) {
+    if (!(oben > 0.0) || !(unten > 0.0) || !(oben + unten < hoehe) ||
+        !std::isfinite(links + rechts)) {
         return Fehler(text,
                       "Randabstände der Bewehrung oben " + Zahl(oben) + " / unten " + Zahl(unten) +
                           " passen nicht in den Querschnitt",

@@ -46,6 +46,21 @@ void Zentrieren(Umriss& q);
 int StaebeBauen(int form, int anordnung, const Umriss& q, double oben, double unten, double links,
                 double rechts, std::vector<Stab>& staebe, std::string& text);
 
+// A plane of strains across one direction: eps(s) = a + b·s, s in cm.
+struct Ebene {
+    double a = 0.0; // strain at s = 0
+    double b = 0.0; // change of strain per cm along s
+    double At(double s) const { return a + b * s; }
+};
+
+// The plane through the strain e1 at s1 and e2 at s2 (s1 ≠ s2).
+inline Ebene Durch(double s1, double e1, double s2, double e2) {
+    Ebene e;
+    e.b = (e2 - e1) / (s2 - s1);
+    e.a = e1 - e.b * s1;
+    return e;
+}
+
 // Parabola-rectangle line of the concrete: magnitudes of the strains.
 struct BetonLinie {
     double fcd = 0.0;

@@ -29,22 +29,11 @@ constexpr int kSecant = 25;         // secant steps of the angle before the scan
 constexpr double kWinkelTol = 1e-9; // radians between acting and resisting moment
 constexpr int kLaststufen = 10;     // load steps of the analysis
 constexpr int kNewton = 60;
+constexpr float kGrenzeMax = 100.0f; // the limit ratio cannot exceed the whole section (%)
 
 struct Kraefte {
     double N = 0.0, My = 0.0, Mz = 0.0;
 };
-
-struct Ebene {
-    double a = 0.0, b = 0.0; // eps(s) = a + b·s
-    double At(double s) const { return a + b * s; }
-};
-
-Ebene Durch(double s1, double e1, double s2, double e2) {
-    Ebene e;
-    e.b = (e2 - e1) / (s2 - s1);
-    e.a = e1 - e.b * s1;
-    return e;
-}
 
 double Wrap(double w) {
     while (w > std::numbers::pi) {
@@ -421,14 +410,31 @@ int CalcBEMEMASQUE(int /*trace*/, int sia, const MasqueEingabe& ein, MasqueAusga
     S.stahl.fyd = ein.fyd;
     S.stahl.epsYd = std::fabs(ein.epsYd);
     S.stahl.epsSu = std::fabs(ein.epsSu);
-    if (!(S.beton.fcd > 0.0) || !(S.beton.epsC2 > 0.0) || S.beton.epsCu < S.beton.epsC2 ||
+    // Negations, so that a value that is not a number fails them too.
+    if (!(S.beton.fcd > 0.0) || !(S.beton.epsC2 > 0.0) || !(S.beton.epsCu >= S.beton.epsC2) ||
         !(S.beton.n >= 1.0 && S.beton.n <= 2.5) || !(S.stahl.fyd > 0.0) || !(S.stahl.epsYd > 0.0) ||
-        S.stahl.epsSu < S.stahl.epsYd) {
+        !(S.stahl.epsSu >= S.stahl.epsYd) ||
+        !std::isfinite(S.beton.fcd + S.beton.epsCu + S.stahl.fyd + S.stahl.epsSu)) {
         return Fehler(aus, kEingabe,
                       "Baustoffwerte ungültig (fcd " + Zahl(S.beton.fcd) + ", epsC2 " +
                           Zahl(S.beton.epsC2) + ", epsCu " + Zahl(S.beton.epsCu) + ", n " +
                           Zahl(S.beton.n) + ", fyd " + Zahl(S.stahl.fyd) + ", epsYd " +
                           Zahl(S.stahl.epsYd) + ", epsSu " + Zahl(S.stahl.epsSu) + ")");
+    }
+    // Forces and search limits that are not finite numbers would leave the search
+    // without a result ("not converged"), which callers answer with another attempt.
+    if (!std::isfinite(ein.N) || !std::isfinite(ein.My) || !std::isfinite(ein.Mz)) {
+        return Fehler(aus, kEingabe,
+                      "Schnittgrößen N " + Zahl(ein.N) + " / My " + Zahl(ein.My) + " / Mz " +
+                          Zahl(ein.Mz) + " sind keine endlichen Zahlen");
+    }
+    if (ein.Modus == 1 && !(ein.grenze > 0.0f && ein.grenze <= kGrenzeMax)) {
+        return Fehler(aus, kEingabe,
+                      "Grenze des Bewehrungsgrads " + Zahl(ein.grenze) +
+                          " % liegt nicht über 0 und höchstens bei 100 %");
+    }
+    if (ein.Modus == 1 && !(ein.schritt >= 0.0f && std::isfinite(ein.schritt))) {
+        return Fehler(aus, kEingabe, "Schrittweite " + Zahl(ein.schritt) + " ist keine Zahl ab 0");
     }
     double d[10] = {};
     for (int i = 1; i <= 9; ++i) {
@@ -454,8 +460,9 @@ int CalcBEMEMASQUE(int /*trace*/, int sia, const MasqueEingabe& ein, MasqueAusga
 
     if (ein.Modus == 2) {
         const double As = static_cast<double>(ein.c1) + ein.c2;
-        if (!(As >= 0.0)) {
-            return Fehler(aus, kEingabe, "Bewehrung c1 + c2 = " + Zahl(As) + " ist negativ");
+        if (!(As >= 0.0) || !std::isfinite(As)) {
+            return Fehler(aus, kEingabe,
+                          "Bewehrung c1 + c2 = " + Zahl(As) + " ist negativ oder keine Zahl");
         }
         aus.As = static_cast<float>(As);
         st = L.Ausnutzung(As, E, g);
@@ -506,6 +513,10 @@ int CalcBEMEMASQUE(int /*trace*/, int sia, const MasqueEingabe& ein, MasqueAusga
         g = gHi;
         while (hi - lo > schritt) {
             const double m = (lo + hi) / 2.0;
+            if (!(m > lo && m < hi)) {
+                // Neighbouring numbers: areas this large resolve no finer than the step.
+                break;
+            }
             Grenzzustand z;
             if (reicht(m, z, st)) {
                 hi = m;

@@ -30,6 +30,14 @@ std::string Zahl(double x) {
     return puffer;
 }
 
+bool NormBerechnet(int iNorm, int variante) {
+    return iNorm == kDin1045_1 || (iNorm == kEn1992 && (variante == 0 || variante == 1));
+}
+
+bool DeutscheRegeln(int iNorm, int variante) {
+    return iNorm == kDin1045_1 || (iNorm == kEn1992 && variante == 1);
+}
+
 int NormPruefen(int iNorm, int variante, std::string& text) {
     if (iNorm != kDin1045_1 && iNorm != kEn1992) {
         text = NormName(iNorm) + " (iNorm = " + std::to_string(iNorm) +
@@ -37,7 +45,7 @@ int NormPruefen(int iNorm, int variante, std::string& text) {
                "1992-1-1 (iNorm = 6)";
         return kNormNicht;
     }
-    if (iNorm == kEn1992 && variante != 0 && variante != 1) {
+    if (!NormBerechnet(iNorm, variante)) {
         text = "DIN EN 1992-1-1: Variante " + std::to_string(variante) +
                " wird nicht unterstützt (0 empfohlene Werte, 1 deutscher Anhang)";
         return kVarianteNicht;

@@ -1,5 +1,7 @@
 #include "sectionlib/Riss.h"
 
+#include "sectionlib/Beton.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -105,9 +107,7 @@ int CalcZWANG_TABELLE_LIM_DS(int iNorm, int fall, int spalte, int variante, doub
         return RISS_EINGABE;
     double& ziel = fall == RISS_FALL_ZWANG ? *sigmaS : *ds;
     const double gegeben = fall == RISS_FALL_ZWANG ? *ds : *sigmaS;
-    const bool tabelle = iNorm == 6 && variante == 0;
-    const bool formel = (iNorm == 6 && variante == 1) || iNorm == 3;
-    if (!tabelle && !formel) {
+    if (!beton::NormBerechnet(iNorm, variante)) {
         ziel = 0.0;
         return RISS_NORM;
     }
@@ -118,7 +118,7 @@ int CalcZWANG_TABELLE_LIM_DS(int iNorm, int fall, int spalte, int variante, doub
         return RISS_EINGABE;
     }
     const double wk = 0.1 * spalte;
-    if (tabelle) {
+    if (!beton::DeutscheRegeln(iNorm, variante)) {
         const auto punkte = Spalte(4 - spalte);
         return fall == RISS_FALL_LAST ? TabelleLast(punkte, gegeben, ziel)
                                       : TabelleZwang(punkte, gegeben, ziel);

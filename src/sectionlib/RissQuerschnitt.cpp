@@ -1,5 +1,7 @@
 #include "sectionlib/Riss.h"
 
+#include "sectionlib/Beton.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -13,8 +15,9 @@ constexpr double kHStern = 100.0; // h* = min(h, 1 m), in cm
 // formula holds 1.5·h/h*, so tension enters with the factor 1.5·1.5·h/h*.
 constexpr double kZugFaktor = 2.25;
 
+// These routines have no variant: they serve every computed code alike.
 bool NormBekannt(int iNorm) {
-    return iNorm == 3 || iNorm == 6;
+    return beton::NormBerechnet(iNorm, 0);
 }
 
 bool Positiv(std::initializer_list<double> werte) {

@@ -1,5 +1,7 @@
 #include "sectionlib/SchubCalc.h"
 
+#include "sectionlib/Beton.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,13 +35,11 @@ constexpr SchubRegeln kAnhangDE{0.15, 0.12, true, 1.0, 3.0, true, true, true};
 constexpr SchubRegeln kDin1045_1{0.15, 0.12, true, 0.58, 3.0, true, true, true};
 
 const SchubRegeln* RegelnFuer(int iNorm, int variante) {
+    if (!beton::NormBerechnet(iNorm, variante))
+        return nullptr;
     if (iNorm == 3)
         return &kDin1045_1;
-    if (iNorm == 6 && variante == 0)
-        return &kEmpfohlen;
-    if (iNorm == 6 && variante == 1)
-        return &kAnhangDE;
-    return nullptr;
+    return beton::DeutscheRegeln(iNorm, variante) ? &kAnhangDE : &kEmpfohlen;
 }
 
 // Mean tensile strength after EN 1992-1-1 Table 3.1.

@@ -74,9 +74,7 @@ int CST_iCalcLTBuckling(int h, double fy, const CST_Lasten& L, const CST_BDKDate
                CST_FEHLER;
     erg.klasse = stahl::Klasse(*r, fy, L);
     if (erg.klasse > 3)
-        return erg.text = stahl::Fehler("Querschnittsklasse 4 (wirksamer Querschnitt) ist nicht "
-                                        "implementiert"),
-               CST_FEHLER;
+        return erg.text = stahl::Fehler(stahl::kKlasse4), CST_FEHLER;
 
     const bool gewalzt = verfahren == 1.0;
     const double hb = r->m.h / r->m.b;
@@ -113,10 +111,7 @@ int CST_iCalcLTBuckling(int h, double fy, const CST_Lasten& L, const CST_BDKDate
     const stahl::Interaktion k = stahl::Interaktionsnachweis(*r, b, N, My, Mz);
     erg.eta661 = k.eta661;
     erg.eta662 = k.eta662;
-    erg.eta = stahl::Ausnutzung([&](double s) {
-        const stahl::Interaktion ks = stahl::Interaktionsnachweis(*r, b, s * N, s * My, s * Mz);
-        return std::max(ks.eta661, ks.eta662);
-    });
+    erg.eta = stahl::InteraktionAusnutzung(*r, b, N, My, Mz);
     erg.status = CST_OK;
     return CST_OK;
 }

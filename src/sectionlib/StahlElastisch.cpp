@@ -97,9 +97,7 @@ int CST_iCalcElastic(int h, double fy, const CST_Lasten& L, int art, CST_ErgElas
     if (const std::string f = stahl::EingabePruefen(fy, L); !f.empty())
         return erg.text = stahl::Fehler(f), CST_FEHLER;
     if (stahl::Klasse(*r, fy, L) > 3)
-        return erg.text = stahl::Fehler("Querschnittsklasse 4 (wirksamer Querschnitt) ist nicht "
-                                        "implementiert"),
-               CST_FEHLER;
+        return erg.text = stahl::Fehler(stahl::kKlasse4), CST_FEHLER;
     const ProfilWerte& w = r->w;
     const double fyd = fy / r->gammaM0; // N/mm²
     for (const Punkt& q : Spannungspunkte(*r, L)) {

@@ -39,6 +39,10 @@ std::string FestigkeitPruefen(double fy);
 // Checks fy and the load record of a check; the refusal text or "".
 std::string EingabePruefen(double fy, const CST_Lasten& L);
 
+// The refusal of a class 4 section, whose effective section the checks do not build.
+inline constexpr const char* kKlasse4 = "Querschnittsklasse 4 (wirksamer Querschnitt) ist nicht "
+                                        "implementiert";
+
 // Cross-section class (1 to 4) of EN 1993-1-1 Table 5.2 under the loads.
 int Klasse(const Rechnung& r, double fy, const CST_Lasten& L);
 
@@ -54,7 +58,6 @@ double Abminderung(double lambda, char linie, double lambda0 = 0.2, double beta 
 char KnicklinieTabelle(const Rechnung& r, double fy, bool umZ);
 // Curve letter a caller may set: 'a'..'d'; 0 or '`' for the tables.
 bool LinieGueltig(char linie);
-std::string LinieName(char linie);
 
 // Utilisation of a check whose criterion grows with the loads: 1 / the factor s on the
 // loads for which the criterion reaches 1; 0 when no loads act. The criterion of s must
@@ -87,6 +90,9 @@ struct Interaktion {
 // N (compression, kN), My and Mz (kNcm) as magnitudes.
 Interaktion Interaktionsnachweis(const Rechnung& r, const Bauteil& b, double N, double My,
                                  double Mz);
+// Utilisation of the member under the loads: 1 / the load factor at which the larger of
+// (6.61) and (6.62) reaches 1 (the k factors grow with N, so the sum is not linear).
+double InteraktionAusnutzung(const Rechnung& r, const Bauteil& b, double N, double My, double Mz);
 // Characteristic resistances of the class: plastic moduli for classes 1 and 2, elastic
 // ones for class 3.
 Bauteil Widerstaende(const Rechnung& r, double fy, int klasse);

@@ -63,6 +63,13 @@ Interaktion Interaktionsnachweis(const Rechnung& r, const Bauteil& b, double N, 
     return k;
 }
 
+double InteraktionAusnutzung(const Rechnung& r, const Bauteil& b, double N, double My, double Mz) {
+    return Ausnutzung([&](double s) {
+        const Interaktion k = Interaktionsnachweis(r, b, s * N, s * My, s * Mz);
+        return std::max(k.eta661, k.eta662);
+    });
+}
+
 } // namespace stahl
 
 namespace {
@@ -103,9 +110,7 @@ int CST_iCalcBuckling(int h, double fy, const CST_Lasten& L, double ly, double b
                CST_FEHLER;
     erg.klasse = stahl::Klasse(*r, fy, L);
     if (erg.klasse > 3)
-        return erg.text = stahl::Fehler("Querschnittsklasse 4 (wirksamer Querschnitt) ist nicht "
-                                        "implementiert"),
-               CST_FEHLER;
+        return erg.text = stahl::Fehler(stahl::kKlasse4), CST_FEHLER;
     const double N = std::max(L[CST_N], 0.0); // tension does not buckle; it is not counted
     const double My = std::abs(L[CST_MY]) * 100.0, Mz = std::abs(L[CST_MZ]) * 100.0;
     if (r->m.art == ProfilArt::UProfil && N > 0.0 && (My > 0.0 || Mz > 0.0))
@@ -138,10 +143,7 @@ int CST_iCalcBuckling(int h, double fy, const CST_Lasten& L, double ly, double b
     erg.kyy = k.kyy, erg.kyz = k.kyz, erg.kzy = k.kzy, erg.kzz = k.kzz;
     erg.eta661 = k.eta661;
     erg.eta662 = k.eta662;
-    erg.eta = stahl::Ausnutzung([&](double s) {
-        const stahl::Interaktion ks = stahl::Interaktionsnachweis(*r, b, s * N, s * My, s * Mz);
-        return std::max(ks.eta661, ks.eta662);
-    });
+    erg.eta = stahl::InteraktionAusnutzung(*r, b, N, My, Mz);
     erg.status = CST_OK;
     return CST_OK;
 }

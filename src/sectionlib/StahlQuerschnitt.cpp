@@ -167,10 +167,6 @@ bool LinieGueltig(char linie) {
     return linie == 0 || linie == '`' || (linie >= 'a' && linie <= 'd');
 }
 
-std::string LinieName(char linie) {
-    return linie == '0' ? "a0" : std::string(1, linie);
-}
-
 double Ausnutzung(const std::function<double(double)>& kriterium) {
     double hi = 1.0;
     for (int i = 0; kriterium(hi) < 1.0; ++i) {

@@ -144,6 +144,20 @@ TEST(C1BemessungBeton, BendingOfTheTextbookRectangle) {
     EXPECT_EQ(b.CalcBiegung(quer, e, 1), 0);
     EXPECT_NEAR(e.w[0], 25.0, 1e-6);
 
+    // A T-section about z cannot be turned like the rectangle: a design of its y axis
+    // would be reported for z, so the bending design refuses it (the design with axial
+    // force takes it).
+    C1BemessungBeton t = C30(1, 30.0, 50.0);
+    const double platte[9] = {100.0, 20.0, 30.0, 40.0};
+    t.SetQuerschnitt(2, platte, 5.0, 5.0, 5.0, 5.0);
+    EXPECT_EQ(t.CalcBiegung(C1BiegeLast{0.0, 60.0, 1, 2}, e, 1), 91);
+    EXPECT_NE(e.text.find("Plattenbalken"), std::string::npos) << e.text;
+    EXPECT_EQ(e.w[1], 0.0);
+    EXPECT_EQ(t.CalcBiegung(C1BiegeLast{0.0, 60.0, 1, 1}, e, 1), 0);
+    t.Modus = 1;
+    EXPECT_EQ(t.CalcBiegung(C1BiegeLast{0.0, 60.0, 1, 2}, e, 1), 0) << e.text;
+    EXPECT_GT(e.w[1], 0.0);
+
     // A code the library does not compute: its status and a text naming it.
     b.iNorm = 1;
     EXPECT_EQ(b.CalcBiegung(C1BiegeLast{0.0, 150.0, 1, 1}, e, 1), 90);
@@ -224,6 +238,16 @@ TEST(C1BemessungBeton, MinimumReinforcementOfColumnsAndBeams) {
     EXPECT_NEAR(e.As, 143.25, 0.05); // the design keeps a margin of 1e-4
     last.N = -8000.0;
     EXPECT_EQ(b.CalcBiegungNormalkraft(last, e, 1), 0);
+    // A design that failed gets no area from the minimum rule: 9 % of the section do not
+    // carry 20000 kN (at most 1600 · 1.7 + 144 · 40 = 8480 kN), and code 1 is refused.
+    last.N = -20000.0;
+    EXPECT_EQ(b.CalcBiegungNormalkraft(last, e, 1), 94);
+    EXPECT_EQ(e.As, 0.0);
+    last.N = -100.0;
+    b.iNorm = 1;
+    EXPECT_EQ(b.CalcBiegungNormalkraft(last, e, 1), 90);
+    EXPECT_EQ(e.As, 0.0);
+    b.iNorm = 6;
 
     // A beam: 0.0013 · w · h and 0.26 · fctm / fyk · w · h with w and h of the
     // section's outer measures (w the section's third dimension, here d[2]).
@@ -356,6 +380,24 @@ TEST(C1BemessungBeton, SectionValues) {
     EXPECT_EQ(klein.Quer.Ix, 1000.0);
     EXPECT_EQ(klein.Quer.Iy, 1000.0);
     EXPECT_EQ(klein.Quer.A, 0.25);
+    // A new shape keeps nothing of the old one: the hexagon has no torsion constant of
+    // its own (the unset 1.0 of a new section, not the rectangle's 309150), and a
+    // shape the library refuses keeps no moduli of the rectangle before it.
+    C1BemessungBeton wechsel;
+    wechsel.Quer.d[1] = 30.0;
+    wechsel.Quer.d[2] = 50.0;
+    ASSERT_EQ(wechsel.CalcQuerschnitt(), 0);
+    ASSERT_NEAR(wechsel.Quer.Ix, 0.229 * 50.0 * 27000.0, 1e-6);
+    wechsel.Quer.iQuer = 6;
+    wechsel.Quer.d[1] = 10.0;
+    EXPECT_EQ(wechsel.CalcQuerschnitt(), 0);
+    EXPECT_EQ(wechsel.Quer.Ix, 1.0);
+    wechsel.Quer.iQuer = 4;
+    EXPECT_EQ(wechsel.CalcQuerschnitt(), 91);
+    EXPECT_EQ(wechsel.Quer.Wy, 0.0);
+    EXPECT_EQ(wechsel.Quer.Wz, 0.0);
+    EXPECT_EQ(wechsel.Quer.Iz, 1000.0);
+    EXPECT_EQ(wechsel.Quer.Ix, 1.0);
 }
 
 TEST(C1BemessungBeton, SetQuerschnittRecomputesOnlyOnAChange) {

@@ -136,8 +136,14 @@ TEST(C1Bemessung, MomentAmplificationNearTheBucklingLoad) {
         double N, l;
         int status;
         const char* text;
-    } faelle[] = {
-        {783.0, 4.0, 1, "N ≥ Ncr"}, {-1e6, 4.0, 1, "N ≥ Ncr"}, {100.0, 0.0, 2, "l = 0.000"}};
+    } faelle[] = {{783.0, 4.0, 1, "N ≥ Ncr"},
+                  {-1e6, 4.0, 1, "N ≥ Ncr"},
+                  {100.0, 0.0, 2, "l = 0.000"},
+                  // An axial force or a length that is not a finite number gives no factor either.
+                  {std::nan(""), 4.0, 2, "N = nan"},
+                  {HUGE_VAL, 4.0, 2, "N = inf"},
+                  {100.0, std::nan(""), 2, "l = nan"},
+                  {100.0, HUGE_VAL, 2, "l = inf"}};
     for (const auto& f : faelle) {
         double faktor = 5.0;
         std::string text;

@@ -76,6 +76,14 @@ TEST(BiegeCalc, SmallMomentKeepsTheSteelAtItsLimit) {
     // Lever arm close to d − x/3 of a nearly triangular block: As1 ≈ M / (0.97 d fyd).
     EXPECT_NEAR(a.As1, 1000.0 / (a.r7 * kFyd * 0.1), 1e-3);
     EXPECT_NEAR(a.r7, 45.0, 1.5);
+    // By hand, with the parabola's block below 2 per mille (εc in per mille):
+    // αR = εc/2 − εc²/12, ka = (8 − εc)/(4·(6 − εc)), x = εc/(εc + 20)·d and
+    // αR·b·x·fcd·(d − ka·x) = 10 kNm give εc 0.676, x 1.47 cm, z 44.49 cm and
+    // As1 = Fc / fyd = 22.47 kN / 43.48 kN/cm² = 0.517 cm².
+    EXPECT_NEAR(a.r2, -0.676, 0.002);
+    EXPECT_NEAR(a.r4, 1.470, 0.005);
+    EXPECT_NEAR(a.r7, 44.49, 0.01);
+    EXPECT_NEAR(a.As1, 0.517, 0.001);
 }
 
 TEST(BiegeCalc, CompressionReinforcementBeyondTheDuctilityLimit) {
@@ -157,6 +165,12 @@ TEST(BiegeCalc, Refusals) {
         {"covers", [](BiegeEingabe& e) { e.d2 = 46.0f; }, 93, "Randabstände"},
         {"no steel", [](BiegeEingabe& e) { e.Es = 0.0f; }, 93, "Baustoffwerte"},
         {"compression governs", [](BiegeEingabe& e) { e.N = -3000.0f; }, 95, "Längskraft"},
+        // Not a number anywhere is refused, never designed into an area of NaN.
+        {"moment NaN", [](BiegeEingabe& e) { e.M = std::nanf(""); }, 93, "Schnittgrößen"},
+        {"axial force infinite", [](BiegeEingabe& e) { e.N = HUGE_VALF; }, 93, "Schnittgrößen"},
+        {"width NaN", [](BiegeEingabe& e) { e.d[0] = std::nanf(""); }, 93, "Rechteck"},
+        {"cover NaN", [](BiegeEingabe& e) { e.d2 = std::nanf(""); }, 93, "Randabstände"},
+        {"steel limit NaN", [](BiegeEingabe& e) { e.epsSu = std::nanf(""); }, 93, "Baustoffwerte"},
     };
     for (const auto& f : faelle) {
         BiegeEingabe e = Rechteck(30.0, 50.0, 150.0, 0.0);
@@ -229,6 +243,13 @@ TEST(CalcBEMEQUERX, GrossSectionValues) {
     EXPECT_NE(text.find("iQuer = 3"), std::string::npos);
     EXPECT_EQ(CalcBEMEQUERX(1, 15.0, d, q, &text), 92);
     EXPECT_EQ(q[4], 0.0);
+    // A dimension that is not a number is refused like a missing one.
+    for (int form : {1, 2, 6, 7}) {
+        double dn[10] = {0, 30, 50, 20, 30};
+        dn[1] = std::nan("");
+        EXPECT_EQ(CalcBEMEQUERX(form, 0.0, dn, q, &text), 93) << form;
+        EXPECT_EQ(q[4], 0.0) << form;
+    }
 }
 
 } // namespace

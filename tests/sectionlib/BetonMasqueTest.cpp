@@ -259,6 +259,16 @@ TEST(CalcBEMEMASQUE, RoundSectionsAreDesignedAlike) {
     EXPECT_NEAR(rund(150.0 / std::sqrt(2.0), 150.0 / std::sqrt(2.0)), gerade, 0.01 * gerade);
 }
 
+TEST(CalcBEMEMASQUE, DesignEndsWhereTheAreaCannotBeResolvedFiner) {
+    // A section so large that neighbouring areas lie further apart than the step: the
+    // search stops there instead of halving the same interval for ever. Centric
+    // tension is carried by the steel alone: As = N / fyd.
+    MasqueEingabe e = Stuetze(1e15, 1e15, 1e30, 0.0, 0.0, 1);
+    MasqueAusgabe a;
+    ASSERT_EQ(CalcBEMEMASQUE(0, 0, e, a), 0) << a.text;
+    EXPECT_NEAR(a.As, 1e30 / (kFyd * 0.1), 1e-3 * 1e30 / (kFyd * 0.1));
+}
+
 TEST(CalcBEMEMASQUE, Refusals) {
     const struct {
         const char* was;
@@ -286,6 +296,16 @@ TEST(CalcBEMEMASQUE, Refusals) {
         {"strain limits", [](MasqueEingabe& e) { e.epsCu = -1.0f; }, 93, "Baustoffwerte"},
         {"beyond the limit ratio", [](MasqueEingabe& e) { e.My = 2000.0f; }, 94, "9.00 %"},
         {"crushed", [](MasqueEingabe& e) { e.N = -10000.0f; }, 94, "reichen nicht"},
+        // Forces and limits that are not finite numbers are refused at once: a status
+        // "not converged" would send the caller round its loop of larger steps.
+        {"moment NaN", [](MasqueEingabe& e) { e.My = std::nanf(""); }, 93, "Schnittgrößen"},
+        {"axial force infinite", [](MasqueEingabe& e) { e.N = -HUGE_VALF; }, 93, "Schnittgrößen"},
+        {"limit ratio infinite", [](MasqueEingabe& e) { e.grenze = HUGE_VALF; }, 93, "Grenze"},
+        {"limit ratio above the section", [](MasqueEingabe& e) { e.grenze = 150.0f; }, 93,
+         "Grenze"},
+        {"step NaN", [](MasqueEingabe& e) { e.schritt = std::nanf(""); }, 93, "Schrittweite"},
+        {"width NaN", [](MasqueEingabe& e) { e.d[0] = std::nanf(""); }, 93, "Rechteck"},
+        {"cover NaN", [](MasqueEingabe& e) { e.d1y = std::nanf(""); }, 93, "Randabstände"},
     };
     for (const auto& f : faelle) {
         MasqueEingabe e = Stuetze(40.0, 40.0, -500.0, 100.0, 0.0, 1);
