@@ -16,8 +16,10 @@ constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 constexpr std::uint32_t kDibRgbColours = 0;
 constexpr std::uint32_t kGmCompatible = 1;
 constexpr std::size_t kFaceChars = 32;
-// Full name, style and script of the extended font record follow the face, zeroed.
+// Full name, style and script of the extended font record follow the face, zeroed;
+// then its design vector, which must carry its signature even without axes.
 constexpr std::size_t kFontExtraChars = 64 + 32 + 32;
+constexpr std::uint32_t kDesignVectorSignature = 0x08007664;
 constexpr int kPolygon16Limit = 32767;
 constexpr double kPi = 3.14159265358979323846;
 
@@ -219,6 +221,8 @@ std::uint32_t EmfWriter::CreateFont(const EmfFont& newFont) {
     for (std::size_t i = 0; i < kFontExtraChars; ++i) {
         b.U16(0);
     }
+    b.U32(kDesignVectorSignature);
+    b.U32(0); // no axes
     Record(kEmrExtCreateFontIndirectW, b.out);
     return index;
 }
