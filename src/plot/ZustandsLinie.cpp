@@ -117,13 +117,17 @@ double ZustandsLinie::GetZAt(double px) {
     if (n == 1) {
         return Z[0];
     }
-    if (px < xmin) {
+    // Sorted first, so that beyond either end the value is that end's, not that of the
+    // point that happened to be set first or last; the ends are those of the points
+    // now held (a replaced point may have left the range of x behind).
+    Sort();
+    const auto last = static_cast<std::size_t>(n - 1);
+    if (px < x[0]) {
         return Z[0];
     }
-    if (px > xmax) {
-        return Z[static_cast<std::size_t>(n - 1)];
+    if (px > x[last]) {
+        return Z[last];
     }
-    Sort();
     for (int i = 0; i + 1 < n; ++i) {
         const double x0 = x[static_cast<std::size_t>(i)];
         const double x1 = x[static_cast<std::size_t>(i + 1)];
