@@ -19,10 +19,20 @@ std::string Trimmed(const std::string& s) {
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
+// A value that its decimals show as zero is written without a sign ("0.00", not
+// "-0.00").
+std::string Unsigned0(std::string s) {
+    const std::size_t minus = s.find('-');
+    if (minus != std::string::npos && s.find_first_not_of("0.", minus + 1) == std::string::npos) {
+        s.erase(minus, 1);
+    }
+    return s;
+}
+
 std::string Printed(const char* format, double v) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, v);
-    return buffer;
+    return Unsigned0(buffer);
 }
 
 std::string PrintedInt(const char* format, long long v) {
