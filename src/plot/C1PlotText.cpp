@@ -104,13 +104,18 @@ bool C1Plot::PlotText(int x, int y, const std::string& text) {
     Extend(k2.x, k2.y);
     Extend(k3.x, k3.y);
     Extend(k4.x, k4.y);
+    // The text is drawn as it was measured: without the blanks around it.
+    const std::string drawn = Trimmed(text);
+    if (drawn.empty()) {
+        return true;
+    }
     if (bHook && HasFont()) {
         const double fh = pFont->GetHeight() / dScale * 1e-4;
         CadHookText(Caller(x) + kHookTextShift * fh * s, -Caller(y) - kHookTextShift * fh * c, a,
-                    kHookTextShare * fh, iCadTextColour, text);
+                    kHookTextShare * fh, iCadTextColour, drawn);
     }
     if (Drawing()) {
-        pDC->TextOut(ToDevice(x), ToDevice(y), text);
+        pDC->TextOut(ToDevice(x), ToDevice(y), drawn);
     }
     return true;
 }
