@@ -62,16 +62,7 @@ int ZustandsLinie::SetPoint(int i, double px, double pz) {
     n = std::max(n, i + 1);
     x.at(static_cast<std::size_t>(i)) = px;
     Z.at(static_cast<std::size_t>(i)) = pz;
-    if (pz >= Zmax) {
-        Zmax = pz;
-        xZmax = px;
-        iZmax = i;
-    }
-    if (pz <= Zmin) {
-        Zmin = pz;
-        xZmin = px;
-        iZmin = i;
-    }
+    TakeExtremes(i, px, pz);
     xmax = std::max(xmax, px);
     xmin = std::min(xmin, px);
     return 1;
@@ -153,18 +144,20 @@ void ZustandsLinie::RecomputeExtremes() {
     Zmax = kRestartMax;
     Zmin = kRestartMin;
     for (int i = 0; i < n; ++i) {
-        const double zi = Z[static_cast<std::size_t>(i)];
-        const double xi = x[static_cast<std::size_t>(i)];
-        if (zi >= Zmax) {
-            Zmax = zi;
-            xZmax = xi;
-            iZmax = i;
-        }
-        if (zi <= Zmin) {
-            Zmin = zi;
-            xZmin = xi;
-            iZmin = i;
-        }
+        TakeExtremes(i, x[static_cast<std::size_t>(i)], Z[static_cast<std::size_t>(i)]);
+    }
+}
+
+void ZustandsLinie::TakeExtremes(int i, double px, double pz) {
+    if (pz >= Zmax) {
+        Zmax = pz;
+        xZmax = px;
+        iZmax = i;
+    }
+    if (pz <= Zmin) {
+        Zmin = pz;
+        xZmin = px;
+        iZmin = i;
     }
 }
 
