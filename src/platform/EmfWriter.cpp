@@ -62,6 +62,15 @@ public:
     std::vector<std::uint8_t> out;
 };
 
+// The payload of an arc or a pie: its box, then the start and the end point.
+std::vector<std::uint8_t> BoxAndPoints(const EmfRect& box, EmfPoint start, EmfPoint end) {
+    ByteSink b;
+    b.Rect(box);
+    b.Point(start);
+    b.Point(end);
+    return b.out;
+}
+
 EmfRect Normalised(const EmfRect& r) {
     return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
             std::max(r.top, r.bottom)};
@@ -324,20 +333,12 @@ void EmfWriter::LineTo(int x, int y) {
 
 void EmfWriter::Arc(const EmfRect& box, EmfPoint start, EmfPoint end) {
     ExtendRect(Normalised(box), PenMargin());
-    ByteSink b;
-    b.Rect(box);
-    b.Point(start);
-    b.Point(end);
-    Record(kEmrArc, b.out);
+    Record(kEmrArc, BoxAndPoints(box, start, end));
 }
 
 void EmfWriter::Pie(const EmfRect& box, EmfPoint start, EmfPoint end) {
     ExtendRect(Normalised(box), PenMargin());
-    ByteSink b;
-    b.Rect(box);
-    b.Point(start);
-    b.Point(end);
-    Record(kEmrPie, b.out);
+    Record(kEmrPie, BoxAndPoints(box, start, end));
 }
 
 void EmfWriter::Ellipse(const EmfRect& box) {
