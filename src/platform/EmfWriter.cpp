@@ -76,14 +76,15 @@ EmfRect Normalised(const EmfRect& r) {
             std::max(r.top, r.bottom)};
 }
 
-void BitmapInfoHeader(ByteSink& b, const EmfDib& dib) {
+// The header of a bitmap whose bits, as written, take imageBytes.
+void BitmapInfoHeader(ByteSink& b, const EmfDib& dib, std::size_t imageBytes) {
     b.U32(kBitmapInfoSize);
     b.I32(dib.width);
     b.I32(dib.height);
     b.U16(1);  // planes
     b.U16(24); // bits per pixel
     b.U32(0);  // BI_RGB
-    b.U32(static_cast<std::uint32_t>(dib.bits.size()));
+    b.U32(static_cast<std::uint32_t>(imageBytes));
     b.I32(0);
     b.I32(0);
     b.U32(0);
@@ -197,7 +198,7 @@ std::uint32_t EmfWriter::CreatePatternBrush(const EmfDib& pattern) {
     b.U32(kBitmapInfoSize);
     b.U32(kFixed + kBitmapInfoSize);
     b.U32(static_cast<std::uint32_t>(bits.size()));
-    BitmapInfoHeader(b, pattern);
+    BitmapInfoHeader(b, pattern, bits.size());
     b.Append(bits);
     Record(kEmrCreateDibPatternBrushPt, b.out);
     return index;
@@ -479,7 +480,7 @@ void EmfWriter::StretchDib(const EmfRect& dest, const EmfDib& dib) {
     b.U32(kSrcCopy);
     b.I32(dest.right - dest.left);
     b.I32(dest.bottom - dest.top);
-    BitmapInfoHeader(b, dib);
+    BitmapInfoHeader(b, dib, bits.size());
     b.Append(bits);
     Record(kEmrStretchDiBits, b.out);
 }

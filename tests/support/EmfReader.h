@@ -339,6 +339,11 @@ private:
         if (rowBytes * static_cast<std::size_t>(std::abs(height)) > cbBits) {
             faults.push_back("bitmap bits short of its rows at " + std::to_string(r.offset));
         }
+        const std::uint32_t sizeImage = U32(r.offset + offBmi + 20);
+        if (sizeImage != 0 && sizeImage != cbBits) {
+            faults.push_back("bitmap image size differs from its bits at " +
+                             std::to_string(r.offset));
+        }
     }
 
     // The extended font record holds either the fixed panose form (320 bytes after the
