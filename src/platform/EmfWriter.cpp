@@ -16,8 +16,10 @@ constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 constexpr std::uint32_t kDibRgbColours = 0;
 constexpr std::uint32_t kGmCompatible = 1;
 constexpr std::size_t kFaceChars = 32;
-// Full name, style and script of the extended font record follow the face, zeroed.
+// Full name, style and script of the extended font record follow the face, zeroed;
+// then its design vector, which must carry its signature even without axes.
 constexpr std::size_t kFontExtraChars = 64 + 32 + 32;
+constexpr std::uint32_t kDesignVectorSignature = 0x08007664;
 constexpr int kPolygon16Limit = 32767;
 constexpr double kPi = 3.14159265358979323846;
 
@@ -60,19 +62,29 @@ public:
     std::vector<std::uint8_t> out;
 };
 
+// The payload of an arc or a pie: its box, then the start and the end point.
+std::vector<std::uint8_t> BoxAndPoints(const EmfRect& box, EmfPoint start, EmfPoint end) {
+    ByteSink b;
+    b.Rect(box);
+    b.Point(start);
+    b.Point(end);
+    return b.out;
+}
+
 EmfRect Normalised(const EmfRect& r) {
     return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
             std::max(r.top, r.bottom)};
 }
 
-void BitmapInfoHeader(ByteSink& b, const EmfDib& dib) {
+// The header of a bitmap whose bits, as written, take imageBytes.
+void BitmapInfoHeader(ByteSink& b, const EmfDib& dib, std::size_t imageBytes) {
     b.U32(kBitmapInfoSize);
     b.I32(dib.width);
     b.I32(dib.height);
     b.U16(1);  // planes
     b.U16(24); // bits per pixel
     b.U32(0);  // BI_RGB
-    b.U32(static_cast<std::uint32_t>(dib.bits.size()));
+    b.U32(static_cast<std::uint32_t>(imageBytes));
     b.I32(0);
     b.I32(0);
     b.U32(0);
@@ -186,7 +198,7 @@ std::uint32_t EmfWriter::CreatePatternBrush(const EmfDib& pattern) {
     b.U32(kBitmapInfoSize);
     b.U32(kFixed + kBitmapInfoSize);
     b.U32(static_cast<std::uint32_t>(bits.size()));
-    BitmapInfoHeader(b, pattern);
+    BitmapInfoHeader(b, pattern, bits.size());
     b.Append(bits);
     Record(kEmrCreateDibPatternBrushPt, b.out);
     return index;
@@ -219,6 +231,8 @@ std::uint32_t EmfWriter::CreateFont(const EmfFont& newFont) {
     for (std::size_t i = 0; i < kFontExtraChars; ++i) {
         b.U16(0);
     }
+    b.U32(kDesignVectorSignature);
+    b.U32(0); // no axes
     Record(kEmrExtCreateFontIndirectW, b.out);
     return index;
 }
@@ -320,20 +334,12 @@ void EmfWriter::LineTo(int x, int y) {
 
 void EmfWriter::Arc(const EmfRect& box, EmfPoint start, EmfPoint end) {
     ExtendRect(Normalised(box), PenMargin());
-    ByteSink b;
-    b.Rect(box);
-    b.Point(start);
-    b.Point(end);
-    Record(kEmrArc, b.out);
+    Record(kEmrArc, BoxAndPoints(box, start, end));
 }
 
 void EmfWriter::Pie(const EmfRect& box, EmfPoint start, EmfPoint end) {
     ExtendRect(Normalised(box), PenMargin());
-    ByteSink b;
-    b.Rect(box);
-    b.Point(start);
-    b.Point(end);
-    Record(kEmrPie, b.out);
+    Record(kEmrPie, BoxAndPoints(box, start, end));
 }
 
 void EmfWriter::Ellipse(const EmfRect& box) {
@@ -474,7 +480,7 @@ void EmfWriter::StretchDib(const EmfRect& dest, const EmfDib& dib) {
     b.U32(kSrcCopy);
     b.I32(dest.right - dest.left);
     b.I32(dest.bottom - dest.top);
-    BitmapInfoHeader(b, dib);
+    BitmapInfoHeader(b, dib, bits.size());
     b.Append(bits);
     Record(kEmrStretchDiBits, b.out);
 }

@@ -28,6 +28,16 @@ int SequenceLength(unsigned char lead) {
     return 0;
 }
 
+// The smallest code point that a sequence of this length may carry (shorter forms are
+// overlong).
+char32_t SequenceMinimum(int length) {
+    return length == 2 ? 0x80 : length == 3 ? 0x800 : length == 4 ? 0x10000 : 0;
+}
+
+bool IsScalarValue(char32_t c) {
+    return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
 } // namespace
 
 std::u32string TextCodePoints(const std::string& utf8) {
@@ -43,6 +53,7 @@ std::u32string TextCodePoints(const std::string& utf8) {
             valid = (next & 0xC0) == 0x80;
             c = (c << 6) | (next & 0x3F);
         }
+        valid = valid && c >= SequenceMinimum(length) && IsScalarValue(c);
         if (!valid) {
             out.push_back(lead);
             ++i;

@@ -254,6 +254,10 @@ int C1Plot::PlotRectangleD(double x1, double y1, double x2, double y2) {
 }
 
 int C1Plot::PlotFrame(double factor) {
+    // Nothing drawn: no box to frame (its placeholders would make a frame of 20 m).
+    if (bBoxEmpty) {
+        return 1;
+    }
     const int dx = static_cast<int>((factor - 1.0) / 2.0 * (iMaxX - iMinX));
     const int dy = static_cast<int>((factor - 1.0) / 2.0 * (iMaxY - iMinY));
     SelectStockBrush(kStockNullBrush);
@@ -265,6 +269,9 @@ int C1Plot::PlotFrame(double factor) {
 }
 
 int C1Plot::PlotFrameMargins(double left, double bottom, double right, double top) {
+    if (bBoxEmpty) {
+        return 1;
+    }
     const int w = std::max(iMaxX - iMinX, iWorldW);
     const int h = std::max(iMaxY - iMinY, iWorldH);
     SelectStockBrush(kStockNullBrush);

@@ -2,6 +2,7 @@
 
 #include "plot/CadHook.h"
 #include "plot/PlotGeometrie.h"
+#include "plot/TextReinigung.h"
 
 #include <cmath>
 
@@ -20,15 +21,6 @@ constexpr int kAlignCentre = 0;
 constexpr int kAlignLeft = 1;
 constexpr int kAlignRight = 2;
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 } // namespace
 
 TextFont C1Plot::MeasureFont() const {
@@ -45,7 +37,7 @@ int C1Plot::GetTextExtent(const std::string& text, C1Box& rect, int format) {
     if (text.empty()) {
         return 0;
     }
-    const std::string trimmed = Trimmed(text);
+    const std::string trimmed = WithoutBlanksAround(text);
     if (bHook && HasFont()) {
         const double h = pFont->GetHeight() / dScale * 1e-4 * kHookHeightShare;
         const double width = CadHookTextWidth(trimmed, h);
@@ -104,13 +96,18 @@ bool C1Plot::PlotText(int x, int y, const std::string& text) {
     Extend(k2.x, k2.y);
     Extend(k3.x, k3.y);
     Extend(k4.x, k4.y);
+    // The text is drawn as it was measured: without the blanks around it.
+    const std::string drawn = WithoutBlanksAround(text);
+    if (drawn.empty()) {
+        return true;
+    }
     if (bHook && HasFont()) {
         const double fh = pFont->GetHeight() / dScale * 1e-4;
         CadHookText(Caller(x) + kHookTextShift * fh * s, -Caller(y) - kHookTextShift * fh * c, a,
-                    kHookTextShare * fh, iCadTextColour, text);
+                    kHookTextShare * fh, iCadTextColour, drawn);
     }
     if (Drawing()) {
-        pDC->TextOut(ToDevice(x), ToDevice(y), text);
+        pDC->TextOut(ToDevice(x), ToDevice(y), drawn);
     }
     return true;
 }
@@ -162,7 +159,7 @@ int C1Plot::PlotTextAligned(int slot, int x, int y, const std::string& text, int
 
 bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& rawText, int height,
                           int collision, int align, int bold, int offsetAlong, int offsetAcross) {
-    const std::string text = Trimmed(rawText);
+    const std::string text = WithoutBlanksAround(rawText);
     if (text.empty()) {
         return false;
     }
@@ -241,7 +238,7 @@ bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& raw
 
 bool C1Plot::PlotTextAt(int x, int y, double angle, const std::string& rawText, int height,
                         int collision, int align, int bold, int offsetAlong, int offsetAcross) {
-    const std::string text = Trimmed(rawText);
+    const std::string text = WithoutBlanksAround(rawText);
     if (text.empty()) {
         return false;
     }

@@ -1,6 +1,7 @@
 #include "plot/FormatZahl.h"
 
 #include "host/Numerik.h"
+#include "plot/TextReinigung.h"
 
 #include <cmath>
 #include <cstdio>
@@ -11,18 +12,20 @@ namespace {
 constexpr double kNegligible = 0.00001;
 constexpr double kWholeTolerance = 0.001;
 
-std::string Trimmed(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
+// A value that its decimals show as zero is written without a sign ("0.00", not
+// "-0.00").
+std::string Unsigned0(std::string s) {
+    const std::size_t minus = s.find('-');
+    if (minus != std::string::npos && s.find_first_not_of("0.", minus + 1) == std::string::npos) {
+        s.erase(minus, 1);
     }
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+    return s;
 }
 
 std::string Printed(const char* format, double v) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, v);
-    return buffer;
+    return Unsigned0(buffer);
 }
 
 std::string PrintedInt(const char* format, long long v) {
@@ -48,23 +51,23 @@ std::string FormatZahl(double x, int decimals, int wholeAsInteger) {
     }
     char format[32];
     std::snprintf(format, sizeof format, "%%20.%df", decimals);
-    return Trimmed(Printed(format, x));
+    return WithoutBlanksAround(Printed(format, x));
 }
 
 std::string FormatZahlAuto(double x) {
     if (x >= 10000.0) {
-        return Trimmed(Printed("%8.2f", x));
+        return WithoutBlanksAround(Printed("%8.2f", x));
     }
     if (x >= 1000.0) {
-        return Trimmed(PrintedInt("%7lld", Whole(x)));
+        return WithoutBlanksAround(PrintedInt("%7lld", Whole(x)));
     }
     if (x >= 100.0) {
-        return Trimmed(PrintedInt("%6lld", Whole(x)));
+        return WithoutBlanksAround(PrintedInt("%6lld", Whole(x)));
     }
     if (x >= 10.0) {
-        return Trimmed(Printed("%5.1f", x));
+        return WithoutBlanksAround(Printed("%5.1f", x));
     }
-    return Trimmed(Printed("%4.2f", x));
+    return WithoutBlanksAround(Printed("%4.2f", x));
 }
 
 std::string FormatKurvenWert(double v) {
@@ -81,5 +84,5 @@ std::string FormatKurvenWert(double v) {
                          : m >= 0.001  ? "%6.4f"
                          : m >= 0.0001 ? "%7.5f"
                                        : nullptr;
-    return format != nullptr ? Trimmed(Printed(format, v)) : std::string("0.00");
+    return format != nullptr ? WithoutBlanksAround(Printed(format, v)) : std::string("0.00");
 }

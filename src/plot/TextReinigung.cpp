@@ -25,6 +25,14 @@ std::string QuerNameGereinigt(const std::string& name) {
     return out.substr(first, out.find_last_not_of(" \t") - first + 1);
 }
 
+std::string WithoutBlanksAround(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 bool IsQuerformZulaessig(int designType, int shape) {
     if (OneOf(designType, {1, 4, 7, 11, 21})) {
         return OneOf(shape, {1, 2, 3, 4, 5, 7, 11});

@@ -62,16 +62,7 @@ int ZustandsLinie::SetPoint(int i, double px, double pz) {
     n = std::max(n, i + 1);
     x.at(static_cast<std::size_t>(i)) = px;
     Z.at(static_cast<std::size_t>(i)) = pz;
-    if (pz >= Zmax) {
-        Zmax = pz;
-        xZmax = px;
-        iZmax = i;
-    }
-    if (pz <= Zmin) {
-        Zmin = pz;
-        xZmin = px;
-        iZmin = i;
-    }
+    TakeExtremes(i, px, pz);
     xmax = std::max(xmax, px);
     xmin = std::min(xmin, px);
     return 1;
@@ -117,13 +108,17 @@ double ZustandsLinie::GetZAt(double px) {
     if (n == 1) {
         return Z[0];
     }
-    if (px < xmin) {
+    // Sorted first, so that beyond either end the value is that end's, not that of the
+    // point that happened to be set first or last; the ends are those of the points
+    // now held (a replaced point may have left the range of x behind).
+    Sort();
+    const auto last = static_cast<std::size_t>(n - 1);
+    if (px < x[0]) {
         return Z[0];
     }
-    if (px > xmax) {
-        return Z[static_cast<std::size_t>(n - 1)];
+    if (px > x[last]) {
+        return Z[last];
     }
-    Sort();
     for (int i = 0; i + 1 < n; ++i) {
         const double x0 = x[static_cast<std::size_t>(i)];
         const double x1 = x[static_cast<std::size_t>(i + 1)];
@@ -149,18 +144,20 @@ void ZustandsLinie::RecomputeExtremes() {
     Zmax = kRestartMax;
     Zmin = kRestartMin;
     for (int i = 0; i < n; ++i) {
-        const double zi = Z[static_cast<std::size_t>(i)];
-        const double xi = x[static_cast<std::size_t>(i)];
-        if (zi >= Zmax) {
-            Zmax = zi;
-            xZmax = xi;
-            iZmax = i;
-        }
-        if (zi <= Zmin) {
-            Zmin = zi;
-            xZmin = xi;
-            iZmin = i;
-        }
+        TakeExtremes(i, x[static_cast<std::size_t>(i)], Z[static_cast<std::size_t>(i)]);
+    }
+}
+
+void ZustandsLinie::TakeExtremes(int i, double px, double pz) {
+    if (pz >= Zmax) {
+        Zmax = pz;
+        xZmax = px;
+        iZmax = i;
+    }
+    if (pz <= Zmin) {
+        Zmin = pz;
+        xZmin = px;
+        iZmin = i;
     }
 }
 

@@ -72,6 +72,8 @@ public:
 
 private:
     void RecomputeExtremes();
+    // Point i takes over the maximum and the minimum it reaches (ties go to it).
+    void TakeExtremes(int i, double px, double pz);
     void RemoveMarked(const std::vector<bool>& marked);
     int FindJump(int start, int direction);
     void SortBy(bool zFirst);

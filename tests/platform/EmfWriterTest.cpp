@@ -177,6 +177,19 @@ TEST(EmfWriter, BitmapsAreStretchedIntoTheirBoxAndCountInTheBounds) {
     ExpectBoundsEncloseEverything(r);
 }
 
+TEST(EmfWriter, BitmapsOfTooFewOrTooManyBitsAreWrittenWhole) {
+    // A bitmap whose bits do not fill its rows is completed with white, one with more
+    // bits than its rows is cut: the header states the size of the bits written.
+    for (const std::size_t bytes : {std::size_t{0}, std::size_t{5}, std::size_t{64}}) {
+        const EmfDib dib{3, 2, std::vector<std::uint8_t>(bytes, 0)};
+        EmfWriter w;
+        w.StretchDib({0, 0, 30, 20}, dib);
+        w.SelectObject(w.CreatePatternBrush(dib));
+        const emf::Reader r(w.Bytes());
+        EXPECT_TRUE(r.Ok()) << bytes << ": " << r.Faults().front();
+    }
+}
+
 TEST(EmfHandles, AClosedMetafileIsWrittenAndKeptUntilReleased) {
     TempDir dir;
     EmfWriter w;

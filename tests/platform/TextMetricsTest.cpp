@@ -42,4 +42,10 @@ TEST(TextMetrics, EachAdvanceIsRoundedToWholeDeviceUnits) {
 TEST(TextMetrics, InvalidUtf8BytesCountAsLatin1Characters) {
     EXPECT_EQ(TextCodePoints("a\xC4"), (std::u32string{U'a', U'\xC4'}));
     EXPECT_EQ(TextCodePoints("\xC3\xA4x"), (std::u32string{U'\xE4', U'x'}));
+    // Overlong forms (a hidden NUL), surrogates and code points beyond Unicode are no
+    // valid sequences either: the metafile's text never gets a NUL or half a pair.
+    EXPECT_EQ(TextCodePoints(std::string("\xC0\x80", 2)), (std::u32string{U'\xC0', U'\x80'}));
+    EXPECT_EQ(TextCodePoints("\xED\xA0\x80"), (std::u32string{U'\xED', U'\xA0', U'\x80'}));
+    EXPECT_EQ(TextCodePoints("\xF4\x90\x80\x80").size(), 4u);
+    EXPECT_EQ(TextCodePoints("\xF0\x9F\x98\x80"), (std::u32string{U'\U0001F600'}));
 }

@@ -82,6 +82,18 @@ TEST(C1PlotPrimitive, FrameMarginsWidenTheBoxInvisibly) {
     EXPECT_EQ(r.Selections().at(r.Selections().size() - 3), kEmfStockBit | kStockNullBrush);
 }
 
+TEST(C1PlotPrimitive, NothingDrawnHasNoFrame) {
+    // An empty page has no box to frame: neither frame draws a rectangle around the
+    // empty box's placeholders, and the page stays empty.
+    Page page;
+    page.plot.PlotFrame(1.02);
+    page.plot.PlotFrameMargins(1.02, 1.02, 1.02, 1.05);
+    EXPECT_TRUE(page.plot.IsBoxEmpty());
+    const emf::Reader r = page.Read();
+    EXPECT_EQ(r.Count(kEmrRectangle), 0u);
+    EXPECT_TRUE(page.emf.IsEmpty());
+}
+
 TEST(C1PlotPrimitive, SupportSymbolsAndBitmaps) {
     Page page;
     EXPECT_EQ(page.plot.PlotAuflager(0, 0, 0, 100, 100), 0);

@@ -57,6 +57,25 @@ TEST(C1PlotText, TextAtAPointIsWrittenWithItsAdvancesAndExtendsTheBox) {
     EXPECT_NEAR(box.top, 50000 - DeviceWidth("OKW = 1.50", true) * 100, 1);
 }
 
+TEST(C1PlotText, TextWithBlanksAroundIsDrawnAsItIsMeasured) {
+    // Number labels come with the blanks of their format's width: the text drawn is
+    // the one measured, so the page's box and the metafile's bounds agree with it.
+    Page page;
+    page.plot.SelectFont(kHeight, 0.0, 0, 0);
+    EXPECT_TRUE(page.plot.PlotText(10000, 50000, "   30.0  "));
+    const emf::Reader r = page.Read();
+    ASSERT_EQ(r.Texts().size(), 1u);
+    EXPECT_EQ(r.Texts()[0].Utf8(), "30.0");
+    EXPECT_EQ(r.Texts()[0].reference, (emf::Point{100, 500}));
+    EXPECT_EQ(r.Texts()[0].Width(), DeviceWidth("30.0"));
+    EXPECT_EQ(page.plot.GetBox().right, 10000 + DeviceWidth("30.0") * 100);
+    // Blanks only: nothing is written.
+    Page blank;
+    blank.plot.SelectFont(kHeight, 0.0, 0, 0);
+    blank.plot.PlotText(0, 0, "   ");
+    EXPECT_TRUE(blank.Read().Texts().empty());
+}
+
 TEST(C1PlotText, AlongALineCollisionModes) {
     Page page;
     const int w = DeviceWidth("Sand") * 100;

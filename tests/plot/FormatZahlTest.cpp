@@ -43,3 +43,15 @@ TEST(FormatZahl, CurveLabelsRoundFromAThousandOn) {
         EXPECT_EQ(FormatKurvenWert(c.v), c.text) << c.v;
     }
 }
+
+TEST(FormatZahl, AValueShownAsZeroCarriesNoSign) {
+    // A small negative value that its decimals round to zero is a zero, not "-0.00".
+    EXPECT_EQ(FormatZahl(-0.004, 2, 0), "0.00");
+    EXPECT_EQ(FormatZahl(-0.4, 0, 0), "0");
+    EXPECT_EQ(FormatZahl(-0.006, 2, 0), "-0.01");
+    EXPECT_EQ(FormatZahlAuto(-0.001), "0.00");
+    EXPECT_EQ(FormatZahlAuto(-0.0), "0.00");
+    EXPECT_EQ(FormatZahlAuto(-0.005001), "-0.01");
+    EXPECT_EQ(FormatKurvenWert(-0.0), "0.00");
+    EXPECT_EQ(FormatKurvenWert(-0.00009), "0.00");
+}

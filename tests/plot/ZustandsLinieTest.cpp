@@ -61,10 +61,29 @@ TEST(ZustandsLinie, InterpolationAtEndsBetweenAndAtJumps) {
     };
     // Sorted: (0, 0), (2, 10), (2, 30), (4, 40); a jump at 2 takes the first value.
     for (const Case k :
-         {Case{-1.0, 40.0}, Case{1.0, 5.0}, Case{2.0, 10.0}, Case{3.0, 35.0}, Case{5.0, 40.0}}) {
-        // Left of the curve: the value at the first place, which is (4, 40) before sorting.
+         {Case{-1.0, 0.0}, Case{1.0, 5.0}, Case{2.0, 10.0}, Case{3.0, 35.0}, Case{5.0, 40.0}}) {
         EXPECT_DOUBLE_EQ(c.GetZAt(k.x), k.z) << k.x;
     }
+    // Beyond either end the value of that end, whatever order the points were set in
+    // and whether or not the curve was sorted before.
+    struct Outside {
+        std::vector<std::pair<double, double>> points;
+        double x, z;
+    };
+    const Outside outside[] = {
+        {{{4, 40}, {0, 0}, {2, 10}}, -1.0, 0.0},
+        {{{4, 40}, {0, 0}, {2, 10}}, 5.0, 40.0},
+        {{{0, 7}, {3, -3}, {1, 9}}, 4.0, -3.0},
+        {{{3, -3}, {0, 7}}, -2.0, 7.0},
+    };
+    for (const Outside& k : outside) {
+        ZustandsLinie unsorted = Curve(k.points);
+        EXPECT_DOUBLE_EQ(unsorted.GetZAt(k.x), k.z) << k.x;
+    }
+    // A point moved inwards: left of the points now held is the first point's value.
+    ZustandsLinie moved = Curve({{0, 5}, {2, 7}});
+    moved.SetPoint(0, 1.0, 5.0);
+    EXPECT_DOUBLE_EQ(moved.GetZAt(0.5), 5.0);
     ZustandsLinie empty;
     EXPECT_EQ(empty.GetZAt(3.0), 0.0);
     EXPECT_EQ(empty.GetZAt(1e7), 0.0);

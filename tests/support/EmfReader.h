@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -214,6 +215,12 @@ private:
                 const std::uint32_t n = U32(emrText + 8);
                 const std::uint32_t offString = U32(emrText + 12);
                 const std::uint32_t offDx = U32(emrText + 36);
+                if (!Inside(r, offString, 2 * std::size_t{n}) ||
+                    !Inside(r, offDx, 4 * std::size_t{n})) {
+                    faults.push_back("text or advances beyond their record at " +
+                                     std::to_string(at));
+                    break;
+                }
                 for (std::uint32_t i = 0; i < n; ++i) {
                     t.chars.push_back(static_cast<char16_t>(U32(at + offString + 2 * i) & 0xFFFF));
                     t.dx.push_back(I32(at + offDx + 4 * i));
@@ -235,8 +242,10 @@ private:
                 break;
             case 94:
                 Create(U32(p));
+                CheckBitmap(r, p + 8, p + 16);
                 break;
             case 82: {
+                CheckFontSize(r);
                 Font f{U32(p), I32(p + 4), I32(p + 12), I32(p + 20), {}};
                 for (int i = 0; i < 32; ++i) {
                     const auto c = static_cast<char16_t>(
@@ -274,6 +283,7 @@ private:
                 }
                 break;
             case 81: { // STRETCHDIBITS
+                CheckBitmap(r, p + 40, p + 48);
                 const int x = I32(p + 16);
                 const int y = I32(p + 20);
                 const Rect box{x, y, x + I32(p + 64), y + I32(p + 68)};
@@ -304,6 +314,54 @@ private:
         if (frame.right <= frame.left || frame.bottom <= frame.top) {
             faults.push_back("empty frame");
         }
+    }
+
+    // Whether the bytes [offset, offset + length) lie inside the record.
+    static bool Inside(const Record& r, std::size_t offset, std::size_t length) {
+        return offset >= 8 && offset + length <= r.size;
+    }
+
+    // The bitmap header and the bits that a record points to (offsets and sizes at
+    // the given places) lie inside it, and the bits fill the bitmap's rows.
+    void CheckBitmap(const Record& r, std::size_t bmiAt, std::size_t bitsAt) {
+        const std::uint32_t offBmi = U32(bmiAt);
+        const std::uint32_t cbBmi = U32(bmiAt + 4);
+        const std::uint32_t offBits = U32(bitsAt);
+        const std::uint32_t cbBits = U32(bitsAt + 4);
+        if (cbBmi < 40 || !Inside(r, offBmi, cbBmi) || !Inside(r, offBits, cbBits)) {
+            faults.push_back("bitmap beyond its record at " + std::to_string(r.offset));
+            return;
+        }
+        const std::size_t width = static_cast<std::uint32_t>(I32(r.offset + offBmi + 4));
+        const int height = I32(r.offset + offBmi + 8);
+        const std::size_t bitCount = U32(r.offset + offBmi + 12) >> 16;
+        const std::size_t rowBytes = (width * bitCount + 31) / 32 * 4;
+        if (rowBytes * static_cast<std::size_t>(std::abs(height)) > cbBits) {
+            faults.push_back("bitmap bits short of its rows at " + std::to_string(r.offset));
+        }
+        const std::uint32_t sizeImage = U32(r.offset + offBmi + 20);
+        if (sizeImage != 0 && sizeImage != cbBits) {
+            faults.push_back("bitmap image size differs from its bits at " +
+                             std::to_string(r.offset));
+        }
+    }
+
+    // The extended font record holds either the fixed panose form (320 bytes after the
+    // slot) or the long form with a design vector (its signature and axes).
+    void CheckFontSize(const Record& r) {
+        constexpr std::size_t kHead = 12;
+        constexpr std::size_t kPanose = 320;
+        constexpr std::size_t kLogFontEx = 348;
+        constexpr std::uint32_t kDesignVectorSignature = 0x08007664;
+        if (r.size == kHead + kPanose) {
+            return;
+        }
+        const std::size_t dv = r.offset + kHead + kLogFontEx;
+        if (r.size >= kHead + kLogFontEx + 8 && U32(dv) == kDesignVectorSignature &&
+            r.size == kHead + kLogFontEx + 8 + 4 * std::size_t{U32(dv + 4)}) {
+            return;
+        }
+        faults.push_back("font record of neither form at " + std::to_string(r.offset));
     }
 
     void Create(std::uint32_t slot) {
