@@ -58,11 +58,12 @@ std::string FormatZahlAuto(double x) {
     if (x >= 10000.0) {
         return WithoutBlanksAround(Printed("%8.2f", x));
     }
+    // Whole numbers are rounded, never cut: 1999.9 is "2000", not "1999".
     if (x >= 1000.0) {
-        return WithoutBlanksAround(PrintedInt("%7lld", Whole(x)));
+        return WithoutBlanksAround(PrintedInt("%7lld", Whole(std::round(x))));
     }
     if (x >= 100.0) {
-        return WithoutBlanksAround(PrintedInt("%6lld", Whole(x)));
+        return WithoutBlanksAround(PrintedInt("%6lld", Whole(std::round(x))));
     }
     if (x >= 10.0) {
         return WithoutBlanksAround(Printed("%5.1f", x));

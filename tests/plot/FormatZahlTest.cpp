@@ -22,9 +22,9 @@ TEST(FormatZahl, AutomaticDecimalsBySignedValue) {
         double x;
         const char* text;
     };
-    const Case cases[] = {{12345.678, "12345.68"}, {1999.9, "1999"}, {150.7, "150"},
+    const Case cases[] = {{12345.678, "12345.68"}, {1999.9, "2000"}, {150.7, "151"},
                           {25.25, "25.2"},         {7.125, "7.12"},  {-5.0, "-5.00"},
-                          {-5000.0, "-5000.00"}};
+                          {-5000.0, "-5000.00"},   {150.4, "150"}};
     for (const Case& c : cases) {
         EXPECT_EQ(FormatZahlAuto(c.x), c.text) << c.x;
     }
