@@ -25,6 +25,19 @@ install_missing() {
 
 install_missing g++ cmake make libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev
 
+# A German locale, so that the test of number formatting under a process locale with a
+# decimal comma runs. Generated with localedef (no edit of /etc/locale.gen needed).
+has_german_locale() {
+  locale -a 2>/dev/null | grep -qiE '^de_DE\.utf-?8$'
+}
+
+install_german_locale() {
+  has_german_locale && return 0
+  install_missing locales || return 1
+  $SUDO localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 2>/dev/null || true
+  has_german_locale
+}
+
 if [[ "${ZIRF_WITH_OFFICE:-0}" == 1 ]]; then
   # The pictures measure their texts with the widths of Liberation Sans, the face
   # LibreOffice shows in place of Arial (scripts/gen-text-metrics.py reads it too).
@@ -34,5 +47,9 @@ if [[ "${ZIRF_WITH_OFFICE:-0}" == 1 ]]; then
   if ! install_missing libreoffice-writer-nogui poppler-utils; then
     echo "warning: LibreOffice Writer or poppler-utils could not be installed;" \
       "the report check in LibreOffice will be skipped" >&2
+  fi
+  if ! install_german_locale; then
+    echo "warning: the German locale de_DE.UTF-8 could not be generated;" \
+      "the number formatting test under it will be skipped" >&2
   fi
 fi

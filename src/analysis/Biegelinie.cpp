@@ -31,12 +31,11 @@ struct Integration {
     }
 };
 
-Integration IntegriereVomFuss(const Linie& moment, double TL, double t, double EI,
-                              double vorzeichen) {
+Integration IntegriereVomFuss(const Linie& moment, double TL, double t, double EI) {
     Integration r;
     r.dz = t / kSegmente;
     // Moments in kNm and EI in kNm² give a curvature in 1/m; deflections in cm.
-    const double faktor = vorzeichen * kCmProM / EI;
+    const double faktor = kCmProM / EI;
     for (int i = 0; i < kPunkte; ++i) {
         const double tiefe = t - i * r.dz;
         r.kruemmung[i] = faktor * MomentBei(moment, TL, TL - tiefe);
@@ -79,14 +78,14 @@ Linie Kragwand(const Linie& moment, double TL, double t, double EI) {
     if (t <= 0.0 || EI <= 0.0) {
         return Linie{};
     }
-    return NachTiefe(IntegriereVomFuss(moment, TL, t, EI, 1.0).w);
+    return NachTiefe(IntegriereVomFuss(moment, TL, t, EI).w);
 }
 
 Linie Ankerwand(const Linie& moment, double TL, double t, double A, double EI) {
     if (t <= 0.0 || EI <= 0.0 || A >= t) {
         return Linie{};
     }
-    const Integration r = IntegriereVomFuss(moment, TL, t, EI, -1.0);
+    const Integration r = IntegriereVomFuss(moment, TL, t, EI);
     // Adding a rigid rotation about the foot that brings the anchor point back to 0 keeps
     // the curvature and the foot's w = 0.
     const double zAnker = t - std::max(A, 0.0);

@@ -17,15 +17,14 @@ double Biegesteifigkeit(double Iy);
 double MomentBei(const Linie& moment, double TL, double x);
 
 // Deflection in cm at the depths p·t/20 below the wall head, place 0 at the head and place
-// 20 at the foot depth t. The curvature at depth d is `vorzeichen`·M/EI with M the moment
-// line at x = TL - d; the line is integrated exactly for a curvature that is linear
-// between the places.
+// 20 at the foot depth t. The curvature at depth d is M/EI with M the moment line at
+// x = TL - d, for both walls alike: a movement toward the excavation is negative. The line
+// is integrated exactly for a curvature that is linear between the places.
 //
-// Wall without anchor (Kragwand): clamped at the foot, w = 0 and w' = 0 there; curvature
-// sign +1.
+// Wall without anchor (Kragwand): clamped at the foot, w = 0 and w' = 0 there.
 Linie Kragwand(const Linie& moment, double TL, double t, double EI);
-// Anchored wall: w = 0 at the anchor depth A (0 ≤ A < t) and at the foot; curvature sign -1.
-// The line above the anchor follows the same curvature.
+// Anchored wall: w = 0 at the anchor depth A (0 ≤ A < t) and at the foot. The line above
+// the anchor follows the same curvature.
 Linie Ankerwand(const Linie& moment, double TL, double t, double A, double EI);
 
 } // namespace biegelinie

@@ -116,15 +116,18 @@ void C1ZirfCalc::CalcWandseiteTGF(const KombiFaktoren& f) {
 
 void C1ZirfCalc::CalcAvorhTGF() {
     const C1ZirfInput& in = *pInput;
-    // The design anchor force the wall has: the anchor reaction of the beam under the
-    // design loads as the iteration took them (per layer the larger of the variable loads
-    // and the compaction, never both), and under the permanent ones alone, each with the
-    // passive side at eta_p/gep. With a free foot the total is the iteration's AK, but for
-    // the moment that the iteration leaves at its last step.
+    // The existing design anchor force is the wall's anchor force AK, the one its depth was
+    // found for (moments about the foot at the found depth), made axial. The beam, whose
+    // fixed or partly fixed foot is a short span at the bottom of the rounded depth, gives
+    // a slightly other reaction; it only splits the force into its permanent share (the
+    // beam under the permanent design loads, with the passive side at eta_p/gep) and the
+    // rest. With a free foot the two agree.
     const double passiv = in.eta_p / gep * RPassiv1.at(1);
     const double cosA = std::cos(in.ankerneigung / GradFaktor);
-    AvorhG = (RAktivBemessungG1 + passiv) / cosA;
-    AvorhQ = (RAktivBemessung1 + passiv) / cosA;
+    const double balken = RAktivBemessung1 + passiv;
+    const double anteilStaendig = balken != 0.0 ? (RAktivBemessungG1 + passiv) / balken : 1.0;
+    AvorhQ = AK / cosA;
+    AvorhG = anteilStaendig * AK / cosA;
 }
 
 int C1ZirfCalc::CalcTGFKraefte() {

@@ -10,6 +10,7 @@
 #include "host/C1ZirfInput.h"
 
 #include <cmath>
+#include <set>
 #include <string>
 
 namespace {
@@ -56,43 +57,42 @@ void PruefeTeilsicherheiten(const C1ZirfInput& in) {
     }
 }
 
-bool IstRegelZeichen(char c) {
-    return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == '*' || c == '+' || c == ' ';
+// The load cases a rule may name: case 1 (the soil's own weight with the permanent
+// loads) and every case that a load of the input belongs to.
+std::set<int> LastfaelleDerEingabe(const C1ZirfInput& in) {
+    std::set<int> lf{1};
+    const auto sammle = [&lf](const auto& tabelle, int anzahl) {
+        for (int k = 0; k < anzahl; ++k) {
+            lf.insert(tabelle.at(static_cast<std::size_t>(k)).lf);
+        }
+    };
+    sammle(in.flaechenlast, in.nFlaechenlast);
+    sammle(in.flaechenlastVorn, in.nFlaechenlastVorn);
+    sammle(in.blocklast, in.nBlocklast);
+    sammle(in.linienlast, in.nLinienlast);
+    sammle(in.kopflast, in.nKopflast);
+    return lf;
 }
 
-// The rule of a combination that the iteration computes must read as written: the parser
-// skips characters it does not know and drops a number without ')', which would change
-// the combination without a word. Load case 1 carries the soil's own weight, so the rule
-// must give it a factor.
-void PruefeRegel(const C1ZirfInput::LFKombi& k) {
+// The rule of a combination that the iteration computes must read exactly as written:
+// the parser skips characters it does not know and drops a number without its bracket,
+// which would change the combination without a word. A case that no load has would add
+// nothing, and load case 1 carries the soil's own weight, so the rule must give it a
+// factor.
+void PruefeRegel(const C1ZirfInput::LFKombi& k, const std::set<int>& lastfaelle) {
     const std::string wo = "xml-Eingabedatei, Element 'result' Nr. " + std::to_string(k.index + 1) +
-                           " (lastUeberlagerung results): Attribut 'regel' = \"" + k.regel + "\" ";
+                           " (lastUeberlagerung results, art \"" + k.art +
+                           "\"): Attribut 'regel' = \"" + k.regel + "\" ";
     const auto fehler = [&](const std::string& grund) { throw C1Exception(wo + grund, kModul); };
-    int offen = 0;
-    for (const char c : k.regel) {
-        if (c == '(') {
-            if (++offen > 1) {
-                fehler("schachtelt Klammern");
-            }
-        } else if (c == ')') {
-            if (--offen < 0) {
-                fehler("schließt mit ')' keine Gruppe");
-            }
-        } else if (!IstRegelZeichen(c)) {
-            fehler(std::string("enthält das Zeichen '") + c +
-                   "'; vorgesehen sind Zahlen, '*', '+' und Klammern, z. B. 1.35*(1)+1.5*(2)");
+    if (const std::string grund = KombiRegelFehler(k.regel); !grund.empty()) {
+        fehler(grund);
+    }
+    const KombiFaktoren f = KombiFaktoren::Parse(k.regel);
+    for (int n = 1; n <= kKombiLastfaelle; ++n) {
+        if (f.lastfall.at(static_cast<std::size_t>(n - 1)) == n && lastfaelle.count(n) == 0) {
+            fehler("nennt den Lastfall " + std::to_string(n) +
+                   ", zu dem keine Last der Eingabe (last gruppe lf) gehört");
         }
-    }
-    if (offen != 0) {
-        fehler("schließt eine Gruppe nicht mit ')'");
-    }
-    KombiFaktoren f;
-    try {
-        f = KombiFaktoren::Parse(k.regel);
-    } catch (const C1Exception& e) {
-        static const std::string kGrund = "ist ungültig: ";
-        const std::size_t pos = e.text.find(kGrund);
-        fehler(pos == std::string::npos ? "ist ungültig" : e.text.substr(pos));
     }
     if (!(f.F(1) > 0.0)) {
         fehler("gibt dem Lastfall 1 (ständige Lasten mit dem Eigengewicht des Bodens) keinen "
@@ -104,11 +104,12 @@ void PruefeRegel(const C1ZirfInput::LFKombi& k) {
 
 void C1ZirfCalc::PruefeEingabeWand() const {
     const C1ZirfInput& in = *pInput;
+    const std::set<int> lastfaelle = LastfaelleDerEingabe(in);
     bool strGeo = false;
     for (const C1ZirfInput::LFKombi& k : in.kombi) {
         if (einbindung::IstStrGeo(k.art)) {
             strGeo = true;
-            PruefeRegel(k);
+            PruefeRegel(k, lastfaelle);
         }
     }
     if (!strGeo) {

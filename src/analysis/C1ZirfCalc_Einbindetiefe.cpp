@@ -8,6 +8,7 @@
 #include "host/Trace.h"
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -50,6 +51,25 @@ bool C1ZirfCalc::StarteKombination(int k) {
     return true;
 }
 
+void C1ZirfCalc::SchliesseEingrenzung(double oben, double unten,
+                                      const std::function<bool()>& sicher) {
+    TracePrintf("\nEingrenzung nach t %6.4f: von %6.4f bis %6.4f", t, oben, unten);
+    // The sums are those of the depth evaluated last.
+    bool sichereSumme = t == unten;
+    while (unten - oben > einbindung::kGenauigkeit) {
+        t = (oben + unten) / 2.0;
+        CalcWandlasten();
+        sichereSumme = sicher();
+        (sichereSumme ? unten : oben) = t;
+        TracePrintf("\nEingrenzung t %6.4f", t);
+    }
+    if (!sichereSumme) {
+        t = unten;
+        CalcWandlasten();
+    }
+    TracePrintf("\nsichere Seite t %6.4f", t);
+}
+
 int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
     const C1ZirfInput& in = *pInput;
     const double He = Schicht[iSchichtUnten].yo;
@@ -80,6 +100,9 @@ int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
                                               einbindung::kZuschlagGesamt -
                                           delta_t;
         iter = 0;
+        einbindung::Eingrenzung eingrenzung;
+        // Passive moment above the active one: the foot holds.
+        const auto sicher = [this] { return SM < 0.0; };
         for (;;) {
             TracePrintf("\niter %3d ------------", iter);
             nLastfaelle = in.iLetzterLastfall + 2;
@@ -105,6 +128,7 @@ int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
             TracePrintf(
                 "\niter %3d t %6.4f  delta_t %6.4f  SM %6.2f  SMA %6.2f  SMP %6.2f  SC %6.2f", iter,
                 t, delta_t, SM, SMA, SMP, SC);
+            eingrenzung.Merke(t, sicher());
             if (std::fabs(t - tAlt) < kToleranz || in.berart == kNachweis) {
                 break;
             }
@@ -112,6 +136,13 @@ int C1ZirfCalc::CalcEinbindetiefe(int kombi) {
             if (richtung != richtungAlt) {
                 delta_t /= 2.0;
             }
+        }
+        // The iteration stops within its tolerance on either side of the balance; a
+        // designed foot must not lie above it, or the wall fails its own check.
+        if (double oben = 0.0, unten = 0.0;
+            in.berart == kBemessung && eingrenzung.Klammer(oben, unten)) {
+            SchliesseEingrenzung(oben, unten, sicher);
+            Ausnutzung = SMP != 0.0 ? -SMA / SMP : 0.0;
         }
         const double t0 = t - He;
         deltaTZuschlag = std::max(einbindung::kZuschlag * t0, kZuschlagMindestens * t0);

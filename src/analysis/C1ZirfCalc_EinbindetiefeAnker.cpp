@@ -105,6 +105,12 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
                     delta_t;
             }
             iter = 0;
+            einbindung::Eingrenzung eingrenzung;
+            // Free foot: the passive side takes more than the moments about the anchor ask
+            // (SC below 0); fixed foot: the rotation has passed its target.
+            const auto sicher = [this] {
+                return (einspannArt == kFrei ? SC : SwF) < Zielverdrehung;
+            };
             for (;;) {
                 ++iter;
                 richtungAlt = richtung;
@@ -114,6 +120,7 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
                     return 2;
                 }
                 CalcWandlasten();
+                eingrenzung.Merke(t, sicher());
                 if (std::fabs(t - tAlt) < kToleranz || modus == kNachweis) {
                     break;
                 }
@@ -128,6 +135,12 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
                     TracePrintf("\n t %6.2f   SwF %8.1f ", t, SwF);
                     TracePrintf("\n t %6.2f   SC %8.1f ", t, SC);
                 }
+            }
+            // The iteration stops within its tolerance on either side of the balance; a
+            // designed foot must not lie above it, or the wall fails its own check.
+            if (double oben = 0.0, unten = 0.0;
+                in.berart == kBemessung && eingrenzung.Klammer(oben, unten)) {
+                SchliesseEingrenzung(oben, unten, sicher);
             }
             if (zweiterLauf == 1) {
                 frei.at(static_cast<std::size_t>(k)) = {t, SwF};

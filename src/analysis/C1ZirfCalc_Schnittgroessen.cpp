@@ -112,6 +112,34 @@ void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
     }
 }
 
+double C1ZirfCalc::MPassivChar(int p) const {
+    double m = 0.0;
+    for (int j = 1; j <= nLastfaelle; ++j) {
+        m += Schnittgroessen[kMPassiv]
+                 .at(static_cast<std::size_t>(j))
+                 .at(static_cast<std::size_t>(p));
+    }
+    return m;
+}
+
+void C1ZirfCalc::MCharMitPassiv(double anteil) {
+    // A share that is no number or not positive would turn the passive side around.
+    if (!(anteil > 0.0) || !std::isfinite(anteil)) {
+        return;
+    }
+    for (int p = 0; p < kPunkte; ++p) {
+        MChar[static_cast<std::size_t>(p)] += anteil * MPassivChar(p);
+    }
+}
+
+double C1ZirfCalc::Auflagerkraft(int bis, int s) const {
+    double r = 0.0;
+    for (int j = 1; j <= bis; ++j) {
+        r += pTraeger->GetAuflagerkraft(j, s);
+    }
+    return r;
+}
+
 double C1ZirfCalc::NullQuerkraft(int pa, int pb) const {
     const double qa = QDesign.at(static_cast<std::size_t>(pa));
     const double qb = QDesign.at(static_cast<std::size_t>(pb));
@@ -142,6 +170,10 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     CalcTraegerLastenZusatz();
     tr.Calc();
     SchnittgroessenPassiv(1, 2, true);
+    // The characteristic wall stands without a clamping moment at its foot: the passive
+    // side takes the share of its pressure that brings the foot moment to 0.
+    const double fussPassiv = MPassivChar(0);
+    MCharMitPassiv(fussPassiv != 0.0 ? -MChar[0] / fussPassiv : 0.0);
 
     // The point of zero design shear; the change nearest the head wins.
     xm = t;

@@ -21,6 +21,8 @@ constexpr double kFussfeldTeiler = 300.0;
 constexpr double kNebenAnker = 0.01;
 constexpr int kMitAuflager = 1;
 constexpr int kOhneAuflager = 0;
+// The support at the foot (x = 0).
+constexpr int kFuss = 1;
 
 int Vorzeichen(double q) {
     return (q > 0.0) - (q < 0.0);
@@ -69,11 +71,21 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     tr.Calc();
     SchnittgroessenAktiv(s1, s2, bemessung);
     Umhuellende("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
+    const double fussAktiv = Auflagerkraft(nLastfaelle + 1, kFuss);
 
     tr.DelLasten();
     CalcTraegerLastenZusatz();
     tr.Calc();
     SchnittgroessenPassiv(s1, s2, false);
+    // The characteristic wall in equilibrium: a free foot has no force at the foot, so the
+    // passive side takes the share that brings it to 0; a fixed or partly fixed foot keeps
+    // the share the design lines take.
+    if (e == 0) {
+        const double fussPassiv = Auflagerkraft(nLastfaelle, kFuss);
+        MCharMitPassiv(fussPassiv != 0.0 ? -fussAktiv / fussPassiv : 0.0);
+    } else {
+        MCharMitPassiv(in.eta_p / gep);
+    }
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = static_cast<std::size_t>(p);
         TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],

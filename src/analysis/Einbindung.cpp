@@ -30,6 +30,28 @@ bool UebernimmtMassgebend(double wert, double bisher, bool gleichstandUebernimmt
     return gleichstandUebernimmt ? wert >= bisher : wert > bisher;
 }
 
+void Eingrenzung::Merke(double t, bool sicher) {
+    versuche.emplace_back(t, sicher);
+}
+
+bool Eingrenzung::Klammer(double& oben, double& unten) const {
+    bool mitSicher = false;
+    for (const auto& [t, sicher] : versuche) {
+        if (sicher && (!mitSicher || t < unten)) {
+            unten = t;
+            mitSicher = true;
+        }
+    }
+    bool mitUnsicher = false;
+    for (const auto& [t, sicher] : versuche) {
+        if (mitSicher && !sicher && t < unten && (!mitUnsicher || t > oben)) {
+            oben = t;
+            mitUnsicher = true;
+        }
+    }
+    return mitUnsicher;
+}
+
 bool IstDivergiert(int versuche, double t, double He) {
     return versuche > kMaxVersuche || t > He + kMaxTiefeUnterAushub || t <= He;
 }

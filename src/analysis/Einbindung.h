@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // Rules shared by the embedment iterations of both walls.
 namespace einbindung {
@@ -17,6 +19,22 @@ inline constexpr double kMaxTiefeUnterAushub = 100.0;
 // is the calculated depth plus that share (1 + 0.2).
 inline constexpr double kZuschlag = 0.2;
 inline constexpr double kZuschlagGesamt = 1.2;
+
+// The trial depths of one iteration with the side of the balance each lies on, to find the
+// pair that brackets the balance most closely.
+class Eingrenzung {
+public:
+    void Merke(double t, bool sicher);
+    // The shallowest safe depth and the deepest depth above it that is not safe; false
+    // when the trial depths do not bracket the balance.
+    bool Klammer(double& oben, double& unten) const;
+
+private:
+    std::vector<std::pair<double, bool>> versuche;
+};
+
+// The designed depth is closed to this on the safe side of the balance (m).
+inline constexpr double kGenauigkeit = 1e-4;
 
 // Whether a combination belongs to the design situation the iterations check: its action
 // kind begins with exactly "STR,GEO".

@@ -1,7 +1,7 @@
 #include "cli/ZirfOptions.h"
 
 const char* const kZirfUsage =
-    "usage: zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] INPUT.xml\n";
+    "usage: zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] INPUT.xml...\n";
 
 bool ParseZirfOptions(int argc, char** argv, ZirfOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
@@ -29,14 +29,11 @@ bool ParseZirfOptions(int argc, char** argv, ZirfOptions& options, std::string& 
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
-        } else if (options.input.empty()) {
-            options.input = arg;
         } else {
-            error = "more than one input file";
-            return false;
+            options.inputs.push_back(arg);
         }
     }
-    if (options.input.empty()) {
+    if (options.inputs.empty()) {
         error = "no input file";
         return false;
     }

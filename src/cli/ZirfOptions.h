@@ -1,12 +1,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The command line of the host program:
-//   zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] INPUT.xml
+//   zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] INPUT.xml...
 struct ZirfOptions {
-    std::string input;
-    std::string outputDir; // empty: the input's folder
+    std::vector<std::string> inputs; // each one run, in the order given
+    std::string outputDir;           // empty: the input's folder
     std::string settingsFile;
     bool keepTemp = false;
     bool quiet = false;

@@ -1,10 +1,11 @@
-// zirf: the command-line host. It plays the part of the suite's host program: loads
-// the input document, offers the project settings, runs one calculation with the
-// output folder as the current folder and saves the document with its results.
+// zirf: the command-line host. It plays the part of the suite's host program: for
+// each input it loads the document, offers the project settings, runs one calculation
+// with the output folder as the current folder and saves the document with its results.
 
 #include "cli/HostConsole.h"
 #include "cli/HostSettings.h"
 #include "cli/ResultFile.h"
+#include "cli/ZirfBatch.h"
 #include "cli/ZirfOptions.h"
 #include "host/ZIRF_Calc.h"
 #include "platform/MessageBox.h"
@@ -88,11 +89,11 @@ std::string OverwrittenInput(const fs::path& input, const fs::path& outputDir,
     return std::string();
 }
 
-int RunHost(const ZirfOptions& options) {
+int RunHost(const ZirfOptions& options, const std::string& inputName) {
     std::error_code ec;
-    const fs::path input = fs::absolute(options.input, ec).lexically_normal();
+    const fs::path input = fs::absolute(inputName, ec).lexically_normal();
     if (ec || !fs::is_regular_file(input) || access(input.c_str(), R_OK) != 0) {
-        return Fail(kUsageOrInputError, "cannot read input file " + options.input);
+        return Fail(kUsageOrInputError, "cannot read input file " + inputName);
     }
     const fs::path outputDir = options.outputDir.empty()
                                    ? input.parent_path()
@@ -153,9 +154,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zirf: %s\n%s", error.c_str(), kZirfUsage);
         return kUsageOrInputError;
     }
-    try {
-        return RunHost(options);
-    } catch (const std::exception& e) {
-        return Fail(kRunError, e.what());
+    error = CheckZirfInputs(options);
+    if (!error.empty()) {
+        std::fprintf(stderr, "zirf: %s\n%s", error.c_str(), kZirfUsage);
+        return kUsageOrInputError;
     }
+    return RunZirfInputs(options, [&options](const std::string& input) {
+        try {
+            return RunHost(options, input);
+        } catch (const std::exception& e) {
+            return Fail(kRunError, e.what());
+        }
+    });
 }

@@ -287,6 +287,10 @@ public:
     void SetBeiwerteIteration();
     // Sets up the iteration of combination k; false when it is not a "STR,GEO" one.
     bool StarteKombination(int k);
+    // After a design iteration: closes the bracket between the trial depths `oben` (not
+    // safe) and `unten` (safe) by halving it, `sicher` telling the side of each depth, and
+    // leaves `t` and every sum at the safe end.
+    void SchliesseEingrenzung(double oben, double unten, const std::function<bool()>& sicher);
     void UmlagerungAnker();
     void PruefeEingabeWand() const;
     // Internal forces.
@@ -302,6 +306,14 @@ public:
     void SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung);
     void Umhuellende(const char* format);
     void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt);
+    // Adds the characteristic passive side, mobilised by `anteil`, to MChar (which holds the
+    // retained side), so that the deflection rests on a characteristic system in
+    // equilibrium; needs the passive solution in the tables.
+    void MCharMitPassiv(double anteil);
+    // The passive side's characteristic moment at point p of the beam.
+    double MPassivChar(int p) const;
+    // Sum over the beam load cases 1 ... bis of the reactions at support s of the solved beam.
+    double Auflagerkraft(int bis, int s) const;
     // Beam position where the design shear changes sign between the points pa and pb.
     double NullQuerkraft(int pa, int pb) const;
 

@@ -21,6 +21,12 @@ inline constexpr int kKombiZahlLaenge = 11;
 // 1 ... 50, too many groups or cases) raises C1Exception naming the rule.
 int ParseKombiRegel(const std::string& regel, double* faktor, int* lastfall);
 
+// Why a rule would not be read exactly as written ("" when it reads so): every term a
+// factor, a star and a bracket of load cases 1 ... 50 joined by '+', each case once; no
+// signs, nested or empty brackets, numbers split by blanks or characters the parser would
+// skip. Which load cases the input has is the caller's to check.
+std::string KombiRegelFehler(const std::string& regel);
+
 // Appends a character to the number being read; raises C1Exception when the number
 // would be longer than kKombiZahlLaenge characters. Returns 0.
 int AppendKombiZeichen(char* token, int zeichen, int* pos);

@@ -110,6 +110,7 @@ C1QEL::C1QEL(const char* nameVersionsInfoDatei, const char* nameRTFResDatei, QED
         throw C1Exception("C1QEL::ctor()  hDoc =null", "debug");
     }
     m_bKorvel2005 = 1;
+    m_bGestartet = true;
     hDoc = doc;
     NameVersionsInfoDatei = TextOf(nameVersionsInfoDatei);
     NameRTFResDatei = TextOf(nameRTFResDatei);
@@ -135,8 +136,9 @@ C1QEL::C1QEL(const char* nameVersionsInfoDatei, const char* nameRTFResDatei, QED
 }
 
 C1QEL::~C1QEL() {
-    if (m_bKorvel2005 == 0) {
-        return; // an empty context has told nobody anything and owns no files
+    if (!m_bGestartet) {
+        CloseFiles();
+        return; // an empty context has told nobody anything
     }
     if (bHostProgress != 0) {
         QELRTFX_Notify(0, 0, "e");
@@ -170,11 +172,13 @@ void C1QEL::StartReportLibrary(const std::string& documentFile) {
     }
 }
 
-void C1QEL::ReadProjectSettings() {
+void C1QEL::ReadProjectSettings(bool withFilef) {
     Auftrag = GetSetting("Projekt");
     Prog = GetSetting("Prog/dp");
     File = GetSetting("File/fe");
-    Filef = GetSetting("File/f");
+    if (withFilef) {
+        Filef = GetSetting("File/f");
+    }
     Filedpf = GetSetting("File/dpf");
     Filedpfe = GetSetting("File/dpfe");
     if (!Filedpfe.empty()) {
@@ -215,6 +219,12 @@ int C1QEL::GetSetting(const std::string& key, char* buffer, int size) {
 int C1QEL::QuerySetting(const std::string& key) {
     char empty[1] = {};
     return QELRTFX_GetSetting(key.c_str(), empty, 0);
+}
+
+int C1QEL::ReadQuickOptionen() {
+    Quick.QuickModus = GetSettingInt("Option/Quick");
+    Quick.bAll = GetSettingInt("Option/All");
+    return Quick.QuickModus;
 }
 
 void C1QEL::DeleteResult() {

@@ -3,6 +3,7 @@
 #include "platform/QEDOM.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,6 @@ public:
     static constexpr int kLenKombiName = 32;
     static constexpr int kLenFreeText = 76;
     static constexpr int kLenKurzname = 24;
-    static constexpr int kLenZeile = 260;
 
     // Indices of the picture switches `grafik` and their companions `grafikDatei`.
     static constexpr int kGrafikSystem = 0;
@@ -170,10 +170,33 @@ public:
     // earlier ones set); returns the result of the last, ReadLastUeberlagerung.
     int ReadAll();
 
+    // --- Text input of older versions -------------------------------------------------
+    // The input module reads only documents; these operations are the line layer of the
+    // older text input (chapters of keyword lines followed by their data lines).
+    static constexpr int kTextKapitel = 1; // ReadTextInput: a keyword line
+    static constexpr int kTextDaten = 0;   // a data line
+    static constexpr int kTextEnde = -1;   // the end of the file
+    // Finds the keyword line whose first word is keyword (from the file's start) and
+    // reads the line after it into zeile: 1; 0 when there is none.
+    int FindTextKeyword(const std::string& keyword);
+    // Reads the next line into zeile: kTextKapitel, kTextDaten or kTextEnde.
+    int ReadTextInput();
+
+    // Auxiliary object of the text input: one, made on first use, owned by the input.
+    struct SHelper {};
+    int CreateHelper();
+    SHelper* GetHelper();
+    // The two flags of the text input, which hold nothing.
+    struct SFlag {};
+    SFlag* GetFlag1() { return &flag1; }
+    SFlag* GetFlag2() { return &flag2; }
+
     // --- Bookkeeping ------------------------------------------------------------
-    const void* pHelper = nullptr; // auxiliary object of the text input; a run never sets it
+    std::unique_ptr<SHelper> pHelper; // a run never makes one
     C1QEL* pQEL = nullptr;
-    std::array<char, kLenZeile> zeile{}; // line buffer of the text input
+    std::string zeile; // line buffer of the text input: the whole line with its line end
+    SFlag flag1;
+    SFlag flag2;
     int normKind = 0;
     QEDOM_HANDLE hRoot = 0;
     QEDOM_HANDLE hInput = 0;

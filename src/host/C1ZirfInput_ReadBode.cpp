@@ -1,10 +1,10 @@
 // Reader of the soil layers (bode) with their wall friction angles.
 
+#include "host/C1Exception.h"
 #include "host/C1ZirfInput.h"
 #include "host/C1ZirfInputAttr.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -14,19 +14,19 @@ namespace {
 constexpr std::array<double, 9> kWandreibungAnteil = {
     -1.0, -2.0 / 3.0, -0.5, -1.0 / 3.0, 0.0, 1.0 / 3.0, 0.5, 2.0 / 3.0, 1.0};
 
-// The wall friction angle of a code; a code outside the table gives no friction (0)
-// and says so in the trace, so that the fault can be found.
-double WandreibungAusCode(int code, double phi, int nr, const char* attribut) {
+// The wall friction angle of a code. A code outside the table has no angle: taking none
+// would change the earth pressure without a word, so the run ends naming the layer.
+double WandreibungAusCode(int code, const C1ZirfInput::SBodenschicht& s, const char* attribut) {
     if (code < 0 || code >= static_cast<int>(kWandreibungAnteil.size())) {
-        char line[160];
-        std::snprintf(line, sizeof line,
-                      "\nC1ZirfInput::ReadBode: Schicht %d, %s = %d nicht in 0 bis 8, "
-                      "Wandreibungswinkel 0",
-                      nr, attribut, code);
-        zirf_input::Trace(line);
-        return 0.0;
+        throw C1Exception("xml-Eingabedatei, Element 'bode gruppe' nr " + std::to_string(s.nr) +
+                              " (\"" + s.bez + "\"): Attribut '" + attribut +
+                              "' = " + std::to_string(code) +
+                              " ist kein Code des Wandreibungswinkels; vorgesehen sind 0 bis " +
+                              std::to_string(kWandreibungAnteil.size() - 1) +
+                              " (-phi bis +phi) oder in_grad = 1 mit Winkeln in Grad",
+                          "C1ZirfInput::ReadBode");
     }
-    return kWandreibungAnteil.at(static_cast<std::size_t>(code)) * phi;
+    return kWandreibungAnteil.at(static_cast<std::size_t>(code)) * s.phi;
 }
 
 } // namespace
@@ -37,8 +37,8 @@ void C1ZirfInput::ReadWandreibung(QEDOM_HANDLE gruppe, SBodenschicht& s) const {
         s.deltp = QEDOM_GetDouble(gruppe, "deltp");
         return;
     }
-    s.delta = WandreibungAusCode(QEDOM_GetInt(gruppe, "delta_phi"), s.phi, s.nr, "delta_phi");
-    s.deltp = WandreibungAusCode(QEDOM_GetInt(gruppe, "deltp_phi"), s.phi, s.nr, "deltp_phi");
+    s.delta = WandreibungAusCode(QEDOM_GetInt(gruppe, "delta_phi"), s, "delta_phi");
+    s.deltp = WandreibungAusCode(QEDOM_GetInt(gruppe, "deltp_phi"), s, "deltp_phi");
 }
 
 int C1ZirfInput::ReadBode() {

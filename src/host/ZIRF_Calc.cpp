@@ -1,6 +1,14 @@
 #include "host/ZIRF_Calc.h"
 
+#include "host/CZirfcDllApp.h"
 #include "host/ZirfRun.h"
+
+namespace {
+
+// Built when the library is loaded, destroyed when it is unloaded.
+const CZirfcDllApp theApp;
+
+} // namespace
 
 void ZIRF_Calc(std::int32_t document, std::int32_t flag) {
     // The run reports its own errors; nothing may cross into a host that cannot

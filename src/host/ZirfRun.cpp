@@ -85,6 +85,10 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
     g_pDump = qel.OpenDumpFile("");
     g_pTrace = qel.OpenTraceFile("");
     TraceHostOptions();
+    // The batch record that the host's options name, listed for the developer; a run
+    // under the host acts on none of it.
+    qel.ReadBatchEntries();
+    qel.Dump("ZIRF_Calc");
     try {
         RunCalculationAndOutput(qel, hDoc, flag);
     } catch (const C1Exception& e) {

@@ -8,6 +8,8 @@
 // repaints, so a caller (and a test) can see what it shows.
 class ProgressWnd {
 public:
+    void SetTitle(const std::string& title) { m_title = title; }
+    const std::string& GetTitle() const { return m_title; }
     void SetText(const std::string& text) { m_text = text; }
     const std::string& GetText() const { return m_text; }
 
@@ -25,6 +27,7 @@ public:
     int GetRepaints() const { return m_repaints; }
 
 private:
+    std::string m_title;
     std::string m_text;
     int m_lower = 0;
     int m_upper = 100;

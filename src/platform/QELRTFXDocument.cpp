@@ -1,7 +1,9 @@
 #include "platform/QELRTFXDocument.h"
 
 #include "platform/QELRTFXFragment.h"
+#include "platform/QELRTFXTableLayout.h"
 #include "platform/RtfText.h"
+#include "platform/TextBreite.h"
 
 #include <algorithm>
 #include <array>
@@ -24,6 +26,12 @@ constexpr int kTextWidth = kPageWidth - kMarginLeft - kMarginRight;
 // narrow columns of the report's tables keep their words on one line.
 constexpr int kCellGap = 28;
 constexpr const char* kCellFont = "\\fs16";
+constexpr double kCellFontPt = 8.0;
+// Room a cell needs beside its widest word: the space on either side and a margin for
+// the renderer's own rounding.
+constexpr double kCellExtraCm = 2.0 * kCellGap / kTwipsPerCm + 0.08;
+constexpr double kTextWidthCm = kTextWidth / kTwipsPerCm;
+constexpr int kStyleTableHead = 1;
 
 struct Style {
     const char* name;
@@ -95,6 +103,10 @@ QELRTFXDocument::HeaderFields QELRTFXDocument::ParseHeader(const char* text) {
             fields.title = value;
         } else if (key == "@T") {
             fields.note = value;
+        } else if (field == "nohead") {
+            fields.noHead = true;
+        } else if (field == "nologo") {
+            fields.noLogo = true;
         }
         p += field.size() + 1;
     }
@@ -106,7 +118,7 @@ QELRTFXDocument::QELRTFXDocument(std::string fileName, int firstPage, HeaderFiel
     : fileName(std::move(fileName)), firstPage(firstPage), header(std::move(header)) {}
 
 void QELRTFXDocument::Paragraph(int style, std::string_view text) {
-    FinishRow();
+    FinishTable();
     body += StyleStart(style) + RtfEscapeUnicode(text) + "\\par\n";
 }
 
@@ -116,7 +128,7 @@ void QELRTFXDocument::TableColumns(std::vector<double> widthsCm) {
 
 void QELRTFXDocument::RowStart(int style) {
     FinishRow();
-    row = Row{style, columns, {}};
+    row = Row{style, columns, {}, {}, false};
 }
 
 bool QELRTFXDocument::CellText(std::string_view text) {
@@ -124,11 +136,15 @@ bool QELRTFXDocument::CellText(std::string_view text) {
         return false;
     }
     row->cells.push_back(RtfEscapeUnicode(text));
+    bool bold = row->style == kStyleTableHead;
+    const std::string visible = VisibleCellText(text, bold);
+    const double word = WidestWordMm(visible, kCellFontPt, bold) / 10.0;
+    row->needCm.push_back(word > 0.0 ? word + kCellExtraCm : 0.0);
     return true;
 }
 
 void QELRTFXDocument::RowEnd() {
-    FinishRow();
+    FinishTable();
 }
 
 bool QELRTFXDocument::InsertRtf(std::string_view rtf, std::string_view heading, int headingStyle) {
@@ -139,7 +155,7 @@ bool QELRTFXDocument::InsertRtf(std::string_view rtf, std::string_view heading, 
     if (!heading.empty()) {
         Paragraph(headingStyle, RtfEscapeUserText(heading));
     }
-    FinishRow();
+    FinishTable();
     body += *merged + "\n";
     return true;
 }
@@ -148,25 +164,61 @@ void QELRTFXDocument::InsertPicture(const QELRTFXPicture& picture, double widthC
                                     double heightCm) {
     if (row) {
         row->cells.push_back(picture.RtfGroup(widthCm, heightCm));
+        row->needCm.push_back(0.0);
+        row->picture = true;
         return;
     }
+    FinishTable();
     body += StyleStart(0) + "\\qc " + picture.RtfGroup(widthCm, heightCm) + "\\par\n";
 }
 
-std::string QELRTFXDocument::RowRtf(const Row& row) {
-    // A row without columns or without cells has nothing to show.
-    if (row.widthsCm.empty() || row.cells.empty()) {
-        return {};
-    }
-    std::vector<std::string> cells = row.cells;
+QELRTFXDocument::Row QELRTFXDocument::Normalised(Row row) {
     const std::size_t count = row.widthsCm.size();
-    while (cells.size() > count) {
+    row.needCm.resize(row.cells.size(), 0.0);
+    while (count > 0 && row.cells.size() > count) {
         // Surplus cells go into the last one.
-        cells[count - 1] += " " + cells[count];
-        cells.erase(cells.begin() + static_cast<std::ptrdiff_t>(count));
+        row.cells[count - 1] += " " + row.cells[count];
+        row.needCm[count - 1] = std::max(row.needCm[count - 1], row.needCm[count]);
+        row.cells.erase(row.cells.begin() + static_cast<std::ptrdiff_t>(count));
+        row.needCm.erase(row.needCm.begin() + static_cast<std::ptrdiff_t>(count));
     }
-    cells.resize(count);
+    row.cells.resize(count);
+    row.needCm.resize(count, 0.0);
+    return row;
+}
+
+std::string QELRTFXDocument::TableRtf(std::vector<Row> rows) {
+    // A row without columns or without cells has nothing to show.
+    std::erase_if(rows, [](const Row& r) { return r.widthsCm.empty() || r.cells.empty(); });
+    for (Row& r : rows) {
+        r = Normalised(std::move(r));
+    }
+    const bool picture =
+        std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r.picture; });
+    if (!picture) {
+        std::vector<QELRTFXLayoutRow> layout;
+        for (const Row& r : rows) {
+            layout.push_back({r.widthsCm, r.needCm});
+        }
+        const std::vector<std::vector<double>> widths = FitTableColumns(layout, kTextWidthCm);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            rows[i].widthsCm = widths[i];
+        }
+    }
+    std::string out;
+    bool head = true;
+    for (const Row& r : rows) {
+        head = head && r.style == kStyleTableHead;
+        out += RowRtf(r, head);
+    }
+    return out;
+}
+
+std::string QELRTFXDocument::RowRtf(const Row& row, bool headRow) {
     std::string out = "\\trowd\\trgaph" + std::to_string(kCellGap) + "\\trleft0";
+    if (headRow) {
+        out += "\\trhdr";
+    }
     // Boundaries are rounded where they lie, so that rounding does not add up along the row.
     double rightCm = 0.0;
     long previous = 0;
@@ -178,7 +230,7 @@ std::string QELRTFXDocument::RowRtf(const Row& row) {
     }
     out += "\n";
     const int s = KnownStyle(row.style);
-    for (const std::string& cell : cells) {
+    for (const std::string& cell : row.cells) {
         out += "\\pard\\plain\\intbl\\s" + std::to_string(s) + kStyles[s].format + kCellFont +
                "\\qc " + cell + "\\cell\n";
     }
@@ -187,9 +239,15 @@ std::string QELRTFXDocument::RowRtf(const Row& row) {
 
 void QELRTFXDocument::FinishRow() {
     if (row) {
-        body += RowRtf(*row);
+        table.push_back(std::move(*row));
         row.reset();
     }
+}
+
+void QELRTFXDocument::FinishTable() {
+    FinishRow();
+    body += TableRtf(std::move(table));
+    table.clear();
 }
 
 std::string QELRTFXDocument::Rtf() const {
@@ -201,13 +259,18 @@ std::string QELRTFXDocument::Rtf() const {
            "\\margt" + std::to_string(kMarginTop) + "\\margb" + std::to_string(kMarginBottom) +
            "\n";
     out += "\\sectd\\pgnstarts" + std::to_string(firstPage) + "\\pgnrestart\\pgndec\n";
-    const std::string tabRight = "\\tqr\\tx" + std::to_string(kTextWidth);
-    out += "{\\header\\pard\\plain\\f1\\fs16" + tabRight + " " + UserText(header.name) + "  " +
-           UserText(header.version) + "  " + UserText(header.title) + "\\tab Seite \\chpgn\\par\n";
-    out += "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
-    out += body;
-    if (row) {
-        out += RowRtf(*row);
+    if (!header.noHead) {
+        const std::string tabRight = "\\tqr\\tx" + std::to_string(kTextWidth);
+        out += "{\\header\\pard\\plain\\f1\\fs16" + tabRight + " " + UserText(header.name) + "  " +
+               UserText(header.version) + "  " + UserText(header.title) +
+               "\\tab Seite \\chpgn\\par\n";
+        out +=
+            "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
     }
-    return out + "}\n";
+    out += body;
+    std::vector<Row> rest = table;
+    if (row) {
+        rest.push_back(*row);
+    }
+    return out + TableRtf(std::move(rest)) + "}\n";
 }

@@ -17,12 +17,16 @@
 class QELRTFXDocument {
 public:
     // The header fields of the page head, as handed over at opening: "key=value" texts,
-    // each closed by a zero byte, the whole closed by a second zero byte.
+    // each closed by a zero byte, the whole closed by a second zero byte. Two texts
+    // without a value are options of the report: "nohead" (no page head) and "nologo"
+    // (no logo; these reports have none anyway).
     struct HeaderFields {
         std::string name;    // "Name"
         std::string version; // "Version"
         std::string title;   // "Titel"
         std::string note;    // "@T", the title of the position
+        bool noHead = false; // "nohead"
+        bool noLogo = false; // "nologo"
         std::string bytes;   // the fields exactly as handed over, both zero bytes included
     };
     // Reads the fields up to the closing double zero byte; a null text gives none.
@@ -37,7 +41,7 @@ public:
     void RowStart(int style);
     // Fills the next cell of the open row; false when no row is open.
     bool CellText(std::string_view text);
-    // Ends the open row (and with it the table).
+    // Ends the open row and with it the table.
     void RowEnd();
     // Inserts an RTF document under a heading in the given style (no heading when it
     // is empty); false when the text is not RTF.
@@ -56,10 +60,19 @@ private:
         int style = 0;
         std::vector<double> widthsCm;
         std::vector<std::string> cells; // RTF-ready
+        std::vector<double> needCm;     // per cell, the width its widest word needs
+        bool picture = false;           // a picture in a cell keeps the widths as given
     };
 
-    static std::string RowRtf(const Row& row);
+    // Rows with as many cells as columns (surplus cells go into the last one).
+    static Row Normalised(Row row);
+    // The rows of one table with the widths their cells need; the table's first rows
+    // in the table head style repeat on every page the table runs over.
+    static std::string TableRtf(std::vector<Row> rows);
+    static std::string RowRtf(const Row& row, bool headRow);
     void FinishRow();
+    // Writes the table collected so far.
+    void FinishTable();
 
     std::string fileName;
     int firstPage = 1;
@@ -67,5 +80,6 @@ private:
     QELRTFXTables tables;
     std::string body;
     std::vector<double> columns;
+    std::vector<Row> table; // rows of the table not yet written
     std::optional<Row> row;
 };

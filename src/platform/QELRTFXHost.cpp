@@ -24,6 +24,11 @@ int QELRTFX_Init(const char* commandLine) {
     return State().setup.refuseStart ? 0 : 1;
 }
 
+int QELRTFX_InitFile() {
+    ++State().record.fileStarts;
+    return State().setup.refuseStart ? 0 : 1;
+}
+
 int QELRTFX_GetSetting(const char* key, char* buffer, int size) {
     const auto& settings = State().setup.settings;
     const auto found = settings.find(TextOf(key));

@@ -14,6 +14,9 @@
 // --- Called by the module ----------------------------------------------------
 // Starts the library for one run; 0 when the host refused the start, else 1.
 int QELRTFX_Init(const char* commandLine);
+// Starts the library for a context outside the host, which has no command line of
+// its own; 0 when the host refused the start, else 1.
+int QELRTFX_InitFile();
 // Copies the host's setting of key into buffer (size bytes, zero included), cut on a
 // UTF-8 character boundary; a key the host does not have gives "". Returns the length
 // of the whole setting in bytes, also for a query with size 0.
@@ -39,6 +42,7 @@ struct QELRTFX_Notification {
 
 struct QELRTFX_Record {
     std::vector<std::string> commandLines;
+    int fileStarts = 0; // starts without a command line (QELRTFX_InitFile)
     std::vector<QELRTFX_Notification> notifications;
 };
 

@@ -9,9 +9,11 @@
 #include "platform/QELRTFXReport.h"
 #include "platform/RtfText.h"
 #include "report/C1ZeilenFormat.h"
+#include "report/SymbolZeichen.h"
 #include "report/TemplateFields.h"
 #include "resources/StringTable.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -31,6 +33,9 @@ constexpr int kLastTableId = 65509;
 constexpr int kReservedFirst = 61440;
 constexpr int kReservedLast = 61888;
 constexpr const char* kVardefFile = "vardef.temp.rtf";
+// Where the localisation library finds the report's texts.
+constexpr const char* kSection = "QEL Ausgabe";
+constexpr const char* kType = "rtf";
 
 std::string RTrim(std::string s) {
     const std::size_t end = s.find_last_not_of(" \t\r\n");
@@ -252,19 +257,29 @@ int C1RTFX::EndRow() {
     return 1;
 }
 
-std::string C1RTFX::TranslateOutputText(const std::string& text) const {
+std::string C1RTFX::TranslateOutputText(const std::string& section, const std::string& file,
+                                        const std::string& type, const std::string& text) {
     if (IsQelUser()) {
         return text;
     }
     if (text.empty()) {
         return {};
     }
-    const std::string file = "Korvel_o_" + pQEL->GetLocFileName();
-    const char* translated = LOC_Translate("QEL Ausgabe", file.c_str(), "rtf", text.c_str());
+    const char* translated =
+        LOC_Translate(section.c_str(), file.c_str(), type.c_str(), text.c_str());
     return translated != nullptr ? std::string(translated) : std::string();
 }
 
+std::string C1RTFX::TranslateOutputText(const std::string& text) const {
+    return TranslateOutputText(kSection, "Korvel_o_" + pQEL->GetLocFileName(), kType, text);
+}
+
 std::string C1RTFX::TranslateLine(const std::string& line) const {
+    return TranslateTemplateLine(kSection, "Korvel_o_" + pQEL->GetLocFileName(), kType, line);
+}
+
+std::string C1RTFX::TranslateTemplateLine(const std::string& section, const std::string& file,
+                                          const std::string& type, const std::string& line) {
     // No cell may be empty, or the cells would shift.
     std::string s = line;
     for (std::size_t i = 0; i + 1 < s.size(); ++i) {
@@ -286,7 +301,7 @@ std::string C1RTFX::TranslateLine(const std::string& line) const {
         }
         if (bar > pos) {
             const std::string translated =
-                TranslateOutputText(Trim(cellPart.substr(pos, bar - pos)));
+                TranslateOutputText(section, file, type, Trim(cellPart.substr(pos, bar - pos)));
             if (!first) {
                 out += " | ";
             }
@@ -296,6 +311,27 @@ std::string C1RTFX::TranslateLine(const std::string& line) const {
         pos = bar + 1;
     }
     return out + std::string(kTailBlanks, ' ') + tail;
+}
+
+int C1RTFX::TranslateTemplateLine(const std::string& section, const std::string& file,
+                                  const std::string& type, const std::string& line, char* buffer,
+                                  int size) {
+    if (buffer == nullptr || size < 1) {
+        return 0;
+    }
+    buffer[0] = '\0';
+    if (line.empty()) {
+        return 0;
+    }
+    const std::string translated = TranslateTemplateLine(section, file, type, line);
+    std::size_t length = std::min(translated.size(), static_cast<std::size_t>(size) - 1);
+    while (length > 0 && length < translated.size() &&
+           (static_cast<unsigned char>(translated[length]) & 0xC0) == 0x80) {
+        --length; // a character that does not fit is left out whole
+    }
+    translated.copy(buffer, length);
+    buffer[length] = '\0';
+    return static_cast<int>(length);
 }
 
 int C1RTFX::ReadTemplate(int firstId, int count) {
@@ -312,7 +348,8 @@ int C1RTFX::ReadTemplate(int firstId, int count) {
         if (entry.empty()) {
             continue;
         }
-        std::string line = RTrim(TranslateLine(entry)) + std::string(kLineBlanks, ' ');
+        std::string line =
+            RTrim(MapSymbolLetters(TranslateLine(entry))) + std::string(kLineBlanks, ' ');
         m_Zeilen[k] = ParseTemplateLine(k, line);
         m_Wert[k] = line;
     }
@@ -381,6 +418,17 @@ void C1RTFX::FormatZeile(int k, std::initializer_list<C1Wert> values) {
 
 int C1RTFX::WriteZeile(int k, std::initializer_list<C1Wert> values) {
     FormatZeile(k, values);
+    return WriteRow(1);
+}
+
+int C1RTFX::WriteEigeneZeile(int k, std::initializer_list<C1Wert> values) {
+    FormatZeile(k, values);
+    const std::size_t z = m_Zeile.find("#Z");
+    if (z != std::string::npos) {
+        std::string tag = std::to_string(k);
+        tag.insert(0, tag.size() < 2 ? 2 - tag.size() : 0, ' ');
+        m_Zeile.replace(z + 2, std::min<std::size_t>(2, m_Zeile.size() - z - 2), tag);
+    }
     return WriteRow(1);
 }
 
@@ -465,6 +513,22 @@ std::string C1RTFX::WriteFootnote(std::string text, int row, int column) {
         col.sFussnote.clear();
     }
     return text;
+}
+
+std::string C1RTFX::GetValueText(int k) const {
+    if (k < 1 || k > kMaxZeilen) {
+        return "\n";
+    }
+    const std::string& slot = m_Wert.at(static_cast<std::size_t>(k));
+    const std::size_t begin = std::min(slot.find_first_not_of(' '), slot.size());
+    std::size_t end = begin;
+    for (std::size_t n = 0; end < slot.size() && n < kValueTextLaenge; ++n) {
+        ++end;
+        while (end < slot.size() && (static_cast<unsigned char>(slot[end]) & 0xC0) == 0x80) {
+            ++end; // the rest of a character of several bytes
+        }
+    }
+    return slot.substr(begin, end - begin) + "\n";
 }
 
 void C1RTFX::SetColumnFormat(int row, int column, int value) {

@@ -79,17 +79,39 @@ public:
     void FormatZeile(int k, std::initializer_list<C1Wert> values = {});
     // FormatZeile and WriteRow in one.
     int WriteZeile(int k, std::initializer_list<C1Wert> values = {});
+    // FormatZeile and WriteRow with the row record of line k itself. A line's "#Z" tag
+    // counts its place in the block it was written for; in a block that starts at
+    // another line the tag names a different row, whose columns and kind would not fit.
+    int WriteEigeneZeile(int k, std::initializer_list<C1Wert> values = {});
     // The same for the line that holds string-table entry id; an id outside the loaded
     // block is a programming error and raises C1Exception.
     int WriteEintrag(int id, std::initializer_list<C1Wert> values = {});
 
     // A template line with every cell translated for the report, the tail kept.
     std::string TranslateLine(const std::string& line) const;
+    // The same with the localisation's section, file and type given by the caller.
+    static std::string TranslateTemplateLine(const std::string& section, const std::string& file,
+                                             const std::string& type, const std::string& line);
+    // TranslateTemplateLine into the caller's buffer of size bytes (the closing zero
+    // included, never cut inside a character); returns the length copied, 0 for an
+    // empty text or a buffer without room.
+    static int TranslateTemplateLine(const std::string& section, const std::string& file,
+                                     const std::string& type, const std::string& line, char* buffer,
+                                     int size);
     // One cell's translation; untranslated when QELUSER is set.
     std::string TranslateOutputText(const std::string& text) const;
+    static std::string TranslateOutputText(const std::string& section, const std::string& file,
+                                           const std::string& type, const std::string& text);
 
     // Column decorations; a row or column outside the loaded block is ignored.
     void SetColumnFormat(int row, int column, int value);
+    // Bold (2) and the further emphasis (6) of the column's next text.
+    void SetColumnFormat2(int row, int column) { SetColumnFormat(row, column, 2); }
+    void SetColumnFormat6(int row, int column) { SetColumnFormat(row, column, 6); }
+    // The first kValueTextLaenge characters of value slot k without leading blanks,
+    // followed by a line feed; a slot outside 1 to kMaxZeilen gives only the line feed.
+    std::string GetValueText(int k) const;
+    static constexpr std::size_t kValueTextLaenge = 100;
     int SetCellText(int row, int column, const std::string& text);
     void SetColumnFlagAll(int column, bool visible);
 

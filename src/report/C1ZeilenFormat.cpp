@@ -78,6 +78,15 @@ std::string Fixed(double v, int precision) {
     return std::string(buffer.data(), result.ptr);
 }
 
+// A small negative value that rounds to zero keeps its sign in the digits ("-0.00");
+// a zero is printed without one.
+std::string OhneNegativeNull(std::string text) {
+    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
 [[noreturn]] void WrongKind(const Conversion& c) {
     throw C1Exception("Wert passt nicht zur Umwandlung %" + std::string(1, c.letter),
                       "FormatZeile");
@@ -112,7 +121,7 @@ std::string Render(const Conversion& c, const C1Wert& wert) {
     if (!std::isfinite(v)) {
         return {};
     }
-    return Pad(Fixed(v, c.precision.value_or(kDefaultPrecision)), c.width);
+    return Pad(OhneNegativeNull(Fixed(v, c.precision.value_or(kDefaultPrecision))), c.width);
 }
 
 } // namespace

@@ -55,6 +55,10 @@ public:
     int WriteHerausziehen(const ReportSicht::TiefeGleitfuge& tgf);
     // The design of the steel profile and its result element `profil`.
     int WriteProfilNachweis();
+    // An older chapter of the system settings that the run does not write: the head
+    // loads and how earth pressure is applied on either side (`nwstand` with `erhstand`,
+    // `miterdwiderstand` with `erdwiderstandprozent`). Returns 1.
+    int WriteKopflasten();
 
     C1QEL* pQEL;
     C1RTFX* pRTF;

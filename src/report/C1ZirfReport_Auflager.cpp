@@ -16,8 +16,12 @@ namespace {
 
 enum Typ { kErdwiderlager = 0, kVertikalkomponente = 1, kVertikalkraefte = 2 };
 
-// A support force up to 0.1 % beyond its resistance still passes.
+// A support force up to 0.1 % beyond its resistance still passes, as long as the two
+// print alike.
 constexpr double kToleranz = 1.001;
+// Decimals of the sums as the rows print them (@FFF.FF; the vertical forces @FFF.F).
+constexpr int kStellenSumme = 2;
+constexpr int kStellenVertikal = 1;
 
 // Rows by their string-table entry.
 constexpr int kErdwiderlagerTitel = 225;
@@ -102,7 +106,7 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         const double summe = ReportSicht::SummeBh_d(calc);
         rtf.WriteEintrag(kErdwiderlagerSumme, {summe});
         rtf.EndRow();
-        const bool eingehalten = SindZahlen({ephd, summe}) && ephd * kToleranz >= summe;
+        const bool eingehalten = EingehaltenWieGedruckt(summe, ephd, kToleranz, kStellenSumme);
         rtf.WriteEintrag(eingehalten ? kErdwiderlagerEingehalten : kErdwiderlagerNicht);
         const C1ErgebnisBaum::Pfad horizontal = {"trag", "horizontal"};
         baum.SetWert(horizontal, "bhd", Endlich(summe));
@@ -142,7 +146,8 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         });
         rtf.WriteEintrag(kKomponenteSumme, {oben});
         rtf.EndRow();
-        const bool eingehalten = SindZahlen({unten, oben}) && unten * kToleranz >= -oben;
+        const bool eingehalten =
+            EingehaltenWieGedruckt(0.0 - oben, unten, kToleranz, kStellenSumme);
         rtf.WriteEintrag(eingehalten ? kKomponenteEingehalten : kKomponenteNicht);
         const C1ErgebnisBaum::Pfad vertikal = {"trag", "vertikal"};
         baum.SetWert(vertikal, "nach_unten", Endlich(unten));
@@ -173,7 +178,8 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         const double summe = eav + 0.5 * cv + cvh + bvk + gk;
         rtf.WriteEintrag(kVertikalSumme, {summe});
         rtf.EndRow();
-        const bool eingehalten = SindZahlen({summe}) && summe >= 0.0;
+        // A sum that prints as 0.0 holds, whichever sign it had before rounding.
+        const bool eingehalten = SindZahlen({summe}) && Gedruckt(summe, kStellenVertikal) >= 0.0;
         rtf.WriteEintrag(eingehalten ? kVertikalEingehalten : kVertikalNicht);
         const C1ErgebnisBaum::Pfad vertikal = {"trag", "vertikal"};
         baum.SetWert(vertikal, "eavk", Endlich(eav));

@@ -24,6 +24,10 @@ inline constexpr C1TemplateBlock kLinienlast{60, 4};
 inline constexpr C1TemplateBlock kLastSeiten{64, 2};
 inline constexpr C1TemplateBlock kVerdichtungHinweis{67, 1};
 inline constexpr C1TemplateBlock kKopflast{68, 5};
+// The older settings chapter's block. It starts inside the head-load block, so its
+// lines' tags do not count its own lines: it is written line by line with each
+// line's own row (C1RTFX::WriteEigeneZeile) and stays out of kAlle.
+inline constexpr C1TemplateBlock kKopflastenAnsatz{69, 15};
 inline constexpr C1TemplateBlock kErddruckAnsatz{76, 6};
 inline constexpr C1TemplateBlock kStaendigeLasten{85, 8};
 inline constexpr C1TemplateBlock kVeraenderlicheLasten{96, 4};

@@ -4,6 +4,8 @@
 #include "report/C1RTFX.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -47,6 +49,27 @@ bool Eingehalten(double einwirkung, double widerstand) {
         return einwirkung / widerstand <= 1.0;
     }
     return einwirkung <= widerstand;
+}
+
+double Gedruckt(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    std::array<char, 400> text{};
+    const auto geschrieben = std::to_chars(text.data(), text.data() + text.size(), value,
+                                           std::chars_format::fixed, decimals);
+    if (geschrieben.ec != std::errc()) {
+        return value;
+    }
+    double gelesen = value;
+    std::from_chars(text.data(), geschrieben.ptr, gelesen);
+    return gelesen;
+}
+
+bool EingehaltenWieGedruckt(double einwirkung, double widerstand, double toleranz, int decimals) {
+    return SindZahlen({einwirkung, widerstand}) &&
+           Gedruckt(einwirkung, decimals) <= Gedruckt(widerstand, decimals) &&
+           einwirkung <= widerstand * toleranz;
 }
 
 int WriteAusnutzung(C1RTFX& rtf, int id, std::optional<double> ausnutzung) {

@@ -29,6 +29,17 @@ std::optional<double> Ausnutzung(double einwirkung, double widerstand);
 // value that is no number fails.
 bool Eingehalten(double einwirkung, double widerstand);
 
+// The value as a report row prints it with the given number of decimals, read back: two
+// values that print alike compare equal, and printed values compare as the reader sees
+// them.
+double Gedruckt(double value, int decimals);
+
+// Whether an action is within its resistance by a check that allows `toleranz` (a factor
+// on the resistance, 1.001 for 0.1 %) and prints both with the given decimals: the
+// tolerance holds only for values that print alike; where the printed action is larger,
+// the check fails, so that a verdict never contradicts the numbers beside it.
+bool EingehaltenWieGedruckt(double einwirkung, double widerstand, double toleranz, int decimals);
+
 class C1RTFX;
 
 // Writes the row of a verdict with its utilisation; without a utilisation the row

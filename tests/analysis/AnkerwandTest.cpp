@@ -1,5 +1,7 @@
 #include "WandFixture.h"
 
+#include "analysis/Einbindung.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -251,6 +253,42 @@ double Verdrehung(double t, double kp) {
     const double momentAnker = simpson([&](double y) { return q(y) * (kA - y); }, 0.0, kA);
     // Split at He, where the passive pressure begins.
     return simpson(spanne, kA, W::kHe) + simpson(spanne, W::kHe, t) - momentAnker * l / 6.0;
+}
+
+// The iteration stops within 1 cm on either side of the balance; the designed depth is
+// then closed to 0.1 mm on its safe side: below the free foot's balance of moments about
+// the anchor, or beyond the depth where the rotation has fallen to its target.
+TEST(Ankerwand, DesignedFootNeverLiesAboveTheBalance) {
+    for (const double a : {0.5, 0.8, 1.0, 1.3, 1.7, 2.0}) {
+        SCOPED_TRACE(a);
+        WandFixture w;
+        w.Anker(a, 0);
+        ASSERT_EQ(w.calc->CalcWand(), 1);
+        const C1ZirfCalc& c = *w.calc;
+        const auto moment = [a](double t) {
+            const double d = t - W::kHe;
+            return W::kGammaG * W::kGamma * W::kKa * (t * t * t / 3.0 - a * t * t / 2.0) -
+                   kEtaGep * W::kGamma * W::kKp * (d * d * d / 3.0 + (W::kHe - a) * d * d / 2.0);
+        };
+        const double t = Nullstelle(moment, W::kHe + 0.1, 20.0);
+        EXPECT_GE(c.t, t - 1e-9);
+        EXPECT_LE(c.t, t + einbindung::kGenauigkeit);
+    }
+    for (const int e : {50, 100}) {
+        SCOPED_TRACE(e);
+        WandFixture w;
+        w.Anker(kA, e);
+        ASSERT_EQ(w.calc->CalcWand(), 1);
+        const C1ZirfCalc& c = *w.calc;
+        EXPECT_LT(c.SwF, c.Zielverdrehung);
+        if (e == 100) {
+            // The quadrature of the rotation agrees with the wall's own sums to about
+            // 0.1 mm of depth.
+            const double t = Nullstelle([](double y) { return Verdrehung(y, W::kKp); },
+                                        Nullstelle(MomentAnker, W::kHe + 0.1, 20.0), 20.0);
+            EXPECT_NEAR(c.t, t, 3.0 * einbindung::kGenauigkeit);
+        }
+    }
 }
 
 TEST(Ankerwand, PartlyFixedFootLiesBetweenTheFreeAndTheFixedFoot) {

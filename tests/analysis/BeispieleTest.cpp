@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -254,6 +255,39 @@ TEST(Beispiele, FixedAnchoredWallDeepSlipLineToTheSlab) {
     EXPECT_NEAR(c.Rd, in.qsk1 / c.gep, 1e-12);
 }
 
+// One anchor force: the checks of the anchor take the force that the wall's depth was
+// found for (AK, horizontal), made axial, whatever the fixity of the foot. The beam, whose
+// fixity is a short span at the bottom of the rounded depth, once gave the checks a
+// reaction of its own (317.0 beside 315.3 kN/m for the fixed example).
+TEST(Beispiele, AnchorChecksTakeTheAnchorForceOfTheWall) {
+    const struct {
+        const char* datei;
+        int system;      // 1 free, 2 partly fixed, 3 fixed foot
+        int einspannung; // percent
+    } faelle[] = {
+        {"examples/anker_eingespannt.xml", 3, 100}, {"examples/anker_eingespannt.xml", 2, 50},
+        {"examples/anker_frei.xml", 2, 50},         {"examples/anker_frei.xml", 3, 100},
+        {"examples/anker_frei.xml", 1, 0},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(std::string(fall.datei) + " " + std::to_string(fall.einspannung));
+        Beispiel b(fall.datei, [&fall](C1ZirfInput& in) {
+            in.system = fall.system;
+            in.einspannung = fall.einspannung;
+        });
+        C1ZirfCalc& c = *b.calc;
+        ASSERT_EQ(c.CalcWand(), 1);
+        ASSERT_EQ(c.CalcTiefeGleitfuge(), 1);
+        const C1ZirfInput& in = b.f.in;
+        const double cosA = std::cos(in.ankerneigung / c.GradFaktor);
+        EXPECT_NEAR(c.AvorhQ * cosA, c.AK, 1e-9 * c.AK);
+        EXPECT_NEAR(c.Ad, c.AvorhQ * in.ankerabstand, 1e-9 * c.Ad);
+        // The permanent share is a part of it.
+        EXPECT_GT(c.AvorhG, 0.0);
+        EXPECT_LE(c.AvorhG, c.AvorhQ);
+    }
+}
+
 } // namespace
 
 namespace {
@@ -263,6 +297,32 @@ TEST(Beispiele, WallThatNoDepthHoldsDivergesQuickly) {
     C1ZirfCalc& c = *b.calc;
     EXPECT_EQ(c.CalcWand(), 2);
     EXPECT_LE(c.t, b.f.in.wand_hw + einbindung::kMaxTiefeUnterAushub + 1.0);
+}
+
+} // namespace
+namespace {
+
+// Both kinds of wall move toward the excavation (negative) where the earth pressure
+// bends them: the cantilever's head, the anchored wall's span below the anchor, by
+// centimetres, not decimetres (the retained side alone once bent the cantilever example's
+// head by 21 cm).
+TEST(Beispiele, WallsBendTowardTheExcavationByCentimetres) {
+    for (const char* datei : {"examples/kragwand.xml", "examples/kragwand_sand.xml",
+                              "examples/kragwand_sand_lasten.xml", "examples/anker_frei.xml",
+                              "examples/anker_eingespannt.xml", "examples/anker_sand.xml"}) {
+        SCOPED_TRACE(datei);
+        Beispiel b(datei);
+        C1ZirfCalc& c = *b.calc;
+        ASSERT_EQ(c.CalcWand(), 1);
+        const double kleinste = *std::min_element(c.Durchbiegung.begin(), c.Durchbiegung.end());
+        const double groesste = *std::max_element(c.Durchbiegung.begin(), c.Durchbiegung.end());
+        EXPECT_LT(kleinste, -0.1);
+        EXPECT_GT(kleinste, -10.0);
+        EXPECT_LT(groesste, 10.0);
+        if (b.f.in.mitanker == 0) {
+            EXPECT_EQ(kleinste, c.Durchbiegung[0]) << "the head moves most";
+        }
+    }
 }
 
 } // namespace

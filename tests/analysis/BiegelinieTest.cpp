@@ -49,14 +49,15 @@ TEST(Biegelinie, ZeroMomentGivesZeroLine) {
 }
 
 TEST(Biegelinie, AnchoredSpanUnderUniformLoad) {
-    // Anchor at the head (A = 0), foot at L: simply supported span, M = q·x·(L - x)/2 > 0,
-    // midspan deflection 5·q·L⁴/(384·EI), positive with the curvature sign -1.
+    // Anchor at the head (A = 0), foot at L: simply supported span, M = q·x·(L - x)/2 > 0
+    // under a load toward the excavation, midspan deflection 5·q·L⁴/(384·EI) toward the
+    // excavation: negative, as the cantilever's under the same load direction.
     const double q = 15.0, L = 8.0, EI = 50000.0;
     const Linie M = Abtasten(L, [&](double x) { return q * x * (L - x) / 2.0; });
     const Linie w = biegelinie::Ankerwand(M, L, L, 0.0, EI);
-    const double erwartet = 5.0 * q * L * L * L * L / (384.0 * EI) * 100.0;
+    const double erwartet = -5.0 * q * L * L * L * L / (384.0 * EI) * 100.0;
     // The moment is linear between the 21 places; the chords of the parabola lose about 0.2 %.
-    EXPECT_NEAR(w[10], erwartet, 4e-3 * erwartet);
+    EXPECT_NEAR(w[10], erwartet, 4e-3 * std::abs(erwartet));
     EXPECT_NEAR(w[0], 0.0, 1e-12);
     EXPECT_NEAR(w[20], 0.0, 1e-12);
 }

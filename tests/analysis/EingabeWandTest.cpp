@@ -23,29 +23,64 @@ std::string Meldung(WandFixture& w) {
     return "";
 }
 
+// Every rule of a computed combination reads exactly as written or is refused, naming the
+// combination, the rule and the fault. The input has load cases 1 and 2 (loads of case 2)
+// and declares case 3 without any load.
 TEST(EingabeWand, RulesOfTheIterationReadAsWritten) {
     const struct {
         const char* regel;
         const char* grund; // part of the message; "" when the rule computes
     } faelle[] = {
-        {"", "Lastfall 1"},           // no load case at all
-        {"0*(1)", "Lastfall 1"},      // the soil without weight
-        {"1.5*(2)", "Lastfall 1"},    // the same, only a surcharge
-        {"1.35*()", "Lastfall 1"},    // an empty group
-        {"1.35*(1", "nicht mit ')'"}, // the parser would drop the open group's case
-        {"1.35*((1)", "schachtelt"},
-        {"1.35*(1))", "keine Gruppe"},
-        {"1.35*(1)+1.5*(2a)", "'a'"}, // the parser would skip the letter
-        {"-1.35*(1)", "'-'"},
-        {"1.35*(1/2)", "'/'"},           // the parser would read case 12
-        {"1.35*(99)", "nicht zwischen"}, // the parser's own refusal, now with the attribute
-        {"*(1)", "Faktor"},
+        // Rules that read as written.
         {"1.35*(1)+1.5*(2)", ""},
-        {"1,35*(1 + 2)", ""}, // a comma for the point, blanks
-        {"1.35*(1)+", ""},
+        {"1,35*(1 + 2)", ""},             // a comma for the point, blanks between the parts
+        {" 1.35 * ( 1 ) + 1.5*(2) ", ""}, // blanks around every part
+        {"1.35*(1)+0*(2)", ""},           // a factor 0 leaves the case out, as written
+        {"1*(1)", ""},
+        // A factor times a bare number: the parser would drop load case 2.
+        {"1.35*(1)+1.5*2", "Klammer"},
+        {"1.35*1+2", "Klammer"},
+        // A blank inside a group, which the parser would read as load case 23.
+        {"1.35*(1)+1.5*(2 3)", "Leerzeichen"},
+        {"1 .35*(1)", "Leerzeichen"},
+        // Cases that no load of the input has would add nothing.
+        {"1.35*(1)+1.5*(5)", "Lastfall 5"},
+        {"1.35*(1)+1.5*(3)", "Lastfall 3"},
+        {"1.35*(1)+1.5*(99)", "Lastfall 99"},
+        {"1.35*(0+1)", "Lastfall 0"},
+        // Brackets: nested, empty, unclosed, unopened, without a factor.
+        {"1.35*((1))", "schachtelt"},
+        {"1.35*(1+(2))", "schachtelt"},
+        {"1.35*()", "ohne Lastfall"},
+        {"1.35*(1+)", "ohne Lastfall"},
+        {"1.35*(1", "nicht mit ')'"},
+        {"1.35*(1))", "')'"},
+        {"(1)+1.5*(2)", "ohne Faktor"},
+        {"1.35*(1)(2)", "'('"},
+        // Signs and characters the parser would skip.
+        {"-1.35*(1)", "'-'"},
+        {"1.35*(1-2)", "'-'"},
+        {"+1.35*(1)", "'+'"},
+        {"1.35*(1)+", "endet mit '+'"},
+        {"1.35*(1)++1.5*(2)", "'+'"},
+        {"1.35*(1/2)", "'/'"},
+        {"1.35*(1)+1.5*(2a)", "'a'"},
+        {"1.35x*(1)", "'x'"},
+        // Numbers: a load case twice, a factor that is no number, a star without factor.
+        {"1.35*(1+2)+1.5*(2)", "zweimal"},
+        {"1.3.5*(1)", "'.'"},
+        {"*(1)", "Faktor"},
+        {"1.35*(1.5)", "'.'"},
+        {"1.123456789012*(1)", "länger"},
+        // Nothing, or the soil's weight left out or without a factor.
+        {"", "keinen Lastfall"},
+        {"   ", "keinen Lastfall"},
+        {"1.5*(2)", "Lastfall 1"},
+        {"0*(1)", "Lastfall 1"},
     };
     for (const auto& f : faelle) {
-        WandFixture w(2);
+        WandFixture w(3);
+        w.in.flaechenlast.at(1).lf = 2; // case 3 is declared, but no load has it
         w.in.kombi.clear();
         w.Kombi("1.35*(1)", "SLS"); // not computed: its rule is not looked at
         w.Kombi(f.regel);
@@ -56,7 +91,9 @@ TEST(EingabeWand, RulesOfTheIterationReadAsWritten) {
         }
         EXPECT_NE(text.find("Element 'result' Nr. 2"), std::string::npos)
             << f.regel << ": " << text;
-        EXPECT_NE(text.find("Attribut 'regel'"), std::string::npos) << f.regel << ": " << text;
+        EXPECT_NE(text.find("Attribut 'regel' = \"" + std::string(f.regel) + "\""),
+                  std::string::npos)
+            << f.regel << ": " << text;
         EXPECT_NE(text.find(f.grund), std::string::npos) << f.regel << ": " << text;
     }
 }

@@ -35,6 +35,27 @@ TEST(Kragwand, DepthFromTheClosedFormMomentBalance) {
     EXPECT_EQ(c.AK, 0.0);
 }
 
+// The iteration stops within 1 mm on either side of the balance; the designed depth is
+// then closed to 0.1 mm on the side where the passive moment outweighs the active one,
+// for every factor of the active side (so every side the iteration may stop on).
+TEST(Kragwand, DesignedFootNeverLiesAboveTheBalance) {
+    for (const double f : {1.0, 1.1, 1.2, 1.35, 1.5, 1.7}) {
+        SCOPED_TRACE(f);
+        WandFixture w;
+        w.in.kombi.clear();
+        w.Kombi(std::to_string(f) + "*(1)");
+        ASSERT_EQ(w.calc->CalcWand(), 1);
+        const C1ZirfCalc& c = *w.calc;
+        const double t = KragwandTiefe(f);
+        EXPECT_GE(c.t, t - 1e-9);
+        EXPECT_LE(c.t, t + einbindung::kGenauigkeit);
+        // The sums are those of the designed depth.
+        EXPECT_LT(c.SM, 0.0);
+        EXPECT_NEAR(c.Ausnutzung, -c.SMA / c.SMP, 1e-12);
+        EXPECT_LE(c.Ausnutzung, 1.0);
+    }
+}
+
 TEST(Kragwand, ChecksAGivenDepthByItsUtilisation) {
     WandFixture w;
     w.in.berart = 1;

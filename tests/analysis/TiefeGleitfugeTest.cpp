@@ -97,6 +97,8 @@ public:
             ++j;
         }
         c.RPassiv1[1] = passiv;
+        // The wall's anchor force: as the beam has it, as with a free foot.
+        c.AK = c.RAktivBemessung1 + kEtaP / kGep * passiv;
     }
     // The horizontal design anchor force of the permanent share from the reactions above.
     static double AvorhH() { return kGammaG * 110.0 - 20.0 * kEtaP / kGep; }

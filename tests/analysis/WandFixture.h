@@ -52,6 +52,11 @@ struct WandFixture {
         for (int i = 0; i < lastfaelle; ++i) {
             in.lastfallLf.at(static_cast<std::size_t>(i)) = i + 1;
             in.lastfallEinw.at(static_cast<std::size_t>(i)) = i == 0 ? 1 : 2;
+            // A rule may name only load cases that a load of the input has; the figures
+            // of these loads are set by hand below.
+            if (i > 0) {
+                in.flaechenlast.at(static_cast<std::size_t>(in.nFlaechenlast++)).lf = i + 1;
+            }
         }
         Kombi("1.35*(1)");
         Schichten();

@@ -54,7 +54,7 @@ protected:
 
 TEST_F(ZirfCli, UsageErrorsExitWithTwo) {
     ScratchFolder::Write("wand.xml", kDocument);
-    const char* cases[] = {"", "-x wand.xml", "-o", "wand.xml --settings", "wand.xml other.xml"};
+    const char* cases[] = {"", "-x wand.xml", "-o", "wand.xml --settings", "wand.xml ./wand.xml"};
     for (const char* args : cases) {
         const RunResult r = RunZirf(args);
         EXPECT_EQ(r.status, 2) << args;

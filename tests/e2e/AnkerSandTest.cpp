@@ -100,7 +100,6 @@ TEST(AnkerSand, FootAndAnchorForceFromTheBalanceAboutTheAnchor) {
         SCOPED_TRACE(schichtung.name);
         const ZirfLauf lauf = RunZirf(Dokument(schichtung));
         ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
-        ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
         EXPECT_EQ(lauf.meldungen, "");
         const ErgebnisXml xml(lauf.ergebnis);
         ASSERT_EQ(xml.AnzahlResult(), 1);
@@ -113,7 +112,8 @@ TEST(AnkerSand, FootAndAnchorForceFromTheBalanceAboutTheAnchor) {
         EXPECT_NEAR(xml.Wert({"trag", "horizontal"}, "ausnutzung").value_or(-1.0), 1.0,
                     Streuung(quote, t, kTolT));
 
-        EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft", "Ad"), 2).value_or(-1.0),
+        EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft horizontal", "Ad"), 2)
+                        .value_or(-1.0),
                     ak(t), kGedruckt1 + Streuung(ak, t, kTolT));
         EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "rechnerische Einbindetiefe"), 2)
                         .value_or(-1.0),
@@ -147,7 +147,6 @@ double AnkerkraftBeiTiefe(const SandWand& w, double t) {
 TEST(AnkerSand, ChecksAGivenEmbedmentByItsMomentsAboutTheAnchor) {
     const ZirfLauf& lauf = Nachweislauf();
     ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
-    ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
     const ErgebnisXml xml(lauf.ergebnis);
 
     const double t = kGegeben;
@@ -166,8 +165,9 @@ TEST(AnkerSand, ChecksAGivenEmbedmentByItsMomentsAboutTheAnchor) {
     // The depth lies just below the one the balance asks for: the check passes, barely.
     EXPECT_LT(ma / mp, 1.0);
     EXPECT_GT(ma / mp, 0.99);
-    EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft", "Ad"), 2).value_or(-1.0),
-                AnkerkraftBeiTiefe(w, t), kGedruckt1);
+    EXPECT_NEAR(
+        ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft horizontal", "Ad"), 2).value_or(-1.0),
+        AnkerkraftBeiTiefe(w, t), kGedruckt1);
 }
 
 // The support checks: the passive side must take the support force that the moments
@@ -178,7 +178,6 @@ TEST(AnkerSand, ChecksAGivenEmbedmentByItsMomentsAboutTheAnchor) {
 TEST(AnkerSand, SupportChecksOfTheFreeFoot) {
     const ZirfLauf& lauf = Nachweislauf();
     ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
-    ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
     const ErgebnisXml xml(lauf.ergebnis);
     const double t = kGegeben;
     const SandWand w = Wand();
@@ -229,7 +228,6 @@ TEST(AnkerSand, DesignMoments) {
         SCOPED_TRACE(schichtung.name);
         const ZirfLauf lauf = RunZirf(NachweisDokument(schichtung));
         ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
-        ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
         for (const auto& r : zeilen) {
             SCOPED_TRACE(r.stelle);
             const auto zellen = BerichtsZeile(lauf.bericht, r.stelle);
@@ -244,13 +242,10 @@ TEST(AnkerSand, DesignMoments) {
     }
 }
 
-// KNOWN FAULT, disabled until mended: the design normal forces in the wall count its own
-// weight by the layer that holds the foot. At the point of the largest moment
-// (y = 6.012 m, above the foot layer, which starts at 7 m) the weight of the part between
-// that point and the foot layer's top is taken off again: the report prints 48.81 kN/m
-// where 1.35·140·6.012/100 + tan 15°·146.75 = 11.36 + 39.32 = 50.68 kN/m is right, and
-// sigma_d is 15.1097 instead of 15.1202 kN/cm². With the sand split at 9 m the excavation
-// level's force takes the weight down to 9 m (56.33 kN/m instead of 52.55).
+// The design normal force at a depth takes the wall's own weight down to that depth and
+// the anchor's vertical component, whichever layer holds the foot: at the point of the
+// largest moment (y = 6.012 m) 1.35·140·6.012/100 + tan 15°·146.75 = 11.36 + 39.32 =
+// 50.68 kN/m, also with the sand split at 4 or 9 m.
 TEST(AnkerSand, NormalForcesAndProfileStress) {
     const SandWand w = Wand();
     const double z = NullQuerkraft(w);
@@ -265,7 +260,6 @@ TEST(AnkerSand, NormalForcesAndProfileStress) {
         SCOPED_TRACE(schichtung.name);
         const ZirfLauf lauf = RunZirf(NachweisDokument(schichtung));
         ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
-        ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
         EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "Sohle"), 3).value_or(-1.0),
                     normalkraft(kHe), kGedruckt2);
         EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "max"), 3).value_or(-1.0),
@@ -308,7 +302,6 @@ TEST(AnkerSand, RedistributedActivePressure) {
         dokument = MitAttribut(dokument, "steu", "druck_bau", f.druckBau);
         const ZirfLauf lauf = RunZirf(dokument);
         ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
-        ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
         const ErgebnisXml xml(lauf.ergebnis);
 
         const SandWand w = Wand(f.oben);
@@ -319,7 +312,8 @@ TEST(AnkerSand, RedistributedActivePressure) {
         EXPECT_NEAR(xml.Wert({"geometrie"}, "t_ges").value_or(-1.0), f.tGes, 1e-9);
         EXPECT_NEAR(AufRunden(t, kRundung), f.tGes, 1e-9);
         const auto ak = [&](double x) { return Ankerkraft(w, x); };
-        EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft", "Ad"), 2).value_or(-1.0),
+        EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft horizontal", "Ad"), 2)
+                        .value_or(-1.0),
                     ak(t), kGedruckt1 + Streuung(ak, t, kTolT));
     }
 }
@@ -340,12 +334,12 @@ TEST(AnkerSand, HeadForceGoesToTheAnchor) {
 
     const ZirfLauf lauf = RunZirf(dokument);
     ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
-    ZIRF_OHNE_AUSGABE_UEBERSPRINGEN(lauf);
     const ErgebnisXml xml(lauf.ergebnis);
     EXPECT_NEAR(xml.Wert({"geometrie"}, "t_cal").value_or(-1.0), t, kTolT);
     EXPECT_NEAR(xml.Wert({"geometrie"}, "t_ges").value_or(-1.0), AufRunden(t, kRundung), 1e-9);
-    EXPECT_NEAR(ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft", "Ad"), 2).value_or(-1.0),
-                ak(t), kGedruckt1 + Streuung(ak, t, kTolT));
+    EXPECT_NEAR(
+        ZahlInZelle(BerichtsZeile(lauf.bericht, "Ankerkraft horizontal", "Ad"), 2).value_or(-1.0),
+        ak(t), kGedruckt1 + Streuung(ak, t, kTolT));
     // Above the anchor the head force adds its moment to the earth pressure's.
     const auto anker = BerichtsZeile(lauf.bericht, "Anker");
     EXPECT_NEAR(std::fabs(ZahlInZelle(anker, 2).value_or(0.0)), w.BiegemomentD(kAnker), kGedruckt2);

@@ -367,6 +367,31 @@ TEST_F(C1QELTest, SettingIntoTheCallersBufferKeepsItsBlanksAndFitsTheBuffer) {
     EXPECT_EQ(C1QEL::QuerySetting("unbekannt"), 0);
 }
 
+// The batch switches are read by their values: the length that a query of size 0
+// answers would turn "Option/Quick=0" on.
+TEST_F(C1QELTest, BatchSwitchesAreReadByTheirValue) {
+    const struct {
+        const char* value; // null: the host has no such setting
+        int expected;
+    } cases[] = {
+        {nullptr, 0}, {"", 0},   {"0", 0},  {"1", 1},   {" 2 ", 2},         {"+3", 3},
+        {"-1", -1},   {"ja", 0}, {"1x", 0}, {"1.5", 0}, {"99999999999", 0},
+    };
+    for (const auto& c : cases) {
+        std::map<std::string, std::string> settings;
+        if (c.value != nullptr) {
+            settings["Option/Quick"] = c.value;
+            settings["Option/All"] = c.value;
+        }
+        RegisterTestHost(settings);
+        C1QEL qel;
+        qel.Quick.QuickModus = 7;
+        EXPECT_EQ(qel.ReadQuickOptionen(), c.expected) << (c.value ? c.value : "(none)");
+        EXPECT_EQ(qel.Quick.QuickModus, c.expected);
+        EXPECT_EQ(qel.Quick.bAll, c.expected);
+    }
+}
+
 TEST_F(C1QELTest, QuickQueriesAndDummySteps) {
     for (const int quickModus : {0, 1, 2}) {
         C1QEL qel;

@@ -4,11 +4,9 @@
 #include "InputFixture.h"
 
 #include "host/C1Exception.h"
-#include "host/Trace.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -22,31 +20,6 @@ std::string ExceptionText(const std::function<void()>& action) {
     }
     return "(no error)";
 }
-
-// Captures the trace file while it lives.
-class TraceCapture {
-public:
-    TraceCapture() : file_(std::tmpfile()) { g_pTrace = file_; }
-    ~TraceCapture() {
-        g_pTrace = nullptr;
-        std::fclose(file_);
-    }
-    TraceCapture(const TraceCapture&) = delete;
-    TraceCapture& operator=(const TraceCapture&) = delete;
-
-    std::string Text() const {
-        std::fflush(file_);
-        std::rewind(file_);
-        std::string text;
-        for (int c = std::fgetc(file_); c != EOF; c = std::fgetc(file_)) {
-            text += static_cast<char>(c);
-        }
-        return text;
-    }
-
-private:
-    FILE* file_;
-};
 
 } // namespace
 
@@ -275,26 +248,39 @@ TEST(C1ZirfInputReadBode, WallFrictionCodes) {
     EXPECT_DOUBLE_EQ(degrees.in.schicht[0].deltp, -12.0);
 }
 
-TEST(C1ZirfInputReadBode, WallFrictionCodeOutsideTheTableGivesZeroAndATraceLine) {
-    const std::string xml = InputFixture::Wrap(
-        "<bode in_grad='0'><gruppe nr='4' phi='30' delta_phi='9' deltp_phi='-1'/></bode>");
-    {
-        TraceCapture trace;
-        InputFixture f(xml);
-        f.in.ReadInfo();
-        f.in.ReadBode();
-        EXPECT_EQ(f.in.schicht[0].delta, 0.0);
-        EXPECT_EQ(f.in.schicht[0].deltp, 0.0);
-        const std::string text = trace.Text();
-        EXPECT_NE(text.find("\nC1ZirfInput::ReadBode: Schicht 4, delta_phi = 9"), std::string::npos)
-            << text;
-        EXPECT_NE(text.find("deltp_phi = -1"), std::string::npos) << text;
+// A code outside the table has no angle: the reader refuses it, naming the layer and the
+// attribute, on either side of the wall.
+TEST(C1ZirfInputReadBode, WallFrictionCodeOutsideTheTableIsRefused) {
+    const struct {
+        const char* delta;
+        const char* deltp;
+        const char* attribut;
+        const char* code;
+    } faelle[] = {{"9", "4", "delta_phi", "= 9"},
+                  {"4", "-1", "deltp_phi", "= -1"},
+                  {"12", "12", "delta_phi", "= 12"}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.attribut + std::string(" ") + f.code);
+        InputFixture in(
+            InputFixture::Wrap("<bode in_grad='0'><gruppe nr='1' bez='Kies' phi='35' delta_phi='4' "
+                               "deltp_phi='4'/><gruppe nr='4' bez='Sand' phi='30' delta_phi='" +
+                               std::string(f.delta) + "' deltp_phi='" + f.deltp + "'/></bode>"));
+        in.in.ReadInfo();
+        try {
+            in.in.ReadBode();
+            ADD_FAILURE() << "accepted";
+        } catch (const C1Exception& e) {
+            EXPECT_EQ(e.code, 1);
+            EXPECT_NE(e.text.find("nr 4 (\"Sand\")"), std::string::npos) << e.text;
+            EXPECT_NE(e.text.find(std::string("'") + f.attribut + "' " + f.code), std::string::npos)
+                << e.text;
+        }
     }
-    // Without a trace file the reader goes on all the same.
-    InputFixture f(xml);
-    f.in.ReadInfo();
-    EXPECT_EQ(f.in.ReadBode(), 1);
-    EXPECT_EQ(f.in.schicht[0].delta, 0.0);
+    // In degrees the codes are not read at all.
+    InputFixture grad(InputFixture::Wrap(
+        "<bode in_grad='1'><gruppe phi='30' delta='10' deltp='0' delta_phi='12'/></bode>"));
+    grad.in.ReadInfo();
+    EXPECT_EQ(grad.in.ReadBode(), 1);
 }
 
 TEST(C1ZirfInputReadBode, LayerTextsAreCutToTheirFields) {

@@ -227,4 +227,25 @@ TEST_F(ZirfRunTest, ModuleExportsTheEntryUnderItsPlainName) {
     dlclose(module);
 }
 
+// Loading and unloading the module builds and destroys its load-time objects and does
+// nothing else: no file, no message, no word to the host; and it loads again.
+TEST_F(ZirfRunTest, LoadingAndUnloadingTheModuleDoesNothingElse) {
+    const std::string library = std::string(ZIRF_BINARY_DIR) + "/libzirfc.so";
+    QELRTFX_RegisterHost({});
+    const auto before = std::distance(std::filesystem::directory_iterator("."),
+                                      std::filesystem::directory_iterator());
+    for (int mal = 0; mal < 2; ++mal) {
+        void* module = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(module, nullptr) << dlerror();
+        EXPECT_NE(dlsym(module, "ZIRF_Calc"), nullptr);
+        EXPECT_EQ(dlclose(module), 0) << dlerror();
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."),
+                            std::filesystem::directory_iterator()),
+              before);
+    EXPECT_TRUE(QEL_ShownMessages().empty());
+    EXPECT_TRUE(QELRTFX_Recorded().commandLines.empty());
+    EXPECT_TRUE(QELRTFX_Recorded().notifications.empty());
+}
+
 } // namespace

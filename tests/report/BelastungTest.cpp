@@ -3,6 +3,7 @@
 #include "ReportFixture.h"
 
 #include "platform/Base64.h"
+#include "platform/MessageBox.h"
 
 #include <filesystem>
 
@@ -47,8 +48,9 @@ TEST(WriteBelastung, TablesOfTheFourKinds) {
         " ",
         "Kronenlast",
         "Last | Stelle |  | Bezeichnung | Lf- | vert. | hor. |  | Moment | ",
-        "Nr. |  |  |  | Nr. | [kN/m] | [kN/m] | [kNm/m] | ",
-        // Nine columns for eight cells: the moment goes to the ninth, the eighth is empty.
+        // Nine columns for eight cells: the moment and its unit go to the ninth, under its
+        // head; the eighth is empty.
+        "Nr. |  |  |  | Nr. | [kN/m] | [kN/m] |  | [kNm/m] | ",
         "1 | Anker |  | Steife | 2 | 10.00 | 5.00 |  | -1.50 | ",
     };
     EXPECT_EQ(f.Zeilen(), expected);
@@ -129,6 +131,69 @@ TEST(WriteKombinationen, ListsTheGoverningCombination) {
                                                "2 | STR,GEO-2 | 1.35*(1)+1.5*(2) | "};
     EXPECT_EQ(f.Zeilen(), expected);
     EXPECT_EQ(f.calc->kombiRelevant, (std::vector<int>{0, 1}));
+}
+
+// The older settings chapter: every row with the columns of its own heading, and the
+// sentence of each side by its mode.
+TEST(WriteKopflasten, HeadLoadsUnderTheirHeadingsAndTheSidesByTheirModes) {
+    struct Fall {
+        int nwstand, erhstand, miterdwiderstand, prozent;
+        const char* aktiv;  // null: no sentence
+        const char* passiv; // null: no sentence
+    };
+    const Fall faelle[] = {
+        {0, 0, 0, 0, "Auf der aktiven Seite wird normaler aktiver Erddruck angesetzt.",
+         "Auf der passiven Seite wird normaler Erdwiderstand angesetzt."},
+        {1, 20, 1, 40,
+         "Auf der aktiven Seite wird ein um  20 % erh\xC3\xB6hter aktiver Erddruck angesetzt.",
+         "Auf der passiven Seite wird ein um  40 % abgeminderter Erdwiderstand angesetzt."},
+        {2, 0, 2, 0, "Auf der aktiven Seite wird Erdruhedruck angesetzt.",
+         "Auf der passiven Seite wird Erdruhedruck angesetzt."},
+        {3, 0, -1, 0, nullptr, nullptr},
+    };
+    for (const Fall& fall : faelle) {
+        ReportFixture f;
+        f.in.nwstand = fall.nwstand;
+        f.in.erhstand = fall.erhstand;
+        f.in.miterdwiderstand = fall.miterdwiderstand;
+        f.in.erdwiderstandprozent = fall.prozent;
+        f.in.nKopflast = 2;
+        f.in.kopflast[0] = {2, 0, "Wind", 10.0, 5.0, 3.0};
+        f.in.kopflast[1] = {1, 7, "Sonder", 1.0, 0.0, 0.0}; // a place without a word
+        EXPECT_EQ(f.report.WriteKopflasten(), 1);
+        const std::string rtf = QELRTFX_OpenDocument()->Rtf();
+        std::vector<std::string> expected = {
+            "Last | Stelle |  | Bezeichnung | Lf- | vert. | hor. |  | Moment | ",
+            "Nr. |  |  |  | Nr. | [kN/m] | [kN/m] |  | [kNm/m] | ",
+            "1 | Kopf |  | Wind | 2 | 10.00 | 5.00 |  | 3.00 | ",
+            "2 |  |  | Sonder | 1 | 1.00 | 0.00 |  | 0.00 | ",
+        };
+        for (const char* satz : {fall.aktiv, fall.passiv}) {
+            if (satz != nullptr) {
+                expected.emplace_back(satz);
+            }
+        }
+        EXPECT_EQ(f.Zeilen(), expected) << fall.nwstand;
+        // The heads and the values share their column boundaries.
+        std::vector<std::string> grenzen;
+        for (std::size_t pos = 0; (pos = rtf.find("\\trowd", pos)) != std::string::npos; ++pos) {
+            const std::size_t cellx = rtf.find("\\cellx", pos);
+            grenzen.push_back(rtf.substr(cellx, rtf.find('\n', pos) - cellx));
+        }
+        ASSERT_EQ(grenzen.size(), 4u);
+        for (const std::string& g : grenzen) {
+            EXPECT_EQ(g, grenzen[0]);
+        }
+        EXPECT_TRUE(QEL_ShownMessages().empty());
+    }
+}
+
+TEST(WriteKopflasten, WithoutHeadLoadsOnlyTheSides) {
+    ReportFixture f;
+    EXPECT_EQ(f.report.WriteKopflasten(), 1);
+    EXPECT_EQ(f.Zeilen(), (std::vector<std::string>{
+                              "Auf der aktiven Seite wird normaler aktiver Erddruck angesetzt.",
+                              "Auf der passiven Seite wird normaler Erdwiderstand angesetzt."}));
 }
 
 } // namespace

@@ -389,4 +389,61 @@ TEST_F(Rows, ColumnDecorations) {
     EXPECT_EQ(report.find("\\b ", report.find("\\trowd", first + 1)), std::string::npos);
 }
 
+TEST(C1RTFXTranslate, TemplateLineCellsTrimmedAndReassembled) {
+    const std::string tail = "#Z 4 #V11 000  8 16";
+    const std::string expected = "a | b |      | c" + std::string(17, ' ') + tail;
+    EXPECT_EQ(
+        C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "  a |b  || c   " + tail),
+        expected);
+    // Without a tail only the blanks follow the cells.
+    EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "|x"),
+              "x" + std::string(17, ' '));
+
+    char buffer[64];
+    EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "a|b", buffer,
+                                            sizeof buffer),
+              22);
+    EXPECT_EQ(std::string(buffer), "a | b" + std::string(17, ' '));
+    EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "", buffer,
+                                            sizeof buffer),
+              0);
+    EXPECT_EQ(std::string(buffer), "");
+    // A buffer too small takes what fits, never half a character.
+    char small[4];
+    EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "a\xC3\xA4\xC3\xB6",
+                                            small, sizeof small),
+              3);
+    EXPECT_EQ(std::string(small), "a\xC3\xA4");
+    EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "a", small, 0), 0);
+    EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "a", nullptr, 8),
+              0);
+}
+
+TEST_F(Rows, ValueTextAndFurtherColumnFormats) {
+    rtf->ReadTemplate(ReportBlocks::kErddruckAnsatz);
+    EXPECT_EQ(rtf->GetValueText(2).rfind("Auf der aktiven Seite wird ein um %3d %% erh", 0), 0u);
+    const std::string text = rtf->GetValueText(1);
+    EXPECT_EQ(text.back(), '\n');
+    EXPECT_EQ(text.substr(0, text.size() - 1), rtf->m_Wert[1].substr(0, C1RTFX::kValueTextLaenge));
+    EXPECT_EQ(rtf->GetValueText(0), "\n");
+    EXPECT_EQ(rtf->GetValueText(C1RTFX::kMaxZeilen + 1), "\n");
+    // Leading blanks go; the hundred characters count from the first other one, and a
+    // character of several bytes counts once.
+    rtf->m_Wert[3] = "   " + std::string(99, 'x') + "\xC3\xA4y";
+    EXPECT_EQ(rtf->GetValueText(3), std::string(99, 'x') + "\xC3\xA4\n");
+
+    rtf->ReadTemplate(ReportBlocks::kMassgebend);
+    rtf->SetColumnFormat2(1, 1);
+    EXPECT_EQ(rtf->m_Zeilen[1].Spalten[0].iFormat, 2);
+    rtf->SetColumnFormat6(1, 3);
+    EXPECT_EQ(rtf->m_Zeilen[1].Spalten[2].iFormat, 6);
+    rtf->SetColumnFormat6(1, 99); // outside the row: ignored
+    rtf->SetColumnFormat2(99, 1);
+    rtf->WriteZeile(1, {3});
+    rtf->EndRow();
+    const std::string report = Finish();
+    EXPECT_NE(report.find("\\b ma\\u223?gebende"), std::string::npos);
+    EXPECT_NE(report.find("\\b 3"), std::string::npos);
+}
+
 } // namespace

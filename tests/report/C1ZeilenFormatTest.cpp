@@ -13,7 +13,8 @@ std::string Format(std::string_view format, std::vector<C1Wert> values) {
     return FormatZeile(format, values);
 }
 
-// Expected texts are what C's printf writes for the same conversion and value.
+// Expected texts are what C's printf writes for the same conversion and value, but
+// that a value which rounds to zero is printed without a sign.
 TEST(FormatZeile, ConversionsAsPrintfWritesThem) {
     const struct {
         const char* format;
@@ -24,7 +25,12 @@ TEST(FormatZeile, ConversionsAsPrintfWritesThem) {
         {"%3d", {7}, "  7"},
         {"%2d", {123}, "123"},              // wider than the field: nothing is cut
         {"%6.2f", {12345.678}, "12345.68"}, // likewise
-        {"%6.2f", {-0.001}, " -0.00"},
+        {"%6.2f", {-0.001}, "  0.00"},      // a value that rounds to zero has no sign
+        {"%5.1f", {-0.0}, "  0.0"},
+        {"%6.3f", {-0.0004}, " 0.000"},
+        {"%6.2f", {-0.005}, " -0.01"}, // -0.005 is stored just beyond, as printf rounds it
+        {"%6.2f", {-0.004}, "  0.00"},
+        {"%4.0f", {-0.4}, "   0"},
         {"%5.1f", {3}, "  3.0"},       // a whole number for a real conversion
         {"%7.1f", {2.25}, "    2.2"},  // round half to even, as printf does
         {"%6.3f", {1.0005}, " 1.000"}, // 1.0005 is stored just below

@@ -251,7 +251,7 @@ TEST(WriteErsatzwand, DiffersFromTheWallWhereTheRunDoes) {
     EXPECT_EQ(lines.front(), "Einwirkungen auf die Ersatzwand");
     EXPECT_EQ(lines.at(1), "Erddruckbeiwerte");
     EXPECT_EQ(lines.at(2),
-              Row({"Schicht", "d", "a", "q'", "90-f", "q", "k0h", "kfh", "kch", "g", ""}));
+              Row({"Schicht", "δ", "α", "θ'", "90-φ", "θ", "k0h", "kfh", "kch", "γ", ""}));
     // The coefficients of the equivalent wall's run.
     const C1Schicht& s = c.Schicht[0];
     EXPECT_EQ(lines.at(4), Row({"1", F2(s.thetaATGF), Fmt("%.3f", s.kaghT), Fmt("%.3f", s.kaphT),

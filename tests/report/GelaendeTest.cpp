@@ -87,18 +87,18 @@ TEST(WriteGelaende, LayerRowsShowUnitWeightsAndPassiveFrictionByDepth) {
     f.report.WriteGelaende();
     const std::vector<std::string> expected = {
         "Gelände, Berme, Grundwasser",
-        "Gelände | bergseitig | Neigung | ßG | [Grad] | 5.00 | ",
+        "Gelände | bergseitig | Neigung | βG | [Grad] | 5.00 | ",
         " | talseitig horizontal | Tiefe | t_Tal | [m] | 6.00 | ",
         "Berme | bergseitig | Abstand | a | [m] | 1.50 | ",
         " |  | Dicke | d | [m] | 2.00 | ",
-        " |  | Neigung | ßB | [Grad] | 30.00 | ",
+        " |  | Neigung | βB | [Grad] | 30.00 | ",
         "Grundwasser | bergseitig | Tiefe | tG_Berg | [m] | 3.00 | ",
         " | talseitig | Tiefe | tG_Tal | [m] | 6.50 | ",
         " ",
         "Baugrundgutachten vom 3.5.",
         " ",
         "Bodenschichten",
-        "Schicht | Bezeichnung | h | Kote | g | gfeucht | f | da | dp | c | ",
+        "Schicht | Bezeichnung | h | Kote | γ | γfeucht | φ | δa | δp | c | ",
         "Nr. |  |  | [m] | [m] | [kN/m³] | [kN/m³] | [Grad] | [Grad] | [Grad] | [kN/m²] | ",
         " |  | Berme |  |  | 18.5 |  | ",
         // Tops at 0 and 2 m lie above both levels: the unit weight above water.

@@ -7,6 +7,7 @@
 #include "report/ReportSicht.h"
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -56,8 +57,11 @@ TEST(WriteAuflagerNachweis, EarthSupportRowsVerdictAndResult) {
         std::optional<double> ausnutzung;
     };
     const Fall faelle[] = {
-        {200.0, 150.0, true, 0.75},       // 150 / 200
-        {1000.0, 1000.5, true, 1.0005},   // within the tolerance of 0.1 %
+        {200.0, 150.0, true, 0.75},         // 150 / 200
+        {1000.0, 1000.004, true, 1.000004}, // prints alike: within the tolerance of 0.1 %
+        {0.004, 0.0049, false, 1.225},      // prints alike, but beyond the tolerance
+        {1000.0, 1000.5, false, 1.0005},    // within the tolerance, but printed larger
+        {386.48, 386.73, false, 386.73 / 386.48},
         {1000.0, 1002.0, false, 1.002},   // beyond it
         {0.0, 0.0, true, 0.0},            // no action against no resistance
         {0.0, 10.0, false, std::nullopt}, // a force against no resistance: no utilisation
@@ -67,17 +71,17 @@ TEST(WriteAuflagerNachweis, EarthSupportRowsVerdictAndResult) {
         Erdwiderlager(f, fall.ephd, fall.summe);
         EXPECT_EQ(f.report.WriteAuflagerNachweis(0), 1);
         const std::vector<std::string> lines = f.Zeilen();
-        const std::string eph = fall.ephd == 0.0     ? "0.00"
-                                : fall.ephd == 200.0 ? "200.00"
-                                                     : "1000.00";
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", fall.ephd);
+        const std::string eph = text;
         // Bh,d = Bh,k * gammaF: 50 * 1.35 = 67.50, 20 * 1.5 = 30.00, 10 * 1.5 = 15.00.
         EXPECT_EQ(lines.at(3), "1 | " + eph + " | 0.500 | 50.00 | 1.35 | 67.50 | ");
         EXPECT_EQ(lines.at(4), "2 | " + eph + " | 0.200 | 20.00 | 1.50 | 30.00 | ");
         EXPECT_EQ(lines.at(5), "3 | " + eph + " | 0.100 | 10.00 | 1.50 | 15.00 | ");
         EXPECT_EQ(ZeileMit(lines, "GW"), "");
         EXPECT_EQ(ZeileMit(lines, "Summe").substr(0, 6), "Summe ");
-        EXPECT_EQ(lines.back(), fall.eingehalten ? "SBh,d <= Eph,d : Nachweis eingehalten"
-                                                 : "SBh,d > Eph,d : Nachweis nicht eingehalten !!!")
+        EXPECT_EQ(lines.back(), fall.eingehalten ? "ΣBh,d <= Eph,d : Nachweis eingehalten"
+                                                 : "ΣBh,d > Eph,d : Nachweis nicht eingehalten !!!")
             << fall.ephd << " " << fall.summe;
         EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "bhd"), fall.summe);
         EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "ephd"), fall.ephd);
@@ -159,21 +163,41 @@ TEST(WriteAuflagerNachweis, VerticalComponentOfTheSupportForce) {
     const std::vector<std::string> expected = {
         "Vertikalkomponente der Auflagerkraft",
         "nach unten gerichtet",
-        "aus | Lf | tan a | Faktor | V,k [kN/m] | ",
+        "aus | Lf | tan α | Faktor | V,k [kN/m] | ",
         "Erddruck | 1 |  |  | 30.00 | ",
         "Erddruck | 2 |  |  | 12.50 | ",
         "Ankerkraft |  | 1.000 |  | 7.50 | ",
         "Summe |  |  |  | 50.00 | ", // 30 + 12.5 + 7.5
         "nach oben gerichtet",
-        "aus | Lf | tan d | Anteil e | Bv,k [kN/m] | ",
+        "aus | Lf | tan δ | Anteil ε | Bv,k [kN/m] | ",
         "Ephd | 1 | -0.250 | 0.600 | -40.00 | ",
         "Summe |  |  |  | -40.00 | ",
-        "SV,k >= SBv,k : Nachweis eingehalten",
+        "ΣV,k >= ΣBv,k : Nachweis eingehalten",
     };
     EXPECT_EQ(f.Zeilen(), expected);
     EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "nach_unten"), 50.0);
     EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "nach_oben"), 40.0);
     EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "ausnutzung"), 0.8);
+}
+
+// The upward support force may exceed the downward forces by 0.1 % only while both sums
+// print alike.
+TEST(WriteAuflagerNachweis, VerticalComponentVerdictAgreesWithItsPrintedSums) {
+    const struct {
+        double bvk;
+        bool eingehalten;
+    } faelle[] = {{-49.99, true}, {-50.004, true}, {-50.02, false}, {-50.2, false}};
+    for (const auto& fall : faelle) {
+        ReportFixture f;
+        f.in.iLetzterLastfall = 0; // slot 0 alone
+        f.calc->vertikalLf[0] = 50.0;
+        f.calc->BvkLf[0] = fall.bvk;
+        f.report.WriteAuflagerNachweis(1);
+        EXPECT_EQ(f.Zeilen().back(), fall.eingehalten
+                                         ? "ΣV,k >= ΣBv,k : Nachweis eingehalten"
+                                         : "ΣV,k < ΣBv,k : Nachweis nicht eingehalten  !!!")
+            << fall.bvk;
+    }
 }
 
 TEST(WriteAuflagerNachweis, VerticalForcesOfTheWallWithoutAnchor) {
@@ -186,8 +210,10 @@ TEST(WriteAuflagerNachweis, VerticalForcesOfTheWallWithoutAnchor) {
     // Cvh,k = -0.5 * Ch,k * tan(-20 deg) = 0.5 * 20 * 0.363970 = 3.63970.
     const Fall faelle[] = {
         {20.0, 40.0, 30.0 + 5.0 + 3.6397023426620234 - 40.0 + 10.0, true},
-        {0.0, 45.0, 0.0, true},   // a sum of exactly 0 passes
-        {0.0, 45.5, -0.5, false}, // below 0 fails
+        {0.0, 45.0, 0.0, true},     // a sum of exactly 0 passes
+        {0.0, 45.5, -0.5, false},   // below 0 fails
+        {0.0, 45.04, -0.04, true},  // printed 0.0: holds as printed
+        {0.0, 45.06, -0.06, false}, // printed -0.1
     };
     for (const Fall& fall : faelle) {
         ReportFixture f;
@@ -205,8 +231,8 @@ TEST(WriteAuflagerNachweis, VerticalForcesOfTheWallWithoutAnchor) {
         EXPECT_EQ(ZeileMit(lines, "Ersatzkraft aus Ch,k"),
                   fall.ch != 0.0 ? "Ersatzkraft aus Ch,k | Cvh,k | 3.6 | [kN/m] | " : "");
         EXPECT_EQ(ZeileMit(lines, "Eigengewicht"), "Eigengewicht | Gk | 10.0 | [kN/m] | ");
-        EXPECT_EQ(lines.back(), fall.eingehalten ? "SV >= 0 : Nachweis eingehalten"
-                                                 : "SV < 0 : Nachweis nicht eingehalten !!!");
+        EXPECT_EQ(lines.back(), fall.eingehalten ? "ΣV >= 0 : Nachweis eingehalten"
+                                                 : "ΣV < 0 : Nachweis nicht eingehalten !!!");
         const auto v = std::initializer_list<const char*>{"result", "trag", "vertikal"};
         EXPECT_EQ(Attr(f, v, "eavk"), 30.0);
         EXPECT_EQ(Attr(f, v, "cvk"), 10.0);
@@ -260,7 +286,7 @@ TEST(WriteAnkerkraft, SlipBodyForcesAndBothChecks) {
     // One joint between the two segments.
     EXPECT_EQ(AnzahlZeilenMit(lines, "Segmenttrennfuge"), 1);
     EXPECT_EQ(ZeileMit(lines, "Segmenttrennfuge"), "Segmenttrennfuge bei | xS 1 | 6.000 | [m] | ");
-    EXPECT_EQ(ZeileMit(lines, "Gleitwinkel"), "Gleitwinkel | q | 26.57 | [Grad] | ");
+    EXPECT_EQ(ZeileMit(lines, "Gleitwinkel"), "Gleitwinkel | θ | 26.57 | [Grad] | ");
     EXPECT_EQ(ZeileMit(lines, "Gewichtskraft"), "Gewichtskraft | Gk 1 | 300.0 | [kN/m] | ");
     EXPECT_EQ(ZeileMit(lines, " | Gk 2"), " | Gk 2 | 150.0 | [kN/m] | ");
     // Only the second segment has cohesion: no row labelled "Kohäsion"; its horizontal
@@ -339,7 +365,8 @@ TEST(WriteMaterialversagen, GroutedAnchorAndTieRod) {
         const std::vector<std::string> lines = f.Zeilen();
         EXPECT_EQ(ZeileMit(lines, "Ankertyp"), "Ankertyp: | Verpressanker |  |  | ");
         EXPECT_EQ(ZeileMit(lines, "Bezeichnung"), "Bezeichnung | Stab 32 |  |  | ");
-        EXPECT_EQ(ZeileMit(lines, "Ankerkraft"), "Ankerkraft | Ad | 100.0 | [kN/m] | ");
+        EXPECT_EQ(ZeileMit(lines, "Ankerkraft"),
+                  "Ankerkraft in Ankerachse | Ad | 100.0 | [kN/m] | ");
         EXPECT_EQ(ZeileMit(lines, "Beanspruchung"),
                   "Beanspruchung | Ed = Ad * aA | 250.0 | [kN] | ");
         EXPECT_EQ(ZeileMit(lines, "Materialwiderstand"),
@@ -477,10 +504,10 @@ TEST(WriteProfilNachweis, StressFromTheGoverningPairAndResult) {
     // sigmaRd = 355 / (10 * 1.1) = 32.27; sigmaD = 100 * 200 / 2000 + (52 + 10 * 130 /
     // 100) / 150 = 10 + 0.4333 = 10.433; AG = 10.433 / 32.27 = 0.323.
     EXPECT_EQ(ZeileMit(lines, "Stahl"),
-              "Stahl S 355 | fy,k =   35.5 kN/cm² | gM =  1.1 | sRd =  32.3 kN/cm² | ");
+              "Stahl S 355 | fy,k =   35.5 kN/cm² | γM =  1.1 | σRd =  32.3 kN/cm² | ");
     EXPECT_EQ(ZeileMit(lines, "Bemessungsspannung"),
-              "Bemessungsspannung | sd = (M/Wy + N / A) | 10.4 | [kN/cm²] | ");
-    EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"), "Ausnutzungsgrad AG | sd / sRd | 0.323 | [-] | ");
+              "Bemessungsspannung | σd = (M/Wy + N / A) | 10.4 | [kN/cm²] | ");
+    EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"), "Ausnutzungsgrad AG | σd / σRd | 0.323 | [-] | ");
     const QEDOM_HANDLE p = Element(f, {"result", "profil"});
     ASSERT_NE(p, 0);
     EXPECT_STREQ(QEDOM_GetString(p, "name"), "U 2000");
@@ -545,7 +572,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "trag", "horizontal"},
          {"bhd", "ausnutzung"},
          "ephd",
-         "SBh,d > Eph,d : Nachweis nicht eingehalten"},
+         "ΣBh,d > Eph,d : Nachweis nicht eingehalten"},
         {"infinite passive resistance",
          [](ReportFixture& f) {
              Erdwiderlager(f, kInf, 150.0);
@@ -554,7 +581,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "trag", "horizontal"},
          {"ephd", "ausnutzung"},
          "bhd",
-         "SBh,d > Eph,d : Nachweis nicht eingehalten"},
+         "ΣBh,d > Eph,d : Nachweis nicht eingehalten"},
         {"undefined vertical earth pressure",
          [](ReportFixture& f) {
              f.in.iLetzterLastfall = 1;
@@ -565,7 +592,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "trag", "vertikal"},
          {"nach_unten", "ausnutzung"},
          "nach_oben",
-         "SV,k < SBv,k : Nachweis nicht eingehalten"},
+         "ΣV,k < ΣBv,k : Nachweis nicht eingehalten"},
         {"infinite substitute force of the wall without anchor",
          [](ReportFixture& f) {
              f.calc->eavk = 30.0;
@@ -575,7 +602,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "trag", "vertikal"},
          {"cvk", "summe"},
          "eavk",
-         "SV < 0 : Nachweis nicht eingehalten"},
+         "ΣV < 0 : Nachweis nicht eingehalten"},
         {"infinite largest moment",
          [](ReportFixture& f) {
              Profil(f);
@@ -585,7 +612,7 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "profil"},
          {"sigma_d", "ausnutzung"},
          "sigma_rd",
-         "Ausnutzungsgrad AG | sd / sRd |  | "},
+         "Ausnutzungsgrad AG | σd / σRd |  | "},
         {"undefined anchor force from permanent actions",
          [](ReportFixture& f) {
              ReportSicht::TiefeGleitfuge g = Gleitfuge();

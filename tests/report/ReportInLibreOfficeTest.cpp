@@ -75,4 +75,61 @@ TEST(ReportInLibreOffice, OpensAndShowsItsTexts) {
     }
 }
 
+// No word of a cell is broken over a table that runs over two pages: not a head word,
+// not a long soil name, not "horizontal". (The head rows are marked to repeat on the
+// next page; LibreOffice 7.4 reads no such mark from RTF, so that is checked in the
+// document's RTF only.)
+TEST(ReportInLibreOffice, LongTableKeepsWordsWhole) {
+    const std::string why = libreoffice::Unavailable();
+    if (!why.empty()) {
+        GTEST_SKIP() << "LibreOffice check skipped: " << why;
+    }
+    ScratchFolder folder("libreoffice_table");
+    std::string error;
+    const QEDOM_HANDLE doc = QEDOM_ParseDocument(
+        "<zirf progname=\"ZIRF\" modulename=\"SPW\" version=\"2.1\"><info progDesc=\"Spundwand\"/>"
+        "<input/></zirf>",
+        "doc.xml", error);
+    ASSERT_NE(doc, 0) << error;
+    C1QEL context;
+    context.hDoc = doc;
+    context.m_bKorvel2005 = 1;
+    context.Filedpf = (folder.path() / "Lang").string();
+    QELRTFX_RegisterHost({{{"File/dpf", context.Filedpf}}, {}, false});
+    constexpr int kSchichten = 70; // more rows than a page holds
+    {
+        C1RTFX rtf(&context);
+        ASSERT_EQ(rtf.rtf_open(1, "Pos. 4"), 1);
+        rtf.ReadTemplate(ReportBlocks::kGelaende);
+        rtf.WriteZeile(6, {2.5}); // "talseitig horizontal" in a column of 3.2 cm
+        rtf.EndRow();
+        rtf.ReadTemplate(ReportBlocks::kBodenschichten);
+        rtf.WriteZeile(4);
+        rtf.WriteZeile(5);
+        for (int i = 1; i <= kSchichten; ++i) {
+            rtf.WriteZeile(
+                8, {i, "GM", "Geschiebemergel", 2.0, -2.0 * i, " 21.0", " ", 30.0, 20.0, " ", 5.0});
+        }
+        rtf.EndRow();
+        rtf.Close(0);
+    }
+    QEDOM_FreeDocument(doc);
+    QELRTFX_RegisterHost({});
+
+    std::string log;
+    const std::optional<std::string> text = libreoffice::PdfText("Lang.rtf", log);
+    ASSERT_TRUE(text) << "LibreOffice could not convert the report:\n" << log;
+    const auto count = [&text](const std::string& word) {
+        int n = 0;
+        for (std::size_t pos = 0; (pos = text->find(word, pos)) != std::string::npos; ++pos) {
+            ++n;
+        }
+        return n;
+    };
+    ASSERT_GE(count("\f"), 1) << "the table fills more than one page";
+    EXPECT_GE(count("Bezeichnung"), 1) << *text;
+    EXPECT_EQ(count("Geschiebemergel"), kSchichten) << *text;
+    EXPECT_EQ(count("horizontal"), 1) << *text;
+}
+
 } // namespace

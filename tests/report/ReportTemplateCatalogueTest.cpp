@@ -275,7 +275,9 @@ const std::map<int, int> kValuesPassed = {
 
 // Rows whose template defines more columns than it has cells: the last cell goes to
 // the last column and the one before stays empty.
-const std::set<int> kFewerCellsThanColumns = {69, 71};
+// The head-load table: nine columns for eight cells, the eighth stays empty, so that
+// the moment, its head and its unit stand in the ninth.
+const std::set<int> kFewerCellsThanColumns = {69, 70, 71};
 
 int RowTag(const std::string& line) {
     const std::size_t z = line.find("#Z");

@@ -1,0 +1,91 @@
+// Many whole runs in one process, as a host that works through a batch of inputs:
+// every example document loaded, calculated, reported (RTF report and result
+// elements) and freed, again and again. Reports runs per second.
+
+#include "host/ZirfRun.h"
+#include "platform/MessageBox.h"
+#include "platform/QEDOM.h"
+#include "platform/QELRTFXHost.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<fs::path> ExampleFiles() {
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(fs::path(ZIRF_SOURCE_DIR) / "examples")) {
+        if (e.path().extension() == ".xml") {
+            files.push_back(e.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The runs write their reports into a folder of their own, removed afterwards.
+class RunFolder {
+public:
+    RunFolder()
+        : m_previous(fs::current_path()),
+          m_path(fs::temp_directory_path() / ("zirf_bench_" + std::to_string(getpid()))) {
+        fs::create_directories(m_path);
+        fs::current_path(m_path);
+    }
+    ~RunFolder() {
+        fs::current_path(m_previous);
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    RunFolder(const RunFolder&) = delete;
+    RunFolder& operator=(const RunFolder&) = delete;
+
+private:
+    fs::path m_previous;
+    fs::path m_path;
+};
+
+void OneRun(const fs::path& file) {
+    QELRTFX_HostSetup host;
+    host.settings = {{"File/dpf", file.stem().string()}, {"QE-Version/qelrtfx", "V2.0"}};
+    QELRTFX_RegisterHost(std::move(host));
+    QEL_ClearShownMessages();
+    std::string error;
+    const QEDOM_HANDLE doc = QEDOM_LoadDocument(file.string(), error);
+    if (doc == 0) {
+        throw std::runtime_error(error);
+    }
+    const ZirfRunOutcome outcome = ZirfRun(doc, 1);
+    QEDOM_FreeDocument(doc);
+    if (outcome != ZirfRunOutcome::Completed) {
+        throw std::runtime_error(file.string() + ": the run did not complete");
+    }
+}
+
+void Laeufe(benchmark::State& state) {
+    const std::vector<fs::path> files = ExampleFiles();
+    const RunFolder folder;
+    QEL_SetMessageSink([](const std::string&) {});
+    std::int64_t runs = 0;
+    for (auto _ : state) {
+        for (const fs::path& file : files) {
+            OneRun(file);
+            ++runs;
+        }
+    }
+    state.counters["runs/s"] =
+        benchmark::Counter(static_cast<double>(runs), benchmark::Counter::kIsRate);
+    state.counters["runs"] = static_cast<double>(runs);
+}
+
+BENCHMARK(Laeufe)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+
+} // namespace

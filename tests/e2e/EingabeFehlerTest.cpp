@@ -1,0 +1,92 @@
+// Input that would give a wrong wall without a word ends the run through zirf: exit status
+// 1, no result file, and a message that names where the fault is and what it is.
+#include "../support/Examples.h"
+#include "Dokument.h"
+#include "ZirfLauf.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Fall {
+    const char* name;
+    const char* beispiel;
+    const char* element;
+    const char* attribut;
+    const char* wert;
+    std::vector<std::string> meldung; // parts of the message
+};
+
+void PruefeAbbruch(const Fall& f) {
+    SCOPED_TRACE(f.name);
+    const ZirfLauf lauf =
+        RunZirf(MitAttribut(ExampleText(f.beispiel), f.element, f.attribut, f.wert));
+    EXPECT_EQ(lauf.status, 1) << lauf.meldungen;
+    EXPECT_FALSE(lauf.hatErgebnis);
+    for (const std::string& teil : f.meldung) {
+        EXPECT_NE(lauf.meldungen.find(teil), std::string::npos) << teil << "\n" << lauf.meldungen;
+    }
+}
+
+// One run per kind of fault of a combination rule. The first combination of the example is
+// the one with the traffic; the message names it, its rule and the fault.
+TEST(EingabeFehler, CombinationRulesThatWouldBeMisreadEndTheRun) {
+    const std::string wo = "Element 'result' Nr. 1";
+    const Fall faelle[] = {
+        {"factor times a bare number",
+         "kragwand_sand_lasten.xml",
+         "result",
+         "regel",
+         "1.35*(1)+1.5*2",
+         {wo, "'regel' = \"1.35*(1)+1.5*2\"", "Klammer"}},
+        {"blank inside a group",
+         "kragwand_sand_lasten.xml",
+         "result",
+         "regel",
+         "1.35*(1)+1.5*(2 3)",
+         {wo, "'regel' = \"1.35*(1)+1.5*(2 3)\"", "Leerzeichen"}},
+        {"load case without a load",
+         "kragwand_sand_lasten.xml",
+         "result",
+         "regel",
+         "1.35*(1)+1.5*(2)+1.5*(5)",
+         {wo, "Lastfall 5", "keine Last"}},
+        {"nested brackets",
+         "kragwand_sand_lasten.xml",
+         "result",
+         "regel",
+         "1.35*((1)+(2))",
+         {wo, "schachtelt"}},
+        {"sign", "kragwand_sand_lasten.xml", "result", "regel", "1.35*(1)-1.5*(2)", {wo, "'-'"}},
+    };
+    for (const Fall& f : faelle) {
+        PruefeAbbruch(f);
+    }
+}
+
+// A wall friction code outside 0 ... 8 has no angle: kragwand.xml with code 12 in its top
+// layer would otherwise compute a wall without wall friction there.
+TEST(EingabeFehler, WallFrictionCodeOutsideTheTableEndsTheRun) {
+    const Fall faelle[] = {
+        {"active side",
+         "kragwand.xml",
+         "gruppe",
+         "delta_phi",
+         "12",
+         {"bode gruppe' nr 1", "Auffüllung, Sand-Kies", "'delta_phi' = 12"}},
+        {"passive side",
+         "kragwand.xml",
+         "gruppe",
+         "deltp_phi",
+         "-1",
+         {"bode gruppe' nr 1", "'deltp_phi' = -1"}},
+    };
+    for (const Fall& f : faelle) {
+        PruefeAbbruch(f);
+    }
+}
+
+} // namespace
