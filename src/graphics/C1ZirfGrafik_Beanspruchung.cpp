@@ -65,7 +65,7 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
     if (!(eMax > 0.0) || !std::isfinite(eMax)) {
         std::vector<Diagramm> alle = rechts;
         alle.push_back(wasser);
-        eMax = druckfiguren::GroessteOrdinate(alle);
+        eMax = druckfiguren::GroessteOrdinate(alle, t);
     }
     if (!(eMax > 0.0)) {
         eMax = kErsatzEMax;
@@ -82,11 +82,10 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
 
         // Passive earth pressure at a tenth, left of a base line 1 m left of the wall.
         const Diagramm passiv = druckfiguren::Erdwiderstand(c, titel.erde10);
-        float breite = 0.0f;
-        Plot_GetTextExtent(passiv.titel.c_str(), &breite, nullptr);
+        const double breite = druckfiguren::TitelBreite(passiv.titel);
         Plot_Text(float(xCursor - 10.0), float(kTitelY), float(xCursor - kAbstand), float(kTitelY),
                   passiv.titel.c_str(), kTitelFaktor, 0, 2, 0, 0, 0, 0);
-        xMin = xCursor - kAbstand - breite * kTitelFaktor;
+        xMin = xCursor - kAbstand - breite;
         Reihe links(scale * kPassivFaktor, tanWand, -1, t, kTitelY);
         xMin = std::min(xMin, links.Figuren(passiv, xCursor - kAbstand, 1.0, 1.0));
         xCursor += kAbstand;
@@ -95,13 +94,12 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
     reihe.Zeichne(rechts, xCursor);
     if (!wasserRechts && !wasser.figuren.empty()) {
         // The water is higher in front: its figure presses toward the soil, left of all.
-        float breite = 0.0f;
-        Plot_GetTextExtent(wasser.titel.c_str(), &breite, nullptr);
+        const double breite = druckfiguren::TitelBreite(wasser.titel);
         const double x = xMin - kAbstand;
         Plot_Text(float(x - 10.0), float(kTitelY), float(x), float(kTitelY), wasser.titel.c_str(),
                   kTitelFaktor, 0, 2, 0, 0, 0, 0);
         Reihe links(scale, tanWand, -1, t, kTitelY);
-        xMin = std::min(x - breite * kTitelFaktor, links.Figuren(wasser, x, 0.0, 1.0));
+        xMin = std::min(x - breite, links.Figuren(wasser, x, 0.0, 1.0));
     }
     CloseBild();
     return 1;

@@ -324,7 +324,12 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
                 }
             }
             if (c.t < tGes - 0.005) {
-                Kote(c.t * tanWand - kWand, c.t, Format("%6.2f", -c.t));
+                // The calculated depth stands right of the wall, so that it never covers
+                // the chosen depth just below it.
+                const double x = c.t * tanWand;
+                const std::string text = Format("%6.2f", -c.t);
+                Plot_Text(float(x), float(c.t), float(x + 1.5), float(c.t), text.c_str(),
+                          kTextFaktor, 0, 1, 0, 0, 0, 0);
             }
             Kote(tGes * tanWand - kWand, tGes, Format("%6.2f", -tGes));
         }

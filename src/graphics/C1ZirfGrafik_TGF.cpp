@@ -84,8 +84,8 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         druckfiguren::Erddruckdiagramme(c, in, druckfiguren::Lauf::Ersatzwand, titel);
     double eMax = c.eMax;
     if (!(eMax > 0.0) || !std::isfinite(eMax)) {
-        eMax =
-            std::max(druckfiguren::GroessteOrdinate(links), druckfiguren::GroessteOrdinate(rechts));
+        eMax = std::max(druckfiguren::GroessteOrdinate(links, yF),
+                        druckfiguren::GroessteOrdinate(rechts, yD));
     }
     const double sc = (eMax > 0.0 ? eMax : kErsatzEMax) / kBreite;
 
@@ -171,7 +171,7 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
                     f.h1 = -f.h1;
                     f.h2 = -f.h2;
                 }
-                wasser.versatz = druckfiguren::GroessteOrdinate({wasser});
+                wasser.versatz = druckfiguren::GroessteOrdinate({wasser}, yF);
             }
             reiheLinks.Zeichne({wasser}, x);
         }

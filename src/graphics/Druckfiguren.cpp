@@ -198,11 +198,22 @@ Diagramm Verdichtung(const C1ZirfCalc& c, const C1ZirfInput& in, const std::stri
     return d;
 }
 
-double GroessteOrdinate(const std::vector<Diagramm>& diagramme) {
+double TitelBreite(const std::string& titel) {
+    float breite = 0.0f;
+    if (Plot_SelectFont(kTitelFaktor, 0.0f, 0, 0) != 0) {
+        Plot_GetTextExtent(titel.c_str(), &breite, nullptr);
+        Plot_PopFont();
+    }
+    return breite;
+}
+
+double GroessteOrdinate(const std::vector<Diagramm>& diagramme, double yBis) {
     double e = 0.0;
     for (const Diagramm& d : diagramme) {
-        for (const Figur& f : d.figuren) {
-            e = std::max({e, std::fabs(f.h1), std::fabs(f.h2)});
+        for (Figur f : d.figuren) {
+            if (BisTiefe(f, yBis)) {
+                e = std::max({e, std::fabs(f.h1), std::fabs(f.h2)});
+            }
         }
     }
     return e;
@@ -239,9 +250,7 @@ double Reihe::Figuren(const Diagramm& d, double xCursor, double vSeite, double w
 
 double Reihe::Zeichne(const std::vector<Diagramm>& diagramme, double xCursor) {
     for (const Diagramm& d : diagramme) {
-        float breite = 0.0f;
-        Plot_GetTextExtent(d.titel.c_str(), &breite, nullptr);
-        double rand = xCursor + seite * double(breite) * kTitelFaktor;
+        double rand = xCursor + seite * TitelBreite(d.titel);
         if (seite > 0) {
             Plot_Text(float(xCursor), float(yTitel), float(xCursor + kTitelBreite), float(yTitel),
                       d.titel.c_str(), kTitelFaktor, 0, 1, 0, 0, 0, 0);

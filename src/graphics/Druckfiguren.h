@@ -61,8 +61,12 @@ Diagramm Wasser(double tgh, double tgv, double yBis, const std::string& titel);
 // The compaction earth pressure (active or at rest) of the layers down to t.
 Diagramm Verdichtung(const C1ZirfCalc& c, const C1ZirfInput& in, const std::string& titel);
 
-// Largest horizontal ordinate of the diagrams (0 when none).
-double GroessteOrdinate(const std::vector<Diagramm>& diagramme);
+// Width (m) of a caption as the diagrams write it.
+double TitelBreite(const std::string& titel);
+
+// Largest horizontal ordinate of the diagrams above the depth yBis, as they are drawn
+// (0 when none).
+double GroessteOrdinate(const std::vector<Diagramm>& diagramme, double yBis);
 
 // Draws diagrams side by side through the open picture. seite +1 draws to the right of
 // the cursor (horizontal ordinates to the right, vertical ones upward), -1 mirrored to
