@@ -1,6 +1,7 @@
 #include "graphics/C1ZirfGrafik.h"
 
 #include "earthpressure/C1ZirfCalc.h"
+#include "graphics/Zeichnen.h"
 #include "host/C1QEL.h"
 #include "plot/Plot_.h"
 #include "resources/StringTable.h"
@@ -36,9 +37,9 @@ int C1ZirfGrafik::OpenBild(const std::string& name, double widthMm, double heigh
     yMax = tGes;
     const double extX = (xMax - xMin) * kZusatzX;
     const double extY = (yMax - yMin) * kZusatzY;
-    Plot_Init(0, 4.0f, 1.0f, " ", float(extX), float(extY), float(widthMm), float(heightMm), 0, 1,
-              0, name.c_str());
-    Plot_SetOrigin(float(xMin), float(yMin));
+    Plot_Init(0, 4.0f, 1.0f, " ", zeichnen::K(extX), zeichnen::K(extY), zeichnen::K(widthMm),
+              zeichnen::K(heightMm), 0, 1, 0, name.c_str());
+    Plot_SetOrigin(zeichnen::K(xMin), zeichnen::K(yMin));
     Plot_SelectPen(0, 0, 1);
     Plot_SelectBrush(0);
     Plot_SelectFont(5.0f, 0.0f, 0, 0);
@@ -46,6 +47,8 @@ int C1ZirfGrafik::OpenBild(const std::string& name, double widthMm, double heigh
 }
 
 int C1ZirfGrafik::CloseBild() {
+    // Every selection of OpenBild is popped again.
+    Plot_PopFont();
     Plot_PopBrush();
     Plot_PopPen();
     Plot_FrameMargins(1.02f, 1.02f, 1.02f, 1.05f);

@@ -5,6 +5,7 @@
 
 #include "earthpressure/C1ZirfCalc.h"
 #include "graphics/Druckfiguren.h"
+#include "graphics/Zeichnen.h"
 #include "host/C1QEL.h"
 #include "host/C1ZirfInput.h"
 #include "plot/Plot_.h"
@@ -75,16 +76,17 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
     scale = eMax / kBreite;
     double xCursor = xMin;
     if (voll) {
-        const std::array<float, 4> px = {0.0f, float(c.tGes * tanWand),
-                                         float(c.tGes * tanWand - 0.1), -0.1f};
-        const std::array<float, 4> py = {0.0f, float(c.tGes), float(c.tGes), 0.0f};
+        const std::array<float, 4> px = {0.0f, zeichnen::K(c.tGes * tanWand),
+                                         zeichnen::K(c.tGes * tanWand - 0.1), -0.1f};
+        const std::array<float, 4> py = {0.0f, zeichnen::K(c.tGes), zeichnen::K(c.tGes), 0.0f};
         Plot_Polygon(px.data(), py.data(), 4);
 
         // Passive earth pressure at a tenth, left of a base line 1 m left of the wall.
         const Diagramm passiv = druckfiguren::Erdwiderstand(c, titel.erde10);
         const double breite = druckfiguren::TitelBreite(passiv.titel);
-        Plot_Text(float(xCursor - 10.0), float(kTitelY), float(xCursor - kAbstand), float(kTitelY),
-                  passiv.titel.c_str(), kTitelFaktor, 0, 2, 0, 0, 0, 0);
+        Plot_Text(zeichnen::K(xCursor - 10.0), zeichnen::K(kTitelY),
+                  zeichnen::K(xCursor - kAbstand), zeichnen::K(kTitelY), passiv.titel.c_str(),
+                  kTitelFaktor, 0, 2, 0, 0, 0, 0);
         xMin = xCursor - kAbstand - breite;
         Reihe links(scale * kPassivFaktor, tanWand, -1, t, kTitelY);
         xMin = std::min(xMin, links.Figuren(passiv, xCursor - kAbstand, 1.0, 1.0));
@@ -96,8 +98,8 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
         // The water is higher in front: its figure presses toward the soil, left of all.
         const double breite = druckfiguren::TitelBreite(wasser.titel);
         const double x = xMin - kAbstand;
-        Plot_Text(float(x - 10.0), float(kTitelY), float(x), float(kTitelY), wasser.titel.c_str(),
-                  kTitelFaktor, 0, 2, 0, 0, 0, 0);
+        Plot_Text(zeichnen::K(x - 10.0), zeichnen::K(kTitelY), zeichnen::K(x), zeichnen::K(kTitelY),
+                  wasser.titel.c_str(), kTitelFaktor, 0, 2, 0, 0, 0, 0);
         Reihe links(scale, tanWand, -1, t, kTitelY);
         xMin = std::min(x - breite, links.Figuren(wasser, x, 0.0, 1.0));
     }

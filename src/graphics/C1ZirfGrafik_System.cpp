@@ -5,6 +5,7 @@
 
 #include "earthpressure/C1ZirfCalc.h"
 #include "graphics/PlotAuswahl.h"
+#include "graphics/Zeichnen.h"
 #include "host/C1ZirfInput.h"
 #include "plot/Plot_.h"
 
@@ -15,6 +16,10 @@
 #include <vector>
 
 namespace {
+
+using zeichnen::K;
+using zeichnen::Linie;
+using zeichnen::Polygon;
 
 constexpr double kWand = 0.1;        // wall thickness as drawn (m)
 constexpr double kSchraffur = 0.5;   // depth of a hatch band (m)
@@ -29,21 +34,9 @@ std::string Format(const char* format, double v) {
     return buf.data();
 }
 
-void Linie(double x1, double y1, double x2, double y2) {
-    Plot_MoveTo(float(x1), float(y1));
-    Plot_LineTo(float(x2), float(y2));
-}
-
-void Polygon(const std::vector<double>& x, const std::vector<double>& y) {
-    std::vector<float> px(x.begin(), x.end());
-    std::vector<float> py(y.begin(), y.end());
-    Plot_Polygon(px.data(), py.data(), int(px.size()));
-}
-
 // A level label left of the wall point (x, y).
 void Kote(double x, double y, const std::string& text) {
-    Plot_Text(float(x - 1.5), float(y), float(x), float(y), text.c_str(), kTextFaktor, 0, 2, 0, 0,
-              0, 0);
+    Plot_Text(K(x - 1.5), K(y), K(x), K(y), text.c_str(), kTextFaktor, 0, 2, 0, 0, 0, 0);
 }
 
 // An arrow of the length 2d along (ux, uy) ending at (x, y), its head at the load point
@@ -66,8 +59,7 @@ void Pfeil(double x, double y, double ux, double uy, double d) {
 // its sign turns to.
 void Moment(double x, double y, double m, double d) {
     const double r = d / 2.0;
-    Plot_Arc(float(x - r), float(y - r), float(x + r), float(y + r), float(x + r), float(y),
-             float(x - r), float(y));
+    Plot_Arc(K(x - r), K(y - r), K(x + r), K(y + r), K(x + r), K(y), K(x - r), K(y));
     const double hx = m > 0.0 ? x - r : x + r;
     Linie(hx, y, hx - r / 4.0, y - r / 4.0);
     Linie(hx, y, hx + r / 4.0, y - r / 4.0);
@@ -82,8 +74,8 @@ void C1ZirfGrafik::PlotGrundwasser(double x, double y, int seite) const {
     a.Pen(0, 4, 1);
     Linie(xText + 2.0, y + 0.02, xText - 1.0, y + 0.02);
     Linie(xText + 0.75, y + 0.27, xText + 0.25, y + 0.27);
-    Plot_Text(float(xText), float(y + 0.02), float(xText + 1.0), float(y + 0.02), "GW",
-              kSymbolFaktor, 0, 0, 0, 0, 0, 0);
+    Plot_Text(K(xText), K(y + 0.02), K(xText + 1.0), K(y + 0.02), "GW", kSymbolFaktor, 0, 0, 0, 0,
+              0, 0);
 }
 
 void C1ZirfGrafik::PlotOKW(double tGes) const {
@@ -91,15 +83,14 @@ void C1ZirfGrafik::PlotOKW(double tGes) const {
     const double x1 = x0 + 1.0;
     PlotAuswahl a;
     a.Pen(0, 4, 1);
-    Plot_MoveTo(float(x1 + 1.0), 0.0f);
-    Plot_LineTo(float(x0 - 1.0), 0.0f);
-    Plot_LineTo(float(x0 - 1.125), -0.125f);
-    Plot_LineTo(float(x0 - 0.875), -0.125f);
-    Plot_LineTo(float(x0 - 1.0), 0.0f);
-    Plot_LineTo(float(x0 - 1.0), -0.25f);
+    Plot_MoveTo(K(x1 + 1.0), 0.0f);
+    Plot_LineTo(K(x0 - 1.0), 0.0f);
+    Plot_LineTo(K(x0 - 1.125), -0.125f);
+    Plot_LineTo(K(x0 - 0.875), -0.125f);
+    Plot_LineTo(K(x0 - 1.0), 0.0f);
+    Plot_LineTo(K(x0 - 1.0), -0.25f);
     const std::string text = Format("OKW =%8.3f m", pInput->hoehenkote);
-    Plot_Text(float(x0), 0.0f, float(x1 + 1.0), 0.0f, text.c_str(), kSymbolFaktor, 0, 2, 0, 0, 0,
-              0);
+    Plot_Text(K(x0), 0.0f, K(x1 + 1.0), 0.0f, text.c_str(), kSymbolFaktor, 0, 2, 0, 0, 0, 0);
 }
 
 void C1ZirfGrafik::PlotAnker(double tGes) const {
@@ -261,8 +252,7 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
     const double yText = std::min(boden(xRechts), yGel) - 0.25;
     const double extX = (xGel + xRechts - xLinks) * 1.04;
     const double extY = (tGes - std::min(yOben, yText - 1.5)) * 1.12;
-    Plot_Init(0, 4.0f, 1.0f, " ", float(extX), float(extY), float(widthMm), float(heightMm), 0, 1,
-              0, name.c_str());
+    Plot_Init(0, 4.0f, 1.0f, " ", K(extX), K(extY), K(widthMm), K(heightMm), 0, 1, 0, name.c_str());
     {
         PlotAuswahl a;
         // Wall.
@@ -328,8 +318,8 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
                 // the chosen depth just below it.
                 const double x = c.t * tanWand;
                 const std::string text = Format("%6.2f", -c.t);
-                Plot_Text(float(x), float(c.t), float(x + 1.5), float(c.t), text.c_str(),
-                          kTextFaktor, 0, 1, 0, 0, 0, 0);
+                Plot_Text(K(x), K(c.t), K(x + 1.5), K(c.t), text.c_str(), kTextFaktor, 0, 1, 0, 0,
+                          0, 0);
             }
             Kote(tGes * tanWand - kWand, tGes, Format("%6.2f", -tGes));
         }

@@ -7,6 +7,7 @@
 #include "earthpressure/C1ZirfCalc.h"
 #include "graphics/Druckfiguren.h"
 #include "graphics/PlotAuswahl.h"
+#include "graphics/Zeichnen.h"
 #include "host/C1ZirfInput.h"
 #include "plot/Plot_.h"
 
@@ -15,6 +16,10 @@
 #include <vector>
 
 namespace {
+
+using zeichnen::K;
+using zeichnen::Linie;
+using zeichnen::Polygon;
 
 using druckfiguren::Diagramm;
 using druckfiguren::Reihe;
@@ -27,17 +32,6 @@ constexpr double kTitelY = -0.3;
 constexpr double kMinNenner = 1e-9; // a slope flatter than this counts as none
 
 enum Eintrag { kErde = 446, kErde10 = 447, kBerme = 452, kWasser = 453 };
-
-void Linie(double x1, double y1, double x2, double y2) {
-    Plot_MoveTo(float(x1), float(y1));
-    Plot_LineTo(float(x2), float(y2));
-}
-
-void Polygon(const std::vector<double>& x, const std::vector<double>& y) {
-    std::vector<float> px(x.begin(), x.end());
-    std::vector<float> py(y.begin(), y.end());
-    Plot_Polygon(px.data(), py.data(), int(px.size()));
-}
 
 } // namespace
 
@@ -96,8 +90,7 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
     const double yOben = std::min({0.0, boden(xD), boden(xAE)}) - 1.0;
     const double extX = (std::max(xAE, xD) + 8.0 + 8.0) * 1.04;
     const double extY = (std::max(yF, yAE) - yOben) * 1.12;
-    Plot_Init(0, 4.0f, 1.0f, " ", float(extX), float(extY), float(widthMm), float(heightMm), 0, 1,
-              0, name.c_str());
+    Plot_Init(0, 4.0f, 1.0f, " ", K(extX), K(extY), K(widthMm), K(heightMm), 0, 1, 0, name.c_str());
     {
         PlotAuswahl a;
         a.Pen(0, 0, 1);

@@ -1,6 +1,7 @@
 #include "graphics/Druckfiguren.h"
 
 #include "earthpressure/C1ZirfCalc.h"
+#include "graphics/Zeichnen.h"
 #include "host/C1ZirfInput.h"
 #include "plot/Plot_.h"
 
@@ -234,10 +235,11 @@ double Reihe::Figuren(const Diagramm& d, double xCursor, double vSeite, double w
         }
         const double x1 = basis + (d.aufWand ? wandSeite * f.y1 * tanWand : 0.0);
         const double x2 = basis + (d.aufWand ? wandSeite * f.y2 * tanWand : 0.0);
-        const std::array<float, 4> px = {float(x2), float(x2 + seite * f.h2 / scale),
-                                         float(x1 + seite * f.h1 / scale), float(x1)};
-        const std::array<float, 4> py = {float(f.y2), float(f.y2 - vSeite * f.v2 / scale),
-                                         float(f.y1 - vSeite * f.v1 / scale), float(f.y1)};
+        const std::array<float, 4> px = {zeichnen::K(x2), zeichnen::K(x2 + seite * f.h2 / scale),
+                                         zeichnen::K(x1 + seite * f.h1 / scale), zeichnen::K(x1)};
+        const std::array<float, 4> py = {
+            zeichnen::K(f.y2), zeichnen::K(f.y2 - vSeite * f.v2 / scale),
+            zeichnen::K(f.y1 - vSeite * f.v1 / scale), zeichnen::K(f.y1)};
         Plot_Polygon(px.data(), py.data(), 4);
         ++polygone;
         for (const float x : px) {
@@ -252,11 +254,13 @@ double Reihe::Zeichne(const std::vector<Diagramm>& diagramme, double xCursor) {
     for (const Diagramm& d : diagramme) {
         double rand = xCursor + seite * TitelBreite(d.titel);
         if (seite > 0) {
-            Plot_Text(float(xCursor), float(yTitel), float(xCursor + kTitelBreite), float(yTitel),
-                      d.titel.c_str(), kTitelFaktor, 0, 1, 0, 0, 0, 0);
+            Plot_Text(zeichnen::K(xCursor), zeichnen::K(yTitel),
+                      zeichnen::K(xCursor + kTitelBreite), zeichnen::K(yTitel), d.titel.c_str(),
+                      kTitelFaktor, 0, 1, 0, 0, 0, 0);
         } else {
-            Plot_Text(float(xCursor - kTitelBreite), float(yTitel), float(xCursor), float(yTitel),
-                      d.titel.c_str(), kTitelFaktor, 0, 2, 0, 0, 0, 0);
+            Plot_Text(zeichnen::K(xCursor - kTitelBreite), zeichnen::K(yTitel),
+                      zeichnen::K(xCursor), zeichnen::K(yTitel), d.titel.c_str(), kTitelFaktor, 0,
+                      2, 0, 0, 0, 0);
         }
         // Mirrored figures point their vertical ordinates downward and follow the
         // mirrored wall.

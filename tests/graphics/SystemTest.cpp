@@ -69,6 +69,13 @@ TEST(SystemSkizze, GroundBermLevelsWaterAndLoadsByCase) {
          {},
          true},
         {"whole berm slope drawn", "examples/kragwand.xml", Berme(2.0, 5.0), 8, 2, {}, true},
+        {"excavation level a thousand kilometres down",
+         "examples/kragwand.xml",
+         [](C1ZirfInput& in, C1ZirfCalc&) { in.wand_hw = 1e9; },
+         4,
+         2,
+         {"+ 0.00"},
+         true},
         {"water at and below the foot",
          "examples/kragwand.xml",
          [](C1ZirfInput& in, C1ZirfCalc& c) {
