@@ -283,11 +283,12 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
         }
         PlotOKW(tGes);
 
-        // Excavation level, at the wall's x there.
+        // Excavation level, at the wall's x there; a level below the wall's foot lies
+        // outside the sketch.
         const double hw = in.wand_hw;
         const double xHw = hw * tanWand - kWand;
-        Linie(xHw, hw, xHw - tGes / 2.0, hw);
-        {
+        if (hw >= 0.0 && hw <= tGes) {
+            Linie(xHw, hw, xHw - tGes / 2.0, hw);
             PlotAuswahl b;
             b.StockPen(1);
             Polygon(
