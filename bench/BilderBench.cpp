@@ -29,12 +29,15 @@ void BilderAnkerwand(benchmark::State& state) {
     const fs::path folder = fs::temp_directory_path() / ("zirf_bilder_" + std::to_string(getpid()));
     fs::create_directories(folder);
     fs::current_path(folder);
+    // The pictures' temporary files go into the folder too; the caller's setting comes back.
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string tmpVorher = tmp != nullptr ? tmp : "";
     setenv("TMPDIR", folder.c_str(), 1);
     {
         C1QEL qel;
         std::string fehler;
-        qel.hDoc = QEDOM_LoadDocument(std::string(ZIRF_SOURCE_DIR) + "/examples/anker_frei.xml",
-                                      fehler);
+        qel.hDoc =
+            QEDOM_LoadDocument(std::string(ZIRF_SOURCE_DIR) + "/examples/anker_frei.xml", fehler);
         if (qel.hDoc == 0) {
             throw std::runtime_error(fehler);
         }
@@ -59,6 +62,11 @@ void BilderAnkerwand(benchmark::State& state) {
             fs::remove("bilder.rtf");
         }
         QEDOM_FreeDocument(qel.hDoc);
+    }
+    if (tmp != nullptr) {
+        setenv("TMPDIR", tmpVorher.c_str(), 1);
+    } else {
+        unsetenv("TMPDIR");
     }
     fs::current_path(previous);
     std::error_code ignored;
