@@ -134,3 +134,26 @@ TEST(Belastungsbild, WaterFigureByTheWaterLevels) {
 }
 
 } // namespace
+
+namespace {
+
+// A quick run outside the host writes the loading diagram but leaves it out of the
+// report; under the host it always goes in.
+TEST(Belastungsbild, QuickRunOutsideTheHostLeavesThePictureOut) {
+    struct Fall {
+        int host;
+        int quick;
+        std::size_t bilder;
+    };
+    for (const Fall& fall : {Fall{0, 1, 0}, Fall{0, 0, 1}, Fall{1, 1, 1}}) {
+        SCOPED_TRACE(testing::Message() << "host " << fall.host << " quick " << fall.quick);
+        GrafikLauf lauf("examples/kragwand.xml");
+        lauf.f.qel.m_bKorvel2005 = fall.host;
+        lauf.f.qel.Quick.QuickModus = fall.quick;
+        lauf.grafik->PlotBeanspruchung("Beanspruchung", 160.0, 100.0, 1, 2);
+        ErwarteGesund(GrafikLauf::Bild("Beanspruchung"));
+        EXPECT_EQ(Anzahl(lauf.BerichtText(), "\\emfblip"), fall.bilder);
+    }
+}
+
+} // namespace

@@ -64,7 +64,7 @@ struct GrafikLauf {
     static emf::Reader Bild(const std::string& name) {
         return emf::Reader::FromFile(QEL_GetTempFolder() + name + ".emf");
     }
-    // The visible report text so far (closes the report).
+    // The report's RTF so far (closes the report).
     std::string BerichtText() {
         const std::string text = QELRTFX_OpenDocument()->Rtf();
         QELRTFX_Close(0);
@@ -88,6 +88,15 @@ private:
             std::make_unique<C1ZirfGrafik>(4.0, 0.7, &f.qel, rtf.get(), nullptr, &f.in, calc.get());
     }
 };
+
+// How often a text occurs in another.
+inline std::size_t Anzahl(const std::string& text, const std::string& teil) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(teil); at != std::string::npos; at = text.find(teil, at + 1)) {
+        ++n;
+    }
+    return n;
+}
 
 // The picture's texts.
 inline std::multiset<std::string> Texte(const emf::Reader& r) {

@@ -59,21 +59,6 @@ std::vector<std::uint32_t> LetztesSymbol(const emf::Reader& r) {
     return out;
 }
 
-std::string Bericht(GrafikLauf& lauf) {
-    std::string rtf = QELRTFX_OpenDocument()->Rtf();
-    QELRTFX_Close(0);
-    (void)lauf;
-    return rtf;
-}
-
-std::size_t Anzahl(const std::string& text, const std::string& teil) {
-    std::size_t n = 0;
-    for (std::size_t at = text.find(teil); at != std::string::npos; at = text.find(teil, at + 1)) {
-        ++n;
-    }
-    return n;
-}
-
 TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
     for (const char* datei :
          {"examples/kragwand.xml", "examples/anker_frei.xml", "examples/anker_eingespannt.xml"}) {
@@ -83,7 +68,7 @@ TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
         ASSERT_EQ(lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1), 1);
         // The member plot is closed with the chapter.
         EXPECT_EQ(PlotT_Current(), nullptr);
-        const std::string rtf = Bericht(lauf);
+        const std::string rtf = lauf.BerichtText();
         EXPECT_NE(rtf.find("Momente [kNm/m]"), std::string::npos);
         EXPECT_NE(rtf.find("Verformungen [cm]"), std::string::npos);
         EXPECT_EQ(Anzahl(rtf, "\\emfblip"), 4u);
