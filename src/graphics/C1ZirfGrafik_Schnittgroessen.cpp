@@ -5,8 +5,8 @@
 
 #include "graphics/C1ZirfGrafik.h"
 
-#include "beam/C1Traeger.h"
 #include "earthpressure/C1ZirfCalc.h"
+#include "graphics/Schnittgroessenlinien.h"
 #include "host/C1ZirfInput.h"
 #include "host/Trace.h"
 #include "platform/QELRTFXReport.h"
@@ -16,23 +16,18 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr int kPunkte = 21;
 constexpr int kSegmente = 20;
-constexpr double kUeberKopf = 1.0;   // the zero line runs on 1 m above the head
-constexpr double kNebenAnker = 0.01; // the point just above the anchor (m)
 constexpr double kSpalteCm = 4.0;
 constexpr int kSlot = 1;
 constexpr int kKurve = 1;
 constexpr float kMmJeCm = 10.0f;
 
 enum Eintrag { kMomente = 448, kQuerkraefte = 449, kNormalkraefte = 450, kVerformungen = 451 };
-
-void Punkt(double x, double wert) {
-    PlotT_SetZ(kKurve, float(x), float(wert));
-}
 
 // Draws curve 1 into the file and puts the picture into the current table cell.
 void Bild(const char* datei, double widthMm, double heightMm) {
@@ -62,10 +57,10 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
     const C1ZirfInput& in = *pInput;
     const C1ZirfCalc& c = *pCalc;
     const bool anker = in.mitanker != 0;
-    const double TL = c.pTraeger != nullptr && c.pTraeger->GetTL() > 0.0 ? c.pTraeger->GetTL()
-                                                                         : (anker ? c.tGes : c.t);
+    const Schnittgroessenlinien linien = SchnittgroessenlinienVon(c, in);
+    const double TL = linien.TL;
     const double A = in.tiefe_anker;
-    const bool ankerUnterKopf = anker && A > 0.0;
+    const bool ankerUnterKopf = linien.ankerTiefe > 0.0;
 
     const MemberPlot plot{static_cast<float>(charHeight), static_cast<float>(charWidth)};
     int nummer = 1;
@@ -95,61 +90,21 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
     }
     QELRTFX_RowStart(0);
 
-    const auto x = [&](int p) { return p * TL / kSegmente; };
-
-    // Bending moments, with the report's greatest moment and the anchor's two values.
-    Punkt(TL + kUeberKopf, 0.0);
+    // The trace keeps the design line as the picture draws it.
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = std::size_t(p);
-        Punkt(x(p), c.MDesign[P]);
-        TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, TL - x(p), c.QDesign[P],
-                    c.MDesign[P]);
+        TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, TL - p * TL / kSegmente,
+                    c.QDesign[P], c.MDesign[P]);
     }
-    if (c.xm > 0.0 && c.xm < TL) {
-        Punkt(TL - c.xm, c.Mxm);
+    for (const auto& [linie, datei] :
+         {std::pair{&linien.moment, "Momente.emf"}, std::pair{&linien.querkraft, "Querkraefte.emf"},
+          std::pair{&linien.normalkraft, "Normalkraefte.emf"},
+          std::pair{&linien.durchbiegung, "Durchbiegung.emf"}}) {
+        for (const Schnittgroessenlinien::Punkt& punkt : *linie) {
+            PlotT_SetZ(kKurve, float(punkt.x), float(punkt.wert));
+        }
+        Bild(datei, widthMm, heightMm);
     }
-    if (ankerUnterKopf) {
-        Punkt(TL - (A - kNebenAnker), c.MuA);
-        Punkt(TL - A, c.MA);
-    }
-    Bild("Momente.emf", widthMm, heightMm);
-
-    // Shear forces with the beam's sign, the head's value the one just below the head.
-    Punkt(TL + kUeberKopf, 0.0);
-    for (int p = 0; p < kPunkte; ++p) {
-        Punkt(x(p), c.QDesign[std::size_t(p)]);
-    }
-    if (ankerUnterKopf) {
-        Punkt(TL - (A - kNebenAnker), c.QuA);
-        Punkt(TL - A, c.QA);
-    }
-    Bild("Querkraefte.emf", widthMm, heightMm);
-
-    // Normal forces: the calculation's own operation, so the picture shows the report's
-    // values; at the anchor a step of the anchor's vertical component.
-    Punkt(TL + kUeberKopf, 0.0);
-    for (int p = 0; p < kPunkte; ++p) {
-        Punkt(x(p), c.NormalkraftBei(TL - x(p), true));
-    }
-    if (in.wand_hw > 0.0 && in.wand_hw < TL) {
-        Punkt(TL - in.wand_hw, c.NormalkraftBei(in.wand_hw, true));
-    }
-    if (ankerUnterKopf) {
-        const double ohne = c.NormalkraftBei(A, false);
-        constexpr double kDarunter = 1e-9;
-        const double anteil =
-            c.NormalkraftBei(A + kDarunter, true) - c.NormalkraftBei(A + kDarunter, false);
-        Punkt(TL - A + kNebenAnker, ohne);
-        Punkt(TL - A, ohne + anteil);
-    }
-    Bild("Normalkraefte.emf", widthMm, heightMm);
-
-    // Deflection in cm as stored: place p at the depth p·t/20, head first.
-    Punkt(TL + kUeberKopf, 0.0);
-    for (int p = 0; p < kPunkte; ++p) {
-        Punkt(TL - p * c.t / kSegmente, c.Durchbiegung[std::size_t(p)]);
-    }
-    Bild("Durchbiegung.emf", widthMm, heightMm);
 
     QELRTFX_RowEnd();
     return 1;

@@ -5,6 +5,7 @@
 #include "GrafikLauf.h"
 
 #include "analysis/Biegelinie.h"
+#include "graphics/Schnittgroessenlinien.h"
 #include "plot/PlotT_.h"
 
 #include <cmath>
@@ -178,6 +179,67 @@ TEST(Schnittgroessenbild, CantileverUnderUniformLoadAgainstTheClosedForm) {
               true);
     const emf::Reader m = emf::Reader::FromFile("Momente.emf");
     EXPECT_TRUE(HatLabel(m, -q * L * L / 2.0));
+}
+
+// The lines on the design beam: the cantilever's head carries its head load's design
+// force, the normal force is the report's at the excavation level and at the foot, the
+// anchor's vertical component enters 0.01 m below the point just above the anchor, and
+// the deflection keeps the stored centimetres at their depths.
+TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
+    using P = Schnittgroessenlinien::Punkt;
+    const auto bei = [](const std::vector<P>& linie, double x) {
+        for (const P& p : linie) {
+            if (std::fabs(p.x - x) < 1e-9) {
+                return p.wert;
+            }
+        }
+        ADD_FAILURE() << "no point at x = " << x;
+        return 0.0;
+    };
+    {
+        SCOPED_TRACE("cantilever");
+        GrafikLauf lauf("examples/kragwand.xml");
+        const C1ZirfCalc& c = *lauf.calc;
+        const C1ZirfInput& in = lauf.f.in;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(c, in);
+        EXPECT_DOUBLE_EQ(l.TL, c.t);
+        EXPECT_LT(l.ankerTiefe, 0.0);
+        // Head load 5 kN/m, variable: 1.5 · 5 at the head, toward the excavation (the
+        // beam's value just below the head holds a sliver of earth pressure: 0.02).
+        EXPECT_NEAR(bei(l.querkraft, l.TL), 1.5 * 5.0, 0.02);
+        EXPECT_NEAR(bei(l.normalkraft, l.TL - in.wand_hw), c.NHw, 1e-9);
+        EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
+        EXPECT_NEAR(bei(l.moment, l.TL - c.xm), c.Mxm, 1e-9);
+        EXPECT_EQ(bei(l.durchbiegung, l.TL), c.Durchbiegung[0]);
+        EXPECT_EQ(l.durchbiegung.front().x, l.TL + 1.0);
+        EXPECT_EQ(l.durchbiegung.front().wert, 0.0);
+    }
+    {
+        SCOPED_TRACE("anchored wall");
+        GrafikLauf lauf("examples/anker_frei.xml");
+        const C1ZirfCalc& c = *lauf.calc;
+        const C1ZirfInput& in = lauf.f.in;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(c, in);
+        EXPECT_DOUBLE_EQ(l.TL, c.tGes);
+        ASSERT_DOUBLE_EQ(l.ankerTiefe, in.tiefe_anker);
+        const double xA = l.TL - in.tiefe_anker;
+        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + 0.01);
+        EXPECT_NEAR(sprung, std::tan(in.ankerneigung / c.GradFaktor) * c.AK, 1e-6);
+        EXPECT_GT(sprung, 1.0);
+        EXPECT_EQ(bei(l.moment, xA), c.MA);
+        EXPECT_EQ(bei(l.querkraft, xA + 0.01), c.QuA);
+        // The deflection reaches down to t, above the member's foot.
+        EXPECT_NEAR(bei(l.durchbiegung, l.TL - c.t), c.Durchbiegung[20], 1e-12);
+        EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
+    }
+    {
+        SCOPED_TRACE("anchor at the head");
+        GrafikLauf lauf("examples/anker_frei.xml");
+        lauf.f.in.tiefe_anker = 0.0;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(*lauf.calc, lauf.f.in);
+        EXPECT_LT(l.ankerTiefe, 0.0);
+        EXPECT_EQ(l.querkraft.size(), 22u); // the zero point and the 21 sampling points
+    }
 }
 
 } // namespace
