@@ -157,3 +157,43 @@ TEST(Belastungsbild, QuickRunOutsideTheHostLeavesThePictureOut) {
 }
 
 } // namespace
+
+namespace {
+
+// The compaction figure, active or at rest, closes the row; the variant with water and
+// compaction alone draws neither earth pressure nor loads.
+TEST(Belastungsbild, CompactionFigureAndTheWaterAndCompactionVariant) {
+    struct Fall {
+        int modus;
+        int nwwand;
+        std::vector<std::string> titel;
+        std::vector<std::string> ohne;
+    };
+    for (const Fall& fall : {Fall{2, 0, {"aus Erde", "aus Wasser", "aus akt.VE"}, {}},
+                             Fall{2, 2, {"aus Erde", "aus RuheVE"}, {"aus akt.VE"}},
+                             Fall{5, 0, {"aus Wasser", "aus akt.VE"}, {"aus Erde", "aus 2"}}}) {
+        SCOPED_TRACE(testing::Message() << "mode " << fall.modus << " nwwand " << fall.nwwand);
+        GrafikLauf lauf("examples/kragwand.xml");
+        C1ZirfInput& in = lauf.f.in;
+        C1ZirfCalc& c = *lauf.calc;
+        in.mitverd = 1;
+        in.nwwand = fall.nwwand;
+        // 20 kN/m² active and 30 kN/m² at rest in every layer.
+        for (int i = 0; i <= c.iLetzteSchicht; ++i) {
+            c.Verdichtung[i].eoV1 = c.Verdichtung[i].euV1 = 20.0;
+            c.Verdichtung[i].eoV2 = c.Verdichtung[i].euV2 = 30.0;
+        }
+        ASSERT_EQ(lauf.grafik->PlotBeanspruchung("Beanspruchung", 160.0, 100.0, 1, fall.modus), 1);
+        const emf::Reader r = GrafikLauf::Bild("Beanspruchung");
+        ErwarteGesund(r);
+        const auto texte = Texte(r);
+        for (const std::string& t : fall.titel) {
+            EXPECT_EQ(texte.count(t), 1u) << t;
+        }
+        for (const std::string& t : fall.ohne) {
+            EXPECT_EQ(texte.count(t), 0u) << t;
+        }
+    }
+}
+
+} // namespace
