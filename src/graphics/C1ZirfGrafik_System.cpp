@@ -48,9 +48,9 @@ void Pfeil(double x, double y, double ux, double uy, double d) {
     Linie(xa, ya, x, y);
     const double hx = d > 0.0 ? x : xa;
     const double hy = d > 0.0 ? y : ya;
-    // Strokes at 45° back from the tip along the shaft.
+    // Strokes of the length d at 45° back from the tip along the shaft.
     const double s = d > 0.0 ? -1.0 : 1.0;
-    const double k = std::fabs(d) * 0.5;
+    const double k = std::fabs(d) / std::sqrt(2.0);
     Linie(hx, hy, hx + s * k * (ux - uy), hy + s * k * (uy + ux));
     Linie(hx, hy, hx + s * k * (ux + uy), hy + s * k * (uy - ux));
 }
