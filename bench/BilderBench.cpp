@@ -1,65 +1,78 @@
-// Times the pictures of a run as the plot layers draw them: the four wall diagrams of
-// 22 points each into their metafile files, and a sketch of a few hundred primitives
-// with captions opened and closed through the plot layer (not inserted).
+// Times the pictures of the anchored example once its calculation is done: system
+// sketch, loading diagram, deep-slip-line picture and the four diagrams of the internal
+// forces, drawn into an open report in a folder of their own.
 
-#include "platform/EmfHandles.h"
-#include "plot/PlotT_.h"
-#include "plot/Plot_.h"
+#include "beam/C1Traeger.h"
+#include "earthpressure/C1ZirfCalc.h"
+#include "graphics/C1ZirfGrafik.h"
+#include "host/C1QEL.h"
+#include "host/C1ZirfInput.h"
+#include "platform/QEDOM.h"
+#include "platform/QELRTFXReport.h"
+#include "report/C1RTFX.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-std::string ScratchFile(const char* name) {
-    return (std::filesystem::temp_directory_path() / name).string();
-}
-
-void Wanddiagramme(benchmark::State& state) {
-    const char* names[] = {"bench_Momente.emf", "bench_Querkraefte.emf", "bench_Normalkraefte.emf",
-                           "bench_Durchbiegung.emf"};
-    for (auto _ : state) {
-        PlotT_Init(2, 4.0f, 0.7f, 0);
-        PlotT_SetAufl(1, 1, " ", 8.0f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-        PlotT_SetAufl(1, 2, " ", 6.0f, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-        PlotT_SetAufl(1, 3, " ", 0.0f, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-        for (const char* name : names) {
-            PlotT_SetZ(1, 9.0f, 0.0f);
-            for (int i = 0; i <= 20; ++i) {
-                PlotT_SetZ(1, 0.4f * i, static_cast<float>(30.0 * std::sin(0.314159 * i)));
+void BilderAnkerwand(benchmark::State& state) {
+    const fs::path previous = fs::current_path();
+    const fs::path folder = fs::temp_directory_path() / ("zirf_bilder_" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    fs::current_path(folder);
+    // The pictures' temporary files go into the folder too; the caller's setting comes back.
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string tmpVorher = tmp != nullptr ? tmp : "";
+    setenv("TMPDIR", folder.c_str(), 1);
+    {
+        C1QEL qel;
+        std::string fehler;
+        qel.hDoc =
+            QEDOM_LoadDocument(std::string(ZIRF_SOURCE_DIR) + "/examples/anker_frei.xml", fehler);
+        if (qel.hDoc == 0) {
+            throw std::runtime_error(fehler);
+        }
+        C1ZirfInput in(&qel);
+        in.ReadAll();
+        C1Traeger traeger;
+        C1ZirfCalc calc(&in, &traeger);
+        calc.CalcBodenmodell();
+        calc.CalcWand();
+        calc.CalcTiefeGleitfuge();
+        for (auto _ : state) {
+            QELRTFX_Open("bilder.rtf", 0, 1, 1, "");
+            {
+                C1RTFX rtf(&qel);
+                C1ZirfGrafik grafik(4.0, 0.7, &qel, &rtf, nullptr, &in, &calc);
+                grafik.PlotSystem("System", 160.0, 100.0);
+                grafik.PlotBeanspruchung("Beanspruchung", 160.0, 100.0, 1, 2);
+                grafik.PlotTGF("TGF", 160.0, 100.0);
+                grafik.PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1);
             }
-            const std::string file = ScratchFile(name);
-            PlotT_DeleteEmf(PlotT_ZLinie(1, 1, 0, 1, 0, 3, 0, 1, "", 40.0f, 100.0f, 0, file.c_str(),
-                                         nullptr, 0, nullptr, nullptr, 0));
+            QELRTFX_Close(0);
+            fs::remove("bilder.rtf");
         }
+        QEDOM_FreeDocument(qel.hDoc);
     }
-    for (const char* name : names) {
-        std::filesystem::remove(ScratchFile(name));
+    if (tmp != nullptr) {
+        setenv("TMPDIR", tmpVorher.c_str(), 1);
+    } else {
+        unsetenv("TMPDIR");
     }
+    fs::current_path(previous);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
 }
 
-void Skizze(benchmark::State& state) {
-    for (auto _ : state) {
-        Plot_Init(0, 4.0f, 1.0f, " ", 14.56f, 4.08f, 160.0f, 100.0f, 0, 1, 0, "bench_Skizze");
-        Plot_SelectPen(1, 0, 1);
-        for (int i = 0; i < 200; ++i) {
-            Plot_MoveTo(0.05f * i, 0.0f);
-            Plot_LineTo(0.05f * i + 1.0f, 4.0f);
-        }
-        for (int i = 0; i < 20; ++i) {
-            Plot_Text(0.5f * i, 1.0f, 0.5f * i + 2.0f, 1.0f, "aus Erde", 0.6f, 2, 1, 0, 0.0f, 0.0f,
-                      0);
-        }
-        Plot_FrameMargins(1.02f, 1.02f, 1.02f, 1.05f);
-        Plot_Close(0);
-    }
-    std::filesystem::remove(Plot_FileName());
-}
+BENCHMARK(BilderAnkerwand)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK(Wanddiagramme)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
-BENCHMARK(Skizze)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();

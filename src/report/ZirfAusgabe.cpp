@@ -1,6 +1,7 @@
 #include "report/ZirfAusgabe.h"
 
 #include "earthpressure/C1ZirfCalc.h"
+#include "graphics/C1ZirfGrafik.h"
 #include "host/C1QEL.h"
 #include "host/C1ZirfInput.h"
 #include "platform/MessageBox.h"
@@ -28,8 +29,8 @@ void WriteTextzeile(C1RTFX& rtf, const C1TemplateBlock& block, int k) {
 }
 
 // The deep slip line's chapters of an anchored wall with the check switched on.
-void WriteTiefeGleitfuge(C1ZirfReport& report, C1RTFX& rtf, const C1ZirfInput& in,
-                         const C1ZirfCalc& calc) {
+void WriteTiefeGleitfuge(C1ZirfReport& report, C1RTFX& rtf, C1ZirfGrafik& grafik,
+                         const C1ZirfInput& in, const C1ZirfCalc& calc) {
     const std::optional<ReportSicht::TiefeGleitfuge> tgf = ReportSicht::Gleitfuge(calc);
     if (!tgf) {
         // The report says what is missing instead of printing numbers never computed.
@@ -40,6 +41,9 @@ void WriteTiefeGleitfuge(C1ZirfReport& report, C1RTFX& rtf, const C1ZirfInput& i
     rtf.ReadTemplate(ReportBlocks::kTiefeGleitfuge);
     if (in.txt_tgf_ankerkraft == 1) {
         rtf.WriteZeile(1);
+    }
+    if (in.grafik_tgf_darstellung == 1) {
+        grafik.PlotTGF("TGF", 160.0, 100.0);
     }
     report.WriteErsatzwand();
     if (in.txt_tgf_ankerkraft == 1) {
@@ -76,6 +80,11 @@ int ZirfAusgabe(C1QEL& qel, C1ZirfInput& in, C1ZirfCalc& calc) {
         QELRTFX_InsertPicture(in.skizze3d_datei.c_str(), 0, 0.0, 0.0);
     }
     AnnounceStatus(qel, kGrafikErzeugen);
+    C1ZirfGrafik grafik(4.0, 0.7, &qel, &rtf, nullptr, &in, &calc);
+    if (in.grafik.at(C1ZirfInput::kGrafikSystem) + in.grafikDatei.at(C1ZirfInput::kGrafikSystem) !=
+        0) {
+        grafik.PlotSystem("System", 160.0, 100.0);
+    }
     if (in.txt_eingabe == 1) {
         rtf.WriteAnnotation("geom", 1, 1);
         report.WriteGelaende();
@@ -87,6 +96,7 @@ int ZirfAusgabe(C1QEL& qel, C1ZirfInput& in, C1ZirfCalc& calc) {
     report.WriteEinwirkungenUndWiderstaende();
     if (in.grafik.at(C1ZirfInput::kGrafikDruckBeanspr) != 0) {
         WriteTextzeile(rtf, ReportBlocks::kBeanspruchungen, 1);
+        grafik.PlotBeanspruchung("Beanspruchung", 160.0, 100.0, 1, 2);
     }
     report.WriteEinbindetiefe(0);
     // After a diverged iteration the calculation holds the last trial step: its checks
@@ -100,7 +110,7 @@ int ZirfAusgabe(C1QEL& qel, C1ZirfInput& in, C1ZirfCalc& calc) {
             report.WriteAuflagerNachweis(0);
             report.WriteAuflagerNachweis(1);
             if (in.anker == 1) {
-                WriteTiefeGleitfuge(report, rtf, in, calc);
+                WriteTiefeGleitfuge(report, rtf, grafik, in, calc);
             }
         } else {
             report.WriteAuflagerNachweis(2);
@@ -112,6 +122,9 @@ int ZirfAusgabe(C1QEL& qel, C1ZirfInput& in, C1ZirfCalc& calc) {
         if (divergiert) {
             WriteTextzeile(rtf, ReportBlocks::kDivergiert, 1);
         } else {
+            if (in.grafik.at(C1ZirfInput::kGrafikSchnittgroessen) != 0) {
+                grafik.PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1);
+            }
             report.WriteProfilNachweis();
         }
     }

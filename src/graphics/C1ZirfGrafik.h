@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+
+class C1QEL;
+class C1RTFX;
+class C1ZirfCalc;
+class C1ZirfInput;
+
+// The graphics object of one run: draws the pictures of the report (system sketch,
+// loading diagram, deep-slip-line picture, internal-force and deflection diagrams) from
+// the input and the results and puts each into the report where it is drawn. World
+// coordinates are metres: x horizontal, positive toward the retained soil, y the depth
+// below the wall head (drawn downward). Nothing a picture computes goes back into the
+// results. Errors of the drawing engine pass to the caller.
+class C1ZirfGrafik {
+public:
+    C1ZirfGrafik(double charHeight, double charWidth, C1QEL* qel, C1RTFX* rtf, void* hilfsobjekt,
+                 C1ZirfInput* input, C1ZirfCalc* calc);
+
+    // The frame of a picture of the loading-diagram kind.
+    int OpenBild(const std::string& name, double widthMm, double heightMm, int, int);
+    int CloseBild();
+
+    int PlotSystem(const std::string& name, double widthMm, double heightMm);
+    int PlotBeanspruchung(const std::string& name, double widthMm, double heightMm, int a4,
+                          int mode);
+    int PlotTGF(const std::string& name, double widthMm, double heightMm);
+    int PlotSchnittgroessen(const std::string& name, double widthMm, double heightMm, int, int);
+
+    // A caption of the module's string table, translated, whole.
+    std::string Beschriftung(int eintrag) const;
+
+private:
+    // Parts of the system sketch.
+    void PlotGrundwasser(double x, double y, int seite) const;
+    void PlotOKW(double tGes) const;
+    void PlotAnker(double tGes) const;
+    void PlotLasten(double xRechts, double yText) const;
+
+    double charHeight;
+    double charWidth;
+    C1QEL* pQEL;
+    C1RTFX* pRTF;
+    void* pHilfsobjekt; // kept for the caller; no picture reads it
+    C1ZirfInput* pInput;
+    C1ZirfCalc* pCalc;
+
+    // Ordinate scale of the loading diagram (kN/m² per metre drawn) and its window,
+    // set by OpenBild.
+    double scale = 25.0;
+    double xMin = 0.0;
+    double xMax = 0.0;
+    double yMin = 0.0;
+    double yMax = 0.0;
+};

@@ -1,0 +1,111 @@
+// The chapter of the design internal forces and the characteristic deflection: a table
+// of four pictures along the wall, drawn through the member-plot layer. The member is the
+// design beam: length TL (the whole wall of an anchored wall), x = 0 at the foot, a depth
+// d at x = TL - d.
+
+#include "graphics/C1ZirfGrafik.h"
+
+#include "earthpressure/C1ZirfCalc.h"
+#include "graphics/Schnittgroessenlinien.h"
+#include "host/C1ZirfInput.h"
+#include "host/Trace.h"
+#include "platform/QELRTFXReport.h"
+#include "plot/PlotT_.h"
+#include "report/C1RTFX.h"
+#include "report/ReportBlocks.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr int kPunkte = 21;
+constexpr int kSegmente = 20;
+constexpr double kSpalteCm = 4.0;
+constexpr int kSlot = 1;
+constexpr int kKurve = 1;
+constexpr float kMmJeCm = 10.0f;
+
+enum Eintrag { kMomente = 448, kQuerkraefte = 449, kNormalkraefte = 450, kVerformungen = 451 };
+
+// Draws curve 1 into the file and puts the picture into the current table cell.
+void Bild(const char* datei, double widthMm, double heightMm) {
+    const QEL_HENHMETAFILE h =
+        PlotT_ZLinie(kSlot, 1, 0, 1, 0, 3, 0, 1, "", float(widthMm), float(heightMm), 0, datei,
+                     nullptr, 0, nullptr, nullptr, 0);
+    if (h != 0) {
+        QELRTFX_InsertPicture(datei, 1, widthMm / kMmJeCm, heightMm / kMmJeCm);
+        PlotT_DeleteEmf(h);
+    } else {
+        QELRTFX_CellText("");
+    }
+}
+
+// Closes the member plot when the chapter ends, on every path.
+struct MemberPlot {
+    MemberPlot(float charHeight, float charWidth) { PlotT_Init(2, charHeight, charWidth, 0); }
+    MemberPlot(const MemberPlot&) = delete;
+    MemberPlot& operator=(const MemberPlot&) = delete;
+    ~MemberPlot() { PlotT_Close(); }
+};
+
+} // namespace
+
+int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double heightMm, int,
+                                      int) {
+    const C1ZirfInput& in = *pInput;
+    const C1ZirfCalc& c = *pCalc;
+    const bool anker = in.mitanker != 0;
+    const Schnittgroessenlinien linien = SchnittgroessenlinienVon(c, in);
+    const double TL = linien.TL;
+    const double A = in.tiefe_anker;
+    const bool ankerUnterKopf = linien.ankerTiefe > 0.0;
+
+    const MemberPlot plot{static_cast<float>(charHeight), static_cast<float>(charWidth)};
+    int nummer = 1;
+    const auto auflager = [&](double x, int c2, int c3) {
+        PlotT_SetAufl(kSlot, nummer++, " ", float(x), 0, c2, c3, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    };
+    if (!anker) {
+        auflager(TL, 0, 0);
+        auflager(0.0, 1, 1);
+    } else {
+        if (ankerUnterKopf) {
+            auflager(TL, 0, 0);
+        }
+        auflager(TL - A, 0, 1);
+        // A free foot is hinged; any fixity clamps it.
+        auflager(0.0, c.einspannArt == 0 ? 0 : 1, 1);
+    }
+
+    pRTF->ReadTemplate(ReportBlocks::kSchnittgroessen);
+    pRTF->WriteZeile(1);
+    QELRTFX_Paragraph(0, "");
+    const std::array<double, 4> spalten = {kSpalteCm, kSpalteCm, kSpalteCm, kSpalteCm};
+    QELRTFX_TableColumns(int(spalten.size()), spalten.data());
+    QELRTFX_RowStart(1);
+    for (const int eintrag : {kMomente, kQuerkraefte, kNormalkraefte, kVerformungen}) {
+        QELRTFX_CellText(Beschriftung(eintrag).c_str());
+    }
+    QELRTFX_RowStart(0);
+
+    // The trace keeps the design line as the picture draws it.
+    for (int p = 0; p < kPunkte; ++p) {
+        const auto P = std::size_t(p);
+        TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, TL - p * TL / kSegmente,
+                    c.QDesign[P], c.MDesign[P]);
+    }
+    for (const auto& [linie, datei] :
+         {std::pair{&linien.moment, "Momente.emf"}, std::pair{&linien.querkraft, "Querkraefte.emf"},
+          std::pair{&linien.normalkraft, "Normalkraefte.emf"},
+          std::pair{&linien.durchbiegung, "Durchbiegung.emf"}}) {
+        for (const Schnittgroessenlinien::Punkt& punkt : *linie) {
+            PlotT_SetZ(kKurve, float(punkt.x), float(punkt.wert));
+        }
+        Bild(datei, widthMm, heightMm);
+    }
+
+    QELRTFX_RowEnd();
+    return 1;
+}

@@ -1,0 +1,245 @@
+// The chapter of internal forces and deflection: four pictures whose labels are the
+// report's numbers, the supports of the wall, and the deflection of a cantilever under a
+// uniform load against its closed form.
+
+#include "GrafikLauf.h"
+
+#include "analysis/Biegelinie.h"
+#include "graphics/Schnittgroessenlinien.h"
+#include "plot/PlotT_.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const char* const kDateien[] = {"Momente.emf", "Querkraefte.emf", "Normalkraefte.emf",
+                                "Durchbiegung.emf"};
+
+// The numbers among a picture's texts.
+std::vector<double> Zahlen(const emf::Reader& r) {
+    std::vector<double> out;
+    for (const auto& t : r.Texts()) {
+        const std::string s = t.Utf8();
+        char* ende = nullptr;
+        const double v = std::strtod(s.c_str(), &ende);
+        if (ende != s.c_str() && *ende == '\0') {
+            out.push_back(v);
+        }
+    }
+    return out;
+}
+
+// Whether a label shows the value to the four digits a label keeps.
+bool HatLabel(const emf::Reader& r, double wert) {
+    const double toleranz = 6e-4 * std::fabs(wert) + 0.006;
+    for (const double v : Zahlen(r)) {
+        if (std::fabs(v - wert) <= toleranz) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The image of the last bitmap (the symbol at the foot, drawn last).
+std::vector<std::uint32_t> LetztesSymbol(const emf::Reader& r) {
+    std::vector<std::uint32_t> out;
+    for (const emf::Record& rec : r.Records()) {
+        if (rec.type == 81) { // STRETCHDIBITS
+            out.clear();
+            // The bitmap header and bits, after the placement fields.
+            constexpr std::size_t kPlatzierung = 8 + 72;
+            for (std::size_t at = rec.offset + kPlatzierung; at + 4 <= rec.offset + rec.size;
+                 at += 4) {
+                out.push_back(r.U32(at));
+            }
+        }
+    }
+    return out;
+}
+
+TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
+    for (const char* datei :
+         {"examples/kragwand.xml", "examples/anker_frei.xml", "examples/anker_eingespannt.xml"}) {
+        SCOPED_TRACE(datei);
+        GrafikLauf lauf(datei);
+        const C1ZirfCalc& c = *lauf.calc;
+        ASSERT_EQ(lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1), 1);
+        // The member plot is closed with the chapter.
+        EXPECT_EQ(PlotT_Current(), nullptr);
+        const std::string rtf = lauf.BerichtText();
+        EXPECT_NE(rtf.find("Momente [kNm/m]"), std::string::npos);
+        EXPECT_NE(rtf.find("Verformungen [cm]"), std::string::npos);
+        EXPECT_EQ(Anzahl(rtf, "\\emfblip"), 4u);
+
+        std::vector<emf::Reader> bilder;
+        for (const char* d : kDateien) {
+            bilder.push_back(emf::Reader::FromFile(d));
+            ErwarteGesund(bilder.back());
+        }
+        // Moments: the report's greatest design moment.
+        EXPECT_TRUE(HatLabel(bilder[0], c.Mxm)) << c.Mxm;
+        // Shear: the extremes of the design line with the beam's sign.
+        double qMin = 0.0;
+        double qMax = 0.0;
+        for (int p = 0; p <= 20; ++p) {
+            qMin = std::min(qMin, c.QDesign[std::size_t(p)]);
+            qMax = std::max(qMax, c.QDesign[std::size_t(p)]);
+        }
+        if (lauf.f.in.mitanker != 0) {
+            qMin = std::min({qMin, c.QA, c.QuA});
+            qMax = std::max({qMax, c.QA, c.QuA});
+        }
+        EXPECT_TRUE(HatLabel(bilder[1], qMin)) << qMin;
+        EXPECT_TRUE(HatLabel(bilder[1], qMax)) << qMax;
+        // Normal forces: the report's value at the foot.
+        EXPECT_TRUE(HatLabel(bilder[2], c.NFuss)) << c.NFuss;
+        // Deflection in cm with its sign: the largest movement, toward the excavation.
+        const double wMin = *std::min_element(c.Durchbiegung.begin(), c.Durchbiegung.begin() + 21);
+        EXPECT_LT(wMin, 0.0);
+        EXPECT_TRUE(HatLabel(bilder[3], wMin)) << wMin;
+    }
+}
+
+// Supports: a cantilever is clamped at its foot with a free head; an anchored wall has
+// its anchor and a foot hinged when free, clamped with any fixity.
+TEST(Schnittgroessenbild, SupportsByWallAndFixity) {
+    struct Fall {
+        const char* name;
+        const char* datei;
+        int einspannArt;
+        double tiefeAnker; // < 0: as given
+        std::size_t symbole;
+    };
+    std::vector<std::vector<std::uint32_t>> fuss;
+    for (const Fall& fall : {Fall{"cantilever", "examples/kragwand.xml", 0, -1.0, 1},
+                             Fall{"free foot", "examples/anker_frei.xml", 0, -1.0, 2},
+                             Fall{"partly fixed foot", "examples/anker_frei.xml", 1, -1.0, 2},
+                             Fall{"fixed foot", "examples/anker_frei.xml", 2, -1.0, 2},
+                             Fall{"anchor at the head", "examples/anker_frei.xml", 0, 0.0, 2}}) {
+        SCOPED_TRACE(fall.name);
+        GrafikLauf lauf(fall.datei);
+        lauf.calc->einspannArt = fall.einspannArt;
+        if (fall.tiefeAnker >= 0.0) {
+            lauf.f.in.tiefe_anker = fall.tiefeAnker;
+        }
+        lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1);
+        const emf::Reader r = emf::Reader::FromFile("Momente.emf");
+        ErwarteGesund(r);
+        EXPECT_EQ(r.Bitmaps().size(), fall.symbole);
+        fuss.push_back(LetztesSymbol(r));
+    }
+    // Clamped: the cantilever and both fixed feet; hinged: the free foot, also with the
+    // anchor at the head.
+    EXPECT_EQ(fuss[0], fuss[2]);
+    EXPECT_EQ(fuss[0], fuss[3]);
+    EXPECT_NE(fuss[1], fuss[2]);
+    EXPECT_EQ(fuss[1], fuss[4]);
+}
+
+// A cantilever of length L under a uniform load q on its retained side: the head moves
+// toward the excavation by q·L⁴/(8EI), drawn left of the wall.
+TEST(Schnittgroessenbild, CantileverUnderUniformLoadAgainstTheClosedForm) {
+    constexpr double L = 6.0;
+    constexpr double q = 20.0;
+    const double EI = biegelinie::Biegesteifigkeit(38000.0);
+    GrafikLauf lauf;
+    C1ZirfCalc& c = *lauf.calc;
+    lauf.f.in.mitanker = 0;
+    c.t = L;
+    c.tGes = L;
+    biegelinie::Linie M{};
+    for (int p = 0; p <= 20; ++p) {
+        const double x = p * L / 20.0;
+        M[std::size_t(p)] = -q * (L - x) * (L - x) / 2.0;
+        c.MDesign[std::size_t(p)] = M[std::size_t(p)];
+        c.QDesign[std::size_t(p)] = q * (L - x);
+    }
+    const biegelinie::Linie w = biegelinie::Kragwand(M, L, L, EI);
+    std::copy(w.begin(), w.end(), c.Durchbiegung.begin());
+    lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1);
+
+    const double erwartet = -q * L * L * L * L / (8.0 * EI) * 100.0; // cm
+    const emf::Reader r = emf::Reader::FromFile("Durchbiegung.emf");
+    ErwarteGesund(r);
+    EXPECT_TRUE(HatLabel(r, erwartet)) << erwartet;
+    EXPECT_FALSE(HatLabel(r, -erwartet));
+    // The filled line lies left of the member, on the excavation side.
+    ASSERT_EQ(r.Polygons().size(), 1u);
+    const auto& linie = r.Polygons()[0];
+    const auto [links, rechts] =
+        std::minmax_element(linie.begin(), linie.end(),
+                            [](const emf::Point& a, const emf::Point& b) { return a.x < b.x; });
+    EXPECT_LT(links->x, rechts->x - 10);
+    // The axis points of the area close it at the member: the rightmost x.
+    EXPECT_EQ(std::count_if(linie.begin(), linie.end(),
+                            [&](const emf::Point& p) { return p.x == rechts->x; }) >= 2,
+              true);
+    const emf::Reader m = emf::Reader::FromFile("Momente.emf");
+    EXPECT_TRUE(HatLabel(m, -q * L * L / 2.0));
+}
+
+// The lines on the design beam: the cantilever's head carries its head load's design
+// force, the normal force is the report's at the excavation level and at the foot, the
+// anchor's vertical component enters 0.01 m below the point just above the anchor, and
+// the deflection keeps the stored centimetres at their depths.
+TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
+    using P = Schnittgroessenlinien::Punkt;
+    const auto bei = [](const std::vector<P>& linie, double x) {
+        for (const P& p : linie) {
+            if (std::fabs(p.x - x) < 1e-9) {
+                return p.wert;
+            }
+        }
+        ADD_FAILURE() << "no point at x = " << x;
+        return 0.0;
+    };
+    {
+        SCOPED_TRACE("cantilever");
+        GrafikLauf lauf("examples/kragwand.xml");
+        const C1ZirfCalc& c = *lauf.calc;
+        const C1ZirfInput& in = lauf.f.in;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(c, in);
+        EXPECT_DOUBLE_EQ(l.TL, c.t);
+        EXPECT_LT(l.ankerTiefe, 0.0);
+        // Head load 5 kN/m, variable: 1.5 · 5 at the head, toward the excavation (the
+        // beam's value just below the head holds a sliver of earth pressure: 0.02).
+        EXPECT_NEAR(bei(l.querkraft, l.TL), 1.5 * 5.0, 0.02);
+        EXPECT_NEAR(bei(l.normalkraft, l.TL - in.wand_hw), c.NHw, 1e-9);
+        EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
+        EXPECT_NEAR(bei(l.moment, l.TL - c.xm), c.Mxm, 1e-9);
+        EXPECT_EQ(bei(l.durchbiegung, l.TL), c.Durchbiegung[0]);
+        EXPECT_EQ(l.durchbiegung.front().x, l.TL + 1.0);
+        EXPECT_EQ(l.durchbiegung.front().wert, 0.0);
+    }
+    {
+        SCOPED_TRACE("anchored wall");
+        GrafikLauf lauf("examples/anker_frei.xml");
+        const C1ZirfCalc& c = *lauf.calc;
+        const C1ZirfInput& in = lauf.f.in;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(c, in);
+        EXPECT_DOUBLE_EQ(l.TL, c.tGes);
+        ASSERT_DOUBLE_EQ(l.ankerTiefe, in.tiefe_anker);
+        const double xA = l.TL - in.tiefe_anker;
+        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + 0.01);
+        EXPECT_NEAR(sprung, std::tan(in.ankerneigung / c.GradFaktor) * c.AK, 1e-6);
+        EXPECT_GT(sprung, 1.0);
+        EXPECT_EQ(bei(l.moment, xA), c.MA);
+        EXPECT_EQ(bei(l.querkraft, xA + 0.01), c.QuA);
+        // The deflection reaches down to t, above the member's foot.
+        EXPECT_NEAR(bei(l.durchbiegung, l.TL - c.t), c.Durchbiegung[20], 1e-12);
+        EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
+    }
+    {
+        SCOPED_TRACE("anchor at the head");
+        GrafikLauf lauf("examples/anker_frei.xml");
+        lauf.f.in.tiefe_anker = 0.0;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(*lauf.calc, lauf.f.in);
+        EXPECT_LT(l.ankerTiefe, 0.0);
+        EXPECT_EQ(l.querkraft.size(), 22u); // the zero point and the 21 sampling points
+    }
+}
+
+} // namespace

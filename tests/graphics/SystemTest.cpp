@@ -1,0 +1,179 @@
+// The system sketch: wall, ground with the three kinds of berm, levels, water, anchor or
+// strut and load symbols, read back from its metafile.
+
+#include "GrafikLauf.h"
+
+#include <cmath>
+
+namespace {
+
+struct SkizzenFall {
+    const char* name;
+    const char* datei;
+    std::function<void(C1ZirfInput&, C1ZirfCalc&)> aendern; // after the calculation
+    std::size_t bandEcken; // corners of the hatch band under the ground
+    int gw;                // groundwater symbols
+    std::vector<std::string> texte;
+    bool lastsymbole; // surcharge bands drawn
+};
+
+void KeineLasten(C1ZirfInput& in, C1ZirfCalc&) {
+    for (auto& l : in.flaechenlast) {
+        l.v = 0.0;
+    }
+    for (auto& l : in.blocklast) {
+        l.v = l.h = 0.0;
+    }
+    for (auto& l : in.linienlast) {
+        l.v = l.h = l.m = 0.0;
+    }
+    for (auto& l : in.kopflast) {
+        l.v = l.h = l.m = 0.0;
+    }
+    in.maxLast = 0.0;
+}
+
+// A berm whose slope runs from x = a (ground level) to x = e, 1.5 m high.
+std::function<void(C1ZirfInput&, C1ZirfCalc&)> Berme(double a, double e) {
+    return [a, e](C1ZirfInput& in, C1ZirfCalc& c) {
+        in.mitberme = 1;
+        c.xBerme = a;
+        c.yBerme = c.yGelaende;
+        c.xBermeFuss = e;
+        c.yBermeFuss = c.yGelaende - 1.5;
+    };
+}
+
+TEST(SystemSkizze, GroundBermLevelsWaterAndLoadsByCase) {
+    const std::vector<SkizzenFall> faelle = {
+        {"as given",
+         "examples/kragwand.xml",
+         nullptr,
+         4,
+         2,
+         {"+ 0.00", "OKW =  52.300 m", "-1.20", "-3.00", "-4.00", "-9.80", "-8.63"},
+         true},
+        {"all loads zero", "examples/kragwand.xml", KeineLasten, 4, 2, {"+ 0.00"}, false},
+        {"berm beyond the drawn ground",
+         "examples/kragwand.xml",
+         Berme(40.0, 45.0),
+         4,
+         2,
+         {},
+         true},
+        {"berm slope reaching past the end",
+         "examples/kragwand.xml",
+         Berme(4.0, 40.0),
+         6,
+         2,
+         {},
+         true},
+        {"whole berm slope drawn", "examples/kragwand.xml", Berme(2.0, 5.0), 8, 2, {}, true},
+        {"excavation level a thousand kilometres down",
+         "examples/kragwand.xml",
+         [](C1ZirfInput& in, C1ZirfCalc&) { in.wand_hw = 1e9; },
+         4,
+         2,
+         {"+ 0.00"},
+         true},
+        {"water at and below the foot",
+         "examples/kragwand.xml",
+         [](C1ZirfInput& in, C1ZirfCalc& c) {
+             in.tgh = c.tGes;
+             in.tgv = c.tGes + 5.0;
+         },
+         4,
+         0,
+         {},
+         true},
+    };
+    for (const SkizzenFall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        GrafikLauf lauf(fall.datei);
+        if (fall.aendern) {
+            fall.aendern(lauf.f.in, *lauf.calc);
+        }
+        const double eMax = lauf.calc->eMax;
+        ASSERT_EQ(lauf.grafik->PlotSystem("System", 160.0, 100.0), 1);
+        EXPECT_EQ(lauf.calc->eMax, eMax);
+        const emf::Reader r = GrafikLauf::Bild("System");
+        ErwarteGesund(r);
+        const auto texte = Texte(r);
+        for (const std::string& t : fall.texte) {
+            EXPECT_EQ(texte.count(t), 1u) << t;
+        }
+        EXPECT_EQ(texte.count("GW"), std::size_t(fall.gw));
+        ASSERT_GE(r.Polygons().size(), 2u);
+        EXPECT_EQ(r.Polygons()[1].size(), fall.bandEcken);
+        // Wall, ground band, excavation band, water triangles; then the surcharge bands.
+        const std::size_t grund = 3 + std::size_t(fall.gw);
+        if (fall.lastsymbole) {
+            EXPECT_GT(r.Polygons().size(), grund);
+        } else {
+            EXPECT_EQ(r.Polygons().size(), grund);
+        }
+    }
+}
+
+TEST(SystemSkizze, RisingGroundRisesToTheRight) {
+    GrafikLauf lauf("examples/kragwand.xml");
+    lauf.f.in.gela_neigung = 10.0;
+    lauf.grafik->PlotSystem("System", 160.0, 100.0);
+    const emf::Reader r = GrafikLauf::Bild("System");
+    ErwarteGesund(r);
+    const Welt w(r, lauf.calc->tGes);
+    const auto& band = r.Polygons().at(1);
+    // Upper edge: first corner at the wall, second at the far end, drawn higher.
+    const double rechts = w.X(band.at(1));
+    EXPECT_NEAR(w.Y(band.at(1)) - w.Y(band.at(0)), -std::tan(10.0 / 57.29578) * (rechts - 0.1),
+                0.05);
+    EXPECT_LT(w.Y(band.at(1)), w.Y(band.at(0)));
+}
+
+// A ground anchor runs from the wall down into the soil; a strut stands left of the wall;
+// an anchor at the head starts at the head. The sketch reaches as far as the anchor.
+TEST(SystemSkizze, AnchorAsStrutAsGroundAnchorAndAtTheHead) {
+    struct Fall {
+        const char* name;
+        int anker;
+        double tiefe;
+    };
+    for (const Fall& fall : {Fall{"ground anchor", 1, -1.0}, Fall{"strut", 0, -1.0},
+                             Fall{"anchor at the head", 1, 0.0}}) {
+        SCOPED_TRACE(fall.name);
+        GrafikLauf lauf("examples/anker_frei.xml");
+        C1ZirfInput& in = lauf.f.in;
+        in.anker = fall.anker;
+        if (fall.tiefe >= 0.0) {
+            in.tiefe_anker = fall.tiefe;
+        }
+        lauf.grafik->PlotSystem("System", 160.0, 100.0);
+        const emf::Reader r = GrafikLauf::Bild("System");
+        ErwarteGesund(r);
+        const Welt w(r, lauf.calc->tGes);
+        const double winkel = in.ankerneigung / 57.29577951;
+        bool gefunden = false;
+        for (const auto& p : r.Polygons()) {
+            if (p.size() != 4) {
+                continue;
+            }
+            const double x0 = w.X(p[0]);
+            const double y0 = w.Y(p[0]);
+            const double x1 = w.X(p[1]);
+            const double y1 = w.Y(p[1]);
+            if (std::fabs(y0 - in.tiefe_anker) > 0.02) {
+                continue;
+            }
+            if (fall.anker == 1 && std::fabs(x1 - std::cos(winkel) * in.ankerlaenge) < 0.05 &&
+                std::fabs(y1 - in.tiefe_anker - std::sin(winkel) * in.ankerlaenge) < 0.05) {
+                gefunden = true;
+            }
+            if (fall.anker == 0 && x0 < 0.0 && x1 < x0 - 1.0) {
+                gefunden = true;
+            }
+        }
+        EXPECT_TRUE(gefunden);
+    }
+}
+
+} // namespace
