@@ -46,6 +46,10 @@ RunTempFolder::~RunTempFolder() {
     }
 }
 
+bool RunTempFolder::InRun() {
+    return !ActiveFolder().empty();
+}
+
 std::string RunTempFolder::FileName(const std::string& name) {
     if (!ActiveFolder().empty()) {
         return ActiveFolder() + "/" + name;

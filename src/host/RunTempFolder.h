@@ -16,4 +16,6 @@ public:
     // A file name for a temporary file of the current run: in the run's folder, or, when
     // no run has one, a fresh file of a name no one else has in the temporary folder.
     static std::string FileName(const std::string& name);
+    // True while a run has its folder.
+    static bool InRun();
 };
