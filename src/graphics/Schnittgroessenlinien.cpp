@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kPunkte = 21;
 constexpr int kSegmente = 20;
-constexpr double kUeberKopf = 1.0;   // the zero line runs on 1 m above the head
 constexpr double kNebenAnker = 0.01; // the point just above the anchor (m)
 constexpr double kDarunter = 1e-9;   // a depth just below the anchor
 
@@ -26,10 +25,8 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         l.ankerTiefe = A;
     }
     const auto x = [&](int p) { return p * TL / kSegmente; };
-    for (auto* linie : {&l.moment, &l.querkraft, &l.normalkraft, &l.durchbiegung}) {
-        linie->push_back({TL + kUeberKopf, 0.0});
-    }
-
+    // Every line begins at the head: a point above it would draw a figure where there is
+    // no wall (a deflection running out to zero 1 m above the head).
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = std::size_t(p);
         l.moment.push_back({x(p), c.MDesign[P]});

@@ -138,11 +138,14 @@ TEST_P(BerichtBilder, EveryPictureWhereTheRunPutsIt) {
     } else {
         EXPECT_EQ(text->find(gleitfuge), std::string::npos);
     }
-    // The four diagrams in the chapter of internal forces.
+    // The four diagrams in the chapter of internal forces, before its table of values
+    // ("Stelle"). The labels turned upright at the wall's head stand level with the
+    // captions, so the reading order puts a caption on either side of the heading.
     const std::string kapitel = "Schnittgrößen (design) und Durchbiegung (char.)";
+    ErwarteZwischen(*text, "Bemessung und Profilwahl", kapitel, "Stelle");
     for (const char* titel :
          {"Momente [kNm/m]", "Querkräfte [kN/m]", "Normalkräfte [kN/m]", "Verformungen [cm]"}) {
-        ErwarteZwischen(*text, "Bemessung und Profilwahl", kapitel, titel);
+        ErwarteZwischen(*text, "Bemessung und Profilwahl", titel, "Stelle");
     }
     // Each of the four pictures under its caption carries ink: the member and its line.
     const std::vector<int> tinte = TinteUnterTiteln(folder.path() / "wand.pdf");
