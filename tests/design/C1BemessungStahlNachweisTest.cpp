@@ -191,6 +191,35 @@ TEST_F(StahlBemessung, LateralTorsionalBucklingWithAmplifiedMoments) {
     EXPECT_TRUE(b.bBDKVersagt);
 }
 
+TEST_F(StahlBemessung, AmplifiedMomentsOfATurnedProfileUseTheLengthsAboutItsOwnAxes) {
+    // The caller's lengths and moments are about the caller's axes; a turned profile
+    // bends about its strong axis under the caller's Mz, over the caller's length about
+    // z. N 100 kN, strong axis over 4 m: Ncr,y = 10 824.6 kN → 1.00932; weak axis over
+    // 6 m: Ncr,z = 347.6 kN → 1.4041 (the swapped pairing would give 1.0212 and 1.1465).
+    const struct {
+        int achse;
+        double l1, l2; // BDK[1], BDK[2]
+        C1StahlLast F;
+        double My, Mz; // the caller's moments, amplified
+    } faelle[] = {
+        {1, 4.0, 6.0, Last(100.0, 40.0, 2.0), 40.0 * 1.00932, 2.0 * 1.4041},
+        {2, 6.0, 4.0, Last(100.0, 2.0, 40.0), 2.0 * 1.4041, 40.0 * 1.00932},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.achse);
+        b.Quer.ProfAchse = f.achse;
+        ASSERT_EQ(b.InitProfil(), 0);
+        b.ResetErgebnisse();
+        b.BDK.bVergroesserung = true;
+        b.BDK[1] = f.l1;
+        b.BDK[2] = f.l2;
+        CST_ErgLTBuckling e;
+        EXPECT_EQ(b.CalcBDK(f.F, e), CST_OK);
+        EXPECT_NEAR(b.LastBDK[kLastMy], f.My, 0.005);
+        EXPECT_NEAR(b.LastBDK[kLastMz], f.Mz, 0.01);
+    }
+}
+
 TEST_F(StahlBemessung, StressOfTheProfileInACompositeSection) {
     ASSERT_EQ(b.InitProfil(), 0);
     b.Quer.zsVerbund = 25.0;
