@@ -82,6 +82,13 @@ TEST(C1BemessungBetonSchub, TextbookBeam) {
     // The result goes with a copy.
     const C1BemessungBeton kopie(b);
     EXPECT_NEAR(kopie.SchubErg.w[3], r.w[3], 1e-12);
+
+    // A host that gives the section more dimension places than the shapes use: the
+    // design reads the shape's own, and nothing beyond its record.
+    C1BemessungBeton mehr = Beton(6, 0, 1, 30.0, 50.0);
+    mehr.nDim = 41;
+    EXPECT_EQ(mehr.CalcSchub(Last(50.0, 13.5), r, nullptr), 2);
+    EXPECT_NEAR(r.w[0], 83.9, 0.05);
 }
 
 TEST(C1BemessungBetonSchub, MinimumLinks) {
