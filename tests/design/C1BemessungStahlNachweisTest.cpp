@@ -11,8 +11,8 @@
 namespace {
 
 // IPE 300, flexural buckling about z, Lcr = 4 m: Ncr = π²·21000·603.8 / 400² = 782.2 kN,
-// λ̄ = √(1264.5 / 782.2) = 1.272; curve b (α 0.34): Φ = 1.5335, χ = 0.441, Nb,Rd = 557.5 kN;
-// curve c (α 0.49): Φ = 1.5716, χ = 0.401.
+// λ̄ = √(1264.5 / 782.2) = 1.272; curve b (α 0.34): Φ = 1.4904, χ = 0.441, Nb,Rd = 557.5 kN;
+// curve c (α 0.49): Φ = 1.5708, χ = 0.401.
 constexpr double kNcrZ = 782.2, kChiB = 0.441, kNbRd = 557.5, kChiC = 0.401;
 // Lateral-torsional buckling, L = 6 m, C1 = 1, load at the shear centre:
 // Mcr = π²EIz/L² · √(Iw/Iz + L²GIt/(π²EIz)) = 90.5 kNm, λ̄LT = √(147.7 / 90.5) = 1.278;
