@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr char kLinieOffen = '`'; // the tables choose the curve
+constexpr char kLinieOffen = C1BemessungStahl::kLinieOffen;
 constexpr char kLinieUngueltig = '?';
 
 // The library's letter of a curve number: 0 open, 1 'a', 2 'b' ...; any other number
