@@ -89,6 +89,12 @@ TEST(C1BemessungBetonSchub, TextbookBeam) {
     mehr.nDim = 41;
     EXPECT_EQ(mehr.CalcSchub(Last(50.0, 13.5), r, nullptr), 2);
     EXPECT_NEAR(r.w[0], 83.9, 0.05);
+    // The same for a circle, whose rectangle comes from a bending run (d 40, cover 5:
+    // b 26.46, h 30, VRd,c 53.9 kN with AsL 8 cm²).
+    C1BemessungBeton kreis = Beton(6, 0, 7, 40.0);
+    kreis.nDim = 41;
+    EXPECT_EQ(kreis.CalcSchub(Last(30.0, 8.0), r, nullptr), 2);
+    EXPECT_NEAR(r.w[0], 53.9, 0.05);
 }
 
 TEST(C1BemessungBetonSchub, MinimumLinks) {
