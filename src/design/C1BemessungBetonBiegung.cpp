@@ -5,6 +5,7 @@
 #include "host/Numerik.h"
 #include "sectionlib/Beton.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -22,6 +23,14 @@ constexpr double kE1OhneAufruf = 99.0;
 
 bool Aussergewoehnlich(int situation) {
     return situation >= 2 && situation <= 5;
+}
+
+// The section's places 1 .. 9 as the library records hold them; a host may give the
+// object more dimension places than the shapes use.
+void Abmessungen(C1Bemessung& b, float (&d)[9]) {
+    std::vector<float> alle(static_cast<std::size_t>(std::max(b.nDim, 10)), 0.0f);
+    b.CopyDimensionenF(alle.data(), 1);
+    std::copy_n(alle.begin(), 9, d);
 }
 
 // Every input of the strain-plane call, in one key.
@@ -148,7 +157,7 @@ int C1BemessungBeton::CalcBiegung(const C1BiegeLast& last, C1BiegeErg& erg, int 
     }
     ein.iQuer = Quer.iQuer;
     float d[9] = {};
-    CopyDimensionenF(d, 1);
+    Abmessungen(*this, d);
     if (last.achse == 2 && Quer.iQuer == 1) {
         std::swap(d[0], d[1]);
     }
@@ -311,7 +320,7 @@ int C1BemessungBeton::CalcBiegungNormalkraft(const C1MasqueLast& last, C1MasqueE
     ein.iAnordnung2 = Quer.iAnordnung2;
     ein.dAnordnung1 = static_cast<float>(Quer.dAnordnung1);
     ein.dAnordnung2 = static_cast<float>(Quer.dAnordnung2);
-    CopyDimensionenF(ein.d, 1);
+    Abmessungen(*this, ein.d);
     ein.d2y = static_cast<float>(Quer.d2y);
     ein.d1y = static_cast<float>(Quer.d1y);
     ein.d1z = static_cast<float>(Quer.d1z);

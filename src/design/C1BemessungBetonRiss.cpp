@@ -168,6 +168,7 @@ int C1BemessungBeton::RissCalcLast(const C1RissEingabe& e, C1RissErg& r) {
     double k = 0.0;
     double kc = 0.0;
     double t = 0.0;
+    bool ganzGezogen = false; // no part of the section in compression
     if (iNorm == kEn1992) {
         k = RissBeiwertK(h);
         kc = RissBeiwertKcLast(e.N, Quer.A, h, fctm);
@@ -175,6 +176,7 @@ int C1BemessungBeton::RissCalcLast(const C1RissEingabe& e, C1RissErg& r) {
         const double v = std::min(lauf.e[3], lauf.e[4]);
         if (v > 0.0) {
             t = h;
+            ganzGezogen = true;
         } else if (u >= 0.0 && u - v > 0.0) {
             t = h * u / (u - v);
         }
@@ -195,6 +197,10 @@ int C1BemessungBeton::RissCalcLast(const C1RissEingabe& e, C1RissErg& r) {
             F = std::max(R, T);
         } else if (NormVariante == 1) {
             F = std::max(R, R * kc * k * t / (4.0 * hd));
+        } else if (ganzGezogen) {
+            // Uniform tension: EN 1992-1-1 (7.7N); the bending rule would allow bars up
+            // to 4·kc times as thick.
+            F = R * t / (8.0 * hd);
         } else {
             F = R * kc * t / (2.0 * hd);
         }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 // Shear design of the concrete class over the library's shear routine.
 
@@ -174,8 +175,12 @@ int C1BemessungBeton::CalcSchub(const C1SchubEingabe& e, C1SchubErg& r, const C1
         gammaS = s == 2 ? StahlSchub.gammaSA : StahlSchub.gammaS;
     }
 
+    // The section's places 1 .. nDim − 1 (a host may give more than the shapes use);
+    // the library record holds places 1 .. 9.
+    std::vector<double> alle(static_cast<std::size_t>(std::max(nDim, 10)) + 1, 0.0);
+    CopyDimensionen(alle.data() + 1, 1);
     std::array<double, 10> d{};
-    CopyDimensionen(d.data() + 1, 1);
+    std::copy_n(alle.begin(), d.size(), d.begin());
     int iQuer = Quer.iQuer;
 
     // Circles and hexagons: a rectangle of the depth between the compression edge and

@@ -11,8 +11,6 @@
 namespace {
 
 constexpr int kBemetypStahl = 2;
-constexpr int kDimensionenStahl = 41;
-constexpr int kLinieOffen = 96; // the character before 'a': the tables choose the curve
 
 } // namespace
 
@@ -25,7 +23,7 @@ C1BemessungStahl::C1BemessungStahl() {
     ResetErgebnisse();
     SaveErgebnisse();
     Bemetyp = kBemetypStahl;
-    nDim = kDimensionenStahl;
+    nDim = kDimensionen;
 }
 
 C1BemessungStahl::C1BemessungStahl(const std::string& norm) : C1BemessungStahl() {

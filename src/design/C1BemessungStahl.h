@@ -92,6 +92,11 @@ public:
     static constexpr int kProfillisteErschoepft = 100;
     static constexpr int kKeinProfilBesteht = 101;
     static constexpr int kMaxFehlversuche = 100;
+    // Places of the section's dimension record that the profile set-up fills (0 .. 40).
+    static constexpr int kDimensionen = 41;
+    // Buckling curve letters: this character and n after it ('a' for 1); the character
+    // itself lets the tables choose the curve.
+    static constexpr char kLinieOffen = '`';
 
     C1BemessungStahl();
     explicit C1BemessungStahl(const std::string& norm);

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr char kLinieOffen = '`'; // the tables choose the curve
+constexpr char kLinieOffen = C1BemessungStahl::kLinieOffen;
 constexpr char kLinieUngueltig = '?';
 
 // The library's letter of a curve number: 0 open, 1 'a', 2 'b' ...; any other number
@@ -103,9 +103,13 @@ int C1BemessungStahl::CalcBDK(const C1StahlLast& F, CST_ErgLTBuckling& erg) {
     int status = CST_OK;
     std::string text;
     if (BDK.bVergroesserung) {
+        // The moments are the profile's by now; so must the lengths be, as the check
+        // below takes them.
+        const double ly = gedreht ? BDK[2] : BDK[1];
+        const double lz = gedreht ? BDK[1] : BDK[2];
         double fy = 1.0, fz = 1.0;
-        if (Vergroesserung(1, F[kLastN], BDK[1], BDK[2], fy, text) != 0 ||
-            Vergroesserung(2, F[kLastN], BDK[1], BDK[2], fz, text) != 0) {
+        if (Vergroesserung(1, F[kLastN], ly, lz, fy, text) != 0 ||
+            Vergroesserung(2, F[kLastN], ly, lz, fz, text) != 0) {
             status = CST_FEHLER;
         } else {
             L[CST_MY] *= fy;

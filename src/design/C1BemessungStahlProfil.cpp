@@ -15,7 +15,6 @@
 namespace {
 
 constexpr const char* kModul = "C1BemessungStahl::InitProfil";
-constexpr std::size_t kDimensionenStahl = 41;
 
 std::string Attribut(QEDOM_HANDLE element, const char* name) {
     const char* text = QEDOM_GetString(element, name);
@@ -115,9 +114,9 @@ int C1BemessungStahl::InitProfil() {
 }
 
 void C1BemessungStahl::Querschnittswerte(int h) {
-    if (Quer.d.size() < kDimensionenStahl) {
-        Quer.d.resize(kDimensionenStahl, 0.0);
-        Quer.nDim = std::max(Quer.nDim, static_cast<int>(kDimensionenStahl));
+    if (Quer.d.size() < static_cast<std::size_t>(kDimensionen)) {
+        Quer.d.resize(static_cast<std::size_t>(kDimensionen), 0.0);
+        Quer.nDim = std::max(Quer.nDim, kDimensionen);
     }
     auto d = [this](int i) -> double& { return Quer.d.at(static_cast<std::size_t>(i)); };
     std::array<double, 6> P{};

@@ -34,8 +34,10 @@ struct C1SchubErg {
     // limit of cot θ.
     double w[16] = {};
     int bibliothek = 0; // status of the library's main field
-    int status = 0;     // 0 or 1: designed (1 links by calculation); 99 no equivalent
-                        // rectangle; 20 and above a failure the text names
+    int status = 0;     // designed: 1 links by calculation, 2 none needed by calculation,
+                        // 4 the code minimum governs, 0 the minimum links of the
+                        // section (in place of 2 and 4); 11 .. 14 the old DIN 1045;
+                        // 99 no equivalent rectangle; 20 and above a failure the text names
     int hinweis = 0;    // 1: cot θ lowered below its limit to keep VEd ≤ VRd,max
     std::string text;
 };

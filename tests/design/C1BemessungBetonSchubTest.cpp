@@ -82,6 +82,19 @@ TEST(C1BemessungBetonSchub, TextbookBeam) {
     // The result goes with a copy.
     const C1BemessungBeton kopie(b);
     EXPECT_NEAR(kopie.SchubErg.w[3], r.w[3], 1e-12);
+
+    // A host that gives the section more dimension places than the shapes use: the
+    // design reads the shape's own, and nothing beyond its record.
+    C1BemessungBeton mehr = Beton(6, 0, 1, 30.0, 50.0);
+    mehr.nDim = 41;
+    EXPECT_EQ(mehr.CalcSchub(Last(50.0, 13.5), r, nullptr), 2);
+    EXPECT_NEAR(r.w[0], 83.9, 0.05);
+    // The same for a circle, whose rectangle comes from a bending run (d 40, cover 5:
+    // b 26.46, h 30, VRd,c 53.9 kN with AsL 8 cm²).
+    C1BemessungBeton kreis = Beton(6, 0, 7, 40.0);
+    kreis.nDim = 41;
+    EXPECT_EQ(kreis.CalcSchub(Last(30.0, 8.0), r, nullptr), 2);
+    EXPECT_NEAR(r.w[0], 53.9, 0.05);
 }
 
 TEST(C1BemessungBetonSchub, MinimumLinks) {

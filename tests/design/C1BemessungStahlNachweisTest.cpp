@@ -11,8 +11,8 @@
 namespace {
 
 // IPE 300, flexural buckling about z, Lcr = 4 m: Ncr = π²·21000·603.8 / 400² = 782.2 kN,
-// λ̄ = √(1264.5 / 782.2) = 1.272; curve b (α 0.34): Φ = 1.5335, χ = 0.441, Nb,Rd = 557.5 kN;
-// curve c (α 0.49): Φ = 1.5716, χ = 0.401.
+// λ̄ = √(1264.5 / 782.2) = 1.272; curve b (α 0.34): Φ = 1.4904, χ = 0.441, Nb,Rd = 557.5 kN;
+// curve c (α 0.49): Φ = 1.5708, χ = 0.401.
 constexpr double kNcrZ = 782.2, kChiB = 0.441, kNbRd = 557.5, kChiC = 0.401;
 // Lateral-torsional buckling, L = 6 m, C1 = 1, load at the shear centre:
 // Mcr = π²EIz/L² · √(Iw/Iz + L²GIt/(π²EIz)) = 90.5 kNm, λ̄LT = √(147.7 / 90.5) = 1.278;
@@ -189,6 +189,35 @@ TEST_F(StahlBemessung, LateralTorsionalBucklingWithAmplifiedMoments) {
     EXPECT_EQ(b.CalcBDK(Last(400.0, 40.0, 2.0), e), CST_FEHLER);
     EXPECT_EQ(e.text.rfind("N ≥ Ncr", 0), 0u) << e.text;
     EXPECT_TRUE(b.bBDKVersagt);
+}
+
+TEST_F(StahlBemessung, AmplifiedMomentsOfATurnedProfileUseTheLengthsAboutItsOwnAxes) {
+    // The caller's lengths and moments are about the caller's axes; a turned profile
+    // bends about its strong axis under the caller's Mz, over the caller's length about
+    // z. N 100 kN, strong axis over 4 m: Ncr,y = 10 824.6 kN → 1.00932; weak axis over
+    // 6 m: Ncr,z = 347.6 kN → 1.4041 (the swapped pairing would give 1.0212 and 1.1465).
+    const struct {
+        int achse;
+        double l1, l2; // BDK[1], BDK[2]
+        C1StahlLast F;
+        double My, Mz; // the caller's moments, amplified
+    } faelle[] = {
+        {1, 4.0, 6.0, Last(100.0, 40.0, 2.0), 40.0 * 1.00932, 2.0 * 1.4041},
+        {2, 6.0, 4.0, Last(100.0, 2.0, 40.0), 2.0 * 1.4041, 40.0 * 1.00932},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.achse);
+        b.Quer.ProfAchse = f.achse;
+        ASSERT_EQ(b.InitProfil(), 0);
+        b.ResetErgebnisse();
+        b.BDK.bVergroesserung = true;
+        b.BDK[1] = f.l1;
+        b.BDK[2] = f.l2;
+        CST_ErgLTBuckling e;
+        EXPECT_EQ(b.CalcBDK(f.F, e), CST_OK);
+        EXPECT_NEAR(b.LastBDK[kLastMy], f.My, 0.005);
+        EXPECT_NEAR(b.LastBDK[kLastMz], f.Mz, 0.01);
+    }
 }
 
 TEST_F(StahlBemessung, StressOfTheProfileInACompositeSection) {
