@@ -94,6 +94,7 @@ int CloseStream(FILE*& handle) {
     if (handle != nullptr) {
         if (g_pTrace == handle) {
             g_pTrace = nullptr;
+            g_bTraceVerworfen = false;
         }
         if (g_pDump == handle) {
             g_pDump = nullptr;
@@ -339,6 +340,7 @@ FILE* C1QEL::OpenDumpFile(const std::string& name) {
 FILE* C1QEL::OpenTraceFile(const std::string& name) {
     CloseStream(m_pTraceFile);
     m_pTraceFile = OpenDiagnosticFile(name, kTraceDefaultName);
+    g_bTraceVerworfen = !IsDeveloper();
     return m_pTraceFile;
 }
 

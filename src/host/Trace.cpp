@@ -4,9 +4,10 @@
 
 FILE* g_pTrace = nullptr;
 FILE* g_pDump = nullptr;
+bool g_bTraceVerworfen = false;
 
 void TracePrintf(const char* format, ...) {
-    if (g_pTrace == nullptr) {
+    if (g_pTrace == nullptr || g_bTraceVerworfen) {
         return;
     }
     va_list args;
