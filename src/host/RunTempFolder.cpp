@@ -36,9 +36,12 @@ std::string MakeUnique(std::string pattern, bool folder, int suffixLength = 0) {
 
 RunTempFolder::RunTempFolder() {
     ActiveFolder() = MakeUnique(QEL_GetTempFolder() + kFolderPattern, true);
+    // Whatever the run makes in the temporary folder (its pictures among it) goes here.
+    QEL_SetRunTempFolder(ActiveFolder());
 }
 
 RunTempFolder::~RunTempFolder() {
+    QEL_SetRunTempFolder("");
     if (!ActiveFolder().empty()) {
         std::error_code ignored;
         std::filesystem::remove_all(ActiveFolder(), ignored);

@@ -1,6 +1,7 @@
 #include "host/ZirfRun.h"
 #include "host/Trace.h"
 #include "platform/RunFileRecord.h"
+#include "plot/Plot_.h"
 
 #include "../support/EnvGuard.h"
 #include "../support/Examples.h"
@@ -273,6 +274,35 @@ TEST_F(ZirfRunTest, FlagDecidesWhetherTheRunFilesGoAndUserFilesStay) {
         }
         EXPECT_TRUE(fs::exists("wand.rtf"));
         fs::remove("Querkraefte.emf");
+    }
+}
+
+// A picture of a run in the temporary folder, through the plot layer: runs at the same
+// time share the temporary folder, and the pictures have fixed names.
+TEST_F(ZirfRunTest, PicturesOfARunAreItsOwn) {
+    fs::create_directories("tmp");
+    const EnvGuard temp("TMPDIR", (m_folder.path() / "tmp").c_str());
+    ParsedDoc doc(kDocument);
+    for (int flag : {0, 1}) {
+        std::string plotPicture;
+        QELRTFX_HostSetup setup;
+        setup.settings = HostSettingsOfARun();
+        setup.notify = [&plotPicture](int, int, const std::string& text) {
+            if (text != "1 Grafik erzeugen") {
+                return;
+            }
+            ASSERT_EQ(
+                Plot_Init(0, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 0, 1, 0, "System"), 1);
+            plotPicture = Plot_FileName();
+            Plot_Close(0);
+        };
+        QELRTFX_RegisterHost(setup);
+        ASSERT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Completed) << flag;
+        // The temporary picture lay in a folder of this run's own, gone with the run.
+        ASSERT_FALSE(plotPicture.empty());
+        EXPECT_NE(fs::path(plotPicture).parent_path(), m_folder.path() / "tmp") << plotPicture;
+        EXPECT_FALSE(fs::exists(plotPicture)) << plotPicture;
+        EXPECT_TRUE(fs::is_empty("tmp")) << flag;
     }
 }
 
