@@ -1,5 +1,6 @@
 #include "host/ZirfRun.h"
 #include "host/Trace.h"
+#include "platform/EmfHandles.h"
 #include "platform/RunFileRecord.h"
 #include "plot/Plot_.h"
 
@@ -277,9 +278,10 @@ TEST_F(ZirfRunTest, FlagDecidesWhetherTheRunFilesGoAndUserFilesStay) {
     }
 }
 
-// A picture of a run in the temporary folder, through the plot layer: runs at the same
-// time share the temporary folder, and the pictures have fixed names.
-TEST_F(ZirfRunTest, PicturesOfARunAreItsOwn) {
+// The pictures of a run: one in the temporary folder through the plot layer and one of
+// a fixed name in the output folder through the metafile writer. Runs at the same time
+// share the temporary folder and may share the output folder.
+TEST_F(ZirfRunTest, PicturesOfARunAreItsOwnAndGoWithIt) {
     fs::create_directories("tmp");
     const EnvGuard temp("TMPDIR", (m_folder.path() / "tmp").c_str());
     ParsedDoc doc(kDocument);
@@ -295,6 +297,8 @@ TEST_F(ZirfRunTest, PicturesOfARunAreItsOwn) {
                 Plot_Init(0, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 0, 1, 0, "System"), 1);
             plotPicture = Plot_FileName();
             Plot_Close(0);
+            const EmfWriter writer;
+            QEL_DeleteEnhMetaFile(QEL_CloseEnhMetaFile(writer, "Momente.emf"));
         };
         QELRTFX_RegisterHost(setup);
         ASSERT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Completed) << flag;
@@ -303,6 +307,9 @@ TEST_F(ZirfRunTest, PicturesOfARunAreItsOwn) {
         EXPECT_NE(fs::path(plotPicture).parent_path(), m_folder.path() / "tmp") << plotPicture;
         EXPECT_FALSE(fs::exists(plotPicture)) << plotPicture;
         EXPECT_TRUE(fs::is_empty("tmp")) << flag;
+        // The picture in the output folder was the run's: it goes unless kept.
+        EXPECT_EQ(fs::exists("Momente.emf"), flag == 0) << flag;
+        fs::remove("Momente.emf");
     }
 }
 
