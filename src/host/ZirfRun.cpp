@@ -74,7 +74,7 @@ void RunCalculationAndOutput(C1QEL& qel, QEDOM_HANDLE hDoc, int flag) {
 
     if (flag != 0) {
         const char* dokument = QEDOM_GetCompleteFileName(hDoc);
-        DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei,
+        DeleteRunFiles(input.skizze2d_datei, input.skizze3d_datei,
                        dokument != nullptr ? dokument : "");
     }
 }
