@@ -56,6 +56,9 @@ TEST_F(ZirfCli, UnreadableInputsExitWithTwo) {
         {"-o nowhere wand.xml", "nowhere"},
         {"--settings bad.settings wand.xml", "bad.settings:2"},
         {"--settings none.settings wand.xml", "none.settings"},
+        // Settings that are no file: a folder reads as nothing, an endless device never ends.
+        {"--settings folder.xml wand.xml", "settings file folder.xml"},
+        {"--settings /dev/zero wand.xml", "settings file /dev/zero"},
         // A malformed document: its file name and the line of the fault.
         {"bad.xml", "bad.xml', Zeile"},
     };
