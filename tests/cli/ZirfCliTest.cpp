@@ -53,7 +53,8 @@ TEST_F(ZirfCli, UnreadableInputsExitWithTwo) {
     } cases[] = {
         {"missing.xml", "missing.xml"},
         {"folder.xml", "folder.xml"},
-        {"-o nowhere wand.xml", "nowhere"},
+        {"-o nowhere wand.xml", "output folder nowhere does not exist"},
+        {"-o wand.xml wand.xml", "output folder wand.xml is no folder"},
         {"--settings bad.settings wand.xml", "bad.settings:2"},
         {"--settings none.settings wand.xml", "none.settings"},
         // Settings that are no file: a folder reads as nothing, an endless device never ends.
