@@ -226,6 +226,27 @@ TEST_F(ZirfRunTest, AnyOtherErrorEndsWithCalculationAborted) {
     EXPECT_EQ(g_pTrace, nullptr);
 }
 
+TEST_F(ZirfRunTest, AFailedRunTakesThePicturesItWroteAlong) {
+    ParsedDoc doc(kDocument);
+    for (int flag : {0, 1}) {
+        ScratchFolder::Write("Querkraefte.emf", "eigen");
+        QELRTFX_HostSetup setup;
+        setup.settings = HostSettingsOfARun();
+        setup.notify = [](int, int, const std::string& text) {
+            if (text == "1 Grafik erzeugen") {
+                const EmfWriter writer;
+                QEL_DeleteEnhMetaFile(QEL_CloseEnhMetaFile(writer, "Momente.emf"));
+                throw std::out_of_range("vector::at");
+            }
+        };
+        QELRTFX_RegisterHost(setup);
+        EXPECT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Failed) << flag;
+        EXPECT_EQ(fs::exists("Momente.emf"), flag == 0) << flag;
+        EXPECT_EQ(ScratchFolder::Read("Querkraefte.emf"), "eigen") << flag;
+        fs::remove("Momente.emf");
+    }
+}
+
 TEST_F(ZirfRunTest, DeveloperRunLeavesTraceAndDump) {
     EnvGuard user("QELUSER", "kestl");
     ParsedDoc doc(kDocument);
