@@ -50,6 +50,15 @@ constexpr std::array kColourWords = {"cf",         "cb",     "highlight", "chcbp
                                      "cbpat",      "cfpat",  "clcbpat",   "clcfpat", "clcbpatraw",
                                      "clcfpatraw", "brdrcf", "trcbpat",   "trcfpat", "ulc"};
 constexpr std::array kStyleWords = {"s", "cs", "ds", "ts"};
+// Words that stand for a character of the text, and words that end a paragraph.
+constexpr std::array kCharacterWords = {"u",       "tab",       "line",      "emdash", "endash",
+                                        "emspace", "enspace",   "qmspace",   "bullet", "lquote",
+                                        "rquote",  "ldblquote", "rdblquote", "chpgn",  "chdate"};
+constexpr std::array kParagraphEndWords = {"par", "sect", "row"};
+// Destinations whose text a reader does not show in the body.
+constexpr std::array kHiddenDestinations = {
+    "fonttbl", "colortbl", "stylesheet", "info",    "header",  "headerl", "headerr",
+    "headerf", "footer",   "footerl",    "footerr", "footerf", "pict",    "fldinst"};
 
 template <std::size_t N>
 bool IsOneOf(std::string_view word, const std::array<const char*, N>& list) {
@@ -234,6 +243,58 @@ private:
     int lastDefs = 0;
 };
 
+// Whether the fragment's last paragraph is still open: the report's next paragraph
+// would run on in it. Ignorable destinations ("{\*...}") and those of pictures, fields,
+// headers and footers show nothing in it.
+class OpenParagraph {
+public:
+    void GroupOpened() { groupStart = true; }
+    void GroupClosed(int depth) {
+        groupStart = false;
+        if (hiddenFrom > depth) {
+            hiddenFrom = 0;
+        }
+    }
+    void Symbol(const Token& t, int depth) {
+        if (t.word == "*") {
+            if (groupStart && hiddenFrom == 0) {
+                hiddenFrom = depth;
+            }
+        } else {
+            // A backslash before a line end is a paragraph end.
+            Shown(t.word != "\r" && t.word != "\n");
+        }
+        groupStart = false;
+    }
+    void Word(const Token& t, int depth) {
+        if (IsOneOf(t.word, kHiddenDestinations) && hiddenFrom == 0) {
+            hiddenFrom = depth;
+        } else if (IsOneOf(t.word, kParagraphEndWords)) {
+            Shown(false);
+        } else if (IsOneOf(t.word, kCharacterWords)) {
+            Shown(true);
+        }
+        groupStart = false;
+    }
+    void Text(const std::string& kept) {
+        if (kept.find_first_not_of("\r\n") != std::string::npos) {
+            Shown(true);
+        }
+        groupStart = false;
+    }
+    void Shown(bool opens) {
+        if (hiddenFrom == 0) {
+            open = opens;
+        }
+    }
+    bool IsOpen() const { return open; }
+
+private:
+    bool open = false;
+    bool groupStart = false;
+    int hiddenFrom = 0; // depth of the ignorable destination the text is in, 0 for none
+};
+
 // Font table: "{\fN descriptor;}" entries, or entries without braces ended by ";". The
 // report gets each entry as its family and character set words and its name, the name
 // as text only.
@@ -391,6 +452,7 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     int depth = 0;
     bool afterBareWord = false;
     RowBalance rows;
+    OpenParagraph paragraph;
     // "\uN" is followed by the character a reader without Unicode shows instead, which
     // the reader skips; without one it would skip the report's next character.
     bool needFallback = false;
@@ -404,6 +466,7 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                                                                       "\r\n") != std::string::npos);
             if (!fallbackFollows) {
                 body += '?';
+                paragraph.Shown(true);
             }
         }
         if (t.type == Type::GroupOpen) {
@@ -425,11 +488,13 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 }
             }
             body += t.raw;
+            paragraph.GroupOpened();
         } else if (t.type == Type::GroupClose) {
             if (--depth == 0) {
                 break;
             }
             body += t.raw;
+            paragraph.GroupClosed(depth);
         } else if (t.type == Type::Word) {
             if (t.word == "bin") {
                 // Raw bytes, braces and NULs among them: never copied into the report.
@@ -453,12 +518,14 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 body += std::to_string(n);
                 body += ' ';
                 afterBareWord = false;
+                paragraph.Word(t, depth);
                 continue;
             }
             const std::string text = rows.Word(t, WordText(t));
             if (!text.empty()) {
                 body += text;
                 afterBareWord = text.back() != ' ';
+                paragraph.Word(t, depth);
             }
             needFallback = t.word == "u" && t.hasParam;
             continue;
@@ -467,6 +534,7 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 continue;
             }
             body += t.raw;
+            paragraph.Symbol(t, depth);
         } else {
             // Left-out bytes must not join a control word and the letters or digits
             // after them into another word.
@@ -479,6 +547,7 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 body += ' ';
             }
             body += kept;
+            paragraph.Text(kept);
         }
         afterBareWord = false;
     }
@@ -486,10 +555,20 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     // balanced.
     if (needFallback) {
         body += '?';
+        paragraph.Shown(true);
     }
-    body += rows.Finish();
+    const std::string rowEnd = rows.Finish();
+    body += rowEnd;
+    if (!rowEnd.empty()) {
+        paragraph.Shown(false);
+    }
     for (; depth > 1; --depth) {
         body += "}";
+    }
+    // The last paragraph ends with the fragment (outside whatever group the fragment
+    // left open): the report's next one is its own.
+    if (paragraph.IsOpen()) {
+        body += "\\par ";
     }
     body += "}";
     return body;

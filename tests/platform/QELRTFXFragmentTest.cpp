@@ -47,6 +47,35 @@ TEST(QELRTFXFragment, BrokenFragmentsLeaveTheReportWellFormed) {
     }
 }
 
+TEST(QELRTFXFragment, TheReportsNextParagraphStaysItsOwn) {
+    // A fragment's last paragraph often has no end of its own; the report's next
+    // paragraph must not run on in it, and an ended one gets no empty paragraph after it.
+    const struct {
+        const char* fragment;
+        const char* text; // the report's text from the fragment on
+    } cases[] = {
+        {"{\\rtf1 x}", "x\nEnde\n"},
+        {"{\\rtf1 x\\par}", "x\nEnde\n"},
+        {"{\\rtf1 x\\par\\pard\\plain\\f0}", "x\nEnde\n"},
+        {"{\\rtf1 {\\b x}}", "x\nEnde\n"},
+        {"{\\rtf1 x\\par{\\*\\bkmkend x}}", "x\nEnde\n"},
+        {"{\\rtf1 x\\'e4}", "x\xC3\xA4\nEnde\n"},
+        {"{\\rtf1 x\\u8364?}", "x\xE2\x82\xAC\nEnde\n"},
+        {"{\\rtf1 x\\tab}", "x\t\nEnde\n"},
+    };
+    for (const auto& c : cases) {
+        QELRTFXDocument doc("x.rtf", 1, {});
+        ASSERT_TRUE(doc.InsertRtf(c.fragment, "", 0)) << c.fragment;
+        doc.Paragraph(0, "Ende");
+        const std::string rtf = doc.Rtf();
+        EXPECT_EQ(rtfcheck::StructureFault(rtf), "") << c.fragment;
+        const std::string text = rtfcheck::BodyText(rtf);
+        const std::size_t x = text.rfind('x');
+        ASSERT_NE(x, std::string::npos) << c.fragment << ": " << text;
+        EXPECT_EQ(text.substr(x), c.text) << c.fragment << "\n" << rtf;
+    }
+}
+
 TEST(QELRTFXFragment, FontNamesAreTextOnly) {
     QELRTFXDocument doc("x.rtf", 1, {});
     ASSERT_TRUE(doc.InsertRtf("{\\rtf1{\\fonttbl{\\f0 A{\\b}}{\\f1\\fnil B{\\*\\panose 02}\\b x;}"

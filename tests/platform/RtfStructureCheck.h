@@ -162,8 +162,9 @@ inline std::string BodyText(std::string_view rtf) {
     std::vector<bool> skip{false};
     int skipNextChar = 0;
     bool groupStart = false;
-    static const char* const kSkipped[] = {"fonttbl", "colortbl", "stylesheet", "info",
-                                           "header",  "footer",   "pict",       "fldinst"};
+    static const char* const kSkipped[] = {"fonttbl", "colortbl", "stylesheet", "info",   "header",
+                                           "headerl", "headerr",  "headerf",    "footer", "footerl",
+                                           "footerr", "footerf",  "pict",       "fldinst"};
     Walk(
         rtf,
         [&](int d) {
