@@ -50,10 +50,11 @@ constexpr std::array kColourWords = {"cf",         "cb",     "highlight", "chcbp
                                      "cbpat",      "cfpat",  "clcbpat",   "clcfpat", "clcbpatraw",
                                      "clcfpatraw", "brdrcf", "trcbpat",   "trcfpat", "ulc"};
 constexpr std::array kStyleWords = {"s", "cs", "ds", "ts"};
-// Words that stand for a character of the text, and words that end a paragraph.
-constexpr std::array kCharacterWords = {"u",       "tab",       "line",      "emdash", "endash",
-                                        "emspace", "enspace",   "qmspace",   "bullet", "lquote",
-                                        "rquote",  "ldblquote", "rdblquote", "chpgn",  "chdate"};
+// Words that put something into the paragraph (a character of the text, or the end of
+// a table cell, which a row end must follow), and words that end a paragraph.
+constexpr std::array kContentWords = {
+    "u",      "tab",    "line",   "emdash",    "endash",    "emspace", "enspace", "qmspace",
+    "bullet", "lquote", "rquote", "ldblquote", "rdblquote", "chpgn",   "chdate",  "cell"};
 constexpr std::array kParagraphEndWords = {"par", "sect", "row"};
 // Destinations whose text a reader does not show in the body.
 constexpr std::array kHiddenDestinations = {
@@ -271,7 +272,7 @@ public:
             hiddenFrom = depth;
         } else if (IsOneOf(t.word, kParagraphEndWords)) {
             Shown(false);
-        } else if (IsOneOf(t.word, kCharacterWords)) {
+        } else if (IsOneOf(t.word, kContentWords)) {
             Shown(true);
         }
         groupStart = false;
@@ -565,11 +566,11 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     for (; depth > 1; --depth) {
         body += "}";
     }
-    // The last paragraph ends with the fragment (outside whatever group the fragment
-    // left open): the report's next one is its own.
+    body += "}";
+    // The last paragraph ends with the fragment (outside its groups, whatever they hold):
+    // the report's next one is its own.
     if (paragraph.IsOpen()) {
         body += "\\par ";
     }
-    body += "}";
     return body;
 }

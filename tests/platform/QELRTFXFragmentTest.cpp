@@ -62,6 +62,7 @@ TEST(QELRTFXFragment, TheReportsNextParagraphStaysItsOwn) {
         {"{\\rtf1 x\\'e4}", "x\xC3\xA4\nEnde\n"},
         {"{\\rtf1 x\\u8364?}", "x\xE2\x82\xAC\nEnde\n"},
         {"{\\rtf1 x\\tab}", "x\t\nEnde\n"},
+        {"{\\rtf1 x\\pict 0a}", "x\nEnde\n"}, // a picture word amid the text hides the rest
     };
     for (const auto& c : cases) {
         QELRTFXDocument doc("x.rtf", 1, {});

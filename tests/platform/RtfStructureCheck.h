@@ -202,6 +202,8 @@ inline std::string BodyText(std::string_view rtf) {
                     AppendUtf8(out, static_cast<std::uint32_t>(w.param));
                 } else if (w.name == "\\" || w.name == "{" || w.name == "}") {
                     out += w.name;
+                } else if (w.name == "\r" || w.name == "\n") {
+                    out += "\n"; // a backslash before a line end ends the paragraph
                 }
                 return;
             }
