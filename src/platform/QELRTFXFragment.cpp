@@ -538,13 +538,14 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
             paragraph.Symbol(t, depth);
         } else {
             // Left-out bytes must not join a control word and the letters or digits
-            // after them into another word.
+            // after them into another word, nor turn a blank of the text into the
+            // word's end.
             const std::string kept = KeptText(t.raw);
             if (kept.empty()) {
                 continue;
             }
-            if (afterBareWord &&
-                (std::isalnum(static_cast<unsigned char>(kept[0])) != 0 || kept[0] == '-')) {
+            if (afterBareWord && (std::isalnum(static_cast<unsigned char>(kept[0])) != 0 ||
+                                  kept[0] == '-' || kept[0] == ' ')) {
                 body += ' ';
             }
             body += kept;

@@ -33,6 +33,11 @@ TEST(QELRTFXFragment, BrokenFragmentsLeaveTheReportWellFormed) {
         {"a NUL after a control word", std::string("{\\rtf1\\b\0x}", 11), "x"},
         {"a backslash before a NUL", std::string("{\\rtf1 a\\\0b}", 11), "ab"},
         {"binary data with braces", "{\\rtf1 c{\\bin3 }{\\}d}", "cd"},
+        // A blank after a left-out byte is text, not the end of the word before it.
+        {"a blank after a word and a NUL", std::string("{\\rtf1 a\\b\0 b}", 14), "a b"},
+        {"a fallback blank after a NUL", std::string("{\\rtf1 a\\u947\0 b}", 17),
+         "a\xCE\xB3"
+         "b"},
     };
     for (const auto& c : cases) {
         QELRTFXDocument doc("x.rtf", 1, {});
