@@ -460,9 +460,10 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
         if (needFallback) {
             needFallback = false;
-            // Line ends are no characters to a reader: they cannot be the fallback.
+            // Line ends and the mark of an ignorable destination are no characters to a
+            // reader: they cannot be the fallback.
             const bool fallbackFollows = (t.type == Type::Symbol && IsCompleteSymbol(t) &&
-                                          t.word != "\r" && t.word != "\n") ||
+                                          t.word != "\r" && t.word != "\n" && t.word != "*") ||
                                          (t.type == Type::Text && KeptText(t.raw).find_first_not_of(
                                                                       "\r\n") != std::string::npos);
             if (!fallbackFollows) {

@@ -35,6 +35,9 @@ TEST(QELRTFXFragment, BrokenFragmentsLeaveTheReportWellFormed) {
         {"binary data with braces", "{\\rtf1 c{\\bin3 }{\\}d}", "cd"},
         // A blank after a left-out byte is text, not the end of the word before it.
         {"a blank after a word and a NUL", std::string("{\\rtf1 a\\b\0 b}", 14), "a b"},
+        {"a destination mark after a Unicode character", "{\\rtf1 a\\u947\\*b}",
+         "a\xCE\xB3"
+         "b"},
         {"a fallback blank after a NUL", std::string("{\\rtf1 a\\u947\0 b}", 17),
          "a\xCE\xB3"
          "b"},
