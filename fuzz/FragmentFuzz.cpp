@@ -1,6 +1,6 @@
 // The merge of a host's RTF fragment into the report: whatever the fragment holds, the
-// report stays well-formed RTF (balanced groups, complete escapes, every row ended)
-// and holds no NUL byte.
+// report stays well-formed RTF (balanced groups, complete escapes, every row ended,
+// the last paragraph ended) and holds no NUL byte.
 
 #include "platform/QELRTFXDocument.h"
 
@@ -38,8 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (rtf.find('\0') != std::string::npos) {
         Finding("a NUL byte in the report", rtf);
     }
-    if (inserted && rtfcheck::BodyText(rtf).find("Ende\n") == std::string::npos) {
-        Finding("the report's own text after the fragment was swallowed", rtf);
+    // The report's own paragraph after the fragment is neither swallowed nor run on in
+    // the fragment's last paragraph.
+    if (inserted && rtfcheck::BodyText(rtf).find("\nEnde\n") == std::string::npos) {
+        Finding("the report's own paragraph after the fragment was swallowed or joined", rtf);
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // A folder of the fuzzing process's own, made the current folder once: the runs of a
-// target write their reports there and nowhere else.
+// target write their files there and nowhere else. It goes when the process ends.
 
 #include "platform/MessageBox.h"
 #include "platform/QELRTFXHost.h"
@@ -10,19 +10,37 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
-inline const std::filesystem::path& FuzzScratchFolder() {
-    static const std::filesystem::path folder = [] {
+class FuzzScratch {
+public:
+    FuzzScratch() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "zirf_fuzz_XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) {
             std::abort();
         }
-        std::filesystem::current_path(pattern);
-        return std::filesystem::path(pattern);
-    }();
-    return folder;
+        m_folder = pattern;
+        std::filesystem::current_path(m_folder);
+    }
+    ~FuzzScratch() {
+        std::error_code ignored;
+        std::filesystem::current_path(m_folder.parent_path(), ignored);
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+    FuzzScratch(const FuzzScratch&) = delete;
+    FuzzScratch& operator=(const FuzzScratch&) = delete;
+
+    const std::filesystem::path& path() const { return m_folder; }
+
+private:
+    std::filesystem::path m_folder;
+};
+
+inline const std::filesystem::path& FuzzScratchFolder() {
+    static const FuzzScratch scratch;
+    return scratch.path();
 }
 
 // Registers a quiet host whose output prefix lies in the scratch folder; message

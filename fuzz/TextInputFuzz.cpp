@@ -2,6 +2,7 @@
 // outside the host. The lines read must be the file's lines (CRLF read as LF, comments
 // left out, never a line split), and every chapter heading must be found again.
 
+#include "FuzzScratch.h"
 #include "host/C1Exception.h"
 #include "host/C1QEL.h"
 #include "host/C1ZirfInput.h"
@@ -27,29 +28,12 @@ void Require(bool condition) {
     }
 }
 
-// The file the inputs are written to, in a folder of this process, removed at its end.
-class InputFile {
-public:
-    InputFile()
-        : m_folder(fs::temp_directory_path() / ("zirf_fuzz_text_" + std::to_string(getpid()))) {
-        fs::create_directories(m_folder);
-    }
-    ~InputFile() {
-        std::error_code ignored;
-        fs::remove_all(m_folder, ignored);
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    std::string Write(const std::string& bytes) const {
-        const fs::path file = m_folder / "eingabe.qe1";
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-        return file.string();
-    }
-
-private:
-    fs::path m_folder;
-};
+// The file the inputs are written to, in the process's scratch folder.
+std::string WriteInput(const std::string& bytes) {
+    const fs::path file = FuzzScratchFolder() / "eingabe.qe1";
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+    return file.string();
+}
 
 struct Line {
     int art;
@@ -84,10 +68,9 @@ std::vector<Line> ExpectedLines(const std::string& bytes) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const InputFile file;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     QELRTFX_HostSetup host;
-    host.settings = {{"File/fe", file.Write(bytes)}};
+    host.settings = {{"File/fe", WriteInput(bytes)}};
     QELRTFX_RegisterHost(std::move(host));
 
     C1QEL qel(nullptr);

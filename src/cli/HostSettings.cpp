@@ -1,6 +1,8 @@
 #include "cli/HostSettings.h"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace {
 
@@ -20,6 +22,13 @@ HostSettings DefaultHostSettings(const std::string& outputPrefix) {
 }
 
 bool ReadSettingsFile(const std::string& fileName, HostSettings& settings, std::string& error) {
+    // Only a file has an end: a folder would read as no settings at all, a device or a
+    // pipe may never end.
+    std::error_code ec;
+    if (std::filesystem::exists(fileName, ec) && !std::filesystem::is_regular_file(fileName, ec)) {
+        error = "cannot read settings file " + fileName + ": it is no regular file";
+        return false;
+    }
     std::ifstream in(fileName);
     if (!in) {
         error = "cannot read settings file " + fileName;

@@ -108,7 +108,9 @@ int RunHost(const ZirfOptions& options, const std::string& inputName) {
                                    ? input.parent_path()
                                    : fs::absolute(options.outputDir, ec).lexically_normal();
     if (ec || !fs::is_directory(outputDir)) {
-        return Fail(kUsageOrInputError, "output folder " + options.outputDir + " does not exist");
+        return Fail(kUsageOrInputError,
+                    "output folder " + options.outputDir +
+                        (fs::exists(outputDir) ? " is no folder" : " does not exist"));
     }
     const std::string name = input.stem().string();
 

@@ -13,5 +13,5 @@ bool IsPlainFileName(const std::string& name);
 // the run did not write stays, whatever its name (NAME.txt, a diagram's name). The
 // run's own input document is never deleted, whatever name leads to it. Missing files
 // are passed over.
-void DeleteRunFiles(const std::string& filedpf, const std::string& skizze2dDatei,
-                    const std::string& skizze3dDatei, const std::string& dokument = "");
+void DeleteRunFiles(const std::string& skizze2dDatei, const std::string& skizze3dDatei,
+                    const std::string& dokument = "");

@@ -35,10 +35,21 @@ std::string MakeUnique(std::string pattern, bool folder, int suffixLength = 0) {
 } // namespace
 
 RunTempFolder::RunTempFolder() {
-    ActiveFolder() = MakeUnique(QEL_GetTempFolder() + kFolderPattern, true);
+    std::string folder = MakeUnique(QEL_GetTempFolder() + kFolderPattern, true);
+    if (folder.empty()) {
+        // A temporary folder that takes no new folder (missing, read-only): the run's
+        // folder lies in the current folder, hidden by its dot, and goes all the same.
+        std::error_code ec;
+        folder = MakeUnique(std::string(".") + kFolderPattern, true);
+        folder = folder.empty() ? folder : std::filesystem::absolute(folder, ec).string();
+    }
+    ActiveFolder() = folder;
+    // Whatever the run makes in the temporary folder (its pictures among it) goes here.
+    QEL_SetRunTempFolder(ActiveFolder());
 }
 
 RunTempFolder::~RunTempFolder() {
+    QEL_SetRunTempFolder("");
     if (!ActiveFolder().empty()) {
         std::error_code ignored;
         std::filesystem::remove_all(ActiveFolder(), ignored);

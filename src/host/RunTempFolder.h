@@ -2,10 +2,10 @@
 
 #include <string>
 
-// The folder of one run's temporary files: made fresh under the temporary folder when
-// the run starts, private to the run, and removed with everything in it when the run
-// ends, however it ends. Any number of runs can share an output folder, since no
-// temporary file of a run ever lies there.
+// The folder of one run's temporary files: made fresh under the temporary folder (or,
+// when that takes no new folder, in the current folder) when the run starts, private
+// to the run, and removed with everything in it when the run ends, however it ends. Any number of
+// runs can share an output folder, since no temporary file of a run ever lies there.
 class RunTempFolder {
 public:
     RunTempFolder();

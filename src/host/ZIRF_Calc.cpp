@@ -6,7 +6,7 @@
 namespace {
 
 // Built when the library is loaded, destroyed when it is unloaded.
-const CZirfcDllApp theApp;
+[[maybe_unused]] const CZirfcDllApp theApp;
 
 } // namespace
 

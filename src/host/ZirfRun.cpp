@@ -74,7 +74,7 @@ void RunCalculationAndOutput(C1QEL& qel, QEDOM_HANDLE hDoc, int flag) {
 
     if (flag != 0) {
         const char* dokument = QEDOM_GetCompleteFileName(hDoc);
-        DeleteRunFiles(qel.GetFiledpf(), input.skizze2d_datei, input.skizze3d_datei,
+        DeleteRunFiles(input.skizze2d_datei, input.skizze3d_datei,
                        dokument != nullptr ? dokument : "");
     }
 }
@@ -106,10 +106,15 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
     }
 }
 
-// A run that did not reach its end leaves no result element: the host must not take
-// results that the output had written before the error for those of a complete run.
-void DropResults(QEDOM_HANDLE hDoc) {
+// A run that did not reach its end leaves no result element (the host must not take
+// results that the output had written before the error for those of a complete run)
+// and, unless its files are kept, none of the files it had written.
+void EndFailedRun(QEDOM_HANDLE hDoc, int flag) {
     DeleteAllResults(hDoc);
+    if (flag != 0) {
+        const char* dokument = QEDOM_GetCompleteFileName(hDoc);
+        QEL_DeleteRunFiles(dokument != nullptr ? dokument : "");
+    }
 }
 
 } // namespace
@@ -122,10 +127,10 @@ ZirfRunOutcome ZirfRun(QEDOM_HANDLE hDoc, int flag) {
         RunSteps(hDoc, flag);
         return ZirfRunOutcome::Completed;
     } catch (const C1Exception& e) {
-        DropResults(hDoc);
+        EndFailedRun(hDoc, flag);
         e.Report();
     } catch (...) {
-        DropResults(hDoc);
+        EndFailedRun(hDoc, flag);
         QEL_MessageBox("Calculation aborted");
     }
     return ZirfRunOutcome::Failed;

@@ -1,5 +1,7 @@
 #include "platform/EmfHandles.h"
 
+#include "platform/RunFileRecord.h"
+
 #include <fstream>
 #include <map>
 
@@ -21,6 +23,10 @@ QEL_HENHMETAFILE QEL_CloseEnhMetaFile(const EmfWriter& writer, const std::string
     std::vector<std::uint8_t> bytes = writer.Bytes();
     if (!fileName.empty()) {
         std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+        if (out.is_open()) {
+            // The run's own picture: the run's end may take it away, and nothing else.
+            QEL_RecordRunFile(fileName);
+        }
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));
         out.close();

@@ -12,7 +12,8 @@
 using QEL_HENHMETAFILE = std::uint32_t; // 0 is no metafile
 
 // Ends the metafile: writes it to fileName (when not empty) and keeps its bytes under
-// a new handle. 0 when the file could not be written (nothing is kept then).
+// a new handle. 0 when the file could not be written (nothing is kept then). A file
+// written is noted as one of the current run's (QEL_RecordRunFile).
 QEL_HENHMETAFILE QEL_CloseEnhMetaFile(const EmfWriter& writer, const std::string& fileName);
 // The bytes of a kept metafile; null for an unknown or released handle.
 const std::vector<std::uint8_t>* QEL_GetEnhMetaFileBits(QEL_HENHMETAFILE handle);

@@ -24,6 +24,11 @@ std::string Canonical(const std::string& path) {
     return realpath(path.c_str(), buffer) != nullptr ? std::string(buffer) : path;
 }
 
+std::string& RunFolder() {
+    static std::string folder;
+    return folder;
+}
+
 } // namespace
 
 QEL_ModuleFile QEL_GetModuleFile(const void* addressInModule) {
@@ -43,11 +48,17 @@ QEL_ModuleFile QEL_GetModuleFile(const void* addressInModule) {
 
 std::string QEL_GetTempFolder() {
     const char* tmpdir = std::getenv("TMPDIR");
-    std::string folder = (tmpdir != nullptr && tmpdir[0] != '\0') ? tmpdir : kTempFallback;
+    std::string folder = !RunFolder().empty()                       ? RunFolder()
+                         : (tmpdir != nullptr && tmpdir[0] != '\0') ? tmpdir
+                                                                    : kTempFallback;
     if (folder.back() != '/') {
         folder += '/';
     }
     return folder;
+}
+
+void QEL_SetRunTempFolder(const std::string& folder) {
+    RunFolder() = folder;
 }
 
 int QEL_DeleteFile(const std::string& fileName) {

@@ -13,9 +13,14 @@ struct QEL_ModuleFile {
 // The loaded module (shared library or program) that contains the given address.
 QEL_ModuleFile QEL_GetModuleFile(const void* addressInModule);
 
-// The temporary folder: TMPDIR when it is set and not empty, else /tmp; always
-// ending in '/'.
+// The temporary folder: while a run is under way the run's own folder (see
+// QEL_SetRunTempFolder), else TMPDIR when it is set and not empty, else /tmp; always
+// ending in '/'. Files of fixed names (the pictures) made there during a run therefore
+// never meet those of another run at the same time.
 std::string QEL_GetTempFolder();
+
+// Makes the folder the temporary folder of the run under way; "" when the run ends.
+void QEL_SetRunTempFolder(const std::string& folder);
 
 // Deletes a file; 1 when it was deleted, 0 when it did not exist or could not go.
 int QEL_DeleteFile(const std::string& fileName);

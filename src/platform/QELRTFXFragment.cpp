@@ -50,6 +50,16 @@ constexpr std::array kColourWords = {"cf",         "cb",     "highlight", "chcbp
                                      "cbpat",      "cfpat",  "clcbpat",   "clcfpat", "clcbpatraw",
                                      "clcfpatraw", "brdrcf", "trcbpat",   "trcfpat", "ulc"};
 constexpr std::array kStyleWords = {"s", "cs", "ds", "ts"};
+// Words that put something into the paragraph (a character of the text, or the end of
+// a table cell, which a row end must follow), and words that end a paragraph.
+constexpr std::array kContentWords = {
+    "u",      "tab",    "line",   "emdash",    "endash",    "emspace", "enspace", "qmspace",
+    "bullet", "lquote", "rquote", "ldblquote", "rdblquote", "chpgn",   "chdate",  "cell"};
+constexpr std::array kParagraphEndWords = {"par", "sect", "row"};
+// Destinations whose text a reader does not show in the body.
+constexpr std::array kHiddenDestinations = {
+    "fonttbl", "colortbl", "stylesheet", "info",    "header",  "headerl", "headerr",
+    "headerf", "footer",   "footerl",    "footerr", "footerf", "pict",    "fldinst"};
 
 template <std::size_t N>
 bool IsOneOf(std::string_view word, const std::array<const char*, N>& list) {
@@ -234,6 +244,58 @@ private:
     int lastDefs = 0;
 };
 
+// Whether the fragment's last paragraph is still open: the report's next paragraph
+// would run on in it. Ignorable destinations ("{\*...}") and those of pictures, fields,
+// headers and footers show nothing in it.
+class OpenParagraph {
+public:
+    void GroupOpened() { groupStart = true; }
+    void GroupClosed(int depth) {
+        groupStart = false;
+        if (hiddenFrom > depth) {
+            hiddenFrom = 0;
+        }
+    }
+    void Symbol(const Token& t, int depth) {
+        if (t.word == "*") {
+            if (groupStart && hiddenFrom == 0) {
+                hiddenFrom = depth;
+            }
+        } else {
+            // A backslash before a line end is a paragraph end.
+            Shown(t.word != "\r" && t.word != "\n");
+        }
+        groupStart = false;
+    }
+    void Word(const Token& t, int depth) {
+        if (IsOneOf(t.word, kHiddenDestinations) && hiddenFrom == 0) {
+            hiddenFrom = depth;
+        } else if (IsOneOf(t.word, kParagraphEndWords)) {
+            Shown(false);
+        } else if (IsOneOf(t.word, kContentWords)) {
+            Shown(true);
+        }
+        groupStart = false;
+    }
+    void Text(const std::string& kept) {
+        if (kept.find_first_not_of("\r\n") != std::string::npos) {
+            Shown(true);
+        }
+        groupStart = false;
+    }
+    void Shown(bool opens) {
+        if (hiddenFrom == 0) {
+            open = opens;
+        }
+    }
+    bool IsOpen() const { return open; }
+
+private:
+    bool open = false;
+    bool groupStart = false;
+    int hiddenFrom = 0; // depth of the ignorable destination the text is in, 0 for none
+};
+
 // Font table: "{\fN descriptor;}" entries, or entries without braces ended by ";". The
 // report gets each entry as its family and character set words and its name, the name
 // as text only.
@@ -391,19 +453,22 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     int depth = 0;
     bool afterBareWord = false;
     RowBalance rows;
+    OpenParagraph paragraph;
     // "\uN" is followed by the character a reader without Unicode shows instead, which
     // the reader skips; without one it would skip the report's next character.
     bool needFallback = false;
     for (Token t = tokens.Next(); t.type != Type::End; t = tokens.Next()) {
         if (needFallback) {
             needFallback = false;
-            // Line ends are no characters to a reader: they cannot be the fallback.
+            // Line ends and the mark of an ignorable destination are no characters to a
+            // reader: they cannot be the fallback.
             const bool fallbackFollows = (t.type == Type::Symbol && IsCompleteSymbol(t) &&
-                                          t.word != "\r" && t.word != "\n") ||
+                                          t.word != "\r" && t.word != "\n" && t.word != "*") ||
                                          (t.type == Type::Text && KeptText(t.raw).find_first_not_of(
                                                                       "\r\n") != std::string::npos);
             if (!fallbackFollows) {
                 body += '?';
+                paragraph.Shown(true);
             }
         }
         if (t.type == Type::GroupOpen) {
@@ -425,11 +490,13 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 }
             }
             body += t.raw;
+            paragraph.GroupOpened();
         } else if (t.type == Type::GroupClose) {
             if (--depth == 0) {
                 break;
             }
             body += t.raw;
+            paragraph.GroupClosed(depth);
         } else if (t.type == Type::Word) {
             if (t.word == "bin") {
                 // Raw bytes, braces and NULs among them: never copied into the report.
@@ -453,12 +520,14 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 body += std::to_string(n);
                 body += ' ';
                 afterBareWord = false;
+                paragraph.Word(t, depth);
                 continue;
             }
             const std::string text = rows.Word(t, WordText(t));
             if (!text.empty()) {
                 body += text;
                 afterBareWord = text.back() != ' ';
+                paragraph.Word(t, depth);
             }
             needFallback = t.word == "u" && t.hasParam;
             continue;
@@ -467,18 +536,21 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
                 continue;
             }
             body += t.raw;
+            paragraph.Symbol(t, depth);
         } else {
             // Left-out bytes must not join a control word and the letters or digits
-            // after them into another word.
+            // after them into another word, nor turn a blank of the text into the
+            // word's end.
             const std::string kept = KeptText(t.raw);
             if (kept.empty()) {
                 continue;
             }
-            if (afterBareWord &&
-                (std::isalnum(static_cast<unsigned char>(kept[0])) != 0 || kept[0] == '-')) {
+            if (afterBareWord && (std::isalnum(static_cast<unsigned char>(kept[0])) != 0 ||
+                                  kept[0] == '-' || kept[0] == ' ')) {
                 body += ' ';
             }
             body += kept;
+            paragraph.Text(kept);
         }
         afterBareWord = false;
     }
@@ -486,11 +558,21 @@ std::optional<std::string> QELRTFXFragment::Merge(std::string_view rtf, QELRTFXT
     // balanced.
     if (needFallback) {
         body += '?';
+        paragraph.Shown(true);
     }
-    body += rows.Finish();
+    const std::string rowEnd = rows.Finish();
+    body += rowEnd;
+    if (!rowEnd.empty()) {
+        paragraph.Shown(false);
+    }
     for (; depth > 1; --depth) {
         body += "}";
     }
     body += "}";
+    // The last paragraph ends with the fragment (outside its groups, whatever they hold):
+    // the report's next one is its own.
+    if (paragraph.IsOpen()) {
+        body += "\\par ";
+    }
     return body;
 }

@@ -31,10 +31,13 @@ bool QEL_IsRunFile(const std::string& fileName) {
     return !fileName.empty() && Record().count(FullName(fileName)) > 0;
 }
 
-int QEL_DeleteRunFiles() {
+int QEL_DeleteRunFiles(const std::string& keep) {
     int deleted = 0;
     for (const std::string& name : Record()) {
-        deleted += QEL_DeleteFile(name);
+        std::error_code ec;
+        if (keep.empty() || !std::filesystem::equivalent(name, keep, ec)) {
+            deleted += QEL_DeleteFile(name);
+        }
     }
     Record().clear();
     return deleted;

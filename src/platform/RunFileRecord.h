@@ -11,7 +11,8 @@
 void QEL_RecordRunFile(const std::string& fileName);
 // Whether the current run has written the file.
 bool QEL_IsRunFile(const std::string& fileName);
-// Deletes the files the current run has written and forgets them. Returns how many went.
-int QEL_DeleteRunFiles();
+// Deletes the files the current run has written, all but the one that is the same file
+// as keep (when given), and forgets them. Returns how many went.
+int QEL_DeleteRunFiles(const std::string& keep = "");
 // Starts a new record (a run begins).
 void QEL_ClearRunFiles();

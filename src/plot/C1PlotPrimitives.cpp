@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kHalfStep = 0.5;
 constexpr double kArrowShare = 0.2;
 constexpr double kShaftShare = 0.4;
 constexpr double kSqrt075 = 0.8660254037844386;

@@ -1,7 +1,5 @@
 #include "plot/Plot_.h"
 
-#include "host/RunTempFolder.h"
-
 #include "platform/EmfHandles.h"
 #include "platform/Kernel.h"
 #include "platform/QELRTFXReport.h"
@@ -103,12 +101,9 @@ int Plot_Init(int n, float charHeight, float charWidth, const char*, float world
     std::string fileName;
     std::string cadName;
     if (makeFile != 0) {
-        // Inside a run in the run's own temporary folder, so that runs at the same time
-        // never share a picture file.
-        const std::string name =
-            pictureName.empty() ? std::string("plt1.tmp") : pictureName + ".emf";
-        fileName =
-            RunTempFolder::InRun() ? RunTempFolder::FileName(name) : QEL_GetTempFolder() + name;
+        // The temporary folder is the run's own while a run is under way.
+        fileName = QEL_GetTempFolder() +
+                   (pictureName.empty() ? std::string("plt1.tmp") : pictureName + ".emf");
         QEL_DeleteFile(fileName);
     }
     if (cad != 0) {

@@ -7,6 +7,7 @@
 #include "../platform/RtfStructureCheck.h"
 #include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
+#include "ZirfCall.h"
 
 #include <gtest/gtest.h>
 
@@ -24,30 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kDocument = ExampleText("kragwand.xml");
-
-struct RunResult {
-    int status = -1;
-    std::string err;
-};
-
-std::string Zirf() {
-    return std::string(ZIRF_BINARY_DIR) + "/zirf";
-}
-
-// Runs zirf in the current folder; stderr kept, stdout dropped.
-RunResult RunZirf(const std::string& args, const std::string& env = "QELUSER=") {
-    const std::string command = "env " + env + " " + Zirf() + " " + args + " 2>zirf.err >/dev/null";
-    const int raw = std::system(command.c_str());
-    RunResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = ScratchFolder::Read("zirf.err");
-    fs::remove("zirf.err");
-    return result;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 std::string Base64(const std::string& text) {
     return Base64Encode(reinterpret_cast<const unsigned char*>(text.data()), text.size());
@@ -88,8 +65,9 @@ TEST_F(ZirfFiles, RunsSharingAnOutputFolderKeepTheirReportsWholeAndTheirOwn) {
     for (int i = 0; i < kRuns; ++i) {
         const std::string name = "wand" + std::to_string(i);
         ScratchFolder::Write(name + ".xml", DocumentWithFragments("Nr" + std::to_string(i) + "x"));
-        script += "(env QELUSER= TMPDIR=" + (m_folder.path() / "tmp").string() + " " + Zirf() +
-                  " -q " + name + ".xml 2>" + name + ".err; echo $? >" + name + ".status) & ";
+        script += "(env QELUSER= TMPDIR=" + (m_folder.path() / "tmp").string() + " " +
+                  ZirfProgram() + " -q " + name + ".xml 2>" + name + ".err; echo $? >" + name +
+                  ".status) & ";
     }
     for (int round = 0; round < 2; ++round) {
         ASSERT_EQ(std::system(("sh -c '" + script + "wait'").c_str()), 0);
@@ -121,7 +99,7 @@ TEST_F(ZirfFiles, RunsSharingAnOutputFolderKeepTheirReportsWholeAndTheirOwn) {
 TEST_F(ZirfFiles, InputNamedLikeATemporaryFileKeepsItsReport) {
     for (const char* name : {"rtffile.temp", "vardef.temp"}) {
         ScratchFolder::Write(std::string(name) + ".xml", DocumentWithFragments(name));
-        const RunResult r = RunZirf(std::string("-q ") + name + ".xml");
+        const ZirfCall r = RunZirf(std::string("-q ") + name + ".xml");
         EXPECT_EQ(r.status, 0) << name << ": " << r.err;
         const std::string report = ScratchFolder::Read(std::string(name) + ".rtf");
         EXPECT_TRUE(Contains(rtfcheck::BodyText(report), std::string("Einwirkung ") + name))
@@ -189,7 +167,7 @@ TEST_F(ZirfFiles, OutputsThatCannotBeWrittenAreToldBeforeTheRun) {
     }
     for (const Case& c : cases) {
         const auto start = std::chrono::steady_clock::now();
-        const RunResult r = RunZirf("-q " + c.args);
+        const ZirfCall r = RunZirf("-q " + c.args);
         EXPECT_EQ(r.status, 2) << c.args << ": " << r.err;
         EXPECT_TRUE(Contains(r.err, "cannot write")) << c.args << ": " << r.err;
         EXPECT_TRUE(Contains(r.err, c.says)) << c.args << ": " << r.err;
@@ -212,7 +190,7 @@ TEST_F(ZirfFiles, OutputsReplaceLinksAndNeverWriteThroughThem) {
     ScratchFolder::Write("liste.txt", "Liste des Nutzers");
     fs::create_symlink("brief.txt", "wand.rtf");
     fs::create_symlink("liste.txt", "wand.result.xml");
-    const RunResult r = RunZirf("-q wand.xml");
+    const ZirfCall r = RunZirf("-q wand.xml");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ScratchFolder::Read("brief.txt"), "Brief des Nutzers");
     EXPECT_EQ(ScratchFolder::Read("liste.txt"), "Liste des Nutzers");
@@ -233,7 +211,7 @@ TEST_F(ZirfFiles, DocumentsTheReaderRefusesOrThatCarryOldResults) {
     }
     ScratchFolder::Write("viele.xml", "<zirf>\n<input>\n<allg" + attributes + "/></input></zirf>");
     const auto start = std::chrono::steady_clock::now();
-    RunResult r = RunZirf("-q viele.xml");
+    ZirfCall r = RunZirf("-q viele.xml");
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 2.0);
     EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_TRUE(Contains(r.err, "Zeile 3: Element 'allg' hat mehr als 256 Attribute")) << r.err;
@@ -262,7 +240,7 @@ TEST_F(ZirfFiles, FragmentThatCannotBeReadIsLeftOutWithAMessage) {
     const std::size_t at = document.find("lastueberlagerung_gammaPsi=\"") + 28;
     document.replace(at, document.find('"', at) - at, Base64("kein RTF"));
     ScratchFolder::Write("wand.xml", document);
-    const RunResult r = RunZirf("-q wand.xml");
+    const ZirfCall r = RunZirf("-q wand.xml");
     EXPECT_EQ(r.status, 3) << r.err;
     EXPECT_EQ(r.err, "Element 'rtfFiles', Attribut 'lastueberlagerung_gammaPsi': das "
                      "RTF-Dokument kann nicht gelesen werden (kein RTF-Dokument) und fehlt im "

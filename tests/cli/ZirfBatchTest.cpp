@@ -2,6 +2,7 @@
 // one does not stop the others, and the exit status is the most severe of all.
 #include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
+#include "ZirfCall.h"
 
 #include <gtest/gtest.h>
 
@@ -18,26 +19,6 @@ namespace {
 const std::vector<std::string> kExamples = {"anker_eingespannt", "anker_frei",
                                             "anker_sand",        "kragwand",
                                             "kragwand_sand",     "kragwand_sand_lasten"};
-
-struct Lauf {
-    int status = -1;
-    std::string err;
-};
-
-Lauf Zirf(const std::string& args, const std::string& env = "QELUSER=") {
-    const std::string command = "env " + env + " " + std::string(ZIRF_BINARY_DIR) + "/zirf " +
-                                args + " 2>zirf.err >/dev/null";
-    const int raw = std::system(command.c_str());
-    Lauf lauf;
-    lauf.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    lauf.err = ScratchFolder::Read("zirf.err");
-    fs::remove("zirf.err");
-    return lauf;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // Files in the folder (recursively), the inputs and the error file aside.
 std::set<std::string> Written(const std::set<std::string>& inputs) {
@@ -67,7 +48,7 @@ TEST_F(ZirfBatch, TheSixExamplesInOneCall) {
         CopyIn("examples/" + name + ".xml", name + ".xml");
         args += " " + name + ".xml";
     }
-    const Lauf lauf = Zirf("-o ." + args);
+    const ZirfCall lauf = RunZirf("-o ." + args);
     EXPECT_EQ(lauf.status, 0) << lauf.err;
     std::set<std::string> reports;
     for (std::size_t i = 0; i < kExamples.size(); ++i) {
@@ -83,14 +64,14 @@ TEST_F(ZirfBatch, TheSixExamplesInOneCall) {
     EXPECT_EQ(reports.size(), kExamples.size()) << "every run wrote a report of its own";
 
     // Quiet: no line at all.
-    EXPECT_EQ(Zirf("-q" + args).err, "");
+    EXPECT_EQ(RunZirf("-q" + args).err, "");
 }
 
 TEST_F(ZirfBatch, OneFailedInputDoesNotStopTheOthers) {
     CopyIn("examples/kragwand.xml", "kragwand.xml");
     CopyIn("tests/host/data/ohne_input.xml", "ohne_input.xml");
     CopyIn("examples/anker_frei.xml", "anker_frei.xml");
-    const Lauf lauf = Zirf("kragwand.xml ohne_input.xml anker_frei.xml");
+    const ZirfCall lauf = RunZirf("kragwand.xml ohne_input.xml anker_frei.xml");
     EXPECT_EQ(lauf.status, 1) << lauf.err;
     EXPECT_TRUE(fs::exists("kragwand.result.xml"));
     EXPECT_TRUE(fs::exists("anker_frei.result.xml"));
@@ -117,7 +98,7 @@ TEST_F(ZirfBatch, TheMostSevereStatusWins) {
         {"warnung.xml fehler.xml fehlt.xml", 2},
     };
     for (const auto& c : cases) {
-        const Lauf lauf = Zirf(std::string("-q ") + c.inputs);
+        const ZirfCall lauf = RunZirf(std::string("-q ") + c.inputs);
         EXPECT_EQ(lauf.status, c.status) << c.inputs << "\n" << lauf.err;
     }
 }
@@ -152,7 +133,7 @@ TEST_F(ZirfBatch, CallsThatWouldOverwriteStopBeforeAnyRun) {
         {"-o out out/wand.result.xml a/wand.xml", "out/wand.result.xml, an input of this call"},
     };
     for (const auto& c : cases) {
-        const Lauf lauf = Zirf(c.args);
+        const ZirfCall lauf = RunZirf(c.args);
         EXPECT_EQ(lauf.status, 2) << c.args;
         EXPECT_TRUE(ScratchFolder::Read("out/wand.result.xml") ==
                     ScratchFolder::Read(fs::path(ZIRF_SOURCE_DIR) / "examples/kragwand_sand.xml"))
@@ -162,7 +143,7 @@ TEST_F(ZirfBatch, CallsThatWouldOverwriteStopBeforeAnyRun) {
         EXPECT_EQ(Written(inputs), std::set<std::string>{}) << c.args;
     }
     // Inputs of one name into their own folders are fine.
-    EXPECT_EQ(Zirf("-q a/wand.xml b/wand.xml").status, 0);
+    EXPECT_EQ(RunZirf("-q a/wand.xml b/wand.xml").status, 0);
     EXPECT_TRUE(fs::exists("a/wand.result.xml"));
     EXPECT_TRUE(fs::exists("b/wand.result.xml"));
 }
@@ -172,7 +153,7 @@ TEST_F(ZirfBatch, TheDeveloperDumpListsTheBatchRecordOfTheSettings) {
     ScratchFolder::Write("batch.settings", "Option/Quick=0\n"
                                            "Optionen=/F10=\"zehn\" /F1=\"/home/Bau Leiter/Wand 1\" "
                                            "/O1=\"Liste\" /POS=\"Pos/7\"\n");
-    const Lauf lauf = Zirf("-q --settings batch.settings wand.xml", "QELUSER=KESTL");
+    const ZirfCall lauf = RunZirf("-q --settings batch.settings wand.xml", "QELUSER=KESTL");
     EXPECT_EQ(lauf.status, 0) << lauf.err;
     const std::string dump = ScratchFolder::Read("X.X");
     for (const char* line :

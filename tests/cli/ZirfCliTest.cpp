@@ -2,6 +2,7 @@
 // and files.
 #include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
+#include "ZirfCall.h"
 
 #include <gtest/gtest.h>
 
@@ -15,28 +16,6 @@ namespace {
 
 // The cantilevered example: a wall the whole run can compute.
 const std::string kDocument = ExampleText("kragwand.xml");
-
-struct RunResult {
-    int status = -1;
-    std::string err;
-};
-
-// Runs zirf in the current folder with the given arguments (and environment
-// assignments in front); stdout is dropped, stderr kept.
-RunResult RunZirf(const std::string& args, const std::string& env = "QELUSER=") {
-    const std::string command = "env " + env + " " + std::string(ZIRF_BINARY_DIR) + "/zirf " +
-                                args + " 2>zirf.err >/dev/null";
-    const int raw = std::system(command.c_str());
-    RunResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = ScratchFolder::Read("zirf.err");
-    fs::remove("zirf.err");
-    return result;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // Names in the folder that look like a temporary result file.
 int CountTemporaryResults(const fs::path& folder) {
@@ -56,7 +35,7 @@ TEST_F(ZirfCli, UsageErrorsExitWithTwo) {
     ScratchFolder::Write("wand.xml", kDocument);
     const char* cases[] = {"", "-x wand.xml", "-o", "wand.xml --settings", "wand.xml ./wand.xml"};
     for (const char* args : cases) {
-        const RunResult r = RunZirf(args);
+        const ZirfCall r = RunZirf(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_TRUE(Contains(r.err, "usage: zirf")) << args << ": " << r.err;
     }
@@ -74,14 +53,18 @@ TEST_F(ZirfCli, UnreadableInputsExitWithTwo) {
     } cases[] = {
         {"missing.xml", "missing.xml"},
         {"folder.xml", "folder.xml"},
-        {"-o nowhere wand.xml", "nowhere"},
+        {"-o nowhere wand.xml", "output folder nowhere does not exist"},
+        {"-o wand.xml wand.xml", "output folder wand.xml is no folder"},
         {"--settings bad.settings wand.xml", "bad.settings:2"},
         {"--settings none.settings wand.xml", "none.settings"},
+        // Settings that are no file: a folder reads as nothing, an endless device never ends.
+        {"--settings folder.xml wand.xml", "settings file folder.xml"},
+        {"--settings /dev/zero wand.xml", "settings file /dev/zero"},
         // A malformed document: its file name and the line of the fault.
         {"bad.xml", "bad.xml', Zeile"},
     };
     for (const auto& c : cases) {
-        const RunResult r = RunZirf(c.args);
+        const ZirfCall r = RunZirf(c.args);
         EXPECT_EQ(r.status, 2) << c.args;
         EXPECT_TRUE(Contains(r.err, c.says)) << c.args << ": " << r.err;
     }
@@ -91,7 +74,7 @@ TEST_F(ZirfCli, UnreadableInputsExitWithTwo) {
 
 TEST_F(ZirfCli, CompleteRunSavesTheResultBesideTheInput) {
     ScratchFolder::Write("wand.xml", kDocument);
-    const RunResult r = RunZirf("wand.xml");
+    const ZirfCall r = RunZirf("wand.xml");
     EXPECT_EQ(r.status, 0) << r.err;
     const std::string expected = "status: Programmstart\nprogress: 1/100\n"
                                  "status: Eingabedatei anlesen\nprogress: 2/100\n"
@@ -108,7 +91,7 @@ TEST_F(ZirfCli, CompleteRunSavesTheResultBesideTheInput) {
 
 TEST_F(ZirfCli, QuietRunShowsNothing) {
     ScratchFolder::Write("wand.xml", kDocument);
-    const RunResult r = RunZirf("-q wand.xml");
+    const ZirfCall r = RunZirf("-q wand.xml");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(fs::exists("wand.result.xml"));
@@ -118,7 +101,7 @@ TEST_F(ZirfCli, OutputFolderHoldsResultTraceAndDump) {
     fs::create_directories("in");
     fs::create_directories("out");
     ScratchFolder::Write("in/wand.xml", kDocument);
-    const RunResult r = RunZirf("-q -o out in/wand.xml", "QELUSER=KESTL");
+    const ZirfCall r = RunZirf("-q -o out in/wand.xml", "QELUSER=KESTL");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(fs::exists("out/wand.result.xml"));
     EXPECT_EQ(ScratchFolder::Read("out/x.y").rfind("Parameter ", 0), 0u);
@@ -140,7 +123,7 @@ TEST_F(ZirfCli, RunEndedByAnErrorLeavesNoResult) {
     // An old result of an earlier run stays as it was.
     ScratchFolder::Write("wand.result.xml", "old");
     ScratchFolder::Write("old.settings", "QE-Version/qelrtfx=V1.9\n");
-    const RunResult r = RunZirf("--settings old.settings wand.xml");
+    const ZirfCall r = RunZirf("--settings old.settings wand.xml");
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(Contains(r.err, "qelrtfx.dll ist nicht korrekt\n")) << r.err;
     EXPECT_TRUE(Contains(r.err, "end of run")) << r.err;
@@ -151,7 +134,7 @@ TEST_F(ZirfCli, RunEndedByAnErrorLeavesNoResult) {
 TEST_F(ZirfCli, AnchoredExampleRunsToTheEnd) {
     fs::copy_file(fs::path(ZIRF_SOURCE_DIR) / "examples/anker_frei.xml", "anker_frei.xml");
     const std::string input = ScratchFolder::Read("anker_frei.xml");
-    const RunResult r = RunZirf("anker_frei.xml");
+    const ZirfCall r = RunZirf("anker_frei.xml");
     EXPECT_EQ(r.status, 0) << r.err;
     for (const char* line : {"status: Programmstart\n", "status: Eingabedatei anlesen\n",
                              "status: Berechnung starten\n", "progress: 1/100\n",
@@ -172,7 +155,7 @@ TEST_F(ZirfCli, DocumentsThatEndTheRunLeaveNoResult) {
     };
     for (const auto& c : cases) {
         fs::copy_file(fs::path(ZIRF_SOURCE_DIR) / "tests/host/data" / c.file, c.file);
-        const RunResult r = RunZirf(c.file);
+        const ZirfCall r = RunZirf(c.file);
         EXPECT_EQ(r.status, 1) << c.file << ": " << r.err;
         EXPECT_TRUE(Contains(r.err, c.message)) << r.err;
         const std::string result = fs::path(c.file).stem().string() + ".result.xml";
@@ -187,7 +170,7 @@ TEST_F(ZirfCli, InputNamedLikeAFileOfTheRunIsNeverLost) {
     ScratchFolder::Write("bericht.settings", "File/dpf=eigen\n");
     ScratchFolder::Write("eigen.rtf", kDocument);
     for (const char* args : {"-q wand.rtf", "-q --settings bericht.settings eigen.rtf"}) {
-        const RunResult r = RunZirf(args);
+        const ZirfCall r = RunZirf(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_TRUE(Contains(r.err, "overwrite its input")) << args << ": " << r.err;
     }
@@ -223,7 +206,7 @@ namespace {
 // completes, and the host says so with status 3.
 TEST_F(ZirfCli, DivergedRunCompletesWithWarningStatus) {
     ScratchFolder::Write("wand.xml", SourceText("tests/analysis/data/divergiert.xml"));
-    const RunResult r = RunZirf("-q wand.xml");
+    const ZirfCall r = RunZirf("-q wand.xml");
     EXPECT_EQ(r.status, 3) << r.err;
     EXPECT_EQ(r.err, "Iteration divergiert:\n Berechnung abgebrochen\n");
     EXPECT_TRUE(fs::exists("wand.result.xml"));

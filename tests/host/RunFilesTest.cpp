@@ -69,7 +69,7 @@ TEST(RunFiles, DeletesWhatTheRunWroteAndTheSketches) {
     for (const char* name : {"Momente.emf", "wand.tmp.txt", "bild.emf"}) {
         QEL_RecordRunFile(name);
     }
-    DeleteRunFiles("wand", "s2d.png", "s3d.png");
+    DeleteRunFiles("s2d.png", "s3d.png");
     // Every other file of a listed name was there before the run: the user's, it stays.
     std::vector<std::string> expected = kFixedFiles;
     expected.insert(expected.end(), kPrefixFiles.begin(), kPrefixFiles.end());
@@ -80,15 +80,32 @@ TEST(RunFiles, DeletesWhatTheRunWroteAndTheSketches) {
     EXPECT_EQ(FilesLeft(scratch.path()), expected);
     // The record is spent: a file of the same name written later is not the run's.
     WriteAll({"Momente.emf"});
-    DeleteRunFiles("wand", "", "");
+    DeleteRunFiles("", "");
     EXPECT_TRUE(fs::exists("Momente.emf"));
 }
 
-TEST(RunFiles, EmptyPrefixDeletesNoPrefixedName) {
+TEST(RunFiles, TheInputDocumentStaysWhateverLeadsToIt) {
+    // The document is named as the run's file or as a sketch, directly or through a link.
+    const struct {
+        const char* recorded;
+        const char* sketch;
+    } cases[] = {{"wand.png", ""}, {"link.png", ""}, {"", "wand.png"}, {"", "link.png"}};
+    for (const auto& c : cases) {
+        const ScratchFolder scratch("runfiles_document");
+        QEL_ClearRunFiles();
+        WriteSketches({"wand.png"});
+        fs::create_symlink("wand.png", "link.png");
+        QEL_RecordRunFile(c.recorded);
+        DeleteRunFiles(c.sketch, "", "wand.png");
+        EXPECT_TRUE(fs::exists("wand.png")) << c.recorded << c.sketch;
+    }
+}
+
+TEST(RunFiles, FilesNamedLikeBareSuffixesStay) {
     const ScratchFolder scratch("runfiles_noprefix");
-    // With an empty prefix the names would be bare suffixes.
+    // What the output prefix's files would be called without a prefix.
     WriteAll({"3d.bmp", "2d.emf", ".txt", ".tmp.txt"});
-    DeleteRunFiles("", "", "");
+    DeleteRunFiles("", "");
     for (const char* name : {"3d.bmp", "2d.emf", ".txt", ".tmp.txt"}) {
         EXPECT_TRUE(fs::exists(name)) << name;
     }
@@ -100,8 +117,8 @@ TEST(RunFiles, SketchNamesNeverReachOutsideTheOutputFolder) {
     WriteAll({"victim.txt", "out/sub/inner.png"});
     const fs::path absolute = scratch.path() / "victim.txt";
     fs::current_path("out");
-    DeleteRunFiles("wand", absolute.string(), "../victim.txt");
-    DeleteRunFiles("wand", "sub/inner.png", "sub");
+    DeleteRunFiles(absolute.string(), "../victim.txt");
+    DeleteRunFiles("sub/inner.png", "sub");
     fs::current_path(scratch.path());
     EXPECT_TRUE(fs::exists("victim.txt"));
     EXPECT_TRUE(fs::exists("out/sub/inner.png"));
@@ -120,8 +137,8 @@ TEST(RunFiles, SketchNamesThatAreNoPictureKeepTheUsersFile) {
     for (const auto& c : cases) {
         const ScratchFolder scratch("runfiles_nopicture");
         ScratchFolder::Write(c.name, c.inhalt);
-        DeleteRunFiles("wand", c.name, "");
-        DeleteRunFiles("wand", "", c.name);
+        DeleteRunFiles(c.name, "");
+        DeleteRunFiles("", c.name);
         EXPECT_TRUE(fs::exists(c.name)) << c.name;
         EXPECT_EQ(ScratchFolder::Read(c.name), c.inhalt) << c.name;
     }

@@ -1,6 +1,8 @@
 #include "host/ZirfRun.h"
 #include "host/Trace.h"
+#include "platform/EmfHandles.h"
 #include "platform/RunFileRecord.h"
+#include "plot/Plot_.h"
 
 #include "../support/EnvGuard.h"
 #include "../support/Examples.h"
@@ -224,6 +226,27 @@ TEST_F(ZirfRunTest, AnyOtherErrorEndsWithCalculationAborted) {
     EXPECT_EQ(g_pTrace, nullptr);
 }
 
+TEST_F(ZirfRunTest, AFailedRunTakesThePicturesItWroteAlong) {
+    ParsedDoc doc(kDocument);
+    for (int flag : {0, 1}) {
+        ScratchFolder::Write("Querkraefte.emf", "eigen");
+        QELRTFX_HostSetup setup;
+        setup.settings = HostSettingsOfARun();
+        setup.notify = [](int, int, const std::string& text) {
+            if (text == "1 Grafik erzeugen") {
+                const EmfWriter writer;
+                QEL_DeleteEnhMetaFile(QEL_CloseEnhMetaFile(writer, "Momente.emf"));
+                throw std::out_of_range("vector::at");
+            }
+        };
+        QELRTFX_RegisterHost(setup);
+        EXPECT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Failed) << flag;
+        EXPECT_EQ(fs::exists("Momente.emf"), flag == 0) << flag;
+        EXPECT_EQ(ScratchFolder::Read("Querkraefte.emf"), "eigen") << flag;
+        fs::remove("Momente.emf");
+    }
+}
+
 TEST_F(ZirfRunTest, DeveloperRunLeavesTraceAndDump) {
     EnvGuard user("QELUSER", "kestl");
     ParsedDoc doc(kDocument);
@@ -273,6 +296,53 @@ TEST_F(ZirfRunTest, FlagDecidesWhetherTheRunFilesGoAndUserFilesStay) {
         }
         EXPECT_TRUE(fs::exists("wand.rtf"));
         fs::remove("Querkraefte.emf");
+    }
+}
+
+// The pictures of a run: one in the temporary folder through the plot layer and one of
+// a fixed name in the output folder through the metafile writer. Runs at the same time
+// share the temporary folder and may share the output folder. A temporary folder that
+// takes no new folder must not cost the run its pictures.
+TEST_F(ZirfRunTest, PicturesOfARunAreItsOwnAndGoWithIt) {
+    fs::create_directories("tmp");
+    const fs::path shared = m_folder.path() / "tmp";
+    ParsedDoc doc(kDocument);
+    for (const fs::path& tmpdir : {shared, m_folder.path() / "missing"}) {
+        const EnvGuard temp("TMPDIR", tmpdir.c_str());
+        for (int flag : {0, 1}) {
+            std::string plotPicture;
+            bool drawn = false;
+            QELRTFX_HostSetup setup;
+            setup.settings = HostSettingsOfARun();
+            setup.notify = [&](int, int, const std::string& text) {
+                if (text != "1 Grafik erzeugen") {
+                    return;
+                }
+                ASSERT_EQ(
+                    Plot_Init(0, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 0, 1, 0, "System"),
+                    1);
+                plotPicture = Plot_FileName();
+                Plot_Close(0);
+                drawn = fs::exists(plotPicture);
+                const EmfWriter writer;
+                QEL_DeleteEnhMetaFile(QEL_CloseEnhMetaFile(writer, "Momente.emf"));
+            };
+            QELRTFX_RegisterHost(setup);
+            ASSERT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Completed) << flag;
+            // The temporary picture lay in a folder of this run's own, gone with the run.
+            EXPECT_TRUE(drawn) << tmpdir << " " << plotPicture;
+            EXPECT_NE(fs::path(plotPicture).parent_path(), tmpdir) << plotPicture;
+            EXPECT_FALSE(fs::exists(plotPicture)) << plotPicture;
+            EXPECT_TRUE(fs::is_empty(shared)) << flag;
+            // The picture in the output folder was the run's: it goes unless kept.
+            EXPECT_EQ(fs::exists("Momente.emf"), flag == 0) << flag;
+            fs::remove("Momente.emf");
+            // Nothing else of the run is left in the output folder.
+            for (const auto& entry : fs::directory_iterator(".")) {
+                EXPECT_EQ(entry.path().filename().string().rfind(".zirf", 0), std::string::npos)
+                    << entry.path();
+            }
+        }
     }
 }
 

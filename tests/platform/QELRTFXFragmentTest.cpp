@@ -33,6 +33,14 @@ TEST(QELRTFXFragment, BrokenFragmentsLeaveTheReportWellFormed) {
         {"a NUL after a control word", std::string("{\\rtf1\\b\0x}", 11), "x"},
         {"a backslash before a NUL", std::string("{\\rtf1 a\\\0b}", 11), "ab"},
         {"binary data with braces", "{\\rtf1 c{\\bin3 }{\\}d}", "cd"},
+        // A blank after a left-out byte is text, not the end of the word before it.
+        {"a blank after a word and a NUL", std::string("{\\rtf1 a\\b\0 b}", 14), "a b"},
+        {"a destination mark after a Unicode character", "{\\rtf1 a\\u947\\*b}",
+         "a\xCE\xB3"
+         "b"},
+        {"a fallback blank after a NUL", std::string("{\\rtf1 a\\u947\0 b}", 17),
+         "a\xCE\xB3"
+         "b"},
     };
     for (const auto& c : cases) {
         QELRTFXDocument doc("x.rtf", 1, {});
@@ -44,6 +52,36 @@ TEST(QELRTFXFragment, BrokenFragmentsLeaveTheReportWellFormed) {
         EXPECT_NE(text.find(c.text), std::string::npos) << c.what << ": " << text;
         // Nothing of the fragment escapes the report's closing brace.
         EXPECT_EQ(rtf.substr(rtf.size() - 3), "\n}\n") << c.what;
+    }
+}
+
+TEST(QELRTFXFragment, TheReportsNextParagraphStaysItsOwn) {
+    // A fragment's last paragraph often has no end of its own; the report's next
+    // paragraph must not run on in it, and an ended one gets no empty paragraph after it.
+    const struct {
+        const char* fragment;
+        const char* text; // the report's text from the fragment on
+    } cases[] = {
+        {"{\\rtf1 x}", "x\nEnde\n"},
+        {"{\\rtf1 x\\par}", "x\nEnde\n"},
+        {"{\\rtf1 x\\par\\pard\\plain\\f0}", "x\nEnde\n"},
+        {"{\\rtf1 {\\b x}}", "x\nEnde\n"},
+        {"{\\rtf1 x\\par{\\*\\bkmkend x}}", "x\nEnde\n"},
+        {"{\\rtf1 x\\'e4}", "x\xC3\xA4\nEnde\n"},
+        {"{\\rtf1 x\\u8364?}", "x\xE2\x82\xAC\nEnde\n"},
+        {"{\\rtf1 x\\tab}", "x\t\nEnde\n"},
+        {"{\\rtf1 x\\pict 0a}", "x\nEnde\n"}, // a picture word amid the text hides the rest
+    };
+    for (const auto& c : cases) {
+        QELRTFXDocument doc("x.rtf", 1, {});
+        ASSERT_TRUE(doc.InsertRtf(c.fragment, "", 0)) << c.fragment;
+        doc.Paragraph(0, "Ende");
+        const std::string rtf = doc.Rtf();
+        EXPECT_EQ(rtfcheck::StructureFault(rtf), "") << c.fragment;
+        const std::string text = rtfcheck::BodyText(rtf);
+        const std::size_t x = text.rfind('x');
+        ASSERT_NE(x, std::string::npos) << c.fragment << ": " << text;
+        EXPECT_EQ(text.substr(x), c.text) << c.fragment << "\n" << rtf;
     }
 }
 

@@ -162,8 +162,9 @@ inline std::string BodyText(std::string_view rtf) {
     std::vector<bool> skip{false};
     int skipNextChar = 0;
     bool groupStart = false;
-    static const char* const kSkipped[] = {"fonttbl", "colortbl", "stylesheet", "info",
-                                           "header",  "footer",   "pict",       "fldinst"};
+    static const char* const kSkipped[] = {"fonttbl", "colortbl", "stylesheet", "info",   "header",
+                                           "headerl", "headerr",  "headerf",    "footer", "footerl",
+                                           "footerr", "footerf",  "pict",       "fldinst"};
     Walk(
         rtf,
         [&](int d) {
@@ -201,6 +202,8 @@ inline std::string BodyText(std::string_view rtf) {
                     AppendUtf8(out, static_cast<std::uint32_t>(w.param));
                 } else if (w.name == "\\" || w.name == "{" || w.name == "}") {
                     out += w.name;
+                } else if (w.name == "\r" || w.name == "\n") {
+                    out += "\n"; // a backslash before a line end ends the paragraph
                 }
                 return;
             }
