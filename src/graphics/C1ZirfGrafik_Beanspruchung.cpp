@@ -11,7 +11,6 @@
 #include "plot/Plot_.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
@@ -76,10 +75,7 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
     scale = eMax / kBreite;
     double xCursor = xMin;
     if (voll) {
-        const std::array<float, 4> px = {0.0f, zeichnen::K(c.tGes * tanWand),
-                                         zeichnen::K(c.tGes * tanWand - 0.1), -0.1f};
-        const std::array<float, 4> py = {0.0f, zeichnen::K(c.tGes), zeichnen::K(c.tGes), 0.0f};
-        Plot_Polygon(px.data(), py.data(), 4);
+        zeichnen::Wand(tanWand, c.tGes);
 
         // Passive earth pressure at a tenth, left of a base line 1 m left of the wall.
         const Diagramm passiv = druckfiguren::Erdwiderstand(c, titel.erde10);

@@ -17,14 +17,16 @@
 
 namespace {
 
+using zeichnen::Anker;
 using zeichnen::K;
 using zeichnen::Linie;
 using zeichnen::Polygon;
+using zeichnen::Wand;
 
-constexpr double kWand = 0.1;        // wall thickness as drawn (m)
-constexpr double kSchraffur = 0.5;   // depth of a hatch band (m)
-constexpr double kStufe = 0.25;      // gap between two surcharge bands (m)
-constexpr float kTextFaktor = 0.75f; // level labels
+constexpr double kWand = zeichnen::kStabDicke; // wall thickness as drawn (m)
+constexpr double kSchraffur = 0.5;             // depth of a hatch band (m)
+constexpr double kStufe = 0.25;                // gap between two surcharge bands (m)
+constexpr float kTextFaktor = 0.75f;           // level labels
 constexpr float kSymbolFaktor = 0.9f;
 constexpr double kUeberKopf = -0.01; // a load at depth 0 is drawn just above the head
 
@@ -111,7 +113,7 @@ void C1ZirfGrafik::PlotAnker(double tGes) const {
     const double w = in.ankerneigung / c.GradFaktor;
     const double xe = x + std::cos(w) * in.ankerlaenge;
     const double ye = y + std::sin(w) * in.ankerlaenge;
-    Polygon({x, xe, xe, x}, {y, ye, ye + kWand, y + kWand});
+    Anker(x, y, xe, ye);
 }
 
 void C1ZirfGrafik::PlotLasten(double xRechts, double yText) const {
@@ -258,8 +260,7 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
         // Wall.
         a.Pen(0, 0, 1);
         a.Brush(2);
-        const double xFuss = tGes * tanWand;
-        Polygon({0.0, xFuss, xFuss - kWand, -kWand}, {0.0, tGes, tGes, 0.0});
+        Wand(tanWand, tGes);
 
         // Ground line and its hatch band 0.1 below it.
         a.Brush(1);

@@ -17,14 +17,16 @@
 
 namespace {
 
+using zeichnen::Anker;
 using zeichnen::K;
 using zeichnen::Linie;
 using zeichnen::Polygon;
+using zeichnen::Wand;
 
 using druckfiguren::Diagramm;
 using druckfiguren::Reihe;
 
-constexpr double kWand = 0.1;
+constexpr double kWand = zeichnen::kStabDicke;
 constexpr double kBreite = 3.0;
 constexpr double kErsatzEMax = 10.0;
 constexpr double kAbstand = 1.0;
@@ -96,7 +98,7 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         a.Pen(0, 0, 1);
         a.Brush(2);
         const double xWF = tanWand * yF;
-        Polygon({0.0, xWF, xWF - kWand, -kWand}, {0.0, yF, yF, 0.0});
+        Wand(tanWand, yF);
 
         // The wedge: wall, slip line, equivalent wall and the ground between.
         std::vector<double> wx = {0.0, xWF, xD, xD};
@@ -143,7 +145,7 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         {
             PlotAuswahl b;
             b.Pen(0, 2, 1);
-            Polygon({xA, xAE, xAE, xA}, {c.yAnker, yAE, yAE + kWand, c.yAnker + kWand});
+            Anker(xA, c.yAnker, xAE, yAE);
             if (in.typ == 1) {
                 const double h = in.ankertafel_l / 2.0;
                 Polygon({xAE, xAE + kWand, xAE + kWand, xAE}, {yAE - h, yAE - h, yAE + h, yAE + h});

@@ -32,4 +32,19 @@ inline void Polygon(const std::vector<double>& x, const std::vector<double>& y) 
     Plot_Polygon(px.data(), py.data(), static_cast<int>(px.size()));
 }
 
+// Wall and anchor are drawn as bars of this thickness (m).
+inline constexpr double kStabDicke = 0.1;
+
+// The wall from its head (0, 0) down to yFuss, leaning by tanWand, its thickness on the
+// excavation side.
+inline void Wand(double tanWand, double yFuss) {
+    const double xFuss = yFuss * tanWand;
+    Polygon({0.0, xFuss, xFuss - kStabDicke, -kStabDicke}, {0.0, yFuss, yFuss, 0.0});
+}
+
+// An anchor from the wall (x, y) to its end (xe, ye), its thickness below the axis.
+inline void Anker(double x, double y, double xe, double ye) {
+    Polygon({x, xe, xe, x}, {y, ye, ye + kStabDicke, y + kStabDicke});
+}
+
 } // namespace zeichnen
