@@ -31,12 +31,21 @@ public:
     // A caption of the module's string table, translated, whole.
     std::string Beschriftung(int eintrag) const;
 
+    // The slip line of the wall as a polyline into the open picture: from the wall foot
+    // through its crossing of each layer boundary up to the ground surface, shifted so
+    // that its surface end lies at xCursor. Raises xDrawnMax to every x drawn. Draws
+    // nothing where the calculation holds no slip line. Returns 1.
+    int PlotGleitlinie(double xCursor, double& xDrawnMax) const;
+
 private:
     // Parts of the system sketch.
     void PlotGrundwasser(double x, double y, int seite) const;
     void PlotOKW(double tGes) const;
     void PlotAnker(double tGes) const;
     void PlotLasten(double xRechts, double yText) const;
+    // The loading diagram's variant with the passive figures of the wedge in front of
+    // the wall side by side.
+    int PlotErdwiderstaende(const std::string& name, double widthMm, double heightMm, int a4);
 
     double charHeight;
     double charWidth;

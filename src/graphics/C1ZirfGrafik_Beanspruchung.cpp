@@ -25,6 +25,7 @@ constexpr double kAbstand = 1.0;
 constexpr double kPassivFaktor = 10.0; // the passive figure is drawn at a tenth
 constexpr float kTitelFaktor = 0.6f;
 constexpr int kModusWasserVerdichtung = 5;
+constexpr int kModusErdwiderstaende = 4;
 
 enum Eintrag { kErde = 446, kErde10 = 447, kBerme = 452, kWasser = 453 };
 
@@ -32,6 +33,9 @@ enum Eintrag { kErde = 446, kErde10 = 447, kBerme = 452, kWasser = 453 };
 
 int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, double heightMm,
                                     int a4, int mode) {
+    if (mode == kModusErdwiderstaende) {
+        return PlotErdwiderstaende(name, widthMm, heightMm, a4);
+    }
     const C1ZirfInput& in = *pInput;
     const C1ZirfCalc& c = *pCalc;
     const double t = c.t;
