@@ -162,19 +162,29 @@ int C1PlotT::PlotQuer(int slot, const std::string& title, double width, double h
     return 1;
 }
 
-int C1PlotT::PlotZHistogramm(int slot, ZustandsLinie* curve1, ZustandsLinie* curve2, int fill1,
-                             int fill2, int labels1, int labels2, int signedLabels,
-                             const std::string& title, double width, double height, int opt,
-                             EmfWriter* dc, int hook) {
+C1PlotTraeger* C1PlotT::KurvenMember(int slot, const ZustandsLinie* curve1,
+                                     const ZustandsLinie* curve2, double width, double& height,
+                                     int opt, EmfWriter* dc, int hook) {
     C1PlotTraeger* member = Member(slot);
     if (member == nullptr) {
-        return 0;
+        return nullptr;
     }
     if (height == 0.0) {
         height = width;
     }
     if (member->GetLength() <= kNoLength || (curve1 == nullptr && curve2 == nullptr)) {
         PlotRahmen(width, height, opt, dc, hook);
+        return nullptr;
+    }
+    return member;
+}
+
+int C1PlotT::PlotZHistogramm(int slot, ZustandsLinie* curve1, ZustandsLinie* curve2, int fill1,
+                             int fill2, int labels1, int labels2, int signedLabels,
+                             const std::string& title, double width, double height, int opt,
+                             EmfWriter* dc, int hook) {
+    C1PlotTraeger* member = KurvenMember(slot, curve1, curve2, width, height, opt, dc, hook);
+    if (member == nullptr) {
         return 0;
     }
     const bool use1 = InUse(curve1);
@@ -218,15 +228,8 @@ int C1PlotT::PlotZLinie(int slot, ZustandsLinie* curve1, ZustandsLinie* curve2, 
                         const std::string& title, double width, double height, int opt,
                         EmfWriter* dc, int hook, QEDOM_HANDLE element, const std::string& xmlTitle,
                         const std::string& unit, int isDefault) {
-    C1PlotTraeger* member = Member(slot);
+    C1PlotTraeger* member = KurvenMember(slot, curve1, curve2, width, height, opt, dc, hook);
     if (member == nullptr) {
-        return 0;
-    }
-    if (height == 0.0) {
-        height = width;
-    }
-    if (member->GetLength() <= kNoLength || (curve1 == nullptr && curve2 == nullptr)) {
-        PlotRahmen(width, height, opt, dc, hook);
         return 0;
     }
     const bool use1 = InUse(curve1);

@@ -53,6 +53,11 @@ private:
     // The engine of a page over the member's length along its direction.
     struct Seite;
     void ForgetPage(C1PlotTraeger& member);
+    // The member of a curve page, or null when there is nothing to draw along it (no
+    // such member, no length, no curve): the page then gets its empty frame. A zero
+    // height becomes the width.
+    C1PlotTraeger* KurvenMember(int slot, const ZustandsLinie* curve1, const ZustandsLinie* curve2,
+                                double width, double& height, int opt, EmfWriter* dc, int hook);
 
     std::array<C1PlotTraeger, kSlots> members;
     int mode = 1;

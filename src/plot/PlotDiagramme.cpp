@@ -6,6 +6,7 @@
 #include "plot/C1PlotTraeger.h"
 #include "plot/PlotGeometrie.h"
 #include "plot/Plot_.h"
+#include "plot/QuerAusArgumenten.h"
 #include "plot/TextReinigung.h"
 #include "plot/ZustandsLinie.h"
 
@@ -20,8 +21,6 @@ constexpr float kWorldPerUnit = 10000.0f;
 constexpr double kCallerPerWorld = 1e-4;
 constexpr double kNegligibleLoad = 1e-4;
 constexpr int kDefaultLoadCase = 2;
-constexpr int kSectionDimensions = 80;
-constexpr int kGivenDimensions = 79;
 constexpr int kCurvePoints = 2000;
 constexpr int kSingleOrdinate = -5;
 
@@ -140,24 +139,8 @@ int Plot_SetQuer(int i, int index, float xa, float xe, const char* name, int des
         if (!IsQuerformHier(designType, shape)) {
             return 1;
         }
-        C1Quer section(kSectionDimensions);
-        section.xa = xa;
-        section.xe = xe;
-        section.Name = QuerNameGereinigt(Text(name));
-        section.Bemetyp = designType;
-        section.iQuer = shape;
-        section.iProf = iProf;
-        section.ProfAchse = axis;
-        section.hz = hz;
-        section.d1y = w1;
-        section.d2y = w2;
-        section.d1z = w3;
-        section.d2z = w4;
-        if (dims != nullptr) {
-            for (int k = 0; k < kGivenDimensions; ++k) {
-                section.d.at(static_cast<std::size_t>(k)) = dims[k];
-            }
-        }
+        const C1Quer section = QuerAusArgumenten(xa, xe, Text(name), designType, shape, iProf, axis,
+                                                 dims, hz, w1, w2, w3, w4);
         m.SetQuer(index, section);
         return 1;
     });

@@ -5,6 +5,7 @@
 #include "plot/C1Plot.h"
 #include "plot/C1PlotT.h"
 #include "plot/CadHook.h"
+#include "plot/QuerAusArgumenten.h"
 #include "plot/TextReinigung.h"
 #include "plot/ZustandsLinie.h"
 
@@ -15,8 +16,6 @@ namespace {
 
 constexpr double kNegligibleLoad = 1e-4;
 constexpr int kDefaultLoadCase = 2;
-constexpr int kSectionDimensions = 80;
-constexpr int kGivenDimensions = 79;
 
 struct MemberPlotState {
     std::unique_ptr<C1PlotT> ownPlot;
@@ -220,24 +219,8 @@ int PlotT_SetQuer(int index, float xa, float xe, const char* name, int designTyp
         if (!IsQuerformZulaessig(designType, shape)) {
             return 0;
         }
-        C1Quer section(kSectionDimensions);
-        section.xa = xa;
-        section.xe = xe;
-        section.Name = QuerNameGereinigt(Text(name));
-        section.Bemetyp = designType;
-        section.iQuer = shape;
-        section.iProf = iProf;
-        section.ProfAchse = axis;
-        section.hz = hz;
-        section.d1y = w1;
-        section.d2y = w2;
-        section.d1z = w3;
-        section.d2z = w4;
-        if (dims != nullptr) {
-            for (int i = 0; i < kGivenDimensions; ++i) {
-                section.d.at(static_cast<std::size_t>(i)) = dims[i];
-            }
-        }
+        const C1Quer section = QuerAusArgumenten(xa, xe, Text(name), designType, shape, iProf, axis,
+                                                 dims, hz, w1, w2, w3, w4);
         m->SetQuer(index, section);
         return 1;
     });

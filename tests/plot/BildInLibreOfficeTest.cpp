@@ -6,6 +6,7 @@
 #include "platform/QELRTFXPicture.h"
 
 #include "../report/LibreOfficeCheck.h"
+#include "../support/GrauBild.h"
 #include "../support/ScratchFolder.h"
 #include "PlotFixture.h"
 
@@ -21,55 +22,11 @@ namespace {
 
 constexpr int kDpi = 72;
 constexpr int kMarginTwips = 1134;
-constexpr int kInk = 160; // grey levels below this are drawn
 
-struct Grey {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels;
-    bool Ink(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x] < kInk; }
-};
-
-// A binary PGM as pdftoppm -gray writes it.
-Grey ReadPgm(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string magic;
-    int maxValue = 0;
-    Grey g;
-    in >> magic >> g.width >> g.height >> maxValue;
-    in.get();
-    g.pixels.resize(static_cast<std::size_t>(g.width) * g.height);
-    in.read(reinterpret_cast<char*>(g.pixels.data()),
-            static_cast<std::streamsize>(g.pixels.size()));
-    if (magic != "P5" || !in) {
-        return {};
-    }
-    return g;
-}
-
-struct InkBox {
-    int left = 1 << 30;
-    int top = 1 << 30;
-    int right = -1;
-    int bottom = -1;
-    long count = 0;
-};
-
-InkBox FindInk(const Grey& g) {
-    InkBox b;
-    for (int y = 0; y < g.height; ++y) {
-        for (int x = 0; x < g.width; ++x) {
-            if (g.Ink(x, y)) {
-                b.left = std::min(b.left, x);
-                b.right = std::max(b.right, x);
-                b.top = std::min(b.top, y);
-                b.bottom = std::max(b.bottom, y);
-                ++b.count;
-            }
-        }
-    }
-    return b;
-}
+using graubild::FindInk;
+using graubild::Grey;
+using graubild::InkBox;
+using graubild::ReadPgm;
 
 std::vector<std::uint8_t> TestPicture() {
     Page page;
