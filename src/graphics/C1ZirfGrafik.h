@@ -41,7 +41,7 @@ private:
     // Parts of the system sketch.
     void PlotGrundwasser(double x, double y, int seite) const;
     void PlotOKW(double tGes) const;
-    void PlotAnker(double tGes) const;
+    void PlotAnker() const;
     void PlotLasten(double xRechts, double yText) const;
     // The loading diagram's variant with the passive figures of the wedge in front of
     // the wall side by side.

@@ -95,25 +95,17 @@ void C1ZirfGrafik::PlotOKW(double tGes) const {
     Plot_Text(K(x0), 0.0f, K(x1 + 1.0), 0.0f, text.c_str(), kSymbolFaktor, 0, 2, 0, 0, 0, 0);
 }
 
-void C1ZirfGrafik::PlotAnker(double tGes) const {
+void C1ZirfGrafik::PlotAnker() const {
+    // The anchor the calculation works with, whether or not its deep slip line is checked.
     const C1ZirfInput& in = *pInput;
     const C1ZirfCalc& c = *pCalc;
     const double tanWand = std::tan(in.wand_neigung / c.GradFaktor);
-    const double y = in.tiefe_anker;
+    const double y = c.yAnker;
     const double x = tanWand * y;
+    const double w = in.ankerneigung / c.GradFaktor;
     PlotAuswahl a;
     a.Pen(0, 2, 1);
-    if (in.anker == 0) {
-        // A strut on the excavation side.
-        const double xa = x - kWand;
-        const double xe = xa - tGes / 4.0;
-        Polygon({xa, xe, xe, xa}, {y, y, y - kWand, y - kWand});
-        return;
-    }
-    const double w = in.ankerneigung / c.GradFaktor;
-    const double xe = x + std::cos(w) * in.ankerlaenge;
-    const double ye = y + std::sin(w) * in.ankerlaenge;
-    Anker(x, y, xe, ye);
+    Anker(x, y, x + std::cos(w) * in.ankerlaenge, y + std::sin(w) * in.ankerlaenge);
 }
 
 void C1ZirfGrafik::PlotLasten(double xRechts, double yText) const {
@@ -213,11 +205,10 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
     const double tanWand = std::tan(in.wand_neigung / c.GradFaktor);
     const double tanGel = std::tan(in.gela_neigung / c.GradFaktor);
     const bool berme = in.mitberme == 1;
-    const double ankerX = in.mitanker > 0 && in.anker != 0
-                              ? tanWand * in.tiefe_anker +
-                                    std::cos(in.ankerneigung / c.GradFaktor) * in.ankerlaenge +
-                                    kWand
-                              : 0.0;
+    const double ankerX =
+        in.mitanker > 0
+            ? tanWand * c.yAnker + std::cos(in.ankerneigung / c.GradFaktor) * in.ankerlaenge + kWand
+            : 0.0;
     const double xRechts = std::max({tGes, in.ankerlaenge, ankerX});
     const double xGel = c.iErsteSchicht <= 0 ? 0.0 : c.xGelaende;
     const double yGel = c.iErsteSchicht <= 0 ? 0.0 : c.yGelaende;
@@ -338,7 +329,7 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
             }
         }
         if (in.mitanker > 0) {
-            PlotAnker(tGes);
+            PlotAnker();
         }
         PlotLasten(xGel + xRechts, yText);
     }

@@ -130,49 +130,59 @@ TEST(SystemSkizze, RisingGroundRisesToTheRight) {
     EXPECT_LT(w.Y(band.at(1)), w.Y(band.at(0)));
 }
 
-// A ground anchor runs from the wall down into the soil; a strut stands left of the wall;
-// an anchor at the head starts at the head. The sketch reaches as far as the anchor.
-TEST(SystemSkizze, AnchorAsStrutAsGroundAnchorAndAtTheHead) {
+// The sketch draws the anchor the calculation works with: from the wall at its depth,
+// at its inclination and length, whether its deep slip line is checked (`anker` 1) or
+// not; never a strut in front of the wall. The sketch reaches as far as the anchor.
+TEST(SystemSkizze, AnchorAsComputedWhateverTheCheckSwitch) {
     struct Fall {
         const char* name;
-        int anker;
-        double tiefe;
+        const char* datei;
+        int anker;      // -1: as in the file
+        double tiefe;   // -1: as in the file
+        double neigung; // degrees, as the file gives it (checked against the input)
     };
-    for (const Fall& fall : {Fall{"ground anchor", 1, -1.0}, Fall{"strut", 0, -1.0},
-                             Fall{"anchor at the head", 1, 0.0}}) {
+    for (const Fall& fall :
+         {Fall{"slip line checked", "examples/anker_frei.xml", 1, -1.0, -1.0},
+          Fall{"slip line not checked", "examples/anker_frei.xml", 0, -1.0, -1.0},
+          Fall{"15 degrees, not checked", "examples/anker_sand.xml", -1, -1.0, 15.0},
+          Fall{"anchor at the head", "examples/anker_frei.xml", 0, 0.0, -1.0}}) {
         SCOPED_TRACE(fall.name);
-        GrafikLauf lauf("examples/anker_frei.xml");
-        C1ZirfInput& in = lauf.f.in;
-        in.anker = fall.anker;
-        if (fall.tiefe >= 0.0) {
-            in.tiefe_anker = fall.tiefe;
+        GrafikLauf lauf(fall.datei, [&](C1ZirfInput& in) {
+            if (fall.anker >= 0) {
+                in.anker = fall.anker;
+            }
+            if (fall.tiefe >= 0.0) {
+                in.tiefe_anker = fall.tiefe;
+            }
+        });
+        const C1ZirfInput& in = lauf.f.in;
+        if (fall.neigung >= 0.0) {
+            ASSERT_EQ(in.ankerneigung, fall.neigung);
+            ASSERT_EQ(in.anker, 0);
         }
         lauf.grafik->PlotSystem("System", 160.0, 100.0);
         const emf::Reader r = GrafikLauf::Bild("System");
         ErwarteGesund(r);
         const Welt w(r, lauf.calc->tGes);
         const double winkel = in.ankerneigung / 57.29577951;
-        bool gefunden = false;
+        const double xEnde = std::cos(winkel) * in.ankerlaenge;
+        const double yEnde = in.tiefe_anker + std::sin(winkel) * in.ankerlaenge;
+        int anker = 0;
+        int strebe = 0;
         for (const auto& p : r.Polygons()) {
-            if (p.size() != 4) {
+            if (p.size() != 4 || std::fabs(w.Y(p[0]) - in.tiefe_anker) > 0.02) {
                 continue;
             }
-            const double x0 = w.X(p[0]);
-            const double y0 = w.Y(p[0]);
-            const double x1 = w.X(p[1]);
-            const double y1 = w.Y(p[1]);
-            if (std::fabs(y0 - in.tiefe_anker) > 0.02) {
-                continue;
+            if (std::fabs(w.X(p[0])) < 0.02 && std::fabs(w.X(p[1]) - xEnde) < 0.05 &&
+                std::fabs(w.Y(p[1]) - yEnde) < 0.05) {
+                ++anker;
             }
-            if (fall.anker == 1 && std::fabs(x1 - std::cos(winkel) * in.ankerlaenge) < 0.05 &&
-                std::fabs(y1 - in.tiefe_anker - std::sin(winkel) * in.ankerlaenge) < 0.05) {
-                gefunden = true;
-            }
-            if (fall.anker == 0 && x0 < 0.0 && x1 < x0 - 1.0) {
-                gefunden = true;
+            if (w.X(p[0]) < -0.05 && w.X(p[1]) < w.X(p[0]) - 1.0) {
+                ++strebe;
             }
         }
-        EXPECT_TRUE(gefunden);
+        EXPECT_EQ(anker, 1);
+        EXPECT_EQ(strebe, 0);
     }
 }
 
