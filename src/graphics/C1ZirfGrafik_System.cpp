@@ -36,9 +36,11 @@ std::string Format(const char* format, double v) {
     return buf.data();
 }
 
-// A level label left of the wall point (x, y).
+// A level label left of the wall point (x, y); left out where it would print over a
+// label placed before it.
 void Kote(double x, double y, const std::string& text) {
-    Plot_Text(K(x - 1.5), K(y), K(x), K(y), text.c_str(), kTextFaktor, 0, 2, 0, 0, 0, 0);
+    constexpr int kAuslassen = 2;
+    Plot_Text(K(x - 1.5), K(y), K(x), K(y), text.c_str(), kTextFaktor, kAuslassen, 2, 0, 0, 0, 0);
 }
 
 // An arrow of the length 2d along (ux, uy) ending at (x, y), its head at the load point
@@ -288,11 +290,18 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
                 {hw + 0.1, hw + 0.1, hw + 0.6, hw + 0.6});
         }
 
-        // Levels and layer boundaries.
+        // Levels and layer boundaries. The head and the foot of the wall are labelled
+        // first: a layer level or the calculated depth too close to them is left out.
         {
             PlotAuswahl b;
             b.Pen(0, 1, 0);
             Kote(0.0, 0.0, "+ 0.00");
+            Kote(tGes * tanWand - kWand, tGes, Format("%6.2f", -tGes));
+            if (berme && c.xBerme < xGel + xRechts) {
+                // The ground as it lies under the berm.
+                Linie(c.xBerme, c.yBerme, xGel + xRechts,
+                      c.yBerme - (xGel + xRechts - c.xBerme) * tanGel);
+            }
             const int bis = std::min(c.iSchichtFuss, c.iLetzteSchicht + 1);
             for (int i = std::max(c.iErsteSchicht, 0); i < bis; ++i) {
                 const double y = c.Schicht[i].yu;
@@ -307,14 +316,8 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
                 }
             }
             if (c.t < tGes - 0.005) {
-                // The calculated depth stands right of the wall, so that it never covers
-                // the chosen depth just below it.
-                const double x = c.t * tanWand;
-                const std::string text = Format("%6.2f", -c.t);
-                Plot_Text(K(x), K(c.t), K(x + 1.5), K(c.t), text.c_str(), kTextFaktor, 0, 1, 0, 0,
-                          0, 0);
+                Kote(c.t * tanWand - kWand, c.t, Format("%6.2f", -c.t));
             }
-            Kote(tGes * tanWand - kWand, tGes, Format("%6.2f", -tGes));
         }
 
         // Groundwater on both sides, where it lies above the foot.

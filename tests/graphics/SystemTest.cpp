@@ -3,6 +3,8 @@
 
 #include "GrafikLauf.h"
 
+#include "../support/BildPruefung.h"
+
 #include <cmath>
 
 namespace {
@@ -183,6 +185,75 @@ TEST(SystemSkizze, AnchorAsComputedWhateverTheCheckSwitch) {
         }
         EXPECT_EQ(anker, 1);
         EXPECT_EQ(strebe, 0);
+    }
+}
+
+// Level labels closer than a text height apart never print over one another: the head
+// and the foot of the wall keep theirs, a layer level or the calculated depth that would
+// cover a label placed before it is left out.
+TEST(SystemSkizze, LevelLabelsNeverOverprint) {
+    struct Fall {
+        const char* name;
+        const char* datei;
+        std::function<void(C1ZirfCalc&)> aendern;
+    };
+    for (const Fall& fall : {Fall{"layers 0.25 m apart", "examples/anker_eingespannt.xml", nullptr},
+                             Fall{"calculated depth 1 cm above the foot", "examples/kragwand.xml",
+                                  [](C1ZirfCalc& c) { c.t = c.tGes - 0.01; }},
+                             Fall{"calculated depth 5 cm below a layer boundary",
+                                  "examples/kragwand.xml", [](C1ZirfCalc& c) { c.t = 4.05; }}}) {
+        SCOPED_TRACE(fall.name);
+        GrafikLauf lauf(fall.datei);
+        if (fall.aendern) {
+            fall.aendern(*lauf.calc);
+        }
+        lauf.grafik->PlotSystem("System", 160.0, 100.0);
+        const emf::Reader r = GrafikLauf::Bild("System");
+        ErwarteGesund(r);
+        for (const std::string& u : bildpruefung::Ueberdrucke(r)) {
+            ADD_FAILURE() << u;
+        }
+        char fuss[32];
+        std::snprintf(fuss, sizeof fuss, "%.2f", -lauf.calc->tGes);
+        const auto texte = Texte(r);
+        EXPECT_EQ(texte.count("+ 0.00"), 1u);
+        EXPECT_EQ(texte.count(fuss), 1u) << fuss;
+    }
+}
+
+// With a berm the ground as it lies beneath it runs on at the ground slope from where
+// the berm begins to the end of the drawn ground.
+TEST(SystemSkizze, BermShowsTheGroundBeneathIt) {
+    for (const double neigung : {0.0, 10.0}) {
+        SCOPED_TRACE(neigung);
+        GrafikLauf lauf("examples/kragwand.xml");
+        lauf.f.in.gela_neigung = neigung;
+        Berme(2.0, 5.0)(lauf.f.in, *lauf.calc);
+        const C1ZirfCalc& c = *lauf.calc;
+        lauf.grafik->PlotSystem("System", 160.0, 100.0);
+        const emf::Reader r = GrafikLauf::Bild("System");
+        ErwarteGesund(r);
+        const Welt w(r, c.tGes);
+        const double tanGel = std::tan(neigung / 57.29577951);
+        int gefunden = 0;
+        emf::Point von;
+        for (const emf::Record& rec : r.Records()) {
+            const emf::Point p{r.I32(rec.offset + 8), r.I32(rec.offset + 12)};
+            if (rec.type == 27) {
+                von = p;
+            } else if (rec.type == 54) {
+                const double x0 = w.X(von);
+                const double y0 = w.Y(von);
+                const double x1 = w.X(p);
+                const double y1 = w.Y(p);
+                if (std::fabs(x0 - 2.0) < 0.03 && std::fabs(y0 - c.yBerme) < 0.03 && x1 > 5.0 &&
+                    std::fabs(y1 - (c.yBerme - (x1 - 2.0) * tanGel)) < 0.03) {
+                    ++gefunden;
+                }
+                von = p;
+            }
+        }
+        EXPECT_EQ(gefunden, 1);
     }
 }
 

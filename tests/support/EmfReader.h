@@ -41,6 +41,7 @@ struct Record {
 
 struct Text {
     Point reference;
+    Rect box; // the record's bounds: the box the text covers
     std::u16string chars;
     std::vector<int> dx;
     std::string Utf8() const {
@@ -225,7 +226,8 @@ private:
                     t.chars.push_back(static_cast<char16_t>(U32(at + offString + 2 * i) & 0xFFFF));
                     t.dx.push_back(I32(at + offDx + 4 * i));
                 }
-                AddExtent(ReadRect(p), 0);
+                t.box = ReadRect(p);
+                AddExtent(t.box, 0);
                 texts.push_back(t);
                 break;
             }
