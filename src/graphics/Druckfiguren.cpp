@@ -24,9 +24,15 @@ bool HatOrdinate(const Figur& f) {
     return std::max({std::fabs(f.h1), std::fabs(f.h2), std::fabs(f.v1), std::fabs(f.v2)}) > kNull;
 }
 
-// Adds the figure when it has an ordinate.
-void Add(Diagramm& d, const Figur& f) {
-    if (HatOrdinate(f) && f.y2 > f.y1) {
+// Whether a figure of no ordinate is drawn: a part of a pressure figure that only some
+// loads have (the berm's and a block load's upper and lower part) is left out then;
+// every other figure is drawn whatever its ordinates, so that a load entered stays in
+// the picture even where it presses on nothing (a line on the wall line).
+enum class Pruefung { Ordinate, Keine };
+
+// Adds the figure unless it has no height, or no ordinate where that is tested.
+void Add(Diagramm& d, const Figur& f, Pruefung p) {
+    if (f.y2 > f.y1 && (p == Pruefung::Keine || HatOrdinate(f))) {
         d.figuren.push_back(f);
     }
 }
@@ -112,54 +118,56 @@ std::vector<Diagramm> Erddruckdiagramme(const C1ZirfCalc& c, const C1ZirfInput& 
             // On the equivalent wall the ground lies higher with a rising terrain; the
             // first soil layer begins there.
             const double oben = lauf == Lauf::Ersatzwand && i == erste ? s.yoTGF : s.yo;
-            Add(d, AusErgebnis(tab.aktiv[lc * n + i], oben, s.yu));
+            Add(d, AusErgebnis(tab.aktiv[lc * n + i], oben, s.yu), Pruefung::Keine);
         }
-        if (!d.figuren.empty()) {
-            out.push_back(std::move(d));
-        }
+        out.push_back(std::move(d));
     }
     if (in.mitberme != 0) {
         Diagramm d{titel.berme, {}, true, 0.0};
         for (int i = 0; i < n; ++i) {
-            Add(d, AusTeilErgebnis(tab.berme[i], c.Schicht[i]));
-            Add(d, AusTeilErgebnis(tab.bermeUnten[i], c.Schicht[i]));
+            Add(d, AusTeilErgebnis(tab.berme[i], c.Schicht[i]), Pruefung::Ordinate);
+            Add(d, AusTeilErgebnis(tab.bermeUnten[i], c.Schicht[i]), Pruefung::Ordinate);
         }
-        if (!d.figuren.empty()) {
-            out.push_back(std::move(d));
-        }
+        out.push_back(std::move(d));
     }
-    const auto lasten = [&](int anzahl, auto last, const char* vertikal, const char* horizontal,
-                            const C1ErgebnisLast* oben, const C1ErgebnisLast* unten,
-                            const C1SpreizungLast& spreizung) {
+    // The loads: every vertical part of one kind, then every horizontal part of it.
+    const auto vertikal = [&](int anzahl, auto last, const char* art, const C1ErgebnisLast& oben,
+                              const C1ErgebnisLast* unten, Pruefung p) {
         for (int j = 0; j < anzahl; ++j) {
-            const auto& l = last(j);
-            Diagramm v{LastTitel(vertikal, l.lf), {}, true, 0.0};
+            Diagramm v{LastTitel(art, last(j).lf), {}, true, 0.0};
             for (int i = 0; i < n; ++i) {
-                Add(v, AusTeilErgebnis((*oben)[j * n + i], c.Schicht[i]));
+                Add(v, AusTeilErgebnis(oben[j * n + i], c.Schicht[i]), p);
                 if (unten != nullptr) {
-                    Add(v, AusTeilErgebnis((*unten)[j * n + i], c.Schicht[i]));
+                    Add(v, AusTeilErgebnis((*unten)[j * n + i], c.Schicht[i]), p);
                 }
             }
-            if (!v.figuren.empty()) {
-                out.push_back(std::move(v));
-            }
-            if (l.h != 0.0) {
-                Diagramm h{LastTitel(horizontal, l.lf), {}, false, 0.0};
-                for (int i = 0; i < n; ++i) {
-                    Add(h, AusSpreizung(spreizung[j * n + i]));
-                }
-                if (!h.figuren.empty()) {
-                    out.push_back(std::move(h));
-                }
-            }
+            out.push_back(std::move(v));
         }
     };
-    lasten(
-        in.nBlocklast, [&](int j) -> const auto& { return in.blocklast.at(std::size_t(j)); },
-        "vert", "hor", &tab.blockOben, &tab.blockUnten, tab.blockSchicht);
-    lasten(
-        in.nLinienlast, [&](int j) -> const auto& { return in.linienlast.at(std::size_t(j)); },
-        "vertE", "horE", &tab.linie, nullptr, tab.linieSchicht);
+    const auto horizontal = [&](int anzahl, auto last, const char* art,
+                                const C1SpreizungLast& spreizung) {
+        for (int j = 0; j < anzahl; ++j) {
+            const auto& l = last(j);
+            if (l.h == 0.0) {
+                continue;
+            }
+            Diagramm h{LastTitel(art, l.lf), {}, false, 0.0};
+            for (int i = 0; i < n; ++i) {
+                Add(h, AusSpreizung(spreizung[j * n + i]), Pruefung::Keine);
+            }
+            out.push_back(std::move(h));
+        }
+    };
+    const auto block = [&](int j) -> const auto& {
+        return in.blocklast.at(std::size_t(j));
+    };
+    const auto linie = [&](int j) -> const auto& {
+        return in.linienlast.at(std::size_t(j));
+    };
+    vertikal(in.nBlocklast, block, "vert", tab.blockOben, &tab.blockUnten, Pruefung::Ordinate);
+    horizontal(in.nBlocklast, block, "hor", tab.blockSchicht);
+    vertikal(in.nLinienlast, linie, "vertE", tab.linie, nullptr, Pruefung::Keine);
+    horizontal(in.nLinienlast, linie, "horE", tab.linieSchicht);
     return out;
 }
 
@@ -168,7 +176,7 @@ Diagramm Erdwiderstand(const C1ZirfCalc& c, const std::string& titel) {
     for (int i = std::max(c.iSchichtUnten, 0); i <= c.iLetzteSchicht; ++i) {
         const C1Schicht& s = c.Schicht[i];
         const C1SchichtErgebnis& e = c.ErgPassiv[c.IndexPassiv(0, i)];
-        Add(d, {s.yo, s.yu, e.epoh, e.epoh * s.tanP, e.epuh, e.epuh * s.tanP});
+        Add(d, {s.yo, s.yu, e.epoh, e.epoh * s.tanP, e.epuh, e.epuh * s.tanP}, Pruefung::Keine);
     }
     return d;
 }
@@ -181,8 +189,8 @@ Diagramm Wasser(double tgh, double tgv, double yBis, const std::string& titel) {
         return d;
     }
     const double voll = (w1 - w0) * kWasserWichte;
-    Add(d, {w0, w1, 0.0, 0.0, voll, 0.0});
-    Add(d, {w1, std::max(yBis, w1), voll, 0.0, voll, 0.0});
+    Add(d, {w0, w1, 0.0, 0.0, voll, 0.0}, Pruefung::Keine);
+    Add(d, {w1, std::max(yBis, w1), voll, 0.0, voll, 0.0}, Pruefung::Keine);
     return d;
 }
 
@@ -194,7 +202,7 @@ Diagramm Verdichtung(const C1ZirfCalc& c, const C1ZirfInput& in, const std::stri
         const C1VerdichtungSchicht& v = c.Verdichtung[i];
         const double o = ruhe ? v.eoV2 : v.eoV1;
         const double u = ruhe ? v.euV2 : v.euV1;
-        Add(d, {s.yo, s.yu, o, 0.0, u, 0.0});
+        Add(d, {s.yo, s.yu, o, 0.0, u, 0.0}, Pruefung::Keine);
     }
     return d;
 }

@@ -47,9 +47,10 @@ struct Titel {
 bool BisTiefe(Figur& f, double yBis);
 
 // The retained side's diagrams of one run in the order of the picture: earth pressure
-// per load case (0, then the surcharge load cases 2 onward), berm, block loads (vertical,
-// horizontal part), line loads (vertical, horizontal part). Diagrams without a figure of
-// any ordinate are left out.
+// per load case (0, then the surcharge load cases 2 onward), berm, the vertical part of
+// every block load, the horizontal part of every block load that has one, then the
+// same for the line loads. Every diagram keeps its caption, also where none of its
+// figures has an ordinate.
 std::vector<Diagramm> Erddruckdiagramme(const C1ZirfCalc& c, const C1ZirfInput& in, Lauf lauf,
                                         const Titel& titel);
 // The passive earth pressure of the excavation side, load case 0.

@@ -133,6 +133,49 @@ TEST(Belastungsbild, WaterFigureByTheWaterLevels) {
     }
 }
 
+// The loads' diagrams stand in the order of their kinds: the vertical part of every block
+// load, then the horizontal part of every block load, then the same for the line loads;
+// each caption is followed by its own figures. A load whose figures have no ordinate
+// keeps its caption, and its vertical part its figures, drawn as lines on the wall line.
+TEST(Belastungsbild, LoadsByKindVerticalThenHorizontalAndNoLoadLeftOut) {
+    GrafikLauf lauf("examples/anker_eingespannt.xml", VierLasten);
+    const emf::Reader r = Zeichne(lauf);
+    const std::vector<std::string> titel = {
+        "aus Erde/10", "aus Erde",    "aus 2",       "vert Lf. 1", "vert Lf. 2", "hor Lf. 1",
+        "hor Lf. 2",   "vertE Lf. 2", "vertE Lf. 1", "horE Lf. 2", "horE Lf. 1", "aus Wasser"};
+    const std::vector<Abschnitt> abschnitte = Abschnitte(r);
+    ASSERT_EQ(abschnitte.size(), titel.size());
+    for (std::size_t k = 0; k < titel.size(); ++k) {
+        SCOPED_TRACE(titel[k]);
+        const Abschnitt& a = abschnitte[k];
+        EXPECT_EQ(a.titel, titel[k]);
+        // A horizontal part has figures only over the depth its force spreads to.
+        if (a.titel.rfind("hor", 0) != 0) {
+            EXPECT_FALSE(a.figuren.empty());
+        }
+        if (k == 0) {
+            continue; // the passive figure lies left of its caption's end
+        }
+        // Left to right, and every figure between its caption and the next.
+        const int links = a.text.reference.x;
+        const int rechts = k + 1 < abschnitte.size() ? abschnitte[k + 1].text.reference.x : 1 << 30;
+        EXPECT_LT(links, rechts);
+        for (const auto& figur : a.figuren) {
+            for (const emf::Point& p : figur) {
+                EXPECT_GE(p.x, links - 2);
+                EXPECT_LT(p.x, rechts);
+            }
+        }
+    }
+    // The far line load presses on nothing: its vertical figures lie on the wall line.
+    const Abschnitt& fern = abschnitte[8];
+    for (const auto& figur : fern.figuren) {
+        for (const emf::Point& p : figur) {
+            EXPECT_EQ(p.x, figur.front().x);
+        }
+    }
+}
+
 } // namespace
 
 namespace {

@@ -138,3 +138,43 @@ struct Welt {
     double Y(const emf::Point& p) const { return (p.y - y0) / sy; }
     double x0 = 0, y0 = 0, sx = 1, sy = 1;
 };
+
+// The picture's records cut at each text: a caption and the figures drawn after it,
+// before the next text.
+struct Abschnitt {
+    std::string titel;
+    emf::Text text;
+    std::vector<std::vector<emf::Point>> figuren;
+};
+inline std::vector<Abschnitt> Abschnitte(const emf::Reader& r) {
+    constexpr std::uint32_t kText = 84;
+    constexpr std::uint32_t kPolygon16 = 86;
+    constexpr std::uint32_t kPolygon = 3;
+    std::vector<Abschnitt> out;
+    std::size_t t = 0;
+    std::size_t p = 0;
+    for (const emf::Record& rec : r.Records()) {
+        if (rec.type == kText && t < r.Texts().size()) {
+            out.push_back({r.Texts()[t].Utf8(), r.Texts()[t], {}});
+            ++t;
+        } else if ((rec.type == kPolygon16 || rec.type == kPolygon) && p < r.Polygons().size()) {
+            if (!out.empty()) {
+                out.back().figuren.push_back(r.Polygons()[p]);
+            }
+            ++p;
+        }
+    }
+    return out;
+}
+
+// Two block loads and two line loads with a horizontal part each beside the example's
+// own; the second line load stands 12 m from the wall, beyond the slip line, so that
+// its figures have no ordinate.
+inline void VierLasten(C1ZirfInput& in) {
+    in.blocklast.at(0).h = 5.0;
+    in.blocklast.at(1) = {2, "Block 2", 30.0, -4.0, 1.0, 2.0, 0.0};
+    in.blockArt.at(1) = 2;
+    in.nBlocklast = 2;
+    in.linienlast.at(1) = {1, 0.0, 40.0, 8.0, "Linie 2", 12.0, 0.0};
+    in.nLinienlast = 2;
+}

@@ -70,4 +70,55 @@ TEST(Gleitfugenbild, WedgeAnchorAndForcesByCase) {
     }
 }
 
+// Both groups of forces take the loads' diagrams in the order of the loading diagram:
+// every block load's vertical part, then their horizontal parts, then the same for the
+// line loads; a load whose figures have no ordinate keeps its caption. The left group
+// runs from the wall to the left (captions ending at their diagram's right edge), the
+// right group from the anchor's end to the right.
+TEST(Gleitfugenbild, LoadsByKindOnBothSidesOfTheWedge) {
+    GrafikLauf lauf("examples/anker_eingespannt.xml", VierLasten);
+    ASSERT_EQ(lauf.grafik->PlotTGF("TGF", 160.0, 100.0), 1);
+    const emf::Reader r = GrafikLauf::Bild("TGF");
+    ErwarteGesund(r);
+    const std::vector<std::string> lasten = {"vert Lf. 1", "vert Lf. 2",  "hor Lf. 1",
+                                             "hor Lf. 2",  "vertE Lf. 2", "vertE Lf. 1",
+                                             "horE Lf. 2", "horE Lf. 1"};
+    std::vector<std::string> links = {"aus Erde", "aus 2"};
+    links.insert(links.end(), lasten.begin(), lasten.end());
+    std::vector<std::string> rechts = links;
+    links.push_back("aus Wasser");
+    const std::vector<Abschnitt> abschnitte = Abschnitte(r);
+    ASSERT_EQ(abschnitte.size(), links.size() + rechts.size());
+    for (std::size_t k = 0; k < abschnitte.size(); ++k) {
+        const bool linkeGruppe = k < links.size();
+        const std::string& titel = linkeGruppe ? links[k] : rechts[k - links.size()];
+        SCOPED_TRACE(titel);
+        const Abschnitt& a = abschnitte[k];
+        EXPECT_EQ(a.titel, titel);
+        const bool letzter = k + 1 == abschnitte.size() || k + 1 == links.size();
+        if (linkeGruppe) {
+            // Right to left: each figure between its caption's end and the next one's.
+            const int rand = a.text.box.right;
+            const int weiter = letzter ? -(1 << 30) : abschnitte[k + 1].text.box.right;
+            EXPECT_GT(rand, weiter);
+            for (const auto& figur : a.figuren) {
+                for (const emf::Point& p : figur) {
+                    EXPECT_LE(p.x, rand + 2);
+                    EXPECT_GT(p.x, weiter);
+                }
+            }
+        } else {
+            const int rand = a.text.reference.x;
+            const int weiter = letzter ? 1 << 30 : abschnitte[k + 1].text.reference.x;
+            EXPECT_LT(rand, weiter);
+            for (const auto& figur : a.figuren) {
+                for (const emf::Point& p : figur) {
+                    EXPECT_GE(p.x, rand - 2);
+                    EXPECT_LT(p.x, weiter);
+                }
+            }
+        }
+    }
+}
+
 } // namespace
