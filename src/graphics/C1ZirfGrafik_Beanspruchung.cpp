@@ -18,8 +18,6 @@ namespace {
 using druckfiguren::Diagramm;
 using druckfiguren::Reihe;
 
-constexpr double kBreite = 3.0;      // the largest ordinate is drawn this wide (m)
-constexpr double kErsatzEMax = 10.0; // kN/m², when nothing sets the scale
 constexpr double kTitelY = -0.3;
 constexpr double kAbstand = 1.0;
 constexpr double kPassivFaktor = 10.0; // the passive figure is drawn at a tenth
@@ -63,26 +61,22 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
         }
     }
 
-    // The scale is the picture's own: the largest ordinate at the foot, or, where that
-    // is not positive, the largest ordinate drawn. The results stay as they are.
-    double eMax = c.eMax;
-    if (!(eMax > 0.0) || !std::isfinite(eMax)) {
-        std::vector<Diagramm> alle = rechts;
-        alle.push_back(wasser);
-        eMax = druckfiguren::GroessteOrdinate(alle, t);
-    }
-    if (!(eMax > 0.0)) {
-        eMax = kErsatzEMax;
-    }
+    // The picture's own scale: the largest ordinate drawn, on either side of the wall
+    // (the passive one at a tenth), is drawn 3 m wide. The results stay as they are.
+    std::vector<Diagramm> alle = rechts;
+    alle.push_back(wasser);
+    const Diagramm passiv = druckfiguren::Erdwiderstand(c, titel.erde10);
+    const double eMax =
+        std::max(druckfiguren::GroessteOrdinate(alle, t),
+                 voll ? druckfiguren::GroessteOrdinate({passiv}, t) / kPassivFaktor : 0.0);
 
     OpenBild(name, widthMm, heightMm, a4, mode);
-    scale = eMax / kBreite;
+    scale = druckfiguren::Massstab(eMax);
     double xCursor = xMin;
     if (voll) {
         zeichnen::Wand(tanWand, c.tGes);
 
         // Passive earth pressure at a tenth, left of a base line 1 m left of the wall.
-        const Diagramm passiv = druckfiguren::Erdwiderstand(c, titel.erde10);
         const double breite = druckfiguren::TitelBreite(passiv.titel);
         Plot_Text(zeichnen::K(xCursor - 10.0), zeichnen::K(kTitelY),
                   zeichnen::K(xCursor - kAbstand), zeichnen::K(kTitelY), passiv.titel.c_str(),

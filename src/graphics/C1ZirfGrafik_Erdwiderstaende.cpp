@@ -22,8 +22,6 @@ using druckfiguren::Figur;
 
 constexpr int kFiguren = 4;                            // passive records drawn
 constexpr std::array<int, 3> kTitel = {446, 448, 449}; // captions of the first three
-constexpr double kBreite = 3.0;      // the largest ordinate is drawn this wide (m)
-constexpr double kErsatzEMax = 10.0; // kN/m², when nothing sets the scale
 constexpr double kTitelY = -0.3;
 constexpr double kLuecke = 0.1 / 4.0; // a quarter of the text height between two figures
 constexpr float kTitelFaktor = 0.6f;
@@ -56,16 +54,10 @@ int C1ZirfGrafik::PlotErdwiderstaende(const std::string& name, double widthMm, d
     }
 
     // The picture's own scale, as in the full diagram: never written back.
-    double eMax = c.eMax;
-    if (!(eMax > 0.0) || !std::isfinite(eMax)) {
-        eMax = druckfiguren::GroessteOrdinate(figuren, kOhneGrenze);
-    }
-    if (!(eMax > 0.0)) {
-        eMax = kErsatzEMax;
-    }
+    const double eMax = druckfiguren::GroessteOrdinate(figuren, kOhneGrenze);
 
     OpenBild(name, widthMm, heightMm, a4, 4);
-    scale = eMax / kBreite;
+    scale = druckfiguren::Massstab(eMax);
     const double yTitel = kTitelY - yShift;
     druckfiguren::Reihe reihe(scale, 0.0, 1, kOhneGrenze, yTitel);
     double xCursor = xMin;

@@ -27,8 +27,6 @@ using druckfiguren::Diagramm;
 using druckfiguren::Reihe;
 
 constexpr double kWand = zeichnen::kStabDicke;
-constexpr double kBreite = 3.0;
-constexpr double kErsatzEMax = 10.0;
 constexpr double kAbstand = 1.0;
 constexpr double kTitelY = -0.3;
 constexpr double kMinNenner = 1e-9; // a slope flatter than this counts as none
@@ -78,12 +76,10 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         druckfiguren::Erddruckdiagramme(c, in, druckfiguren::Lauf::Wand, titel);
     const std::vector<Diagramm> rechts =
         druckfiguren::Erddruckdiagramme(c, in, druckfiguren::Lauf::Ersatzwand, titel);
-    double eMax = c.eMax;
-    if (!(eMax > 0.0) || !std::isfinite(eMax)) {
-        eMax = std::max(druckfiguren::GroessteOrdinate(links, yF),
-                        druckfiguren::GroessteOrdinate(rechts, yD));
-    }
-    const double sc = (eMax > 0.0 ? eMax : kErsatzEMax) / kBreite;
+    Diagramm wasser = druckfiguren::Wasser(in.tgh, in.tgv, yF, titel.wasser);
+    const double sc = druckfiguren::Massstab(std::max(
+        {druckfiguren::GroessteOrdinate(links, yF), druckfiguren::GroessteOrdinate({wasser}, yF),
+         druckfiguren::GroessteOrdinate(rechts, yD)}));
 
     const double wAnker = in.ankerneigung / g;
     const double xA = tanWand * c.yAnker;
@@ -157,7 +153,6 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         b.Pen(0, 0, 1);
         Reihe reiheLinks(sc, tanWand, -1, yF, kTitelY);
         double x = reiheLinks.Zeichne(links, c.xGelaende - kAbstand);
-        Diagramm wasser = druckfiguren::Wasser(in.tgh, in.tgv, yF, titel.wasser);
         if (!wasser.figuren.empty()) {
             if (in.tgv < in.tgh) {
                 // The water presses toward the soil: its figure points back to the wall,

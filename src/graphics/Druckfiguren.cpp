@@ -14,11 +14,13 @@ namespace druckfiguren {
 
 namespace {
 
-constexpr double kAbstand = 1.0;       // gap between two diagrams (m)
-constexpr float kTitelFaktor = 0.6f;   // height factor of the captions
-constexpr double kTitelBreite = 10.0;  // length of the caption's base line (m)
-constexpr double kWasserWichte = 10.0; // kN/m³
-constexpr double kNull = 1e-9;         // an ordinate below this draws nothing
+constexpr double kAbstand = 1.0;         // gap between two diagrams (m)
+constexpr float kTitelFaktor = 0.6f;     // height factor of the captions
+constexpr double kTitelBreite = 10.0;    // length of the caption's base line (m)
+constexpr double kWasserWichte = 10.0;   // kN/m³
+constexpr double kNull = 1e-9;           // an ordinate below this draws nothing
+constexpr double kBreite = 3.0;          // the largest ordinate is drawn this wide (m)
+constexpr double kErsatzOrdinate = 10.0; // kN/m², for a picture without an ordinate
 
 bool HatOrdinate(const Figur& f) {
     return std::max({std::fabs(f.h1), std::fabs(f.h2), std::fabs(f.v1), std::fabs(f.v2)}) > kNull;
@@ -220,12 +222,21 @@ double GroessteOrdinate(const std::vector<Diagramm>& diagramme, double yBis) {
     double e = 0.0;
     for (const Diagramm& d : diagramme) {
         for (Figur f : d.figuren) {
-            if (BisTiefe(f, yBis)) {
-                e = std::max({e, std::fabs(f.h1), std::fabs(f.h2)});
+            if (!BisTiefe(f, yBis)) {
+                continue;
+            }
+            for (const double o : {f.h1, f.h2, f.v1, f.v2}) {
+                if (std::isfinite(o)) {
+                    e = std::max(e, std::fabs(o));
+                }
             }
         }
     }
     return e;
+}
+
+double Massstab(double groessteOrdinate) {
+    return (groessteOrdinate > 0.0 ? groessteOrdinate : kErsatzOrdinate) / kBreite;
 }
 
 Reihe::Reihe(double scale, double tanWand, int seite, double yBis, double yTitel)

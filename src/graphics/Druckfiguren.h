@@ -65,9 +65,14 @@ Diagramm Verdichtung(const C1ZirfCalc& c, const C1ZirfInput& in, const std::stri
 // Width (m) of a caption as the diagrams write it.
 double TitelBreite(const std::string& titel);
 
-// Largest horizontal ordinate of the diagrams above the depth yBis, as they are drawn
-// (0 when none).
+// Largest ordinate, horizontal or vertical, of the diagrams above the depth yBis, as
+// they are drawn (0 when none; values that are no numbers do not count).
 double GroessteOrdinate(const std::vector<Diagramm>& diagramme, double yBis);
+
+// The ordinate scale (kN/m² per metre drawn) at which the largest ordinate drawn is
+// drawn 3 m wide, whatever the calculation's own largest ordinate is; a picture without
+// an ordinate takes 10 kN/m² for it.
+double Massstab(double groessteOrdinate);
 
 // Draws diagrams side by side through the open picture. seite +1 draws to the right of
 // the cursor (horizontal ordinates to the right, vertical ones upward), -1 mirrored to

@@ -176,6 +176,50 @@ TEST(Belastungsbild, LoadsByKindVerticalThenHorizontalAndNoLoadLeftOut) {
     }
 }
 
+// The scale comes from what is drawn: the largest ordinate of all figures, on both sides
+// of the wall (the passive one at a tenth) and a line load's peak, is drawn 3 m wide,
+// whatever the calculation's own largest ordinate is. The calculation's stays as it is.
+TEST(Belastungsbild, LargestOrdinateDrawnIsThreeMetresWide) {
+    struct Fall {
+        const char* name;
+        const char* datei;
+        GrafikLauf::Aenderung vorher;
+        double eMax; // set after the calculation; NaN: as computed
+    };
+    const double berechnet = std::numeric_limits<double>::quiet_NaN();
+    for (const Fall& fall : {
+             Fall{"as computed", "examples/kragwand.xml", nullptr, berechnet},
+             Fall{"tiny largest ordinate", "examples/kragwand.xml", nullptr, 1e-3},
+             Fall{"huge largest ordinate", "examples/kragwand.xml", nullptr, 1e6},
+             Fall{"line load 1 mm from the wall", "examples/anker_eingespannt.xml",
+                  [](C1ZirfInput& in) { in.linienlast.at(0).x = 0.001; }, berechnet},
+             Fall{"line load 1 cm from the wall", "examples/anker_eingespannt.xml",
+                  [](C1ZirfInput& in) { in.linienlast.at(0).x = 0.01; }, berechnet},
+             Fall{"water levels 4 cm apart", "examples/kragwand_sand.xml",
+                  [](C1ZirfInput& in) {
+                      in.wand_hw = 11.68;
+                      in.tgh = 7.326;
+                      in.tgv = 7.362;
+                  },
+                  berechnet},
+         }) {
+        SCOPED_TRACE(fall.name);
+        GrafikLauf lauf(fall.datei, fall.vorher);
+        if (!std::isnan(fall.eMax)) {
+            lauf.calc->eMax = fall.eMax;
+        }
+        const double eMax = lauf.calc->eMax;
+        const emf::Reader r = Zeichne(lauf);
+        EXPECT_EQ(lauf.calc->eMax, eMax);
+        const Welt w(r, lauf.calc->tGes);
+        double breitest = 0.0;
+        for (const Lage& l : Figuren(r, w)) {
+            breitest = std::max(breitest, l.xMax - l.xMin);
+        }
+        EXPECT_NEAR(breitest, 3.0, 0.1);
+    }
+}
+
 } // namespace
 
 namespace {
