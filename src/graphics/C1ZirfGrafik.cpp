@@ -6,11 +6,15 @@
 #include "plot/Plot_.h"
 #include "resources/StringTable.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr double kRandX = 10.0; // room right of the wall for the diagrams (m)
 constexpr double kZusatzX = 1.04;
 constexpr double kZusatzY = 1.02;
+constexpr double kKleinsteWand = 1.0; // m, drawn when the calculation left no depth
 
 } // namespace
 
@@ -28,15 +32,38 @@ std::string C1ZirfGrafik::Beschriftung(int eintrag) const {
     return pQEL->LOC_TranslateX(out, text.c_str());
 }
 
+double C1ZirfGrafik::Wandtiefe() const {
+    double t = 0.0;
+    for (const double v : {pCalc->tGes, pCalc->t}) {
+        if (std::isfinite(v)) {
+            t = std::max(t, v);
+        }
+    }
+    return t > 0.0 ? t : kKleinsteWand;
+}
+
+bildfenster::Fenster C1ZirfGrafik::Bildrahmen() const {
+    const double tGes = Wandtiefe();
+    bildfenster::Fenster f;
+    f.Nimm(0.0, 0.0);
+    f.Nimm((tGes + kRandX) * kZusatzX, tGes * kZusatzY);
+    return f;
+}
+
 int C1ZirfGrafik::OpenBild(const std::string& name, double widthMm, double heightMm, int, int) {
-    const double tGes = pCalc->tGes;
+    const bildfenster::Fenster f = Bildrahmen();
+    return OeffneBild(name, widthMm, heightMm, f.Breite(), f.Hoehe());
+}
+
+int C1ZirfGrafik::OeffneBild(const std::string& name, double widthMm, double heightMm, double extX,
+                             double extY) {
     scale = 25.0;
     xMin = 0.0;
-    xMax = tGes + kRandX;
+    xMax = extX / kZusatzX;
     yMin = 0.0;
-    yMax = tGes;
-    const double extX = (xMax - xMin) * kZusatzX;
-    const double extY = (yMax - yMin) * kZusatzY;
+    yMax = extY / kZusatzY;
+    bildBreiteMm = widthMm;
+    bildHoeheMm = heightMm;
     Plot_Init(0, 4.0f, 1.0f, " ", zeichnen::K(extX), zeichnen::K(extY), zeichnen::K(widthMm),
               zeichnen::K(heightMm), 0, 1, 0, name.c_str());
     Plot_SetOrigin(zeichnen::K(xMin), zeichnen::K(yMin));
@@ -51,7 +78,7 @@ int C1ZirfGrafik::CloseBild() {
     Plot_PopFont();
     Plot_PopBrush();
     Plot_PopPen();
-    Plot_FrameMargins(1.02f, 1.02f, 1.02f, 1.05f);
+    bildfenster::Rahmen(bildBreiteMm, bildHoeheMm);
     // Only a quick run outside the host leaves the picture out of the report.
     const bool einfuegen =
         pQEL == nullptr || pQEL->IsKorvel2005() != 0 || pQEL->GetQuickModus() == 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graphics/Bildfenster.h"
+
 #include <string>
 
 class C1QEL;
@@ -38,11 +40,19 @@ public:
     int PlotGleitlinie(double xCursor, double& xDrawnMax) const;
 
 private:
+    // The world extents of a picture of the loading-diagram kind as OpenBild opens it:
+    // the wall and 10 m beside it.
+    bildfenster::Fenster Bildrahmen() const;
+    // Opens a picture of the loading-diagram kind with the given world extents (m).
+    int OeffneBild(const std::string& name, double widthMm, double heightMm, double extX,
+                   double extY);
     // Parts of the system sketch.
     void PlotGrundwasser(double x, double y, int seite) const;
     void PlotOKW(double tGes) const;
     void PlotAnker() const;
-    void PlotLasten(double xRechts, double yText) const;
+    // The depth of the wall as the pictures draw it: the chosen depth, or after an
+    // iteration that diverged (which leaves none) the depth the iteration reached.
+    double Wandtiefe() const;
     // The loading diagram's variant with the passive figures of the wedge in front of
     // the wall side by side.
     int PlotErdwiderstaende(const std::string& name, double widthMm, double heightMm, int a4);
@@ -62,4 +72,7 @@ private:
     double xMax = 0.0;
     double yMin = 0.0;
     double yMax = 0.0;
+    // Page box of the picture opened by OpenBild (mm).
+    double bildBreiteMm = 0.0;
+    double bildHoeheMm = 0.0;
 };

@@ -70,33 +70,40 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
         std::max(druckfiguren::GroessteOrdinate(alle, t),
                  voll ? druckfiguren::GroessteOrdinate({passiv}, t) / kPassivFaktor : 0.0);
 
-    OpenBild(name, widthMm, heightMm, a4, mode);
-    scale = druckfiguren::Massstab(eMax);
-    double xCursor = xMin;
-    if (voll) {
-        zeichnen::Wand(tanWand, c.tGes);
+    const double tWand = Wandtiefe();
+    const auto oeffne = [&](const bildfenster::Fenster& f) {
+        OeffneBild(name, widthMm, heightMm, f.Breite(), f.Hoehe());
+        scale = druckfiguren::Massstab(eMax);
+    };
+    const auto zeichne = [&] {
+        double xCursor = xMin;
+        if (voll) {
+            zeichnen::Wand(tanWand, tWand);
 
-        // Passive earth pressure at a tenth, left of a base line 1 m left of the wall.
-        const double breite = druckfiguren::TitelBreite(passiv.titel);
-        Plot_Text(zeichnen::K(xCursor - 10.0), zeichnen::K(kTitelY),
-                  zeichnen::K(xCursor - kAbstand), zeichnen::K(kTitelY), passiv.titel.c_str(),
-                  kTitelFaktor, 0, 2, 0, 0, 0, 0);
-        xMin = xCursor - kAbstand - breite;
-        Reihe links(scale * kPassivFaktor, tanWand, -1, t, kTitelY);
-        xMin = std::min(xMin, links.Figuren(passiv, xCursor - kAbstand, 1.0, 1.0));
-        xCursor += kAbstand;
-    }
-    Reihe reihe(scale, tanWand, 1, t, kTitelY);
-    reihe.Zeichne(rechts, xCursor);
-    if (!wasserRechts && !wasser.figuren.empty()) {
-        // The water is higher in front: its figure presses toward the soil, left of all.
-        const double breite = druckfiguren::TitelBreite(wasser.titel);
-        const double x = xMin - kAbstand;
-        Plot_Text(zeichnen::K(x - 10.0), zeichnen::K(kTitelY), zeichnen::K(x), zeichnen::K(kTitelY),
-                  wasser.titel.c_str(), kTitelFaktor, 0, 2, 0, 0, 0, 0);
-        Reihe links(scale, tanWand, -1, t, kTitelY);
-        xMin = std::min(x - breite, links.Figuren(wasser, x, 0.0, 1.0));
-    }
+            // Passive earth pressure at a tenth, left of a base line 1 m left of the wall.
+            const double breite = druckfiguren::TitelBreite(passiv.titel);
+            Plot_Text(zeichnen::K(xCursor - 10.0), zeichnen::K(kTitelY),
+                      zeichnen::K(xCursor - kAbstand), zeichnen::K(kTitelY), passiv.titel.c_str(),
+                      kTitelFaktor, 0, 2, 0, 0, 0, 0);
+            xMin = xCursor - kAbstand - breite;
+            Reihe links(scale * kPassivFaktor, tanWand, -1, t, kTitelY);
+            xMin = std::min(xMin, links.Figuren(passiv, xCursor - kAbstand, 1.0, 1.0));
+            xCursor += kAbstand;
+        }
+        Reihe reihe(scale, tanWand, 1, t, kTitelY);
+        reihe.Zeichne(rechts, xCursor);
+        if (!wasserRechts && !wasser.figuren.empty()) {
+            // The water is higher in front: its figure presses toward the soil, left of all.
+            const double breite = druckfiguren::TitelBreite(wasser.titel);
+            const double x = xMin - kAbstand;
+            Plot_Text(zeichnen::K(x - 10.0), zeichnen::K(kTitelY), zeichnen::K(x),
+                      zeichnen::K(kTitelY), wasser.titel.c_str(), kTitelFaktor, 0, 2, 0, 0, 0, 0);
+            Reihe links(scale, tanWand, -1, t, kTitelY);
+            xMin = std::min(x - breite, links.Figuren(wasser, x, 0.0, 1.0));
+        }
+    };
+    // The frame's window is the first guess; the picture then takes what it draws.
+    bildfenster::Zeichne(Bildrahmen(), widthMm, heightMm, oeffne, zeichne);
     CloseBild();
     return 1;
 }

@@ -34,7 +34,7 @@ bool Endlich(const Figur& f) {
 } // namespace
 
 int C1ZirfGrafik::PlotErdwiderstaende(const std::string& name, double widthMm, double heightMm,
-                                      int a4) {
+                                      int) {
     const C1ZirfInput& in = *pInput;
     const C1ZirfCalc& c = *pCalc;
     // With the wedge in front the depths count from the excavation level.
@@ -56,21 +56,26 @@ int C1ZirfGrafik::PlotErdwiderstaende(const std::string& name, double widthMm, d
     // The picture's own scale, as in the full diagram: never written back.
     const double eMax = druckfiguren::GroessteOrdinate(figuren, kOhneGrenze);
 
-    OpenBild(name, widthMm, heightMm, a4, 4);
-    scale = druckfiguren::Massstab(eMax);
     const double yTitel = kTitelY - yShift;
-    druckfiguren::Reihe reihe(scale, 0.0, 1, kOhneGrenze, yTitel);
-    double xCursor = xMin;
-    for (const Diagramm& d : figuren) {
-        if (!d.titel.empty()) {
-            Plot_Text(zeichnen::K(xCursor), zeichnen::K(yTitel), zeichnen::K(xCursor + 10.0),
-                      zeichnen::K(yTitel), d.titel.c_str(), kTitelFaktor, 0, 1, 0, 0, 0, 0);
+    const auto oeffne = [&](const bildfenster::Fenster& f) {
+        OeffneBild(name, widthMm, heightMm, f.Breite(), f.Hoehe());
+        scale = druckfiguren::Massstab(eMax);
+    };
+    const auto zeichne = [&] {
+        druckfiguren::Reihe reihe(scale, 0.0, 1, kOhneGrenze, yTitel);
+        double xCursor = xMin;
+        for (const Diagramm& d : figuren) {
+            if (!d.titel.empty()) {
+                Plot_Text(zeichnen::K(xCursor), zeichnen::K(yTitel), zeichnen::K(xCursor + 10.0),
+                          zeichnen::K(yTitel), d.titel.c_str(), kTitelFaktor, 0, 1, 0, 0, 0, 0);
+            }
+            const double aussen = reihe.Figuren(d, xCursor, 1.0, 1.0);
+            // The base line from the figure's bottom up to the wall-top level.
+            zeichnen::Linie(xCursor, d.figuren.front().y2, xCursor, -yShift);
+            xCursor = aussen + kLuecke;
         }
-        const double aussen = reihe.Figuren(d, xCursor, 1.0, 1.0);
-        // The base line from the figure's bottom up to the wall-top level.
-        zeichnen::Linie(xCursor, d.figuren.front().y2, xCursor, -yShift);
-        xCursor = aussen + kLuecke;
-    }
+    };
+    bildfenster::Zeichne(Bildrahmen(), widthMm, heightMm, oeffne, zeichne);
     CloseBild();
     return 1;
 }

@@ -1,10 +1,12 @@
 // The system sketch: wall, ground with its berm, excavation level, layer boundaries with
-// their levels, water levels, wall-top level, anchor or strut and the load symbols.
+// their levels, water levels, wall-top level, the anchor and the load symbols.
 
 #include "graphics/C1ZirfGrafik.h"
 
 #include "earthpressure/C1ZirfCalc.h"
+#include "graphics/Bildfenster.h"
 #include "graphics/PlotAuswahl.h"
+#include "graphics/Skizzenlasten.h"
 #include "graphics/Zeichnen.h"
 #include "host/C1ZirfInput.h"
 #include "plot/Plot_.h"
@@ -17,6 +19,7 @@
 
 namespace {
 
+using bildfenster::Fenster;
 using zeichnen::Anker;
 using zeichnen::K;
 using zeichnen::Linie;
@@ -25,10 +28,13 @@ using zeichnen::Wand;
 
 constexpr double kWand = zeichnen::kStabDicke; // wall thickness as drawn (m)
 constexpr double kSchraffur = 0.5;             // depth of a hatch band (m)
-constexpr double kStufe = 0.25;                // gap between two surcharge bands (m)
 constexpr float kTextFaktor = 0.75f;           // level labels
 constexpr float kSymbolFaktor = 0.9f;
-constexpr double kUeberKopf = -0.01; // a load at depth 0 is drawn just above the head
+constexpr double kLinksRand = 2.5;  // room left of the excavation side for its symbols (m)
+constexpr double kLastRaum = 1.5;   // room above the ground for the surcharge bands (m)
+constexpr double kUeberstand = 1.0; // the ground runs on this far past the farthest load (m)
+constexpr double kReichweite = 0.5; // loads drawn in place reach this share of the
+                                    // wall's world beyond it on every side
 
 std::string Format(const char* format, double v) {
     std::array<char, 64> buf{};
@@ -43,30 +49,103 @@ void Kote(double x, double y, const std::string& text) {
     Plot_Text(K(x - 1.5), K(y), K(x), K(y), text.c_str(), kTextFaktor, kAuslassen, 2, 0, 0, 0, 0);
 }
 
-// An arrow of the length 2d along (ux, uy) ending at (x, y), its head at the load point
-// for a positive value, else at the far end.
-void Pfeil(double x, double y, double ux, double uy, double d) {
-    const double l = 2.0 * std::fabs(d);
-    const double xa = x - ux * l;
-    const double ya = y - uy * l;
-    Linie(xa, ya, x, y);
-    const double hx = d > 0.0 ? x : xa;
-    const double hy = d > 0.0 ? y : ya;
-    // Strokes of the length d at 45° back from the tip along the shaft.
-    const double s = d > 0.0 ? -1.0 : 1.0;
-    const double k = std::fabs(d) / std::sqrt(2.0);
-    Linie(hx, hy, hx + s * k * (ux - uy), hy + s * k * (uy + ux));
-    Linie(hx, hy, hx + s * k * (ux + uy), hy + s * k * (uy - ux));
+// The ground surface of the retained side from the wall to xEnde: ground slope, berm
+// slope, ground slope again.
+struct Boden {
+    std::vector<double> x;
+    std::vector<double> y;
+};
+
+Boden Gelaende(const C1ZirfCalc& c, bool berme, double tanGel, double xGel, double yGel,
+               double xEnde) {
+    const auto y = [&](double x) {
+        if (berme && x >= c.xBermeFuss) {
+            return c.yBermeFuss - (x - c.xBermeFuss) * tanGel;
+        }
+        if (berme && x > c.xBerme && c.xBermeFuss > c.xBerme) {
+            return c.yBerme +
+                   (c.yBermeFuss - c.yBerme) * (x - c.xBerme) / (c.xBermeFuss - c.xBerme);
+        }
+        return yGel - (x - xGel) * tanGel;
+    };
+    Boden b;
+    b.x.push_back(xGel);
+    if (berme) {
+        for (const double x : {c.xBerme, c.xBermeFuss}) {
+            if (x > xGel && x < xEnde) {
+                b.x.push_back(x);
+            }
+        }
+    }
+    b.x.push_back(xEnde);
+    for (const double x : b.x) {
+        b.y.push_back(y(x));
+    }
+    return b;
 }
 
-// A moment as an arc of the diameter d around (x, y) with a head stroke at the end that
-// its sign turns to.
-void Moment(double x, double y, double m, double d) {
-    const double r = d / 2.0;
-    Plot_Arc(K(x - r), K(y - r), K(x + r), K(y + r), K(x + r), K(y), K(x - r), K(y));
-    const double hx = m > 0.0 ? x - r : x + r;
-    Linie(hx, y, hx - r / 4.0, y - r / 4.0);
-    Linie(hx, y, hx + r / 4.0, y - r / 4.0);
+// The ground line and its hatch band 0.1 below it, drawn with the current brush.
+void ZeichneBoden(const Boden& g) {
+    for (std::size_t k = 0; k + 1 < g.x.size(); ++k) {
+        Linie(g.x[k], g.y[k], g.x[k + 1], g.y[k + 1]);
+    }
+    PlotAuswahl b;
+    b.StockPen(1);
+    std::vector<double> bx;
+    std::vector<double> by;
+    for (std::size_t k = 0; k < g.x.size(); ++k) {
+        bx.push_back(k == 0 ? g.x[k] + kWand : g.x[k]);
+        by.push_back(g.y[k] + kWand);
+    }
+    for (std::size_t k = g.x.size(); k-- > 0;) {
+        bx.push_back(k == 0 ? g.x[k] + kWand : g.x[k]);
+        by.push_back(g.y[k] + kWand + kSchraffur);
+    }
+    Polygon(bx, by);
+}
+
+// The excavation level at the wall's x there, with its hatch band; a level below the
+// wall's foot lies outside the sketch.
+void ZeichneAushub(double hw, double tanWand, double tWand) {
+    const double xHw = hw * tanWand - kWand;
+    if (!(hw >= 0.0 && hw <= tWand)) {
+        return;
+    }
+    Linie(xHw, hw, xHw - tWand / 2.0, hw);
+    PlotAuswahl b;
+    b.StockPen(1);
+    Polygon({xHw - 0.1, xHw - tWand / 2.0, xHw - tWand / 2.0, xHw - 0.1 - kSchraffur * tanWand},
+            {hw + 0.1, hw + 0.1, hw + 0.6, hw + 0.6});
+}
+
+// Levels and layer boundaries. The head and the foot of the wall are labelled first: a
+// layer level or the calculated depth too close to them is left out.
+void ZeichneKoten(const C1ZirfCalc& c, bool berme, double tanWand, double tanGel, double tWand,
+                  double xEnde) {
+    PlotAuswahl b;
+    b.Pen(0, 1, 0);
+    Kote(0.0, 0.0, "+ 0.00");
+    Kote(tWand * tanWand - kWand, tWand, Format("%6.2f", -tWand));
+    if (berme && c.xBerme < xEnde) {
+        // The ground as it lies under the berm.
+        Linie(c.xBerme, c.yBerme, xEnde, c.yBerme - (xEnde - c.xBerme) * tanGel);
+    }
+    const int bis = std::min(c.iSchichtFuss, c.iLetzteSchicht + 1);
+    for (int i = std::max(c.iErsteSchicht, 0); i < bis; ++i) {
+        const double y = c.Schicht[i].yu;
+        if (y >= tWand) {
+            break;
+        }
+        const double x = y * tanWand;
+        Kote(x - kWand, y, Format("%6.2f", -y));
+        Linie(x, y, xEnde, y);
+        if (i >= c.iSchichtAushub) {
+            Linie(x - 2.0 * kWand, y, -tWand / 2.0, y);
+        }
+    }
+    if (c.t < tWand - 0.005) {
+        Kote(c.t * tanWand - kWand, c.t, Format("%6.2f", -c.t));
+    }
 }
 
 } // namespace
@@ -110,233 +189,84 @@ void C1ZirfGrafik::PlotAnker() const {
     Anker(x, y, x + std::cos(w) * in.ankerlaenge, y + std::sin(w) * in.ankerlaenge);
 }
 
-void C1ZirfGrafik::PlotLasten(double xRechts, double yText) const {
-    const C1ZirfInput& in = *pInput;
-    const C1ZirfCalc& c = *pCalc;
-    // The largest load sets the symbols' size; loads that are all zero draw none.
-    double maxLast = in.maxLast;
-    if (!(maxLast > 0.0)) {
-        maxLast = 0.0;
-        for (int k = 0; k < in.nFlaechenlast; ++k) {
-            maxLast = std::max(maxLast, std::fabs(in.flaechenlast.at(std::size_t(k)).v));
-        }
-        for (int j = 0; j < in.nBlocklast; ++j) {
-            const auto& b = in.blocklast.at(std::size_t(j));
-            maxLast = std::max({maxLast, std::fabs(b.v), std::fabs(b.h)});
-        }
-        for (int j = 0; j < in.nLinienlast; ++j) {
-            const auto& l = in.linienlast.at(std::size_t(j));
-            maxLast = std::max({maxLast, std::fabs(l.v), std::fabs(l.h), std::fabs(l.m)});
-        }
-        for (int j = 0; j < in.nKopflast; ++j) {
-            const auto& l = in.kopflast.at(std::size_t(j));
-            maxLast = std::max({maxLast, std::fabs(l.v), std::fabs(l.h), std::fabs(l.m)});
-        }
-    }
-    if (!(maxLast > 0.0) || !std::isfinite(maxLast)) {
-        return;
-    }
-    PlotAuswahl a;
-    a.Pen(0, 0, 1);
-    const double tanWand = std::tan(in.wand_neigung / c.GradFaktor);
-
-    // Surcharges: one band per load above the ground, stacked.
-    double yBand = yText;
-    for (int k = 0; k < in.nFlaechenlast; ++k) {
-        const double v = in.flaechenlast.at(std::size_t(k)).v;
-        if (v == 0.0) {
-            continue;
-        }
-        const double h = 0.6 * std::fabs(v) / maxLast;
-        PlotAuswahl b;
-        b.StockBrush(6);
-        Polygon({c.xGelaende, xRechts, xRechts, c.xGelaende}, {yBand, yBand, yBand - h, yBand - h});
-        yBand -= h + kStufe;
-    }
-    for (int j = 0; j < in.nBlocklast; ++j) {
-        const auto& l = in.blocklast.at(std::size_t(j));
-        if (l.v == 0.0 && l.h == 0.0) {
-            continue;
-        }
-        const double xe = std::min(l.x + l.b, xRechts);
-        if (l.v != 0.0) {
-            const int art = in.blockArt.at(std::size_t(j));
-            PlotAuswahl b;
-            b.StockBrush(art == 0 ? 6 : art == 1 ? 5 : 1);
-            const double h = 0.4 * l.v / maxLast;
-            Polygon({l.x, xe, xe, l.x}, {l.y, l.y, l.y - h, l.y - h});
-        }
-        if (l.h != 0.0) {
-            const double d = 0.1 * l.h / maxLast;
-            const double y = l.y + kWand / 4.0;
-            Linie(l.x, y, xe, y);
-            if (l.h > 0.0) {
-                Linie(l.x + d, y + d, l.x, y);
-            } else {
-                Linie(xe + d, y - d, xe, y);
-            }
-        }
-    }
-    const auto einzel = [&](double x, double y, double v, double h, double m, double mFaktor) {
-        y = y == 0.0 ? kUeberKopf : y;
-        if (v != 0.0) {
-            Pfeil(x, y, 0.0, 1.0, v / maxLast);
-        }
-        if (h != 0.0) {
-            Pfeil(x, y, -1.0, 0.0, h / maxLast);
-        }
-        if (m != 0.0) {
-            Moment(x, y, m, std::fabs(m) / (mFaktor * maxLast));
-        }
-    };
-    for (int j = 0; j < in.nLinienlast; ++j) {
-        const auto& l = in.linienlast.at(std::size_t(j));
-        einzel(l.x, l.y, l.v, l.h, l.m, 1.0);
-    }
-    for (int j = 0; j < in.nKopflast; ++j) {
-        const auto& l = in.kopflast.at(std::size_t(j));
-        const double y = l.stelle == 0 ? 0.0 : in.tiefe_anker;
-        einzel(tanWand * y - 0.05, y, l.v, l.h, l.m, 0.25);
-    }
-}
-
 int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double heightMm) {
     const C1ZirfInput& in = *pInput;
     const C1ZirfCalc& c = *pCalc;
-    const double tGes = c.tGes;
+    const double tWand = Wandtiefe();
     const double tanWand = std::tan(in.wand_neigung / c.GradFaktor);
     const double tanGel = std::tan(in.gela_neigung / c.GradFaktor);
     const bool berme = in.mitberme == 1;
-    const double ankerX =
-        in.mitanker > 0
-            ? tanWand * c.yAnker + std::cos(in.ankerneigung / c.GradFaktor) * in.ankerlaenge + kWand
-            : 0.0;
-    const double xRechts = std::max({tGes, in.ankerlaenge, ankerX});
+    const double wAnker = in.ankerneigung / c.GradFaktor;
+    const double xAnker = tanWand * c.yAnker + std::cos(wAnker) * in.ankerlaenge;
+    const double yAnkerEnde = c.yAnker + std::sin(wAnker) * in.ankerlaenge;
     const double xGel = c.iErsteSchicht <= 0 ? 0.0 : c.xGelaende;
     const double yGel = c.iErsteSchicht <= 0 ? 0.0 : c.yGelaende;
+    double xRechts = std::max(tWand, in.ankerlaenge);
+    if (in.mitanker > 0) {
+        xRechts = std::max(xRechts, xAnker + kWand);
+    }
 
-    // The ground surface: ground slope, berm slope, ground slope again.
-    const auto boden = [&](double x) {
-        if (berme && x >= c.xBermeFuss) {
-            return c.yBermeFuss - (x - c.xBermeFuss) * tanGel;
-        }
-        if (berme && x > c.xBerme && c.xBermeFuss > c.xBerme) {
-            return c.yBerme +
-                   (c.yBermeFuss - c.yBerme) * (x - c.xBerme) / (c.xBermeFuss - c.xBerme);
-        }
-        return yGel - (x - xGel) * tanGel;
+    // The wall's world: wall, ground, the symbols on the excavation side, the water on
+    // the retained side and the anchor. Loads within reach of it stand where they act.
+    Fenster welt;
+    welt.Nimm(-(tWand / 2.0 + kLinksRand), 0.0);
+    welt.Nimm(tWand * tanWand, tWand);
+    if (in.mitanker > 0) {
+        welt.Nimm(xAnker, yAnkerEnde);
+    }
+    if (tWand > in.tgh) {
+        welt.Nimm(in.tgh * tanWand + tWand / 2.0 + 2.5, in.tgh);
+    }
+    const Boden boden0 = Gelaende(c, berme, tanGel, xGel, yGel, xGel + xRechts);
+    for (std::size_t k = 0; k < boden0.x.size(); ++k) {
+        welt.Nimm(boden0.x[k], boden0.y[k] - kLastRaum);
+    }
+    Fenster reichweite = welt;
+    reichweite.Nimm(welt.xMin - kReichweite * welt.Breite(),
+                    welt.yMin - kReichweite * welt.Hoehe());
+    reichweite.Nimm(welt.xMax + kReichweite * welt.Breite(),
+                    welt.yMax + kReichweite * welt.Hoehe());
+    const skizzenlasten::Lasten lasten(in, welt, reichweite);
+    const double xEnde = std::max(xGel + xRechts, lasten.XRechts() + kUeberstand);
+    const Boden boden = Gelaende(c, berme, tanGel, xGel, yGel, xEnde);
+    const double yText = std::min(boden.y.back(), yGel) - 0.25;
+    Fenster fenster = lasten.Welt();
+    for (std::size_t k = 0; k < boden.x.size(); ++k) {
+        fenster.Nimm(boden.x[k], boden.y[k] - kLastRaum);
+    }
+
+    const auto oeffne = [&](const Fenster& f) {
+        Plot_Init(0, 4.0f, 1.0f, " ", K(f.Breite()), K(f.Hoehe()), K(widthMm), K(heightMm), 0, 1, 0,
+                  name.c_str());
     };
-    std::vector<double> gx = {xGel};
-    if (berme) {
-        for (const double x : {c.xBerme, c.xBermeFuss}) {
-            if (x > xGel && x < xGel + xRechts) {
-                gx.push_back(x);
-            }
-        }
-    }
-    gx.push_back(xGel + xRechts);
-    std::vector<double> gy;
-    double yOben = 0.0;
-    for (const double x : gx) {
-        gy.push_back(boden(x));
-        yOben = std::min(yOben, gy.back());
-    }
-
-    // The window: everything the sketch draws, the anchor and the load symbols included.
-    const double xLinks = -(tGes / 2.0 + 2.5);
-    const double yText = std::min(boden(xRechts), yGel) - 0.25;
-    const double extX = (xGel + xRechts - xLinks) * 1.04;
-    const double extY = (tGes - std::min(yOben, yText - 1.5)) * 1.12;
-    Plot_Init(0, 4.0f, 1.0f, " ", K(extX), K(extY), K(widthMm), K(heightMm), 0, 1, 0, name.c_str());
-    {
+    const auto zeichne = [&] {
         PlotAuswahl a;
-        // Wall.
         a.Pen(0, 0, 1);
         a.Brush(2);
-        Wand(tanWand, tGes);
-
-        // Ground line and its hatch band 0.1 below it.
+        Wand(tanWand, tWand);
         a.Brush(1);
-        for (std::size_t k = 0; k + 1 < gx.size(); ++k) {
-            Linie(gx[k], gy[k], gx[k + 1], gy[k + 1]);
-        }
+        ZeichneBoden(boden);
+        PlotOKW(tWand);
+        ZeichneAushub(in.wand_hw, tanWand, tWand);
+        ZeichneKoten(c, berme, tanWand, tanGel, tWand, xEnde);
         {
-            PlotAuswahl b;
-            b.StockPen(1);
-            std::vector<double> bx;
-            std::vector<double> by;
-            for (std::size_t k = 0; k < gx.size(); ++k) {
-                bx.push_back(k == 0 ? gx[k] + kWand : gx[k]);
-                by.push_back(gy[k] + kWand);
-            }
-            for (std::size_t k = gx.size(); k-- > 0;) {
-                bx.push_back(k == 0 ? gx[k] + kWand : gx[k]);
-                by.push_back(gy[k] + kWand + kSchraffur);
-            }
-            Polygon(bx, by);
-        }
-        PlotOKW(tGes);
-
-        // Excavation level, at the wall's x there; a level below the wall's foot lies
-        // outside the sketch.
-        const double hw = in.wand_hw;
-        const double xHw = hw * tanWand - kWand;
-        if (hw >= 0.0 && hw <= tGes) {
-            Linie(xHw, hw, xHw - tGes / 2.0, hw);
-            PlotAuswahl b;
-            b.StockPen(1);
-            Polygon(
-                {xHw - 0.1, xHw - tGes / 2.0, xHw - tGes / 2.0, xHw - 0.1 - kSchraffur * tanWand},
-                {hw + 0.1, hw + 0.1, hw + 0.6, hw + 0.6});
-        }
-
-        // Levels and layer boundaries. The head and the foot of the wall are labelled
-        // first: a layer level or the calculated depth too close to them is left out.
-        {
-            PlotAuswahl b;
-            b.Pen(0, 1, 0);
-            Kote(0.0, 0.0, "+ 0.00");
-            Kote(tGes * tanWand - kWand, tGes, Format("%6.2f", -tGes));
-            if (berme && c.xBerme < xGel + xRechts) {
-                // The ground as it lies under the berm.
-                Linie(c.xBerme, c.yBerme, xGel + xRechts,
-                      c.yBerme - (xGel + xRechts - c.xBerme) * tanGel);
-            }
-            const int bis = std::min(c.iSchichtFuss, c.iLetzteSchicht + 1);
-            for (int i = std::max(c.iErsteSchicht, 0); i < bis; ++i) {
-                const double y = c.Schicht[i].yu;
-                if (y >= tGes) {
-                    break;
-                }
-                const double x = y * tanWand;
-                Kote(x - kWand, y, Format("%6.2f", -y));
-                Linie(x, y, xGel + xRechts, y);
-                if (i >= c.iSchichtAushub) {
-                    Linie(x - 2.0 * kWand, y, -tGes / 2.0, y);
-                }
-            }
-            if (c.t < tGes - 0.005) {
-                Kote(c.t * tanWand - kWand, c.t, Format("%6.2f", -c.t));
-            }
-        }
-
-        // Groundwater on both sides, where it lies above the foot.
-        {
+            // Groundwater on both sides, where it lies above the foot.
             PlotAuswahl b;
             b.Pen(0, 4, 1);
-            if (tGes > in.tgv) {
-                PlotGrundwasser(in.tgv * tanWand - kWand - 0.02 - tGes / 4.0, in.tgv, 0);
+            if (tWand > in.tgv) {
+                PlotGrundwasser(in.tgv * tanWand - kWand - 0.02 - tWand / 4.0, in.tgv, 0);
             }
-            if (tGes > in.tgh) {
-                PlotGrundwasser(in.tgh * tanWand + 0.02 + tGes / 2.0, in.tgh, 1);
+            if (tWand > in.tgh) {
+                PlotGrundwasser(in.tgh * tanWand + 0.02 + tWand / 2.0, in.tgh, 1);
             }
         }
         if (in.mitanker > 0) {
             PlotAnker();
         }
-        PlotLasten(xGel + xRechts, yText);
-    }
-    Plot_FrameMargins(1.02f, 1.02f, 1.02f, 1.05f);
+        lasten.Zeichne(xGel, xEnde, yText, tanWand, c.yAnker);
+    };
+    bildfenster::Zeichne(fenster, widthMm, heightMm, oeffne, zeichne);
+    bildfenster::Rahmen(widthMm, heightMm);
     Plot_Close(1);
     return 1;
 }

@@ -5,6 +5,7 @@
 #include "graphics/C1ZirfGrafik.h"
 
 #include "earthpressure/C1ZirfCalc.h"
+#include "graphics/Bildfenster.h"
 #include "graphics/Druckfiguren.h"
 #include "graphics/PlotAuswahl.h"
 #include "graphics/Zeichnen.h"
@@ -80,16 +81,31 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
     const double sc = druckfiguren::Massstab(std::max(
         {druckfiguren::GroessteOrdinate(links, yF), druckfiguren::GroessteOrdinate({wasser}, yF),
          druckfiguren::GroessteOrdinate(rechts, yD)}));
+    if (in.tgv < in.tgh) {
+        // The water presses toward the soil: its figure points back to the wall, from a
+        // base line its own drawn width further out.
+        for (druckfiguren::Figur& f : wasser.figuren) {
+            f.h1 = -f.h1;
+            f.h2 = -f.h2;
+        }
+        wasser.versatz = druckfiguren::GroessteOrdinate({wasser}, yF);
+    }
 
     const double wAnker = in.ankerneigung / g;
     const double xA = tanWand * c.yAnker;
     const double xAE = xA + std::cos(wAnker) * in.ankerlaenge;
     const double yAE = c.yAnker + std::sin(wAnker) * in.ankerlaenge;
     const double yOben = std::min({0.0, boden(xD), boden(xAE)}) - 1.0;
-    const double extX = (std::max(xAE, xD) + 8.0 + 8.0) * 1.04;
-    const double extY = (std::max(yF, yAE) - yOben) * 1.12;
-    Plot_Init(0, 4.0f, 1.0f, " ", K(extX), K(extY), K(widthMm), K(heightMm), 0, 1, 0, name.c_str());
-    {
+    // A first guess of the window: the wedge and the anchor with room for the forces on
+    // both sides; the picture then takes what it draws.
+    bildfenster::Fenster fenster;
+    fenster.Nimm(-8.0, yOben);
+    fenster.Nimm(std::max(xAE, xD) + 8.0, std::max(yF, yAE));
+    const auto oeffne = [&](const bildfenster::Fenster& f) {
+        Plot_Init(0, 4.0f, 1.0f, " ", K(f.Breite()), K(f.Hoehe()), K(widthMm), K(heightMm), 0, 1, 0,
+                  name.c_str());
+    };
+    const auto zeichne = [&] {
         PlotAuswahl a;
         a.Pen(0, 0, 1);
         a.Brush(2);
@@ -154,15 +170,6 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         Reihe reiheLinks(sc, tanWand, -1, yF, kTitelY);
         double x = reiheLinks.Zeichne(links, c.xGelaende - kAbstand);
         if (!wasser.figuren.empty()) {
-            if (in.tgv < in.tgh) {
-                // The water presses toward the soil: its figure points back to the wall,
-                // from a base line its own drawn width further out.
-                for (druckfiguren::Figur& f : wasser.figuren) {
-                    f.h1 = -f.h1;
-                    f.h2 = -f.h2;
-                }
-                wasser.versatz = druckfiguren::GroessteOrdinate({wasser}, yF);
-            }
             reiheLinks.Zeichne({wasser}, x);
         }
 
@@ -170,8 +177,9 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         const double yTitel = -xD * tanGel + kTitelY;
         Reihe reiheRechts(sc, 0.0, 1, yD, yTitel);
         reiheRechts.Zeichne(rechts, std::max(xAE, xD) + kAbstand);
-    }
-    Plot_FrameMargins(1.02f, 1.02f, 1.02f, 1.05f);
+    };
+    bildfenster::Zeichne(fenster, widthMm, heightMm, oeffne, zeichne);
+    bildfenster::Rahmen(widthMm, heightMm);
     Plot_Close(1);
     return 1;
 }
