@@ -91,6 +91,7 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
             xCursor += kAbstand;
         }
         Reihe reihe(scale, tanWand, 1, t, kTitelY);
+        reihe.Umbruch(druckfiguren::kJeZeile, druckfiguren::Zeilenabstand(tWand));
         reihe.Zeichne(rechts, xCursor);
         if (!wasserRechts && !wasser.figuren.empty()) {
             // The water is higher in front: its figure presses toward the soil, left of all.

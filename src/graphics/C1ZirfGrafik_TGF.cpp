@@ -168,6 +168,8 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         PlotAuswahl b;
         b.Pen(0, 0, 1);
         Reihe reiheLinks(sc, tanWand, -1, yF, kTitelY);
+        reiheLinks.Umbruch(druckfiguren::kJeZeile,
+                           druckfiguren::Zeilenabstand(std::max(yF, yAE) - yOben));
         double x = reiheLinks.Zeichne(links, c.xGelaende - kAbstand);
         if (!wasser.figuren.empty()) {
             reiheLinks.Zeichne({wasser}, x);
@@ -176,6 +178,8 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
         // Right: the forces on the equivalent wall.
         const double yTitel = -xD * tanGel + kTitelY;
         Reihe reiheRechts(sc, 0.0, 1, yD, yTitel);
+        reiheRechts.Umbruch(druckfiguren::kJeZeile,
+                            druckfiguren::Zeilenabstand(std::max(yF, yAE) - yOben));
         reiheRechts.Zeichne(rechts, std::max(xAE, xD) + kAbstand);
     };
     bildfenster::Zeichne(fenster, widthMm, heightMm, oeffne, zeichne);

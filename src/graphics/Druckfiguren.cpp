@@ -15,6 +15,7 @@ namespace druckfiguren {
 namespace {
 
 constexpr double kAbstand = 1.0;         // gap between two diagrams (m)
+constexpr double kZeilenluecke = 0.25;   // gap between two rows, a share of their depth
 constexpr float kTitelFaktor = 0.6f;     // height factor of the captions
 constexpr double kTitelBreite = 10.0;    // length of the caption's base line (m)
 constexpr double kWasserWichte = 10.0;   // kN/m³
@@ -239,8 +240,17 @@ double Massstab(double groessteOrdinate) {
     return (groessteOrdinate > 0.0 ? groessteOrdinate : kErsatzOrdinate) / kBreite;
 }
 
+double Zeilenabstand(double hoehe) {
+    return hoehe + kZeilenluecke * hoehe + kAbstand;
+}
+
 Reihe::Reihe(double scale, double tanWand, int seite, double yBis, double yTitel)
     : scale(scale), tanWand(tanWand), seite(seite), yBis(yBis), yTitel(yTitel) {}
+
+void Reihe::Umbruch(int n, double abstand) {
+    jeZeile = n;
+    zeilenabstand = abstand;
+}
 
 double Reihe::Figuren(const Diagramm& d, double xCursor, double vSeite, double wandSeite) {
     double aussenHier = xCursor;
@@ -256,9 +266,10 @@ double Reihe::Figuren(const Diagramm& d, double xCursor, double vSeite, double w
         const double x2 = basis + (d.aufWand ? wandSeite * f.y2 * tanWand : 0.0);
         const std::array<float, 4> px = {zeichnen::K(x2), zeichnen::K(x2 + seite * f.h2 / scale),
                                          zeichnen::K(x1 + seite * f.h1 / scale), zeichnen::K(x1)};
-        const std::array<float, 4> py = {
-            zeichnen::K(f.y2), zeichnen::K(f.y2 - vSeite * f.v2 / scale),
-            zeichnen::K(f.y1 - vSeite * f.v1 / scale), zeichnen::K(f.y1)};
+        const double y1 = f.y1 + yVersatz;
+        const double y2 = f.y2 + yVersatz;
+        const std::array<float, 4> py = {zeichnen::K(y2), zeichnen::K(y2 - vSeite * f.v2 / scale),
+                                         zeichnen::K(y1 - vSeite * f.v1 / scale), zeichnen::K(y1)};
         Plot_Polygon(px.data(), py.data(), 4);
         ++polygone;
         for (const float x : px) {
@@ -271,15 +282,21 @@ double Reihe::Figuren(const Diagramm& d, double xCursor, double vSeite, double w
 
 double Reihe::Zeichne(const std::vector<Diagramm>& diagramme, double xCursor) {
     for (const Diagramm& d : diagramme) {
+        if (gezeichnet == 0) {
+            zeilenStart = xCursor;
+        } else if (jeZeile > 0 && gezeichnet % jeZeile == 0) {
+            xCursor = zeilenStart;
+            yVersatz += zeilenabstand;
+        }
+        ++gezeichnet;
+        const double y = yTitel + yVersatz;
         double rand = xCursor + seite * TitelBreite(d.titel);
         if (seite > 0) {
-            Plot_Text(zeichnen::K(xCursor), zeichnen::K(yTitel),
-                      zeichnen::K(xCursor + kTitelBreite), zeichnen::K(yTitel), d.titel.c_str(),
-                      kTitelFaktor, 0, 1, 0, 0, 0, 0);
+            Plot_Text(zeichnen::K(xCursor), zeichnen::K(y), zeichnen::K(xCursor + kTitelBreite),
+                      zeichnen::K(y), d.titel.c_str(), kTitelFaktor, 0, 1, 0, 0, 0, 0);
         } else {
-            Plot_Text(zeichnen::K(xCursor - kTitelBreite), zeichnen::K(yTitel),
-                      zeichnen::K(xCursor), zeichnen::K(yTitel), d.titel.c_str(), kTitelFaktor, 0,
-                      2, 0, 0, 0, 0);
+            Plot_Text(zeichnen::K(xCursor - kTitelBreite), zeichnen::K(y), zeichnen::K(xCursor),
+                      zeichnen::K(y), d.titel.c_str(), kTitelFaktor, 0, 2, 0, 0, 0, 0);
         }
         // Mirrored figures point their vertical ordinates downward and follow the
         // mirrored wall.

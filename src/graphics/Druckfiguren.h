@@ -74,12 +74,22 @@ double GroessteOrdinate(const std::vector<Diagramm>& diagramme, double yBis);
 // an ordinate takes 10 kN/m² for it.
 double Massstab(double groessteOrdinate);
 
+// Diagrams in one row at most; more go into rows below.
+inline constexpr int kJeZeile = 10;
+// The distance between two rows of diagrams that reach `hoehe` (m) deep: room for the
+// captions of the next row in between.
+double Zeilenabstand(double hoehe);
+
 // Draws diagrams side by side through the open picture. seite +1 draws to the right of
 // the cursor (horizontal ordinates to the right, vertical ones upward), -1 mirrored to
 // the left (vertical ones downward, the wall's inclination mirrored).
 class Reihe {
 public:
     Reihe(double scale, double tanWand, int seite, double yBis, double yTitel);
+    // Breaks the row after every `jeZeile` diagrams: the next ones stand `abstand` (m)
+    // lower, from where the row began. A row of many diagrams side by side would make a
+    // picture too long for its texts to be read.
+    void Umbruch(int jeZeile, double abstand);
     // Draws each diagram with its caption at the cursor, then moves the cursor 1 m past
     // what it drew. Returns the cursor after the last diagram.
     double Zeichne(const std::vector<Diagramm>& diagramme, double xCursor);
@@ -98,6 +108,11 @@ private:
     double yTitel;
     double aussen = 0.0;
     int polygone = 0;
+    int jeZeile = 0; // 0: one row
+    double zeilenabstand = 0.0;
+    int gezeichnet = 0;       // diagrams drawn by Zeichne so far
+    double zeilenStart = 0.0; // cursor where the rows begin
+    double yVersatz = 0.0;    // depth added to the current row
 };
 
 } // namespace druckfiguren

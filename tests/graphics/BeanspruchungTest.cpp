@@ -135,8 +135,9 @@ TEST(Belastungsbild, WaterFigureByTheWaterLevels) {
 
 // The loads' diagrams stand in the order of their kinds: the vertical part of every block
 // load, then the horizontal part of every block load, then the same for the line loads;
-// each caption is followed by its own figures. A load whose figures have no ordinate
-// keeps its caption, and its vertical part its figures, drawn as lines on the wall line.
+// each caption is followed by its own figures, rows of many diagrams continuing below. A load whose
+// figures have no ordinate keeps its caption, and its vertical part its figures, drawn as lines on
+// the wall line.
 TEST(Belastungsbild, LoadsByKindVerticalThenHorizontalAndNoLoadLeftOut) {
     GrafikLauf lauf("examples/anker_eingespannt.xml", VierLasten);
     const emf::Reader r = Zeichne(lauf);
@@ -156,9 +157,10 @@ TEST(Belastungsbild, LoadsByKindVerticalThenHorizontalAndNoLoadLeftOut) {
         if (k == 0) {
             continue; // the passive figure lies left of its caption's end
         }
-        // Left to right, and every figure between its caption and the next.
+        // Left to right, and every figure between its caption and the next in its row.
         const int links = a.text.reference.x;
-        const int rechts = k + 1 < abschnitte.size() ? abschnitte[k + 1].text.reference.x : 1 << 30;
+        const bool weiter = k + 1 < abschnitte.size() && GleicheZeile(a, abschnitte[k + 1]);
+        const int rechts = weiter ? abschnitte[k + 1].text.reference.x : 1 << 30;
         EXPECT_LT(links, rechts);
         for (const auto& figur : a.figuren) {
             for (const emf::Point& p : figur) {

@@ -167,6 +167,16 @@ inline std::vector<Abschnitt> Abschnitte(const emf::Reader& r) {
     return out;
 }
 
+// Whether the next caption stands in the same row of diagrams; else it begins a row
+// below.
+inline bool GleicheZeile(const Abschnitt& a, const Abschnitt& naechster) {
+    if (a.text.reference.y == naechster.text.reference.y) {
+        return true;
+    }
+    EXPECT_GT(naechster.text.reference.y, a.text.reference.y) << naechster.titel;
+    return false;
+}
+
 // Two block loads and two line loads with a horizontal part each beside the example's
 // own; the second line load stands 12 m from the wall, beyond the slip line, so that
 // its figures have no ordinate.

@@ -95,7 +95,8 @@ TEST(Gleitfugenbild, LoadsByKindOnBothSidesOfTheWedge) {
         SCOPED_TRACE(titel);
         const Abschnitt& a = abschnitte[k];
         EXPECT_EQ(a.titel, titel);
-        const bool letzter = k + 1 == abschnitte.size() || k + 1 == links.size();
+        const bool letzter = k + 1 == abschnitte.size() || k + 1 == links.size() ||
+                             !GleicheZeile(a, abschnitte[k + 1]);
         if (linkeGruppe) {
             // Right to left: each figure between its caption's end and the next one's.
             const int rand = a.text.box.right;

@@ -261,4 +261,20 @@ inline std::vector<std::string> Ueberdrucke(const emf::Reader& r) {
     return out;
 }
 
+// Height of the smallest text of a picture as the report shows it (cm); 0 when it has
+// no text or cannot be read.
+inline double KleinsteTexthoeheCm(const Bild& b) {
+    const emf::Reader r(b.bytes);
+    const emf::Rect f = r.Bounds();
+    if (!r.Ok() || r.Texts().empty() || f.right <= f.left) {
+        return 0.0;
+    }
+    const double cmJeEinheit = b.BreiteCm() / (f.right - f.left);
+    int kleinste = 1 << 30;
+    for (const emf::Text& t : r.Texts()) {
+        kleinste = std::min(kleinste, t.box.bottom - t.box.top);
+    }
+    return kleinste * cmJeEinheit;
+}
+
 } // namespace bildpruefung
