@@ -1,15 +1,23 @@
 // The document reader through the module's entry: any bytes as the host's input
 // document, parsed and, when they parse, calculated. A run must never crash or hang,
-// and must leave at most one result element in the document, never one it found there.
+// must leave at most one result element in the document, never one it found there, and
+// every picture of its report must be readable: well formed, its coordinates near the
+// picture, shown at least 2 cm on each side and at most 20:1.
 
+#include "../tests/support/BildPruefung.h"
 #include "FuzzScratch.h"
 #include "host/ZIRF_Calc.h"
 #include "platform/QEDOM.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -36,6 +44,26 @@ Results VisitResults(QEDOM_HANDLE doc, bool mark) {
     return r;
 }
 
+// The report of the run, as the host's output prefix names it.
+std::filesystem::path Report() {
+    return FuzzScratchFolder() / "fuzz.rtf";
+}
+
+void CheckPictures() {
+    std::ifstream in(Report(), std::ios::binary);
+    if (!in) {
+        return; // a run that ended before its report
+    }
+    const std::string rtf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<std::string> faults = bildpruefung::Fehler(rtf);
+    for (const std::string& f : faults) {
+        std::fprintf(stderr, "%s\n", f.c_str());
+    }
+    if (!faults.empty()) {
+        std::abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,7 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     VisitResults(doc, true);
+    std::error_code ignored;
+    std::filesystem::remove(Report(), ignored);
     ZIRF_Calc(doc, 1);
+    CheckPictures();
     const Results after = VisitResults(doc, false);
     if (after.count > 1 || after.stale > 0) {
         std::abort();
