@@ -142,3 +142,30 @@ TEST(Lesbarkeit, DivergedWallDrawnToTheDepthReached) {
 }
 
 } // namespace
+
+namespace {
+
+// No text of the examples' pictures prints over another.
+TEST(Lesbarkeit, NoTextOfTheExamplesPicturesPrintsOverAnother) {
+    for (const char* datei : {"examples/kragwand.xml", "examples/kragwand_sand.xml",
+                              "examples/kragwand_sand_lasten.xml", "examples/anker_frei.xml",
+                              "examples/anker_eingespannt.xml", "examples/anker_sand.xml"}) {
+        SCOPED_TRACE(datei);
+        GrafikLauf lauf(datei);
+        lauf.grafik->PlotSystem("System", 160.0, 100.0);
+        lauf.grafik->PlotBeanspruchung("Beanspruchung", 160.0, 100.0, 1, 2);
+        std::vector<std::string> bilder = {"System", "Beanspruchung"};
+        if (lauf.f.in.mitanker != 0 && lauf.f.in.anker == 1) {
+            lauf.grafik->PlotTGF("TGF", 160.0, 100.0);
+            bilder.push_back("TGF");
+        }
+        for (const std::string& name : bilder) {
+            SCOPED_TRACE(name);
+            for (const std::string& u : bildpruefung::Ueberdrucke(GrafikLauf::Bild(name))) {
+                ADD_FAILURE() << u;
+            }
+        }
+    }
+}
+
+} // namespace
