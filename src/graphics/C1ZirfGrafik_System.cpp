@@ -84,6 +84,21 @@ Boden Gelaende(const C1ZirfCalc& c, bool berme, double tanGel, double xGel, doub
     return b;
 }
 
+// The window takes the ground with room above it for the surcharge bands.
+void Nimm(Fenster& f, const Boden& b) {
+    for (std::size_t k = 0; k < b.x.size(); ++k) {
+        f.Nimm(b.x[k], b.y[k] - kLastRaum);
+    }
+}
+
+// How far loads stand where they act: the wall's world and a share of it on every side.
+Fenster Reichweite(const Fenster& welt) {
+    Fenster r = welt;
+    r.Nimm(welt.xMin - kReichweite * welt.Breite(), welt.yMin - kReichweite * welt.Hoehe());
+    r.Nimm(welt.xMax + kReichweite * welt.Breite(), welt.yMax + kReichweite * welt.Hoehe());
+    return r;
+}
+
 // The ground line and its hatch band 0.1 below it, drawn with the current brush.
 void ZeichneBoden(const Boden& g) {
     for (std::size_t k = 0; k + 1 < g.x.size(); ++k) {
@@ -217,23 +232,13 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
     if (tWand > in.tgh) {
         welt.Nimm(in.tgh * tanWand + tWand / 2.0 + 2.5, in.tgh);
     }
-    const Boden boden0 = Gelaende(c, berme, tanGel, xGel, yGel, xGel + xRechts);
-    for (std::size_t k = 0; k < boden0.x.size(); ++k) {
-        welt.Nimm(boden0.x[k], boden0.y[k] - kLastRaum);
-    }
-    Fenster reichweite = welt;
-    reichweite.Nimm(welt.xMin - kReichweite * welt.Breite(),
-                    welt.yMin - kReichweite * welt.Hoehe());
-    reichweite.Nimm(welt.xMax + kReichweite * welt.Breite(),
-                    welt.yMax + kReichweite * welt.Hoehe());
-    const skizzenlasten::Lasten lasten(in, welt, reichweite);
+    Nimm(welt, Gelaende(c, berme, tanGel, xGel, yGel, xGel + xRechts));
+    const skizzenlasten::Lasten lasten(in, welt, Reichweite(welt));
     const double xEnde = std::max(xGel + xRechts, lasten.XRechts() + kUeberstand);
     const Boden boden = Gelaende(c, berme, tanGel, xGel, yGel, xEnde);
     const double yText = std::min(boden.y.back(), yGel) - 0.25;
     Fenster fenster = lasten.Welt();
-    for (std::size_t k = 0; k < boden.x.size(); ++k) {
-        fenster.Nimm(boden.x[k], boden.y[k] - kLastRaum);
-    }
+    Nimm(fenster, boden);
 
     const auto oeffne = [&](const Fenster& f) {
         Plot_Init(0, 4.0f, 1.0f, " ", K(f.Breite()), K(f.Hoehe()), K(widthMm), K(heightMm), 0, 1, 0,
