@@ -106,6 +106,10 @@ struct C1Beiwertsatz {
     double C1Schicht::*sigmaA;
 };
 
+namespace ankerwand {
+struct System;
+}
+
 class C1ZirfCalc;
 
 // One earth-pressure run: the context that lets one operation serve both the wall and
@@ -295,12 +299,16 @@ public:
     void PruefeEingabeWand() const;
     // Internal forces.
     double PunktX(int p) const;
-    double FaktorVertikal(int lc) const;
     // Design normal force at depth y; with mitAnkerkraft the anchor's vertical component
     // counts below the anchor.
     double NormalkraftBei(double y, bool mitAnkerkraft) const;
     // Characteristic weight of h metres of wall, kN/m.
     double Wandgewicht(double h) const;
+    // The share of the passive side's pressure on the wall that lies above the depth y.
+    double PassivAnteilOberhalb(double y) const;
+    // The design vertical forces of the support at the foot from the combination step's
+    // shares (after CalcKombi).
+    void VertikalkraefteAuflager();
     // Per load case the tables, reactions and MChar of the solved beam; the design lines
     // from the design beam.
     void SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung);
@@ -314,6 +322,12 @@ public:
     double MPassivChar(int p) const;
     // Sum over the beam load cases 1 ... bis of the reactions at support s of the solved beam.
     double Auflagerkraft(int bis, int s) const;
+    // The share of the characteristic passive side that the characteristic anchored wall
+    // mobilises, from the retained and the passive side's force on the foot support
+    // (rAktiv, rPassiv) and their rotations there (dAktiv, dPassiv): none left at a free
+    // foot, the rotation the fixity leaves at a fixed or partly fixed one.
+    double AnteilPassivChar(const ankerwand::System& s, double rAktiv, double rPassiv,
+                            double dAktiv, double dPassiv) const;
     // Beam position where the design shear changes sign between the points pa and pb.
     double NullQuerkraft(int pa, int pb) const;
 
@@ -459,6 +473,12 @@ public:
     double NHw = 0.0;
     double NFuss = 0.0;
     double NXm = 0.0;
+    // Normal force at the depth yMF of the foot's moment MF.
+    double NMF = 0.0;
+    double yMF = 0.0;
+    // Design horizontal force on the anchored wall's foot support (the foot force C; 0 for
+    // a free foot), positive towards the excavation like the earth pressure.
+    double FussKraftBemessung = 0.0;
     double xm = 0.0;
     double xm1 = 0.0;
     double tGes = 0.0;

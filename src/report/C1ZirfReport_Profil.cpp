@@ -64,7 +64,8 @@ int C1ZirfReport::WriteProfilNachweis() {
         stelle(kAnker, calc.yAnker, ReportSicht::MdAnker(calc), ReportSicht::NdAnker(calc));
     }
     if (std::abs(ReportSicht::MdFuss(calc)) > kFussMomentGrenze) {
-        stelle(kFuss, calc.t, ReportSicht::MdFuss(calc), ReportSicht::NdFuss(calc));
+        stelle(kFuss, ReportSicht::yMdFuss(calc), ReportSicht::MdFuss(calc),
+               ReportSicht::NdFuss(calc));
     }
     stelle(kSohle, in.wand_hw, ReportSicht::MdSohle(calc), ReportSicht::NdSohle(calc));
     stelle(kMax, ReportSicht::yMdMax(calc), ReportSicht::MdMax(calc), ReportSicht::NdMax(calc));

@@ -106,9 +106,11 @@ TEST(Durchbiegung, FreeAnchoredWallWithoutForceAtItsFoot) {
     const std::vector<double> hand = HandLinie(moment, t, kA, t, tiefen);
     // The span between anchor and foot bulges toward the excavation.
     EXPECT_LT(hand[1], -0.01);
-    // The deflection line holds the depths p·t/20: interpolate there.
-    const auto programm = [&c, t](double d) {
-        const double u = d / t * 20.0;
+    // The deflection line holds the beam's points, at the depths p·tGes/20: interpolate
+    // there.
+    const double TL = c.pTraeger->GetTL();
+    const auto programm = [&c, TL](double d) {
+        const double u = d / TL * 20.0;
         const int p = std::min(static_cast<int>(u), 19);
         const double s = u - p;
         return c.Durchbiegung[static_cast<std::size_t>(p)] * (1.0 - s) +

@@ -484,7 +484,8 @@ void Profil(ReportFixture& f) {
     c.MA = -200.0; // as large as the largest moment: the anchor's pair governs
     c.NAnker = 52.0;
     c.MF = 0.1; // not above 0.1: no foot row
-    c.NFuss = 90.0;
+    c.yMF = 10.0;
+    c.NMF = 90.0;
     c.MHw = 150.0;
     c.NHw = 70.0;
     c.Mxm = 200.0;
