@@ -28,19 +28,27 @@ int Vorzeichen(double q) {
 
 } // namespace
 
-double C1ZirfCalc::AnteilPassivChar(const ankerwand::System& s, double rAktiv, double rPassiv,
-                                    double dAktiv, double dPassiv) const {
+double C1ZirfCalc::AnteilPassivChar(const Fusszustand& aktiv, const Fusszustand& passiv,
+                                    double fixierung) const {
     // A free foot carries no force: the passive side takes what the retained side leaves
     // at the foot support.
-    const double frei = rPassiv != 0.0 ? -rAktiv / rPassiv : 0.0;
-    const int e = pInput->einspannung;
-    if (e == 0 || dPassiv == 0.0 || !s.eingespannt) {
+    const double frei = passiv.kraft != 0.0 ? -aktiv.kraft / passiv.kraft : 0.0;
+    if (pInput->einspannung == 0 || passiv.drehung == 0.0) {
         return frei;
     }
-    // A fixed or partly fixed foot keeps the share of the free foot's rotation that the
-    // fixity leaves, as the iteration's design wall does: none for a fixed foot.
-    const double rest = e >= 100 ? 0.0 : 1.0 - e / kProzent;
-    return (rest * (dAktiv + frei * dPassiv) - dAktiv) / dPassiv;
+    // A fixed or partly fixed foot turns by the same share of the free foot's rotation as
+    // the design wall does at this depth: none for a fixed foot.
+    return (fixierung * (aktiv.drehung + frei * passiv.drehung) - aktiv.drehung) / passiv.drehung;
+}
+
+double C1ZirfCalc::FixierungBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
+                                      double faktorPassiv) const {
+    const double frei = passiv.kraft != 0.0 ? -aktiv.kraft / passiv.kraft : 0.0;
+    const double drehungFrei = aktiv.drehung + frei * passiv.drehung;
+    if (pInput->einspannung == 0 || drehungFrei == 0.0) {
+        return 1.0;
+    }
+    return (aktiv.drehung + faktorPassiv * passiv.drehung) / drehungFrei;
 }
 
 int C1ZirfCalc::CalcSchnittgroessenAnker() {
@@ -64,19 +72,25 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     tr.Calc();
     SchnittgroessenAktiv(s1, s2, bemessung);
     Umhuellende("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
-    // The characteristic retained side: its force on the foot support and its rotation
-    // there, for the share of the passive side the characteristic wall mobilises.
+    // The retained side's force on the foot support and its rotation there, of the design
+    // loads and of the characteristic ones, for the share of the passive side the
+    // characteristic wall mobilises.
     const int nAktiv = nLastfaelle + 1;
-    const double rAktiv = Auflagerkraft(nAktiv, sys.fuss);
-    const double dAktiv = ankerwand::DrehungFuss(tr, 1, nAktiv, sys);
+    const Fusszustand aktivChar{Auflagerkraft(nAktiv, sys.fuss),
+                                ankerwand::DrehungFuss(tr, 1, nAktiv, sys)};
+    const int alle = C1WandDaten::kBemessungAlle;
+    const Fusszustand aktivDesign{bemessung.GetAuflagerkraft(alle, sys.fuss),
+                                  ankerwand::DrehungFuss(bemessung, alle, alle, sys)};
 
     tr.DelLasten();
     CalcTraegerLastenZusatz();
     tr.Calc();
     SchnittgroessenPassiv(s1, s2, false);
-    const double rPassiv = Auflagerkraft(nLastfaelle, sys.fuss);
-    const double dPassiv = ankerwand::DrehungFuss(tr, 1, nLastfaelle, sys);
-    MCharMitPassiv(AnteilPassivChar(sys, rAktiv, rPassiv, dAktiv, dPassiv));
+    const Fusszustand passiv{Auflagerkraft(nLastfaelle, sys.fuss),
+                             ankerwand::DrehungFuss(tr, 1, nLastfaelle, sys)};
+    const double faktorPassiv = in.eta_p / gep;
+    MCharMitPassiv(
+        AnteilPassivChar(aktivChar, passiv, FixierungBemessung(aktivDesign, passiv, faktorPassiv)));
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = static_cast<std::size_t>(p);
         TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
@@ -103,7 +117,6 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
 
     // Design values at the characteristic points, from the design beam of the retained
     // side and the passive side (still on the beam).
-    const double faktorPassiv = in.eta_p / gep;
     const ankerwand::Bemessung design{bemessung, tr, nLastfaelle, faktorPassiv};
     Mxm = design.M(TL - xm);
     TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);

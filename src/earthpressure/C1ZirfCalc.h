@@ -106,10 +106,6 @@ struct C1Beiwertsatz {
     double C1Schicht::*sigmaA;
 };
 
-namespace ankerwand {
-struct System;
-}
-
 class C1ZirfCalc;
 
 // One earth-pressure run: the context that lets one operation serve both the wall and
@@ -322,12 +318,21 @@ public:
     double MPassivChar(int p) const;
     // Sum over the beam load cases 1 ... bis of the reactions at support s of the solved beam.
     double Auflagerkraft(int bis, int s) const;
+    // The force of one side of the anchored wall on its foot support and EI times the
+    // foot's rotation under it.
+    struct Fusszustand {
+        double kraft = 0.0;
+        double drehung = 0.0;
+    };
     // The share of the characteristic passive side that the characteristic anchored wall
-    // mobilises, from the retained and the passive side's force on the foot support
-    // (rAktiv, rPassiv) and their rotations there (dAktiv, dPassiv): none left at a free
-    // foot, the rotation the fixity leaves at a fixed or partly fixed one.
-    double AnteilPassivChar(const ankerwand::System& s, double rAktiv, double rPassiv,
-                            double dAktiv, double dPassiv) const;
+    // mobilises: no force left at a free foot; at a fixed or partly fixed one the foot
+    // turns by `fixierung` times the rotation of a free foot at this depth.
+    double AnteilPassivChar(const Fusszustand& aktiv, const Fusszustand& passiv,
+                            double fixierung) const;
+    // The rotation of the designed wall's foot over that of a free foot at its depth, from
+    // the design retained side and the passive side mobilised by faktorPassiv.
+    double FixierungBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
+                              double faktorPassiv) const;
     // Beam position where the design shear changes sign between the points pa and pb.
     double NullQuerkraft(int pa, int pb) const;
 

@@ -1,4 +1,4 @@
-#include "../host/InputFixture.h"
+#include "Beispiel.h"
 #include "WandFixture.h"
 
 #include "analysis/Einbindung.h"
@@ -14,24 +14,6 @@
 #include <vector>
 
 namespace {
-
-// An example document read and its soil model built, ready for the wall analysis.
-// The input may be changed before the soil model is built.
-struct Beispiel {
-    explicit Beispiel(const std::string& datei,
-                      const std::function<void(C1ZirfInput&)>& aendern = nullptr)
-        : f(InputFixture::FromFile(datei)) {
-        f.ReadAll();
-        if (aendern) {
-            aendern(f.in);
-        }
-        calc = std::make_unique<C1ZirfCalc>(&f.in, &traeger);
-        calc->CalcBodenmodell();
-    }
-    InputFixture f;
-    C1Traeger traeger;
-    std::unique_ptr<C1ZirfCalc> calc;
-};
 
 TEST(Beispiele, CantileverInLayeredSoilWithWaterAndLoadsIsInEquilibrium) {
     // Three layers, excess water pressure, a permanent and a variable surcharge and a

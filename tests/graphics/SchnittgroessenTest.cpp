@@ -94,6 +94,15 @@ TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
         }
         EXPECT_TRUE(HatLabel(bilder[1], qMin)) << qMin;
         EXPECT_TRUE(HatLabel(bilder[1], qMax)) << qMax;
+        if (lauf.f.in.mitanker != 0) {
+            // The shear steps at the anchor: both its values are labelled.
+            EXPECT_TRUE(HatLabel(bilder[1], c.QuA)) << c.QuA;
+            EXPECT_TRUE(HatLabel(bilder[1], c.QA)) << c.QA;
+        }
+        if (c.einspannArt != 0) {
+            // The fixing moment of a fixed foot, as the table prints it.
+            EXPECT_TRUE(HatLabel(bilder[0], c.MF)) << c.MF;
+        }
         // Normal forces: the report's value at the foot.
         EXPECT_TRUE(HatLabel(bilder[2], c.NFuss)) << c.NFuss;
         // Deflection in cm with its sign: the largest movement, toward the excavation.
