@@ -81,39 +81,31 @@ double DrehungFuss(const C1Traeger& tr, int von, int bis, const System& s) {
     return summe * h / 3.0;
 }
 
-double Bemessung::M(double x) const {
-    double m = aktiv.GetMx(C1WandDaten::kBemessungAlle, x);
+template <class Wert> double Bemessung::Summe(Wert wert) const {
+    double v = wert(aktiv, C1WandDaten::kBemessungAlle);
     for (int j = 1; j <= nPassiv; ++j) {
-        m += faktorPassiv * passiv.GetMx(j, x);
+        v += faktorPassiv * wert(passiv, j);
     }
-    return m;
+    return v;
+}
+
+double Bemessung::M(double x) const {
+    return Summe([x](const C1Traeger& tr, int Lf) { return tr.GetMx(Lf, x); });
 }
 
 double Bemessung::Q(double x) const {
-    double q = aktiv.GetQx(C1WandDaten::kBemessungAlle, x);
-    for (int j = 1; j <= nPassiv; ++j) {
-        q += faktorPassiv * passiv.GetQx(j, x);
-    }
-    return q;
+    return Summe([x](const C1Traeger& tr, int Lf) { return tr.GetQx(Lf, x); });
 }
 
 double Bemessung::QEnde(int feld) const {
     if (feld < 1) {
         return 0.0;
     }
-    double q = EndQuerkraft(aktiv, C1WandDaten::kBemessungAlle, feld);
-    for (int j = 1; j <= nPassiv; ++j) {
-        q += faktorPassiv * EndQuerkraft(passiv, j, feld);
-    }
-    return q;
+    return Summe([feld](const C1Traeger& tr, int Lf) { return EndQuerkraft(tr, Lf, feld); });
 }
 
 double Bemessung::Auflagerkraft(int k) const {
-    double r = aktiv.GetAuflagerkraft(C1WandDaten::kBemessungAlle, k);
-    for (int j = 1; j <= nPassiv; ++j) {
-        r += faktorPassiv * passiv.GetAuflagerkraft(j, k);
-    }
-    return r;
+    return Summe([k](const C1Traeger& tr, int Lf) { return tr.GetAuflagerkraft(Lf, k); });
 }
 
 Extremum Bemessung::Einspannmoment(double von, double bis, double feldMoment) const {

@@ -49,6 +49,11 @@ struct Bemessung {
     // the field moment's: the fixing moment of a fixed foot. {von, M(von)} when the
     // moment never turns.
     Extremum Einspannmoment(double von, double bis, double feldMoment) const;
+
+private:
+    // The retained side's value plus the mobilised passive side's, of one quantity of a
+    // solved beam and load case.
+    template <class Wert> double Summe(Wert wert) const;
 };
 
 } // namespace ankerwand

@@ -239,15 +239,7 @@ double Verdrehung(double t, double kp) {
     auto q = [kp](double y) {
         return W::kGammaG * W::Ea(y) - kEtaGep * W::kGamma * kp * std::max(y - W::kHe, 0.0);
     };
-    auto simpson = [](auto f, double a, double b) {
-        constexpr int n = 400;
-        const double h = (b - a) / n;
-        double s = f(a) + f(b);
-        for (int i = 1; i < n; ++i) {
-            s += (i % 2 == 1 ? 4.0 : 2.0) * f(a + i * h);
-        }
-        return s * h / 3.0;
-    };
+    auto simpson = [](auto f, double a, double b) { return Simpson(f, a, b, 400); };
     auto spanne = [&](double y) {
         const double x = y - kA;
         return q(y) * x * (l * l - x * x) / (6.0 * l);

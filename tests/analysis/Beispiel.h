@@ -26,3 +26,9 @@ struct Beispiel {
     C1Traeger traeger;
     std::unique_ptr<C1ZirfCalc> calc;
 };
+
+// The example documents.
+inline constexpr const char* kBeispielDateien[] = {
+    "examples/kragwand.xml",   "examples/kragwand_sand.xml", "examples/kragwand_sand_lasten.xml",
+    "examples/anker_frei.xml", "examples/anker_sand.xml",    "examples/anker_eingespannt.xml",
+};

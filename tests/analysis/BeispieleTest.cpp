@@ -286,9 +286,7 @@ namespace {
 // centimetres, not decimetres (the retained side alone once bent the cantilever example's
 // head by 21 cm).
 TEST(Beispiele, WallsBendTowardTheExcavationByCentimetres) {
-    for (const char* datei : {"examples/kragwand.xml", "examples/kragwand_sand.xml",
-                              "examples/kragwand_sand_lasten.xml", "examples/anker_frei.xml",
-                              "examples/anker_eingespannt.xml", "examples/anker_sand.xml"}) {
+    for (const char* datei : kBeispielDateien) {
         SCOPED_TRACE(datei);
         Beispiel b(datei);
         C1ZirfCalc& c = *b.calc;

@@ -126,17 +126,6 @@ TEST(Durchbiegung, FreeAnchoredWallWithoutForceAtItsFoot) {
 
 namespace {
 
-// Simpson's rule on a fine grid.
-template <class F> double Integral(F f, double a, double b) {
-    constexpr int n = 2000;
-    const double h = (b - a) / n;
-    double s = f(a) + f(b);
-    for (int i = 1; i < n; ++i) {
-        s += (i % 2 == 1 ? 4.0 : 2.0) * f(a + i * h);
-    }
-    return s * h / 3.0;
-}
-
 // The anchored wall by hand, on the span from the anchor A to the foot depth t where the
 // foot force C acts, with the retained pressure g·gamma·Ka·y plus a uniform q and the
 // passive side mu·gamma·Kp·(y - He): the moment (beam sign) at depth d, the force C, and
@@ -156,7 +145,7 @@ struct HandWand {
     double C() const { return Kraft(t) - Anker(); }
     double M(double d) const { return d > t ? 0.0 : -Last(d) + (d > A ? Anker() * (d - A) : 0.0); }
     double Drehung() const {
-        return Integral([this](double d) { return M(d) * (d - A) / (t - A); }, A, t);
+        return Simpson([this](double d) { return M(d) * (d - A) / (t - A); }, A, t);
     }
 };
 
