@@ -117,7 +117,8 @@ TEST_P(BerichtBilder, EveryPictureWhereTheRunPutsIt) {
                                 std::string(ZIRF_BINARY_DIR) + "/zirf -q wand.xml >zirf.out 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << ScratchFolder::Read("zirf.out");
     std::string log;
-    const auto text = libreoffice::PdfText(folder.path() / "wand.rtf", log);
+    const auto text =
+        libreoffice::PdfText(folder.path() / "wand.rtf", log, libreoffice::Anordnung::Seitenbild);
     ASSERT_TRUE(text) << log;
 
     // System sketch after the input heading: levels, wall top, water.

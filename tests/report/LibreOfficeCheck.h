@@ -27,9 +27,15 @@ inline std::string Unavailable() {
     return {};
 }
 
+// How pdftotext orders the text it reads: in its guess of the reading order, or line by
+// line down the page as the page shows it (what stands above comes first, whatever
+// text a picture puts beside a heading).
+enum class Anordnung { Lesefolge, Seitenbild };
+
 // The text of the PDF that LibreOffice makes of the report; nothing when the
 // conversion fails (log: what soffice said).
-inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log) {
+inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log,
+                                          Anordnung anordnung = Anordnung::Lesefolge) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::absolute(rtf).parent_path();
     const fs::path pdf = dir / (rtf.stem().string() + ".pdf");
@@ -41,8 +47,9 @@ inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std:
         std::to_string(kTimeLimitSeconds) + " soffice -env:UserInstallation=file://" +
         (dir / "lo-profile").string() + " --headless --norestore --convert-to pdf --outdir '" +
         dir.string() + "' '" + fs::absolute(rtf).string() + "' >'" + logFile.string() +
-        "' 2>&1 && pdftotext -enc UTF-8 '" + pdf.string() + "' '" + text.string() + "' >>'" +
-        logFile.string() + "' 2>&1";
+        "' 2>&1 && pdftotext -enc UTF-8 " +
+        (anordnung == Anordnung::Seitenbild ? "-layout '" : "'") + pdf.string() + "' '" +
+        text.string() + "' >>'" + logFile.string() + "' 2>&1";
     const int status = std::system(command.c_str());
     std::ifstream logIn(logFile);
     log.assign(std::istreambuf_iterator<char>(logIn), std::istreambuf_iterator<char>());
