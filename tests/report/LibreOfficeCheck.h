@@ -5,6 +5,8 @@
 // it. LibreOffice runs with a profile and home folder of its own inside the report's
 // folder and under a time limit.
 
+#include "../support/Examples.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -58,6 +60,25 @@ inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std:
     }
     std::ifstream in(text);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs the host program on an example (its name in examples/ without ".xml") copied to
+// "wand.xml" in the current folder, with the temporary folder there too, and returns the
+// text of the PDF that LibreOffice makes of its report "wand.rtf" (left beside it as
+// "wand.pdf"); nothing when the run or the conversion fails (log: why).
+inline std::optional<std::string> BeispielPdfText(const std::string& beispiel, std::string& log,
+                                                  Anordnung anordnung) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::current_path();
+    std::ofstream(dir / "wand.xml") << ExampleText(beispiel + ".xml");
+    const std::string command = "env QELUSER= TMPDIR='" + dir.string() + "' " +
+                                std::string(ZIRF_BINARY_DIR) + "/zirf -q wand.xml >zirf.out 2>&1";
+    if (std::system(command.c_str()) != 0) {
+        std::ifstream in(dir / "zirf.out");
+        log.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return std::nullopt;
+    }
+    return PdfText(dir / "wand.rtf", log, anordnung);
 }
 
 } // namespace libreoffice
