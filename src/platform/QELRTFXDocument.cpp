@@ -87,8 +87,10 @@ std::string StylesheetRtf() {
         if (s > 0) {
             out += "\\s" + std::to_string(s);
         }
-        // A heading style keeps with the next paragraph, as every heading of the body does.
-        out += std::string(kStyles[s].format) + (kStyles[s].heading ? "\\keepn" : "") + " " +
+        // A heading style keeps with the next paragraph, as every heading of the body does;
+        // the table head style also formats cells, and there each row decides.
+        const bool keep = kStyles[s].heading && s != kStyleTableHead;
+        out += std::string(kStyles[s].format) + (keep ? "\\keepn" : "") + " " +
                RtfEscapeUnicode(kStyles[s].name) + ";}";
     }
     // Footnote marks of table cells.
@@ -178,7 +180,7 @@ bool QELRTFXDocument::InsertRtf(std::string_view rtf, std::string_view heading, 
         Paragraph(headingStyle, RtfEscapeUserText(heading));
     }
     FinishTable();
-    parts.push_back(Teil{UmbruchArt::Sonstiges, -1, *merged, {}});
+    parts.push_back(Teil{UmbruchArt::Sonstiges, kFragment, *merged, {}});
     return true;
 }
 
@@ -208,7 +210,7 @@ QELRTFXDocument::Row QELRTFXDocument::Normalised(Row row) {
     return row;
 }
 
-std::vector<QELRTFXDocument::Row> QELRTFXDocument::Laid(std::vector<Row> rows) {
+std::vector<QELRTFXDocument::Row> QELRTFXDocument::LaidOut(std::vector<Row> rows) {
     // A row without columns or without cells has nothing to show.
     std::erase_if(rows, [](const Row& r) { return r.widthsCm.empty() || r.cells.empty(); });
     for (Row& r : rows) {
@@ -244,16 +246,17 @@ std::string QELRTFXDocument::BodyRtf(const std::vector<Teil>& parts) {
     std::string out;
     std::size_t i = 0;
     for (const Teil& t : parts) {
-        if (t.rows.empty() && t.style < 0) {
+        if (!t.rows.empty()) {
+            bool head = true;
+            for (const Row& r : t.rows) {
+                head = head && r.style == kStyleTableHead;
+                out += RowRtf(r, head, keep[i++]);
+            }
+        } else if (t.style == kFragment) {
             out += t.rtf + "\n";
             ++i;
-        } else if (t.rows.empty()) {
+        } else {
             out += StyleStart(t.style, keep[i++]) + t.rtf + "\\par\n";
-        }
-        bool head = true;
-        for (const Row& r : t.rows) {
-            head = head && r.style == kStyleTableHead;
-            out += RowRtf(r, head, keep[i++]);
         }
     }
     return out;
@@ -295,7 +298,7 @@ void QELRTFXDocument::FinishRow() {
 
 void QELRTFXDocument::FinishTable() {
     FinishRow();
-    std::vector<Row> rows = Laid(std::move(table));
+    std::vector<Row> rows = LaidOut(std::move(table));
     table.clear();
     if (!rows.empty()) {
         parts.push_back(Teil{UmbruchArt::Sonstiges, 0, {}, std::move(rows)});
@@ -324,7 +327,7 @@ std::string QELRTFXDocument::Rtf() const {
     if (row) {
         rest.push_back(*row);
     }
-    rest = Laid(std::move(rest));
+    rest = LaidOut(std::move(rest));
     if (!rest.empty()) {
         all.push_back(Teil{UmbruchArt::Sonstiges, 0, {}, std::move(rest)});
     }

@@ -71,18 +71,21 @@ private:
         bool picture = false;           // a picture in a cell keeps the widths as given
     };
 
-    // One part of the body: a paragraph, a table, or an inserted fragment's RTF.
+    // The style of a part that is an inserted fragment.
+    static constexpr int kFragment = -1;
+    // One part of the body: a table (its rows), an inserted fragment (style kFragment,
+    // its RTF) or a paragraph (its style and text).
     struct Teil {
         UmbruchArt art = UmbruchArt::Sonstiges; // of a paragraph or a fragment
-        int style = -1;                         // a paragraph's style; -1 for a fragment
-        std::string rtf;                        // a paragraph's text, or a fragment
-        std::vector<Row> rows;                  // a table's rows
+        int style = kFragment;
+        std::string rtf;
+        std::vector<Row> rows;
     };
 
     // Rows with as many cells as columns (surplus cells go into the last one).
     static Row Normalised(Row row);
     // The rows of one table that show anything, with the widths their cells need.
-    static std::vector<Row> Laid(std::vector<Row> rows);
+    static std::vector<Row> LaidOut(std::vector<Row> rows);
     // The parts in RTF, each paragraph and row keeping with the next where it should;
     // a table's first rows in the table head style repeat on every page it runs over.
     static std::string BodyRtf(const std::vector<Teil>& parts);
