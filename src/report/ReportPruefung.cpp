@@ -72,6 +72,10 @@ bool EingehaltenWieGedruckt(double einwirkung, double widerstand, double toleran
            einwirkung <= widerstand * toleranz;
 }
 
+bool AusnutzungEingehalten(std::optional<double> ausnutzung, int decimals) {
+    return ausnutzung && Gedruckt(*ausnutzung, decimals) <= 1.0;
+}
+
 int WriteAusnutzung(C1RTFX& rtf, int id, std::optional<double> ausnutzung) {
     return ausnutzung ? rtf.WriteEintrag(id, {*ausnutzung}) : rtf.WriteEintrag(id);
 }

@@ -40,6 +40,11 @@ double Gedruckt(double value, int decimals);
 // the check fails, so that a verdict never contradicts the numbers beside it.
 bool EingehaltenWieGedruckt(double einwirkung, double widerstand, double toleranz, int decimals);
 
+// Whether a utilisation, as a report row prints it with the given decimals, is within 1:
+// one that prints as 1.000 passes, one that prints above it fails, and a check without a
+// utilisation is not held.
+bool AusnutzungEingehalten(std::optional<double> ausnutzung, int decimals);
+
 class C1RTFX;
 
 // Writes the row of a verdict with its utilisation; without a utilisation the row
