@@ -29,6 +29,10 @@ std::optional<double> Ausnutzung(double einwirkung, double widerstand);
 // value that is no number fails.
 bool Eingehalten(double einwirkung, double widerstand);
 
+// Eingehalten, judged on the utilisation as its row prints it with the given decimals: a
+// utilisation that prints as 1.000 passes, whatever its digits beyond.
+bool EingehaltenWieAusnutzung(double einwirkung, double widerstand, int decimals);
+
 // The value as a report row prints it with the given number of decimals, read back: two
 // values that print alike compare equal, and printed values compare as the reader sees
 // them.

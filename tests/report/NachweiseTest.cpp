@@ -322,6 +322,10 @@ TEST(WriteAnkerkraft, VerdictsAtTheBoundAndWithoutResistance) {
         {200.0, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.000 | Bedingung erfüllt", 1.0},
         {201.0, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.005 | Achtung: überschritten !!!",
          1.005},
+        // The verdict follows the utilisation as printed beside it.
+        {200.08, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.000 | Bedingung erfüllt", 1.0004},
+        {200.12, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.001 | Achtung: überschritten !!!",
+         1.0006},
         {0.0, 0.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 0.000 | Bedingung erfüllt", 0.0},
         {50.0, 0.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d |  | Achtung: überschritten !!!",
          std::nullopt},
