@@ -100,6 +100,9 @@ public:
     int LineTo(int x, int y);
     int MoveToD(double x, double y);
     int LineToD(double x, double y);
+    // The same in caller units; an int call keeps to the world forms above.
+    int MoveTo(double x, double y) { return MoveToD(x, y); }
+    int LineTo(double x, double y) { return LineToD(x, y); }
     int PlotDot(int x, int y);
     int PlotLine(int x1, int y1, int x2, int y2, int width, unsigned colourIndex, COLORREF colour);
     int PlotPoint(int x, int y, int size, int width, unsigned colourIndex, COLORREF colour);

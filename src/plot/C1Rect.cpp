@@ -1,6 +1,7 @@
 #include "plot/C1Rect.h"
 
 #include "host/Numerik.h"
+#include "plot/CGPolygon.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,4 +151,12 @@ int C1Rect::ContainsPoint(int x, int y, int includeBoundary) const {
         }
     }
     return inside ? 1 : 0;
+}
+
+int C1Rect::ContainsPointPoly(int x, int y) const {
+    std::vector<CGPoint> corners;
+    for (const C1Punkt& p : P) {
+        corners.emplace_back(p.x, p.y, 0.0);
+    }
+    return CGPolygon(corners).IsInside(CGPoint(x, y, 0.0));
 }
