@@ -350,10 +350,10 @@ int C1Plot::PlotBandValues(const C1Punkt q[4], double q1, double q2, const std::
         if (q2 != 0.0) {
             PlotArrowLine(q[2].x, q[2].y, q[3].x, q[3].y, q2 > 0.0 ? 'A' : 'E', 1, fillType);
         }
-        // The texts stand on the band's upper edge, outside the band.
+        // One value stands along the band's base edge, two at the tops of its ends.
         if (IsGleich(q1, q2) != 0) {
             if (labelStart) {
-                PlotTextLine(q[1].x, q[1].y, q[3].x, q[3].y, t1, fontH, kCollisionLeaveOut,
+                PlotTextLine(q[0].x, q[0].y, q[2].x, q[2].y, t1, fontH, kCollisionLeaveOut,
                              kAlignCentre, 0, 0, 0);
             }
         } else {
