@@ -1,6 +1,7 @@
 #include "plot/C1Rect.h"
 
 #include "host/Numerik.h"
+#include "platform/Koordinate.h"
 #include "plot/CGPolygon.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace {
 constexpr double kToRectUnits = 0.01;
 
 C1Punkt Scaled(C1Punkt p) {
-    return {static_cast<int>(p.x * kToRectUnits), static_cast<int>(p.y * kToRectUnits)};
+    return {ToKoordinate(p.x * kToRectUnits, "C1Rect"), ToKoordinate(p.y * kToRectUnits, "C1Rect")};
 }
 
 // Projections of the four corners onto the normal of the edge a -> b.
