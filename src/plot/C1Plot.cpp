@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -154,7 +153,7 @@ int C1Plot::WorldUnits(double v) {
 }
 
 C1Punkt C1Plot::ToWorld(double x, double y) const {
-    // Each truncated on its own, then the origin's subtracted.
+    // Point and origin each truncated on their own, then the origin subtracted.
     const auto less = [](double v, double origin) {
         return WorldInt(static_cast<double>(WorldUnits(v)) - WorldUnits(origin));
     };

@@ -11,7 +11,6 @@
 #include "plot/PlotT_.h"
 #include "plot/ZustandsLinie.h"
 
-#include <cmath>
 #include <memory>
 #include <vector>
 
