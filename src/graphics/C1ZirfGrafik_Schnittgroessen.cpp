@@ -108,6 +108,9 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
           std::pair{&linien.durchbiegung, "Durchbiegung.emf"}}) {
         for (const Schnittgroessenlinien::Punkt& punkt : *linie) {
             PlotT_SetZ(kKurve, float(punkt.x), float(punkt.wert));
+            if (punkt.beschriftet) {
+                PlotT_SetZMarke(kKurve, float(punkt.x));
+            }
         }
         Bild(datei, widthMm, heightMm);
     }

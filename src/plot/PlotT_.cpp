@@ -291,6 +291,15 @@ int PlotT_SetZ(int curve, float x, float z) {
     });
 }
 
+int PlotT_SetZMarke(int curve, float x) {
+    return Data("PlotT_SetZMarke", [&] {
+        if (ZustandsLinie* c = PlotT_Curve(curve)) {
+            c->MarkiereX(x);
+        }
+        return 1;
+    });
+}
+
 int PlotT_ResetZ() {
     return Data("PlotT_ResetZ", [] {
         ResetCurves();

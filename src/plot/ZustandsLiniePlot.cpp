@@ -16,25 +16,9 @@ namespace {
 constexpr double kShareAlongHeight = 0.45;
 constexpr double kShareAlongAxis = 0.3;
 constexpr double kRangeMargin = 1.1;
-constexpr double kLabelFont = 0.8;
 constexpr double kBarShare = 0.2;
 constexpr int kBarBrush = 7;
 constexpr int kBarBrush2 = 8;
-
-std::vector<int> KindsOf(int labelKinds) {
-    switch (labelKinds) {
-    case 1:
-        return {1};
-    case 2:
-        return {2};
-    case 3:
-        return {1, 2};
-    case 4:
-        return {4};
-    default:
-        return {};
-    }
-}
 
 } // namespace
 
@@ -89,56 +73,8 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
         page.PopBrush();
     }
 
-    // The labels: extremes by kind, merged where they lie close, in order along the member.
-    std::vector<ExtremLabel> labels;
-    for (const int kind : KindsOf(labelKinds)) {
-        int i = -1;
-        int p = -1;
-        double q = -1.0;
-        while ((i = FindNextExtremum(i, kind, 1, 2)) >= 0) {
-            const double zi = Z[static_cast<std::size_t>(i)];
-            const double ord = zi * sz;
-            if (kind != 4 && i > 0) {
-                bool flat = IsGleich(ord, q) != 0;
-                for (int k = p + 1; flat && k < i; ++k) {
-                    flat = IsGleich(Z[static_cast<std::size_t>(std::max(k, 0))], zi) != 0;
-                }
-                if (flat) {
-                    continue;
-                }
-            }
-            const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi};
-            if (p >= 0 && i - p < 3) {
-                if (std::fabs(zi) > std::fabs(labels.back().value)) {
-                    labels.back() = label;
-                    p = i;
-                }
-                q = ord;
-            } else {
-                labels.push_back(label);
-                p = i;
-                q = ord;
-            }
-        }
-    }
-    std::stable_sort(labels.begin(), labels.end(), [](const ExtremLabel& l, const ExtremLabel& r) {
-        return l.position < r.position;
-    });
-    const double angle = LineAngle(ax, ay, bx, by);
-    for (const ExtremLabel& label : labels) {
-        const double v = signedLabels != 0 ? label.value : std::fabs(label.value);
-        const C1Punkt p = on(label.position, label.ordinate);
-        const bool above = label.kind == 1 || (label.kind == 4 && label.value > 0.0);
-        const C1Punkt anchor = above ? on(label.position, label.ordinate + h) : p;
-        if (mode > 0) {
-            if (const auto foot = PerpendicularFoot(ax, ay, bx, by, p.x, p.y)) {
-                page.MoveTo(p.x, p.y);
-                page.LineTo(foot->x, foot->y);
-            }
-        }
-        page.PlotTextAt(anchor.x, anchor.y, angle, FormatKurvenWert(v),
-                        C1Plot::WorldInt(kLabelFont * h), 1, 1, 0, 0, 0);
-    }
+    PlotLabels(page, mode, Labels(labelKinds, sx, sz), h, ax, ay, bx, by, sx * length,
+               signedLabels);
 
     page.PopPen();
     // White dots widen the page's box to the curve's range and a text height each side.
@@ -146,8 +82,11 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
     const double tU = std::max(kRangeMargin * zUpper * sz, h);
     const double tL = std::min(kRangeMargin * zLower * sz, -h);
     if (mode > 0) {
+        // Along a vertical member a text height beyond both ends as well: every curve of
+        // the member then spans the same depths on its page.
+        const double ende = mode == 2 ? h : 0.0;
         for (const double t : {tU, tL}) {
-            for (const double s : {0.0, sx * length}) {
+            for (const double s : {-ende, sx * length + ende}) {
                 const C1Punkt d = on(s, t);
                 page.PlotDot(d.x, d.y);
             }
