@@ -1,5 +1,7 @@
 #include "Lauf.h"
 
+#include "../support/Prozessorzeit.h"
+
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
@@ -17,7 +19,6 @@
 #include <regex>
 #include <set>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -213,17 +214,6 @@ std::vector<std::string> Umgebung() {
     return umgebung;
 }
 
-// Limits a spawned run to kProzessorzeitSekunden of processor time (the kernel ends it
-// with SIGXCPU, a few seconds later with SIGKILL) and to no core file.
-void BegrenzeProzessorzeit(pid_t pid) {
-    constexpr rlim_t kNachfrist = 5;
-    const rlimit zeit{kProzessorzeitSekunden, kProzessorzeitSekunden + kNachfrist};
-    const rlimit kernDatei{0, 0};
-    // A run that has ended already needs no limit.
-    prlimit(pid, RLIMIT_CPU, &zeit, nullptr);
-    prlimit(pid, RLIMIT_CORE, &kernDatei, nullptr);
-}
-
 // Runs zirf on the input file, its messages going to the file `fehler`; the exit status,
 // or kStatusZeitlimit when it spent its processor time (a hang), or -1 for another signal.
 int StarteZirf(const fs::path& eingabe, const fs::path& fehler) {
@@ -251,7 +241,7 @@ int StarteZirf(const fs::path& eingabe, const fs::path& fehler) {
     }
     // Processor time, not the clock: a busy machine slows a run down but adds nothing to
     // the processor time it spends.
-    BegrenzeProzessorzeit(pid);
+    BegrenzeProzessorzeit(pid, kProzessorzeitSekunden);
     int roh = 0;
     while (waitpid(pid, &roh, 0) < 0 && errno == EINTR) {
     }
