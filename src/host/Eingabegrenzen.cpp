@@ -17,6 +17,9 @@ constexpr double kWandfuss = 200.0;
 // Horizontal distances from the wall and lengths beside it: the slip wedge of a wall of
 // kTiefe reaches about as far behind it.
 constexpr double kAbstand = 100.0;
+// The wall's offset within a layer, cm: a wall that steps sideways by more than 10 m is
+// no sheet pile wall.
+constexpr double kVersatz = 1000.0;
 // Loads in kN/m, kN/m² or kNm/m: ten thousand is far beyond any crane or building.
 constexpr double kLast = 1.0e4;
 constexpr double kWinkel = 90.0;
@@ -124,7 +127,7 @@ constexpr std::array kGrenzen = {
     Grenze{"bode", "in_grad", 0, 1, kWert, "", "Schalter: Wandreibung in Grad"},
     Grenze{"bode gruppe", "nr", 0, kNummer, kWert, "", "Nummer der Schicht"},
     Grenze{"bode gruppe", "sd", 0, kTiefe, kWert, "m", "Schichtdicke"},
-    Grenze{"bode gruppe", "deltax", -kAbstand * 100, kAbstand * 100, kWert, "cm", "Versatz der Wand"},
+    Grenze{"bode gruppe", "deltax", -kVersatz, kVersatz, kWert, "cm", "Versatz der Wand in der Schicht"},
     Grenze{"bode gruppe", "gamma", 0, kWichte, kWert, "kN/m³", "Wichte"},
     Grenze{"bode gruppe", "gamma_feucht", 0, kWichte, kWert, "kN/m³", "Wichte unter Wasser"},
     Grenze{"bode gruppe", "phi", 0, kWinkel, kWert, "°", "Reibungswinkel"},
