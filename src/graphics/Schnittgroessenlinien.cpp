@@ -32,12 +32,16 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         l.moment.push_back({x(p), c.MDesign[P]});
         l.querkraft.push_back({x(p), c.QDesign[P]});
         l.normalkraft.push_back({x(p), c.NormalkraftBei(TL - x(p), true)});
-        // The deflection is stored head first at the depths p·t/20.
-        l.durchbiegung.push_back({TL - p * c.t / kSegmente, c.Durchbiegung[P]});
+        // The deflection is stored head first, at the depths of the beam's points.
+        l.durchbiegung.push_back({x(kSegmente - p), c.Durchbiegung[P]});
     }
-    // The report's greatest moment, and its normal force at the excavation level.
+    // The report's greatest moment and the foot's fixing moment, and its normal force at
+    // the excavation level.
     if (c.xm > 0.0 && c.xm < TL) {
         l.moment.push_back({TL - c.xm, c.Mxm});
+    }
+    if (anker && c.einspannArt != 0 && c.yMF > 0.0 && c.yMF < TL) {
+        l.moment.push_back({TL - c.yMF, c.MF});
     }
     if (in.wand_hw > 0.0 && in.wand_hw < TL) {
         l.normalkraft.push_back({TL - in.wand_hw, c.NormalkraftBei(in.wand_hw, true)});

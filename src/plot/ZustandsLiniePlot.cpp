@@ -1,6 +1,7 @@
 #include "plot/ZustandsLinie.h"
 
 #include "host/Numerik.h"
+#include "platform/Koordinate.h"
 #include "plot/C1Plot.h"
 #include "plot/ExtremLabel.h"
 #include "plot/FormatZahl.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -43,6 +45,14 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
     if (n == 0) {
         return 0;
     }
+    // A point that is not a finite number has no place on the page, nor in the order
+    // the curve is sorted into: the drawing is refused before anything is drawn.
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        for (const double v : {x[k], Z[k]}) {
+            CheckKoordinate(v, "ZustandsLinie::PlotKurve", std::numeric_limits<double>::max());
+        }
+    }
     page.SelectPen(1, 0, 0, 1);
     zUpper = std::max(zUpper, Zmax);
     zLower = std::min(zLower, Zmin);
@@ -57,7 +67,7 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
     RemoveDuplicates();
     Sort();
     const auto on = [&](double s, double t) {
-        return PointOnLine(ax, ay, bx, by, static_cast<int>(s), static_cast<int>(t));
+        return PointOnLine(ax, ay, bx, by, C1Plot::WorldInt(s), C1Plot::WorldInt(t));
     };
     points.assign(static_cast<std::size_t>(n) + 2, C1Punkt{});
     points[0] = on(x[0] * sx, 0.0);
@@ -127,7 +137,7 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
             }
         }
         page.PlotTextAt(anchor.x, anchor.y, angle, FormatKurvenWert(v),
-                        static_cast<int>(kLabelFont * h), 1, 1, 0, 0, 0);
+                        C1Plot::WorldInt(kLabelFont * h), 1, 1, 0, 0, 0);
     }
 
     page.PopPen();
@@ -232,7 +242,7 @@ int ZustandsLinie::PlotHistogramm(C1Plot& page, int mode, double h, int ax, int 
     PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0, signedLabels,
               zUpper, zLower, p1, &last1, false);
     const int m = last1;
-    const int w = m > 1 ? static_cast<int>(kBarShare * (page.GetWorldW() / (m - 1))) : 0;
+    const int w = m > 1 ? C1Plot::WorldInt(kBarShare * (page.GetWorldW() / (m - 1))) : 0;
     // Each bar pops its brush again: the brush stack is as before the bars, and a long
     // curve cannot run the stack full.
     for (int i = 0; i < m; ++i) {

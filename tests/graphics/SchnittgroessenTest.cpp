@@ -94,6 +94,15 @@ TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
         }
         EXPECT_TRUE(HatLabel(bilder[1], qMin)) << qMin;
         EXPECT_TRUE(HatLabel(bilder[1], qMax)) << qMax;
+        if (lauf.f.in.mitanker != 0) {
+            // The shear steps at the anchor: both its values are labelled.
+            EXPECT_TRUE(HatLabel(bilder[1], c.QuA)) << c.QuA;
+            EXPECT_TRUE(HatLabel(bilder[1], c.QA)) << c.QA;
+        }
+        if (c.einspannArt != 0) {
+            // The fixing moment of a fixed foot, as the table prints it.
+            EXPECT_TRUE(HatLabel(bilder[0], c.MF)) << c.MF;
+        }
         // Normal forces: the report's value at the foot.
         EXPECT_TRUE(HatLabel(bilder[2], c.NFuss)) << c.NFuss;
         // Deflection in cm with its sign: the largest movement, toward the excavation.
@@ -157,7 +166,7 @@ TEST(Schnittgroessenbild, CantileverUnderUniformLoadAgainstTheClosedForm) {
         c.MDesign[std::size_t(p)] = M[std::size_t(p)];
         c.QDesign[std::size_t(p)] = q * (L - x);
     }
-    const biegelinie::Linie w = biegelinie::Kragwand(M, L, L, EI);
+    const biegelinie::Linie w = biegelinie::Kragwand(M, L, EI);
     std::copy(w.begin(), w.end(), c.Durchbiegung.begin());
     lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1);
 
@@ -232,8 +241,8 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         EXPECT_GT(sprung, 1.0);
         EXPECT_EQ(bei(l.moment, xA), c.MA);
         EXPECT_EQ(bei(l.querkraft, xA + 0.01), c.QuA);
-        // The deflection reaches down to t, above the member's foot.
-        EXPECT_NEAR(bei(l.durchbiegung, l.TL - c.t), c.Durchbiegung[20], 1e-12);
+        // The deflection reaches down the whole wall, to the member's foot.
+        EXPECT_NEAR(bei(l.durchbiegung, 0.0), c.Durchbiegung[20], 1e-12);
         EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
     }
     {

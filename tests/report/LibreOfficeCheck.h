@@ -6,6 +6,8 @@
 // folder, each of its processes under a limit of processor time; a wall-clock limit far
 // beyond any conversion on a busy machine ends one that waits for ever.
 
+#include "../support/Examples.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -31,9 +33,15 @@ inline std::string Unavailable() {
     return {};
 }
 
+// How pdftotext orders the text it reads: in its guess of the reading order, or line by
+// line down the page as the page shows it (what stands above comes first, whatever
+// text a picture puts beside a heading).
+enum class Anordnung { Lesefolge, Seitenbild };
+
 // The text of the PDF that LibreOffice makes of the report; nothing when the
 // conversion fails (log: what soffice said).
-inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log) {
+inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log,
+                                          Anordnung anordnung = Anordnung::Lesefolge) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::absolute(rtf).parent_path();
     const fs::path pdf = dir / (rtf.stem().string() + ".pdf");
@@ -46,9 +54,9 @@ inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std:
         "' timeout " + std::to_string(kHangLimitSeconds) +
         " soffice -env:UserInstallation=file://" + (dir / "lo-profile").string() +
         " --headless --norestore --convert-to pdf --outdir '" + dir.string() + "' '" +
-        fs::absolute(rtf).string() + "' >'" + logFile.string() +
-        "' 2>&1 && pdftotext -enc UTF-8 '" + pdf.string() + "' '" + text.string() + "' >>'" +
-        logFile.string() + "' 2>&1";
+        fs::absolute(rtf).string() + "' >'" + logFile.string() + "' 2>&1 && pdftotext -enc UTF-8 " +
+        (anordnung == Anordnung::Seitenbild ? "-layout '" : "'") + pdf.string() + "' '" +
+        text.string() + "' >>'" + logFile.string() + "' 2>&1";
     const int status = std::system(command.c_str());
     std::ifstream logIn(logFile);
     log.assign(std::istreambuf_iterator<char>(logIn), std::istreambuf_iterator<char>());
@@ -57,6 +65,25 @@ inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std:
     }
     std::ifstream in(text);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs the host program on an example (its name in examples/ without ".xml") copied to
+// "wand.xml" in the current folder, with the temporary folder there too, and returns the
+// text of the PDF that LibreOffice makes of its report "wand.rtf" (left beside it as
+// "wand.pdf"); nothing when the run or the conversion fails (log: why).
+inline std::optional<std::string> BeispielPdfText(const std::string& beispiel, std::string& log,
+                                                  Anordnung anordnung) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::current_path();
+    std::ofstream(dir / "wand.xml") << ExampleText(beispiel + ".xml");
+    const std::string command = "env QELUSER= TMPDIR='" + dir.string() + "' " +
+                                std::string(ZIRF_BINARY_DIR) + "/zirf -q wand.xml >zirf.out 2>&1";
+    if (std::system(command.c_str()) != 0) {
+        std::ifstream in(dir / "zirf.out");
+        log.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return std::nullopt;
+    }
+    return PdfText(dir / "wand.rtf", log, anordnung);
 }
 
 } // namespace libreoffice
