@@ -13,49 +13,52 @@ constexpr double kCm4InM4 = 1.0e-8; // m⁴ per cm⁴
 constexpr double kCm2InM2 = 1.0e4;  // cm² per m²
 constexpr double kCmProM = 100.0;
 
-// Slope and deflection along the height z above the foot, integrated from w = 0, w' = 0 at
-// the foot; node i lies at z = i·dz.
+// Slope and deflection along the beam, integrated from w = 0, w' = 0 at its foot; node i
+// lies at x = i·dx, where the moment line has its place i.
 struct Integration {
     Linie w{};
     Linie neigung{};
     Linie kruemmung{};
-    double dz = 0.0;
+    double dx = 0.0;
 
-    // Deflection at any height z inside the nodes' range (the same cubic as the nodes).
-    double Bei(double z) const {
-        const int i = std::clamp(static_cast<int>(z / dz), 0, kSegmente - 1);
-        const double s = z - i * dz;
+    // Deflection at any position x inside the nodes' range (the same cubic as the nodes).
+    double Bei(double x) const {
+        const int i = std::clamp(static_cast<int>(x / dx), 0, kSegmente - 1);
+        const double s = x - i * dx;
         const double k0 = kruemmung[i];
-        const double dk = (kruemmung[i + 1] - k0) / dz;
+        const double dk = (kruemmung[i + 1] - k0) / dx;
         return w[i] + neigung[i] * s + k0 * s * s / 2.0 + dk * s * s * s / 6.0;
     }
 };
 
-Integration IntegriereVomFuss(const Linie& moment, double TL, double t, double EI) {
+Integration IntegriereVomFuss(const Linie& moment, double TL, double EI) {
     Integration r;
-    r.dz = t / kSegmente;
+    r.dx = TL / kSegmente;
     // Moments in kNm and EI in kNm² give a curvature in 1/m; deflections in cm.
     const double faktor = kCmProM / EI;
     for (int i = 0; i < kPunkte; ++i) {
-        const double tiefe = t - i * r.dz;
-        r.kruemmung[i] = faktor * MomentBei(moment, TL, TL - tiefe);
+        r.kruemmung[i] = faktor * moment[i];
     }
     for (int i = 0; i < kSegmente; ++i) {
         const double k0 = r.kruemmung[i];
         const double k1 = r.kruemmung[i + 1];
-        r.neigung[i + 1] = r.neigung[i] + r.dz * (k0 + k1) / 2.0;
-        r.w[i + 1] = r.w[i] + r.dz * r.neigung[i] + r.dz * r.dz * (2.0 * k0 + k1) / 6.0;
+        r.neigung[i + 1] = r.neigung[i] + r.dx * (k0 + k1) / 2.0;
+        r.w[i + 1] = r.w[i] + r.dx * r.neigung[i] + r.dx * r.dx * (2.0 * k0 + k1) / 6.0;
     }
     return r;
 }
 
-// Place p is the depth p·t/20: node 20 - p counted from the foot.
+// Place p is the depth p·TL/20: node 20 - p counted from the foot.
 Linie NachTiefe(const Linie& vomFuss) {
     Linie r{};
     for (int p = 0; p < kPunkte; ++p) {
         r[p] = vomFuss[kSegmente - p];
     }
     return r;
+}
+
+bool Gueltig(double TL, double EI) {
+    return TL > 0.0 && EI > 0.0 && std::isfinite(TL) && std::isfinite(EI);
 }
 
 } // namespace
@@ -74,25 +77,28 @@ double MomentBei(const Linie& moment, double TL, double x) {
     return moment[p] + (moment[p + 1] - moment[p]) * s;
 }
 
-Linie Kragwand(const Linie& moment, double TL, double t, double EI) {
-    if (t <= 0.0 || EI <= 0.0) {
+Linie Kragwand(const Linie& moment, double TL, double EI) {
+    if (!Gueltig(TL, EI)) {
         return Linie{};
     }
-    return NachTiefe(IntegriereVomFuss(moment, TL, t, EI).w);
+    return NachTiefe(IntegriereVomFuss(moment, TL, EI).w);
 }
 
-Linie Ankerwand(const Linie& moment, double TL, double t, double A, double EI) {
-    if (t <= 0.0 || EI <= 0.0 || A >= t) {
+Linie Ankerwand(const Linie& moment, double TL, double xFuss, double xAnker, double EI) {
+    xFuss = std::clamp(xFuss, 0.0, TL);
+    xAnker = std::clamp(xAnker, 0.0, TL);
+    if (!Gueltig(TL, EI) || !(xAnker > xFuss)) {
         return Linie{};
     }
-    const Integration r = IntegriereVomFuss(moment, TL, t, EI);
-    // Adding a rigid rotation about the foot that brings the anchor point back to 0 keeps
-    // the curvature and the foot's w = 0.
-    const double zAnker = t - std::max(A, 0.0);
-    const double drehung = r.Bei(zAnker) / zAnker;
+    const Integration r = IntegriereVomFuss(moment, TL, EI);
+    // A rigid movement a + b·x added to the line keeps its curvature; it brings both
+    // supports back to 0.
+    const double wFuss = r.Bei(xFuss);
+    const double b = (r.Bei(xAnker) - wFuss) / (xAnker - xFuss);
+    const double a = wFuss - b * xFuss;
     Linie w{};
     for (int i = 0; i < kPunkte; ++i) {
-        w[i] = r.w[i] - drehung * i * r.dz;
+        w[i] = r.w[i] - a - b * i * r.dx;
     }
     return NachTiefe(w);
 }

@@ -16,15 +16,17 @@ double Biegesteifigkeit(double Iy);
 // (beam length TL). Between places the moment is taken as linear.
 double MomentBei(const Linie& moment, double TL, double x);
 
-// Deflection in cm at the depths p·t/20 below the wall head, place 0 at the head and place
-// 20 at the foot depth t. The curvature at depth d is M/EI with M the moment line at
-// x = TL - d, for both walls alike: a movement toward the excavation is negative. The line
-// is integrated exactly for a curvature that is linear between the places.
+// Deflection in cm at the beam's own points, place p at the depth p·TL/20 below the wall
+// head (place 0 at the head, place 20 at the beam's foot x = 0), so that place p and the
+// moment's place 20 - p lie at one depth. The curvature is M/EI for both walls alike: a
+// movement toward the excavation is negative. The line is integrated exactly for a
+// curvature that is linear between the places.
 //
-// Wall without anchor (Kragwand): clamped at the foot, w = 0 and w' = 0 there.
-Linie Kragwand(const Linie& moment, double TL, double t, double EI);
-// Anchored wall: w = 0 at the anchor depth A (0 ≤ A < t) and at the foot. The line above
-// the anchor follows the same curvature.
-Linie Ankerwand(const Linie& moment, double TL, double t, double A, double EI);
+// Wall without anchor (Kragwand): clamped at the beam's foot, w = 0 and w' = 0 there.
+Linie Kragwand(const Linie& moment, double TL, double EI);
+// Anchored wall: w = 0 at its supports, the foot support at the beam position xFuss and
+// the anchor at xAnker (xFuss < xAnker ≤ TL); the wall beyond them follows the same
+// curvature.
+Linie Ankerwand(const Linie& moment, double TL, double xFuss, double xAnker, double EI);
 
 } // namespace biegelinie

@@ -5,6 +5,7 @@
 #include "earthpressure/ZirfGrenzen.h"
 
 #include <array>
+#include <vector>
 
 // The members of the calculation object that the wall analysis owns: the sums of the
 // trial depths, the combination step's support forces and the internal-force tables.
@@ -79,6 +80,15 @@ struct C1WandDaten {
     PassivLastfaelle kraftPassivLf{"kraftPassivLf"};
     PassivLastfaelle vertikalPassivLf{"vertikalPassivLf"};
 
+    // The contributions of the latest trial depth with a vertical force, for the wall's
+    // normal force down its length (a head load as a point: y1 = y2).
+    std::vector<WandBeitrag> vertikalBeitraege;
+    // The design vertical forces of the support at the foot, as the vertical-force check
+    // takes them: of the passive side, spread over the embedment like its pressure, and of
+    // the foot force C at the foot (wall without anchor). Negative upward.
+    double vertikalPassivBemessung = 0.0;
+    double vertikalFussKraftBemessung = 0.0;
+
     double eMax = 0.0; // largest ordinate met at the foot (drawing scale)
     double summeEhk = 0.0;
     double eavk = 0.0;
@@ -127,6 +137,11 @@ struct C1WandDaten {
     double Ck = 0.0;
     double Cvk = 0.0;
     double AKvk = 0.0;
+
+    // The anchored wall's beam: the numbers of its supports at the theoretical foot t and
+    // at the anchor.
+    int auflagerFuss = 0;
+    int auflagerAnker = 0;
 
     // Reaction of the beam's first read support (the anchor of the anchored wall) under the
     // retained side's design loads as the iteration took them: every load, and the

@@ -1,10 +1,13 @@
-// Design normal force of the wall at a depth: everything vertical that acts on the wall
-// above that depth. One operation serves both walls and every point the report prints
-// (excavation level, greatest moment, anchor, foot), so that a point never counts the
-// wall weight or the earth pressure of the wall below it.
+// Design normal force of the wall at a depth, compression positive: everything vertical
+// that acts on the wall above that depth. One operation serves both walls and every point
+// the report and the diagrams show, so that a point never counts the wall weight or the
+// earth pressure of the wall below it; at the foot it holds every vertical force of the
+// vertical-force check, each with the design factor of its load case, so that the two
+// never tell different stories.
 
 #include "earthpressure/C1ZirfCalc.h"
 
+#include "analysis/Verdrehung.h"
 #include "host/C1ZirfInput.h"
 
 #include <algorithm>
@@ -14,14 +17,23 @@ namespace {
 
 // The wall's weight g is given in kg/m² of wall; per metre of depth it is g/100 kN/m.
 constexpr double kKgJeKn = 100.0;
+// The foot force C acts with half its friction, as the check of the vertical forces
+// takes it.
+constexpr double kHalbeReibung = 0.5;
 
-// Share of a figure over [oben, unten] that lies above the depth y, taken in proportion
-// to the depth.
-double AnteilOberhalb(double oben, double unten, double y) {
-    if (unten <= oben) {
-        return y >= unten ? 1.0 : 0.0;
+// Share of a linear figure from y1 (ordinate e1) to y2 (e2) that lies above the depth y,
+// by its area; a figure without area by its depth.
+double AnteilOberhalb(double y1, double y2, double e1, double e2, double y) {
+    if (!(y2 > y1)) {
+        return y >= y2 ? 1.0 : 0.0;
     }
-    return std::clamp((y - oben) / (unten - oben), 0.0, 1.0);
+    const double s = std::clamp((y - y1) / (y2 - y1), 0.0, 1.0);
+    const double flaeche = (e1 + e2) / 2.0;
+    if (flaeche == 0.0) {
+        return s;
+    }
+    const double ey = e1 + (e2 - e1) * s;
+    return (e1 + ey) / 2.0 * s / flaeche;
 }
 
 } // namespace
@@ -30,41 +42,78 @@ double C1ZirfCalc::Wandgewicht(double h) const {
     return pInput->g * h / kKgJeKn;
 }
 
+double C1ZirfCalc::PassivAnteilOberhalb(double y) const {
+    // The passive figures of every passive load case down to the foot layer, whose figure
+    // ends at the foot.
+    const int Fp = iSchichtFussPassiv;
+    const int nUnten = iLetzteSchicht - iSchichtUnten + 1;
+    double oben = 0.0;
+    double gesamt = 0.0;
+    const auto figur = [&](double y1, double y2, double e1, double e2) {
+        const double flaeche = (e1 + e2) / 2.0 * (y2 - y1);
+        gesamt += flaeche;
+        oben += flaeche * AnteilOberhalb(y1, y2, e1, e2, y);
+    };
+    for (int lc = 0; lc <= pInput->nLfFlaecheVorn; ++lc) {
+        for (int i = iSchichtUnten; i < Fp; ++i) {
+            const C1SchichtErgebnis& e = ErgPassiv[lc * nUnten + (i - iSchichtUnten)];
+            figur(Schicht[i].yo, Schicht[i].yu, e.epoh, e.epuh);
+        }
+        const C1SchichtErgebnis& fuss = ErgSchicht[lc];
+        figur(Schicht[Fp].yo, t, fuss.epoh, fuss.epuh);
+    }
+    if (gesamt == 0.0) {
+        return y >= t ? 1.0 : 0.0;
+    }
+    return std::clamp(oben / gesamt, 0.0, 1.0);
+}
+
+void C1ZirfCalc::VertikalkraefteAuflager() {
+    const C1ZirfInput& in = *pInput;
+    vertikalPassivBemessung = vertikalFussKraftBemessung = 0.0;
+    if (in.mitanker != 0) {
+        // The anchored wall's check counts the support force's vertical component of the
+        // soil's own weight, which takes the foot force along.
+        vertikalPassivBemessung = faktorLf[0] * BvkLf[0];
+        return;
+    }
+    // Without anchor the support's components are stored upward positive.
+    double bh = 0.0;
+    double bhd = 0.0;
+    for (int lf = 0; lf < nLastfaelle; ++lf) {
+        vertikalPassivBemessung -= faktorLf[lf] * BvkLf[lf];
+        bh += BhkLf[lf];
+        bhd += faktorLf[lf] * BhkLf[lf];
+    }
+    // The foot force balances the support force against the earth pressure: it takes the
+    // support force's mean design factor.
+    const double faktorC = bh != 0.0 ? bhd / bh : gammaG;
+    const double tanDelta = std::tan(Schicht[iSchichtFuss].deltp / GradFaktor);
+    vertikalFussKraftBemessung = faktorC * kHalbeReibung * (Cvk - Ck * tanDelta);
+}
+
 double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft) const {
     const C1ZirfInput& in = *pInput;
-    const int k = iSchichtFuss;
-    const int nSchichten = iLetzteSchicht + 1;
     const double yAnkerTiefe = in.mitanker != 0 ? in.tiefe_anker : 0.0;
+    const double tiefe = std::clamp(y, 0.0, t);
 
-    double N = gammaG * Wandgewicht(std::clamp(y, 0.0, t));
-    for (int n = 0; n < in.nKopflast; ++n) {
-        const C1ZirfInput::SKopflast& last = in.kopflast.at(static_cast<std::size_t>(n));
+    double N = gammaG * Wandgewicht(tiefe);
+    for (const WandBeitrag& b : vertikalBeitraege) {
         // A head load acts at the wall top, or at the anchor's level.
-        const double ys = last.stelle == 0 ? 0.0 : yAnkerTiefe;
-        if (ys <= 0.0 || y > ys) {
-            N += FaktorVertikal(last.lf) * last.v;
-        }
-    }
-    for (int lc = 0; lc < nLastfaelle; ++lc) {
-        const double fv = FaktorVertikal(lc);
-        for (int i = 0; i < k; ++i) {
-            const double oben = i > 0 ? Schicht[i - 1].yu : 0.0;
-            N += fv * ErgAktiv[lc * nSchichten + i].Ev * AnteilOberhalb(oben, Schicht[i].yu, y);
-        }
-        // The foot layer's figure ends at the foot.
-        const double obenFuss = k > 0 ? Schicht[k - 1].yu : 0.0;
-        N += fv * ErgLastfall[lc].Ev * AnteilOberhalb(obenFuss, t, y);
+        const bool punkt = !(b.y2 > b.y1);
+        const double anteil = punkt ? (b.y1 <= 0.0 || y > b.y1 ? 1.0 : 0.0)
+                                    : AnteilOberhalb(b.y1, b.y2, b.e1, b.e2, tiefe);
+        N += FaktorLastfall(b.lf) * b.Ev * anteil;
     }
     if (mitAnkerkraft && in.mitanker != 0 && y > yAnkerTiefe) {
         // The vertical component of the anchor force enters below the anchor.
         N += std::tan(in.ankerneigung / GradFaktor) * AK;
     }
-    const double einbindung = t - in.wand_hw;
-    if (einbindung > 0.0 && y > in.wand_hw) {
-        // The passive side's vertical force grows with the square of the depth below
-        // the excavation level.
-        const double anteil = (std::min(y, t) - in.wand_hw) / einbindung;
-        N += epvd * anteil * anteil;
+    if (y > in.wand_hw) {
+        N += vertikalPassivBemessung * PassivAnteilOberhalb(tiefe);
+    }
+    if (y >= t) {
+        N += vertikalFussKraftBemessung;
     }
     return N;
 }

@@ -26,11 +26,6 @@ double C1ZirfCalc::PunktX(int p) const {
     return p * pTraeger->GetTL() / kSegmente;
 }
 
-double C1ZirfCalc::FaktorVertikal(int lc) const {
-    // Earth-pressure case 0 holds load case 1 together with the soil weight.
-    return IstStaendigerLastfall(lc < 1 ? 1 : lc) ? gammaG : gammaQ;
-}
-
 void C1ZirfCalc::ClearSchnittgroessen() {
     for (auto& tabelle : Schnittgroessen) {
         for (auto& linie : tabelle) {
@@ -208,9 +203,12 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     // Design vertical forces at the excavation level, the greatest moment and the foot.
     nLastfaelle = in.iLetzterLastfall + 2;
     iSchichtFuss = iSchichtFussAktiv;
+    VertikalkraefteAuflager();
     NHw = NormalkraftBei(in.wand_hw, true);
     NXm = NormalkraftBei(xm, true);
     NFuss = NormalkraftBei(t, true);
+    yMF = t;
+    NMF = NFuss;
     status = CalcDurchbiegung();
     return 1;
 }

@@ -119,6 +119,7 @@ void C1ZirfCalc::ResetWandSummen() {
     momentLf.Clear();
     kraftLf.Clear();
     vertikalLf.Clear();
+    vertikalBeitraege.clear();
     for (int i = 0; i <= iLetzteSchicht; ++i) {
         Schicht[i].kraftVar.Clear();
         Schicht[i].momentVar.Clear();
@@ -140,6 +141,9 @@ void C1ZirfCalc::ResetWandSummen() {
 void C1ZirfCalc::AddWandBeitrag(const WandBeitrag& b) {
     C1Schicht& s = Schicht[b.schicht];
     vertikalLf[b.lf] += b.Ev;
+    if (b.Ev != 0.0) {
+        vertikalBeitraege.push_back(b);
+    }
     if (!MitAnker()) {
         const double M = b.Eh * (t - b.yE);
         if (b.routing == Routing::Staendig) {
@@ -355,6 +359,10 @@ void AktivSeite::Kopflasten() {
         const double ys = last.stelle == 0 ? 0.0 : in.tiefe_anker;
         c.kraftLf[lf] += last.h;
         c.vertikalLf[lf] += last.v;
+        if (last.v != 0.0) {
+            c.vertikalBeitraege.push_back(
+                {lf, 0, Routing::Staendig, last.h, ys, last.v, verdrehung::kPunktlast, ys, ys});
+        }
         if (!anker) {
             // Moments about the foot in the sense of the beam: h at the lever t - ys, and m.
             c.momentLf[lf] += last.h * (c.t - ys) + last.m;

@@ -9,6 +9,7 @@
 #include "cli/ZirfBatch.h"
 #include "cli/ZirfOptions.h"
 #include "host/ZIRF_Calc.h"
+#include "platform/AbortCleanup.h"
 #include "platform/MessageBox.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"
@@ -68,6 +69,23 @@ private:
     QEDOM_HANDLE m_handle;
 };
 
+// While an input runs, a signal that stops the program takes away the report its run has
+// written: without its result it would pass for a complete one. A report that stood
+// there before the run stays.
+class ReportWatch {
+public:
+    explicit ReportWatch(const fs::path& report) {
+        if (!report.empty()) {
+            QEL_WatchReplacedOutput(report.string());
+        }
+    }
+    ~ReportWatch() { Clear(); }
+    ReportWatch(const ReportWatch&) = delete;
+    ReportWatch& operator=(const ReportWatch&) = delete;
+    // The input is complete (or failed for good).
+    void Clear() { QEL_ClearReplacedOutput(); }
+};
+
 // The report of a run: the output prefix followed by ".rtf", relative to the output
 // folder where the run takes place; empty without a prefix.
 fs::path ReportFile(const fs::path& outputDir, const HostSettings& settings) {
@@ -96,6 +114,25 @@ std::string OverwrittenInput(const fs::path& input, const fs::path& report,
         }
     }
     return std::string();
+}
+
+// Saves the document of a run as its result file; the exit status of the input.
+int SaveResult(QEDOM_HANDLE document, const fs::path& result, const fs::path& report) {
+    // The module removes an old result when it starts and writes a new one only in a
+    // run that reaches its end.
+    if (QEDOM_FindFirstChild(QEDOM_GetRootElement(document), kResultElement) == 0) {
+        return kRunError;
+    }
+    std::string error;
+    if (!SaveResultFile(document, result.string(), error)) {
+        // The report of a run without its result would pass for a complete one.
+        if (!report.empty()) {
+            std::remove(report.c_str());
+        }
+        return Fail(kRunError, error);
+    }
+    // A completed run that still showed a message went on after a warning.
+    return QEL_ShownMessages().empty() ? kCompleted : kCompletedWithWarning;
 }
 
 int RunHost(const ZirfOptions& options, const std::string& inputName) {
@@ -149,29 +186,25 @@ int RunHost(const ZirfOptions& options, const std::string& inputName) {
     QEL_SetMessageSink(ShowMessageBox);
     QEL_ClearShownMessages();
 
+    ReportWatch watch(report);
     {
         const CurrentFolder inOutputFolder(outputDir);
         ZIRF_Calc(document.get(), options.keepTemp ? 0 : 1);
     }
-    // The module removes an old result when it starts and writes a new one only in a
-    // run that reaches its end.
-    if (QEDOM_FindFirstChild(QEDOM_GetRootElement(document.get()), kResultElement) == 0) {
-        return kRunError;
-    }
-    if (!SaveResultFile(document.get(), result.string(), error)) {
-        // The report of a run without its result would pass for a complete one.
-        if (!report.empty()) {
-            std::remove(report.c_str());
-        }
-        return Fail(kRunError, error);
-    }
-    // A completed run that still showed a message went on after a warning.
-    return QEL_ShownMessages().empty() ? kCompleted : kCompletedWithWarning;
+    // Saving the result completes the input: a stop meanwhile waits until it is saved
+    // and the report is off the watch.
+    const QEL_AbortDeferred deferred;
+    const int status = SaveResult(document.get(), result, report);
+    watch.Clear();
+    return status;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // A stop by SIGINT, SIGTERM or SIGHUP ends the program with 128 + the signal's number
+    // and leaves neither the running input's temporary folder nor an unfinished output.
+    QEL_InstallAbortHandlers();
     ZirfOptions options;
     std::string error;
     if (!ParseZirfOptions(argc, argv, options, error)) {

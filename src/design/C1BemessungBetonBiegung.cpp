@@ -80,6 +80,13 @@ std::vector<double> Schluessel(const MasqueEingabe& e, bool mauerwerk) {
     return k;
 }
 
+// The width of the web that the beam's minimum reinforcement is measured on: a
+// rectangle's own width (its third dimension is its depth), for the other shapes the
+// narrower part of the section that its third dimension gives.
+double Stegbreite(const C1Quer& q) {
+    return q.iQuer == 1 || q.iQuer == 11 ? q.GetBreite() : q.GetDimension3();
+}
+
 } // namespace
 
 int C1BemessungBeton::CalcBiegung(const C1BiegeLast& last, C1BiegeErg& erg, int mit) {
@@ -433,7 +440,7 @@ int C1BemessungBeton::CalcBiegungNormalkraft(const C1MasqueLast& last, C1MasqueE
         } else {
             const bool ohneMasse =
                 iNorm == kDin1045 || iNorm == kSia || iNorm == kNorm5 || bMauerwerk;
-            const double w = ohneMasse ? 0.0 : Quer.GetDimension3();
+            const double w = ohneMasse ? 0.0 : Stegbreite(Quer);
             const double h = ohneMasse ? 0.0 : Quer.GetHoehe();
             const double maximum = iNorm == kEn1992 ? 0.08 * A : 0.04 * A;
             double min1 = 0.0015 * w * h;

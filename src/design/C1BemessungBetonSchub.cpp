@@ -39,6 +39,7 @@ constexpr double kAbstandMaxEc2 = 40.0;
 constexpr int kAltVon = 4;
 constexpr int kAltBis = 7;
 constexpr int kAltVersatz = 7;
+constexpr double kAltStabFaktor = 12.0;
 
 std::string Modul(const char* op) {
     return std::string("C1BemessungBeton::") + op;
@@ -97,9 +98,25 @@ bool ErsatzRechteck(double radius, double d1, const C1MasqueErg& biege, double& 
     return std::min(breite, hoehe) >= kErsatzMin;
 }
 
+// Width and depth that bound the spacing of the links: a T-beam's web and overall
+// depth; a round section (left round only under the old DIN 1045) its width across.
+void Aussenmasse(int iQuer, const std::array<double, 10>& d, double& breite, double& hoehe) {
+    if (iQuer == kKreis || iQuer == kSechseck) {
+        breite = hoehe = iQuer == kKreis ? d[1] : kSechseckBreite * d[1];
+    } else {
+        breite = iQuer == 2 ? d[3] : d[1];
+        hoehe = iQuer == 2 ? d[2] + d[4] : d[2];
+    }
+}
+
 // Largest spacing of the minimum links: the smaller side, at most 40 cm under the
-// recommended values of EN 1992, else 30 cm.
-double BuegelAbstand(int norm, int variante, double breite, double hoehe) {
+// recommended values of EN 1992, else 30 cm; under the old DIN 1045 also at most
+// twelve times the bar diameter of the crack settings (their second double, mm).
+double BuegelAbstand(int norm, int variante, double breite, double hoehe, double stabDurchmesser) {
+    if (norm == kDin1045) {
+        return MinDouble(3, kAltStabFaktor * stabDurchmesser * 0.1, std::min(breite, hoehe),
+                         kAbstandMax);
+    }
     const bool eng = norm != kEn1992 || variante == 1;
     return std::min({breite, hoehe, eng ? kAbstandMax : kAbstandMaxEc2});
 }
@@ -254,11 +271,28 @@ int C1BemessungBeton::CalcSchub(const C1SchubEingabe& e, C1SchubErg& r, const C1
     SchubCalc(ein, aus);
     const auto& o = aus.o;
 
+    double breite = 0.0;
+    double hoehe = 0.0;
+    Aussenmasse(iQuer, d, breite, hoehe);
+    const auto mindestBuegel = [&](double berechnet) {
+        const double abstand = BuegelAbstand(iNorm, NormVariante, breite, hoehe, Riss.d1);
+        if (!(abstand > 0.0)) {
+            return berechnet; // a section without width or depth takes no links
+        }
+        r.w[6] = kBuegelDurchmesser;
+        r.w[7] = abstand;
+        return std::max(berechnet, kBuegelFaktor / abstand);
+    };
+
     if (iNorm == kDin1045) {
-        // The old code reports through its own status field only.
+        // The old code reports through its own status field only. Its minimum links
+        // stand whatever the library made of the design (it refuses this code).
         const int alt = aus.StatusAlt;
         r.status = alt >= kAltVon && alt <= kAltBis ? alt + kAltVersatz : 0;
         r.bibliothek = alt;
+        if (Quer.iAnordnung >= 1) {
+            r.w[3] = mindestBuegel(o[SCHUB_ASW_ERF]);
+        }
         r.text = GetReportText("DIN1045Schub", r.status);
         if (r.text.empty() && r.status != 0) {
             r.text = SchubText(aus.Status);
@@ -284,15 +318,9 @@ int C1BemessungBeton::CalcSchub(const C1SchubEingabe& e, C1SchubErg& r, const C1
         if (DurchMindestbewehrungErledigt(status)) {
             status = 0;
         }
-        const double breite = iQuer == 2 ? d[3] : d[1];
-        const double hoehe = iQuer == 2 ? d[2] + d[4] : d[2];
-        const double abstand = BuegelAbstand(iNorm, NormVariante, breite, hoehe);
-        const double mindestwert = kBuegelFaktor / abstand;
-        erforderlich = iNorm == kDin1045_1 ? MaxDouble(3, 0.0, o[SCHUB_ASW_ERF], mindestwert)
-                                           : std::max(o[SCHUB_ASW_ERF], mindestwert);
+        erforderlich =
+            mindestBuegel(iNorm == kDin1045_1 ? std::max(0.0, o[SCHUB_ASW_ERF]) : o[SCHUB_ASW_ERF]);
         zusatz = 0.0;
-        r.w[6] = kBuegelDurchmesser;
-        r.w[7] = abstand;
     }
 
     r.w[0] = o[SCHUB_VRDC];

@@ -295,12 +295,16 @@ public:
     void PruefeEingabeWand() const;
     // Internal forces.
     double PunktX(int p) const;
-    double FaktorVertikal(int lc) const;
     // Design normal force at depth y; with mitAnkerkraft the anchor's vertical component
     // counts below the anchor.
     double NormalkraftBei(double y, bool mitAnkerkraft) const;
     // Characteristic weight of h metres of wall, kN/m.
     double Wandgewicht(double h) const;
+    // The share of the passive side's pressure on the wall that lies above the depth y.
+    double PassivAnteilOberhalb(double y) const;
+    // The design vertical forces of the support at the foot from the combination step's
+    // shares (after CalcKombi).
+    void VertikalkraefteAuflager();
     // Per load case the tables, reactions and MChar of the solved beam; the design lines
     // from the design beam.
     void SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung);
@@ -314,6 +318,21 @@ public:
     double MPassivChar(int p) const;
     // Sum over the beam load cases 1 ... bis of the reactions at support s of the solved beam.
     double Auflagerkraft(int bis, int s) const;
+    // The force of one side of the anchored wall on its foot support and EI times the
+    // foot's rotation under it.
+    struct Fusszustand {
+        double kraft = 0.0;
+        double drehung = 0.0;
+    };
+    // The share of the characteristic passive side that the characteristic anchored wall
+    // mobilises: no force left at a free foot; at a fixed or partly fixed one the foot
+    // turns by `fixierung` times the rotation of a free foot at this depth.
+    double AnteilPassivChar(const Fusszustand& aktiv, const Fusszustand& passiv,
+                            double fixierung) const;
+    // The rotation of the designed wall's foot over that of a free foot at its depth, from
+    // the design retained side and the passive side mobilised by faktorPassiv.
+    double FixierungBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
+                              double faktorPassiv) const;
     // Beam position where the design shear changes sign between the points pa and pb.
     double NullQuerkraft(int pa, int pb) const;
 
@@ -459,6 +478,12 @@ public:
     double NHw = 0.0;
     double NFuss = 0.0;
     double NXm = 0.0;
+    // Normal force at the depth yMF of the foot's moment MF.
+    double NMF = 0.0;
+    double yMF = 0.0;
+    // Design horizontal force on the anchored wall's foot support (the foot force C; 0 for
+    // a free foot), positive towards the excavation like the earth pressure.
+    double FussKraftBemessung = 0.0;
     double xm = 0.0;
     double xm1 = 0.0;
     double tGes = 0.0;

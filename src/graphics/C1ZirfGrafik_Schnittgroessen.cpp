@@ -80,8 +80,9 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
             auflager(TL, 0, 0);
         }
         auflager(TL - A, 0, 1);
-        // A free foot is hinged; any fixity clamps it.
-        auflager(0.0, c.einspannArt == 0 ? 0 : 1, 1);
+        // The foot force acts at the theoretical foot depth t: a free foot is hinged there,
+        // a fixed or partly fixed one drawn clamped.
+        auflager(TL - c.t, c.einspannArt == 0 ? 0 : 1, 1);
     }
 
     pRTF->ReadTemplate(ReportBlocks::kSchnittgroessen);
@@ -107,6 +108,9 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
           std::pair{&linien.durchbiegung, "Durchbiegung.emf"}}) {
         for (const Schnittgroessenlinien::Punkt& punkt : *linie) {
             PlotT_SetZ(kKurve, float(punkt.x), float(punkt.wert));
+            if (punkt.beschriftet) {
+                PlotT_SetZMarke(kKurve, float(punkt.x));
+            }
         }
         Bild(datei, widthMm, heightMm);
     }

@@ -4,12 +4,30 @@
 #include "earthpressure/C1ZirfCalc.h"
 #include "host/C1ZirfInput.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr int kPunkte = 21;
 constexpr int kSegmente = 20;
 constexpr double kNebenAnker = 0.01; // the point just above the anchor (m)
 constexpr double kDarunter = 1e-9;   // a depth just below the anchor
+
+// The value of a line at x, straight between its points (its points as given, in any
+// order).
+double Zwischen(const std::vector<Schnittgroessenlinien::Punkt>& linie, double x) {
+    std::vector<Schnittgroessenlinien::Punkt> p = linie;
+    std::sort(p.begin(), p.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+    for (std::size_t i = 1; i < p.size(); ++i) {
+        if (x <= p[i].x) {
+            const double dx = p[i].x - p[i - 1].x;
+            const double s = dx > 0.0 ? (x - p[i - 1].x) / dx : 0.0;
+            return p[i - 1].wert + s * (p[i].wert - p[i - 1].wert);
+        }
+    }
+    return p.empty() ? 0.0 : p.back().wert;
+}
 
 } // namespace
 
@@ -32,28 +50,41 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         l.moment.push_back({x(p), c.MDesign[P]});
         l.querkraft.push_back({x(p), c.QDesign[P]});
         l.normalkraft.push_back({x(p), c.NormalkraftBei(TL - x(p), true)});
-        // The deflection is stored head first at the depths p·t/20.
-        l.durchbiegung.push_back({TL - p * c.t / kSegmente, c.Durchbiegung[P]});
+        // The deflection is stored head first, at the depths of the beam's points.
+        l.durchbiegung.push_back({x(kSegmente - p), c.Durchbiegung[P]});
     }
-    // The report's greatest moment, and its normal force at the excavation level.
-    if (c.xm > 0.0 && c.xm < TL) {
-        l.moment.push_back({TL - c.xm, c.Mxm});
+    // The report's values at their points: the greatest moment, the fixing moment of a
+    // fixed foot, the values at the excavation level; each labelled.
+    const auto auf = [TL](double tiefe) { return tiefe > 0.0 && tiefe < TL; };
+    if (auf(c.xm)) {
+        l.moment.push_back({TL - c.xm, c.Mxm, true});
     }
-    if (in.wand_hw > 0.0 && in.wand_hw < TL) {
-        l.normalkraft.push_back({TL - in.wand_hw, c.NormalkraftBei(in.wand_hw, true)});
+    if (anker && c.einspannArt != 0 && auf(c.yMF)) {
+        l.moment.push_back({TL - c.yMF, c.MF, true});
+    }
+    const double He = in.wand_hw;
+    if (auf(He)) {
+        const double xHe = TL - He;
+        // Shear and deflection as the drawn lines have them there.
+        const Schnittgroessenlinien::Punkt q{xHe, Zwischen(l.querkraft, xHe), true};
+        const Schnittgroessenlinien::Punkt w{xHe, Zwischen(l.durchbiegung, xHe), true};
+        l.moment.push_back({xHe, c.MHw, true});
+        l.querkraft.push_back(q);
+        l.normalkraft.push_back({xHe, c.NormalkraftBei(He, true), true});
+        l.durchbiegung.push_back(w);
     }
     if (l.ankerTiefe > 0.0) {
-        // Just above the anchor and at it; the normal force steps by the anchor's
-        // vertical component there.
+        // Just above the anchor and at it, both labelled where the line steps: the shear by
+        // the anchor force, the normal force by the anchor's vertical component.
         l.moment.push_back({TL - (A - kNebenAnker), c.MuA});
-        l.moment.push_back({TL - A, c.MA});
-        l.querkraft.push_back({TL - (A - kNebenAnker), c.QuA});
-        l.querkraft.push_back({TL - A, c.QA});
+        l.moment.push_back({TL - A, c.MA, true});
+        l.querkraft.push_back({TL - (A - kNebenAnker), c.QuA, true});
+        l.querkraft.push_back({TL - A, c.QA, true});
         const double ohne = c.NormalkraftBei(A, false);
         const double anteil =
             c.NormalkraftBei(A + kDarunter, true) - c.NormalkraftBei(A + kDarunter, false);
-        l.normalkraft.push_back({TL - A + kNebenAnker, ohne});
-        l.normalkraft.push_back({TL - A, ohne + anteil});
+        l.normalkraft.push_back({TL - A + kNebenAnker, ohne, true});
+        l.normalkraft.push_back({TL - A, ohne + anteil, true});
     }
     return l;
 }

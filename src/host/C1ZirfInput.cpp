@@ -1,8 +1,11 @@
 #include "host/C1ZirfInput.h"
 
 #include "host/C1Exception.h"
+#include "host/Eingabegrenzen.h"
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 C1ZirfInput::C1ZirfInput(C1QEL* pQEL) : pQEL(pQEL) {}
 
@@ -38,7 +41,35 @@ QEDOM_HANDLE C1ZirfInput::FindSection(const char* name) const {
     return section;
 }
 
+namespace {
+
+std::string Zahl(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+} // namespace
+
+void C1ZirfInput::PruefeGrenzen() const {
+    for (const SZahl& z : zahlen) {
+        const zirf_input::Grenze* g = zirf_input::FindGrenze(z.element, z.attribut);
+        if (g == nullptr || zirf_input::InnerhalbGrenze(*g, z.wert)) {
+            continue;
+        }
+        // Degrees follow the number directly, every other unit after a blank.
+        const std::string_view e = g->einheit;
+        const std::string einheit = e.empty() || e == "°" ? std::string(e) : " " + std::string(e);
+        throw C1Exception("xml-Eingabedatei, " + z.wo + " = " + Zahl(z.wert) +
+                              " liegt nicht zwischen " + Zahl(g->min) + " und " + Zahl(g->max) +
+                              einheit + " (" + g->was +
+                              (g->nullNichtAngegeben ? "; 0 für nicht angegeben" : "") + ")",
+                          "C1ZirfInput::PruefeGrenzen");
+    }
+}
+
 int C1ZirfInput::ReadAll() {
+    zahlen.clear();
     // The results of the section readers are of no interest; a reader that cannot go on
     // raises an error.
     static constexpr int (C1ZirfInput::*kSectionReaders[])() = {
@@ -50,5 +81,7 @@ int C1ZirfInput::ReadAll() {
         (this->*reader)();
     }
     CollectLastfaelle();
-    return ReadLastUeberlagerung();
+    const int result = ReadLastUeberlagerung();
+    PruefeGrenzen();
+    return result;
 }

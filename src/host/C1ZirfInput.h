@@ -8,6 +8,9 @@
 #include <vector>
 
 class C1QEL;
+namespace zirf_input {
+class Element;
+}
 
 // Input model of one calculation run: a flat record filled once from the host's
 // document by the readers below, then only read by the calculation, the report and
@@ -16,8 +19,10 @@ class C1QEL;
 //
 // The fixed table sizes are the model's limits; a reader that meets more records than
 // a table holds ends the run with an error naming the element and the limit. Text
-// fields keep at most their capacity less one byte (the place of the terminating
-// zero of the document format), cut on a UTF-8 character boundary.
+// fields keep at most their capacity less one (the place of the terminating zero of
+// the document format) in characters, never cut inside a character. Every number the
+// document gives must lie within the input's limits (Eingabegrenzen.h): ReadAll ends
+// the run at the first that does not, naming its element and attribute.
 class C1ZirfInput {
 public:
     // --- Limits of the tables --------------------------------------------------
@@ -38,7 +43,7 @@ public:
     static constexpr int kMinLastfallAttribut = 0; // `steu` `lastfall`: design situation - 1
     static constexpr int kMaxLastfallAttribut = 2;
 
-    // --- Capacities of the text fields in bytes, terminating zero included ------
+    // --- Capacities of the text fields in characters, terminating zero included --
     static constexpr int kLenBez = 25;
     static constexpr int kLenKurz = 11;
     static constexpr int kLenEinwirkungName = 50;
@@ -143,6 +148,15 @@ public:
         std::array<std::array<double, kAnzahlSituationen>, kAnzahlArten> wert{};
     };
 
+    // A number the document gives, with where it stands, for the check against the
+    // input's limits.
+    struct SZahl {
+        std::string element;  // as the limits name it: "geom", "bode gruppe", "mate profil"
+        std::string attribut; // the attribute, or the `Kurzname` of a property
+        std::string wo;       // element, record and attribute as a message names them
+        double wert = 0.0;
+    };
+
     // One load combination: running index, action kind and combination rule.
     struct LFKombi {
         int index = 0;
@@ -167,8 +181,12 @@ public:
     int CollectLastfaelle();
     int ReadLastUeberlagerung();
     // Every reader in the fixed order of a run (later readers overwrite fields that
-    // earlier ones set); returns the result of the last, ReadLastUeberlagerung.
+    // earlier ones set), then the check of every number read against the input's limits;
+    // returns the result of the last reader, ReadLastUeberlagerung.
     int ReadAll();
+    // Ends the run with a shown error at the first number read that lies outside the
+    // input's limits, naming its element, attribute, value and limits.
+    void PruefeGrenzen() const;
 
     // --- Text input of older versions -------------------------------------------------
     // The input module reads only documents; these operations are the line layer of the
@@ -192,6 +210,7 @@ public:
     SFlag* GetFlag2() { return &flag2; }
 
     // --- Bookkeeping ------------------------------------------------------------
+    std::vector<SZahl> zahlen;        // the numbers the readers took, in document order
     std::unique_ptr<SHelper> pHelper; // a run never makes one
     C1QEL* pQEL = nullptr;
     std::string zeile; // line buffer of the text input: the whole line with its line end
@@ -369,11 +388,11 @@ private:
     // The one element of that name under hInput; 0 when there is none or more than one
     // (a duplicated section is ignored as a whole).
     QEDOM_HANDLE FindSection(const char* name) const;
-    void ReadWandreibung(QEDOM_HANDLE gruppe, SBodenschicht& schicht) const;
-    void ReadKopflast(QEDOM_HANDLE gruppe);
-    void ReadFlaechenlast(QEDOM_HANDLE gruppe);
-    void ReadBlocklast(QEDOM_HANDLE gruppe);
-    void ReadLinienlast(QEDOM_HANDLE gruppe);
+    void ReadWandreibung(const zirf_input::Element& gruppe, SBodenschicht& schicht) const;
+    void ReadKopflast(const zirf_input::Element& gruppe);
+    void ReadFlaechenlast(const zirf_input::Element& gruppe);
+    void ReadBlocklast(const zirf_input::Element& gruppe);
+    void ReadLinienlast(const zirf_input::Element& gruppe);
     // Returns the number of combination-factor sets read.
     int ReadSicherheitsbeiwerte(QEDOM_HANDLE sicherheitsbeiwerte);
     void ReadLastfaelle(QEDOM_HANDLE lastfaelle);

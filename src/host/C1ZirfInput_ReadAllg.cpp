@@ -50,14 +50,16 @@ int C1ZirfInput::ReadInfo() {
     }
     hInput = QEDOM_FindFirstChild(hRoot, "info");
     if (hInput != 0) {
-        normKind = NormKind(QEDOM_GetInt(hInput, "norm"), QEDOM_GetInt(hInput, "laendercode"));
+        const zirf_input::Element info(hInput, "info", zahlen);
+        const int norm = info.Int("norm");
+        normKind = NormKind(norm, info.Int("laendercode"));
     }
     hInput = QEDOM_FindFirstChild(hRoot, "input");
     if (hInput == 0) {
         pQEL->FatalError("In xml-Eingabedatei input-Knoten nicht vorhanden");
     }
     freeText = zirf_input::ReadText(hInput, "freeText", kLenFreeText);
-    nPage = QEDOM_GetInt(hInput, "nPage");
+    nPage = zirf_input::Element(hInput, "input", zahlen).Int("nPage");
     return 1;
 }
 
@@ -67,32 +69,32 @@ int C1ZirfInput::ReadAllg() {
         return 0;
     }
     freeText = zirf_input::ReadText(allg, "allgtext", kLenFreeText);
-    nPage = QEDOM_GetInt(allg, "nrseite");
+    nPage = zirf_input::Element(allg, "allg", zahlen).Int("nrseite");
     return 1;
 }
 
 int C1ZirfInput::ReadSteu() {
     static constexpr const char* kModule = "C1ZirfInput::ReadSteu";
-    const QEDOM_HANDLE steu = FindSection("steu");
-    if (steu == 0) {
+    const QEDOM_HANDLE handle = FindSection("steu");
+    if (handle == 0) {
         return 0;
     }
-    zirf_input::ReadInts<C1ZirfInput>(
-        steu, *this, {{"skizze2d", &C1ZirfInput::skizze2d}, {"skizze3d", &C1ZirfInput::skizze3d}});
-    skizze2d_datei = zirf_input::ReadString(steu, "skizze2d_datei");
-    skizze3d_datei = zirf_input::ReadString(steu, "skizze3d_datei");
-    zirf_input::ReadInts<C1ZirfInput>(steu, *this,
-                                      {{"berart", &C1ZirfInput::berart},
-                                       {"system", &C1ZirfInput::system},
-                                       {"nwstand", &C1ZirfInput::nwstand},
-                                       {"nwwand", &C1ZirfInput::nwwand},
-                                       {"kumlag", &C1ZirfInput::kumlag},
-                                       {"druck_nach", &C1ZirfInput::druck_nach},
-                                       {"druck_bau", &C1ZirfInput::druck_bau}});
+    const zirf_input::Element steu(handle, "steu", zahlen);
+    steu.Ints<C1ZirfInput>(
+        *this, {{"skizze2d", &C1ZirfInput::skizze2d}, {"skizze3d", &C1ZirfInput::skizze3d}});
+    skizze2d_datei = zirf_input::ReadString(handle, "skizze2d_datei");
+    skizze3d_datei = zirf_input::ReadString(handle, "skizze3d_datei");
+    steu.Ints<C1ZirfInput>(*this, {{"berart", &C1ZirfInput::berart},
+                                   {"system", &C1ZirfInput::system},
+                                   {"nwstand", &C1ZirfInput::nwstand},
+                                   {"nwwand", &C1ZirfInput::nwwand},
+                                   {"kumlag", &C1ZirfInput::kumlag},
+                                   {"druck_nach", &C1ZirfInput::druck_nach},
+                                   {"druck_bau", &C1ZirfInput::druck_bau}});
 
     // The attribute counts design situations from 0 and indexes the partial-factor
     // table: a value outside it would select factors that do not exist.
-    const int situation = QEDOM_GetInt(steu, "lastfall");
+    const int situation = steu.Int("lastfall");
     if (situation < kMinLastfallAttribut || situation > kMaxLastfallAttribut) {
         throw C1Exception(
             "xml-Eingabedatei, Element 'steu': Attribut 'lastfall' = " + std::to_string(situation) +
@@ -102,25 +104,25 @@ int C1ZirfInput::ReadSteu() {
     }
     lastfall = situation + 1;
 
-    erhstand = zirf_input::ReadTruncated(steu, "steu", "erhstand", kModule);
-    erhwand = zirf_input::ReadTruncated(steu, "steu", "erhwand", kModule);
+    erhstand = steu.Truncated("erhstand", kModule);
+    erhwand = steu.Truncated("erhwand", kModule);
     if (nwwand == kNwwandKumlag) {
         kumlag = 1;
     }
     // Compaction values; `bome` reads them again and wins.
-    zirf_input::ReadInts<C1ZirfInput>(
-        steu, *this, {{"mitverd", &C1ZirfInput::mitverd}, {"geraet", &C1ZirfInput::geraet}});
-    zirf_input::ReadDoubles<C1ZirfInput>(
-        steu, *this,
-        {{"bp", &C1ZirfInput::bp}, {"eg", &C1ZirfInput::eg}, {"zk", &C1ZirfInput::zk}});
+    steu.Ints<C1ZirfInput>(*this,
+                           {{"mitverd", &C1ZirfInput::mitverd}, {"geraet", &C1ZirfInput::geraet}});
+    steu.Doubles<C1ZirfInput>(
+        *this, {{"bp", &C1ZirfInput::bp}, {"eg", &C1ZirfInput::eg}, {"zk", &C1ZirfInput::zk}});
     return 1;
 }
 
 int C1ZirfInput::ReadTeil() {
-    const QEDOM_HANDLE teil = FindSection("teil");
-    if (teil == 0) {
+    const QEDOM_HANDLE handle = FindSection("teil");
+    if (handle == 0) {
         return 0;
     }
+    const zirf_input::Element teil(handle, "teil", zahlen);
     struct Kind {
         int art;
         const char* prefix;
@@ -132,38 +134,38 @@ int C1ZirfInput::ReadTeil() {
         for (int situation = 1; situation <= Teilsicherheitsbeiwerte::kAnzahlSituationen;
              ++situation) {
             const std::string name = kind.prefix + std::to_string(situation);
-            teilsicherheit.Set(kind.art, situation, QEDOM_GetDouble(teil, name.c_str()));
+            teilsicherheit.Set(kind.art, situation, teil.Double(name.c_str()));
         }
     }
     return 1;
 }
 
 int C1ZirfInput::ReadAusg() {
-    const QEDOM_HANDLE ausg = FindSection("ausg");
-    if (ausg == 0) {
+    const QEDOM_HANDLE handle = FindSection("ausg");
+    if (handle == 0) {
         return 0;
     }
-    zirf_input::ReadInts<C1ZirfInput>(
-        ausg, *this,
-        {{"txt_eingabe", &C1ZirfInput::txt_eingabe},
-         {"txt_teilsicherheit", &C1ZirfInput::txt_teilsicherheit},
-         {"txt_druck_beiwerte", &C1ZirfInput::txt_druck_beiwerte},
-         {"txt_druck_ordinaten", &C1ZirfInput::txt_druck_ordinaten},
-         {"txt_wasserdruck", &C1ZirfInput::txt_wasserdruck},
-         {"txt_tragnachweise", &C1ZirfInput::txt_tragnachweise},
-         {"txt_profilwahl", &C1ZirfInput::txt_profilwahl},
-         {"alle_lastfaelle", &C1ZirfInput::alle_lastfaelle},
-         {"relevante_lastfaelle", &C1ZirfInput::relevante_lastfaelle},
-         {"txt_tgf_druck_beiwerte", &C1ZirfInput::txt_tgf_druck_beiwerte},
-         {"txt_tgf_druck_ordinaten", &C1ZirfInput::txt_tgf_druck_ordinaten},
-         {"txt_tgf_materialversagen", &C1ZirfInput::txt_tgf_materialversagen},
-         {"txt_tgf_herausziehen", &C1ZirfInput::txt_tgf_herausziehen},
-         {"txt_tgf_ankerkraft", &C1ZirfInput::txt_tgf_ankerkraft},
-         {"grafik_tgf_darstellung", &C1ZirfInput::grafik_tgf_darstellung}});
+    const zirf_input::Element ausg(handle, "ausg", zahlen);
+    ausg.Ints<C1ZirfInput>(*this,
+                           {{"txt_eingabe", &C1ZirfInput::txt_eingabe},
+                            {"txt_teilsicherheit", &C1ZirfInput::txt_teilsicherheit},
+                            {"txt_druck_beiwerte", &C1ZirfInput::txt_druck_beiwerte},
+                            {"txt_druck_ordinaten", &C1ZirfInput::txt_druck_ordinaten},
+                            {"txt_wasserdruck", &C1ZirfInput::txt_wasserdruck},
+                            {"txt_tragnachweise", &C1ZirfInput::txt_tragnachweise},
+                            {"txt_profilwahl", &C1ZirfInput::txt_profilwahl},
+                            {"alle_lastfaelle", &C1ZirfInput::alle_lastfaelle},
+                            {"relevante_lastfaelle", &C1ZirfInput::relevante_lastfaelle},
+                            {"txt_tgf_druck_beiwerte", &C1ZirfInput::txt_tgf_druck_beiwerte},
+                            {"txt_tgf_druck_ordinaten", &C1ZirfInput::txt_tgf_druck_ordinaten},
+                            {"txt_tgf_materialversagen", &C1ZirfInput::txt_tgf_materialversagen},
+                            {"txt_tgf_herausziehen", &C1ZirfInput::txt_tgf_herausziehen},
+                            {"txt_tgf_ankerkraft", &C1ZirfInput::txt_tgf_ankerkraft},
+                            {"grafik_tgf_darstellung", &C1ZirfInput::grafik_tgf_darstellung}});
     static constexpr const char* kGrafik[kMaxGrafik] = {"grafik_system", "grafik_druck_beanspr",
                                                         "grafik_schnittgroessen"};
     for (std::size_t i = 0; i < grafik.size(); ++i) {
-        grafik.at(i) = QEDOM_GetInt(ausg, kGrafik[i]);
+        grafik.at(i) = ausg.Int(kGrafik[i]);
         grafikDatei.at(i) = 0;
     }
     return 1;

@@ -31,14 +31,14 @@ double WandreibungAusCode(int code, const C1ZirfInput::SBodenschicht& s, const c
 
 } // namespace
 
-void C1ZirfInput::ReadWandreibung(QEDOM_HANDLE gruppe, SBodenschicht& s) const {
+void C1ZirfInput::ReadWandreibung(const zirf_input::Element& gruppe, SBodenschicht& s) const {
     if (in_grad != 0) {
-        s.delta = QEDOM_GetDouble(gruppe, "delta");
-        s.deltp = QEDOM_GetDouble(gruppe, "deltp");
+        s.delta = gruppe.Double("delta");
+        s.deltp = gruppe.Double("deltp");
         return;
     }
-    s.delta = WandreibungAusCode(QEDOM_GetInt(gruppe, "delta_phi"), s, "delta_phi");
-    s.deltp = WandreibungAusCode(QEDOM_GetInt(gruppe, "deltp_phi"), s, "deltp_phi");
+    s.delta = WandreibungAusCode(gruppe.Int("delta_phi"), s, "delta_phi");
+    s.deltp = WandreibungAusCode(gruppe.Int("deltp_phi"), s, "deltp_phi");
 }
 
 int C1ZirfInput::ReadBode() {
@@ -48,24 +48,27 @@ int C1ZirfInput::ReadBode() {
     if (bode == 0) {
         return 0;
     }
-    in_grad = QEDOM_GetInt(bode, "in_grad");
+    in_grad = zirf_input::Element(bode, "bode", zahlen).Int("in_grad");
     nSchicht = 0;
-    for (QEDOM_HANDLE gruppe = QEDOM_FindFirstChild(bode, "gruppe"); gruppe != 0;
-         gruppe = QEDOM_FindNextChild(gruppe, "gruppe")) {
+    for (QEDOM_HANDLE handle = QEDOM_FindFirstChild(bode, "gruppe"); handle != 0;
+         handle = QEDOM_FindNextChild(handle, "gruppe")) {
         zirf_input::CheckTableLimit(nSchicht, kMaxSchicht, "bode", "Bodenschichten ('gruppe')",
                                     "C1ZirfInput::ReadBode");
         SBodenschicht s;
-        s.nr = QEDOM_GetInt(gruppe, "nr");
-        s.bez = zirf_input::ReadText(gruppe, "bez", kLenBez);
-        s.kurz = zirf_input::ReadText(gruppe, "kurz", kLenKurz);
-        zirf_input::ReadDoubles<SBodenschicht>(gruppe, s,
-                                               {{"sd", &SBodenschicht::sd},
-                                                {"deltax", &SBodenschicht::deltax},
-                                                {"gamma", &SBodenschicht::gamma},
-                                                {"gamma_feucht", &SBodenschicht::gamma_feucht},
-                                                {"phi", &SBodenschicht::phi}});
+        s.bez = zirf_input::ReadText(handle, "bez", kLenBez);
+        s.kurz = zirf_input::ReadText(handle, "kurz", kLenKurz);
+        // The messages name the layer by its number and name, as the wall friction's do.
+        const zirf_input::Element gruppe(handle, "bode gruppe", zahlen,
+                                         " nr " + std::to_string(QEDOM_GetInt(handle, "nr")) +
+                                             " (\"" + s.bez + "\")");
+        s.nr = gruppe.Int("nr");
+        gruppe.Doubles<SBodenschicht>(s, {{"sd", &SBodenschicht::sd},
+                                          {"deltax", &SBodenschicht::deltax},
+                                          {"gamma", &SBodenschicht::gamma},
+                                          {"gamma_feucht", &SBodenschicht::gamma_feucht},
+                                          {"phi", &SBodenschicht::phi}});
         ReadWandreibung(gruppe, s);
-        s.coh = QEDOM_GetDouble(gruppe, "coh");
+        s.coh = gruppe.Double("coh");
         schicht.at(static_cast<std::size_t>(nSchicht)) = s;
         ++nSchicht;
     }

@@ -41,30 +41,30 @@ void Collect(const std::array<C1ZirfInput::SFlaechenlast, C1ZirfInput::kMaxFlaec
 // checked first, then the load case, the name and the listed values are read. The
 // caller adds what is its own kind's and stores the record.
 template <class Last>
-Last ReadLastRecord(QEDOM_HANDLE gruppe, int anzahl, int limit, const char* what,
+Last ReadLastRecord(const zirf_input::Element& gruppe, int anzahl, int limit, const char* what,
                     std::initializer_list<zirf_input::Attr<Last, double>> werte) {
     zirf_input::CheckTableLimit(anzahl, limit, "last", what, kModuleLast);
     Last last;
-    last.lf = QEDOM_GetInt(gruppe, "lf");
-    last.bez = zirf_input::ReadText(gruppe, "bez", C1ZirfInput::kLenBez);
-    zirf_input::ReadDoubles<Last>(gruppe, last, werte);
+    last.lf = gruppe.Int("lf");
+    last.bez = zirf_input::ReadText(gruppe.Handle(), "bez", C1ZirfInput::kLenBez);
+    gruppe.Doubles<Last>(last, werte);
     return last;
 }
 
 } // namespace
 
-void C1ZirfInput::ReadKopflast(QEDOM_HANDLE gruppe) {
+void C1ZirfInput::ReadKopflast(const zirf_input::Element& gruppe) {
     SKopflast k = ReadLastRecord<SKopflast>(
         gruppe, nKopflast, kMaxKopflast, "Kopflasten ('gruppe' mit art 0)",
         {{"v", &SKopflast::v}, {"h", &SKopflast::h}, {"m", &SKopflast::m}});
-    k.stelle = QEDOM_GetInt(gruppe, "stelle");
+    k.stelle = gruppe.Int("stelle");
     // Head loads count by magnitude; the other kinds by their signed values.
     maxLast = std::max({maxLast, std::fabs(k.v), std::fabs(k.h)});
     kopflast.at(static_cast<std::size_t>(nKopflast)) = k;
     ++nKopflast;
 }
 
-void C1ZirfInput::ReadFlaechenlast(QEDOM_HANDLE gruppe) {
+void C1ZirfInput::ReadFlaechenlast(const zirf_input::Element& gruppe) {
     const SFlaechenlast f = ReadLastRecord<SFlaechenlast>(gruppe, nFlaechenlast, kMaxFlaechenlast,
                                                           "Flächenlasten ('gruppe' mit art 1)",
                                                           {{"v", &SFlaechenlast::v}});
@@ -73,7 +73,7 @@ void C1ZirfInput::ReadFlaechenlast(QEDOM_HANDLE gruppe) {
     ++nFlaechenlast;
 }
 
-void C1ZirfInput::ReadBlocklast(QEDOM_HANDLE gruppe) {
+void C1ZirfInput::ReadBlocklast(const zirf_input::Element& gruppe) {
     const SBlocklast b = ReadLastRecord<SBlocklast>(gruppe, nBlocklast, kMaxBlocklast,
                                                     "Blocklasten ('gruppe' mit art 2)",
                                                     {{"v", &SBlocklast::v},
@@ -88,7 +88,7 @@ void C1ZirfInput::ReadBlocklast(QEDOM_HANDLE gruppe) {
     ++nBlocklast;
 }
 
-void C1ZirfInput::ReadLinienlast(QEDOM_HANDLE gruppe) {
+void C1ZirfInput::ReadLinienlast(const zirf_input::Element& gruppe) {
     const SLinienlast l = ReadLastRecord<SLinienlast>(gruppe, nLinienlast, kMaxLinienlast,
                                                       "Linienlasten ('gruppe' mit art 3)",
                                                       {{"m", &SLinienlast::m},
@@ -115,9 +115,14 @@ int C1ZirfInput::ReadLast() {
     if (last == 0) {
         return 0;
     }
-    for (QEDOM_HANDLE gruppe = QEDOM_FindFirstChild(last, "gruppe"); gruppe != 0;
-         gruppe = QEDOM_FindNextChild(gruppe, "gruppe")) {
-        switch (QEDOM_GetInt(gruppe, "art")) {
+    for (QEDOM_HANDLE handle = QEDOM_FindFirstChild(last, "gruppe"); handle != 0;
+         handle = QEDOM_FindNextChild(handle, "gruppe")) {
+        // The messages name a group by its kind and its name.
+        const zirf_input::Element gruppe(handle, "last gruppe", zahlen,
+                                         " art " + std::to_string(QEDOM_GetInt(handle, "art")) +
+                                             " (\"" + zirf_input::ReadText(handle, "bez", kLenBez) +
+                                             "\")");
+        switch (gruppe.Int("art")) {
         case kArtKopflast:
             ReadKopflast(gruppe);
             break;
@@ -147,13 +152,13 @@ int C1ZirfInput::ReadEinw() {
          e = QEDOM_FindNextChild(e, "einwirkung")) {
         zirf_input::CheckTableLimit(count, kMaxEinwirkung, "einw", "Einwirkungen ('einwirkung')",
                                     "C1ZirfInput::ReadEinw");
+        const zirf_input::Element element(e, "einw einwirkung", zahlen,
+                                          " Nr. " + std::to_string(count + 1));
         SEinwirkung& a = einwirkung.at(static_cast<std::size_t>(count));
-        zirf_input::ReadInts<SEinwirkung>(e, a,
-                                          {{"nr", &SEinwirkung::nr}, {"art", &SEinwirkung::art}});
-        zirf_input::ReadDoubles<SEinwirkung>(e, a,
-                                             {{"psi0", &SEinwirkung::psi0},
-                                              {"psi1", &SEinwirkung::psi1},
-                                              {"psi2", &SEinwirkung::psi2}});
+        element.Ints<SEinwirkung>(a, {{"nr", &SEinwirkung::nr}, {"art", &SEinwirkung::art}});
+        element.Doubles<SEinwirkung>(a, {{"psi0", &SEinwirkung::psi0},
+                                         {"psi1", &SEinwirkung::psi1},
+                                         {"psi2", &SEinwirkung::psi2}});
         ++count;
     }
     return count;

@@ -20,8 +20,9 @@ constexpr int kMaxGruppeQ = 12;
 
 } // namespace
 
-int C1ZirfInput::ReadSicherheitsbeiwerte(QEDOM_HANDLE s) {
+int C1ZirfInput::ReadSicherheitsbeiwerte(QEDOM_HANDLE handle) {
     using T = Teilsicherheitsbeiwerte;
+    const zirf_input::Element s(handle, "lastUeberlagerung sicherheitsbeiwerte", zahlen);
     struct Kind {
         int art;
         const char* prefix;
@@ -32,27 +33,29 @@ int C1ZirfInput::ReadSicherheitsbeiwerte(QEDOM_HANDLE s) {
     for (int situation = 1; situation <= T::kAnzahlSituationen; ++situation) {
         for (const Kind& kind : kKinds) {
             const std::string name = kind.prefix + std::to_string(situation);
-            teilsicherheit.Set(kind.art, situation, QEDOM_GetDouble(s, name.c_str()));
+            teilsicherheit.Set(kind.art, situation, s.Double(name.c_str()));
         }
     }
     for (int situation = 1; situation <= T::kAnzahlSituationen; ++situation) {
         const std::string name = "gamma_e0g_" + std::to_string(situation);
-        teilsicherheit.Set(T::gamma_e0g, situation, QEDOM_GetDouble(s, name.c_str()));
+        teilsicherheit.Set(T::gamma_e0g, situation, s.Double(name.c_str()));
     }
 
     kombiBeiwerte.at(0).name = kNameStaendig;
     int k = 0;
-    for (QEDOM_HANDLE e = QEDOM_FindFirstChild(s, "kombinationsbeiwerte"); e != 0;
+    for (QEDOM_HANDLE e = QEDOM_FindFirstChild(handle, "kombinationsbeiwerte"); e != 0;
          e = QEDOM_FindNextChild(e, "kombinationsbeiwerte")) {
         zirf_input::CheckTableLimit(k, kMaxKombiBeiwerte, "sicherheitsbeiwerte",
                                     "Sätze von Kombinationsbeiwerten ('kombinationsbeiwerte')",
                                     kModule);
         SKombiBeiwerte& set = kombiBeiwerte.at(static_cast<std::size_t>(k));
         set.name = zirf_input::ReadText(e, "name", kLenKombiName);
-        zirf_input::ReadDoubles<SKombiBeiwerte>(e, set,
-                                                {{"psi0", &SKombiBeiwerte::psi0},
-                                                 {"psi1", &SKombiBeiwerte::psi1},
-                                                 {"psi2", &SKombiBeiwerte::psi2}});
+        const zirf_input::Element element(e, "kombinationsbeiwerte", zahlen,
+                                          " Nr. " + std::to_string(k + 1) + " (\"" + set.name +
+                                              "\")");
+        element.Doubles<SKombiBeiwerte>(set, {{"psi0", &SKombiBeiwerte::psi0},
+                                              {"psi1", &SKombiBeiwerte::psi1},
+                                              {"psi2", &SKombiBeiwerte::psi2}});
         ++k;
     }
     return k;
@@ -64,8 +67,10 @@ void C1ZirfInput::ReadLastfaelle(QEDOM_HANDLE lastfaelle) {
          e = QEDOM_FindNextChild(e, "lastfall")) {
         zirf_input::CheckTableLimit(j, kMaxLastfall, "lastfaelle", "Lastfälle ('lastfall')",
                                     kModule);
-        lastfallLf.at(static_cast<std::size_t>(j)) = QEDOM_GetInt(e, "lf");
-        lastfallEinw.at(static_cast<std::size_t>(j)) = QEDOM_GetInt(e, "einw");
+        const zirf_input::Element lastfall(e, "lastfaelle lastfall", zahlen,
+                                           " Nr. " + std::to_string(j + 1));
+        lastfallLf.at(static_cast<std::size_t>(j)) = lastfall.Int("lf");
+        lastfallEinw.at(static_cast<std::size_t>(j)) = lastfall.Int("einw");
         ++j;
     }
     iLetzterLastfall = j - 1;
@@ -81,11 +86,13 @@ void C1ZirfInput::ReadEinwirkungen(QEDOM_HANDLE einwirkungen, int nKombiBeiwerte
         zirf_input::CheckTableLimit(a, kMaxEinwirkung, "einwirkungen",
                                     "Einwirkungen ('einwirkung')", kModule);
         SEinwirkung& action = einwirkung.at(static_cast<std::size_t>(a));
-        action.art = QEDOM_GetInt(e, "indexGruppe");
+        const zirf_input::Element element(e, "einwirkungen einwirkung", zahlen,
+                                          " Nr. " + std::to_string(a + 1));
+        action.art = element.Int("indexGruppe");
         if (action.art >= kMinGruppeQ && action.art <= kMaxGruppeQ) {
             ++nEinwirkungQ;
         }
-        action.indexKategorie = QEDOM_GetInt(e, "indexKategorie");
+        action.indexKategorie = element.Int("indexKategorie");
         // The category picks the action's combination factors: one that names no set
         // would give factors from nowhere.
         if (action.indexKategorie < 0 || action.indexKategorie >= nSets) {

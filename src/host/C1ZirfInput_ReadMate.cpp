@@ -13,14 +13,14 @@ using Property = zirf_input::Attr<C1ZirfInput, double>;
 // Walks the `Eigenschaft` children of an `objekt` and sets the member named by each
 // child's `Kurzname` from its `Wert01`. Names compare exactly, case included; other
 // names are skipped.
-void ReadEigenschaften(QEDOM_HANDLE objekt, C1ZirfInput& input,
+void ReadEigenschaften(const zirf_input::Element& objekt, C1ZirfInput& input,
                        std::initializer_list<Property> properties) {
-    for (QEDOM_HANDLE e = QEDOM_FindFirstChild(objekt, "Eigenschaft"); e != 0;
+    for (QEDOM_HANDLE e = QEDOM_FindFirstChild(objekt.Handle(), "Eigenschaft"); e != 0;
          e = QEDOM_FindNextChild(e, "Eigenschaft")) {
         const std::string kurzname = zirf_input::ReadText(e, "Kurzname", C1ZirfInput::kLenKurzname);
         for (const Property& p : properties) {
             if (kurzname == p.name) {
-                input.*(p.member) = QEDOM_GetDouble(e, "Wert01");
+                input.*(p.member) = objekt.Eigenschaft(e, kurzname);
             }
         }
     }
@@ -34,29 +34,30 @@ int C1ZirfInput::ReadMate() {
         return 0;
     }
     // Missing sub-elements reach the lookups as element 0, which reads as empty.
-    const QEDOM_HANDLE profil =
-        QEDOM_FindFirstChild(QEDOM_FindFirstChild(mate, "profil"), "objekt");
-    profilName = zirf_input::ReadText(profil, "Name", kLenProfilName);
+    const zirf_input::Element profil(
+        QEDOM_FindFirstChild(QEDOM_FindFirstChild(mate, "profil"), "objekt"), "mate profil",
+        zahlen);
+    profilName = zirf_input::ReadText(profil.Handle(), "Name", kLenProfilName);
     ReadEigenschaften(profil, *this,
                       {{"wely", &C1ZirfInput::wely},
                        {"g", &C1ZirfInput::g},
                        {"A", &C1ZirfInput::A},
                        {"Iy", &C1ZirfInput::Iy}});
 
-    const QEDOM_HANDLE stahl =
-        QEDOM_FindFirstChild(QEDOM_FindFirstChild(mate, "baustahl"), "objekt");
-    stahlName = zirf_input::ReadText(stahl, "Name", kLenStahlName);
+    const zirf_input::Element stahl(
+        QEDOM_FindFirstChild(QEDOM_FindFirstChild(mate, "baustahl"), "objekt"), "mate baustahl",
+        zahlen);
+    stahlName = zirf_input::ReadText(stahl.Handle(), "Name", kLenStahlName);
     ReadEigenschaften(stahl, *this,
                       {{"E", &C1ZirfInput::E},
                        {"fyk", &C1ZirfInput::stahl_fyk},
                        {"gamma_m", &C1ZirfInput::stahl_gamma_m},
                        {"gamma", &C1ZirfInput::gamma}});
 
-    const QEDOM_HANDLE ankerMat = QEDOM_FindFirstChild(mate, "anker");
-    ankerName = zirf_input::ReadText(ankerMat, "Name", kLenAnkerName);
-    typ = QEDOM_GetInt(ankerMat, "typ");
-    zirf_input::ReadDoubles<C1ZirfInput>(ankerMat, *this,
-                                         {{"as_min", &C1ZirfInput::as_min},
+    const zirf_input::Element ankerMat(QEDOM_FindFirstChild(mate, "anker"), "mate anker", zahlen);
+    ankerName = zirf_input::ReadText(ankerMat.Handle(), "Name", kLenAnkerName);
+    typ = ankerMat.Int("typ");
+    ankerMat.Doubles<C1ZirfInput>(*this, {{"as_min", &C1ZirfInput::as_min},
                                           {"a_schaft", &C1ZirfInput::a_schaft},
                                           {"a_kern", &C1ZirfInput::a_kern},
                                           {"d_vk", &C1ZirfInput::d_vk},

@@ -1,16 +1,25 @@
 #include "host/RunTempFolder.h"
 
+#include "platform/AbortCleanup.h"
 #include "platform/Kernel.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr const char* kFolderPattern = "zirf-run-XXXXXX";
+// "zirf-run-<process id>-XXXXXX": the id tells a later run whether the run that made
+// the folder still lives.
+constexpr const char* kFolderPrefix = "zirf-run-";
+constexpr const char* kUniqueSuffix = "-XXXXXX";
 
 // The folder of the run under way; empty when there is none.
 std::string& ActiveFolder() {
@@ -32,18 +41,87 @@ std::string MakeUnique(std::string pattern, bool folder, int suffixLength = 0) {
     return name.data();
 }
 
+// The process id in a run folder's name after its prefix; 0 for any other name.
+pid_t ProcessOf(const std::string& name, const std::string& prefix) {
+    if (name.rfind(prefix, 0) != 0) {
+        return 0;
+    }
+    const std::string rest = name.substr(prefix.size());
+    const std::string::size_type dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos ||
+        rest.size() != dash + std::string(kUniqueSuffix).size() ||
+        rest.find_first_not_of("0123456789") != dash) {
+        return 0;
+    }
+    const long id = std::strtol(rest.substr(0, dash).c_str(), nullptr, 10);
+    return id > 0 ? static_cast<pid_t>(id) : 0;
+}
+
+bool ProcessLives(pid_t id) {
+    return id == getpid() || kill(id, 0) == 0 || errno != ESRCH;
+}
+
+// Whether no process holds the folder: the run that made it keeps a lock on it for its
+// lifetime, which its end releases however it ends.
+bool Unheld(const std::filesystem::path& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    close(fd);
+    return free;
+}
+
+// Takes away the folders of runs that ended without removing theirs (a process killed
+// by SIGKILL, which no handler sees): only a folder of this user, named as a run's with
+// the id of a process that no longer exists, and held by none. Anything else there,
+// another user's run or one still going, stays.
+void SweepStaleFolders(const std::string& where, const std::string& prefix) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(where, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::filesystem::path folder = it->path();
+        const pid_t id = ProcessOf(folder.filename().string(), prefix);
+        struct stat info {};
+        if (id == 0 || lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            info.st_uid != geteuid() || ProcessLives(id) || !Unheld(folder)) {
+            continue;
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+}
+
+std::string FolderPattern(const std::string& prefix) {
+    return prefix + std::to_string(getpid()) + kUniqueSuffix;
+}
+
 } // namespace
 
 RunTempFolder::RunTempFolder() {
-    std::string folder = MakeUnique(QEL_GetTempFolder() + kFolderPattern, true);
+    const std::string hidden = std::string(".") + kFolderPrefix;
+    SweepStaleFolders(QEL_GetTempFolder(), kFolderPrefix);
+    SweepStaleFolders(".", hidden);
+
+    // Made, held and noted for a stop at one go: a stop in between would leave it behind.
+    const QEL_AbortDeferred deferred;
+    std::string folder = MakeUnique(QEL_GetTempFolder() + FolderPattern(kFolderPrefix), true);
     if (folder.empty()) {
         // A temporary folder that takes no new folder (missing, read-only): the run's
         // folder lies in the current folder, hidden by its dot, and goes all the same.
         std::error_code ec;
-        folder = MakeUnique(std::string(".") + kFolderPattern, true);
+        folder = MakeUnique(FolderPattern(hidden), true);
         folder = folder.empty() ? folder : std::filesystem::absolute(folder, ec).string();
     }
     ActiveFolder() = folder;
+    if (!folder.empty()) {
+        m_lock = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (m_lock >= 0) {
+            flock(m_lock, LOCK_EX | LOCK_NB);
+        }
+        QEL_SetAbortPath(QEL_AbortPath::RunFolder, folder);
+    }
     // Whatever the run makes in the temporary folder (its pictures among it) goes here.
     QEL_SetRunTempFolder(ActiveFolder());
 }
@@ -52,8 +130,13 @@ RunTempFolder::~RunTempFolder() {
     QEL_SetRunTempFolder("");
     if (!ActiveFolder().empty()) {
         std::error_code ignored;
+        // A stop meanwhile finishes the removal.
         std::filesystem::remove_all(ActiveFolder(), ignored);
+        QEL_ClearAbortPath(QEL_AbortPath::RunFolder);
         ActiveFolder().clear();
+    }
+    if (m_lock >= 0) {
+        close(m_lock);
     }
 }
 

@@ -4,8 +4,12 @@
 
 // The folder of one run's temporary files: made fresh under the temporary folder (or,
 // when that takes no new folder, in the current folder) when the run starts, private
-// to the run, and removed with everything in it when the run ends, however it ends. Any number of
-// runs can share an output folder, since no temporary file of a run ever lies there.
+// to the run, and removed with everything in it when the run ends, however it ends: a
+// signal that stops the program takes it too (AbortCleanup.h), and the folders of runs
+// killed outright (SIGKILL) go when a later run starts. Its name carries the process id
+// ("zirf-run-<id>-XXXXXX") and the run holds a lock on it, so that the folder of a run
+// still going is never taken. Any number of runs can share an output folder, since no
+// temporary file of a run ever lies there.
 class RunTempFolder {
 public:
     RunTempFolder();
@@ -18,4 +22,7 @@ public:
     static std::string FileName(const std::string& name);
     // True while a run has its folder.
     static bool InRun();
+
+private:
+    int m_lock = -1; // the folder, open and locked while the run lasts
 };

@@ -1,5 +1,7 @@
 #include "platform/EmfWriter.h"
 
+#include "platform/Koordinate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -100,10 +102,24 @@ std::vector<std::uint8_t> DibBits(const EmfDib& dib) {
     return bits;
 }
 
+// A coordinate or size in device units as the metafile holds it, rounded.
+int Device(double v) {
+    return ToKoordinate(std::round(v), "EmfWriter", kEmfGrenze);
+}
+
+EmfPoint Device(EmfPoint p) {
+    return {Device(p.x), Device(p.y)};
+}
+
+EmfRect Device(const EmfRect& r) {
+    return {Device(r.left), Device(r.top), Device(r.right), Device(r.bottom)};
+}
+
 // Device units to 0.01 mm on the reference device.
 int ToFrame(int v) {
     const double hundredthsPerUnit = kEmfDeviceMillimetres * 100.0 / kEmfDevicePixels;
-    return static_cast<int>(std::lround(v * hundredthsPerUnit));
+    return ToKoordinate(std::round(v * hundredthsPerUnit), "EmfWriter",
+                        std::numeric_limits<int>::max());
 }
 
 } // namespace
@@ -159,7 +175,7 @@ void EmfWriter::Record(std::uint32_t type, const std::vector<std::uint8_t>& payl
 std::uint32_t EmfWriter::CreatePen(int style, int width, std::uint32_t colour) {
     Slot slot;
     slot.kind = EmfObjectKind::Pen;
-    slot.penWidth = std::max(width, 0);
+    slot.penWidth = Device(std::max(width, 0));
     slot.penStyle = style;
     const std::uint32_t index = TakeSlot(slot);
     ByteSink b;
@@ -205,6 +221,7 @@ std::uint32_t EmfWriter::CreatePatternBrush(const EmfDib& pattern) {
 }
 
 std::uint32_t EmfWriter::CreateFont(const EmfFont& newFont) {
+    Device(newFont.height);
     Slot slot;
     slot.kind = EmfObjectKind::Font;
     slot.font = newFont;
@@ -317,40 +334,44 @@ void EmfWriter::ExtendRect(const EmfRect& r, int margin) {
 }
 
 void EmfWriter::MoveTo(int x, int y) {
+    const EmfPoint p = Device(EmfPoint{x, y});
     ByteSink b;
-    b.Point({x, y});
+    b.Point(p);
     Record(kEmrMoveToEx, b.out);
-    current = {x, y};
+    current = p;
 }
 
 void EmfWriter::LineTo(int x, int y) {
+    const EmfPoint p = Device(EmfPoint{x, y});
     Extend(current.x, current.y, PenMargin());
-    Extend(x, y, PenMargin());
+    Extend(p.x, p.y, PenMargin());
     ByteSink b;
-    b.Point({x, y});
+    b.Point(p);
     Record(kEmrLineTo, b.out);
-    current = {x, y};
+    current = p;
 }
 
 void EmfWriter::Arc(const EmfRect& box, EmfPoint start, EmfPoint end) {
+    const std::vector<std::uint8_t> payload = BoxAndPoints(Device(box), Device(start), Device(end));
     ExtendRect(Normalised(box), PenMargin());
-    Record(kEmrArc, BoxAndPoints(box, start, end));
+    Record(kEmrArc, payload);
 }
 
 void EmfWriter::Pie(const EmfRect& box, EmfPoint start, EmfPoint end) {
+    const std::vector<std::uint8_t> payload = BoxAndPoints(Device(box), Device(start), Device(end));
     ExtendRect(Normalised(box), PenMargin());
-    Record(kEmrPie, BoxAndPoints(box, start, end));
+    Record(kEmrPie, payload);
 }
 
 void EmfWriter::Ellipse(const EmfRect& box) {
-    ExtendRect(Normalised(box), PenMargin());
+    ExtendRect(Normalised(Device(box)), PenMargin());
     ByteSink b;
     b.Rect(box);
     Record(kEmrEllipse, b.out);
 }
 
 void EmfWriter::Rectangle(const EmfRect& box) {
-    ExtendRect(Normalised(box), PenMargin());
+    ExtendRect(Normalised(Device(box)), PenMargin());
     ByteSink b;
     b.Rect(box);
     Record(kEmrRectangle, b.out);
@@ -359,6 +380,9 @@ void EmfWriter::Rectangle(const EmfRect& box) {
 void EmfWriter::Polygon(const std::vector<EmfPoint>& points) {
     if (points.empty()) {
         return;
+    }
+    for (const EmfPoint& p : points) {
+        Device(p);
     }
     EmfRect own{points[0].x, points[0].y, points[0].x, points[0].y};
     bool fits16 = true;
@@ -399,24 +423,23 @@ void EmfWriter::TextOut(int x, int y, const std::string& utf8) {
     if (text.empty()) {
         return;
     }
+    Device(EmfPoint{x, y});
     const TextFont tf = CurrentTextFont();
     const std::vector<int> dx = TextGlyphAdvances(text, tf);
-    int width = 0;
+    double sum = 0.0;
     for (const int d : dx) {
-        width += d;
+        sum += d;
     }
+    const int width = Device(sum);
     const int height = TextHeight(tf);
     const double a = (stockFont ? 0 : font.escapement) / 10.0 * kPi / 180.0;
     const double s = std::sin(a);
     const double c = std::cos(a);
-    const EmfPoint k2{static_cast<int>(std::lround(x + height * s)),
-                      static_cast<int>(std::lround(y + height * c))};
+    const EmfPoint k2{Device(x + height * s), Device(y + height * c)};
     const EmfPoint corners[4] = {{x, y},
                                  k2,
-                                 {static_cast<int>(std::lround(k2.x + width * c)),
-                                  static_cast<int>(std::lround(k2.y - width * s))},
-                                 {static_cast<int>(std::lround(x + width * c)),
-                                  static_cast<int>(std::lround(y - width * s))}};
+                                 {Device(k2.x + width * c), Device(k2.y - width * s)},
+                                 {Device(x + width * c), Device(y - width * s)}};
     EmfRect box{x, y, x, y};
     for (const EmfPoint& p : corners) {
         Extend(p.x, p.y, 1);
@@ -460,7 +483,7 @@ void EmfWriter::StretchDib(const EmfRect& dest, const EmfDib& dib) {
     if (dib.width <= 0 || dib.height <= 0) {
         return;
     }
-    const EmfRect box = Normalised(dest);
+    const EmfRect box = Normalised(Device(dest));
     ExtendRect(box, 0);
     const std::vector<std::uint8_t> bits = DibBits(dib);
     constexpr std::uint32_t kFixed = 80;

@@ -107,6 +107,10 @@ enum EmfRecordType : std::uint32_t {
 inline constexpr int kEmfDeviceDpi = 96;
 inline constexpr int kEmfDevicePixels = 960;
 inline constexpr int kEmfDeviceMillimetres = 254;
+// The largest coordinate, pen width or font height in device units that a picture
+// takes: its frame in 0.01 mm, margins included, still fits the metafile's 32 bits.
+// A drawing call beyond it is refused (C1Exception) and writes nothing.
+inline constexpr double kEmfGrenze = 1 << 26;
 
 class EmfWriter {
 public:

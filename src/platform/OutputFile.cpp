@@ -1,5 +1,7 @@
 #include "platform/OutputFile.h"
 
+#include "platform/AbortCleanup.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,7 +22,7 @@ std::string FolderOf(const std::string& fileName) {
 }
 
 // A new file of a name no one else has, beside the target; -1 with errno set when
-// none can be made.
+// none can be made. Until TemporaryGone, a signal that stops the program takes it away.
 int CreateBeside(const std::string& fileName, std::string& temporary) {
     static std::mt19937_64 random{std::random_device{}()};
     const std::string base = std::filesystem::path(fileName).filename().string();
@@ -30,12 +32,23 @@ int CreateBeside(const std::string& fileName, std::string& temporary) {
         temporary =
             (std::filesystem::path(FolderOf(fileName)) / ("." + base + "." + suffix + ".tmp"))
                 .string();
+        // Made and noted at one go: a stop in between would leave it behind.
+        const QEL_AbortDeferred deferred;
         const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
-        if (fd >= 0 || errno != EEXIST) {
+        if (fd >= 0) {
+            QEL_SetAbortPath(QEL_AbortPath::TemporaryOutput, temporary);
+            return fd;
+        }
+        if (errno != EEXIST) {
             return fd;
         }
     }
     return -1;
+}
+
+// The temporary file is renamed or removed: no concern of a stop any more.
+void TemporaryGone() {
+    QEL_ClearAbortPath(QEL_AbortPath::TemporaryOutput);
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -84,6 +97,7 @@ QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName) {
     }
     close(fd);
     unlink(probe.c_str());
+    TemporaryGone();
     return check;
 }
 
@@ -121,13 +135,16 @@ bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, st
     if (close(fd) != 0 || !written) {
         error = std::strerror(written ? errno : writeErrno);
         unlink(temporary.c_str());
+        TemporaryGone();
         return false;
     }
     if (rename(temporary.c_str(), fileName.c_str()) != 0) {
         error = std::strerror(errno);
         unlink(temporary.c_str());
+        TemporaryGone();
         return false;
     }
+    TemporaryGone();
     error.clear();
     return true;
 }

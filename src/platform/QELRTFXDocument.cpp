@@ -36,32 +36,48 @@ constexpr int kStyleTableHead = 1;
 struct Style {
     const char* name;
     const char* format; // paragraph and character formatting, repeated where the style is used
+    bool heading;       // keeps with what follows it
 };
 
 // Index = style number.
 constexpr std::array<Style, 6> kStyles = {{
-    {"Standard", "\\sa60\\f1\\fs20"},
-    {"Tabellenkopf", "\\f1\\fs20\\b"},
+    {"Standard", "\\sa60\\f1\\fs20", false},
+    {"Tabellenkopf", "\\f1\\fs20\\b", true},
     {"\xC3\x9C"
      "berschrift 1",
-     "\\sb240\\sa120\\keepn\\f1\\fs28\\b"},
+     "\\sb240\\sa120\\f1\\fs28\\b", true},
     {"\xC3\x9C"
      "berschrift 2",
-     "\\sb200\\sa100\\keepn\\f1\\fs24\\b"},
+     "\\sb200\\sa100\\f1\\fs24\\b", true},
     {"\xC3\x9C"
      "berschrift 3",
-     "\\sb120\\sa60\\keepn\\f1\\fs20\\b\\i"},
-    {"Anmerkung", "\\sa60\\f1\\fs20\\i"},
+     "\\sb120\\sa60\\f1\\fs20\\b\\i", true},
+    {"Anmerkung", "\\sa60\\f1\\fs20\\i", false},
 }};
+constexpr int kStyleAnnotation = 5;
 
 int KnownStyle(int style) {
     return style >= 0 && style < static_cast<int>(kStyles.size()) ? style : 0;
 }
 
 // "\pard\plain\sN<format>" for a paragraph of that style.
-std::string StyleStart(int style) {
+std::string StyleStart(int style, bool keep) {
     const int s = KnownStyle(style);
-    return "\\pard\\plain\\s" + std::to_string(s) + kStyles[s].format + " ";
+    return "\\pard\\plain\\s" + std::to_string(s) + kStyles[s].format + (keep ? "\\keepn" : "") +
+           " ";
+}
+
+// What a paragraph of the style with this text is to the page breaks.
+UmbruchArt ParagraphArt(int style, std::string_view text) {
+    const int s = KnownStyle(style);
+    if (kStyles[s].heading) {
+        return UmbruchArt::Ueberschrift;
+    }
+    if (s == kStyleAnnotation) {
+        return UmbruchArt::Sonstiges;
+    }
+    return text.find_first_not_of(' ') == std::string_view::npos ? UmbruchArt::Leer
+                                                                 : UmbruchArt::Text;
 }
 
 std::string StylesheetRtf() {
@@ -71,7 +87,11 @@ std::string StylesheetRtf() {
         if (s > 0) {
             out += "\\s" + std::to_string(s);
         }
-        out += std::string(kStyles[s].format) + " " + RtfEscapeUnicode(kStyles[s].name) + ";}";
+        // A heading style keeps with the next paragraph, as every heading of the body does;
+        // the table head style also formats cells, and there each row decides.
+        const bool keep = kStyles[s].heading && s != kStyleTableHead;
+        out += std::string(kStyles[s].format) + (keep ? "\\keepn" : "") + " " +
+               RtfEscapeUnicode(kStyles[s].name) + ";}";
     }
     // Footnote marks of table cells.
     out += "{\\*\\cs16\\additive\\super " + RtfEscapeUnicode("Fu\xC3\x9Fnotenzeichen") + ";}";
@@ -118,8 +138,12 @@ QELRTFXDocument::QELRTFXDocument(std::string fileName, int firstPage, HeaderFiel
     : fileName(std::move(fileName)), firstPage(firstPage), header(std::move(header)) {}
 
 void QELRTFXDocument::Paragraph(int style, std::string_view text) {
+    AddParagraph(ParagraphArt(style, text), style, RtfEscapeUnicode(text));
+}
+
+void QELRTFXDocument::AddParagraph(UmbruchArt art, int style, std::string rtf) {
     FinishTable();
-    body += StyleStart(style) + RtfEscapeUnicode(text) + "\\par\n";
+    parts.push_back(Teil{art, style, std::move(rtf), {}});
 }
 
 void QELRTFXDocument::TableColumns(std::vector<double> widthsCm) {
@@ -156,7 +180,7 @@ bool QELRTFXDocument::InsertRtf(std::string_view rtf, std::string_view heading, 
         Paragraph(headingStyle, RtfEscapeUserText(heading));
     }
     FinishTable();
-    body += *merged + "\n";
+    parts.push_back(Teil{UmbruchArt::Sonstiges, kFragment, *merged, {}});
     return true;
 }
 
@@ -168,8 +192,7 @@ void QELRTFXDocument::InsertPicture(const QELRTFXPicture& picture, double widthC
         row->picture = true;
         return;
     }
-    FinishTable();
-    body += StyleStart(0) + "\\qc " + picture.RtfGroup(widthCm, heightCm) + "\\par\n";
+    AddParagraph(UmbruchArt::Sonstiges, 0, "\\qc " + picture.RtfGroup(widthCm, heightCm));
 }
 
 QELRTFXDocument::Row QELRTFXDocument::Normalised(Row row) {
@@ -187,7 +210,7 @@ QELRTFXDocument::Row QELRTFXDocument::Normalised(Row row) {
     return row;
 }
 
-std::string QELRTFXDocument::TableRtf(std::vector<Row> rows) {
+std::vector<QELRTFXDocument::Row> QELRTFXDocument::LaidOut(std::vector<Row> rows) {
     // A row without columns or without cells has nothing to show.
     std::erase_if(rows, [](const Row& r) { return r.widthsCm.empty() || r.cells.empty(); });
     for (Row& r : rows) {
@@ -205,17 +228,46 @@ std::string QELRTFXDocument::TableRtf(std::vector<Row> rows) {
             rows[i].widthsCm = widths[i];
         }
     }
+    return rows;
+}
+
+std::string QELRTFXDocument::BodyRtf(const std::vector<Teil>& parts) {
+    std::vector<UmbruchTeil> plan;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        if (parts[k].rows.empty()) {
+            plan.push_back({parts[k].art, 0});
+        }
+        for (const Row& r : parts[k].rows) {
+            const bool head = r.style == kStyleTableHead;
+            plan.push_back({head ? UmbruchArt::Kopfzeile : UmbruchArt::Zeile, static_cast<int>(k)});
+        }
+    }
+    const std::vector<bool> keep = KeepWithNext(plan);
     std::string out;
-    bool head = true;
-    for (const Row& r : rows) {
-        head = head && r.style == kStyleTableHead;
-        out += RowRtf(r, head);
+    std::size_t i = 0;
+    for (const Teil& t : parts) {
+        if (!t.rows.empty()) {
+            bool head = true;
+            for (const Row& r : t.rows) {
+                head = head && r.style == kStyleTableHead;
+                out += RowRtf(r, head, keep[i++]);
+            }
+        } else if (t.style == kFragment) {
+            out += t.rtf + "\n";
+            ++i;
+        } else {
+            out += StyleStart(t.style, keep[i++]) + t.rtf + "\\par\n";
+        }
     }
     return out;
 }
 
-std::string QELRTFXDocument::RowRtf(const Row& row, bool headRow) {
-    std::string out = "\\trowd\\trgaph" + std::to_string(kCellGap) + "\\trleft0";
+std::string QELRTFXDocument::RowRtf(const Row& row, bool headRow, bool keep) {
+    // No row is split over two pages.
+    std::string out = "\\trowd\\trgaph" + std::to_string(kCellGap) + "\\trleft0\\trkeep";
+    if (keep) {
+        out += "\\trkeepfollow";
+    }
     if (headRow) {
         out += "\\trhdr";
     }
@@ -232,7 +284,7 @@ std::string QELRTFXDocument::RowRtf(const Row& row, bool headRow) {
     const int s = KnownStyle(row.style);
     for (const std::string& cell : row.cells) {
         out += "\\pard\\plain\\intbl\\s" + std::to_string(s) + kStyles[s].format + kCellFont +
-               "\\qc " + cell + "\\cell\n";
+               (keep ? "\\keepn" : "") + "\\qc " + cell + "\\cell\n";
     }
     return out + "\\row\n";
 }
@@ -246,8 +298,11 @@ void QELRTFXDocument::FinishRow() {
 
 void QELRTFXDocument::FinishTable() {
     FinishRow();
-    body += TableRtf(std::move(table));
+    std::vector<Row> rows = LaidOut(std::move(table));
     table.clear();
+    if (!rows.empty()) {
+        parts.push_back(Teil{UmbruchArt::Sonstiges, 0, {}, std::move(rows)});
+    }
 }
 
 std::string QELRTFXDocument::Rtf() const {
@@ -267,10 +322,14 @@ std::string QELRTFXDocument::Rtf() const {
         out +=
             "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
     }
-    out += body;
+    std::vector<Teil> all = parts;
     std::vector<Row> rest = table;
     if (row) {
         rest.push_back(*row);
     }
-    return out + TableRtf(std::move(rest)) + "}\n";
+    rest = LaidOut(std::move(rest));
+    if (!rest.empty()) {
+        all.push_back(Teil{UmbruchArt::Sonstiges, 0, {}, std::move(rest)});
+    }
+    return out + BodyRtf(all) + "}\n";
 }

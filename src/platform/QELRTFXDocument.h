@@ -2,6 +2,7 @@
 
 #include "platform/QELRTFXPicture.h"
 #include "platform/QELRTFXTables.h"
+#include "platform/QELRTFXUmbruch.h"
 
 #include <optional>
 #include <string>
@@ -14,6 +15,12 @@
 //
 // Styles: 0 body, 1 table head, 2 to 4 heading levels, 5 annotation; any other
 // number is written as body.
+//
+// The document holds its parts until it is written, so that each part can say whether
+// it keeps with the one after it (platform/QELRTFXUmbruch.h). Word and LibreOffice
+// both read a paragraph's "\keepn", in a table cell too, where it keeps the row with
+// the next one; rows carry "\trkeep" (never split) and, where they keep with the next
+// row, "\trkeepfollow" for readers that look at the row.
 class QELRTFXDocument {
 public:
     // The header fields of the page head, as handed over at opening: "key=value" texts,
@@ -64,21 +71,35 @@ private:
         bool picture = false;           // a picture in a cell keeps the widths as given
     };
 
+    // The style of a part that is an inserted fragment.
+    static constexpr int kFragment = -1;
+    // One part of the body: a table (its rows), an inserted fragment (style kFragment,
+    // its RTF) or a paragraph (its style and text).
+    struct Teil {
+        UmbruchArt art = UmbruchArt::Sonstiges; // of a paragraph or a fragment
+        int style = kFragment;
+        std::string rtf;
+        std::vector<Row> rows;
+    };
+
     // Rows with as many cells as columns (surplus cells go into the last one).
     static Row Normalised(Row row);
-    // The rows of one table with the widths their cells need; the table's first rows
-    // in the table head style repeat on every page the table runs over.
-    static std::string TableRtf(std::vector<Row> rows);
-    static std::string RowRtf(const Row& row, bool headRow);
+    // The rows of one table that show anything, with the widths their cells need.
+    static std::vector<Row> LaidOut(std::vector<Row> rows);
+    // The parts in RTF, each paragraph and row keeping with the next where it should;
+    // a table's first rows in the table head style repeat on every page it runs over.
+    static std::string BodyRtf(const std::vector<Teil>& parts);
+    static std::string RowRtf(const Row& row, bool headRow, bool keep);
+    void AddParagraph(UmbruchArt art, int style, std::string rtf);
     void FinishRow();
-    // Writes the table collected so far.
+    // Adds the table collected so far to the parts.
     void FinishTable();
 
     std::string fileName;
     int firstPage = 1;
     HeaderFields header;
     QELRTFXTables tables;
-    std::string body;
+    std::vector<Teil> parts;
     std::vector<double> columns;
     std::vector<Row> table; // rows of the table not yet written
     std::optional<Row> row;

@@ -1,6 +1,7 @@
 #include "plot/C1GdiObj.h"
 
 #include "host/Numerik.h"
+#include "platform/Koordinate.h"
 
 #include <algorithm>
 
@@ -77,7 +78,7 @@ void C1GdiObj::Create(EmfWriter& dc) {
     case kFont: {
         EmfFont font;
         font.height = std::max(1, iHeight);
-        font.escapement = static_cast<int>(dAngle * 10.0);
+        font.escapement = ToKoordinate(dAngle * 10.0, "C1Plot::SelectFont"); // 0.1°
         font.weight = bBold ? kBoldWeight : 0;
         font.underline = bUnderline != 0;
         iSlot = dc.CreateFont(font);

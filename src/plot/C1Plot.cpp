@@ -1,8 +1,9 @@
 #include "plot/C1Plot.h"
 
+#include "platform/Koordinate.h"
+
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -14,6 +15,11 @@ constexpr int kReferencePageWidthMm = 160;
 
 bool Positive(double v) {
     return std::isfinite(v) && v > 0.0;
+}
+
+// A page size in mm completed from the others; 0 (no size) when there is none.
+int PageMm(double v) {
+    return Positive(v) && IsKoordinate(v) ? ToKoordinate(v, "C1Plot") : 0;
 }
 
 } // namespace
@@ -53,10 +59,10 @@ int C1Plot::SetUpPage(EmfWriter* target, double worldW, double worldH, int devW,
         r.Reset();
     }
     TextBox.fill(C1Box{});
-    if (charH <= 0.0) {
+    if (!Positive(charH)) {
         charH = kDefaultCharH;
     }
-    if (charW <= 0.0) {
+    if (!Positive(charW)) {
         charW = kDefaultCharW;
     }
     if (iPage == 0) {
@@ -84,27 +90,36 @@ int C1Plot::SetUpPage(EmfWriter* target, double worldW, double worldH, int devW,
     if (worldW <= 0.0 && devH != 0) {
         worldW = devW * worldH / devH;
     }
-    if (devW <= 0 && Positive(worldH) && Positive(devH * worldW / worldH)) {
-        devW = static_cast<int>(devH * worldW / worldH);
+    if (devW <= 0 && Positive(worldH)) {
+        devW = PageMm(devH * worldW / worldH);
     }
-    if (devH <= 0 && Positive(worldW) && Positive(devW * worldH / worldW)) {
-        devH = static_cast<int>(devW * worldH / worldW);
+    if (devH <= 0 && Positive(worldW)) {
+        devH = PageMm(devW * worldH / worldW);
     }
-    // A page without a positive size in both systems has no scale: it is refused and
+    // A page without a positive size in both systems has no scale, and one whose world
+    // or characters the world units cannot hold draws nothing true: it is refused and
     // the engine draws nothing.
-    constexpr double kLargestExtent = std::numeric_limits<int>::max() / kWorldPerUnit;
     if (!Positive(worldW) || !Positive(worldH) || devW <= 0 || devH <= 0 ||
-        worldW >= kLargestExtent || worldH >= kLargestExtent) {
-        bDraw = 0;
-        bHook = 0;
-        return 0;
+        !IsKoordinate(worldW * kWorldPerUnit) || !IsKoordinate(worldH * kWorldPerUnit)) {
+        return RefusePage();
     }
     const bool widthLimits = worldW / devW >= worldH / devH;
-    const int extent = static_cast<int>((widthLimits ? worldW : worldH) * kWorldPerUnit);
-    if (extent <= 0) {
-        bDraw = 0;
-        bHook = 0;
-        return 0;
+    const int extent = WorldUnits(widthLimits ? worldW : worldH);
+    const double across =
+        widthLimits ? static_cast<double>(devH) / devW : static_cast<double>(devW) / devH;
+    const int side = widthLimits ? devW : devH;
+    const double charHeight = static_cast<double>(extent) * charH / side;
+    const double charWidth = static_cast<double>(extent) * charW / side;
+    // The characters' sizes as truncated and then scaled by the output mode.
+    const auto scaled = [&](double size) {
+        const double whole = std::trunc(size);
+        return mode == kOutputModeScaledByWidth ? std::trunc(whole * devW / kReferencePageWidthMm)
+               : mode > 1                       ? whole * mode
+                                                : whole;
+    };
+    if (extent <= 0 || !IsKoordinate(std::trunc(extent * across)) ||
+        !IsKoordinate(scaled(charHeight)) || !IsKoordinate(scaled(charWidth))) {
+        return RefusePage();
     }
     if (Drawing()) {
         pDC->SetBkMode(kBkTransparent);
@@ -112,53 +127,41 @@ int C1Plot::SetUpPage(EmfWriter* target, double worldW, double worldH, int devW,
     (void)mapMode; // the metafile keeps its one mapping: device units
     dScale = kDeviceUnitsPerSide / extent;
     const long long e = extent;
-    double charHeight = 0.0;
-    double charWidth = 0.0;
-    if (widthLimits) {
-        iWorldW = extent;
-        iWorldH = static_cast<int>(e * devH / devW);
-        charHeight = e * charH / devW;
-        charWidth = e * charW / devW;
-    } else {
-        iWorldH = extent;
-        iWorldW = static_cast<int>(e * devW / devH);
-        charHeight = e * charH / devH;
-        charWidth = e * charW / devH;
-    }
-    iCharH = static_cast<int>(charHeight);
-    iCharW = static_cast<int>(charWidth);
-    if (mode == kOutputModeScaledByWidth) {
-        iCharH = static_cast<int>(static_cast<long long>(iCharH) * devW / kReferencePageWidthMm);
-        iCharW = static_cast<int>(static_cast<long long>(iCharW) * devW / kReferencePageWidthMm);
-    } else if (mode > 1) {
-        iCharH *= mode;
-        iCharW *= mode;
-    }
+    const int other =
+        WorldInt(static_cast<double>(widthLimits ? e * devH / devW : e * devW / devH));
+    iWorldW = widthLimits ? extent : other;
+    iWorldH = widthLimits ? other : extent;
+    iCharH = WorldInt(scaled(charHeight));
+    iCharW = WorldInt(scaled(charWidth));
     dScaleValue = scaleValue;
     bPageSet = 1;
     return 1;
 }
 
-int C1Plot::ClampWorld(double w) {
-    // Truncated; a value beyond the world's range (or none) is held at its edge so
-    // that differences of two stay in range.
-    constexpr double kEdge = std::numeric_limits<int>::max() / 4;
-    if (std::isnan(w)) {
-        return 0;
-    }
-    return static_cast<int>(std::clamp(w, -kEdge, kEdge));
+int C1Plot::RefusePage() {
+    bDraw = 0;
+    bHook = 0;
+    return 0;
+}
+
+int C1Plot::WorldInt(double w) {
+    return ToKoordinate(w, "C1Plot");
 }
 
 int C1Plot::WorldUnits(double v) {
-    return ClampWorld(v * kWorldPerUnit);
+    return WorldInt(v * kWorldPerUnit);
 }
 
 C1Punkt C1Plot::ToWorld(double x, double y) const {
-    return {WorldUnits(x) - WorldUnits(dOriginX), WorldUnits(y) - WorldUnits(dOriginY)};
+    // Point and origin each truncated on their own, then the origin subtracted.
+    const auto less = [](double v, double origin) {
+        return WorldInt(static_cast<double>(WorldUnits(v)) - WorldUnits(origin));
+    };
+    return {less(x, dOriginX), less(y, dOriginY)};
 }
 
 int C1Plot::ToDevice(int v) const {
-    return static_cast<int>(v * dScale);
+    return ToKoordinate(v * dScale, "C1Plot");
 }
 
 C1Punkt C1Plot::ToDevice(C1Punkt p) const {
@@ -330,8 +333,8 @@ int C1Plot::ReplaceZeichenObj(int iArt, int iRow, const C1ZeichenObj& obj) {
 
 const C1ZeichenObj* C1Plot::HitZeichenObj(int x, int y) const {
     // The boxes hold 1/100 of the caller's unit; the point comes in world units.
-    const int rx = static_cast<int>(x * 0.01);
-    const int ry = static_cast<int>(y * 0.01);
+    const int rx = WorldInt(x * 0.01);
+    const int ry = WorldInt(y * 0.01);
     for (const C1ZeichenObj& o : ZeichenObjList) {
         if (o.rect.ContainsPoint(rx, ry, 1)) {
             return &o;

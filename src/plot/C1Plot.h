@@ -44,11 +44,12 @@ public:
     // scale): such an engine draws nothing.
     int IsPageSet() const { return bPageSet; }
     C1Punkt ToWorld(double x, double y) const;
-    // A length in caller units as world units, truncated and held inside the range
-    // that world coordinates use.
+    // A length in caller units as world units, truncated. Like every conversion of
+    // the engine to world or device units it refuses (C1Exception) a value that is not
+    // a finite number or lies beyond the world's range, instead of drawing elsewhere.
     static int WorldUnits(double v);
-    // A value already in world units, truncated and held in that range.
-    static int ClampWorld(double w);
+    // A value already in world units, truncated; refused like the above.
+    static int WorldInt(double w);
     int ToDevice(int v) const;
     C1Punkt ToDevice(C1Punkt p) const;
     C1Box ToDevice(const C1Box& r) const;
@@ -100,6 +101,9 @@ public:
     int LineTo(int x, int y);
     int MoveToD(double x, double y);
     int LineToD(double x, double y);
+    // The same in caller units; an int call keeps to the world forms above.
+    int MoveTo(double x, double y) { return MoveToD(x, y); }
+    int LineTo(double x, double y) { return LineToD(x, y); }
     int PlotDot(int x, int y);
     int PlotLine(int x1, int y1, int x2, int y2, int width, unsigned colourIndex, COLORREF colour);
     int PlotPoint(int x, int y, int size, int width, unsigned colourIndex, COLORREF colour);
@@ -230,6 +234,7 @@ private:
     int SetUpPage(EmfWriter* target, double worldW, double worldH, int devW, int devH,
                   double scaleValue, double charH, double charW, int draw, int hook, int mode,
                   int mapMode);
+    int RefusePage();
     void Extend(int x, int y);
     bool Drawing() const { return bDraw != 0 && pDC != nullptr; }
     const C1GdiObj* Select(const C1GdiObj& request, std::vector<int>& stack, int& top,

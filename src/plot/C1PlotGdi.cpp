@@ -79,7 +79,7 @@ int C1Plot::ThickWidth(int width) const {
 }
 
 const C1GdiObj* C1Plot::SelectPen(int width, unsigned colourIndex, COLORREF colour, int solid) {
-    int w = Drawing() ? static_cast<int>(width * dScale) : width;
+    int w = Drawing() ? ToDevice(width) : width;
     w = ThickWidth(w);
     pPen = Select(C1GdiObj::Pen(w, Colour(colourIndex, colour), solid), PenStack, iPenStack,
                   "C1Plot::SelectPen", "nGDI>=MAX_GDI-1", "iPenStack>=MAX_GDI");
@@ -110,7 +110,7 @@ const C1GdiObj* C1Plot::SelectFillBrush(int fillType) {
 
 const C1GdiObj* C1Plot::SelectFont(int height, double angle, int bold, int underline) {
     // A height that comes to 0 device units would mean the platform's default size.
-    const int h = std::max(1, static_cast<int>(height * dScale));
+    const int h = std::max(1, ToDevice(height));
     // Upside-down text is drawn upright; the request is keyed as drawn, so that it
     // finds its entry again.
     if (IsGleich(angle, kUpsideDown)) {
@@ -122,7 +122,7 @@ const C1GdiObj* C1Plot::SelectFont(int height, double angle, int bold, int under
 }
 
 const C1GdiObj* C1Plot::SelectFontRel(double factor, double angle, int bold, int underline) {
-    return SelectFont(static_cast<int>(iCharH * factor), angle, bold, underline);
+    return SelectFont(WorldInt(iCharH * factor), angle, bold, underline);
 }
 
 const C1GdiObj* C1Plot::SelectStockBrush(int stockIndex) {

@@ -63,8 +63,8 @@ Richtung RichtungOf(int type) {
 }
 
 int Limited(double v, int limit) {
-    const int i = static_cast<int>(v);
-    return std::clamp(i, -std::abs(limit), std::abs(limit));
+    const double l = std::abs(limit);
+    return C1Plot::WorldInt(std::clamp(v, -l, l));
 }
 
 C1Punkt Mid(C1Punkt a, C1Punkt b) {
@@ -85,7 +85,7 @@ void LoadOutline(int x1, int y1, int x2, int y2, int type, int side, int gap, in
         q[k] = {x1, y1};
     }
     const auto across = [&](double g, int x, int y) {
-        return C1Punkt{static_cast<int>(x - g * sc), static_cast<int>(y - g * cc)};
+        return C1Punkt{C1Plot::WorldInt(x - g * sc), C1Plot::WorldInt(y - g * cc)};
     };
     switch (RichtungOf(type)) {
     case kType6:
@@ -101,23 +101,23 @@ void LoadOutline(int x1, int y1, int x2, int y2, int type, int side, int gap, in
         break;
     case kAlongY:
         if (cc != 0.0) {
-            q[0] = {x1, static_cast<int>(y1 - g0 / cc)};
-            q[1] = {x1, static_cast<int>(y1 - g1 / cc)};
-            q[2] = {x2, static_cast<int>(y2 - g0 / cc)};
-            q[3] = {x2, static_cast<int>(y2 - g2 / cc)};
+            q[0] = {x1, C1Plot::WorldInt(y1 - g0 / cc)};
+            q[1] = {x1, C1Plot::WorldInt(y1 - g1 / cc)};
+            q[2] = {x2, C1Plot::WorldInt(y2 - g0 / cc)};
+            q[3] = {x2, C1Plot::WorldInt(y2 - g2 / cc)};
         }
         break;
     case kAlongX:
         if (sc != 0.0) {
-            const int b = static_cast<int>(g0 / sc);
+            const int b = C1Plot::WorldInt(g0 / sc);
             q[0] = {x1 - b, y1};
-            q[1] = {x1 - b - Limited(side * h1 / sc, static_cast<int>(kXAxisLimit * h1)), y1};
+            q[1] = {x1 - b - Limited(side * h1 / sc, C1Plot::WorldInt(kXAxisLimit * h1)), y1};
             q[2] = {x2 - b, y2};
-            q[3] = {x2 - b - Limited(side * h2 / sc, static_cast<int>(kXAxisLimit * h2)), y2};
+            q[3] = {x2 - b - Limited(side * h2 / sc, C1Plot::WorldInt(kXAxisLimit * h2)), y2};
         }
         break;
     case kYAtUpper: {
-        const int base = std::min(y1, y2) - static_cast<int>(g0 * cc);
+        const int base = std::min(y1, y2) - C1Plot::WorldInt(g0 * cc);
         q[0] = {x1, base};
         q[1] = {x1, base - h1};
         q[2] = {x2, base};
@@ -125,7 +125,7 @@ void LoadOutline(int x1, int y1, int x2, int y2, int type, int side, int gap, in
         break;
     }
     case kXAtLeft: {
-        const int base = std::min(x1, x2) - static_cast<int>(g0 * sc);
+        const int base = std::min(x1, x2) - C1Plot::WorldInt(g0 * sc);
         q[0] = {base, y1};
         q[1] = {base - h1, y1};
         q[2] = {base, y2};
@@ -157,8 +157,8 @@ int C1LastLevels::Place(int i, int type, int x1, int y1, int x2, int y2, double 
     }
     // Along the member line in whatever direction it runs (a vertical member too).
     const double w = length > 0.0 ? LineLength(x1, y1, x2, y2) / length : 0.0;
-    const C1Punkt b1 = PointOnLine(x1, y1, x2, y2, static_cast<int>(start * w), 0);
-    const C1Punkt b2 = PointOnLine(x1, y1, x2, y2, static_cast<int>(end * w), 0);
+    const C1Punkt b1 = PointOnLine(x1, y1, x2, y2, C1Plot::WorldInt(start * w), 0);
+    const C1Punkt b2 = PointOnLine(x1, y1, x2, y2, C1Plot::WorldInt(end * w), 0);
     int level = 1;
     C1Rect outline;
     for (;;) {
@@ -236,14 +236,14 @@ int C1Plot::PlotLast(int slot, int type, int x1, int y1, int x2, int y2, double 
             a -= (q2 > 0.0 ? w2 : w1) / w;
         }
     }
-    const C1Punkt b1 = PointOnLine(x1, y1, x2, y2, static_cast<int>(a * w), 0);
-    const C1Punkt b2 = PointOnLine(x1, y1, x2, y2, static_cast<int>((a + c) * w), 0);
+    const C1Punkt b1 = PointOnLine(x1, y1, x2, y2, C1Plot::WorldInt(a * w), 0);
+    const C1Punkt b2 = PointOnLine(x1, y1, x2, y2, C1Plot::WorldInt((a + c) * w), 0);
     int h1 = height;
     int h2 = height;
     if (qmax != 0.0) {
-        h1 = static_cast<int>(std::fabs(q1) * height / qmax);
-        h2 = static_cast<int>(std::fabs(q2) * height / qmax);
-        const int least = static_cast<int>(kMinArrowShare * height);
+        h1 = C1Plot::WorldInt(std::fabs(q1) * height / qmax);
+        h2 = C1Plot::WorldInt(std::fabs(q2) * height / qmax);
+        const int least = C1Plot::WorldInt(kMinArrowShare * height);
         if (type >= 11 && type <= 19 && h1 < least && h2 < least) {
             h1 = least;
         }
@@ -252,8 +252,8 @@ int C1Plot::PlotLast(int slot, int type, int x1, int y1, int x2, int y2, double 
         const double m2 = std::fabs(q2);
         if (IsGleich(q1, q2) == 0 && std::max(m1, m2) > 0.0) {
             const double big = std::max(m1, m2);
-            h1 = static_cast<int>(height * m1 / big);
-            h2 = static_cast<int>(height * m2 / big);
+            h1 = C1Plot::WorldInt(height * m1 / big);
+            h2 = C1Plot::WorldInt(height * m2 / big);
             if (m1 <= kSmallShare * m2) {
                 h1 = 0;
                 t1.clear();
@@ -272,7 +272,7 @@ int C1Plot::PlotLast(int slot, int type, int x1, int y1, int x2, int y2, double 
             int startGap = 0;
             if (useLevels != 0) {
                 startGap =
-                    sideArg < 0 ? static_cast<int>(kStartLevelShare * std::max(h1, h2)) : gap;
+                    sideArg < 0 ? C1Plot::WorldInt(kStartLevelShare * std::max(h1, h2)) : gap;
             }
             gap = levels.Place(slot, type, x1, y1, x2, y2, length, a, a + c, step, side, startGap);
         }
@@ -350,14 +350,14 @@ int C1Plot::PlotBandValues(const C1Punkt q[4], double q1, double q2, const std::
         if (q2 != 0.0) {
             PlotArrowLine(q[2].x, q[2].y, q[3].x, q[3].y, q2 > 0.0 ? 'A' : 'E', 1, fillType);
         }
-        // The texts stand on the band's upper edge, outside the band.
+        // One value stands along the band's base edge, two at the tops of its ends.
         if (IsGleich(q1, q2) != 0) {
             if (labelStart) {
-                PlotTextLine(q[1].x, q[1].y, q[3].x, q[3].y, t1, fontH, kCollisionLeaveOut,
+                PlotTextLine(q[0].x, q[0].y, q[2].x, q[2].y, t1, fontH, kCollisionLeaveOut,
                              kAlignCentre, 0, 0, 0);
             }
         } else {
-            const int shift = static_cast<int>(kBandTextShift * iWorldW);
+            const int shift = C1Plot::WorldInt(kBandTextShift * iWorldW);
             if (labelStart) {
                 PlotTextAt(q[1].x, q[1].y, angle, t1, fontH, kCollisionLeaveOut, kAlignLeft, 0,
                            shift, 0);
@@ -384,7 +384,7 @@ int C1Plot::PlotBlockText(const C1Punkt q[4], const std::string& text, int fontH
     const bool baseBelow = q[0].y + q[2].y >= q[1].y + q[3].y;
     const C1Punkt lo1 = baseBelow ? q[0] : q[1];
     const C1Punkt lo2 = baseBelow ? q[2] : q[3];
-    const int inset = static_cast<int>(kBlockInset * iWorldW);
+    const int inset = C1Plot::WorldInt(kBlockInset * iWorldW);
     const C1Punkt s1 = PointOnLine(lo1.x, lo1.y, lo2.x, lo2.y, 0, -inset);
     const C1Punkt s2 = PointOnLine(lo2.x, lo2.y, lo1.x, lo1.y, 0, inset);
     PlotTextLine(s1.x, s1.y, s2.x, s2.y, text, fontH, kCollisionLeaveOut, kAlignCentre, 0, 0, 0);
@@ -396,7 +396,7 @@ int C1Plot::PlotMoment(const C1Punkt q[4], double value, const std::string& t1,
     const C1Punkt a = Mid(q[0], q[1]);
     const C1Punkt b = Mid(q[2], q[3]);
     const C1Punkt m = Mid(a, b);
-    const int r = static_cast<int>(LineLength(a.x, a.y, b.x, b.y) / 2);
+    const int r = C1Plot::WorldInt(LineLength(a.x, a.y, b.x, b.y) / 2);
     if (r < 1) {
         return 0;
     }
@@ -412,8 +412,8 @@ int C1Plot::PlotMoment(const C1Punkt q[4], double value, const std::string& t1,
     Arc(m.x - r, m.y - r, m.x + r, m.y + r, from.x, from.y, to.x, to.y);
     // The arrowhead at the end the sign selects, along the tangent there.
     const C1Punkt tip = value >= 0.0 ? to : from;
-    const int len = static_cast<int>(kMomentHead * 2 * r);
-    const int half = static_cast<int>(len / kMomentHeadWidth);
+    const int len = C1Plot::WorldInt(kMomentHead * 2 * r);
+    const int half = C1Plot::WorldInt(len / kMomentHeadWidth);
     const int dir = horizontal ? 1 : (value >= 0.0 ? 1 : -1);
     C1Punkt head[3];
     if (horizontal) {
@@ -445,7 +445,7 @@ int C1Plot::PlotSenkung(const C1Punkt q[4], const std::string& text, int fontH) 
     const C1Punkt a = Mid(q[0], q[1]);
     const C1Punkt b = Mid(q[2], q[3]);
     const C1Punkt m = Mid(a, b);
-    const int half = static_cast<int>(LineLength(a.x, a.y, b.x, b.y) / 2);
+    const int half = C1Plot::WorldInt(LineLength(a.x, a.y, b.x, b.y) / 2);
     SetROP2(kRop2CopyPen);
     PlotBitmap("BITMAP_SENKUNG", m.x - half, m.y - half, m.x + half, m.y + half);
     PlotTextAt(m.x + half, m.y, 0.0, text, fontH, kCollisionLeaveOut, kAlignLeft, 0, 0, 0);
@@ -455,7 +455,7 @@ int C1Plot::PlotSenkung(const C1Punkt q[4], const std::string& text, int fontH) 
 int C1Plot::PlotTwoTexts(const C1Punkt q[4], double q1, double q2, const std::string& t1,
                          const std::string& t2, int fontH) {
     const double angle = LineAngle(q[0].x, q[0].y, q[2].x, q[2].y);
-    const int shift = static_cast<int>(kTwoTextShift * LineLength(q[0].x, q[0].y, q[1].x, q[1].y));
+    const int shift = C1Plot::WorldInt(kTwoTextShift * LineLength(q[0].x, q[0].y, q[1].x, q[1].y));
     PlotArrowLine(q[0].x, q[0].y, q[1].x, q[1].y, q1 >= 0.0 ? 'A' : 'E', 2, 1);
     PlotArrowLine(q[2].x, q[2].y, q[3].x, q[3].y, q2 >= 0.0 ? 'A' : 'E', 2, 1);
     if (std::fabs(q1) > 0.01) {
@@ -475,15 +475,15 @@ int C1Plot::PlotArrowText(int, int x1, int y1, int x2, int y2, double length,
         return 0;
     }
     const double w = worldLength / length;
-    const int len = maximum != 0.0 ? static_cast<int>(height * value / maximum) : height;
-    const int at = static_cast<int>(x * w);
+    const int len = maximum != 0.0 ? C1Plot::WorldInt(height * value / maximum) : height;
+    const int at = C1Plot::WorldInt(x * w);
     const C1Punkt p = PointOnLine(x1, y1, x2, y2, at, 0);
     const C1Punkt e = PointOnLine(x1, y1, x2, y2, at + std::abs(len), 0);
     // Tension points away from the start, compression towards it.
     PlotArrowBlock(p.x, p.y, e.x, e.y, value >= 0.0 ? 'E' : 'A', 1, fillType);
     if (fontH > 0) {
         PlotTextAt(p.x, p.y, 0.0, text, fontH, kCollisionShift, kAlignRight, 0,
-                   static_cast<int>(-kArrowTextShift * iWorldW), 0);
+                   C1Plot::WorldInt(-kArrowTextShift * iWorldW), 0);
     }
     return 1;
 }
@@ -495,7 +495,7 @@ int C1Plot::PlotArrowText2(int xt, int yt, double angle, int length, int width,
     }
     // An arrow lying along +x with its tip at T, turned about T.
     const int half = width / 2;
-    const int head = static_cast<int>(kMomentHead * length);
+    const int head = C1Plot::WorldInt(kMomentHead * length);
     C1Punkt arrow[7] = {{xt, yt},
                         {xt - head, yt - 2 * half},
                         {xt - head, yt - half},

@@ -162,10 +162,10 @@ int C1Plot::Ellipse(int x1, int y1, int x2, int y2, int flag) {
         const double ha = a / 2.0;
         const double hb = b * kSqrt075;
         const std::vector<C1Punkt> octagon = {
-            {static_cast<int>(cx + a), cy}, {static_cast<int>(cx + ha), static_cast<int>(cy - hb)},
-            {cx, static_cast<int>(cy - b)}, {static_cast<int>(cx - ha), static_cast<int>(cy - hb)},
-            {static_cast<int>(cx - a), cy}, {static_cast<int>(cx - ha), static_cast<int>(cy + hb)},
-            {cx, static_cast<int>(cy + b)}, {static_cast<int>(cx + ha), static_cast<int>(cy + hb)},
+            {WorldInt(cx + a), cy}, {WorldInt(cx + ha), WorldInt(cy - hb)},
+            {cx, WorldInt(cy - b)}, {WorldInt(cx - ha), WorldInt(cy - hb)},
+            {WorldInt(cx - a), cy}, {WorldInt(cx - ha), WorldInt(cy + hb)},
+            {cx, WorldInt(cy + b)}, {WorldInt(cx + ha), WorldInt(cy + hb)},
         };
         std::vector<double> xs;
         std::vector<double> ys;
@@ -257,8 +257,8 @@ int C1Plot::PlotFrame(double factor) {
     if (bBoxEmpty) {
         return 1;
     }
-    const int dx = static_cast<int>((factor - 1.0) / 2.0 * (iMaxX - iMinX));
-    const int dy = static_cast<int>((factor - 1.0) / 2.0 * (iMaxY - iMinY));
+    const int dx = WorldInt((factor - 1.0) / 2.0 * (iMaxX - iMinX));
+    const int dy = WorldInt((factor - 1.0) / 2.0 * (iMaxY - iMinY));
     SelectStockBrush(kStockNullBrush);
     SelectStockPen2(kStockBlackPen);
     PlotRectangle(iMinX - dx, iMinY - dy, iMaxX + dx, iMaxY + dy);
@@ -275,9 +275,8 @@ int C1Plot::PlotFrameMargins(double left, double bottom, double right, double to
     const int h = std::max(iMaxY - iMinY, iWorldH);
     SelectStockBrush(kStockNullBrush);
     SelectStockPen2(kStockWhitePen);
-    PlotRectangle(
-        iMinX - static_cast<int>((left - 1.0) * w), iMinY - static_cast<int>((top - 1.0) * h),
-        iMaxX + static_cast<int>((right - 1.0) * w), iMaxY + static_cast<int>((bottom - 1.0) * h));
+    PlotRectangle(iMinX - WorldInt((left - 1.0) * w), iMinY - WorldInt((top - 1.0) * h),
+                  iMaxX + WorldInt((right - 1.0) * w), iMaxY + WorldInt((bottom - 1.0) * h));
     PopPen();
     PopBrush();
     return 1;
@@ -324,12 +323,9 @@ int C1Plot::PlotArrow(int x1, int y1, int x2, int y2, int xt, int yt, int b, int
     static const int kF[5] = {0, -1, -1, 1, 1};
     const int s = kS[type] * b;
     const int f = kF[type] * b;
-    const C1Punkt base{static_cast<int>(xt + f * std::cos(c)),
-                       static_cast<int>(yt + f * std::sin(c))};
-    const C1Punkt w1{static_cast<int>(base.x + s * std::sin(c)),
-                     static_cast<int>(base.y + s * std::cos(c))};
-    const C1Punkt w2{static_cast<int>(xt + s * std::sin(c)),
-                     static_cast<int>(yt + s * std::cos(c))};
+    const C1Punkt base{WorldInt(xt + f * std::cos(c)), WorldInt(yt + f * std::sin(c))};
+    const C1Punkt w1{WorldInt(base.x + s * std::sin(c)), WorldInt(base.y + s * std::cos(c))};
+    const C1Punkt w2{WorldInt(xt + s * std::sin(c)), WorldInt(yt + s * std::cos(c))};
     if (kind == 1 || kind == 3) {
         const C1Punkt quad[4] = {{xt, yt}, base, w1, w2};
         PlotPolygon(quad, 4);
@@ -372,9 +368,9 @@ int C1Plot::PlotArrowLine(int x1, int y1, int x2, int y2, char direction, int wi
     PopPen();
     const double v = std::atan2(static_cast<double>(y1) - y2, static_cast<double>(x2) - x1);
     const C1Punkt tri[3] = {
-        {static_cast<int>(base.x - l * std::sin(v)), static_cast<int>(base.y - l * std::cos(v))},
+        {WorldInt(base.x - l * std::sin(v)), WorldInt(base.y - l * std::cos(v))},
         tip,
-        {static_cast<int>(base.x + l * std::sin(v)), static_cast<int>(base.y + l * std::cos(v))},
+        {WorldInt(base.x + l * std::sin(v)), WorldInt(base.y + l * std::cos(v))},
     };
     SelectFillBrush(fillType);
     PlotPolygon(tri, 3);
@@ -404,17 +400,17 @@ int C1Plot::PlotArrowBlock(int x1, int y1, int x2, int y2, char direction, int w
     const double sv = std::sin(v);
     const double cv = std::cos(v);
     const C1Punkt tri[3] = {
-        {static_cast<int>(base.x - l * sv), static_cast<int>(base.y - l * cv)},
+        {WorldInt(base.x - l * sv), WorldInt(base.y - l * cv)},
         tip,
-        {static_cast<int>(base.x + l * sv), static_cast<int>(base.y + l * cv)},
+        {WorldInt(base.x + l * sv), WorldInt(base.y + l * cv)},
     };
     SelectFillBrush(fillType);
     PlotPolygon(tri, 3);
     const C1Punkt shaft[4] = {
-        {static_cast<int>(base.x - half * sv), static_cast<int>(base.y - half * cv)},
-        {static_cast<int>(x2 - half * sv), static_cast<int>(y2 - half * cv)},
-        {static_cast<int>(x2 + half * sv), static_cast<int>(y2 + half * cv)},
-        {static_cast<int>(base.x + half * sv), static_cast<int>(base.y + half * cv)},
+        {WorldInt(base.x - half * sv), WorldInt(base.y - half * cv)},
+        {WorldInt(x2 - half * sv), WorldInt(y2 - half * cv)},
+        {WorldInt(x2 + half * sv), WorldInt(y2 + half * cv)},
+        {WorldInt(base.x + half * sv), WorldInt(base.y + half * cv)},
     };
     PlotPolygon(shaft, 4);
     LastLastRect = C1Rect::FromQuad(shaft[0], shaft[1], shaft[2], shaft[3]);

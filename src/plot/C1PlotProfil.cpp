@@ -184,7 +184,7 @@ std::string Mass(double d) {
 C1Box PlotProfil(const C1Quer& q, const C1QuerRahmen& f) {
     C1Plot& page = f.page;
     const int lh = f.lh;
-    const int shift = static_cast<int>(kTextShift * page.GetWorldW());
+    const int shift = C1Plot::WorldInt(kTextShift * page.GetWorldW());
     const double d10 = q.D(10);
     const double d11 = q.D(11);
     const double d12 = q.D(12);

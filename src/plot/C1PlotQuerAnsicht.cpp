@@ -44,7 +44,7 @@ bool FarYAt(const Fern& f, int x, int& y) {
         y = f.start.y;
         return true;
     }
-    y = f.start.y + static_cast<int>(static_cast<double>(f.end.y - f.start.y) * (x - f.start.x) /
+    y = f.start.y + C1Plot::WorldInt(static_cast<double>(f.end.y - f.start.y) * (x - f.start.x) /
                                      (f.end.x - f.start.x));
     return true;
 }
@@ -56,7 +56,7 @@ bool FarXAt(const Fern& f, int y, int& x) {
     if (y < std::min(f.start.y, f.end.y) || y > std::max(f.start.y, f.end.y)) {
         return false;
     }
-    x = f.start.x + static_cast<int>(static_cast<double>(f.end.x - f.start.x) * (y - f.start.y) /
+    x = f.start.x + C1Plot::WorldInt(static_cast<double>(f.end.x - f.start.x) * (y - f.start.y) /
                                      (f.end.y - f.start.y));
     return true;
 }
@@ -84,7 +84,7 @@ void C1PlotTraeger::PlotQuerschnitte(int charH, int charW, int x1, int y1, int x
         }
     }
     // Sections without height give no scale: they are drawn as lines.
-    const double sc = hmax > 0.0 ? static_cast<int>(kBandScale * H) / hmax : 0.0;
+    const double sc = hmax > 0.0 ? C1Plot::WorldInt(kBandScale * H) / hmax : 0.0;
 
     // The first lower-numbered equal section of each, and the name each is shown with;
     // the sections keep their own names.
@@ -120,7 +120,7 @@ void C1PlotTraeger::PlotQuerschnitte(int charH, int charW, int x1, int y1, int x
     for (int i = 1; i <= n; ++i) {
         if (defined(i)) {
             const int level = levels.Place(i, 1, x1, y1, x2, y2, L, sec(i).xa, sec(i).xe,
-                                           static_cast<int>(kLevelStep * charH), 1, -1);
+                                           C1Plot::WorldInt(kLevelStep * charH), 1, -1);
             plan.push_back({i, level, sec(i).xa, sec(i).xe - sec(i).xa});
         }
     }
@@ -130,7 +130,7 @@ void C1PlotTraeger::PlotQuerschnitte(int charH, int charW, int x1, int y1, int x
         });
     }
     const auto offsetOf = [&](const Platz& p) {
-        return static_cast<int>(sc * hmax + 3 * charH + p.level);
+        return C1Plot::WorldInt(sc * hmax + 3 * charH + p.level);
     };
 
     std::vector<Fern> far;
@@ -170,14 +170,14 @@ void C1PlotTraeger::PlotQuerschnitte(int charH, int charW, int x1, int y1, int x
 
         const int savedKind = drawKind;
         drawKind = 1;
-        const int s = static_cast<int>(kSymbolShare * W);
+        const int s = C1Plot::WorldInt(kSymbolShare * W);
         const int supports = std::min(highestSupport, kLastNumber);
         for (int i = 1; i <= supports; ++i) {
             const double t = L > 0.0 ? GetAuflX(i) / L : 0.0;
             int x = 0;
             int y = 0;
             if (mode == 2) {
-                y = static_cast<int>(y1 + (y2 - y1) * t);
+                y = C1Plot::WorldInt(y1 + (y2 - y1) * t);
                 x = kNoX;
                 for (const Fern& f : far) {
                     int fx = 0;
@@ -186,10 +186,10 @@ void C1PlotTraeger::PlotQuerschnitte(int charH, int charW, int x1, int y1, int x
                     }
                 }
                 if (x == kNoX) {
-                    x = static_cast<int>(x1 + (x2 - x1) * t); // no band here: on the axis
+                    x = C1Plot::WorldInt(x1 + (x2 - x1) * t); // no band here: on the axis
                 }
             } else {
-                x = static_cast<int>(x1 + (x2 - x1) * t);
+                x = C1Plot::WorldInt(x1 + (x2 - x1) * t);
                 y = y2;
                 if (!far.empty() && i == 1) {
                     y = far.front().start.y;
@@ -202,7 +202,7 @@ void C1PlotTraeger::PlotQuerschnitte(int charH, int charW, int x1, int y1, int x
                         y = std::max(y, fy);
                     }
                 }
-                y = static_cast<int>(kSupportDrop * H + y);
+                y = C1Plot::WorldInt(kSupportDrop * H + y);
             }
             PlotAufl(i, x, y, s, s, charH, charW);
         }
@@ -237,10 +237,10 @@ void C1PlotTraeger::PlotQuerschnitte(int charH, int charW, int x1, int y1, int x
             return; // nothing with an extent to draw
         }
         const double sc2 =
-            std::min(static_cast<int>(kPictureScale * H) / hmax, len / (kPictureWidth * bmax));
+            std::min(C1Plot::WorldInt(kPictureScale * H) / hmax, len / (kPictureWidth * bmax));
         // World units per metre along the member; a member longer than its axis is
         // in world units keeps the exact ratio rather than none.
-        double lambda = static_cast<int>(len / L);
+        double lambda = C1Plot::WorldInt(len / L);
         if (lambda < 1.0) {
             lambda = len / L;
         }
@@ -259,7 +259,7 @@ void C1PlotTraeger::PlotQuerschnitte(int charH, int charW, int x1, int y1, int x
             }
             const double width = sec(i).GetBreite() * sc2 / lambda;
             double x = x0 + width + gap;
-            rowHeight = std::max(rowHeight, static_cast<int>(sec(i).GetHoehe() * sc2));
+            rowHeight = std::max(rowHeight, C1Plot::WorldInt(sec(i).GetHoehe() * sc2));
             if (x > L) {
                 x0 = 0.0;
                 x = gap + width;

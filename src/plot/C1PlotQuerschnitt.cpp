@@ -49,9 +49,9 @@ struct Stab {
 Stab BarAlong(int left, int width, int v, int cover) {
     Stab s;
     s.present = cover != 0;
-    const int a = static_cast<int>(kBarStart * width);
+    const int a = C1Plot::WorldInt(kBarStart * width);
     s.from = {left + a, v};
-    s.to = {left + a + static_cast<int>(kBarLength * width), v};
+    s.to = {left + a + C1Plot::WorldInt(kBarLength * width), v};
     s.corner = {left, v};
     return s;
 }
@@ -63,7 +63,7 @@ C1Punkt C1QuerRahmen::P(int u, int v) const {
 }
 
 int C1QuerRahmen::D(const C1Quer& q, int i) const {
-    return static_cast<int>(q.D(i) * sc);
+    return C1Plot::WorldInt(q.D(i) * sc);
 }
 
 void C1QuerRahmen::Register(int col, const C1Rect& box) const {
@@ -75,7 +75,7 @@ void C1QuerRahmen::Mass(int u1, int v1, int u2, int v2, double k, const std::str
     if (text.empty()) {
         return;
     }
-    page.PlotZahl(P(u1, v1), P(u2, v2), 0.0, lh, static_cast<int>(k * lh), text);
+    page.PlotZahl(P(u1, v1), P(u2, v2), 0.0, lh, C1Plot::WorldInt(k * lh), text);
     if (col > 0) {
         Register(col, page.GetLastZahlRect());
     }
@@ -115,8 +115,8 @@ int C1Quer::PlotQuerBrush(C1Plot& page) const {
 C1Box C1Quer::PlotQuerschnitt(C1Plot& page, int h, double sc, int ax, int ay, int bx, int by,
                               double pos, double L, int mode, int t0, int cw, int number) const {
     const double axis = LineLength(ax, ay, bx, by);
-    const int s0 = L > 0.0 ? static_cast<int>(pos / L * axis) : 0;
-    const int lh = static_cast<int>(kLabelShare * h);
+    const int s0 = L > 0.0 ? C1Plot::WorldInt(pos / L * axis) : 0;
+    const int lh = C1Plot::WorldInt(kLabelShare * h);
     const C1QuerRahmen f{page, ax, ay, bx, by, s0, t0, sc, lh, number};
     C1Box box{};
     page.SelectPen(1, 0, 0, 1);
@@ -136,7 +136,7 @@ C1Box C1Quer::PlotQuerschnitt(C1Plot& page, int h, double sc, int ax, int ay, in
     } else if (IsBemetypBeton(Bemetyp) && iQuer == 7) {
         const int D1 = Dn(1);
         const int R = D1 / 2;
-        const int C1 = static_cast<int>(d1y * sc);
+        const int C1 = C1Plot::WorldInt(d1y * sc);
         const C1Punkt m = f.P(R, R);
         page.SelectFillBrush(1);
         page.Ellipse(m.x - R, m.y - R, m.x + R, m.y + R, 0);
@@ -152,8 +152,8 @@ C1Box C1Quer::PlotQuerschnitt(C1Plot& page, int h, double sc, int ax, int ay, in
         enlarge(lh, lh, 2 * lh, lh);
     } else if (IsBemetypBeton(Bemetyp) && ((iQuer >= 1 && iQuer <= 5) || iQuer == 11)) {
         std::vector<UV> outline;
-        const int C1 = static_cast<int>(d1y * sc);
-        const int C2 = static_cast<int>(d2y * sc);
+        const int C1 = C1Plot::WorldInt(d1y * sc);
+        const int C2 = C1Plot::WorldInt(d2y * sc);
         Stab bottom;
         Stab top;
         // Labels after the outline, bars after the labels.
@@ -312,19 +312,19 @@ C1Box C1Quer::PlotQuerschnitt(C1Plot& page, int h, double sc, int ax, int ay, in
                 if (s->present) {
                     const C1Punkt a = f.P(s->from.u, s->from.v);
                     const C1Punkt b = f.P(s->to.u, s->to.v);
-                    page.PlotLine(a.x, a.y, b.x, b.y, static_cast<int>(kBarWidth * cw), 0, 0);
+                    page.PlotLine(a.x, a.y, b.x, b.y, C1Plot::WorldInt(kBarWidth * cw), 0, 0);
                 }
             }
             if (iQuer == 11 && bottom.present && top.present) {
                 for (bool left : {true, false}) {
                     const C1Punkt a = f.P(left ? bottom.from.u : bottom.to.u, bottom.from.v);
                     const C1Punkt b = f.P(left ? top.from.u : top.to.u, top.from.v);
-                    page.PlotLine(a.x, a.y, b.x, b.y, static_cast<int>(kBarWidth * cw), 0, 0);
+                    page.PlotLine(a.x, a.y, b.x, b.y, C1Plot::WorldInt(kBarWidth * cw), 0, 0);
                 }
             }
             page.PopPen();
         } else if (mode == 2) {
-            const int size = static_cast<int>(kBarDot * sc);
+            const int size = C1Plot::WorldInt(kBarDot * sc);
             for (const Stab* s : {&bottom, &top}) {
                 if (s->present) {
                     for (const UV& e : {s->from, s->to}) {
@@ -380,7 +380,7 @@ C1Box C1Quer::PlotQuerschnitt(C1Plot& page, int h, double sc, int ax, int ay, in
     }
     page.PopBrush();
     page.PopPen();
-    const int th = static_cast<int>(kTitleShare * h);
+    const int th = C1Plot::WorldInt(kTitleShare * h);
     page.PlotTextAt(box.left, box.top - th, LineAngle(ax, ay, bx, by), Name, th, 0, kAlignLeft, 1,
                     0, 0);
     return box;

@@ -32,17 +32,17 @@ double Lambda(int ax, int ay, int bx, int by, double L) {
 
 Band BandOf(const C1Quer& q, double sc, int ax, int ay, int bx, int by, double L, int mode) {
     const double lambda = Lambda(ax, ay, bx, by, L);
-    const int sa = static_cast<int>(q.xa * lambda);
-    const int se = static_cast<int>(q.xe * lambda);
-    const int z = Side(mode) * static_cast<int>(q.hz * sc);
-    const int far = z + Side(mode) * static_cast<int>(q.GetHoehe() * sc);
+    const int sa = C1Plot::WorldInt(q.xa * lambda);
+    const int se = C1Plot::WorldInt(q.xe * lambda);
+    const int z = Side(mode) * C1Plot::WorldInt(q.hz * sc);
+    const int far = z + Side(mode) * C1Plot::WorldInt(q.GetHoehe() * sc);
     return {PointOnLine(ax, ay, bx, by, sa, 0),   PointOnLine(ax, ay, bx, by, se, 0),
             PointOnLine(ax, ay, bx, by, sa, z),   PointOnLine(ax, ay, bx, by, se, z),
             PointOnLine(ax, ay, bx, by, sa, far), PointOnLine(ax, ay, bx, by, se, far)};
 }
 
 void LengthLabel(C1Plot& page, int h, C1Punkt from, C1Punkt to, double value, int mode, int e) {
-    const int lh = static_cast<int>(kLabelShare * h);
+    const int lh = C1Plot::WorldInt(kLabelShare * h);
     if (mode == 1) {
         page.PlotZahl(from, to, value, lh, e, "");
     } else if (mode == 2) {
@@ -68,7 +68,7 @@ int C1Quer::PlotLaengs(C1Plot& page, int h, double sc, int ax, int ay, int bx, i
     const Band b = BandOf(*this, sc, ax, ay, bx, by, L, mode);
     PlotQuerBrush(page);
     if (iQuer == 7) {
-        const int size = static_cast<int>(LineLength(b.Na.x, b.Na.y, b.Fa.x, b.Fa.y));
+        const int size = C1Plot::WorldInt(LineLength(b.Na.x, b.Na.y, b.Fa.x, b.Fa.y));
         page.PlotPoint((b.Na.x + b.Fe.x) / 2, (b.Na.y + b.Fe.y) / 2, size, 0, kOwnColour, kWeiss);
     } else {
         const C1Punkt poly[4] = {b.Na, b.Ne, b.Fe, b.Fa};
@@ -80,17 +80,17 @@ int C1Quer::PlotLaengs(C1Plot& page, int h, double sc, int ax, int ay, int bx, i
     }
     int k = 0;
     if (drawName != 0 && mode == 1 && !Name.empty()) {
-        const int H = static_cast<int>(kNameShare * h);
+        const int H = C1Plot::WorldInt(kNameShare * h);
         page.SelectFont(H, 0.0, 1, 0);
         const int W = page.GetWorldW();
-        const int d = static_cast<int>(kLeaderStep * W);
+        const int d = C1Plot::WorldInt(kLeaderStep * W);
         C1Box rect{};
         page.GetTextExtent(Name, rect, kAlignLeft);
         const int tw = rect.right - rect.left;
         const int th = rect.bottom - rect.top;
         int y = 0;
         for (int tries = 0; tries < kMaxShifts; ++tries) {
-            y = static_cast<int>(b.Pa.y - kNameRise * W - k);
+            y = C1Plot::WorldInt(b.Pa.y - kNameRise * W - k);
             const int x1 = b.Pa.x;
             const int x2 = b.Pa.x + 2 * d + tw;
             const int top = y + d - th / 2;
@@ -138,13 +138,13 @@ int C1Quer::PlotUebergang(C1Plot& page, int h, double sc, int ax, int ay, int bx
     }
     page.SelectPen(1, 0, 0, 1);
     const double lambda = Lambda(ax, ay, bx, by, L);
-    const int s1 = static_cast<int>(previous->xe * lambda);
-    const int s2 = static_cast<int>(xa * lambda);
+    const int s1 = C1Plot::WorldInt(previous->xe * lambda);
+    const int s2 = C1Plot::WorldInt(xa * lambda);
     const int side = Side(mode);
-    const int z1 = side * static_cast<int>(previous->hz * sc);
-    const int z2 = side * static_cast<int>(hz * sc);
-    const int f1 = z1 + side * static_cast<int>(previous->GetHoehe() * sc);
-    const int f2 = z2 + side * static_cast<int>(GetHoehe() * sc);
+    const int z1 = side * C1Plot::WorldInt(previous->hz * sc);
+    const int z2 = side * C1Plot::WorldInt(hz * sc);
+    const int f1 = z1 + side * C1Plot::WorldInt(previous->GetHoehe() * sc);
+    const int f2 = z2 + side * C1Plot::WorldInt(GetHoehe() * sc);
     const C1Punkt P1 = PointOnLine(ax, ay, bx, by, s1, 0);
     const C1Punkt P2 = PointOnLine(ax, ay, bx, by, s2, 0);
     const C1Punkt Q1 = PointOnLine(ax, ay, bx, by, s1, z1);

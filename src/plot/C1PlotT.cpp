@@ -36,8 +36,8 @@ void AppendFloat(std::vector<std::uint8_t>& out, double v) {
 struct C1PlotT::Seite {
     Seite(EmfWriter* dc, int mode, double length, double width, double height, double charH,
           double charW, int draw, int hook, int outputMode)
-        : plot(dc, mode == 2 ? 0.0 : length, mode == 2 ? length : 0.0, static_cast<int>(width),
-               static_cast<int>(height), kPageScale, charH, charW, draw, hook, outputMode, -1) {}
+        : plot(dc, mode == 2 ? 0.0 : length, mode == 2 ? length : 0.0, C1Plot::WorldInt(width),
+               C1Plot::WorldInt(height), kPageScale, charH, charW, draw, hook, outputMode, -1) {}
     C1Plot plot;
 };
 
@@ -65,7 +65,7 @@ int C1PlotT::PlotTitel(C1Plot* plot, const std::string& title, int charH) {
         return 0;
     }
     plot->SelectFont(charH, 0.0, 1, 0);
-    plot->PlotText(0, static_cast<int>(kTitleTop * plot->GetWorldH()), title);
+    plot->PlotText(0, C1Plot::WorldInt(kTitleTop * plot->GetWorldH()), title);
     plot->PopFont();
     return 1;
 }
@@ -77,7 +77,7 @@ int C1PlotT::PlotRahmen(double width, double height, int opt, EmfWriter* dc, int
     if (height == 0.0) {
         height = width;
     }
-    C1Plot page(dc, 10.0, 6.0, static_cast<int>(width), static_cast<int>(height), kPageScale,
+    C1Plot page(dc, 10.0, 6.0, C1Plot::WorldInt(width), C1Plot::WorldInt(height), kPageScale,
                 charHeight, charWidth, 1, 0, 0, -1);
     page.SelectStockPen2(kStockNullPen);
     page.MoveTo(0, 0);

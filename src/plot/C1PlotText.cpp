@@ -41,7 +41,7 @@ int C1Plot::GetTextExtent(const std::string& text, C1Box& rect, int format) {
     if (bHook && HasFont()) {
         const double h = pFont->GetHeight() / dScale * 1e-4 * kHookHeightShare;
         const double width = CadHookTextWidth(trimmed, h);
-        rect = {0, 0, static_cast<int>(width * kWorldPerUnit), static_cast<int>(h * kWorldPerUnit)};
+        rect = {0, 0, WorldInt(width * kWorldPerUnit), WorldInt(h * kWorldPerUnit)};
         return 1;
     }
     if (!Drawing()) {
@@ -55,10 +55,15 @@ int C1Plot::GetTextExtent(const std::string& text, C1Box& rect, int format) {
     }
     const TextFont font = MeasureFont();
     const C1Box device = ToDevice(rect);
-    const int right = device.left + TextWidth(trimmed, font);
-    const int bottom = device.top + TextHeight(font);
-    rect = {static_cast<int>(device.left / dScale), static_cast<int>(device.top / dScale),
-            static_cast<int>(right / dScale), static_cast<int>(bottom / dScale)};
+    // Summed wide: a long text at a large height may not fit an int.
+    double width = 0.0;
+    for (const int advance : TextGlyphAdvances(TextCodePoints(trimmed), font)) {
+        width += advance;
+    }
+    const double right = device.left + width;
+    const double bottom = static_cast<double>(device.top) + TextHeight(font);
+    rect = {WorldInt(device.left / dScale), WorldInt(device.top / dScale), WorldInt(right / dScale),
+            WorldInt(bottom / dScale)};
     return 1;
 }
 
@@ -89,9 +94,9 @@ bool C1Plot::PlotText(int x, int y, const std::string& text) {
     const int h = rect.bottom - rect.top;
     const double s = std::sin(a);
     const double c = std::cos(a);
-    const C1Punkt k2{static_cast<int>(x + h * s), static_cast<int>(y + h * c)};
-    const C1Punkt k3{static_cast<int>(k2.x + w * c), static_cast<int>(k2.y - w * s)};
-    const C1Punkt k4{static_cast<int>(x + w * c), static_cast<int>(y - w * s)};
+    const C1Punkt k2{WorldInt(x + h * s), WorldInt(y + h * c)};
+    const C1Punkt k3{WorldInt(k2.x + w * c), WorldInt(k2.y - w * s)};
+    const C1Punkt k4{WorldInt(x + w * c), WorldInt(y - w * s)};
     Extend(x, y);
     Extend(k2.x, k2.y);
     Extend(k3.x, k3.y);
@@ -113,8 +118,8 @@ bool C1Plot::PlotText(int x, int y, const std::string& text) {
 }
 
 bool C1Plot::PlotTextD(double x, double y, const std::string& text) {
-    return PlotText(ClampWorld(x * kWorldPerUnit - dOriginX * kWorldPerUnit),
-                    ClampWorld(y * kWorldPerUnit - dOriginY * kWorldPerUnit), text);
+    return PlotText(WorldInt(x * kWorldPerUnit - dOriginX * kWorldPerUnit),
+                    WorldInt(y * kWorldPerUnit - dOriginY * kWorldPerUnit), text);
 }
 
 int C1Plot::PlotTextAligned(int slot, int x, int y, const std::string& text, int step, int align,
@@ -124,7 +129,7 @@ int C1Plot::PlotTextAligned(int slot, int x, int y, const std::string& text, int
     }
     C1Box rect{0, 0, 0, 0};
     GetTextExtent(text, rect, align);
-    const int e = static_cast<int>(kBandShare * (rect.bottom - rect.top));
+    const int e = WorldInt(kBandShare * (rect.bottom - rect.top));
     const int w = rect.right - rect.left;
     if (align == kAlignCentre) {
         x -= w / 2;
@@ -168,7 +173,7 @@ bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& raw
     GetTextExtent(text, rect, align);
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
-    const int l = static_cast<int>(LineLength(x1, y1, x2, y2));
+    const int l = WorldInt(LineLength(x1, y1, x2, y2));
     int m = 0;
     if (align == kAlignCentre) {
         m = offsetAlong - (w - l) / 2;
@@ -183,12 +188,12 @@ bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& raw
             f = 0;
             g = -h;
         } else {
-            f = static_cast<int>((i - 1) * (-kBandShare * h));
-            g = static_cast<int>(i * (-kBandShare * h));
+            f = WorldInt((i - 1) * (-kBandShare * h));
+            g = WorldInt(i * (-kBandShare * h));
         }
         if (i == 1 && w > l) {
-            f = static_cast<int>(f + longer);
-            g = static_cast<int>(g + longer);
+            f = WorldInt(f + longer);
+            g = WorldInt(g + longer);
         }
         f -= offsetAcross;
         g -= offsetAcross;
@@ -226,8 +231,8 @@ bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& raw
     if (!placed) {
         // Every band collided: the first position, a full text height deep, not added
         // to the placed texts.
-        f = static_cast<int>(longer) - offsetAcross;
-        g = static_cast<int>(-h + longer) - offsetAcross;
+        f = WorldInt(longer) - offsetAcross;
+        g = WorldInt(-h + longer) - offsetAcross;
         corners(f, g);
     }
     PlotText(q2.x, q2.y, text);
@@ -245,26 +250,26 @@ bool C1Plot::PlotTextAt(int x, int y, double angle, const std::string& rawText, 
     SelectFont(height, angle * 180.0 / kPiTextAt, bold, 0);
     C1Box rect{0, 0, 0, 0};
     GetTextExtent(text, rect, align);
-    const int c = static_cast<int>(kTextAtStretch * (rect.right - rect.left));
+    const int c = WorldInt(kTextAtStretch * (rect.right - rect.left));
     const double ca = std::cos(angle);
     const double sa = std::sin(angle);
     C1Punkt p1;
     C1Punkt p2;
     if (align == kAlignLeft) {
         p1 = {x, y};
-        p2 = {static_cast<int>(x + c * ca), static_cast<int>(y - c * sa)};
+        p2 = {WorldInt(x + c * ca), WorldInt(y - c * sa)};
     } else if (align == kAlignRight) {
         p2 = {x, y};
-        p1 = {static_cast<int>(x - c * ca), static_cast<int>(y + c * sa)};
+        p1 = {WorldInt(x - c * ca), WorldInt(y + c * sa)};
     } else {
         const int half = c / 2;
-        p1 = {static_cast<int>(x - ca * half), static_cast<int>(y + sa * half)};
-        p2 = {static_cast<int>(x + ca * half), static_cast<int>(y - sa * half)};
+        p1 = {WorldInt(x - ca * half), WorldInt(y + sa * half)};
+        p2 = {WorldInt(x + ca * half), WorldInt(y - sa * half)};
     }
     if (offsetAlong > 0) {
-        p2 = {static_cast<int>(p2.x + offsetAlong * ca), static_cast<int>(p2.y - offsetAlong * sa)};
+        p2 = {WorldInt(p2.x + offsetAlong * ca), WorldInt(p2.y - offsetAlong * sa)};
     } else if (offsetAlong < 0) {
-        p1 = {static_cast<int>(p1.x + offsetAlong * ca), static_cast<int>(p1.y - offsetAlong * sa)};
+        p1 = {WorldInt(p1.x + offsetAlong * ca), WorldInt(p1.y - offsetAlong * sa)};
     }
     PopFont();
     return PlotTextLine(p1.x, p1.y, p2.x, p2.y, text, height, collision, align, bold, offsetAlong,

@@ -1,5 +1,7 @@
 #include "plot/C1PlotTraeger.h"
 
+#include "plot/C1Plot.h"
+
 #include <algorithm>
 
 C1PlotTraeger::C1PlotTraeger() = default;
@@ -144,6 +146,6 @@ int C1PlotTraeger::SetQuer(int index, const C1Quer& section) {
 
 C1Punkt C1PlotTraeger::AxisPoint(C1Punkt start, C1Punkt end, double x) const {
     const double t = length > 0.0 ? x / length : 0.0;
-    return {static_cast<int>(start.x + (end.x - start.x) * t),
-            static_cast<int>(start.y + (end.y - start.y) * t)};
+    return {C1Plot::WorldInt(start.x + (end.x - start.x) * t),
+            C1Plot::WorldInt(start.y + (end.y - start.y) * t)};
 }

@@ -99,8 +99,8 @@ int C1PlotTraeger::PlotKettenNr(int number, int x1, int y1, int x2, int y2, int 
         return 1;
     }
     const double len = LineLength(x1, y1, x2, y2);
-    const C1Punkt p = PointOnLine(x1, y1, x2, y2, static_cast<int>(kChainMark * len), offset);
-    plot->PlotPoint(p.x, p.y, static_cast<int>(kChainMarkSize * size), 1, 0, 0);
+    const C1Punkt p = PointOnLine(x1, y1, x2, y2, C1Plot::WorldInt(kChainMark * len), offset);
+    plot->PlotPoint(p.x, p.y, C1Plot::WorldInt(kChainMarkSize * size), 1, 0, 0);
     const double angle = LineAngle(x1, y1, x2, y2);
     const C1Punkt a = PointAtAngle(p.x, p.y, angle, -size / 2, size / 2);
     const C1Punkt b = PointAtAngle(p.x, p.y, angle, size / 2, size / 2);
@@ -121,9 +121,9 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
     C1Plot& page = *plot;
     // A member's bands never continue the last band of another member.
     page.ResetPrevBand();
-    const int w = static_cast<int>(kBlockShare * charH);
-    const int hb = static_cast<int>(kLevelShare * w);
-    const int th = static_cast<int>(kTextShare * charH);
+    const int w = C1Plot::WorldInt(kBlockShare * charH);
+    const int hb = C1Plot::WorldInt(kLevelShare * w);
+    const int th = C1Plot::WorldInt(kTextShare * charH);
     const int W = page.GetWorldW();
     const double L = length;
     int lf = 0;
@@ -169,7 +169,7 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
     PointsOnLine(x1, y1, x2, y2, 0, baseShift, axisLength, Q1, Q2);
     const double scale = L > 0.0 ? axisLength / L : 0.0;
     const auto basePoint = [&](double x) {
-        return PointOnLine(Q1.x, Q1.y, Q2.x, Q2.y, static_cast<int>(x * scale), 0);
+        return PointOnLine(Q1.x, Q1.y, Q2.x, Q2.y, C1Plot::WorldInt(x * scale), 0);
     };
     const auto supportX = [&](int span) { return span > 0 ? GetAuflX(span) : 0.0; };
     int category = 1;
@@ -190,10 +190,10 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
             // A settlement has no ordinates or length of its own: it stands at the full
             // block height whatever the largest load.
             const int gap = page.PlotLast(0, 31, Q1.x, Q1.y, Q2.x, Q2.y, L, t1, "", qmax, qmax, x,
-                                          0.0, 0, static_cast<int>(kSettlementShare * hb),
-                                          static_cast<int>(kSettlementShare * w), qmax, th, levels,
+                                          0.0, 0, C1Plot::WorldInt(kSettlementShare * hb),
+                                          C1Plot::WorldInt(kSettlementShare * w), qmax, th, levels,
                                           categoryOf(lf), 1, 0);
-            maxY = std::max(maxY, gap + static_cast<int>(kSettlementShare * hb));
+            maxY = std::max(maxY, gap + C1Plot::WorldInt(kSettlementShare * hb));
         }
 
         const int passes = perLoadCase == 0 ? 1 : GetHighestLabel();
@@ -204,7 +204,7 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
             const auto wanted = [&](int loadCase) { return filter < 0 || loadCase == filter; };
             int passGap = maxY;
             if (pass > 1 && previousHadLoads) {
-                passGap = static_cast<int>(kPassShare * hb + maxY);
+                passGap = C1Plot::WorldInt(kPassShare * hb + maxY);
             }
             bool hadLoads = false;
             const auto after = [&](int gap, double x, double len, bool lengthLoad) {
@@ -231,8 +231,8 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
                 if (x + b > L) {
                     b = L - x;
                 }
-                char own[64];
-                std::snprintf(own, sizeof own, "deltaT=%d Grad", static_cast<int>(ke));
+                char own[512]; // the whole degrees, cut; "%.0f" takes any value
+                std::snprintf(own, sizeof own, "deltaT=%.0f Grad", std::trunc(ke) + 0.0);
                 const int gap =
                     page.PlotLast(++k, 9, Q1.x, Q1.y, Q2.x, Q2.y, L, OwnOr(text, own), "", ke, ke,
                                   x, b, passGap, hb, w, qmax, th, levels, categoryOf(lf), 1, 1);
@@ -267,9 +267,9 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
                     t1 = text;
                     t2.clear();
                 }
-                int height = static_cast<int>(kTrapezShare * w);
+                int height = C1Plot::WorldInt(kTrapezShare * w);
                 if (type == 19) {
-                    height = static_cast<int>(kTwoTextShare * height);
+                    height = C1Plot::WorldInt(kTwoTextShare * height);
                 }
                 const int used =
                     page.PlotLast(++k, type, Q1.x, Q1.y, Q2.x, Q2.y, L, t1, t2, q1, q2, x, b, gap,
@@ -324,11 +324,11 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
 
             if (perLoadCase != 0) {
                 const C1Punkt at =
-                    PointOnLine(Q1.x, Q1.y, Q2.x, Q2.y, static_cast<int>(kLabelAlong * W),
-                                static_cast<int>(kLabelAcross * th - maxY));
+                    PointOnLine(Q1.x, Q1.y, Q2.x, Q2.y, C1Plot::WorldInt(kLabelAlong * W),
+                                C1Plot::WorldInt(kLabelAcross * th - maxY));
                 page.PlotTextAt(at.x, at.y, LineAngle(x1, y1, x2, y2),
                                 labels[static_cast<std::size_t>(pass)].text,
-                                static_cast<int>(kLabelHeight * th), 0, kAlignLeft, 1, 0, 0);
+                                C1Plot::WorldInt(kLabelHeight * th), 0, kAlignLeft, 1, 0, 0);
             }
             previousHadLoads = hadLoads;
         }
@@ -363,10 +363,10 @@ int C1PlotTraeger::PlotLasten(int charH, int x1, int y1, int x2, int y2, int wha
         int previousNumber = 0;
         for (const MassGruppe& g : groups) {
             const int y = g.entries.front().level;
-            const int yOff = static_cast<int>(kChainRow * g.number * th + cutLineUpper +
-                                              static_cast<int>(d0) + 2 * th);
+            const int yOff = C1Plot::WorldInt(kChainRow * g.number * th + cutLineUpper +
+                                              C1Plot::WorldInt(d0) + 2 * th);
             if (dimMode < kNoDimensionMarks) {
-                PlotKettenNr(g.number, Q1.x, Q1.y, Q2.x, Q2.y, th, static_cast<int>(-y - 0.5 * th));
+                PlotKettenNr(g.number, Q1.x, Q1.y, Q2.x, Q2.y, th, C1Plot::WorldInt(-y - 0.5 * th));
                 PlotKettenNr(g.number, Q1.x, Q1.y, Q2.x, Q2.y, th, yOff);
             }
             if (g.isNew && g.number != previousNumber) {

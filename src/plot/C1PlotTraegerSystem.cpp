@@ -35,9 +35,11 @@ enum ZeichenArt {
     kArtGelenkMass = 206
 };
 
-std::string Printed(const char* format, int v) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, v);
+// The whole part of a value (cut, as the labels have always shown it) in a format with
+// "%.0f": no value is too large or too strange for the text.
+std::string Printed(const char* format, double v) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, format, std::trunc(v) + 0.0);
     return buffer;
 }
 
@@ -62,26 +64,26 @@ void C1PlotTraeger::PlotSystem(int place, int, double share1, double share2, int
         f2 = kMinShare;
     }
     if (maxCutUpper > 0.0) {
-        cutLineUpper = static_cast<int>(kCutShare * H);
+        cutLineUpper = C1Plot::WorldInt(kCutShare * H);
     }
     if (maxCutLower > 0.0) {
-        cutLineLower = static_cast<int>(kCutShare * H);
+        cutLineLower = C1Plot::WorldInt(kCutShare * H);
     }
     if (place != 0) {
         if (mode == 1) {
-            const int y = static_cast<int>(-(f2 - f1) * 0.5 * H);
+            const int y = C1Plot::WorldInt(-(f2 - f1) * 0.5 * H);
             *start = {0, y};
             *end = {W, y};
         } else if (mode == 2) {
-            const int x = static_cast<int>(W / 2 - (f2 - f1) * 0.5 * W);
+            const int x = C1Plot::WorldInt(W / 2 - (f2 - f1) * 0.5 * W);
             *start = {x, H / 2};
             *end = {x, -(H / 2)};
         }
         if (mode > 0) {
             // White dots keep the end extension free beyond both ends; the pen stays.
             page.SelectStockPen2(kStockNullPen);
-            page.PlotDot(static_cast<int>(-endExtension * W), 0);
-            page.PlotDot(static_cast<int>((endExtension + 1.0) * W), 0);
+            page.PlotDot(C1Plot::WorldInt(-endExtension * W), 0);
+            page.PlotDot(C1Plot::WorldInt((endExtension + 1.0) * W), 0);
         }
     }
     if (drawKind == -1) {
@@ -93,17 +95,17 @@ void C1PlotTraeger::PlotSystem(int place, int, double share1, double share2, int
     const auto supportX = [&](int i) { return i <= kLastNumber ? GetAuflX(i) : 0.0; };
     int labelDepth = 0;
     C1Punkt lastLabel{};
-    const int small = static_cast<int>(kSmallFont * charH);
+    const int small = C1Plot::WorldInt(kSmallFont * charH);
     if (drawKind >= 2 && mode == 1) {
         int slot = 0;
         C1Punkt previous{};
         for (int i = 1; i <= supportsToDraw; ++i) {
             const C1Punkt p = AxisPoint(*start, *end, supportX(i));
-            const C1Punkt label{static_cast<int>(p.x + kLabelDx * W),
-                                static_cast<int>(p.y + kLabelDy * W)};
+            const C1Punkt label{C1Plot::WorldInt(p.x + kLabelDx * W),
+                                C1Plot::WorldInt(p.y + kLabelDy * W)};
             lastLabel = label;
             if (i >= 2) {
-                const int d = static_cast<int>(kBandShare * charH);
+                const int d = C1Plot::WorldInt(kBandShare * charH);
                 const C1Punkt a1 = PointOnLine(previous.x, previous.y, p.x, p.y, 0, d);
                 const C1Punkt a2 = PointOnLine(previous.x, previous.y, p.x, p.y, 0, -d);
                 const C1Punkt b1 = PointOnLine(p.x, p.y, end->x, end->y, 0, -d);
@@ -116,13 +118,13 @@ void C1PlotTraeger::PlotSystem(int place, int, double share1, double share2, int
             std::string textA;
             std::string textB;
             if (s.code1 == 2 && s.spring1 > 0.1) {
-                textA = Printed("CZ=%d", static_cast<int>(s.spring1));
+                textA = Printed("CZ=%.0f", s.spring1);
             }
             bool fixity = false;
             if (s.code2 == 2 && s.spring2 > 0.1) {
-                textB = Printed("CM=%d", static_cast<int>(s.spring2));
+                textB = Printed("CM=%.0f", s.spring2);
             } else if (s.code2 == 3 && s.spring2 > 1.1) {
-                textB = Printed("Einspanngrad=%d %%", static_cast<int>(s.spring2));
+                textB = Printed("Einspanngrad=%.0f %%", s.spring2);
                 fixity = true;
             }
             const int fixityWidth = fixity ? page.GetTextWidth(textB, small) : 0;
@@ -149,23 +151,23 @@ void C1PlotTraeger::PlotSystem(int place, int, double share1, double share2, int
                 vmax = v;
             }
         }
-        const int d = static_cast<int>(kBettungHeight * W);
+        const int d = C1Plot::WorldInt(kBettungHeight * W);
         const int y0 = start->y;
         const auto axisX = [&](double x) {
             return start->x + (end->x - start->x) * (length > 0.0 ? x / length : 0.0);
         };
         for (int k = 1; k <= bettungCount; ++k) {
             const C1PlotBettung& b = bettung[static_cast<std::size_t>(k)];
-            const int x0 = static_cast<int>(axisX(b.start));
-            const int x1 = static_cast<int>(axisX(b.start + b.length));
-            page.PlotRectangle(x0, y0, x1, static_cast<int>(d + y0));
+            const int x0 = C1Plot::WorldInt(axisX(b.start));
+            const int x1 = C1Plot::WorldInt(axisX(b.start + b.length));
+            page.PlotRectangle(x0, y0, x1, C1Plot::WorldInt(d + y0));
             const double spacing =
                 kSpringBase * W - kSpringRange * W * (vmax != 0.0 ? b.value / vmax : 0.0);
             const double xEnd =
                 std::min(axisX(b.start + b.length) - d, static_cast<double>(end->x - d));
             for (double x = axisX(b.start) + kSpringStart * W; x <= xEnd; x += spacing) {
-                page.PlotBitmap("BITMAP_ELBA_FEDER", static_cast<int>(x), y0,
-                                static_cast<int>(d + x), static_cast<int>(d + y0));
+                page.PlotBitmap("BITMAP_ELBA_FEDER", C1Plot::WorldInt(x), y0,
+                                C1Plot::WorldInt(d + x), C1Plot::WorldInt(d + y0));
                 if (!(spacing > 0.0)) {
                     break; // no spacing: the first spring only
                 }
@@ -178,7 +180,7 @@ void C1PlotTraeger::PlotSystem(int place, int, double share1, double share2, int
         page.PopPen();
         page.PopFont();
     }
-    const int s = static_cast<int>(kSymbolShare * std::max(W, H));
+    const int s = C1Plot::WorldInt(kSymbolShare * std::max(W, H));
     for (int i = 1; i <= supportsToDraw; ++i) {
         const C1Punkt p = AxisPoint(*start, *end, supportX(i));
         const int size = mode == 2 ? 2 * s : s;
@@ -186,8 +188,8 @@ void C1PlotTraeger::PlotSystem(int place, int, double share1, double share2, int
         if (drawKind >= 2) {
             page.SelectFont(charH, 0.0, 1, 0);
             if (supports[static_cast<std::size_t>(i)].code1 > 0) {
-                page.PlotText(static_cast<int>(p.x + kLabelDx * W),
-                              static_cast<int>(p.y + kLabelDy * W),
+                page.PlotText(C1Plot::WorldInt(p.x + kLabelDx * W),
+                              C1Plot::WorldInt(p.y + kLabelDy * W),
                               supports[static_cast<std::size_t>(i)].text);
             }
             page.PopFont();
@@ -214,7 +216,7 @@ void C1PlotTraeger::PlotSystem(int place, int, double share1, double share2, int
     }
     if (supportsToDraw > 2) {
         last = page.PlotZahl(*start, *end, length, small,
-                             static_cast<int>(kOverallShift * charH + yOff), "");
+                             C1Plot::WorldInt(kOverallShift * charH + yOff), "");
     }
     for (int j = 0; j < geleCount; ++j) {
         const double x = gele[static_cast<std::size_t>(j + 1)];
@@ -222,7 +224,7 @@ void C1PlotTraeger::PlotSystem(int place, int, double share1, double share2, int
         const C1Punkt g = mode == 1   ? C1Punkt{axis.x, start->y}
                           : mode == 2 ? C1Punkt{start->x, axis.y}
                                       : C1Punkt{};
-        const int gs = static_cast<int>(kGeleShare * W);
+        const int gs = C1Plot::WorldInt(kGeleShare * W);
         page.PlotBitmap("BITMAP_GELE", g.x - gs / 2, g.y - gs / 2, g.x + gs / 2, g.y + gs / 2);
         page.AddZeichenObj(kArtGelenk, j, -1, C1Rect::FromBox(g.x, g.y, g.x + gs, g.y + gs));
         last = page.PlotZahl(*start, axis, x, small, charH + (last.y - start->y), "");
@@ -291,14 +293,14 @@ int C1PlotTraeger::PlotAufl(int number, int x, int y, int w, int h, int textSize
         return 0;
     }
     C1Plot& page = *plot;
-    const int small = static_cast<int>(kSmallFont * textSize);
+    const int small = C1Plot::WorldInt(kSmallFont * textSize);
     // The bedding tick: a support without symbol code on a bedded member.
     if (drawKind == 1 && AuflSymbol(number) % 100 == 0 && !(s->code1 == 0 && s->code3 >= 1) &&
         bettungCount > 0) {
         page.SelectPen(1, 0, 0, 1);
         if (mode == 1) {
             page.MoveTo(x, y);
-            page.LineTo(x, static_cast<int>(y + kTickShare * h));
+            page.LineTo(x, C1Plot::WorldInt(y + kTickShare * h));
         }
         page.PopPen();
     }
@@ -311,8 +313,8 @@ int C1PlotTraeger::PlotAufl(int number, int x, int y, int w, int h, int textSize
             page.LineTo(x, yEnd);
             const int mid = (y + yEnd) / 2;
             const int len = std::abs(y - yEnd);
-            const int top = static_cast<int>(mid - 0.1 * len);
-            const int bottom = static_cast<int>(mid + 0.1 * len);
+            const int top = C1Plot::WorldInt(mid - 0.1 * len);
+            const int bottom = C1Plot::WorldInt(mid + 0.1 * len);
             const int c = (bottom - top) / 2;
             page.PlotBitmap("BITMAP_SCHNITTH", x - c, top, x + c, bottom);
             if (upper) {
@@ -342,8 +344,8 @@ int C1PlotTraeger::PlotAufl(int number, int x, int y, int w, int h, int textSize
         }
     } else {
         if (d >= 203 && d <= 206) {
-            w = static_cast<int>(kThreeHalves * w);
-            h = static_cast<int>(kThreeHalves * h);
+            w = C1Plot::WorldInt(kThreeHalves * w);
+            h = C1Plot::WorldInt(kThreeHalves * h);
         }
         box = {x, y - h / 2, x + w, y + h / 2};
         if (d >= 203 && d <= 206) {

@@ -40,19 +40,19 @@ C1Punkt C1Plot::PlotZahl(C1Punkt p1, C1Punkt p2, double value, int size, int off
     MoveTo(s1.x, s1.y);
     LineTo(s2.x, s2.y);
     const double length = LineLength(s1.x, s1.y, s2.x, s2.y);
-    int t = static_cast<int>(kMarkShare * size);
+    int t = WorldInt(kMarkShare * size);
     if (2 * t >= length) {
-        t = static_cast<int>(0.5 * length);
+        t = WorldInt(0.5 * length);
     }
     const double sa = std::sin(a);
     const double ca = std::cos(a);
     for (const C1Punkt& e : {s1, s2}) {
-        MoveTo(static_cast<int>(e.x - t * sa), static_cast<int>(e.y - t * ca));
-        LineTo(static_cast<int>(e.x + t * sa), static_cast<int>(e.y + t * ca));
+        MoveTo(WorldInt(e.x - t * sa), WorldInt(e.y - t * ca));
+        LineTo(WorldInt(e.x + t * sa), WorldInt(e.y + t * ca));
         const int half = t / 2;
-        MoveTo(static_cast<int>(e.x - half * ca), static_cast<int>(e.y + half * sa));
-        LineTo(static_cast<int>(e.x + half * ca), static_cast<int>(e.y - half * sa));
-        PlotPoint(e.x, e.y, static_cast<int>(kDotShare * t), 0, 0, 0);
+        MoveTo(WorldInt(e.x - half * ca), WorldInt(e.y + half * sa));
+        LineTo(WorldInt(e.x + half * ca), WorldInt(e.y - half * sa));
+        PlotPoint(e.x, e.y, WorldInt(kDotShare * t), 0, 0, 0);
     }
     const std::string label = text.empty() ? ValueText(value) : text;
     SelectFont(size, a * kPiDeg, 0, 0);
@@ -92,8 +92,7 @@ C1Punkt C1Plot::PlotZahlAnLinie(C1Punkt r1, C1Punkt r2, C1Punkt p, C1Punkt q, do
         return {};
     }
     const double e = Across(r1, r2, p, q);
-    const C1Punkt r =
-        PointAtAngle(p.x, p.y, LineAngle(r1.x, r1.y, r2.x, r2.y), static_cast<int>(e), 0);
+    const C1Punkt r = PointAtAngle(p.x, p.y, LineAngle(r1.x, r1.y, r2.x, r2.y), WorldInt(e), 0);
     return endCode == 1 ? PlotZahl(p, r, value, size, offset, text)
                         : PlotZahl(r, p, value, size, offset, text);
 }
@@ -107,8 +106,7 @@ C1Punkt C1Plot::PlotZahlAnLinie2(C1Punkt r1, C1Punkt r2, C1Punkt p, C1Punkt q, d
     // point towards its right: laid off with the opposite sign, so that the second
     // end lies level with Q.
     const double e = Across(r1, r2, p, q);
-    const C1Punkt r =
-        PointAtAngle(p.x, p.y, LineAngle(r1.x, r1.y, r2.x, r2.y), 0, static_cast<int>(-e));
+    const C1Punkt r = PointAtAngle(p.x, p.y, LineAngle(r1.x, r1.y, r2.x, r2.y), 0, WorldInt(-e));
     return endCode == 1 ? PlotZahl(p, r, value, size, offset, text)
                         : PlotZahl(r, p, value, size, offset, text);
 }

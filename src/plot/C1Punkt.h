@@ -3,6 +3,8 @@
 // Points and boxes of the drawing engine: world units (ints of 1/10000 of the
 // caller's unit, y down) or device units.
 
+#include "platform/Koordinate.h"
+
 struct C1Punkt {
     int x = 0;
     int y = 0;
@@ -25,7 +27,7 @@ struct C1DPoint {
     double y = 0.0;
 
     C1Punkt ToWorld(double factor) const {
-        return {static_cast<int>(x * factor), static_cast<int>(y * factor)};
+        return {ToKoordinate(x * factor, "C1DPoint"), ToKoordinate(y * factor, "C1DPoint")};
     }
     // The line's y at xv.
     double LineAt(double xv) const { return x * xv + y; }

@@ -1,6 +1,8 @@
 #include "plot/C1Rect.h"
 
 #include "host/Numerik.h"
+#include "platform/Koordinate.h"
+#include "plot/CGPolygon.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +15,7 @@ namespace {
 constexpr double kToRectUnits = 0.01;
 
 C1Punkt Scaled(C1Punkt p) {
-    return {static_cast<int>(p.x * kToRectUnits), static_cast<int>(p.y * kToRectUnits)};
+    return {ToKoordinate(p.x * kToRectUnits, "C1Rect"), ToKoordinate(p.y * kToRectUnits, "C1Rect")};
 }
 
 // Projections of the four corners onto the normal of the edge a -> b.
@@ -150,4 +152,12 @@ int C1Rect::ContainsPoint(int x, int y, int includeBoundary) const {
         }
     }
     return inside ? 1 : 0;
+}
+
+int C1Rect::ContainsPointPoly(int x, int y) const {
+    std::vector<CGPoint> corners;
+    for (const C1Punkt& p : P) {
+        corners.emplace_back(p.x, p.y, 0.0);
+    }
+    return CGPolygon(corners).IsInside(CGPoint(x, y, 0.0));
 }

@@ -22,6 +22,9 @@ public:
     // 1 when the point (in the box's own units) lies inside; a point within the
     // tolerance of an edge counts only when includeBoundary is set.
     int ContainsPoint(int x, int y, int includeBoundary) const;
+    // The same question put to the polygon of the four corners: 1 inside or on an
+    // edge, else 0; without the tolerance of ContainsPoint.
+    int ContainsPointPoly(int x, int y) const;
 
     const C1Punkt& Corner(int k) const { return P[k & 3]; }
     const C1RectEdge& GetEdge(int k) const { return Edge[k & 3]; }

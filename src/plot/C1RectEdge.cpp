@@ -1,6 +1,7 @@
 #include "plot/C1RectEdge.h"
 
 #include "host/Numerik.h"
+#include "platform/Koordinate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,10 @@ namespace {
 constexpr double kSteepDeg = 89.0;
 constexpr double kDegPerRad = 180.0 / 3.14159;
 constexpr double kParallelTolerance = 0.001;
+
+int Trunc(double v) {
+    return ToKoordinate(v, "C1RectEdge");
+}
 } // namespace
 
 C1RectEdge::C1RectEdge(C1Punkt a, C1Punkt b) : iX1(a.x), iY1(a.y), iX2(b.x), iY2(b.y) {
@@ -60,16 +65,16 @@ C1Punkt C1RectEdge::Intersection(const C1RectEdge& other) const {
         return {};
     }
     if (bVertical) {
-        return {iXVertical, static_cast<int>(other.dSlope * iXVertical + other.dIntercept)};
+        return {iXVertical, Trunc(other.dSlope * iXVertical + other.dIntercept)};
     }
     if (other.bVertical) {
-        return {other.iXVertical, static_cast<int>(dSlope * other.iXVertical + dIntercept)};
+        return {other.iXVertical, Trunc(dSlope * other.iXVertical + dIntercept)};
     }
     if (std::fabs(dSlope - other.dSlope) <= kParallelTolerance) {
         return {};
     }
     const double x = (other.dIntercept - dIntercept) / (dSlope - other.dSlope);
-    return {static_cast<int>(x), static_cast<int>(dSlope * x + dIntercept)};
+    return {Trunc(x), Trunc(dSlope * x + dIntercept)};
 }
 
 int C1RectEdge::InRange(C1Punkt p, int includeEnds) const {

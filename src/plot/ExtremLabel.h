@@ -8,6 +8,8 @@ struct ExtremLabel {
     double position = 0.0;
     double ordinate = 0.0;
     double value = 0.0;
+    // Placed before the others: the curve's greatest values and its marked points.
+    bool vorrang = false;
 
     // Every field back to zero.
     void Clear() { *this = ExtremLabel{}; }

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr float kWorldPerUnit = 10000.0f;
 constexpr double kCallerPerWorld = 1e-4;
 constexpr double kNegligibleLoad = 1e-4;
 constexpr int kDefaultLoadCase = 2;
@@ -29,7 +28,7 @@ std::string Text(const char* s) {
 }
 
 int W(float v) {
-    return static_cast<int>(v * kWorldPerUnit);
+    return Plot_WorldUnits(v);
 }
 
 bool OneOf(int v, std::initializer_list<int> values) {
@@ -52,14 +51,15 @@ C1PlotTraeger* Diagram(int i) {
     return i >= 1 && i <= Plot_DiagramCount() ? Plot_Member(i) : nullptr;
 }
 
-// Runs an operation on diagram i: 0 for no such diagram, 1 after any exception.
-template <class F> int OnDiagram(int i, F f) {
+// Runs an operation on diagram i: 0 for no such diagram, 1 after any exception; a
+// coordinate that the engine refuses drops the picture on its way.
+template <class F> int OnDiagram(const char* function, int i, F f) {
     C1PlotTraeger* m = Diagram(i);
     if (m == nullptr) {
         return 0;
     }
     try {
-        return f(*m);
+        return Plot_Guarded(function, 1, [&] { return f(*m); });
     } catch (...) {
         return 1;
     }
@@ -70,7 +70,7 @@ template <class F> int OnDiagram(int i, F f) {
 int Plot_SetAufl(int i, int number, const char* text, float x, int code1, int code2, int code3,
                  float value1, float value2, float value3, float value4, float value5, int i1,
                  int i2, float spring1, float spring2) {
-    return OnDiagram(i, [&](C1PlotTraeger& m) {
+    return OnDiagram("Plot_SetAufl", i, [&](C1PlotTraeger& m) {
         if (m.SetAufl(number, Text(text), x, code1, code2, code3, value1, value2, value3, value4,
                       value5, i1, i2, spring1, spring2) != 0) {
             m.SetLength(std::max(m.GetLength(), static_cast<double>(x)));
@@ -81,14 +81,14 @@ int Plot_SetAufl(int i, int number, const char* text, float x, int code1, int co
 }
 
 int Plot_SetBettung(int i, float start, float length, float value) {
-    return OnDiagram(i, [&](C1PlotTraeger& m) {
+    return OnDiagram("Plot_SetBettung", i, [&](C1PlotTraeger& m) {
         m.SetBettung(start, length, value);
         return 1;
     });
 }
 
 int Plot_SetGele(int i, float x) {
-    return OnDiagram(i, [&](C1PlotTraeger& m) {
+    return OnDiagram("Plot_SetGele", i, [&](C1PlotTraeger& m) {
         m.SetGele(x);
         return 1;
     });
@@ -96,7 +96,7 @@ int Plot_SetGele(int i, float x) {
 
 int Plot_SetLast(int i, int kind, int span, float a, float b, float q1, float q2, int variable,
                  int loadCase, const char* label, const char* text, int flag) {
-    return OnDiagram(i, [&](C1PlotTraeger& m) {
+    return OnDiagram("Plot_SetLast", i, [&](C1PlotTraeger& m) {
         if (loadCase < 1 || loadCase > C1PlotTraeger::kLastNumber) {
             loadCase = kDefaultLoadCase;
         }
@@ -135,7 +135,7 @@ int Plot_SetLast(int i, int kind, int span, float a, float b, float q1, float q2
 int Plot_SetQuer(int i, int index, float xa, float xe, const char* name, int designType, int shape,
                  int iProf, int axis, const float* dims, float hz, float w1, float w2, float w3,
                  float w4) {
-    return OnDiagram(i, [&](C1PlotTraeger& m) {
+    return OnDiagram("Plot_SetQuer", i, [&](C1PlotTraeger& m) {
         if (!IsQuerformHier(designType, shape)) {
             return 1;
         }
@@ -147,7 +147,7 @@ int Plot_SetQuer(int i, int index, float xa, float xe, const char* name, int des
 }
 
 int Plot_SetZ(int i, int curve, float x, float z) {
-    return OnDiagram(i, [&](C1PlotTraeger&) {
+    return OnDiagram("Plot_SetZ", i, [&](C1PlotTraeger&) {
         ZustandsLinie* c = Plot_Kurve(i, curve);
         if (c != nullptr) {
             c->SetPoint(c->GetCount(), x, z);
@@ -158,7 +158,7 @@ int Plot_SetZ(int i, int curve, float x, float z) {
 
 int Plot_Last(int i, float x1, float y1, float x2, float y2, int drawKind, int what, int dimMode,
               int scaled, int perLoadCase) {
-    return OnDiagram(i, [&](C1PlotTraeger& m) {
+    return OnDiagram("Plot_Last", i, [&](C1PlotTraeger& m) {
         C1Plot* p = Plot_Current();
         if (p == nullptr) {
             return 1;
@@ -175,7 +175,7 @@ int Plot_Last(int i, float x1, float y1, float x2, float y2, int drawKind, int w
 }
 
 int Plot_Quer(int i, float x1, float y1, float x2, float y2, int type, int p7, int p8) {
-    return OnDiagram(i, [&](C1PlotTraeger& m) {
+    return OnDiagram("Plot_Quer", i, [&](C1PlotTraeger& m) {
         C1Plot* p = Plot_Current();
         if (p == nullptr) {
             return 1;
@@ -217,40 +217,44 @@ int Plot_ZLinie(int i, float x1, float y1, float x2, float y2, int useCurve1, in
     if (p == nullptr) {
         return 1;
     }
-    C1Punkt p1{W(x1), W(y1)};
-    C1Punkt p2{W(x2), W(y2)};
-    const int charH = p->GetCharH();
-    const int charW = p->GetCharW();
-    m->SetPlot(p);
-    m->SetDrawKind(1);
-    m->PlotSystem(0, 0, 1.0, 1.0, charH, charW, &p1, &p2);
-    ZustandsLinie* c1 = Plot_Kurve(i, 1);
-    ZustandsLinie* c2 = Plot_Kurve(i, 2);
-    const bool different = useCurve1 == 1 && useCurve2 == 1 ? c1->IsEqual(*c2) == 0 : true;
-    int flags[C1Plot::kColours] = {};
-    COLORREF colours[C1Plot::kColours] = {};
-    C1Plot::ReadFarben(flags, colours);
-    p->SelectPen(1, 0, 0, 1);
-    p->SelectFillBrush(1);
-    const double length = m->GetLength();
-    if (useCurve1 != 0 && useCurve2 != 0 && different) {
-        c1->PlotKurve2(*p, m->GetMode(), charH, p1.x, p1.y, p2.x, p2.y, flags, colours, length, c2,
-                       fill1, fill2, labels1, labels2, signedLabels);
-    } else {
-        std::vector<C1Punkt> points(kCurvePoints);
-        int last = 0;
-        if (useCurve1 != 0) {
-            c1->PlotKurve(*p, m->GetMode(), labels1, charH, p1.x, p1.y, p2.x, p2.y, flags, colours,
-                          length, fill1, signedLabels, 0.0, 0.0, points, &last, true);
+    // Unlike the other operations on a diagram it lets other exceptions pass, as the
+    // drawing wrappers do.
+    return Plot_Guarded("Plot_ZLinie", 0, [&] {
+        C1Punkt p1{W(x1), W(y1)};
+        C1Punkt p2{W(x2), W(y2)};
+        const int charH = p->GetCharH();
+        const int charW = p->GetCharW();
+        m->SetPlot(p);
+        m->SetDrawKind(1);
+        m->PlotSystem(0, 0, 1.0, 1.0, charH, charW, &p1, &p2);
+        ZustandsLinie* c1 = Plot_Kurve(i, 1);
+        ZustandsLinie* c2 = Plot_Kurve(i, 2);
+        const bool different = useCurve1 == 1 && useCurve2 == 1 ? c1->IsEqual(*c2) == 0 : true;
+        int flags[C1Plot::kColours] = {};
+        COLORREF colours[C1Plot::kColours] = {};
+        C1Plot::ReadFarben(flags, colours);
+        p->SelectPen(1, 0, 0, 1);
+        p->SelectFillBrush(1);
+        const double length = m->GetLength();
+        if (useCurve1 != 0 && useCurve2 != 0 && different) {
+            c1->PlotKurve2(*p, m->GetMode(), charH, p1.x, p1.y, p2.x, p2.y, flags, colours, length,
+                           c2, fill1, fill2, labels1, labels2, signedLabels);
+        } else {
+            std::vector<C1Punkt> points(kCurvePoints);
+            int last = 0;
+            if (useCurve1 != 0) {
+                c1->PlotKurve(*p, m->GetMode(), labels1, charH, p1.x, p1.y, p2.x, p2.y, flags,
+                              colours, length, fill1, signedLabels, 0.0, 0.0, points, &last, true);
+            }
+            if (useCurve2 != 0) {
+                c2->PlotKurve(*p, m->GetMode(), labels2, charH, p1.x, p1.y, p2.x, p2.y, flags,
+                              colours, length, fill2, signedLabels, 0.0, 0.0, points, &last, true);
+            }
         }
-        if (useCurve2 != 0) {
-            c2->PlotKurve(*p, m->GetMode(), labels2, charH, p1.x, p1.y, p2.x, p2.y, flags, colours,
-                          length, fill2, signedLabels, 0.0, 0.0, points, &last, true);
-        }
-    }
-    p->PopBrush();
-    p->PopPen();
-    m->SetDrawKind(0);
-    m->PlotSystem(1, 0, 1.0, 1.0, charH, charW, &p1, &p2);
-    return 1;
+        p->PopBrush();
+        p->PopPen();
+        m->SetDrawKind(0);
+        m->PlotSystem(1, 0, 1.0, 1.0, charH, charW, &p1, &p2);
+        return 1;
+    });
 }

@@ -1,5 +1,7 @@
 #include "plot/PlotGeometrie.h"
 
+#include "platform/Koordinate.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,7 +10,7 @@ namespace {
 constexpr double kDegPerRad = 180.0 / 3.14159;
 
 int Trunc(double v) {
-    return static_cast<int>(v);
+    return ToKoordinate(v, "PlotGeometrie");
 }
 
 } // namespace

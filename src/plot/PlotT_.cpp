@@ -1,5 +1,6 @@
 #include "plot/PlotT_.h"
 
+#include "host/C1Exception.h"
 #include "host/Trace.h"
 #include "platform/Kernel.h"
 #include "plot/C1Plot.h"
@@ -54,12 +55,23 @@ void ResetCurves() {
     }
 }
 
+// Reports the error that a function is catching.
+void Report(const char* name, int cadFlag) {
+    try {
+        throw;
+    } catch (const C1Exception& e) {
+        PlotT_Error(0, PlotFehlerText(name, &e).c_str(), cadFlag);
+    } catch (...) {
+        PlotT_Error(0, PlotFehlerText(name, nullptr).c_str(), cadFlag);
+    }
+}
+
 // Runs a data function; an error goes to the trace and the function answers 1.
 template <class F> int Data(const char* name, F f) {
     try {
         return f();
     } catch (...) {
-        PlotT_Error(0, (std::string("Fehler in ") + name).c_str(), 0);
+        Report(name, 0);
         return 1;
     }
 }
@@ -102,7 +114,7 @@ QEL_HENHMETAFILE Picture(const char* name, const char* file, const char* cadName
         if (resetCurves) {
             ResetCurves();
         }
-        PlotT_Error(0, (std::string("Fehler in ") + name).c_str(), cadFlag);
+        Report(name, cadFlag);
     }
     if (cadFlag != 0) {
         CadHookOutput(cad, "");
@@ -279,6 +291,15 @@ int PlotT_SetZ(int curve, float x, float z) {
     });
 }
 
+int PlotT_SetZMarke(int curve, float x) {
+    return Data("PlotT_SetZMarke", [&] {
+        if (ZustandsLinie* c = PlotT_Curve(curve)) {
+            c->MarkiereX(x);
+        }
+        return 1;
+    });
+}
+
 int PlotT_ResetZ() {
     return Data("PlotT_ResetZ", [] {
         ResetCurves();
@@ -407,6 +428,14 @@ QEL_HENHMETAFILE PlotT_ZLinie(int slot, int useCurve1, int useCurve2, int fill1,
 
 int PlotT_DeleteEmf(QEL_HENHMETAFILE handle) {
     return handle == 0 ? 0 : QEL_DeleteEnhMetaFile(handle);
+}
+
+std::string PlotFehlerText(const char* function, const C1Exception* e) {
+    std::string text = std::string("Fehler in ") + (function != nullptr ? function : "");
+    if (e != nullptr) {
+        text += ": " + (e->module.empty() ? std::string() : e->module + ": ") + e->text;
+    }
+    return text;
 }
 
 int PlotT_Error(int, const char* text, int flag) {

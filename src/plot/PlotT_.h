@@ -3,11 +3,15 @@
 // The member-plot layer: free functions over one process-wide member plot with three
 // member slots and two result curves. Pictures are drawn into metafile files and
 // handed back by handle; no error leaves a function (it goes to the trace with the
-// function's name).
+// function's name and what the error says). A picture whose drawing failed, a
+// coordinate that the engine refused among them, gives no handle and leaves no file.
 
 #include "platform/EmfHandles.h"
 #include "platform/QEDOM.h"
 
+#include <string>
+
+class C1Exception;
 class C1Plot;
 class C1PlotT;
 class ZustandsLinie;
@@ -29,6 +33,8 @@ int PlotT_SetQuer(int index, float xa, float xe, const char* name, int designTyp
 int PlotT_SetLast(int slot, int kind, int span, float a, float b, float q1, float q2, int variable,
                   int loadCase, const char* label, const char* text, int flag);
 int PlotT_SetZ(int curve, float x, float z);
+// Marks the value of a curve at x to be labelled besides its extremes.
+int PlotT_SetZMarke(int curve, float x);
 int PlotT_ResetZ();
 int PlotT_ClearDaten();
 int PlotT_SetFuellfarbe1(int colour);
@@ -58,6 +64,9 @@ QEL_HENHMETAFILE PlotT_ZLinie(int slot, int useCurve1, int useCurve2, int fill1,
                               const char* unit, int isDefault);
 int PlotT_DeleteEmf(QEL_HENHMETAFILE handle);
 int PlotT_Error(int, const char* text, int flag);
+// The text the plot layers report a caught error with: "Fehler in " and the function,
+// then, for an error of the module, where it arose and what it says.
+std::string PlotFehlerText(const char* function, const C1Exception* e);
 
 // The layer's current member plot and curves (null before PlotT_Init).
 C1PlotT* PlotT_Current();

@@ -1,14 +1,16 @@
 #include "plot/Plot_.h"
 
+#include "host/C1Exception.h"
 #include "platform/EmfHandles.h"
 #include "platform/Kernel.h"
+#include "platform/Koordinate.h"
 #include "platform/QELRTFXReport.h"
 #include "plot/C1Plot.h"
 #include "plot/C1PlotTraeger.h"
 #include "plot/CadHook.h"
+#include "plot/PlotT_.h"
 #include "plot/ZustandsLinie.h"
 
-#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -40,13 +42,8 @@ std::string Text(const char* s) {
     return s != nullptr ? std::string(s) : std::string();
 }
 
-// A coordinate of the wrappers that convert themselves: the float times 10000 in
-// single precision, truncated, the origin not subtracted.
 int W(float v) {
-    const float world = v * kWorldPerUnit;
-    return std::isfinite(world) && std::fabs(world) < 5.0e8f
-               ? static_cast<int>(world)
-               : C1Plot::WorldUnits(static_cast<double>(v));
+    return Plot_WorldUnits(v);
 }
 
 void ReleaseTables() {
@@ -56,13 +53,13 @@ void ReleaseTables() {
     Z().curves2.clear();
 }
 
-template <class F> int WithPlot(F f) {
+template <class F> int WithPlot(const char* function, F f) {
     C1Plot* p = Z().plot.get();
-    return p != nullptr ? f(*p) : 0;
+    return p != nullptr ? Plot_Guarded(function, 0, [&] { return f(*p); }) : 0;
 }
 
 int FontHeight(const C1Plot& p, float factor) {
-    return static_cast<int>(p.GetCharH() * factor);
+    return C1Plot::WorldInt(p.GetCharH() * factor);
 }
 
 } // namespace
@@ -91,6 +88,27 @@ int Plot_DiagramCount() {
 
 std::string Plot_FileName() {
     return Z().fileName;
+}
+
+int Plot_WorldUnits(float v) {
+    return C1Plot::WorldInt(v * kWorldPerUnit);
+}
+
+int Plot_Guarded(const char* function, int dropped, const std::function<int()>& draw) {
+    try {
+        return draw();
+    } catch (const C1Exception& e) {
+        if (!IsKoordinatenFehler(e)) {
+            throw;
+        }
+        PlotT_Error(0, PlotFehlerText(function, &e).c_str(), 0);
+        for (auto& member : Z().members) {
+            member->SetPlot(nullptr);
+        }
+        Z().plot.reset();
+        Z().metafile.reset();
+        return dropped;
+    }
 }
 
 int Plot_Init(int n, float charHeight, float charWidth, const char*, float worldWidth,
@@ -125,8 +143,8 @@ int Plot_Init(int n, float charHeight, float charWidth, const char*, float world
             cadFlag = CadHookInit(1) != 0 ? 1 : cad;
         }
         z.plot = std::make_unique<C1Plot>(
-            z.metafile.get(), worldWidth, worldHeight, static_cast<int>(pageWidthMm),
-            static_cast<int>(pageHeightMm), 1.0, charHeight, charWidth, draw, cadFlag, 0, -1);
+            z.metafile.get(), worldWidth, worldHeight, C1Plot::WorldInt(pageWidthMm),
+            C1Plot::WorldInt(pageHeightMm), 1.0, charHeight, charWidth, draw, cadFlag, 0, -1);
         if (!z.plot->IsPageSet()) {
             // No page: no picture is open.
             z.plot.reset();
@@ -184,29 +202,29 @@ int Plot_Close(int insert) {
 }
 
 int Plot_SetOrigin(float x0, float y0) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_SetOrigin", [&](C1Plot& p) {
         p.SetOrigin(x0, y0);
         return 1;
     });
 }
 
 int Plot_MoveTo(float x, float y) {
-    return WithPlot([&](C1Plot& p) { return p.MoveToD(x, y); });
+    return WithPlot("Plot_MoveTo", [&](C1Plot& p) { return p.MoveToD(x, y); });
 }
 
 int Plot_LineTo(float x, float y) {
-    return WithPlot([&](C1Plot& p) { return p.LineToD(x, y); });
+    return WithPlot("Plot_LineTo", [&](C1Plot& p) { return p.LineToD(x, y); });
 }
 
 int Plot_Arc(float x1, float y1, float x2, float y2, float xs, float ys, float xe, float ye) {
-    return WithPlot([&](C1Plot& p) { return p.ArcD(x1, y1, x2, y2, xs, ys, xe, ye); });
+    return WithPlot("Plot_Arc", [&](C1Plot& p) { return p.ArcD(x1, y1, x2, y2, xs, ys, xe, ye); });
 }
 
 int Plot_Polygon(const float* x, const float* y, int count) {
     if (x == nullptr || y == nullptr || count < 1) {
         return 0;
     }
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_Polygon", [&](C1Plot& p) {
         std::vector<C1DPoint> points;
         for (int i = 0; i < count; ++i) {
             points.push_back({x[i], y[i]});
@@ -216,13 +234,13 @@ int Plot_Polygon(const float* x, const float* y, int count) {
 }
 
 int Plot_Ellipse(float x1, float y1, float x2, float y2, int flag) {
-    return WithPlot([&](C1Plot& p) { return p.EllipseD(x1, y1, x2, y2, flag); });
+    return WithPlot("Plot_Ellipse", [&](C1Plot& p) { return p.EllipseD(x1, y1, x2, y2, flag); });
 }
 
 int Plot_Text(float x1, float y1, float x2, float y2, const char* text, float heightFactor,
               int collision, int align, int bold, float offsetAlong, float offsetAcross,
               int lower) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_Text", [&](C1Plot& p) {
         const int height = FontHeight(p, heightFactor);
         const int across = W(offsetAcross) - (lower != 0 ? height : 0);
         return p.PlotTextLine(W(x1), W(y1), W(x2), W(y2), Text(text), height, collision, align,
@@ -233,12 +251,12 @@ int Plot_Text(float x1, float y1, float x2, float y2, const char* text, float he
 }
 
 int Plot_TextD(float x, float y, const char* text) {
-    return WithPlot([&](C1Plot& p) { return p.PlotTextD(x, y, Text(text)) ? 1 : 0; });
+    return WithPlot("Plot_TextD", [&](C1Plot& p) { return p.PlotTextD(x, y, Text(text)) ? 1 : 0; });
 }
 
 int Plot_TextAt(float x, float y, float angle, const char* text, float heightFactor, int collision,
                 int align, int bold, float offsetAlong, float offsetAcross, int lower) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_TextAt", [&](C1Plot& p) {
         const int height = FontHeight(p, heightFactor);
         const int across = W(offsetAcross) - (lower != 0 ? height : 0);
         return p.PlotTextAt(W(x), W(y), angle, Text(text), height, collision, align, bold,
@@ -249,7 +267,7 @@ int Plot_TextAt(float x, float y, float angle, const char* text, float heightFac
 }
 
 int Plot_GetTextExtent(const char* text, float* width, float* height) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_GetTextExtent", [&](C1Plot& p) {
         C1Box rect{0, 0, 0, 0};
         const int result = p.GetTextExtent(Text(text), rect, 0);
         if (width != nullptr) {
@@ -264,7 +282,7 @@ int Plot_GetTextExtent(const char* text, float* width, float* height) {
 
 int Plot_Zahl(float x1, float y1, float x2, float y2, float value, float heightFactor, float offset,
               const char* text) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_Zahl", [&](C1Plot& p) {
         p.PlotZahl({W(x1), W(y1)}, {W(x2), W(y2)}, value, FontHeight(p, heightFactor), W(offset),
                    Text(text));
         return 1;
@@ -273,7 +291,7 @@ int Plot_Zahl(float x1, float y1, float x2, float y2, float value, float heightF
 
 int Plot_ZahlAnLinie(float x1, float, float x2, float, float value, float heightFactor, float,
                      float b, const char* text) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_ZahlAnLinie", [&](C1Plot& p) {
         p.PlotZahlX(W(x1), W(x2), W(b), value, FontHeight(p, heightFactor), Text(text));
         return 1;
     });
@@ -281,28 +299,31 @@ int Plot_ZahlAnLinie(float x1, float, float x2, float, float value, float height
 
 int Plot_ZahlAnLinie2(float, float y1, float, float y2, float value, float heightFactor, float a,
                       float, const char* text) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_ZahlAnLinie2", [&](C1Plot& p) {
         p.PlotZahlY(W(y1), W(y2), W(a), value, FontHeight(p, heightFactor), Text(text));
         return 1;
     });
 }
 
 int Plot_AuflBitmap(int symbol, float x1, float y1, float x2, float y2) {
-    return WithPlot([&](C1Plot& p) { return p.PlotAuflager(symbol, W(x1), W(y1), W(x2), W(y2)); });
+    return WithPlot("Plot_AuflBitmap",
+                    [&](C1Plot& p) { return p.PlotAuflager(symbol, W(x1), W(y1), W(x2), W(y2)); });
 }
 
 int Plot_Bitmap(const char* name, float x1, float y1, float x2, float y2) {
-    return WithPlot(
-        [&](C1Plot& p) { return p.PlotBitmap(Text(name), W(x1), W(y1), W(x2), W(y2)) ? 1 : 0; });
+    return WithPlot("Plot_Bitmap", [&](C1Plot& p) {
+        return p.PlotBitmap(Text(name), W(x1), W(y1), W(x2), W(y2)) ? 1 : 0;
+    });
 }
 
 int Plot_SelectPen(int thick, int colour, int solid) {
-    return WithPlot(
-        [&](C1Plot& p) { return p.SelectPenStd(thick, colour, solid) != nullptr ? 1 : 0; });
+    return WithPlot("Plot_SelectPen", [&](C1Plot& p) {
+        return p.SelectPenStd(thick, colour, solid) != nullptr ? 1 : 0;
+    });
 }
 
 int Plot_SelectPenEx(int width, int colourIndex, int, int, int colour, int solid) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_SelectPenEx", [&](C1Plot& p) {
         return p.SelectPen(width, static_cast<unsigned>(colourIndex),
                            static_cast<COLORREF>(colour & 0xFF), solid) != nullptr
                    ? 1
@@ -311,11 +332,12 @@ int Plot_SelectPenEx(int width, int colourIndex, int, int, int colour, int solid
 }
 
 int Plot_SelectBrush(int fillType) {
-    return WithPlot([&](C1Plot& p) { return p.SelectFillBrush(fillType) != nullptr ? 1 : 0; });
+    return WithPlot("Plot_SelectBrush",
+                    [&](C1Plot& p) { return p.SelectFillBrush(fillType) != nullptr ? 1 : 0; });
 }
 
 int Plot_SelectBrushRGB(int index, int r, int g, int b, const void* pattern) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_SelectBrushRGB", [&](C1Plot& p) {
         const COLORREF colour = (static_cast<COLORREF>(r) & 0xFF) |
                                 ((static_cast<COLORREF>(g) & 0xFF) << 8) |
                                 ((static_cast<COLORREF>(b) & 0xFF) << 16);
@@ -327,14 +349,15 @@ int Plot_SelectBrushRGB(int index, int r, int g, int b, const void* pattern) {
 }
 
 int Plot_SelectFont(float heightFactor, float angle, int bold, int underline) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_SelectFont", [&](C1Plot& p) {
         return p.SelectFontRel(heightFactor, angle, bold, underline) != nullptr ? 1 : 0;
     });
 }
 
 int Plot_SelectFontEx(int height, float angle, int bold, int underline) {
-    return WithPlot(
-        [&](C1Plot& p) { return p.SelectFont(height, angle, bold, underline) != nullptr ? 1 : 0; });
+    return WithPlot("Plot_SelectFontEx", [&](C1Plot& p) {
+        return p.SelectFont(height, angle, bold, underline) != nullptr ? 1 : 0;
+    });
 }
 
 int Plot_SelectStockBrush(int code) {
@@ -345,7 +368,7 @@ int Plot_SelectStockBrush(int code) {
                                   kStockDarkGrayBrush,
                                   kStockLightGrayBrush,
                                   kStockGrayBrush};
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_SelectStockBrush", [&](C1Plot& p) {
         const int index = code >= 1 && code <= 6 ? kStock[code] : code;
         return p.SelectStockBrush(index) != nullptr ? 1 : 0;
     });
@@ -353,34 +376,35 @@ int Plot_SelectStockBrush(int code) {
 
 int Plot_SelectStockPen(int code) {
     static const int kStock[4] = {-1, kStockNullPen, kStockWhitePen, kStockBlackPen};
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_SelectStockPen", [&](C1Plot& p) {
         const int index = code >= 1 && code <= 3 ? kStock[code] : code;
         return p.SelectStockPen2(index) != nullptr ? 1 : 0;
     });
 }
 
 int Plot_PopPen() {
-    return WithPlot([](C1Plot& p) { return p.PopPen() != nullptr ? 1 : 0; });
+    return WithPlot("Plot_PopPen", [](C1Plot& p) { return p.PopPen() != nullptr ? 1 : 0; });
 }
 
 int Plot_PopBrush() {
-    return WithPlot([](C1Plot& p) { return p.PopBrush() != nullptr ? 1 : 0; });
+    return WithPlot("Plot_PopBrush", [](C1Plot& p) { return p.PopBrush() != nullptr ? 1 : 0; });
 }
 
 int Plot_PopFont() {
-    return WithPlot([](C1Plot& p) { return p.PopFont() != nullptr ? 1 : 0; });
+    return WithPlot("Plot_PopFont", [](C1Plot& p) { return p.PopFont() != nullptr ? 1 : 0; });
 }
 
 int Plot_Frame(float factor) {
-    return WithPlot([&](C1Plot& p) { return p.PlotFrame(factor); });
+    return WithPlot("Plot_Frame", [&](C1Plot& p) { return p.PlotFrame(factor); });
 }
 
 int Plot_FrameMargins(float left, float bottom, float right, float top) {
-    return WithPlot([&](C1Plot& p) { return p.PlotFrameMargins(left, bottom, right, top); });
+    return WithPlot("Plot_FrameMargins",
+                    [&](C1Plot& p) { return p.PlotFrameMargins(left, bottom, right, top); });
 }
 
 int Plot_GetExtent(float* minX, float* maxX, float* maxY, float* minY) {
-    return WithPlot([&](C1Plot& p) {
+    return WithPlot("Plot_GetExtent", [&](C1Plot& p) {
         const C1Box box = p.GetBox();
         const auto set = [](float* out, int v) {
             if (out != nullptr) {

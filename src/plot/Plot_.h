@@ -4,8 +4,11 @@
 // process-wide state. Plot_Init opens a picture as a metafile in the temporary folder
 // with a drawing engine on it, the wrappers draw in metres, Plot_Close ends the
 // metafile and puts it into the report. Without an open picture every wrapper does
-// nothing and returns 0.
+// nothing and returns 0. A wrapper whose coordinate the engine refuses (not a finite
+// number, or beyond its world) drops the picture and returns 0: the error goes to the
+// trace, and no picture goes into the report.
 
+#include <functional>
 #include <string>
 
 class C1Plot;
@@ -84,3 +87,12 @@ ZustandsLinie* Plot_Kurve(int i, int curve);
 // The number of member diagrams of the open picture.
 int Plot_DiagramCount();
 std::string Plot_FileName();
+// A coordinate of the wrappers that convert themselves: the float times 10000 in
+// single precision, truncated, the origin not subtracted; refused like every
+// conversion of the engine.
+int Plot_WorldUnits(float v);
+// Runs a drawing of the open picture. A coordinate the engine refuses (not a finite
+// number, or beyond its world) drops the picture: the error goes to the trace with the
+// function's name, nothing more is drawn, Plot_Close puts no picture into the report,
+// and the result is `dropped`. Every other exception passes.
+int Plot_Guarded(const char* function, int dropped, const std::function<int()>& draw);

@@ -5,6 +5,7 @@
 // cleans and sorts the curve in place, so an index is valid only until the next sort.
 
 #include "plot/C1Punkt.h"
+#include "plot/ExtremLabel.h"
 
 #include <cstdio>
 #include <string>
@@ -55,6 +56,9 @@ public:
     double GetXmin() const { return xmin; }
     // The larger magnitude of the two extremes.
     double GetMaxAbs() const;
+    // Marks the curve's value at x to be labelled besides its extremes (a value the
+    // report prints at that point); Reset forgets the marks.
+    void MarkiereX(double xMarke) { marken.push_back(xMarke); }
 
     // Drawing along a member from A to B on a page (see ZustandsLiniePlot.cpp).
     int PlotKurve(C1Plot& page, int mode, int labelKinds, double h, int ax, int ay, int bx, int by,
@@ -71,6 +75,13 @@ public:
                        int labelKinds2, int signedLabels);
 
 private:
+    // The labels of a drawn curve: its extremes of the given kinds and its marked points,
+    // ordinates and positions in world units of the page (scales sz across, sx along).
+    std::vector<ExtremLabel> Labels(int labelKinds, double sx, double sz);
+    // Writes the labels beside the curve on the page, the most important first; a label
+    // that would print over one placed before is left out.
+    void PlotLabels(C1Plot& page, int mode, const std::vector<ExtremLabel>& labels, double h,
+                    int ax, int ay, int bx, int by, double axisLength, int signedLabels) const;
     void RecomputeExtremes();
     // Point i takes over the maximum and the minimum it reaches (ties go to it).
     void TakeExtremes(int i, double px, double pz);
@@ -90,6 +101,7 @@ private:
     int iZmin = -1;
     std::vector<double> x;
     std::vector<double> Z;
+    std::vector<double> marken;
 };
 
 // Sorts count triples (x, Z, spare) in place by x, then Z; returns 1.

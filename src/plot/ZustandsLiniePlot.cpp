@@ -1,6 +1,7 @@
 #include "plot/ZustandsLinie.h"
 
 #include "host/Numerik.h"
+#include "platform/Koordinate.h"
 #include "plot/C1Plot.h"
 #include "plot/ExtremLabel.h"
 #include "plot/FormatZahl.h"
@@ -8,31 +9,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 constexpr double kShareAlongHeight = 0.45;
 constexpr double kShareAlongAxis = 0.3;
 constexpr double kRangeMargin = 1.1;
-constexpr double kLabelFont = 0.8;
 constexpr double kBarShare = 0.2;
 constexpr int kBarBrush = 7;
 constexpr int kBarBrush2 = 8;
-
-std::vector<int> KindsOf(int labelKinds) {
-    switch (labelKinds) {
-    case 1:
-        return {1};
-    case 2:
-        return {2};
-    case 3:
-        return {1, 2};
-    case 4:
-        return {4};
-    default:
-        return {};
-    }
-}
 
 } // namespace
 
@@ -42,6 +28,14 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
                              std::vector<C1Punkt>& points, int* lastIndex, bool drawArea) {
     if (n == 0) {
         return 0;
+    }
+    // A point that is not a finite number has no place on the page, nor in the order
+    // the curve is sorted into: the drawing is refused before anything is drawn.
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        for (const double v : {x[k], Z[k]}) {
+            CheckKoordinate(v, "ZustandsLinie::PlotKurve", std::numeric_limits<double>::max());
+        }
     }
     page.SelectPen(1, 0, 0, 1);
     zUpper = std::max(zUpper, Zmax);
@@ -57,7 +51,7 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
     RemoveDuplicates();
     Sort();
     const auto on = [&](double s, double t) {
-        return PointOnLine(ax, ay, bx, by, static_cast<int>(s), static_cast<int>(t));
+        return PointOnLine(ax, ay, bx, by, C1Plot::WorldInt(s), C1Plot::WorldInt(t));
     };
     points.assign(static_cast<std::size_t>(n) + 2, C1Punkt{});
     points[0] = on(x[0] * sx, 0.0);
@@ -79,56 +73,8 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
         page.PopBrush();
     }
 
-    // The labels: extremes by kind, merged where they lie close, in order along the member.
-    std::vector<ExtremLabel> labels;
-    for (const int kind : KindsOf(labelKinds)) {
-        int i = -1;
-        int p = -1;
-        double q = -1.0;
-        while ((i = FindNextExtremum(i, kind, 1, 2)) >= 0) {
-            const double zi = Z[static_cast<std::size_t>(i)];
-            const double ord = zi * sz;
-            if (kind != 4 && i > 0) {
-                bool flat = IsGleich(ord, q) != 0;
-                for (int k = p + 1; flat && k < i; ++k) {
-                    flat = IsGleich(Z[static_cast<std::size_t>(std::max(k, 0))], zi) != 0;
-                }
-                if (flat) {
-                    continue;
-                }
-            }
-            const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi};
-            if (p >= 0 && i - p < 3) {
-                if (std::fabs(zi) > std::fabs(labels.back().value)) {
-                    labels.back() = label;
-                    p = i;
-                }
-                q = ord;
-            } else {
-                labels.push_back(label);
-                p = i;
-                q = ord;
-            }
-        }
-    }
-    std::stable_sort(labels.begin(), labels.end(), [](const ExtremLabel& l, const ExtremLabel& r) {
-        return l.position < r.position;
-    });
-    const double angle = LineAngle(ax, ay, bx, by);
-    for (const ExtremLabel& label : labels) {
-        const double v = signedLabels != 0 ? label.value : std::fabs(label.value);
-        const C1Punkt p = on(label.position, label.ordinate);
-        const bool above = label.kind == 1 || (label.kind == 4 && label.value > 0.0);
-        const C1Punkt anchor = above ? on(label.position, label.ordinate + h) : p;
-        if (mode > 0) {
-            if (const auto foot = PerpendicularFoot(ax, ay, bx, by, p.x, p.y)) {
-                page.MoveTo(p.x, p.y);
-                page.LineTo(foot->x, foot->y);
-            }
-        }
-        page.PlotTextAt(anchor.x, anchor.y, angle, FormatKurvenWert(v),
-                        static_cast<int>(kLabelFont * h), 1, 1, 0, 0, 0);
-    }
+    PlotLabels(page, mode, Labels(labelKinds, sx, sz), h, ax, ay, bx, by, sx * length,
+               signedLabels);
 
     page.PopPen();
     // White dots widen the page's box to the curve's range and a text height each side.
@@ -136,8 +82,11 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
     const double tU = std::max(kRangeMargin * zUpper * sz, h);
     const double tL = std::min(kRangeMargin * zLower * sz, -h);
     if (mode > 0) {
+        // Along a vertical member a text height beyond both ends as well: every curve of
+        // the member then spans the same depths on its page.
+        const double ende = mode == 2 ? h : 0.0;
         for (const double t : {tU, tL}) {
-            for (const double s : {0.0, sx * length}) {
+            for (const double s : {-ende, sx * length + ende}) {
                 const C1Punkt d = on(s, t);
                 page.PlotDot(d.x, d.y);
             }
@@ -232,7 +181,7 @@ int ZustandsLinie::PlotHistogramm(C1Plot& page, int mode, double h, int ax, int 
     PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0, signedLabels,
               zUpper, zLower, p1, &last1, false);
     const int m = last1;
-    const int w = m > 1 ? static_cast<int>(kBarShare * (page.GetWorldW() / (m - 1))) : 0;
+    const int w = m > 1 ? C1Plot::WorldInt(kBarShare * (page.GetWorldW() / (m - 1))) : 0;
     // Each bar pops its brush again: the brush stack is as before the bars, and a long
     // curve cannot run the stack full.
     for (int i = 0; i < m; ++i) {

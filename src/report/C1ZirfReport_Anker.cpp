@@ -41,6 +41,8 @@ constexpr int kAgd = 385;
 constexpr int kAqd = 388;
 constexpr int kAGgErfuellt = 389;
 constexpr int kAGgNicht = 390;
+// Decimals of the utilisations the verdict rows print (@F.FFF).
+constexpr int kStellenAusnutzung = 3;
 constexpr int kAGqErfuellt = 391;
 constexpr int kAGqNicht = 392;
 constexpr int kAmgk = 393;
@@ -156,7 +158,10 @@ int C1ZirfReport::WriteAnkerkraft(const ReportSicht::TiefeGleitfuge& tgf) {
     rtf.WriteEintrag(kGammaEp, {tgf.gammaEp});
     rtf.WriteEintrag(kAmgd, {tgf.Amg_d});
     const std::optional<double> agg = Ausnutzung(tgf.Ag_d, tgf.Amg_d);
-    WriteAusnutzung(rtf, Eingehalten(tgf.Ag_d, tgf.Amg_d) ? kAGgErfuellt : kAGgNicht, agg);
+    WriteAusnutzung(rtf,
+                    EingehaltenWieAusnutzung(tgf.Ag_d, tgf.Amg_d, kStellenAusnutzung) ? kAGgErfuellt
+                                                                                      : kAGgNicht,
+                    agg);
     rtf.WriteBlankCells(1);
     baum.SetWert(ankerkraft, "agd", Endlich(tgf.Ag_d));
     baum.SetWert(ankerkraft, "amgd", Endlich(tgf.Amg_d));
@@ -166,7 +171,10 @@ int C1ZirfReport::WriteAnkerkraft(const ReportSicht::TiefeGleitfuge& tgf) {
     rtf.WriteEintrag(kAmqk, {tgf.Amq_k});
     rtf.WriteEintrag(kAmqd, {tgf.Amq_d});
     const std::optional<double> agq = Ausnutzung(tgf.Aq_d, tgf.Amq_d);
-    WriteAusnutzung(rtf, Eingehalten(tgf.Aq_d, tgf.Amq_d) ? kAGqErfuellt : kAGqNicht, agq);
+    WriteAusnutzung(rtf,
+                    EingehaltenWieAusnutzung(tgf.Aq_d, tgf.Amq_d, kStellenAusnutzung) ? kAGqErfuellt
+                                                                                      : kAGqNicht,
+                    agq);
     rtf.EndRow();
     baum.SetWert(ankerkraft, "aqd", Endlich(tgf.Aq_d));
     baum.SetWert(ankerkraft, "amqd", Endlich(tgf.Amq_d));
@@ -228,7 +236,10 @@ int C1ZirfReport::WriteMaterialversagen(const ReportSicht::TiefeGleitfuge& tgf) 
     }
     rtf.WriteEintrag(kRmd, {rmd});
     const std::optional<double> ag = Ausnutzung(ed, rmd);
-    WriteAusnutzung(rtf, Eingehalten(ed, rmd) ? kMaterialErfuellt : kMaterialNicht, ag);
+    WriteAusnutzung(rtf,
+                    EingehaltenWieAusnutzung(ed, rmd, kStellenAusnutzung) ? kMaterialErfuellt
+                                                                          : kMaterialNicht,
+                    ag);
     rtf.EndRow();
 
     const C1ErgebnisBaum baum(in.hRoot);

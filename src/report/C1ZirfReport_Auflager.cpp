@@ -121,8 +121,11 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         rtf.WriteEintrag(kNachUnten);
         rtf.WriteEintrag(kKomponenteKopf);
         double unten = 0.0;
+        // The row of load case 1 holds slot 1 as well (its block, line and head loads), so
+        // that no vertical force goes unprinted.
         JeSlot(n, [&](int slot, int lf) {
-            const double vk = ReportSicht::V_k(calc, slot);
+            const double vk =
+                ReportSicht::V_k(calc, slot) + (slot == 0 ? ReportSicht::V_k(calc, 1) : 0.0);
             rtf.WriteEintrag(kKomponenteErddruck, {"Erddruck", lf, vk});
             unten += vk;
         });

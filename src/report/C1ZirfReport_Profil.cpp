@@ -1,5 +1,5 @@
 // Design of the steel profile: the governing internal forces, the elastic design stress
-// and its utilisation, with the result element `profil`.
+// and its utilisation with the verdict under it, and the result element `profil`.
 
 #include "earthpressure/C1ZirfCalc.h"
 #include "host/C1ZirfInput.h"
@@ -27,6 +27,10 @@ constexpr int kStahl = 219;
 constexpr int kProfil = 220;
 constexpr int kSpannung = 221;
 constexpr int kAusnutzung = 224;
+constexpr int kErfuellt = 470;
+constexpr int kUeberschritten = 471;
+// Decimals of the utilisation as its row prints it (@F.FFF).
+constexpr int kStellenAusnutzung = 3;
 
 // A foot moment up to this magnitude (kNm/m) is not listed.
 constexpr double kFussMomentGrenze = 0.1;
@@ -64,7 +68,8 @@ int C1ZirfReport::WriteProfilNachweis() {
         stelle(kAnker, calc.yAnker, ReportSicht::MdAnker(calc), ReportSicht::NdAnker(calc));
     }
     if (std::abs(ReportSicht::MdFuss(calc)) > kFussMomentGrenze) {
-        stelle(kFuss, calc.t, ReportSicht::MdFuss(calc), ReportSicht::NdFuss(calc));
+        stelle(kFuss, ReportSicht::yMdFuss(calc), ReportSicht::MdFuss(calc),
+               ReportSicht::NdFuss(calc));
     }
     stelle(kSohle, in.wand_hw, ReportSicht::MdSohle(calc), ReportSicht::NdSohle(calc));
     stelle(kMax, ReportSicht::yMdMax(calc), ReportSicht::MdMax(calc), ReportSicht::NdMax(calc));
@@ -82,6 +87,9 @@ int C1ZirfReport::WriteProfilNachweis() {
     rtf.WriteEintrag(kSpannung, {sigmaD});
     WriteAusnutzung(rtf, kAusnutzung, ausnutzung);
     rtf.EndRow();
+    rtf.ReadTemplate(ReportBlocks::kProfilUrteil);
+    rtf.WriteEintrag(AusnutzungEingehalten(ausnutzung, kStellenAusnutzung) ? kErfuellt
+                                                                           : kUeberschritten);
 
     const C1ErgebnisBaum baum(in.hRoot);
     const C1ErgebnisBaum::Pfad profil = {"profil"};

@@ -63,6 +63,7 @@ inline constexpr C1TemplateBlock kVerdichtungTitel{408, 1};
 inline constexpr C1TemplateBlock kVerdichtung{408, 6};
 inline constexpr C1TemplateBlock kVerdichtungTabelle{415, 3};
 inline constexpr C1TemplateBlock kNorm{421, 3};
+inline constexpr C1TemplateBlock kProfilUrteil{470, 2};
 
 inline constexpr std::array kAlle = {kModus,
                                      kSystemUndBelastung,
@@ -110,6 +111,7 @@ inline constexpr std::array kAlle = {kModus,
                                      kVerdichtungTitel,
                                      kVerdichtung,
                                      kVerdichtungTabelle,
-                                     kNorm};
+                                     kNorm,
+                                     kProfilUrteil};
 
 } // namespace ReportBlocks

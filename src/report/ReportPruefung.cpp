@@ -66,10 +66,21 @@ double Gedruckt(double value, int decimals) {
     return gelesen;
 }
 
+bool EingehaltenWieAusnutzung(double einwirkung, double widerstand, int decimals) {
+    if (SindZahlen({einwirkung, widerstand}) && widerstand > 0.0) {
+        return Gedruckt(einwirkung / widerstand, decimals) <= 1.0;
+    }
+    return Eingehalten(einwirkung, widerstand);
+}
+
 bool EingehaltenWieGedruckt(double einwirkung, double widerstand, double toleranz, int decimals) {
     return SindZahlen({einwirkung, widerstand}) &&
            Gedruckt(einwirkung, decimals) <= Gedruckt(widerstand, decimals) &&
            einwirkung <= widerstand * toleranz;
+}
+
+bool AusnutzungEingehalten(std::optional<double> ausnutzung, int decimals) {
+    return ausnutzung && Gedruckt(*ausnutzung, decimals) <= 1.0;
 }
 
 int WriteAusnutzung(C1RTFX& rtf, int id, std::optional<double> ausnutzung) {

@@ -29,6 +29,10 @@ std::optional<double> Ausnutzung(double einwirkung, double widerstand);
 // value that is no number fails.
 bool Eingehalten(double einwirkung, double widerstand);
 
+// Eingehalten, judged on the utilisation as its row prints it with the given decimals: a
+// utilisation that prints as 1.000 passes, whatever its digits beyond.
+bool EingehaltenWieAusnutzung(double einwirkung, double widerstand, int decimals);
+
 // The value as a report row prints it with the given number of decimals, read back: two
 // values that print alike compare equal, and printed values compare as the reader sees
 // them.
@@ -39,6 +43,11 @@ double Gedruckt(double value, int decimals);
 // tolerance holds only for values that print alike; where the printed action is larger,
 // the check fails, so that a verdict never contradicts the numbers beside it.
 bool EingehaltenWieGedruckt(double einwirkung, double widerstand, double toleranz, int decimals);
+
+// Whether a utilisation, as a report row prints it with the given decimals, is within 1:
+// one that prints as 1.000 passes, one that prints above it fails, and a check without a
+// utilisation is not held.
+bool AusnutzungEingehalten(std::optional<double> ausnutzung, int decimals);
 
 class C1RTFX;
 

@@ -309,11 +309,16 @@ inline double MdAnker(const C1ZirfCalc& c) {
 inline double NdAnker(const C1ZirfCalc& c) {
     return c.NAnker;
 }
+// The foot's moment (of a fixed or partly fixed anchored foot its fixing moment), the
+// depth where it acts and the normal force there.
 inline double MdFuss(const C1ZirfCalc& c) {
     return c.MF;
 }
+inline double yMdFuss(const C1ZirfCalc& c) {
+    return c.yMF;
+}
 inline double NdFuss(const C1ZirfCalc& c) {
-    return c.NFuss;
+    return c.NMF;
 }
 inline double MdSohle(const C1ZirfCalc& c) {
     return c.MHw;

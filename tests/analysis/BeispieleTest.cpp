@@ -1,4 +1,4 @@
-#include "../host/InputFixture.h"
+#include "Beispiel.h"
 #include "WandFixture.h"
 
 #include "analysis/Einbindung.h"
@@ -14,24 +14,6 @@
 #include <vector>
 
 namespace {
-
-// An example document read and its soil model built, ready for the wall analysis.
-// The input may be changed before the soil model is built.
-struct Beispiel {
-    explicit Beispiel(const std::string& datei,
-                      const std::function<void(C1ZirfInput&)>& aendern = nullptr)
-        : f(InputFixture::FromFile(datei)) {
-        f.ReadAll();
-        if (aendern) {
-            aendern(f.in);
-        }
-        calc = std::make_unique<C1ZirfCalc>(&f.in, &traeger);
-        calc->CalcBodenmodell();
-    }
-    InputFixture f;
-    C1Traeger traeger;
-    std::unique_ptr<C1ZirfCalc> calc;
-};
 
 TEST(Beispiele, CantileverInLayeredSoilWithWaterAndLoadsIsInEquilibrium) {
     // Three layers, excess water pressure, a permanent and a variable surcharge and a
@@ -62,20 +44,17 @@ TEST(Beispiele, FreeAnchoredWallHangsOnItsAnchor) {
     EXPECT_EQ(c.deltaTZuschlag, 0.0);
     const double etaGep = in.eta_p / c.gep;
     const double A = in.tiefe_anker;
-    // Supports: 1 the foot, 2 the anchor.
-    const double fuss = Bemessungsreaktion(c, 1, etaGep);
-    const double anker = Bemessungsreaktion(c, 2, etaGep);
+    // The beam's supports at the foot depth t and at the anchor.
+    const double fuss = Bemessungsreaktion(c, c.auflagerFuss, etaGep);
+    const double anker = Bemessungsreaktion(c, c.auflagerAnker, etaGep);
     // The iteration stops within 1 cm of the balance: the foot keeps the remaining moment
     // about the anchor over the span, and the anchor the rest. The traffic above the
     // anchor, which relieves the moment there, counts in the balance as on the beam.
-    EXPECT_NEAR(fuss, 0.0, std::fabs(c.SM) / (c.tGes - A) + 2e-3 * c.AK);
+    EXPECT_NEAR(fuss, 0.0, std::fabs(c.SM) / (c.t - A) + 2e-3 * c.AK);
     EXPECT_NEAR(anker, c.AK, 2.0 * std::fabs(c.SM) / (c.t - A) + 2e-3 * c.AK);
     // Tighter still: the beam takes exactly the iteration's loads (up to the beam's own
     // rounding of the triangles' centroids).
-    EXPECT_NEAR(fuss, c.SM / (c.tGes - A), 1e-4 * c.AK);
-    // The deflection line is 0 at the anchor's depth (between places 1 and 2 here) and at
-    // the foot.
-    EXPECT_EQ(c.Durchbiegung[20], 0.0);
+    EXPECT_NEAR(fuss, c.SM / (c.t - A), 1e-4 * c.AK);
 }
 
 TEST(Beispiele, FixedAnchoredWallWithBlockAndLineLoads) {
@@ -307,9 +286,7 @@ namespace {
 // centimetres, not decimetres (the retained side alone once bent the cantilever example's
 // head by 21 cm).
 TEST(Beispiele, WallsBendTowardTheExcavationByCentimetres) {
-    for (const char* datei : {"examples/kragwand.xml", "examples/kragwand_sand.xml",
-                              "examples/kragwand_sand_lasten.xml", "examples/anker_frei.xml",
-                              "examples/anker_eingespannt.xml", "examples/anker_sand.xml"}) {
+    for (const char* datei : kBeispielDateien) {
         SCOPED_TRACE(datei);
         Beispiel b(datei);
         C1ZirfCalc& c = *b.calc;

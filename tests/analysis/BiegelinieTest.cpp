@@ -28,7 +28,7 @@ TEST(Biegelinie, CantileverUnderUniformLoadDeflectsByQL4Over8EI) {
     // sign +1 gives (negative for this moment line).
     const double q = 20.0, L = 6.0, EI = biegelinie::Biegesteifigkeit(38000.0);
     const Linie M = Abtasten(L, [&](double x) { return -q * (L - x) * (L - x) / 2.0; });
-    const Linie w = biegelinie::Kragwand(M, L, L, EI);
+    const Linie w = biegelinie::Kragwand(M, L, EI);
     const double erwartet = -q * L * L * L * L / (8.0 * EI) * 100.0;
     EXPECT_NEAR(w[0], erwartet, 2e-3 * std::abs(erwartet));
     EXPECT_DOUBLE_EQ(w[20], 0.0); // foot
@@ -40,10 +40,10 @@ TEST(Biegelinie, CantileverUnderUniformLoadDeflectsByQL4Over8EI) {
 
 TEST(Biegelinie, ZeroMomentGivesZeroLine) {
     const Linie null{};
-    for (double v : biegelinie::Kragwand(null, 5.0, 5.0, 1000.0)) {
+    for (double v : biegelinie::Kragwand(null, 5.0, 1000.0)) {
         EXPECT_EQ(v, 0.0);
     }
-    for (double v : biegelinie::Ankerwand(null, 5.0, 5.0, 0.0, 1000.0)) {
+    for (double v : biegelinie::Ankerwand(null, 5.0, 0.0, 5.0, 1000.0)) {
         EXPECT_EQ(v, 0.0);
     }
 }
@@ -54,7 +54,7 @@ TEST(Biegelinie, AnchoredSpanUnderUniformLoad) {
     // excavation: negative, as the cantilever's under the same load direction.
     const double q = 15.0, L = 8.0, EI = 50000.0;
     const Linie M = Abtasten(L, [&](double x) { return q * x * (L - x) / 2.0; });
-    const Linie w = biegelinie::Ankerwand(M, L, L, 0.0, EI);
+    const Linie w = biegelinie::Ankerwand(M, L, 0.0, L, EI);
     const double erwartet = -5.0 * q * L * L * L * L / (384.0 * EI) * 100.0;
     // The moment is linear between the 21 places; the chords of the parabola lose about 0.2 %.
     EXPECT_NEAR(w[10], erwartet, 4e-3 * std::abs(erwartet));
@@ -67,7 +67,7 @@ TEST(Biegelinie, AnchorBetweenNodesStaysAtZero) {
     // the anchor point is 0 there, and the foot stays 0.
     const double L = 10.0, A = 1.3, EI = 20000.0;
     const Linie M = Abtasten(L, [&](double x) { return 5.0 * std::sin(x); });
-    const Linie w = biegelinie::Ankerwand(M, L, L, A, EI);
+    const Linie w = biegelinie::Ankerwand(M, L, 0.0, L - A, EI);
     EXPECT_NEAR(w[20], 0.0, 1e-12);
     // Interpolate the nodes at 1.0 and 1.5 m: w is smooth, so the chord passes near 0.
     const double wA = w[2] + (w[3] - w[2]) * (A - 1.0) / 0.5;

@@ -106,9 +106,11 @@ TEST(Durchbiegung, FreeAnchoredWallWithoutForceAtItsFoot) {
     const std::vector<double> hand = HandLinie(moment, t, kA, t, tiefen);
     // The span between anchor and foot bulges toward the excavation.
     EXPECT_LT(hand[1], -0.01);
-    // The deflection line holds the depths p·t/20: interpolate there.
-    const auto programm = [&c, t](double d) {
-        const double u = d / t * 20.0;
+    // The deflection line holds the beam's points, at the depths p·tGes/20: interpolate
+    // there.
+    const double TL = c.pTraeger->GetTL();
+    const auto programm = [&c, TL](double d) {
+        const double u = d / TL * 20.0;
         const int p = std::min(static_cast<int>(u), 19);
         const double s = u - p;
         return c.Durchbiegung[static_cast<std::size_t>(p)] * (1.0 - s) +
@@ -117,6 +119,113 @@ TEST(Durchbiegung, FreeAnchoredWallWithoutForceAtItsFoot) {
     for (std::size_t k = 0; k < tiefen.size(); ++k) {
         SCOPED_TRACE(tiefen[k]);
         EXPECT_NEAR(programm(tiefen[k]), hand[k], 0.02 * std::fabs(hand[1]));
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The anchored wall by hand, on the span from the anchor A to the foot depth t where the
+// foot force C acts, with the retained pressure g·gamma·Ka·y plus a uniform q and the
+// passive side mu·gamma·Kp·(y - He): the moment (beam sign) at depth d, the force C, and
+// EI times the foot's rotation (the moment's work on a unit moment at the foot).
+struct HandWand {
+    double t, A, g, q, mu;
+    double Last(double d) const {
+        const double u = std::max(d - W::kHe, 0.0);
+        return W::kGamma * (g * W::kKa * d * d * d - mu * W::kKp * u * u * u) / 6.0 +
+               q * d * d / 2.0;
+    }
+    double Kraft(double d) const {
+        const double u = std::max(d - W::kHe, 0.0);
+        return W::kGamma * (g * W::kKa * d * d - mu * W::kKp * u * u) / 2.0 + q * d;
+    }
+    double Anker() const { return Last(t) / (t - A); }
+    double C() const { return Kraft(t) - Anker(); }
+    double M(double d) const { return d > t ? 0.0 : -Last(d) + (d > A ? Anker() * (d - A) : 0.0); }
+    double Drehung() const {
+        return Simpson([this](double d) { return M(d) * (d - A) / (t - A); }, A, t);
+    }
+};
+
+// The passive share of a hand wall that leaves no force at its foot, and the one whose
+// foot turns by `anteil` times the rotation of that free foot.
+double MuFrei(HandWand w) {
+    const auto c = [&w](double mu) {
+        w.mu = mu;
+        return w.C();
+    };
+    return -c(0.0) / (c(1.0) - c(0.0));
+}
+double MuDrehung(HandWand w, double anteil) {
+    w.mu = MuFrei(w);
+    const double ziel = anteil * w.Drehung();
+    const auto d = [&w](double mu) {
+        w.mu = mu;
+        return w.Drehung();
+    };
+    return (ziel - d(0.0)) / (d(1.0) - d(0.0));
+}
+
+TEST(Durchbiegung, FixedAndPartlyFixedAnchoredWallsByHand) {
+    // Anchor 1 m below the head, one sand, traffic of 10 kN/m² (variable, factor 1.5) over
+    // the whole wall: the design moments of the wall as designed, the characteristic
+    // moments of the wall in equilibrium under the characteristic pressures with the same
+    // fixity (its foot turns by the design wall's share of a free foot's rotation at this
+    // depth: none for a fixed foot), and the deflection at the head and in the span.
+    constexpr double kA = 1.0;
+    constexpr double kVerkehr = 10.0;
+    const double f = W::kEtaP / W::kGep;
+    for (const int e : {50, 100}) {
+        SCOPED_TRACE(e);
+        WandFixture w(2);
+        w.Anker(kA, e);
+        w.in.kombi.clear();
+        w.Kombi("1.35*(1)+1.5*(2)");
+        w.Flaechenlast(2, kVerkehr, 0, w.calc->iLetzteSchicht);
+        ASSERT_EQ(w.calc->CalcWand(), 1);
+        const C1ZirfCalc& c = *w.calc;
+        const double t = c.t;
+        const HandWand design{t, kA, W::kGammaG, W::kGammaQ * kVerkehr, f};
+        HandWand freiD = design;
+        freiD.mu = MuFrei(design);
+        const double anteil = design.Drehung() / freiD.Drehung();
+        if (e == 100) {
+            EXPECT_NEAR(anteil, 0.0, 0.01);
+        }
+        HandWand charakt{t, kA, 1.0, kVerkehr, 0.0};
+        charakt.mu = MuDrehung(charakt, anteil);
+
+        const double TL = c.pTraeger->GetTL();
+        double mMax = 0.0;
+        for (int p = 0; p <= 20; ++p) {
+            mMax = std::max(mMax, std::fabs(design.M(TL - p * TL / 20.0)));
+        }
+        // The design line keeps, of the retained side, the permanent loads alone where they
+        // bend the wall more than all loads together.
+        const HandWand alle{t, kA, W::kGammaG, W::kGammaQ * kVerkehr, 0.0};
+        const HandWand staendig{t, kA, W::kGammaG, 0.0, 0.0};
+        const auto bemessung = [&](double d) {
+            const double r =
+                std::fabs(staendig.M(d)) > std::fabs(alle.M(d)) ? staendig.M(d) : alle.M(d);
+            return r + design.M(d) - alle.M(d);
+        };
+        for (int p = 0; p <= 20; ++p) {
+            SCOPED_TRACE(p);
+            const double d = TL - p * TL / 20.0;
+            EXPECT_NEAR(c.MDesign[std::size_t(p)], bemessung(d), 2e-3 * mMax);
+            EXPECT_NEAR(c.MChar[std::size_t(p)], charakt.M(d), 2e-3 * mMax);
+        }
+        // The anchor carries the design wall's force.
+        EXPECT_NEAR(c.AK, design.Anker(), 2e-3 * c.AK);
+        // The deflection at the head (place 0) and at the span's middle place.
+        const int mitte = static_cast<int>(std::lround((kA + t) / 2.0 / TL * 20.0));
+        const std::vector<double> hand =
+            HandLinie([&](double d) { return charakt.M(d); }, TL, kA, t, {0.0, mitte * TL / 20.0});
+        EXPECT_LT(hand[1], -0.01);
+        EXPECT_NEAR(c.Durchbiegung[0], hand[0], 0.02 * std::fabs(hand[1]));
+        EXPECT_NEAR(c.Durchbiegung[std::size_t(mitte)], hand[1], 0.02 * std::fabs(hand[1]));
     }
 }
 

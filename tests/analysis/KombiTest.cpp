@@ -155,9 +155,9 @@ TEST(Kombi, FreeFootSupportForceIsTheShareOfTheMomentsAboutTheAnchor) {
         // of them, Ha,d - A_d, which the passive side and the foot support carry. Both
         // differ from the shares only by the moment the iteration left about the anchor,
         // SM, over the lever of the passive resultant and over the span to the foot.
-        const double anker = Bemessungsreaktion(c, 2, kP);
-        const double fuss = Bemessungsreaktion(c, 1, kP);
-        const double rest = std::fabs(c.SM) * (1.0 / HebelA(t) + 1.0 / (c.tGes - kA));
+        const double anker = Bemessungsreaktion(c, c.auflagerAnker, kP);
+        const double fuss = Bemessungsreaktion(c, c.auflagerFuss, kP);
+        const double rest = std::fabs(c.SM) * (1.0 / HebelA(t) + 1.0 / (c.t - kA));
         EXPECT_NEAR(c.summeBhd, HaD(fall, t) - anker, rest + 1e-4 * c.AK);
         EXPECT_NEAR(c.summeBhd, c.ephd + fuss, rest + 1e-4 * c.AK);
         if (fall.wasser) {

@@ -151,6 +151,16 @@ struct WandFixture {
     }
 };
 
+// The integral of f from a to b by Simpson's rule over n (even) intervals.
+template <class F> double Simpson(F f, double a, double b, int n = 2000) {
+    const double h = (b - a) / n;
+    double s = f(a) + f(b);
+    for (int i = 1; i < n; ++i) {
+        s += (i % 2 == 1 ? 4.0 : 2.0) * f(a + i * h);
+    }
+    return s * h / 3.0;
+}
+
 // Finds the root of f between a and b by bisection (f(a) and f(b) of opposite sign).
 template <class F> double Nullstelle(F f, double a, double b) {
     double fa = f(a);

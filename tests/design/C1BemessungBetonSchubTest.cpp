@@ -199,11 +199,12 @@ TEST(C1BemessungBetonSchub, FailuresAreNeverDesigns) {
     EXPECT_EQ(r.w[7], 0.0);
     EXPECT_NE(r.text.find("VRd,max"), std::string::npos);
 
-    // Old DIN 1045: refused by the library, no minimum links either.
+    // Old DIN 1045: refused by the library; its minimum links only (below).
     C1BemessungBeton alt = Beton(1, 0, 1, 30.0, 50.0);
     alt.Quer.bMindestBew = 1;
     EXPECT_EQ(alt.CalcSchub(Last(50.0, 13.5), r, nullptr), 14);
-    EXPECT_EQ(r.w[3], 0.0);
+    EXPECT_EQ(r.w[0], 0.0);
+    EXPECT_EQ(r.w[8], 0.0);
     EXPECT_FALSE(r.text.empty());
 
     // SIA: a situation outside 1 .. 6 is refused; inside, the library refuses the code.
@@ -312,3 +313,49 @@ TEST(C1BemessungBetonSchub, RefusalsAndSettings) {
 }
 
 } // namespace
+
+TEST(C1BemessungBetonSchub, MinimumLinksOfTheOldDin1045) {
+    // Links of 6 mm at s = min(12 · bar diameter of the crack settings (10 mm), width,
+    // depth, 30 cm), asw = 56.52 / s, wherever the section has a reinforcement
+    // arrangement; the library's refusal of the code stays the status.
+    struct Fall {
+        const char* was;
+        int iQuer;
+        double d1, d2;
+        double stab;    // bar diameter of the crack settings, mm
+        int anordnung;  // arrangement code of the section
+        double abstand; // 0: no minimum links
+    };
+    const Fall faelle[] = {
+        {"beam 30/50", 1, 30.0, 50.0, 10.0, 1, 12.0},
+        {"section 10 wide", 1, 10.0, 50.0, 10.0, 1, 10.0},
+        {"slab 100/11", 1, 100.0, 11.0, 10.0, 1, 11.0},
+        {"circle of 40", 7, 40.0, 0.0, 10.0, 1, 12.0},
+        {"bars of 8 mm", 1, 30.0, 50.0, 8.0, 1, 9.6},
+        {"bars of 28 mm: the 30 cm limit", 1, 50.0, 60.0, 28.0, 1, 30.0},
+        {"no arrangement", 1, 30.0, 50.0, 10.0, 0, 0.0},
+    };
+    for (const Fall& f : faelle) {
+        C1BemessungBeton b = Beton(1, 0, f.iQuer, f.d1, f.d2);
+        C1RissParameter riss;
+        riss.d1 = f.stab;
+        b.SetRissParameter(riss);
+        b.Quer.iAnordnung = f.anordnung;
+        C1SchubErg r;
+        EXPECT_EQ(b.CalcSchub(Last(50.0, 13.5), r, nullptr), 14) << f.was;
+        EXPECT_FALSE(r.text.empty()) << f.was;
+        EXPECT_NEAR(r.w[7], f.abstand, 1e-12) << f.was;
+        if (f.abstand > 0.0) {
+            EXPECT_EQ(r.w[6], 6.0) << f.was;
+            EXPECT_NEAR(r.w[3], kBuegel / f.abstand, 1e-9) << f.was;
+        } else {
+            EXPECT_EQ(r.w[6], 0.0) << f.was;
+            EXPECT_EQ(r.w[3], 0.0) << f.was;
+        }
+    }
+    // The hand value of a section at least 12 wide and deep: 56.52 / 12 = 4.71 cm²/m.
+    C1BemessungBeton b = Beton(1, 0, 1, 30.0, 50.0);
+    C1SchubErg r;
+    b.CalcSchub(Last(50.0, 13.5), r, nullptr);
+    EXPECT_NEAR(r.w[3], 4.71, 0.005);
+}

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -249,13 +251,46 @@ TEST(C1BemessungBeton, MinimumReinforcementOfColumnsAndBeams) {
     EXPECT_EQ(e.As, 0.0);
     b.iNorm = 6;
 
-    // A beam: 0.0013 · w · h and 0.26 · fctm / fyk · w · h with w and h of the
-    // section's outer measures (w the section's third dimension, here d[2]).
+    // A beam: 0.0013 · w · h and 0.26 · fctm / fyk · w · h with w the web's width and
+    // h the section's depth.
     b.Quer.bMindestBew = 0;
     last = C1MasqueLast{};
     last.My = 1.0;
     EXPECT_EQ(b.CalcBiegungNormalkraft(last, e, 1), 0);
     EXPECT_NEAR(e.As, 0.26 * 2.9 / 500.0 * 40.0 * 40.0, 1e-6);
+}
+
+TEST(C1BemessungBeton, MinimumReinforcementOfABeamIsMeasuredOnItsWeb) {
+    // C20/25 (fctm 2.2), B500, a small moment: the minimum governs.
+    //   EN 1992: max(0.0013 · bw · h, 0.26 · fctm / fyk · bw · h)
+    //   DIN 1045-1: max(0.0015 · bw · h, 0.6 · bw / fyk)
+    struct Fall {
+        const char* was;
+        int norm, iQuer;
+        std::vector<double> d;
+        double As;
+    };
+    const Fall faelle[] = {
+        // 0.0013 · 30 · 50 = 1.95 > 0.26 · 2.2 / 500 · 1500 = 1.716 (not 0.0013 · 50 · 50)
+        {"beam 30/50, EN 1992", 6, 1, {30.0, 50.0}, 1.95},
+        {"beam 30/50, DIN 1045-1", 3, 1, {30.0, 50.0}, 0.0015 * 30.0 * 50.0},
+        // Wider than deep: 0.0013 · 100 · 20 = 2.6 > 2.288.
+        {"wide beam 100/20", 6, 1, {100.0, 20.0}, 2.6},
+        // T-beam, flange 100/15, web 30 wide and 45 deep: 0.0013 · 30 · 60 = 2.34.
+        {"T-beam", 6, 2, {100.0, 15.0, 30.0, 45.0}, 2.34},
+    };
+    for (const Fall& f : faelle) {
+        C1BemessungBeton b(f.norm);
+        double d[9] = {};
+        std::copy(f.d.begin(), f.d.end(), d);
+        b.SetQuerschnitt(f.iQuer, d, 5.0, 5.0, 5.0, 5.0);
+        b.Modus = 1;
+        C1MasqueLast last;
+        last.My = 1.0;
+        C1MasqueErg e;
+        EXPECT_EQ(b.CalcBiegungNormalkraft(last, e, 1), 0) << f.was << ": " << e.text;
+        EXPECT_NEAR(e.As, f.As, 1e-9) << f.was;
+    }
 }
 
 TEST(C1BemessungBeton, SteelStressForwarder) {

@@ -210,4 +210,37 @@ TEST(Beispiele, AnchorAtTheHead) {
     }
 }
 
+// The table of internal forces prints the fixing moment of a fixed foot: a row
+// "Fußpunkt" between the excavation level and the calculated foot, whose moment turns
+// against the field's; a free foot and a cantilever whose foot moment vanishes have none.
+TEST(Beispiele, FixedFootPrintsItsFixingMoment) {
+    for (const Beispiel& b : kBeispiele) {
+        SCOPED_TRACE(b.datei);
+        const ZirfLauf lauf = RunZirf(ExampleText(b.datei));
+        ASSERT_TRUE(lauf.hatErgebnis);
+        // The table's row, not the deep slip line's foot point "Fußpunkt | yF".
+        std::vector<std::string> fuss;
+        std::istringstream zeilen(rtfcheck::BodyText(lauf.bericht));
+        for (std::string zeile; std::getline(zeilen, zeile);) {
+            const std::vector<std::string> zellen = Zellen(zeile);
+            if (zellen.size() >= 4 && zellen[0] == "Fußpunkt" && ZahlInZelle(zellen, 1)) {
+                fuss = zellen;
+            }
+        }
+        if (b.einspannung <= 0) {
+            EXPECT_TRUE(fuss.empty());
+            continue;
+        }
+        const auto tCal = ErgebnisXml(lauf.ergebnis).Wert({"geometrie"}, "t_cal");
+        const auto y = ZahlInZelle(fuss, 1);
+        const auto m = ZahlInZelle(fuss, 2);
+        const auto feld = ZahlInZelle(BerichtsZeile(lauf.bericht, "max"), 2);
+        ASSERT_TRUE(tCal && y && m && feld);
+        EXPECT_GT(*y, b.wandHw);
+        EXPECT_LT(*y, *tCal);
+        EXPECT_LT(*m * *feld, 0.0);
+        EXPECT_GT(std::fabs(*m), 0.1 * std::fabs(*feld));
+    }
+}
+
 } // namespace

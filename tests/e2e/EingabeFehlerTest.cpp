@@ -89,4 +89,55 @@ TEST(EingabeFehler, WallFrictionCodeOutsideTheTableEndsTheRun) {
     }
 }
 
+// Numbers that no wall calculation can mean: a stiffness below anything built (the
+// denormal one made the deflection undefined), loads a kilometre away or deep below any
+// wall. The run ends before the calculation, naming the element, the attribute and the
+// limits.
+TEST(EingabeFehler, NumbersBeyondTheInputsLimitsEndTheRun) {
+    const std::string iy = "Element 'mate profil objekt Eigenschaft' (Kurzname \"Iy\"): Attribut "
+                           "'Wert01' = ";
+    const Fall faelle[] = {
+        {"denormal stiffness",
+         "kragwand.xml",
+         "Eigenschaft Kurzname=\"Iy\"",
+         "Wert01",
+         "4.9e-324",
+         {iy + "4.94066e-324 liegt nicht zwischen 100 und 1e+08 cm⁴/m"}},
+        {"tiny stiffness",
+         "anker_frei.xml",
+         "Eigenschaft Kurzname=\"Iy\"",
+         "Wert01",
+         "1e-20",
+         {iy + "1e-20"}},
+        {"line load 1000 m from the wall",
+         "anker_eingespannt.xml",
+         "gruppe art=\"3\"",
+         "x",
+         "1000",
+         {"Element 'last gruppe' art 3 (\"Kranbahn\"): Attribut 'x' = 1000 liegt nicht zwischen 0 "
+          "und 100 m"}},
+        {"line load 200 m deep",
+         "anker_eingespannt.xml",
+         "gruppe art=\"3\"",
+         "y",
+         "200",
+         {"'y' = 200 liegt nicht zwischen -100 und 100 m"}},
+        {"block load 2000 km in front of the wall",
+         "anker_eingespannt.xml",
+         "gruppe art=\"2\"",
+         "x",
+         "-2000000",
+         {"Element 'last gruppe' art 2 (\"Streifenfundament\"): Attribut 'x' = -2e+06"}},
+        {"block load 2^31 m deep",
+         "anker_eingespannt.xml",
+         "gruppe art=\"2\"",
+         "y",
+         "2147483648",
+         {"Attribut 'y' = 2.14748e+09"}},
+    };
+    for (const Fall& f : faelle) {
+        PruefeAbbruch(f);
+    }
+}
+
 } // namespace

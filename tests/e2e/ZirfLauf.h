@@ -22,12 +22,14 @@ struct ZirfLauf {
 };
 
 // Runs zirf quietly (no progress lines) on the document text; the files of the run are
-// read before the scratch folder goes.
+// read before the scratch folder goes. A run that hangs is ended when it has spent two
+// minutes of processor time (status -1).
 inline ZirfLauf RunZirf(const std::string& dokument, const std::string& name = "wand") {
     const ScratchFolder folder("e2e");
     ScratchFolder::Write(name + ".xml", dokument);
-    const std::string command = "env QELUSER= " + std::string(ZIRF_BINARY_DIR) + "/zirf -q " +
-                                name + ".xml 2>zirf.err >/dev/null";
+    const std::string command =
+        "ulimit -c 0; ulimit -t 120; exec env QELUSER= " + std::string(ZIRF_BINARY_DIR) +
+        "/zirf -q " + name + ".xml 2>zirf.err >/dev/null </dev/null";
     const int raw = std::system(command.c_str());
     ZirfLauf lauf;
     lauf.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

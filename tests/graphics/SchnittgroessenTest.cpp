@@ -94,6 +94,15 @@ TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
         }
         EXPECT_TRUE(HatLabel(bilder[1], qMin)) << qMin;
         EXPECT_TRUE(HatLabel(bilder[1], qMax)) << qMax;
+        if (lauf.f.in.mitanker != 0) {
+            // The shear steps at the anchor: both its values are labelled.
+            EXPECT_TRUE(HatLabel(bilder[1], c.QuA)) << c.QuA;
+            EXPECT_TRUE(HatLabel(bilder[1], c.QA)) << c.QA;
+        }
+        if (c.einspannArt != 0) {
+            // The fixing moment of a fixed foot, as the table prints it.
+            EXPECT_TRUE(HatLabel(bilder[0], c.MF)) << c.MF;
+        }
         // Normal forces: the report's value at the foot.
         EXPECT_TRUE(HatLabel(bilder[2], c.NFuss)) << c.NFuss;
         // Deflection in cm with its sign: the largest movement, toward the excavation.
@@ -157,7 +166,7 @@ TEST(Schnittgroessenbild, CantileverUnderUniformLoadAgainstTheClosedForm) {
         c.MDesign[std::size_t(p)] = M[std::size_t(p)];
         c.QDesign[std::size_t(p)] = q * (L - x);
     }
-    const biegelinie::Linie w = biegelinie::Kragwand(M, L, L, EI);
+    const biegelinie::Linie w = biegelinie::Kragwand(M, L, EI);
     std::copy(w.begin(), w.end(), c.Durchbiegung.begin());
     lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1);
 
@@ -232,8 +241,8 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         EXPECT_GT(sprung, 1.0);
         EXPECT_EQ(bei(l.moment, xA), c.MA);
         EXPECT_EQ(bei(l.querkraft, xA + 0.01), c.QuA);
-        // The deflection reaches down to t, above the member's foot.
-        EXPECT_NEAR(bei(l.durchbiegung, l.TL - c.t), c.Durchbiegung[20], 1e-12);
+        // The deflection reaches down the whole wall, to the member's foot.
+        EXPECT_NEAR(bei(l.durchbiegung, 0.0), c.Durchbiegung[20], 1e-12);
         EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
     }
     {
@@ -242,7 +251,51 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         lauf.f.in.tiefe_anker = 0.0;
         const Schnittgroessenlinien l = SchnittgroessenlinienVon(*lauf.calc, lauf.f.in);
         EXPECT_LT(l.ankerTiefe, 0.0);
-        EXPECT_EQ(l.querkraft.size(), 21u); // the 21 sampling points, from the head down
+        // The 21 sampling points, from the head down, and the value at the excavation level.
+        EXPECT_EQ(l.querkraft.size(), 22u);
+    }
+}
+
+// The four pictures of a row share one depth scale: the head, the anchor and the foot lie
+// at one height in all four, within 1 % of the picture's height, whatever their labels.
+TEST(Schnittgroessenbild, FourPicturesShareOneDepthScale) {
+    for (const char* datei :
+         {"examples/kragwand.xml", "examples/anker_frei.xml", "examples/anker_eingespannt.xml",
+          "examples/anker_sand.xml", "examples/kragwand_sand_lasten.xml"}) {
+        SCOPED_TRACE(datei);
+        GrafikLauf lauf(datei);
+        ASSERT_EQ(lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1), 1);
+        const bool anker = lauf.f.in.mitanker != 0;
+        // Heights as shares of the picture, from its top: head, foot, anchor.
+        std::vector<std::vector<double>> hoehen;
+        for (const char* d : kDateien) {
+            SCOPED_TRACE(d);
+            const emf::Reader r = emf::Reader::FromFile(d);
+            ErwarteGesund(r);
+            ASSERT_FALSE(r.Polygons().empty());
+            const emf::Rect b = r.Bounds();
+            const double hoehe = b.bottom - b.top;
+            ASSERT_GT(hoehe, 0.0);
+            const auto anteil = [&](double y) { return (y - b.top) / hoehe; };
+            // The filled line starts and ends on the member: at the foot and at the head.
+            const std::vector<emf::Point>& linie = r.Polygons().front();
+            const auto [kopf, fuss] = std::minmax(linie.front().y, linie.back().y);
+            std::vector<double> h = {anteil(kopf), anteil(fuss)};
+            if (anker) {
+                // The anchor's symbol is the support nearest the head.
+                ASSERT_FALSE(r.Bitmaps().empty());
+                const emf::Rect a = *std::min_element(
+                    r.Bitmaps().begin(), r.Bitmaps().end(),
+                    [](const emf::Rect& l, const emf::Rect& q) { return l.top < q.top; });
+                h.push_back(anteil((a.top + a.bottom) / 2.0));
+            }
+            hoehen.push_back(h);
+        }
+        for (std::size_t k = 1; k < hoehen.size(); ++k) {
+            for (std::size_t i = 0; i < hoehen[0].size(); ++i) {
+                EXPECT_NEAR(hoehen[k][i], hoehen[0][i], 0.01) << k << " " << i;
+            }
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -79,12 +80,17 @@ TEST(C1ZirfInputReadAllg, AllgReplacesTheTextOfInputAndTextsAreBounded) {
     EXPECT_EQ(f.in.freeText, "aus allg");
     EXPECT_EQ(f.in.nPage, 9);
 
-    // 74 ASCII bytes and an umlaut (2 bytes) do not fit in 75: the umlaut goes whole.
+    // The field holds 75 characters, whatever its umlauts take in bytes: 74 letters and an
+    // umlaut fit; of 75 letters and an umlaut the umlaut goes whole.
     const std::string text74(74, 'a');
-    InputFixture longText("<zirf><input><allg allgtext='" + text74 + "\xC3\xA4'/></input></zirf>");
-    longText.in.ReadInfo();
-    longText.in.ReadAllg();
-    EXPECT_EQ(longText.in.freeText, text74);
+    const std::pair<std::string, std::string> faelle[] = {
+        {text74 + "\xC3\xA4", text74 + "\xC3\xA4"}, {text74 + "a\xC3\xA4", text74 + "a"}};
+    for (const auto& [text, gelesen] : faelle) {
+        InputFixture longText("<zirf><input><allg allgtext='" + text + "'/></input></zirf>");
+        longText.in.ReadInfo();
+        longText.in.ReadAllg();
+        EXPECT_EQ(longText.in.freeText, gelesen);
+    }
 }
 
 TEST(C1ZirfInputReadSections, ADuplicatedOrMissingSectionIsNotRead) {
@@ -284,13 +290,14 @@ TEST(C1ZirfInputReadBode, WallFrictionCodeOutsideTheTableIsRefused) {
 }
 
 TEST(C1ZirfInputReadBode, LayerTextsAreCutToTheirFields) {
-    // bez keeps 24 bytes, kurz 10; the umlaut at bytes 24-25 of bez would be split.
+    // bez keeps 24 characters, kurz 10, counted as characters: the umlaut is the 24th
+    // character of bez (its bytes 24 and 25) and stays whole, the rest goes.
     InputFixture f(InputFixture::Wrap("<bode><gruppe bez='Schluff, tonig, feinsan\xC3\xBC"
-                                      "dig' kurz='Mergel-Ton-K'/></bode>"));
+                                      "dig' kurz='Mergel-T\xC3\xB6n-K'/></bode>"));
     f.in.ReadInfo();
     f.in.ReadBode();
-    EXPECT_EQ(f.in.schicht[0].bez, "Schluff, tonig, feinsan");
-    EXPECT_EQ(f.in.schicht[0].kurz, "Mergel-Ton");
+    EXPECT_EQ(f.in.schicht[0].bez, "Schluff, tonig, feinsan\xC3\xBC");
+    EXPECT_EQ(f.in.schicht[0].kurz, "Mergel-T\xC3\xB6n");
 }
 
 TEST(C1ZirfInputReadBode, EarthResistanceIsOffUntilBomeSaysSo) {

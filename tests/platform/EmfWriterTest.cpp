@@ -1,12 +1,18 @@
 #include "platform/EmfWriter.h"
 #include "platform/BitmapRegistry.h"
 #include "platform/EmfHandles.h"
+#include "platform/Koordinate.h"
 #include "platform/QELRTFXReport.h"
 
 #include "../support/EmfReader.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include "host/C1Exception.h"
+
+#include <functional>
+#include <limits>
 
 namespace {
 
@@ -98,6 +104,74 @@ TEST(EmfWriter, PolygonsBeyondSixteenBitsTakeThe32BitRecord) {
     EXPECT_EQ(r.Count(kEmrPolygon), 1u);
     EXPECT_EQ(r.Polygons().at(1).at(1), (emf::Point{32768, 0}));
     ExpectBoundsEncloseEverything(r);
+}
+
+TEST(EmfWriter, CoordinatesAndSizesBeyondWhatTheFrameHoldsAreRefusedAndWriteNothing) {
+    // The frame in 0.01 mm is 26.46 times the device units: 2^26 units still fit its
+    // 32 bits, margins included.
+    const int edge = static_cast<int>(kEmfGrenze);
+    const int beyond = edge + 1;
+    const std::vector<std::pair<const char*, std::function<void(EmfWriter&, int)>>> calls = {
+        {"move", [](EmfWriter& w, int v) { w.MoveTo(v, 0); }},
+        {"line", [](EmfWriter& w, int v) { w.LineTo(0, -v); }},
+        {"arc",
+         [](EmfWriter& w, int v) {
+             w.Arc({0, 0, 10, 10}, {v, 0}, {0, 0});
+         }},
+        {"pie",
+         [](EmfWriter& w, int v) {
+             w.Pie({0, 0, v, 10}, {0, 0}, {0, 0});
+         }},
+        {"ellipse",
+         [](EmfWriter& w, int v) {
+             w.Ellipse({-v, 0, 10, 10});
+         }},
+        {"rectangle",
+         [](EmfWriter& w, int v) {
+             w.Rectangle({0, 0, 10, v});
+         }},
+        {"polygon",
+         [](EmfWriter& w, int v) {
+             w.Polygon({{0, 0}, {10, 0}, {10, v}});
+         }},
+        {"text", [](EmfWriter& w, int v) { w.TextOut(-v, 0, "A"); }},
+        {"bitmap",
+         [](EmfWriter& w, int v) {
+             w.StretchDib({0, 0, v, 10}, EmfDib{1, 1, {0, 0, 0}});
+         }},
+        {"pen", [](EmfWriter& w, int v) { w.CreatePen(kPenSolid, v, 0); }},
+        {"font",
+         [](EmfWriter& w, int v) {
+             EmfFont f;
+             f.height = v;
+             w.CreateFont(f);
+         }},
+    };
+    for (const auto& [what, call] : calls) {
+        EmfWriter w;
+        w.LineTo(5, 5);
+        const std::vector<std::uint8_t> before = w.Bytes();
+        for (const int v : {beyond, std::numeric_limits<int>::max()}) {
+            try {
+                call(w, v);
+                ADD_FAILURE() << what << " " << v << " was written";
+            } catch (const C1Exception& e) {
+                EXPECT_TRUE(IsKoordinatenFehler(e)) << what << ": " << e.text;
+                EXPECT_EQ(e.module, "EmfWriter") << what;
+            }
+            EXPECT_EQ(w.Bytes(), before) << what << " " << v;
+        }
+        EXPECT_NO_THROW(call(w, edge)) << what;
+        EXPECT_TRUE(emf::Reader(w.Bytes()).Ok()) << what;
+    }
+    // A text whose glyphs run beyond the edge is refused as a whole.
+    EmfWriter w;
+    EmfFont big;
+    big.height = edge / 2;
+    w.SelectObject(w.CreateFont(big));
+    const std::vector<std::uint8_t> before = w.Bytes();
+    EXPECT_THROW(w.TextOut(0, 0, "WWWWWWWW"), C1Exception);
+    EXPECT_EQ(w.Bytes(), before);
 }
 
 TEST(EmfWriter, TextCarriesTheMeasuredAdvancesAndItsRotatedBox) {

@@ -113,6 +113,26 @@ TEST(C1PlotLast, ASecondBandContinuingTheFirstWithItsValueIsNotLabelledAgain) {
     EXPECT_TRUE(Has(again, "7c"));
 }
 
+TEST(C1PlotLast, ABandOfOneValueIsLabelledAlongItsBaseEdgeWhateverItsSign) {
+    // Bands 3000 units high standing on a horizontal member (base at y = 0, top at
+    // y = -3000); the text of 2000 units runs along the base: its first band across the
+    // line reaches 0.9 of the text height, 1800 units, above the base (18 device units).
+    for (const double q : {5.0, -5.0}) {
+        Page page;
+        C1LastLevels levels(1);
+        const std::string label = q > 0.0 ? "5.00" : "-5.00";
+        page.plot.PlotLast(0, 1, 0, 0, 100000, 0, 10.0, label, label, q, q, 2.0, 4.0, 0, 3000, 3000,
+                           0.0, 2000, levels, 1, 1, 0);
+        const emf::Reader r = page.Read();
+        ASSERT_EQ(r.Texts().size(), 1u) << q;
+        EXPECT_EQ(r.Texts()[0].Utf8(), label);
+        EXPECT_EQ(r.Texts()[0].reference.y, -18) << q; // on the top edge it stood at -48
+        // Centred along the band from 2 m to 6 m.
+        const int middle = r.Texts()[0].reference.x + r.Texts()[0].Width() / 2;
+        EXPECT_NEAR(middle, 400, 2) << q;
+    }
+}
+
 TEST(C1PlotLast, SmallEndValueWithoutReferenceLosesHeightAndText) {
     Page page;
     C1LastLevels levels(1);

@@ -28,6 +28,30 @@ TEST(C1PlotPrimitive, RecordsCarryWorldTimesScaleTruncated) {
     EXPECT_EQ(page.plot.GetBox(), (C1Box{-299, 0, 40000, 20000}));
 }
 
+TEST(C1PlotPrimitive, MoveAndLineOnDoublesTakeCallerUnitsOnIntsWorldUnits) {
+    // Origin (1 m, 2 m): a double call converts and subtracts it like the D forms, an
+    // int call is in world units already and keeps to them.
+    Page page;
+    page.plot.SetOrigin(1.0, 2.0);
+    page.plot.SelectPenStd(0, 0, 1);
+    const auto box = [&page]() { return page.plot.GetBox(); };
+    page.plot.MoveTo(1.5, 2.25);
+    page.plot.LineTo(3.0, 2.5); // (20000, 5000)
+    EXPECT_EQ(box(), (C1Box{20000, 5000, 20000, 5000}));
+    page.plot.LineTo(3, 25); // world units, no origin
+    EXPECT_EQ(box(), (C1Box{3, 25, 20000, 5000}));
+    page.plot.LineTo(-1.0, 2.0f); // a float converts like a double
+    EXPECT_EQ(box(), (C1Box{-20000, 0, 20000, 5000}));
+    Page d;
+    d.plot.SetOrigin(1.0, 2.0);
+    d.plot.SelectPenStd(0, 0, 1);
+    d.plot.MoveToD(1.5, 2.25);
+    d.plot.LineToD(3.0, 2.5);
+    d.plot.LineTo(3, 25);
+    d.plot.LineToD(-1.0, 2.0);
+    EXPECT_EQ(page.emf.Bytes(), d.emf.Bytes());
+}
+
 TEST(C1PlotPrimitive, PointWithNegativeWidthAndBandWithoutWidthDrawNothing) {
     Page page;
     page.plot.PlotPoint(100, 100, 50, -1, 0, 0);

@@ -1,3 +1,5 @@
+#include "host/C1Exception.h"
+#include "platform/Koordinate.h"
 #include "plot/CadHook.h"
 
 #include "PlotFixture.h"
@@ -5,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 TEST(C1PlotSeite, PageSizesScaleAndCharacterSizes) {
@@ -131,14 +134,71 @@ TEST(C1PlotSeite, TheCadHookIsCalledOnlyWhenSwitchedOnAndOnlyWithAPenForLines) {
     EXPECT_EQ(hooked.Read().Count(kEmrLineTo), 2u); // drawn all the same
 }
 
-TEST(C1PlotSeite, CoordinatesBeyondTheWorldAreHeldAtItsEdge) {
-    Page page;
-    const C1Punkt far = page.plot.ToWorld(1e300, -1e300);
-    EXPECT_EQ(far.x, std::numeric_limits<int>::max() / 4);
-    EXPECT_EQ(far.y, -(std::numeric_limits<int>::max() / 4));
-    EXPECT_EQ(page.plot.ToWorld(std::nan(""), 0.5), (C1Punkt{0, 5000}));
-    page.plot.SelectPenStd(0, 0, 1);
-    page.plot.MoveToD(0.0, 0.0);
-    page.plot.LineToD(1e300, 1e300); // drawn to the edge, no overflow
-    EXPECT_TRUE(page.Read().Ok());
+TEST(C1PlotSeite, CoordinatesThatAreNoNumberOrBeyondTheWorldAreRefused) {
+    // The world's range is a quarter of an int, so that the sum or difference of two
+    // coordinates still fits: within it a value is truncated, beyond it (or when it is
+    // no number) the engine refuses the call before anything of it is drawn.
+    const int edge = std::numeric_limits<int>::max() / 4;
+    EXPECT_EQ(C1Plot::WorldInt(edge - 0.5), edge - 1);
+    EXPECT_EQ(C1Plot::WorldInt(-edge), -edge);
+    EXPECT_THROW(C1Plot::WorldInt(edge + 0.5), C1Exception);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double metres[] = {nan, inf, -inf, 1e300, -1e300, 6e4 /* 60 km */};
+    using Call = std::function<void(C1Plot&, double)>;
+    const std::vector<std::pair<const char*, Call>> calls = {
+        {"world point", [](C1Plot& p, double v) { p.ToWorld(0.5, v); }},
+        {"move", [](C1Plot& p, double v) { p.MoveToD(v, 0.5); }},
+        {"line", [](C1Plot& p, double v) { p.LineTo(0.5, v); }},
+        {"arc", [](C1Plot& p, double v) { p.ArcD(0, 0, 1, 1, v, 0, 1, 0); }},
+        {"ellipse", [](C1Plot& p, double v) { p.EllipseD(0, 0, v, 1, 0); }},
+        {"rectangle", [](C1Plot& p, double v) { p.PlotRectangleD(v, 0, 1, 1); }},
+        {"polygon",
+         [](C1Plot& p, double v) {
+             const C1DPoint pts[3] = {{0.0, 0.0}, {1.0, 0.0}, {1.0, v}};
+             p.PlotPolygonD(pts, 3);
+         }},
+        {"text", [](C1Plot& p, double v) { p.PlotTextD(v, 1.0, "x"); }},
+        {"origin",
+         [](C1Plot& p, double v) {
+             p.SetOrigin(v, 0.0);
+             p.LineToD(1.0, 1.0);
+         }},
+        // The character height (4000 units) times the value and a thousand.
+        {"font", [](C1Plot& p, double v) { p.SelectFontRel(v * 1e3, 0.0, 0, 0); }},
+    };
+    for (const auto& [what, call] : calls) {
+        for (const double v : metres) {
+            Page page;
+            page.plot.SelectPenStd(0, 0, 1);
+            page.plot.SelectFillBrush(1);
+            page.plot.MoveToD(0.0, 0.0);
+            const std::vector<std::uint8_t> before = page.emf.Bytes();
+            const C1Box box = page.plot.GetBox();
+            try {
+                call(page.plot, v);
+                ADD_FAILURE() << what << " " << v << " was drawn";
+            } catch (const C1Exception& e) {
+                EXPECT_TRUE(IsKoordinatenFehler(e)) << what << ": " << e.text;
+                EXPECT_EQ(e.text.rfind("Koordinate nicht darstellbar (", 0), 0u) << e.text;
+            }
+            EXPECT_EQ(page.emf.Bytes(), before) << what << " " << v;
+            EXPECT_EQ(page.plot.GetBox(), box) << what << " " << v;
+        }
+    }
+    // Far, but within the world: drawn there (10 km at 0.01 device units per world unit).
+    Page far;
+    far.plot.SelectPenStd(0, 0, 1);
+    far.plot.MoveToD(0.0, 0.0);
+    far.plot.LineToD(1e4, -1e4);
+    const emf::Reader r = far.Read();
+    ASSERT_TRUE(r.Ok()) << r.Faults().front();
+    EXPECT_EQ(r.Bounds().right, 1000000 + 2);
+    // A world point that its page's scale takes beyond the device's range: a page of
+    // 1 cm has a device unit per 10 world units.
+    EmfWriter emf;
+    C1Plot small(&emf, 0.01, 0.01, 160, 100, 1.0, 4.0, 1.0, 1, 0, 0, -1);
+    ASSERT_EQ(small.IsPageSet(), 1);
+    EXPECT_THROW(small.LineTo(edge, 0), C1Exception);
+    EXPECT_THROW(small.ToDevice(edge), C1Exception);
 }

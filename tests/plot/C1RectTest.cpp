@@ -60,6 +60,38 @@ TEST(C1Rect, CornersAreKeptInHundredthsAndPointsTestedWithTheirBoundary) {
     EXPECT_EQ(box.ContainsPoint(1500, 500, 1), 0);
 }
 
+TEST(C1Rect, PointsTestedThroughThePolygonOfTheCorners) {
+    // A diamond (corners in 1/100 of the caller's unit) and a box turned through 180°
+    // (corners running clockwise); points in the box's own units.
+    const C1Rect diamond = Quad({0, 10}, {10, 0}, {20, 10}, {10, 20});
+    const C1Rect box = Quad({100, 50}, {0, 50}, {0, 0}, {100, 0});
+    struct Case {
+        const char* what;
+        const C1Rect& rect;
+        int x, y;
+        int inside;
+    };
+    const Case cases[] = {
+        {"centre", diamond, 10, 10, 1},
+        {"inside, near a corner", diamond, 2, 10, 1},
+        {"in the box around it, outside the diamond", diamond, 2, 2, 0},
+        {"on an edge", diamond, 5, 5, 1},
+        {"at a corner", diamond, 20, 10, 1},
+        {"beyond a corner", diamond, 21, 10, 0},
+        {"inside the turned box", box, 50, 25, 1},
+        {"on its lower edge", box, 50, 50, 1},
+        {"just below it", box, 50, 51, 0},
+        {"left of it", box, -1, 25, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.rect.ContainsPointPoly(c.x, c.y), c.inside) << c.what;
+    }
+    // Within the tolerance of the other test but outside the polygon: no.
+    const C1Rect wide = Box(0, 0, 1000, 10);
+    EXPECT_EQ(wide.ContainsPoint(500, 11, 1), 1);
+    EXPECT_EQ(wide.ContainsPointPoly(500, 11), 0);
+}
+
 TEST(C1TextRects, ModeZeroAddsWhatFitsModeOneKeepsOnlyTheLast) {
     C1TextRects rects;
     EXPECT_EQ(rects.TestAndAdd(0, 0, 1000, 0, 1000, 1000, 0, 1000, 0), 0);

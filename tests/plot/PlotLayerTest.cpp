@@ -12,10 +12,14 @@
 #include "../support/EmfReader.h"
 #include "../support/EnvGuard.h"
 #include "../support/ScratchFolder.h"
+#include "../support/TraceMitschnitt.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -114,6 +118,92 @@ TEST(PlotLayer, ReopeningReleasesThePreviousPictureAndItsMembers) {
     Plot_Close(0);
     Plot_FreeDaten();
     EXPECT_EQ(Plot_Member(0), nullptr);
+}
+
+TEST(PlotLayer, ACoordinateTheEngineRefusesDropsThePictureWithAnErrorOnTheTrace) {
+    // A coordinate that is no number, infinite, or beyond the engine's world (1e30 m, or
+    // a float's 1e300, which is infinite): the wrapper returns 0, the picture is dropped
+    // (no more drawing, no file, nothing in the report), the trace names the function.
+    // The sanitizers would stop this test at an undefined conversion.
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const float huge = 1e30f;
+    const float xs[3] = {0.0f, 1.0f, nan};
+    const float ys[3] = {0.0f, 0.0f, 1.0f};
+    struct Fall {
+        const char* function;
+        std::function<int()> call;
+        int result;
+    };
+    const std::vector<Fall> faelle = {
+        {"Plot_MoveTo", [&] { return Plot_MoveTo(nan, 1.0f); }, 0},
+        {"Plot_LineTo", [&] { return Plot_LineTo(1.0f, inf); }, 0},
+        {"Plot_LineTo",
+         [&] {
+             Plot_SetOrigin(-inf, 0.0f);
+             return Plot_LineTo(1.0f, 1.0f);
+         },
+         0},
+        {"Plot_Arc", [&] { return Plot_Arc(0, 0, huge, 1, 1, 0, 1, 0); }, 0},
+        {"Plot_Polygon", [&] { return Plot_Polygon(xs, ys, 3); }, 0},
+        {"Plot_Ellipse", [&] { return Plot_Ellipse(0, 0, 1, -huge, 0); }, 0},
+        {"Plot_Text", [&] { return Plot_Text(nan, 1, 2, 1, "a", 1.0f, 0, 1, 0, 0, 0, 0); }, 0},
+        {"Plot_TextAt",
+         [&] { return Plot_TextAt(1, 1, 0, "a", 1.0f, 0, 1, 0, static_cast<float>(1e300), 0, 0); },
+         0},
+        {"Plot_SelectFont", [&] { return Plot_SelectFont(huge, 0.0f, 0, 0); }, 0},
+        {"Plot_Zahl", [&] { return Plot_Zahl(0, 0, 2, 0, 1.5f, 1.0f, nan, ""); }, 0},
+        {"Plot_Bitmap", [&] { return Plot_Bitmap("BITMAP_AUFL102", 0, 0, inf, 1); }, 0},
+        {"Plot_FrameMargins", [&] { return Plot_FrameMargins(huge, 1.0f, 1.0f, 1.0f); }, 0},
+        {"Plot_ZLinie",
+         [&] {
+             Plot_SetAufl(1, 1, "A", 0.0f, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+             Plot_SetAufl(1, 2, "B", 5.0f, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+             Plot_SetZ(1, 1, 0.0f, 1.0f);
+             Plot_SetZ(1, 1, 2.5f, nan);
+             Plot_SetZ(1, 1, 5.0f, 1.0f);
+             return Plot_ZLinie(1, 1.0f, 2.0f, 6.0f, 2.0f, 1, 0, 1, 1, 3, 3, 1);
+         },
+         0},
+        // The member diagrams other than the curve answer 1 after any error.
+        {"Plot_Last",
+         [&] {
+             Plot_SetAufl(1, 1, "A", 0.0f, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+             return Plot_Last(1, 1.0f, nan, 6.0f, 2.0f, 2, 1, 1, 1, 0);
+         },
+         1},
+    };
+    for (const Fall& f : faelle) {
+        ScratchFolder folder("plot_layer_verworfen");
+        const EnvGuard tmp("TMPDIR", folder.path().c_str());
+        ASSERT_EQ(QELRTFX_Open((folder.path() / "bericht.rtf").string().c_str(), 0, 1, 1, "\0\0"),
+                  1);
+        ASSERT_EQ(Plot_Init(1, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 0, 1, 0, "System"),
+                  1);
+        DrawSomething();
+        const TraceMitschnitt trace("trace.txt");
+        EXPECT_EQ(f.call(), f.result) << f.function;
+        EXPECT_EQ(Plot_Current(), nullptr) << f.function;
+        EXPECT_EQ(Plot_Member(1)->GetPlot(), nullptr) << f.function;
+        EXPECT_EQ(Plot_LineTo(2.0f, 2.0f), 0) << f.function; // nothing more is drawn
+        EXPECT_EQ(Plot_Close(1), 0) << f.function;
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / "System.emf")) << f.function;
+        const std::string rtf = QELRTFX_OpenDocument()->Rtf();
+        ASSERT_EQ(QELRTFX_Close(0), 1);
+        EXPECT_EQ(CountOf(rtf, "\\emfblip"), 0) << f.function;
+        const std::string text = trace.Text();
+        EXPECT_NE(text.find(std::string("Fehler in ") + f.function + ": "), std::string::npos)
+            << text;
+        EXPECT_NE(text.find("Koordinate nicht darstellbar ("), std::string::npos) << text;
+        Plot_FreeDaten();
+    }
+    // The next picture is drawn and inserted as ever.
+    ScratchFolder folder("plot_layer_danach");
+    const EnvGuard tmp("TMPDIR", folder.path().c_str());
+    ASSERT_EQ(Plot_Init(0, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 0, 1, 0, "System"), 1);
+    DrawSomething();
+    EXPECT_NE(Plot_Close(0), 0);
+    EXPECT_TRUE(emf::Reader::FromFile((folder.path() / "System.emf").string()).Ok());
 }
 
 TEST(PlotLayer, WrappersConvertMetresInSinglePrecision) {

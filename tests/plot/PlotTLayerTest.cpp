@@ -11,12 +11,14 @@
 #include "../report/LibreOfficeCheck.h"
 #include "../support/EmfReader.h"
 #include "../support/ScratchFolder.h"
+#include "../support/TraceMitschnitt.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <set>
 
 namespace {
@@ -330,6 +332,49 @@ TEST(PlotTLayer, NoPageOutlivesItsPictureAndErrorsGoToTheTrace) {
     g_pTrace = previous;
     std::fclose(trace);
     EXPECT_NE(ScratchFolder::Read("trace.txt").find("Fehler in PlotT_ZLinie"), std::string::npos);
+}
+
+TEST(PlotTLayer, ACurveThatIsNoNumberGivesNoPictureAndSaysSoOnTheTrace) {
+    // The deflection of a wall whose stiffness is next to nothing: a value that is no
+    // number or none that a float holds. The picture is refused before anything is
+    // drawn (the sanitizers would stop this test at an undefined conversion), no file is
+    // left, and the trace says which function failed and why.
+    ScratchFolder folder("plott_nan");
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        const char* what;
+        float x, z;
+    } faelle[] = {
+        {"ordinate no number", 3.0f, nan},
+        {"ordinate infinite", 3.0f, inf},
+        {"ordinate below minus infinity", 3.0f, -inf},
+        {"ordinate 1e300, a float's infinity", 3.0f, static_cast<float>(1e300)},
+        {"position no number", nan, 1.0f},
+        {"position far beyond the member", 3.0e10f, 1.0f},
+    };
+    for (const auto& f : faelle) {
+        ASSERT_EQ(PlotT_Init(2, 4.0f, 0.7f, 0), 1);
+        PlotT_SetAufl(1, 1, " ", kT, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        PlotT_SetAufl(1, 2, " ", 0.0f, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        PlotT_SetZ(1, 0.0f, 0.5f);
+        PlotT_SetZ(1, f.x, f.z);
+        PlotT_SetZ(1, kT, -0.5f);
+        const TraceMitschnitt trace("trace.txt");
+        const QEL_HENHMETAFILE h =
+            PlotT_ZLinie(1, 1, 0, 1, 0, 3, 0, 1, "", 40.0f, 100.0f, 0, "Durchbiegung.emf", nullptr,
+                         0, nullptr, nullptr, 0);
+        EXPECT_EQ(h, 0u) << f.what;
+        EXPECT_FALSE(std::filesystem::exists("Durchbiegung.emf")) << f.what;
+        EXPECT_EQ(PlotT_Curve(1)->GetCount(), 0) << f.what; // emptied all the same
+        const std::string text = trace.Text();
+        EXPECT_NE(text.find("Fehler in PlotT_ZLinie: "), std::string::npos) << f.what << text;
+        EXPECT_NE(text.find("Koordinate nicht darstellbar"), std::string::npos) << f.what << text;
+    }
+    // The layer draws the next picture as before.
+    int points = 0;
+    DrawWall(false, points);
+    ExpectWallPicture(kDiagrams[3], points, 112);
 }
 
 TEST(PlotTLayer, AMemberPlotOfTheCallersOwnIsUsedAndNeverReleased) {

@@ -19,11 +19,14 @@ struct Drawn {
 
 // A curve drawn along a horizontal member of 10 m across the page.
 Drawn Draw(std::vector<std::pair<double, double>> points, int mode = 1, int labels = 3,
-           int signedLabels = 1) {
+           int signedLabels = 1, const std::vector<double>& marken = {}) {
     Page page;
     ZustandsLinie c;
     for (const auto& [x, z] : points) {
         c.SetPoint(c.GetCount(), x, z);
+    }
+    for (const double m : marken) {
+        c.MarkiereX(m);
     }
     std::vector<C1Punkt> list;
     Drawn d;
@@ -49,9 +52,10 @@ TEST(ZustandsLiniePlot, LabelsAtExtremesMergedWhenCloseAndInPositionOrder) {
     // Maxima two points apart: one label, the larger.
     Drawn near = Draw({{0, 0}, {1, 5}, {2, 4}, {3, 6}, {4, 0}}, 1, 1);
     EXPECT_EQ(near.labels, (std::vector<std::string>{"6.00"}));
-    // Three points apart: two labels.
+    // Three points apart: two labels, the greatest value first, so that it is never the
+    // one a crowded picture leaves out.
     Drawn far = Draw({{0, 0}, {1, 5}, {2, 4}, {3, 4.5}, {4, 6}, {5, 0}}, 1, 1);
-    EXPECT_EQ(far.labels, (std::vector<std::string>{"5.00", "6.00"}));
+    EXPECT_EQ(far.labels, (std::vector<std::string>{"6.00", "5.00"}));
     // Minimum before maximum along the member, whatever the kind order.
     Drawn both = Draw({{0, 0}, {1, -12.5}, {3, 0}, {5, 1999.9}, {7, 0}}, 1, 3);
     EXPECT_EQ(both.labels, (std::vector<std::string>{"-12.50", "2000"}));
@@ -102,10 +106,35 @@ TEST(ZustandsLiniePlot, ShearOfAnAnchoredWallLabelledAtItsExtremesAndAtTheAnchor
                           {1, -3},
                           {0, 0}},
                          1, 3);
-    // In order along the member, whatever the kind.
-    EXPECT_EQ(d.labels, (std::vector<std::string>{"-5.00", "15.00", "-10.00"}));
+    // The greatest and the least value first, then the others in order along the member,
+    // whatever the kind.
+    EXPECT_EQ(d.labels, (std::vector<std::string>{"15.00", "-10.00", "-5.00"}));
     EXPECT_EQ(d.polygonPoints, 13u);
     // Maxima only: the one at the step.
     EXPECT_EQ(Draw({{0, 0}, {2, -5}, {6.0, 15}, {6.01, -10}, {8, 0}}, 1, 1).labels,
               (std::vector<std::string>{"15.00"}));
+}
+
+TEST(ZustandsLiniePlot, LabelsStayBesideTheMember) {
+    // The greatest value at the member's end: its label runs back along the member
+    // instead of beyond its end, where the page's box would grow.
+    const Drawn d = Draw({{0, 0}, {5, 2}, {10, 10}}, 1, 3);
+    EXPECT_EQ(d.labels, (std::vector<std::string>{"10.00"}));
+    // (The box holds the pen's width beyond the end.)
+    EXPECT_LE(d.box.right, 160000 + 10);
+    EXPECT_GE(d.box.left, -10);
+}
+
+TEST(ZustandsLiniePlot, MarkedPointsAreLabelledAndNegligibleExtremesAreNot) {
+    // A marked point that is no extreme is labelled with the greatest value, both before
+    // any other in order along the member; extremes of less than 1 % of it would stand on
+    // the member line and are left out, unless marked.
+    EXPECT_EQ(Draw({{0, 0}, {2, 4}, {5, 10}, {8, 4}, {10, 0}}, 1, 3, 1, {2.0}).labels,
+              (std::vector<std::string>{"4.00", "10.00"}));
+    const std::vector<std::pair<double, double>> klein = {{0, 0},   {3, 100}, {5, 40}, {6, 0.5},
+                                                          {7, 0.8}, {8, 0.6}, {10, 0}};
+    EXPECT_EQ(Draw(klein, 1, 3).labels, (std::vector<std::string>{"100.0"}));
+    EXPECT_EQ(Draw(klein, 1, 3, 1, {7.0}).labels, (std::vector<std::string>{"100.0", "0.80"}));
+    // A mark on a point whose value reads as zero gives no label.
+    EXPECT_EQ(Draw(klein, 1, 3, 1, {0.0}).labels, (std::vector<std::string>{"100.0"}));
 }

@@ -3,7 +3,10 @@
 // Opens a generated RTF report in LibreOffice Writer (headless, converted to PDF)
 // and reads the PDF's text back with pdftotext, as a reader of the report would see
 // it. LibreOffice runs with a profile and home folder of its own inside the report's
-// folder and under a time limit.
+// folder, each of its processes under a limit of processor time; a wall-clock limit far
+// beyond any conversion on a busy machine ends one that waits for ever.
+
+#include "../support/Examples.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,7 +17,10 @@
 
 namespace libreoffice {
 
-constexpr int kTimeLimitSeconds = 180;
+// Processor time of each process of the conversion: one takes a few seconds.
+constexpr int kCpuLimitSeconds = 300;
+// Only a conversion that hangs without working reaches this.
+constexpr int kHangLimitSeconds = 3600;
 
 // Empty when soffice and pdftotext are there, else why the check cannot run.
 inline std::string Unavailable() {
@@ -27,9 +33,15 @@ inline std::string Unavailable() {
     return {};
 }
 
+// How pdftotext orders the text it reads: in its guess of the reading order, or line by
+// line down the page as the page shows it (what stands above comes first, whatever
+// text a picture puts beside a heading).
+enum class Anordnung { Lesefolge, Seitenbild };
+
 // The text of the PDF that LibreOffice makes of the report; nothing when the
 // conversion fails (log: what soffice said).
-inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log) {
+inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log,
+                                          Anordnung anordnung = Anordnung::Lesefolge) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::absolute(rtf).parent_path();
     const fs::path pdf = dir / (rtf.stem().string() + ".pdf");
@@ -37,12 +49,14 @@ inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std:
     const fs::path logFile = dir / "soffice.log";
     fs::create_directories(dir / "lo-home");
     const std::string command =
-        "cd '" + dir.string() + "' && HOME='" + (dir / "lo-home").string() + "' timeout " +
-        std::to_string(kTimeLimitSeconds) + " soffice -env:UserInstallation=file://" +
-        (dir / "lo-profile").string() + " --headless --norestore --convert-to pdf --outdir '" +
-        dir.string() + "' '" + fs::absolute(rtf).string() + "' >'" + logFile.string() +
-        "' 2>&1 && pdftotext -enc UTF-8 '" + pdf.string() + "' '" + text.string() + "' >>'" +
-        logFile.string() + "' 2>&1";
+        "cd '" + dir.string() + "' && ulimit -c 0 && ulimit -t " +
+        std::to_string(kCpuLimitSeconds) + " && HOME='" + (dir / "lo-home").string() +
+        "' timeout " + std::to_string(kHangLimitSeconds) +
+        " soffice -env:UserInstallation=file://" + (dir / "lo-profile").string() +
+        " --headless --norestore --convert-to pdf --outdir '" + dir.string() + "' '" +
+        fs::absolute(rtf).string() + "' >'" + logFile.string() + "' 2>&1 && pdftotext -enc UTF-8 " +
+        (anordnung == Anordnung::Seitenbild ? "-layout '" : "'") + pdf.string() + "' '" +
+        text.string() + "' >>'" + logFile.string() + "' 2>&1";
     const int status = std::system(command.c_str());
     std::ifstream logIn(logFile);
     log.assign(std::istreambuf_iterator<char>(logIn), std::istreambuf_iterator<char>());
@@ -51,6 +65,25 @@ inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std:
     }
     std::ifstream in(text);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs the host program on an example (its name in examples/ without ".xml") copied to
+// "wand.xml" in the current folder, with the temporary folder there too, and returns the
+// text of the PDF that LibreOffice makes of its report "wand.rtf" (left beside it as
+// "wand.pdf"); nothing when the run or the conversion fails (log: why).
+inline std::optional<std::string> BeispielPdfText(const std::string& beispiel, std::string& log,
+                                                  Anordnung anordnung) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::current_path();
+    std::ofstream(dir / "wand.xml") << ExampleText(beispiel + ".xml");
+    const std::string command = "env QELUSER= TMPDIR='" + dir.string() + "' " +
+                                std::string(ZIRF_BINARY_DIR) + "/zirf -q wand.xml >zirf.out 2>&1";
+    if (std::system(command.c_str()) != 0) {
+        std::ifstream in(dir / "zirf.out");
+        log.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return std::nullopt;
+    }
+    return PdfText(dir / "wand.rtf", log, anordnung);
 }
 
 } // namespace libreoffice

@@ -322,6 +322,10 @@ TEST(WriteAnkerkraft, VerdictsAtTheBoundAndWithoutResistance) {
         {200.0, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.000 | Bedingung erfüllt", 1.0},
         {201.0, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.005 | Achtung: überschritten !!!",
          1.005},
+        // The verdict follows the utilisation as printed beside it.
+        {200.08, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.000 | Bedingung erfüllt", 1.0004},
+        {200.12, 200.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 1.001 | Achtung: überschritten !!!",
+         1.0006},
         {0.0, 0.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d | 0.000 | Bedingung erfüllt", 0.0},
         {50.0, 0.0, "Ausnutzungsgrad | AGg = Ag,d / Amg,d |  | Achtung: überschritten !!!",
          std::nullopt},
@@ -484,7 +488,8 @@ void Profil(ReportFixture& f) {
     c.MA = -200.0; // as large as the largest moment: the anchor's pair governs
     c.NAnker = 52.0;
     c.MF = 0.1; // not above 0.1: no foot row
-    c.NFuss = 90.0;
+    c.yMF = 10.0;
+    c.NMF = 90.0;
     c.MHw = 150.0;
     c.NHw = 70.0;
     c.Mxm = 200.0;
@@ -528,6 +533,45 @@ TEST(WriteProfilNachweis, WithoutAnchorAndWithAFootMoment) {
     // 100 * 250 / 2000 + (90 + 13) / 150 = 12.5 + 0.6867
     EXPECT_NEAR(QEDOM_GetDouble(Element(f, {"result", "profil"}), "sigma_d"), 12.5 + 103.0 / 150.0,
                 1e-12);
+}
+
+// The verdict under the utilisation agrees with it as printed (three decimals): up to
+// 1.000 the condition holds. With the anchor's pair (200 kNm/m, no normal force, no own
+// weight) and W 2000 cm³/m, sigma_d = 10 kN/cm²; fy,k and W set the utilisation.
+TEST(WriteProfilNachweis, VerdictUnderTheUtilisationAsPrinted) {
+    const std::string erfuellt = "AG = σd / σRd <= 1 : Bedingung erfüllt";
+    const std::string ueberschritten = "AG = σd / σRd > 1 : Achtung: überschritten !!!";
+    const struct {
+        double fyk;  // N/mm², with gamma_M 1.0: sigma_Rd = fyk / 10
+        double wely; // cm³/m
+        const char* ausnutzung;
+        const std::string& urteil;
+    } faelle[] = {
+        {355.0, 2000.0, "0.282", erfuellt},       // 10 / 35.5
+        {355.0, 345.0, "1.633", ueberschritten},  // 57.97 / 35.5
+        {100.0, 2000.0, "1.000", erfuellt},       // 10 / 10 exactly
+        {99.96, 2000.0, "1.000", erfuellt},       // 1.0004 prints 1.000
+        {99.94, 2000.0, "1.001", ueberschritten}, // 1.0006 prints 1.001
+        {105.0, 2000.0, "0.952", erfuellt},
+    };
+    for (const auto& fall : faelle) {
+        ReportFixture f;
+        Profil(f);
+        f.in.stahl_fyk = fall.fyk;
+        f.in.stahl_gamma_m = 1.0;
+        f.in.wely = fall.wely;
+        f.in.g = 0.0;
+        f.calc->NAnker = 0.0;
+        f.calc->Mxm = 100.0;
+        f.report.WriteProfilNachweis();
+        const std::string text = f.Text();
+        const std::string zeilen = std::string("Ausnutzungsgrad AG | σd / σRd | ") +
+                                   fall.ausnutzung + " | [-] | \n" + fall.urteil + "\n";
+        EXPECT_NE(text.find(zeilen), std::string::npos) << fall.fyk << "\n" << text;
+        EXPECT_EQ(text.find(&fall.urteil == &erfuellt ? ueberschritten : erfuellt),
+                  std::string::npos)
+            << text;
+    }
 }
 
 TEST(WriteProfilNachweis, QuotientsOfTheInputMustBePositive) {
@@ -612,7 +656,8 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          {"result", "profil"},
          {"sigma_d", "ausnutzung"},
          "sigma_rd",
-         "Ausnutzungsgrad AG | σd / σRd |  | "},
+         "Ausnutzungsgrad AG | σd / σRd |  | [-] | \nAG = σd / σRd > 1 : Achtung: überschritten "
+         "!!!"},
         {"undefined anchor force from permanent actions",
          [](ReportFixture& f) {
              ReportSicht::TiefeGleitfuge g = Gleitfuge();

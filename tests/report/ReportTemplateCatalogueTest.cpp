@@ -271,6 +271,8 @@ const std::map<int, int> kValuesPassed = {
     {220, 5},
     {221, 1},
     {224, 1},
+    {470, 0},
+    {471, 0},
 };
 
 // Rows whose template defines more columns than it has cells: the last cell goes to

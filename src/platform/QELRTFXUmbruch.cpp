@@ -1,0 +1,62 @@
+#include "platform/QELRTFXUmbruch.h"
+
+#include <cstddef>
+
+namespace {
+
+bool IstZeile(UmbruchArt art) {
+    return art == UmbruchArt::Kopfzeile || art == UmbruchArt::Zeile;
+}
+
+bool GleicheTabelle(const UmbruchTeil& a, const UmbruchTeil& b) {
+    return IstZeile(a.art) && IstZeile(b.art) && a.tabelle == b.tabelle;
+}
+
+// The first part from `ab` on that is no blank paragraph; the count when there is none.
+std::size_t NaechsteNichtLeere(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
+    while (ab < teile.size() && teile[ab].art == UmbruchArt::Leer) {
+        ++ab;
+    }
+    return ab;
+}
+
+// The rows from `anfang` to `ende` (inclusive) of one table.
+void KeepTabelle(const std::vector<UmbruchTeil>& teile, std::size_t anfang, std::size_t ende,
+                 std::vector<bool>& keep) {
+    const bool kurz = ende - anfang + 1 <= static_cast<std::size_t>(kKurzeTabelle);
+    for (std::size_t i = anfang; i < ende; ++i) {
+        keep[i] = kurz || teile[i].art == UmbruchArt::Kopfzeile || i + 1 == ende;
+    }
+    keep[ende] = ende + 1 < teile.size() && teile[ende + 1].art == UmbruchArt::Text;
+}
+
+} // namespace
+
+std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
+    std::vector<bool> keep(teile.size(), false);
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        const UmbruchArt art = teile[i].art;
+        if (IstZeile(art)) {
+            std::size_t ende = i;
+            while (ende + 1 < teile.size() && GleicheTabelle(teile[i], teile[ende + 1])) {
+                ++ende;
+            }
+            KeepTabelle(teile, i, ende, keep);
+            i = ende;
+            continue;
+        }
+        const bool vorherHaelt = i > 0 && keep[i - 1];
+        if (art == UmbruchArt::Ueberschrift) {
+            keep[i] = true;
+        } else if (art == UmbruchArt::Leer) {
+            keep[i] = vorherHaelt;
+        } else if (art == UmbruchArt::Text) {
+            const UmbruchArt vorher = i > 0 ? teile[i - 1].art : UmbruchArt::Sonstiges;
+            const bool unterUeberschrift =
+                vorherHaelt && (vorher == UmbruchArt::Ueberschrift || vorher == UmbruchArt::Leer);
+            const std::size_t danach = NaechsteNichtLeere(teile, i + 1);
+            keep[i] = unterUeberschrift && danach < teile.size() && IstZeile(teile[danach].art);
+        }
+    }
+    return keep;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <vector>
+
+// Where the report may turn its page. Each part of the body (a paragraph, a table row,
+// an inserted fragment) either keeps with the part after it or lets a page break fall
+// behind it. A reader sees no heading and no table head alone at the foot of a page, no
+// table's last row alone at the top of one, and a short table whole:
+// - a heading keeps with what it heads, and so does a blank paragraph that stands
+//   between a heading and its text or table;
+// - a line of text right under a heading that introduces a table keeps with the table;
+// - a table head row keeps with the row after it, so a heading, the table head and the
+//   first row (or the row of pictures under a row of captions) share a page;
+// - a short table keeps all its rows together;
+// - the last row of a table keeps with the row before it, and with a line of text right
+//   after the table (the verdict of a check).
+enum class UmbruchArt {
+    Ueberschrift, // a heading or a table heading paragraph
+    Text,         // a body paragraph with text
+    Leer,         // a body paragraph without text
+    Sonstiges,    // a picture, an annotation, an inserted fragment
+    Kopfzeile,    // a table row in the table head style
+    Zeile,        // any other table row
+};
+
+struct UmbruchTeil {
+    UmbruchArt art = UmbruchArt::Sonstiges;
+    int tabelle = 0; // rows that share this number and stand together form one table
+};
+
+// A table of at most this many rows, about a third of a page, is kept on one page: the
+// longest check of the report (the anchor's material, 17 rows) stays whole.
+inline constexpr int kKurzeTabelle = 18;
+
+// Per part, whether it keeps with the next one.
+std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile);

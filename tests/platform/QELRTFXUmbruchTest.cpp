@@ -1,0 +1,147 @@
+// Where the report may turn its page: which parts keep with the part after them.
+
+#include "platform/QELRTFXUmbruch.h"
+#include "platform/QELRTFXDocument.h"
+
+#include "RtfStructureCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A body written as one letter per part: U heading, T text, L blank paragraph, S other
+// (picture, annotation, fragment), K table head row, Z table row; "/" between two rows
+// ends one table and starts the next. The answer: "1" for a part that keeps with the
+// next, "0" for one that does not.
+std::string Keeps(const std::string& body) {
+    std::vector<UmbruchTeil> teile;
+    int tabelle = 0;
+    for (const char c : body) {
+        const UmbruchArt art = c == 'U'   ? UmbruchArt::Ueberschrift
+                               : c == 'T' ? UmbruchArt::Text
+                               : c == 'L' ? UmbruchArt::Leer
+                               : c == 'K' ? UmbruchArt::Kopfzeile
+                               : c == 'Z' ? UmbruchArt::Zeile
+                                          : UmbruchArt::Sonstiges;
+        if (c == '/' || (art != UmbruchArt::Kopfzeile && art != UmbruchArt::Zeile)) {
+            ++tabelle;
+        }
+        if (c != '/') {
+            teile.push_back({art, tabelle});
+        }
+    }
+    std::string out;
+    for (const bool keep : KeepWithNext(teile)) {
+        out += keep ? '1' : '0';
+    }
+    return out;
+}
+
+std::string Rows(char c, int n) {
+    return std::string(static_cast<std::size_t>(n), c);
+}
+
+TEST(Umbruch, WhatKeepsWithTheNextPart) {
+    const int kurz = kKurzeTabelle;
+    const struct {
+        const char* why;
+        std::string body;
+        std::string keeps;
+    } faelle[] = {
+        {"a heading, through a blank paragraph and the caption row, to the pictures", "ULKZU",
+         "11101"},
+        {"a long table: its head and the first row, and its last two rows",
+         "UKK" + Rows('Z', kurz + 2), "111" + Rows('0', kurz) + "10"},
+        {"a short table whole, its last row with the verdict under it", "U" + Rows('Z', kurz) + "T",
+         "1" + Rows('1', kurz) + "0"},
+        {"a table of one more row than a short one", Rows('Z', kurz + 1),
+         Rows('0', kurz - 1) + "10"},
+        {"a long table's last row with the verdict under it", "U" + Rows('Z', kurz + 3) + "TU",
+         "1" + Rows('0', kurz + 1) + "11" + "01"},
+        {"a line under a heading that introduces a table", "UTLKZZ", "111110"},
+        {"lines under a heading followed by more text", "UTTLZZS", "1000100"},
+        {"a blank paragraph that follows no heading", "TLU", "001"},
+        {"an annotation ends what a heading began", "ULSLT", "11000"},
+        {"a head-style row amid a long table", Rows('Z', 3) + "K" + Rows('Z', kurz),
+         "0001" + Rows('0', kurz - 2) + "10"},
+        {"two tables, one right under the other", "ZZ/ZZT", "10110"},
+        {"a text between two tables opens no chain", "ZZTZZ", "11010"},
+        {"an empty body", "", ""},
+    };
+    for (const auto& fall : faelle) {
+        EXPECT_EQ(Keeps(fall.body), fall.keeps) << fall.why << ": " << fall.body;
+    }
+}
+
+// Per paragraph and row of the document's RTF: "P" or "R" followed by "+" when it keeps
+// with the next part ("\keepn"; a row also "\trkeepfollow" and "\keepn" in every cell).
+// A row that is marked in only some of these places shows "?".
+std::string KeepMarks(const std::string& rtf) {
+    std::istringstream lines(rtf.substr(rtf.find("\\sectd")));
+    std::string out;
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("\\trowd", 0) == 0) {
+            EXPECT_NE(line.find("\\trkeep"), std::string::npos) << "a row that may split";
+            const bool follow = line.find("\\trkeepfollow") != std::string::npos;
+            bool cells = true;
+            bool none = true;
+            while (std::getline(lines, line) && line != "\\row") {
+                const bool keep = line.find("\\keepn") != std::string::npos;
+                cells = cells && keep;
+                none = none && !keep;
+            }
+            out += std::string(" R") + (follow && cells ? "+" : !follow && none ? "" : "?");
+        } else if (line.rfind("\\pard\\plain\\s", 0) == 0) {
+            out += std::string(" P") + (line.find("\\keepn") != std::string::npos ? "+" : "");
+        }
+    }
+    return out;
+}
+
+TEST(Umbruch, DocumentMarksParagraphsAndRows) {
+    QELRTFXDocument doc("x.rtf", 1, QELRTFXDocument::ParseHeader(nullptr));
+    const auto row = [&doc](int style, std::initializer_list<const char*> cells) {
+        doc.RowStart(style);
+        for (const char* c : cells) {
+            doc.CellText(c);
+        }
+    };
+    // A heading, a blank paragraph and a row of captions over a row of pictures.
+    doc.Paragraph(3, "Schnittgr\xC3\xB6\xC3\x9F"
+                     "en");
+    doc.Paragraph(0, "");
+    doc.TableColumns({4.0, 4.0});
+    row(1, {"Momente", "Querkr\xC3\xA4"
+                       "fte"});
+    row(0, {"Bild 1", "Bild 2"});
+    doc.RowEnd();
+    // A long table with its verdict.
+    doc.Paragraph(4, "Tabelle");
+    doc.TableColumns({3.0, 2.0});
+    row(1, {"Stelle", "M"});
+    for (int i = 0; i < kKurzeTabelle; ++i) {
+        row(0, {"Zeile", "1.0"});
+    }
+    doc.RowEnd();
+    doc.Paragraph(0, "Nachweis eingehalten");
+    // Body text and an annotation keep with nothing.
+    doc.Paragraph(0, "Text");
+    doc.Paragraph(5, "Anmerkung");
+    doc.Paragraph(0, " ");
+    const std::string rtf = doc.Rtf();
+    EXPECT_EQ(rtfcheck::StructureFault(rtf), "");
+    std::string middle;
+    for (int i = 0; i < kKurzeTabelle - 2; ++i) {
+        middle += " R";
+    }
+    // heading, blank, captions, pictures; heading, table head, rows, the last two with
+    // the verdict; verdict, text, annotation, blank
+    EXPECT_EQ(KeepMarks(rtf), " P+ P+ R+ R P+ R+" + middle + " R+ R+ P P P P");
+}
+
+} // namespace
