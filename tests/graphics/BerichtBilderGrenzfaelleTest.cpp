@@ -58,6 +58,9 @@ struct Fall {
 
 TEST(BerichtBilder, EdgeInputsAreRefusedOrDrawnReadably) {
     const std::vector<Fall> faelle = {
+        {"line load 100 m from the wall", Linienlast("100", "0"), {"'x'", "last", "gruppe"}},
+        {"line load 100 m deep", Linienlast("2", "100"), {"'y'", "last", "gruppe"}},
+        {"line load 100 m above the head", Linienlast("2", "-100"), {"'y'", "last", "gruppe"}},
         {"line load 1000 m from the wall", Linienlast("1000", "0"), {"'x'", "last", "gruppe"}},
         {"line load 2000 km in front", Linienlast("-2000000", "0"), {"'x'", "last", "gruppe"}},
         {"line load 200 m deep", Linienlast("2", "200"), {"'y'", "last", "gruppe"}},
