@@ -20,7 +20,6 @@ constexpr int kPunkte = C1WandDaten::kPunkte;
 constexpr int kSegmente = kPunkte - 1;
 // Offset of the values beside the anchor (m).
 constexpr double kNebenAnker = 0.01;
-constexpr double kProzent = 100.0;
 
 int Vorzeichen(double q) {
     return (q > 0.0) - (q < 0.0);
