@@ -78,6 +78,8 @@ private:
     // The labels of a drawn curve: its extremes of the given kinds and its marked points,
     // ordinates and positions in world units of the page (scales sz across, sx along).
     std::vector<ExtremLabel> Labels(int labelKinds, double sx, double sz);
+    // Whether a value is below the share `anteil` of the curve's greatest magnitude.
+    bool Nebensaechlich(double z, double anteil) const;
     // Writes the labels beside the curve on the page, the most important first; a label
     // that would print over one placed before is left out.
     void PlotLabels(C1Plot& page, int mode, const std::vector<ExtremLabel>& labels, double h,

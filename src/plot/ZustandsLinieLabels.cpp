@@ -40,8 +40,10 @@ std::vector<int> KindsOf(int labelKinds) {
 }
 
 // An extreme below this share of the curve's greatest magnitude is no value to read
-// off: it would stand on the member line.
+// off: it would stand on the member line; the greatest value on the curve's other side
+// only below a tenth of it (a rounding rest at a support).
 constexpr double kNebensaechlich = 0.01;
+constexpr double kRest = 0.001;
 
 // Whether a label's text reads as zero: there is nothing to read off there.
 bool LiestNull(const std::string& text) {
@@ -49,6 +51,10 @@ bool LiestNull(const std::string& text) {
 }
 
 } // namespace
+
+bool ZustandsLinie::Nebensaechlich(double z, double anteil) const {
+    return std::fabs(z) < anteil * std::max(std::fabs(Zmax), std::fabs(Zmin));
+}
 
 std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double sz) {
     // The extremes by kind, merged where they lie close.
@@ -70,8 +76,9 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
                     continue;
                 }
             }
-            const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi,
-                                    i == iZmax || i == iZmin};
+            // The greatest values go first, unless they are too small to read off.
+            const bool groesster = (i == iZmax || i == iZmin) && !Nebensaechlich(zi, kRest);
+            const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi, groesster};
             if (p >= 0 && i - p < 3) {
                 if (std::fabs(zi) > std::fabs(labels.back().value)) {
                     labels.back() = label;
@@ -123,12 +130,10 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
     };
     const double angle = LineAngle(ax, ay, bx, by);
     const int hoehe = static_cast<int>(kLabelFont * h);
-    const double groesste = std::max(std::fabs(Zmax), std::fabs(Zmin));
     for (const ExtremLabel& label : labels) {
         const double v = signedLabels != 0 ? label.value : std::fabs(label.value);
         const std::string text = FormatKurvenWert(v);
-        if (LiestNull(text) ||
-            (!label.vorrang && std::fabs(label.value) < kNebensaechlich * groesste)) {
+        if (LiestNull(text) || (!label.vorrang && Nebensaechlich(label.value, kNebensaechlich))) {
             continue;
         }
         // The text stands on the side of its value, so that it never crosses the member.

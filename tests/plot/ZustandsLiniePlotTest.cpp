@@ -135,6 +135,9 @@ TEST(ZustandsLiniePlot, MarkedPointsAreLabelledAndNegligibleExtremesAreNot) {
                                                           {7, 0.8}, {8, 0.6}, {10, 0}};
     EXPECT_EQ(Draw(klein, 1, 3).labels, (std::vector<std::string>{"100.0"}));
     EXPECT_EQ(Draw(klein, 1, 3, 1, {7.0}).labels, (std::vector<std::string>{"100.0", "0.80"}));
+    // Nor is a negligible greatest value of a curve that lies on the other side.
+    EXPECT_EQ(Draw({{0, 0.002}, {3, -100}, {6, -40}, {10, 0}}, 1, 3).labels,
+              (std::vector<std::string>{"-100.0"}));
     // A mark on a point whose value reads as zero gives no label.
     EXPECT_EQ(Draw(klein, 1, 3, 1, {0.0}).labels, (std::vector<std::string>{"100.0"}));
 }
