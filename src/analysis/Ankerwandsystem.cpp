@@ -15,10 +15,10 @@ namespace {
 constexpr double kMinStummel = 1e-3;
 constexpr int kMitAuflager = 1;
 constexpr int kOhneAuflager = 0;
-// Intervals of the quadratures and scans along a span.
-constexpr int kSchritte = 400;
-constexpr int kVerfeinerungen = 60;
-constexpr double kGoldenerSchnitt = 0.6180339887498949;
+// The shear is scanned for its changes of sign in this many parts of the embedded wall,
+// each change closed by halving the part this many times.
+constexpr int kAbschnitte = 40;
+constexpr int kHalbierungen = 50;
 
 double EndQuerkraft(const C1Traeger& tr, int Lf, int feld) {
     const C1Feld& f = tr.GetFeld(feld);
@@ -62,23 +62,23 @@ System SetzeAuf(C1Traeger& tr, double tGes, double t, double A, int einspannung)
 }
 
 double DrehungFuss(const C1Traeger& tr, int von, int bis, const System& s) {
-    const double l = s.xAnker - s.xFuss;
-    if (!(l > 0.0)) {
+    // The span from the foot support to the anchor, simply supported: its load term at the
+    // start is six times EI times the start's rotation over the length (the three-moment
+    // equations' term), and the support moments turn it by l/3 and l/6 of themselves.
+    const int feld = s.fuss;
+    if (feld < 1 || feld > tr.GetnFeld()) {
         return 0.0;
     }
-    // Simpson's rule; the moment line is smooth inside the span.
-    const double h = l / kSchritte;
-    double summe = 0.0;
-    for (int i = 0; i <= kSchritte; ++i) {
-        const double x = s.xFuss + i * h;
-        double m = 0.0;
-        for (int Lf = von; Lf <= bis; ++Lf) {
-            m += tr.GetMx(Lf, x);
-        }
-        const double gewicht = i == 0 || i == kSchritte ? 1.0 : (i % 2 == 1 ? 4.0 : 2.0);
-        summe += gewicht * m * (s.xAnker - x) / l;
+    const C1Feld& f = tr.GetFeld(feld);
+    const double l = f.GetL();
+    double drehung = 0.0;
+    for (int Lf = von; Lf <= bis; ++Lf) {
+        double anf = 0.0;
+        double ende = 0.0;
+        f.Lastglieder(Lf, 1, 0, anf, ende);
+        drehung += anf * l / 6.0 + l * (f.GetMB(Lf, 1) / 3.0 + f.GetMB(Lf, 2) / 6.0);
     }
-    return summe * h / 3.0;
+    return drehung;
 }
 
 template <class Wert> double Bemessung::Summe(Wert wert) const {
@@ -109,40 +109,44 @@ double Bemessung::Auflagerkraft(int k) const {
 }
 
 Extremum Bemessung::Einspannmoment(double von, double bis, double feldMoment) const {
-    const Extremum ohne{von, M(von)};
+    Extremum e{von, M(von)};
     if (!(bis > von) || feldMoment == 0.0) {
-        return ohne;
+        return e;
     }
-    // The moment against the field's sign, to be made greatest.
+    // The moment against the field's sign, to be made greatest: at an end of the range or
+    // where the shear changes its sign.
     const double richtung = feldMoment > 0.0 ? -1.0 : 1.0;
-    const auto wert = [&](double x) { return richtung * M(x); };
-    const double h = (bis - von) / kSchritte;
-    int best = 0;
-    double bestWert = wert(von);
-    for (int i = 1; i <= kSchritte; ++i) {
-        const double w = wert(von + i * h);
-        if (w > bestWert) {
-            best = i;
-            bestWert = w;
+    const auto nimm = [&](double x) {
+        const double m = M(x);
+        if (richtung * m > richtung * e.M) {
+            e = {x, m};
         }
-    }
-    if (!(bestWert > 0.0)) {
-        return ohne;
-    }
-    // Golden-section search between the neighbours of the best sample.
-    double a = von + std::max(best - 1, 0) * h;
-    double b = von + std::min(best + 1, kSchritte) * h;
-    for (int i = 0; i < kVerfeinerungen; ++i) {
-        const double c = b - kGoldenerSchnitt * (b - a);
-        const double d = a + kGoldenerSchnitt * (b - a);
-        if (wert(c) > wert(d)) {
-            b = d;
-        } else {
-            a = c;
+    };
+    nimm(bis);
+    const double h = (bis - von) / kAbschnitte;
+    for (int i = 0; i < kAbschnitte; ++i) {
+        double a = von + i * h;
+        double b = a + h;
+        double qa = Q(a);
+        if ((qa > 0.0) == (Q(b) > 0.0)) {
+            continue;
         }
+        for (int k = 0; k < kHalbierungen; ++k) {
+            const double mitte = (a + b) / 2.0;
+            const double qm = Q(mitte);
+            if ((qm > 0.0) == (qa > 0.0)) {
+                a = mitte;
+                qa = qm;
+            } else {
+                b = mitte;
+            }
+        }
+        nimm((a + b) / 2.0);
     }
-    const double x = (a + b) / 2.0;
-    return {x, M(x)};
+    if (!(richtung * e.M > 0.0)) {
+        return {von, M(von)};
+    }
+    return e;
 }
 
 } // namespace ankerwand
