@@ -1,8 +1,8 @@
 #include "plot/C1Rect.h"
 
+#include "geometry/CGPolygon.h"
 #include "host/Numerik.h"
 #include "platform/Koordinate.h"
-#include "plot/CGPolygon.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/CGKonstanten.h"
+#include "geometry/CGKonstanten.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "plot/CGBaseSeg.h"
-#include "plot/CGCircle.h"
-#include "plot/CGLine.h"
-#include "plot/CGPoint.h"
-#include "plot/CGVector.h"
-#include "plot/Winkel.h"
+#include "geometry/CGBaseSeg.h"
+#include "geometry/CGCircle.h"
+#include "geometry/CGLine.h"
+#include "geometry/CGPoint.h"
+#include "geometry/CGVector.h"
+#include "geometry/Winkel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "plot/CGVector.h"
+#include "geometry/CGVector.h"
 
-#include "plot/Winkel.h"
+#include "geometry/Winkel.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "plot/CGLine.h"
+#include "geometry/CGLine.h"
 
-#include "plot/CGCircle.h"
+#include "geometry/CGCircle.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/CGPoint.h"
+#include "geometry/CGPoint.h"
 
 #include <vector>
 

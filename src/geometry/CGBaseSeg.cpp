@@ -1,4 +1,4 @@
-#include "plot/CGBaseSeg.h"
+#include "geometry/CGBaseSeg.h"
 
 #include "platform/ByteArchive.h"
 

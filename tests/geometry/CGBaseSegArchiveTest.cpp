@@ -1,5 +1,5 @@
+#include "geometry/CGBaseSeg.h"
 #include "platform/ByteArchive.h"
-#include "plot/CGBaseSeg.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "plot/CGLine.h"
-#include "plot/CGCircle.h"
+#include "geometry/CGLine.h"
+#include "geometry/CGCircle.h"
 
 #include <gtest/gtest.h>
 

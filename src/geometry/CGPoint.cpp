@@ -1,4 +1,4 @@
-#include "plot/CGPoint.h"
+#include "geometry/CGPoint.h"
 
 #include <cmath>
 

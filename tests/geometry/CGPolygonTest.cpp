@@ -1,4 +1,4 @@
-#include "plot/CGPolygon.h"
+#include "geometry/CGPolygon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/CGKonstanten.h"
+#include "geometry/CGKonstanten.h"
 
 // A direction or displacement in three coordinates (kind 2).
 class CGVector {

@@ -1,6 +1,6 @@
-#include "plot/Winkel.h"
+#include "geometry/Winkel.h"
 
-#include "plot/CGKonstanten.h"
+#include "geometry/CGKonstanten.h"
 
 #include <cmath>
 

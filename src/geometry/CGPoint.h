@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plot/CGKonstanten.h"
-#include "plot/CGVector.h"
+#include "geometry/CGKonstanten.h"
+#include "geometry/CGVector.h"
 
 // A point in three coordinates (kind 1).
 class CGPoint {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "plot/CGBaseSeg.h"
-#include "plot/CGCircle.h"
-#include "plot/CGLine.h"
-#include "plot/CGPoint.h"
+#include "geometry/CGBaseSeg.h"
+#include "geometry/CGCircle.h"
+#include "geometry/CGLine.h"
+#include "geometry/CGPoint.h"
 
 #include <vector>
 

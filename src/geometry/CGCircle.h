@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plot/CGKonstanten.h"
-#include "plot/CGPoint.h"
+#include "geometry/CGKonstanten.h"
+#include "geometry/CGPoint.h"
 
 // A circle in the x-y plane about its centre (kind 5). The values a and b travel
 // with the circle; no operation reads them.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "plot/CGKonstanten.h"
-#include "plot/CGPoint.h"
-#include "plot/CGVector.h"
+#include "geometry/CGKonstanten.h"
+#include "geometry/CGPoint.h"
+#include "geometry/CGVector.h"
 
 class CGCircle;
 

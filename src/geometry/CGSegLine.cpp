@@ -1,4 +1,4 @@
-#include "plot/CGSegLine.h"
+#include "geometry/CGSegLine.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,8 @@
 #pragma once
 
+// src/geometry: the 3D analytic geometry (points, vectors, lines, circles, segment lines,
+// polygons, angles). It uses the platform only; the drawing engine stands on it.
+
 // Fixed values of the 3D geometry types (CGPoint, CGVector, CGLine, CGPolygon,
 // CGSegLine). Lengths are in the caller's unit, angles in radians.
 
