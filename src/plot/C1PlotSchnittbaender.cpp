@@ -1,7 +1,7 @@
-#include "plot/C1Plot.h"
 #include "plot/C1Quer.h"
-#include "plot/C1TextRects.h"
-#include "plot/PlotGeometrie.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/C1TextRects.h"
+#include "plot/engine/PlotGeometrie.h"
 
 #include <cmath>
 

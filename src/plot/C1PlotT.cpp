@@ -1,7 +1,7 @@
 #include "plot/C1PlotT.h"
 
-#include "plot/C1Plot.h"
 #include "plot/ZustandsLinie.h"
+#include "plot/engine/C1Plot.h"
 
 #include <algorithm>
 #include <cmath>

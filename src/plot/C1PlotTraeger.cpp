@@ -1,6 +1,6 @@
 #include "plot/C1PlotTraeger.h"
 
-#include "plot/C1Plot.h"
+#include "plot/engine/C1Plot.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "plot/C1LastLevels.h"
-#include "plot/C1Plot.h"
 #include "plot/C1PlotTraeger.h"
-#include "plot/FormatZahl.h"
-#include "plot/PlotGeometrie.h"
+#include "plot/engine/C1LastLevels.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/FormatZahl.h"
+#include "plot/engine/PlotGeometrie.h"
 
 #include "host/Numerik.h"
 

@@ -1,6 +1,6 @@
-#include "plot/C1Plot.h"
 #include "plot/C1PlotTraeger.h"
-#include "plot/PlotGeometrie.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/PlotGeometrie.h"
 
 #include "host/Numerik.h"
 

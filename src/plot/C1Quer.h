@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/C1Punkt.h"
+#include "plot/engine/C1Punkt.h"
 
 #include <cstdio>
 #include <string>

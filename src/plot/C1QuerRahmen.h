@@ -4,8 +4,8 @@
 // A -> B, u along the axis from it and v across it towards the negative ordinates
 // (upwards for a member drawn to the right), and the box the drawing covers.
 
-#include "plot/C1Plot.h"
-#include "plot/C1Punkt.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/C1Punkt.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 // Small helpers kept with the curve drawing for the member drawings.
 
-#include "plot/C1Punkt.h"
+#include "plot/engine/C1Punkt.h"
 
 #include <cstddef>
 #include <string>

@@ -2,13 +2,13 @@
 // loads, sections and curves, and the member, its sections or its curves drawn along
 // a segment of the picture.
 
-#include "plot/C1Plot.h"
 #include "plot/C1PlotTraeger.h"
-#include "plot/PlotGeometrie.h"
 #include "plot/Plot_.h"
 #include "plot/QuerAusArgumenten.h"
-#include "plot/TextReinigung.h"
 #include "plot/ZustandsLinie.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/PlotGeometrie.h"
+#include "plot/engine/TextReinigung.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,12 +3,12 @@
 #include "host/C1Exception.h"
 #include "host/Trace.h"
 #include "platform/Kernel.h"
-#include "plot/C1Plot.h"
 #include "plot/C1PlotT.h"
-#include "plot/CadHook.h"
 #include "plot/QuerAusArgumenten.h"
-#include "plot/TextReinigung.h"
 #include "plot/ZustandsLinie.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/CadHook.h"
+#include "plot/engine/TextReinigung.h"
 
 #include <cmath>
 #include <memory>

@@ -5,11 +5,11 @@
 #include "platform/Kernel.h"
 #include "platform/Koordinate.h"
 #include "platform/QELRTFXReport.h"
-#include "plot/C1Plot.h"
 #include "plot/C1PlotTraeger.h"
-#include "plot/CadHook.h"
 #include "plot/PlotT_.h"
 #include "plot/ZustandsLinie.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/CadHook.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "plot/QuerAusArgumenten.h"
 
-#include "plot/TextReinigung.h"
+#include "plot/engine/TextReinigung.h"
 
 namespace {
 

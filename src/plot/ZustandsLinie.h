@@ -4,8 +4,8 @@
 // set, with the running maximum and minimum of Z and the range of x. The drawing
 // cleans and sorts the curve in place, so an index is valid only until the next sort.
 
-#include "plot/C1Punkt.h"
 #include "plot/ExtremLabel.h"
+#include "plot/engine/C1Punkt.h"
 
 #include <cstdio>
 #include <string>

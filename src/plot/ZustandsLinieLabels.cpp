@@ -3,9 +3,9 @@
 #include "plot/ZustandsLinie.h"
 
 #include "host/Numerik.h"
-#include "plot/C1Plot.h"
-#include "plot/FormatZahl.h"
-#include "plot/PlotGeometrie.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/FormatZahl.h"
+#include "plot/engine/PlotGeometrie.h"
 
 #include <algorithm>
 #include <cmath>

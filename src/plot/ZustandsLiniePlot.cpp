@@ -2,10 +2,10 @@
 
 #include "host/Numerik.h"
 #include "platform/Koordinate.h"
-#include "plot/C1Plot.h"
 #include "plot/ExtremLabel.h"
-#include "plot/FormatZahl.h"
-#include "plot/PlotGeometrie.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/engine/FormatZahl.h"
+#include "plot/engine/PlotGeometrie.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "plot/C1PlotTraeger.h"
 #include "plot/C1Quer.h"
-#include "plot/C1TextRects.h"
+#include "plot/engine/C1TextRects.h"
 
 #include "PlotFixture.h"
 

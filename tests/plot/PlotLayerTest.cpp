@@ -5,9 +5,9 @@
 #include "platform/EmfHandles.h"
 #include "platform/Kernel.h"
 #include "platform/QELRTFXReport.h"
-#include "plot/C1Plot.h"
 #include "plot/C1PlotTraeger.h"
 #include "plot/Plot_.h"
+#include "plot/engine/C1Plot.h"
 
 #include "../support/EmfReader.h"
 #include "../support/EnvGuard.h"

@@ -5,10 +5,10 @@
 // words read back and their ink stays inside each picture's box.
 
 #include "platform/QELRTFXPicture.h"
-#include "plot/C1Plot.h"
 #include "plot/C1PlotT.h"
 #include "plot/C1Quer.h"
 #include "plot/ZustandsLinie.h"
+#include "plot/engine/C1Plot.h"
 
 #include "../report/LibreOfficeCheck.h"
 #include "../support/EmfReader.h"
