@@ -1,6 +1,6 @@
 #include "plot/C1PlotT.h"
 
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include "plot/C1PlotTraeger.h"
 #include "plot/Plot_.h"
 #include "plot/QuerAusArgumenten.h"
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/PlotGeometrie.h"
 #include "plot/engine/TextReinigung.h"

@@ -5,7 +5,7 @@
 #include "platform/Kernel.h"
 #include "plot/C1PlotT.h"
 #include "plot/QuerAusArgumenten.h"
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/CadHook.h"
 #include "plot/engine/TextReinigung.h"

@@ -7,7 +7,7 @@
 #include "platform/QELRTFXReport.h"
 #include "plot/C1PlotTraeger.h"
 #include "plot/PlotT_.h"
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/CadHook.h"
 

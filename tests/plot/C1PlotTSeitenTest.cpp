@@ -1,5 +1,5 @@
 #include "plot/C1PlotT.h"
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 
 #include "PlotFixture.h"
 

@@ -2,7 +2,7 @@
 
 #include "plot/C1PlotTraeger.h"
 #include "plot/Plot_.h"
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 
 #include "../support/EmfReader.h"
 #include "../support/EnvGuard.h"

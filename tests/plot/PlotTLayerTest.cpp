@@ -6,7 +6,7 @@
 #include "platform/QELRTFXReport.h"
 #include "plot/C1PlotT.h"
 #include "plot/PlotT_.h"
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 
 #include "../report/LibreOfficeCheck.h"
 #include "../support/EmfReader.h"

@@ -7,7 +7,7 @@
 #include "platform/QELRTFXPicture.h"
 #include "plot/C1PlotT.h"
 #include "plot/C1Quer.h"
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 
 #include "../report/LibreOfficeCheck.h"

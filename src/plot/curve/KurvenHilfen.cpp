@@ -1,4 +1,4 @@
-#include "plot/KurvenHilfen.h"
+#include "plot/curve/KurvenHilfen.h"
 
 #include <cmath>
 #include <cstdlib>

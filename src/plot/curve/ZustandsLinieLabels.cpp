@@ -1,6 +1,6 @@
 // The labels of a drawn result curve: which values are labelled and where they stand.
 
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 
 #include "host/Numerik.h"
 #include "plot/engine/C1Plot.h"

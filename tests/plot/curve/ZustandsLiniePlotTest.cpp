@@ -1,6 +1,6 @@
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 
-#include "PlotFixture.h"
+#include "../PlotFixture.h"
 
 #include <gtest/gtest.h>
 

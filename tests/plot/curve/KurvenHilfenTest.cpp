@@ -1,5 +1,5 @@
-#include "plot/KurvenHilfen.h"
-#include "plot/ExtremLabel.h"
+#include "plot/curve/KurvenHilfen.h"
+#include "plot/curve/ExtremLabel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,13 @@
 #pragma once
 
+// src/plot/curve: the result curves along a member and the labels of their values. They
+// draw with src/plot/engine and use no other folder of src/plot.
+
 // A result curve Z(x) along a member: points (x, Z) in a list that grows as points are
 // set, with the running maximum and minimum of Z and the range of x. The drawing
 // cleans and sorts the curve in place, so an index is valid only until the next sort.
 
-#include "plot/ExtremLabel.h"
+#include "plot/curve/ExtremLabel.h"
 #include "plot/engine/C1Punkt.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 
 #include "host/Numerik.h"
 #include "platform/Koordinate.h"
-#include "plot/ExtremLabel.h"
+#include "plot/curve/ExtremLabel.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/FormatZahl.h"
 #include "plot/engine/PlotGeometrie.h"

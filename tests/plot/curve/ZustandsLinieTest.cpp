@@ -1,4 +1,4 @@
-#include "plot/ZustandsLinie.h"
+#include "plot/curve/ZustandsLinie.h"
 
 #include <gtest/gtest.h>
 
