@@ -4,8 +4,8 @@
 // cross-sections, holes and load-case labels, with the page it is drawn on.
 
 #include "beam/C1LastTr.h"
-#include "plot/C1Quer.h"
 #include "plot/engine/C1Punkt.h"
+#include "plot/section/C1Quer.h"
 
 #include <array>
 #include <string>

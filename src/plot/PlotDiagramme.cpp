@@ -4,11 +4,11 @@
 
 #include "plot/C1PlotTraeger.h"
 #include "plot/Plot_.h"
-#include "plot/QuerAusArgumenten.h"
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/PlotGeometrie.h"
 #include "plot/engine/TextReinigung.h"
+#include "plot/section/QuerAusArgumenten.h"
 
 #include <algorithm>
 #include <cmath>

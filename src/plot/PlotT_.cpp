@@ -4,11 +4,11 @@
 #include "host/Trace.h"
 #include "platform/Kernel.h"
 #include "plot/C1PlotT.h"
-#include "plot/QuerAusArgumenten.h"
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/CadHook.h"
 #include "plot/engine/TextReinigung.h"
+#include "plot/section/QuerAusArgumenten.h"
 
 #include <cmath>
 #include <memory>

@@ -1,8 +1,8 @@
 // Section bands along a member, their transitions, and the member's section views.
 
 #include "plot/C1PlotTraeger.h"
-#include "plot/C1Quer.h"
 #include "plot/engine/C1TextRects.h"
+#include "plot/section/C1Quer.h"
 
 #include "PlotFixture.h"
 

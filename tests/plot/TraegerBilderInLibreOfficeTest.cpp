@@ -6,9 +6,9 @@
 
 #include "platform/QELRTFXPicture.h"
 #include "plot/C1PlotT.h"
-#include "plot/C1Quer.h"
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
+#include "plot/section/C1Quer.h"
 
 #include "../report/LibreOfficeCheck.h"
 #include "../support/EmfReader.h"

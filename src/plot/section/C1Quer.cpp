@@ -1,4 +1,4 @@
-#include "plot/C1Quer.h"
+#include "plot/section/C1Quer.h"
 
 #include "host/C1Exception.h"
 #include "host/Numerik.h"

@@ -1,7 +1,7 @@
-#include "plot/C1Quer.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/C1TextRects.h"
 #include "plot/engine/PlotGeometrie.h"
+#include "plot/section/C1Quer.h"
 
 #include <cmath>
 

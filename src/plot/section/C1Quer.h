@@ -1,5 +1,8 @@
 #pragma once
 
+// src/plot/section: the cross-section record and its drawings (section, steel profile,
+// bands along a member), drawn with src/plot/engine and nothing else of src/plot.
+
 #include "plot/engine/C1Punkt.h"
 
 #include <cstdio>

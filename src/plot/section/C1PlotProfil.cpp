@@ -1,7 +1,7 @@
-#include "plot/C1Quer.h"
-#include "plot/C1QuerRahmen.h"
 #include "plot/engine/FormatZahl.h"
 #include "plot/engine/PlotGeometrie.h"
+#include "plot/section/C1Quer.h"
+#include "plot/section/C1QuerRahmen.h"
 
 #include <array>
 #include <vector>

@@ -2,9 +2,9 @@
 // sections, the material fills, and steel profiles upright and turned.
 
 #include "platform/BitmapRegistry.h"
-#include "plot/C1Quer.h"
+#include "plot/section/C1Quer.h"
 
-#include "PlotFixture.h"
+#include "../PlotFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "plot/QuerAusArgumenten.h"
+#include "plot/section/QuerAusArgumenten.h"
 
 #include "plot/engine/TextReinigung.h"
 
