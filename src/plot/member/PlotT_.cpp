@@ -1,13 +1,13 @@
-#include "plot/PlotT_.h"
+#include "plot/member/PlotT_.h"
 
 #include "host/C1Exception.h"
 #include "host/Trace.h"
 #include "platform/Kernel.h"
-#include "plot/C1PlotT.h"
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/CadHook.h"
 #include "plot/engine/TextReinigung.h"
+#include "plot/member/C1PlotT.h"
 #include "plot/section/QuerAusArgumenten.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 // The loads of a member along its axis: which loads are drawn where, their texts,
 // the dimension chains and the axial forces.
 
-#include "plot/C1PlotTraeger.h"
+#include "plot/member/C1PlotTraeger.h"
 
-#include "PlotFixture.h"
+#include "../PlotFixture.h"
 
 #include <gtest/gtest.h>
 

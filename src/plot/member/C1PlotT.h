@@ -6,8 +6,8 @@
 
 #include "platform/EmfWriter.h"
 #include "platform/QEDOM.h"
-#include "plot/C1PlotTraeger.h"
 #include "plot/engine/C1GdiObj.h"
+#include "plot/member/C1PlotTraeger.h"
 
 #include <array>
 #include <string>

@@ -5,14 +5,14 @@
 #include "platform/EmfHandles.h"
 #include "platform/Kernel.h"
 #include "platform/QELRTFXReport.h"
-#include "plot/C1PlotTraeger.h"
-#include "plot/Plot_.h"
 #include "plot/engine/C1Plot.h"
+#include "plot/member/C1PlotTraeger.h"
+#include "plot/member/Plot_.h"
 
-#include "../support/EmfReader.h"
-#include "../support/EnvGuard.h"
-#include "../support/ScratchFolder.h"
-#include "../support/TraceMitschnitt.h"
+#include "../../support/EmfReader.h"
+#include "../../support/EnvGuard.h"
+#include "../../support/ScratchFolder.h"
+#include "../../support/TraceMitschnitt.h"
 
 #include <gtest/gtest.h>
 

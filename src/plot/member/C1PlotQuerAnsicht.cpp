@@ -1,8 +1,8 @@
-#include "plot/C1PlotTraeger.h"
 #include "plot/engine/C1LastLevels.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/C1TextRects.h"
 #include "plot/engine/PlotGeometrie.h"
+#include "plot/member/C1PlotTraeger.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,15 +5,15 @@
 // words read back and their ink stays inside each picture's box.
 
 #include "platform/QELRTFXPicture.h"
-#include "plot/C1PlotT.h"
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
+#include "plot/member/C1PlotT.h"
 #include "plot/section/C1Quer.h"
 
-#include "../report/LibreOfficeCheck.h"
-#include "../support/EmfReader.h"
-#include "../support/GrauBild.h"
-#include "../support/ScratchFolder.h"
+#include "../../report/LibreOfficeCheck.h"
+#include "../../support/EmfReader.h"
+#include "../../support/GrauBild.h"
+#include "../../support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "plot/C1PlotTraeger.h"
-#include "plot/C1PlotT.h"
+#include "plot/member/C1PlotTraeger.h"
+#include "plot/member/C1PlotT.h"
 
-#include "PlotFixture.h"
+#include "../PlotFixture.h"
 
 #include <gtest/gtest.h>
 

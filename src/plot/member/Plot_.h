@@ -1,5 +1,8 @@
 #pragma once
 
+// src/plot/member: the member plot, its pages and the plot layers the pictures of a run draw
+// through. It uses the other folders of src/plot, the beam's loads and the host's helpers.
+
 // The plot layer: free functions through which a picture of a run draws, over one
 // process-wide state. Plot_Init opens a picture as a metafile in the temporary folder
 // with a drawing engine on it, the wrappers draw in metres, Plot_Close ends the

@@ -1,15 +1,15 @@
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 #include "host/C1Exception.h"
 #include "platform/EmfHandles.h"
 #include "platform/Kernel.h"
 #include "platform/Koordinate.h"
 #include "platform/QELRTFXReport.h"
-#include "plot/C1PlotTraeger.h"
-#include "plot/PlotT_.h"
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/CadHook.h"
+#include "plot/member/C1PlotTraeger.h"
+#include "plot/member/PlotT_.h"
 
 #include <memory>
 #include <vector>

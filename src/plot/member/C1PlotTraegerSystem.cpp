@@ -1,6 +1,6 @@
-#include "plot/C1PlotTraeger.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/PlotGeometrie.h"
+#include "plot/member/C1PlotTraeger.h"
 
 #include "host/Numerik.h"
 

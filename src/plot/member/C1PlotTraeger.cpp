@@ -1,4 +1,4 @@
-#include "plot/C1PlotTraeger.h"
+#include "plot/member/C1PlotTraeger.h"
 
 #include "plot/engine/C1Plot.h"
 

@@ -1,10 +1,10 @@
 // Section bands along a member, their transitions, and the member's section views.
 
-#include "plot/C1PlotTraeger.h"
 #include "plot/engine/C1TextRects.h"
+#include "plot/member/C1PlotTraeger.h"
 #include "plot/section/C1Quer.h"
 
-#include "PlotFixture.h"
+#include "../PlotFixture.h"
 
 #include <gtest/gtest.h>
 

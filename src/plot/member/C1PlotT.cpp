@@ -1,4 +1,4 @@
-#include "plot/C1PlotT.h"
+#include "plot/member/C1PlotT.h"
 
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"

@@ -2,12 +2,12 @@
 // loads, sections and curves, and the member, its sections or its curves drawn along
 // a segment of the picture.
 
-#include "plot/C1PlotTraeger.h"
-#include "plot/Plot_.h"
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/PlotGeometrie.h"
 #include "plot/engine/TextReinigung.h"
+#include "plot/member/C1PlotTraeger.h"
+#include "plot/member/Plot_.h"
 #include "plot/section/QuerAusArgumenten.h"
 
 #include <algorithm>

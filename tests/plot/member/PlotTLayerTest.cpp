@@ -4,14 +4,14 @@
 #include "host/Trace.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXReport.h"
-#include "plot/C1PlotT.h"
-#include "plot/PlotT_.h"
 #include "plot/curve/ZustandsLinie.h"
+#include "plot/member/C1PlotT.h"
+#include "plot/member/PlotT_.h"
 
-#include "../report/LibreOfficeCheck.h"
-#include "../support/EmfReader.h"
-#include "../support/ScratchFolder.h"
-#include "../support/TraceMitschnitt.h"
+#include "../../report/LibreOfficeCheck.h"
+#include "../../support/EmfReader.h"
+#include "../../support/ScratchFolder.h"
+#include "../../support/TraceMitschnitt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The member diagrams of the plot layer's picture.
 
-#include "plot/C1PlotTraeger.h"
-#include "plot/Plot_.h"
 #include "plot/curve/ZustandsLinie.h"
+#include "plot/member/C1PlotTraeger.h"
+#include "plot/member/Plot_.h"
 
-#include "../support/EmfReader.h"
-#include "../support/EnvGuard.h"
-#include "../support/ScratchFolder.h"
+#include "../../support/EmfReader.h"
+#include "../../support/EnvGuard.h"
+#include "../../support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
