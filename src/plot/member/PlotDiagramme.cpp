@@ -5,7 +5,6 @@
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/PlotGeometrie.h"
-#include "plot/engine/TextReinigung.h"
 #include "plot/member/C1PlotTraeger.h"
 #include "plot/member/Plot_.h"
 #include "plot/section/QuerAusArgumenten.h"

@@ -6,7 +6,6 @@
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/CadHook.h"
-#include "plot/engine/TextReinigung.h"
 #include "plot/member/C1PlotT.h"
 #include "plot/section/QuerAusArgumenten.h"
 
