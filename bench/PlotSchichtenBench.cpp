@@ -3,8 +3,8 @@
 // with captions opened and closed through the plot layer (not inserted).
 
 #include "platform/EmfHandles.h"
-#include "plot/PlotT_.h"
-#include "plot/Plot_.h"
+#include "plot/member/PlotT_.h"
+#include "plot/member/Plot_.h"
 
 #include <benchmark/benchmark.h>
 

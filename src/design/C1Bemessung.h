@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/C1Quer.h"
+#include "plot/section/C1Quer.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
 #include "design/C1Bemessung.h"
 #include "host/C1Exception.h"
-#include "plot/C1Quer.h"
+#include "plot/section/C1Quer.h"
 #include "sectionlib/Beton.h"
 
 #include <cmath>

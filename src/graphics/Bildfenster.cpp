@@ -1,7 +1,7 @@
 #include "graphics/Bildfenster.h"
 
-#include "plot/C1Plot.h"
-#include "plot/Plot_.h"
+#include "plot/engine/C1Plot.h"
+#include "plot/member/Plot_.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "earthpressure/C1ZirfCalc.h"
 #include "graphics/Zeichnen.h"
 #include "host/C1QEL.h"
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include "graphics/Zeichnen.h"
 #include "host/C1QEL.h"
 #include "host/C1ZirfInput.h"
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 #include <algorithm>
 #include <cmath>

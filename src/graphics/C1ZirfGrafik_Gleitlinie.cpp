@@ -6,7 +6,7 @@
 #include "earthpressure/C1ZirfCalc.h"
 #include "graphics/Zeichnen.h"
 #include "host/C1ZirfInput.h"
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,7 +11,7 @@
 #include "host/RunTempFolder.h"
 #include "host/Trace.h"
 #include "platform/QELRTFXReport.h"
-#include "plot/PlotT_.h"
+#include "plot/member/PlotT_.h"
 #include "report/C1RTFX.h"
 #include "report/ReportBlocks.h"
 

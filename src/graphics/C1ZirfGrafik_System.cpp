@@ -9,7 +9,7 @@
 #include "graphics/Skizzenlasten.h"
 #include "graphics/Zeichnen.h"
 #include "host/C1ZirfInput.h"
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 #include <algorithm>
 #include <array>

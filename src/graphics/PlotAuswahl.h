@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 // Pens and brushes selected for a part of a picture, popped again when the part ends, so
 // every selection is paired with its pop on every path.

@@ -3,7 +3,7 @@
 #include "graphics/PlotAuswahl.h"
 #include "graphics/Zeichnen.h"
 #include "host/C1ZirfInput.h"
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 #include <algorithm>
 #include <cmath>

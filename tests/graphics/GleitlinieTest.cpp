@@ -3,7 +3,7 @@
 
 #include "GrafikLauf.h"
 
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 #include <cmath>
 #include <limits>

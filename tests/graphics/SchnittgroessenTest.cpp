@@ -6,7 +6,7 @@
 
 #include "analysis/Biegelinie.h"
 #include "graphics/Schnittgroessenlinien.h"
-#include "plot/PlotT_.h"
+#include "plot/member/PlotT_.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 #include "host/Trace.h"
 #include "platform/EmfHandles.h"
 #include "platform/RunFileRecord.h"
-#include "plot/Plot_.h"
+#include "plot/member/Plot_.h"
 
 #include "../support/EnvGuard.h"
 #include "../support/Examples.h"

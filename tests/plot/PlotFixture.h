@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/EmfWriter.h"
-#include "plot/C1Plot.h"
+#include "plot/engine/C1Plot.h"
 
 #include "../support/EmfReader.h"
 

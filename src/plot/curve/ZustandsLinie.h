@@ -1,0 +1,113 @@
+#pragma once
+
+// src/plot/curve: the result curves along a member and the labels of their values. They
+// draw with src/plot/engine and use no other folder of src/plot.
+
+// A result curve Z(x) along a member: points (x, Z) in a list that grows as points are
+// set, with the running maximum and minimum of Z and the range of x. The drawing
+// cleans and sorts the curve in place, so an index is valid only until the next sort.
+
+#include "plot/curve/ExtremLabel.h"
+#include "plot/engine/C1Punkt.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class C1Plot;
+
+class ZustandsLinie {
+public:
+    static constexpr int kStartCapacity = 50;
+    static constexpr int kGrowth = 10;
+
+    ZustandsLinie();
+
+    int Reset();
+    // Sets point i; the count becomes at least i + 1. An index beyond the places that
+    // one growth step gives (capacity + 9) is refused before anything changes: 0.
+    int SetPoint(int i, double x, double z);
+    int AddPoint(double x, double z, bool replace, double tolerance);
+    int FindX(double x, double tolerance) const;
+    double GetX(int i) const;
+    double GetZ(int i) const;
+    int GetPoint(int i, double& x, double& z) const;
+    int IsIndex(int i) const { return i >= 0 && i < n ? 1 : 0; }
+    // Z interpolated at x; sorts the curve. 0.0 for a curve without points; a curve of
+    // one point gives its value everywhere.
+    double GetZAt(double x);
+    int Sort();
+    int SortByZ();
+    int RemoveDuplicates();
+    int FindNextExtremum(int start, int type, int direction, int variant);
+    int IsEqual(ZustandsLinie other) const;
+    double Area(bool absolute);
+    double ProductIntegral(ZustandsLinie other);
+    int Dump(std::FILE* file, const std::string& title) const;
+    // Sorts the curve and yields 0.0; nothing else is computed.
+    double SortOnly();
+
+    int GetCount() const { return n; }
+    int GetCapacity() const { return capacity; }
+    double GetZmax() const { return Zmax; }
+    double GetZmin() const { return Zmin; }
+    double GetXZmax() const { return xZmax; }
+    double GetXZmin() const { return xZmin; }
+    int GetIZmax() const { return iZmax; }
+    int GetIZmin() const { return iZmin; }
+    double GetXmax() const { return xmax; }
+    double GetXmin() const { return xmin; }
+    // The larger magnitude of the two extremes.
+    double GetMaxAbs() const;
+    // Marks the curve's value at x to be labelled besides its extremes (a value the
+    // report prints at that point); Reset forgets the marks.
+    void MarkiereX(double xMarke) { marken.push_back(xMarke); }
+
+    // Drawing along a member from A to B on a page (see ZustandsLiniePlot.cpp).
+    int PlotKurve(C1Plot& page, int mode, int labelKinds, double h, int ax, int ay, int bx, int by,
+                  const int* colourFlags, const unsigned* colours, double length, int fill,
+                  int signedLabels, double zUpper, double zLower, std::vector<C1Punkt>& points,
+                  int* lastIndex, bool drawArea);
+    int PlotKurve2(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
+                   const int* colourFlags, const unsigned* colours, double length,
+                   ZustandsLinie* second, int fill1, int fill2, int labelKinds1, int labelKinds2,
+                   int signedLabels);
+    int PlotHistogramm(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
+                       const int* colourFlags, const unsigned* colours, double length,
+                       ZustandsLinie* second, int fill1, int fill2, int labelKinds1,
+                       int labelKinds2, int signedLabels);
+
+private:
+    // The labels of a drawn curve: its extremes of the given kinds and its marked points,
+    // ordinates and positions in world units of the page (scales sz across, sx along).
+    std::vector<ExtremLabel> Labels(int labelKinds, double sx, double sz);
+    // Whether a value is below the share `anteil` of the curve's greatest magnitude.
+    bool Nebensaechlich(double z, double anteil) const;
+    // Writes the labels beside the curve on the page, the most important first; a label
+    // that would print over one placed before is left out.
+    void PlotLabels(C1Plot& page, int mode, const std::vector<ExtremLabel>& labels, double h,
+                    int ax, int ay, int bx, int by, double axisLength, int signedLabels) const;
+    void RecomputeExtremes();
+    // Point i takes over the maximum and the minimum it reaches (ties go to it).
+    void TakeExtremes(int i, double px, double pz);
+    void RemoveMarked(const std::vector<bool>& marked);
+    int FindJump(int start, int direction);
+    void SortBy(bool zFirst);
+
+    int n = 0;
+    int capacity = kStartCapacity;
+    double Zmax = -999999.0;
+    double Zmin = 999999.0;
+    double xZmax = -999999.9;
+    double xZmin = 999999.9;
+    double xmax = -999999.9;
+    double xmin = 999999.9;
+    int iZmax = -1;
+    int iZmin = -1;
+    std::vector<double> x;
+    std::vector<double> Z;
+    std::vector<double> marken;
+};
+
+// Sorts count triples (x, Z, spare) in place by x, then Z; returns 1.
+int SortTriples(double (*triples)[3], int count);

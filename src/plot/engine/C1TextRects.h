@@ -1,0 +1,29 @@
+#pragma once
+
+#include "plot/engine/C1Rect.h"
+
+#include <vector>
+
+// The boxes of the texts placed so far on a page, for collision tests.
+class C1TextRects {
+public:
+    static constexpr int kStartCapacity = 501;
+    static constexpr int kGrowth = 20;
+
+    C1TextRects();
+    void Clear();
+    // mode 0: 1 when the quadrilateral overlaps a placed box (nothing added), else it
+    // is added and 0 returned. mode 1: compared with box 0 only, then the set holds
+    // this quadrilateral alone; 1 when it overlapped the old box 0.
+    int TestAndAdd(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int mode);
+
+    int GetLastRect() const { return iLastRect; }
+    int GetCapacity() const { return iCapacity; }
+    const C1Rect& Get(int i) const { return Rects.at(static_cast<std::size_t>(i)); }
+
+private:
+    int AddMode0(const C1Rect& r);
+    int iCapacity = kStartCapacity;
+    int iLastRect = -1;
+    std::vector<C1Rect> Rects;
+};
