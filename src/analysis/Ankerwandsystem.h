@@ -26,34 +26,4 @@ System SetzeAuf(C1Traeger& tr, double tGes, double t, double A, int einspannung)
 // foot.
 double DrehungFuss(const C1Traeger& tr, int von, int bis, const System& s);
 
-struct Extremum {
-    double x = 0.0; // beam position
-    double M = 0.0;
-};
-
-// The design lines of the solved beams: the retained side as the iteration took it (the
-// design beam's load case of every load) and the passive side's load cases 1 ... nPassiv,
-// mobilised by faktorPassiv.
-struct Bemessung {
-    const C1Traeger& aktiv;
-    const C1Traeger& passiv;
-    int nPassiv = 0;
-    double faktorPassiv = 0.0;
-
-    double M(double x) const;
-    double Q(double x) const;
-    // The shear at the end of span `feld` (just below the support that ends it).
-    double QEnde(int feld) const;
-    double Auflagerkraft(int k) const;
-    // The extreme moment between the beam positions von and bis whose sign is opposite to
-    // the field moment's: the fixing moment of a fixed foot. {von, M(von)} when the
-    // moment never turns.
-    Extremum Einspannmoment(double von, double bis, double feldMoment) const;
-
-private:
-    // The retained side's value plus the mobilised passive side's, of one quantity of a
-    // solved beam and load case.
-    template <class Wert> double Summe(Wert wert) const;
-};
-
 } // namespace ankerwand

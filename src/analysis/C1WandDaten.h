@@ -142,6 +142,12 @@ struct C1WandDaten {
     // at the anchor.
     int auflagerFuss = 0;
     int auflagerAnker = 0;
+    // The share of the passive side each design state mobilises: all loads, and the
+    // permanent loads alone.
+    double anteilPassivBemessung = 0.0;
+    double anteilPassivBemessungG = 0.0;
+    // The design shear just above the anchored wall's foot support (the foot force C).
+    double QFuss = 0.0;
 
     // Reaction of the beam's first read support (the anchor of the anchored wall) under the
     // retained side's design loads as the iteration took them: every load, and the

@@ -116,16 +116,13 @@ void C1ZirfCalc::CalcWandseiteTGF(const KombiFaktoren& f) {
 
 void C1ZirfCalc::CalcAvorhTGF() {
     const C1ZirfInput& in = *pInput;
-    // The existing design anchor force is the wall's anchor force AK, the one its depth was
-    // found for (moments about the foot at the found depth), made axial. The beam, whose
-    // fixed or partly fixed foot is a short span at the bottom of the rounded depth, gives
-    // a slightly other reaction; it only splits the force into its permanent share (the
-    // beam under the permanent design loads, with the passive side at eta_p/gep) and the
-    // rest. With a free foot the two agree.
-    const double passiv = in.eta_p / gep * RPassiv1.at(1);
+    // The existing design anchor force is the wall's anchor force AK, made axial. Its
+    // permanent share is the anchor reaction of the wall under the permanent design loads
+    // alone (with the passive side that state mobilises) over that under all loads.
     const double cosA = std::cos(in.ankerneigung / GradFaktor);
-    const double balken = RAktivBemessung1 + passiv;
-    const double anteilStaendig = balken != 0.0 ? (RAktivBemessungG1 + passiv) / balken : 1.0;
+    const double alle = RAktivBemessung1 + anteilPassivBemessung * RPassiv1.at(1);
+    const double staendig = RAktivBemessungG1 + anteilPassivBemessungG * RPassiv1.at(1);
+    const double anteilStaendig = alle != 0.0 ? staendig / alle : 1.0;
     AvorhQ = AK / cosA;
     AvorhG = anteilStaendig * AK / cosA;
 }

@@ -3,10 +3,12 @@
 
 #include "earthpressure/C1ZirfCalc.h"
 
+#include "analysis/Bemessungslinie.h"
 #include "beam/C1Traeger.h"
 #include "host/C1ZirfInput.h"
 #include "host/Trace.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,6 +16,8 @@ namespace {
 constexpr int kPunkte = C1WandDaten::kPunkte;
 constexpr int kSegmente = kPunkte - 1;
 enum Tabelle { kMAktiv = 0, kQAktiv = 1, kMPassiv = 2, kQPassiv = 3 };
+// The working mode of the input that checks a given depth.
+constexpr int kNachweis = 1;
 
 // Sign class of a shear value: positive, negative or exactly zero.
 int Vorzeichen(double q) {
@@ -82,8 +86,8 @@ void C1ZirfCalc::Umhuellende(const char* format) {
     }
 }
 
-void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
-    const double faktor = pInput->eta_p / gep;
+void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt, double faktor,
+                                       double faktorG) {
     for (int j = 1; j <= nLastfaelle; ++j) {
         const auto J = static_cast<std::size_t>(j);
         RPassiv1[j] = pTraeger->GetAuflagerkraft(j, s1);
@@ -98,6 +102,8 @@ void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
             Schnittgroessen[kQPassiv].at(J)[P] = Q;
             QDesign[P] += faktor * Q;
             MDesign[P] += faktor * M;
+            QDesignG[P] += faktorG * Q;
+            MDesignG[P] += faktorG * M;
             if (traceJePunkt) {
                 TracePrintf("\nTdesign nach passiv: i %2d  j %2d  x %6.3f  Q %6.3f  M %6.3f  SQ "
                             "%6.3f  SM %6.3f",
@@ -135,11 +141,28 @@ double C1ZirfCalc::Auflagerkraft(int bis, int s) const {
     return r;
 }
 
-double C1ZirfCalc::NullQuerkraft(int pa, int pb) const {
-    const double qa = QDesign.at(static_cast<std::size_t>(pa));
-    const double qb = QDesign.at(static_cast<std::size_t>(pb));
+double C1ZirfCalc::NullQuerkraft(const Linie& q, int pa, int pb) const {
+    const double qa = q.at(static_cast<std::size_t>(pa));
+    const double qb = q.at(static_cast<std::size_t>(pb));
     const double r = std::fabs(qa) / (std::fabs(qb) + std::fabs(qa));
     return PunktX(pa) + r * (PunktX(pb) - PunktX(pa));
+}
+
+double C1ZirfCalc::TiefeNullQuerkraft(const Linie& q, double ab) const {
+    const double TL = pTraeger->GetTL();
+    // The points lie at the depths TL - x_p: the point one step deeper than p + 1 is p.
+    for (int p = kSegmente - 1; p >= 0; --p) {
+        const double tiefe = TL - PunktX(p);
+        if (tiefe <= ab) {
+            continue;
+        }
+        const auto P = static_cast<std::size_t>(p);
+        TracePrintf("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", kPunkte - p, tiefe, q[P + 1], q[P]);
+        if (Vorzeichen(q[P + 1]) != Vorzeichen(q[P])) {
+            return TL - NullQuerkraft(q, p + 1, p);
+        }
+    }
+    return t;
 }
 
 int C1ZirfCalc::CalcSchnittgroessen() {
@@ -159,43 +182,48 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     CalcTraegerLasten();
     tr.Calc();
     SchnittgroessenAktiv(1, 2, bemessung);
-    Umhuellende("\nTdesign nach aktiv: i %2d  x %6.3f  Q %6.3f M %6.3f");
+    const double fussAlle = bemessung.GetMx(kBemessungAlle, 0.0);
+    const double fussStaendig = bemessung.GetMx(kBemessungStaendig, 0.0);
 
     tr.DelLasten();
     CalcTraegerLastenZusatz();
     tr.Calc();
-    SchnittgroessenPassiv(1, 2, true);
+    // The passive side is mobilised as far as the wall needs it to stand without a
+    // clamping moment at its foot, at most by its design share; the designed wall under
+    // all its loads needs exactly that share.
+    const double f = in.eta_p / gep;
+    double fussPassiv = 0.0;
+    for (int j = 1; j <= nLastfaelle; ++j) {
+        fussPassiv += tr.GetMx(j, 0.0);
+    }
+    const auto anteil = [&](double fuss) {
+        return fussPassiv != 0.0 ? std::clamp(-fuss / fussPassiv, 0.0, f) : f;
+    };
+    anteilPassivBemessung = in.berart == kNachweis ? anteil(fussAlle) : f;
+    anteilPassivBemessungG = anteil(fussStaendig);
+    SchnittgroessenPassiv(1, 2, true, anteilPassivBemessung, anteilPassivBemessungG);
+    const Linie qAlle = QDesign;
+    const Linie qStaendig = QDesignG;
+    Umhuellende("\nTdesign: i %2d  x %6.3f  Q %6.3f M %6.3f");
     // The characteristic wall stands without a clamping moment at its foot: the passive
     // side takes the share of its pressure that brings the foot moment to 0.
-    const double fussPassiv = MPassivChar(0);
     MCharMitPassiv(fussPassiv != 0.0 ? -MChar[0] / fussPassiv : 0.0);
 
-    // The point of zero design shear; the change nearest the head wins.
-    xm = t;
-    for (int p = 0; p < kPunkte; ++p) {
-        const auto P = static_cast<std::size_t>(p);
-        TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
-                    MDesign[P]);
-        if (p >= 1 && Vorzeichen(QDesign[P - 1]) != Vorzeichen(QDesign[P])) {
-            xm = TL - NullQuerkraft(p - 1, p);
-        }
-    }
-
-    const double faktorPassiv = in.eta_p / gep;
-    Mxm = MHw = MA = MF = 0.0;
-    for (int j = 1; j <= nLastfaelle; ++j) {
-        Mxm += faktorPassiv * tr.GetMx(j, TL - xm);
-        MHw += faktorPassiv * tr.GetMx(j, TL - in.wand_hw);
-        const double M = tr.GetMx(j, 0.0);
-        MF += faktorPassiv * M;
-        TracePrintf("\nTFuss2:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
-    }
-    // The retained side's design part; the beam keeps its loads per load case.
-    Mxm += bemessung.GetMx(kBemessungAlle, TL - xm);
-    MHw += bemessung.GetMx(kBemessungAlle, TL - in.wand_hw);
-    const double M = bemessung.GetMx(kBemessungAlle, 0.0);
-    MF += M;
-    TracePrintf("\nTFuss1:  t %6.3f  M %6.3f  MF %6.3f", t, M, MF);
+    // The design values at the characteristic points: of the two states the one that
+    // bends the wall more; the greatest moment at each state's own zero of the shear.
+    const wand::Bemessung alle{bemessung, tr, nLastfaelle, anteilPassivBemessung, kBemessungAlle};
+    const wand::Bemessung staendig{bemessung, tr, nLastfaelle, anteilPassivBemessungG,
+                                   kBemessungStaendig};
+    const wand::Zustaende zustaende{alle, staendig};
+    const wand::Extremum groesstes = zustaende.GroesstesMoment(
+        TL - TiefeNullQuerkraft(qAlle, 0.0), TL - TiefeNullQuerkraft(qStaendig, 0.0));
+    xm = TL - groesstes.x;
+    Mxm = groesstes.M;
+    TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);
+    MHw = zustaende.M(TL - in.wand_hw);
+    MA = 0.0;
+    MF = zustaende.M(0.0);
+    TracePrintf("\nTFuss:  t %6.3f  MF %6.3f", t, MF);
     tr.DelLasten();
     CalcTraegerLasten();
     tr.Calc();

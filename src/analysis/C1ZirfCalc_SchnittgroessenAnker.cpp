@@ -8,22 +8,22 @@
 #include "earthpressure/C1ZirfCalc.h"
 
 #include "analysis/Ankerwandsystem.h"
+#include "analysis/Bemessungslinie.h"
 #include "beam/C1Traeger.h"
 #include "host/C1ZirfInput.h"
 #include "host/Trace.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int kPunkte = C1WandDaten::kPunkte;
-constexpr int kSegmente = kPunkte - 1;
 // Offset of the values beside the anchor (m).
 constexpr double kNebenAnker = 0.01;
-
-int Vorzeichen(double q) {
-    return (q > 0.0) - (q < 0.0);
-}
+// The working mode of the input that checks a given depth.
+constexpr int kNachweis = 1;
+// The combination step of the anchored wall's vertical components.
+constexpr int kAnkerVertikal = 1;
 
 } // namespace
 
@@ -50,6 +50,12 @@ double C1ZirfCalc::FixierungBemessung(const Fusszustand& aktiv, const Fusszustan
     return (aktiv.drehung + faktorPassiv * passiv.drehung) / drehungFrei;
 }
 
+double C1ZirfCalc::AnteilPassivBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
+                                         double fixierung, double hoechstens) const {
+    const double anteil = AnteilPassivChar(aktiv, passiv, fixierung);
+    return std::isfinite(anteil) ? std::clamp(anteil, 0.0, hoechstens) : hoechstens;
+}
+
 int C1ZirfCalc::CalcSchnittgroessenAnker() {
     const C1ZirfInput& in = *pInput;
     C1Traeger& tr = *pTraeger;
@@ -63,86 +69,98 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     const int s1 = sys.anker;
     const int s2 = A > 0.0 ? sys.kopf : sys.fuss;
     const double xAnker = sys.xAnker;
-    const double xUeberAnker = xAnker + kNebenAnker;
+    // The values beside the anchor stand 1 cm above it, within the wall.
+    const double xUeberAnker = xAnker + std::min(kNebenAnker, A / 2.0);
 
     ClearSchnittgroessen();
     const C1Traeger bemessung = BemessungsTraeger();
     CalcTraegerLasten();
     tr.Calc();
     SchnittgroessenAktiv(s1, s2, bemessung);
-    Umhuellende("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
-    // The retained side's force on the foot support and its rotation there, of the design
-    // loads and of the characteristic ones, for the share of the passive side the
-    // characteristic wall mobilises.
+    // The retained side's force on the foot support and its rotation there: of the
+    // characteristic loads, of the design loads and of the permanent design loads alone.
     const int nAktiv = nLastfaelle + 1;
     const Fusszustand aktivChar{Auflagerkraft(nAktiv, sys.fuss),
                                 ankerwand::DrehungFuss(tr, 1, nAktiv, sys)};
-    const int alle = C1WandDaten::kBemessungAlle;
-    const Fusszustand aktivDesign{bemessung.GetAuflagerkraft(alle, sys.fuss),
-                                  ankerwand::DrehungFuss(bemessung, alle, alle, sys)};
+    const auto aktivDesign = [&](int Lf) {
+        return Fusszustand{bemessung.GetAuflagerkraft(Lf, sys.fuss),
+                           ankerwand::DrehungFuss(bemessung, Lf, Lf, sys)};
+    };
+    const Fusszustand alleDesign = aktivDesign(kBemessungAlle);
+    const Fusszustand staendigDesign = aktivDesign(kBemessungStaendig);
 
     tr.DelLasten();
     CalcTraegerLastenZusatz();
     tr.Calc();
-    SchnittgroessenPassiv(s1, s2, false);
     const Fusszustand passiv{Auflagerkraft(nLastfaelle, sys.fuss),
                              ankerwand::DrehungFuss(tr, 1, nLastfaelle, sys)};
-    const double faktorPassiv = in.eta_p / gep;
-    MCharMitPassiv(
-        AnteilPassivChar(aktivChar, passiv, FixierungBemessung(aktivDesign, passiv, faktorPassiv)));
-    for (int p = 0; p < kPunkte; ++p) {
-        const auto P = static_cast<std::size_t>(p);
-        TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, PunktX(p), QDesign[P],
-                    MDesign[P]);
-    }
+    // The passive side is mobilised as far as a state of the wall needs it, at most by its
+    // design share: no force at a free foot, and at a fixed or partly fixed one the foot
+    // turns by the share of a free foot's rotation that the designed wall shows (checked
+    // depth: that its target leaves). The designed wall under all its loads needs exactly
+    // the design share.
+    const double f = in.eta_p / gep;
+    const bool nachweis = in.berart == kNachweis;
+    const double drehungFrei =
+        alleDesign.drehung +
+        (passiv.kraft != 0.0 ? -alleDesign.kraft / passiv.kraft : 0.0) * passiv.drehung;
+    const double fixierung = !nachweis ? FixierungBemessung(alleDesign, passiv, f)
+                             : in.einspannung == 0 || drehungFrei == 0.0
+                                 ? 1.0
+                                 : Zielverdrehung / drehungFrei;
+    anteilPassivBemessung = nachweis ? AnteilPassivBemessung(alleDesign, passiv, fixierung, f) : f;
+    anteilPassivBemessungG = AnteilPassivBemessung(staendigDesign, passiv, fixierung, f);
+    SchnittgroessenPassiv(s1, s2, false, anteilPassivBemessung, anteilPassivBemessungG);
+    const Linie qAlle = QDesign;
+    const Linie qStaendig = QDesignG;
+    Umhuellende("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
+    MCharMitPassiv(AnteilPassivChar(aktivChar, passiv, fixierung));
 
-    // Zero of the design shear, scanned from the head down: from a little below the anchor
-    // on, the first change of sign is the field's greatest moment (xm, a depth).
-    xm = t;
+    // Design values at the characteristic points: of the two states the one that bends
+    // the wall more; the greatest moment at each state's own zero of the shear below the
+    // anchor. The shear beside the anchor is that of all loads, whose anchor force the
+    // wall carries.
+    const wand::Bemessung alle{bemessung, tr, nLastfaelle, anteilPassivBemessung, kBemessungAlle};
+    const wand::Bemessung staendig{bemessung, tr, nLastfaelle, anteilPassivBemessungG,
+                                   kBemessungStaendig};
+    const wand::Zustaende zustaende{alle, staendig};
     const double abSchnitt = tGes / 19.0 + A;
-    for (int p = kSegmente - 1; p >= 0; --p) {
-        const double tiefe = TL - PunktX(p);
-        if (tiefe <= abSchnitt) {
-            continue;
-        }
-        const auto P = static_cast<std::size_t>(p);
-        TracePrintf("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", kPunkte - p, tiefe, QDesign[P + 1],
-                    QDesign[P]);
-        if (Vorzeichen(QDesign[P + 1]) != Vorzeichen(QDesign[P])) {
-            xm = TL - NullQuerkraft(p + 1, p);
-            break;
-        }
-    }
-
-    // Design values at the characteristic points, from the design beam of the retained
-    // side and the passive side (still on the beam).
-    const ankerwand::Bemessung design{bemessung, tr, nLastfaelle, faktorPassiv};
-    Mxm = design.M(TL - xm);
+    const wand::Extremum groesstes = zustaende.GroesstesMoment(
+        TL - TiefeNullQuerkraft(qAlle, abSchnitt), TL - TiefeNullQuerkraft(qStaendig, abSchnitt));
+    xm = TL - groesstes.x;
+    Mxm = groesstes.M;
     TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);
-    MA = design.M(xAnker);
+    MA = zustaende.M(xAnker);
     MuA = QuA = 0.0;
     if (A > 0.0) {
-        MuA = design.M(xUeberAnker);
-        QuA = design.Q(xUeberAnker);
+        MuA = zustaende.M(xUeberAnker);
+        QuA = alle.Q(xUeberAnker);
         // Just below the anchor: the end shear of the span below it, so that the shear
         // steps there by the anchor force.
-        QA = design.QEnde(s1 - 1);
-        TracePrintf("\nT:  yua %6.3f  MuA %6.3f  QuA %6.3f", A - kNebenAnker, MuA, QuA);
+        QA = alle.QEnde(s1 - 1);
+        TracePrintf("\nT:  yua %6.3f  MuA %6.3f  QuA %6.3f", TL - xUeberAnker, MuA, QuA);
     } else {
-        QA = design.Q(xAnker);
+        QA = alle.Q(xAnker);
     }
     TracePrintf("\nT:  ya %6.3f  MA %6.3f  QA %6.3f", A, MA, QA);
-    MHw = design.M(TL - in.wand_hw);
+    MHw = zustaende.M(TL - in.wand_hw);
     TracePrintf("\nT:  hw %6.3f  minM %6.3f", in.wand_hw, MHw);
     // The foot's moment: of a fixed or partly fixed foot its fixing moment, the extreme
     // moment of the embedded part against the field's; of a free foot the moment at t.
-    const ankerwand::Extremum fuss = sys.eingespannt
-                                         ? design.Einspannmoment(sys.xFuss, TL - xm, Mxm)
-                                         : ankerwand::Extremum{sys.xFuss, design.M(sys.xFuss)};
+    const wand::Extremum fuss = sys.eingespannt ? zustaende.Einspannmoment(sys.xFuss, TL - xm, Mxm)
+                                                : wand::Extremum{sys.xFuss, zustaende.M(sys.xFuss)};
     MF = fuss.M;
     yMF = TL - fuss.x;
     xm1 = sys.eingespannt ? fuss.x : 0.0;
     TracePrintf("\nT:  yF %6.3f  MF %6.3f", yMF, MF);
+    // Just above the foot support the shear of the state that bends the wall more there.
+    QFuss = wand::Zustaende::Groesser(alle.Q(sys.xFuss), staendig.Q(sys.xFuss));
+    if (nachweis) {
+        // A checked depth carries the anchor force of the wall as it stands on it, and the
+        // vertical-force check takes its component.
+        AK = alle.Auflagerkraft(sys.anker);
+        status = CalcKombi(kAnkerVertikal);
+    }
     tr.DelLasten();
     CalcTraegerLasten();
     tr.Calc();
@@ -151,7 +169,6 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     // moment, the fixing moment and the foot.
     nLastfaelle = in.iLetzterLastfall + 2;
     iSchichtFuss = iSchichtFussAktiv;
-    FussKraftBemessung = -design.Auflagerkraft(sys.fuss);
     VertikalkraefteAuflager();
     NAnker = NormalkraftBei(A, false);
     NHw = NormalkraftBei(in.wand_hw, true);

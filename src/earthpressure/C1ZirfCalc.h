@@ -159,6 +159,9 @@ struct C1ErddruckLauf {
 // with a shown error naming the limit.
 class C1ZirfCalc : public C1WandDaten, public C1TGFDaten {
 public:
+    // A line along the wall: one value per sampling point (or per beam load case).
+    using Linie = std::array<double, zirf::kMaxLastfaelle>;
+
     C1ZirfCalc(C1ZirfInput* input, C1Traeger* traeger);
 
     // --- The soil model of a run, in the order of the run sequence --------------------
@@ -308,8 +311,13 @@ public:
     // Per load case the tables, reactions and MChar of the solved beam; the design lines
     // from the design beam.
     void SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung);
+    // The design line at each point: of the two design states, all loads (MDesign) and the
+    // permanent loads alone (MDesignG), the one that bends the wall more.
     void Umhuellende(const char* format);
-    void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt);
+    // Tables and reactions of the solved passive side; its design share goes into the lines
+    // of both design states, mobilised by `faktor` (all loads) and `faktorG` (permanent
+    // loads alone).
+    void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt, double faktor, double faktorG);
     // Adds the characteristic passive side, mobilised by `anteil`, to MChar (which holds the
     // retained side), so that the deflection rests on a characteristic system in
     // equilibrium; needs the passive solution in the tables.
@@ -333,8 +341,15 @@ public:
     // the design retained side and the passive side mobilised by faktorPassiv.
     double FixierungBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
                               double faktorPassiv) const;
-    // Beam position where the design shear changes sign between the points pa and pb.
-    double NullQuerkraft(int pa, int pb) const;
+    // Beam position where the shear line q changes sign between the points pa and pb.
+    double NullQuerkraft(const Linie& q, int pa, int pb) const;
+    // Depth of the first change of sign of the shear line q from the head down, below the
+    // depth ab; t when there is none.
+    double TiefeNullQuerkraft(const Linie& q, double ab) const;
+    // The share of the passive side that a state of the anchored wall mobilises, at most
+    // `hoechstens`: as AnteilPassivChar, never below 0.
+    double AnteilPassivBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
+                                 double fixierung, double hoechstens) const;
 
     // --- Deep slip line check of the anchored wall (its members are those of C1TGFDaten) ---
     // The whole check after the embedment passes: slip line, segments, earth pressure on
@@ -481,9 +496,6 @@ public:
     // Normal force at the depth yMF of the foot's moment MF.
     double NMF = 0.0;
     double yMF = 0.0;
-    // Design horizontal force on the anchored wall's foot support (the foot force C; 0 for
-    // a free foot), positive towards the excavation like the earth pressure.
-    double FussKraftBemessung = 0.0;
     double xm = 0.0;
     double xm1 = 0.0;
     double tGes = 0.0;
@@ -554,7 +566,6 @@ public:
 
     // --- 29. Internal forces by sampling point and anchor reactions by load case
     // -------------------
-    using Linie = std::array<double, zirf::kMaxLastfaelle>;
     Linie MDesign{}, MChar{}, QDesign{}, Durchbiegung{}, MDesignG{}, QDesignG{};
     Linie RAktiv1{}, RAktiv2{}, MRAktiv1{}, MRAktiv2{}, RPassiv1{}, RPassiv2{}, MRPassiv1{},
         MRPassiv2{};

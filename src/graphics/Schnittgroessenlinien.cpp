@@ -75,16 +75,24 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
     }
     if (l.ankerTiefe > 0.0) {
         // Just above the anchor and at it, both labelled where the line steps: the shear by
-        // the anchor force, the normal force by the anchor's vertical component.
-        l.moment.push_back({TL - (A - kNebenAnker), c.MuA});
+        // the anchor force, the normal force by the anchor's vertical component and a head
+        // load at the anchor's level.
+        const double ueber = TL - A + std::min(kNebenAnker, A / 2.0);
+        l.moment.push_back({ueber, c.MuA});
         l.moment.push_back({TL - A, c.MA, true});
-        l.querkraft.push_back({TL - (A - kNebenAnker), c.QuA, true});
+        l.querkraft.push_back({ueber, c.QuA, true});
         l.querkraft.push_back({TL - A, c.QA, true});
-        const double ohne = c.NormalkraftBei(A, false);
-        const double anteil =
-            c.NormalkraftBei(A + kDarunter, true) - c.NormalkraftBei(A + kDarunter, false);
-        l.normalkraft.push_back({TL - A + kNebenAnker, ohne, true});
-        l.normalkraft.push_back({TL - A, ohne + anteil, true});
+        l.normalkraft.push_back({ueber, c.NormalkraftBei(A, true), true});
+        l.normalkraft.push_back({TL - A, c.NormalkraftBei(A + kDarunter, true), true});
+    }
+    if (anker && auf(c.t)) {
+        // At the theoretical foot the foot force C: the shear steps from its value just above
+        // to the unloaded wall below, the moment is 0 there.
+        const double xFuss = TL - c.t;
+        const double darunter = xFuss - std::min(kNebenAnker, xFuss / 2.0);
+        l.moment.push_back({xFuss, 0.0});
+        l.querkraft.push_back({xFuss, c.QFuss});
+        l.querkraft.push_back({darunter, 0.0});
     }
     return l;
 }

@@ -127,19 +127,21 @@ TEST(Durchbiegung, FreeAnchoredWallWithoutForceAtItsFoot) {
 namespace {
 
 // The anchored wall by hand, on the span from the anchor A to the foot depth t where the
-// foot force C acts, with the retained pressure g·gamma·Ka·y plus a uniform q and the
+// foot force C acts, with the retained pressure g·gamma·Ka·y plus a uniform q (and a force
+// at the head) and the
 // passive side mu·gamma·Kp·(y - He): the moment (beam sign) at depth d, the force C, and
 // EI times the foot's rotation (the moment's work on a unit moment at the foot).
 struct HandWand {
     double t, A, g, q, mu;
+    double kopf = 0.0; // a horizontal force at the head
     double Last(double d) const {
         const double u = std::max(d - W::kHe, 0.0);
         return W::kGamma * (g * W::kKa * d * d * d - mu * W::kKp * u * u * u) / 6.0 +
-               q * d * d / 2.0;
+               q * d * d / 2.0 + kopf * d;
     }
     double Kraft(double d) const {
         const double u = std::max(d - W::kHe, 0.0);
-        return W::kGamma * (g * W::kKa * d * d - mu * W::kKp * u * u) / 2.0 + q * d;
+        return W::kGamma * (g * W::kKa * d * d - mu * W::kKp * u * u) / 2.0 + q * d + kopf;
     }
     double Anker() const { return Last(t) / (t - A); }
     double C() const { return Kraft(t) - Anker(); }
@@ -202,14 +204,13 @@ TEST(Durchbiegung, FixedAndPartlyFixedAnchoredWallsByHand) {
         for (int p = 0; p <= 20; ++p) {
             mMax = std::max(mMax, std::fabs(design.M(TL - p * TL / 20.0)));
         }
-        // The design line keeps, of the retained side, the permanent loads alone where they
-        // bend the wall more than all loads together.
-        const HandWand alle{t, kA, W::kGammaG, W::kGammaQ * kVerkehr, 0.0};
-        const HandWand staendig{t, kA, W::kGammaG, 0.0, 0.0};
+        // The permanent loads alone (the traffic may be absent) are a second design state,
+        // with the passive side mobilised to the same fixity, at most by its design share;
+        // the design line is the state that bends the wall more.
+        HandWand staendig{t, kA, W::kGammaG, 0.0, 0.0};
+        staendig.mu = std::min(MuDrehung(staendig, anteil), f);
         const auto bemessung = [&](double d) {
-            const double r =
-                std::fabs(staendig.M(d)) > std::fabs(alle.M(d)) ? staendig.M(d) : alle.M(d);
-            return r + design.M(d) - alle.M(d);
+            return std::fabs(staendig.M(d)) > std::fabs(design.M(d)) ? staendig.M(d) : design.M(d);
         };
         for (int p = 0; p <= 20; ++p) {
             SCOPED_TRACE(p);
@@ -227,6 +228,87 @@ TEST(Durchbiegung, FixedAndPartlyFixedAnchoredWallsByHand) {
         EXPECT_NEAR(c.Durchbiegung[0], hand[0], 0.02 * std::fabs(hand[1]));
         EXPECT_NEAR(c.Durchbiegung[std::size_t(mitte)], hand[1], 0.02 * std::fabs(hand[1]));
     }
+}
+
+// The greatest value of a moment function in the span between anchor and foot: the field
+// moment.
+template <class F> double Feldmoment(F m, double A, double t) {
+    double g = 0.0;
+    for (int i = 0; i <= 4000; ++i) {
+        g = std::max(g, m(A + (t - A) * i / 4000.0));
+    }
+    return g;
+}
+
+TEST(Durchbiegung, ARelievingVariableLoadMayBeAbsent) {
+    // Anchor 1 m, free foot; a variable force pushing the head (20 kN/m, factor 1.5)
+    // relieves the span. Without it, the permanent loads alone with the passive side
+    // mobilised so far that the foot carries nothing, the wall bends more: the design line
+    // is at each point the state that bends the wall more, and the greatest moment the
+    // larger state's.
+    constexpr double kA = 1.0;
+    constexpr double kKopf = 20.0;
+    const double f = W::kEtaP / W::kGep;
+    WandFixture w(2);
+    w.Anker(kA, 0);
+    w.in.kombi.clear();
+    w.Kombi("1.35*(1)+1.5*(2)");
+    w.Kopflast(2, 0, kKopf, 0.0);
+    ASSERT_EQ(w.calc->CalcWand(), 1);
+    const C1ZirfCalc& c = *w.calc;
+    const double t = c.t;
+    HandWand alle{t, kA, W::kGammaG, 0.0, f};
+    alle.kopf = W::kGammaQ * kKopf;
+    HandWand staendig{t, kA, W::kGammaG, 0.0, 0.0};
+    staendig.mu = std::min(MuFrei(staendig), f);
+    const auto bemessung = [&](double d) {
+        return std::fabs(staendig.M(d)) > std::fabs(alle.M(d)) ? staendig.M(d) : alle.M(d);
+    };
+    const double feldAlle = Feldmoment([&](double d) { return alle.M(d); }, kA, t);
+    const double feld = Feldmoment(bemessung, kA, t);
+    ASSERT_GT(feld, 1.05 * feldAlle); // the permanent state governs the field
+    const double groesstes = std::max(feld, std::fabs(bemessung(kA)));
+    const double TL = c.pTraeger->GetTL();
+    for (int p = 0; p <= 20; ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_NEAR(c.MDesign[std::size_t(p)], bemessung(TL - p * TL / 20.0), 2e-3 * groesstes);
+    }
+    EXPECT_NEAR(c.Mxm, feld, 2e-3 * groesstes);
+    // The anchor carries the force of all loads.
+    EXPECT_NEAR(c.AK, alle.Anker(), 2e-3 * c.AK);
+}
+
+TEST(Durchbiegung, ACheckedDepthMobilisesThePassiveSideAsFarAsTheWallNeedsIt) {
+    // Anchor 1 m, free foot, a depth given 1.5 m deeper than the design needs: the passive
+    // side is mobilised so far that the foot carries nothing (less than its design share),
+    // the anchor takes the rest, and the moments are those of that wall.
+    constexpr double kA = 1.0;
+    const double f = W::kEtaP / W::kGep;
+    WandFixture bemessen;
+    bemessen.Anker(kA, 0);
+    ASSERT_EQ(bemessen.calc->CalcWand(), 1);
+    const double gegeben = std::ceil((bemessen.calc->t + 1.5) * 10.0) / 10.0;
+
+    WandFixture w;
+    w.Anker(kA, 0);
+    w.in.berart = 1;
+    w.in.einbindetiefe = gegeben;
+    ASSERT_EQ(w.calc->CalcWand(), 1);
+    C1ZirfCalc& c = *w.calc;
+    ASSERT_NEAR(c.t, gegeben, 1e-9);
+    HandWand wand{gegeben, kA, W::kGammaG, 0.0, 0.0};
+    wand.mu = MuFrei(wand);
+    ASSERT_LT(wand.mu, 0.9 * f);
+    EXPECT_NEAR(c.anteilPassivBemessung, wand.mu, 1e-4 * f);
+    EXPECT_NEAR(c.AK, wand.Anker(), 1e-4 * c.AK);
+    EXPECT_NEAR(Bemessungsreaktion(c, c.auflagerFuss, wand.mu), 0.0, 1e-4 * c.AK);
+    const double groesstes = Feldmoment([&](double d) { return wand.M(d); }, kA, gegeben);
+    const double TL = c.pTraeger->GetTL();
+    for (int p = 0; p <= 20; ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_NEAR(c.MDesign[std::size_t(p)], wand.M(TL - p * TL / 20.0), 2e-3 * groesstes);
+    }
+    EXPECT_NEAR(std::fabs(c.Mxm), groesstes, 2e-3 * groesstes);
 }
 
 } // namespace

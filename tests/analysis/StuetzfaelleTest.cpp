@@ -201,6 +201,8 @@ TEST(Stuetzfaelle, BeamCarriesTheAnchorForceAndTurnsAtTheFootAsDesigned) {
             // The shear steps at the anchor by the anchor's reaction (QuA lies 1 cm above).
             EXPECT_NEAR(c.QuA - c.QA, anker, 0.005 * anker);
             const double drehung = DrehungFuss(d, TL - c.t, TL - A);
+            // The diagrams' step at the foot force is the foot support's reaction.
+            EXPECT_NEAR(c.QFuss, d.Reaktion(c.auflagerFuss), 1e-6 * c.AK);
             if (e == 0) {
                 frei = drehung;
                 // No force at a free foot.

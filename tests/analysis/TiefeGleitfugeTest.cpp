@@ -97,6 +97,8 @@ public:
             ++j;
         }
         c.RPassiv1[1] = passiv;
+        // Both design states take the passive side at its design share.
+        c.anteilPassivBemessung = c.anteilPassivBemessungG = kEtaP / kGep;
         // The wall's anchor force: as the beam has it, as with a free foot.
         c.AK = c.RAktivBemessung1 + kEtaP / kGep * passiv;
     }

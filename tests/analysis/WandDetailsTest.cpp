@@ -23,8 +23,10 @@ TEST(WandDetails, ActionsAreLookedUpByLoadCaseNumber) {
 
 TEST(WandDetails, PermanentHeadLoadEntersThePermanentDesignLine) {
     // A head force h of load case 1 (beam load case 2) is permanent: the permanent design
-    // line at the foot holds gammaG times the moment of the soil triangle and of h about
-    // the foot, -gammaG·(gamma·Ka·t³/6 + h·t); a variable head force does not enter it.
+    // state holds it, a variable head force does not. Above the excavation level (no
+    // passive side there) the permanent design line is gammaG times the moment of the soil
+    // triangle and of h about the point at depth d, -gammaG·(gamma·Ka·d³/6 + h·d); the
+    // permanent state mobilises the passive side so far that its foot has no moment.
     const double h = 10.0;
     WandFixture w(2);
     w.in.kombi.clear();
@@ -34,8 +36,19 @@ TEST(WandDetails, PermanentHeadLoadEntersThePermanentDesignLine) {
     ASSERT_EQ(w.calc->CalcWand(), 1);
     const C1ZirfCalc& c = *w.calc;
     const double t = c.t;
-    const double erwartet = -W::kGammaG * (W::kGamma * W::kKa * t * t * t / 6.0 + h * t);
-    EXPECT_NEAR(c.MDesignG[0], erwartet, 1e-3 * std::fabs(erwartet));
+    int geprueft = 0;
+    for (int p = 0; p <= 20; ++p) {
+        const double d = t - p * t / 20.0;
+        if (d > 0.0 && d <= W::kHe) {
+            const double erwartet = -W::kGammaG * (W::kGamma * W::kKa * d * d * d / 6.0 + h * d);
+            EXPECT_NEAR(c.MDesignG[std::size_t(p)], erwartet, 1e-3 * std::fabs(erwartet)) << d;
+            ++geprueft;
+        }
+    }
+    EXPECT_GT(geprueft, 3);
+    const double boden = W::kGammaG * W::kGamma * W::kKa * t * t * t / 6.0;
+    EXPECT_NEAR(c.MDesignG[0], 0.0, 1e-6 * boden);
+    EXPECT_LT(c.anteilPassivBemessungG, c.anteilPassivBemessung);
 }
 
 TEST(WandDetails, VerticalForceOfAHeadLoadTakesTheFactorOfItsOwnAction) {

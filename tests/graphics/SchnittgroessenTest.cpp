@@ -89,8 +89,9 @@ TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
             qMax = std::max(qMax, c.QDesign[std::size_t(p)]);
         }
         if (lauf.f.in.mitanker != 0) {
-            qMin = std::min({qMin, c.QA, c.QuA});
-            qMax = std::max({qMax, c.QA, c.QuA});
+            // Beside the anchor, and just above the foot force at t.
+            qMin = std::min({qMin, c.QA, c.QuA, c.QFuss});
+            qMax = std::max({qMax, c.QA, c.QuA, c.QFuss});
         }
         EXPECT_TRUE(HatLabel(bilder[1], qMin)) << qMin;
         EXPECT_TRUE(HatLabel(bilder[1], qMax)) << qMax;
@@ -244,6 +245,32 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         // The deflection reaches down the whole wall, to the member's foot.
         EXPECT_NEAR(bei(l.durchbiegung, 0.0), c.Durchbiegung[20], 1e-12);
         EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
+        // The foot force at t: the shear steps from its value just above to the unloaded
+        // wall below, where the moment is 0.
+        const double xFuss = l.TL - c.t;
+        EXPECT_EQ(bei(l.querkraft, xFuss), c.QFuss);
+        // (1 cm below, or half way to the member's end where the wall below t is shorter.)
+        EXPECT_EQ(bei(l.querkraft, xFuss - std::min(0.01, xFuss / 2.0)), 0.0);
+        EXPECT_EQ(bei(l.moment, xFuss), 0.0);
+    }
+    {
+        SCOPED_TRACE("a head load at the anchor's level");
+        GrafikLauf lauf("examples/anker_frei.xml", [](C1ZirfInput& in) {
+            auto& k = in.kopflast.at(static_cast<std::size_t>(in.nKopflast++));
+            k.lf = 1;
+            k.stelle = 1;
+            k.v = 10.0;
+        });
+        const C1ZirfCalc& c = *lauf.calc;
+        const C1ZirfInput& in = lauf.f.in;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(c, in);
+        const double xA = l.TL - in.tiefe_anker;
+        // The normal force steps at the anchor by the anchor's vertical component and the
+        // load that acts at its level, each with its design factor.
+        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + 0.01);
+        EXPECT_NEAR(sprung,
+                    std::tan(in.ankerneigung / c.GradFaktor) * c.AK + c.FaktorLastfall(1) * 10.0,
+                    1e-6);
     }
     {
         SCOPED_TRACE("anchor at the head");
@@ -251,8 +278,9 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         lauf.f.in.tiefe_anker = 0.0;
         const Schnittgroessenlinien l = SchnittgroessenlinienVon(*lauf.calc, lauf.f.in);
         EXPECT_LT(l.ankerTiefe, 0.0);
-        // The 21 sampling points, from the head down, and the value at the excavation level.
-        EXPECT_EQ(l.querkraft.size(), 22u);
+        // The 21 sampling points, from the head down, the value at the excavation level and
+        // the step at the foot force.
+        EXPECT_EQ(l.querkraft.size(), 24u);
     }
 }
 

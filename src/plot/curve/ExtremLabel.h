@@ -8,8 +8,13 @@ struct ExtremLabel {
     double position = 0.0;
     double ordinate = 0.0;
     double value = 0.0;
-    // Placed before the others: the curve's greatest values and its marked points.
-    bool vorrang = false;
+    // The order of placing: the curve's greatest values (0), its marked points (1), the
+    // other extremes (2).
+    int rang = kSonstige;
+
+    static constexpr int kGroesster = 0;
+    static constexpr int kMarkiert = 1;
+    static constexpr int kSonstige = 2;
 
     // Every field back to zero.
     void Clear() { *this = ExtremLabel{}; }

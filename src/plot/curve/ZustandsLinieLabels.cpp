@@ -78,7 +78,8 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
             }
             // The greatest values go first, unless they are too small to read off.
             const bool groesster = (i == iZmax || i == iZmin) && !Nebensaechlich(zi, kRest);
-            const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi, groesster};
+            const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi,
+                                    groesster ? ExtremLabel::kGroesster : ExtremLabel::kSonstige};
             if (p >= 0 && i - p < 3) {
                 if (std::fabs(zi) > std::fabs(labels.back().value)) {
                     labels.back() = label;
@@ -104,20 +105,21 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
                 const double zi = Z[static_cast<std::size_t>(i)];
                 const auto schon = std::find(punkte.begin(), punkte.end(), i);
                 if (schon != punkte.end()) {
-                    labels[static_cast<std::size_t>(schon - punkte.begin())].vorrang = true;
+                    ExtremLabel& l = labels[static_cast<std::size_t>(schon - punkte.begin())];
+                    l.rang = std::min(l.rang, ExtremLabel::kMarkiert);
                 } else {
-                    labels.push_back(
-                        {zi < 0.0 ? 2 : 1, x[static_cast<std::size_t>(i)] * sx, zi * sz, zi, true});
+                    labels.push_back({zi < 0.0 ? 2 : 1, x[static_cast<std::size_t>(i)] * sx,
+                                      zi * sz, zi, ExtremLabel::kMarkiert});
                     punkte.push_back(i);
                 }
                 break;
             }
         }
     }
-    // The greatest values and the marked points first, each group in order along the
-    // member.
+    // The greatest values first, then the marked points, then the others, each group in
+    // order along the member.
     std::stable_sort(labels.begin(), labels.end(), [](const ExtremLabel& l, const ExtremLabel& r) {
-        return l.vorrang != r.vorrang ? l.vorrang : l.position < r.position;
+        return l.rang != r.rang ? l.rang < r.rang : l.position < r.position;
     });
     return labels;
 }
@@ -133,7 +135,8 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
     for (const ExtremLabel& label : labels) {
         const double v = signedLabels != 0 ? label.value : std::fabs(label.value);
         const std::string text = FormatKurvenWert(v);
-        if (LiestNull(text) || (!label.vorrang && Nebensaechlich(label.value, kNebensaechlich))) {
+        if (LiestNull(text) || (label.rang == ExtremLabel::kSonstige &&
+                                Nebensaechlich(label.value, kNebensaechlich))) {
             continue;
         }
         // The text stands on the side of its value, so that it never crosses the member.

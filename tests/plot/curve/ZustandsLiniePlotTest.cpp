@@ -126,11 +126,11 @@ TEST(ZustandsLiniePlot, LabelsStayBesideTheMember) {
 }
 
 TEST(ZustandsLiniePlot, MarkedPointsAreLabelledAndNegligibleExtremesAreNot) {
-    // A marked point that is no extreme is labelled with the greatest value, both before
-    // any other in order along the member; extremes of less than 1 % of it would stand on
-    // the member line and are left out, unless marked.
+    // A marked point that is no extreme is labelled right after the greatest value, before
+    // any other extreme, so that a crowded picture leaves out neither; extremes of less than
+    // 1 % of it would stand on the member line and are left out, unless marked.
     EXPECT_EQ(Draw({{0, 0}, {2, 4}, {5, 10}, {8, 4}, {10, 0}}, 1, 3, 1, {2.0}).labels,
-              (std::vector<std::string>{"4.00", "10.00"}));
+              (std::vector<std::string>{"10.00", "4.00"}));
     const std::vector<std::pair<double, double>> klein = {{0, 0},   {3, 100}, {5, 40}, {6, 0.5},
                                                           {7, 0.8}, {8, 0.6}, {10, 0}};
     EXPECT_EQ(Draw(klein, 1, 3).labels, (std::vector<std::string>{"100.0"}));
