@@ -20,6 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -159,11 +162,12 @@ int C1RTFX::rtf_open(int nPage, const std::string& title) {
         InsertRtfFragment(pQEL->hDoc, "vardef", "", 0);
     }
     // Every text of the table is presented to the localisation library once, so that
-    // it knows the module's texts; the translations themselves are not used here.
+    // it knows the module's texts; the blocks of the report take their lines from what
+    // this gives (once in a process for each localisation).
     for (const StringTableEntry& entry : StringTableEntries()) {
         const bool reserved = entry.id >= kReservedFirst && entry.id <= kReservedLast;
         if (entry.id >= 0 && entry.id <= kLastTableId && !reserved && *entry.text != '\0') {
-            TranslateLine(entry.text);
+            Vorlage(entry.id);
         }
     }
     return 1;
@@ -316,6 +320,59 @@ int C1RTFX::TranslateTemplateLine(const std::string& section, const std::string&
     return static_cast<int>(length);
 }
 
+const C1RTFX::SVorlage* C1RTFX::Vorlage(int id) const {
+    // A line's translation depends on nothing but its text, the localisation file and
+    // whether QELUSER is set; the table's texts never change. So each line is prepared
+    // once, however many runs and blocks read it, and kept while runs have the same
+    // localisation (a batch over documents of many keeps one set, not one each).
+    static std::pair<std::string, bool> schluessel;
+    static std::map<int, std::optional<SVorlage>> zeilen;
+    std::pair<std::string, bool> jetzt("Korvel_o_" + pQEL->GetLocFileName(), IsQelUser() != 0);
+    if (jetzt != schluessel) {
+        schluessel = std::move(jetzt);
+        zeilen.clear();
+    }
+    auto found = zeilen.find(id);
+    if (found == zeilen.end()) {
+        const std::string entry = GetStringTableEntry(id);
+        std::optional<SVorlage> vorlage;
+        if (!entry.empty()) {
+            vorlage = PrepareVorlage(TranslateLine(entry));
+        }
+        found = zeilen.emplace(id, std::move(vorlage)).first;
+    }
+    return found->second ? &*found->second : nullptr;
+}
+
+C1RTFX::SVorlage C1RTFX::PrepareVorlage(const std::string& translated) {
+    SVorlage vorlage;
+    std::string line = RTrim(MapSymbolLetters(translated)) + std::string(kLineBlanks, ' ');
+    SZeilen& row = vorlage.zeile;
+    const std::size_t z = line.find("#Z");
+    const std::size_t v = line.find("#V");
+    if (v == std::string::npos) {
+        // A blank line of the table: its row writes nothing.
+        row.bOhneV = 1;
+        vorlage.wert = Trim(line.substr(0, z));
+        return vorlage;
+    }
+    row.iTyp = ReadInt(line, v + 2, 3);
+    row.iStyle = ReadInt(line, v + 5, 3);
+    const std::string widths = v + 8 < line.size() ? line.substr(v + 8) : std::string();
+    const std::size_t cellEnd = z != std::string::npos && z < v ? z : (v >= 6 ? v - 6 : 0);
+    const std::string tail = z != std::string::npos ? line.substr(z) : std::string();
+    if (row.iTyp == kKindColumns) {
+        for (const int width : ReadColumnWidths(widths)) {
+            SSpalten column;
+            column.iBreite = width;
+            column.iStyle = row.iStyle;
+            row.Spalten.push_back(column);
+        }
+    }
+    vorlage.wert = ConvertFields(line.substr(0, cellEnd)) + tail;
+    return vorlage;
+}
+
 int C1RTFX::ReadTemplate(int firstId, int count) {
     if (count < 0 || count > kMaxZeilen) {
         throw C1Exception("C1RTFX::ReadTemplate, Anzahl der Zeilen " + std::to_string(count) +
@@ -326,59 +383,32 @@ int C1RTFX::ReadTemplate(int firstId, int count) {
     m_Zeilen.assign(static_cast<std::size_t>(count) + 1, SZeilen());
     m_Wert.assign(kMaxZeilen + 1, std::string());
     for (int k = 1; k <= count; ++k) {
-        const std::string entry = GetStringTableEntry(firstId + k - 1);
-        if (entry.empty()) {
+        const SVorlage* vorlage = Vorlage(firstId + k - 1);
+        if (vorlage == nullptr) {
             continue;
         }
-        std::string line =
-            RTrim(MapSymbolLetters(TranslateLine(entry))) + std::string(kLineBlanks, ' ');
-        m_Zeilen[k] = ParseTemplateLine(k, line);
-        m_Wert[k] = line;
+        SZeilen row = vorlage->zeile;
+        for (SSpalten& column : row.Spalten) {
+            if (m_bMinBreite == 1 && column.iBreite > 0 && column.iBreite < kMinWidthMm) {
+                column.iBreite = kMinWidthMm;
+            } else if (m_bMinBreite == 1 && column.iBreite < 0 && column.iBreite > -kMinWidthMm) {
+                column.iBreite = -kMinWidthMm;
+            }
+        }
+        if ((row.iTyp == kKindColumns || row.iTyp == kKindSameColumns) && row.Spalten.empty()) {
+            // A row without widths of its own takes those of the nearest row before it.
+            for (int j = k - 1; j >= 1; --j) {
+                const SZeilen& earlier = m_Zeilen.at(static_cast<std::size_t>(j));
+                if (earlier.iTyp == kKindColumns && !earlier.Spalten.empty()) {
+                    row.Spalten = earlier.Spalten;
+                    break;
+                }
+            }
+        }
+        m_Zeilen[static_cast<std::size_t>(k)] = std::move(row);
+        m_Wert[static_cast<std::size_t>(k)] = vorlage->wert;
     }
     return 1;
-}
-
-C1RTFX::SZeilen C1RTFX::ParseTemplateLine(int k, std::string& line) const {
-    SZeilen row;
-    const std::size_t z = line.find("#Z");
-    const std::size_t v = line.find("#V");
-    if (v == std::string::npos) {
-        // A blank line of the table: its row writes nothing.
-        row.bOhneV = 1;
-        line = Trim(line.substr(0, z));
-        return row;
-    }
-    row.iTyp = ReadInt(line, v + 2, 3);
-    row.iStyle = ReadInt(line, v + 5, 3);
-    const std::string widths = v + 8 < line.size() ? line.substr(v + 8) : std::string();
-    const std::size_t cellEnd = z != std::string::npos && z < v ? z : (v >= 6 ? v - 6 : 0);
-    const std::string tail = z != std::string::npos ? line.substr(z) : std::string();
-    const std::string cells = ConvertFields(line.substr(0, cellEnd));
-
-    if (row.iTyp == kKindColumns) {
-        for (int width : ReadColumnWidths(widths)) {
-            if (m_bMinBreite == 1 && width > 0 && width < kMinWidthMm) {
-                width = kMinWidthMm;
-            } else if (m_bMinBreite == 1 && width < 0 && width > -kMinWidthMm) {
-                width = -kMinWidthMm;
-            }
-            SSpalten column;
-            column.iBreite = width;
-            column.iStyle = row.iStyle;
-            row.Spalten.push_back(column);
-        }
-    }
-    if ((row.iTyp == kKindColumns || row.iTyp == kKindSameColumns) && row.Spalten.empty()) {
-        for (int j = k - 1; j >= 1; --j) {
-            const SZeilen& earlier = m_Zeilen.at(static_cast<std::size_t>(j));
-            if (earlier.iTyp == kKindColumns && !earlier.Spalten.empty()) {
-                row.Spalten = earlier.Spalten;
-                break;
-            }
-        }
-    }
-    line = cells + tail;
-    return row;
 }
 
 void C1RTFX::FormatZeile(int k, std::initializer_list<C1Wert> values) {

@@ -124,7 +124,15 @@ public:
     int m_bMinBreite = 0;
 
 private:
-    SZeilen ParseTemplateLine(int k, std::string& line) const;
+    // A template line as every block reads it: its value slot and its row record with
+    // the columns it defines itself.
+    struct SVorlage {
+        std::string wert;
+        SZeilen zeile;
+    };
+    // The line of string-table entry id; nullptr for an entry that is empty or missing.
+    const SVorlage* Vorlage(int id) const;
+    static SVorlage PrepareVorlage(const std::string& translated);
     std::string WriteFootnote(std::string text, int row, int column);
     std::string ReportFileName() const;
 };

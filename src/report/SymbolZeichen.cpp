@@ -64,56 +64,70 @@ const char* Griechisch(char c) {
     return nullptr;
 }
 
+// The replacement that starts at pos, if any.
+const Ersatz* ErsatzAn(std::string_view text, std::size_t pos) {
+    for (const Ersatz& e : kErsatz) {
+        // Most characters start none: the first byte decides before anything is compared.
+        if (text[pos] != e.von.front() || !StartsWith(text, pos, e.von)) {
+            continue;
+        }
+        const std::size_t end = pos + e.von.size();
+        const bool wortanfang = pos == 0 || !IstWortzeichen(text[pos - 1]);
+        const bool wortende = end >= text.size() || !IstWortzeichen(text[end]);
+        if (!e.ganzesWort || (wortanfang && wortende)) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::string MapSymbolLetters(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
+    out.reserve(text.size() + text.size() / 8);
     bool symbol = false;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        if (StartsWith(text, pos, "\\\\")) {
-            out += "\\\\";
-            pos += 2;
-            continue;
-        }
-        if (IstSteuerwort(text, pos, kSymbolOn)) {
-            symbol = true;
-            pos += kSymbolOn.size();
-            if (pos < text.size() && text[pos] == ' ') {
-                ++pos; // the blank that ends the control word
+        if (text[pos] == '\\') {
+            if (StartsWith(text, pos, "\\\\")) {
+                out += "\\\\";
+                pos += 2;
+                continue;
             }
-            continue;
-        }
-        if (symbol && IstSteuerwort(text, pos, kSymbolOff)) {
-            symbol = false;
-            pos += kSymbolOff.size();
-            if (pos < text.size() && text[pos] == ' ') {
-                ++pos;
+            if (IstSteuerwort(text, pos, kSymbolOn)) {
+                symbol = true;
+                pos += kSymbolOn.size();
+                if (pos < text.size() && text[pos] == ' ') {
+                    ++pos; // the blank that ends the control word
+                }
+                continue;
             }
-            continue;
+            if (symbol && IstSteuerwort(text, pos, kSymbolOff)) {
+                symbol = false;
+                pos += kSymbolOff.size();
+                if (pos < text.size() && text[pos] == ' ') {
+                    ++pos;
+                }
+                continue;
+            }
         }
         if (symbol) {
             const char* griechisch = Griechisch(text[pos]);
-            out += griechisch != nullptr ? std::string(griechisch) : std::string(1, text[pos]);
+            if (griechisch != nullptr) {
+                out += griechisch;
+            } else {
+                out += text[pos];
+            }
             ++pos;
             continue;
         }
-        bool ersetzt = false;
-        for (const Ersatz& e : kErsatz) {
-            const std::size_t end = pos + e.von.size();
-            const bool wortanfang = pos == 0 || !IstWortzeichen(text[pos - 1]);
-            const bool wortende = end >= text.size() || !IstWortzeichen(text[end]);
-            if (StartsWith(text, pos, e.von) && (!e.ganzesWort || (wortanfang && wortende))) {
-                out += e.nach;
-                pos = end;
-                ersetzt = true;
-                break;
-            }
+        if (const Ersatz* e = ErsatzAn(text, pos)) {
+            out += e->nach;
+            pos += e->von.size();
+            continue;
         }
-        if (!ersetzt) {
-            out += text[pos++];
-        }
+        out += text[pos++];
     }
     return out;
 }
