@@ -61,6 +61,13 @@ void QEL_SetRunTempFolder(const std::string& folder) {
     RunFolder() = folder;
 }
 
+bool QEL_IsRunTempFile(const std::string& fileName) {
+    const std::string& folder = RunFolder();
+    return !folder.empty() && fileName.size() > folder.size() &&
+           fileName.compare(0, folder.size(), folder) == 0 &&
+           (folder.back() == '/' || fileName[folder.size()] == '/');
+}
+
 int QEL_DeleteFile(const std::string& fileName) {
     // unlink, not remove: a name that happens to be a folder is never taken away.
     return unlink(fileName.c_str()) == 0 ? 1 : 0;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -60,11 +61,35 @@ int KnownStyle(int style) {
     return style >= 0 && style < static_cast<int>(kStyles.size()) ? style : 0;
 }
 
+void AppendNumber(std::string& out, long number) {
+    std::array<char, 24> digits{};
+    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), number);
+    out.append(digits.data(), end);
+}
+
 // "\pard\plain\sN<format>" for a paragraph of that style.
-std::string StyleStart(int style, bool keep) {
+void AppendStyleStart(std::string& out, int style, bool keep) {
     const int s = KnownStyle(style);
-    return "\\pard\\plain\\s" + std::to_string(s) + kStyles[s].format + (keep ? "\\keepn" : "") +
-           " ";
+    out += "\\pard\\plain\\s";
+    AppendNumber(out, s);
+    out += kStyles[s].format;
+    if (keep) {
+        out += "\\keepn";
+    }
+    out += ' ';
+}
+
+// Room for a part in RTF: its text, and per cell a little more for the cell's formatting.
+template <class Teil> std::size_t BodySizeHint(const Teil& t) {
+    constexpr std::size_t kCellFormatting = 64;
+    std::size_t size = t.rtf.size() + kCellFormatting;
+    for (const auto& r : t.rows) {
+        size += kCellFormatting * (r.widthsCm.size() + 1);
+        for (const std::string& cell : r.cells) {
+            size += cell.size() + kCellFormatting;
+        }
+    }
+    return size;
 }
 
 // What a paragraph of the style with this text is to the page breaks.
@@ -231,40 +256,43 @@ std::vector<QELRTFXDocument::Row> QELRTFXDocument::LaidOut(std::vector<Row> rows
     return rows;
 }
 
-std::string QELRTFXDocument::BodyRtf(const std::vector<Teil>& parts) {
+void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts) {
     std::vector<UmbruchTeil> plan;
     for (std::size_t k = 0; k < parts.size(); ++k) {
-        if (parts[k].rows.empty()) {
-            plan.push_back({parts[k].art, 0});
+        if (parts[k]->rows.empty()) {
+            plan.push_back({parts[k]->art, 0});
         }
-        for (const Row& r : parts[k].rows) {
+        for (const Row& r : parts[k]->rows) {
             const bool head = r.style == kStyleTableHead;
             plan.push_back({head ? UmbruchArt::Kopfzeile : UmbruchArt::Zeile, static_cast<int>(k)});
         }
     }
     const std::vector<bool> keep = KeepWithNext(plan);
-    std::string out;
     std::size_t i = 0;
-    for (const Teil& t : parts) {
-        if (!t.rows.empty()) {
+    for (const Teil* t : parts) {
+        if (!t->rows.empty()) {
             bool head = true;
-            for (const Row& r : t.rows) {
+            for (const Row& r : t->rows) {
                 head = head && r.style == kStyleTableHead;
-                out += RowRtf(r, head, keep[i++]);
+                AppendRowRtf(out, r, head, keep[i++]);
             }
-        } else if (t.style == kFragment) {
-            out += t.rtf + "\n";
+        } else if (t->style == kFragment) {
+            out += t->rtf;
+            out += '\n';
             ++i;
         } else {
-            out += StyleStart(t.style, keep[i++]) + t.rtf + "\\par\n";
+            AppendStyleStart(out, t->style, keep[i++]);
+            out += t->rtf;
+            out += "\\par\n";
         }
     }
-    return out;
 }
 
-std::string QELRTFXDocument::RowRtf(const Row& row, bool headRow, bool keep) {
+void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep) {
     // No row is split over two pages.
-    std::string out = "\\trowd\\trgaph" + std::to_string(kCellGap) + "\\trleft0\\trkeep";
+    out += "\\trowd\\trgaph";
+    AppendNumber(out, kCellGap);
+    out += "\\trleft0\\trkeep";
     if (keep) {
         out += "\\trkeepfollow";
     }
@@ -277,16 +305,25 @@ std::string QELRTFXDocument::RowRtf(const Row& row, bool headRow, bool keep) {
     for (const double w : row.widthsCm) {
         rightCm += std::fabs(w);
         const long right = std::max(previous + 1, std::lround(rightCm * kTwipsPerCm));
-        out += "\\cellx" + std::to_string(right);
+        out += "\\cellx";
+        AppendNumber(out, right);
         previous = right;
     }
-    out += "\n";
+    out += '\n';
     const int s = KnownStyle(row.style);
     for (const std::string& cell : row.cells) {
-        out += "\\pard\\plain\\intbl\\s" + std::to_string(s) + kStyles[s].format + kCellFont +
-               (keep ? "\\keepn" : "") + "\\qc " + cell + "\\cell\n";
+        out += "\\pard\\plain\\intbl\\s";
+        AppendNumber(out, s);
+        out += kStyles[s].format;
+        out += kCellFont;
+        if (keep) {
+            out += "\\keepn";
+        }
+        out += "\\qc ";
+        out += cell;
+        out += "\\cell\n";
     }
-    return out + "\\row\n";
+    out += "\\row\n";
 }
 
 void QELRTFXDocument::FinishRow() {
@@ -322,14 +359,26 @@ std::string QELRTFXDocument::Rtf() const {
         out +=
             "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
     }
-    std::vector<Teil> all = parts;
+    // The body is appended to the head in place: the parts are not copied, and the
+    // rows not yet in a table are laid out on their own.
     std::vector<Row> rest = table;
     if (row) {
         rest.push_back(*row);
     }
-    rest = LaidOut(std::move(rest));
-    if (!rest.empty()) {
-        all.push_back(Teil{UmbruchArt::Sonstiges, 0, {}, std::move(rest)});
+    Teil last{UmbruchArt::Sonstiges, 0, {}, LaidOut(std::move(rest))};
+    std::vector<const Teil*> all;
+    all.reserve(parts.size() + 1);
+    std::size_t size = out.size() + 2;
+    for (const Teil& t : parts) {
+        all.push_back(&t);
+        size += BodySizeHint(t);
     }
-    return out + BodyRtf(all) + "}\n";
+    if (!last.rows.empty()) {
+        all.push_back(&last);
+        size += BodySizeHint(last);
+    }
+    out.reserve(size);
+    AppendBodyRtf(out, all);
+    out += "}\n";
+    return out;
 }

@@ -86,10 +86,11 @@ private:
     static Row Normalised(Row row);
     // The rows of one table that show anything, with the widths their cells need.
     static std::vector<Row> LaidOut(std::vector<Row> rows);
-    // The parts in RTF, each paragraph and row keeping with the next where it should;
-    // a table's first rows in the table head style repeat on every page it runs over.
-    static std::string BodyRtf(const std::vector<Teil>& parts);
-    static std::string RowRtf(const Row& row, bool headRow, bool keep);
+    // The parts in RTF appended to out, each paragraph and row keeping with the next
+    // where it should; a table's first rows in the table head style repeat on every page
+    // it runs over.
+    static void AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts);
+    static void AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep);
     void AddParagraph(UmbruchArt art, int style, std::string rtf);
     void FinishRow();
     // Adds the table collected so far to the parts.

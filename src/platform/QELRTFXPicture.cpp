@@ -125,15 +125,20 @@ std::string QELRTFXPicture::RtfGroup(double widthCm, double heightCm) const {
     }
     out += "\\picw" + std::to_string(sourceWidth) + "\\pich" + std::to_string(sourceHeight);
     out += "\\picwgoal" + std::to_string(goalWidth) + "\\pichgoal" + std::to_string(goalHeight);
+    // The bytes in hexadecimal, a line feed before every kHexBytesPerLine of them,
+    // written straight into room made for them all.
     static const char hex[] = "0123456789abcdef";
-    out.reserve(out.size() + bytes.size() * 2 + bytes.size() / kHexBytesPerLine + 4);
+    const std::size_t lines = (bytes.size() + kHexBytesPerLine - 1) / kHexBytesPerLine;
+    const std::size_t head = out.size();
+    out.resize(head + bytes.size() * 2 + lines + 1);
+    char* p = out.data() + head;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (i % kHexBytesPerLine == 0) {
-            out += '\n';
+            *p++ = '\n';
         }
-        out += hex[bytes[i] >> 4];
-        out += hex[bytes[i] & 0x0F];
+        *p++ = hex[bytes[i] >> 4];
+        *p++ = hex[bytes[i] & 0x0F];
     }
-    out += "}";
+    *p = '}';
     return out;
 }
