@@ -10,6 +10,7 @@
 #include "host/RunTempFolder.h"
 #include "host/Trace.h"
 #include "platform/MessageBox.h"
+#include "platform/OutputFile.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"
 #include "platform/RunFileRecord.h"
@@ -122,6 +123,7 @@ void EndFailedRun(QEDOM_HANDLE hDoc, int flag) {
 ZirfRunOutcome ZirfRun(QEDOM_HANDLE hDoc, int flag) {
     // The run's temporary files live in a folder of its own, gone when the run ends.
     QEL_ClearRunFiles();
+    QEL_ForgetOutputFolders();
     const RunTempFolder tempFolder;
     try {
         RunSteps(hDoc, flag);

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,9 +66,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-} // namespace
+// The folders that took a new file since QEL_ForgetOutputFolders, by their full names
+// (a relative one is taken in the current folder).
+std::set<std::string>& TriedFolders() {
+    static std::set<std::string> folders;
+    return folders;
+}
 
-QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName) {
+std::string FullName(const std::string& folder) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(folder, ec);
+    return ec ? folder : full.string();
+}
+
+// The checks that need no file made: the folder is there, the name is no folder and no
+// read-only file.
+QEL_OutputCheck CheckNames(const std::string& fileName) {
     QEL_OutputCheck check;
     check.folder = FolderOf(fileName);
     struct stat folder {};
@@ -87,18 +101,38 @@ QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName) {
             return check;
         }
     }
+    return check;
+}
+
+QEL_OutputCheck FolderNotWritable(QEL_OutputCheck check, int error) {
+    check.problem = QEL_OutputProblem::FolderNotWritable;
+    check.reason = std::strerror(error);
+    return check;
+}
+
+} // namespace
+
+QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName) {
+    QEL_OutputCheck check = CheckNames(fileName);
+    const std::string tried = FullName(check.folder);
+    if (check.problem != QEL_OutputProblem::None || TriedFolders().count(tried) > 0) {
+        return check;
+    }
     // The file goes in under a new name: the folder must take a new file.
     std::string probe;
     const int fd = CreateBeside(fileName, probe);
     if (fd < 0) {
-        check.problem = QEL_OutputProblem::FolderNotWritable;
-        check.reason = std::strerror(errno);
-        return check;
+        return FolderNotWritable(check, errno);
     }
     close(fd);
     unlink(probe.c_str());
     TemporaryGone();
+    TriedFolders().insert(tried);
     return check;
+}
+
+void QEL_ForgetOutputFolders() {
+    TriedFolders().clear();
 }
 
 std::string QEL_OutputProblemText(const QEL_OutputCheck& check) {
@@ -119,7 +153,7 @@ std::string QEL_OutputProblemText(const QEL_OutputCheck& check) {
 }
 
 bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, std::string& error) {
-    const QEL_OutputCheck check = QEL_CheckOutputFile(fileName);
+    const QEL_OutputCheck check = CheckNames(fileName);
     if (check.problem != QEL_OutputProblem::None) {
         error = QEL_OutputProblemText(check);
         return false;
@@ -127,7 +161,7 @@ bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, st
     std::string temporary;
     const int fd = CreateBeside(fileName, temporary);
     if (fd < 0) {
-        error = std::strerror(errno);
+        error = QEL_OutputProblemText(FolderNotWritable(check, errno));
         return false;
     }
     const bool written = WriteAll(fd, bytes);

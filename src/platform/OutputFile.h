@@ -22,12 +22,18 @@ struct QEL_OutputCheck {
     std::string reason; // the system's words, for a folder that cannot be written
 };
 
-// Whether the file can be written (made anew or replaced).
+// Whether the file can be written (made anew or replaced). Whether its folder takes a
+// new file is tried with a file made and removed at once, once for each folder until
+// QEL_ForgetOutputFolders: the checks before and during a run ask it of one folder
+// several times within moments.
 QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName);
+// The folders tried are tried again when next asked (at the start of every run).
+void QEL_ForgetOutputFolders();
 
 // The problem in the module's words ("" for none), e.g. "sie ist schreibgeschützt".
 std::string QEL_OutputProblemText(const QEL_OutputCheck& check);
 
 // Writes the bytes as the file: under a temporary name in its folder, then renamed
 // over it. false with a reason when it could not be written; nothing is left behind.
+// The temporary file is the folder's trial: the folder is not tried beforehand.
 bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, std::string& error);
