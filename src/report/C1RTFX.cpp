@@ -48,6 +48,14 @@ std::string RTrim(std::string s) {
     return s;
 }
 
+std::string_view TrimBlanks(std::string_view s) {
+    const std::size_t begin = s.find_first_not_of(' ');
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
+}
+
 std::string Trim(const std::string& s, const char* blanks = " ") {
     const std::size_t begin = s.find_first_not_of(blanks);
     if (begin == std::string::npos) {
@@ -164,10 +172,11 @@ int C1RTFX::rtf_open(int nPage, const std::string& title) {
     // Every text of the table is presented to the localisation library once, so that
     // it knows the module's texts; the blocks of the report take their lines from what
     // this gives (once in a process for each localisation).
+    SVorlagen& vorlagen = Vorlagen();
     for (const StringTableEntry& entry : StringTableEntries()) {
         const bool reserved = entry.id >= kReservedFirst && entry.id <= kReservedLast;
         if (entry.id >= 0 && entry.id <= kLastTableId && !reserved && *entry.text != '\0') {
-            Vorlage(entry.id);
+            Uebersetzt(vorlagen, entry.id);
         }
     }
     return 1;
@@ -245,7 +254,12 @@ int C1RTFX::EndRow() {
 
 std::string C1RTFX::TranslateOutputText(const std::string& section, const std::string& file,
                                         const std::string& type, const std::string& text) {
-    if (IsQelUser()) {
+    return TranslateCell(IsQelUser() != 0, section, file, type, text);
+}
+
+std::string C1RTFX::TranslateCell(bool qelUser, const std::string& section, const std::string& file,
+                                  const std::string& type, const std::string& text) {
+    if (qelUser) {
         return text;
     }
     if (text.empty()) {
@@ -266,37 +280,49 @@ std::string C1RTFX::TranslateLine(const std::string& line) const {
 
 std::string C1RTFX::TranslateTemplateLine(const std::string& section, const std::string& file,
                                           const std::string& type, const std::string& line) {
-    // No cell may be empty, or the cells would shift.
-    std::string s = line;
-    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] == '|' && s[i + 1] == '|') {
-            s.insert(i + 1, "  ");
-            i += 2;
+    // The switch is asked once for the line, not for each of its cells.
+    const bool qelUser = IsQelUser() != 0;
+    // No cell may be empty, or the cells would shift: "||" becomes "|  |".
+    std::string s;
+    s.reserve(line.size() + 8);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        s += line[i];
+        if (line[i] == '|' && i + 1 < line.size() && line[i + 1] == '|') {
+            s += "  ";
         }
     }
     const std::size_t z = s.find("#Z");
-    const std::string tail = z == std::string::npos ? std::string() : s.substr(z);
-    const std::string cellPart = s.substr(0, z);
+    const std::string_view cellPart = std::string_view(s).substr(0, z);
     std::string out;
+    out.reserve(s.size() + kTailBlanks + 16);
     bool first = true;
     std::size_t pos = 0;
     while (pos <= cellPart.size()) {
         std::size_t bar = cellPart.find('|', pos);
-        if (bar == std::string::npos) {
+        if (bar == std::string_view::npos) {
             bar = cellPart.size();
         }
         if (bar > pos) {
             const std::string translated =
-                TranslateOutputText(section, file, type, Trim(cellPart.substr(pos, bar - pos)));
+                TranslateCell(qelUser, section, file, type,
+                              std::string(TrimBlanks(cellPart.substr(pos, bar - pos))));
             if (!first) {
                 out += " | ";
             }
-            out += translated.empty() ? std::string(4, ' ') : translated;
+            if (translated.empty()) {
+                out.append(4, ' ');
+            } else {
+                out += translated;
+            }
             first = false;
         }
         pos = bar + 1;
     }
-    return out + std::string(kTailBlanks, ' ') + tail;
+    out.append(kTailBlanks, ' ');
+    if (z != std::string::npos) {
+        out.append(s, z, std::string::npos);
+    }
+    return out;
 }
 
 int C1RTFX::TranslateTemplateLine(const std::string& section, const std::string& file,
@@ -320,26 +346,39 @@ int C1RTFX::TranslateTemplateLine(const std::string& section, const std::string&
     return static_cast<int>(length);
 }
 
-const C1RTFX::SVorlage* C1RTFX::Vorlage(int id) const {
+C1RTFX::SVorlagen& C1RTFX::Vorlagen() const {
     // A line's translation depends on nothing but its text, the localisation file and
-    // whether QELUSER is set; the table's texts never change. So each line is prepared
-    // once, however many runs and blocks read it, and kept while runs have the same
-    // localisation (a batch over documents of many keeps one set, not one each).
+    // whether QELUSER is set; the table's texts never change. So each line is translated
+    // and read once, however many runs and blocks use it, and kept while runs have the
+    // same localisation (a batch over documents of many keeps one set, not one each).
     static std::pair<std::string, bool> schluessel;
-    static std::map<int, std::optional<SVorlage>> zeilen;
+    static SVorlagen vorlagen;
     std::pair<std::string, bool> jetzt("Korvel_o_" + pQEL->GetLocFileName(), IsQelUser() != 0);
     if (jetzt != schluessel) {
         schluessel = std::move(jetzt);
-        zeilen.clear();
+        vorlagen = SVorlagen();
     }
-    auto found = zeilen.find(id);
-    if (found == zeilen.end()) {
+    return vorlagen;
+}
+
+const std::string& C1RTFX::Uebersetzt(SVorlagen& vorlagen, int id) const {
+    auto found = vorlagen.uebersetzt.find(id);
+    if (found == vorlagen.uebersetzt.end()) {
         const std::string entry = GetStringTableEntry(id);
+        found = vorlagen.uebersetzt.emplace(id, entry.empty() ? entry : TranslateLine(entry)).first;
+    }
+    return found->second;
+}
+
+const C1RTFX::SVorlage* C1RTFX::Vorlage(SVorlagen& vorlagen, int id) const {
+    auto found = vorlagen.gelesen.find(id);
+    if (found == vorlagen.gelesen.end()) {
+        const std::string& translated = Uebersetzt(vorlagen, id);
         std::optional<SVorlage> vorlage;
-        if (!entry.empty()) {
-            vorlage = PrepareVorlage(TranslateLine(entry));
+        if (!translated.empty()) {
+            vorlage = PrepareVorlage(translated);
         }
-        found = zeilen.emplace(id, std::move(vorlage)).first;
+        found = vorlagen.gelesen.emplace(id, std::move(vorlage)).first;
     }
     return found->second ? &*found->second : nullptr;
 }
@@ -382,8 +421,9 @@ int C1RTFX::ReadTemplate(int firstId, int count) {
     iAnf = firstId;
     m_Zeilen.assign(static_cast<std::size_t>(count) + 1, SZeilen());
     m_Wert.assign(kMaxZeilen + 1, std::string());
+    SVorlagen& vorlagen = Vorlagen();
     for (int k = 1; k <= count; ++k) {
-        const SVorlage* vorlage = Vorlage(firstId + k - 1);
+        const SVorlage* vorlage = Vorlage(vorlagen, firstId + k - 1);
         if (vorlage == nullptr) {
             continue;
         }

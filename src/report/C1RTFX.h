@@ -4,6 +4,8 @@
 #include "report/ReportBlocks.h"
 
 #include <initializer_list>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -130,8 +132,19 @@ private:
         std::string wert;
         SZeilen zeile;
     };
+    // The lines kept for the localisation of the run: translated (the text for a missing
+    // entry is empty) and read.
+    struct SVorlagen {
+        std::map<int, std::string> uebersetzt;
+        std::map<int, std::optional<SVorlage>> gelesen;
+    };
+    SVorlagen& Vorlagen() const;
+    const std::string& Uebersetzt(SVorlagen& vorlagen, int id) const;
     // The line of string-table entry id; nullptr for an entry that is empty or missing.
-    const SVorlage* Vorlage(int id) const;
+    const SVorlage* Vorlage(SVorlagen& vorlagen, int id) const;
+    static std::string TranslateCell(bool qelUser, const std::string& section,
+                                     const std::string& file, const std::string& type,
+                                     const std::string& text);
     static SVorlage PrepareVorlage(const std::string& translated);
     std::string WriteFootnote(std::string text, int row, int column);
     std::string ReportFileName() const;

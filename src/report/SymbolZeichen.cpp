@@ -81,6 +81,23 @@ const Ersatz* ErsatzAn(std::string_view text, std::size_t pos) {
     return nullptr;
 }
 
+// The first position from pos on whose character may start a control word or a
+// replacement (text.size() when there is none).
+std::size_t NaechsteBesondere(std::string_view text, std::size_t pos) {
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c == '\\') {
+            return pos;
+        }
+        for (const Ersatz& e : kErsatz) {
+            if (c == e.von.front()) {
+                return pos;
+            }
+        }
+    }
+    return pos;
+}
+
 } // namespace
 
 std::string MapSymbolLetters(std::string_view text) {
@@ -89,6 +106,15 @@ std::string MapSymbolLetters(std::string_view text) {
     bool symbol = false;
     std::size_t pos = 0;
     while (pos < text.size()) {
+        if (!symbol) {
+            // A run of characters that start nothing goes over as it is.
+            const std::size_t next = NaechsteBesondere(text, pos);
+            out.append(text, pos, next - pos);
+            pos = next;
+            if (pos >= text.size()) {
+                break;
+            }
+        }
         if (text[pos] == '\\') {
             if (StartsWith(text, pos, "\\\\")) {
                 out += "\\\\";
