@@ -153,6 +153,13 @@ std::string QEL_OutputProblemText(const QEL_OutputCheck& check) {
 }
 
 bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, std::string& error) {
+    return QEL_StreamOutputFile(
+        fileName, [bytes](const QEL_OutputSink& sink) { sink(bytes); }, error);
+}
+
+bool QEL_StreamOutputFile(const std::string& fileName,
+                          const std::function<void(const QEL_OutputSink&)>& produce,
+                          std::string& error) {
     const QEL_OutputCheck check = CheckNames(fileName);
     if (check.problem != QEL_OutputProblem::None) {
         error = QEL_OutputProblemText(check);
@@ -164,8 +171,22 @@ bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, st
         error = QEL_OutputProblemText(FolderNotWritable(check, errno));
         return false;
     }
-    const bool written = WriteAll(fd, bytes);
-    const int writeErrno = errno;
+    bool written = true;
+    int writeErrno = 0;
+    try {
+        produce([&](std::string_view bytes) {
+            if (written && !WriteAll(fd, bytes)) {
+                written = false;
+                writeErrno = errno;
+            }
+        });
+    } catch (...) {
+        // What could not be made whole leaves nothing behind.
+        close(fd);
+        unlink(temporary.c_str());
+        TemporaryGone();
+        throw;
+    }
     if (close(fd) != 0 || !written) {
         error = std::strerror(written ? errno : writeErrno);
         unlink(temporary.c_str());

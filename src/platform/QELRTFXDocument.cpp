@@ -79,19 +79,6 @@ void AppendStyleStart(std::string& out, int style, bool keep) {
     out += ' ';
 }
 
-// Room for a part in RTF: its text, and per cell a little more for the cell's formatting.
-template <class Teil> std::size_t BodySizeHint(const Teil& t) {
-    constexpr std::size_t kCellFormatting = 64;
-    std::size_t size = t.rtf.size() + kCellFormatting;
-    for (const auto& r : t.rows) {
-        size += kCellFormatting * (r.widthsCm.size() + 1);
-        for (const std::string& cell : r.cells) {
-            size += cell.size() + kCellFormatting;
-        }
-    }
-    return size;
-}
-
 // What a paragraph of the style with this text is to the page breaks.
 UmbruchArt ParagraphArt(int style, std::string_view text) {
     const int s = KnownStyle(style);
@@ -256,7 +243,8 @@ std::vector<QELRTFXDocument::Row> QELRTFXDocument::LaidOut(std::vector<Row> rows
     return rows;
 }
 
-void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts) {
+void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts,
+                                    const std::function<void(std::string&)>& spill) {
     std::vector<UmbruchTeil> plan;
     for (std::size_t k = 0; k < parts.size(); ++k) {
         if (parts[k]->rows.empty()) {
@@ -285,6 +273,7 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
             out += t->rtf;
             out += "\\par\n";
         }
+        spill(out);
     }
 }
 
@@ -343,6 +332,12 @@ void QELRTFXDocument::FinishTable() {
 }
 
 std::string QELRTFXDocument::Rtf() const {
+    std::string rtf;
+    WriteRtf([&rtf](std::string_view piece) { rtf += piece; });
+    return rtf;
+}
+
+void QELRTFXDocument::WriteRtf(const std::function<void(std::string_view)>& write) const {
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1031\\uc1\n";
     out += tables.FontTableRtf() + "\n" + tables.ColourTableRtf() + "\n" + StylesheetRtf() + "\n";
     out += "{\\info{\\title " + UserText(header.title) + "}}\n";
@@ -359,26 +354,29 @@ std::string QELRTFXDocument::Rtf() const {
         out +=
             "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
     }
-    // The body is appended to the head in place: the parts are not copied, and the
-    // rows not yet in a table are laid out on their own.
+    // The parts are written as they are, not copied; the rows not yet in a table are laid
+    // out on their own. The text goes out in pieces, never the whole document at once.
     std::vector<Row> rest = table;
     if (row) {
         rest.push_back(*row);
     }
-    Teil last{UmbruchArt::Sonstiges, 0, {}, LaidOut(std::move(rest))};
+    const Teil last{UmbruchArt::Sonstiges, 0, {}, LaidOut(std::move(rest))};
     std::vector<const Teil*> all;
     all.reserve(parts.size() + 1);
-    std::size_t size = out.size() + 2;
     for (const Teil& t : parts) {
         all.push_back(&t);
-        size += BodySizeHint(t);
     }
     if (!last.rows.empty()) {
         all.push_back(&last);
-        size += BodySizeHint(last);
     }
-    out.reserve(size);
-    AppendBodyRtf(out, all);
+    constexpr std::size_t kStueck = 32 * 1024;
+    out.reserve(2 * kStueck);
+    AppendBodyRtf(out, all, [&write](std::string& sofar) {
+        if (sofar.size() >= kStueck) {
+            write(sofar);
+            sofar.clear();
+        }
+    });
     out += "}\n";
-    return out;
+    write(out);
 }
