@@ -262,7 +262,7 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
             bool head = true;
             for (const Row& r : t->rows) {
                 head = head && r.style == kStyleTableHead;
-                AppendRowRtf(out, r, head, keep[i++]);
+                AppendRowRtf(out, r, head, keep[i++], spill);
             }
         } else if (t->style == kFragment) {
             out += t->rtf;
@@ -277,7 +277,8 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
     }
 }
 
-void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep) {
+void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep,
+                                   const std::function<void(std::string&)>& spill) {
     // No row is split over two pages.
     out += "\\trowd\\trgaph";
     AppendNumber(out, kCellGap);
@@ -311,6 +312,7 @@ void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRo
         out += "\\qc ";
         out += cell;
         out += "\\cell\n";
+        spill(out);
     }
     out += "\\row\n";
 }
@@ -369,7 +371,8 @@ void QELRTFXDocument::WriteRtf(const std::function<void(std::string_view)>& writ
     if (!last.rows.empty()) {
         all.push_back(&last);
     }
-    constexpr std::size_t kStueck = 32 * 1024;
+    // Pieces of a few pages: a cell with a picture is the largest unit.
+    constexpr std::size_t kStueck = 16 * 1024;
     out.reserve(2 * kStueck);
     AppendBodyRtf(out, all, [&write](std::string& sofar) {
         if (sofar.size() >= kStueck) {

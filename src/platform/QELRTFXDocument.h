@@ -92,10 +92,11 @@ private:
     // The parts in RTF appended to out, each paragraph and row keeping with the next
     // where it should; a table's first rows in the table head style repeat on every page
     // it runs over.
-    // After each part, spill may take what out holds so far.
+    // After each part and each cell, spill may take what out holds so far.
     static void AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts,
                               const std::function<void(std::string&)>& spill);
-    static void AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep);
+    static void AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep,
+                             const std::function<void(std::string&)>& spill);
     void AddParagraph(UmbruchArt art, int style, std::string rtf);
     void FinishRow();
     // Adds the table collected so far to the parts.
