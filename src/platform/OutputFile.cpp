@@ -1,6 +1,7 @@
 #include "platform/OutputFile.h"
 
 #include "platform/AbortCleanup.h"
+#include "platform/Kernel.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -120,12 +121,6 @@ std::set<std::string>& TriedFolders() {
     return folders;
 }
 
-std::string FullName(const std::string& folder) {
-    std::error_code ec;
-    const std::filesystem::path full = std::filesystem::absolute(folder, ec);
-    return ec ? folder : full.string();
-}
-
 // The checks that need no file made: the folder is there, the name is no folder and no
 // read-only file.
 QEL_OutputCheck CheckNames(const std::string& fileName) {
@@ -161,7 +156,7 @@ QEL_OutputCheck FolderNotWritable(QEL_OutputCheck check, int error) {
 
 QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName) {
     QEL_OutputCheck check = CheckNames(fileName);
-    const std::string tried = FullName(check.folder);
+    const std::string tried = QEL_FullPath(check.folder);
     if (check.problem != QEL_OutputProblem::None || TriedFolders().count(tried) > 0) {
         return check;
     }
