@@ -386,27 +386,21 @@ const C1RTFX::SVorlage* C1RTFX::Vorlage(SVorlagen& vorlagen, int id) const {
 C1RTFX::SVorlage C1RTFX::PrepareVorlage(const std::string& translated) {
     SVorlage vorlage;
     std::string line = RTrim(MapSymbolLetters(translated)) + std::string(kLineBlanks, ' ');
-    SZeilen& row = vorlage.zeile;
     const std::size_t z = line.find("#Z");
     const std::size_t v = line.find("#V");
     if (v == std::string::npos) {
         // A blank line of the table: its row writes nothing.
-        row.bOhneV = 1;
+        vorlage.bOhneV = 1;
         vorlage.wert = Trim(line.substr(0, z));
         return vorlage;
     }
-    row.iTyp = ReadInt(line, v + 2, 3);
-    row.iStyle = ReadInt(line, v + 5, 3);
+    vorlage.iTyp = ReadInt(line, v + 2, 3);
+    vorlage.iStyle = ReadInt(line, v + 5, 3);
     const std::string widths = v + 8 < line.size() ? line.substr(v + 8) : std::string();
     const std::size_t cellEnd = z != std::string::npos && z < v ? z : (v >= 6 ? v - 6 : 0);
     const std::string tail = z != std::string::npos ? line.substr(z) : std::string();
-    if (row.iTyp == kKindColumns) {
-        for (const int width : ReadColumnWidths(widths)) {
-            SSpalten column;
-            column.iBreite = width;
-            column.iStyle = row.iStyle;
-            row.Spalten.push_back(column);
-        }
+    if (vorlage.iTyp == kKindColumns) {
+        vorlage.breiten = ReadColumnWidths(widths);
     }
     vorlage.wert = ConvertFields(line.substr(0, cellEnd)) + tail;
     return vorlage;
@@ -427,13 +421,20 @@ int C1RTFX::ReadTemplate(int firstId, int count) {
         if (vorlage == nullptr) {
             continue;
         }
-        SZeilen row = vorlage->zeile;
-        for (SSpalten& column : row.Spalten) {
-            if (m_bMinBreite == 1 && column.iBreite > 0 && column.iBreite < kMinWidthMm) {
-                column.iBreite = kMinWidthMm;
-            } else if (m_bMinBreite == 1 && column.iBreite < 0 && column.iBreite > -kMinWidthMm) {
-                column.iBreite = -kMinWidthMm;
+        SZeilen row;
+        row.iTyp = vorlage->iTyp;
+        row.iStyle = vorlage->iStyle;
+        row.bOhneV = vorlage->bOhneV;
+        for (int width : vorlage->breiten) {
+            if (m_bMinBreite == 1 && width > 0 && width < kMinWidthMm) {
+                width = kMinWidthMm;
+            } else if (m_bMinBreite == 1 && width < 0 && width > -kMinWidthMm) {
+                width = -kMinWidthMm;
             }
+            SSpalten column;
+            column.iBreite = width;
+            column.iStyle = row.iStyle;
+            row.Spalten.push_back(column);
         }
         if ((row.iTyp == kKindColumns || row.iTyp == kKindSameColumns) && row.Spalten.empty()) {
             // A row without widths of its own takes those of the nearest row before it.

@@ -130,7 +130,10 @@ private:
     // the columns it defines itself.
     struct SVorlage {
         std::string wert;
-        SZeilen zeile;
+        int iTyp = 0;
+        int iStyle = 0;
+        int bOhneV = 0;
+        std::vector<int> breiten; // the widths the line defines itself, in mm
     };
     // The lines kept for the localisation of the run: translated (the text for a missing
     // entry is empty) and read.
