@@ -24,7 +24,7 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-install_missing g++ cmake make libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev
+install_missing g++ cmake make ninja-build libxml2-dev libgtest-dev libgmock-dev libbenchmark-dev
 
 # A German locale, so that the test of number formatting under a process locale with a
 # decimal comma runs. Generated with localedef (no edit of /etc/locale.gen needed).

@@ -37,8 +37,7 @@ build_zirf() {
 zirf_of() {
     local rev=$1 dir=$2
     if [[ -z $rev ]]; then
-        build_zirf "$root" "$root/build/release" -DZIRF_BENCH=ON
-        echo "$root/build/release/zirf"
+        echo "$("$root/scripts/release-build.sh" zirf)/zirf"
         return
     fi
     mkdir -p "$dir/src"

@@ -120,28 +120,30 @@ private:
 };
 
 template <class R, class Visitor> void C1Feld::VisitRecord(int i, int Lf, Visitor& visit) const {
-    R r;
-    if (m_Lasten.GetRecord(i, r) == 1 && r.Lf == Lf) {
-        visit(static_cast<const R&>(r));
+    const R* r = m_Lasten.FindRecord<R>(i);
+    if (r != nullptr && r->Lf == Lf) {
+        visit(*r);
     }
 }
 
 template <class Visitor> void C1Feld::ForEachLast(int Lf, Visitor&& visit) const {
-    for (int i = 0; i <= m_Lasten.GetMaxAnzahl(); ++i) {
-        C1TrapezLast t;
-        if (m_Lasten.GetRecord(i, t) == 1 && t.Lf == Lf) {
-            const double e = std::min(t.a + t.b, L);
-            if (e > t.a) {
-                visit(Trapez{t.a, e, t.q1, t.q2});
+    // Visiting changes no load: the bound is taken once.
+    const int n = m_Lasten.GetMaxAnzahl();
+    for (int i = 0; i <= n; ++i) {
+        const C1TrapezLast* t = m_Lasten.FindRecord<C1TrapezLast>(i);
+        if (t != nullptr && t->Lf == Lf) {
+            const double e = std::min(t->a + t->b, L);
+            if (e > t->a) {
+                visit(Trapez{t->a, e, t->q1, t->q2});
             }
         }
         VisitRecord<C1TempLast>(i, Lf, visit);
         VisitRecord<C1StsLast>(i, Lf, visit);
         VisitRecord<C1EinzelLast>(i, Lf, visit);
         VisitRecord<C1MomentLast>(i, Lf, visit);
-        C1NormalKraft n;
-        if (m_Lasten.GetRecord(i, n) == 1 && n.Lf == Lf && n.b > 0.0) {
-            visit(static_cast<const C1NormalKraft&>(n));
+        const C1NormalKraft* k = m_Lasten.FindRecord<C1NormalKraft>(i);
+        if (k != nullptr && k->Lf == Lf && k->b > 0.0) {
+            visit(*k);
         }
     }
 }

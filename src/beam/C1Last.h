@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // The loads of one span, one growable array per kind, records in the order they were added.
@@ -47,6 +48,17 @@ public:
     int GetRecord(int i, C1TempLast& r) const { return Pick(m_TempLast, i, r); }
     int GetRecord(int i, C1StsLast& r) const { return Pick(m_StsLast, i, r); }
 
+    // Record i of a kind as GetRecord finds it, without a copy; null where GetRecord
+    // gives 0 (no such record, or a negligible one).
+    template <class R> const R* FindRecord(int i) const {
+        const std::vector<R>& v = Liste<R>();
+        if (i < 1 || i > Count(v)) {
+            return nullptr;
+        }
+        const R& r = v[static_cast<std::size_t>(i - 1)];
+        return r.IsVernachlaessigbar() ? nullptr : &r;
+    }
+
     int GetAnzahlNormalKraft() const { return Count(m_NormalKraft); }
     int GetAnzahlTrapezLast() const { return Count(m_TrapezLast); }
     int GetAnzahlEinzelLast() const { return Count(m_EinzelLast); }
@@ -65,6 +77,23 @@ public:
 protected:
     template <class R> static int Count(const std::vector<R>& v) {
         return static_cast<int>(v.size());
+    }
+
+    template <class R> const std::vector<R>& Liste() const {
+        if constexpr (std::is_same_v<R, C1NormalKraft>) {
+            return m_NormalKraft;
+        } else if constexpr (std::is_same_v<R, C1TrapezLast>) {
+            return m_TrapezLast;
+        } else if constexpr (std::is_same_v<R, C1EinzelLast>) {
+            return m_EinzelLast;
+        } else if constexpr (std::is_same_v<R, C1MomentLast>) {
+            return m_MomentLast;
+        } else if constexpr (std::is_same_v<R, C1TempLast>) {
+            return m_TempLast;
+        } else {
+            static_assert(std::is_same_v<R, C1StsLast>);
+            return m_StsLast;
+        }
     }
 
     template <class R> static int Pick(const std::vector<R>& v, int i, R& out) {

@@ -6,7 +6,10 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <sys/stat.h>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -52,14 +55,28 @@ fs::path Normal(const fs::path& p) {
     return ec ? absolute.lexically_normal() : canonical;
 }
 
-// One input with the files its run writes.
+// A file as the file system knows it: device and inode, when the file is there.
+struct Datei {
+    fs::path path;
+    std::optional<std::pair<dev_t, ino_t>> id;
+
+    explicit Datei(fs::path p) : path(std::move(p)) {
+        struct stat st {};
+        if (stat(path.c_str(), &st) == 0) {
+            id = std::make_pair(st.st_dev, st.st_ino);
+        }
+    }
+};
+
+// One input with the files its run writes. Each file is looked up once: a call of many
+// inputs compares every run's files with every input.
 struct Lauf {
     std::string name;
-    fs::path input;
+    Datei input{fs::path()};
     fs::path outputDir;
     std::string stem;
-    fs::path report;
-    fs::path result;
+    Datei report{fs::path()};
+    Datei result{fs::path()};
 };
 
 std::vector<Lauf> Plan(const ZirfOptions& options, const HostSettings& settings) {
@@ -68,15 +85,15 @@ std::vector<Lauf> Plan(const ZirfOptions& options, const HostSettings& settings)
     for (const std::string& name : options.inputs) {
         Lauf run;
         run.name = name;
-        run.input = Normal(name);
+        run.input = Datei(Normal(name));
         run.outputDir =
-            options.outputDir.empty() ? run.input.parent_path() : Normal(options.outputDir);
-        run.stem = run.input.stem().string();
+            options.outputDir.empty() ? run.input.path.parent_path() : Normal(options.outputDir);
+        run.stem = run.input.path.stem().string();
         const fs::path reportPrefix = prefix != settings.end() && !prefix->second.empty()
                                           ? fs::path(prefix->second)
                                           : fs::path(run.stem);
-        run.report = Normal(run.outputDir / (reportPrefix.string() + kReportSuffix));
-        run.result = Normal(run.outputDir / (run.stem + kResultSuffix));
+        run.report = Datei(Normal(run.outputDir / (reportPrefix.string() + kReportSuffix)));
+        run.result = Datei(Normal(run.outputDir / (run.stem + kResultSuffix)));
         runs.push_back(run);
     }
     return runs;
@@ -96,9 +113,10 @@ std::string SameNames(const std::vector<Lauf>& runs) {
     return std::string();
 }
 
-bool SameFile(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    return a == b || fs::equivalent(a, b, ec);
+// The same name, or two names of one file that is there. The names are normalised, so
+// that one name is one spelling.
+bool SameFile(const Datei& a, const Datei& b) {
+    return a.id && b.id ? *a.id == *b.id : a.path.native() == b.path.native();
 }
 
 // No run writes its report or result over another input of the call, whether that input
@@ -110,9 +128,9 @@ std::string OtherInputClash(const std::vector<Lauf>& runs) {
             if (&other == &run || SameFile(other.input, run.input)) {
                 continue;
             }
-            for (const fs::path& file : {run.report, run.result}) {
-                if (SameFile(file, other.input)) {
-                    return "the run of " + run.name + " writes " + file.string() +
+            for (const Datei* file : {&run.report, &run.result}) {
+                if (SameFile(*file, other.input)) {
+                    return "the run of " + run.name + " writes " + file->path.string() +
                            ", an input of this call (" + other.name +
                            "); rename that input or choose another output folder (-o)";
                 }
@@ -131,7 +149,7 @@ std::string BatchFileClash(const std::vector<Lauf>& runs, const HostSettings& se
     const std::vector<SOptionEintrag> entries = ParseOptionszeile(line->second);
     std::vector<fs::path> own;
     for (const Lauf& run : runs) {
-        own.insert(own.end(), {run.input, run.report, run.result});
+        own.insert(own.end(), {run.input.path, run.report.path, run.result.path});
     }
     for (int i = 1; i <= kBatchFiles; ++i) {
         const std::string key = "F" + std::to_string(i);

@@ -11,6 +11,7 @@
 #include "host/ZIRF_Calc.h"
 #include "platform/AbortCleanup.h"
 #include "platform/MessageBox.h"
+#include "platform/OutputFile.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"
 
@@ -165,6 +166,7 @@ int RunHost(const ZirfOptions& options, const std::string& inputName) {
     }
     // Both outputs must be writable before the calculation starts: a run that could not
     // save its result would leave a report without one.
+    QEL_ForgetOutputFolders();
     for (const fs::path& output : {result, report}) {
         error = output.empty() ? std::string() : OutputFileProblem(output.string());
         if (!error.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "platform/Plaetze.h"
+
 #include <cstddef>
 #include <string>
 
@@ -9,7 +10,9 @@
 [[noreturn]] void ThrowTabellenGrenze(const char* tabelle, long long index, std::size_t plaetze);
 
 // A fixed table of the calculation object whose every access is checked: an index
-// outside it ends the run with a shown error instead of writing past the end.
+// outside it ends the run with a shown error instead of writing past the end. Its
+// records are made as the run reaches them (most runs fill a small corner of the
+// model's limits); a record never written reads as zero.
 template <class T, std::size_t N> class C1Tabelle {
 public:
     explicit C1Tabelle(const char* tabellenName) : name(tabellenName) {}
@@ -20,11 +23,14 @@ public:
     static constexpr std::size_t Plaetze() { return N; }
     const char* Name() const { return name; }
     // Sets every record to its zero value.
-    void Clear() { daten.fill(T{}); }
+    void Clear() { daten.Clear(); }
     // Sets the records from..bis (both included) to their zero value.
     void Clear(long long von, long long bis) {
         for (long long i = von; i <= bis; ++i) {
-            (*this)[i] = T{};
+            const std::size_t k = Pruefe(i);
+            if (daten.Gemacht(k)) {
+                daten[k] = T{};
+            }
         }
     }
 
@@ -36,6 +42,6 @@ private:
         return static_cast<std::size_t>(i);
     }
 
-    std::array<T, N> daten{};
+    C1Plaetze<T, N> daten;
     const char* name;
 };

@@ -31,16 +31,16 @@ constexpr float kMmJeCm = 10.0f;
 enum Eintrag { kMomente = 448, kQuerkraefte = 449, kNormalkraefte = 450, kVerformungen = 451 };
 
 // Draws curve 1 into the file and puts the picture into the current table cell. In a run
-// the file lies in the run's own temporary folder: the report takes its bytes when it
-// inserts it, so no file of the output folder (a user's file of that name, another
-// run's picture) is ever written over.
+// the file lies in the run's own temporary folder, so no file of the output folder (a
+// user's file of that name, another run's picture) is ever written over; the picture
+// stays in memory there, and the report takes its bytes by handle.
 void Bild(const char* name, double widthMm, double heightMm) {
     const std::string datei = RunTempFolder::InRun() ? RunTempFolder::FileName(name) : name;
     const QEL_HENHMETAFILE h =
         PlotT_ZLinie(kSlot, 1, 0, 1, 0, 3, 0, 1, "", float(widthMm), float(heightMm), 0,
                      datei.c_str(), nullptr, 0, nullptr, nullptr, 0);
     if (h != 0) {
-        QELRTFX_InsertPicture(datei.c_str(), 1, widthMm / kMmJeCm, heightMm / kMmJeCm);
+        QELRTFX_InsertMetafile(h, widthMm / kMmJeCm, heightMm / kMmJeCm);
         PlotT_DeleteEmf(h);
     } else {
         QELRTFX_CellText("");

@@ -156,7 +156,9 @@ C1QEL::~C1QEL() {
 }
 
 void C1QEL::FindModuleFolder() {
-    const QEL_ModuleFile module = QEL_GetModuleFile(&kModuleAnchor);
+    // The module's file stays what it is while the module is loaded: it is looked up (a
+    // search of the loader's tables) once.
+    static const QEL_ModuleFile module = QEL_GetModuleFile(&kModuleAnchor);
     m_hDLL = module.handle;
     const auto slash = module.fileName.find_last_of('/');
     m_DLLName = slash == std::string::npos ? std::string() : module.fileName.substr(0, slash + 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Plaetze.h"
 #include "platform/ProgressWnd.h"
 #include "platform/QEDOM.h"
 
@@ -22,7 +23,8 @@ public:
         int iAnz = 0;
         std::array<std::string, kMaxDateien> Datei;
         std::array<std::string, kMaxDateien> ToDo;
-        std::array<std::array<std::string, kMaxPar>, kMaxDateien> Par;
+        // The parameters of file i, made for a file that has one (most runs have none).
+        C1Plaetze<std::array<std::string, kMaxPar>, kMaxDateien, 1> Par;
         int QuickModus = 0;
         int bAll = 0;
         int bNoReport = 0;

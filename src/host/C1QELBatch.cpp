@@ -133,8 +133,12 @@ int C1QEL::ReadBatchEntries() {
             ++Quick.iAnz;
         }
         for (int j = 1; j <= kLetzterPar; ++j) {
-            Quick.Par.at(at).at(static_cast<std::size_t>(j)) =
-                Wert(entries, "P" + Nummer(i) + "_" + Nummer(j));
+            std::string wert =
+                entries.empty() ? std::string() : Wert(entries, "P" + Nummer(i) + "_" + Nummer(j));
+            // An empty parameter of a file without parameters is there already.
+            if (!wert.empty() || Quick.Par.Gemacht(at)) {
+                Quick.Par[at].at(static_cast<std::size_t>(j)) = std::move(wert);
+            }
         }
     }
     Quick.DateiShortText = Wert(entries, "SHORTTXT");

@@ -10,6 +10,7 @@
 #include "host/RunTempFolder.h"
 #include "host/Trace.h"
 #include "platform/MessageBox.h"
+#include "platform/OutputFile.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"
 #include "platform/RunFileRecord.h"
@@ -106,6 +107,14 @@ void RunSteps(QEDOM_HANDLE hDoc, int flag) {
     }
 }
 
+// Forgets the output folders tried when the run ends, however it ends.
+struct OutputFoldersForgotten {
+    OutputFoldersForgotten() = default;
+    OutputFoldersForgotten(const OutputFoldersForgotten&) = delete;
+    OutputFoldersForgotten& operator=(const OutputFoldersForgotten&) = delete;
+    ~OutputFoldersForgotten() { QEL_ForgetOutputFolders(); }
+};
+
 // A run that did not reach its end leaves no result element (the host must not take
 // results that the output had written before the error for those of a complete run)
 // and, unless its files are kept, none of the files it had written.
@@ -122,6 +131,9 @@ void EndFailedRun(QEDOM_HANDLE hDoc, int flag) {
 ZirfRunOutcome ZirfRun(QEDOM_HANDLE hDoc, int flag) {
     // The run's temporary files live in a folder of its own, gone when the run ends.
     QEL_ClearRunFiles();
+    // The output folder tried by the host's checks right before the run counts for the
+    // run; the next run's checks try it again.
+    const OutputFoldersForgotten forgotten;
     const RunTempFolder tempFolder;
     try {
         RunSteps(hDoc, flag);

@@ -1,12 +1,16 @@
 #include "platform/BitmapRegistry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 
 struct QEL_PlotLib {
+    // The symbols drawn so far, by name.
     std::map<std::string, EmfDib> bitmaps;
 };
 
@@ -240,36 +244,51 @@ EmfDib MusterHolz() {
     return c.dib;
 }
 
-// The support symbols by number: hundreds 1 a member drawn along, 2 upright (turned);
+// The support symbol of a number: hundreds 1 a member drawn along, 2 upright (turned);
 // the rest 1 to 8 pinned (odd) or sliding (even), 9 to 12 fixed, 51 to 58 elastic.
-void AddAuflager(std::map<std::string, EmfDib>& out) {
-    for (int family : {100, 200, 300}) {
-        for (int n = 1; n <= 58; ++n) {
-            if (n > 12 && n < 51) {
-                continue;
-            }
-            const EmfDib base = n >= 51  ? Spring()
-                                : n >= 9 ? Fixed()
-                                         : (n % 2 == 1 ? Hinged() : Sliding());
-            out["BITMAP_AUFL" + std::to_string(family + n)] = family == 200 ? Turned(base) : base;
-        }
+// Nothing for another number.
+std::optional<EmfDib> Auflager(int number) {
+    const int family = number / 100;
+    const int n = number % 100;
+    if (family < 1 || family > 3 || n < 1 || n > 58 || (n > 12 && n < 51)) {
+        return std::nullopt;
     }
+    const EmfDib base = n >= 51 ? Spring() : n >= 9 ? Fixed() : (n % 2 == 1 ? Hinged() : Sliding());
+    return family == 2 ? Turned(base) : base;
 }
 
-const QEL_PlotLib& Library() {
-    static const QEL_PlotLib lib = [] {
-        QEL_PlotLib l;
-        AddAuflager(l.bitmaps);
-        l.bitmaps["BITMAP_SENKUNG"] = Senkung();
-        l.bitmaps["BITMAP_GELE"] = Gelenk();
-        l.bitmaps["BITMAP_ELBA_FEDER"] = Feder();
-        l.bitmaps["BITMAP_SCHNITTH"] = Schnitt();
-        l.bitmaps["BITMAP_HOLZ_QUER_RECHTECK"] = HolzRechteck();
-        l.bitmaps["BITMAP_HOLZ_QUER_KREIS"] = HolzKreis();
-        l.bitmaps["BITMAP_BRUSH_STAHL"] = MusterStahl();
-        l.bitmaps["BITMAP_BRUSH_HOLZ"] = MusterHolz();
-        return l;
-    }();
+constexpr std::string_view kAuflager = "BITMAP_AUFL";
+
+// The bitmap of a name, drawn anew; nothing for a name the library does not hold.
+std::optional<EmfDib> Zeichne(const std::string& name) {
+    if (name.rfind(kAuflager, 0) == 0) {
+        const std::string_view digits = std::string_view(name).substr(kAuflager.size());
+        int number = 0;
+        const auto [end, ec] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        // Only the number's own spelling names it ("BITMAP_AUFL0101" names none).
+        if (ec != std::errc() || end != digits.data() + digits.size() ||
+            std::to_string(number) != digits) {
+            return std::nullopt;
+        }
+        return Auflager(number);
+    }
+    static const std::map<std::string, EmfDib (*)(), std::less<>> kBilder = {
+        {"BITMAP_SENKUNG", Senkung},
+        {"BITMAP_GELE", Gelenk},
+        {"BITMAP_ELBA_FEDER", Feder},
+        {"BITMAP_SCHNITTH", Schnitt},
+        {"BITMAP_HOLZ_QUER_RECHTECK", HolzRechteck},
+        {"BITMAP_HOLZ_QUER_KREIS", HolzKreis},
+        {"BITMAP_BRUSH_STAHL", MusterStahl},
+        {"BITMAP_BRUSH_HOLZ", MusterHolz},
+    };
+    const auto it = kBilder.find(name);
+    return it == kBilder.end() ? std::nullopt : std::optional<EmfDib>(it->second());
+}
+
+QEL_PlotLib& Library() {
+    static QEL_PlotLib lib;
     return lib;
 }
 
@@ -285,8 +304,17 @@ const EmfDib* QEL_PlotLibBitmap(const QEL_PlotLib* lib, const std::string& name)
     if (lib == nullptr) {
         return nullptr;
     }
-    const auto it = lib->bitmaps.find(name);
-    return it == lib->bitmaps.end() ? nullptr : &it->second;
+    // A symbol is drawn when it is first asked for, and kept: a run needs a handful.
+    auto& bitmaps = Library().bitmaps;
+    auto it = bitmaps.find(name);
+    if (it == bitmaps.end()) {
+        std::optional<EmfDib> bild = Zeichne(name);
+        if (!bild) {
+            return nullptr;
+        }
+        it = bitmaps.emplace(name, std::move(*bild)).first;
+    }
+    return &it->second;
 }
 
 void QEL_SetPlotLibAvailable(bool available) {

@@ -1,5 +1,6 @@
 #include "platform/EmfHandles.h"
 
+#include "platform/Kernel.h"
 #include "platform/RunFileRecord.h"
 
 #include <fstream>
@@ -21,7 +22,7 @@ Registry& TheRegistry() {
 
 QEL_HENHMETAFILE QEL_CloseEnhMetaFile(const EmfWriter& writer, const std::string& fileName) {
     std::vector<std::uint8_t> bytes = writer.Bytes();
-    if (!fileName.empty()) {
+    if (!fileName.empty() && !QEL_IsRunTempFile(fileName)) {
         std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
         if (out.is_open()) {
             // The run's own picture: the run's end may take it away, and nothing else.

@@ -13,7 +13,9 @@ using QEL_HENHMETAFILE = std::uint32_t; // 0 is no metafile
 
 // Ends the metafile: writes it to fileName (when not empty) and keeps its bytes under
 // a new handle. 0 when the file could not be written (nothing is kept then). A file
-// written is noted as one of the current run's (QEL_RecordRunFile).
+// written is noted as one of the current run's (QEL_RecordRunFile). A picture named in
+// the run's own temporary folder is kept in memory only: no one but the run would read
+// the file, the report takes the bytes by handle, and the folder goes with the run.
 QEL_HENHMETAFILE QEL_CloseEnhMetaFile(const EmfWriter& writer, const std::string& fileName);
 // The bytes of a kept metafile; null for an unknown or released handle.
 const std::vector<std::uint8_t>* QEL_GetEnhMetaFileBits(QEL_HENHMETAFILE handle);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <filesystem>
 #include <link.h>
 #include <thread>
 #include <unistd.h>
@@ -59,6 +60,19 @@ std::string QEL_GetTempFolder() {
 
 void QEL_SetRunTempFolder(const std::string& folder) {
     RunFolder() = folder;
+}
+
+std::string QEL_FullPath(const std::string& name) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(name, ec);
+    return ec ? name : full.lexically_normal().string();
+}
+
+bool QEL_IsRunTempFile(const std::string& fileName) {
+    const std::string& folder = RunFolder();
+    return !folder.empty() && fileName.size() > folder.size() &&
+           fileName.compare(0, folder.size(), folder) == 0 &&
+           (folder.back() == '/' || fileName[folder.size()] == '/');
 }
 
 int QEL_DeleteFile(const std::string& fileName) {

@@ -22,6 +22,14 @@ std::string QEL_GetTempFolder();
 // Makes the folder the temporary folder of the run under way; "" when the run ends.
 void QEL_SetRunTempFolder(const std::string& folder);
 
+// The name made absolute in the current folder and normalised; the name itself when
+// the current folder cannot be found.
+std::string QEL_FullPath(const std::string& name);
+
+// True when the file lies in the temporary folder of the run under way: no one but the
+// run reads it, and it goes with the run.
+bool QEL_IsRunTempFile(const std::string& fileName);
+
 // Deletes a file; 1 when it was deleted, 0 when it did not exist or could not go.
 int QEL_DeleteFile(const std::string& fileName);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,12 +23,27 @@ struct QEL_OutputCheck {
     std::string reason; // the system's words, for a folder that cannot be written
 };
 
-// Whether the file can be written (made anew or replaced).
+// Whether the file can be written (made anew or replaced). Whether its folder takes a
+// new file is tried with a file made and removed at once, once for each folder until
+// QEL_ForgetOutputFolders: the checks before and during a run ask it of one folder
+// several times within moments.
 QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName);
+// The folders tried are tried again when next asked (the host's checks before a run
+// and the run's own share one trial; every run forgets it when it ends).
+void QEL_ForgetOutputFolders();
 
 // The problem in the module's words ("" for none), e.g. "sie ist schreibgeschützt".
 std::string QEL_OutputProblemText(const QEL_OutputCheck& check);
 
 // Writes the bytes as the file: under a temporary name in its folder, then renamed
 // over it. false with a reason when it could not be written; nothing is left behind.
+// The temporary file is the folder's trial: the folder is not tried beforehand.
 bool QEL_WriteOutputFile(const std::string& fileName, std::string_view bytes, std::string& error);
+
+// Takes the bytes of an output file, piece by piece.
+using QEL_OutputSink = std::function<void(std::string_view)>;
+// QEL_WriteOutputFile with the bytes that produce hands to its sink piece by piece, so
+// that a large file is never held whole in memory.
+bool QEL_StreamOutputFile(const std::string& fileName,
+                          const std::function<void(const QEL_OutputSink&)>& produce,
+                          std::string& error);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -60,11 +61,22 @@ int KnownStyle(int style) {
     return style >= 0 && style < static_cast<int>(kStyles.size()) ? style : 0;
 }
 
+void AppendNumber(std::string& out, long number) {
+    std::array<char, 24> digits{};
+    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), number);
+    out.append(digits.data(), end);
+}
+
 // "\pard\plain\sN<format>" for a paragraph of that style.
-std::string StyleStart(int style, bool keep) {
+void AppendStyleStart(std::string& out, int style, bool keep) {
     const int s = KnownStyle(style);
-    return "\\pard\\plain\\s" + std::to_string(s) + kStyles[s].format + (keep ? "\\keepn" : "") +
-           " ";
+    out += "\\pard\\plain\\s";
+    AppendNumber(out, s);
+    out += kStyles[s].format;
+    if (keep) {
+        out += "\\keepn";
+    }
+    out += ' ';
 }
 
 // What a paragraph of the style with this text is to the page breaks.
@@ -231,40 +243,46 @@ std::vector<QELRTFXDocument::Row> QELRTFXDocument::LaidOut(std::vector<Row> rows
     return rows;
 }
 
-std::string QELRTFXDocument::BodyRtf(const std::vector<Teil>& parts) {
+void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts,
+                                    const std::function<void(std::string&)>& spill) {
     std::vector<UmbruchTeil> plan;
     for (std::size_t k = 0; k < parts.size(); ++k) {
-        if (parts[k].rows.empty()) {
-            plan.push_back({parts[k].art, 0});
+        if (parts[k]->rows.empty()) {
+            plan.push_back({parts[k]->art, 0});
         }
-        for (const Row& r : parts[k].rows) {
+        for (const Row& r : parts[k]->rows) {
             const bool head = r.style == kStyleTableHead;
             plan.push_back({head ? UmbruchArt::Kopfzeile : UmbruchArt::Zeile, static_cast<int>(k)});
         }
     }
     const std::vector<bool> keep = KeepWithNext(plan);
-    std::string out;
     std::size_t i = 0;
-    for (const Teil& t : parts) {
-        if (!t.rows.empty()) {
+    for (const Teil* t : parts) {
+        if (!t->rows.empty()) {
             bool head = true;
-            for (const Row& r : t.rows) {
+            for (const Row& r : t->rows) {
                 head = head && r.style == kStyleTableHead;
-                out += RowRtf(r, head, keep[i++]);
+                AppendRowRtf(out, r, head, keep[i++], spill);
             }
-        } else if (t.style == kFragment) {
-            out += t.rtf + "\n";
+        } else if (t->style == kFragment) {
+            out += t->rtf;
+            out += '\n';
             ++i;
         } else {
-            out += StyleStart(t.style, keep[i++]) + t.rtf + "\\par\n";
+            AppendStyleStart(out, t->style, keep[i++]);
+            out += t->rtf;
+            out += "\\par\n";
         }
+        spill(out);
     }
-    return out;
 }
 
-std::string QELRTFXDocument::RowRtf(const Row& row, bool headRow, bool keep) {
+void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep,
+                                   const std::function<void(std::string&)>& spill) {
     // No row is split over two pages.
-    std::string out = "\\trowd\\trgaph" + std::to_string(kCellGap) + "\\trleft0\\trkeep";
+    out += "\\trowd\\trgaph";
+    AppendNumber(out, kCellGap);
+    out += "\\trleft0\\trkeep";
     if (keep) {
         out += "\\trkeepfollow";
     }
@@ -277,16 +295,26 @@ std::string QELRTFXDocument::RowRtf(const Row& row, bool headRow, bool keep) {
     for (const double w : row.widthsCm) {
         rightCm += std::fabs(w);
         const long right = std::max(previous + 1, std::lround(rightCm * kTwipsPerCm));
-        out += "\\cellx" + std::to_string(right);
+        out += "\\cellx";
+        AppendNumber(out, right);
         previous = right;
     }
-    out += "\n";
+    out += '\n';
     const int s = KnownStyle(row.style);
     for (const std::string& cell : row.cells) {
-        out += "\\pard\\plain\\intbl\\s" + std::to_string(s) + kStyles[s].format + kCellFont +
-               (keep ? "\\keepn" : "") + "\\qc " + cell + "\\cell\n";
+        out += "\\pard\\plain\\intbl\\s";
+        AppendNumber(out, s);
+        out += kStyles[s].format;
+        out += kCellFont;
+        if (keep) {
+            out += "\\keepn";
+        }
+        out += "\\qc ";
+        out += cell;
+        out += "\\cell\n";
+        spill(out);
     }
-    return out + "\\row\n";
+    out += "\\row\n";
 }
 
 void QELRTFXDocument::FinishRow() {
@@ -306,6 +334,12 @@ void QELRTFXDocument::FinishTable() {
 }
 
 std::string QELRTFXDocument::Rtf() const {
+    std::string rtf;
+    WriteRtf([&rtf](std::string_view piece) { rtf += piece; });
+    return rtf;
+}
+
+void QELRTFXDocument::WriteRtf(const std::function<void(std::string_view)>& write) const {
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1031\\uc1\n";
     out += tables.FontTableRtf() + "\n" + tables.ColourTableRtf() + "\n" + StylesheetRtf() + "\n";
     out += "{\\info{\\title " + UserText(header.title) + "}}\n";
@@ -322,14 +356,30 @@ std::string QELRTFXDocument::Rtf() const {
         out +=
             "\\pard\\plain\\f1\\fs16\\brdrb\\brdrs\\brdrw10 " + UserText(header.note) + "\\par}\n";
     }
-    std::vector<Teil> all = parts;
+    // The parts are written as they are, not copied; the rows not yet in a table are laid
+    // out on their own. The text goes out in pieces, never the whole document at once.
     std::vector<Row> rest = table;
     if (row) {
         rest.push_back(*row);
     }
-    rest = LaidOut(std::move(rest));
-    if (!rest.empty()) {
-        all.push_back(Teil{UmbruchArt::Sonstiges, 0, {}, std::move(rest)});
+    const Teil last{UmbruchArt::Sonstiges, 0, {}, LaidOut(std::move(rest))};
+    std::vector<const Teil*> all;
+    all.reserve(parts.size() + 1);
+    for (const Teil& t : parts) {
+        all.push_back(&t);
     }
-    return out + BodyRtf(all) + "}\n";
+    if (!last.rows.empty()) {
+        all.push_back(&last);
+    }
+    // Pieces of a few pages: a cell with a picture is the largest unit.
+    constexpr std::size_t kStueck = 16 * 1024;
+    out.reserve(2 * kStueck);
+    AppendBodyRtf(out, all, [&write](std::string& sofar) {
+        if (sofar.size() >= kStueck) {
+            write(sofar);
+            sofar.clear();
+        }
+    });
+    out += "}\n";
+    write(out);
 }

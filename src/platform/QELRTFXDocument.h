@@ -4,6 +4,7 @@
 #include "platform/QELRTFXTables.h"
 #include "platform/QELRTFXUmbruch.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +59,8 @@ public:
 
     // The complete document; a row still open is ended in the text, not in the document.
     std::string Rtf() const;
+    // The same handed to write piece by piece, a few ten thousand bytes at a time.
+    void WriteRtf(const std::function<void(std::string_view)>& write) const;
     const std::string& FileName() const { return fileName; }
     const HeaderFields& Header() const { return header; }
     int FirstPage() const { return firstPage; }
@@ -86,10 +89,14 @@ private:
     static Row Normalised(Row row);
     // The rows of one table that show anything, with the widths their cells need.
     static std::vector<Row> LaidOut(std::vector<Row> rows);
-    // The parts in RTF, each paragraph and row keeping with the next where it should;
-    // a table's first rows in the table head style repeat on every page it runs over.
-    static std::string BodyRtf(const std::vector<Teil>& parts);
-    static std::string RowRtf(const Row& row, bool headRow, bool keep);
+    // The parts in RTF appended to out, each paragraph and row keeping with the next
+    // where it should; a table's first rows in the table head style repeat on every page
+    // it runs over.
+    // After each part and each cell, spill may take what out holds so far.
+    static void AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts,
+                              const std::function<void(std::string&)>& spill);
+    static void AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep,
+                             const std::function<void(std::string&)>& spill);
     void AddParagraph(UmbruchArt art, int style, std::string rtf);
     void FinishRow();
     // Adds the table collected so far to the parts.

@@ -1,8 +1,10 @@
 #include "platform/QELRTFXPicture.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -31,6 +33,16 @@ std::uint32_t ReadBe32(const std::uint8_t* p) {
     return (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
            (static_cast<std::uint32_t>(p[2]) << 8) | static_cast<std::uint32_t>(p[3]);
 }
+
+// The two hexadecimal digits of every byte.
+constexpr std::array<std::array<char, 2>, 256> kHexPairs = [] {
+    constexpr char hex[] = "0123456789abcdef";
+    std::array<std::array<char, 2>, 256> pairs{};
+    for (std::size_t b = 0; b < pairs.size(); ++b) {
+        pairs[b] = {hex[b >> 4], hex[b & 0x0F]};
+    }
+    return pairs;
+}();
 
 long CmToTwips(double cm) {
     return std::lround(cm * kTwipsPerCm);
@@ -125,15 +137,20 @@ std::string QELRTFXPicture::RtfGroup(double widthCm, double heightCm) const {
     }
     out += "\\picw" + std::to_string(sourceWidth) + "\\pich" + std::to_string(sourceHeight);
     out += "\\picwgoal" + std::to_string(goalWidth) + "\\pichgoal" + std::to_string(goalHeight);
-    static const char hex[] = "0123456789abcdef";
-    out.reserve(out.size() + bytes.size() * 2 + bytes.size() / kHexBytesPerLine + 4);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i % kHexBytesPerLine == 0) {
-            out += '\n';
+    // The bytes in hexadecimal, a line feed before every kHexBytesPerLine of them,
+    // written straight into room made for them all.
+    const std::size_t lines = (bytes.size() + kHexBytesPerLine - 1) / kHexBytesPerLine;
+    const std::size_t head = out.size();
+    out.resize(head + bytes.size() * 2 + lines + 1);
+    char* p = out.data() + head;
+    for (std::size_t line = 0; line < bytes.size(); line += kHexBytesPerLine) {
+        *p++ = '\n';
+        const std::size_t end = std::min(bytes.size(), line + kHexBytesPerLine);
+        for (std::size_t i = line; i < end; ++i) {
+            std::memcpy(p, kHexPairs[bytes[i]].data(), 2);
+            p += 2;
         }
-        out += hex[bytes[i] >> 4];
-        out += hex[bytes[i] & 0x0F];
     }
-    out += "}";
+    *p = '}';
     return out;
 }

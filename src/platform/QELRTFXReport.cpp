@@ -73,7 +73,11 @@ int QELRTFX_Close(int) {
     }
     // Under a temporary name and renamed: never half a report, never through a link.
     std::string error;
-    return QEL_WriteOutputFile(document->FileName(), document->Rtf(), error) ? 1 : 0;
+    return QEL_StreamOutputFile(
+               document->FileName(),
+               [&document](const QEL_OutputSink& sink) { document->WriteRtf(sink); }, error)
+               ? 1
+               : 0;
 }
 
 int QELRTFX_Paragraph(int style, const char* text) {

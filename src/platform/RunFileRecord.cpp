@@ -13,22 +13,16 @@ std::set<std::string>& Record() {
     return files;
 }
 
-std::string FullName(const std::string& fileName) {
-    std::error_code ec;
-    const std::filesystem::path full = std::filesystem::absolute(fileName, ec);
-    return ec ? fileName : full.lexically_normal().string();
-}
-
 } // namespace
 
 void QEL_RecordRunFile(const std::string& fileName) {
     if (!fileName.empty()) {
-        Record().insert(FullName(fileName));
+        Record().insert(QEL_FullPath(fileName));
     }
 }
 
 bool QEL_IsRunFile(const std::string& fileName) {
-    return !fileName.empty() && Record().count(FullName(fileName)) > 0;
+    return !fileName.empty() && Record().count(QEL_FullPath(fileName)) > 0;
 }
 
 int QEL_DeleteRunFiles(const std::string& keep) {

@@ -20,6 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -43,6 +46,14 @@ std::string RTrim(std::string s) {
     const std::size_t end = s.find_last_not_of(" \t\r\n");
     s.erase(end == std::string::npos ? 0 : end + 1);
     return s;
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    const std::size_t begin = s.find_first_not_of(' ');
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
 }
 
 std::string Trim(const std::string& s, const char* blanks = " ") {
@@ -159,11 +170,13 @@ int C1RTFX::rtf_open(int nPage, const std::string& title) {
         InsertRtfFragment(pQEL->hDoc, "vardef", "", 0);
     }
     // Every text of the table is presented to the localisation library once, so that
-    // it knows the module's texts; the translations themselves are not used here.
+    // it knows the module's texts; the blocks of the report take their lines from what
+    // this gives (once in a process for each localisation).
+    SVorlagen& vorlagen = Vorlagen();
     for (const StringTableEntry& entry : StringTableEntries()) {
         const bool reserved = entry.id >= kReservedFirst && entry.id <= kReservedLast;
         if (entry.id >= 0 && entry.id <= kLastTableId && !reserved && *entry.text != '\0') {
-            TranslateLine(entry.text);
+            Uebersetzt(vorlagen, entry.id);
         }
     }
     return 1;
@@ -241,7 +254,12 @@ int C1RTFX::EndRow() {
 
 std::string C1RTFX::TranslateOutputText(const std::string& section, const std::string& file,
                                         const std::string& type, const std::string& text) {
-    if (IsQelUser()) {
+    return TranslateCell(IsQelUser() != 0, section, file, type, text);
+}
+
+std::string C1RTFX::TranslateCell(bool qelUser, const std::string& section, const std::string& file,
+                                  const std::string& type, const std::string& text) {
+    if (qelUser) {
         return text;
     }
     if (text.empty()) {
@@ -262,37 +280,49 @@ std::string C1RTFX::TranslateLine(const std::string& line) const {
 
 std::string C1RTFX::TranslateTemplateLine(const std::string& section, const std::string& file,
                                           const std::string& type, const std::string& line) {
-    // No cell may be empty, or the cells would shift.
-    std::string s = line;
-    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] == '|' && s[i + 1] == '|') {
-            s.insert(i + 1, "  ");
-            i += 2;
+    // The switch is asked once for the line, not for each of its cells.
+    const bool qelUser = IsQelUser() != 0;
+    // No cell may be empty, or the cells would shift: "||" becomes "|  |".
+    std::string s;
+    s.reserve(line.size() + 8);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        s += line[i];
+        if (line[i] == '|' && i + 1 < line.size() && line[i + 1] == '|') {
+            s += "  ";
         }
     }
     const std::size_t z = s.find("#Z");
-    const std::string tail = z == std::string::npos ? std::string() : s.substr(z);
-    const std::string cellPart = s.substr(0, z);
+    const std::string_view cellPart = std::string_view(s).substr(0, z);
     std::string out;
+    out.reserve(s.size() + kTailBlanks + 16);
     bool first = true;
     std::size_t pos = 0;
     while (pos <= cellPart.size()) {
         std::size_t bar = cellPart.find('|', pos);
-        if (bar == std::string::npos) {
+        if (bar == std::string_view::npos) {
             bar = cellPart.size();
         }
         if (bar > pos) {
             const std::string translated =
-                TranslateOutputText(section, file, type, Trim(cellPart.substr(pos, bar - pos)));
+                TranslateCell(qelUser, section, file, type,
+                              std::string(TrimBlanks(cellPart.substr(pos, bar - pos))));
             if (!first) {
                 out += " | ";
             }
-            out += translated.empty() ? std::string(4, ' ') : translated;
+            if (translated.empty()) {
+                out.append(4, ' ');
+            } else {
+                out += translated;
+            }
             first = false;
         }
         pos = bar + 1;
     }
-    return out + std::string(kTailBlanks, ' ') + tail;
+    out.append(kTailBlanks, ' ');
+    if (z != std::string::npos) {
+        out.append(s, z, std::string::npos);
+    }
+    return out;
 }
 
 int C1RTFX::TranslateTemplateLine(const std::string& section, const std::string& file,
@@ -316,6 +346,66 @@ int C1RTFX::TranslateTemplateLine(const std::string& section, const std::string&
     return static_cast<int>(length);
 }
 
+C1RTFX::SVorlagen& C1RTFX::Vorlagen() const {
+    // A line's translation depends on nothing but its text, the localisation file and
+    // whether QELUSER is set; the table's texts never change. So each line is translated
+    // and read once, however many runs and blocks use it, and kept while runs have the
+    // same localisation (a batch over documents of many keeps one set, not one each).
+    static std::pair<std::string, bool> schluessel;
+    static SVorlagen vorlagen;
+    std::pair<std::string, bool> jetzt("Korvel_o_" + pQEL->GetLocFileName(), IsQelUser() != 0);
+    if (jetzt != schluessel) {
+        schluessel = std::move(jetzt);
+        vorlagen = SVorlagen();
+    }
+    return vorlagen;
+}
+
+const std::string& C1RTFX::Uebersetzt(SVorlagen& vorlagen, int id) const {
+    auto found = vorlagen.uebersetzt.find(id);
+    if (found == vorlagen.uebersetzt.end()) {
+        const std::string entry = GetStringTableEntry(id);
+        found = vorlagen.uebersetzt.emplace(id, entry.empty() ? entry : TranslateLine(entry)).first;
+    }
+    return found->second;
+}
+
+const C1RTFX::SVorlage* C1RTFX::Vorlage(SVorlagen& vorlagen, int id) const {
+    auto found = vorlagen.gelesen.find(id);
+    if (found == vorlagen.gelesen.end()) {
+        const std::string& translated = Uebersetzt(vorlagen, id);
+        std::optional<SVorlage> vorlage;
+        if (!translated.empty()) {
+            vorlage = PrepareVorlage(translated);
+        }
+        found = vorlagen.gelesen.emplace(id, std::move(vorlage)).first;
+    }
+    return found->second ? &*found->second : nullptr;
+}
+
+C1RTFX::SVorlage C1RTFX::PrepareVorlage(const std::string& translated) {
+    SVorlage vorlage;
+    std::string line = RTrim(MapSymbolLetters(translated)) + std::string(kLineBlanks, ' ');
+    const std::size_t z = line.find("#Z");
+    const std::size_t v = line.find("#V");
+    if (v == std::string::npos) {
+        // A blank line of the table: its row writes nothing.
+        vorlage.bOhneV = 1;
+        vorlage.wert = Trim(line.substr(0, z));
+        return vorlage;
+    }
+    vorlage.iTyp = ReadInt(line, v + 2, 3);
+    vorlage.iStyle = ReadInt(line, v + 5, 3);
+    const std::string widths = v + 8 < line.size() ? line.substr(v + 8) : std::string();
+    const std::size_t cellEnd = z != std::string::npos && z < v ? z : (v >= 6 ? v - 6 : 0);
+    const std::string tail = z != std::string::npos ? line.substr(z) : std::string();
+    if (vorlage.iTyp == kKindColumns) {
+        vorlage.breiten = ReadColumnWidths(widths);
+    }
+    vorlage.wert = ConvertFields(line.substr(0, cellEnd)) + tail;
+    return vorlage;
+}
+
 int C1RTFX::ReadTemplate(int firstId, int count) {
     if (count < 0 || count > kMaxZeilen) {
         throw C1Exception("C1RTFX::ReadTemplate, Anzahl der Zeilen " + std::to_string(count) +
@@ -325,38 +415,17 @@ int C1RTFX::ReadTemplate(int firstId, int count) {
     iAnf = firstId;
     m_Zeilen.assign(static_cast<std::size_t>(count) + 1, SZeilen());
     m_Wert.assign(kMaxZeilen + 1, std::string());
+    SVorlagen& vorlagen = Vorlagen();
     for (int k = 1; k <= count; ++k) {
-        const std::string entry = GetStringTableEntry(firstId + k - 1);
-        if (entry.empty()) {
+        const SVorlage* vorlage = Vorlage(vorlagen, firstId + k - 1);
+        if (vorlage == nullptr) {
             continue;
         }
-        std::string line =
-            RTrim(MapSymbolLetters(TranslateLine(entry))) + std::string(kLineBlanks, ' ');
-        m_Zeilen[k] = ParseTemplateLine(k, line);
-        m_Wert[k] = line;
-    }
-    return 1;
-}
-
-C1RTFX::SZeilen C1RTFX::ParseTemplateLine(int k, std::string& line) const {
-    SZeilen row;
-    const std::size_t z = line.find("#Z");
-    const std::size_t v = line.find("#V");
-    if (v == std::string::npos) {
-        // A blank line of the table: its row writes nothing.
-        row.bOhneV = 1;
-        line = Trim(line.substr(0, z));
-        return row;
-    }
-    row.iTyp = ReadInt(line, v + 2, 3);
-    row.iStyle = ReadInt(line, v + 5, 3);
-    const std::string widths = v + 8 < line.size() ? line.substr(v + 8) : std::string();
-    const std::size_t cellEnd = z != std::string::npos && z < v ? z : (v >= 6 ? v - 6 : 0);
-    const std::string tail = z != std::string::npos ? line.substr(z) : std::string();
-    const std::string cells = ConvertFields(line.substr(0, cellEnd));
-
-    if (row.iTyp == kKindColumns) {
-        for (int width : ReadColumnWidths(widths)) {
+        SZeilen row;
+        row.iTyp = vorlage->iTyp;
+        row.iStyle = vorlage->iStyle;
+        row.bOhneV = vorlage->bOhneV;
+        for (int width : vorlage->breiten) {
             if (m_bMinBreite == 1 && width > 0 && width < kMinWidthMm) {
                 width = kMinWidthMm;
             } else if (m_bMinBreite == 1 && width < 0 && width > -kMinWidthMm) {
@@ -367,18 +436,20 @@ C1RTFX::SZeilen C1RTFX::ParseTemplateLine(int k, std::string& line) const {
             column.iStyle = row.iStyle;
             row.Spalten.push_back(column);
         }
-    }
-    if ((row.iTyp == kKindColumns || row.iTyp == kKindSameColumns) && row.Spalten.empty()) {
-        for (int j = k - 1; j >= 1; --j) {
-            const SZeilen& earlier = m_Zeilen.at(static_cast<std::size_t>(j));
-            if (earlier.iTyp == kKindColumns && !earlier.Spalten.empty()) {
-                row.Spalten = earlier.Spalten;
-                break;
+        if ((row.iTyp == kKindColumns || row.iTyp == kKindSameColumns) && row.Spalten.empty()) {
+            // A row without widths of its own takes those of the nearest row before it.
+            for (int j = k - 1; j >= 1; --j) {
+                const SZeilen& earlier = m_Zeilen.at(static_cast<std::size_t>(j));
+                if (earlier.iTyp == kKindColumns && !earlier.Spalten.empty()) {
+                    row.Spalten = earlier.Spalten;
+                    break;
+                }
             }
         }
+        m_Zeilen[static_cast<std::size_t>(k)] = std::move(row);
+        m_Wert[static_cast<std::size_t>(k)] = vorlage->wert;
     }
-    line = cells + tail;
-    return row;
+    return 1;
 }
 
 void C1RTFX::FormatZeile(int k, std::initializer_list<C1Wert> values) {

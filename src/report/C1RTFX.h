@@ -4,6 +4,8 @@
 #include "report/ReportBlocks.h"
 
 #include <initializer_list>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -124,7 +126,29 @@ public:
     int m_bMinBreite = 0;
 
 private:
-    SZeilen ParseTemplateLine(int k, std::string& line) const;
+    // A template line as every block reads it: its value slot and its row record with
+    // the columns it defines itself.
+    struct SVorlage {
+        std::string wert;
+        int iTyp = 0;
+        int iStyle = 0;
+        int bOhneV = 0;
+        std::vector<int> breiten; // the widths the line defines itself, in mm
+    };
+    // The lines kept for the localisation of the run: translated (the text for a missing
+    // entry is empty) and read.
+    struct SVorlagen {
+        std::map<int, std::string> uebersetzt;
+        std::map<int, std::optional<SVorlage>> gelesen;
+    };
+    SVorlagen& Vorlagen() const;
+    const std::string& Uebersetzt(SVorlagen& vorlagen, int id) const;
+    // The line of string-table entry id; nullptr for an entry that is empty or missing.
+    const SVorlage* Vorlage(SVorlagen& vorlagen, int id) const;
+    static std::string TranslateCell(bool qelUser, const std::string& section,
+                                     const std::string& file, const std::string& type,
+                                     const std::string& text);
+    static SVorlage PrepareVorlage(const std::string& translated);
     std::string WriteFootnote(std::string text, int row, int column);
     std::string ReportFileName() const;
 };

@@ -64,56 +64,96 @@ const char* Griechisch(char c) {
     return nullptr;
 }
 
+// The replacement that starts at pos, if any.
+const Ersatz* ErsatzAn(std::string_view text, std::size_t pos) {
+    for (const Ersatz& e : kErsatz) {
+        // Most characters start none: the first byte decides before anything is compared.
+        if (text[pos] != e.von.front() || !StartsWith(text, pos, e.von)) {
+            continue;
+        }
+        const std::size_t end = pos + e.von.size();
+        const bool wortanfang = pos == 0 || !IstWortzeichen(text[pos - 1]);
+        const bool wortende = end >= text.size() || !IstWortzeichen(text[end]);
+        if (!e.ganzesWort || (wortanfang && wortende)) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+// The first position from pos on whose character may start a control word or a
+// replacement (text.size() when there is none).
+std::size_t NaechsteBesondere(std::string_view text, std::size_t pos) {
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c == '\\') {
+            return pos;
+        }
+        for (const Ersatz& e : kErsatz) {
+            if (c == e.von.front()) {
+                return pos;
+            }
+        }
+    }
+    return pos;
+}
+
 } // namespace
 
 std::string MapSymbolLetters(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
+    out.reserve(text.size() + text.size() / 8);
     bool symbol = false;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        if (StartsWith(text, pos, "\\\\")) {
-            out += "\\\\";
-            pos += 2;
-            continue;
-        }
-        if (IstSteuerwort(text, pos, kSymbolOn)) {
-            symbol = true;
-            pos += kSymbolOn.size();
-            if (pos < text.size() && text[pos] == ' ') {
-                ++pos; // the blank that ends the control word
-            }
-            continue;
-        }
-        if (symbol && IstSteuerwort(text, pos, kSymbolOff)) {
-            symbol = false;
-            pos += kSymbolOff.size();
-            if (pos < text.size() && text[pos] == ' ') {
-                ++pos;
-            }
-            continue;
-        }
-        if (symbol) {
-            const char* griechisch = Griechisch(text[pos]);
-            out += griechisch != nullptr ? std::string(griechisch) : std::string(1, text[pos]);
-            ++pos;
-            continue;
-        }
-        bool ersetzt = false;
-        for (const Ersatz& e : kErsatz) {
-            const std::size_t end = pos + e.von.size();
-            const bool wortanfang = pos == 0 || !IstWortzeichen(text[pos - 1]);
-            const bool wortende = end >= text.size() || !IstWortzeichen(text[end]);
-            if (StartsWith(text, pos, e.von) && (!e.ganzesWort || (wortanfang && wortende))) {
-                out += e.nach;
-                pos = end;
-                ersetzt = true;
+        if (!symbol) {
+            // A run of characters that start nothing goes over as it is.
+            const std::size_t next = NaechsteBesondere(text, pos);
+            out.append(text, pos, next - pos);
+            pos = next;
+            if (pos >= text.size()) {
                 break;
             }
         }
-        if (!ersetzt) {
-            out += text[pos++];
+        if (text[pos] == '\\') {
+            if (StartsWith(text, pos, "\\\\")) {
+                out += "\\\\";
+                pos += 2;
+                continue;
+            }
+            if (IstSteuerwort(text, pos, kSymbolOn)) {
+                symbol = true;
+                pos += kSymbolOn.size();
+                if (pos < text.size() && text[pos] == ' ') {
+                    ++pos; // the blank that ends the control word
+                }
+                continue;
+            }
+            if (symbol && IstSteuerwort(text, pos, kSymbolOff)) {
+                symbol = false;
+                pos += kSymbolOff.size();
+                if (pos < text.size() && text[pos] == ' ') {
+                    ++pos;
+                }
+                continue;
+            }
         }
+        if (symbol) {
+            const char* griechisch = Griechisch(text[pos]);
+            if (griechisch != nullptr) {
+                out += griechisch;
+            } else {
+                out += text[pos];
+            }
+            ++pos;
+            continue;
+        }
+        if (const Ersatz* e = ErsatzAn(text, pos)) {
+            out += e->nach;
+            pos += e->von.size();
+            continue;
+        }
+        out += text[pos++];
     }
     return out;
 }

@@ -69,11 +69,12 @@ pid_t StartZirf(const std::vector<std::string>& inputs, const fs::path& tmp, con
     return pid;
 }
 
-// Whether a run is under way: its folder holds a file.
+// Whether a run is under way: its folder is there (the pictures of a run stay in memory,
+// so the folder may well be empty).
 bool RunUnderWay(const fs::path& tmp) {
     std::error_code ec;
     for (const auto& folder : fs::directory_iterator(tmp, ec)) {
-        if (folder.is_directory(ec) && !fs::is_empty(folder.path(), ec)) {
+        if (folder.is_directory(ec)) {
             return true;
         }
     }

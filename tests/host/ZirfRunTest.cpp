@@ -322,14 +322,14 @@ TEST_F(ZirfRunTest, PicturesOfARunAreItsOwnAndGoWithIt) {
                     Plot_Init(0, 4.0f, 1.0f, " ", 10.0f, 10.0f, 160.0f, 100.0f, 0, 1, 0, "System"),
                     1);
                 plotPicture = Plot_FileName();
-                Plot_Close(0);
-                drawn = fs::exists(plotPicture);
+                // Drawn, and kept in memory: its file would lie in the run's own folder.
+                drawn = Plot_Close(0) == 1 && !fs::exists(plotPicture);
                 const EmfWriter writer;
                 QEL_DeleteEnhMetaFile(QEL_CloseEnhMetaFile(writer, "Momente.emf"));
             };
             QELRTFX_RegisterHost(setup);
             ASSERT_EQ(ZirfRun(doc.handle, flag), ZirfRunOutcome::Completed) << flag;
-            // The temporary picture lay in a folder of this run's own, gone with the run.
+            // The temporary picture was named in a folder of this run's own, gone with the run.
             EXPECT_TRUE(drawn) << tmpdir << " " << plotPicture;
             EXPECT_NE(fs::path(plotPicture).parent_path(), tmpdir) << plotPicture;
             EXPECT_FALSE(fs::exists(plotPicture)) << plotPicture;

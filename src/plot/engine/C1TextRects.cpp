@@ -1,6 +1,7 @@
 #include "plot/engine/C1TextRects.h"
 
 #include <stdexcept>
+#include <string>
 
 C1TextRects::C1TextRects() {
     Clear();
@@ -9,21 +10,28 @@ C1TextRects::C1TextRects() {
 void C1TextRects::Clear() {
     iCapacity = kStartCapacity;
     iLastRect = -1;
-    Rects.assign(static_cast<std::size_t>(iCapacity), C1Rect());
+    Rects.clear();
+}
+
+const C1Rect& C1TextRects::Get(int i) const {
+    if (i < 0 || i >= iCapacity) {
+        throw std::out_of_range("C1TextRects::Get " + std::to_string(i));
+    }
+    static const C1Rect frei;
+    return i <= iLastRect ? Rects[static_cast<std::size_t>(i)] : frei;
 }
 
 int C1TextRects::AddMode0(const C1Rect& r) {
-    for (int i = 0; i <= iLastRect; ++i) {
-        if (r.Overlaps(Rects.at(static_cast<std::size_t>(i)))) {
+    for (const C1Rect& placed : Rects) {
+        if (r.Overlaps(placed)) {
             return 1;
         }
     }
     ++iLastRect;
     if (iLastRect >= iCapacity) {
         iCapacity += kGrowth;
-        Rects.resize(static_cast<std::size_t>(iCapacity));
     }
-    Rects.at(static_cast<std::size_t>(iLastRect)) = r;
+    Rects.push_back(r);
     return 0;
 }
 
@@ -34,10 +42,9 @@ int C1TextRects::TestAndAdd(int x1, int y1, int x2, int y2, int x3, int y3, int 
         return AddMode0(r);
     }
     try {
-        const int overlapped = iLastRect >= 0 && r.Overlaps(Rects.at(0)) ? 1 : 0;
-        Rects.assign(static_cast<std::size_t>(iCapacity), C1Rect());
+        const int overlapped = iLastRect >= 0 && r.Overlaps(Rects.front()) ? 1 : 0;
+        Rects.assign(1, r);
         iLastRect = 0;
-        Rects.at(0) = r;
         return overlapped;
     } catch (const std::exception&) {
         return AddMode0(r);

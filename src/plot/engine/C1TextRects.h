@@ -19,11 +19,13 @@ public:
 
     int GetLastRect() const { return iLastRect; }
     int GetCapacity() const { return iCapacity; }
-    const C1Rect& Get(int i) const { return Rects.at(static_cast<std::size_t>(i)); }
+    // Box i: a placed one, an empty box for a free place, an error beyond the places.
+    const C1Rect& Get(int i) const;
 
 private:
     int AddMode0(const C1Rect& r);
     int iCapacity = kStartCapacity;
     int iLastRect = -1;
+    // The placed boxes 0..iLastRect; the free places up to iCapacity are counted only.
     std::vector<C1Rect> Rects;
 };

@@ -4,6 +4,7 @@
 // cross-sections, holes and load-case labels, with the page it is drawn on.
 
 #include "beam/C1LastTr.h"
+#include "platform/Plaetze.h"
 #include "plot/engine/C1Punkt.h"
 #include "plot/section/C1Quer.h"
 
@@ -157,10 +158,12 @@ private:
     int cutLineUpper = 0;
     int cutLineLower = 0;
     C1Punkt lastDimension;
-    std::array<C1PlotAufl, kPlaces> supports{};
-    std::array<double, kPlaces> gele{};
-    std::array<C1Quer, kSections> sections{};
-    std::array<C1PlotLoch, kPlaces> holes{};
-    std::array<C1PlotLastText, kPlaces> labels{};
-    std::array<C1PlotBettung, kPlaces> bettung{};
+    // A member has a few supports, sections, holes, labels and bedding stretches: their
+    // places are made as they are set, not all of them for every member plot.
+    C1Plaetze<C1PlotAufl, kPlaces> supports;
+    C1Plaetze<double, kPlaces> gele;
+    C1Plaetze<C1Quer, kSections> sections;
+    C1Plaetze<C1PlotLoch, kPlaces> holes;
+    C1Plaetze<C1PlotLastText, kPlaces> labels;
+    C1Plaetze<C1PlotBettung, kPlaces> bettung;
 };

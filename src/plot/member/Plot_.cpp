@@ -185,12 +185,9 @@ int Plot_Close(int insert) {
         const QEL_HENHMETAFILE handle = QEL_CloseEnhMetaFile(*z.metafile, z.fileName);
         z.metafile.reset();
         if (handle != 0 && insert != 0) {
-            if (z.insertMode == 0) {
-                QELRTFX_InsertMetafile(handle, z.pageWidth * kCmPerMm, z.pageHeight * kCmPerMm);
-            } else {
-                QELRTFX_InsertPicture(z.fileName.c_str(), 1, z.pageWidth * kCmPerMm,
-                                      z.pageHeight * kCmPerMm);
-            }
+            // Inserted as a file or by handle, the report takes the same bytes: those kept
+            // under the handle, so that the file is not read back.
+            QELRTFX_InsertMetafile(handle, z.pageWidth * kCmPerMm, z.pageHeight * kCmPerMm);
         }
         QEL_DeleteEnhMetaFile(handle);
         token = handle != 0 ? 1 : 0;
