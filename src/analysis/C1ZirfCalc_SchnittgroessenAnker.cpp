@@ -25,13 +25,17 @@ constexpr int kNachweis = 1;
 // The combination step of the anchored wall's vertical components.
 constexpr int kAnkerVertikal = 1;
 
+// The share of the passive side that leaves a free foot without force: it takes what the
+// retained side leaves at the foot support.
+double AnteilFrei(const C1ZirfCalc::Fusszustand& aktiv, const C1ZirfCalc::Fusszustand& passiv) {
+    return passiv.kraft != 0.0 ? -aktiv.kraft / passiv.kraft : 0.0;
+}
+
 } // namespace
 
 double C1ZirfCalc::AnteilPassivChar(const Fusszustand& aktiv, const Fusszustand& passiv,
                                     double fixierung) const {
-    // A free foot carries no force: the passive side takes what the retained side leaves
-    // at the foot support.
-    const double frei = passiv.kraft != 0.0 ? -aktiv.kraft / passiv.kraft : 0.0;
+    const double frei = AnteilFrei(aktiv, passiv);
     if (pInput->einspannung == 0 || passiv.drehung == 0.0) {
         return frei;
     }
@@ -40,14 +44,13 @@ double C1ZirfCalc::AnteilPassivChar(const Fusszustand& aktiv, const Fusszustand&
     return (fixierung * (aktiv.drehung + frei * passiv.drehung) - aktiv.drehung) / passiv.drehung;
 }
 
-double C1ZirfCalc::FixierungBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
-                                      double faktorPassiv) const {
-    const double frei = passiv.kraft != 0.0 ? -aktiv.kraft / passiv.kraft : 0.0;
-    const double drehungFrei = aktiv.drehung + frei * passiv.drehung;
+double C1ZirfCalc::Fixierung(const Fusszustand& aktiv, const Fusszustand& passiv,
+                             double drehung) const {
+    const double drehungFrei = aktiv.drehung + AnteilFrei(aktiv, passiv) * passiv.drehung;
     if (pInput->einspannung == 0 || drehungFrei == 0.0) {
         return 1.0;
     }
-    return (aktiv.drehung + faktorPassiv * passiv.drehung) / drehungFrei;
+    return drehung / drehungFrei;
 }
 
 double C1ZirfCalc::AnteilPassivBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
@@ -101,13 +104,8 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     // the design share.
     const double f = in.eta_p / gep;
     const bool nachweis = in.berart == kNachweis;
-    const double drehungFrei =
-        alleDesign.drehung +
-        (passiv.kraft != 0.0 ? -alleDesign.kraft / passiv.kraft : 0.0) * passiv.drehung;
-    const double fixierung = !nachweis ? FixierungBemessung(alleDesign, passiv, f)
-                             : in.einspannung == 0 || drehungFrei == 0.0
-                                 ? 1.0
-                                 : Zielverdrehung / drehungFrei;
+    const double fixierung = Fixierung(
+        alleDesign, passiv, nachweis ? Zielverdrehung : alleDesign.drehung + f * passiv.drehung);
     anteilPassivBemessung = nachweis ? AnteilPassivBemessung(alleDesign, passiv, fixierung, f) : f;
     anteilPassivBemessungG = AnteilPassivBemessung(staendigDesign, passiv, fixierung, f);
     SchnittgroessenPassiv(s1, s2, false, anteilPassivBemessung, anteilPassivBemessungG);

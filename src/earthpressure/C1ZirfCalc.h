@@ -337,10 +337,9 @@ public:
     // turns by `fixierung` times the rotation of a free foot at this depth.
     double AnteilPassivChar(const Fusszustand& aktiv, const Fusszustand& passiv,
                             double fixierung) const;
-    // The rotation of the designed wall's foot over that of a free foot at its depth, from
-    // the design retained side and the passive side mobilised by faktorPassiv.
-    double FixierungBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
-                              double faktorPassiv) const;
+    // The foot rotation `drehung` (EI times it) of a wall over that of a free foot at its
+    // depth, from its retained side and the passive side: the fixity a state keeps.
+    double Fixierung(const Fusszustand& aktiv, const Fusszustand& passiv, double drehung) const;
     // Beam position where the shear line q changes sign between the points pa and pb.
     double NullQuerkraft(const Linie& q, int pa, int pb) const;
     // Depth of the first change of sign of the shear line q from the head down, below the

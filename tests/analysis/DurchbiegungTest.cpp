@@ -311,4 +311,41 @@ TEST(Durchbiegung, ACheckedDepthMobilisesThePassiveSideAsFarAsTheWallNeedsIt) {
     EXPECT_NEAR(std::fabs(c.Mxm), groesstes, 2e-3 * groesstes);
 }
 
+TEST(Durchbiegung, ACheckedFixedFootMobilisesThePassiveSideSoThatItDoesNotTurn) {
+    // Anchor 1 m, fixed foot, the foot depth given 1 m deeper than the design needs: the
+    // passive side is mobilised so far that the foot does not turn (less than its design
+    // share), the anchor takes what that wall asks.
+    constexpr double kA = 1.0;
+    const double f = W::kEtaP / W::kGep;
+    WandFixture bemessen;
+    bemessen.Anker(kA, 100);
+    ASSERT_EQ(bemessen.calc->CalcWand(), 1);
+    const double tBemessen = bemessen.calc->t;
+
+    WandFixture w;
+    w.Anker(kA, 100);
+    w.in.berart = 1;
+    // A checked fixed foot lies a sixth of the given embedment above the given depth.
+    const double tGegeben = tBemessen + 1.0;
+    w.in.einbindetiefe = tGegeben + (tGegeben - W::kHe) / 5.0;
+    ASSERT_EQ(w.calc->CalcWand(), 1);
+    const C1ZirfCalc& c = *w.calc;
+    ASSERT_NEAR(c.t, tGegeben, 1e-9);
+    HandWand wand{tGegeben, kA, W::kGammaG, 0.0, 0.0};
+    wand.mu = MuDrehung(wand, 0.0);
+    ASSERT_LT(wand.mu, 0.9 * f);
+    // The beam's rotation rests on its load terms, whose stored factor 0.3333 (not 1/3)
+    // puts them some 2e-4 off the exact integral: the share and the moments agree to
+    // 1e-3 and 5e-3 of their size.
+    EXPECT_NEAR(c.anteilPassivBemessung, wand.mu, 1e-3 * wand.mu);
+    EXPECT_NEAR(c.AK, wand.Anker(), 1e-3 * c.AK);
+    const double groesstes = Feldmoment([&](double d) { return wand.M(d); }, kA, tGegeben);
+    const double TL = c.pTraeger->GetTL();
+    for (int p = 0; p <= 20; ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_NEAR(c.MDesign[std::size_t(p)], wand.M(TL - p * TL / 20.0), 5e-3 * groesstes);
+    }
+    EXPECT_NEAR(c.Mxm, groesstes, 5e-3 * groesstes);
+}
+
 } // namespace
