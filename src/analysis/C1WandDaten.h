@@ -75,6 +75,9 @@ struct C1WandDaten {
     Lastfaelle momentLf{"momentLf"};
     Lastfaelle vertikalLf{"vertikalLf"};
     Lastfaelle verdrehungLf{"verdrehungLf"};
+    // Anchored wall: moment about the foot of the permanent-routed contributions, per load
+    // case (the anchor force's sum takes them with the load case's design factor).
+    Lastfaelle momentFussLf{"momentFussLf"};
     // Passive side per passive load case (accumulated with negative sign).
     PassivLastfaelle momentPassivLf{"momentPassivLf"};
     PassivLastfaelle kraftPassivLf{"kraftPassivLf"};

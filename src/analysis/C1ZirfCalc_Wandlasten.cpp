@@ -114,8 +114,6 @@ C1WandDaten::FussFigurErgebnis C1ZirfCalc::FussFigur(int F, double y1, double y2
 }
 
 void C1ZirfCalc::ResetWandSummen() {
-    SM = SC = 0.0;
-    verdichtungMassgebend.fill(false);
     momentLf.Clear();
     kraftLf.Clear();
     vertikalLf.Clear();
@@ -126,15 +124,24 @@ void C1ZirfCalc::ResetWandSummen() {
         Schicht[i].momentFussVar.Clear();
         Schicht[i].verdrehungVar.Clear();
     }
+    if (MitAnker()) {
+        verdrehungLf.Clear();
+        momentFussLf.Clear();
+        return;
+    }
+    eMax = 0.0;
+}
+
+void C1ZirfCalc::ResetKombinationsSummen() {
+    SM = SC = 0.0;
+    verdichtungMassgebend.fill(false);
     summeEphFuss = 0.0;
     if (MitAnker()) {
         SMFuss = SwF = 0.0;
         momentVarD = verdrehungVarD = 0.0;
-        verdrehungLf.Clear();
         verdrehungWasser = verdrehungWasserD = 0.0;
         return;
     }
-    eMax = 0.0;
     summeEhk = SMA = SMP = eavk = 0.0;
 }
 
@@ -159,13 +166,12 @@ void C1ZirfCalc::AddWandBeitrag(const WandBeitrag& b) {
     const double M = b.Eh * (b.yE - yAnker);
     const double MFuss = b.Eh * (t - b.yE);
     if (b.routing == Routing::Staendig) {
-        // Each load case carries one design factor, whichever sum it enters.
-        const double g = FaktorLastfall(b.lf);
+        // Each load case carries one design factor, whichever sum it enters: the
+        // combination of a load state applies it.
         verdrehungLf[b.lf] += r;
         momentLf[b.lf] += M;
+        momentFussLf[b.lf] += MFuss;
         kraftLf[b.lf] += b.Eh;
-        SwF += r * g;
-        SMFuss += g * MFuss;
     } else {
         s.verdrehungVar[b.lf] += r;
         s.momentVar[b.lf] += M;
@@ -368,13 +374,11 @@ void AktivSeite::Kopflasten() {
             c.momentLf[lf] += last.h * (c.t - ys) + last.m;
             continue;
         }
-        const double g = c.FaktorLastfall(lf);
         const double r = verdrehung::Punktlast(c.yAnker, c.t, ys, last.h) +
                          verdrehung::Moment(c.yAnker, c.t, last.m);
         c.momentLf[lf] += last.h * (ys - c.yAnker) - last.m;
         c.verdrehungLf[lf] += r;
-        c.SwF += r * g;
-        c.SMFuss += g * (last.h * (c.t - ys) + last.m);
+        c.momentFussLf[lf] += last.h * (c.t - ys) + last.m;
     }
 }
 
@@ -390,8 +394,20 @@ void C1ZirfCalc::CalcWandlastenAktiv() {
     seite.Kopflasten();
 }
 
-void C1ZirfCalc::CalcWandlasten() {
+void C1ZirfCalc::SammleWandlasten() {
     ResetWandSummen();
     CalcWandlastenAktiv();
+}
+
+void C1ZirfCalc::KombiniereWandlasten() {
+    // The passive side leaves its own foot layer there; the retained side's is the same
+    // layer, the one holding t.
+    iSchichtFuss = iSchichtFussAktiv;
+    ResetKombinationsSummen();
     CalcWandlastenPassiv();
+}
+
+void C1ZirfCalc::CalcWandlasten() {
+    SammleWandlasten();
+    KombiniereWandlasten();
 }

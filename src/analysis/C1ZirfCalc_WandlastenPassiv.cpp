@@ -59,6 +59,8 @@ void Kombination::Lastfaelle() {
         c.SM += c.momentLf[lf] * g;
         if (anker) {
             c.SC += c.kraftLf[lf] * g;
+            c.SwF += c.verdrehungLf[lf] * g;
+            c.SMFuss += c.momentFussLf[lf] * g;
         } else {
             c.eavk += c.vertikalLf[lf];
         }

@@ -282,10 +282,19 @@ public:
     FussStueck VerdichtungBisFuss(int i);
     // The figure of the foot layer F from (y1, e1) to (y2, e2) on the wall line.
     FussFigurErgebnis FussFigur(int F, double y1, double y2, double e1, double e2);
+    // The sums of a trial depth that no factor enters (per load case and layer) ...
     void ResetWandSummen();
+    // ... and those that the combination of one load state forms from them.
+    void ResetKombinationsSummen();
     void AddWandBeitrag(const WandBeitrag& b);
     void CalcWandlastenAktiv();
     void CalcWandlastenPassiv();
+    // A trial depth t: the loads of the retained side collected per load case and layer
+    // (SammleWandlasten), then combined with the factors kombiFaktoren of one load state,
+    // with the water and the passive side (KombiniereWandlasten). Several load states at
+    // one depth collect once and combine each.
+    void SammleWandlasten();
+    void KombiniereWandlasten();
     void CalcWandlasten();
     void SetBeiwerteIteration();
     // Sets up the iteration of combination k; false when it is not a "STR,GEO" one.
