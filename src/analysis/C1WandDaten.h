@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/C1Lastzustand.h"
 #include "earthpressure/C1Tabelle.h"
 #include "earthpressure/KombiRegel.h"
 #include "earthpressure/ZirfGrenzen.h"
@@ -66,7 +67,13 @@ struct C1WandDaten {
     // internal forces are then those of the last trial step, never a result to check.
     bool iterationDivergiert = false;
 
-    // Factors of the load combination being iterated.
+    // The load states of the run (every design combination with every subset of its
+    // variable load cases) and the one that needs the deepest wall (the checked wall:
+    // the one it holds worst), whose sums the calculation object keeps.
+    std::vector<C1Bemessungskombination> bemessungsKombinationen;
+    std::vector<C1Lastzustand> zustaende;
+    int iZustand = 0;
+    // Factors of the load state being combined.
     KombiFaktoren kombiFaktoren;
     int richtungAlt = 0; // direction of the previous trial step
 

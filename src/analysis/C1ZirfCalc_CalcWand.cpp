@@ -160,17 +160,11 @@ int C1ZirfCalc::CalcWand() {
     SetBeiwerteIteration();
     PruefeEingabeWand();
     const C1ZirfInput& in = *pInput;
-    const auto durchgang = [this, &in](int kombi) {
-        return in.mitanker == 0 ? CalcEinbindetiefe(kombi)
-                                : CalcEinbindetiefeAnker(in.einspannung, kombi);
-    };
-    // The first pass finds the governing combination; the second iterates it alone, so
-    // that the calculation object ends in its state. A divergence in either pass ends the
-    // analysis: later combinations of a diverged first pass were never checked.
-    int status = durchgang(einbindung::kAlleKombinationen);
-    if (status != kDivergiert) {
-        status = durchgang(iMassgebend);
-    }
+    // One pass over every load state finds the depth and the governing state, and leaves
+    // the calculation object in that state. A divergence ends the analysis.
+    BildeLastzustaende();
+    const int status =
+        in.mitanker == 0 ? CalcEinbindetiefe() : CalcEinbindetiefeAnker(in.einspannung);
     // The output reads this: no check may rest on the last trial step.
     iterationDivergiert = status == kDivergiert;
     return status;

@@ -1,17 +1,18 @@
 // Embedment depth of the anchored wall: free foot (the design foot force from the moments
 // about the anchor vanishes), fixed foot (the rotation sum vanishes) or partial fixity
-// (the rotation sum reaches a share of the free foot's rotation, found by a first pass).
+// (the rotation sum reaches a share of the free foot's rotation, found by a first pass),
+// in every load state.
 //
 // The rotation sum is not monotone in the depth: from the excavation level it grows while
 // the span below the anchor lengthens, peaks about the free foot's depth and only then
 // falls, through 0 at the fixed foot's depth. A partial fixity's target lies between the
 // free foot's rotation and 0, so its depth lies between the free and the fixed foot's
-// depths, on the falling branch; each combination's search therefore starts from its own
-// free foot, where the rotation is above the target, and aims at its own free foot's
-// rotation. A search from the excavation level would meet the rising branch first, find
-// the rotation there below a large target (a small fixity) and turn upwards out of the
-// soil; one target for all combinations would ask of a lighter combination a rotation
-// that it never reaches.
+// depths, on the falling branch; the search therefore starts from the deepest free foot
+// of the states, where every state's rotation is on its falling branch, and each state
+// aims at the share of its own free foot's rotation. A search from the excavation level
+// would meet the rising branch first, find the rotation there below a large target (a
+// small fixity) and turn upwards out of the soil; one target for all states would ask of
+// a lighter state a rotation that it never reaches.
 
 #include "earthpressure/C1ZirfCalc.h"
 
@@ -19,7 +20,7 @@
 #include "host/C1ZirfInput.h"
 #include "host/Trace.h"
 
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -31,13 +32,6 @@ constexpr int kNachweis = 1;
 constexpr double kProzent = 100.0;
 
 enum EinspannArt { kFrei = 0, kTeilweise = 1, kVoll = 2 };
-
-// A combination's free foot, from the first pass of a partial fixity: the lower end of
-// the second pass's search and the rotation its target is a share of.
-struct FreierFuss {
-    double t = 0.0;
-    double verdrehung = 0.0;
-};
 
 } // namespace
 
@@ -53,149 +47,116 @@ void C1ZirfCalc::UmlagerungAnker() {
     }
 }
 
-int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung, int kombi) {
+int C1ZirfCalc::FreieFuesse() {
+    // Each state's own free foot in design mode; the iteration also keeps the shares of the
+    // load cases in the rotation sum there.
+    const double anteilFrei = 1.0 - pInput->einspannung / kProzent;
+    einspannArtGemerkt = kTeilweise;
+    einspannArt = kFrei;
+    zweiterLauf = 1;
+    for (std::size_t z = 0; z < zustaende.size(); ++z) {
+        zustaende[z].zielVerdrehung = 0.0;
+        std::size_t massgebend = z;
+        if (IteriereZustaende({z}, pInput->wand_hw, kToleranz, true, massgebend) == 2) {
+            return 2;
+        }
+        zustaende[z].tFrei = t;
+        zustaende[z].zielVerdrehung = anteilFrei * SwF;
+    }
+    einspannArt = kTeilweise;
+    zweiterLauf = 0;
+    return 1;
+}
+
+void C1ZirfCalc::AnteileFreierFuss(std::size_t z) {
+    // The shares of the load cases in the rotation sum of the governing state's free foot,
+    // which a partly fixed foot's support force is split by.
+    const double tGefunden = t;
+    const double ziel = Zielverdrehung;
+    t = zustaende.at(z).tFrei;
+    einspannArt = kFrei;
+    zweiterLauf = 1;
+    SetzeZustand(z);
+    Zielverdrehung = 0.0;
+    CalcWandlasten();
+    verdrehungFrei = SwF;
+    zweiterLauf = 0;
+    einspannArt = kTeilweise;
+    t = tGefunden;
+    Zielverdrehung = ziel;
+    CalcWandlasten();
+}
+
+int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung) {
     const C1ZirfInput& in = *pInput;
     const double He = Schicht[iSchichtUnten].yo;
-    const bool alle = kombi == einbindung::kAlleKombinationen;
     SetBeiwerteIteration();
     einspannArt = einspannung == 0 ? kFrei : einspannung < kVolleEinspannung ? kTeilweise : kVoll;
     nLastfaelle = in.iLetzterLastfall + 2;
     UmlagerungAnker();
-
-    // A partial fixity first finds the free foot's rotation in design mode.
-    int modus = in.berart;
-    if (einspannArt == kTeilweise) {
-        modus = kBemessung;
-        einspannArtGemerkt = kTeilweise;
-        einspannArt = kFrei;
-        zweiterLauf = 1;
-    } else {
-        zweiterLauf = 0;
-    }
+    zweiterLauf = 0;
     Zielverdrehung = 0.0;
     verdrehungFrei = 0.0;
-    std::vector<FreierFuss> frei(in.kombi.size());
-    const double anteilFrei = 1.0 - einspannung / kProzent;
-
-    for (;;) {
-        tMax = 0.0;
-        Ausnutzung = ausnutzungMax = 0.0;
-        if (alle) {
-            iMassgebend = 0;
-            summeAktiv = summePassiv = 0.0;
-            eMax = 0.0;
-        } else {
-            iMassgebend = kombi;
-        }
-        const int bis = alle ? static_cast<int>(in.kombi.size()) - 1 : kombi;
-        for (int k = alle ? 0 : kombi; k <= bis; ++k) {
-            if (!StarteKombination(k)) {
-                continue;
-            }
-            if (einspannArt == kTeilweise) {
-                Zielverdrehung = anteilFrei * frei.at(static_cast<std::size_t>(k)).verdrehung;
-            }
-            if (modus == kBemessung) {
-                t = einspannArt == kTeilweise ? frei.at(static_cast<std::size_t>(k)).t : in.wand_hw;
-            } else if (einspannung < 1) {
-                t = in.einbindetiefe - delta_t;
-            } else {
-                t = in.einbindetiefe -
-                    (in.einbindetiefe - He) * einbindung::kZuschlag / einbindung::kZuschlagGesamt -
-                    delta_t;
-            }
-            iter = 0;
-            einbindung::Eingrenzung eingrenzung;
-            // Free foot: the passive side takes more than the moments about the anchor ask
-            // (SC below 0); fixed foot: the rotation has passed its target.
-            const auto sicher = [this] {
-                return (einspannArt == kFrei ? SC : SwF) < Zielverdrehung;
-            };
-            for (;;) {
-                ++iter;
-                richtungAlt = richtung;
-                tAlt = t;
-                t = t + richtung * delta_t;
-                if (einbindung::IstDivergiert(iter, t, He)) {
-                    return 2;
-                }
-                CalcWandlasten();
-                eingrenzung.Merke(t, sicher());
-                if (std::fabs(t - tAlt) < kToleranz || modus == kNachweis) {
-                    break;
-                }
-                const double v = einspannArt == kFrei ? SC : SwF;
-                richtung = v >= Zielverdrehung ? 1 : -1;
-                if (richtung != richtungAlt) {
-                    delta_t /= 2.0;
-                }
-                if (einspannArt == kFrei) {
-                    TracePrintf("\n t %6.2f   SC %8.1f ", t, SC);
-                } else {
-                    TracePrintf("\n t %6.2f   SwF %8.1f ", t, SwF);
-                    TracePrintf("\n t %6.2f   SC %8.1f ", t, SC);
-                }
-            }
-            // The iteration stops within its tolerance on either side of the balance; a
-            // designed foot must not lie above it, or the wall fails its own check.
-            if (double oben = 0.0, unten = 0.0;
-                in.berart == kBemessung && eingrenzung.Klammer(oben, unten)) {
-                SchliesseEingrenzung(oben, unten, sicher);
-            }
-            if (zweiterLauf == 1) {
-                frei.at(static_cast<std::size_t>(k)) = {t, SwF};
-            }
-            const double t0 = t - He;
-            deltaTZuschlag = 0.0;
-            if (modus == kBemessung && summeEphFuss != 0.0) {
-                deltaTZuschlag = (-gep * SC) / (2.0 * summeEphFuss);
-            }
-            if (deltaTZuschlag < einbindung::kZuschlag * t0) {
-                deltaTZuschlag = einbindung::kZuschlag * t0;
-            }
-            if (einspannung == 0) {
-                deltaTZuschlag = 0.0; // a free foot needs no extra depth
-            }
-            tGes = einbindung::AufRundungsschritt(t + deltaTZuschlag, in.rundung);
-            TracePrintf("\ngewählte Einbindetiefe t %6.2f", tGes);
-            TracePrintf("\nAK %8.1f ", AK);
-
-            if (modus == kBemessung) {
-                // The deepest foot governs; of equal depths the earlier combination.
-                if (einbindung::UebernimmtMassgebend(t, tMax, false)) {
-                    tMax = t;
-                    iMassgebend = k;
-                    verdrehungFrei = SwF;
-                }
-            } else if (einspannung == 0) {
-                Ausnutzung = SummeQuerkraefte_passiv != 0.0
-                                 ? -SummeQuerkraefte_aktiv / SummeQuerkraefte_passiv
-                                 : 0.0;
-                if (einbindung::UebernimmtMassgebend(Ausnutzung, ausnutzungMax, false)) {
-                    ausnutzungMax = Ausnutzung;
-                    summeAktiv = SummeQuerkraefte_aktiv;
-                    summePassiv = SummeQuerkraefte_passiv;
-                    iMassgebend = k;
-                }
-            } else {
-                SMP = SwF - SMA;
-                const double nenner = SMP - Zielverdrehung;
-                Ausnutzung = nenner != 0.0 ? -SMA / nenner : 0.0;
-                if (einbindung::UebernimmtMassgebend(Ausnutzung, ausnutzungMax, false)) {
-                    ausnutzungMax = Ausnutzung;
-                    summeAktiv = SMA;
-                    summePassiv = SMP;
-                    iMassgebend = k;
-                }
-            }
-        }
-        if (zweiterLauf != 1) {
-            break;
-        }
-        zweiterLauf = 0;
-        modus = in.berart;
-        einspannArt = einspannArtGemerkt;
+    tMax = 0.0;
+    Ausnutzung = ausnutzungMax = 0.0;
+    iMassgebend = 0;
+    summeAktiv = summePassiv = 0.0;
+    eMax = 0.0;
+    const std::vector<std::size_t> alle = AlleZustaende();
+    if (alle.empty()) {
+        return 1;
     }
+    const bool teilweise = einspannArt == kTeilweise;
+    if (teilweise && FreieFuesse() == 2) {
+        return 2;
+    }
+
+    // A given depth: a free foot stands there; a fixed one's extra depth lies below it.
+    const double tiefe = einspannung < 1
+                             ? in.einbindetiefe
+                             : in.einbindetiefe - (in.einbindetiefe - He) * einbindung::kZuschlag /
+                                                      einbindung::kZuschlagGesamt;
+    std::size_t massgebend = 0;
+    if (in.berart == kNachweis) {
+        PruefeZustaende(alle, tiefe, massgebend);
+    } else {
+        double start = in.berart == kBemessung ? in.wand_hw : tiefe - einbindung::kErsterSchritt;
+        if (teilweise && in.berart == kBemessung) {
+            start = 0.0;
+            for (const C1Lastzustand& z : zustaende) {
+                start = std::max(start, z.tFrei);
+            }
+        }
+        if (IteriereZustaende(alle, start, kToleranz, in.berart == kBemessung, massgebend) == 2) {
+            iZustand = static_cast<int>(massgebend);
+            return 2;
+        }
+    }
+    iZustand = static_cast<int>(massgebend);
+    iMassgebend = KombinationVon(massgebend).kombi;
+    if (teilweise) {
+        AnteileFreierFuss(massgebend);
+    }
+    tMax = t;
+    if (in.berart != kBemessung) {
+        Ausnutzung = AusnutzungZustand();
+        ausnutzungMax = Ausnutzung;
+        summeAktiv = einspannung == 0 ? SummeQuerkraefte_aktiv : SMA;
+        summePassiv = einspannung == 0 ? SummeQuerkraefte_passiv : SwF - SMA;
+    }
+
+    const double t0 = t - He;
+    deltaTZuschlag = 0.0;
+    if (in.berart == kBemessung && summeEphFuss != 0.0) {
+        deltaTZuschlag = (-gep * SC) / (2.0 * summeEphFuss);
+    }
+    deltaTZuschlag = std::max(deltaTZuschlag, einbindung::kZuschlag * t0);
+    if (einspannung == 0) {
+        deltaTZuschlag = 0.0; // a free foot needs no extra depth
+    }
+    tGes = einbindung::AufRundungsschritt(t + deltaTZuschlag, in.rundung);
+    TracePrintf("\ngewählte Einbindetiefe t %6.2f", tGes);
+    TracePrintf("\nAK %8.1f ", AK);
     status = CalcKombi(0);
     status = CalcKombi(1);
     status = CalcSchnittgroessenAnker();

@@ -242,8 +242,44 @@ public:
     // every "STR,GEO" combination and then the governing one alone. Returns 1, or 2 when an
     // iteration diverged.
     int CalcWand();
-    int CalcEinbindetiefe(int kombi);
-    int CalcEinbindetiefeAnker(int einspannung, int kombi);
+    int CalcEinbindetiefe();
+    int CalcEinbindetiefeAnker(int einspannung);
+    // The load states of the run's design combinations (zustaende).
+    void BildeLastzustaende();
+    const C1Bemessungskombination& KombinationVon(std::size_t z) const;
+    std::string ZustandText(std::size_t z) const;
+    std::vector<std::size_t> AlleZustaende() const;
+    // Takes the factors and the target rotation of load state z for the next combination.
+    void SetzeZustand(std::size_t z);
+    // What keeps the state just combined from holding at t (below 0: it holds): without
+    // anchor the design moment about the foot, anchored the foot force of a free foot or
+    // the rotation sum beyond its target; and its utilisation.
+    double Ueberschuss() const;
+    double AusnutzungZustand() const;
+    // The load states of a trial depth: whether all hold, the one furthest from holding,
+    // the most utilised and its utilisation.
+    struct Bewertung {
+        bool gesetzt = false;
+        bool sicher = false;
+        double ueberschuss = 0.0;
+        std::size_t kritisch = 0;
+        double ausnutzung = 0.0;
+        std::size_t hoechstAusgenutzt = 0;
+    };
+    Bewertung BewerteZustaende(const std::vector<std::size_t>& auswahl);
+    // Moves the trial depth from `start` until every state of `auswahl` holds, to within
+    // `toleranz`, in design mode (`bemessung`) then closed on the safe side; `massgebend`
+    // becomes the state that needs the deepest foot, whose sums at t the object keeps.
+    // Returns 1, or 2 when the iteration diverged.
+    int IteriereZustaende(const std::vector<std::size_t>& auswahl, double start, double toleranz,
+                          bool bemessung, std::size_t& massgebend);
+    // A given depth: every state evaluated there, `massgebend` the most utilised.
+    Bewertung PruefeZustaende(const std::vector<std::size_t>& auswahl, double tiefe,
+                              std::size_t& massgebend);
+    // A partly fixed foot: every state's free foot (its depth and the target share of its
+    // rotation), and the shares of the load cases at the governing state's free foot.
+    int FreieFuesse();
+    void AnteileFreierFuss(std::size_t z);
     int CalcKombi(int art);
     double CalcVerdrehung(int type, double a, double b, double c, double d);
     int CalcDurchbiegung();
@@ -297,12 +333,6 @@ public:
     void KombiniereWandlasten();
     void CalcWandlasten();
     void SetBeiwerteIteration();
-    // Sets up the iteration of combination k; false when it is not a "STR,GEO" one.
-    bool StarteKombination(int k);
-    // After a design iteration: closes the bracket between the trial depths `oben` (not
-    // safe) and `unten` (safe) by halving it, `sicher` telling the side of each depth, and
-    // leaves `t` and every sum at the safe end.
-    void SchliesseEingrenzung(double oben, double unten, const std::function<bool()>& sicher);
     void UmlagerungAnker();
     void PruefeEingabeWand() const;
     // Internal forces.

@@ -1,0 +1,125 @@
+// The load states of a run: per design combination its permanent loads with every subset
+// of its variable load cases.
+
+#include "earthpressure/C1ZirfCalc.h"
+
+#include "analysis/Einbindung.h"
+#include "host/C1ZirfInput.h"
+
+#include <set>
+#include <utility>
+
+namespace {
+
+// Load case 1 carries the soil's own weight: it is never absent.
+constexpr int kErsterVeraenderlicherLastfall = 2;
+
+// The index of load case n in a factor table.
+std::size_t Eintrag(int n) {
+    return static_cast<std::size_t>(n - 1);
+}
+
+bool Ohne(const C1Lastzustand& z, std::size_t i) {
+    return (z.ohne >> i & 1U) != 0;
+}
+
+} // namespace
+
+KombiFaktoren FaktorenVon(const C1Bemessungskombination& k, const C1Lastzustand& z) {
+    KombiFaktoren f = k.faktoren;
+    for (std::size_t i = 0; i < k.veraenderlich.size(); ++i) {
+        if (Ohne(z, i)) {
+            f.faktor.at(Eintrag(k.veraenderlich[i])) = 0.0;
+        }
+    }
+    return f;
+}
+
+bool IstStaendig(const C1Bemessungskombination& k, const C1Lastzustand& z) {
+    for (std::size_t i = 0; i < k.veraenderlich.size(); ++i) {
+        if (!Ohne(z, i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IstVorhanden(const C1Bemessungskombination& k, const C1Lastzustand& z, int lf) {
+    for (std::size_t i = 0; i < k.veraenderlich.size(); ++i) {
+        if (k.veraenderlich[i] == lf) {
+            return !Ohne(z, i);
+        }
+    }
+    return true;
+}
+
+std::string TextVon(const C1Bemessungskombination& k, const C1Lastzustand& z) {
+    std::string text = "LK " + std::to_string(k.kombi + 1);
+    if (z.ohne == 0) {
+        return text;
+    }
+    if (IstStaendig(k, z)) {
+        return text + " ständig";
+    }
+    text += " ohne Lf ";
+    bool erster = true;
+    for (std::size_t i = 0; i < k.veraenderlich.size(); ++i) {
+        if (Ohne(z, i)) {
+            text += (erster ? "" : ", ") + std::to_string(k.veraenderlich[i]);
+            erster = false;
+        }
+    }
+    return text;
+}
+
+void C1ZirfCalc::BildeLastzustaende() {
+    const C1ZirfInput& in = *pInput;
+    bemessungsKombinationen.clear();
+    zustaende.clear();
+    // A state whose factors equal an earlier one's adds nothing: the load cases present
+    // and their factors name it.
+    std::set<std::vector<std::pair<int, double>>> bekannt;
+    for (std::size_t k = 0; k < in.kombi.size(); ++k) {
+        const C1ZirfInput::LFKombi& lk = in.kombi[k];
+        if (!einbindung::IstStrGeo(lk.art)) {
+            continue;
+        }
+        C1Bemessungskombination kombination;
+        kombination.kombi = static_cast<int>(k);
+        kombination.faktoren = KombiFaktoren::Parse(lk.regel);
+        for (int n = kErsterVeraenderlicherLastfall; n <= kKombiLastfaelle; ++n) {
+            const std::size_t e = Eintrag(n);
+            if (kombination.faktoren.lastfall.at(e) == n &&
+                kombination.faktoren.faktor.at(e) != 0.0 && !IstStaendigerLastfall(n)) {
+                kombination.veraenderlich.push_back(n);
+            }
+        }
+        bemessungsKombinationen.push_back(kombination);
+        // Every subset of the variable load cases, all of them present first.
+        const std::size_t nv = kombination.veraenderlich.size();
+        const std::uint64_t alle = (std::uint64_t{1} << nv) - 1;
+        for (std::uint64_t ohne = 0; ohne <= alle; ++ohne) {
+            C1Lastzustand z;
+            z.kombination = bemessungsKombinationen.size() - 1;
+            z.ohne = ohne;
+            const KombiFaktoren f = FaktorenVon(kombination, z);
+            std::vector<std::pair<int, double>> name;
+            for (int n = 1; n <= kKombiLastfaelle; ++n) {
+                if (f.faktor.at(Eintrag(n)) != 0.0) {
+                    name.emplace_back(n, f.faktor.at(Eintrag(n)));
+                }
+            }
+            if (bekannt.insert(std::move(name)).second) {
+                zustaende.push_back(z);
+            }
+        }
+    }
+}
+
+const C1Bemessungskombination& C1ZirfCalc::KombinationVon(std::size_t z) const {
+    return bemessungsKombinationen.at(zustaende.at(z).kombination);
+}
+
+std::string C1ZirfCalc::ZustandText(std::size_t z) const {
+    return TextVon(KombinationVon(z), zustaende.at(z));
+}
