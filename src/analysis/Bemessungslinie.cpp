@@ -21,9 +21,14 @@ double EndQuerkraft(const C1Traeger& tr, int Lf, int feld) {
 } // namespace
 
 template <class Wert> double Bemessung::Summe(Wert wert) const {
-    double v = wert(aktiv, aktivLf);
+    double v = 0.0;
+    for (std::size_t i = 0; i < koeff.size(); ++i) {
+        if (koeff[i] != 0.0) {
+            v += koeff[i] * wert(*aktiv, static_cast<int>(i) + 1);
+        }
+    }
     for (int j = 1; j <= nPassiv; ++j) {
-        v += faktorPassiv * wert(passiv, j);
+        v += faktorPassiv * wert(*passiv, j);
     }
     return v;
 }
@@ -86,26 +91,6 @@ Extremum Bemessung::Einspannmoment(double von, double bis, double feldMoment) co
         return {von, M(von)};
     }
     return e;
-}
-
-double Zustaende::Groesser(double a, double g) {
-    return std::fabs(g) > std::fabs(a) ? g : a;
-}
-
-double Zustaende::M(double x) const {
-    return Groesser(alle.M(x), staendig.M(x));
-}
-
-Extremum Zustaende::GroesstesMoment(double xAlle, double xStaendig) const {
-    const Extremum a{xAlle, alle.M(xAlle)};
-    const Extremum g{xStaendig, staendig.M(xStaendig)};
-    return std::fabs(g.M) > std::fabs(a.M) ? g : a;
-}
-
-Extremum Zustaende::Einspannmoment(double von, double bis, double feldMoment) const {
-    const Extremum a = alle.Einspannmoment(von, bis, feldMoment);
-    const Extremum g = staendig.Einspannmoment(von, bis, feldMoment);
-    return std::fabs(g.M) > std::fabs(a.M) ? g : a;
 }
 
 } // namespace wand

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
 class C1Traeger;
 
-// A design line of the wall: its value anywhere along the beam, from the solved beams of
-// its two sides.
+// The design lines of the wall: their values anywhere along the beam, per load state, from
+// the solved beams of its two sides, and their envelope over the states.
 namespace wand {
 
 struct Extremum {
@@ -11,15 +15,15 @@ struct Extremum {
     double M = 0.0;
 };
 
-// One design state of the wall: the retained side as the iteration took it (load case
-// `aktivLf` of the design beam: every load, or the permanent ones alone) and the passive
-// side's load cases 1 ... nPassiv, mobilised by faktorPassiv.
+// One load state's design line: the retained side's components (load case i + 1 of the
+// design beam), each with the state's factor koeff[i], and the passive side's load cases
+// 1 ... nPassiv, mobilised by faktorPassiv.
 struct Bemessung {
-    const C1Traeger& aktiv;
-    const C1Traeger& passiv;
+    const C1Traeger* aktiv = nullptr;
+    const C1Traeger* passiv = nullptr;
     int nPassiv = 0;
     double faktorPassiv = 0.0;
-    int aktivLf = 1;
+    std::vector<double> koeff;
 
     double M(double x) const;
     double Q(double x) const;
@@ -37,21 +41,36 @@ private:
     template <class Wert> double Summe(Wert wert) const;
 };
 
-// The two design states of the wall, all loads and the permanent loads alone (a variable
-// load that relieves the wall may be absent): a value of the design line is the one of the
-// state that bends the wall more there.
-struct Zustaende {
-    const Bemessung& alle;
-    const Bemessung& staendig;
-
-    // Of the two values, the one of larger magnitude; all loads on equal magnitudes.
-    static double Groesser(double a, double g);
-    double M(double x) const;
-    // The greatest moment: each state's moment at its own zero of the shear (beam
-    // positions xAlle, xStaendig), the larger.
-    Extremum GroesstesMoment(double xAlle, double xStaendig) const;
-    // The fixing moment: each state's, the larger.
-    Extremum Einspannmoment(double von, double bis, double feldMoment) const;
+// A value of the envelope over the load states: the value and the state it is of.
+struct Huellwert {
+    double wert = 0.0;
+    std::size_t zustand = 0;
+    double x = 0.0; // where it acts, for values whose position differs by state
 };
+
+// Of the states' values wert(z), z = 0 ... n - 1, the one of the largest magnitude; the
+// earlier state on equal magnitudes.
+template <class Wert> Huellwert Groesster(std::size_t n, Wert wert) {
+    Huellwert h;
+    for (std::size_t z = 0; z < n; ++z) {
+        const double w = wert(z);
+        if (z == 0 || std::fabs(w) > std::fabs(h.wert)) {
+            h = {w, z, 0.0};
+        }
+    }
+    return h;
+}
+
+// Of the states' extremes, the one of the largest magnitude; the earlier on equal ones.
+template <class Extrem> Huellwert GroesstesExtremum(std::size_t n, Extrem extrem) {
+    Huellwert h;
+    for (std::size_t z = 0; z < n; ++z) {
+        const Extremum e = extrem(z);
+        if (z == 0 || std::fabs(e.M) > std::fabs(h.wert)) {
+            h = {e.M, z, e.x};
+        }
+    }
+    return h;
+}
 
 } // namespace wand

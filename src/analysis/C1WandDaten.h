@@ -1,11 +1,13 @@
 #pragma once
 
+#include "analysis/Bemessungslinie.h"
 #include "analysis/C1Lastzustand.h"
 #include "earthpressure/C1Tabelle.h"
 #include "earthpressure/KombiRegel.h"
 #include "earthpressure/ZirfGrenzen.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 // The members of the calculation object that the wall analysis owns: the sums of the
@@ -15,10 +17,6 @@
 struct C1WandDaten {
     static constexpr int kPunkte = 21;           // sampling points along the wall
     static constexpr int kPassivLastfaelle = 10; // passive load cases
-    // Load cases of the design beam: every load as the iteration took it, and the
-    // permanent ones alone.
-    static constexpr int kBemessungAlle = 1;
-    static constexpr int kBemessungStaendig = 2;
     using Lastfaelle = C1Tabelle<double, zirf::kMaxLastfaelle>;
     using PassivLastfaelle = C1Tabelle<double, kPassivLastfaelle>;
 
@@ -62,6 +60,21 @@ struct C1WandDaten {
         double e1 = 0.0;
         double e2 = 0.0;
     };
+
+    // A component of the retained side's design loads: the loads that a load state takes
+    // with one factor. A load case's loads (its variable ones per layer, as each layer's
+    // larger-of rule may take the compaction pressure in their place), the compaction
+    // pressure of a layer, the water with its design factors. The design beam carries
+    // component i in its load case i + 1.
+    struct Komponente {
+        enum class Art { Last, Verdichtung, Wasser };
+        Art art = Art::Last;
+        int lf = 0;
+        int schicht = -1;
+        Routing routing = Routing::Staendig;
+        bool operator==(const Komponente&) const = default;
+    };
+    std::vector<Komponente> komponenten;
 
     // Set by CalcWand when the embedment iteration diverged: the depth, the sums and the
     // internal forces are then those of the last trial step, never a result to check.
@@ -152,18 +165,46 @@ struct C1WandDaten {
     // at the anchor.
     int auflagerFuss = 0;
     int auflagerAnker = 0;
-    // The share of the passive side each design state mobilises: all loads, and the
-    // permanent loads alone.
-    double anteilPassivBemessung = 0.0;
-    double anteilPassivBemessungG = 0.0;
+    // The load cases of the retained side's and the passive side's characteristic beam.
+    int nLastfaelleAktiv = 0;
+    int nLastfaellePassiv = 0;
     // The design shear just above the anchored wall's foot support (the foot force C).
     double QFuss = 0.0;
 
-    // Reaction of the beam's first read support (the anchor of the anchored wall) under the
-    // retained side's design loads as the iteration took them: every load, and the
-    // permanent ones alone.
-    double RAktivBemessung1 = 0.0;
-    double RAktivBemessungG1 = 0.0;
+    // Per load state at the built depth: the share of the passive side's design
+    // resistance it needs to hold (unbounded; above eta_p/gep it does not hold), the share
+    // it mobilises (at most eta_p/gep) and its anchor force.
+    std::vector<double> anteilPassivNoetig;
+    std::vector<double> anteilPassivZustand;
+    std::vector<double> ankerkraftZustand;
+    // The least anchor force of the states (the check of the vertical components, where
+    // the anchor's vertical component helps) and the greatest of the states without a
+    // variable load (the deep slip line's permanent share).
+    double AKMin = 0.0;
+    double AKStaendig = 0.0;
+    // The vertical forces of a load state: its factors (by its index), anchor force and the
+    // design vertical forces of the support at the foot (see vertikalPassivBemessung).
+    struct Vertikalzustand {
+        std::size_t zustand = 0;
+        double AK = 0.0;
+        double passiv = 0.0;
+        double fussKraft = 0.0;
+    };
+    std::vector<Vertikalzustand> vertikalZustaende;
+    // The design lines of the load states at the built depth, on copies of the design beam
+    // and of the solved passive side of their own, so that the envelope can be read
+    // anywhere along the wall.
+    std::shared_ptr<const C1Traeger> bemessungsBalken;
+    std::shared_ptr<const C1Traeger> passivBalken;
+    std::vector<wand::Bemessung> bemessungsZustaende;
+    // The load state each design value of the report is of.
+    struct MassgebendeZustaende {
+        std::size_t AK = 0, MA = 0, MuA = 0, QuA = 0, QA = 0, MHw = 0, Mxm = 0, MF = 0, QFuss = 0;
+        std::size_t NAnker = 0, NHw = 0, NXm = 0, NMF = 0, NFuss = 0;
+        // The characteristic state of the deflection: the one of the greatest moment.
+        std::size_t Durchbiegung = 0;
+    };
+    MassgebendeZustaende massgebend;
 
     // Internal forces per table (0/1 moment/shear of the retained side, 2/3 of the
     // passive side), beam load case and sampling point.

@@ -116,15 +116,12 @@ void C1ZirfCalc::CalcWandseiteTGF(const KombiFaktoren& f) {
 
 void C1ZirfCalc::CalcAvorhTGF() {
     const C1ZirfInput& in = *pInput;
-    // The existing design anchor force is the wall's anchor force AK, made axial. Its
-    // permanent share is the anchor reaction of the wall under the permanent design loads
-    // alone (with the passive side that state mobilises) over that under all loads.
+    // The existing design anchor force is the wall's anchor force AK (the greatest of the
+    // load states), made axial; its permanent share that of the states without a variable
+    // load.
     const double cosA = std::cos(in.ankerneigung / GradFaktor);
-    const double alle = RAktivBemessung1 + anteilPassivBemessung * RPassiv1.at(1);
-    const double staendig = RAktivBemessungG1 + anteilPassivBemessungG * RPassiv1.at(1);
-    const double anteilStaendig = alle != 0.0 ? staendig / alle : 1.0;
     AvorhQ = AK / cosA;
-    AvorhG = anteilStaendig * AK / cosA;
+    AvorhG = AKStaendig / cosA;
 }
 
 int C1ZirfCalc::CalcTGFKraefte() {

@@ -22,8 +22,8 @@ double Quotient(double z, double n) {
 
 int C1ZirfCalc::CalcKombi(int art) {
     const C1ZirfInput& in = *pInput;
-    const KombiFaktoren f =
-        KombiFaktoren::Parse(in.kombi.at(static_cast<std::size_t>(iMassgebend)).regel);
+    // The factors of the load state the object is in.
+    const KombiFaktoren& f = kombiFaktoren;
     nLastfaelle = in.iLetzterLastfall + 2;
     // Lever about the anchor of the passive resultant, taken at 2/3 of the embedment.
     const double hebelA = (in.wand_hw - yAnker) + 2.0 * (t - in.wand_hw) / 3.0;

@@ -6,7 +6,7 @@
 #include "analysis/Einbindung.h"
 #include "host/C1ZirfInput.h"
 
-#include <set>
+#include <map>
 #include <utility>
 
 namespace {
@@ -77,8 +77,11 @@ void C1ZirfCalc::BildeLastzustaende() {
     bemessungsKombinationen.clear();
     zustaende.clear();
     // A state whose factors equal an earlier one's adds nothing: the load cases present
-    // and their factors name it.
-    std::set<std::vector<std::pair<int, double>>> bekannt;
+    // and their factors name it. Of equal states the wall without anchor reports the later
+    // combination, the anchored wall the earlier (the rules for combinations of equal
+    // depth).
+    std::map<std::vector<std::pair<int, double>>, std::size_t> bekannt;
+    const bool spaetere = in.mitanker == 0 && in.berart == 0;
     for (std::size_t k = 0; k < in.kombi.size(); ++k) {
         const C1ZirfInput::LFKombi& lk = in.kombi[k];
         if (!einbindung::IstStrGeo(lk.art)) {
@@ -109,8 +112,11 @@ void C1ZirfCalc::BildeLastzustaende() {
                     name.emplace_back(n, f.faktor.at(Eintrag(n)));
                 }
             }
-            if (bekannt.insert(std::move(name)).second) {
+            const auto [wo, neu] = bekannt.try_emplace(std::move(name), zustaende.size());
+            if (neu) {
                 zustaende.push_back(z);
+            } else if (spaetere) {
+                zustaende[wo->second] = z;
             }
         }
     }

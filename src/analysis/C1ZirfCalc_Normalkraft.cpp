@@ -20,6 +20,8 @@ constexpr double kKgJeKn = 100.0;
 // The foot force C acts with half its friction, as the check of the vertical forces
 // takes it.
 constexpr double kHalbeReibung = 0.5;
+// The combination steps of the anchored wall and of the wall without anchor.
+enum KombiArt { kAnkerHorizontal = 0, kAnkerVertikal = 1, kOhneAnker = 2 };
 
 // Share of a linear figure from y1 (ordinate e1) to y2 (e2) that lies above the depth y,
 // by its area; a figure without area by its depth.
@@ -93,9 +95,18 @@ void C1ZirfCalc::VertikalkraefteAuflager() {
 }
 
 double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft) const {
+    return NormalkraftBei(y, mitAnkerkraft,
+                          {static_cast<std::size_t>(iZustand), AK, vertikalPassivBemessung,
+                           vertikalFussKraftBemessung});
+}
+
+double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft, const Vertikalzustand& v) const {
     const C1ZirfInput& in = *pInput;
     const double yAnkerTiefe = in.mitanker != 0 ? in.tiefe_anker : 0.0;
     const double tiefe = std::clamp(y, 0.0, t);
+    const KombiFaktoren faktoren =
+        v.zustand < zustaende.size() ? FaktorenVon(KombinationVon(v.zustand), zustaende[v.zustand])
+                                     : kombiFaktoren;
 
     double N = gammaG * Wandgewicht(tiefe);
     for (const WandBeitrag& b : vertikalBeitraege) {
@@ -103,17 +114,65 @@ double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft) const {
         const bool punkt = !(b.y2 > b.y1);
         const double anteil = punkt ? (b.y1 <= 0.0 || y > b.y1 ? 1.0 : 0.0)
                                     : AnteilOberhalb(b.y1, b.y2, b.e1, b.e2, tiefe);
-        N += FaktorLastfall(b.lf) * b.Ev * anteil;
+        N += FaktorLastfall(faktoren, b.lf) * b.Ev * anteil;
     }
     if (mitAnkerkraft && in.mitanker != 0 && y > yAnkerTiefe) {
         // The vertical component of the anchor force enters below the anchor.
-        N += std::tan(in.ankerneigung / GradFaktor) * AK;
+        N += std::tan(in.ankerneigung / GradFaktor) * v.AK;
     }
     if (y > in.wand_hw) {
-        N += vertikalPassivBemessung * PassivAnteilOberhalb(tiefe);
+        N += v.passiv * PassivAnteilOberhalb(tiefe);
     }
     if (y >= t) {
-        N += vertikalFussKraftBemessung;
+        N += v.fussKraft;
     }
     return N;
+}
+
+double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand) const {
+    if (vertikalZustaende.empty()) {
+        if (zustand != nullptr) {
+            *zustand = static_cast<std::size_t>(iZustand);
+        }
+        return NormalkraftBei(y, mitAnkerkraft);
+    }
+    const wand::Huellwert h = wand::Groesster(vertikalZustaende.size(), [&](std::size_t k) {
+        return NormalkraftBei(y, mitAnkerkraft, vertikalZustaende[k]);
+    });
+    if (zustand != nullptr) {
+        *zustand = vertikalZustaende[h.zustand].zustand;
+    }
+    return h.wert;
+}
+
+void C1ZirfCalc::VertikalJeZustand() {
+    // Each state's support forces with its own factors and anchor force: the combination
+    // step's shares give the vertical forces of the support at the foot.
+    const bool anker = MitAnker();
+    vertikalZustaende.clear();
+    for (std::size_t z = 0; z < zustaende.size(); ++z) {
+        SetzeZustand(z);
+        KombiniereWandlasten();
+        AK = ankerkraftZustand.at(z);
+        status = CalcKombi(anker ? kAnkerHorizontal : kOhneAnker);
+        if (anker) {
+            status = CalcKombi(kAnkerVertikal);
+        }
+        VertikalkraefteAuflager();
+        vertikalZustaende.push_back({z, AK, vertikalPassivBemessung, vertikalFussKraftBemessung});
+    }
+    // The object keeps the governing state; the check of the vertical components takes the
+    // least anchor force, whose vertical component helps it, every other reader the
+    // greatest.
+    SetzeZustand(static_cast<std::size_t>(iZustand));
+    KombiniereWandlasten();
+    AK = AKMin;
+    status = CalcKombi(anker ? kAnkerHorizontal : kOhneAnker);
+    if (anker) {
+        status = CalcKombi(kAnkerVertikal);
+    }
+    VertikalkraefteAuflager();
+    AK = ankerkraftZustand.empty()
+             ? 0.0
+             : *std::max_element(ankerkraftZustand.begin(), ankerkraftZustand.end());
 }

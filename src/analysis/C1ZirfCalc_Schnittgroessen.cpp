@@ -1,5 +1,7 @@
 // Internal forces of the wall without anchor: a beam clamped at the foot, loaded with the
-// retained-side and the passive-side pressures of the found depth.
+// retained-side and the passive-side pressures of the found depth; and what both walls
+// share: the tables per load case, the design lines of every load state and their
+// envelope.
 
 #include "earthpressure/C1ZirfCalc.h"
 
@@ -36,15 +38,14 @@ void C1ZirfCalc::ClearSchnittgroessen() {
             linie.fill(0.0);
         }
     }
-    for (Linie* l :
-         {&MDesign, &QDesign, &MDesignG, &QDesignG, &MChar, &Durchbiegung, &RAktiv1, &RAktiv2,
-          &MRAktiv1, &MRAktiv2, &RPassiv1, &RPassiv2, &MRPassiv1, &MRPassiv2}) {
+    for (Linie* l : {&MDesign, &QDesign, &MDesignMax, &MDesignMin, &QDesignMax, &QDesignMin, &MChar,
+                     &Durchbiegung, &RAktiv1, &RAktiv2, &MRAktiv1, &MRAktiv2, &RPassiv1, &RPassiv2,
+                     &MRPassiv1, &MRPassiv2}) {
         l->fill(0.0);
     }
-    RAktivBemessung1 = RAktivBemessungG1 = 0.0;
 }
 
-void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung) {
+void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2) {
     for (int j = 1; j <= nLastfaelle + 1; ++j) {
         const auto J = static_cast<std::size_t>(j);
         RAktiv1[j] = pTraeger->GetAuflagerkraft(j, s1);
@@ -59,35 +60,9 @@ void C1ZirfCalc::SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung
             MChar[P] += M;
         }
     }
-    // The design lines and reactions carry the loads as the iteration's design sums took
-    // them: the larger of variable loads and compaction per layer, each load with its own
-    // factor.
-    RAktivBemessung1 = bemessung.GetAuflagerkraft(kBemessungAlle, s1);
-    RAktivBemessungG1 = bemessung.GetAuflagerkraft(kBemessungStaendig, s1);
-    for (int p = 0; p < kPunkte; ++p) {
-        const auto P = static_cast<std::size_t>(p);
-        MDesign[P] = bemessung.GetMx(kBemessungAlle, PunktX(p));
-        QDesign[P] = bemessung.GetQx(kBemessungAlle, PunktX(p));
-        MDesignG[P] = bemessung.GetMx(kBemessungStaendig, PunktX(p));
-        QDesignG[P] = bemessung.GetQx(kBemessungStaendig, PunktX(p));
-    }
 }
 
-void C1ZirfCalc::Umhuellende(const char* format) {
-    for (int p = 0; p < kPunkte; ++p) {
-        const auto P = static_cast<std::size_t>(p);
-        if (std::fabs(QDesignG[P]) > std::fabs(QDesign[P])) {
-            QDesign[P] = QDesignG[P];
-        }
-        if (std::fabs(MDesignG[P]) > std::fabs(MDesign[P])) {
-            MDesign[P] = MDesignG[P];
-        }
-        TracePrintf(format, p + 1, PunktX(p), QDesign[P], MDesign[P]);
-    }
-}
-
-void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt, double faktor,
-                                       double faktorG) {
+void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
     for (int j = 1; j <= nLastfaelle; ++j) {
         const auto J = static_cast<std::size_t>(j);
         RPassiv1[j] = pTraeger->GetAuflagerkraft(j, s1);
@@ -100,22 +75,101 @@ void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt, double
             const double Q = pTraeger->GetQx(j, PunktX(p));
             Schnittgroessen[kMPassiv].at(J)[P] = M;
             Schnittgroessen[kQPassiv].at(J)[P] = Q;
-            QDesign[P] += faktor * Q;
-            MDesign[P] += faktor * M;
-            QDesignG[P] += faktorG * Q;
-            MDesignG[P] += faktorG * M;
             if (traceJePunkt) {
-                TracePrintf("\nTdesign nach passiv: i %2d  j %2d  x %6.3f  Q %6.3f  M %6.3f  SQ "
-                            "%6.3f  SM %6.3f",
-                            p + 1, j, PunktX(p), Q, M, QDesign[P], MDesign[P]);
+                TracePrintf("\nTdesign passiv: i %2d  j %2d  x %6.3f  Q %6.3f  M %6.3f", p + 1, j,
+                            PunktX(p), Q, M);
             }
         }
     }
 }
 
+std::vector<std::vector<double>> C1ZirfCalc::KoeffizientenJeZustand() {
+    std::vector<std::vector<double>> koeff;
+    koeff.reserve(zustaende.size());
+    for (std::size_t z = 0; z < zustaende.size(); ++z) {
+        SetzeZustand(z);
+        KombiniereWandlasten();
+        koeff.push_back(Koeffizienten());
+    }
+    SetzeZustand(static_cast<std::size_t>(iZustand));
+    KombiniereWandlasten();
+    return koeff;
+}
+
+void C1ZirfCalc::SetzeBemessungJeZustand(const C1Traeger& bemessung,
+                                         const std::vector<std::vector<double>>& koeff,
+                                         const std::vector<double>& anteil, const char* format) {
+    bemessungsBalken = std::make_shared<const C1Traeger>(bemessung);
+    passivBalken = std::make_shared<const C1Traeger>(*pTraeger);
+    bemessungsZustaende.clear();
+    for (std::size_t z = 0; z < koeff.size(); ++z) {
+        bemessungsZustaende.push_back(
+            {bemessungsBalken.get(), passivBalken.get(), nLastfaelle, anteil.at(z), koeff[z]});
+    }
+    for (int p = 0; p < kPunkte; ++p) {
+        const auto P = static_cast<std::size_t>(p);
+        const Huelle m = MHuelle(PunktX(p));
+        const Huelle q = QHuelle(PunktX(p));
+        MDesignMax[P] = m.max;
+        MDesignMin[P] = m.min;
+        QDesignMax[P] = q.max;
+        QDesignMin[P] = q.min;
+        // Of the two extremes the one of the larger magnitude; the greatest on equal ones.
+        MDesign[P] = std::fabs(m.min) > std::fabs(m.max) ? m.min : m.max;
+        QDesign[P] = std::fabs(q.min) > std::fabs(q.max) ? q.min : q.max;
+        TracePrintf(format, p + 1, PunktX(p), QDesign[P], MDesign[P]);
+    }
+}
+
+namespace {
+
+template <class Wert>
+C1ZirfCalc::Huelle HuelleVon(const std::vector<wand::Bemessung>& zustaende, Wert wert) {
+    C1ZirfCalc::Huelle h;
+    for (std::size_t z = 0; z < zustaende.size(); ++z) {
+        const double w = wert(zustaende[z]);
+        h.max = z == 0 ? w : std::max(h.max, w);
+        h.min = z == 0 ? w : std::min(h.min, w);
+    }
+    return h;
+}
+
+} // namespace
+
+C1ZirfCalc::Huelle C1ZirfCalc::MHuelle(double x) const {
+    return HuelleVon(bemessungsZustaende, [x](const wand::Bemessung& b) { return b.M(x); });
+}
+
+C1ZirfCalc::Huelle C1ZirfCalc::QHuelle(double x) const {
+    return HuelleVon(bemessungsZustaende, [x](const wand::Bemessung& b) { return b.Q(x); });
+}
+
+C1ZirfCalc::Huelle C1ZirfCalc::QEndeHuelle(int feld) const {
+    return HuelleVon(bemessungsZustaende,
+                     [feld](const wand::Bemessung& b) { return b.QEnde(feld); });
+}
+
+bool C1ZirfCalc::WirktInZustand(std::size_t z, int lc) const {
+    return IstVorhanden(KombinationVon(z), zustaende.at(z), lc);
+}
+
+void C1ZirfCalc::MCharZustand(std::size_t z, double anteil) {
+    MChar.fill(0.0);
+    for (int j = 1; j <= nLastfaelleAktiv + 1; ++j) {
+        if (!WirktInZustand(z, j - 1)) {
+            continue;
+        }
+        for (int p = 0; p < kPunkte; ++p) {
+            const auto P = static_cast<std::size_t>(p);
+            MChar[P] += Schnittgroessen[kMAktiv].at(static_cast<std::size_t>(j))[P];
+        }
+    }
+    MCharMitPassiv(anteil);
+}
+
 double C1ZirfCalc::MPassivChar(int p) const {
     double m = 0.0;
-    for (int j = 1; j <= nLastfaelle; ++j) {
+    for (int j = 1; j <= nLastfaellePassiv; ++j) {
         m += Schnittgroessen[kMPassiv]
                  .at(static_cast<std::size_t>(j))
                  .at(static_cast<std::size_t>(p));
@@ -165,6 +219,14 @@ double C1ZirfCalc::TiefeNullQuerkraft(const Linie& q, double ab) const {
     return t;
 }
 
+C1ZirfCalc::Linie C1ZirfCalc::QuerkraftLinie(const wand::Bemessung& b) const {
+    Linie q{};
+    for (int p = 0; p < kPunkte; ++p) {
+        q[static_cast<std::size_t>(p)] = b.Q(PunktX(p));
+    }
+    return q;
+}
+
 int C1ZirfCalc::CalcSchnittgroessen() {
     const C1ZirfInput& in = *pInput;
     C1Traeger& tr = *pTraeger;
@@ -179,51 +241,69 @@ int C1ZirfCalc::CalcSchnittgroessen() {
 
     ClearSchnittgroessen();
     const C1Traeger bemessung = BemessungsTraeger();
+    const std::vector<std::vector<double>> koeff = KoeffizientenJeZustand();
     CalcTraegerLasten();
     tr.Calc();
-    SchnittgroessenAktiv(1, 2, bemessung);
-    const double fussAlle = bemessung.GetMx(kBemessungAlle, 0.0);
-    const double fussStaendig = bemessung.GetMx(kBemessungStaendig, 0.0);
+    nLastfaelleAktiv = nLastfaelle;
+    SchnittgroessenAktiv(1, 2);
 
     tr.DelLasten();
     CalcTraegerLastenZusatz();
     tr.Calc();
-    // The passive side is mobilised as far as the wall needs it to stand without a
-    // clamping moment at its foot, at most by its design share; the designed wall under
-    // all its loads needs exactly that share.
+    nLastfaellePassiv = nLastfaelle;
+    SchnittgroessenPassiv(1, 2, true);
+    // Each state mobilises the passive side as far as it needs it to stand without a
+    // clamping moment at its foot, at most by its design share; the state that needs the
+    // deepest wall needs exactly that share at the designed depth.
     const double f = in.eta_p / gep;
     double fussPassiv = 0.0;
     for (int j = 1; j <= nLastfaelle; ++j) {
         fussPassiv += tr.GetMx(j, 0.0);
     }
-    const auto anteil = [&](double fuss) {
-        return fussPassiv != 0.0 ? std::clamp(-fuss / fussPassiv, 0.0, f) : f;
-    };
-    anteilPassivBemessung = in.berart == kNachweis ? anteil(fussAlle) : f;
-    anteilPassivBemessungG = anteil(fussStaendig);
-    SchnittgroessenPassiv(1, 2, true, anteilPassivBemessung, anteilPassivBemessungG);
-    const Linie qAlle = QDesign;
-    const Linie qStaendig = QDesignG;
-    Umhuellende("\nTdesign: i %2d  x %6.3f  Q %6.3f M %6.3f");
-    // The characteristic wall stands without a clamping moment at its foot: the passive
-    // side takes the share of its pressure that brings the foot moment to 0.
-    MCharMitPassiv(fussPassiv != 0.0 ? -MChar[0] / fussPassiv : 0.0);
+    const std::size_t n = zustaende.size();
+    anteilPassivNoetig.assign(n, f);
+    anteilPassivZustand.assign(n, f);
+    for (std::size_t z = 0; z < n; ++z) {
+        const wand::Bemessung aktiv{&bemessung, pTraeger, 0, 0.0, koeff[z]};
+        if (fussPassiv != 0.0) {
+            anteilPassivNoetig[z] = -aktiv.M(0.0) / fussPassiv;
+        }
+        const bool entworfen = in.berart != kNachweis && z == static_cast<std::size_t>(iZustand);
+        anteilPassivZustand[z] =
+            entworfen ? f
+                      : std::clamp(std::isfinite(anteilPassivNoetig[z]) ? anteilPassivNoetig[z] : f,
+                                   0.0, f);
+    }
+    SetzeBemessungJeZustand(bemessung, koeff, anteilPassivZustand,
+                            "\nTdesign: i %2d  x %6.3f  Q %6.3f M %6.3f");
+    const std::vector<wand::Bemessung>& b = bemessungsZustaende;
 
-    // The design values at the characteristic points: of the two states the one that
-    // bends the wall more; the greatest moment at each state's own zero of the shear.
-    const wand::Bemessung alle{bemessung, tr, nLastfaelle, anteilPassivBemessung, kBemessungAlle};
-    const wand::Bemessung staendig{bemessung, tr, nLastfaelle, anteilPassivBemessungG,
-                                   kBemessungStaendig};
-    const wand::Zustaende zustaende{alle, staendig};
-    const wand::Extremum groesstes = zustaende.GroesstesMoment(
-        TL - TiefeNullQuerkraft(qAlle, 0.0), TL - TiefeNullQuerkraft(qStaendig, 0.0));
+    // The design values at the characteristic points: of the states the one of the
+    // largest magnitude; the greatest moment at each state's own zero of the shear.
+    const wand::Huellwert groesstes = wand::GroesstesExtremum(n, [&](std::size_t z) {
+        const double x = TL - TiefeNullQuerkraft(QuerkraftLinie(b[z]), 0.0);
+        return wand::Extremum{x, b[z].M(x)};
+    });
     xm = TL - groesstes.x;
-    Mxm = groesstes.M;
+    Mxm = groesstes.wert;
+    massgebend.Mxm = groesstes.zustand;
     TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);
-    MHw = zustaende.M(TL - in.wand_hw);
+    const wand::Huellwert hw =
+        wand::Groesster(n, [&](std::size_t z) { return b[z].M(TL - in.wand_hw); });
+    MHw = hw.wert;
+    massgebend.MHw = hw.zustand;
     MA = 0.0;
-    MF = zustaende.M(0.0);
+    const wand::Huellwert fuss = wand::Groesster(n, [&](std::size_t z) { return b[z].M(0.0); });
+    MF = fuss.wert;
+    massgebend.MF = fuss.zustand;
     TracePrintf("\nTFuss:  t %6.3f  MF %6.3f", t, MF);
+
+    // The characteristic wall of the state of the greatest moment stands without a
+    // clamping moment at its foot: the passive side takes the share of its pressure that
+    // brings the foot moment to 0.
+    massgebend.Durchbiegung = massgebend.Mxm;
+    MCharZustand(massgebend.Durchbiegung, 0.0);
+    MCharMitPassiv(fussPassiv != 0.0 ? -MChar[0] / fussPassiv : 0.0);
     tr.DelLasten();
     CalcTraegerLasten();
     tr.Calc();
@@ -231,12 +311,17 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     // Design vertical forces at the excavation level, the greatest moment and the foot.
     nLastfaelle = in.iLetzterLastfall + 2;
     iSchichtFuss = iSchichtFussAktiv;
-    VertikalkraefteAuflager();
-    NHw = NormalkraftBei(in.wand_hw, true);
-    NXm = NormalkraftBei(xm, true);
-    NFuss = NormalkraftBei(t, true);
+    ankerkraftZustand.assign(n, 0.0);
+    VertikalJeZustand();
+    const auto normal = [&](double y, std::size_t& zustand) {
+        return NormalkraftHuelle(y, true, &zustand);
+    };
+    NHw = normal(in.wand_hw, massgebend.NHw);
+    NXm = normal(xm, massgebend.NXm);
+    NFuss = normal(t, massgebend.NFuss);
     yMF = t;
     NMF = NFuss;
+    massgebend.NMF = massgebend.NFuss;
     status = CalcDurchbiegung();
     return 1;
 }

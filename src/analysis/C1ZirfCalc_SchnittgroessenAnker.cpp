@@ -77,102 +77,156 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
 
     ClearSchnittgroessen();
     const C1Traeger bemessung = BemessungsTraeger();
+    const std::vector<std::vector<double>> koeff = KoeffizientenJeZustand();
     CalcTraegerLasten();
     tr.Calc();
-    SchnittgroessenAktiv(s1, s2, bemessung);
-    // The retained side's force on the foot support and its rotation there: of the
-    // characteristic loads, of the design loads and of the permanent design loads alone.
-    const int nAktiv = nLastfaelle + 1;
-    const Fusszustand aktivChar{Auflagerkraft(nAktiv, sys.fuss),
-                                ankerwand::DrehungFuss(tr, 1, nAktiv, sys)};
-    const auto aktivDesign = [&](int Lf) {
-        return Fusszustand{bemessung.GetAuflagerkraft(Lf, sys.fuss),
-                           ankerwand::DrehungFuss(bemessung, Lf, Lf, sys)};
-    };
-    const Fusszustand alleDesign = aktivDesign(kBemessungAlle);
-    const Fusszustand staendigDesign = aktivDesign(kBemessungStaendig);
+    nLastfaelleAktiv = nLastfaelle;
+    SchnittgroessenAktiv(s1, s2);
 
     tr.DelLasten();
     CalcTraegerLastenZusatz();
     tr.Calc();
+    nLastfaellePassiv = nLastfaelle;
     const Fusszustand passiv{Auflagerkraft(nLastfaelle, sys.fuss),
                              ankerwand::DrehungFuss(tr, 1, nLastfaelle, sys)};
-    // The passive side is mobilised as far as a state of the wall needs it, at most by its
-    // design share: no force at a free foot, and at a fixed or partly fixed one the foot
-    // turns by the share of a free foot's rotation that the designed wall shows (checked
-    // depth: that its target leaves). The designed wall under all its loads needs exactly
-    // the design share.
+    SchnittgroessenPassiv(s1, s2, false);
+
+    // Each state's retained side at the foot support: the force on it and EI times the
+    // foot's rotation, from the components of the design beam.
+    const std::size_t n = zustaende.size();
+    const std::size_t nk = komponenten.size();
+    std::vector<Fusszustand> komponenteFuss(nk);
+    for (std::size_t c = 0; c < nk; ++c) {
+        const int Lf = static_cast<int>(c) + 1;
+        komponenteFuss[c] = {bemessung.GetAuflagerkraft(Lf, sys.fuss),
+                             ankerwand::DrehungFuss(bemessung, Lf, Lf, sys)};
+    }
+    std::vector<Fusszustand> aktiv(n);
+    for (std::size_t z = 0; z < n; ++z) {
+        for (std::size_t c = 0; c < nk; ++c) {
+            aktiv[z].kraft += koeff[z][c] * komponenteFuss[c].kraft;
+            aktiv[z].drehung += koeff[z][c] * komponenteFuss[c].drehung;
+        }
+    }
+    // Each state mobilises the passive side as far as it needs, at most by its design
+    // share: no force at a free foot, and at a fixed or partly fixed one the foot turns by
+    // the share of a free foot's rotation that the designed wall shows (a checked depth:
+    // that its own target leaves). The state that needs the deepest wall needs exactly the
+    // design share at the designed depth.
     const double f = in.eta_p / gep;
     const bool nachweis = in.berart == kNachweis;
-    const double fixierung = Fixierung(
-        alleDesign, passiv, nachweis ? Zielverdrehung : alleDesign.drehung + f * passiv.drehung);
-    anteilPassivBemessung = nachweis ? AnteilPassivBemessung(alleDesign, passiv, fixierung, f) : f;
-    anteilPassivBemessungG = AnteilPassivBemessung(staendigDesign, passiv, fixierung, f);
-    SchnittgroessenPassiv(s1, s2, false, anteilPassivBemessung, anteilPassivBemessungG);
-    const Linie qAlle = QDesign;
-    const Linie qStaendig = QDesignG;
-    Umhuellende("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
-    MCharMitPassiv(AnteilPassivChar(aktivChar, passiv, fixierung));
+    const std::size_t g = static_cast<std::size_t>(iZustand);
+    const double fixierungEntwurf =
+        Fixierung(aktiv[g], passiv, aktiv[g].drehung + f * passiv.drehung);
+    anteilPassivNoetig.assign(n, f);
+    anteilPassivZustand.assign(n, f);
+    for (std::size_t z = 0; z < n; ++z) {
+        const double fixierung =
+            nachweis ? Fixierung(aktiv[z], passiv, zustaende[z].zielVerdrehung) : fixierungEntwurf;
+        anteilPassivNoetig[z] = AnteilPassivChar(aktiv[z], passiv, fixierung);
+        anteilPassivZustand[z] =
+            !nachweis && z == g ? f : AnteilPassivBemessung(aktiv[z], passiv, fixierung, f);
+    }
+    SetzeBemessungJeZustand(bemessung, koeff, anteilPassivZustand,
+                            "\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
+    const std::vector<wand::Bemessung>& b = bemessungsZustaende;
 
-    // Design values at the characteristic points: of the two states the one that bends
-    // the wall more; the greatest moment at each state's own zero of the shear below the
-    // anchor. The shear beside the anchor is that of all loads, whose anchor force the
-    // wall carries.
-    const wand::Bemessung alle{bemessung, tr, nLastfaelle, anteilPassivBemessung, kBemessungAlle};
-    const wand::Bemessung staendig{bemessung, tr, nLastfaelle, anteilPassivBemessungG,
-                                   kBemessungStaendig};
-    const wand::Zustaende zustaende{alle, staendig};
+    // Design values at the characteristic points: of the states the one of the largest
+    // magnitude; the greatest moment at each state's own zero of the shear below the
+    // anchor; the anchor force the greatest.
+    ankerkraftZustand.assign(n, 0.0);
+    for (std::size_t z = 0; z < n; ++z) {
+        ankerkraftZustand[z] = b[z].Auflagerkraft(sys.anker);
+    }
     const double abSchnitt = tGes / 19.0 + A;
-    const wand::Extremum groesstes = zustaende.GroesstesMoment(
-        TL - TiefeNullQuerkraft(qAlle, abSchnitt), TL - TiefeNullQuerkraft(qStaendig, abSchnitt));
+    const wand::Huellwert groesstes = wand::GroesstesExtremum(n, [&](std::size_t z) {
+        const double x = TL - TiefeNullQuerkraft(QuerkraftLinie(b[z]), abSchnitt);
+        return wand::Extremum{x, b[z].M(x)};
+    });
     xm = TL - groesstes.x;
-    Mxm = groesstes.M;
+    Mxm = groesstes.wert;
+    massgebend.Mxm = groesstes.zustand;
     TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);
-    MA = zustaende.M(xAnker);
+    const auto huelle = [&](auto wert, double& ziel, std::size_t& zustand) {
+        const wand::Huellwert h = wand::Groesster(n, wert);
+        ziel = h.wert;
+        zustand = h.zustand;
+    };
+    huelle([&](std::size_t z) { return b[z].M(xAnker); }, MA, massgebend.MA);
     MuA = QuA = 0.0;
     if (A > 0.0) {
-        MuA = zustaende.M(xUeberAnker);
-        QuA = alle.Q(xUeberAnker);
+        huelle([&](std::size_t z) { return b[z].M(xUeberAnker); }, MuA, massgebend.MuA);
+        huelle([&](std::size_t z) { return b[z].Q(xUeberAnker); }, QuA, massgebend.QuA);
         // Just below the anchor: the end shear of the span below it, so that the shear
         // steps there by the anchor force.
-        QA = alle.QEnde(s1 - 1);
+        huelle([&](std::size_t z) { return b[z].QEnde(s1 - 1); }, QA, massgebend.QA);
         TracePrintf("\nT:  yua %6.3f  MuA %6.3f  QuA %6.3f", TL - xUeberAnker, MuA, QuA);
     } else {
-        QA = alle.Q(xAnker);
+        huelle([&](std::size_t z) { return b[z].Q(xAnker); }, QA, massgebend.QA);
     }
     TracePrintf("\nT:  ya %6.3f  MA %6.3f  QA %6.3f", A, MA, QA);
-    MHw = zustaende.M(TL - in.wand_hw);
+    huelle([&](std::size_t z) { return b[z].M(TL - in.wand_hw); }, MHw, massgebend.MHw);
     TracePrintf("\nT:  hw %6.3f  minM %6.3f", in.wand_hw, MHw);
     // The foot's moment: of a fixed or partly fixed foot its fixing moment, the extreme
     // moment of the embedded part against the field's; of a free foot the moment at t.
-    const wand::Extremum fuss = sys.eingespannt ? zustaende.Einspannmoment(sys.xFuss, TL - xm, Mxm)
-                                                : wand::Extremum{sys.xFuss, zustaende.M(sys.xFuss)};
-    MF = fuss.M;
+    const wand::Huellwert fuss = wand::GroesstesExtremum(n, [&](std::size_t z) {
+        return sys.eingespannt ? b[z].Einspannmoment(sys.xFuss, TL - xm, Mxm)
+                               : wand::Extremum{sys.xFuss, b[z].M(sys.xFuss)};
+    });
+    MF = fuss.wert;
     yMF = TL - fuss.x;
+    massgebend.MF = fuss.zustand;
     xm1 = sys.eingespannt ? fuss.x : 0.0;
     TracePrintf("\nT:  yF %6.3f  MF %6.3f", yMF, MF);
-    // Just above the foot support the shear of the state that bends the wall more there.
-    QFuss = wand::Zustaende::Groesser(alle.Q(sys.xFuss), staendig.Q(sys.xFuss));
-    if (nachweis) {
-        // A checked depth carries the anchor force of the wall as it stands on it, and the
-        // vertical-force check takes its component.
-        AK = alle.Auflagerkraft(sys.anker);
-        status = CalcKombi(kAnkerVertikal);
+    // Just above the foot support.
+    huelle([&](std::size_t z) { return b[z].Q(sys.xFuss); }, QFuss, massgebend.QFuss);
+
+    // The anchor force: the greatest of the states; the least, and the greatest of the
+    // states without a variable load, for the checks that take them.
+    massgebend.AK = 0;
+    AKMin = AKStaendig = 0.0;
+    bool mitStaendig = false;
+    for (std::size_t z = 0; z < n; ++z) {
+        const double a = ankerkraftZustand[z];
+        if (a > ankerkraftZustand[massgebend.AK]) {
+            massgebend.AK = z;
+        }
+        AKMin = z == 0 ? a : std::min(AKMin, a);
+        if (IstStaendig(KombinationVon(z), zustaende[z])) {
+            AKStaendig = mitStaendig ? std::max(AKStaendig, a) : a;
+            mitStaendig = true;
+        }
     }
+
+    // The characteristic line: the characteristic loads of the state of the greatest
+    // moment, the passive side mobilised as that wall needs.
+    massgebend.Durchbiegung = massgebend.Mxm;
+    const std::size_t d = massgebend.Durchbiegung;
+    const double fixierungChar =
+        nachweis ? Fixierung(aktiv[d], passiv, zustaende[d].zielVerdrehung) : fixierungEntwurf;
     tr.DelLasten();
     CalcTraegerLasten();
     tr.Calc();
+    Fusszustand aktivChar;
+    for (int j = 1; j <= nLastfaelleAktiv + 1; ++j) {
+        if (WirktInZustand(d, j - 1)) {
+            aktivChar.kraft += tr.GetAuflagerkraft(j, sys.fuss);
+            aktivChar.drehung += ankerwand::DrehungFuss(tr, j, j, sys);
+        }
+    }
+    MCharZustand(d, 0.0);
+    MCharMitPassiv(AnteilPassivChar(aktivChar, passiv, fixierungChar));
 
     // Design vertical forces at the anchor (above it), the excavation level, the greatest
-    // moment, the fixing moment and the foot.
+    // moment, the fixing moment and the foot: of the states the largest.
     nLastfaelle = in.iLetzterLastfall + 2;
     iSchichtFuss = iSchichtFussAktiv;
-    VertikalkraefteAuflager();
-    NAnker = NormalkraftBei(A, false);
-    NHw = NormalkraftBei(in.wand_hw, true);
-    NXm = NormalkraftBei(xm, true);
-    NMF = NormalkraftBei(yMF, true);
-    NFuss = NormalkraftBei(t, true);
+    VertikalJeZustand();
+    NAnker = NormalkraftHuelle(A, false, &massgebend.NAnker);
+    NHw = NormalkraftHuelle(in.wand_hw, true, &massgebend.NHw);
+    NXm = NormalkraftHuelle(xm, true, &massgebend.NXm);
+    NMF = NormalkraftHuelle(yMF, true, &massgebend.NMF);
+    NFuss = NormalkraftHuelle(t, true, &massgebend.NFuss);
     status = CalcDurchbiegungAnker();
     return 1;
 }

@@ -297,10 +297,13 @@ int C1ZirfCalc::CalcTiefeGleitfuge() {
     const C1ZirfInput& in = *pInput;
     PruefeEingabeTGF();
     nLastfaelle = in.iLetzterLastfall + 2;
-    // The check is made for the governing combination; its factors also weigh the beam's
-    // anchor reactions.
+    // The check is made for the load state of the greatest anchor force: its factors weigh
+    // the loads on the slip body and on the substitute wall.
+    const KombiFaktoren bisher = kombiFaktoren;
     const KombiFaktoren f =
-        KombiFaktoren::Parse(in.kombi.at(static_cast<std::size_t>(iMassgebend)).regel);
+        massgebend.AK < zustaende.size()
+            ? FaktorenVon(KombinationVon(massgebend.AK), zustaende[massgebend.AK])
+            : KombiFaktoren::Parse(in.kombi.at(static_cast<std::size_t>(iMassgebend)).regel);
     kombiFaktoren = f;
     SetzeGleitfuge();
     CalcAbschnitteTGF(f);
@@ -315,7 +318,8 @@ int C1ZirfCalc::CalcTiefeGleitfuge() {
     if (in.mitberme == 1) {
         status = CalcBermeTGF();
     }
-    status = CalcKombiTGF(iMassgebend);
+    status = CalcKombiTGF(f);
+    kombiFaktoren = bisher;
     TracePrintf("\nTGF: Wand EhG %7.1f  EvG %7.1f  EhQ %7.1f  EvQ %7.1f  Ersatzwand E1hG %7.1f  "
                 "E1hQ %7.1f",
                 sumEhG, sumEvG, sumEhQ, sumEvQ, E1hG, E1hQ);

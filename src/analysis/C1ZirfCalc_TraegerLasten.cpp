@@ -50,8 +50,11 @@ struct Herkunft {
     bool gegenErde = false; // water pressure towards the retained soil
 };
 
+using Komponente = C1WandDaten::Komponente;
+
 // Puts the pressure figures of one side on a beam: each load in the beam load case of its
-// load case, or, for the design, factored as the iteration took it.
+// load case, or, for the design, in the beam load case of its component (the loads a load
+// state takes with one factor).
 class Belastung {
 public:
     Belastung(C1ZirfCalc& calc, C1Traeger& traeger, int fussSchicht, bool bemessung)
@@ -60,6 +63,9 @@ public:
           nPunkt(bemessung ? eigene[1] : calc.nTrapezLast2),
           nMoment(bemessung ? eigene[2] : calc.nTrapezLast3) {
         nTrapez = nPunkt = nMoment = 0;
+        if (bemessung) {
+            c.komponenten.clear();
+        }
     }
 
     // A figure from depth yOben (ordinate qOben) down to yUnten (qUnten).
@@ -104,32 +110,38 @@ private:
         if (!bemessung) {
             return {{h.lf + 1, 1.0}};
         }
-        return {{C1WandDaten::kBemessungAlle, Faktor(h, false)},
-                {C1WandDaten::kBemessungStaendig, Faktor(h, true)}};
+        // The water carries its design factors in its loads: gammaG, or eta_p/gep where it
+        // presses towards the retained soil; every other component takes its state's.
+        const double f = h.art == Herkunft::Art::Wasser
+                             ? (h.gegenErde ? c.pInput->eta_p / c.gep : c.gammaG)
+                             : 1.0;
+        return {{KomponenteLf(h), f}};
     }
-    // The factor with which the iteration's design sums take the load; only the permanent
-    // loads for the permanent design case.
-    double Faktor(const Herkunft& h, bool nurStaendig) const {
-        const bool verdichtung = c.verdichtungMassgebend.at(static_cast<std::size_t>(h.schicht));
+    // The beam load case of the component a load belongs to. The variable loads of a layer
+    // form a component of their own, as the layer's larger-of rule may take the compaction
+    // pressure in their place.
+    int KomponenteLf(const Herkunft& h) const {
+        Komponente k;
         switch (h.art) {
         case Herkunft::Art::Verdichtung:
-            // Alone, without variable loads, the compaction pressure is the larger.
-            return nurStaendig || verdichtung ? c.gammaG : 0.0;
+            k = {Komponente::Art::Verdichtung, 0, h.schicht, Routing::Staendig};
+            break;
         case Herkunft::Art::Wasser:
-            return h.gegenErde ? c.pInput->eta_p / c.gep : c.gammaG;
+            k = {Komponente::Art::Wasser, 0, -1, Routing::Staendig};
+            break;
         case Herkunft::Art::Last:
+            k = {Komponente::Art::Last, h.lf, h.routing == Routing::Staendig ? -1 : h.schicht,
+                 h.routing};
             break;
         }
-        if (nurStaendig && !h.staendig) {
-            return 0.0;
+        std::vector<Komponente>& alle = c.komponenten;
+        for (std::size_t i = 0; i < alle.size(); ++i) {
+            if (alle[i] == k) {
+                return static_cast<int>(i) + 1;
+            }
         }
-        if (h.routing == Routing::Staendig) {
-            return c.FaktorLastfall(h.lf);
-        }
-        // A variable load counts where it outweighed the compaction pressure of its layer;
-        // without anchor only when its load case acts.
-        const double f = c.kombiFaktoren.F(h.lf);
-        return verdichtung || (!c.MitAnker() && f <= 0.0) ? 0.0 : f;
+        alle.push_back(k);
+        return static_cast<int>(alle.size());
     }
     void Trapez(const char* format, int Lf, int traceLf, double la, double ll, double q1,
                 double q2) {
@@ -271,6 +283,34 @@ void C1ZirfCalc::CalcTraegerLasten() {
 void C1ZirfCalc::CalcTraegerLastenBemessung(C1Traeger& tr) {
     tr.DelLasten();
     Rueckseite(*this, tr, true);
+}
+
+std::vector<double> C1ZirfCalc::Koeffizienten() const {
+    std::vector<double> koeff;
+    koeff.reserve(komponenten.size());
+    for (const Komponente& k : komponenten) {
+        const bool verdichtung =
+            k.schicht >= 0 && verdichtungMassgebend.at(static_cast<std::size_t>(k.schicht));
+        switch (k.art) {
+        case Komponente::Art::Verdichtung:
+            koeff.push_back(verdichtung ? gammaG : 0.0);
+            break;
+        case Komponente::Art::Wasser:
+            koeff.push_back(1.0);
+            break;
+        case Komponente::Art::Last:
+            if (k.routing == Routing::Staendig) {
+                koeff.push_back(FaktorLastfall(k.lf));
+            } else {
+                // A variable load counts where it outweighed the compaction pressure of
+                // its layer; without anchor only when its load case acts.
+                const double f = kombiFaktoren.F(k.lf);
+                koeff.push_back(verdichtung || (!MitAnker() && f <= 0.0) ? 0.0 : f);
+            }
+            break;
+        }
+    }
+    return koeff;
 }
 
 C1Traeger C1ZirfCalc::BemessungsTraeger() {

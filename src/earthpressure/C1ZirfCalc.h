@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Bemessungslinie.h"
 #include "analysis/C1TGFDaten.h"
 #include "analysis/C1WandDaten.h"
 #include "earthpressure/C1ErddruckBeiwerte.h"
@@ -347,16 +348,45 @@ public:
     // The design vertical forces of the support at the foot from the combination step's
     // shares (after CalcKombi).
     void VertikalkraefteAuflager();
-    // Per load case the tables, reactions and MChar of the solved beam; the design lines
-    // from the design beam.
-    void SchnittgroessenAktiv(int s1, int s2, const C1Traeger& bemessung);
-    // The design line at each point: of the two design states, all loads (MDesign) and the
-    // permanent loads alone (MDesignG), the one that bends the wall more.
-    void Umhuellende(const char* format);
-    // Tables and reactions of the solved passive side; its design share goes into the lines
-    // of both design states, mobilised by `faktor` (all loads) and `faktorG` (permanent
-    // loads alone).
-    void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt, double faktor, double faktorG);
+    // Per load case the tables, reactions and MChar (every load) of the solved beam.
+    void SchnittgroessenAktiv(int s1, int s2);
+    // Tables and reactions of the solved passive side.
+    void SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt);
+    // Per load state at the current depth: the factors of the design beam's components
+    // (the object ends in the governing state again).
+    std::vector<std::vector<double>> KoeffizientenJeZustand();
+    // The factors of the design beam's components in the state just combined.
+    std::vector<double> Koeffizienten() const;
+    // Keeps each state's design line: on a copy of the design beam `bemessung` and of the
+    // solved passive side (the beam of the run as it stands), that mobilised by the state's
+    // share `anteil`; then the design lines at the points.
+    void SetzeBemessungJeZustand(const C1Traeger& bemessung,
+                                 const std::vector<std::vector<double>>& koeff,
+                                 const std::vector<double>& anteil, const char* format);
+    // The envelope of the states' design lines at beam position x: the greatest and the
+    // least moment and shear; of the shear at the end of span `feld` (just below the
+    // support that ends it).
+    struct Huelle {
+        double max = 0.0;
+        double min = 0.0;
+    };
+    Huelle MHuelle(double x) const;
+    Huelle QHuelle(double x) const;
+    Huelle QEndeHuelle(int feld) const;
+    // Whether load case lc (its earth pressure and every load of that number) acts in
+    // load state z; beam load case lc + 1 of the characteristic beam. The compaction case
+    // above them acts in every state.
+    bool WirktInZustand(std::size_t z, int lc) const;
+    // MChar of the characteristic loads of state z, with the passive side mobilised by
+    // `anteil` (see MCharMitPassiv).
+    void MCharZustand(std::size_t z, double anteil);
+    // Per load state, its vertical forces with the anchor forces ankerkraftZustand; the
+    // object ends in the governing state with the envelope's anchor force.
+    void VertikalJeZustand();
+    // The design normal force at depth y in the vertical forces of one state, and the one
+    // of the largest magnitude of all states (its state in *zustand).
+    double NormalkraftBei(double y, bool mitAnkerkraft, const Vertikalzustand& v) const;
+    double NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand = nullptr) const;
     // Adds the characteristic passive side, mobilised by `anteil`, to MChar (which holds the
     // retained side), so that the deflection rests on a characteristic system in
     // equilibrium; needs the passive solution in the tables.
@@ -384,6 +414,8 @@ public:
     // Depth of the first change of sign of the shear line q from the head down, below the
     // depth ab; t when there is none.
     double TiefeNullQuerkraft(const Linie& q, double ab) const;
+    // A state's design shear at the points.
+    Linie QuerkraftLinie(const wand::Bemessung& b) const;
     // The share of the passive side that a state of the anchored wall mobilises, at most
     // `hoechstens`: as AnteilPassivChar, never below 0.
     double AnteilPassivBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,
@@ -401,9 +433,9 @@ public:
     int CalcAnkerkraft();
     // Grouted length needed by the alternative check (nothing in a run calls it).
     double CalcAnkerkraft2();
-    // Earth pressure on the substitute anchor wall for combination kombi (run after the
-    // earth-pressure operations of the deep slip line run). Returns 1.
-    int CalcKombiTGF(int kombi);
+    // Earth pressure on the substitute anchor wall under the factors of a load state (run
+    // after the earth-pressure operations of the deep slip line run). Returns 1.
+    int CalcKombiTGF(const KombiFaktoren& faktoren);
 
     // The part above depth y of a linear pressure figure from y1 (ordinate e1) to y2 (e2):
     // its resultant, the depth of the resultant and the ordinate where it ends.
@@ -604,7 +636,10 @@ public:
 
     // --- 29. Internal forces by sampling point and anchor reactions by load case
     // -------------------
-    Linie MDesign{}, MChar{}, QDesign{}, Durchbiegung{}, MDesignG{}, QDesignG{};
+    Linie MDesign{}, MChar{}, QDesign{}, Durchbiegung{};
+    // The design lines' extremes over the load states at each point: the greatest and the
+    // least moment and shear (MDesign, QDesign: the one of the larger magnitude).
+    Linie MDesignMax{}, MDesignMin{}, QDesignMax{}, QDesignMin{};
     Linie RAktiv1{}, RAktiv2{}, MRAktiv1{}, MRAktiv2{}, RPassiv1{}, RPassiv2{}, MRPassiv1{},
         MRPassiv2{};
 

@@ -2,7 +2,6 @@
 // the substitute anchor wall of the deep slip line check for one load combination.
 #include "earthpressure/C1ZirfCalc.h"
 
-#include "analysis/Einbindung.h"
 #include "host/C1ZirfInput.h"
 
 #include <algorithm>
@@ -71,14 +70,8 @@ void C1ZirfCalc::JedeFigur(const C1ErddruckLauf& lauf, const std::function<void(
     }
 }
 
-int C1ZirfCalc::CalcKombiTGF(int kombi) {
+int C1ZirfCalc::CalcKombiTGF(const KombiFaktoren& faktoren) {
     const C1ZirfInput& in = *pInput;
-    iMassgebend = iKombi = kombi;
-    const C1ZirfInput::LFKombi& lk = in.kombi.at(static_cast<std::size_t>(kombi));
-    if (!einbindung::IstStrGeo(lk.art)) {
-        return 1;
-    }
-    const KombiFaktoren faktoren = KombiFaktoren::Parse(lk.regel);
     status = CalcGleitlinieTGF();
     status = CalcReibungslinieTGF();
     for (int j = 0; j < in.nBlocklast; ++j) {

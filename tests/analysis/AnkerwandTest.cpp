@@ -12,6 +12,9 @@ using W = WandFixture;
 constexpr double kA = 1.0;         // anchor depth (m)
 constexpr double kToleranz = 0.01; // the anchored iteration stops below 0.01 m steps
 constexpr double kEtaGep = W::kEtaP / W::kGep;
+// The beam's reactions against the closed forms of the moment balance: its load terms
+// carry the factor 1/3 as the stored 0.3333.
+constexpr double kBalken = 1e-4;
 
 // Free foot in one cohesionless soil, moments about the anchor at depth A:
 // active gammaG·gamma·Ka·∫0..t y·(y - A) dy = gammaG·gamma·Ka·(t³/3 - A·t²/2),
@@ -43,7 +46,9 @@ TEST(Ankerwand, FreeFootFromTheMomentBalanceAboutTheAnchor) {
     // At the root the anchor takes the design active less the design passive force. The
     // iteration stops within 1 cm of it, where the force balance about the foot gives
     // AK = (Ea,d - Ep,d) - M_anchor/(t - A) exactly.
-    EXPECT_NEAR(c.AK, Ankerkraft(c.t) - MomentAnker(c.t) / (c.t - kA), 1e-9 * c.AK);
+    // The anchor force is the beam's anchor reaction, whose load terms take 1/3 as the
+    // stored 0.3333: it agrees with the moment balance to 1e-4.
+    EXPECT_NEAR(c.AK, Ankerkraft(c.t) - MomentAnker(c.t) / (c.t - kA), kBalken * c.AK);
     EXPECT_NEAR(c.AK, Ankerkraft(t), 0.02 * Ankerkraft(t));
     EXPECT_EQ(c.deltaTZuschlag, 0.0);
     EXPECT_NEAR(c.tGes, std::ceil(c.t / 0.05 - 1e-9) * 0.05, 1e-9);
@@ -75,7 +80,7 @@ TEST(Ankerwand, FreeFootWithRedistributedActivePressure) {
     const double d = c.t - He;
     const double ak = W::kGammaG * (em * He + W::kGamma * W::kKa * (c.t * c.t - He * He) / 2.0) -
                       kEtaGep * W::kGamma * W::kKp * d * d / 2.0;
-    EXPECT_NEAR(c.AK, ak - moment(c.t) / (c.t - kA), 1e-9 * c.AK);
+    EXPECT_NEAR(c.AK, ak - moment(c.t) / (c.t - kA), kBalken * c.AK);
 }
 
 TEST(Ankerwand, BeamCarriesTheFreeFootWallOnItsAnchor) {
@@ -105,14 +110,17 @@ TEST(Ankerwand, BeamCarriesTheFreeFootWallOnItsAnchor) {
         ASSERT_EQ(w.calc->CalcWand(), 1);
         C1ZirfCalc& c = *w.calc;
         // The beam's supports at the foot depth t and at the anchor (the head span runs
-        // free).
-        const double fuss = Bemessungsreaktion(c, c.auflagerFuss, kEtaGep);
-        const double anker = Bemessungsreaktion(c, c.auflagerAnker, kEtaGep);
+        // free), in the load state that needs the deepest foot (the one that holds the
+        // design share of the passive side).
+        const auto z = static_cast<std::size_t>(c.iZustand);
+        const double fuss = Bemessungsreaktion(c, c.auflagerFuss, kEtaGep, z);
+        const double anker = Bemessungsreaktion(c, c.auflagerAnker, kEtaGep, z);
         // The iteration stops within 1 cm of the balance: the foot keeps at most the
         // remaining moment about the anchor over the span.
         const double rest = std::fabs(c.SM) / (c.t - kA);
         EXPECT_NEAR(fuss, 0.0, rest + 1e-3 * c.AK);
-        EXPECT_NEAR(anker, c.AK, 2.0 * std::fabs(c.SM) / (c.t - kA) + 1e-3 * c.AK);
+        EXPECT_NEAR(anker, c.ankerkraftZustand.at(z), 1e-9 * c.AK);
+        EXPECT_GE(c.AK, anker);
         // RAktiv1/RPassiv1 hold the anchor's reactions per load case.
         double ausTabellen = 0.0;
         for (int j = 1; j <= c.nLastfaelle + 1; ++j) {
@@ -146,7 +154,7 @@ TEST(Ankerwand, TrafficAboveTheAnchorCountsInEverySum) {
     EXPECT_NEAR(c.t, Nullstelle(moment, W::kHe + 0.1, 20.0), kToleranz);
     EXPECT_NEAR(c.SM, moment(c.t), 1e-9 * std::fabs(MomentAnker(c.t)));
     const double ak = Ankerkraft(c.t) + q * c.t - moment(c.t) / (c.t - kA);
-    EXPECT_NEAR(c.AK, ak, 1e-9 * ak);
+    EXPECT_NEAR(c.AK, ak, kBalken * ak);
     // The beam carries the same loads on the same span: its foot keeps only the remaining
     // moment, and the anchor carries the iteration's force.
     const double fuss = Bemessungsreaktion(c, c.auflagerFuss, kEtaGep);
@@ -178,7 +186,7 @@ TEST(Ankerwand, AnchorForceAndBeamTakeTheCompactionWhereItOutweighsTheTraffic) {
     const double mFuss = W::kGammaG * W::kGamma * W::kKa * t * t * t / 6.0 +
                          W::kGammaG * 15.0 * (t - 2.25) + 1.5 * 5.0 * (t - 3.0) * (t - 3.0) / 2.0 -
                          kEtaGep * W::kGamma * W::kKp * d * d * d / 6.0;
-    EXPECT_NEAR(c.AK, mFuss / (t - kA), 1e-9 * c.AK);
+    EXPECT_NEAR(c.AK, mFuss / (t - kA), kBalken * c.AK);
     const double fuss = Bemessungsreaktion(c, c.auflagerFuss, kEtaGep);
     const double anker = Bemessungsreaktion(c, c.auflagerAnker, kEtaGep);
     EXPECT_NEAR(fuss, 0.0, std::fabs(c.SM) / (c.t - kA) + 1e-3 * c.AK);
@@ -192,8 +200,12 @@ TEST(Ankerwand, AnchorForceAndBeamTakeTheCompactionWhereItOutweighsTheTraffic) {
     const double boden = W::kGammaG * W::kGamma * W::kKa * (L * t * t / 2.0 - t * t * t / 3.0);
     const double verdichtung = W::kGammaG * 15.0 * (L - 2.25);
     const double verkehr = 1.5 * 5.0 * ((L - 3.0) * (L - 3.0) - (L - t) * (L - t)) / 2.0;
-    EXPECT_NEAR(c.RAktivBemessungG1, (boden + verdichtung) / (L - kA), 1e-4 * c.AK);
-    EXPECT_NEAR(c.RAktivBemessung1, (boden + verdichtung + verkehr) / (L - kA), 1e-4 * c.AK);
+    // States: 0 every load, 1 the permanent loads alone.
+    const Bemessungslasten lasten(c);
+    EXPECT_NEAR(lasten.Auflagerkraft(1, c.auflagerAnker), (boden + verdichtung) / (L - kA),
+                1e-4 * c.AK);
+    EXPECT_NEAR(lasten.Auflagerkraft(0, c.auflagerAnker),
+                (boden + verdichtung + verkehr) / (L - kA), 1e-4 * c.AK);
 }
 
 TEST(Ankerwand, FixedAndPartlyFixedFoot) {
@@ -385,14 +397,13 @@ TEST(Ankerwand, GreatestFieldMomentOfAFixedFootLiesBetweenAnchorAndFoot) {
         w.Anker(A, 100);
         C1ZirfCalc& c = *w.calc;
         ASSERT_EQ(c.CalcWand(), 1);
-        const C1Traeger bemessung = c.BemessungsTraeger();
+        const Bemessungslasten lasten(c);
         C1Traeger& tr = *c.pTraeger;
         tr.DelLasten();
         c.CalcTraegerLastenZusatz();
         tr.Calc();
         const auto design = [&](double x, bool querkraft) {
-            double v = querkraft ? bemessung.GetQx(C1WandDaten::kBemessungAlle, x)
-                                 : bemessung.GetMx(C1WandDaten::kBemessungAlle, x);
+            double v = querkraft ? lasten.Qx(0, x) : lasten.Mx(0, x);
             for (int j = 1; j <= c.nLastfaelle; ++j) {
                 v += kEtaGep * (querkraft ? tr.GetQx(j, x) : tr.GetMx(j, x));
             }

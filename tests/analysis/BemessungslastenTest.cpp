@@ -1,4 +1,5 @@
 #include "../host/InputFixture.h"
+#include "WandFixture.h"
 
 #include "beam/C1Traeger.h"
 #include "earthpressure/C1ZirfCalc.h"
@@ -161,13 +162,12 @@ TEST(Bemessungslasten, CompactionAndTrafficAreTakenByLayerAsTheIterationTookThem
     // moment at 1.2 m is that of the soil triangle, gammaG·gamma·Ka·1.2³/6, and of the
     // compaction triangle, gammaG·34.56·1.2/3.
     EXPECT_TRUE(c.verdichtungMassgebend[0]);
-    const C1Traeger b = c.BemessungsTraeger();
+    const Bemessungslasten b(c);
     const double y = 1.2;
     const double erwartet =
         -Sandwand::kGammaG *
         (Sandwand::kGamma * Sandwand::kKa * y * y * y / 6.0 + 57.6 * y / 2.0 * y / 3.0);
-    EXPECT_NEAR(b.GetMx(C1WandDaten::kBemessungAlle, b.GetTL() - y), erwartet,
-                1e-3 * std::fabs(erwartet));
+    EXPECT_NEAR(b.Mx(0, b.traeger.GetTL() - y), erwartet, 1e-3 * std::fabs(erwartet));
     // The compaction ends at 7.8 m, above the foot: below it the traffic counts.
     ASSERT_GT(c.Schicht[c.iSchichtFussAktiv].yo, 7.8 - 1e-9);
     EXPECT_FALSE(c.verdichtungMassgebend[static_cast<std::size_t>(c.iSchichtFussAktiv)]);
@@ -180,13 +180,18 @@ TEST(Bemessungslasten, VariableCaseWithFactorZeroAddsNothing) {
     C1ZirfCalc& c = *w.calc;
     ASSERT_EQ(c.CalcWand(), 1);
     ErwarteGleichgewicht(c);
-    const C1Traeger b = c.BemessungsTraeger();
+    // A case with factor 0 is no variable load case of the rule: one state, the permanent
+    // loads.
+    ASSERT_EQ(c.zustaende.size(), 1U);
+    const Bemessungslasten b(c);
+    Sandwand ohne(Verkehr(10.0), kVerdichtung, "1.35*(1)");
+    ASSERT_EQ(ohne.calc->CalcWand(), 1);
+    ASSERT_NEAR(ohne.calc->t, c.t, 1e-12);
+    const Bemessungslasten staendig(*ohne.calc);
     for (int p = 0; p < C1WandDaten::kPunkte; ++p) {
         const double x = c.PunktX(p);
-        const double staendig = b.GetMx(C1WandDaten::kBemessungStaendig, x);
-        EXPECT_NEAR(b.GetMx(C1WandDaten::kBemessungAlle, x), staendig,
-                    1e-9 * (1.0 + std::fabs(staendig)))
-            << p;
+        const double m = staendig.Mx(0, x);
+        EXPECT_NEAR(b.Mx(0, x), m, 1e-9 * (1.0 + std::fabs(m))) << p;
     }
 }
 

@@ -57,8 +57,7 @@ Beispiel Rechne(const Fall& f) {
 // The design lines of the finished wall at any beam position, from its design beam and
 // its passive side: the moment, or the shear.
 struct Design {
-    explicit Design(C1ZirfCalc& c)
-        : calc(c), bemessung(c.BemessungsTraeger()), faktor(c.pInput->eta_p / c.gep) {
+    explicit Design(C1ZirfCalc& c) : calc(c), bemessung(c), faktor(c.pInput->eta_p / c.gep) {
         n = c.nLastfaelle;
         c.pTraeger->DelLasten();
         c.CalcTraegerLastenZusatz();
@@ -75,14 +74,14 @@ struct Design {
     Design& operator=(const Design&) = delete;
 
     double M(double x) const {
-        double m = bemessung.GetMx(C1WandDaten::kBemessungAlle, x);
+        double m = bemessung.Mx(0, x);
         for (int j = 1; j <= nPassiv; ++j) {
             m += faktor * calc.pTraeger->GetMx(j, x);
         }
         return m;
     }
     double Reaktion(int k) const {
-        double r = bemessung.GetAuflagerkraft(C1WandDaten::kBemessungAlle, k);
+        double r = bemessung.Auflagerkraft(0, k);
         for (int j = 1; j <= nPassiv; ++j) {
             r += faktor * calc.pTraeger->GetAuflagerkraft(j, k);
         }
@@ -90,7 +89,7 @@ struct Design {
     }
 
     C1ZirfCalc& calc;
-    C1Traeger bemessung;
+    Bemessungslasten bemessung;
     double faktor;
     int n = 0;
     int nPassiv = 0;

@@ -83,24 +83,27 @@ public:
         c.CalcLastenBeiTiefe(t);
         // The design beam carries them factored: beam cases 1 and 2 (permanent) with
         // gammaG, the others with their factor in the combination.
+        c.BildeLastzustaende();
         const KombiFaktoren f = KombiFaktoren::Parse(in.kombi.at(0).regel);
-        c.RAktivBemessung1 = c.RAktivBemessungG1 = 0.0;
+        double alle = 0.0;
+        double staendig = 0.0;
         int j = 1;
         for (const double r : reaktionen) {
             c.RAktiv1[static_cast<std::size_t>(j)] = r;
             if (j <= 2) {
-                c.RAktivBemessungG1 += kGammaG * r;
-                c.RAktivBemessung1 += kGammaG * r;
+                staendig += kGammaG * r;
+                alle += kGammaG * r;
             } else {
-                c.RAktivBemessung1 += f.F(j - 1) * r;
+                alle += f.F(j - 1) * r;
             }
             ++j;
         }
         c.RPassiv1[1] = passiv;
-        // Both design states take the passive side at its design share.
-        c.anteilPassivBemessung = c.anteilPassivBemessungG = kEtaP / kGep;
-        // The wall's anchor force: as the beam has it, as with a free foot.
-        c.AK = c.RAktivBemessung1 + kEtaP / kGep * passiv;
+        // The wall's anchor forces, as the beam has them with a free foot, both states taking
+        // the passive side at its design share: every load, and the permanent ones alone.
+        c.AK = alle + kEtaP / kGep * passiv;
+        c.AKStaendig = staendig + kEtaP / kGep * passiv;
+        c.massgebend.AK = 0;
     }
     // The horizontal design anchor force of the permanent share from the reactions above.
     static double AvorhH() { return kGammaG * 110.0 - 20.0 * kEtaP / kGep; }
@@ -447,15 +450,23 @@ TEST(TiefeGleitfuge, GeometryWithoutAnAnswerIsAShownError) {
     }
 }
 
-TEST(CalcKombiTGF, OnlyStrGeoCombinationsPressOnTheSubstituteWall) {
+TEST(CalcKombiTGF, OnlyTheLoadCasesOfTheStatePressOnTheSubstituteWall) {
+    // The substitute wall takes the earth pressure of the load cases the state's factors
+    // name: a rule without load case 2 leaves its figures out of E1hQ, the permanent share
+    // E1hG stays.
     TGFFixture f;
-    C1ZirfCalc& c = f.Pruefe();
-    const double E1 = c.E1hG;
-    ASSERT_GT(E1, 0.0);
-    f.in.kombi.push_back({1, "SLS charakteristisch", "1.0*(1)"});
-    EXPECT_EQ(c.CalcKombiTGF(1), 1);
-    EXPECT_EQ(c.iMassgebend, 1);
-    EXPECT_EQ(c.E1hG, E1);
+    f.Lastfaelle({1, 2});
+    f.Kombi("1.35*(1)+1.5*(2)");
+    f.Flaechenlast(1, 0.0);
+    f.Flaechenlast(2, 10.0);
+    C1ZirfCalc& c = f.Pruefe(kT, {100.0, 10.0, 40.0});
+    const double E1G = c.E1hG;
+    const double E1Q = c.E1hQ;
+    ASSERT_GT(E1G, 0.0);
+    ASSERT_GT(E1Q, E1G);
+    EXPECT_EQ(c.CalcKombiTGF(KombiFaktoren::Parse("1.35*(1)")), 1);
+    EXPECT_EQ(c.E1hG, E1G);
+    EXPECT_EQ(c.E1hQ, E1G);
 }
 
 TEST(CalcAnkerkraft2, RequiredLengthAndSpacingFactor) {

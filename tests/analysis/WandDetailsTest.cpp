@@ -36,19 +36,22 @@ TEST(WandDetails, PermanentHeadLoadEntersThePermanentDesignLine) {
     ASSERT_EQ(w.calc->CalcWand(), 1);
     const C1ZirfCalc& c = *w.calc;
     const double t = c.t;
+    // The states: every load, then the permanent loads alone.
+    ASSERT_EQ(c.zustaende.size(), 2U);
+    const wand::Bemessung& staendig = c.bemessungsZustaende.at(1);
     int geprueft = 0;
     for (int p = 0; p <= 20; ++p) {
         const double d = t - p * t / 20.0;
         if (d > 0.0 && d <= W::kHe) {
             const double erwartet = -W::kGammaG * (W::kGamma * W::kKa * d * d * d / 6.0 + h * d);
-            EXPECT_NEAR(c.MDesignG[std::size_t(p)], erwartet, 1e-3 * std::fabs(erwartet)) << d;
+            EXPECT_NEAR(staendig.M(c.PunktX(p)), erwartet, 1e-3 * std::fabs(erwartet)) << d;
             ++geprueft;
         }
     }
     EXPECT_GT(geprueft, 3);
     const double boden = W::kGammaG * W::kGamma * W::kKa * t * t * t / 6.0;
-    EXPECT_NEAR(c.MDesignG[0], 0.0, 1e-6 * boden);
-    EXPECT_LT(c.anteilPassivBemessungG, c.anteilPassivBemessung);
+    EXPECT_NEAR(staendig.M(0.0), 0.0, 1e-6 * boden);
+    EXPECT_LT(c.anteilPassivZustand.at(1), c.anteilPassivZustand.at(0));
 }
 
 TEST(WandDetails, VerticalForceOfAHeadLoadTakesTheFactorOfItsOwnAction) {

@@ -177,11 +177,39 @@ template <class F> double Nullstelle(F f, double a, double b) {
     return (a + b) / 2.0;
 }
 
+// The retained side's design loads of the load states on the design beam (a beam load case
+// per component, each state's factors): the value of state z at x and its reactions. The
+// states of a combination come with all its variable load cases first, the permanent
+// loads alone last.
+struct Bemessungslasten {
+    explicit Bemessungslasten(C1ZirfCalc& c)
+        : traeger(c.BemessungsTraeger()), koeff(c.KoeffizientenJeZustand()) {}
+    template <class Wert> double Summe(std::size_t z, Wert wert) const {
+        double v = 0.0;
+        for (std::size_t i = 0; i < koeff.at(z).size(); ++i) {
+            v += koeff[z][i] * wert(static_cast<int>(i) + 1);
+        }
+        return v;
+    }
+    double Mx(std::size_t z, double x) const {
+        return Summe(z, [&](int Lf) { return traeger.GetMx(Lf, x); });
+    }
+    double Qx(std::size_t z, double x) const {
+        return Summe(z, [&](int Lf) { return traeger.GetQx(Lf, x); });
+    }
+    double Auflagerkraft(std::size_t z, int k) const {
+        return Summe(z, [&](int Lf) { return traeger.GetAuflagerkraft(Lf, k); });
+    }
+    C1Traeger traeger;
+    std::vector<std::vector<double>> koeff;
+};
+
 // Support reaction of the beam's support k under the design loads: the retained side as
-// the iteration took it (the design beam), then the passive side with eta_p/gep.
-inline double Bemessungsreaktion(C1ZirfCalc& c, int k, double etaGep) {
+// the iteration took it in load state z (the design beam), then the passive side with
+// eta_p/gep.
+inline double Bemessungsreaktion(C1ZirfCalc& c, int k, double etaGep, std::size_t z = 0) {
     const int n = c.nLastfaelle;
-    double r = c.BemessungsTraeger().GetAuflagerkraft(C1WandDaten::kBemessungAlle, k);
+    double r = Bemessungslasten(c).Auflagerkraft(z, k);
     c.pTraeger->DelLasten();
     c.CalcTraegerLastenZusatz();
     c.pTraeger->Calc();

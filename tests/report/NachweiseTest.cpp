@@ -133,6 +133,7 @@ TEST(WriteAuflagerNachweis, EarthSupportRowsAddUpToTheSumWithTheFactorsItTook) {
     c.momentLf[3] = 65.0;
     c.momentWasser = 32.5;
     c.momentWasserD = 32.5 / 1.4;
+    c.kombiFaktoren = KombiFaktoren::Parse("1.2*(1)+1.05*(2)");
     c.CalcKombi(0);
     f.report.WriteAuflagerNachweis(0);
     const std::vector<std::string> lines = f.Zeilen();
