@@ -13,7 +13,10 @@ using C1LastfallWerte = C1Tabelle<double, zirf::kMaxLastfaelle>;
 struct C1Schicht {
     std::string bez;
     std::string kurz;
-    double gammaEff = 0.0;   // unit weight used for the overburden
+    // Unit weight used for the overburden: behind the wall by the water level behind it
+    // (gammaEff), in front of it below the excavation level by the level in front.
+    double gammaEff = 0.0;
+    double gammaEffVorn = 0.0;
     double gamma = 0.0;      // above water
     double gammaUnter = 0.0; // below water
     double phi = 0.0;

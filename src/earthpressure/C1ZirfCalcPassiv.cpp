@@ -44,7 +44,7 @@ int C1ZirfCalc::CalcErdwiderstand(int) {
         C1SchichtErgebnis& e = ErgPassiv[IndexPassiv(0, i)];
         e.epoh = sigma * s.kpgh;
         e.eohRuhe = sigma * s.k0gh;
-        sigma += (s.yWand - Schicht[i - 1].yWand) * s.gammaEff;
+        sigma += (s.yWand - Schicht[i - 1].yWand) * s.gammaEffVorn;
         e.epuh = sigma * s.kpgh;
         e.euhRuhe = sigma * s.k0gh;
         e.epoh = Passiv(in.nwwand, e.epoh, s.cP, e.eohRuhe, faktor);

@@ -250,14 +250,20 @@ void C1ZirfCalc::PruefeEingabe() const {
 void C1ZirfCalc::PruefeWichten() const {
     const C1ZirfInput& in = *pInput;
     // The extension layer below the model bottom gets its soil only when the foot reaches it.
-    for (int i = 0; i < iLetzteSchicht; ++i) {
-        const C1Schicht& s = Schicht[i];
-        // Weightless layers above the ground stand for the air there.
-        const bool luft = i < iErsteSchicht && s.gammaEff == 0.0;
-        if (s.gammaEff > 0.0 || luft || !(s.dicke > 0.0)) {
+    // Behind the wall every layer, in front of it those below the excavation level.
+    for (int n = 0; n < 2 * iLetzteSchicht; ++n) {
+        const bool vorn = n >= iLetzteSchicht;
+        const int i = vorn ? n - iLetzteSchicht : n;
+        if (vorn && i <= iSchichtAushub) {
             continue;
         }
-        const bool vorn = i > iSchichtAushub;
+        const C1Schicht& s = Schicht[i];
+        const double gamma = vorn ? s.gammaEffVorn : s.gammaEff;
+        // Weightless layers above the ground stand for the air there.
+        const bool luft = i < iErsteSchicht && gamma == 0.0;
+        if (gamma > 0.0 || luft || !(s.dicke > 0.0)) {
+            continue;
+        }
         const double wasser = vorn ? tgv : tgh;
         const bool unterWasser = wasser < s.yu;
         // The input layer that holds this calculation layer.
@@ -273,8 +279,7 @@ void C1ZirfCalc::PruefeWichten() const {
         Fehler("Bodenschicht \"" + e.bez + "\" (bode gruppe nr " + std::to_string(e.nr) +
                "): zwischen " + Zahl(s.yo) + " m und " + Zahl(s.yu) + " m " +
                (unterWasser ? "unter" : "über") + " dem Wasserspiegel " + (vorn ? "tgv" : "tgh") +
-               " = " + Zahl(wasser) + " m hat der Boden die Wichte " + Zahl(s.gammaEff) +
-               " kN/m³ (" +
+               " = " + Zahl(wasser) + " m hat der Boden die Wichte " + Zahl(gamma) + " kN/m³ (" +
                (unterWasser ? "gamma_feucht, ohne sie gamma - " + Zahl(GammaWasser)
                             : std::string("gamma")) +
                "); unter dem Gelände muss jede Schicht eine Wichte größer als 0 haben (eine "

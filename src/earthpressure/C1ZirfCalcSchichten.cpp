@@ -267,11 +267,15 @@ void C1ZirfCalc::InitGeometrie() {
         xBermeFuss = schnittpunkt.GetX();
         yBermeFuss = schnittpunkt.GetY();
     }
+    // Below the excavation level the soil lies on both sides of the wall: behind it its
+    // weight follows the water level behind the wall, as above, in front of it the level
+    // in front.
     iSchichtUnten = iSchichtAushub + 1;
     for (int i = iSchichtUnten; i <= iLetzteSchicht; ++i) {
         C1Schicht& s = Schicht[i];
         y += s.dicke;
-        s.gammaEff = tgv < y ? s.gammaUnter : s.gamma;
+        s.gammaEff = tgh < y ? s.gammaUnter : s.gamma;
+        s.gammaEffVorn = tgv < y ? s.gammaUnter : s.gamma;
     }
     for (int i = 0; i <= iLetzteSchicht; ++i) {
         C1Schicht& s = Schicht[i];

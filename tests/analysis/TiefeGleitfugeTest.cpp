@@ -371,21 +371,21 @@ TEST(TiefeGleitfuge, RisingGroundAddsItsSoilToTheWedge) {
 }
 
 TEST(TiefeGleitfuge, WaterBehindTheWallBuoysTheWedgeAndPushesTheWall) {
-    // Water 4 m deep behind the wall, 6 m in front, excavation at 4 m. Above the excavation
-    // the soil takes its unit weight by the water behind, below it by the water in front:
-    // 20 kN/m³ down to 6 m, 10 kN/m³ below. The line y = 8 - 0.6x crosses 6 m at x = 10/3,
-    // so the triangle 2·(10/3)/2 = 3.33 m² lies below and 46.67 m² above.
+    // Water 4 m deep behind the wall, 6 m in front, excavation at 4 m. The soil behind the
+    // wall takes its unit weight by the water behind it at every depth: 20 kN/m³ down to
+    // 4 m, 10 kN/m³ below. The line y = 8 - 0.6x crosses 4 m at x = 20/3: below 4 m lie
+    // 4·20/3 - 0.3·(20/3)² = 13.33 m², above 36.67 m².
     TGFFixture f;
     f.in.tgh = 4.0;
     f.in.tgv = 6.0;
     const C1ZirfCalc& c = f.Pruefe();
     ASSERT_EQ(c.nAbschnitte, 1);
-    const double unten = 2.0 * (10.0 / 3.0) / 2.0;
+    const double unten = 4.0 * 20.0 / 3.0 - 0.3 * (20.0 / 3.0) * (20.0 / 3.0);
     EXPECT_NEAR(c.GBoden[0], (50.0 - unten) * 20.0 + unten * 10.0, 1e-9);
-    // Earth pressure: sigma 80 at 4 m, 120 at 6 m, 140 at the foot; and the excess water
+    // Earth pressure: sigma 80 at 4 m, 100 at 6 m, 120 at the foot; and the excess water
     // pressure: rising to 20 kN/m² at 6 m, uniform below.
     const double Eah =
-        Ka(35) * (80.0 * 4.0 / 2.0 + (80.0 + 120.0) / 2.0 * 2.0 + (120.0 + 140.0) / 2.0 * 2.0);
+        Ka(35) * (80.0 * 4.0 / 2.0 + (80.0 + 100.0) / 2.0 * 2.0 + (100.0 + 120.0) / 2.0 * 2.0);
     const double W = 20.0 * 2.0 / 2.0 + 20.0 * 2.0;
     EXPECT_NEAR(c.sumEhG, Eah + W, 1e-9);
     EXPECT_NEAR(c.sumEhQ, W, 1e-9);

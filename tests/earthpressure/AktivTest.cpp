@@ -140,9 +140,10 @@ TEST(CalcErddruckAktiv, CrossingTheOtherWayRound) {
 }
 
 // Two soils with water 4 m below the head behind the wall and 6 m in front: the effective
-// vertical stress grows with 18 kN/m³, then 20 down to the water behind, then 11 below it
-// down to the excavation at 5 m. Below the excavation the unit weight follows the water
-// level in front: 20 down to 6 m, 11 below. The printed overburden sigmaA is the same.
+// vertical stress behind the wall grows with 18 kN/m³, then 20 down to the water behind,
+// then 11 below it, also below the excavation at 5 m: the soil behind the wall lies under
+// the water behind it, whatever the level in front. The printed overburden sigmaA is the
+// same.
 TEST(CalcErddruckAktiv, TwoLayersWithWaterChangeTheSlope) {
     CalcFixture f;
     f.Schicht(3.0, 18, 30, 0, 0, 0, 10);
@@ -158,9 +159,9 @@ TEST(CalcErddruckAktiv, TwoLayersWithWaterChangeTheSlope) {
         {2.5, 45.0, 54.0},   // to the layer bottom at 3 m
         {3.0, 54.0, 74.0},   // dry gravel down to the water behind
         {4.0, 74.0, 85.0},   // below the water behind: 11 kN/m³
-        {5.0, 85.0, 105.0},  // below the excavation, above the water in front: 20
-        {6.0, 105.0, 127.0}, // below the water in front down to the soil bottom at 8 m
-        {8.0, 127.0, 237.0}, // the model's continuation of the last soil to 18 m
+        {5.0, 85.0, 96.0},   // below the excavation, still under the water behind: 11
+        {6.0, 96.0, 118.0},  // down to the soil bottom at 8 m
+        {8.0, 118.0, 228.0}, // the model's continuation of the last soil to 18 m
     };
     for (const auto& e : faelle) {
         const int i = f.SchichtAb(e.yo);

@@ -246,10 +246,16 @@ TEST(Beispiele, KragwandLayerTableAndCoefficients) {
     // model bottom 22.
     ExpectGrenzen(c, {1.2, 1.5, 2.0, 3.0, 3.5, 4.0, 12.0, 22.0, 22.0});
     EXPECT_EQ(c.iSchichtAushub, 3);
-    // Above the excavation by the water behind (2.0), below by the water in front (3.5).
-    const double gammaEff[] = {18, 19, 19, 11, 19, 11, 11, 11};
+    // Behind the wall by the water behind it (2.0) at every depth; in front of it, below
+    // the excavation level, by the water in front (3.5): the layer 3.0 ... 3.5 lies under
+    // water behind the wall and above it in front.
+    const double gammaEff[] = {18, 19, 19, 11, 11, 11, 11, 11};
+    const double gammaEffVorn[] = {19, 11, 11, 11};
     for (int i = 0; i < 8; ++i) {
         EXPECT_DOUBLE_EQ(c.Schicht[i].gammaEff, gammaEff[i]) << i;
+        if (i > c.iSchichtAushub) {
+            EXPECT_DOUBLE_EQ(c.Schicht[i].gammaEffVorn, gammaEffVorn[i - 4]) << i;
+        }
     }
     // Sand-gravel, phi 30°, delta = 2/3·phi = 20°, deltp = −20° (hand values of the
     // coefficient test): Ka = 0.2793836, Kp = 5.0041347, tan δ = 0.3639702.

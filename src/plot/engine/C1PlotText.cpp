@@ -213,7 +213,9 @@ bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& raw
     bool placed = false;
     for (int i = 1; i <= (collision == 1 ? kShiftTries : 1); ++i) {
         band(i, f, g);
-        corners(f, g);
+        // The text stands from the band's far edge g a whole text height towards the line,
+        // beyond the band's near edge: a label one band below another would run into it.
+        corners(g + h, g);
         const int overlap = TextRects.TestAndAdd(q1.x, q1.y, q2.x, q2.y, q3.x, q3.y, q4.x, q4.y, 0);
         if (overlap == 0) {
             placed = true;
