@@ -39,8 +39,11 @@ show_build() {
     width=$(tput cols 2>/dev/null || echo 80)
   fi
   while IFS= read -r line; do
+    # What Ninja prints on a current build: where it works, that the folders whose files
+    # the build lists are as they were, that it has nothing to do.
     case $line in
-      "ninja: Entering directory"* | "ninja: no work to do.") continue ;;
+      "ninja: Entering directory"* | *"] Re-checking globbed directories..." | \
+        "ninja: no work to do.") continue ;;
     esac
     if ((announced == 0)); then
       echo "building ${targets[*]} (release build in ${build#"$root"/})" >&2

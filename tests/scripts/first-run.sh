@@ -138,7 +138,8 @@ small_project() {
   cat >"$dir/CMakeLists.txt" <<'EOF'
 cmake_minimum_required(VERSION 3.20)
 project(small LANGUAGES CXX)
-add_executable(zirf zirf.cpp)
+file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/*.cpp)
+add_executable(zirf ${sources})
 EOF
   cat >"$dir/zirf.cpp" <<'EOF'
 #include <cstdio>
