@@ -24,9 +24,7 @@ case "$target" in
     ;;
 esac
 
-if ! command -v clang++ >/dev/null 2>&1; then
-  ZIRF_WITH_FUZZ=1 "$root/scripts/install-deps.sh"
-fi
+"$root/scripts/install-deps.sh" fuzz
 build="$root/build/fuzz"
 # Optimised with debug information: a run of the module through the entry takes a few
 # milliseconds instead of a tenth of a second unoptimised.

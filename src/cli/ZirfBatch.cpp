@@ -1,5 +1,6 @@
 #include "cli/ZirfBatch.h"
 
+#include "cli/HostConsole.h"
 #include "cli/HostSettings.h"
 #include "host/Optionszeile.h"
 
@@ -68,6 +69,32 @@ struct Datei {
     }
 };
 
+// A file as it stands under its name: which file it is (a run writes its outputs under a
+// temporary name and renames them into place) and when it was last written.
+struct Stand {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+
+    explicit Stand(const fs::path& path) {
+        struct stat st {};
+        if (lstat(path.c_str(), &st) == 0) {
+            exists = true;
+            device = st.st_dev;
+            inode = st.st_ino;
+            modified = st.st_mtim;
+        }
+    }
+
+    // A run wrote the file when another one, or a newer one, stands there now.
+    bool WrittenSince(const Stand& before) const {
+        return exists && (!before.exists || device != before.device || inode != before.inode ||
+                          modified.tv_sec != before.modified.tv_sec ||
+                          modified.tv_nsec != before.modified.tv_nsec);
+    }
+};
+
 // One input with the files its run writes. Each file is looked up once: a call of many
 // inputs compares every run's files with every input.
 struct Lauf {
@@ -77,6 +104,9 @@ struct Lauf {
     std::string stem;
     Datei report{fs::path()};
     Datei result{fs::path()};
+    // The report and the result under the names the run writes them: absolute, a link
+    // among them not followed (the run replaces it).
+    std::array<fs::path, 2> outputs;
 };
 
 std::vector<Lauf> Plan(const ZirfOptions& options, const HostSettings& settings) {
@@ -94,6 +124,13 @@ std::vector<Lauf> Plan(const ZirfOptions& options, const HostSettings& settings)
                                           : fs::path(run.stem);
         run.report = Datei(Normal(run.outputDir / (reportPrefix.string() + kReportSuffix)));
         run.result = Datei(Normal(run.outputDir / (run.stem + kResultSuffix)));
+        std::error_code ec;
+        const fs::path input = fs::absolute(name, ec).lexically_normal();
+        const fs::path folder = options.outputDir.empty()
+                                    ? input.parent_path()
+                                    : fs::absolute(options.outputDir, ec).lexically_normal();
+        run.outputs = {(folder / (reportPrefix.string() + kReportSuffix)).lexically_normal(),
+                       folder / (input.stem().string() + kResultSuffix)};
         runs.push_back(run);
     }
     return runs;
@@ -174,12 +211,36 @@ std::string BatchFileClash(const std::vector<Lauf>& runs, const HostSettings& se
     return std::string();
 }
 
+// The settings of the call; false with the reason when the settings file cannot be read.
+bool CallSettings(const ZirfOptions& options, HostSettings& settings, std::string& error) {
+    return options.settingsFile.empty() || ReadSettingsFile(options.settingsFile, settings, error);
+}
+
+// Of the files a run writes, those it has written since `before`: "wrote A and B", or
+// "wrote no file".
+std::string WrittenFiles(const Lauf& run, const std::array<Stand, 2>& before) {
+    std::vector<std::string> written;
+    for (std::size_t i = 0; i < run.outputs.size(); ++i) {
+        if (Stand(run.outputs[i]).WrittenSince(before[i])) {
+            written.push_back(run.outputs[i].string());
+        }
+    }
+    if (written.empty()) {
+        return "wrote no file";
+    }
+    std::string text = "wrote " + written.front();
+    for (std::size_t i = 1; i < written.size(); ++i) {
+        text += " and " + written[i];
+    }
+    return text;
+}
+
 } // namespace
 
 std::string CheckZirfInputs(const ZirfOptions& options) {
     HostSettings settings;
     std::string error;
-    if (!options.settingsFile.empty() && !ReadSettingsFile(options.settingsFile, settings, error)) {
+    if (!CallSettings(options, settings, error)) {
         return error;
     }
     if (options.inputs.size() > 1 && settings.count("File/dpf") != 0) {
@@ -199,15 +260,29 @@ std::string CheckZirfInputs(const ZirfOptions& options) {
 
 int RunZirfInputs(const ZirfOptions& options,
                   const std::function<int(const std::string&)>& runOne) {
-    const bool oneLineEach = options.inputs.size() > 1 && !options.quiet;
     int worst = 0;
-    for (std::size_t i = 0; i < options.inputs.size(); ++i) {
-        const std::string& input = options.inputs[i];
-        const int status = runOne(input);
-        if (oneLineEach) {
-            std::fprintf(stderr, "zirf: [%zu/%zu] %s: status %d, %s\n", i + 1,
-                         options.inputs.size(), input.c_str(), status, Describe(status));
+    if (options.quiet) {
+        for (const std::string& input : options.inputs) {
+            worst = SevererZirfStatus(worst, runOne(input));
         }
+        return worst;
+    }
+    // Settings that cannot be read stop each run before it writes anything; it says why.
+    HostSettings settings;
+    std::string ignored;
+    CallSettings(options, settings, ignored);
+    const std::vector<Lauf> runs = Plan(options, settings);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Lauf& run = runs[i];
+        const std::array<Stand, 2> before = {Stand(run.outputs[0]), Stand(run.outputs[1])};
+        const int status = runOne(run.name);
+        EndProgressLine();
+        const std::string place =
+            runs.size() > 1 ? "[" + std::to_string(i + 1) + "/" + std::to_string(runs.size()) + "] "
+                            : std::string();
+        std::fprintf(stderr, "zirf: %s\nzirf: %s%s: status %d, %s\n",
+                     WrittenFiles(run, before).c_str(), place.c_str(), run.name.c_str(), status,
+                     Describe(status));
         worst = SevererZirfStatus(worst, status);
     }
     return worst;

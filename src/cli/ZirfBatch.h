@@ -17,8 +17,9 @@
 std::string CheckZirfInputs(const ZirfOptions& options);
 
 // Runs runOne on every input in order and returns the most severe of their exit
-// statuses: 2 over 1 over 3 over 0. With several inputs and not quiet, one line per
-// input on stderr says how it ended.
+// statuses: 2 over 1 over 3 over 0. Unless quiet, each input's lines on stderr end with
+// the files its run wrote (its report, its result), or that it wrote none, and its exit
+// status in words.
 int RunZirfInputs(const ZirfOptions& options, const std::function<int(const std::string&)>& runOne);
 
 // The more severe of two exit statuses of the host.

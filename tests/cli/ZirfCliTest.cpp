@@ -83,7 +83,9 @@ TEST_F(ZirfCli, CompleteRunSavesTheResultBesideTheInput) {
                                  "status: Ausgabe erzeugen\nprogress: 7/100\n"
                                  "status: Grafik erzeugen\nprogress: 8/100\nprogress: 100/100\n"
                                  "end of run\n";
-    EXPECT_EQ(r.err, expected);
+    const std::string here = fs::current_path().string() + "/";
+    EXPECT_EQ(r.err, expected + "zirf: wrote " + here + "wand.rtf and " + here +
+                         "wand.result.xml\nzirf: wand.xml: status 0, completed\n");
     EXPECT_TRUE(Contains(ScratchFolder::Read("wand.result.xml"), "<bode"));
     EXPECT_EQ(ScratchFolder::Read("wand.xml"), kDocument) << "the input is never written";
     EXPECT_EQ(CountTemporaryResults(m_folder.path()), 0);
