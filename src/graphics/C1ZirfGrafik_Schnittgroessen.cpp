@@ -15,9 +15,12 @@
 #include "report/C1RTFX.h"
 #include "report/ReportBlocks.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -26,6 +29,9 @@ constexpr int kSegmente = 20;
 constexpr double kSpalteCm = 4.0;
 constexpr int kSlot = 1;
 constexpr int kKurve = 1;
+constexpr int kKurve2 = 2;
+// The labels of a curve: its extremes and its marked points.
+constexpr int kBeschriftung = 3;
 constexpr float kMmJeCm = 10.0f;
 
 enum Eintrag { kMomente = 448, kQuerkraefte = 449, kNormalkraefte = 450, kVerformungen = 451 };
@@ -34,11 +40,15 @@ enum Eintrag { kMomente = 448, kQuerkraefte = 449, kNormalkraefte = 450, kVerfor
 // the file lies in the run's own temporary folder, so no file of the output folder (a
 // user's file of that name, another run's picture) is ever written over; the picture
 // stays in memory there, and the report takes its bytes by handle.
-void Bild(const char* name, double widthMm, double heightMm) {
+// The envelope of the load states draws its least values as curve 2 beside the greatest
+// (curve 1), both labelled; the one that reaches the larger magnitude filled, the other
+// outlined.
+void Bild(const char* name, double widthMm, double heightMm, int zweite, bool zweiteGefuellt) {
     const std::string datei = RunTempFolder::InRun() ? RunTempFolder::FileName(name) : name;
     const QEL_HENHMETAFILE h =
-        PlotT_ZLinie(kSlot, 1, 0, 1, 0, 3, 0, 1, "", float(widthMm), float(heightMm), 0,
-                     datei.c_str(), nullptr, 0, nullptr, nullptr, 0);
+        PlotT_ZLinie(kSlot, 1, zweite, zweiteGefuellt ? 0 : 1, zweiteGefuellt ? 1 : 0,
+                     kBeschriftung, zweite != 0 ? kBeschriftung : 0, 1, "", float(widthMm),
+                     float(heightMm), 0, datei.c_str(), nullptr, 0, nullptr, nullptr, 0);
     if (h != 0) {
         QELRTFX_InsertMetafile(h, widthMm / kMmJeCm, heightMm / kMmJeCm);
         PlotT_DeleteEmf(h);
@@ -102,17 +112,30 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
         TracePrintf("\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", p + 1, TL - p * TL / kSegmente,
                     c.QDesign[P], c.MDesign[P]);
     }
-    for (const auto& [linie, datei] :
-         {std::pair{&linien.moment, "Momente.emf"}, std::pair{&linien.querkraft, "Querkraefte.emf"},
-          std::pair{&linien.normalkraft, "Normalkraefte.emf"},
-          std::pair{&linien.durchbiegung, "Durchbiegung.emf"}}) {
-        for (const Schnittgroessenlinien::Punkt& punkt : *linie) {
-            PlotT_SetZ(kKurve, float(punkt.x), float(punkt.wert));
-            if (punkt.beschriftet) {
-                PlotT_SetZMarke(kKurve, float(punkt.x));
+    using Linie = std::vector<Schnittgroessenlinien::Punkt>;
+    const Linie keine;
+    for (const auto& [linie, zweite, datei] :
+         {std::tuple{&linien.moment, &linien.momentMin, "Momente.emf"},
+          std::tuple{&linien.querkraft, &linien.querkraftMin, "Querkraefte.emf"},
+          std::tuple{&linien.normalkraft, &keine, "Normalkraefte.emf"},
+          std::tuple{&linien.durchbiegung, &keine, "Durchbiegung.emf"}}) {
+        for (const auto& [kurve, punkte] : {std::pair{kKurve, linie}, std::pair{kKurve2, zweite}}) {
+            for (const Schnittgroessenlinien::Punkt& punkt : *punkte) {
+                PlotT_SetZ(kurve, float(punkt.x), float(punkt.wert));
+                if (punkt.beschriftet) {
+                    PlotT_SetZMarke(kurve, float(punkt.x));
+                }
             }
         }
-        Bild(datei, widthMm, heightMm);
+        const auto groesster = [](const Linie& l) {
+            double g = 0.0;
+            for (const Schnittgroessenlinien::Punkt& p : l) {
+                g = std::max(g, std::fabs(p.wert));
+            }
+            return g;
+        };
+        Bild(datei, widthMm, heightMm, zweite->empty() ? 0 : 1,
+             groesster(*zweite) > groesster(*linie));
     }
 
     QELRTFX_RowEnd();

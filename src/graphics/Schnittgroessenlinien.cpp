@@ -5,19 +5,29 @@
 #include "host/C1ZirfInput.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
 
 constexpr int kPunkte = 21;
 constexpr int kSegmente = 20;
+// The design lines are drawn with this many points per segment of the stored lines, so
+// that they show no kinks; the stored points are among them.
+constexpr int kTeileJeSegment = 4;
 constexpr double kNebenAnker = 0.01; // the point just above the anchor (m)
 constexpr double kDarunter = 1e-9;   // a depth just below the anchor
+// A point of the drawing grid this close to a step of the lines (the anchor, the foot
+// support) gives way to the step's own points (m).
+constexpr double kAbstandStufe = 0.02;
+
+using Punkt = Schnittgroessenlinien::Punkt;
+using Huelle = C1ZirfCalc::Huelle;
 
 // The value of a line at x, straight between its points (its points as given, in any
 // order).
-double Zwischen(const std::vector<Schnittgroessenlinien::Punkt>& linie, double x) {
-    std::vector<Schnittgroessenlinien::Punkt> p = linie;
+double Zwischen(const std::vector<Punkt>& linie, double x) {
+    std::vector<Punkt> p = linie;
     std::sort(p.begin(), p.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
     for (std::size_t i = 1; i < p.size(); ++i) {
         if (x <= p[i].x) {
@@ -28,6 +38,38 @@ double Zwischen(const std::vector<Schnittgroessenlinien::Punkt>& linie, double x
     }
     return p.empty() ? 0.0 : p.back().wert;
 }
+
+// The two lines of an envelope.
+struct Paar {
+    std::vector<Punkt>& max;
+    std::vector<Punkt>& min;
+
+    void Neben(double x, const Huelle& h) {
+        max.push_back({x, h.max});
+        min.push_back({x, h.min});
+    }
+    // A value the report prints: on the line it belongs to, labelled (or not); the other
+    // line keeps its own value there.
+    void Wert(double x, const Huelle& h, double wert, bool beschriftet = true) {
+        const bool oben = std::fabs(wert - h.max) <= std::fabs(wert - h.min);
+        max.push_back({x, oben ? wert : h.max, oben && beschriftet});
+        min.push_back({x, oben ? h.min : wert, !oben && beschriftet});
+    }
+    // The value of the larger magnitude labelled.
+    void Groesser(double x, const Huelle& h) {
+        Wert(x, h, std::fabs(h.min) > std::fabs(h.max) ? h.min : h.max);
+    }
+    // A second line only where the states differ.
+    void Einzeln() {
+        bool gleich = max.size() == min.size();
+        for (std::size_t i = 0; gleich && i < max.size(); ++i) {
+            gleich = max[i].wert == min[i].wert;
+        }
+        if (gleich) {
+            min.clear();
+        }
+    }
+};
 
 } // namespace
 
@@ -43,56 +85,88 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         l.ankerTiefe = A;
     }
     const auto x = [&](int p) { return p * TL / kSegmente; };
+    const auto auf = [TL](double tiefe) { return tiefe > 0.0 && tiefe < TL; };
+    const double xAnker = TL - A;
+    const double xFuss = TL - c.t;
+    const bool fussStufe = anker && auf(c.t);
+    const auto anStufe = [&](double xp) {
+        return (l.ankerTiefe > 0.0 && std::fabs(xp - xAnker) < kAbstandStufe) ||
+               (fussStufe && std::fabs(xp - xFuss) < kAbstandStufe);
+    };
+    Paar moment{l.moment, l.momentMin};
+    Paar querkraft{l.querkraft, l.querkraftMin};
+    const bool huelle = !c.bemessungsZustaende.empty();
     // Every line begins at the head: a point above it would draw a figure where there is
     // no wall (a deflection running out to zero 1 m above the head).
+    for (int k = 0; k <= kSegmente * kTeileJeSegment; ++k) {
+        const double xp = k * TL / (kSegmente * kTeileJeSegment);
+        const bool gespeichert = k % kTeileJeSegment == 0;
+        if (anStufe(xp) && !(xp == 0.0 || xp == TL)) {
+            continue;
+        }
+        if (huelle) {
+            moment.Neben(xp, c.MHuelle(xp));
+            querkraft.Neben(xp, c.QHuelle(xp));
+        } else if (gespeichert) {
+            // Without the states' lines (a calculation set up by hand): the stored line.
+            const auto P = std::size_t(k / kTeileJeSegment);
+            moment.Neben(xp, {c.MDesign[P], c.MDesign[P]});
+            querkraft.Neben(xp, {c.QDesign[P], c.QDesign[P]});
+        }
+    }
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = std::size_t(p);
-        l.moment.push_back({x(p), c.MDesign[P]});
-        l.querkraft.push_back({x(p), c.QDesign[P]});
-        l.normalkraft.push_back({x(p), c.NormalkraftBei(TL - x(p), true)});
+        l.normalkraft.push_back({x(p), c.NormalkraftHuelle(TL - x(p), true)});
         // The deflection is stored head first, at the depths of the beam's points.
         l.durchbiegung.push_back({x(kSegmente - p), c.Durchbiegung[P]});
     }
+    const auto huelleM = [&](double xp) {
+        return huelle ? c.MHuelle(xp) : Huelle{Zwischen(l.moment, xp), Zwischen(l.moment, xp)};
+    };
+    const auto huelleQ = [&](double xp) {
+        return huelle ? c.QHuelle(xp)
+                      : Huelle{Zwischen(l.querkraft, xp), Zwischen(l.querkraft, xp)};
+    };
     // The report's values at their points: the greatest moment, the fixing moment of a
     // fixed foot, the values at the excavation level; each labelled.
-    const auto auf = [TL](double tiefe) { return tiefe > 0.0 && tiefe < TL; };
     if (auf(c.xm)) {
-        l.moment.push_back({TL - c.xm, c.Mxm, true});
+        moment.Wert(TL - c.xm, huelleM(TL - c.xm), c.Mxm);
     }
     if (anker && c.einspannArt != 0 && auf(c.yMF)) {
-        l.moment.push_back({TL - c.yMF, c.MF, true});
+        moment.Wert(TL - c.yMF, huelleM(TL - c.yMF), c.MF);
     }
     const double He = in.wand_hw;
     if (auf(He)) {
         const double xHe = TL - He;
-        // Shear and deflection as the drawn lines have them there.
-        const Schnittgroessenlinien::Punkt q{xHe, Zwischen(l.querkraft, xHe), true};
-        const Schnittgroessenlinien::Punkt w{xHe, Zwischen(l.durchbiegung, xHe), true};
-        l.moment.push_back({xHe, c.MHw, true});
-        l.querkraft.push_back(q);
-        l.normalkraft.push_back({xHe, c.NormalkraftBei(He, true), true});
+        // The shear and the deflection as the drawn lines have them there.
+        const Punkt w{xHe, Zwischen(l.durchbiegung, xHe), true};
+        moment.Wert(xHe, huelleM(xHe), c.MHw);
+        querkraft.Groesser(xHe, huelleQ(xHe));
+        l.normalkraft.push_back({xHe, c.NormalkraftHuelle(He, true), true});
         l.durchbiegung.push_back(w);
     }
     if (l.ankerTiefe > 0.0) {
         // Just above the anchor and at it, both labelled where the line steps: the shear by
         // the anchor force, the normal force by the anchor's vertical component and a head
         // load at the anchor's level.
-        const double ueber = TL - A + std::min(kNebenAnker, A / 2.0);
-        l.moment.push_back({ueber, c.MuA});
-        l.moment.push_back({TL - A, c.MA, true});
-        l.querkraft.push_back({ueber, c.QuA, true});
-        l.querkraft.push_back({TL - A, c.QA, true});
-        l.normalkraft.push_back({ueber, c.NormalkraftBei(A, true), true});
-        l.normalkraft.push_back({TL - A, c.NormalkraftBei(A + kDarunter, true), true});
+        const double ueber = xAnker + std::min(kNebenAnker, A / 2.0);
+        moment.Neben(ueber, huelleM(ueber));
+        moment.Wert(xAnker, huelleM(xAnker), c.MA);
+        querkraft.Wert(ueber, huelleQ(ueber), c.QuA);
+        const Huelle unter = huelle ? c.QEndeHuelle(c.auflagerAnker - 1) : Huelle{c.QA, c.QA};
+        querkraft.Wert(xAnker, unter, c.QA);
+        l.normalkraft.push_back({ueber, c.NormalkraftHuelle(A, true), true});
+        l.normalkraft.push_back({xAnker, c.NormalkraftHuelle(A + kDarunter, true), true});
     }
-    if (anker && auf(c.t)) {
+    if (fussStufe) {
         // At the theoretical foot the foot force C: the shear steps from its value just above
         // to the unloaded wall below, the moment is 0 there.
-        const double xFuss = TL - c.t;
         const double darunter = xFuss - std::min(kNebenAnker, xFuss / 2.0);
-        l.moment.push_back({xFuss, 0.0});
-        l.querkraft.push_back({xFuss, c.QFuss});
-        l.querkraft.push_back({darunter, 0.0});
+        moment.Neben(xFuss, {0.0, 0.0});
+        querkraft.Wert(xFuss, huelle ? c.QHuelle(xFuss) : Huelle{c.QFuss, c.QFuss}, c.QFuss, false);
+        querkraft.Neben(darunter, {0.0, 0.0});
     }
+    moment.Einzeln();
+    querkraft.Einzeln();
     return l;
 }

@@ -5,9 +5,11 @@
 class C1ZirfCalc;
 class C1ZirfInput;
 
-// The four lines of the internal-force and deflection diagrams as the calculation stores
-// them, placed on the design beam: x along the member from the foot (x = 0) to the head
-// (x = TL), a depth d at x = TL - d, from the head down to the foot.
+// The four lines of the internal-force and deflection diagrams, placed on the design beam:
+// x along the member from the foot (x = 0) to the head (x = TL), a depth d at x = TL - d,
+// from the head down to the foot. The design moment and shear are the envelope over the
+// load states: the greatest value of the states at each point and, where the states give
+// other values, the least as a second line.
 struct Schnittgroessenlinien {
     struct Punkt {
         double x = 0.0;
@@ -19,9 +21,11 @@ struct Schnittgroessenlinien {
     double TL = 0.0;
     // The anchor's depth on an anchored wall whose anchor lies below the head, else < 0.
     double ankerTiefe = -1.0;
-    std::vector<Punkt> moment;       // kNm/m, design
-    std::vector<Punkt> querkraft;    // kN/m, design, with the beam's sign
-    std::vector<Punkt> normalkraft;  // kN/m, design: the report's operation
+    std::vector<Punkt> moment;       // kNm/m, design, the greatest of the states
+    std::vector<Punkt> momentMin;    // the least; empty where every state gives the same
+    std::vector<Punkt> querkraft;    // kN/m, design, with the beam's sign; the greatest
+    std::vector<Punkt> querkraftMin; // the least; empty where every state gives the same
+    std::vector<Punkt> normalkraft;  // kN/m, design: of the largest magnitude of the states
     std::vector<Punkt> durchbiegung; // cm, characteristic, toward the excavation negative
 };
 

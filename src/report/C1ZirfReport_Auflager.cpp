@@ -10,7 +10,9 @@
 #include "report/ReportPruefung.h"
 #include "report/ReportSicht.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -33,6 +35,7 @@ constexpr int kErdwiderlagerEingehalten = 230;
 constexpr int kErdwiderlagerNicht = 231;
 constexpr int kErdwiderlagerWasser = 232;
 constexpr int kErdwiderlagerVerkehr = 233;
+constexpr int kErdwiderlagerZustand = 474;
 constexpr int kKomponenteTitel = 333;
 constexpr int kKomponenteKopf = 334;
 constexpr int kKomponenteErddruck = 335;
@@ -106,12 +109,25 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         const double summe = ReportSicht::SummeBh_d(calc);
         rtf.WriteEintrag(kErdwiderlagerSumme, {summe});
         rtf.EndRow();
-        const bool eingehalten = EingehaltenWieGedruckt(summe, ephd, kToleranz, kStellenSumme);
+        // A load state that needs more of the passive side than its design share does not
+        // hold, whatever the rows of the governing state add up to.
+        const ReportSicht::Anteilsbedarf bedarf = ReportSicht::GroessterAnteilsbedarf(calc);
+        const bool zustaendeHalten = bedarf.noetig <= bedarf.grenze * kToleranz;
+        const bool eingehalten =
+            EingehaltenWieGedruckt(summe, ephd, kToleranz, kStellenSumme) && zustaendeHalten;
         rtf.WriteEintrag(eingehalten ? kErdwiderlagerEingehalten : kErdwiderlagerNicht);
+        std::optional<double> ausnutzung = Ausnutzung(summe, ephd);
+        if (!zustaendeHalten) {
+            rtf.ReadTemplate(ReportBlocks::kLastzustand);
+            rtf.WriteEintrag(kErdwiderlagerZustand, {ReportSicht::Zustand(calc, bedarf.zustand),
+                                                     bedarf.noetig, bedarf.grenze});
+            const double a = bedarf.noetig / bedarf.grenze;
+            ausnutzung = ausnutzung ? std::max(*ausnutzung, a) : a;
+        }
         const C1ErgebnisBaum::Pfad horizontal = {"trag", "horizontal"};
         baum.SetWert(horizontal, "bhd", Endlich(summe));
         baum.SetWert(horizontal, "ephd", Endlich(ephd));
-        baum.SetWert(horizontal, "ausnutzung", Ausnutzung(summe, ephd));
+        baum.SetWert(horizontal, "ausnutzung", ausnutzung);
         return 1;
     }
 

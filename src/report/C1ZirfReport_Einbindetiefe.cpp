@@ -38,6 +38,8 @@ constexpr int kVerdrehungPassiv = 180;
 constexpr int kZielverdrehung = 181;
 constexpr int kQuerkraefteAktiv = 182;
 constexpr int kQuerkraeftePassiv = 183;
+constexpr int kZustandEinbindung = 472;
+constexpr int kZustandAnkerkraft = 473;
 
 enum FussModus { kFrei = 0, kTeilweise = 1, kVoll = 2 };
 constexpr int kVolleEinspannung = 100;
@@ -122,6 +124,7 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
     const int lk = calc.iMassgebend + 1;
     rtf.WriteEintrag(kMassgebend, {lk});
     baum.SetInt({"geometrie"}, "massgebende_LK", lk);
+    baum.SetText({"geometrie"}, "lastzustand", ReportSicht::ZustandEinbindung(calc));
 
     if (in.berart == 1) {
         const C1ErgebnisBaum::Pfad nachweise = {"nachweise"};
@@ -151,6 +154,13 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         }
         rtf.WriteEintrag(kAusnutzung, {calc.Ausnutzung});
         baum.SetWert(nachweise, "Ausnutzung", Endlich(calc.Ausnutzung));
+    }
+    rtf.EndRow();
+    // The load states that the depth and the anchor force are of.
+    rtf.ReadTemplate(ReportBlocks::kLastzustand);
+    rtf.WriteEintrag(kZustandEinbindung, {ReportSicht::ZustandEinbindung(calc)});
+    if (in.mitanker > 0) {
+        rtf.WriteEintrag(kZustandAnkerkraft, {ReportSicht::ZustandAd(calc)});
     }
     rtf.EndRow();
     return 1;

@@ -57,22 +57,28 @@ int C1ZirfReport::WriteProfilNachweis() {
     // The governing pair: the largest moment, the earlier row on equal magnitudes.
     double m = 0.0;
     double n = 0.0;
-    auto stelle = [&](int id, double y, double md, double nd) {
-        rtf.WriteEintrag(id, {y, md, nd});
+    auto stelle = [&](int id, double y, double md, double nd, const std::string& zustand) {
+        rtf.WriteEintrag(id, {y, md, nd, zustand});
         if (std::abs(md) > m) {
             m = std::abs(md);
             n = std::abs(nd);
         }
     };
+    // Each row with the load state of its moment (and of its normal force where that is
+    // another): both are the largest of the states at that point, so the pair bounds the
+    // stress of every state there.
     if (in.mitanker > 0) {
-        stelle(kAnker, calc.yAnker, ReportSicht::MdAnker(calc), ReportSicht::NdAnker(calc));
+        stelle(kAnker, calc.yAnker, ReportSicht::MdAnker(calc), ReportSicht::NdAnker(calc),
+               ReportSicht::ZustandAnker(calc));
     }
     if (std::abs(ReportSicht::MdFuss(calc)) > kFussMomentGrenze) {
         stelle(kFuss, ReportSicht::yMdFuss(calc), ReportSicht::MdFuss(calc),
-               ReportSicht::NdFuss(calc));
+               ReportSicht::NdFuss(calc), ReportSicht::ZustandFuss(calc));
     }
-    stelle(kSohle, in.wand_hw, ReportSicht::MdSohle(calc), ReportSicht::NdSohle(calc));
-    stelle(kMax, ReportSicht::yMdMax(calc), ReportSicht::MdMax(calc), ReportSicht::NdMax(calc));
+    stelle(kSohle, in.wand_hw, ReportSicht::MdSohle(calc), ReportSicht::NdSohle(calc),
+           ReportSicht::ZustandSohle(calc));
+    stelle(kMax, ReportSicht::yMdMax(calc), ReportSicht::MdMax(calc), ReportSicht::NdMax(calc),
+           ReportSicht::ZustandMax(calc));
     rtf.EndRow();
     rtf.WriteEintrag(kBemessung);
 

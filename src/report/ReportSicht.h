@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace ReportSicht {
 
@@ -302,6 +303,56 @@ inline double TanDeltaP(const C1Schicht& s) {
 // ---------------------------------------------------------------------------------
 // Calculation: design internal forces
 // ---------------------------------------------------------------------------------
+
+// How the report names the load state a design value is of: the state of its moment,
+// and of its normal force where that is another.
+inline std::string Zustand(const C1ZirfCalc& c, std::size_t z) {
+    return z < c.zustaende.size() ? c.ZustandText(z) : std::string();
+}
+inline std::string ZustandMN(const C1ZirfCalc& c, std::size_t m, std::size_t n) {
+    if (m == n) {
+        return Zustand(c, m);
+    }
+    return "M: " + Zustand(c, m) + "; N: " + Zustand(c, n);
+}
+inline std::string ZustandAnker(const C1ZirfCalc& c) {
+    return ZustandMN(c, c.massgebend.MA, c.massgebend.NAnker);
+}
+inline std::string ZustandFuss(const C1ZirfCalc& c) {
+    return ZustandMN(c, c.massgebend.MF, c.massgebend.NMF);
+}
+inline std::string ZustandSohle(const C1ZirfCalc& c) {
+    return ZustandMN(c, c.massgebend.MHw, c.massgebend.NHw);
+}
+inline std::string ZustandMax(const C1ZirfCalc& c) {
+    return ZustandMN(c, c.massgebend.Mxm, c.massgebend.NXm);
+}
+// The state that needs the deepest wall (a checked wall: the most utilised), and the state
+// of the greatest anchor force.
+inline std::string ZustandEinbindung(const C1ZirfCalc& c) {
+    return Zustand(c, static_cast<std::size_t>(c.iZustand));
+}
+inline std::string ZustandAd(const C1ZirfCalc& c) {
+    return Zustand(c, c.massgebend.AK);
+}
+
+// The load state that needs the largest share of the passive side's design resistance
+// (eta_p/gep, the `grenze`), and that share.
+struct Anteilsbedarf {
+    std::size_t zustand = 0;
+    double noetig = 0.0;
+    double grenze = 0.0;
+};
+inline Anteilsbedarf GroessterAnteilsbedarf(const C1ZirfCalc& c) {
+    Anteilsbedarf b;
+    b.grenze = c.gep != 0.0 ? c.pInput->eta_p / c.gep : 0.0;
+    for (std::size_t z = 0; z < c.anteilPassivNoetig.size(); ++z) {
+        if (z == 0 || c.anteilPassivNoetig[z] > b.noetig) {
+            b = {z, c.anteilPassivNoetig[z], b.grenze};
+        }
+    }
+    return b;
+}
 
 inline double MdAnker(const C1ZirfCalc& c) {
     return c.MA;

@@ -86,7 +86,7 @@ TEST(KragwandLasten, EveryLoadWithTheFactorOfItsAction) {
     for (const auto& r : zeilen) {
         SCOPED_TRACE(r.stelle);
         const auto zellen = BerichtsZeile(lauf.bericht, r.stelle);
-        ASSERT_EQ(zellen.size(), 4u);
+        ASSERT_EQ(zellen.size(), 5u);
         EXPECT_NEAR(ZahlInZelle(zellen, 1).value_or(-1.0), r.y, r.yTol);
         EXPECT_NEAR(std::fabs(ZahlInZelle(zellen, 2).value_or(0.0)), r.m, r.mTol);
     }

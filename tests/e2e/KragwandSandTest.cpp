@@ -162,7 +162,7 @@ TEST(KragwandSand, DesignMomentsAndProfileStress) {
         for (const auto& r : zeilen) {
             SCOPED_TRACE(r.stelle.name);
             const auto zellen = BerichtsZeile(lauf.bericht, r.stelle.name);
-            ASSERT_EQ(zellen.size(), 4u);
+            ASSERT_EQ(zellen.size(), 5u);
             EXPECT_NEAR(ZahlInZelle(zellen, 1).value_or(-1.0), r.stelle.y, r.stelle.yTol);
             EXPECT_NEAR(std::fabs(ZahlInZelle(zellen, 2).value_or(0.0)), r.m, r.mTol);
         }

@@ -81,17 +81,17 @@ TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
         }
         // Moments: the report's greatest design moment.
         EXPECT_TRUE(HatLabel(bilder[0], c.Mxm)) << c.Mxm;
-        // Shear: the extremes of the design line with the beam's sign.
+        // Shear: the greatest and the least value of the load states as the lines draw
+        // them (beside the anchor and just above the foot force at t among them), with the
+        // beam's sign.
         double qMin = 0.0;
         double qMax = 0.0;
-        for (int p = 0; p <= 20; ++p) {
-            qMin = std::min(qMin, c.QDesign[std::size_t(p)]);
-            qMax = std::max(qMax, c.QDesign[std::size_t(p)]);
-        }
-        if (lauf.f.in.mitanker != 0) {
-            // Beside the anchor, and just above the foot force at t.
-            qMin = std::min({qMin, c.QA, c.QuA, c.QFuss});
-            qMax = std::max({qMax, c.QA, c.QuA, c.QFuss});
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(c, lauf.f.in);
+        for (const auto* linie : {&l.querkraft, &l.querkraftMin}) {
+            for (const Schnittgroessenlinien::Punkt& p : *linie) {
+                qMin = std::min(qMin, p.wert);
+                qMax = std::max(qMax, p.wert);
+            }
         }
         EXPECT_TRUE(HatLabel(bilder[1], qMin)) << qMin;
         EXPECT_TRUE(HatLabel(bilder[1], qMax)) << qMax;
@@ -206,6 +206,19 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         ADD_FAILURE() << "no point at x = " << x;
         return 0.0;
     };
+    // A value the report prints stands, labelled, on one of the envelope's two lines.
+    const auto beschriftet = [](const std::vector<P>& eine, const std::vector<P>& andere,
+                                double x) {
+        for (const auto* linie : {&eine, &andere}) {
+            for (const P& p : *linie) {
+                if (std::fabs(p.x - x) < 1e-9 && p.beschriftet) {
+                    return p.wert;
+                }
+            }
+        }
+        ADD_FAILURE() << "no labelled point at x = " << x;
+        return 0.0;
+    };
     {
         SCOPED_TRACE("cantilever");
         GrafikLauf lauf("examples/kragwand.xml");
@@ -219,7 +232,7 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         EXPECT_NEAR(bei(l.querkraft, l.TL), 1.5 * 5.0, 0.02);
         EXPECT_NEAR(bei(l.normalkraft, l.TL - in.wand_hw), c.NHw, 1e-9);
         EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
-        EXPECT_NEAR(bei(l.moment, l.TL - c.xm), c.Mxm, 1e-9);
+        EXPECT_NEAR(beschriftet(l.moment, l.momentMin, l.TL - c.xm), c.Mxm, 1e-9);
         EXPECT_EQ(bei(l.durchbiegung, l.TL), c.Durchbiegung[0]);
         // Nothing is drawn above the head.
         for (const auto* linie : {&l.moment, &l.querkraft, &l.normalkraft, &l.durchbiegung}) {
@@ -240,15 +253,17 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + 0.01);
         EXPECT_NEAR(sprung, std::tan(in.ankerneigung / c.GradFaktor) * c.AK, 1e-6);
         EXPECT_GT(sprung, 1.0);
-        EXPECT_EQ(bei(l.moment, xA), c.MA);
-        EXPECT_EQ(bei(l.querkraft, xA + 0.01), c.QuA);
+        EXPECT_EQ(beschriftet(l.moment, l.momentMin, xA), c.MA);
+        EXPECT_EQ(beschriftet(l.querkraft, l.querkraftMin, xA + 0.01), c.QuA);
+        EXPECT_EQ(beschriftet(l.querkraft, l.querkraftMin, xA), c.QA);
         // The deflection reaches down the whole wall, to the member's foot.
         EXPECT_NEAR(bei(l.durchbiegung, 0.0), c.Durchbiegung[20], 1e-12);
         EXPECT_NEAR(bei(l.normalkraft, 0.0), c.NFuss, 1e-9);
         // The foot force at t: the shear steps from its value just above to the unloaded
         // wall below, where the moment is 0.
         const double xFuss = l.TL - c.t;
-        EXPECT_EQ(bei(l.querkraft, xFuss), c.QFuss);
+        const double q = bei(l.querkraft, xFuss);
+        EXPECT_EQ(l.querkraftMin.empty() || q == c.QFuss ? q : bei(l.querkraftMin, xFuss), c.QFuss);
         // (1 cm below, or half way to the member's end where the wall below t is shorter.)
         EXPECT_EQ(bei(l.querkraft, xFuss - std::min(0.01, xFuss / 2.0)), 0.0);
         EXPECT_EQ(bei(l.moment, xFuss), 0.0);
@@ -278,9 +293,9 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         lauf.f.in.tiefe_anker = 0.0;
         const Schnittgroessenlinien l = SchnittgroessenlinienVon(*lauf.calc, lauf.f.in);
         EXPECT_LT(l.ankerTiefe, 0.0);
-        // The 21 sampling points, from the head down, the value at the excavation level and
-        // the step at the foot force.
-        EXPECT_EQ(l.querkraft.size(), 24u);
+        // The 21 sampling points and three between each two, from the head down, the value
+        // at the excavation level and the step at the foot force.
+        EXPECT_EQ(l.querkraft.size(), 84u);
     }
 }
 

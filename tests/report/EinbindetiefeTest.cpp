@@ -5,6 +5,7 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -15,6 +16,13 @@ std::optional<double> Attr(const ReportFixture& f, const char* element, const ch
         return std::nullopt;
     }
     return QEDOM_GetDouble(e, name);
+}
+
+std::string AttrText(const ReportFixture& f, const char* element, const char* name) {
+    const QEDOM_HANDLE e =
+        QEDOM_FindFirstChild(QEDOM_FindFirstChild(QEDOM_GetRootElement(f.doc), "result"), element);
+    const char* text = e != 0 ? QEDOM_GetString(e, name) : nullptr;
+    return text != nullptr ? text : "";
 }
 
 // Three layers; the first below the excavation starts at 6 m.
@@ -42,6 +50,13 @@ void System(ReportFixture& f, int mitanker, int einspannung, int modus) {
     c.SummeQuerkraefte_passiv = -100.0;
     c.Zielverdrehung = 3.5;
     c.Ausnutzung = 0.8;
+    // The states of "1.35*(1)+1.5*(2)": every load (the deepest wall), the permanent loads
+    // alone (the greatest anchor force).
+    f.in.kombi.push_back({0, "STR,GEO-2 BS-P", "1.35*(1)+1.5*(2)"});
+    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}}};
+    c.zustaende = {{0, 0}, {0, 1}};
+    c.iZustand = 0;
+    c.massgebend.AK = 1;
 }
 
 TEST(WriteEinbindetiefe, SystemRowsByAnchorAndFixity) {
@@ -95,8 +110,11 @@ TEST(WriteEinbindetiefe, RowsAndResultOfAnAnchoredWall) {
         "Summe Auflkräfte aktiv | ΣQFa,d | 80.0 | [kN/m] | ",
         "Summe Auflkräfte passiv | ΣQFp,d | 100.0 | [kN/m] | ",
         "Ausnutzungsgrad | AG | 0.80 | [-] | ",
+        "maßgebender Lastzustand (Einbindetiefe) | LK 1 | ",
+        "maßgebender Lastzustand (Ankerkraft Ad) | LK 1 ständig | ",
     };
     EXPECT_EQ(f.Zeilen(), expected);
+    EXPECT_EQ(AttrText(f, "geometrie", "lastzustand"), "LK 1");
     EXPECT_EQ(Attr(f, "geometrie", "t_cal"), 9.87);
     EXPECT_EQ(Attr(f, "geometrie", "delta_t"), 0.77);
     EXPECT_EQ(Attr(f, "geometrie", "t_ges"), 10.7);

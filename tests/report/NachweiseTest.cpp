@@ -496,6 +496,12 @@ void Profil(ReportFixture& f) {
     c.Mxm = 200.0;
     c.NXm = 80.0;
     c.xm = 4.25;
+    // Each row names the load state of its moment, and of its normal force where that is
+    // another: the states of "1.35*(1)+1.5*(2)", every load (0) and the permanent ones (1).
+    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}}};
+    c.zustaende = {{0, 0}, {0, 1}};
+    c.massgebend.NAnker = 1;
+    c.massgebend.MHw = c.massgebend.NHw = 1;
 }
 
 TEST(WriteProfilNachweis, StressFromTheGoverningPairAndResult) {
@@ -503,10 +509,11 @@ TEST(WriteProfilNachweis, StressFromTheGoverningPairAndResult) {
     Profil(f);
     EXPECT_EQ(f.report.WriteProfilNachweis(), 1);
     const std::vector<std::string> lines = f.Zeilen();
-    EXPECT_EQ(ZeileMit(lines, "Anker"), "Anker | 1.500 | -200.00 | 52.00 | ");
+    EXPECT_EQ(ZeileMit(lines, "Anker"),
+              "Anker | 1.500 | -200.00 | 52.00 | M: LK 1; N: LK 1 ständig | ");
     EXPECT_EQ(ZeileMit(lines, "Fußpunkt"), "");
-    EXPECT_EQ(ZeileMit(lines, "Sohle"), "Sohle | 6.000 | 150.00 | 70.00 | ");
-    EXPECT_EQ(ZeileMit(lines, "max"), "max | 4.250 | 200.00 | 80.00 | ");
+    EXPECT_EQ(ZeileMit(lines, "Sohle"), "Sohle | 6.000 | 150.00 | 70.00 | LK 1 ständig | ");
+    EXPECT_EQ(ZeileMit(lines, "max"), "max | 4.250 | 200.00 | 80.00 | LK 1 | ");
     // sigmaRd = 355 / (10 * 1.1) = 32.27; sigmaD = 100 * 200 / 2000 + (52 + 10 * 130 /
     // 100) / 150 = 10 + 0.4333 = 10.433; AG = 10.433 / 32.27 = 0.323.
     EXPECT_EQ(ZeileMit(lines, "Stahl"),
@@ -530,7 +537,7 @@ TEST(WriteProfilNachweis, WithoutAnchorAndWithAFootMoment) {
     f.report.WriteProfilNachweis();
     const std::vector<std::string> lines = f.Zeilen();
     EXPECT_EQ(ZeileMit(lines, "Anker"), "");
-    EXPECT_EQ(ZeileMit(lines, "Fußpunkt"), "Fußpunkt | 10.000 | -250.00 | 90.00 | ");
+    EXPECT_EQ(ZeileMit(lines, "Fußpunkt"), "Fußpunkt | 10.000 | -250.00 | 90.00 | LK 1 | ");
     // 100 * 250 / 2000 + (90 + 13) / 150 = 12.5 + 0.6867
     EXPECT_NEAR(QEDOM_GetDouble(Element(f, {"result", "profil"}), "sigma_d"), 12.5 + 103.0 / 150.0,
                 1e-12);

@@ -78,6 +78,14 @@ public:
                        int labelKinds2, int signedLabels);
 
 private:
+    // The scales along (sx) and across (sz) the axis from A to B of a curve drawn between
+    // zUpper and zLower over the member's length.
+    void Skalen(C1Plot& page, int mode, int ax, int ay, int bx, int by, double length,
+                double zUpper, double zLower, double& sx, double& sz) const;
+    // The labels of this curve and of `second`, drawn to one scale, placed in one order.
+    void PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
+                     double length, double zUpper, double zLower, ZustandsLinie& second,
+                     int labelKinds1, int labelKinds2, int signedLabels);
     // The labels of a drawn curve: its extremes of the given kinds and its marked points,
     // ordinates and positions in world units of the page (scales sz across, sx along).
     std::vector<ExtremLabel> Labels(int labelKinds, double sx, double sz);

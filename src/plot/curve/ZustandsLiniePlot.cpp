@@ -40,14 +40,9 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
     page.SelectPen(1, 0, 0, 1);
     zUpper = std::max(zUpper, Zmax);
     zLower = std::min(zLower, Zmin);
-    const double axis = LineLength(ax, ay, bx, by);
-    const double a = mode == 2   ? kShareAlongHeight * page.GetWorldW()
-                     : mode == 0 ? kShareAlongAxis * axis
-                                 : kShareAlongHeight * page.GetWorldH();
-    const double zRef = std::fabs(zUpper) > std::fabs(zLower) ? zUpper : zLower;
-    // A curve that is zero everywhere has no scale across: it lies on the axis.
-    const double sz = zRef != 0.0 ? std::fabs(a / zRef) : 0.0;
-    const double sx = length > 0.0 ? axis / length : 0.0;
+    double sx = 0.0;
+    double sz = 0.0;
+    Skalen(page, mode, ax, ay, bx, by, length, zUpper, zLower, sx, sz);
     RemoveDuplicates();
     Sort();
     const auto on = [&](double s, double t) {
@@ -94,6 +89,62 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
     }
     page.PopPen();
     return 1;
+}
+
+void ZustandsLinie::Skalen(C1Plot& page, int mode, int ax, int ay, int bx, int by, double length,
+                           double zUpper, double zLower, double& sx, double& sz) const {
+    const double axis = LineLength(ax, ay, bx, by);
+    const double a = mode == 2   ? kShareAlongHeight * page.GetWorldW()
+                     : mode == 0 ? kShareAlongAxis * axis
+                                 : kShareAlongHeight * page.GetWorldH();
+    const double zRef = std::fabs(zUpper) > std::fabs(zLower) ? zUpper : zLower;
+    // A curve that is zero everywhere has no scale across: it lies on the axis.
+    sz = zRef != 0.0 ? std::fabs(a / zRef) : 0.0;
+    sx = length > 0.0 ? axis / length : 0.0;
+}
+
+void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
+                                double length, double zUpper, double zLower, ZustandsLinie& second,
+                                int labelKinds1, int labelKinds2, int signedLabels) {
+    double sx = 0.0;
+    double sz = 0.0;
+    Skalen(page, mode, ax, ay, bx, by, length, zUpper, zLower, sx, sz);
+    // Both curves' labels in one order: the picture's greatest and least values and the
+    // marked points of both first, then every other extreme, each group along the member;
+    // of equal places this curve's first. A curve's own greatest (least) value short of
+    // the picture's counts as another extreme, so that the other curve's marked points
+    // (values the report prints) come before it.
+    struct Label {
+        const ZustandsLinie* kurve;
+        ExtremLabel label;
+    };
+    std::vector<Label> alle;
+    for (const auto& [kurve, kinds] :
+         {std::pair{this, labelKinds1}, std::pair{&second, labelKinds2}}) {
+        for (const ExtremLabel& l : kurve->Labels(kinds, sx, sz)) {
+            alle.push_back({kurve, l});
+        }
+    }
+    const double hoechster = std::max(Zmax, second.Zmax);
+    const double tiefster = std::min(Zmin, second.Zmin);
+    for (Label& l : alle) {
+        const double v = l.label.value;
+        if (l.label.rang == ExtremLabel::kGroesster && v < hoechster && v > tiefster) {
+            l.label.rang = ExtremLabel::kSonstige;
+        }
+    }
+    const auto gruppe = [](const Label& l) {
+        return l.label.rang == ExtremLabel::kSonstige ? 1 : 0;
+    };
+    std::stable_sort(alle.begin(), alle.end(), [&](const Label& l, const Label& r) {
+        return gruppe(l) != gruppe(r) ? gruppe(l) < gruppe(r) : l.label.position < r.label.position;
+    });
+    page.SelectPen(1, 0, 0, 1);
+    for (const Label& l : alle) {
+
+        l.kurve->PlotLabels(page, mode, {l.label}, h, ax, ay, bx, by, sx * length, signedLabels);
+    }
+    page.PopPen();
 }
 
 int ZustandsLinie::PlotKurve2(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
@@ -153,10 +204,12 @@ int ZustandsLinie::PlotKurve2(C1Plot& page, int mode, double h, int ax, int ay, 
         const auto poly = between();
         polygon(poly, static_cast<int>(poly.size()), false);
     }
-    second->PlotKurve(page, mode, labelKinds2, h, ax, ay, bx, by, colourFlags, colours, length, 0,
+    second->PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0,
                       signedLabels, zUpper, zLower, p2, &last2, true);
-    PlotKurve(page, mode, labelKinds1, h, ax, ay, bx, by, colourFlags, colours, length, 0,
-              signedLabels, zUpper, zLower, p1, &last1, true);
+    PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0, signedLabels,
+              zUpper, zLower, p1, &last1, true);
+    PlotLabels2(page, mode, h, ax, ay, bx, by, length, zUpper, zLower, *second, labelKinds1,
+                labelKinds2, signedLabels);
     return 1;
 }
 
