@@ -201,12 +201,17 @@ int RunHost(const ZirfOptions& options, const std::string& inputName) {
     return status;
 }
 
+// A stop by SIGINT, SIGTERM or SIGHUP ends the program with 128 + the signal's number
+// and leaves neither the running input's temporary folder nor an unfinished output. The
+// handlers are set first thing, before the program's own objects are built (the highest
+// priority an initialiser of the program may have): a stop during the start is told too.
+__attribute__((constructor(101))) void InstallHandlersFirst() {
+    QEL_InstallAbortHandlers();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    // A stop by SIGINT, SIGTERM or SIGHUP ends the program with 128 + the signal's number
-    // and leaves neither the running input's temporary folder nor an unfinished output.
-    QEL_InstallAbortHandlers();
     ZirfOptions options;
     std::string error;
     if (!ParseZirfOptions(argc, argv, options, error)) {
