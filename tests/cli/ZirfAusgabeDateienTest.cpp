@@ -2,12 +2,11 @@
 // named like temporary files, the user's files beside the output, outputs that cannot
 // be written, links in place of outputs, documents the reader refuses or that carry
 // old results.
-#include "platform/Base64.h"
-
 #include "../platform/RtfStructureCheck.h"
 #include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
 #include "ZirfCall.h"
+#include "ZirfDokumente.h"
 
 #include <gtest/gtest.h>
 
@@ -24,24 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kDocument = ExampleText("kragwand.xml");
-
-std::string Base64(const std::string& text) {
-    return Base64Encode(reinterpret_cast<const unsigned char*>(text.data()), text.size());
-}
-
-// The example with the host's two fragments: the definitions at the top of the report
-// and the actions; each carries the marker, so a report shows whose fragments it holds.
-std::string DocumentWithFragments(const std::string& marker) {
-    const std::string vardef =
-        "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times;}}\\f0 Projekt " + marker + "\\par}";
-    const std::string actions =
-        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Einwirkung " + marker + "\\par}";
-    std::string document = kDocument;
-    document.replace(document.find("</zirf>"), 7,
-                     "<rtfFiles vardef=\"" + Base64(vardef) + "\" lastueberlagerung_gammaPsi=\"" +
-                         Base64(actions) + "\"/></zirf>");
-    return document;
-}
 
 std::vector<std::string> FolderListing(const fs::path& folder) {
     std::vector<std::string> names;
