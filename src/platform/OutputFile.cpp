@@ -142,6 +142,14 @@ bool QEL_StreamOutputFile(const std::string& fileName,
     return true;
 }
 
+int QEL_CreateReplacingFile(const std::string& fileName) {
+    QEL_TemporaryOutput file;
+    if (CheckNames(fileName).problem != QEL_OutputProblem::None || !file.Create(fileName)) {
+        return -1;
+    }
+    return file.PlaceOpen();
+}
+
 std::string QEL_LastOutputFailure() {
     return LastFailure();
 }

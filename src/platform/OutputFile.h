@@ -55,3 +55,9 @@ bool QEL_StreamOutputFile(const std::string& fileName,
 // none failed since QEL_ClearOutputFailure.
 std::string QEL_LastOutputFailure();
 void QEL_ClearOutputFailure();
+
+// A new file under the name, open for writing while the caller writes it piece by piece
+// (the developer's trace and dump): made beside it and renamed over whatever stood there
+// at once, so that a link of that name is replaced, never written through. -1 when the
+// name is taken by a folder or a read-only file, or no file can be made.
+int QEL_CreateReplacingFile(const std::string& fileName);

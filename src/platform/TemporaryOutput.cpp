@@ -177,6 +177,18 @@ bool QEL_TemporaryOutput::Rename() {
     return true;
 }
 
+int QEL_TemporaryOutput::PlaceOpen() {
+    if (!Name() || rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        const int failure = errno;
+        Discard();
+        errno = failure;
+        return -1;
+    }
+    QEL_ClearAbortPath(QEL_AbortPath::TemporaryOutput, m_temporary);
+    m_temporary.clear();
+    return std::exchange(m_fd, -1);
+}
+
 void QEL_TemporaryOutput::Discard() {
     if (!m_temporary.empty()) {
         unlink(m_temporary.c_str());

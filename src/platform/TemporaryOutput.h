@@ -30,6 +30,10 @@ public:
     // Renames the named file to its target, which it replaces (a link of that name
     // included); false with errno set.
     bool Rename();
+    // Names and renames the file, and hands the caller its descriptor, open for writing
+    // on: the file stands under the target's name while the caller writes it. -1 with
+    // errno set when it cannot be put in place.
+    int PlaceOpen();
     // Takes the file away; a file in place stays.
     void Discard();
 

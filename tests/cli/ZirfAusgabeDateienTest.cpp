@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -164,22 +165,33 @@ TEST_F(ZirfFiles, OutputsThatCannotBeWrittenAreToldBeforeTheRun) {
 
 TEST_F(ZirfFiles, OutputsReplaceLinksAndNeverWriteThroughThem) {
     ScratchFolder::Write("wand.xml", kDocument);
-    ScratchFolder::Write("brief.txt", "Brief des Nutzers");
-    ScratchFolder::Write("liste.txt", "Liste des Nutzers");
-    fs::create_symlink("brief.txt", "wand.rtf");
-    fs::create_symlink("liste.txt", "wand.result.xml");
-    const ZirfCall r = RunZirf("-q wand.xml");
+    // The report, the result, and the developer's dump and trace.
+    const std::vector<std::pair<std::string, std::string>> links = {
+        {"wand.rtf", "brief.txt"},
+        {"wand.result.xml", "liste.txt"},
+        {"X.X", "notiz.txt"},
+        {"x.y", "tagebuch.txt"},
+    };
+    for (const auto& [link, file] : links) {
+        ScratchFolder::Write(file, "Datei des Nutzers");
+        fs::create_symlink(file, link);
+    }
+    const ZirfCall r = RunZirf("-q wand.xml", "QELUSER=KESTL");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ScratchFolder::Read("brief.txt"), "Brief des Nutzers");
-    EXPECT_EQ(ScratchFolder::Read("liste.txt"), "Liste des Nutzers");
-    EXPECT_FALSE(fs::is_symlink("wand.rtf"));
-    EXPECT_FALSE(fs::is_symlink("wand.result.xml"));
+    for (const auto& [link, file] : links) {
+        EXPECT_EQ(ScratchFolder::Read(file), "Datei des Nutzers") << link;
+        EXPECT_FALSE(fs::is_symlink(link)) << link;
+    }
     EXPECT_EQ(rtfcheck::StructureFault(ScratchFolder::Read("wand.rtf")), "");
     EXPECT_TRUE(Contains(ScratchFolder::Read("wand.result.xml"), "<result"));
+    EXPECT_TRUE(Contains(ScratchFolder::Read("X.X"), "X.X-Datei"));
+    EXPECT_TRUE(Contains(ScratchFolder::Read("x.y"), "Parameter"));
     // The new files are as readable as any other the user makes.
-    struct stat info {};
-    ASSERT_EQ(stat("wand.rtf", &info), 0);
-    EXPECT_NE(info.st_mode & S_IRGRP, 0u);
+    for (const char* name : {"wand.rtf", "x.y"}) {
+        struct stat info {};
+        ASSERT_EQ(stat(name, &info), 0);
+        EXPECT_NE(info.st_mode & S_IRGRP, 0u) << name;
+    }
 }
 
 TEST_F(ZirfFiles, DocumentsTheReaderRefusesOrThatCarryOldResults) {
