@@ -120,7 +120,7 @@ TEST(ZirfAbbruch, ABatchStoppedInMidRunLeavesNothingUnfinished) {
     EXPECT_LT(vollstaendig, kInputs);
 }
 
-TEST(ZirfAbbruch, AStartingRunSweepsTheFoldersOfDeadRunsOnly) {
+TEST(ZirfAbbruch, AStartingRunSweepsWhatDeadRunsLeftOnly) {
     const ScratchFolder folder("abbruch_rest");
     const fs::path tmp = folder.path() / "tmp";
     const fs::path fremd = folder.path() / "fremd";
@@ -151,6 +151,26 @@ TEST(ZirfAbbruch, AStartingRunSweepsTheFoldersOfDeadRunsOnly) {
     ASSERT_GE(sperre, 0);
     ASSERT_EQ(flock(sperre, LOCK_EX | LOCK_NB), 0);
 
+    // Hidden files of outputs not in place, in the output folder: a whole report of a run
+    // killed before it was named goes; those of runs still going, or held, stay, as does
+    // anything only named alike.
+    const auto ausgabe = [&folder](const std::string& name, const std::string& id) {
+        const fs::path datei = folder.path() / ("." + name + "." + id + "-0123456789abcdef.tmp");
+        ScratchFolder::Write(datei, "{\\rtf1 ganzer Bericht}");
+        return datei;
+    };
+    const fs::path verwaisteAusgabe = ausgabe("wand.rtf", tot);
+    const fs::path verwaistesErgebnis = ausgabe("alt.result.xml", tot);
+    ScratchFolder::Write(folder.path() / ".wand.rtf.tmp");
+    const std::vector<fs::path> bleibendeAusgaben = {
+        ausgabe("wand.rtf", lebt), ausgabe("fest.rtf", tot), folder.path() / ".wand.rtf.tmp"};
+    const int ausgabeSperre = open(bleibendeAusgaben[1].c_str(), O_RDONLY);
+    ASSERT_EQ(flock(ausgabeSperre, LOCK_EX | LOCK_NB), 0);
+    const fs::path ausgabeOrdner =
+        ordner(folder.path() / (".bild.rtf." + tot + "-0123456789abcdef.tmp"));
+    const fs::path ausgabeVerweis = folder.path() / (".liste.rtf." + tot + "-0123456789abcdef.tmp");
+    fs::create_symlink(fremd / "brief.txt", ausgabeVerweis);
+
     ScratchFolder::Write(folder.path() / "wand.xml", ExampleText("kragwand.xml"));
     const pid_t pid =
         StartLeise({(folder.path() / "wand.xml").string()}, tmp, folder.path() / "zirf.err");
@@ -158,11 +178,19 @@ TEST(ZirfAbbruch, AStartingRunSweepsTheFoldersOfDeadRunsOnly) {
     int status = 0;
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     close(sperre);
+    close(ausgabeSperre);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << ScratchFolder::Read(folder.path() / "zirf.err");
 
     EXPECT_FALSE(fs::exists(verwaist));
     EXPECT_FALSE(fs::exists(verwaistVersteckt));
+    EXPECT_FALSE(fs::exists(verwaisteAusgabe));
+    EXPECT_FALSE(fs::exists(verwaistesErgebnis));
+    for (const fs::path& bleibt : bleibendeAusgaben) {
+        EXPECT_TRUE(fs::exists(bleibt)) << bleibt;
+    }
+    EXPECT_TRUE(fs::exists(ausgabeOrdner / "innen" / "bild.emf"));
+    EXPECT_TRUE(fs::is_symlink(ausgabeVerweis));
     for (const fs::path& bleibt : {laufend, gehalten, andererName}) {
         EXPECT_TRUE(fs::exists(bleibt / "innen" / "bild.emf")) << bleibt;
     }
