@@ -7,6 +7,7 @@
 #include "../support/ScratchFolder.h"
 #include "ZirfCall.h"
 #include "ZirfDokumente.h"
+#include "ZirfProzess.h"
 
 #include <gtest/gtest.h>
 
@@ -222,6 +223,54 @@ TEST_F(ZirfFiles, DocumentsTheReaderRefusesOrThatCarryOldResults) {
     EXPECT_FALSE(Contains(result, "alt=")) << result;
     EXPECT_NE(result.find("</result>"), std::string::npos);
     EXPECT_EQ(result.find("</result>"), result.rfind("</result>")) << "one result element";
+}
+
+TEST_F(ZirfFiles, DocumentsBeyondTheLimitsAreRefusedAtOnceWithLittleMemory) {
+    const std::string anfang = "<zirf>\n";
+    const auto wiederholt = [&anfang](const std::string& stueck, std::size_t n) {
+        std::string text = anfang;
+        text.reserve(anfang.size() + stueck.size() * n + 8);
+        for (std::size_t i = 0; i < n; ++i) {
+            text += stueck;
+        }
+        return text + "</zirf>\n";
+    };
+    std::string viele = "<u";
+    for (int i = 0; i < 25; ++i) {
+        viele += " a" + std::to_string(i) + "=\"\"";
+    }
+    viele += "/>\n";
+    const struct {
+        const char* name;
+        std::string text;
+        std::string says;
+    } cases[] = {
+        // 50 MB of empty elements the run does not know.
+        {"gross", wiederholt("<unbekannt/>\n", 4200000),
+         "ist gr\xC3\xB6\xC3\x9F"
+         "er als 8 MiB"},
+        {"elemente", wiederholt("<u/>\n", 200000), "hat mehr als 20000 Elemente (Zeile 20001)"},
+        {"kommentare", wiederholt("<!---->\n", 30000), "hat mehr als 20000 Elemente"},
+        {"attribute", wiederholt(viele, 10000), "hat mehr als 200000 Attribute (Zeile 8002)"},
+    };
+    fs::create_directories("tmp");
+    for (const auto& c : cases) {
+        const std::string input = std::string(c.name) + ".xml";
+        ScratchFolder::Write(input, c.text);
+        const ZirfEnde ende = WaitZirf(
+            StartZirf({"-q", input}, {"TMPDIR=" + fs::absolute("tmp").string()}, "zirf.err"));
+        const std::string err = ScratchFolder::Read("zirf.err");
+        EXPECT_EQ(ende.status, 2) << c.name << ": " << err;
+        EXPECT_TRUE(
+            Contains(err, "XML-Datei '" + (m_folder.path() / input).string() + "' " + c.says))
+            << c.name << ": " << err;
+        EXPECT_FALSE(fs::exists(std::string(c.name) + ".result.xml")) << c.name;
+        // Refused before the parser builds the document: at once, and with about the
+        // memory the file's text takes.
+        EXPECT_LT(ende.cpuSeconds, 5.0) << c.name;
+        EXPECT_LT(ende.peakKiB, 256L * 1024L) << c.name;
+        fs::remove(input);
+    }
 }
 
 TEST_F(ZirfFiles, FragmentThatCannotBeReadIsLeftOutWithAMessage) {
