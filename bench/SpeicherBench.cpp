@@ -93,18 +93,18 @@ void Speicher(benchmark::State& state, const std::string& name, const std::strin
 }
 
 const bool kRegistriert = [] {
-    benchmark::RegisterBenchmark(
-        "Speicher/kragwand",
-        [](benchmark::State& state) { Speicher(state, "kragwand", Example()); })
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark(
-        "Speicher/Grenzdokument",
-        [](benchmark::State& state) { Speicher(state, "Grenzdokument", Grenzdokument()); })
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->UseRealTime();
+    const struct {
+        const char* name;
+        std::string (*text)();
+    } documents[] = {{"kragwand", Example}, {"Grenzdokument", Grenzdokument}};
+    for (const auto& d : documents) {
+        benchmark::RegisterBenchmark(
+            ("Speicher/" + std::string(d.name)).c_str(),
+            [d](benchmark::State& state) { Speicher(state, d.name, d.text()); })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3)
+            ->UseRealTime();
+    }
     return true;
 }();
 

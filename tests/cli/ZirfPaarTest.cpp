@@ -4,6 +4,7 @@
 // the earlier pair whole or none.
 #include "../platform/RtfStructureCheck.h"
 #include "../support/ScratchFolder.h"
+#include "ZirfCall.h"
 #include "ZirfDokumente.h"
 #include "ZirfProzess.h"
 
@@ -65,18 +66,6 @@ Paar PaarIn(const fs::path& folder, const std::string& name,
     return paar;
 }
 
-// Names in the folder that no run leaves: hidden files of unfinished outputs.
-std::vector<std::string> Hidden(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) {
-        const std::string name = e.path().filename().string();
-        if (name.front() == '.') {
-            names.push_back(name);
-        }
-    }
-    return names;
-}
-
 // The example marked, with many elements the run does not know: its result takes a while
 // longer to save than its report to be written.
 std::string Document(const std::string& marker, bool gepolstert) {
@@ -131,7 +120,7 @@ TEST(ZirfPaar, TwoCallsIntoOneFolderNeverMixAPair) {
             EXPECT_EQ(paar.bericht, paar.ergebnis) << "round " << runde << ", " << name;
         }
     }
-    EXPECT_EQ(Hidden(out), std::vector<std::string>());
+    EXPECT_EQ(HiddenNames(out), std::vector<std::string>());
     EXPECT_TRUE(fs::is_empty(folder.path() / "tmp"));
 }
 
@@ -249,7 +238,7 @@ protected:
         ScratchFolder::Write(m_out / "wand.result.xml", kAltesErgebnis);
     }
     void ExpectNothingLeft() {
-        EXPECT_EQ(Hidden(m_out), std::vector<std::string>());
+        EXPECT_EQ(HiddenNames(m_out), std::vector<std::string>());
         EXPECT_TRUE(fs::is_empty(m_tmp));
     }
     std::string Err() const { return ScratchFolder::Read(m_folder.path() / "zirf.err"); }

@@ -3,6 +3,7 @@
 // report and result as it was (or none). The small file system is a tmpfs that the test
 // mounts; where it cannot (no superuser), the test is skipped with a message.
 #include "../support/ScratchFolder.h"
+#include "ZirfCall.h"
 #include "ZirfDokumente.h"
 #include "ZirfProzess.h"
 
@@ -78,17 +79,6 @@ std::uintmax_t Seiten(std::uintmax_t bytes) {
     return (bytes + kSeite - 1) / kSeite * kSeite;
 }
 
-std::vector<std::string> Hidden(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) {
-        const std::string name = e.path().filename().string();
-        if (name.front() == '.') {
-            names.push_back(name);
-        }
-    }
-    return names;
-}
-
 TEST(ZirfVollePlatte, AnOutputThatFindsNoRoomIsToldWithItsReasonAndStatus2) {
     const ScratchFolder folder("volle_platte");
     const fs::path tmp = folder.path() / "tmp";
@@ -146,7 +136,7 @@ TEST(ZirfVollePlatte, AnOutputThatFindsNoRoomIsToldWithItsReasonAndStatus2) {
                 EXPECT_EQ(ScratchFolder::Read(voll / "wand.rtf"), "alter Bericht");
                 EXPECT_EQ(ScratchFolder::Read(voll / "wand.result.xml"), "altes Ergebnis");
             }
-            EXPECT_EQ(Hidden(voll), std::vector<std::string>());
+            EXPECT_EQ(HiddenNames(voll), std::vector<std::string>());
             EXPECT_TRUE(fs::is_empty(tmp));
         }
     }
