@@ -3,18 +3,14 @@
 // and freed. One case per example, and a batch of 200 runs over the examples in turn;
 // each reports runs per second.
 
-#include "host/ZirfRun.h"
+#include "BenchLauf.h"
 #include "platform/MessageBox.h"
-#include "platform/QEDOM.h"
-#include "platform/QELRTFXHost.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -32,53 +28,14 @@ std::vector<fs::path> ExampleFiles() {
     return files;
 }
 
-// The runs write their reports into a folder of their own, removed afterwards.
-class RunFolder {
-public:
-    RunFolder()
-        : m_previous(fs::current_path()),
-          m_path(fs::temp_directory_path() / ("zirf_bench_" + std::to_string(getpid()))) {
-        fs::create_directories(m_path);
-        fs::current_path(m_path);
-    }
-    ~RunFolder() {
-        fs::current_path(m_previous);
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    RunFolder(const RunFolder&) = delete;
-    RunFolder& operator=(const RunFolder&) = delete;
-
-private:
-    fs::path m_previous;
-    fs::path m_path;
-};
-
-void OneRun(const fs::path& file) {
-    QELRTFX_HostSetup host;
-    host.settings = {{"File/dpf", file.stem().string()}, {"QE-Version/qelrtfx", "V2.0"}};
-    QELRTFX_RegisterHost(std::move(host));
-    QEL_ClearShownMessages();
-    std::string error;
-    const QEDOM_HANDLE doc = QEDOM_LoadDocument(file.string(), error);
-    if (doc == 0) {
-        throw std::runtime_error(error);
-    }
-    const ZirfRunOutcome outcome = ZirfRun(doc, 1);
-    QEDOM_FreeDocument(doc);
-    if (outcome != ZirfRunOutcome::Completed) {
-        throw std::runtime_error(file.string() + ": the run did not complete");
-    }
-}
-
 // Runs the files in turn, count runs a round, as long as the benchmark asks.
 void Laeufe(benchmark::State& state, const std::vector<fs::path>& files, std::size_t count) {
-    const RunFolder folder;
+    const BenchFolder folder;
     QEL_SetMessageSink([](const std::string&) {});
     std::int64_t runs = 0;
     for (auto _ : state) {
         for (std::size_t i = 0; i < count; ++i) {
-            OneRun(files[i % files.size()]);
+            BenchRun(files[i % files.size()]);
             ++runs;
         }
     }

@@ -1,11 +1,17 @@
 #include "cli/ZirfOptions.h"
 
 const char* const kZirfUsage =
-    "usage: zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] INPUT.xml...\n";
+    "usage: zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] [--] INPUT.xml...\n";
 
 bool ParseZirfOptions(int argc, char** argv, ZirfOptions& options, std::string& error) {
+    // After "--" every argument is an input, whatever it starts with.
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (optionsEnded) {
+            options.inputs.push_back(arg);
+            continue;
+        }
         const auto takeValue = [&](std::string& target) {
             if (i + 1 >= argc) {
                 error = "option " + arg + " needs a value";
@@ -14,7 +20,9 @@ bool ParseZirfOptions(int argc, char** argv, ZirfOptions& options, std::string& 
             target = argv[++i];
             return true;
         };
-        if (arg == "-o") {
+        if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "-o") {
             if (!takeValue(options.outputDir)) {
                 return false;
             }

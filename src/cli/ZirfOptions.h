@@ -4,7 +4,8 @@
 #include <vector>
 
 // The command line of the host program:
-//   zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] INPUT.xml...
+//   zirf [-o DIR] [--keep-temp] [--settings FILE] [-q] [--] INPUT.xml...
+// ("--" ends the options: every argument after it is an input)
 struct ZirfOptions {
     std::vector<std::string> inputs; // each one run, in the order given
     std::string outputDir;           // empty: the input's folder

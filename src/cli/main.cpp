@@ -10,6 +10,7 @@
 #include "cli/ZirfOptions.h"
 #include "host/ZIRF_Calc.h"
 #include "platform/AbortCleanup.h"
+#include "platform/HeldOutputs.h"
 #include "platform/MessageBox.h"
 #include "platform/OutputFile.h"
 #include "platform/QEDOM.h"
@@ -70,23 +71,6 @@ private:
     QEDOM_HANDLE m_handle;
 };
 
-// While an input runs, a signal that stops the program takes away the report its run has
-// written: without its result it would pass for a complete one. A report that stood
-// there before the run stays.
-class ReportWatch {
-public:
-    explicit ReportWatch(const fs::path& report) {
-        if (!report.empty()) {
-            QEL_WatchReplacedOutput(report.string());
-        }
-    }
-    ~ReportWatch() { Clear(); }
-    ReportWatch(const ReportWatch&) = delete;
-    ReportWatch& operator=(const ReportWatch&) = delete;
-    // The input is complete (or failed for good).
-    void Clear() { QEL_ClearReplacedOutput(); }
-};
-
 // The report of a run: the output prefix followed by ".rtf", relative to the output
 // folder where the run takes place; empty without a prefix.
 fs::path ReportFile(const fs::path& outputDir, const HostSettings& settings) {
@@ -117,8 +101,9 @@ std::string OverwrittenInput(const fs::path& input, const fs::path& report,
     return std::string();
 }
 
-// Saves the document of a run as its result file; the exit status of the input.
-int SaveResult(QEDOM_HANDLE document, const fs::path& result, const fs::path& report) {
+// Saves the document of a run as its result file (held until the run's outputs go in
+// place); the exit status of the input.
+int SaveResult(QEDOM_HANDLE document, const fs::path& result) {
     // The module removes an old result when it starts and writes a new one only in a
     // run that reaches its end.
     if (QEDOM_FindFirstChild(QEDOM_GetRootElement(document), kResultElement) == 0) {
@@ -126,14 +111,31 @@ int SaveResult(QEDOM_HANDLE document, const fs::path& result, const fs::path& re
     }
     std::string error;
     if (!SaveResultFile(document, result.string(), error)) {
-        // The report of a run without its result would pass for a complete one.
-        if (!report.empty()) {
-            std::remove(report.c_str());
-        }
-        return Fail(kRunError, error);
+        return Fail(kUsageOrInputError, error);
     }
     // A completed run that still showed a message went on after a warning.
     return QEL_ShownMessages().empty() ? kCompleted : kCompletedWithWarning;
+}
+
+// Puts the run's report and result in place together; the exit status of the input.
+// A report that could not be written, or a result that could not be saved, leaves the
+// files of an earlier run as they were.
+int PlaceOutputs(QEL_HeldOutputs& held, int status, const fs::path& report,
+                 const fs::path& result) {
+    if (!QEL_LastOutputFailure().empty()) {
+        // The run told which output and why.
+        return kUsageOrInputError;
+    }
+    std::vector<std::string> pair = {result.string()};
+    if (!report.empty()) {
+        pair.push_back(report.string());
+    }
+    std::string error;
+    if (!held.Place(pair, error)) {
+        return Fail(kUsageOrInputError,
+                    "cannot put the report and the result of the run in place: " + error);
+    }
+    return status;
 }
 
 int RunHost(const ZirfOptions& options, const std::string& inputName) {
@@ -188,25 +190,29 @@ int RunHost(const ZirfOptions& options, const std::string& inputName) {
     QEL_SetMessageSink(ShowMessageBox);
     QEL_ClearShownMessages();
 
-    ReportWatch watch(report);
+    // The report and the result go in place together, when the run is over: another call
+    // that writes outputs of the same names meanwhile, or a stop, never leaves one of
+    // them beside the other's of another run.
+    QEL_HeldOutputs held;
     {
         const CurrentFolder inOutputFolder(outputDir);
         ZIRF_Calc(document.get(), options.keepTemp ? 0 : 1);
     }
-    // Saving the result completes the input: a stop meanwhile waits until it is saved
-    // and the report is off the watch.
-    const QEL_AbortDeferred deferred;
-    const int status = SaveResult(document.get(), result, report);
-    watch.Clear();
-    return status;
+    const int status = SaveResult(document.get(), result);
+    return status == kUsageOrInputError ? status : PlaceOutputs(held, status, report, result);
+}
+
+// A stop by SIGINT, SIGTERM or SIGHUP ends the program with 128 + the signal's number
+// and leaves neither the running input's temporary folder nor an unfinished output. The
+// handlers are set first thing, before the program's own objects are built (the highest
+// priority an initialiser of the program may have): a stop during the start is told too.
+__attribute__((constructor(101))) void InstallHandlersFirst() {
+    QEL_InstallAbortHandlers();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    // A stop by SIGINT, SIGTERM or SIGHUP ends the program with 128 + the signal's number
-    // and leaves neither the running input's temporary folder nor an unfinished output.
-    QEL_InstallAbortHandlers();
     ZirfOptions options;
     std::string error;
     if (!ParseZirfOptions(argc, argv, options, error)) {

@@ -5,6 +5,7 @@
 #include "host/Trace.h"
 #include "platform/Kernel.h"
 #include "platform/Localisation.h"
+#include "platform/OutputFile.h"
 #include "platform/QELRTFXHost.h"
 #include "platform/RunFileRecord.h"
 #include "platform/Utf8.h"
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <locale.h>
+#include <unistd.h>
 
 namespace {
 
@@ -80,12 +82,18 @@ std::string NowFormatted(const char* format) {
 }
 
 // Opens a diagnostic file: the named one (or its default) for a developer, else the
-// null device. Failures are swallowed and give a null handle.
+// null device. Failures are swallowed and give a null handle. The file is made anew, so
+// that a link of its name is replaced, never written through.
 FILE* OpenDiagnosticFile(const std::string& name, const char* defaultName) {
     if (!C1QEL::IsDeveloper()) {
         return std::fopen(QEL_NullDevice(), "w");
     }
-    return std::fopen(name.empty() ? defaultName : name.c_str(), "w");
+    const int fd = QEL_CreateReplacingFile(name.empty() ? defaultName : name);
+    FILE* file = fd >= 0 ? fdopen(fd, "w") : nullptr;
+    if (file == nullptr && fd >= 0) {
+        close(fd);
+    }
+    return file;
 }
 
 // Closes a file of the context and forgets every handle to it, so that no trace line

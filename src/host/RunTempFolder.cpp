@@ -2,6 +2,7 @@
 
 #include "platform/AbortCleanup.h"
 #include "platform/Kernel.h"
+#include "platform/TemporaryOutput.h"
 
 #include <cerrno>
 #include <csignal>
@@ -61,10 +62,11 @@ bool ProcessLives(pid_t id) {
     return id == getpid() || kill(id, 0) == 0 || errno != ESRCH;
 }
 
-// Whether no process holds the folder: the run that made it keeps a lock on it for its
-// lifetime, which its end releases however it ends.
-bool Unheld(const std::filesystem::path& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+// Whether no process holds the file or folder: the run that made it keeps a lock on it
+// for its lifetime, which its end releases however it ends.
+bool Unheld(const std::filesystem::path& path, bool folder) {
+    const int flags = folder ? O_RDONLY | O_DIRECTORY : O_RDONLY | O_NONBLOCK;
+    const int fd = open(path.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         return false;
     }
@@ -73,23 +75,31 @@ bool Unheld(const std::filesystem::path& folder) {
     return free;
 }
 
-// Takes away the folders of runs that ended without removing theirs (a process killed
-// by SIGKILL, which no handler sees): only a folder of this user, named as a run's with
-// the id of a process that no longer exists, and held by none. Anything else there,
-// another user's run or one still going, stays.
-void SweepStaleFolders(const std::string& where, const std::string& prefix) {
+// What a run that ended without removing it left in the folder (a process killed by
+// SIGKILL, which no handler sees): a run's folder, named with the prefix, and in the
+// output folder the hidden file of an output not yet in place. Only what this user
+// owns, of the kind its name says, named with the id of a process that no longer
+// exists, and held by none; anything else there, another user's run or one still going,
+// stays.
+void SweepStale(const std::string& where, const std::string& prefix, bool outputs) {
     std::error_code ec;
     for (std::filesystem::directory_iterator it(where, ec), end; !ec && it != end;
          it.increment(ec)) {
-        const std::filesystem::path folder = it->path();
-        const pid_t id = ProcessOf(folder.filename().string(), prefix);
+        const std::filesystem::path path = it->path();
+        const std::string name = path.filename().string();
+        pid_t id = ProcessOf(name, prefix);
+        const bool folder = id != 0;
+        if (!folder && outputs) {
+            id = QEL_TemporaryOutputProcess(name);
+        }
         struct stat info {};
-        if (id == 0 || lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-            info.st_uid != geteuid() || ProcessLives(id) || !Unheld(folder)) {
+        if (id == 0 || lstat(path.c_str(), &info) != 0 ||
+            (folder ? !S_ISDIR(info.st_mode) : !S_ISREG(info.st_mode)) ||
+            info.st_uid != geteuid() || ProcessLives(id) || !Unheld(path, folder)) {
             continue;
         }
         std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
+        std::filesystem::remove_all(path, ignored);
     }
 }
 
@@ -101,8 +111,9 @@ std::string FolderPattern(const std::string& prefix) {
 
 RunTempFolder::RunTempFolder() {
     const std::string hidden = std::string(".") + kFolderPrefix;
-    SweepStaleFolders(QEL_GetTempFolder(), kFolderPrefix);
-    SweepStaleFolders(".", hidden);
+    SweepStale(QEL_GetTempFolder(), kFolderPrefix, false);
+    // The current folder is the output folder.
+    SweepStale(".", hidden, true);
 
     // Made, held and noted for a stop at one go: a stop in between would leave it behind.
     const QEL_AbortDeferred deferred;

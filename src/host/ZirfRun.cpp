@@ -129,6 +129,8 @@ void EndFailedRun(QEDOM_HANDLE hDoc, int flag) {
 } // namespace
 
 ZirfRunOutcome ZirfRun(QEDOM_HANDLE hDoc, int flag) {
+    // A report that cannot be written is told with the reason of this run's failure.
+    QEL_ClearOutputFailure();
     // The run's temporary files live in a folder of its own, gone when the run ends.
     QEL_ClearRunFiles();
     // The output folder tried by the host's checks right before the run counts for the

@@ -8,14 +8,13 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <system_error>
 #include <unistd.h>
 
 // Everything the handler touches is a fixed buffer or a flag of sig_atomic_t, written by
 // the program while the flag says the place is not in use, and everything it calls is
-// async-signal-safe (open, getdents64, unlinkat, rmdir, unlink, lstat, write, _exit).
+// async-signal-safe (open, getdents64, unlinkat, rmdir, unlink, write, _exit).
 
 namespace {
 
@@ -24,27 +23,17 @@ constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 // A run's folder holds files; a folder in it is taken down this deep.
 constexpr int kMaxDepth = 8;
 constexpr int kExitBase = 128;
+// Outputs not in place at one time: a report waiting for its result, the result being
+// written, and room to spare.
+constexpr std::size_t kTemporaryOutputs = 4;
 
 struct Place {
     volatile std::sig_atomic_t inUse = 0;
     std::array<char, kPathBytes> path{};
 };
 
-struct Watched {
-    volatile std::sig_atomic_t inUse = 0;
-    std::array<char, kPathBytes> path{};
-    bool existed = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-};
-
 Place g_runFolder;
-Place g_temporaryOutput;
-Watched g_replaced;
-
-Place& PlaceOf(QEL_AbortPath kind) {
-    return kind == QEL_AbortPath::RunFolder ? g_runFolder : g_temporaryOutput;
-}
+std::array<Place, kTemporaryOutputs> g_temporaryOutputs;
 
 // Copies the absolute form of path into the buffer; false when it does not fit.
 bool Store(const std::string& path, std::array<char, kPathBytes>& buffer) {
@@ -156,52 +145,49 @@ sigset_t StopSignals() {
 
 } // namespace
 
-void QEL_SetAbortPath(QEL_AbortPath kind, const std::string& path) {
-    Place& place = PlaceOf(kind);
-    place.inUse = 0;
-    std::atomic_signal_fence(std::memory_order_seq_cst);
-    if (Store(path, place.path)) {
-        std::atomic_signal_fence(std::memory_order_seq_cst);
-        place.inUse = 1;
+bool QEL_SetAbortPath(QEL_AbortPath kind, const std::string& path) {
+    Place* place = &g_runFolder;
+    if (kind == QEL_AbortPath::TemporaryOutput) {
+        place = nullptr;
+        for (Place& p : g_temporaryOutputs) {
+            if (p.inUse == 0) {
+                place = &p;
+                break;
+            }
+        }
+        if (place == nullptr) {
+            return false;
+        }
     }
-}
-
-void QEL_ClearAbortPath(QEL_AbortPath kind) {
-    PlaceOf(kind).inUse = 0;
+    place->inUse = 0;
     std::atomic_signal_fence(std::memory_order_seq_cst);
-}
-
-void QEL_WatchReplacedOutput(const std::string& path) {
-    g_replaced.inUse = 0;
-    std::atomic_signal_fence(std::memory_order_seq_cst);
-    if (!Store(path, g_replaced.path)) {
-        return;
+    if (!Store(path, place->path)) {
+        return false;
     }
-    struct stat info {};
-    g_replaced.existed = lstat(g_replaced.path.data(), &info) == 0;
-    g_replaced.device = g_replaced.existed ? info.st_dev : 0;
-    g_replaced.inode = g_replaced.existed ? info.st_ino : 0;
     std::atomic_signal_fence(std::memory_order_seq_cst);
-    g_replaced.inUse = 1;
+    place->inUse = 1;
+    return true;
 }
 
-void QEL_ClearReplacedOutput() {
-    g_replaced.inUse = 0;
+void QEL_ClearAbortPath(QEL_AbortPath kind, const std::string& path) {
+    if (kind == QEL_AbortPath::RunFolder) {
+        g_runFolder.inUse = 0;
+    } else {
+        std::error_code ec;
+        const std::string absolute = std::filesystem::absolute(path, ec).string();
+        for (Place& p : g_temporaryOutputs) {
+            if (p.inUse != 0 && (path.empty() || absolute == p.path.data())) {
+                p.inUse = 0;
+            }
+        }
+    }
     std::atomic_signal_fence(std::memory_order_seq_cst);
 }
 
 void QEL_RemoveAbortPaths() {
-    if (g_temporaryOutput.inUse != 0) {
-        unlink(g_temporaryOutput.path.data());
-    }
-    if (g_replaced.inUse != 0) {
-        // An output is written under a new name and renamed into place: a file of another
-        // identity under the name is the run's own.
-        struct stat info {};
-        if (lstat(g_replaced.path.data(), &info) == 0 &&
-            (!g_replaced.existed || info.st_dev != g_replaced.device ||
-             info.st_ino != g_replaced.inode)) {
-            unlink(g_replaced.path.data());
+    for (const Place& p : g_temporaryOutputs) {
+        if (p.inUse != 0) {
+            unlink(p.path.data());
         }
     }
     if (g_runFolder.inUse != 0) {

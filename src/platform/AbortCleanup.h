@@ -4,29 +4,22 @@
 #include <string>
 
 // What a signal that stops the process (SIGINT, SIGTERM, SIGHUP) must not leave behind:
-// the folder of the run under way, an output file half written under its temporary
-// name, and an output that the run has replaced while the input is not complete (a
-// report without its result). The names are held in fixed places, so that the signal's
-// handler reaches them without allocating; it removes what they name and ends the
-// process with 128 + the signal's number.
+// the folder of the run under way and the files of outputs that are not in place yet
+// (one half written, or a whole report waiting for its result). The names are held in
+// fixed places, so that the signal's handler reaches them without allocating; it
+// removes what they name and ends the process with 128 + the signal's number.
 
 enum class QEL_AbortPath {
-    RunFolder,       // removed with everything in it
-    TemporaryOutput, // removed
+    RunFolder,       // removed with everything in it; one at a time
+    TemporaryOutput, // removed; a few at a time
 };
 
-// Names the path of that kind from now on (made absolute against the current folder);
-// one path per kind.
-void QEL_SetAbortPath(QEL_AbortPath kind, const std::string& path);
-// The path of that kind is no concern of a stop any more.
-void QEL_ClearAbortPath(QEL_AbortPath kind);
-
-// An output of the running input (its report) that the run replaces: a stop removes
-// the file under this name when it is no longer the one that stood there now (the run
-// has written it), and keeps a file that stood there before. Cleared once the input is
-// complete.
-void QEL_WatchReplacedOutput(const std::string& path);
-void QEL_ClearReplacedOutput();
+// Names the path of that kind from now on (made absolute against the current folder).
+// false when it cannot be noted (too long, or every place for that kind taken).
+bool QEL_SetAbortPath(QEL_AbortPath kind, const std::string& path);
+// The path of that kind (for temporary outputs the one given) is no concern of a stop
+// any more.
+void QEL_ClearAbortPath(QEL_AbortPath kind, const std::string& path = std::string());
 
 // Installs the handlers of SIGINT, SIGTERM and SIGHUP (a signal the process ignores stays
 // ignored). The handler removes what the paths name, says on stderr which signal stopped
@@ -38,8 +31,8 @@ void QEL_InstallAbortHandlers();
 void QEL_RemoveAbortPaths();
 
 // Holds the stopping signals back for its lifetime: a step that must complete once
-// begun (saving the result and taking the input off the watch) is never cut in two; a
-// signal that comes meanwhile stops the process right after.
+// begun (putting a report and its result in place) is never cut in two; a signal that
+// comes meanwhile stops the process right after.
 class QEL_AbortDeferred {
 public:
     QEL_AbortDeferred();

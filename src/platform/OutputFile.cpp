@@ -1,117 +1,33 @@
 #include "platform/OutputFile.h"
 
-#include "platform/AbortCleanup.h"
+#include "platform/HeldOutputs.h"
 #include "platform/Kernel.h"
+#include "platform/SystemReason.h"
+#include "platform/TemporaryOutput.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <set>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-constexpr int kNameAttempts = 100;
-constexpr mode_t kFileMode = 0666; // less the process's umask, as for any new file
 
 std::string FolderOf(const std::string& fileName) {
     const std::filesystem::path parent = std::filesystem::path(fileName).parent_path();
     return parent.empty() ? std::string(".") : parent.string();
 }
 
-// A hidden name beside the target that no file is likely to have.
-std::string TemporaryName(const std::string& fileName) {
-    static std::mt19937_64 random{std::random_device{}()};
-    const std::string base = std::filesystem::path(fileName).filename().string();
-    char suffix[24];
-    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
-    return (std::filesystem::path(FolderOf(fileName)) / ("." + base + "." + suffix + ".tmp"))
-        .string();
+// The reason the last output could not be written; empty after none.
+std::string& LastFailure() {
+    static std::string reason;
+    return reason;
 }
 
-// A new file without a name in the target's folder, where the file system makes such
-// files; -1 with errno set otherwise. It vanishes with the program unless it is named.
-int CreateUnnamed(const std::string& fileName) {
-#ifdef O_TMPFILE
-    // Such a file gets its name through its entry in /proc (NameBeside).
-    static const bool benennbar = access("/proc/self/fd", X_OK) == 0;
-    if (!benennbar) {
-        errno = EOPNOTSUPP;
-        return -1;
-    }
-    return open(FolderOf(fileName).c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, kFileMode);
-#else
-    errno = EOPNOTSUPP;
-    return -1;
-#endif
-}
-
-// Whether the failure of CreateUnnamed says only that the file system makes no files
-// without a name (a folder that takes no file at all fails the same way named).
-bool NoUnnamedFiles(int error) {
-    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL || error == ENOENT;
-}
-
-// Gives the unnamed file fd a temporary name beside the target; false with errno set
-// when it cannot be named. Until TemporaryGone, a signal that stops the program takes it
-// away.
-bool NameBeside(int fd, const std::string& fileName, std::string& temporary) {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        temporary = TemporaryName(fileName);
-        // Named and noted at one go: a stop in between would leave it behind.
-        const QEL_AbortDeferred deferred;
-        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-            QEL_SetAbortPath(QEL_AbortPath::TemporaryOutput, temporary);
-            return true;
-        }
-        if (errno != EEXIST) {
-            return false;
-        }
-    }
+bool Failed(const std::string& reason, std::string& error) {
+    LastFailure() = reason;
+    error = reason;
     return false;
-}
-
-// A new file of a name no one else has, beside the target; -1 with errno set when
-// none can be made. Until TemporaryGone, a signal that stops the program takes it away.
-int CreateBeside(const std::string& fileName, std::string& temporary) {
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        temporary = TemporaryName(fileName);
-        // Made and noted at one go: a stop in between would leave it behind.
-        const QEL_AbortDeferred deferred;
-        const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
-        if (fd >= 0) {
-            QEL_SetAbortPath(QEL_AbortPath::TemporaryOutput, temporary);
-            return fd;
-        }
-        if (errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
-}
-
-// The temporary file is renamed or removed: no concern of a stop any more.
-void TemporaryGone() {
-    QEL_ClearAbortPath(QEL_AbortPath::TemporaryOutput);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 // The folders that took a new file since QEL_ForgetOutputFolders, by their full names
@@ -148,6 +64,7 @@ QEL_OutputCheck CheckNames(const std::string& fileName) {
 
 QEL_OutputCheck FolderNotWritable(QEL_OutputCheck check, int error) {
     check.problem = QEL_OutputProblem::FolderNotWritable;
+    check.error = error;
     check.reason = std::strerror(error);
     return check;
 }
@@ -160,22 +77,12 @@ QEL_OutputCheck QEL_CheckOutputFile(const std::string& fileName) {
     if (check.problem != QEL_OutputProblem::None || TriedFolders().count(tried) > 0) {
         return check;
     }
-    // The file goes in under a new name: the folder must take a new file. One without a
-    // name is tried first: making it costs the file system less, and nothing is left to
-    // remove.
-    int fd = CreateUnnamed(fileName);
-    if (fd < 0 && NoUnnamedFiles(errno)) {
-        std::string probe;
-        fd = CreateBeside(fileName, probe);
-        if (fd >= 0) {
-            unlink(probe.c_str());
-            TemporaryGone();
-        }
-    }
-    if (fd < 0) {
+    // The file goes in under a new name: the folder must take a new file. The trial's
+    // file goes at once.
+    QEL_TemporaryOutput trial;
+    if (!trial.Create(fileName)) {
         return FolderNotWritable(check, errno);
     }
-    close(fd);
     TriedFolders().insert(tried);
     return check;
 }
@@ -191,8 +98,8 @@ std::string QEL_OutputProblemText(const QEL_OutputCheck& check) {
     case QEL_OutputProblem::FolderMissing:
         return "der Ordner " + check.folder + " existiert nicht";
     case QEL_OutputProblem::FolderNotWritable:
-        return "im Ordner " + check.folder + " kann keine Datei angelegt werden (" + check.reason +
-               ")";
+        return "im Ordner " + check.folder + " kann keine Datei angelegt werden (" +
+               QEL_SystemReason(check.error) + ")";
     case QEL_OutputProblem::IsFolder:
         return "unter diesem Namen steht ein Ordner";
     case QEL_OutputProblem::ReadOnly:
@@ -211,62 +118,42 @@ bool QEL_StreamOutputFile(const std::string& fileName,
                           std::string& error) {
     const QEL_OutputCheck check = CheckNames(fileName);
     if (check.problem != QEL_OutputProblem::None) {
-        error = QEL_OutputProblemText(check);
-        return false;
+        return Failed(QEL_OutputProblemText(check), error);
     }
     // Written without a name where the file system allows, and named only when whole: a
-    // stop meanwhile leaves nothing behind. Else written under its temporary name.
-    std::string temporary;
-    int fd = CreateUnnamed(fileName);
-    const bool unnamed = fd >= 0;
-    if (!unnamed && NoUnnamedFiles(errno)) {
-        fd = CreateBeside(fileName, temporary);
+    // stop meanwhile leaves nothing behind. A file that cannot be made whole goes.
+    QEL_TemporaryOutput file;
+    if (!file.Create(fileName)) {
+        return Failed(QEL_OutputProblemText(FolderNotWritable(check, errno)), error);
     }
-    if (fd < 0) {
-        error = QEL_OutputProblemText(FolderNotWritable(check, errno));
-        return false;
-    }
-    // A failure after the file has its name takes the name away again.
-    const auto fail = [&](int failure) {
-        error = std::strerror(failure);
-        if (!temporary.empty()) {
-            unlink(temporary.c_str());
-            TemporaryGone();
-        }
-        return false;
-    };
-    bool written = true;
     int writeErrno = 0;
-    try {
-        produce([&](std::string_view bytes) {
-            if (written && !WriteAll(fd, bytes)) {
-                written = false;
-                writeErrno = errno;
-            }
-        });
-    } catch (...) {
-        // What could not be made whole leaves nothing behind.
-        close(fd);
-        fail(0);
-        throw;
+    produce([&](std::string_view bytes) {
+        if (writeErrno == 0 && !file.Write(bytes)) {
+            writeErrno = errno;
+        }
+    });
+    if (writeErrno != 0) {
+        return Failed(QEL_SystemReason(writeErrno), error);
     }
-    if (!written) {
-        close(fd);
-        return fail(writeErrno);
+    if (!QEL_HoldOutput(file) && !(file.Name() && file.Rename())) {
+        return Failed(QEL_SystemReason(errno), error);
     }
-    if (unnamed && !NameBeside(fd, fileName, temporary)) {
-        const int failure = errno;
-        close(fd);
-        temporary.clear();
-        return fail(failure);
-    }
-    if (close(fd) != 0) {
-        return fail(errno);
-    }
-    if (rename(temporary.c_str(), fileName.c_str()) != 0) {
-        return fail(errno);
-    }
-    TemporaryGone();
     error.clear();
     return true;
+}
+
+int QEL_CreateReplacingFile(const std::string& fileName) {
+    QEL_TemporaryOutput file;
+    if (CheckNames(fileName).problem != QEL_OutputProblem::None || !file.Create(fileName)) {
+        return -1;
+    }
+    return file.PlaceOpen();
+}
+
+std::string QEL_LastOutputFailure() {
+    return LastFailure();
+}
+
+void QEL_ClearOutputFailure() {
+    LastFailure().clear();
 }

@@ -11,12 +11,15 @@
 using QEDOM_HANDLE = std::int32_t;
 
 // --- Document life cycle (the host's side) ---------------------------------
-// Largest document file the library reads.
-inline constexpr std::size_t QEDOM_MAX_DOCUMENT_BYTES = 64U * 1024U * 1024U;
+// Largest document file the library reads; a wall's input has a few kilobytes, with the
+// host's fragments and sketches a few hundred. Below the XML parser's own limit of what
+// it looks through at once (10,000,000 bytes), so that it parses whatever is taken. The
+// elements and attributes a document may hold are bounded too (QEDOMPrescan.h).
+inline constexpr std::size_t QEDOM_MAX_DOCUMENT_BYTES = 8U * 1024U * 1024U;
 
 // Loads a document file; returns its handle, or 0 with a message naming the file,
 // line and column in error. No network, no external entities, no DTD; files above
-// the size limit are refused.
+// the size limit, or with more elements or attributes than allowed, are refused.
 QEDOM_HANDLE QEDOM_LoadDocument(const std::string& fileName, std::string& error);
 // Parses a document from text, with the same hardening and the same messages as a
 // file; fileName names it in messages and becomes its complete file name.

@@ -87,6 +87,26 @@ std::string ParseErrorText(const std::string& fileName, const FirstError& first)
            ", Spalte " + std::to_string(first.column) + ": " + first.message;
 }
 
+// What a document passes of the limits of the quick look before parsing; "" for none.
+std::string OverLimitText(const std::string& fileName, const QEDOMPrescanFinding& finding) {
+    const std::string where = " (Zeile " + std::to_string(finding.line) + ")";
+    switch (finding.over) {
+    case QEDOMOverLimit::None:
+        return std::string();
+    case QEDOMOverLimit::AttributesOfElement:
+        return "Fehler in XML-Datei '" + fileName + "', Zeile " + std::to_string(finding.line) +
+               ": Element '" + finding.name + "' hat mehr als " +
+               std::to_string(QEDOM_MAX_ATTRIBUTES) + " Attribute";
+    case QEDOMOverLimit::Elements:
+        return "XML-Datei '" + fileName + "' hat mehr als " + std::to_string(QEDOM_MAX_ELEMENTS) +
+               " Elemente" + where;
+    case QEDOMOverLimit::Attributes:
+        return "XML-Datei '" + fileName + "' hat mehr als " +
+               std::to_string(QEDOM_MAX_ATTRIBUTES_IN_ALL) + " Attribute" + where;
+    }
+    return std::string();
+}
+
 struct ParserContextFree {
     void operator()(xmlParserCtxtPtr ctxt) const { xmlFreeParserCtxt(ctxt); }
 };
@@ -102,12 +122,10 @@ QEDOM_HANDLE ParseBuffer(const char* data, std::size_t size, const std::string& 
                 std::to_string(QEDOM_MAX_DOCUMENT_BYTES / (1024U * 1024U)) + " MiB";
         return 0;
     }
-    // Refused before the parser sees it: the parser would take minutes over it.
-    QEDOMCrowdedElement crowded;
-    if (QEDOM_FindCrowdedElement(std::string_view(data, size), QEDOM_MAX_ATTRIBUTES, crowded)) {
-        error = "Fehler in XML-Datei '" + fileName + "', Zeile " + std::to_string(crowded.line) +
-                ": Element '" + crowded.name + "' hat mehr als " +
-                std::to_string(QEDOM_MAX_ATTRIBUTES) + " Attribute";
+    // Refused before the parser sees it: the parser would take minutes over it, or the
+    // parsed document more memory than the machine has.
+    error = OverLimitText(fileName, QEDOM_Prescan(std::string_view(data, size)));
+    if (!error.empty()) {
         return 0;
     }
     std::unique_ptr<xmlParserCtxt, ParserContextFree> ctxt(xmlNewParserCtxt());

@@ -17,10 +17,16 @@ class Scanner {
 public:
     explicit Scanner(std::string_view text) : m_text(text) {}
 
-    bool Find(std::size_t maxAttributes, QEDOMCrowdedElement& found) {
+    QEDOMPrescanFinding Find(const QEDOMPrescanLimits& limits) {
+        std::size_t elements = 0;
+        std::size_t attributes = 0;
+        QEDOMPrescanFinding found;
         while (SkipTo('<')) {
             const std::size_t tag = m_pos;
             ++m_pos;
+            std::string name;
+            std::size_t count = 0;
+            bool node = true;
             if (StartsWith("!--")) {
                 Past("-->");
             } else if (StartsWith("![CDATA[")) {
@@ -29,19 +35,29 @@ public:
                 Past("?>");
             } else if (StartsWith("!")) {
                 PastDeclaration();
+                node = false;
             } else if (StartsWith("/")) {
                 Past(">");
+                node = false;
             } else {
-                std::string name;
-                const std::size_t count = CountAttributes(name);
-                if (count > maxAttributes) {
-                    found.name = name.substr(0, kMaxNameShown);
-                    found.line = LineOf(tag);
-                    return true;
-                }
+                count = CountAttributes(name);
             }
+            elements += node ? 1 : 0;
+            attributes += count;
+            if (count > limits.attributesOfElement) {
+                found.over = QEDOMOverLimit::AttributesOfElement;
+            } else if (elements > limits.elements) {
+                found.over = QEDOMOverLimit::Elements;
+            } else if (attributes > limits.attributes) {
+                found.over = QEDOMOverLimit::Attributes;
+            } else {
+                continue;
+            }
+            found.name = name.substr(0, kMaxNameShown);
+            found.line = LineOf(tag);
+            return found;
         }
-        return false;
+        return found;
     }
 
 private:
@@ -139,7 +155,15 @@ private:
 
 } // namespace
 
+QEDOMPrescanFinding QEDOM_Prescan(std::string_view text, const QEDOMPrescanLimits& limits) {
+    return Scanner(text).Find(limits);
+}
+
 bool QEDOM_FindCrowdedElement(std::string_view text, std::size_t maxAttributes,
                               QEDOMCrowdedElement& found) {
-    return Scanner(text).Find(maxAttributes, found);
+    constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
+    const QEDOMPrescanFinding finding = QEDOM_Prescan(text, {maxAttributes, kNoLimit, kNoLimit});
+    found.name = finding.name;
+    found.line = finding.line;
+    return finding.over == QEDOMOverLimit::AttributesOfElement;
 }

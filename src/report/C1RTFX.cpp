@@ -114,7 +114,7 @@ C1RTFX::~C1RTFX() {
         const QELRTFXDocument* document = QELRTFX_OpenDocument();
         const std::string name = document != nullptr ? document->FileName() : std::string();
         if (QELRTFX_Close(0) == 0 && !name.empty()) {
-            QEL_MessageBox("Die RTF-Ausgabedatei " + name + " konnte nicht geschrieben werden.");
+            QEL_MessageBox(ReportNotWrittenText(name));
         }
         --m_nOpen;
     }
@@ -203,8 +203,7 @@ int C1RTFX::Close(int mode) {
     const int written = QELRTFX_Close(mode);
     --m_nOpen;
     if (written == 0) {
-        throw C1Exception("Die RTF-Ausgabedatei " + name + " konnte nicht geschrieben werden.",
-                          "C1RTFX::Close");
+        throw C1Exception(ReportNotWrittenText(name), "C1RTFX::Close");
     }
     return 1;
 }

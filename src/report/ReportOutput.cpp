@@ -13,6 +13,12 @@ std::string ReportNotWritableText(const std::string& fileName, const std::string
     return "Die RTF-Ausgabedatei " + fileName + " kann nicht geschrieben werden: " + reason + ".";
 }
 
+std::string ReportNotWrittenText(const std::string& fileName) {
+    const std::string reason = QEL_LastOutputFailure();
+    return "Die RTF-Ausgabedatei " + fileName + " konnte nicht geschrieben werden" +
+           (reason.empty() ? std::string() : ": " + reason) + ".";
+}
+
 void CheckReportWritable(const std::string& filedpf) {
     if (filedpf.empty()) {
         return;

@@ -2,12 +2,12 @@
 // named like temporary files, the user's files beside the output, outputs that cannot
 // be written, links in place of outputs, documents the reader refuses or that carry
 // old results.
-#include "platform/Base64.h"
-
 #include "../platform/RtfStructureCheck.h"
 #include "../support/Examples.h"
 #include "../support/ScratchFolder.h"
 #include "ZirfCall.h"
+#include "ZirfDokumente.h"
+#include "ZirfProzess.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -24,24 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kDocument = ExampleText("kragwand.xml");
-
-std::string Base64(const std::string& text) {
-    return Base64Encode(reinterpret_cast<const unsigned char*>(text.data()), text.size());
-}
-
-// The example with the host's two fragments: the definitions at the top of the report
-// and the actions; each carries the marker, so a report shows whose fragments it holds.
-std::string DocumentWithFragments(const std::string& marker) {
-    const std::string vardef =
-        "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times;}}\\f0 Projekt " + marker + "\\par}";
-    const std::string actions =
-        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Einwirkung " + marker + "\\par}";
-    std::string document = kDocument;
-    document.replace(document.find("</zirf>"), 7,
-                     "<rtfFiles vardef=\"" + Base64(vardef) + "\" lastueberlagerung_gammaPsi=\"" +
-                         Base64(actions) + "\"/></zirf>");
-    return document;
-}
 
 std::vector<std::string> FolderListing(const fs::path& folder) {
     std::vector<std::string> names;
@@ -183,22 +166,33 @@ TEST_F(ZirfFiles, OutputsThatCannotBeWrittenAreToldBeforeTheRun) {
 
 TEST_F(ZirfFiles, OutputsReplaceLinksAndNeverWriteThroughThem) {
     ScratchFolder::Write("wand.xml", kDocument);
-    ScratchFolder::Write("brief.txt", "Brief des Nutzers");
-    ScratchFolder::Write("liste.txt", "Liste des Nutzers");
-    fs::create_symlink("brief.txt", "wand.rtf");
-    fs::create_symlink("liste.txt", "wand.result.xml");
-    const ZirfCall r = RunZirf("-q wand.xml");
+    // The report, the result, and the developer's dump and trace.
+    const std::vector<std::pair<std::string, std::string>> links = {
+        {"wand.rtf", "brief.txt"},
+        {"wand.result.xml", "liste.txt"},
+        {"X.X", "notiz.txt"},
+        {"x.y", "tagebuch.txt"},
+    };
+    for (const auto& [link, file] : links) {
+        ScratchFolder::Write(file, "Datei des Nutzers");
+        fs::create_symlink(file, link);
+    }
+    const ZirfCall r = RunZirf("-q wand.xml", "QELUSER=KESTL");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ScratchFolder::Read("brief.txt"), "Brief des Nutzers");
-    EXPECT_EQ(ScratchFolder::Read("liste.txt"), "Liste des Nutzers");
-    EXPECT_FALSE(fs::is_symlink("wand.rtf"));
-    EXPECT_FALSE(fs::is_symlink("wand.result.xml"));
+    for (const auto& [link, file] : links) {
+        EXPECT_EQ(ScratchFolder::Read(file), "Datei des Nutzers") << link;
+        EXPECT_FALSE(fs::is_symlink(link)) << link;
+    }
     EXPECT_EQ(rtfcheck::StructureFault(ScratchFolder::Read("wand.rtf")), "");
     EXPECT_TRUE(Contains(ScratchFolder::Read("wand.result.xml"), "<result"));
+    EXPECT_TRUE(Contains(ScratchFolder::Read("X.X"), "X.X-Datei"));
+    EXPECT_TRUE(Contains(ScratchFolder::Read("x.y"), "Parameter"));
     // The new files are as readable as any other the user makes.
-    struct stat info {};
-    ASSERT_EQ(stat("wand.rtf", &info), 0);
-    EXPECT_NE(info.st_mode & S_IRGRP, 0u);
+    for (const char* name : {"wand.rtf", "x.y"}) {
+        struct stat info {};
+        ASSERT_EQ(stat(name, &info), 0);
+        EXPECT_NE(info.st_mode & S_IRGRP, 0u) << name;
+    }
 }
 
 TEST_F(ZirfFiles, DocumentsTheReaderRefusesOrThatCarryOldResults) {
@@ -229,6 +223,54 @@ TEST_F(ZirfFiles, DocumentsTheReaderRefusesOrThatCarryOldResults) {
     EXPECT_FALSE(Contains(result, "alt=")) << result;
     EXPECT_NE(result.find("</result>"), std::string::npos);
     EXPECT_EQ(result.find("</result>"), result.rfind("</result>")) << "one result element";
+}
+
+TEST_F(ZirfFiles, DocumentsBeyondTheLimitsAreRefusedAtOnceWithLittleMemory) {
+    const std::string anfang = "<zirf>\n";
+    const auto wiederholt = [&anfang](const std::string& stueck, std::size_t n) {
+        std::string text = anfang;
+        text.reserve(anfang.size() + stueck.size() * n + 8);
+        for (std::size_t i = 0; i < n; ++i) {
+            text += stueck;
+        }
+        return text + "</zirf>\n";
+    };
+    std::string viele = "<u";
+    for (int i = 0; i < 25; ++i) {
+        viele += " a" + std::to_string(i) + "=\"\"";
+    }
+    viele += "/>\n";
+    const struct {
+        const char* name;
+        std::string text;
+        std::string says;
+    } cases[] = {
+        // 50 MB of empty elements the run does not know.
+        {"gross", wiederholt("<unbekannt/>\n", 4200000),
+         "ist gr\xC3\xB6\xC3\x9F"
+         "er als 8 MiB"},
+        {"elemente", wiederholt("<u/>\n", 200000), "hat mehr als 20000 Elemente (Zeile 20001)"},
+        {"kommentare", wiederholt("<!---->\n", 30000), "hat mehr als 20000 Elemente"},
+        {"attribute", wiederholt(viele, 10000), "hat mehr als 200000 Attribute (Zeile 8002)"},
+    };
+    fs::create_directories("tmp");
+    for (const auto& c : cases) {
+        const std::string input = std::string(c.name) + ".xml";
+        ScratchFolder::Write(input, c.text);
+        const ZirfEnde ende = WaitZirf(
+            StartZirf({"-q", input}, {"TMPDIR=" + fs::absolute("tmp").string()}, "zirf.err"));
+        const std::string err = ScratchFolder::Read("zirf.err");
+        EXPECT_EQ(ende.status, 2) << c.name << ": " << err;
+        EXPECT_TRUE(
+            Contains(err, "XML-Datei '" + (m_folder.path() / input).string() + "' " + c.says))
+            << c.name << ": " << err;
+        EXPECT_FALSE(fs::exists(std::string(c.name) + ".result.xml")) << c.name;
+        // Refused before the parser builds the document: at once, and with about the
+        // memory the file's text takes.
+        EXPECT_LT(ende.cpuSeconds, 5.0) << c.name;
+        EXPECT_LT(ende.peakKiB, 256L * 1024L) << c.name;
+        fs::remove(input);
+    }
 }
 
 TEST_F(ZirfFiles, FragmentThatCannotBeReadIsLeftOutWithAMessage) {

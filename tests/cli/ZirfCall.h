@@ -9,6 +9,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <vector>
 
 struct ZirfCall {
     int status = -1;         // exit status; -1 when zirf did not end by itself
@@ -49,4 +50,16 @@ inline ZirfCall RunZirf(const std::string& args, const std::string& env = "QELUS
 
 inline bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+// The hidden files and folders in the folder: a run leaves none of its own behind.
+inline std::vector<std::string> HiddenNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        const std::string name = e.path().filename().string();
+        if (name.front() == '.') {
+            names.push_back(name);
+        }
+    }
+    return names;
 }

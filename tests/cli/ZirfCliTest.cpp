@@ -92,11 +92,18 @@ TEST_F(ZirfCli, CompleteRunSavesTheResultBesideTheInput) {
 }
 
 TEST_F(ZirfCli, QuietRunShowsNothing) {
-    ScratchFolder::Write("wand.xml", kDocument);
-    const ZirfCall r = RunZirf("-q wand.xml");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "");
-    EXPECT_TRUE(fs::exists("wand.result.xml"));
+    // After "--" an input may look like an option.
+    const struct {
+        const char* args;
+        const char* name;
+    } cases[] = {{"-q wand.xml", "wand"}, {"-q -- -q.xml", "-q"}, {"-q -- --.xml", "--"}};
+    for (const auto& c : cases) {
+        ScratchFolder::Write(std::string(c.name) + ".xml", kDocument);
+        const ZirfCall r = RunZirf(c.args);
+        EXPECT_EQ(r.status, 0) << c.args << ": " << r.err;
+        EXPECT_EQ(r.err, "") << c.args;
+        EXPECT_TRUE(fs::exists(std::string(c.name) + ".result.xml")) << c.args;
+    }
 }
 
 TEST_F(ZirfCli, OutputFolderHoldsResultTraceAndDump) {

@@ -1,5 +1,6 @@
 // Documents whose elements carry very many attributes are refused before the parser
-// spends minutes on them.
+// spends minutes on them, and documents with more elements or attributes in all than any
+// input comes near before the parsed document takes the machine's memory.
 #include "platform/QEDOMPrescan.h"
 #include "platform/QEDOM.h"
 
@@ -61,6 +62,63 @@ TEST(QEDOMPrescan, ManyAttributesAreRefusedQuicklyNamingTheElement) {
         "<zirf><allg" + Attributes(QEDOM_MAX_ATTRIBUTES) + "/></zirf>", "genug.xml", error);
     EXPECT_NE(ok, 0) << error;
     QEDOM_FreeDocument(ok);
+}
+
+TEST(QEDOMPrescan, CountsTheNodesAndAttributesOfTheWholeDocument) {
+    const QEDOMPrescanLimits limits{4, 3, 5};
+    const struct {
+        std::string text;
+        QEDOMOverLimit over;
+        int line;
+    } cases[] = {
+        {"<r><a/><b/></r>", QEDOMOverLimit::None, 0},
+        {"<r>\n<a/>\n<b/>\n<c/></r>", QEDOMOverLimit::Elements, 4},
+        // Comments, processing instructions and CDATA sections are nodes too; end tags
+        // and declarations are not.
+        {"<r><!--x-->\n<?p x?><![CDATA[y]]></r>", QEDOMOverLimit::Elements, 2},
+        {"<!DOCTYPE r><r></r><s></s><t></t>", QEDOMOverLimit::None, 0},
+        {"<r x='1' y='2'/>\n<s u='1' v='2' w='3' z='4'/>", QEDOMOverLimit::Attributes, 2},
+        {"<r p='' q='' s='' t='' u=''/>", QEDOMOverLimit::AttributesOfElement, 1},
+    };
+    for (const auto& c : cases) {
+        const QEDOMPrescanFinding found = QEDOM_Prescan(c.text, limits);
+        EXPECT_EQ(found.over, c.over) << c.text;
+        EXPECT_EQ(found.line, c.line) << c.text;
+    }
+}
+
+TEST(QEDOMPrescan, AsManyElementsAndAttributesAsAllowedParseAndOneMoreIsRefused) {
+    const auto document = [](std::size_t elements, std::size_t attributesEach) {
+        std::string attributes;
+        for (std::size_t i = 0; i < attributesEach; ++i) {
+            attributes += " a" + std::to_string(i) + "=\"1\"";
+        }
+        std::string text = "<zirf>";
+        for (std::size_t i = 1; i < elements; ++i) {
+            text += "<u" + attributes + "/>";
+        }
+        return text + "</zirf>";
+    };
+    constexpr std::size_t kJe = 20; // attributes of an element
+    const struct {
+        std::string text;
+        bool parses;
+        std::string says;
+    } cases[] = {
+        {document(QEDOM_MAX_ELEMENTS, 0), true, ""},
+        {document(QEDOM_MAX_ELEMENTS + 1, 0), false,
+         "XML-Datei 'd.xml' hat mehr als 20000 Elemente (Zeile 1)"},
+        {document(QEDOM_MAX_ATTRIBUTES_IN_ALL / kJe + 1, kJe), true, ""},
+        {document(QEDOM_MAX_ATTRIBUTES_IN_ALL / kJe + 2, kJe), false,
+         "XML-Datei 'd.xml' hat mehr als 200000 Attribute (Zeile 1)"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const QEDOM_HANDLE doc = QEDOM_ParseDocument(c.text, "d.xml", error);
+        EXPECT_EQ(doc != 0, c.parses) << error;
+        EXPECT_EQ(error, c.says);
+        QEDOM_FreeDocument(doc);
+    }
 }
 
 } // namespace
