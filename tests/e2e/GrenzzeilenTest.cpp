@@ -155,7 +155,7 @@ Zeile SchalterNicht0(const char* element, const char* attribut, const char* beis
                      const char* ziel) {
     return {element, attribut, beispiel, ziel, attribut, nullptr, {Wie("2", "1"), Wie("-1", "1")}};
 }
-// A value that nothing of a run reads: any number changes nothing.
+// A value that nothing of a run reads: any number gives the example's report and result.
 Zeile Unbenutzt(const char* element, const char* attribut, const char* beispiel, const char* ziel,
                 const char* zielAttribut, bool ganz) {
     return {element,
@@ -164,7 +164,7 @@ Zeile Unbenutzt(const char* element, const char* attribut, const char* beispiel,
             ziel,
             zielAttribut,
             nullptr,
-            {Wie(ganz ? "2147483647" : "-1e300", ganz ? "-2147483648" : "1e300")}};
+            {WieDok(ganz ? "-2147483648" : "-1e300", [](const std::string& dok) { return dok; })}};
 }
 // The whole number of a table of switches or codes that nothing reads.
 Zeile UnbenutztGanz(const char* element, const char* attribut, const char* beispiel,
