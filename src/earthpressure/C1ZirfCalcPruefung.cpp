@@ -5,6 +5,7 @@
 #include "host/C1Exception.h"
 #include "host/C1ZirfInput.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -199,9 +200,16 @@ void PruefeLasten(const C1ZirfInput& in, const C1ZirfCalc& calc) {
         }
     }
     const int nLastfall = in.iLetzterLastfall + 1;
+    // Any action number has a meaning (below 2 permanent): a load case is missing only
+    // when no `lastfall` names it.
+    const auto vorhanden = [&in, nLastfall](int lf) {
+        const auto anfang = in.lastfallLf.begin();
+        const auto ende = anfang + std::min(nLastfall, C1ZirfInput::kMaxLastfall);
+        return std::find(anfang, ende, lf) != ende;
+    };
     const std::vector<Last> lasten = AlleLasten(in);
     for (const Last& l : lasten) {
-        if (l.lf < 1 || l.lf > nLastfall || calc.EinwirkungVonLastfall(l.lf) < 0) {
+        if (l.lf < 1 || l.lf > nLastfall || !vorhanden(l.lf)) {
             Fehler(l.name + ": der Lastfall lf = " + std::to_string(l.lf) +
                    " ist nicht unter den Lastfällen 1 bis " + std::to_string(nLastfall) +
                    " von lastUeberlagerung lastfaelle.");

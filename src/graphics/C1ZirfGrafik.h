@@ -46,10 +46,13 @@ private:
     // Opens a picture of the loading-diagram kind with the given world extents (m).
     int OeffneBild(const std::string& name, double widthMm, double heightMm, double extX,
                    double extY);
-    // Parts of the system sketch.
+    // Parts of the system sketch. InterpolateWandX gives the wall's x at the depth y above
+    // the excavation level (seite 0 its face on the excavation side, 1 its line), 0 below.
+    double InterpolateWandX(double y, int seite) const;
     void PlotGrundwasser(double x, double y, int seite) const;
     void PlotOKW(double tGes) const;
-    void PlotAnker() const;
+    // The strut (`anker` 0) or the ground anchor of a wall tGes long.
+    void PlotAnker(double tGes) const;
     // The depth of the wall as the pictures draw it: the chosen depth, or after an
     // iteration that diverged (which leaves none) the depth the iteration reached.
     double Wandtiefe() const;

@@ -51,7 +51,8 @@ int C1ZirfGrafik::PlotBeanspruchung(const std::string& name, double widthMm, dou
     if (wasserRechts && !wasser.figuren.empty()) {
         rechts.push_back(wasser);
     }
-    if (in.mitverd > 0) {
+    // Compaction acts for 1 only, as the calculation takes it.
+    if (in.mitverd == 1) {
         std::string text;
         const char* literal = in.nwwand < 2 ? "aus akt.VE" : "aus RuheVE";
         Diagramm d = druckfiguren::Verdichtung(

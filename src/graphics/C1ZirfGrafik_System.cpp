@@ -1,5 +1,5 @@
 // The system sketch: wall, ground with its berm, excavation level, layer boundaries with
-// their levels, water levels, wall-top level, the anchor and the load symbols.
+// their levels, water levels, wall-top level, the anchor or strut and the load symbols.
 
 #include "graphics/C1ZirfGrafik.h"
 
@@ -134,7 +134,8 @@ void ZeichneAushub(double hw, double tanWand, double tWand) {
 }
 
 // Levels and layer boundaries. The head and the foot of the wall are labelled first: a
-// layer level or the calculated depth too close to them is left out.
+// layer level or the calculated depth too close to them is left out. The calculated depth
+// is labelled where the embedment was searched (its iteration step is above 0).
 void ZeichneKoten(const C1ZirfCalc& c, bool berme, double tanWand, double tanGel, double tWand,
                   double xEnde) {
     PlotAuswahl b;
@@ -158,7 +159,7 @@ void ZeichneKoten(const C1ZirfCalc& c, bool berme, double tanWand, double tanGel
             Linie(x - 2.0 * kWand, y, -tWand / 2.0, y);
         }
     }
-    if (c.t < tWand - 0.005) {
+    if (c.delta_t > 0.0) {
         Kote(c.t * tanWand - kWand, c.t, Format("%6.2f", -c.t));
     }
 }
@@ -191,16 +192,41 @@ void C1ZirfGrafik::PlotOKW(double tGes) const {
     Plot_Text(K(x0), 0.0f, K(x1 + 1.0), 0.0f, text.c_str(), kSymbolFaktor, 0, 2, 0, 0, 0, 0);
 }
 
-void C1ZirfGrafik::PlotAnker() const {
-    // The anchor the calculation works with, whether or not its deep slip line is checked.
+double C1ZirfGrafik::InterpolateWandX(double y, int seite) const {
+    const C1ZirfCalc& c = *pCalc;
+    const int bis = std::min(c.iSchichtAushub, c.iLetzteSchicht);
+    for (int i = 0; i <= bis; ++i) {
+        const C1Schicht& s = c.Schicht[i];
+        if (!(y <= s.yu)) {
+            continue;
+        }
+        const double xo = seite == 0 ? s.xoVorn : s.xo;
+        const double xu = seite == 0 ? s.xuVorn : s.xu;
+        if (y == s.yu || !(s.dicke > 0.0)) {
+            return xu;
+        }
+        return xo + (xu - xo) * (y - s.yo) / s.dicke;
+    }
+    return 0.0;
+}
+
+void C1ZirfGrafik::PlotAnker(double tGes) const {
     const C1ZirfInput& in = *pInput;
     const C1ZirfCalc& c = *pCalc;
     const double tanWand = std::tan(in.wand_neigung / c.GradFaktor);
     const double y = c.yAnker;
     const double x = tanWand * y;
-    const double w = in.ankerneigung / c.GradFaktor;
     PlotAuswahl a;
     a.Pen(0, 2, 1);
+    if (in.anker == 0) {
+        // A strut on the excavation side, a quarter of the wall long.
+        const double xa = x - kWand;
+        const double xe = xa - tGes / 4.0;
+        Polygon({xa, xe, xe, xa}, {y, y, y - kWand, y - kWand});
+        return;
+    }
+    // A ground anchor, whether or not its deep slip line is checked.
+    const double w = in.ankerneigung / c.GradFaktor;
     Anker(x, y, x + std::cos(w) * in.ankerlaenge, y + std::sin(w) * in.ankerlaenge);
 }
 
@@ -217,7 +243,9 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
     const double xGel = c.iErsteSchicht <= 0 ? 0.0 : c.xGelaende;
     const double yGel = c.iErsteSchicht <= 0 ? 0.0 : c.yGelaende;
     double xRechts = std::max(tWand, in.ankerlaenge);
-    if (in.mitanker > 0) {
+    // A ground anchor reaches into the retained soil; a strut stands in front of the wall.
+    const bool bodenanker = in.mitanker > 0 && in.anker != 0;
+    if (bodenanker) {
         xRechts = std::max(xRechts, xAnker + kWand);
     }
 
@@ -226,11 +254,14 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
     Fenster welt;
     welt.Nimm(-(tWand / 2.0 + kLinksRand), 0.0);
     welt.Nimm(tWand * tanWand, tWand);
-    if (in.mitanker > 0) {
+    if (bodenanker) {
         welt.Nimm(xAnker, yAnkerEnde);
     }
+    // The water symbols stand beside the wall above the excavation level, from x = 0 below it.
+    const double xWasserVorn = InterpolateWandX(in.tgv, 0) - 0.02 - tWand / 4.0;
+    const double xWasserHinten = InterpolateWandX(in.tgh, 1) + 0.02 + tWand / 2.0;
     if (tWand > in.tgh) {
-        welt.Nimm(in.tgh * tanWand + tWand / 2.0 + 2.5, in.tgh);
+        welt.Nimm(xWasserHinten + 2.5, in.tgh);
     }
     Nimm(welt, Gelaende(c, berme, tanGel, xGel, yGel, xGel + xRechts));
     const skizzenlasten::Lasten lasten(in, welt, Reichweite(welt));
@@ -253,20 +284,21 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
         ZeichneBoden(boden);
         PlotOKW(tWand);
         ZeichneAushub(in.wand_hw, tanWand, tWand);
+        // A strut lies under the level label of its depth: the label is written over it.
+        if (in.mitanker > 0) {
+            PlotAnker(tWand);
+        }
         ZeichneKoten(c, berme, tanWand, tanGel, tWand, xEnde);
         {
             // Groundwater on both sides, where it lies above the foot.
             PlotAuswahl b;
             b.Pen(0, 4, 1);
             if (tWand > in.tgv) {
-                PlotGrundwasser(in.tgv * tanWand - kWand - 0.02 - tWand / 4.0, in.tgv, 0);
+                PlotGrundwasser(xWasserVorn, in.tgv, 0);
             }
             if (tWand > in.tgh) {
-                PlotGrundwasser(in.tgh * tanWand + 0.02 + tWand / 2.0, in.tgh, 1);
+                PlotGrundwasser(xWasserHinten, in.tgh, 1);
             }
-        }
-        if (in.mitanker > 0) {
-            PlotAnker();
         }
         lasten.Zeichne(xGel, xEnde, yText, tanWand, c.yAnker);
     };

@@ -46,7 +46,8 @@ int C1ZirfGrafik::PlotTGF(const std::string& name, double widthMm, double height
     const double xF = c.xFussTGF;
     const double xD = c.xAnkerpunkt;
     const double yD = c.yAnkerpunkt;
-    const bool berme = in.mitberme != 0;
+    // The berm acts for 1 only, as the calculation takes it.
+    const bool berme = in.mitberme == 1;
     const double xBA = c.xBerme;
     const double yBA = c.yBerme;
     const double xBE = c.xBermeFuss;

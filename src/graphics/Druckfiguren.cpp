@@ -125,7 +125,8 @@ std::vector<Diagramm> Erddruckdiagramme(const C1ZirfCalc& c, const C1ZirfInput& 
         }
         out.push_back(std::move(d));
     }
-    if (in.mitberme != 0) {
+    // The berm acts for 1 only, as the calculation takes it.
+    if (in.mitberme == 1) {
         Diagramm d{titel.berme, {}, true, 0.0};
         for (int i = 0; i < n; ++i) {
             Add(d, AusTeilErgebnis(tab.berme[i], c.Schicht[i]), Pruefung::Ordinate);

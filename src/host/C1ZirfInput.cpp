@@ -43,10 +43,29 @@ QEDOM_HANDLE C1ZirfInput::FindSection(const char* name) const {
 
 namespace {
 
-std::string Zahl(double v) {
+std::string Zahl(double v, const char* format = "%g") {
     char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
+    std::snprintf(text, sizeof text, format, v);
     return text;
+}
+
+// A limit with all its digits up to 2147483647, the largest whole number an attribute holds.
+std::string Grenzzahl(double v) {
+    return Zahl(v, "%.10g");
+}
+
+// What the message adds to what the value is.
+const char* Zusatz(zirf_input::Ausserdem a) {
+    switch (a) {
+    case zirf_input::Ausserdem::null:
+        return "; 0 für nicht angegeben";
+    case zirf_input::Ausserdem::abgeschnitten:
+        return "; als ganze Zahl genommen";
+    case zirf_input::Ausserdem::nichts:
+    case zirf_input::Ausserdem::nullOderKleiner:
+        break;
+    }
+    return "";
 }
 
 } // namespace
@@ -61,9 +80,9 @@ void C1ZirfInput::PruefeGrenzen() const {
         const std::string_view e = g->einheit;
         const std::string einheit = e.empty() || e == "°" ? std::string(e) : " " + std::string(e);
         throw C1Exception("xml-Eingabedatei, " + z.wo + " = " + Zahl(z.wert) +
-                              " liegt nicht zwischen " + Zahl(g->min) + " und " + Zahl(g->max) +
-                              einheit + " (" + g->was +
-                              (g->nullNichtAngegeben ? "; 0 für nicht angegeben" : "") + ")",
+                              " liegt nicht zwischen " + Grenzzahl(g->min) + " und " +
+                              Grenzzahl(g->max) + einheit + " (" + g->was + Zusatz(g->ausserdem) +
+                              ")",
                           "C1ZirfInput::PruefeGrenzen");
     }
 }

@@ -6,6 +6,7 @@
 #include "host/C1ZirfInput.h"
 #include "host/C1ZirfInputAttr.h"
 
+#include <limits>
 #include <string>
 
 namespace {
@@ -18,17 +19,24 @@ constexpr int kNormKindDin1054 = 1;
 constexpr int kNormKindEc7 = 2;
 constexpr int kNormKindNationalerAnhang = 3; // plus `laendercode`
 
+// A kind past the int range has no code line, as every kind but 1 to 3.
+constexpr int kNormKindOhneZeile = 0;
+
 int NormKind(int norm, int laendercode) {
+    long long kind = 0;
     switch (norm) {
     case kNormDin1054:
         return kNormKindDin1054;
     case kNormEc7:
         return kNormKindEc7;
     case kNormEc7NationalerAnhang:
-        return kNormKindNationalerAnhang + laendercode;
+        kind = static_cast<long long>(kNormKindNationalerAnhang) + laendercode;
+        break;
     default:
-        return norm + 2;
+        kind = static_cast<long long>(norm) + 2;
+        break;
     }
+    return kind > std::numeric_limits<int>::max() ? kNormKindOhneZeile : static_cast<int>(kind);
 }
 
 // `nwwand` 2 mobilises the earth resistance in a way that needs the redistribution

@@ -2,222 +2,271 @@
 
 #include <array>
 #include <cctype>
+#include <cmath>
+#include <limits>
 
 namespace zirf_input {
 
 namespace {
 
-// Depths below the wall head (excavation, anchor, water, loads, layers): the longest
-// sheet piles are some 30 m; a hundred metres leaves room for any wall and refuses
-// kilometres.
-constexpr double kTiefe = 100.0;
-// The wall's foot, which the check of a given embedment may put below the excavation by
-// as much again.
-constexpr double kWandfuss = 200.0;
-// Horizontal distances from the wall and lengths beside it: the slip wedge of a wall of
-// kTiefe reaches about as far behind it.
-constexpr double kAbstand = 100.0;
-// The wall's offset within a layer, cm: a wall that steps sideways by more than 10 m is
-// no sheet pile wall.
-constexpr double kVersatz = 1000.0;
-// Loads in kN/m, kN/m² or kNm/m: ten thousand is far beyond any crane or building.
-constexpr double kLast = 1.0e4;
+// Every whole number. A switch tested for 1 is off for any other value, one tested for
+// not 0 on; a code is read by its value with a branch for every other value (`system`:
+// 1 free, 3 fixed, any other value partial fixity; `typ`: 0 grouted anchor, any other
+// value a tie rod; a load group of an `art` outside 0 to 3 counts nowhere).
+constexpr double kGanzMin = std::numeric_limits<int>::min();
+constexpr double kGanzMax = std::numeric_limits<int>::max();
+// Any number: a value that nothing of a run reads (the reader keeps it and no
+// calculation, report or picture looks at it).
+constexpr double kBeliebig = std::numeric_limits<double>::max();
+// The largest magnitude of a length or a position (m), a load (kN/m, kN/m², kNm/m), a unit
+// weight, a cohesion, a strength or a factor: a million of its unit, a thousand
+// kilometres, is no measure of a wall, and a load that far acts on nothing; within it,
+// every area, moment and rotation integral the calculation forms of such numbers stays
+// finite and a depth stays exact to far below the micrometre.
+constexpr double kGross = 1.0e6;
+// The smallest value of a positive quantity by which the calculation divides (a
+// stiffness, a section modulus, an area, a strength, a partial factor, a resistance):
+// below a millionth of its unit the quotients leave the numbers the results are written
+// with (a denormal stiffness makes the deflection infinite).
+constexpr double kKlein = 1.0e-6;
+// The profile's second moment of area in cm⁴/m: up to 10⁸ cm⁴/m (1 m⁴/m, a solid steel
+// wall more than two metres thick); combined walls reach some 10⁶.
+constexpr double kSteifigkeit = 1.0e8;
+// Angles in degrees: the tangent and the cosine of an inclination of 90° or more have no
+// value or turn the inclination round; the calculation's checks refuse exactly ±90° with
+// what it is.
 constexpr double kWinkel = 90.0;
-// Unit weights of soil and fill, kN/m³.
-constexpr double kWichte = 30.0;
-// Cohesion, kN/m²: stiff clays reach a few hundred.
-constexpr double kKohaesion = 1000.0;
+// Shares in percent: the mix of two pressures with the shares p and 100 - p; outside
+// 0 to 100 one share is negative and the mix no longer lies between them.
 constexpr double kProzent = 100.0;
-// Partial factors: below 0.5 or above 5 no code sets one.
-constexpr double kFaktorMin = 0.5;
-constexpr double kFaktorMax = 5.0;
-// Steel strengths and the modulus, in N/mm² as the documents give them (kN/cm² stay within).
-constexpr double kFestigkeit = 5000.0;
-constexpr double kSeite = 99999.0;
-// Level of the wall head above the datum, m.
-constexpr double kKoteMin = -1000.0;
-constexpr double kKoteMax = 10000.0;
-// Counting numbers and codes that only name something.
-constexpr double kNummer = 999.0;
-constexpr double kKennzahl = 99.0;
+// The wall's sideways step within a layer, cm: beyond 10 m the layer's wall segment leans
+// to within a hair of horizontal in a thin layer, where the earth-pressure coefficients
+// of its inclination lose their meaning.
+constexpr double kVersatz = 1000.0;
+// The rounding step of the depth, cm: depths are given to the micrometre, so a finer step
+// has no multiple the results can show; a coarser one than kGross would round every wall
+// beyond the positions the input takes.
+constexpr double kRundungMin = 1.0e-4;
+constexpr double kRundungMax = kGross * 100.0;
+// The first page number of the report: the report's format (RTF) holds it as a signed
+// 16-bit number, and pages are numbered from 0 up.
+constexpr double kSeiteMax = 32767.0;
+// Wall friction codes: the table of fractions of the friction angle runs from 0 to 8.
+constexpr double kWandreibungscodeMax = 8.0;
+// Design situations 1 to 3, the attribute counts from 0: the columns of the partial-factor
+// table; no Part gives a factor to another situation.
+constexpr double kSituationMax = 2.0;
 
-constexpr bool kNull = true; // 0 stands for "not given"
-constexpr bool kWert = false;
+using A = Ausserdem;
 
 // clang-format off
 constexpr std::array kGrenzen = {
-    Grenze{"info", "norm", 0, kKennzahl, kWert, "", "Kennzahl der Norm"},
-    Grenze{"info", "laendercode", 0, kKennzahl, kWert, "", "Kennzahl des nationalen Anhangs"},
-    Grenze{"input", "nPage", 0, kSeite, kWert, "", "Seitennummer"},
-    Grenze{"allg", "nrseite", 0, kSeite, kWert, "", "Seitennummer"},
+    // `norm` (with `laendercode`) selects the code line of the report head: 1 to 3 have a
+    // line, every other value writes none.
+    Grenze{"info", "norm", kGanzMin, kGanzMax, A::nichts, "", "Kennzahl der Norm"},
+    Grenze{"info", "laendercode", kGanzMin, kGanzMax, A::nichts, "", "Kennzahl des nationalen Anhangs"},
+    Grenze{"input", "nPage", 0, kSeiteMax, A::nichts, "", "erste Seitennummer des Berichts"},
+    Grenze{"allg", "nrseite", 0, kSeiteMax, A::nichts, "", "erste Seitennummer des Berichts"},
 
-    Grenze{"steu", "skizze2d", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"steu", "skizze3d", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"steu", "berart", 0, 1, kWert, "", "0 Bemessung, 1 Nachweis"},
-    Grenze{"steu", "system", 1, 3, kWert, "", "Fußauflager: 1 frei, 2 teilweise, 3 voll eingespannt"},
-    Grenze{"steu", "lastfall", 0, 2, kWert, "", "Bemessungssituation 1 bis 3, um 1 vermindert"},
-    Grenze{"steu", "nwstand", 0, 2, kWert, "", "Ansatz des Erddrucks: 0 aktiv, 1 erhöht, 2 Erdruhedruck"},
-    Grenze{"steu", "nwwand", 0, 2, kWert, "", "Ansatz des Erdwiderstands: 0 voll, 1 teilweise, 2 Erdruhedruck"},
-    Grenze{"steu", "erhstand", 0, kProzent, kWert, "%", "Erhöhung des aktiven Erddrucks"},
-    Grenze{"steu", "erhwand", 0, kProzent, kWert, "%", "mobilisierter Anteil des Erdwiderstands"},
-    Grenze{"steu", "kumlag", 0, 1, kWert, "", "Schalter der Erddruckumlagerung"},
-    Grenze{"steu", "druck_nach", 0, 1, kWert, "", "Schalter der Erddruckumlagerung"},
-    Grenze{"steu", "druck_bau", 0, 1, kWert, "", "Schalter der Erddruckumlagerung"},
-    Grenze{"steu", "mitverd", 0, 1, kWert, "", "Schalter: Verdichtungserddruck"},
-    Grenze{"steu", "geraet", 0, 2, kWert, "", "Verdichtungsgerät: 0 Vibrationsplatte, 1 Vibrationswalze, 2 statische Walze"},
-    Grenze{"steu", "bp", 0, 10, kWert, "m", "Breite der Vibrationsplatte"},
-    Grenze{"steu", "eg", 0, kLast, kWert, "kN/m", "Kraft des Verdichtungsgeräts"},
-    Grenze{"steu", "zk", 0, kLast, kWert, "kN/m", "Kraft des Verdichtungsgeräts"},
+    Grenze{"steu", "skizze2d", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"steu", "skizze3d", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    // 0 design, 1 check of the given depth; any other value starts as a check and iterates
+    // as a design, without rounding.
+    Grenze{"steu", "berart", kGanzMin, kGanzMax, A::nichts, "", "0 Bemessung, 1 Nachweis, sonst Nachweis iteriert"},
+    Grenze{"steu", "system", kGanzMin, kGanzMax, A::nichts, "", "Fußauflager: 1 frei, 3 voll eingespannt, sonst teilweise"},
+    Grenze{"steu", "lastfall", 0, kSituationMax, A::nichts, "", "Bemessungssituation 1 bis 3, um 1 vermindert"},
+    // 0 active, 1 increased, 2 and up at rest. Below 0 the Parts disagree: the pressure at
+    // rest, but with the minimum earth pressure and the compaction figure of the active
+    // modes ("below 2").
+    Grenze{"steu", "nwstand", 0, kGanzMax, A::nichts, "", "Ansatz des Erddrucks: 0 aktiv, 1 erhöht, ab 2 Erdruhedruck"},
+    // 0 full, 1 partly mobilised, 2 and up at rest; below 0 as nwstand.
+    Grenze{"steu", "nwwand", 0, kGanzMax, A::nichts, "", "Ansatz des Erdwiderstands: 0 voll, 1 teilweise, ab 2 Erdruhedruck"},
+    Grenze{"steu", "erhstand", 0, kProzent, A::abgeschnitten, "%", "Erhöhung des aktiven Erddrucks zum Erdruhedruck"},
+    // The mobilisation function (1 - (1 - p)^1.6)^0.65 has no value beyond 100 % and below 0.
+    Grenze{"steu", "erhwand", 0, kProzent, A::abgeschnitten, "%", "mobilisierter Anteil des Erdwiderstands"},
+    Grenze{"steu", "kumlag", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 0 Umlagerung, sonst keine"},
+    Grenze{"steu", "druck_nach", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 Trapez, sonst Rechtecke"},
+    Grenze{"steu", "druck_bau", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 0 oder andere Verhältnisse"},
+    // The calculation takes compaction for 1 only; the report and the pictures follow it.
+    Grenze{"steu", "mitverd", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 Verdichtungserddruck, sonst keiner"},
+    Grenze{"steu", "geraet", kGanzMin, kGanzMax, A::nichts, "", "Verdichtungsgerät: 0 Vibrationsplatte, 1 Vibrationswalze, sonst statische Walze"},
+    Grenze{"steu", "bp", 0, kGross, A::nichts, "m", "Breite der Vibrationsplatte"},
+    Grenze{"steu", "eg", 0, kGross, A::nichts, "kN/m", "Eigengewicht des Verdichtungsgeräts"},
+    // 0 or less: none, a roller then counts twice its weight.
+    Grenze{"steu", "zk", -kGross, kGross, A::nichts, "kN/m", "Zentrifugalkraft des Verdichtungsgeräts"},
 
-    Grenze{"geom", "wand_hw", 0, kTiefe, kWert, "m", "Tiefe der Aushubsohle unter dem Wandkopf"},
-    Grenze{"geom", "einbindetiefe", 0, kWandfuss, kWert, "m", "Tiefe des Wandfußes unter dem Wandkopf"},
-    Grenze{"geom", "rundung", 0.1, 100, kNull, "cm", "Rundungsschritt der Einbindetiefe, 0 für 1 cm"},
-    Grenze{"geom", "gela_neigung", -kWinkel, kWinkel, kWert, "°", "Neigung des Geländes"},
-    Grenze{"geom", "wand_neigung", -kWinkel, kWinkel, kWert, "°", "Neigung der Wand"},
-    Grenze{"geom", "ersatz_neigung", -kWinkel, kWinkel, kWert, "°", "Neigung"},
-    Grenze{"geom", "mitberme", 0, 1, kWert, "", "Schalter: Berme"},
-    Grenze{"geom", "berme_abstand", 0, kAbstand, kWert, "m", "Abstand der Berme von der Wand"},
-    Grenze{"geom", "berme_neigung", -kWinkel, kWinkel, kWert, "°", "Böschungsneigung der Berme"},
-    Grenze{"geom", "berme_dicke", 0, kTiefe, kWert, "m", "Dicke der Berme"},
-    Grenze{"geom", "berme_gamma", 0, kWichte, kWert, "kN/m³", "Wichte der Berme"},
-    Grenze{"geom", "einspannung", 0, kProzent, kWert, "%", "Einspanngrad des Wandfußes"},
-    Grenze{"geom", "hoehenkote", kKoteMin, kKoteMax, kWert, "m", "Höhe des Wandkopfs"},
-    Grenze{"geom", "mitanker", 0, 1, kWert, "", "Schalter: Wand mit Anker"},
-    Grenze{"geom", "tiefe_anker", 0, kTiefe, kWert, "m", "Tiefe des Ankers unter dem Wandkopf"},
-    Grenze{"geom", "ankerneigung", -kWinkel, kWinkel, kWert, "°", "Neigung des Ankers"},
-    Grenze{"geom", "ankerlaenge", 0, kAbstand, kWert, "m", "Länge des Ankers"},
-    Grenze{"geom", "ankerspitze", 0, kAbstand, kWert, "m", "Ankerspitze"},
-    Grenze{"geom", "ankertyp", 0, 9, kWert, "", "Kennzahl des Ankertyps"},
-    Grenze{"geom", "ankerabstand", 0, kAbstand, kWert, "m", "Abstand der Anker"},
-    Grenze{"geom", "anker", 0, 1, kWert, "", "Schalter: Nachweis der tiefen Gleitfuge"},
-    Grenze{"geom", "eta_p", 0, 10, kWert, "", "Anpassungsfaktor des Erdwiderstands"},
-    Grenze{"geom", "gamma_p", 0, 10, kWert, "", "Beiwert"},
-    // Above the wall head the calculation's own check explains what is wrong.
-    Grenze{"geom", "tgh", -kTiefe, kTiefe, kWert, "m", "Wasserspiegel hinter der Wand, Tiefe unter dem Wandkopf"},
-    Grenze{"geom", "tgv", -kTiefe, kTiefe, kWert, "m", "Wasserspiegel vor der Wand, Tiefe unter dem Wandkopf"},
+    Grenze{"geom", "wand_hw", 0, kGross, A::nichts, "m", "Tiefe der Aushubsohle unter dem Wandkopf"},
+    Grenze{"geom", "einbindetiefe", 0, kGross, A::nichts, "m", "Tiefe des Wandfußes unter dem Wandkopf"},
+    Grenze{"geom", "rundung", kRundungMin, kRundungMax, A::nullOderKleiner, "cm", "Rundungsschritt der Einbindetiefe; 0 oder weniger für 1 cm"},
+    Grenze{"geom", "gela_neigung", -kWinkel, kWinkel, A::nichts, "°", "Neigung des Geländes"},
+    Grenze{"geom", "wand_neigung", -kWinkel, kWinkel, A::nichts, "°", "Neigung der Wand"},
+    Grenze{"geom", "ersatz_neigung", -kWinkel, kWinkel, A::nichts, "°", "Neigung der Ersatzkraft"},
+    Grenze{"geom", "mitberme", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 Berme, sonst keine"},
+    // A berm that far acts on nothing: its influence line passes below the last layer.
+    Grenze{"geom", "berme_abstand", 0, kGross, A::nichts, "m", "Abstand der Berme von der Wand"},
+    Grenze{"geom", "berme_neigung", -kWinkel, kWinkel, A::nichts, "°", "Böschungsneigung der Berme"},
+    Grenze{"geom", "berme_dicke", 0, kGross, A::nichts, "m", "Dicke der Berme"},
+    Grenze{"geom", "berme_gamma", 0, kGross, A::nichts, "kN/m³", "Wichte der Berme"},
+    // 0 free, 100 fixed, between partly fixed. Above 100 the foot span and the end of the
+    // deep slip line move on as if the foot were fixed more than wholly (at 300 the foot
+    // span takes the whole embedment); below 0 the foot would turn more than a free one,
+    // which the support check of the designed wall then fails, and the report has no depth.
+    Grenze{"geom", "einspannung", 0, kProzent, A::nichts, "%", "Einspanngrad des Wandfußes"},
+    Grenze{"geom", "hoehenkote", -kGross, kGross, A::nichts, "m", "Höhe des Wandkopfs"},
+    // 0 without anchor, any positive value with one. Below 0 the Parts disagree: the
+    // iteration of the anchored wall runs (not 0), but the anchor's depth is no layer
+    // boundary and the anchor stands at the head (positive only).
+    Grenze{"geom", "mitanker", 0, kGanzMax, A::nichts, "", "Schalter: 0 ohne Anker, sonst mit Anker"},
+    Grenze{"geom", "tiefe_anker", 0, kGross, A::nichts, "m", "Tiefe des Ankers unter dem Wandkopf"},
+    Grenze{"geom", "ankerneigung", -kWinkel, kWinkel, A::nichts, "°", "Neigung des Ankers"},
+    Grenze{"geom", "ankerlaenge", 0, kGross, A::nichts, "m", "Länge des Ankers"},
+    Grenze{"geom", "ankerspitze", 0, kGross, A::nichts, "m", "Länge der Ankerspitze"},
+    Grenze{"geom", "ankertyp", kGanzMin, kGanzMax, A::nichts, "", "Kennzahl des Ankertyps (nicht verwendet)"},
+    Grenze{"geom", "ankerabstand", 0, kGross, A::nichts, "m", "Abstand der Anker"},
+    // 0 a strut, 1 a ground anchor with the check of its deep slip line, above 1 a ground
+    // anchor without it. Below 0 the Parts disagree: the sketch draws a ground anchor, the
+    // report leaves its depth, inclination and length out as for a strut.
+    Grenze{"geom", "anker", 0, kGanzMax, A::nichts, "", "0 Steife, 1 Anker mit Nachweis der tiefen Gleitfuge, sonst Anker"},
+    Grenze{"geom", "eta_p", 0, kGross, A::nichts, "", "Anpassungsfaktor des Erdwiderstands"},
+    Grenze{"geom", "gamma_p", -kBeliebig, kBeliebig, A::nichts, "", "Beiwert (nicht verwendet)"},
+    // At or below the model's bottom a water level adds no boundary: no groundwater on that
+    // side. Above the wall head the calculation's own check explains what is wrong.
+    Grenze{"geom", "tgh", -kGross, kGross, A::nichts, "m", "Wasserspiegel hinter der Wand, Tiefe unter dem Wandkopf"},
+    Grenze{"geom", "tgv", -kGross, kGross, A::nichts, "m", "Wasserspiegel vor der Wand, Tiefe unter dem Wandkopf"},
 
-    Grenze{"mate profil", "wely", 1, 1.0e6, kNull, "cm³/m", "Widerstandsmoment des Profils"},
-    Grenze{"mate profil", "Iy", 100, 1.0e8, kNull, "cm⁴/m", "Trägheitsmoment des Profils"},
-    Grenze{"mate profil", "A", 1, 1.0e4, kNull, "cm²/m", "Querschnittsfläche des Profils"},
-    Grenze{"mate profil", "g", 0, 1.0e4, kWert, "kg/m²", "Gewicht des Profils"},
-    Grenze{"mate baustahl", "E", 1000, 1.0e6, kNull, "", "Elastizitätsmodul des Stahls"},
-    Grenze{"mate baustahl", "fyk", 1, kFestigkeit, kNull, "", "Streckgrenze des Stahls"},
-    Grenze{"mate baustahl", "gamma_m", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert des Stahls"},
-    Grenze{"mate baustahl", "gamma", 0, 100, kWert, "kN/m³", "Wichte des Stahls"},
-    Grenze{"mate anker", "typ", 0, 1, kWert, "", "Ankertyp: 0 Verpressanker, 1 Ankertafel"},
-    Grenze{"mate anker", "as_min", 0.1, 1000, kNull, "cm²", "Querschnitt des Ankers"},
-    Grenze{"mate anker", "a_schaft", 0.1, 1000, kNull, "cm²", "Querschnitt des Ankerschafts"},
-    Grenze{"mate anker", "a_kern", 0.1, 1000, kNull, "cm²", "Kernquerschnitt des Ankers"},
-    Grenze{"mate anker", "d_vk", 1, 200, kNull, "cm", "Durchmesser des Verpresskörpers"},
-    Grenze{"mate anker", "da", 0, 1000, kWert, "", "Durchmesser"},
-    Grenze{"mate anker", "di", 0, 1000, kWert, "", "Durchmesser"},
-    Grenze{"mate anker", "ft01k", 1, kFestigkeit, kNull, "N/mm²", "Festigkeit des Ankerstahls"},
-    Grenze{"mate anker", "fyk", 1, kFestigkeit, kNull, "N/mm²", "Streckgrenze des Ankerstahls"},
-    Grenze{"mate anker", "fuak", 1, kFestigkeit, kNull, "N/mm²", "Zugfestigkeit des Ankerstahls"},
-    Grenze{"mate anker", "kt", 0, 10, kWert, "", "Beiwert"},
-    Grenze{"mate anker", "gamma_m", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"mate anker", "gamma_m0", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"mate anker", "gamma_mb", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"mate anker", "qsk1", 1, 1.0e5, kNull, "kN", "Widerstand des Ankers"},
-    Grenze{"mate anker", "qsk", 1, kLast, kNull, "kN/m²", "Mantelreibung"},
-    Grenze{"mate anker", "ankertafel_l", 0, kAbstand, kWert, "m", "Länge der Ankertafel"},
-    Grenze{"mate anker", "ankertafel_b", 0, kAbstand, kWert, "m", "Breite der Ankertafel"},
-    Grenze{"mate anker", "lv", 0.1, kAbstand, kNull, "m", "Verpresslänge"},
+    Grenze{"mate profil", "wely", kKlein, kGross, A::null, "cm³/m", "Widerstandsmoment des Profils"},
+    Grenze{"mate profil", "Iy", kKlein, kSteifigkeit, A::null, "cm⁴/m", "Trägheitsmoment des Profils"},
+    Grenze{"mate profil", "A", kKlein, kGross, A::null, "cm²/m", "Querschnittsfläche des Profils"},
+    Grenze{"mate profil", "g", 0, kGross, A::nichts, "kg/m²", "Gewicht des Profils"},
+    Grenze{"mate baustahl", "E", -kBeliebig, kBeliebig, A::nichts, "", "Elastizitätsmodul des Stahls (nicht verwendet)"},
+    Grenze{"mate baustahl", "fyk", kKlein, kGross, A::null, "", "Streckgrenze des Stahls"},
+    Grenze{"mate baustahl", "gamma_m", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert des Stahls"},
+    Grenze{"mate baustahl", "gamma", -kBeliebig, kBeliebig, A::nichts, "kN/m³", "Wichte des Stahls (nicht verwendet)"},
+    Grenze{"mate anker", "typ", kGanzMin, kGanzMax, A::nichts, "", "Ankertyp: 0 Verpressanker, sonst Rundstahlanker, 1 mit Ankertafel"},
+    Grenze{"mate anker", "as_min", kKlein, kGross, A::null, "cm²", "Querschnitt des Ankers"},
+    Grenze{"mate anker", "a_schaft", kKlein, kGross, A::null, "cm²", "Querschnitt des Ankerschafts"},
+    Grenze{"mate anker", "a_kern", kKlein, kGross, A::null, "cm²", "Kernquerschnitt des Ankers"},
+    Grenze{"mate anker", "d_vk", kKlein, kGross, A::null, "cm", "Durchmesser des Verpresskörpers"},
+    Grenze{"mate anker", "da", -kBeliebig, kBeliebig, A::nichts, "", "Durchmesser (nicht verwendet)"},
+    Grenze{"mate anker", "di", -kBeliebig, kBeliebig, A::nichts, "", "Durchmesser (nicht verwendet)"},
+    Grenze{"mate anker", "ft01k", kKlein, kGross, A::null, "N/mm²", "Festigkeit des Ankerstahls"},
+    Grenze{"mate anker", "fyk", kKlein, kGross, A::null, "N/mm²", "Streckgrenze des Ankerstahls"},
+    Grenze{"mate anker", "fuak", kKlein, kGross, A::null, "N/mm²", "Zugfestigkeit des Ankerstahls"},
+    Grenze{"mate anker", "kt", kKlein, kGross, A::null, "", "Beiwert des Kernquerschnitts"},
+    Grenze{"mate anker", "gamma_m", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert"},
+    Grenze{"mate anker", "gamma_m0", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert"},
+    Grenze{"mate anker", "gamma_mb", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert"},
+    Grenze{"mate anker", "qsk1", kKlein, kGross, A::null, "kN", "Widerstand des Ankers"},
+    Grenze{"mate anker", "qsk", kKlein, kGross, A::null, "kN/m²", "Mantelreibung"},
+    Grenze{"mate anker", "ankertafel_l", 0, kGross, A::nichts, "m", "Länge der Ankertafel"},
+    Grenze{"mate anker", "ankertafel_b", 0, kGross, A::nichts, "m", "Breite der Ankertafel"},
+    Grenze{"mate anker", "lv", kKlein, kGross, A::null, "m", "Verpresslänge"},
 
-    Grenze{"bode", "in_grad", 0, 1, kWert, "", "Schalter: Wandreibung in Grad"},
-    Grenze{"bode gruppe", "nr", 0, kNummer, kWert, "", "Nummer der Schicht"},
-    Grenze{"bode gruppe", "sd", 0, kTiefe, kWert, "m", "Schichtdicke"},
-    Grenze{"bode gruppe", "deltax", -kVersatz, kVersatz, kWert, "cm", "Versatz der Wand in der Schicht"},
-    Grenze{"bode gruppe", "gamma", 0, kWichte, kWert, "kN/m³", "Wichte"},
-    Grenze{"bode gruppe", "gamma_feucht", 0, kWichte, kWert, "kN/m³", "Wichte unter Wasser"},
-    Grenze{"bode gruppe", "phi", 0, kWinkel, kWert, "°", "Reibungswinkel"},
-    Grenze{"bode gruppe", "delta", -kWinkel, kWinkel, kWert, "°", "Wandreibungswinkel"},
-    Grenze{"bode gruppe", "deltp", -kWinkel, kWinkel, kWert, "°", "Wandreibungswinkel"},
-    Grenze{"bode gruppe", "delta_phi", 0, 8, kWert, "", "Code des Wandreibungswinkels"},
-    Grenze{"bode gruppe", "deltp_phi", 0, 8, kWert, "", "Code des Wandreibungswinkels"},
-    Grenze{"bode gruppe", "coh", 0, kKohaesion, kWert, "kN/m²", "Kohäsion"},
+    Grenze{"bode", "in_grad", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 0 Wandreibung als Code, sonst in Grad"},
+    Grenze{"bode gruppe", "nr", kGanzMin, kGanzMax, A::nichts, "", "Nummer der Schicht"},
+    Grenze{"bode gruppe", "sd", 0, kGross, A::nichts, "m", "Schichtdicke"},
+    Grenze{"bode gruppe", "deltax", -kVersatz, kVersatz, A::nichts, "cm", "Versatz der Wand in der Schicht"},
+    Grenze{"bode gruppe", "gamma", 0, kGross, A::nichts, "kN/m³", "Wichte"},
+    Grenze{"bode gruppe", "gamma_feucht", 0, kGross, A::nichts, "kN/m³", "Wichte unter Wasser"},
+    Grenze{"bode gruppe", "phi", 0, kWinkel, A::nichts, "°", "Reibungswinkel"},
+    Grenze{"bode gruppe", "delta", -kWinkel, kWinkel, A::nichts, "°", "Wandreibungswinkel"},
+    Grenze{"bode gruppe", "deltp", -kWinkel, kWinkel, A::nichts, "°", "Wandreibungswinkel"},
+    // Outside the table of fractions no Part gives the wall friction an angle.
+    Grenze{"bode gruppe", "delta_phi", 0, kWandreibungscodeMax, A::nichts, "", "Code des Wandreibungswinkels"},
+    Grenze{"bode gruppe", "deltp_phi", 0, kWandreibungscodeMax, A::nichts, "", "Code des Wandreibungswinkels"},
+    Grenze{"bode gruppe", "coh", 0, kGross, A::nichts, "kN/m²", "Kohäsion"},
 
-    Grenze{"bome", "sohlreibung", 0, kWinkel, kWert, "", "Sohlreibung"},
-    Grenze{"bome", "nachweisart", 0, kKennzahl, kWert, "", "Kennzahl"},
-    Grenze{"bome", "dinart", 0, kKennzahl, kWert, "", "Kennzahl"},
-    Grenze{"bome", "gleitsicherheit", 0, kKennzahl, kWert, "", "Kennzahl"},
-    Grenze{"bome", "miterdwiderstand", 0, 1, kWert, "", "Schalter: Erdwiderstand"},
-    Grenze{"bome", "erdwiderstandprozent", 0, kProzent, kWert, "%", "Anteil des Erdwiderstands"},
-    Grenze{"bome", "boden", 0, kKennzahl, kWert, "", "Kennzahl"},
-    Grenze{"bome", "erhoehung", 0, kProzent, kWert, "", "Erhöhung"},
-    Grenze{"bome", "abminderung", 0, kProzent, kWert, "", "Abminderung"},
-    Grenze{"bome", "faktor", 0, 10, kWert, "", "Faktor"},
-    Grenze{"bome", "einbindetiefe", 0, kWandfuss, kWert, "m", "Tiefe des Wandfußes"},
-    Grenze{"bome", "tgh", -kTiefe, kTiefe, kWert, "m", "Wasserspiegel hinter der Wand, Tiefe unter dem Wandkopf"},
-    Grenze{"bome", "tgv", -kTiefe, kTiefe, kWert, "m", "Wasserspiegel vor der Wand, Tiefe unter dem Wandkopf"},
-    Grenze{"bome", "sigma0#", -kLast, kLast, kWert, "kN/m²", "Spannung"},
-    Grenze{"bome", "sigma1#", -kLast, kLast, kWert, "kN/m²", "Spannung"},
-    Grenze{"bome", "speze", 0, kWichte, kWert, "kN/m³", "Wichte"},
-    Grenze{"bome", "spezu", 0, kWichte, kWert, "kN/m³", "Wichte"},
-    Grenze{"bome", "phie", 0, kWinkel, kWert, "°", "Reibungswinkel"},
-    Grenze{"bome", "phiu", 0, kWinkel, kWert, "°", "Reibungswinkel"},
-    Grenze{"bome", "deltae", -kWinkel, kWinkel, kWert, "°", "Wandreibungswinkel"},
-    Grenze{"bome", "deltau", -kWinkel, kWinkel, kWert, "°", "Wandreibungswinkel"},
-    Grenze{"bome", "cohe", 0, kKohaesion, kWert, "kN/m²", "Kohäsion"},
-    Grenze{"bome", "cohu", 0, kKohaesion, kWert, "kN/m²", "Kohäsion"},
-    Grenze{"bome", "mitverd", 0, 1, kWert, "", "Schalter: Verdichtungserddruck"},
-    Grenze{"bome", "geraet", 0, 2, kWert, "", "Verdichtungsgerät: 0 Vibrationsplatte, 1 Vibrationswalze, 2 statische Walze"},
-    Grenze{"bome", "bp", 0, 10, kWert, "m", "Breite der Vibrationsplatte"},
-    Grenze{"bome", "eg", 0, kLast, kWert, "kN/m", "Kraft des Verdichtungsgeräts"},
-    Grenze{"bome", "zk", 0, kLast, kWert, "kN/m", "Kraft des Verdichtungsgeräts"},
+    // Of bome a run reads only the water levels and the compaction values (which replace
+    // those of geom and steu); the others nothing reads.
+    Grenze{"bome", "sohlreibung", -kBeliebig, kBeliebig, A::nichts, "", "Sohlreibung (nicht verwendet)"},
+    Grenze{"bome", "nachweisart", kGanzMin, kGanzMax, A::nichts, "", "Kennzahl (nicht verwendet)"},
+    Grenze{"bome", "dinart", kGanzMin, kGanzMax, A::nichts, "", "Kennzahl (nicht verwendet)"},
+    Grenze{"bome", "gleitsicherheit", kGanzMin, kGanzMax, A::nichts, "", "Kennzahl (nicht verwendet)"},
+    Grenze{"bome", "miterdwiderstand", kGanzMin, kGanzMax, A::nichts, "", "Schalter (nicht verwendet)"},
+    Grenze{"bome", "erdwiderstandprozent", kGanzMin, kGanzMax, A::nichts, "%", "Anteil des Erdwiderstands (nicht verwendet)"},
+    Grenze{"bome", "boden", kGanzMin, kGanzMax, A::nichts, "", "Kennzahl (nicht verwendet)"},
+    Grenze{"bome", "erhoehung", kGanzMin, kGanzMax, A::nichts, "", "Erhöhung (nicht verwendet)"},
+    Grenze{"bome", "abminderung", kGanzMin, kGanzMax, A::nichts, "", "Abminderung (nicht verwendet)"},
+    Grenze{"bome", "faktor", -kBeliebig, kBeliebig, A::nichts, "", "Faktor (nicht verwendet)"},
+    Grenze{"bome", "einbindetiefe", -kBeliebig, kBeliebig, A::nichts, "m", "Tiefe des Wandfußes (nicht verwendet)"},
+    Grenze{"bome", "tgh", -kGross, kGross, A::nichts, "m", "Wasserspiegel hinter der Wand, Tiefe unter dem Wandkopf"},
+    Grenze{"bome", "tgv", -kGross, kGross, A::nichts, "m", "Wasserspiegel vor der Wand, Tiefe unter dem Wandkopf"},
+    Grenze{"bome", "sigma0#", -kBeliebig, kBeliebig, A::nichts, "kN/m²", "Spannung (nicht verwendet)"},
+    Grenze{"bome", "sigma1#", -kBeliebig, kBeliebig, A::nichts, "kN/m²", "Spannung (nicht verwendet)"},
+    Grenze{"bome", "speze", -kBeliebig, kBeliebig, A::nichts, "kN/m³", "Wichte (nicht verwendet)"},
+    Grenze{"bome", "spezu", -kBeliebig, kBeliebig, A::nichts, "kN/m³", "Wichte (nicht verwendet)"},
+    Grenze{"bome", "phie", -kBeliebig, kBeliebig, A::nichts, "°", "Reibungswinkel (nicht verwendet)"},
+    Grenze{"bome", "phiu", -kBeliebig, kBeliebig, A::nichts, "°", "Reibungswinkel (nicht verwendet)"},
+    Grenze{"bome", "deltae", -kBeliebig, kBeliebig, A::nichts, "°", "Wandreibungswinkel (nicht verwendet)"},
+    Grenze{"bome", "deltau", -kBeliebig, kBeliebig, A::nichts, "°", "Wandreibungswinkel (nicht verwendet)"},
+    Grenze{"bome", "cohe", -kBeliebig, kBeliebig, A::nichts, "kN/m²", "Kohäsion (nicht verwendet)"},
+    Grenze{"bome", "cohu", -kBeliebig, kBeliebig, A::nichts, "kN/m²", "Kohäsion (nicht verwendet)"},
+    Grenze{"bome", "mitverd", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 Verdichtungserddruck, sonst keiner"},
+    Grenze{"bome", "geraet", kGanzMin, kGanzMax, A::nichts, "", "Verdichtungsgerät: 0 Vibrationsplatte, 1 Vibrationswalze, sonst statische Walze"},
+    Grenze{"bome", "bp", 0, kGross, A::nichts, "m", "Breite der Vibrationsplatte"},
+    Grenze{"bome", "eg", 0, kGross, A::nichts, "kN/m", "Eigengewicht des Verdichtungsgeräts"},
+    Grenze{"bome", "zk", -kGross, kGross, A::nichts, "kN/m", "Zentrifugalkraft des Verdichtungsgeräts"},
 
-    Grenze{"last gruppe", "art", 0, 3, kWert, "", "Art der Last: 0 Kopflast, 1 Flächenlast, 2 Blocklast, 3 Linienlast"},
-    Grenze{"last gruppe", "lf", 0, kNummer, kWert, "", "Nummer des Lastfalls"},
-    Grenze{"last gruppe", "stelle", 0, 2, kWert, "", "Ort der Kopflast: 0 Wandkopf, 1 Anker, 2 Steife"},
-    Grenze{"last gruppe", "v", -kLast, kLast, kWert, "kN/m, kN/m² oder kNm/m", "Last"},
-    Grenze{"last gruppe", "h", -kLast, kLast, kWert, "kN/m, kN/m² oder kNm/m", "Last"},
-    Grenze{"last gruppe", "m", -kLast, kLast, kWert, "kN/m, kN/m² oder kNm/m", "Last"},
-    // Loads act behind the wall; in front of it the calculation has none.
-    Grenze{"last gruppe", "x", 0, kAbstand, kWert, "m", "Abstand der Last von der Wand"},
-    Grenze{"last gruppe", "b", 0, kAbstand, kWert, "m", "Breite der Blocklast"},
-    // Rising ground behind the wall can carry a load above the wall head.
-    Grenze{"last gruppe", "y", -kTiefe, kTiefe, kWert, "m", "Tiefe der Last unter dem Wandkopf"},
+    // A group of another kind counts nowhere.
+    Grenze{"last gruppe", "art", kGanzMin, kGanzMax, A::nichts, "", "Art der Last: 0 Kopflast, 1 Flächenlast, 2 Blocklast, 3 Linienlast, sonst keine"},
+    // The calculation's check names a load case that lastUeberlagerung does not hold.
+    Grenze{"last gruppe", "lf", kGanzMin, kGanzMax, A::nichts, "", "Nummer des Lastfalls"},
+    Grenze{"last gruppe", "stelle", kGanzMin, kGanzMax, A::nichts, "", "Ort der Kopflast: 0 Wandkopf, sonst Anker"},
+    Grenze{"last gruppe", "v", -kGross, kGross, A::nichts, "kN/m, kN/m² oder kNm/m", "Last"},
+    Grenze{"last gruppe", "h", -kGross, kGross, A::nichts, "kN/m, kN/m² oder kNm/m", "Last"},
+    Grenze{"last gruppe", "m", -kGross, kGross, A::nichts, "kN/m, kN/m² oder kNm/m", "Last"},
+    // A load beyond the slip line, in front of the wall or below the last layer's top acts
+    // on nothing; the sketch draws one out of reach at its edge with its position.
+    Grenze{"last gruppe", "x", -kGross, kGross, A::nichts, "m", "Abstand der Last von der Wand"},
+    Grenze{"last gruppe", "b", 0, kGross, A::nichts, "m", "Breite der Blocklast"},
+    Grenze{"last gruppe", "y", -kGross, kGross, A::nichts, "m", "Tiefe der Last unter dem Wandkopf"},
 
-    Grenze{"einw einwirkung", "nr", 0, kNummer, kWert, "", "Nummer der Einwirkung"},
-    Grenze{"einw einwirkung", "art", 0, kKennzahl, kWert, "", "Kennzahl der Einwirkung"},
-    Grenze{"einw einwirkung", "psi0", 0, 1, kWert, "", "Kombinationsbeiwert"},
-    Grenze{"einw einwirkung", "psi1", 0, 1, kWert, "", "Kombinationsbeiwert"},
-    Grenze{"einw einwirkung", "psi2", 0, 1, kWert, "", "Kombinationsbeiwert"},
+    // Of the actions of einw a run reads nothing: lastUeberlagerung gives their kinds and
+    // factors.
+    Grenze{"einw einwirkung", "nr", kGanzMin, kGanzMax, A::nichts, "", "Nummer der Einwirkung (nicht verwendet)"},
+    Grenze{"einw einwirkung", "art", kGanzMin, kGanzMax, A::nichts, "", "Kennzahl der Einwirkung (nicht verwendet)"},
+    Grenze{"einw einwirkung", "psi0", -kBeliebig, kBeliebig, A::nichts, "", "Kombinationsbeiwert (nicht verwendet)"},
+    Grenze{"einw einwirkung", "psi1", -kBeliebig, kBeliebig, A::nichts, "", "Kombinationsbeiwert (nicht verwendet)"},
+    Grenze{"einw einwirkung", "psi2", -kBeliebig, kBeliebig, A::nichts, "", "Kombinationsbeiwert (nicht verwendet)"},
 
-    Grenze{"teil", "gep#", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"teil", "ggr#", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"teil", "ggl#", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
+    Grenze{"teil", "gep#", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert des Erdwiderstands"},
+    Grenze{"teil", "ggr#", -kBeliebig, kBeliebig, A::nichts, "", "Teilsicherheitsbeiwert (nicht verwendet)"},
+    Grenze{"teil", "ggl#", -kBeliebig, kBeliebig, A::nichts, "", "Teilsicherheitsbeiwert (nicht verwendet)"},
 
-    Grenze{"ausg", "txt_eingabe", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_teilsicherheit", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_druck_beiwerte", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_druck_ordinaten", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_wasserdruck", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_tragnachweise", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_profilwahl", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "alle_lastfaelle", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "relevante_lastfaelle", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_tgf_druck_beiwerte", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_tgf_druck_ordinaten", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_tgf_materialversagen", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_tgf_herausziehen", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "txt_tgf_ankerkraft", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "grafik_tgf_darstellung", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "grafik_system", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "grafik_druck_beanspr", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
-    Grenze{"ausg", "grafik_schnittgroessen", 0, 1, kWert, "", "Schalter: 0 aus, 1 ein"},
+    Grenze{"ausg", "txt_eingabe", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_teilsicherheit", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_druck_beiwerte", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_druck_ordinaten", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_wasserdruck", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_tragnachweise", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 0 aus, sonst ein"},
+    Grenze{"ausg", "txt_profilwahl", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "alle_lastfaelle", kGanzMin, kGanzMax, A::nichts, "", "Schalter (nicht verwendet)"},
+    Grenze{"ausg", "relevante_lastfaelle", kGanzMin, kGanzMax, A::nichts, "", "Schalter (nicht verwendet)"},
+    Grenze{"ausg", "txt_tgf_druck_beiwerte", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_tgf_druck_ordinaten", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_tgf_materialversagen", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_tgf_herausziehen", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "txt_tgf_ankerkraft", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "grafik_tgf_darstellung", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 1 ein, sonst aus"},
+    Grenze{"ausg", "grafik_system", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 0 aus, sonst ein"},
+    Grenze{"ausg", "grafik_druck_beanspr", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 0 aus, sonst ein"},
+    Grenze{"ausg", "grafik_schnittgroessen", kGanzMin, kGanzMax, A::nichts, "", "Schalter: 0 aus, sonst ein"},
 
-    Grenze{"lastUeberlagerung sicherheitsbeiwerte", "gamma_g_#", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"lastUeberlagerung sicherheitsbeiwerte", "gamma_q_#", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"lastUeberlagerung sicherheitsbeiwerte", "gamma_a_#", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"lastUeberlagerung sicherheitsbeiwerte", "gamma_e0g_#", kFaktorMin, kFaktorMax, kNull, "", "Teilsicherheitsbeiwert"},
-    Grenze{"kombinationsbeiwerte", "psi0", 0, 1, kWert, "", "Kombinationsbeiwert"},
-    Grenze{"kombinationsbeiwerte", "psi1", 0, 1, kWert, "", "Kombinationsbeiwert"},
-    Grenze{"kombinationsbeiwerte", "psi2", 0, 1, kWert, "", "Kombinationsbeiwert"},
-    Grenze{"lastfaelle lastfall", "lf", 0, kNummer, kWert, "", "Nummer des Lastfalls"},
-    Grenze{"lastfaelle lastfall", "einw", 0, kNummer, kWert, "", "Nummer der Einwirkung"},
-    Grenze{"einwirkungen einwirkung", "indexGruppe", 0, kKennzahl, kWert, "", "Gruppe der Einwirkung"},
-    Grenze{"einwirkungen einwirkung", "indexKategorie", 0, kKennzahl, kWert, "", "Satz der Kombinationsbeiwerte"},
+    Grenze{"lastUeberlagerung sicherheitsbeiwerte", "gamma_g_#", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert"},
+    Grenze{"lastUeberlagerung sicherheitsbeiwerte", "gamma_q_#", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert"},
+    Grenze{"lastUeberlagerung sicherheitsbeiwerte", "gamma_a_#", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert"},
+    Grenze{"lastUeberlagerung sicherheitsbeiwerte", "gamma_e0g_#", kKlein, kGross, A::null, "", "Teilsicherheitsbeiwert"},
+    // The combination factors of the sets go only into the actions, which nothing reads:
+    // the combination rules carry their own factors.
+    Grenze{"kombinationsbeiwerte", "psi0", -kBeliebig, kBeliebig, A::nichts, "", "Kombinationsbeiwert (nicht verwendet)"},
+    Grenze{"kombinationsbeiwerte", "psi1", -kBeliebig, kBeliebig, A::nichts, "", "Kombinationsbeiwert (nicht verwendet)"},
+    Grenze{"kombinationsbeiwerte", "psi2", -kBeliebig, kBeliebig, A::nichts, "", "Kombinationsbeiwert (nicht verwendet)"},
+    Grenze{"lastfaelle lastfall", "lf", kGanzMin, kGanzMax, A::nichts, "", "Nummer des Lastfalls"},
+    // Below 2 permanent, else variable.
+    Grenze{"lastfaelle lastfall", "einw", kGanzMin, kGanzMax, A::nichts, "", "Nummer der Einwirkung: unter 2 ständig, sonst veränderlich"},
+    Grenze{"einwirkungen einwirkung", "indexGruppe", kGanzMin, kGanzMax, A::nichts, "", "Gruppe der Einwirkung (nicht verwendet)"},
+    // The reader refuses a category that names none of the sets read.
+    Grenze{"einwirkungen einwirkung", "indexKategorie", kGanzMin, kGanzMax, A::nichts, "", "Satz der Kombinationsbeiwerte"},
 };
 // clang-format on
 
@@ -255,7 +304,29 @@ const Grenze* FindGrenze(std::string_view element, std::string_view attribut) {
 }
 
 bool InnerhalbGrenze(const Grenze& grenze, double wert) {
-    return (wert >= grenze.min && wert <= grenze.max) || (grenze.nullNichtAngegeben && wert == 0.0);
+    switch (grenze.ausserdem) {
+    case Ausserdem::abgeschnitten:
+        wert = std::trunc(wert);
+        break;
+    case Ausserdem::null:
+        if (wert == 0.0) {
+            return true;
+        }
+        break;
+    case Ausserdem::nullOderKleiner:
+        if (wert <= 0.0) {
+            return true;
+        }
+        break;
+    case Ausserdem::nichts:
+        break;
+    }
+    return wert >= grenze.min && wert <= grenze.max;
+}
+
+bool OhneGrenze(const Grenze& grenze) {
+    return (grenze.min == kGanzMin && grenze.max == kGanzMax) ||
+           (grenze.min == -kBeliebig && grenze.max == kBeliebig);
 }
 
 } // namespace zirf_input

@@ -65,7 +65,8 @@ int C1ZirfReport::WriteBelastung() {
     C1RTFX& rtf = *pRTF;
     const int nVorne = ReportSicht::NAuflastVorne(in);
     const int nHinten = ReportSicht::NAuflast(in);
-    const bool mitVerdichtung = in.mitverd > 0;
+    // Compaction acts for 1 only, as the calculation takes it.
+    const bool mitVerdichtung = in.mitverd == 1;
     if (nVorne + nHinten + in.nBlocklast + in.nLinienlast + in.nKopflast == 0 && !mitVerdichtung) {
         return 0;
     }

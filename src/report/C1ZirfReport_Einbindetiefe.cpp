@@ -49,10 +49,13 @@ enum Ansatz { kNormal = 0, kProzent = 1, kRuhe = 2 };
 // The row of an earth-pressure mode: normal, changed by a percentage, at rest; any
 // other mode has none.
 void WriteAnsatz(C1RTFX& rtf, int ersteZeile, int modus, int prozent) {
+    // Every mode from 2 on is the pressure at rest.
     if (modus == kProzent) {
         rtf.WriteEintrag(ersteZeile + modus, {prozent});
-    } else if (modus == kNormal || modus == kRuhe) {
+    } else if (modus == kNormal) {
         rtf.WriteEintrag(ersteZeile + modus);
+    } else if (modus >= kRuhe) {
+        rtf.WriteEintrag(ersteZeile + kRuhe);
     }
 }
 

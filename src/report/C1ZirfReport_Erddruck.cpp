@@ -120,7 +120,7 @@ private:
         if (k.ersatzwand) {
             return;
         }
-        if (in.mitverd > 0) {
+        if (in.mitverd == 1) {
             Verdichtung();
         }
         Passiv();

@@ -51,7 +51,8 @@ int C1ZirfReport::WriteGelaende() {
     if (wandHw > 0.0) {
         rtf.WriteEintrag(kTalHorizontal, {wandHw});
     }
-    if (in.mitberme == 0) {
+    // The berm acts for 1 only; with any other value the system has none.
+    if (in.mitberme != 1) {
         rtf.WriteEintrag(kBermeOhne);
     } else {
         rtf.WriteEintrag(kBermeAbstand, {in.berme_abstand});

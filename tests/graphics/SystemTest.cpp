@@ -132,22 +132,28 @@ TEST(SystemSkizze, RisingGroundRisesToTheRight) {
     EXPECT_LT(w.Y(band.at(1)), w.Y(band.at(0)));
 }
 
-// The sketch draws the anchor the calculation works with: from the wall at its depth,
-// at its inclination and length, whether its deep slip line is checked (`anker` 1) or
-// not; never a strut in front of the wall. The sketch reaches as far as the anchor.
-TEST(SystemSkizze, AnchorAsComputedWhateverTheCheckSwitch) {
+// `anker` 0 is a strut on the excavation side: a rectangle from the wall face a quarter of
+// the wall long, 0.1 m thick above the anchor depth, whatever length the anchor is given.
+// Every other value is a ground anchor: a band 0.1 m deep from the wall at the anchor depth,
+// at its inclination and length, whether its deep slip line is checked (1) or not.
+TEST(SystemSkizze, StrutForAnker0AndGroundAnchorOtherwise) {
     struct Fall {
         const char* name;
         const char* datei;
-        int anker;      // -1: as in the file
-        double tiefe;   // -1: as in the file
-        double neigung; // degrees, as the file gives it (checked against the input)
+        int anker;     // -1: as in the file
+        double tiefe;  // -1: as in the file
+        double laenge; // -1: as in the file
+        bool strebe;
     };
     for (const Fall& fall :
-         {Fall{"slip line checked", "examples/anker_frei.xml", 1, -1.0, -1.0},
-          Fall{"slip line not checked", "examples/anker_frei.xml", 0, -1.0, -1.0},
-          Fall{"15 degrees, not checked", "examples/anker_sand.xml", -1, -1.0, 15.0},
-          Fall{"anchor at the head", "examples/anker_frei.xml", 0, 0.0, -1.0}}) {
+         {Fall{"ground anchor, slip line checked", "examples/anker_frei.xml", 1, -1.0, -1.0, false},
+          Fall{"ground anchor, slip line not checked", "examples/anker_frei.xml", 2, -1.0, -1.0,
+               false},
+          Fall{"ground anchor at the head", "examples/anker_frei.xml", 1, 0.0, -1.0, false},
+          Fall{"strut as the file gives it", "examples/anker_sand.xml", -1, -1.0, -1.0, true},
+          Fall{"strut", "examples/anker_frei.xml", 0, -1.0, -1.0, true},
+          Fall{"strut at the head", "examples/anker_frei.xml", 0, 0.0, -1.0, true},
+          Fall{"strut entered with length 0", "examples/anker_frei.xml", 0, -1.0, 0.0, true}}) {
         SCOPED_TRACE(fall.name);
         GrafikLauf lauf(fall.datei, [&](C1ZirfInput& in) {
             if (fall.anker >= 0) {
@@ -156,35 +162,104 @@ TEST(SystemSkizze, AnchorAsComputedWhateverTheCheckSwitch) {
             if (fall.tiefe >= 0.0) {
                 in.tiefe_anker = fall.tiefe;
             }
+            if (fall.laenge >= 0.0) {
+                in.ankerlaenge = fall.laenge;
+            }
         });
         const C1ZirfInput& in = lauf.f.in;
-        if (fall.neigung >= 0.0) {
-            ASSERT_EQ(in.ankerneigung, fall.neigung);
-            ASSERT_EQ(in.anker, 0);
-        }
+        ASSERT_EQ(in.anker == 0, fall.strebe);
         lauf.grafik->PlotSystem("System", 160.0, 100.0);
         const emf::Reader r = GrafikLauf::Bild("System");
         ErwarteGesund(r);
-        const Welt w(r, lauf.calc->tGes);
+        const double t = lauf.calc->tGes;
+        const Welt w(r, t);
+        const double y = in.tiefe_anker;
         const double winkel = in.ankerneigung / 57.29577951;
         const double xEnde = std::cos(winkel) * in.ankerlaenge;
-        const double yEnde = in.tiefe_anker + std::sin(winkel) * in.ankerlaenge;
+        const double yEnde = y + std::sin(winkel) * in.ankerlaenge;
+        const auto bei = [&](const emf::Point& p, double x, double y0) {
+            return std::fabs(w.X(p) - x) < 0.02 && std::fabs(w.Y(p) - y0) < 0.02;
+        };
         int anker = 0;
         int strebe = 0;
         for (const auto& p : r.Polygons()) {
-            if (p.size() != 4 || std::fabs(w.Y(p[0]) - in.tiefe_anker) > 0.02) {
+            if (p.size() != 4) {
                 continue;
             }
-            if (std::fabs(w.X(p[0])) < 0.02 && std::fabs(w.X(p[1]) - xEnde) < 0.05 &&
-                std::fabs(w.Y(p[1]) - yEnde) < 0.05) {
+            if (bei(p[0], 0.0, y) && bei(p[1], xEnde, yEnde) && bei(p[2], xEnde, yEnde + 0.1) &&
+                bei(p[3], 0.0, y + 0.1)) {
                 ++anker;
             }
-            if (w.X(p[0]) < -0.05 && w.X(p[1]) < w.X(p[0]) - 1.0) {
+            const double xa = -0.1;
+            const double xe = xa - t / 4.0;
+            if (bei(p[0], xa, y) && bei(p[1], xe, y) && bei(p[2], xe, y - 0.1) &&
+                bei(p[3], xa, y - 0.1)) {
                 ++strebe;
             }
         }
-        EXPECT_EQ(anker, 1);
-        EXPECT_EQ(strebe, 0);
+        EXPECT_EQ(anker, fall.strebe ? 0 : 1);
+        EXPECT_EQ(strebe, fall.strebe ? 1 : 0);
+    }
+}
+
+// The water symbols stand beside the wall above the excavation level, the excavation
+// side's off the wall's face, the retained side's off its line; below the excavation
+// level they stand off x = 0. The wall leans back by 10 degrees.
+TEST(SystemSkizze, WaterSymbolsOffTheWallAboveTheExcavationOffZeroBelow) {
+    struct Fall {
+        const char* name;
+        double tgh;
+        double tgv;
+        bool ueberAushub; // both levels above the excavation level (3 m)
+    };
+    for (const Fall& fall : {Fall{"above the excavation level", 1.0, 2.0, true},
+                             Fall{"below the excavation level", 4.0, 5.0, false}}) {
+        SCOPED_TRACE(fall.name);
+        GrafikLauf lauf("examples/kragwand.xml", [&](C1ZirfInput& in) {
+            in.wand_neigung = 10.0;
+            in.tgh = fall.tgh;
+            in.tgv = fall.tgv;
+        });
+        lauf.grafik->PlotSystem("System", 160.0, 100.0);
+        const emf::Reader r = GrafikLauf::Bild("System");
+        ErwarteGesund(r);
+        const double t = lauf.calc->tGes;
+        const Welt w(r, t);
+        const double tanWand = std::tan(10.0 / 57.29577951);
+        const double wandV = fall.ueberAushub ? tanWand * fall.tgv - 0.1 : 0.0;
+        const double wandH = fall.ueberAushub ? tanWand * fall.tgh : 0.0;
+        // The triangle's first corner, 0.02 below the level.
+        const double xV = wandV - 0.02 - t / 4.0 - 1.25;
+        const double xH = wandH + 0.02 + t / 2.0 + 0.25;
+        int vorn = 0;
+        int hinten = 0;
+        for (const auto& p : r.Polygons()) {
+            if (p.size() != 3) {
+                continue;
+            }
+            vorn +=
+                std::fabs(w.X(p[0]) - xV) < 0.02 && std::fabs(w.Y(p[0]) - fall.tgv - 0.02) < 0.02;
+            hinten +=
+                std::fabs(w.X(p[0]) - xH) < 0.02 && std::fabs(w.Y(p[0]) - fall.tgh - 0.02) < 0.02;
+        }
+        EXPECT_EQ(vorn, 1);
+        EXPECT_EQ(hinten, 1);
+    }
+}
+
+// The calculated depth is labelled where the embedment was searched, its iteration step
+// above 0 (left out, as every level label, where it would print over the foot's).
+TEST(SystemSkizze, CalculatedDepthLabelledWhenTheIterationStepIsAboveZero) {
+    for (const double schritt : {0.25, 0.0}) {
+        SCOPED_TRACE(schritt);
+        GrafikLauf lauf("examples/kragwand.xml");
+        lauf.calc->delta_t = schritt;
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", -lauf.calc->t);
+        lauf.grafik->PlotSystem("System", 160.0, 100.0);
+        const emf::Reader r = GrafikLauf::Bild("System");
+        ErwarteGesund(r);
+        EXPECT_EQ(Texte(r).count(text), schritt > 0.0 ? 1u : 0u) << text;
     }
 }
 

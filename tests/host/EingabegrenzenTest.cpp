@@ -67,35 +67,37 @@ TEST(Eingabegrenzen, NumbersBeyondTheirLimitsAreRefusedByName) {
         {"Eigenschaft Kurzname=\"Iy\"",
          "Wert01",
          "4.9e-324",
-         {iy + "4.94066e-324 liegt nicht zwischen 100 und 1e+08 cm⁴/m", "0 für nicht angegeben"}},
+         {iy + "4.94066e-324 liegt nicht zwischen 1e-06 und 100000000 cm⁴/m",
+          "0 für nicht angegeben"}},
         {"Eigenschaft Kurzname=\"Iy\"", "Wert01", "1e-20", {iy + "1e-20 liegt nicht"}},
         {"Eigenschaft Kurzname=\"Iy\"", "Wert01", "1e12", {iy + "1e+12 liegt nicht"}},
-        {"gruppe art=\"3\"", "x", "1000", {linie + "'x' = 1000 liegt nicht zwischen 0 und 100 m"}},
-        {"gruppe art=\"3\"", "y", "200", {linie + "'y' = 200 liegt nicht zwischen -100 und 100 m"}},
+        {"gruppe art=\"3\"",
+         "x",
+         "2e6",
+         {linie + "'x' = 2e+06 liegt nicht zwischen -1000000 und 1000000 m"}},
         {"gruppe art=\"3\"", "y", "2147483648", {linie + "'y' = 2.14748e+09"}},
         {"gruppe art=\"2\"",
          "x",
-         "-2000000",
+         "-2000001",
          {"Element 'last gruppe' art 2 (\"Streifenfundament\"): Attribut 'x' = -2e+06"}},
         {"gruppe art=\"3\"", "v", "1e9", {linie + "'v' = 1e+09"}},
-        {"gruppe art=\"3\"", "art", "4", {"art 4 (\"Kranbahn\"): Attribut 'art' = 4"}},
-        {"geom", "wand_hw", "5000", {"Element 'geom': Attribut 'wand_hw' = 5000"}},
-        {"geom", "mitberme", "2", {"'mitberme' = 2 liegt nicht zwischen 0 und 1"}},
-        {"geom", "rundung", "-3", {"'rundung' = -3"}},
+        {"geom", "wand_hw", "5e6", {"Element 'geom': Attribut 'wand_hw' = 5e+06"}},
         {"geom", "rundung", "1e-300", {"'rundung' = 1e-300"}},
+        {"geom", "rundung", "5e-5", {"'rundung' = 5e-05 liegt nicht zwischen 0.0001 und"}},
+        {"geom", "mitanker", "-1", {"'mitanker' = -1 liegt nicht zwischen 0 und 2147483647"}},
         {"steu", "erhwand", "-2.5", {"Element 'steu': Attribut 'erhwand' = -2.5"}},
+        {"steu", "erhwand", "101", {"'erhwand' = 101 liegt nicht zwischen 0 und 100 %"}},
         {"gruppe nr=\"1\"",
          "phi",
          "1e9",
          {"Element 'bode gruppe' nr 1 (\"Sand, mitteldicht\"): Attribut 'phi' = 1e+09 liegt nicht "
           "zwischen 0 und 90°"}},
-        {"gruppe nr=\"1\"", "coh", "1e6", {"'coh' = 1e+06"}},
+        {"gruppe nr=\"1\"", "coh", "2e6", {"'coh' = 2e+06"}},
         {"sicherheitsbeiwerte",
          "gamma_g_1",
          "1e9",
          {"Element 'lastUeberlagerung sicherheitsbeiwerte': Attribut 'gamma_g_1' = 1e+09"}},
         {"teil", "gep2", "1e-9", {"Element 'teil': Attribut 'gep2' = 1e-09"}},
-        {"kombinationsbeiwerte", "psi0", "2", {"Element 'kombinationsbeiwerte' Nr. 1"}},
         {"anker", "qsk", "1e-300", {"Element 'mate anker': Attribut 'qsk' = 1e-300"}},
     };
     const std::string dokument = ExampleText("anker_eingespannt.xml");
@@ -109,8 +111,11 @@ TEST(Eingabegrenzen, NumbersBeyondTheirLimitsAreRefusedByName) {
     }
 }
 
-// The limits themselves belong to the range, and 0 stands for a value not given where the
-// table says so: the calculation then asks for what it needs.
+// The limits themselves belong to the range, 0 stands for a value not given where the
+// table says so (the calculation then asks for what it needs), and every value to which
+// the calculation gives a meaning is taken: a switch of 2, a load group of another kind,
+// a load a kilometre away or below the soil, a rounding step of 0 or less, a combination
+// factor that nothing reads.
 TEST(Eingabegrenzen, LimitsAndValuesNotGivenAreTaken) {
     struct Fall {
         const char* element;
@@ -127,6 +132,15 @@ TEST(Eingabegrenzen, LimitsAndValuesNotGivenAreTaken) {
         {"geom", "rundung", "0"},
         {"sicherheitsbeiwerte", "gamma_g_3", "0"},
         {"anker", "qsk", "0"},
+        {"gruppe art=\"3\"", "x", "1000"},
+        {"gruppe art=\"3\"", "y", "200"},
+        {"gruppe art=\"3\"", "art", "4"},
+        {"geom", "mitberme", "2"},
+        {"geom", "rundung", "-3"},
+        {"geom", "rundung", "1e-4"},
+        {"kombinationsbeiwerte", "psi0", "2"},
+        {"steu", "erhwand", "100.9"},
+        {"steu", "erhwand", "-0.5"},
     };
     const std::string dokument = ExampleText("anker_eingespannt.xml");
     for (const Fall& f : faelle) {
