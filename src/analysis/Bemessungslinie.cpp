@@ -2,7 +2,9 @@
 
 #include "beam/C1Traeger.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace wand {
 
@@ -31,6 +33,124 @@ template <class Wert> double Bemessung::Summe(Wert wert) const {
         v += faktorPassiv * wert(*passiv, j);
     }
     return v;
+}
+
+Schar::Schar(std::shared_ptr<const C1Traeger> aktivSeite,
+             std::shared_ptr<const C1Traeger> passivSeite, int nPassivLf,
+             const std::vector<std::vector<double>>& k, std::vector<double> anteile)
+    : aktiv(std::move(aktivSeite)), passiv(std::move(passivSeite)), nPassiv(nPassivLf),
+      nKomponenten(k.empty() ? 0 : k.front().size()), anteil(std::move(anteile)) {
+    koeff.reserve(k.size() * nKomponenten);
+    for (const std::vector<double>& z : k) {
+        koeff.insert(koeff.end(), z.begin(), z.end());
+    }
+}
+
+Bemessung Schar::Zustand(std::size_t z) const {
+    const auto von = koeff.begin() + static_cast<std::ptrdiff_t>(z * nKomponenten);
+    return {aktiv.get(), passiv.get(), nPassiv, anteil.at(z),
+            std::vector<double>(von, von + static_cast<std::ptrdiff_t>(nKomponenten))};
+}
+
+double Schar::ZustandsWert(std::size_t z, const std::vector<double>& komponente, double p) const {
+    const double* k = koeff.data() + z * nKomponenten;
+    double v = 0.0;
+    for (std::size_t c = 0; c < nKomponenten; ++c) {
+        v += k[c] * komponente[c];
+    }
+    return v + anteil[z] * p;
+}
+
+template <class Wert> std::vector<double> Schar::Alle(Wert wert) const {
+    std::vector<double> komponente(nKomponenten);
+    for (std::size_t c = 0; c < nKomponenten; ++c) {
+        komponente[c] = wert(*aktiv, static_cast<int>(c) + 1);
+    }
+    double p = 0.0;
+    for (int j = 1; j <= nPassiv; ++j) {
+        p += wert(*passiv, j);
+    }
+    std::vector<double> werte(anteil.size());
+    for (std::size_t z = 0; z < werte.size(); ++z) {
+        werte[z] = ZustandsWert(z, komponente, p);
+    }
+    return werte;
+}
+
+void Schar::SetzeFamilie(const std::vector<std::size_t>& zustand, std::size_t basis,
+                         const std::vector<std::size_t>& einzeln) {
+    if (inFamilie.empty()) {
+        inFamilie.assign(anteil.size(), false);
+    }
+    for (const std::size_t z : zustand) {
+        inFamilie.at(z) = true;
+    }
+    familien.push_back({zustand, basis, einzeln});
+}
+
+template <class Wert> Schar::Grenzen Schar::GrenzenVon(Wert wert) const {
+    std::vector<double> komponente(nKomponenten);
+    for (std::size_t c = 0; c < nKomponenten; ++c) {
+        komponente[c] = wert(*aktiv, static_cast<int>(c) + 1);
+    }
+    double p = 0.0;
+    for (int j = 1; j <= nPassiv; ++j) {
+        p += wert(*passiv, j);
+    }
+    Grenzen g;
+    bool gesetzt = false;
+    const auto nimm = [&](double hoch, double tief) {
+        g.max = gesetzt ? std::max(g.max, hoch) : hoch;
+        g.min = gesetzt ? std::min(g.min, tief) : tief;
+        gesetzt = true;
+    };
+    // A family's greatest value takes every variable load case whose share adds to it, its
+    // least every one whose share takes from it.
+    for (const Familie& f : familien) {
+        const double basis = ZustandsWert(f.basis, komponente, p);
+        double hoch = basis;
+        double tief = basis;
+        for (const std::size_t z : f.einzeln) {
+            const double d = ZustandsWert(z, komponente, p) - basis;
+            hoch += std::max(d, 0.0);
+            tief += std::min(d, 0.0);
+        }
+        nimm(hoch, tief);
+    }
+    for (std::size_t z = 0; z < anteil.size(); ++z) {
+        if (inFamilie.empty() || !inFamilie[z]) {
+            const double w = ZustandsWert(z, komponente, p);
+            nimm(w, w);
+        }
+    }
+    return g;
+}
+
+Schar::Grenzen Schar::MGrenzen(double x) const {
+    return GrenzenVon([x](const C1Traeger& tr, int Lf) { return tr.GetMx(Lf, x); });
+}
+
+Schar::Grenzen Schar::QGrenzen(double x) const {
+    return GrenzenVon([x](const C1Traeger& tr, int Lf) { return tr.GetQx(Lf, x); });
+}
+
+std::vector<double> Schar::M(double x) const {
+    return Alle([x](const C1Traeger& tr, int Lf) { return tr.GetMx(Lf, x); });
+}
+
+std::vector<double> Schar::Q(double x) const {
+    return Alle([x](const C1Traeger& tr, int Lf) { return tr.GetQx(Lf, x); });
+}
+
+std::vector<double> Schar::QEnde(int feld) const {
+    if (feld < 1) {
+        return std::vector<double>(anteil.size(), 0.0);
+    }
+    return Alle([feld](const C1Traeger& tr, int Lf) { return EndQuerkraft(tr, Lf, feld); });
+}
+
+std::vector<double> Schar::Auflagerkraft(int k) const {
+    return Alle([k](const C1Traeger& tr, int Lf) { return tr.GetAuflagerkraft(Lf, k); });
 }
 
 double Bemessung::M(double x) const {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 class C1Traeger;
@@ -41,6 +42,61 @@ private:
     template <class Wert> double Summe(Wert wert) const;
 };
 
+// The design lines of all load states on one design beam and one passive side: state z
+// takes the beam's component c with koeff[z][c] and the passive side with anteil[z]. A
+// value of every state at one place costs one beam query per component, then a sum per
+// state.
+class Schar {
+public:
+    Schar() = default;
+    Schar(std::shared_ptr<const C1Traeger> aktiv, std::shared_ptr<const C1Traeger> passiv,
+          int nPassiv, const std::vector<std::vector<double>>& koeff, std::vector<double> anteil);
+
+    std::size_t Anzahl() const { return anteil.size(); }
+    bool Leer() const { return anteil.empty(); }
+    // State z's line on its own, for values anywhere (a search along the beam).
+    Bemessung Zustand(std::size_t z) const;
+    // The value of every state at beam position x, at the end of span `feld`, at support k.
+    std::vector<double> M(double x) const;
+    std::vector<double> Q(double x) const;
+    std::vector<double> QEnde(int feld) const;
+    std::vector<double> Auflagerkraft(int k) const;
+    // The greatest and the least moment (shear) of the states at x.
+    struct Grenzen {
+        double max = 0.0;
+        double min = 0.0;
+    };
+    Grenzen MGrenzen(double x) const;
+    Grenzen QGrenzen(double x) const;
+    // A combination whose states are the permanent loads (state `basis`) and the sum of the
+    // shares of its variable load cases present (the states `einzeln`, each with one of
+    // them alone): `zustand` maps each subset (the bits of the absent cases) to its state.
+    // Its greatest and least values are found from those shares.
+    void SetzeFamilie(const std::vector<std::size_t>& zustand, std::size_t basis,
+                      const std::vector<std::size_t>& einzeln);
+
+private:
+    template <class Wert> std::vector<double> Alle(Wert wert) const;
+    template <class Wert> Grenzen GrenzenVon(Wert wert) const;
+    // The states' values from the components' values at one place.
+    double ZustandsWert(std::size_t z, const std::vector<double>& komponente, double p) const;
+
+    struct Familie {
+        std::vector<std::size_t> zustand;
+        std::size_t basis = 0;
+        std::vector<std::size_t> einzeln;
+    };
+    std::vector<Familie> familien;
+    std::vector<bool> inFamilie;
+
+    std::shared_ptr<const C1Traeger> aktiv;
+    std::shared_ptr<const C1Traeger> passiv;
+    int nPassiv = 0;
+    std::size_t nKomponenten = 0;
+    std::vector<double> koeff; // state by state, component by component
+    std::vector<double> anteil;
+};
+
 // A value of the envelope over the load states: the value and the state it is of.
 struct Huellwert {
     double wert = 0.0;
@@ -59,6 +115,11 @@ template <class Wert> Huellwert Groesster(std::size_t n, Wert wert) {
         }
     }
     return h;
+}
+
+// Of the states' values, the one of the largest magnitude; the earlier on equal ones.
+inline Huellwert Groesster(const std::vector<double>& werte) {
+    return Groesster(werte.size(), [&werte](std::size_t z) { return werte[z]; });
 }
 
 // Of the states' extremes, the one of the largest magnitude; the earlier on equal ones.

@@ -12,6 +12,9 @@ struct C1Bemessungskombination {
     int kombi = 0;                  // 0-based index of the combination in the input
     KombiFaktoren faktoren;         // the rule's factors
     std::vector<int> veraenderlich; // its variable load cases, by number
+    // The run's load state of each subset (indexed by the bits of the absent cases): a
+    // state whose factors equal an earlier one's stands for it.
+    std::vector<std::size_t> zustand;
 };
 
 // One load state of the wall: the permanent loads of a design combination with each of its

@@ -86,6 +86,16 @@ struct C1WandDaten {
     std::vector<C1Bemessungskombination> bemessungsKombinationen;
     std::vector<C1Lastzustand> zustaende;
     int iZustand = 0;
+    // The contribution of the water (or of the passive side) to the sums of a trial depth,
+    // the same for every load state: evaluated once per depth, then added.
+    struct Zustandsfrei {
+        static constexpr std::size_t kSummen = 12;
+        std::array<double, kSummen> summe{};
+        double eMax = 0.0;
+        bool gueltig = false;
+    };
+    Zustandsfrei wasserBeitrag;
+    Zustandsfrei passivBeitrag;
     // Factors of the load state being combined.
     KombiFaktoren kombiFaktoren;
     int richtungAlt = 0; // direction of the previous trial step
@@ -189,6 +199,18 @@ struct C1WandDaten {
         double AK = 0.0;
         double passiv = 0.0;
         double fussKraft = 0.0;
+        std::vector<double> faktor; // the design factor of each load case
+    };
+    // What acts on the wall above a depth, per unit of each state's factor: the wall's
+    // design weight, the vertical forces per load case, the share of the anchor force's
+    // (tan of its inclination, below the anchor), of the support's vertical force (below the
+    // excavation level) and of the foot force (at the foot).
+    struct Vertikalanteile {
+        double gewicht = 0.0;
+        std::vector<double> lastfall;
+        double anker = 0.0;
+        double passiv = 0.0;
+        double fuss = 0.0;
     };
     std::vector<Vertikalzustand> vertikalZustaende;
     // The design lines of the load states at the built depth, on copies of the design beam
@@ -196,7 +218,10 @@ struct C1WandDaten {
     // anywhere along the wall.
     std::shared_ptr<const C1Traeger> bemessungsBalken;
     std::shared_ptr<const C1Traeger> passivBalken;
-    std::vector<wand::Bemessung> bemessungsZustaende;
+    wand::Schar bemessungsSchar;
+    // Per design combination: whether its states' factors at the built depth are the
+    // permanent loads' plus those of each variable load case present.
+    std::vector<bool> linearKombiniert;
     // The load state each design value of the report is of.
     struct MassgebendeZustaende {
         std::size_t AK = 0, MA = 0, MuA = 0, QuA = 0, QA = 0, MHw = 0, Mxm = 0, MF = 0, QFuss = 0;

@@ -118,6 +118,7 @@ void C1ZirfCalc::BildeLastzustaende() {
             } else if (spaetere) {
                 zustaende[wo->second] = z;
             }
+            bemessungsKombinationen.back().zustand.push_back(wo->second);
         }
     }
 }

@@ -95,38 +95,44 @@ void C1ZirfCalc::VertikalkraefteAuflager() {
 }
 
 double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft) const {
-    return NormalkraftBei(y, mitAnkerkraft,
-                          {static_cast<std::size_t>(iZustand), AK, vertikalPassivBemessung,
-                           vertikalFussKraftBemessung});
+    return NormalkraftBei(y, mitAnkerkraft, VertikalzustandJetzt());
 }
 
-double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft, const Vertikalzustand& v) const {
+C1ZirfCalc::Vertikalanteile C1ZirfCalc::VertikalanteileBei(double y) const {
     const C1ZirfInput& in = *pInput;
-    const double yAnkerTiefe = in.mitanker != 0 ? in.tiefe_anker : 0.0;
     const double tiefe = std::clamp(y, 0.0, t);
-    const KombiFaktoren faktoren =
-        v.zustand < zustaende.size() ? FaktorenVon(KombinationVon(v.zustand), zustaende[v.zustand])
-                                     : kombiFaktoren;
-
-    double N = gammaG * Wandgewicht(tiefe);
+    Vertikalanteile a;
+    a.gewicht = gammaG * Wandgewicht(tiefe);
+    a.lastfall.assign(static_cast<std::size_t>(zirf::kMaxLastfaelle), 0.0);
     for (const WandBeitrag& b : vertikalBeitraege) {
         // A head load acts at the wall top, or at the anchor's level.
         const bool punkt = !(b.y2 > b.y1);
         const double anteil = punkt ? (b.y1 <= 0.0 || y > b.y1 ? 1.0 : 0.0)
                                     : AnteilOberhalb(b.y1, b.y2, b.e1, b.e2, tiefe);
-        N += FaktorLastfall(faktoren, b.lf) * b.Ev * anteil;
+        a.lastfall.at(static_cast<std::size_t>(b.lf)) += b.Ev * anteil;
     }
-    if (mitAnkerkraft && in.mitanker != 0 && y > yAnkerTiefe) {
+    const double yAnkerTiefe = in.mitanker != 0 ? in.tiefe_anker : 0.0;
+    a.anker = in.mitanker != 0 && y > yAnkerTiefe ? std::tan(in.ankerneigung / GradFaktor) : 0.0;
+    a.passiv = y > in.wand_hw ? PassivAnteilOberhalb(tiefe) : 0.0;
+    a.fuss = y >= t ? 1.0 : 0.0;
+    return a;
+}
+
+double C1ZirfCalc::NormalkraftBei(const Vertikalanteile& a, bool mitAnkerkraft,
+                                  const Vertikalzustand& v) const {
+    double N = a.gewicht;
+    for (std::size_t lf = 0; lf < v.faktor.size() && lf < a.lastfall.size(); ++lf) {
+        N += v.faktor[lf] * a.lastfall[lf];
+    }
+    if (mitAnkerkraft) {
         // The vertical component of the anchor force enters below the anchor.
-        N += std::tan(in.ankerneigung / GradFaktor) * v.AK;
+        N += a.anker * v.AK;
     }
-    if (y > in.wand_hw) {
-        N += v.passiv * PassivAnteilOberhalb(tiefe);
-    }
-    if (y >= t) {
-        N += v.fussKraft;
-    }
-    return N;
+    return N + v.passiv * a.passiv + v.fussKraft * a.fuss;
+}
+
+double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft, const Vertikalzustand& v) const {
+    return NormalkraftBei(VertikalanteileBei(y), mitAnkerkraft, v);
 }
 
 double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand) const {
@@ -136,13 +142,27 @@ double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* 
         }
         return NormalkraftBei(y, mitAnkerkraft);
     }
+    const Vertikalanteile a = VertikalanteileBei(y);
     const wand::Huellwert h = wand::Groesster(vertikalZustaende.size(), [&](std::size_t k) {
-        return NormalkraftBei(y, mitAnkerkraft, vertikalZustaende[k]);
+        return NormalkraftBei(a, mitAnkerkraft, vertikalZustaende[k]);
     });
     if (zustand != nullptr) {
         *zustand = vertikalZustaende[h.zustand].zustand;
     }
     return h.wert;
+}
+
+C1WandDaten::Vertikalzustand C1ZirfCalc::VertikalzustandJetzt() const {
+    Vertikalzustand v;
+    v.zustand = static_cast<std::size_t>(iZustand);
+    v.AK = AK;
+    v.passiv = vertikalPassivBemessung;
+    v.fussKraft = vertikalFussKraftBemessung;
+    v.faktor.resize(static_cast<std::size_t>(zirf::kMaxLastfaelle));
+    for (std::size_t lf = 0; lf < v.faktor.size(); ++lf) {
+        v.faktor[lf] = FaktorLastfall(static_cast<int>(lf));
+    }
+    return v;
 }
 
 void C1ZirfCalc::VertikalJeZustand() {
@@ -159,7 +179,8 @@ void C1ZirfCalc::VertikalJeZustand() {
             status = CalcKombi(kAnkerVertikal);
         }
         VertikalkraefteAuflager();
-        vertikalZustaende.push_back({z, AK, vertikalPassivBemessung, vertikalFussKraftBemessung});
+        vertikalZustaende.push_back(VertikalzustandJetzt());
+        vertikalZustaende.back().zustand = z;
     }
     // The object keeps the governing state; the check of the vertical components takes the
     // least anchor force, whose vertical component helps it, every other reader the

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -20,6 +21,10 @@ constexpr int kSegmente = kPunkte - 1;
 enum Tabelle { kMAktiv = 0, kQAktiv = 1, kMPassiv = 2, kQPassiv = 3 };
 // The working mode of the input that checks a given depth.
 constexpr int kNachweis = 1;
+// A designed wall: every state holds with the design share of the passive side in the
+// sums of the iteration; the beam takes the loads' terms a little otherwise (the factor 1/3
+// as 0.3333), so that the state of the deepest wall may ask up to some 1e-4 more of it.
+constexpr double kEntwurfGenauigkeit = 1e-3;
 
 // Sign class of a shear value: positive, negative or exactly zero.
 int Vorzeichen(double q) {
@@ -84,12 +89,47 @@ void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
 }
 
 std::vector<std::vector<double>> C1ZirfCalc::KoeffizientenJeZustand() {
-    std::vector<std::vector<double>> koeff;
-    koeff.reserve(zustaende.size());
-    for (std::size_t z = 0; z < zustaende.size(); ++z) {
-        SetzeZustand(z);
-        KombiniereWandlasten();
-        koeff.push_back(Koeffizienten());
+    std::vector<std::vector<double>> koeff(zustaende.size());
+    linearKombiniert.assign(bemessungsKombinationen.size(), false);
+    for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
+        const C1Bemessungskombination& kombination = bemessungsKombinationen[k];
+        const std::size_t nv = kombination.veraenderlich.size();
+        const std::uint64_t alleOhne = (std::uint64_t{1} << nv) - 1;
+        const auto koeffizienten = [&](std::uint64_t ohne) {
+            kombiFaktoren = FaktorenVon(kombination, {k, ohne});
+            KombiniereWandlasten();
+            return Koeffizienten();
+        };
+        if (!GleicheVerdichtungswahl(k)) {
+            for (std::size_t z = 0; z < zustaende.size(); ++z) {
+                if (zustaende[z].kombination == k) {
+                    koeff[z] = koeffizienten(zustaende[z].ohne);
+                }
+            }
+            continue;
+        }
+        // Every layer takes the same of the variable loads and the compaction in every
+        // state: a state's factors are the permanent loads' plus those of each variable
+        // load case present.
+        linearKombiniert[k] = true;
+        const std::vector<double> basis = koeffizienten(alleOhne);
+        std::vector<std::vector<double>> einzeln;
+        for (std::size_t j = 0; j < nv; ++j) {
+            einzeln.push_back(koeffizienten(alleOhne ^ (std::uint64_t{1} << j)));
+        }
+        for (std::size_t z = 0; z < zustaende.size(); ++z) {
+            if (zustaende[z].kombination != k) {
+                continue;
+            }
+            koeff[z] = basis;
+            for (std::size_t j = 0; j < nv; ++j) {
+                if ((zustaende[z].ohne >> j & 1U) == 0) {
+                    for (std::size_t c = 0; c < basis.size(); ++c) {
+                        koeff[z][c] += einzeln[j][c] - basis[c];
+                    }
+                }
+            }
+        }
     }
     SetzeZustand(static_cast<std::size_t>(iZustand));
     KombiniereWandlasten();
@@ -101,10 +141,32 @@ void C1ZirfCalc::SetzeBemessungJeZustand(const C1Traeger& bemessung,
                                          const std::vector<double>& anteil, const char* format) {
     bemessungsBalken = std::make_shared<const C1Traeger>(bemessung);
     passivBalken = std::make_shared<const C1Traeger>(*pTraeger);
-    bemessungsZustaende.clear();
-    for (std::size_t z = 0; z < koeff.size(); ++z) {
-        bemessungsZustaende.push_back(
-            {bemessungsBalken.get(), passivBalken.get(), nLastfaelle, anteil.at(z), koeff[z]});
+    bemessungsSchar = wand::Schar(bemessungsBalken, passivBalken, nLastfaelle, koeff, anteil);
+    // Where a combination's states are linear in its variable load cases, and none of them
+    // mobilises the passive side beyond its bounds, its envelope is found from the shares
+    // of the permanent loads and of each variable load case.
+    const double f = AnteilGrenze();
+    for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
+        const C1Bemessungskombination& kombination = bemessungsKombinationen[k];
+        if (k >= linearKombiniert.size() || !linearKombiniert[k] ||
+            kombination.veraenderlich.empty()) {
+            continue;
+        }
+        const std::size_t nv = kombination.veraenderlich.size();
+        const std::uint64_t alleOhne = (std::uint64_t{1} << nv) - 1;
+        const std::size_t basis = kombination.zustand.at(alleOhne);
+        std::vector<std::size_t> einzeln;
+        double tief = anteil.at(basis);
+        double hoch = anteil.at(basis);
+        for (std::size_t j = 0; j < nv; ++j) {
+            einzeln.push_back(kombination.zustand.at(alleOhne ^ (std::uint64_t{1} << j)));
+            const double d = anteilPassivNoetig.at(einzeln.back()) - anteilPassivNoetig.at(basis);
+            tief += std::min(d, 0.0);
+            hoch += std::max(d, 0.0);
+        }
+        if (tief >= 0.0 && hoch <= f) {
+            bemessungsSchar.SetzeFamilie(kombination.zustand, basis, einzeln);
+        }
     }
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = static_cast<std::size_t>(p);
@@ -123,30 +185,96 @@ void C1ZirfCalc::SetzeBemessungJeZustand(const C1Traeger& bemessung,
 
 namespace {
 
-template <class Wert>
-C1ZirfCalc::Huelle HuelleVon(const std::vector<wand::Bemessung>& zustaende, Wert wert) {
+C1ZirfCalc::Huelle HuelleVon(const std::vector<double>& werte) {
     C1ZirfCalc::Huelle h;
-    for (std::size_t z = 0; z < zustaende.size(); ++z) {
-        const double w = wert(zustaende[z]);
-        h.max = z == 0 ? w : std::max(h.max, w);
-        h.min = z == 0 ? w : std::min(h.min, w);
+    for (std::size_t z = 0; z < werte.size(); ++z) {
+        h.max = z == 0 ? werte[z] : std::max(h.max, werte[z]);
+        h.min = z == 0 ? werte[z] : std::min(h.min, werte[z]);
     }
     return h;
 }
 
+// Above this many load states the exact search along the beam is made only for the states
+// whose estimate from the points comes within kKandidatenAnteil of the greatest estimate:
+// between two points a moment line is nearly straight, so that an estimate lies within a
+// per cent of the state's extreme.
+constexpr std::size_t kAlleGenau = 64;
+constexpr double kKandidatenAnteil = 0.97;
+
 } // namespace
 
 C1ZirfCalc::Huelle C1ZirfCalc::MHuelle(double x) const {
-    return HuelleVon(bemessungsZustaende, [x](const wand::Bemessung& b) { return b.M(x); });
+    const wand::Schar::Grenzen g = bemessungsSchar.MGrenzen(x);
+    return {g.max, g.min};
 }
 
 C1ZirfCalc::Huelle C1ZirfCalc::QHuelle(double x) const {
-    return HuelleVon(bemessungsZustaende, [x](const wand::Bemessung& b) { return b.Q(x); });
+    const wand::Schar::Grenzen g = bemessungsSchar.QGrenzen(x);
+    return {g.max, g.min};
 }
 
 C1ZirfCalc::Huelle C1ZirfCalc::QEndeHuelle(int feld) const {
-    return HuelleVon(bemessungsZustaende,
-                     [feld](const wand::Bemessung& b) { return b.QEnde(feld); });
+    return HuelleVon(bemessungsSchar.QEnde(feld));
+}
+
+std::vector<C1ZirfCalc::Linie> C1ZirfCalc::PunkteJeZustand(bool moment) const {
+    const wand::Schar& s = bemessungsSchar;
+    std::vector<Linie> linien(s.Anzahl(), Linie{});
+    for (int p = 0; p < kPunkte; ++p) {
+        const std::vector<double> w = moment ? s.M(PunktX(p)) : s.Q(PunktX(p));
+        for (std::size_t z = 0; z < w.size(); ++z) {
+            linien[z][static_cast<std::size_t>(p)] = w[z];
+        }
+    }
+    return linien;
+}
+
+wand::Huellwert C1ZirfCalc::GroesstesExtremumDerZustaende(
+    const std::function<double(std::size_t)>& geschaetzt,
+    const std::function<wand::Extremum(std::size_t)>& genau) const {
+    const std::size_t n = bemessungsSchar.Anzahl();
+    std::vector<double> schaetzung(n);
+    double groesste = 0.0;
+    for (std::size_t z = 0; z < n; ++z) {
+        schaetzung[z] = std::fabs(geschaetzt(z));
+        groesste = std::max(groesste, schaetzung[z]);
+    }
+    wand::Huellwert h;
+    bool gesetzt = false;
+    for (std::size_t z = 0; z < n; ++z) {
+        if (n > kAlleGenau && schaetzung[z] < kKandidatenAnteil * groesste) {
+            continue;
+        }
+        const wand::Extremum e = genau(z);
+        if (!gesetzt || std::fabs(e.M) > std::fabs(h.wert)) {
+            h = {e.M, z, e.x};
+            gesetzt = true;
+        }
+    }
+    return h;
+}
+
+wand::Huellwert C1ZirfCalc::GroesstesFeldmoment(double ab) const {
+    const double TL = pTraeger->GetTL();
+    const std::vector<Linie> q = PunkteJeZustand(false);
+    const std::vector<Linie> m = PunkteJeZustand(true);
+    // Each state's zero of the shear below `ab`, from its line at the points.
+    std::vector<double> x(q.size());
+    for (std::size_t z = 0; z < q.size(); ++z) {
+        x[z] = TL - TiefeNullQuerkraft(q[z], ab, q.size() == 1);
+    }
+    return GroesstesExtremumDerZustaende(
+        [&](std::size_t z) {
+            // The moment at the zero of the shear, straight between the points beside it.
+            const double s = x[z] * kSegmente / TL;
+            const int p = std::clamp(static_cast<int>(s), 0, kSegmente - 1);
+            const double r = s - p;
+            const auto P = static_cast<std::size_t>(p);
+            return (1.0 - r) * m[z][P] + r * m[z][P + 1];
+        },
+        [&](std::size_t z) {
+            return wand::Extremum{x[z], bemessungsSchar.Zustand(z).M(x[z])};
+        });
 }
 
 bool C1ZirfCalc::WirktInZustand(std::size_t z, int lc) const {
@@ -202,7 +330,7 @@ double C1ZirfCalc::NullQuerkraft(const Linie& q, int pa, int pb) const {
     return PunktX(pa) + r * (PunktX(pb) - PunktX(pa));
 }
 
-double C1ZirfCalc::TiefeNullQuerkraft(const Linie& q, double ab) const {
+double C1ZirfCalc::TiefeNullQuerkraft(const Linie& q, double ab, bool trace) const {
     const double TL = pTraeger->GetTL();
     // The points lie at the depths TL - x_p: the point one step deeper than p + 1 is p.
     for (int p = kSegmente - 1; p >= 0; --p) {
@@ -211,7 +339,10 @@ double C1ZirfCalc::TiefeNullQuerkraft(const Linie& q, double ab) const {
             continue;
         }
         const auto P = static_cast<std::size_t>(p);
-        TracePrintf("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", kPunkte - p, tiefe, q[P + 1], q[P]);
+        if (trace) {
+            TracePrintf("\nT: i %2d  x %6.3f  Ql %6.3f Qr %6.3f", kPunkte - p, tiefe, q[P + 1],
+                        q[P]);
+        }
         if (Vorzeichen(q[P + 1]) != Vorzeichen(q[P])) {
             return TL - NullQuerkraft(q, p + 1, p);
         }
@@ -219,12 +350,9 @@ double C1ZirfCalc::TiefeNullQuerkraft(const Linie& q, double ab) const {
     return t;
 }
 
-C1ZirfCalc::Linie C1ZirfCalc::QuerkraftLinie(const wand::Bemessung& b) const {
-    Linie q{};
-    for (int p = 0; p < kPunkte; ++p) {
-        q[static_cast<std::size_t>(p)] = b.Q(PunktX(p));
-    }
-    return q;
+double C1ZirfCalc::AnteilGrenze() const {
+    const double f = pInput->eta_p / gep;
+    return pInput->berart == kNachweis ? f : f * (1.0 + kEntwurfGenauigkeit);
 }
 
 int C1ZirfCalc::CalcSchnittgroessen() {
@@ -254,8 +382,8 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     SchnittgroessenPassiv(1, 2, true);
     // Each state mobilises the passive side as far as it needs it to stand without a
     // clamping moment at its foot, at most by its design share; the state that needs the
-    // deepest wall needs exactly that share at the designed depth.
-    const double f = in.eta_p / gep;
+    // deepest wall needs all of that share at the designed depth.
+    const double f = AnteilGrenze();
     double fussPassiv = 0.0;
     for (int j = 1; j <= nLastfaelle; ++j) {
         fussPassiv += tr.GetMx(j, 0.0);
@@ -263,37 +391,38 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     const std::size_t n = zustaende.size();
     anteilPassivNoetig.assign(n, f);
     anteilPassivZustand.assign(n, f);
+    // The retained side's foot moment of each component; a state's the sum with its factors.
+    std::vector<double> fussKomponente(komponenten.size());
+    for (std::size_t c = 0; c < fussKomponente.size(); ++c) {
+        fussKomponente[c] = bemessung.GetMx(static_cast<int>(c) + 1, 0.0);
+    }
     for (std::size_t z = 0; z < n; ++z) {
-        const wand::Bemessung aktiv{&bemessung, pTraeger, 0, 0.0, koeff[z]};
-        if (fussPassiv != 0.0) {
-            anteilPassivNoetig[z] = -aktiv.M(0.0) / fussPassiv;
+        double fussAktiv = 0.0;
+        for (std::size_t c = 0; c < fussKomponente.size(); ++c) {
+            fussAktiv += koeff[z][c] * fussKomponente[c];
         }
-        const bool entworfen = in.berart != kNachweis && z == static_cast<std::size_t>(iZustand);
+        if (fussPassiv != 0.0) {
+            anteilPassivNoetig[z] = -fussAktiv / fussPassiv;
+        }
         anteilPassivZustand[z] =
-            entworfen ? f
-                      : std::clamp(std::isfinite(anteilPassivNoetig[z]) ? anteilPassivNoetig[z] : f,
-                                   0.0, f);
+            std::clamp(std::isfinite(anteilPassivNoetig[z]) ? anteilPassivNoetig[z] : f, 0.0, f);
     }
     SetzeBemessungJeZustand(bemessung, koeff, anteilPassivZustand,
                             "\nTdesign: i %2d  x %6.3f  Q %6.3f M %6.3f");
-    const std::vector<wand::Bemessung>& b = bemessungsZustaende;
+    const wand::Schar& b = bemessungsSchar;
 
     // The design values at the characteristic points: of the states the one of the
     // largest magnitude; the greatest moment at each state's own zero of the shear.
-    const wand::Huellwert groesstes = wand::GroesstesExtremum(n, [&](std::size_t z) {
-        const double x = TL - TiefeNullQuerkraft(QuerkraftLinie(b[z]), 0.0);
-        return wand::Extremum{x, b[z].M(x)};
-    });
+    const wand::Huellwert groesstes = GroesstesFeldmoment(0.0);
     xm = TL - groesstes.x;
     Mxm = groesstes.wert;
     massgebend.Mxm = groesstes.zustand;
     TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);
-    const wand::Huellwert hw =
-        wand::Groesster(n, [&](std::size_t z) { return b[z].M(TL - in.wand_hw); });
+    const wand::Huellwert hw = wand::Groesster(b.M(TL - in.wand_hw));
     MHw = hw.wert;
     massgebend.MHw = hw.zustand;
     MA = 0.0;
-    const wand::Huellwert fuss = wand::Groesster(n, [&](std::size_t z) { return b[z].M(0.0); });
+    const wand::Huellwert fuss = wand::Groesster(b.M(0.0));
     MF = fuss.wert;
     massgebend.MF = fuss.zustand;
     TracePrintf("\nTFuss:  t %6.3f  MF %6.3f", t, MF);

@@ -18,6 +18,7 @@
 
 namespace {
 
+constexpr int kPunkte = C1WandDaten::kPunkte;
 // Offset of the values beside the anchor (m).
 constexpr double kNebenAnker = 0.01;
 // The working mode of the input that checks a given depth.
@@ -111,7 +112,7 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     // Each state mobilises the passive side as far as it needs, at most by its design
     // share: no force at a free foot, and at a fixed or partly fixed one the foot turns by
     // the share of a free foot's rotation that the designed wall shows (a checked depth:
-    // that its own target leaves). The state that needs the deepest wall needs exactly the
+    // that its own target leaves). The state that needs the deepest wall needs all of the
     // design share at the designed depth.
     const double f = in.eta_p / gep;
     const bool nachweis = in.berart == kNachweis;
@@ -124,62 +125,73 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
         const double fixierung =
             nachweis ? Fixierung(aktiv[z], passiv, zustaende[z].zielVerdrehung) : fixierungEntwurf;
         anteilPassivNoetig[z] = AnteilPassivChar(aktiv[z], passiv, fixierung);
-        anteilPassivZustand[z] =
-            !nachweis && z == g ? f : AnteilPassivBemessung(aktiv[z], passiv, fixierung, f);
+        anteilPassivZustand[z] = AnteilPassivBemessung(aktiv[z], passiv, fixierung, AnteilGrenze());
     }
     SetzeBemessungJeZustand(bemessung, koeff, anteilPassivZustand,
                             "\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
-    const std::vector<wand::Bemessung>& b = bemessungsZustaende;
+    const wand::Schar& b = bemessungsSchar;
 
     // Design values at the characteristic points: of the states the one of the largest
     // magnitude; the greatest moment at each state's own zero of the shear below the
     // anchor; the anchor force the greatest.
-    ankerkraftZustand.assign(n, 0.0);
-    for (std::size_t z = 0; z < n; ++z) {
-        ankerkraftZustand[z] = b[z].Auflagerkraft(sys.anker);
-    }
+    ankerkraftZustand = b.Auflagerkraft(sys.anker);
     const double abSchnitt = tGes / 19.0 + A;
-    const wand::Huellwert groesstes = wand::GroesstesExtremum(n, [&](std::size_t z) {
-        const double x = TL - TiefeNullQuerkraft(QuerkraftLinie(b[z]), abSchnitt);
-        return wand::Extremum{x, b[z].M(x)};
-    });
+    const wand::Huellwert groesstes = GroesstesFeldmoment(abSchnitt);
     xm = TL - groesstes.x;
     Mxm = groesstes.wert;
     massgebend.Mxm = groesstes.zustand;
     TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);
-    const auto huelle = [&](auto wert, double& ziel, std::size_t& zustand) {
-        const wand::Huellwert h = wand::Groesster(n, wert);
+    const auto huelle = [&](const std::vector<double>& werte, double& ziel, std::size_t& zustand) {
+        const wand::Huellwert h = wand::Groesster(werte);
         ziel = h.wert;
         zustand = h.zustand;
     };
-    huelle([&](std::size_t z) { return b[z].M(xAnker); }, MA, massgebend.MA);
+    huelle(b.M(xAnker), MA, massgebend.MA);
     MuA = QuA = 0.0;
     if (A > 0.0) {
-        huelle([&](std::size_t z) { return b[z].M(xUeberAnker); }, MuA, massgebend.MuA);
-        huelle([&](std::size_t z) { return b[z].Q(xUeberAnker); }, QuA, massgebend.QuA);
+        huelle(b.M(xUeberAnker), MuA, massgebend.MuA);
+        huelle(b.Q(xUeberAnker), QuA, massgebend.QuA);
         // Just below the anchor: the end shear of the span below it, so that the shear
         // steps there by the anchor force.
-        huelle([&](std::size_t z) { return b[z].QEnde(s1 - 1); }, QA, massgebend.QA);
+        huelle(b.QEnde(s1 - 1), QA, massgebend.QA);
         TracePrintf("\nT:  yua %6.3f  MuA %6.3f  QuA %6.3f", TL - xUeberAnker, MuA, QuA);
     } else {
-        huelle([&](std::size_t z) { return b[z].Q(xAnker); }, QA, massgebend.QA);
+        huelle(b.Q(xAnker), QA, massgebend.QA);
     }
     TracePrintf("\nT:  ya %6.3f  MA %6.3f  QA %6.3f", A, MA, QA);
-    huelle([&](std::size_t z) { return b[z].M(TL - in.wand_hw); }, MHw, massgebend.MHw);
+    huelle(b.M(TL - in.wand_hw), MHw, massgebend.MHw);
     TracePrintf("\nT:  hw %6.3f  minM %6.3f", in.wand_hw, MHw);
     // The foot's moment: of a fixed or partly fixed foot its fixing moment, the extreme
     // moment of the embedded part against the field's; of a free foot the moment at t.
-    const wand::Huellwert fuss = wand::GroesstesExtremum(n, [&](std::size_t z) {
-        return sys.eingespannt ? b[z].Einspannmoment(sys.xFuss, TL - xm, Mxm)
-                               : wand::Extremum{sys.xFuss, b[z].M(sys.xFuss)};
-    });
+    wand::Huellwert fuss;
+    if (sys.eingespannt) {
+        const std::vector<Linie> m = PunkteJeZustand(true);
+        const double bis = TL - xm;
+        fuss = GroesstesExtremumDerZustaende(
+            [&](std::size_t z) {
+                // The moment against the field's sign at the points of the embedded part.
+                double g = 0.0;
+                for (int p = 0; p < kPunkte; ++p) {
+                    const double x = PunktX(p);
+                    const double v = m[z][static_cast<std::size_t>(p)];
+                    if (x >= sys.xFuss && x <= bis && v * Mxm < 0.0) {
+                        g = std::max(g, std::fabs(v));
+                    }
+                }
+                return g;
+            },
+            [&](std::size_t z) { return b.Zustand(z).Einspannmoment(sys.xFuss, bis, Mxm); });
+    } else {
+        const wand::Huellwert h = wand::Groesster(b.M(sys.xFuss));
+        fuss = {h.wert, h.zustand, sys.xFuss};
+    }
     MF = fuss.wert;
     yMF = TL - fuss.x;
     massgebend.MF = fuss.zustand;
     xm1 = sys.eingespannt ? fuss.x : 0.0;
     TracePrintf("\nT:  yF %6.3f  MF %6.3f", yMF, MF);
     // Just above the foot support.
-    huelle([&](std::size_t z) { return b[z].Q(sys.xFuss); }, QFuss, massgebend.QFuss);
+    huelle(b.Q(sys.xFuss), QFuss, massgebend.QFuss);
 
     // The anchor force: the greatest of the states; the least, and the greatest of the
     // states without a variable load, for the checks that take them.

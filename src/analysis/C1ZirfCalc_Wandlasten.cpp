@@ -114,6 +114,8 @@ C1WandDaten::FussFigurErgebnis C1ZirfCalc::FussFigur(int F, double y1, double y2
 }
 
 void C1ZirfCalc::ResetWandSummen() {
+    // A new trial depth: the water and the passive side are evaluated anew.
+    wasserBeitrag.gueltig = passivBeitrag.gueltig = false;
     momentLf.Clear();
     kraftLf.Clear();
     vertikalLf.Clear();
@@ -136,6 +138,8 @@ void C1ZirfCalc::ResetKombinationsSummen() {
     SM = SC = 0.0;
     verdichtungMassgebend.fill(false);
     summeEphFuss = 0.0;
+    SMP = SummeQuerkraefte_passiv = 0.0;
+    momentWasser = momentWasserD = 0.0;
     if (MitAnker()) {
         SMFuss = SwF = 0.0;
         momentVarD = verdrehungVarD = 0.0;

@@ -9,7 +9,9 @@
 #include "host/Trace.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -254,10 +256,93 @@ void Kombination::Passiv() {
 
 } // namespace
 
+bool C1ZirfCalc::GleicheVerdichtungswahl(std::size_t k) {
+    const C1Bemessungskombination& kombination = bemessungsKombinationen.at(k);
+    const bool anker = MitAnker();
+    const KombiFaktoren& f = kombination.faktoren;
+    const auto veraenderlich = [&](int lf) {
+        return std::find(kombination.veraenderlich.begin(), kombination.veraenderlich.end(), lf) !=
+               kombination.veraenderlich.end();
+    };
+    for (int i = 0; i <= iSchichtFuss; ++i) {
+        const C1Schicht& s = Schicht[i];
+        // What the rule compares with the compaction: the variable loads' design force
+        // (anchored) or moment about the foot (without anchor), from the loads always present
+        // and the range the present variable cases span.
+        double basis = 0.0;
+        double tief = 0.0;
+        double hoch = 0.0;
+        for (int lf = kErsterVeraenderlicherLastfall; lf < nLastfaelle; ++lf) {
+            const double fl = f.F(lf);
+            if (!anker && fl <= 0.0) {
+                continue;
+            }
+            const double w = (anker ? s.kraftVar[lf] : s.momentVar[lf]) * fl;
+            if (veraenderlich(lf)) {
+                tief += std::min(w, 0.0);
+                hoch += std::max(w, 0.0);
+            } else {
+                basis += w;
+            }
+        }
+        const C1WandDaten::FussStueck v = VerdichtungBisFuss(i);
+        const double Hcf = v.Eh * gammaG;
+        const double vergleich = anker ? Hcf : (t - v.yE) * Hcf;
+        const bool immer = vergleich > basis + hoch;
+        const bool nie = !(vergleich > basis + tief);
+        if (!immer && !nie) {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+// The sums that the water and the passive side add to: no factor of a load state enters
+// them, so that at one trial depth every state adds the same.
+using Beitrag = C1WandDaten::Zustandsfrei;
+using Summe = double C1ZirfCalc::*;
+constexpr std::array<Summe, Beitrag::kSummen> kSummen = {&C1ZirfCalc::SM,
+                                                         &C1ZirfCalc::SC,
+                                                         &C1ZirfCalc::SwF,
+                                                         &C1ZirfCalc::SMFuss,
+                                                         &C1ZirfCalc::summeEhk,
+                                                         &C1ZirfCalc::verdrehungWasser,
+                                                         &C1ZirfCalc::verdrehungWasserD,
+                                                         &C1ZirfCalc::momentWasser,
+                                                         &C1ZirfCalc::momentWasserD,
+                                                         &C1ZirfCalc::SMP,
+                                                         &C1ZirfCalc::summeEphFuss,
+                                                         &C1ZirfCalc::SummeQuerkraefte_passiv};
+
+} // namespace
+
+void C1ZirfCalc::ZustandsfreierBeitrag(Zustandsfrei& beitrag, const std::function<void()>& rechne) {
+    const double eMaxVorher = eMax;
+    if (beitrag.gueltig) {
+        for (std::size_t i = 0; i < kSummen.size(); ++i) {
+            this->*kSummen[i] += beitrag.summe[i];
+        }
+        eMax = std::max(eMax, beitrag.eMax);
+        return;
+    }
+    std::array<double, Beitrag::kSummen> vorher{};
+    for (std::size_t i = 0; i < kSummen.size(); ++i) {
+        vorher[i] = this->*kSummen[i];
+    }
+    rechne();
+    for (std::size_t i = 0; i < kSummen.size(); ++i) {
+        beitrag.summe[i] = this->*kSummen[i] - vorher[i];
+    }
+    beitrag.eMax = std::max(eMax, eMaxVorher);
+    beitrag.gueltig = true;
+}
+
 void C1ZirfCalc::CalcWandlastenPassiv() {
     Kombination k(*this);
     k.Lastfaelle();
-    k.Wasser();
+    ZustandsfreierBeitrag(wasserBeitrag, [&k] { k.Wasser(); });
     const bool anker = MitAnker();
     if (anker) {
         SMA = pInput->einspannung < 1 ? SM : SwF;
@@ -272,7 +357,7 @@ void C1ZirfCalc::CalcWandlastenPassiv() {
     } else {
         SMA = SM;
     }
-    k.Passiv();
+    ZustandsfreierBeitrag(passivBeitrag, [&k] { k.Passiv(); });
     if (!anker) {
         SM += SMP;
         return;

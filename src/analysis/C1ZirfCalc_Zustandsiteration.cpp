@@ -10,8 +10,16 @@
 #include "host/Trace.h"
 
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
 namespace {
+
+// Above this many load states a trial depth combines each combination's permanent loads and
+// each of its variable load cases once and finds the state furthest from holding from
+// their shares; below it, every state is combined.
+constexpr std::size_t kLinearAb = 64;
+constexpr int kTeilweiseEingespannt = 1;
 
 // The iteration of the wall without anchor traces its sums at every trial depth.
 void TraceSchritt(const C1ZirfCalc& c) {
@@ -30,6 +38,49 @@ void C1ZirfCalc::SetzeZustand(std::size_t z) {
     kombiFaktoren = FaktorenVon(kombination, zustand);
     Zielverdrehung = zustand.zielVerdrehung;
     iKombi = kombination.kombi;
+}
+
+C1ZirfCalc::Bewertung C1ZirfCalc::BewerteLinear(std::size_t k) {
+    // Every sum that decides whether a state holds is a sum of its load cases' shares: a
+    // state's excess is that of the permanent loads plus the share of each variable load
+    // case present. The state furthest from holding takes exactly the cases whose share
+    // adds to it; the most utilised alike (the passive side, the divisor, is the same in
+    // every state).
+    const C1Bemessungskombination& kombination = bemessungsKombinationen.at(k);
+    const std::size_t nv = kombination.veraenderlich.size();
+    const std::uint64_t alleOhne = (std::uint64_t{1} << nv) - 1;
+    const auto werte = [&](std::uint64_t ohne) {
+        C1Lastzustand z;
+        z.kombination = k;
+        z.ohne = ohne;
+        kombiFaktoren = FaktorenVon(kombination, z);
+        Zielverdrehung = 0.0;
+        KombiniereWandlasten();
+        return std::pair{Ueberschuss(), AusnutzungZustand()};
+    };
+    const auto [u0, a0] = werte(alleOhne);
+    Bewertung b;
+    b.gesetzt = true;
+    b.ueberschuss = u0;
+    b.ausnutzung = a0;
+    std::uint64_t ohneU = alleOhne;
+    std::uint64_t ohneA = alleOhne;
+    for (std::size_t j = 0; j < nv; ++j) {
+        const std::uint64_t bit = std::uint64_t{1} << j;
+        const auto [u, a] = werte(alleOhne ^ bit);
+        if (u - u0 > 0.0) {
+            b.ueberschuss += u - u0;
+            ohneU ^= bit;
+        }
+        if (a - a0 > 0.0) {
+            b.ausnutzung += a - a0;
+            ohneA ^= bit;
+        }
+    }
+    b.kritisch = kombination.zustand.at(ohneU);
+    b.hoechstAusgenutzt = kombination.zustand.at(ohneA);
+    b.sicher = b.ueberschuss < 0.0;
+    return b;
 }
 
 double C1ZirfCalc::Ueberschuss() const {
@@ -53,6 +104,10 @@ double C1ZirfCalc::AusnutzungZustand() const {
 
 C1ZirfCalc::Bewertung C1ZirfCalc::BewerteZustaende(const std::vector<std::size_t>& auswahl) {
     SammleWandlasten();
+    if (auswahl.size() > kLinearAb && auswahl.size() == zustaende.size() &&
+        einspannArt != kTeilweiseEingespannt) {
+        return BewerteAlleKombinationen();
+    }
     Bewertung b;
     for (const std::size_t z : auswahl) {
         SetzeZustand(z);
@@ -76,6 +131,41 @@ C1ZirfCalc::Bewertung C1ZirfCalc::BewerteZustaende(const std::vector<std::size_t
         SetzeZustand(b.kritisch);
         KombiniereWandlasten();
     }
+    return b;
+}
+
+C1ZirfCalc::Bewertung C1ZirfCalc::BewerteAlleKombinationen() {
+    Bewertung b;
+    const auto nimm = [&b](const Bewertung& k) {
+        if (!b.gesetzt || k.ueberschuss > b.ueberschuss) {
+            b.ueberschuss = k.ueberschuss;
+            b.kritisch = k.kritisch;
+        }
+        if (!b.gesetzt || k.ausnutzung > b.ausnutzung) {
+            b.ausnutzung = k.ausnutzung;
+            b.hoechstAusgenutzt = k.hoechstAusgenutzt;
+        }
+        b.gesetzt = true;
+    };
+    for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
+        if (GleicheVerdichtungswahl(k)) {
+            nimm(BewerteLinear(k));
+            continue;
+        }
+        // A layer whose larger-of rule takes the compaction in some states and the variable
+        // loads in others: each state of the combination on its own.
+        for (std::size_t z = 0; z < zustaende.size(); ++z) {
+            if (zustaende[z].kombination != k) {
+                continue;
+            }
+            SetzeZustand(z);
+            KombiniereWandlasten();
+            nimm({true, false, Ueberschuss(), z, AusnutzungZustand(), z});
+        }
+    }
+    b.sicher = b.ueberschuss < 0.0;
+    SetzeZustand(b.kritisch);
+    KombiniereWandlasten();
     return b;
 }
 

@@ -14,6 +14,7 @@
 #include "earthpressure/ZirfGrenzen.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -268,6 +269,14 @@ public:
         std::size_t hoechstAusgenutzt = 0;
     };
     Bewertung BewerteZustaende(const std::vector<std::size_t>& auswahl);
+    // Every state of every combination at the current depth, each combination from its
+    // permanent loads and the share of each of its variable load cases where the states'
+    // sums are linear in them (BewerteLinear), else state by state.
+    Bewertung BewerteAlleKombinationen();
+    Bewertung BewerteLinear(std::size_t k);
+    // Whether every state of design combination k takes the same choice of the larger-of
+    // rule (variable loads or compaction) in every layer at the current depth.
+    bool GleicheVerdichtungswahl(std::size_t k);
     // Moves the trial depth from `start` until every state of `auswahl` holds, to within
     // `toleranz`, in design mode (`bemessung`) then closed on the safe side; `massgebend`
     // becomes the state that needs the deepest foot, whose sums at t the object keeps.
@@ -326,6 +335,9 @@ public:
     void AddWandBeitrag(const WandBeitrag& b);
     void CalcWandlastenAktiv();
     void CalcWandlastenPassiv();
+    // Runs `rechne` (the water or the passive side of a trial depth) once per depth and
+    // keeps what it adds to the sums; later load states at that depth add the same.
+    void ZustandsfreierBeitrag(Zustandsfrei& beitrag, const std::function<void()>& rechne);
     // A trial depth t: the loads of the retained side collected per load case and layer
     // (SammleWandlasten), then combined with the factors kombiFaktoren of one load state,
     // with the water and the passive side (KombiniereWandlasten). Several load states at
@@ -348,6 +360,9 @@ public:
     // The design vertical forces of the support at the foot from the combination step's
     // shares (after CalcKombi).
     void VertikalkraefteAuflager();
+    // The most of the passive side's design resistance a load state mobilises: its design
+    // share eta_p/gep (a designed wall: up to the beam's rounding of it).
+    double AnteilGrenze() const;
     // Per load case the tables, reactions and MChar (every load) of the solved beam.
     void SchnittgroessenAktiv(int s1, int s2);
     // Tables and reactions of the solved passive side.
@@ -386,6 +401,11 @@ public:
     // The design normal force at depth y in the vertical forces of one state, and the one
     // of the largest magnitude of all states (its state in *zustand).
     double NormalkraftBei(double y, bool mitAnkerkraft, const Vertikalzustand& v) const;
+    double NormalkraftBei(const Vertikalanteile& a, bool mitAnkerkraft,
+                          const Vertikalzustand& v) const;
+    Vertikalanteile VertikalanteileBei(double y) const;
+    // The vertical forces of the state the object is in.
+    Vertikalzustand VertikalzustandJetzt() const;
     double NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand = nullptr) const;
     // Adds the characteristic passive side, mobilised by `anteil`, to MChar (which holds the
     // retained side), so that the deflection rests on a characteristic system in
@@ -413,9 +433,17 @@ public:
     double NullQuerkraft(const Linie& q, int pa, int pb) const;
     // Depth of the first change of sign of the shear line q from the head down, below the
     // depth ab; t when there is none.
-    double TiefeNullQuerkraft(const Linie& q, double ab) const;
-    // A state's design shear at the points.
-    Linie QuerkraftLinie(const wand::Bemessung& b) const;
+    double TiefeNullQuerkraft(const Linie& q, double ab, bool trace = true) const;
+    // Each load state's design moments (or shears) at the points.
+    std::vector<Linie> PunkteJeZustand(bool moment) const;
+    // Of the states' extremes `genau` (a search along the beam), the one of the largest
+    // magnitude; many states search only where `geschaetzt` (from the points) comes near
+    // the greatest.
+    wand::Huellwert
+    GroesstesExtremumDerZustaende(const std::function<double(std::size_t)>& geschaetzt,
+                                  const std::function<wand::Extremum(std::size_t)>& genau) const;
+    // The greatest moment of the states: each at its own zero of the shear below `ab`.
+    wand::Huellwert GroesstesFeldmoment(double ab) const;
     // The share of the passive side that a state of the anchored wall mobilises, at most
     // `hoechstens`: as AnteilPassivChar, never below 0.
     double AnteilPassivBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,

@@ -95,7 +95,7 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
     };
     Paar moment{l.moment, l.momentMin};
     Paar querkraft{l.querkraft, l.querkraftMin};
-    const bool huelle = !c.bemessungsZustaende.empty();
+    const bool huelle = !c.bemessungsSchar.Leer();
     // Every line begins at the head: a point above it would draw a figure where there is
     // no wall (a deflection running out to zero 1 m above the head).
     for (int k = 0; k <= kSegmente * kTeileJeSegment; ++k) {

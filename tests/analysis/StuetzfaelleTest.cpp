@@ -57,7 +57,11 @@ Beispiel Rechne(const Fall& f) {
 // The design lines of the finished wall at any beam position, from its design beam and
 // its passive side: the moment, or the shear.
 struct Design {
-    explicit Design(C1ZirfCalc& c) : calc(c), bemessung(c), faktor(c.pInput->eta_p / c.gep) {
+    // The design line of the state that needs the deepest wall, its passive side mobilised
+    // as far as it needs (all of its design share, up to the beam's rounding).
+    explicit Design(C1ZirfCalc& c)
+        : calc(c), bemessung(c), z(static_cast<std::size_t>(c.iZustand)),
+          faktor(c.anteilPassivZustand.at(z)) {
         n = c.nLastfaelle;
         c.pTraeger->DelLasten();
         c.CalcTraegerLastenZusatz();
@@ -74,14 +78,14 @@ struct Design {
     Design& operator=(const Design&) = delete;
 
     double M(double x) const {
-        double m = bemessung.Mx(0, x);
+        double m = bemessung.Mx(z, x);
         for (int j = 1; j <= nPassiv; ++j) {
             m += faktor * calc.pTraeger->GetMx(j, x);
         }
         return m;
     }
     double Reaktion(int k) const {
-        double r = bemessung.Auflagerkraft(0, k);
+        double r = bemessung.Auflagerkraft(z, k);
         for (int j = 1; j <= nPassiv; ++j) {
             r += faktor * calc.pTraeger->GetAuflagerkraft(j, k);
         }
@@ -90,6 +94,7 @@ struct Design {
 
     C1ZirfCalc& calc;
     Bemessungslasten bemessung;
+    std::size_t z;
     double faktor;
     int n = 0;
     int nPassiv = 0;

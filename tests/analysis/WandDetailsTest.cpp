@@ -38,7 +38,7 @@ TEST(WandDetails, PermanentHeadLoadEntersThePermanentDesignLine) {
     const double t = c.t;
     // The states: every load, then the permanent loads alone.
     ASSERT_EQ(c.zustaende.size(), 2U);
-    const wand::Bemessung& staendig = c.bemessungsZustaende.at(1);
+    const wand::Bemessung staendig = c.bemessungsSchar.Zustand(1);
     int geprueft = 0;
     for (int p = 0; p <= 20; ++p) {
         const double d = t - p * t / 20.0;

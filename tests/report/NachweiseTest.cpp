@@ -498,7 +498,7 @@ void Profil(ReportFixture& f) {
     c.xm = 4.25;
     // Each row names the load state of its moment, and of its normal force where that is
     // another: the states of "1.35*(1)+1.5*(2)", every load (0) and the permanent ones (1).
-    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}}};
+    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {0, 1}}};
     c.zustaende = {{0, 0}, {0, 1}};
     c.massgebend.NAnker = 1;
     c.massgebend.MHw = c.massgebend.NHw = 1;
