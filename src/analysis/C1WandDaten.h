@@ -86,6 +86,10 @@ struct C1WandDaten {
     std::vector<C1Bemessungskombination> bemessungsKombinationen;
     std::vector<C1Lastzustand> zustaende;
     int iZustand = 0;
+    // From this many load states on, a combination whose sums are linear in its variable
+    // load cases is taken from the shares of its permanent loads and of each variable load
+    // case, not state by state (the results are the same).
+    std::size_t linearAb = 64;
     // The contribution of the water (or of the passive side) to the sums of a trial depth,
     // the same for every load state: evaluated once per depth, then added.
     struct Zustandsfrei {

@@ -100,7 +100,7 @@ std::vector<std::vector<double>> C1ZirfCalc::KoeffizientenJeZustand() {
             KombiniereWandlasten();
             return Koeffizienten();
         };
-        if (!GleicheVerdichtungswahl(k)) {
+        if (zustaende.size() <= linearAb || !GleicheVerdichtungswahl(k)) {
             for (std::size_t z = 0; z < zustaende.size(); ++z) {
                 if (zustaende[z].kombination == k) {
                     koeff[z] = koeffizienten(zustaende[z].ohne);

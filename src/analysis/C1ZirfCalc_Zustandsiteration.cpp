@@ -15,10 +15,6 @@
 
 namespace {
 
-// Above this many load states a trial depth combines each combination's permanent loads and
-// each of its variable load cases once and finds the state furthest from holding from
-// their shares; below it, every state is combined.
-constexpr std::size_t kLinearAb = 64;
 constexpr int kTeilweiseEingespannt = 1;
 
 // The iteration of the wall without anchor traces its sums at every trial depth.
@@ -104,7 +100,9 @@ double C1ZirfCalc::AusnutzungZustand() const {
 
 C1ZirfCalc::Bewertung C1ZirfCalc::BewerteZustaende(const std::vector<std::size_t>& auswahl) {
     SammleWandlasten();
-    if (auswahl.size() > kLinearAb && auswahl.size() == zustaende.size() &&
+    // Many states: each combination's permanent loads and each of its variable load cases
+    // are combined once, and the state furthest from holding found from their shares.
+    if (auswahl.size() > linearAb && auswahl.size() == zustaende.size() &&
         einspannArt != kTeilweiseEingespannt) {
         return BewerteAlleKombinationen();
     }

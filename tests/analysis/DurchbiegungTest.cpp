@@ -126,50 +126,6 @@ TEST(Durchbiegung, FreeAnchoredWallWithoutForceAtItsFoot) {
 
 namespace {
 
-// The anchored wall by hand, on the span from the anchor A to the foot depth t where the
-// foot force C acts, with the retained pressure g·gamma·Ka·y plus a uniform q (and a force
-// at the head) and the
-// passive side mu·gamma·Kp·(y - He): the moment (beam sign) at depth d, the force C, and
-// EI times the foot's rotation (the moment's work on a unit moment at the foot).
-struct HandWand {
-    double t, A, g, q, mu;
-    double kopf = 0.0; // a horizontal force at the head
-    double Last(double d) const {
-        const double u = std::max(d - W::kHe, 0.0);
-        return W::kGamma * (g * W::kKa * d * d * d - mu * W::kKp * u * u * u) / 6.0 +
-               q * d * d / 2.0 + kopf * d;
-    }
-    double Kraft(double d) const {
-        const double u = std::max(d - W::kHe, 0.0);
-        return W::kGamma * (g * W::kKa * d * d - mu * W::kKp * u * u) / 2.0 + q * d + kopf;
-    }
-    double Anker() const { return Last(t) / (t - A); }
-    double C() const { return Kraft(t) - Anker(); }
-    double M(double d) const { return d > t ? 0.0 : -Last(d) + (d > A ? Anker() * (d - A) : 0.0); }
-    double Drehung() const {
-        return Simpson([this](double d) { return M(d) * (d - A) / (t - A); }, A, t);
-    }
-};
-
-// The passive share of a hand wall that leaves no force at its foot, and the one whose
-// foot turns by `anteil` times the rotation of that free foot.
-double MuFrei(HandWand w) {
-    const auto c = [&w](double mu) {
-        w.mu = mu;
-        return w.C();
-    };
-    return -c(0.0) / (c(1.0) - c(0.0));
-}
-double MuDrehung(HandWand w, double anteil) {
-    w.mu = MuFrei(w);
-    const double ziel = anteil * w.Drehung();
-    const auto d = [&w](double mu) {
-        w.mu = mu;
-        return w.Drehung();
-    };
-    return (ziel - d(0.0)) / (d(1.0) - d(0.0));
-}
-
 TEST(Durchbiegung, FixedAndPartlyFixedAnchoredWallsByHand) {
     // Anchor 1 m below the head, one sand, traffic of 10 kN/m² (variable, factor 1.5) over
     // the whole wall: the design moments of the wall as designed, the characteristic

@@ -4,6 +4,7 @@
 #include "earthpressure/C1ZirfCalc.h"
 #include "host/C1ZirfInput.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -221,4 +222,53 @@ inline double Bemessungsreaktion(C1ZirfCalc& c, int k, double etaGep, std::size_
     c.CalcTraegerLasten();
     c.pTraeger->Calc();
     return r;
+}
+
+// The anchored wall by hand, on the span from the anchor A to the foot depth t where the
+// foot force C acts, with the retained pressure g·gamma·Ka·y plus a uniform q (and a force
+// at the head) and the passive side mu·gamma·Kp·(y - He): the moment (beam sign) at depth
+// d, the force C, and EI times the foot's rotation (the moment's work on a unit moment at
+// the foot).
+struct HandWand {
+    double t, A, g, q, mu;
+    double kopf = 0.0; // a horizontal force at the head
+    double Last(double d) const {
+        const double u = std::max(d - WandFixture::kHe, 0.0);
+        return WandFixture::kGamma *
+                   (g * WandFixture::kKa * d * d * d - mu * WandFixture::kKp * u * u * u) / 6.0 +
+               q * d * d / 2.0 + kopf * d;
+    }
+    double Kraft(double d) const {
+        const double u = std::max(d - WandFixture::kHe, 0.0);
+        return WandFixture::kGamma *
+                   (g * WandFixture::kKa * d * d - mu * WandFixture::kKp * u * u) / 2.0 +
+               q * d + kopf;
+    }
+    double Anker() const { return Last(t) / (t - A); }
+    double C() const { return Kraft(t) - Anker(); }
+    double M(double d) const { return d > t ? 0.0 : -Last(d) + (d > A ? Anker() * (d - A) : 0.0); }
+    // The design shear (beam sign) at depth d, below the anchor for d = A.
+    double Q(double d) const { return Kraft(d) - (d >= A ? Anker() : 0.0); }
+    double Drehung() const {
+        return Simpson([this](double d) { return M(d) * (d - A) / (t - A); }, A, t);
+    }
+};
+
+// The passive share of a hand wall that leaves no force at its foot, and the one whose
+// foot turns by `anteil` times the rotation of that free foot.
+inline double MuFrei(HandWand w) {
+    const auto c = [&w](double mu) {
+        w.mu = mu;
+        return w.C();
+    };
+    return -c(0.0) / (c(1.0) - c(0.0));
+}
+inline double MuDrehung(HandWand w, double anteil) {
+    w.mu = MuFrei(w);
+    const double ziel = anteil * w.Drehung();
+    const auto d = [&w](double mu) {
+        w.mu = mu;
+        return w.Drehung();
+    };
+    return (ziel - d(0.0)) / (d(1.0) - d(0.0));
 }

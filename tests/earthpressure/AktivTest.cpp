@@ -181,6 +181,43 @@ TEST(CalcErddruckAktiv, TwoLayersWithWaterChangeTheSlope) {
     }
 }
 
+// The same soils with the water in front higher than behind: 6 m behind the wall, 4 m in
+// front, above the excavation level at 5 m. Behind the wall the soil is dry down to 6 m,
+// also below the excavation level; in front of it it lies under water from the
+// excavation level down.
+TEST(CalcErddruckAktiv, WaterInFrontAboveTheWaterBehindTakesEachSideByItsOwnLevel) {
+    CalcFixture f;
+    f.Schicht(3.0, 18, 30, 0, 0, 0, 10);
+    f.Schicht(5.0, 20, 30, 0, 0, 0, 11);
+    f.in.wand_hw = 5.0;
+    f.in.tgh = 6.0;
+    f.in.tgv = 4.0;
+    const C1ZirfCalc& c = f.Run();
+    const struct {
+        double yo, sigmaO, sigmaU;
+    } hinten[] = {
+        {3.0, 54.0, 74.0},   // dry gravel: 20 kN/m³
+        {4.0, 74.0, 94.0},   // below the water in front, above the water behind: still 20
+        {5.0, 94.0, 114.0},  // below the excavation, above the water behind: 20
+        {6.0, 114.0, 136.0}, // under the water behind: 11
+        {8.0, 136.0, 246.0}, // the model's continuation of the last soil to 18 m
+    };
+    for (const auto& e : hinten) {
+        const int i = f.SchichtAb(e.yo);
+        EXPECT_NEAR(c.ErgAktiv[c.IndexAktiv(0, i)].euh, e.sigmaU * kKa, 1e-9) << e.yo;
+        EXPECT_NEAR(c.Schicht[i].sigmaA, e.sigmaU, 1e-9) << e.yo;
+    }
+    // In front of the wall from the excavation level at 5 m: under water, 11 kN/m³.
+    const struct {
+        double yo, sigmaO, sigmaU;
+    } vorn[] = {{5.0, 0.0, 11.0}, {6.0, 11.0, 33.0}, {8.0, 33.0, 143.0}};
+    for (const auto& e : vorn) {
+        const C1SchichtErgebnis& r = c.ErgPassiv[c.IndexPassiv(0, f.SchichtAb(e.yo))];
+        EXPECT_NEAR(r.epoh, 3 * e.sigmaO, 1e-9) << e.yo;
+        EXPECT_NEAR(r.epuh, 3 * e.sigmaU, 1e-9) << e.yo;
+    }
+}
+
 TEST(CalcErddruckAktiv, ModesAndSurchargeCases) {
     struct Fall {
         int nwstand, erhstand;

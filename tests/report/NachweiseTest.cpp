@@ -93,6 +93,36 @@ TEST(WriteAuflagerNachweis, EarthSupportRowsVerdictAndResult) {
     }
 }
 
+TEST(WriteAuflagerNachweis, AStateThatNeedsMoreThanTheDesignShareFailsTheEarthSupport) {
+    // The rows of the governing state pass (150 against 200), but the permanent loads alone
+    // need 0.75 of the passive side's resistance where eta_p/gep = 1/1.4 = 0.714 is all
+    // they may take: the check fails by that state, naming it and the share.
+    ReportFixture f;
+    Erdwiderlager(f, 200.0, 150.0);
+    f.in.eta_p = 1.0;
+    C1ZirfCalc& c = *f.calc;
+    c.gep = 1.4;
+    f.in.kombi.push_back({0, "STR,GEO-2 BS-P", "1.35*(1)+1.5*(2)"});
+    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {0, 1}}};
+    c.zustaende = {{0, 0}, {0, 1}};
+    c.anteilPassivNoetig = {0.6, 0.75};
+    EXPECT_EQ(f.report.WriteAuflagerNachweis(0), 1);
+    const std::vector<std::string> lines = f.Zeilen();
+    EXPECT_EQ(lines.back(), "Lastzustand LK 1 ständig: erforderlicher Anteil des Erdwiderstands  "
+                            "0.750 > ηp / γEp =  0.714 : Nachweis nicht eingehalten !!!");
+    EXPECT_EQ(lines.at(lines.size() - 2), "ΣBh,d > Eph,d : Nachweis nicht eingehalten !!!");
+    EXPECT_NEAR(Attr(f, {"result", "trag", "horizontal"}, "ausnutzung").value_or(-1.0), 0.75 * 1.4,
+                1e-12);
+    // Within its design share every state holds: the rows decide.
+    ReportFixture g;
+    Erdwiderlager(g, 200.0, 150.0);
+    g.in.eta_p = 1.0;
+    g.calc->gep = 1.4;
+    g.calc->anteilPassivNoetig = {0.6, 0.714};
+    g.report.WriteAuflagerNachweis(0);
+    EXPECT_EQ(g.Zeilen().back(), "ΣBh,d <= Eph,d : Nachweis eingehalten");
+}
+
 TEST(WriteAuflagerNachweis, EarthSupportWaterRow) {
     ReportFixture f;
     Erdwiderlager(f, 200.0, 150.0);
