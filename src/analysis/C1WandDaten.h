@@ -75,6 +75,12 @@ struct C1WandDaten {
         bool operator==(const Komponente&) const = default;
     };
     std::vector<Komponente> komponenten;
+    // Per layer at the built depth: whether the larger-of rule takes the compaction in no
+    // load state, in every one, or in some and not in others.
+    static constexpr int kNie = 0;
+    static constexpr int kImmer = 1;
+    static constexpr int kJeNachZustand = 2;
+    std::vector<int> verdichtungWahl;
 
     // Set by CalcWand when the embedment iteration diverged: the depth, the sums and the
     // internal forces are then those of the last trial step, never a result to check.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -115,22 +116,43 @@ private:
         const double f = h.art == Herkunft::Art::Wasser
                              ? (h.gegenErde ? c.pInput->eta_p / c.gep : c.gammaG)
                              : 1.0;
-        return {{KomponenteLf(h), f}};
+        const int Lf = KomponenteLf(h);
+        if (Lf == 0) {
+            return {};
+        }
+        return {{Lf, f}};
     }
-    // The beam load case of the component a load belongs to. The variable loads of a layer
-    // form a component of their own, as the layer's larger-of rule may take the compaction
-    // pressure in their place.
+    // The beam load case of the component a load belongs to; 0 for a load that no state
+    // takes. A layer's larger-of rule takes its variable loads or its compaction pressure:
+    // where the states differ in that choice, the layer's variable loads and its compaction
+    // form components of their own; where every state takes the same, the taken ones join
+    // the layers' common components and the others are left out.
     int KomponenteLf(const Herkunft& h) const {
+        const auto wahl = [&] {
+            const auto i = static_cast<std::size_t>(h.schicht);
+            return i < c.verdichtungWahl.size() ? c.verdichtungWahl[i] : C1WandDaten::kNie;
+        };
         Komponente k;
         switch (h.art) {
         case Herkunft::Art::Verdichtung:
-            k = {Komponente::Art::Verdichtung, 0, h.schicht, Routing::Staendig};
+            if (wahl() == C1WandDaten::kNie) {
+                return 0;
+            }
+            k = {Komponente::Art::Verdichtung, 0, wahl() == C1WandDaten::kImmer ? -1 : h.schicht,
+                 Routing::Staendig};
             break;
         case Herkunft::Art::Wasser:
             k = {Komponente::Art::Wasser, 0, -1, Routing::Staendig};
             break;
         case Herkunft::Art::Last:
-            k = {Komponente::Art::Last, h.lf, h.routing == Routing::Staendig ? -1 : h.schicht,
+            if (h.routing == Routing::Staendig) {
+                k = {Komponente::Art::Last, h.lf, -1, h.routing};
+                break;
+            }
+            if (wahl() == C1WandDaten::kImmer) {
+                return 0;
+            }
+            k = {Komponente::Art::Last, h.lf, wahl() == C1WandDaten::kNie ? -1 : h.schicht,
                  h.routing};
             break;
         }
@@ -289,11 +311,13 @@ std::vector<double> C1ZirfCalc::Koeffizienten() const {
     std::vector<double> koeff;
     koeff.reserve(komponenten.size());
     for (const Komponente& k : komponenten) {
+        // A component of one layer follows that layer's choice of the state; the common
+        // ones hold only what every state takes.
         const bool verdichtung =
             k.schicht >= 0 && verdichtungMassgebend.at(static_cast<std::size_t>(k.schicht));
         switch (k.art) {
         case Komponente::Art::Verdichtung:
-            koeff.push_back(verdichtung ? gammaG : 0.0);
+            koeff.push_back(k.schicht < 0 || verdichtung ? gammaG : 0.0);
             break;
         case Komponente::Art::Wasser:
             koeff.push_back(1.0);
@@ -313,7 +337,41 @@ std::vector<double> C1ZirfCalc::Koeffizienten() const {
     return koeff;
 }
 
+void C1ZirfCalc::VerdichtungswahlDerZustaende() {
+    verdichtungWahl.assign(static_cast<std::size_t>(iLetzteSchicht) + 1, kNie);
+    std::vector<bool> verdichtung(verdichtungWahl.size(), false);
+    std::vector<bool> last(verdichtungWahl.size(), false);
+    const auto merke = [&] {
+        for (std::size_t i = 0; i < verdichtungWahl.size(); ++i) {
+            (verdichtungMassgebend.at(i) ? verdichtung : last)[i] = true;
+        }
+    };
+    for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
+        // A combination whose states all choose alike: its permanent state tells.
+        const C1Bemessungskombination& kombination = bemessungsKombinationen[k];
+        const bool gleich = zustaende.size() > linearAb && GleicheVerdichtungswahl(k);
+        for (std::size_t z = 0; z < zustaende.size(); ++z) {
+            const std::uint64_t alleOhne =
+                (std::uint64_t{1} << kombination.veraenderlich.size()) - 1;
+            if (zustaende[z].kombination != k || (gleich && zustaende[z].ohne != alleOhne)) {
+                continue;
+            }
+            SetzeZustand(z);
+            KombiniereWandlasten();
+            merke();
+        }
+    }
+    for (std::size_t i = 0; i < verdichtungWahl.size(); ++i) {
+        verdichtungWahl[i] = verdichtung[i] && last[i] ? kJeNachZustand
+                             : verdichtung[i]          ? kImmer
+                                                       : kNie;
+    }
+    SetzeZustand(static_cast<std::size_t>(iZustand));
+    KombiniereWandlasten();
+}
+
 C1Traeger C1ZirfCalc::BemessungsTraeger() {
+    VerdichtungswahlDerZustaende();
     C1Traeger bemessung = *pTraeger;
     CalcTraegerLastenBemessung(bemessung);
     bemessung.Calc();

@@ -301,6 +301,8 @@ public:
     void CalcTraegerLastenBemessung(C1Traeger& tr);
     // A copy of the set-up beam carrying those design loads, solved.
     C1Traeger BemessungsTraeger();
+    // The larger-of rule's choice in each layer over the load states (verdichtungWahl).
+    void VerdichtungswahlDerZustaende();
     int CalcSchnittgroessen();
     int CalcSchnittgroessenAnker();
     void ClearSchnittgroessen();

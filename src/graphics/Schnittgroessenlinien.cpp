@@ -14,7 +14,7 @@ constexpr int kPunkte = 21;
 constexpr int kSegmente = 20;
 // The design lines are drawn with this many points per segment of the stored lines, so
 // that they show no kinks; the stored points are among them.
-constexpr int kTeileJeSegment = 4;
+constexpr int kTeileJeSegment = 2;
 constexpr double kNebenAnker = 0.01; // the point just above the anchor (m)
 constexpr double kDarunter = 1e-9;   // a depth just below the anchor
 // A point of the drawing grid this close to a step of the lines (the anchor, the foot
