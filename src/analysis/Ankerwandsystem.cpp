@@ -18,7 +18,7 @@ constexpr int kOhneAuflager = 0;
 
 } // namespace
 
-System SetzeAuf(C1Traeger& tr, double tGes, double t, double A, int einspannung) {
+System SetzeAuf(C1Traeger& tr, double tGes, double t, double A, double einspannung) {
     std::vector<double> felder;
     const bool stummel = tGes - t > kMinStummel;
     if (stummel) {
@@ -48,7 +48,7 @@ System SetzeAuf(C1Traeger& tr, double tGes, double t, double A, int einspannung)
     s.kopf = n + 1;
     s.xFuss = stummel ? tGes - t : 0.0;
     s.xAnker = TL - std::max(A, 0.0);
-    s.eingespannt = einspannung != 0;
+    s.eingespannt = einspannung > 0.0;
     return s;
 }
 

@@ -19,7 +19,7 @@ struct System {
 // Sets the beam up over the whole wall, tGes long from the foot (x = 0) to the head: an
 // unloaded end below the theoretical foot t, the span from t to the anchor A, simply
 // supported at both, and the head above the anchor free. The loads are not touched.
-System SetzeAuf(C1Traeger& tr, double tGes, double t, double A, int einspannung);
+System SetzeAuf(C1Traeger& tr, double tGes, double t, double A, double einspannung);
 
 // EI times the rotation at the foot support of the span between foot and anchor under
 // the beam's load cases von ... bis: the work of their moment line on a unit moment at the

@@ -26,10 +26,11 @@ struct C1Lastzustand {
     std::uint64_t ohne = 0;      // bit i set: its variable load case i is absent
 
     // The iteration's target rotation sum of a partly fixed foot: its share of the
-    // rotation that this state shows at its own free foot (found by a first pass), and
-    // that free foot's depth.
+    // rotation that this state shows at its own free foot (found by a first pass); that free
+    // foot's depth and rotation.
     double zielVerdrehung = 0.0;
     double tFrei = 0.0;
+    double verdrehungFrei = 0.0;
 };
 
 // The factors of a state: the combination's, 0 for its absent load cases.

@@ -92,6 +92,17 @@ struct C1WandDaten {
     std::vector<C1Bemessungskombination> bemessungsKombinationen;
     std::vector<C1Lastzustand> zustaende;
     int iZustand = 0;
+    // The fixity (per cent) the wall is computed with: the input's, or for a checked wall
+    // at least as long as its design needs the fixity its depth provides (then also in
+    // einspannungAusTiefe, else -1). gegebeneTiefe: the wall is checked at its given depth.
+    double einspannung = 0.0;
+    double einspannungAusTiefe = -1.0;
+    bool gegebeneTiefe = false;
+    // A checked wall at least as long as its design needs: the total depth that design (of
+    // the input's fixity) needs; else -1.
+    double tErforderlich = -1.0;
+    // Whether the states' free feet of a partial fixity are known (they serve every fixity).
+    bool freieFuesseBekannt = false;
     // From this many load states on, a combination whose sums are linear in its variable
     // load cases is taken from the shares of its permanent loads and of each variable load
     // case, not state by state (the results are the same).

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr double kToleranz = 0.001; // m
+// A given depth within this of a design's total depth holds it (m).
+constexpr double kTiefeToleranz = 1e-6;
 // Each tenth of the embedment below He is added at least (it only decides for t < He).
 constexpr double kZuschlagMindestens = 0.1;
 // `nwstand` 1: increased active earth pressure.
@@ -56,8 +58,28 @@ int C1ZirfCalc::CalcEinbindetiefe() {
     const double tGegeben = in.einbindetiefe - (in.einbindetiefe - He) * einbindung::kZuschlag /
                                                    einbindung::kZuschlagGesamt;
     std::size_t massgebend = 0;
+    gegebeneTiefe = false;
+    tErforderlich = -1.0;
     if (in.berart == kNachweis) {
+        // The earth support of the given depth; a wall at least as long as its design needs
+        // stands as designed, the length beyond it carrying nothing, and a shorter one is
+        // computed at its depth.
         PruefeZustaende(alle, tGegeben, massgebend);
+        const double ausnutzungGegeben = Ausnutzung;
+        summeAktiv = SMA;
+        summePassiv = SMP;
+        const bool entworfen =
+            IteriereZustaende(alle, in.wand_hw, kToleranz, true, massgebend) == 1;
+        const double t0 = t - He;
+        const double erforderlich =
+            t + std::max(einbindung::kZuschlag * t0, kZuschlagMindestens * t0);
+        if (entworfen && erforderlich <= in.einbindetiefe + kTiefeToleranz) {
+            tErforderlich = erforderlich;
+        } else {
+            gegebeneTiefe = true;
+            PruefeZustaende(alle, tGegeben, massgebend);
+        }
+        Ausnutzung = ausnutzungGegeben;
     } else {
         const double start =
             in.berart == kBemessung ? in.wand_hw : tGegeben - einbindung::kErsterSchritt;
@@ -70,11 +92,13 @@ int C1ZirfCalc::CalcEinbindetiefe() {
     iMassgebend = KombinationVon(massgebend).kombi;
     tMax = t;
     ausnutzungMax = Ausnutzung;
-    summeAktiv = SMA;
-    summePassiv = SMP;
+    if (in.berart != kNachweis) {
+        summeAktiv = SMA;
+        summePassiv = SMP;
+    }
     const double t0 = t - He;
     deltaTZuschlag = std::max(einbindung::kZuschlag * t0, kZuschlagMindestens * t0);
-    tGes = t + deltaTZuschlag;
+    tGes = tErforderlich > 0.0 ? in.einbindetiefe : t + deltaTZuschlag;
     if (in.berart == kBemessung) {
         tGes = einbindung::AufRundungsschritt(tGes, in.rundung);
         TracePrintf("\ngewählte Einbindetiefe t %6.4f", tGes);

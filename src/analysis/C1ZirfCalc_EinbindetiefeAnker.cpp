@@ -30,6 +30,10 @@ constexpr int kVolleEinspannung = 100; // percent
 constexpr int kBemessung = 0;
 constexpr int kNachweis = 1;
 constexpr double kProzent = 100.0;
+// A given depth within this of a design's total depth holds it (m); the fixity a given
+// depth provides is found to this (per cent).
+constexpr double kTiefeToleranz = 1e-6;
+constexpr double kEinspannungGenauigkeit = 0.1;
 
 enum EinspannArt { kFrei = 0, kTeilweise = 1, kVoll = 2 };
 
@@ -48,10 +52,11 @@ void C1ZirfCalc::UmlagerungAnker() {
 }
 
 int C1ZirfCalc::FreieFuesse() {
-    // Each state's own free foot in design mode; the iteration also keeps the shares of the
-    // load cases in the rotation sum there.
-    const double anteilFrei = 1.0 - pInput->einspannung / kProzent;
-    einspannArtGemerkt = kTeilweise;
+    // Each state's own free foot in design mode, and its rotation there; the iteration also
+    // keeps the shares of the load cases in the rotation sum there.
+    if (freieFuesseBekannt) {
+        return 1;
+    }
     einspannArt = kFrei;
     zweiterLauf = 1;
     for (std::size_t z = 0; z < zustaende.size(); ++z) {
@@ -61,10 +66,10 @@ int C1ZirfCalc::FreieFuesse() {
             return 2;
         }
         zustaende[z].tFrei = t;
-        zustaende[z].zielVerdrehung = anteilFrei * SwF;
+        zustaende[z].verdrehungFrei = SwF;
     }
-    einspannArt = kTeilweise;
     zweiterLauf = 0;
+    freieFuesseBekannt = true;
     return 1;
 }
 
@@ -87,47 +92,44 @@ void C1ZirfCalc::AnteileFreierFuss(std::size_t z) {
     CalcWandlasten();
 }
 
-int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung) {
+int C1ZirfCalc::TiefeAnker(double e, Tiefenmodus modus) {
     const C1ZirfInput& in = *pInput;
     const double He = Schicht[iSchichtUnten].yo;
-    SetBeiwerteIteration();
-    einspannArt = einspannung == 0 ? kFrei : einspannung < kVolleEinspannung ? kTeilweise : kVoll;
-    nLastfaelle = in.iLetzterLastfall + 2;
-    UmlagerungAnker();
+    einspannung = e;
+    einspannArt = e <= 0.0 ? kFrei : e < kVolleEinspannung ? kTeilweise : kVoll;
     zweiterLauf = 0;
     Zielverdrehung = 0.0;
     verdrehungFrei = 0.0;
-    tMax = 0.0;
-    Ausnutzung = ausnutzungMax = 0.0;
-    iMassgebend = 0;
-    summeAktiv = summePassiv = 0.0;
-    eMax = 0.0;
     const std::vector<std::size_t> alle = AlleZustaende();
-    if (alle.empty()) {
-        return 1;
-    }
     const bool teilweise = einspannArt == kTeilweise;
     if (teilweise && FreieFuesse() == 2) {
         return 2;
     }
+    einspannArt = e <= 0.0 ? kFrei : e < kVolleEinspannung ? kTeilweise : kVoll;
+    // Each state of a partly fixed foot aims at the share of its own free foot's rotation;
+    // a free or fixed one at none.
+    for (C1Lastzustand& z : zustaende) {
+        z.zielVerdrehung = teilweise ? (1.0 - e / kProzent) * z.verdrehungFrei : 0.0;
+    }
 
     // A given depth: a free foot stands there; a fixed one's extra depth lies below it.
-    const double tiefe = einspannung < 1
+    const double tiefe = e <= 0.0
                              ? in.einbindetiefe
                              : in.einbindetiefe - (in.einbindetiefe - He) * einbindung::kZuschlag /
                                                       einbindung::kZuschlagGesamt;
     std::size_t massgebend = 0;
-    if (in.berart == kNachweis) {
+    if (modus == Tiefenmodus::Nachweis) {
         PruefeZustaende(alle, tiefe, massgebend);
     } else {
-        double start = in.berart == kBemessung ? in.wand_hw : tiefe - einbindung::kErsterSchritt;
-        if (teilweise && in.berart == kBemessung) {
+        const bool bemessung = modus == Tiefenmodus::Bemessung;
+        double start = bemessung ? in.wand_hw : tiefe - einbindung::kErsterSchritt;
+        if (teilweise && bemessung) {
             start = 0.0;
             for (const C1Lastzustand& z : zustaende) {
                 start = std::max(start, z.tFrei);
             }
         }
-        if (IteriereZustaende(alle, start, kToleranz, in.berart == kBemessung, massgebend) == 2) {
+        if (IteriereZustaende(alle, start, kToleranz, bemessung, massgebend) == 2) {
             iZustand = static_cast<int>(massgebend);
             return 2;
         }
@@ -138,23 +140,101 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(int einspannung) {
         AnteileFreierFuss(massgebend);
     }
     tMax = t;
-    if (in.berart != kBemessung) {
-        Ausnutzung = AusnutzungZustand();
-        ausnutzungMax = Ausnutzung;
-        summeAktiv = einspannung == 0 ? SummeQuerkraefte_aktiv : SMA;
-        summePassiv = einspannung == 0 ? SummeQuerkraefte_passiv : SwF - SMA;
-    }
+    Ausnutzung = AusnutzungZustand();
+    ausnutzungMax = Ausnutzung;
+    summeAktiv = e <= 0.0 ? SummeQuerkraefte_aktiv : SMA;
+    summePassiv = e <= 0.0 ? SummeQuerkraefte_passiv : SwF - SMA;
 
     const double t0 = t - He;
     deltaTZuschlag = 0.0;
-    if (in.berart == kBemessung && summeEphFuss != 0.0) {
+    if (modus == Tiefenmodus::Bemessung && summeEphFuss != 0.0) {
         deltaTZuschlag = (-gep * SC) / (2.0 * summeEphFuss);
     }
     deltaTZuschlag = std::max(deltaTZuschlag, einbindung::kZuschlag * t0);
-    if (einspannung == 0) {
+    if (e <= 0.0) {
         deltaTZuschlag = 0.0; // a free foot needs no extra depth
     }
-    tGes = einbindung::AufRundungsschritt(t + deltaTZuschlag, in.rundung);
+    return 1;
+}
+
+double C1ZirfCalc::EinspannungAusTiefe(double eEingabe, double gegeben) {
+    // The total depth a designed wall of fixity e needs grows with e: the largest fixity
+    // whose wall the given depth holds, found by halving (to a tenth of a per cent).
+    const auto passt = [&](double e) {
+        return TiefeAnker(e, Tiefenmodus::Bemessung) == 1 &&
+               t + deltaTZuschlag <= gegeben + kTiefeToleranz;
+    };
+    if (!passt(eEingabe)) {
+        return -1.0;
+    }
+    if (eEingabe >= kVolleEinspannung || passt(kVolleEinspannung)) {
+        return std::max(eEingabe, static_cast<double>(kVolleEinspannung));
+    }
+    double tief = eEingabe;
+    double hoch = kVolleEinspannung;
+    while (hoch - tief > kEinspannungGenauigkeit) {
+        const double mitte = (tief + hoch) / 2.0;
+        (passt(mitte) ? tief : hoch) = mitte;
+    }
+    return tief;
+}
+
+int C1ZirfCalc::CalcEinbindetiefeAnker(double eEingabe) {
+    const C1ZirfInput& in = *pInput;
+    SetBeiwerteIteration();
+    nLastfaelle = in.iLetzterLastfall + 2;
+    UmlagerungAnker();
+    freieFuesseBekannt = false;
+    einspannungAusTiefe = -1.0;
+    tErforderlich = -1.0;
+    gegebeneTiefe = false;
+    tMax = 0.0;
+    Ausnutzung = ausnutzungMax = 0.0;
+    iMassgebend = 0;
+    summeAktiv = summePassiv = 0.0;
+    eMax = 0.0;
+    if (zustaende.empty()) {
+        return 1;
+    }
+    double e = eEingabe;
+    struct {
+        double ausnutzung, aktiv, passiv;
+    } gegeben{};
+    Tiefenmodus modus = in.berart == kBemessung ? Tiefenmodus::Bemessung : Tiefenmodus::Iteration;
+    if (in.berart == kNachweis) {
+        // The earth support of the given depth with the input's fixity. A checked wall at
+        // least as long as its design needs holds its foot with the embedment beyond that: it
+        // stands as the wall designed with the fixity its depth provides (at least the
+        // input's), the length beyond it carrying nothing. A shorter one is computed at its
+        // depth with the input's fixity.
+        if (TiefeAnker(eEingabe, Tiefenmodus::Nachweis) == 2) {
+            return 2;
+        }
+        gegeben = {Ausnutzung, summeAktiv, summePassiv};
+        e = EinspannungAusTiefe(eEingabe, in.einbindetiefe);
+        if (e >= 0.0) {
+            einspannungAusTiefe = e;
+            modus = Tiefenmodus::Bemessung;
+            // The depth the wall would need with the input's fixity (a design of that).
+            TiefeAnker(eEingabe, Tiefenmodus::Bemessung);
+            tErforderlich = t + deltaTZuschlag;
+        } else {
+            e = eEingabe;
+            modus = Tiefenmodus::Nachweis;
+            gegebeneTiefe = true;
+        }
+    }
+    if (TiefeAnker(e, modus) == 2) {
+        return 2;
+    }
+    if (in.berart == kNachweis) {
+        Ausnutzung = ausnutzungMax = gegeben.ausnutzung;
+        summeAktiv = gegeben.aktiv;
+        summePassiv = gegeben.passiv;
+    }
+    // The total depth rounded up to the step in every mode; a checked wall's is its own.
+    tGes = einbindung::AufRundungsschritt(
+        in.berart == kNachweis ? in.einbindetiefe : t + deltaTZuschlag, in.rundung);
     TracePrintf("\ngewählte Einbindetiefe t %6.2f", tGes);
     TracePrintf("\nAK %8.1f ", AK);
     status = CalcKombi(0);

@@ -19,8 +19,6 @@ namespace {
 constexpr int kPunkte = C1WandDaten::kPunkte;
 constexpr int kSegmente = kPunkte - 1;
 enum Tabelle { kMAktiv = 0, kQAktiv = 1, kMPassiv = 2, kQPassiv = 3 };
-// The working mode of the input that checks a given depth.
-constexpr int kNachweis = 1;
 // A designed wall: every state holds with the design share of the passive side in the
 // sums of the iteration; the beam takes the loads' terms a little otherwise (the factor 1/3
 // as 0.3333), so that the state of the deepest wall may ask up to some 1e-4 more of it.
@@ -352,7 +350,7 @@ double C1ZirfCalc::TiefeNullQuerkraft(const Linie& q, double ab, bool trace) con
 
 double C1ZirfCalc::AnteilGrenze() const {
     const double f = pInput->eta_p / gep;
-    return pInput->berart == kNachweis ? f : f * (1.0 + kEntwurfGenauigkeit);
+    return gegebeneTiefe ? f : f * (1.0 + kEntwurfGenauigkeit);
 }
 
 int C1ZirfCalc::CalcSchnittgroessen() {

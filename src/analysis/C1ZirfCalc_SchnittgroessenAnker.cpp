@@ -21,8 +21,6 @@ namespace {
 constexpr int kPunkte = C1WandDaten::kPunkte;
 // Offset of the values beside the anchor (m).
 constexpr double kNebenAnker = 0.01;
-// The working mode of the input that checks a given depth.
-constexpr int kNachweis = 1;
 // The combination step of the anchored wall's vertical components.
 constexpr int kAnkerVertikal = 1;
 
@@ -37,7 +35,7 @@ double AnteilFrei(const C1ZirfCalc::Fusszustand& aktiv, const C1ZirfCalc::Fusszu
 double C1ZirfCalc::AnteilPassivChar(const Fusszustand& aktiv, const Fusszustand& passiv,
                                     double fixierung) const {
     const double frei = AnteilFrei(aktiv, passiv);
-    if (pInput->einspannung == 0 || passiv.drehung == 0.0) {
+    if (einspannung <= 0.0 || passiv.drehung == 0.0) {
         return frei;
     }
     // A fixed or partly fixed foot turns by the same share of the free foot's rotation as
@@ -48,7 +46,7 @@ double C1ZirfCalc::AnteilPassivChar(const Fusszustand& aktiv, const Fusszustand&
 double C1ZirfCalc::Fixierung(const Fusszustand& aktiv, const Fusszustand& passiv,
                              double drehung) const {
     const double drehungFrei = aktiv.drehung + AnteilFrei(aktiv, passiv) * passiv.drehung;
-    if (pInput->einspannung == 0 || drehungFrei == 0.0) {
+    if (einspannung <= 0.0 || drehungFrei == 0.0) {
         return 1.0;
     }
     return drehung / drehungFrei;
@@ -64,7 +62,7 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     const C1ZirfInput& in = *pInput;
     C1Traeger& tr = *pTraeger;
     const double A = in.tiefe_anker;
-    const ankerwand::System sys = ankerwand::SetzeAuf(tr, tGes, t, A, in.einspannung);
+    const ankerwand::System sys = ankerwand::SetzeAuf(tr, tGes, t, A, einspannung);
     const double TL = tr.GetTL();
     auflagerFuss = sys.fuss;
     auflagerAnker = sys.anker;
@@ -115,7 +113,8 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     // that its own target leaves). The state that needs the deepest wall needs all of the
     // design share at the designed depth.
     const double f = in.eta_p / gep;
-    const bool nachweis = in.berart == kNachweis;
+    // A wall checked at its given depth: each state aims at its own target.
+    const bool nachweis = gegebeneTiefe;
     const std::size_t g = static_cast<std::size_t>(iZustand);
     const double fixierungEntwurf =
         Fixierung(aktiv[g], passiv, aktiv[g].drehung + f * passiv.drehung);

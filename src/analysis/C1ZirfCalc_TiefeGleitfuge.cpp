@@ -97,7 +97,7 @@ void C1ZirfCalc::SetzeGleitfuge() {
     const double alphaA = in.ankerneigung / GradFaktor;
     xAnkerkopf = tanWand * yAnker;
     yAnkerkopf = yAnker;
-    const double z = t - (t - in.wand_hw) * in.einspannung / kFixityTeiler;
+    const double z = t - (t - in.wand_hw) * einspannung / kFixityTeiler;
     xFussTGF = tanWand * z;
     yFussTGF = z;
 

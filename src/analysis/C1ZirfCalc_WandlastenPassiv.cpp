@@ -345,7 +345,7 @@ void C1ZirfCalc::CalcWandlastenPassiv() {
     ZustandsfreierBeitrag(wasserBeitrag, [&k] { k.Wasser(); });
     const bool anker = MitAnker();
     if (anker) {
-        SMA = pInput->einspannung < 1 ? SM : SwF;
+        SMA = einspannung < 1.0 ? SM : SwF;
         if (zweiterLauf == 1) {
             for (int lf = 0; lf < static_cast<int>(zirf::kMaxLastfaelle); ++lf) {
                 anteilVerdrehungLf[lf] = Quotient(verdrehungLf[lf], SwF);

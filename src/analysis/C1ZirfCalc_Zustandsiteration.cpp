@@ -90,7 +90,7 @@ double C1ZirfCalc::AusnutzungZustand() const {
     if (!MitAnker()) {
         return SMP != 0.0 ? -SMA / SMP : 0.0;
     }
-    if (pInput->einspannung == 0) {
+    if (einspannung <= 0.0) {
         return SummeQuerkraefte_passiv != 0.0 ? -SummeQuerkraefte_aktiv / SummeQuerkraefte_passiv
                                               : 0.0;
     }

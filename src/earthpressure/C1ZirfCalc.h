@@ -245,7 +245,16 @@ public:
     // iteration diverged.
     int CalcWand();
     int CalcEinbindetiefe();
-    int CalcEinbindetiefeAnker(int einspannung);
+    int CalcEinbindetiefeAnker(double einspannung);
+    // How a foot depth is found: designed, iterated from a given depth without rounding, or
+    // taken as given.
+    enum class Tiefenmodus { Bemessung, Iteration, Nachweis };
+    // The anchored wall's depth with fixity e (per cent) in that mode: t, deltaTZuschlag and
+    // the governing state; 2 when the iteration diverged.
+    int TiefeAnker(double e, Tiefenmodus modus);
+    // The fixity a checked depth provides: the largest (not below eEingabe) whose designed
+    // wall that depth holds; -1 when it is shorter than the design with eEingabe needs.
+    double EinspannungAusTiefe(double eEingabe, double gegeben);
     // The load states of the run's design combinations (zustaende).
     void BildeLastzustaende();
     const C1Bemessungskombination& KombinationVon(std::size_t z) const;

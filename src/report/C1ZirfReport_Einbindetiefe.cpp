@@ -9,6 +9,8 @@
 #include "report/ReportPruefung.h"
 #include "report/ReportSicht.h"
 
+#include <cmath>
+
 namespace {
 
 // Rows by their string-table entry.
@@ -40,6 +42,8 @@ constexpr int kQuerkraefteAktiv = 182;
 constexpr int kQuerkraeftePassiv = 183;
 constexpr int kZustandEinbindung = 472;
 constexpr int kZustandAnkerkraft = 473;
+constexpr int kEinspannungAusTiefe = 475;
+constexpr int kTErforderlich = 476;
 
 enum FussModus { kFrei = 0, kTeilweise = 1, kVoll = 2 };
 constexpr int kVolleEinspannung = 100;
@@ -66,16 +70,20 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
     C1ZirfCalc& calc = *pCalc;
     C1RTFX& rtf = *pRTF;
     const int modus = ReportSicht::iFussModus(calc);
+    // The system as entered; a checked wall's depth may add fixity to it (below).
+    const int eingabe = in.einspannung <= 0                  ? kFrei
+                        : in.einspannung < kVolleEinspannung ? kTeilweise
+                                                             : kVoll;
 
     rtf.ReadTemplate(ReportBlocks::kSystem);
     rtf.WriteEintrag(kTitel);
     if (in.mitanker == 0) {
         rtf.WriteEintrag(kUnverankert);
-    } else if (modus == kFrei) {
+    } else if (eingabe == kFrei) {
         rtf.WriteEintrag(kFreiAufgelagert);
-    } else if (modus == kTeilweise) {
+    } else if (eingabe == kTeilweise) {
         rtf.WriteEintrag(kTeilEingespannt, {in.einspannung});
-    } else if (modus == kVoll) {
+    } else {
         rtf.WriteEintrag(kVollEingespannt);
     }
 
@@ -102,7 +110,7 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         rtf.WriteEintrag(kAnkerkraft, {ReportSicht::Ad(calc)});
     }
     // A negative fixity of the anchored wall has no chosen depth of its own.
-    const bool mitZuschlag = modus == kFrei || in.einspannung > 0;
+    const bool mitZuschlag = modus == kFrei || calc.einspannung > 0.0 || in.mitanker == 0;
     const double deltaT = ReportSicht::delta_t(calc);
     if (mitZuschlag) {
         rtf.WriteEintrag(kTCal, {calc.t});
@@ -122,6 +130,12 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         baum.SetWert({"geometrie"}, "t_ges", Endlich(ReportSicht::t_ges(calc)));
     }
     rtf.WriteEintrag(kTGes, {ReportSicht::t_ges(calc)});
+    // A checked wall longer than its design needs: the depth that design needs.
+    if (calc.tErforderlich > 0.0) {
+        rtf.ReadTemplate(ReportBlocks::kLastzustand);
+        rtf.WriteEintrag(kTErforderlich, {calc.tErforderlich});
+        baum.SetWert({"nachweise"}, "t_erf", Endlich(calc.tErforderlich));
+    }
 
     rtf.ReadTemplate(ReportBlocks::kMassgebend);
     const int lk = calc.iMassgebend + 1;
@@ -166,5 +180,12 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         rtf.WriteEintrag(kZustandAnkerkraft, {ReportSicht::ZustandAd(calc)});
     }
     rtf.EndRow();
+    // The embedment beyond what the entered system needs holds the foot: the wall is
+    // computed with the fixity its depth provides.
+    if (in.mitanker > 0 && calc.einspannungAusTiefe > in.einspannung) {
+        const int prozent = static_cast<int>(std::lround(calc.einspannungAusTiefe));
+        rtf.WriteEintrag(kEinspannungAusTiefe, {prozent});
+        baum.SetWert({"nachweise"}, "einspannung_aus_tiefe", Endlich(calc.einspannungAusTiefe));
+    }
     return 1;
 }

@@ -64,7 +64,7 @@ inline constexpr C1TemplateBlock kVerdichtung{408, 6};
 inline constexpr C1TemplateBlock kVerdichtungTabelle{415, 3};
 inline constexpr C1TemplateBlock kNorm{421, 3};
 inline constexpr C1TemplateBlock kProfilUrteil{470, 2};
-inline constexpr C1TemplateBlock kLastzustand{472, 3};
+inline constexpr C1TemplateBlock kLastzustand{472, 5};
 
 inline constexpr std::array kAlle = {kModus,
                                      kSystemUndBelastung,

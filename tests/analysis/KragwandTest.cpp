@@ -56,23 +56,40 @@ TEST(Kragwand, DesignedFootNeverLiesAboveTheBalance) {
     }
 }
 
+// A checked depth's earth support: one trial depth whose total with 20 % extra depth is
+// the given one, the utilisation the design active over the design passive moment about
+// that foot. A wall at least as long as its design needs stands as designed, the length
+// beyond carrying nothing; a shorter one is computed at its depth.
 TEST(Kragwand, ChecksAGivenDepthByItsUtilisation) {
-    WandFixture w;
-    w.in.berart = 1;
-    w.in.einbindetiefe = 8.0;
-    ASSERT_EQ(w.calc->CalcWand(), 1);
-    const C1ZirfCalc& c = *w.calc;
-    // One trial depth whose total with 20 % extra depth is the given one.
-    const double t = 8.0 - (8.0 - WandFixture::kHe) / 6.0;
-    EXPECT_NEAR(c.t, t, 1e-12);
-    EXPECT_NEAR(c.tGes, 8.0, 1e-12);
-    // Utilisation = design active moment / design passive moment about the foot.
     using W = WandFixture;
-    const double ma = W::kGammaG * W::kGamma * W::kKa * t * t * t / 6.0;
-    const double mp = W::kEtaP / W::kGep * W::kGamma * W::kKp * std::pow(t - W::kHe, 3) / 6.0;
-    EXPECT_NEAR(c.Ausnutzung, ma / mp, 1e-9);
-    EXPECT_NEAR(c.summeAktiv, ma, 1e-9);
-    EXPECT_NEAR(c.summePassiv, -mp, 1e-9);
+    const double tEntwurf = KragwandTiefe(W::kGammaG);
+    const double erforderlich = tEntwurf + 0.2 * (tEntwurf - W::kHe);
+    for (const double gegeben : {8.0, erforderlich - 0.3}) {
+        SCOPED_TRACE(gegeben);
+        WandFixture w;
+        w.in.berart = 1;
+        w.in.einbindetiefe = gegeben;
+        ASSERT_EQ(w.calc->CalcWand(), 1);
+        const C1ZirfCalc& c = *w.calc;
+        const double t = gegeben - (gegeben - W::kHe) / 6.0;
+        const double ma = W::kGammaG * W::kGamma * W::kKa * t * t * t / 6.0;
+        const double mp = W::kEtaP / W::kGep * W::kGamma * W::kKp * std::pow(t - W::kHe, 3) / 6.0;
+        EXPECT_NEAR(c.Ausnutzung, ma / mp, 1e-9);
+        EXPECT_NEAR(c.summeAktiv, ma, 1e-9);
+        EXPECT_NEAR(c.summePassiv, -mp, 1e-9);
+        EXPECT_NEAR(c.tGes, gegeben, 1e-12);
+        if (gegeben > erforderlich) {
+            EXPECT_LT(ma / mp, 1.0);
+            EXPECT_NEAR(c.t, tEntwurf, kIterationsToleranz);
+            EXPECT_NEAR(c.tErforderlich, c.t + 0.2 * (c.t - W::kHe), 1e-12);
+            EXPECT_FALSE(c.gegebeneTiefe);
+        } else {
+            EXPECT_GT(ma / mp, 1.0);
+            EXPECT_NEAR(c.t, t, 1e-12);
+            EXPECT_LT(c.tErforderlich, 0.0);
+            EXPECT_TRUE(c.gegebeneTiefe);
+        }
+    }
 }
 
 // Design foot moment of the beam (passive and retained parts) against the iteration's

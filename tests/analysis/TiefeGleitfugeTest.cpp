@@ -76,6 +76,7 @@ public:
     }
     void Zustand(C1ZirfCalc& c, double t, std::initializer_list<double> reaktionen, double passiv) {
         c.yAnker = in.tiefe_anker;
+        c.einspannung = in.einspannung;
         c.gep = kGep;
         c.gammaG = kGammaG;
         c.iMassgebend = 0;

@@ -205,8 +205,10 @@ TEST(KragwandSand, NormalForceAtTheExcavationLevel) {
     }
 }
 
-// Check mode: one trial depth t = d - (d - He)/6 for the given depth d, so that
-// t + 0.2·(t - He) = d; the utilisation is the ratio of the design moments about the foot.
+// Check mode: the earth support of one trial depth t = d - (d - He)/6 for the given depth d,
+// so that t + 0.2·(t - He) = d; the utilisation is the ratio of the design moments about
+// that foot. The given 8.30 m holds the designed wall (8.275 m): the wall stands as
+// designed, its foot at the balance.
 TEST(KragwandSand, ChecksAGivenEmbedmentByItsMoments) {
     const double d = 8.30;
     std::string dokument = MitAttribut(kDokument, "steu", "berart", "1");
@@ -219,8 +221,12 @@ TEST(KragwandSand, ChecksAGivenEmbedmentByItsMoments) {
     const double ma = kFaktor * kGamma / 3.0 * t * t * t / 6.0;
     const double mp = kEtaP / kGammaEp * kGamma * 3.0 * std::pow(t - kHe, 3) / 6.0;
     const double rel = 1e-9;
-    EXPECT_NEAR(xml.Wert({"geometrie"}, "t_cal").value_or(-1.0), t, rel * t);
-    EXPECT_NEAR(xml.Wert({"geometrie"}, "delta_t").value_or(-1.0), d - t, rel * t);
+    const double tEntwurf = TiefeGeschlossen();
+    EXPECT_NEAR(xml.Wert({"geometrie"}, "t_cal").value_or(-1.0), tEntwurf, kTolT);
+    EXPECT_NEAR(xml.Wert({"geometrie"}, "delta_t").value_or(-1.0), 0.2 * (tEntwurf - kHe),
+                0.2 * kTolT);
+    EXPECT_NEAR(xml.Wert({"nachweise"}, "t_erf").value_or(-1.0), 1.2 * tEntwurf - 0.2 * kHe,
+                1.2 * kTolT);
     EXPECT_NEAR(xml.Wert({"geometrie"}, "t_ges").value_or(-1.0), d, rel * d);
     EXPECT_EQ(xml.Text({"geometrie"}, "massgebende_LK").value_or(""), "2");
     EXPECT_NEAR(xml.Wert({"nachweise"}, "SummeMomente_aktiv").value_or(-1.0), ma, rel * ma);
