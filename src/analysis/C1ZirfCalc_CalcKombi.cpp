@@ -13,6 +13,8 @@ namespace {
 enum Art { kAnkerHorizontal = 0, kAnkerVertikal = 1, kOhneAnker = 2 };
 constexpr int kErsterVeraenderlicherLastfall = 2;
 constexpr int kTeilweiseEingespannt = 1;
+// Passive load case 1 never enters the design sums.
+constexpr int kPassivLastfallOhneWirkung = 1;
 
 double Quotient(double z, double n) {
     return n != 0.0 ? z / n : 0.0;
@@ -20,12 +22,28 @@ double Quotient(double z, double n) {
 
 } // namespace
 
+double C1ZirfCalc::HebelPassivAnker(double ersatz) const {
+    // The passive load cases as the design sums take them: all but case 1.
+    double moment = 0.0;
+    double kraft = 0.0;
+    for (int lf = 0; lf <= pInput->nLfFlaecheVorn; ++lf) {
+        if (lf != kPassivLastfallOhneWirkung) {
+            moment += momentPassivLf[lf];
+            kraft += kraftPassivLf[lf];
+        }
+    }
+    const double hebel = Quotient(moment, kraft);
+    return hebel > 0.0 ? hebel : ersatz;
+}
+
 int C1ZirfCalc::CalcKombi(int art) {
     const C1ZirfInput& in = *pInput;
     // The factors of the load state the object is in.
     const KombiFaktoren& f = kombiFaktoren;
     nLastfaelle = in.iLetzterLastfall + 2;
-    // Lever about the anchor of the passive resultant, taken at 2/3 of the embedment.
+    // Lever about the anchor of a triangular passive figure, at 2/3 of the embedment: the
+    // water's share of the wall without anchor, and the anchored wall's where no passive
+    // force acts.
     const double hebelA = (in.wand_hw - yAnker) + 2.0 * (t - in.wand_hw) / 3.0;
     const bool teilweise = einspannArt == kTeilweiseEingespannt;
     // Each load case with the design factor the iteration gave it.
@@ -42,30 +60,31 @@ int C1ZirfCalc::CalcKombi(int art) {
 
     if (art == kAnkerHorizontal) {
         // Every load enters with its share of the support force at the foot, never with
-        // its whole force: the anchor carries the rest. A free or fixed foot takes the
-        // share from the design moment about the anchor that the iteration summed, over
-        // the lever of the passive resultant; a partly fixed foot splits the design
-        // passive force by the shares of the loads in the design rotation sum, which add
-        // up to 1.
+        // its whole force: the anchor carries the rest. The share is the load's design
+        // moment about the anchor over the lever of the design passive resultant down to
+        // the foot, the figure the depth iteration balanced: at a free foot the rows add
+        // up to Eph,d, a deeper (fixed or partly fixed, or longer checked) wall needs less.
+        const double hebel = HebelPassivAnker(hebelA);
         summeBhd = 0.0;
         for (int lf = 0; lf < nLastfaelle; ++lf) {
-            BhkLf[lf] = teilweise ? ephd * anteilVerdrehungLf[lf] : Quotient(momentLf[lf], hebelA);
+            BhkLf[lf] = Quotient(momentLf[lf], hebel);
             summeBhd += BhkLf[lf] * faktorLf[lf];
         }
         // The larger of the variable loads and the compaction of each layer belongs to no
         // single load case: it enters the design sum only, as the iteration took it.
-        SC = teilweise ? ephd * anteilVerdrehungVar : Quotient(momentVarD, hebelA);
+        SC = Quotient(momentVarD, hebel);
         summeBhd += SC;
-        if (teilweise) {
-            BhkWasser = ephd * anteilVerdrehungWasser;
-            faktorWasser = faktorVerdrehungWasser;
-        } else {
+        BhkWasser = Quotient(momentWasser, hebel);
+        faktorWasser = Quotient(momentWasserD, momentWasser);
+        summeBhd += BhkWasser * faktorWasser;
+        // A partly fixed foot keeps the shares of the loads in its design rotation, which
+        // split the anchor force below; the others take their shares of Eph,d.
+        if (!teilweise) {
             for (int lf = 0; lf < nLastfaelle; ++lf) {
                 anteilVerdrehungLf[lf] = Quotient(BhkLf[lf], ephd);
             }
-            wasserAusMoment();
+            anteilVerdrehungWasser = Quotient(BhkWasser, ephd);
         }
-        summeBhd += BhkWasser * faktorWasser;
     } else if (art == kAnkerVertikal) {
         const double tanP = Schicht[iSchichtFuss].tanP;
         for (int lf = 0; lf < nLastfaelle; ++lf) {

@@ -300,6 +300,9 @@ public:
     int FreieFuesse();
     void AnteileFreierFuss(std::size_t z);
     int CalcKombi(int art);
+    // Lever about the anchor of the design passive resultant down to the foot; the given
+    // one where the passive side has no force.
+    double HebelPassivAnker(double ersatz) const;
     double CalcVerdrehung(int type, double a, double b, double c, double d);
     int CalcDurchbiegung();
     int CalcDurchbiegungAnker();

@@ -83,24 +83,25 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         rtf.WriteEintrag(kErdwiderlagerKopf);
         rtf.WriteEintrag(kErdwiderlagerEinheiten);
         const double ephd = ReportSicht::Eph_d(calc);
-        // Each row with the factor its share took in the design sum. The row of load
-        // case 1 holds slot 1 as well (its block, line and head loads): both are permanent
-        // and take the same factor, so that no share of the sum goes unprinted.
+        // Each row with the factor its share took in the design sum and its share of
+        // Eph,d, so that Bh,k = share · Eph,d. The row of load case 1 holds slot 1 as well
+        // (its block, line and head loads): both are permanent and take the same factor,
+        // so that no share of the sum goes unprinted.
         JeSlot(n, [&](int slot, int lf) {
             const double gammaF = ReportSicht::GammaF(calc, slot);
-            double anteil = ReportSicht::Anteil(calc, slot);
             double bhk = ReportSicht::Bh_k(calc, slot);
             if (slot == 0) {
-                anteil += ReportSicht::Anteil(calc, 1);
                 bhk += ReportSicht::Bh_k(calc, 1);
             }
-            rtf.WriteEintrag(kErdwiderlagerZeile, {lf, ephd, anteil, bhk, gammaF, bhk * gammaF});
+            rtf.WriteEintrag(kErdwiderlagerZeile, {lf, ephd, ReportSicht::AnteilAnEph(calc, bhk),
+                                                   bhk, gammaF, bhk * gammaF});
         });
-        if (ReportSicht::AnteilGW(calc) > 0.0) {
+        // The water enters the sum with its sign: relieving water is printed as well.
+        if (ReportSicht::Bh_kGW(calc) != 0.0) {
             const double bhk = ReportSicht::Bh_kGW(calc);
             const double gammaF = ReportSicht::GammaFGW(calc);
-            rtf.WriteEintrag(kErdwiderlagerWasser,
-                             {ephd, ReportSicht::AnteilGW(calc), bhk, gammaF, bhk * gammaF});
+            rtf.WriteEintrag(kErdwiderlagerWasser, {ephd, ReportSicht::AnteilAnEph(calc, bhk), bhk,
+                                                    gammaF, bhk * gammaF});
         }
         // The layers' traffic-or-compaction share is already a design value.
         if (in.mitanker != 0 && ReportSicht::VerkehrVerdichtung_d(calc) != 0.0) {
@@ -160,7 +161,8 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         JeSlot(ReportSicht::NLastfallAuflastVorne(in), [&](int slot, int lf) {
             const double bvk = ReportSicht::Bv_k(calc, slot);
             rtf.WriteEintrag(kKomponenteErdwiderstand,
-                             {"Ephd", lf, tanDelta, ReportSicht::Anteil(calc, slot), bvk});
+                             {"Ephd", lf, tanDelta,
+                              ReportSicht::AnteilAnEph(calc, ReportSicht::Bh_k(calc, slot)), bvk});
             oben += bvk;
         });
         rtf.WriteEintrag(kKomponenteSumme, {oben});

@@ -239,11 +239,13 @@ inline double gammaEp(const C1ZirfCalc& c) {
 inline double Eph_d(const C1ZirfCalc& c) {
     return c.ephd;
 }
-inline double Anteil(const C1ZirfCalc& c, int slot) {
-    return c.anteilVerdrehungLf[slot];
-}
 inline double Bh_k(const C1ZirfCalc& c, int slot) {
     return c.BhkLf[slot];
+}
+// The share of the design passive force that a support force is: the check's column
+// share, with which Bh,k = share · Eph,d.
+inline double AnteilAnEph(const C1ZirfCalc& c, double bhk) {
+    return c.ephd != 0.0 ? bhk / c.ephd : 0.0;
 }
 // The design factor with which the slot's support force entered the design sum.
 inline double GammaF(const C1ZirfCalc& c, int slot) {
@@ -262,9 +264,6 @@ inline double SummeBh_d(const C1ZirfCalc& c) {
 // layer (anchored wall; it has no load-case row of its own).
 inline double VerkehrVerdichtung_d(const C1ZirfCalc& c) {
     return c.SC;
-}
-inline double AnteilGW(const C1ZirfCalc& c) {
-    return c.anteilVerdrehungWasser;
 }
 inline double Bh_kGW(const C1ZirfCalc& c) {
     return c.BhkWasser;

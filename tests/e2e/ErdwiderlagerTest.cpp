@@ -1,18 +1,19 @@
 // The check of the passive earth support of the anchored examples, run through zirf.
 //
 // The first two tests are consistency checks: their expected values come from the
-// passive figure and the rows that the report itself prints. The last test takes its
-// values from a hand computation of a wall in sand with groundwater.
+// passive figure and the rows that the report itself prints. The others take their
+// values from hand computations of walls in sand.
 //
 // The support force that the loads ask at the foot is each load's design moment about the
-// anchor over the lever the check assumes for the passive resultant, 2/3 of the embedment
-// below the excavation level: aA = (He - A) + 2/3·(t - He). A free foot lies where the
-// design moments about the anchor balance, Ma,d = Mp,d = Ep,d·r with r the true lever of
-// the passive resultant, so the utilisation is Bh,d/Ep,d = r/aA: 1 for a triangular
-// passive figure, below 1 where cohesion or a stiffer layer lifts the resultant. A fixed
-// foot lies deeper, where the passive moment exceeds the active one: its utilisation
-// stays below r/aA. r comes from the characteristic passive figure the report prints
-// (the factor p = eta_p/gamma_Ep cancels in the ratio).
+// anchor over the lever r of the design passive resultant about the anchor, the passive
+// figure down to the foot that the depth iteration balanced. A free foot lies where the
+// design moments about the anchor balance, Ma,d = Mp,d = Ep,d·r, so its utilisation
+// Bh,d/Ep,d = Ma,d/Mp,d is 1 (the iteration ends on the safe side of the balance); a fixed
+// foot lies deeper, where the passive moment exceeds the active one: its utilisation stays
+// below 1. The lever of a triangular passive figure, (He - A) + 2/3·(t - He), holds for no
+// other figure: where cohesion, a stiffer layer or groundwater bends the figure, the
+// resultant lies elsewhere. r comes from the characteristic passive figure the report
+// prints (the factor p = eta_p/gamma_Ep cancels in the ratio).
 #include "../support/Examples.h"
 #include "Bericht.h"
 #include "Dokument.h"
@@ -110,7 +111,7 @@ struct Beispiel {
     bool frei; // free foot (else fixed)
 };
 
-TEST(Erdwiderlager, AnchoredExamplesPassWithTheLeverRatioOfTheirPassiveFigure) {
+TEST(Erdwiderlager, AnchoredExamplesTakeTheLeverOfTheirPassiveFigure) {
     const Beispiel beispiele[] = {
         {"anker_frei.xml", 6.0, 1.5, true},
         {"anker_eingespannt.xml", 7.5, 2.0, false},
@@ -125,9 +126,10 @@ TEST(Erdwiderlager, AnchoredExamplesPassWithTheLeverRatioOfTheirPassiveFigure) {
         ASSERT_GE(figur.size(), 2u);
         const Resultante p = BisFuss(figur, t, b.A);
         ASSERT_GT(p.E, 0.0);
+        // The resultant of these figures lies above 2/3 of the embedment: the triangle's
+        // lever would have put the utilisation of a free foot at r/aA, not at 1.
         const double aA = (b.He - b.A) + 2.0 / 3.0 * (t - b.He);
         const double quote = p.M / p.E / aA;
-        // The resultant of these figures lies above 2/3 of the embedment.
         EXPECT_LT(quote, 1.0);
 
         const double bhd = xml.Wert({"trag", "horizontal"}, "bhd").value_or(-1.0);
@@ -139,9 +141,10 @@ TEST(Erdwiderlager, AnchoredExamplesPassWithTheLeverRatioOfTheirPassiveFigure) {
             // passive ordinate at the foot times its lever times the step; the printed
             // ordinates are good to 1e-4.
             const double streuung = OrdinateBei(figur, t) * (t - b.A) * kTolT / p.M;
-            EXPECT_NEAR(ausnutzung, quote, streuung + 1e-4);
+            EXPECT_NEAR(ausnutzung, 1.0, streuung + 1e-4);
+            EXPECT_LE(ausnutzung, 1.0);
         } else {
-            EXPECT_LT(ausnutzung, quote);
+            EXPECT_LT(ausnutzung, 1.0);
             EXPECT_GT(ausnutzung, 0.0);
         }
         EXPECT_NE(rtfcheck::BodyText(lauf.bericht).find("Bh,d <= Eph,d : Nachweis eingehalten"),
@@ -194,7 +197,8 @@ namespace {
 //   active   e_a(y) = Ka·18·y up to 3 m, Ka·(54 + 10·(y - 3)) below;
 //   passive  e_p(y) = Kp·10·(y - 9.1) below the excavation level;
 // the foot t where 1.35·M_a(t) = M_p(t)/1.4 about the anchor (t = 16.19 m); there
-// Eph,d = E_p(t)/1.4 and Bh,d = 1.35·M_a(t)/aA with aA = (9.1 - 1.5) + 2/3·(t - 9.1).
+// Eph,d = E_p(t)/1.4 and Bh,d = 1.35·M_a(t)/r with r = M_p(t)/E_p(t), the lever of the
+// passive triangle, (9.1 - 1.5) + 2/3·(t - 9.1).
 // The iteration alone stopped 7 mm above this balance, where the check failed.
 TEST(Erdwiderlager, FreeFootInSandWithGroundwaterByHand) {
     using geschlossen::Figuren;
@@ -222,8 +226,10 @@ TEST(Erdwiderlager, FreeFootInSandWithGroundwaterByHand) {
     EXPECT_LE(tCal, t + 1e-4);
 
     const double ephd = kP * geschlossen::Kraft(passiv, tCal);
-    const double aA = (kHe - kA) + 2.0 / 3.0 * (tCal - kHe);
-    const double bhd = kFaktor * geschlossen::Moment(aktiv, tCal, kA) / aA;
+    // The lever of the passive triangle about the anchor: (He - A) + 2/3·(t - He).
+    const double r = geschlossen::Moment(passiv, tCal, kA) / geschlossen::Kraft(passiv, tCal);
+    EXPECT_NEAR(r, (kHe - kA) + 2.0 / 3.0 * (tCal - kHe), 1e-9);
+    const double bhd = kFaktor * geschlossen::Moment(aktiv, tCal, kA) / r;
     EXPECT_NEAR(xml.Wert({"trag", "horizontal"}, "ephd").value_or(-1.0), ephd, 1e-6 * ephd);
     EXPECT_NEAR(xml.Wert({"trag", "horizontal"}, "bhd").value_or(-1.0), bhd, 1e-6 * bhd);
     EXPECT_LE(bhd, ephd);
@@ -245,6 +251,150 @@ TEST(Erdwiderlager, FreeFootInSandWithGroundwaterByHand) {
     EXPECT_NEAR(bhdGedruckt.value_or(-1.0), bhd, 0.005 + 1e-9);
     EXPECT_NE(rtfcheck::BodyText(lauf.bericht).find("Bh,d <= Eph,d : Nachweis eingehalten"),
               std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// examples/anker_sand.xml (dug to 7 m, anchor 1.5 m below the head, free foot) with
+// groundwater 10 m below the head on both sides: gamma 18 kN/m³ above the water, 10 below,
+// Ka = 1/3, Kp = 3, no wall friction; gamma_G 1.35, eta_p/gamma_Ep = 1/1.4. The passive
+// figure bends at the water level, so its resultant does not lie at 2/3 of the embedment.
+// By hand the foot lies where 1.35·M_a(t) = M_p(t)/1.4 about the anchor (t = 11.705 m);
+// the lever of the passive resultant r = M_p/E_p = 8.575 m against the triangle's 8.637 m,
+// which would have put Bh,d 0.7 % below Eph,d.
+struct SandMitWasser {
+    static constexpr double kHe = 7.0, kA = 1.5, kW = 10.0, kFaktor = 1.35, kP = 1.0 / 1.4;
+    static constexpr double kKa = 1.0 / 3.0, kKp = 3.0, kUnten = 40.0;
+    geschlossen::Figuren aktiv = {
+        {0.0, kW, 0.0, kKa * 18.0 * kW},
+        {kW, kUnten, kKa * 18.0 * kW, kKa*(18.0 * kW + 10.0 * (kUnten - kW))}};
+    geschlossen::Figuren passiv = {
+        {kHe, kW, 0.0, kKp * 18.0 * (kW - kHe)},
+        {kW, kUnten, kKp * 18.0 * (kW - kHe), kKp*(18.0 * (kW - kHe) + 10.0 * (kUnten - kW))}};
+
+    double Ma(double t) const { return kFaktor * geschlossen::Moment(aktiv, t, kA); }
+    double Mp(double t) const { return kP * geschlossen::Moment(passiv, t, kA); }
+    double Ep(double t) const { return kP * geschlossen::Kraft(passiv, t); }
+
+    static std::string Dokument() {
+        std::string d = ExampleText("anker_sand.xml");
+        for (const char* element : {"geom", "bome"}) {
+            d = MitAttribut(MitAttribut(d, element, "tgh", "10"), element, "tgv", "10");
+        }
+        return d;
+    }
+};
+
+// The printed value of the row "Summe" of the earth-support check.
+std::optional<double> SummeGedruckt(const std::string& rtf) {
+    std::istringstream zeilen(rtfcheck::BodyText(rtf));
+    std::string zeile;
+    while (std::getline(zeilen, zeile) && zeile != "Nachweis des Erdwiderlagers") {
+    }
+    while (std::getline(zeilen, zeile)) {
+        const std::vector<std::string> zellen = Zellen(zeile);
+        if (!zellen.empty() && zellen[0] == "Summe") {
+            return ZahlInZelle(zellen, 5);
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(Erdwiderlager, FreeFootWithABentPassiveFigureByHand) {
+    const SandMitWasser w;
+    const double t = geschlossen::Nullstelle([&](double x) { return w.Ma(x) - w.Mp(x); },
+                                             SandMitWasser::kHe + 0.1, 30.0);
+    EXPECT_NEAR(t, 11.705, 0.001);
+    const double r = w.Mp(t) / w.Ep(t);
+    const double dreieck =
+        (SandMitWasser::kHe - SandMitWasser::kA) + 2.0 / 3.0 * (t - SandMitWasser::kHe);
+    EXPECT_NEAR(r, 8.575, 0.001);
+    EXPECT_NEAR(dreieck, 8.637, 0.001);
+
+    const ZirfLauf lauf = RunZirf(SandMitWasser::Dokument());
+    ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
+    const ErgebnisXml xml(lauf.ergebnis);
+    const double tCal = xml.Wert({"geometrie"}, "t_cal").value_or(-1.0);
+    EXPECT_NEAR(tCal, t, kTolT);
+    // At the wall's own depth: Eph,d = E_p/1.4, Bh,d = 1.35·M_a/r with r = M_p/E_p there.
+    // The program's coefficients agree with Rankine's to a few parts in 10^5.
+    constexpr double kRel = 1e-4;
+    const double ephd = w.Ep(tCal);
+    const double bhd = w.Ma(tCal) / (w.Mp(tCal) / ephd);
+    EXPECT_NEAR(xml.Wert({"trag", "horizontal"}, "ephd").value_or(-1.0), ephd, kRel * ephd);
+    EXPECT_NEAR(xml.Wert({"trag", "horizontal"}, "bhd").value_or(-1.0), bhd, kRel * bhd);
+    EXPECT_NEAR(SummeGedruckt(lauf.bericht).value_or(-1.0), bhd, 0.005 + kRel * bhd);
+    // The designed wall uses up its passive side, and no more.
+    const double ausnutzung = xml.Wert({"trag", "horizontal"}, "ausnutzung").value_or(-1.0);
+    EXPECT_NEAR(ausnutzung, 1.0, 1e-3);
+    EXPECT_LE(ausnutzung, 1.0 + kRel);
+    EXPECT_NE(rtfcheck::BodyText(lauf.bericht).find("Bh,d <= Eph,d : Nachweis eingehalten"),
+              std::string::npos);
+}
+
+// The same wall checked at given depths. Shorter than its balance asks, it stands with a
+// free foot at the given depth, and its utilisation is M_a,d/M_p,d there by hand: it
+// fails. Longer, it holds its foot with the embedment beyond and stands as the wall
+// designed with the fixity its depth provides: it holds, the less utilised the longer.
+TEST(Erdwiderlager, CheckedDepthsOfAFreeFoot) {
+    const SandMitWasser w;
+    double vorher = 0.0;
+    for (const double t : {11.4, 11.6, 11.8, 12.5, 14.0, 16.0}) {
+        SCOPED_TRACE(t);
+        const std::string dokument =
+            MitAttribut(MitAttribut(SandMitWasser::Dokument(), "steu", "berart", "1"), "geom",
+                        "einbindetiefe", std::to_string(t));
+        const ZirfLauf lauf = RunZirf(dokument);
+        ASSERT_TRUE(lauf.status == 0 || lauf.status == 3) << lauf.meldungen;
+        const ErgebnisXml xml(lauf.ergebnis);
+        const double ausnutzung = xml.Wert({"trag", "horizontal"}, "ausnutzung").value_or(-1.0);
+        const bool eingehalten =
+            rtfcheck::BodyText(lauf.bericht).find("Bh,d <= Eph,d : Nachweis eingehalten") !=
+            std::string::npos;
+        if (t < 11.705) {
+            const double soll = w.Ma(t) / w.Mp(t);
+            EXPECT_GT(soll, 1.0);
+            EXPECT_NEAR(ausnutzung, soll, 1e-4 * soll);
+            EXPECT_NEAR(xml.Wert({"trag", "horizontal"}, "bhd").value_or(-1.0), soll * w.Ep(t),
+                        1e-4 * soll * w.Ep(t));
+            EXPECT_FALSE(eingehalten);
+        } else {
+            EXPECT_LT(ausnutzung, 1.0);
+            EXPECT_TRUE(eingehalten);
+        }
+        if (vorher > 0.0) {
+            EXPECT_LE(ausnutzung, vorher + 1e-12);
+        }
+        vorher = ausnutzung;
+    }
+}
+
+// A fixed foot checked ever deeper: never more utilised than at a shorter depth, and
+// below 1 once it is at least as long as its design.
+TEST(Erdwiderlager, ALongerCheckedFixedWallIsNeverMoreUtilised) {
+    const std::string beispiel = ExampleText("anker_eingespannt.xml");
+    const ZirfLauf entwurf = RunZirf(beispiel);
+    ASSERT_EQ(entwurf.status, 0) << entwurf.meldungen;
+    const double tGes = ErgebnisXml(entwurf.ergebnis).Wert({"geometrie"}, "t_ges").value_or(-1.0);
+    double vorher = 0.0;
+    for (const double mehr : {0.0, 0.5, 1.0, 2.0, 4.0}) {
+        SCOPED_TRACE(mehr);
+        const std::string dokument =
+            MitAttribut(MitAttribut(beispiel, "steu", "berart", "1"), "geom", "einbindetiefe",
+                        std::to_string(tGes + mehr));
+        const ZirfLauf lauf = RunZirf(dokument);
+        ASSERT_TRUE(lauf.status == 0 || lauf.status == 3) << lauf.meldungen;
+        const double ausnutzung =
+            ErgebnisXml(lauf.ergebnis).Wert({"trag", "horizontal"}, "ausnutzung").value_or(-1.0);
+        EXPECT_GT(ausnutzung, 0.0);
+        EXPECT_LT(ausnutzung, 1.0);
+        if (vorher > 0.0) {
+            EXPECT_LE(ausnutzung, vorher + 1e-12);
+        }
+        vorher = ausnutzung;
+    }
 }
 
 } // namespace
