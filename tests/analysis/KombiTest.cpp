@@ -168,15 +168,18 @@ TEST(Kombi, FreeFootSupportForceIsTheShareOfTheMomentsAboutTheAnchor) {
     }
 }
 
-TEST(Kombi, PartlyFixedFootSplitsThePassiveForceByShares) {
-    // 50 % fixity: the support force is the design passive force split by each load's
-    // share in the design rotation sum of the retained side (taken in the free first
-    // pass). Permanent soil, compaction in layer 1 (taken there over the traffic), traffic
-    // below, a head force of load case 2, water towards the soil: the design shares of all
-    // of them add up to 1, so the design sum is the design passive force itself,
-    // p·gamma·Kp·(t - He)²/2.
+TEST(Kombi, PartlyFixedFootTakesTheMomentsAndKeepsItsRotationShares) {
+    // 50 % fixity: the support force is, as at a free foot, each load's design moment
+    // about the anchor over the lever of the design passive resultant, here the passive
+    // triangle's, aA = (He - A) + 2/3·(t - He). The foot lies deeper than the free foot's
+    // balance, so the sum stays below the design passive force p·gamma·Kp·(t - He)²/2.
+    // Permanent soil, compaction in layer 1 (taken there over the traffic), traffic below,
+    // a head force of load case 2, water towards the soil. The shares of the loads in the
+    // design rotation sum of the retained side (taken in the free first pass), which split
+    // the anchor force, still add up to 1.
+    constexpr double kA = 1.0;
     WandFixture w(2);
-    AnkerMitRegel(w, 1.0, 50, "1.35*(1)+1.5*(2)");
+    AnkerMitRegel(w, kA, 50, "1.35*(1)+1.5*(2)");
     C1ZirfCalc& c = *w.calc;
     w.Verdichtung(10.0, 1, 1);
     w.Flaechenlast(2, 3.0, 1, c.iLetzteSchicht);
@@ -187,8 +190,17 @@ TEST(Kombi, PartlyFixedFootSplitsThePassiveForceByShares) {
     ASSERT_EQ(c.CalcWand(), 1);
     ASSERT_EQ(c.einspannArt, 1);
     ASSERT_TRUE(c.verdichtungMassgebend[1]);
+    const double aA = (W::kHe - kA) + 2.0 / 3.0 * (c.t - W::kHe);
     EXPECT_NEAR(c.ephd, frei::EpD(c.t), 1e-9 * c.ephd);
-    EXPECT_NEAR(c.summeBhd, c.ephd, 1e-9 * c.ephd);
+    EXPECT_NEAR(-c.SMP, c.ephd * aA, 1e-9 * c.ephd * aA);
+    const double aktiv = c.SM - c.SMP;
+    EXPECT_NEAR(c.summeBhd, aktiv / aA, 1e-9 * c.summeBhd);
+    EXPECT_NEAR(c.SC, c.momentVarD / aA, 1e-9 * c.ephd);
+    EXPECT_NEAR(c.BhkWasser, c.momentWasser / aA, 1e-9 * c.ephd);
+    EXPECT_LT(c.SM, 0.0);
+    EXPECT_LT(c.summeBhd, c.ephd);
+    EXPECT_GT(c.summeBhd, 0.5 * c.ephd);
+
     double anteile = c.anteilVerdrehungVar + c.anteilVerdrehungWasser * c.faktorVerdrehungWasser;
     for (int lf = 0; lf < c.nLastfaelle; ++lf) {
         anteile += c.anteilVerdrehungLf[lf] * c.faktorLf[lf];
@@ -199,7 +211,6 @@ TEST(Kombi, PartlyFixedFootSplitsThePassiveForceByShares) {
     EXPECT_GT(c.anteilVerdrehungLf[0], 0.0);
     EXPECT_GT(c.anteilVerdrehungVar, 0.0);
     EXPECT_LT(c.anteilVerdrehungWasser, 0.0);
-    EXPECT_NEAR(c.SC, c.ephd * c.anteilVerdrehungVar, 1e-9 * c.ephd);
 }
 
 TEST(Kombi, DesignSumOfTheWallWithoutAnchorTakesTheRuleFactor) {

@@ -39,13 +39,10 @@ void Erdwiderlager(ReportFixture& f, double ephd, double summeBhd) {
     c.gammaQ = 1.5;
     c.ephd = ephd;
     c.summeBhd = summeBhd;
-    c.anteilVerdrehungLf[0] = 0.5;
     c.BhkLf[0] = 50.0;
     c.faktorLf[0] = 1.35;
-    c.anteilVerdrehungLf[2] = 0.2;
     c.BhkLf[2] = 20.0;
     c.faktorLf[2] = 1.5;
-    c.anteilVerdrehungLf[3] = 0.1;
     c.BhkLf[3] = 10.0;
     c.faktorLf[3] = 1.5;
 }
@@ -74,10 +71,15 @@ TEST(WriteAuflagerNachweis, EarthSupportRowsVerdictAndResult) {
         char text[32];
         std::snprintf(text, sizeof text, "%.2f", fall.ephd);
         const std::string eph = text;
+        // Each share of Eph,d, so that Bh,k = share * Eph,d (none without a resistance).
+        const auto anteil = [&](double bhk) {
+            std::snprintf(text, sizeof text, "%.3f", fall.ephd != 0.0 ? bhk / fall.ephd : 0.0);
+            return std::string(text);
+        };
         // Bh,d = Bh,k * gammaF: 50 * 1.35 = 67.50, 20 * 1.5 = 30.00, 10 * 1.5 = 15.00.
-        EXPECT_EQ(lines.at(3), "1 | " + eph + " | 0.500 | 50.00 | 1.35 | 67.50 | ");
-        EXPECT_EQ(lines.at(4), "2 | " + eph + " | 0.200 | 20.00 | 1.50 | 30.00 | ");
-        EXPECT_EQ(lines.at(5), "3 | " + eph + " | 0.100 | 10.00 | 1.50 | 15.00 | ");
+        EXPECT_EQ(lines.at(3), "1 | " + eph + " | " + anteil(50.0) + " | 50.00 | 1.35 | 67.50 | ");
+        EXPECT_EQ(lines.at(4), "2 | " + eph + " | " + anteil(20.0) + " | 20.00 | 1.50 | 30.00 | ");
+        EXPECT_EQ(lines.at(5), "3 | " + eph + " | " + anteil(10.0) + " | 10.00 | 1.50 | 15.00 | ");
         EXPECT_EQ(ZeileMit(lines, "GW"), "");
         EXPECT_EQ(ZeileMit(lines, "Summe").substr(0, 6), "Summe ");
         EXPECT_EQ(lines.back(), fall.eingehalten ? "ΣBh,d <= Eph,d : Nachweis eingehalten"
@@ -124,14 +126,22 @@ TEST(WriteAuflagerNachweis, AStateThatNeedsMoreThanTheDesignShareFailsTheEarthSu
 }
 
 TEST(WriteAuflagerNachweis, EarthSupportWaterRow) {
-    ReportFixture f;
-    Erdwiderlager(f, 200.0, 150.0);
-    f.calc->anteilVerdrehungWasser = 0.05;
-    f.calc->BhkWasser = 8.0;
-    f.calc->faktorWasser = 1.35;
-    f.report.WriteAuflagerNachweis(0);
-    // 8 * 1.35 = 10.80
-    EXPECT_EQ(ZeileMit(f.Zeilen(), "GW"), "GW | 200.00 | 0.050 | 8.00 | 1.35 | 10.80 | ");
+    // The water enters the sum with its sign: a share that relieves the support force is
+    // printed as well. Its share of Eph,d: 8 / 200 = 0.040; Bh,d = 8 * 1.35 = 10.80.
+    const struct {
+        double bhk;
+        const char* zeile;
+    } faelle[] = {{8.0, "GW | 200.00 | 0.040 | 8.00 | 1.35 | 10.80 | "},
+                  {-8.0, "GW | 200.00 | -0.040 | -8.00 | 1.35 | -10.80 | "},
+                  {0.0, ""}};
+    for (const auto& fall : faelle) {
+        ReportFixture f;
+        Erdwiderlager(f, 200.0, 150.0);
+        f.calc->BhkWasser = fall.bhk;
+        f.calc->faktorWasser = 1.35;
+        f.report.WriteAuflagerNachweis(0);
+        EXPECT_EQ(ZeileMit(f.Zeilen(), "GW"), fall.zeile) << fall.bhk;
+    }
 }
 
 TEST(WriteAuflagerNachweis, EarthSupportRowsAddUpToTheSumWithTheFactorsItTook) {
@@ -188,7 +198,9 @@ TEST(WriteAuflagerNachweis, VerticalComponentOfTheSupportForce) {
     c.AKvk = 7.5;
     c.Schicht[4].tanP = -0.25;
     c.iSchichtFuss = 4;
-    c.anteilVerdrehungLf[0] = 0.6;
+    // The share of the support force in Eph,d: 96 / 160 = 0.6.
+    c.ephd = 160.0;
+    c.BhkLf[0] = 96.0;
     c.BvkLf[0] = -40.0;
     f.report.WriteAuflagerNachweis(1);
     const std::vector<std::string> expected = {
