@@ -151,7 +151,8 @@ TEST(WriteAuflagerNachweis, EarthSupportRowsAddUpToTheSumWithTheFactorsItTook) {
     // the rule's 1.2), load case 2 with its combination factor 1.05, load case 3, which the
     // rule leaves out, with 0. The water presses towards the soil above the anchor and is
     // taken with eta_p/gep = 1/1.4 like the passive side.
-    // Lever about the anchor: (6 - 1.5) + 2/3·(9 - 6) = 6.5. Shares Bh,k = moment/6.5:
+    // No passive figure is set, so the lever about the anchor is a triangle's:
+    // (6 - 1.5) + 2/3·(9 - 6) = 6.5. Shares Bh,k = moment/6.5:
     // load case 1 650 + 65 (its soil, and its loads in slot 1) -> 110, load case 2
     // 130 -> 20, load case 3 65 -> 10, water 32.5 -> 5.
     // Bh,d: 110·1.35 = 148.50, 20·1.05 = 21.00, 10·0 = 0, 5/1.4 = 3.57; sum 173.07.
