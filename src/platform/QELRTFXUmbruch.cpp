@@ -12,12 +12,25 @@ bool GleicheTabelle(const UmbruchTeil& a, const UmbruchTeil& b) {
     return IstZeile(a.art) && IstZeile(b.art) && a.tabelle == b.tabelle;
 }
 
-// The first part from `ab` on that is no blank paragraph; the count when there is none.
-std::size_t NaechsteNichtLeere(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
-    while (ab < teile.size() && teile[ab].art == UmbruchArt::Leer) {
-        ++ab;
+// Whether the text paragraphs from `ab` on, blank ones between them, lead straight to a
+// table row within kEinleitung of them.
+bool LeitetTabelleEin(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
+    int texte = 0;
+    for (std::size_t i = ab; i < teile.size(); ++i) {
+        const UmbruchArt art = teile[i].art;
+        if (IstZeile(art)) {
+            return true;
+        }
+        if (art == UmbruchArt::Text) {
+            ++texte;
+        } else if (art != UmbruchArt::Leer) {
+            return false;
+        }
+        if (texte > kEinleitung) {
+            return false;
+        }
     }
-    return ab;
+    return false;
 }
 
 // The rows from `anfang` to `ende` (inclusive) of one table.
@@ -51,11 +64,11 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
         } else if (art == UmbruchArt::Leer) {
             keep[i] = vorherHaelt;
         } else if (art == UmbruchArt::Text) {
+            // The chain from a heading runs on through its introducing lines; a line
+            // right after a table (its verdict) starts none.
             const UmbruchArt vorher = i > 0 ? teile[i - 1].art : UmbruchArt::Sonstiges;
-            const bool unterUeberschrift =
-                vorherHaelt && (vorher == UmbruchArt::Ueberschrift || vorher == UmbruchArt::Leer);
-            const std::size_t danach = NaechsteNichtLeere(teile, i + 1);
-            keep[i] = unterUeberschrift && danach < teile.size() && IstZeile(teile[danach].art);
+            const bool unterUeberschrift = vorherHaelt && !IstZeile(vorher);
+            keep[i] = unterUeberschrift && LeitetTabelleEin(teile, i);
         }
     }
     return keep;

@@ -8,7 +8,8 @@
 // table's last row alone at the top of one, and a short table whole:
 // - a heading keeps with what it heads, and so does a blank paragraph that stands
 //   between a heading and its text or table;
-// - a line of text right under a heading that introduces a table keeps with the table;
+// - the lines of text right under a heading that introduce a table (a few, blank
+//   paragraphs between them) keep with each other and with the table;
 // - a table head row keeps with the row after it, so a heading, the table head and the
 //   first row (or the row of pictures under a row of captions) share a page;
 // - a short table keeps all its rows together;
@@ -31,6 +32,11 @@ struct UmbruchTeil {
 // A table of at most this many rows, about a third of a page, is kept on one page: the
 // longest check of the report (the anchor's material, 17 rows) stays whole.
 inline constexpr int kKurzeTabelle = 18;
+
+// At most this many lines of text between a heading and its table keep with the table:
+// the system's description (its support, the earth pressures on either side and a note
+// on compaction) stays with its results.
+inline constexpr int kEinleitung = 5;
 
 // Per part, whether it keeps with the next one.
 std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile);

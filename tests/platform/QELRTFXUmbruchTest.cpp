@@ -47,6 +47,7 @@ std::string Rows(char c, int n) {
 
 TEST(Umbruch, WhatKeepsWithTheNextPart) {
     const int kurz = kKurzeTabelle;
+    const int ein = kEinleitung;
     const struct {
         const char* why;
         std::string body;
@@ -63,7 +64,14 @@ TEST(Umbruch, WhatKeepsWithTheNextPart) {
         {"a long table's last row with the verdict under it", "U" + Rows('Z', kurz + 3) + "TU",
          "1" + Rows('0', kurz + 1) + "11" + "01"},
         {"a line under a heading that introduces a table", "UTLKZZ", "111110"},
-        {"lines under a heading followed by more text", "UTTLZZS", "1000100"},
+        {"the lines under a heading that introduce a table, a blank one between them", "UTTTLZZS",
+         "11111100"},
+        {"as many introducing lines as keep with their table", "U" + Rows('T', ein) + "ZZ",
+         "1" + Rows('1', ein) + "10"},
+        {"more introducing lines than keep with a table: the heading with the first",
+         "U" + Rows('T', ein + 1) + "ZZ", "1" + Rows('0', ein + 1) + "10"},
+        {"lines under a heading followed by a picture", "UTTLS", "10000"},
+        {"lines under a heading, a subheading, then the table", "UTTUZZ", "100110"},
         {"a blank paragraph that follows no heading", "TLU", "001"},
         {"an annotation ends what a heading began", "ULSLT", "11000"},
         {"a head-style row amid a long table", Rows('Z', 3) + "K" + Rows('Z', kurz),
