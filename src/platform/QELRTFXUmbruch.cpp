@@ -33,6 +33,30 @@ bool LeitetTabelleEin(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
     return false;
 }
 
+// The last row of the table that starts at `anfang`.
+std::size_t TabellenEnde(const std::vector<UmbruchTeil>& teile, std::size_t anfang) {
+    std::size_t ende = anfang;
+    while (ende + 1 < teile.size() && GleicheTabelle(teile[anfang], teile[ende + 1])) {
+        ++ende;
+    }
+    return ende;
+}
+
+// Whether what follows the table ending at `ende` keeps with its last row: a line of
+// text (the verdict of a check) or a table of a row or two right under it, which reads
+// as the table's own last rows.
+bool HaeltMitLetzterZeile(const std::vector<UmbruchTeil>& teile, std::size_t ende) {
+    const std::size_t danach = ende + 1;
+    if (danach >= teile.size()) {
+        return false;
+    }
+    if (teile[danach].art == UmbruchArt::Text) {
+        return true;
+    }
+    return IstZeile(teile[danach].art) &&
+           TabellenEnde(teile, danach) - danach < static_cast<std::size_t>(kFortsetzung);
+}
+
 // The rows from `anfang` to `ende` (inclusive) of one table.
 void KeepTabelle(const std::vector<UmbruchTeil>& teile, std::size_t anfang, std::size_t ende,
                  std::vector<bool>& keep) {
@@ -40,7 +64,7 @@ void KeepTabelle(const std::vector<UmbruchTeil>& teile, std::size_t anfang, std:
     for (std::size_t i = anfang; i < ende; ++i) {
         keep[i] = kurz || teile[i].art == UmbruchArt::Kopfzeile || i + 1 == ende;
     }
-    keep[ende] = ende + 1 < teile.size() && teile[ende + 1].art == UmbruchArt::Text;
+    keep[ende] = HaeltMitLetzterZeile(teile, ende);
 }
 
 } // namespace
@@ -50,10 +74,7 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
     for (std::size_t i = 0; i < teile.size(); ++i) {
         const UmbruchArt art = teile[i].art;
         if (IstZeile(art)) {
-            std::size_t ende = i;
-            while (ende + 1 < teile.size() && GleicheTabelle(teile[i], teile[ende + 1])) {
-                ++ende;
-            }
+            const std::size_t ende = TabellenEnde(teile, i);
             KeepTabelle(teile, i, ende, keep);
             i = ende;
             continue;

@@ -13,8 +13,9 @@
 // - a table head row keeps with the row after it, so a heading, the table head and the
 //   first row (or the row of pictures under a row of captions) share a page;
 // - a short table keeps all its rows together;
-// - the last row of a table keeps with the row before it, and with a line of text right
-//   after the table (the verdict of a check).
+// - the last row of a table keeps with the row before it, with a line of text right
+//   after the table (the verdict of a check) and with a table of a row or two right under
+//   it (rows of other columns that close the table above).
 enum class UmbruchArt {
     Ueberschrift, // a heading or a table heading paragraph
     Text,         // a body paragraph with text
@@ -32,6 +33,9 @@ struct UmbruchTeil {
 // A table of at most this many rows, about a third of a page, is kept on one page: the
 // longest check of the report (the anchor's material, 17 rows) stays whole.
 inline constexpr int kKurzeTabelle = 18;
+
+// A table right under another one of at most this many rows keeps with the one above.
+inline constexpr int kFortsetzung = 2;
 
 // At most this many lines of text between a heading and its table keep with the table:
 // the system's description (its support, the earth pressures on either side and a note

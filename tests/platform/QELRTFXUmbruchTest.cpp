@@ -48,6 +48,7 @@ std::string Rows(char c, int n) {
 TEST(Umbruch, WhatKeepsWithTheNextPart) {
     const int kurz = kKurzeTabelle;
     const int ein = kEinleitung;
+    const int fort = kFortsetzung;
     const struct {
         const char* why;
         std::string body;
@@ -76,7 +77,10 @@ TEST(Umbruch, WhatKeepsWithTheNextPart) {
         {"an annotation ends what a heading began", "ULSLT", "11000"},
         {"a head-style row amid a long table", Rows('Z', 3) + "K" + Rows('Z', kurz),
          "0001" + Rows('0', kurz - 2) + "10"},
-        {"two tables, one right under the other", "ZZ/ZZT", "10110"},
+        {"a table of a row or two right under a table, as its last rows", "ZZ/" + Rows('Z', fort),
+         "11" + Rows('1', fort - 1) + "0"},
+        {"a longer table right under a table starts where it may",
+         "ZZ/" + Rows('Z', fort + 1) + "T", "10" + Rows('1', fort + 1) + "0"},
         {"a text between two tables opens no chain", "ZZTZZ", "11010"},
         {"an empty body", "", ""},
     };

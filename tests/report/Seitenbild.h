@@ -10,6 +10,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace seitenbild {
@@ -58,10 +59,13 @@ inline bool Ende(const Worte& teil, const Worte& ganz) {
 // - the table head rows: a row whose cells are in the table head style;
 // - the introductions: the lines of text between a heading and the table it leads to
 //   (with blank paragraphs between them, nothing else).
+// - and, to stand together at the top of a page, the last two rows of each table (of
+//   tables right under each other, the last two of the lowest).
 struct Koepfe {
     std::vector<Worte> ueberschriften;
     std::vector<Worte> kopfzeilen;
     std::vector<Worte> einleitungen;
+    std::vector<std::pair<Worte, Worte>> schlusszeilen;
 };
 
 inline Koepfe KoepfeVon(const std::string& rtf) {
@@ -72,9 +76,21 @@ inline Koepfe KoepfeVon(const std::string& rtf) {
     // The lines of text since the last heading; none when something else came between.
     std::vector<Worte> offen;
     bool unterUeberschrift = false;
+    // The rows of the tables since the last paragraph, the last two of them.
+    std::pair<Worte, Worte> zeilenpaar;
+    int zeilenImBlock = 0;
+    const auto schliessen = [&] {
+        if (zeilenImBlock >= 2) {
+            k.schlusszeilen.push_back(zeilenpaar);
+        }
+        zeilenImBlock = 0;
+    };
     std::istringstream zeilen(rtf);
     std::string zeile;
     while (std::getline(zeilen, zeile)) {
+        if (zeile.rfind("\\trowd", 0) != 0 && !zeile.empty()) {
+            schliessen();
+        }
         if (std::regex_search(zeile, ueberschrift)) {
             k.ueberschriften.push_back(WorteVon(rtfcheck::BodyText(zeile)));
             unterUeberschrift = true;
@@ -99,14 +115,18 @@ inline Koepfe KoepfeVon(const std::string& rtf) {
                 kopf = kopf || std::regex_search(zeile, kopfzelle);
                 zellen += zeile + "\n";
             }
+            const Worte worte = WorteVon(rtfcheck::BodyText(zellen));
             if (kopf) {
-                k.kopfzeilen.push_back(WorteVon(rtfcheck::BodyText(zellen)));
+                k.kopfzeilen.push_back(worte);
             }
+            zeilenpaar = {zeilenpaar.second, worte};
+            ++zeilenImBlock;
         } else if (!zeile.empty() && zeile != "}") {
             // An inserted fragment or anything else ends what a heading began.
             unterUeberschrift = false;
         }
     }
+    schliessen();
     return k;
 }
 
@@ -131,7 +151,8 @@ inline std::vector<Seite> SeitenVon(const std::string& text) {
 }
 
 // Each page but the last that ends with a heading, a table head row or a line that
-// introduces a table (whose table then starts the next page): what it ends with.
+// introduces a table (whose table then starts the next page), and each page that starts
+// with a table's last row while the row before it ends the page before: what is wrong.
 inline std::vector<std::string> SeitenendenOhneTabelle(const std::vector<Seite>& seiten,
                                                        const Koepfe& koepfe) {
     std::vector<std::string> fehler;
@@ -155,6 +176,13 @@ inline std::vector<std::string> SeitenendenOhneTabelle(const std::vector<Seite>&
         for (const Worte& e : koepfe.einleitungen) {
             if (Ende(worte, e)) {
                 fehler.push_back(wo + "a line that introduces a table: " + letzte);
+            }
+        }
+        const std::string& erste = seiten[i + 1].front();
+        for (const auto& [vorletzte, schluss] : koepfe.schlusszeilen) {
+            if (worte == vorletzte && WorteVon(erste) == schluss) {
+                fehler.push_back("page " + std::to_string(i + 2) +
+                                 " starts with a table's last row alone: " + erste);
             }
         }
     }
