@@ -85,11 +85,16 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
         } else if (art == UmbruchArt::Leer) {
             keep[i] = vorherHaelt;
         } else if (art == UmbruchArt::Text) {
-            // The chain from a heading runs on through its introducing lines; a line
-            // right after a table (its verdict) starts none.
             const UmbruchArt vorher = i > 0 ? teile[i - 1].art : UmbruchArt::Sonstiges;
-            const bool unterUeberschrift = vorherHaelt && !IstZeile(vorher);
-            keep[i] = unterUeberschrift && LeitetTabelleEin(teile, i);
+            if (vorherHaelt && IstZeile(vorher)) {
+                // The verdict of a check keeps with a second verdict line under it: a
+                // line that closes the section, a heading or the end after it.
+                keep[i] = i + 1 < teile.size() && teile[i + 1].art == UmbruchArt::Text &&
+                          (i + 2 == teile.size() || teile[i + 2].art == UmbruchArt::Ueberschrift);
+            } else {
+                // The chain from a heading runs on through its introducing lines.
+                keep[i] = vorherHaelt && LeitetTabelleEin(teile, i);
+            }
         }
     }
     return keep;

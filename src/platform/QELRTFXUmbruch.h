@@ -14,8 +14,9 @@
 //   first row (or the row of pictures under a row of captions) share a page;
 // - a short table keeps all its rows together;
 // - the last row of a table keeps with the row before it, with a line of text right
-//   after the table (the verdict of a check) and with a table of a row or two right under
-//   it (rows of other columns that close the table above).
+//   after the table (the verdict of a check; it keeps with a second verdict line that
+//   closes the section under it) and with a table of a row or two right under it (rows
+//   of other columns that close the table above).
 enum class UmbruchArt {
     Ueberschrift, // a heading or a table heading paragraph
     Text,         // a body paragraph with text

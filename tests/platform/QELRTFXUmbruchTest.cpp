@@ -82,6 +82,8 @@ TEST(Umbruch, WhatKeepsWithTheNextPart) {
         {"a longer table right under a table starts where it may",
          "ZZ/" + Rows('Z', fort + 1) + "T", "10" + Rows('1', fort + 1) + "0"},
         {"a text between two tables opens no chain", "ZZTZZ", "11010"},
+        {"a table's verdict with a second verdict line, a heading after them", "ZZTTU", "11101"},
+        {"a table's verdict and a line of text that does not close the section", "ZZTTS", "11000"},
         {"an empty body", "", ""},
     };
     for (const auto& fall : faelle) {

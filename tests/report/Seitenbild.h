@@ -6,6 +6,7 @@
 
 #include "../platform/RtfStructureCheck.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <regex>
 #include <sstream>
@@ -54,18 +55,27 @@ inline bool Ende(const Worte& teil, const Worte& ganz) {
                       ganz.end() - static_cast<std::ptrdiff_t>(teil.size()));
 }
 
+// Whether `teil` (not empty) is how `ganz` begins: the first line of a paragraph that wraps.
+inline bool Anfang(const Worte& teil, const Worte& ganz) {
+    return !teil.empty() && teil.size() <= ganz.size() &&
+           std::equal(teil.begin(), teil.end(), ganz.begin());
+}
+
 // What of the report's structure must not end a page, each as the words it shows:
 // - the headings: a paragraph of a heading style (1 to 4);
 // - the table head rows: a row whose cells are in the table head style;
 // - the introductions: the lines of text between a heading and the table it leads to
 //   (with blank paragraphs between them, nothing else).
 // - and, to stand together at the top of a page, the last two rows of each table (of
-//   tables right under each other, the last two of the lowest).
+//   tables right under each other, the last two of the lowest), and a table's verdict
+//   lines with the row or the line above them.
 struct Koepfe {
     std::vector<Worte> ueberschriften;
     std::vector<Worte> kopfzeilen;
     std::vector<Worte> einleitungen;
     std::vector<std::pair<Worte, Worte>> schlusszeilen;
+    // The lines of text right after a table (its verdict), each with what stands above it.
+    std::vector<std::pair<Worte, Worte>> nachsaetze;
 };
 
 inline Koepfe KoepfeVon(const std::string& rtf) {
@@ -78,6 +88,8 @@ inline Koepfe KoepfeVon(const std::string& rtf) {
     bool unterUeberschrift = false;
     // The rows of the tables since the last paragraph, the last two of them.
     std::pair<Worte, Worte> zeilenpaar;
+    // What stands above a verdict line: the last row or verdict line; empty elsewhere.
+    Worte ueberNachsatz;
     int zeilenImBlock = 0;
     const auto schliessen = [&] {
         if (zeilenImBlock >= 2) {
@@ -94,11 +106,18 @@ inline Koepfe KoepfeVon(const std::string& rtf) {
         if (std::regex_search(zeile, ueberschrift)) {
             k.ueberschriften.push_back(WorteVon(rtfcheck::BodyText(zeile)));
             unterUeberschrift = true;
+            ueberNachsatz.clear();
             offen.clear();
         } else if (std::regex_search(zeile, absatz)) {
             const Worte worte = WorteVon(rtfcheck::BodyText(zeile));
             const bool text = zeile.find("\\pict") == std::string::npos &&
                               zeile.rfind("\\pard\\plain\\s5", 0) != 0;
+            if (text && !worte.empty() && !ueberNachsatz.empty()) {
+                k.nachsaetze.emplace_back(ueberNachsatz, worte);
+                ueberNachsatz = worte;
+            } else {
+                ueberNachsatz.clear();
+            }
             unterUeberschrift = unterUeberschrift && text;
             if (unterUeberschrift && !worte.empty()) {
                 offen.push_back(worte);
@@ -120,10 +139,12 @@ inline Koepfe KoepfeVon(const std::string& rtf) {
                 k.kopfzeilen.push_back(worte);
             }
             zeilenpaar = {zeilenpaar.second, worte};
+            ueberNachsatz = worte;
             ++zeilenImBlock;
         } else if (!zeile.empty() && zeile != "}") {
             // An inserted fragment or anything else ends what a heading began.
             unterUeberschrift = false;
+            ueberNachsatz.clear();
         }
     }
     schliessen();
@@ -152,7 +173,8 @@ inline std::vector<Seite> SeitenVon(const std::string& text) {
 
 // Each page but the last that ends with a heading, a table head row or a line that
 // introduces a table (whose table then starts the next page), and each page that starts
-// with a table's last row while the row before it ends the page before: what is wrong.
+// with a table's last row or verdict while what stands above it ends the page before:
+// what is wrong.
 inline std::vector<std::string> SeitenendenOhneTabelle(const std::vector<Seite>& seiten,
                                                        const Koepfe& koepfe) {
     std::vector<std::string> fehler;
@@ -179,6 +201,13 @@ inline std::vector<std::string> SeitenendenOhneTabelle(const std::vector<Seite>&
             }
         }
         const std::string& erste = seiten[i + 1].front();
+        const Worte ersteWorte = WorteVon(erste);
+        for (const auto& [oben, nachsatz] : koepfe.nachsaetze) {
+            if (Ende(worte, oben) && Anfang(ersteWorte, nachsatz)) {
+                fehler.push_back("page " + std::to_string(i + 2) +
+                                 " starts with a table's verdict apart from it: " + erste);
+            }
+        }
         for (const auto& [vorletzte, schluss] : koepfe.schlusszeilen) {
             if (worte == vorletzte && WorteVon(erste) == schluss) {
                 fehler.push_back("page " + std::to_string(i + 2) +
