@@ -12,12 +12,49 @@ bool GleicheTabelle(const UmbruchTeil& a, const UmbruchTeil& b) {
     return IstZeile(a.art) && IstZeile(b.art) && a.tabelle == b.tabelle;
 }
 
-// The first part from `ab` on that is no blank paragraph; the count when there is none.
-std::size_t NaechsteNichtLeere(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
-    while (ab < teile.size() && teile[ab].art == UmbruchArt::Leer) {
-        ++ab;
+// Whether the text paragraphs from `ab` on, blank ones between them, lead straight to a
+// table row within kEinleitung of them.
+bool LeitetTabelleEin(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
+    int texte = 0;
+    for (std::size_t i = ab; i < teile.size(); ++i) {
+        const UmbruchArt art = teile[i].art;
+        if (IstZeile(art)) {
+            return true;
+        }
+        if (art == UmbruchArt::Text) {
+            ++texte;
+        } else if (art != UmbruchArt::Leer) {
+            return false;
+        }
+        if (texte > kEinleitung) {
+            return false;
+        }
     }
-    return ab;
+    return false;
+}
+
+// The last row of the table that starts at `anfang`.
+std::size_t TabellenEnde(const std::vector<UmbruchTeil>& teile, std::size_t anfang) {
+    std::size_t ende = anfang;
+    while (ende + 1 < teile.size() && GleicheTabelle(teile[anfang], teile[ende + 1])) {
+        ++ende;
+    }
+    return ende;
+}
+
+// Whether what follows the table ending at `ende` keeps with its last row: a line of
+// text (the verdict of a check) or a table of a row or two right under it, which reads
+// as the table's own last rows.
+bool HaeltMitLetzterZeile(const std::vector<UmbruchTeil>& teile, std::size_t ende) {
+    const std::size_t danach = ende + 1;
+    if (danach >= teile.size()) {
+        return false;
+    }
+    if (teile[danach].art == UmbruchArt::Text) {
+        return true;
+    }
+    return IstZeile(teile[danach].art) &&
+           TabellenEnde(teile, danach) - danach < static_cast<std::size_t>(kFortsetzung);
 }
 
 // The rows from `anfang` to `ende` (inclusive) of one table.
@@ -27,7 +64,7 @@ void KeepTabelle(const std::vector<UmbruchTeil>& teile, std::size_t anfang, std:
     for (std::size_t i = anfang; i < ende; ++i) {
         keep[i] = kurz || teile[i].art == UmbruchArt::Kopfzeile || i + 1 == ende;
     }
-    keep[ende] = ende + 1 < teile.size() && teile[ende + 1].art == UmbruchArt::Text;
+    keep[ende] = HaeltMitLetzterZeile(teile, ende);
 }
 
 } // namespace
@@ -37,10 +74,7 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
     for (std::size_t i = 0; i < teile.size(); ++i) {
         const UmbruchArt art = teile[i].art;
         if (IstZeile(art)) {
-            std::size_t ende = i;
-            while (ende + 1 < teile.size() && GleicheTabelle(teile[i], teile[ende + 1])) {
-                ++ende;
-            }
+            const std::size_t ende = TabellenEnde(teile, i);
             KeepTabelle(teile, i, ende, keep);
             i = ende;
             continue;
@@ -52,10 +86,15 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
             keep[i] = vorherHaelt;
         } else if (art == UmbruchArt::Text) {
             const UmbruchArt vorher = i > 0 ? teile[i - 1].art : UmbruchArt::Sonstiges;
-            const bool unterUeberschrift =
-                vorherHaelt && (vorher == UmbruchArt::Ueberschrift || vorher == UmbruchArt::Leer);
-            const std::size_t danach = NaechsteNichtLeere(teile, i + 1);
-            keep[i] = unterUeberschrift && danach < teile.size() && IstZeile(teile[danach].art);
+            if (vorherHaelt && IstZeile(vorher)) {
+                // The verdict of a check keeps with a second verdict line under it: a
+                // line that closes the section, a heading or the end after it.
+                keep[i] = i + 1 < teile.size() && teile[i + 1].art == UmbruchArt::Text &&
+                          (i + 2 == teile.size() || teile[i + 2].art == UmbruchArt::Ueberschrift);
+            } else {
+                // The chain from a heading runs on through its introducing lines.
+                keep[i] = vorherHaelt && LeitetTabelleEin(teile, i);
+            }
         }
     }
     return keep;

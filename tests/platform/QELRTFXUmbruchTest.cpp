@@ -47,6 +47,8 @@ std::string Rows(char c, int n) {
 
 TEST(Umbruch, WhatKeepsWithTheNextPart) {
     const int kurz = kKurzeTabelle;
+    const int ein = kEinleitung;
+    const int fort = kFortsetzung;
     const struct {
         const char* why;
         std::string body;
@@ -63,13 +65,25 @@ TEST(Umbruch, WhatKeepsWithTheNextPart) {
         {"a long table's last row with the verdict under it", "U" + Rows('Z', kurz + 3) + "TU",
          "1" + Rows('0', kurz + 1) + "11" + "01"},
         {"a line under a heading that introduces a table", "UTLKZZ", "111110"},
-        {"lines under a heading followed by more text", "UTTLZZS", "1000100"},
+        {"the lines under a heading that introduce a table, a blank one between them", "UTTTLZZS",
+         "11111100"},
+        {"as many introducing lines as keep with their table", "U" + Rows('T', ein) + "ZZ",
+         "1" + Rows('1', ein) + "10"},
+        {"more introducing lines than keep with a table: the heading with the first",
+         "U" + Rows('T', ein + 1) + "ZZ", "1" + Rows('0', ein + 1) + "10"},
+        {"lines under a heading followed by a picture", "UTTLS", "10000"},
+        {"lines under a heading, a subheading, then the table", "UTTUZZ", "100110"},
         {"a blank paragraph that follows no heading", "TLU", "001"},
         {"an annotation ends what a heading began", "ULSLT", "11000"},
         {"a head-style row amid a long table", Rows('Z', 3) + "K" + Rows('Z', kurz),
          "0001" + Rows('0', kurz - 2) + "10"},
-        {"two tables, one right under the other", "ZZ/ZZT", "10110"},
+        {"a table of a row or two right under a table, as its last rows", "ZZ/" + Rows('Z', fort),
+         "11" + Rows('1', fort - 1) + "0"},
+        {"a longer table right under a table starts where it may",
+         "ZZ/" + Rows('Z', fort + 1) + "T", "10" + Rows('1', fort + 1) + "0"},
         {"a text between two tables opens no chain", "ZZTZZ", "11010"},
+        {"a table's verdict with a second verdict line, a heading after them", "ZZTTU", "11101"},
+        {"a table's verdict and a line of text that does not close the section", "ZZTTS", "11000"},
         {"an empty body", "", ""},
     };
     for (const auto& fall : faelle) {

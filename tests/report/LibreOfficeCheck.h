@@ -14,6 +14,8 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace libreoffice {
 
@@ -38,33 +40,62 @@ inline std::string Unavailable() {
 // text a picture puts beside a heading).
 enum class Anordnung { Lesefolge, Seitenbild };
 
-// The text of the PDF that LibreOffice makes of the report; nothing when the
-// conversion fails (log: what soffice said).
-inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log,
-                                          Anordnung anordnung = Anordnung::Lesefolge) {
+// The texts of the PDFs that LibreOffice makes of the reports, in their order, all from
+// one start of soffice (a start costs more than a conversion); the reports lie in one
+// folder. Nothing when a conversion fails (log: what soffice said).
+inline std::optional<std::vector<std::string>>
+PdfTexte(const std::vector<std::filesystem::path>& rtfs, std::string& log,
+         Anordnung anordnung = Anordnung::Lesefolge) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::absolute(rtf).parent_path();
-    const fs::path pdf = dir / (rtf.stem().string() + ".pdf");
-    const fs::path text = dir / (rtf.stem().string() + ".txt");
+    if (rtfs.empty()) {
+        return std::vector<std::string>{};
+    }
+    const fs::path dir = fs::absolute(rtfs.front()).parent_path();
     const fs::path logFile = dir / "soffice.log";
     fs::create_directories(dir / "lo-home");
+    std::string dateien;
+    std::string auslesen;
+    for (const fs::path& rtf : rtfs) {
+        const std::string stem = rtf.stem().string();
+        dateien += " '" + fs::absolute(rtf).string() + "'";
+        auslesen += " && pdftotext -enc UTF-8 " +
+                    std::string(anordnung == Anordnung::Seitenbild ? "-layout '" : "'") +
+                    (dir / (stem + ".pdf")).string() + "' '" + (dir / (stem + ".txt")).string() +
+                    "' >>'" + logFile.string() + "' 2>&1";
+    }
     const std::string command =
         "cd '" + dir.string() + "' && ulimit -c 0 && ulimit -t " +
         std::to_string(kCpuLimitSeconds) + " && HOME='" + (dir / "lo-home").string() +
         "' timeout " + std::to_string(kHangLimitSeconds) +
         " soffice -env:UserInstallation=file://" + (dir / "lo-profile").string() +
-        " --headless --norestore --convert-to pdf --outdir '" + dir.string() + "' '" +
-        fs::absolute(rtf).string() + "' >'" + logFile.string() + "' 2>&1 && pdftotext -enc UTF-8 " +
-        (anordnung == Anordnung::Seitenbild ? "-layout '" : "'") + pdf.string() + "' '" +
-        text.string() + "' >>'" + logFile.string() + "' 2>&1";
+        " --headless --norestore --convert-to pdf --outdir '" + dir.string() + "'" + dateien +
+        " >'" + logFile.string() + "' 2>&1" + auslesen;
     const int status = std::system(command.c_str());
     std::ifstream logIn(logFile);
     log.assign(std::istreambuf_iterator<char>(logIn), std::istreambuf_iterator<char>());
-    if (status != 0 || !fs::exists(text)) {
+    if (status != 0) {
         return std::nullopt;
     }
-    std::ifstream in(text);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::vector<std::string> texte;
+    for (const fs::path& rtf : rtfs) {
+        std::ifstream in(dir / (rtf.stem().string() + ".txt"));
+        if (!in) {
+            return std::nullopt;
+        }
+        texte.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return texte;
+}
+
+// The text of the PDF that LibreOffice makes of the report; nothing when the
+// conversion fails (log: what soffice said).
+inline std::optional<std::string> PdfText(const std::filesystem::path& rtf, std::string& log,
+                                          Anordnung anordnung = Anordnung::Lesefolge) {
+    auto texte = PdfTexte({rtf}, log, anordnung);
+    if (!texte) {
+        return std::nullopt;
+    }
+    return std::move(texte->front());
 }
 
 // Runs the host program on an example (its name in examples/ without ".xml") copied to
