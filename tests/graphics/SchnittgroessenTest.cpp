@@ -15,6 +15,9 @@
 
 namespace {
 
+// The two points of a step lie this far apart along the member (m).
+constexpr double kStufe = 1e-4;
+
 const char* const kDateien[] = {"Momente.emf", "Querkraefte.emf", "Normalkraefte.emf",
                                 "Durchbiegung.emf"};
 
@@ -96,8 +99,17 @@ TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
         EXPECT_TRUE(HatLabel(bilder[1], qMin)) << qMin;
         EXPECT_TRUE(HatLabel(bilder[1], qMax)) << qMax;
         if (lauf.f.in.mitanker != 0) {
-            // The shear steps at the anchor: both its values are labelled.
-            EXPECT_TRUE(HatLabel(bilder[1], c.QuA)) << c.QuA;
+            // The shear steps at the anchor: both its values at the anchor itself are
+            // labelled, the one above on the line drawn up from it.
+            double oben = 0.0;
+            for (const auto* linie : {&l.querkraft, &l.querkraftMin}) {
+                for (const Schnittgroessenlinien::Punkt& p : *linie) {
+                    if (p.beschriftet && p.richtung == 1) {
+                        oben = p.wert;
+                    }
+                }
+            }
+            EXPECT_TRUE(HatLabel(bilder[1], oben)) << oben;
             EXPECT_TRUE(HatLabel(bilder[1], c.QA)) << c.QA;
         }
         if (c.einspannArt != 0) {
@@ -250,11 +262,16 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         EXPECT_DOUBLE_EQ(l.TL, c.tGes);
         ASSERT_DOUBLE_EQ(l.ankerTiefe, in.tiefe_anker);
         const double xA = l.TL - in.tiefe_anker;
-        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + 0.01);
+        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + kStufe);
         EXPECT_NEAR(sprung, std::tan(in.ankerneigung / c.GradFaktor) * c.AK, 1e-6);
         EXPECT_GT(sprung, 1.0);
+        // Above the anchor the table's normal force.
+        EXPECT_EQ(bei(l.normalkraft, xA + kStufe), c.NAnker);
         EXPECT_EQ(beschriftet(l.moment, l.momentMin, xA), c.MA);
-        EXPECT_EQ(beschriftet(l.querkraft, l.querkraftMin, xA + 0.01), c.QuA);
+        // The shear at the anchor steps by the anchor force.
+        EXPECT_NEAR(beschriftet(l.querkraft, l.querkraftMin, xA + kStufe) -
+                        beschriftet(l.querkraft, l.querkraftMin, xA),
+                    c.AK, 1e-6);
         EXPECT_EQ(beschriftet(l.querkraft, l.querkraftMin, xA), c.QA);
         // The deflection reaches down the whole wall, to the member's foot.
         EXPECT_NEAR(bei(l.durchbiegung, 0.0), c.Durchbiegung[20], 1e-12);
@@ -264,8 +281,8 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         const double xFuss = l.TL - c.t;
         const double q = bei(l.querkraft, xFuss);
         EXPECT_EQ(l.querkraftMin.empty() || q == c.QFuss ? q : bei(l.querkraftMin, xFuss), c.QFuss);
-        // (1 cm below, or half way to the member's end where the wall below t is shorter.)
-        EXPECT_EQ(bei(l.querkraft, xFuss - std::min(0.01, xFuss / 2.0)), 0.0);
+        // (Just below, or half way to the member's end where the wall below t is shorter.)
+        EXPECT_EQ(bei(l.querkraft, xFuss - std::min(kStufe, xFuss / 2.0)), 0.0);
         EXPECT_EQ(bei(l.moment, xFuss), 0.0);
     }
     {
@@ -282,7 +299,7 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         const double xA = l.TL - in.tiefe_anker;
         // The normal force steps at the anchor by the anchor's vertical component and the
         // load that acts at its level, each with its design factor.
-        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + 0.01);
+        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + kStufe);
         EXPECT_NEAR(sprung,
                     std::tan(in.ankerneigung / c.GradFaktor) * c.AK + c.FaktorLastfall(1) * 10.0,
                     1e-6);
@@ -293,9 +310,9 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         lauf.f.in.tiefe_anker = 0.0;
         const Schnittgroessenlinien l = SchnittgroessenlinienVon(*lauf.calc, lauf.f.in);
         EXPECT_LT(l.ankerTiefe, 0.0);
-        // The 21 sampling points and one between each two, from the head down, the value
-        // at the excavation level and the step at the foot force.
-        EXPECT_EQ(l.querkraft.size(), 44u);
+        // The drawing grid of 200 parts from the head down, the value at the excavation
+        // level and the step at the foot force.
+        EXPECT_EQ(l.querkraft.size(), 204u);
     }
 }
 

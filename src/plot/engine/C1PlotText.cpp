@@ -216,7 +216,22 @@ bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& raw
         // The text stands from the band's far edge g a whole text height towards the line,
         // beyond the band's near edge: a label one band below another would run into it.
         corners(g + h, g);
-        const int overlap = TextRects.TestAndAdd(q1.x, q1.y, q2.x, q2.y, q3.x, q3.y, q4.x, q4.y, 0);
+        int overlap = 0;
+        if (textAbstand > 0) {
+            // The text's box is tested; kept is the box with the clear space around it, so
+            // that a later text keeps that space from this one (a symbol it may touch).
+            const int a = textAbstand;
+            overlap = TextRects.Ueberlappt(C1Rect::FromQuad(q1, q2, q3, q4)) ? 1 : 0;
+            if (overlap == 0) {
+                TextRects.Freihalten(
+                    C1Rect::FromQuad(PointOnLine(x1, y1, x2, y2, m - a, g + h + a),
+                                     PointOnLine(x1, y1, x2, y2, m - a, g - a),
+                                     PointOnLine(x1, y1, x2, y2, m + w + a, g - a),
+                                     PointOnLine(x1, y1, x2, y2, m + w + a, g + h + a)));
+            }
+        } else {
+            overlap = TextRects.TestAndAdd(q1.x, q1.y, q2.x, q2.y, q3.x, q3.y, q4.x, q4.y, 0);
+        }
         if (overlap == 0) {
             placed = true;
             break;
