@@ -322,6 +322,17 @@ struct AmAnker {
     std::optional<Label> unten; // runs down from it
 };
 
+// The labels of a picture with the depths their ends stand at, for a failure's message.
+std::string Beschreibung(const emf::Reader& r, const Stab& s) {
+    std::string out;
+    for (const Label& l : Labels(r)) {
+        const auto tiefe = [&](int y) { return (y - s.kopfY) / (s.fussY - s.kopfY) * s.laenge; };
+        out += " \"" + l.text + "\" " + std::to_string(tiefe(l.box.top)) + ".." +
+               std::to_string(tiefe(l.box.bottom)) + " m";
+    }
+    return out;
+}
+
 AmAnker AnkerLabels(const emf::Reader& r, const Stab& s, double tiefe) {
     AmAnker a;
     const double y = s.Y(tiefe);
@@ -363,7 +374,7 @@ TEST(DiagrammBeschriftung, BothSidesOfTheAnchorLabelledAndTheirStepsAreTheAnchor
 
         const emf::Reader& n = g.diagramme[kNormalkraefte];
         const AmAnker na = AnkerLabels(n, *StabVon(n, g.laenge), anker->y);
-        ASSERT_TRUE(na.oben && na.unten);
+        ASSERT_TRUE(na.oben && na.unten) << Beschreibung(n, *StabVon(n, g.laenge));
         EXPECT_EQ(na.oben->text, anker->n);
         const double vertikal = *ad * std::tan(g.ankerneigungGrad * M_PI / 180.0);
         EXPECT_GT(vertikal, 1.0);
@@ -422,6 +433,31 @@ TEST(DiagrammBeschriftung, LinesAreDrawnWithEnoughPoints) {
                 }
             }
             EXPECT_LE(groessteLuecke, grenze) << "diagram " << int(d);
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// However its labels are placed, the four diagrams of a report keep one depth scale: the
+// head and the foot stand at one height in all four, within 1 % of a picture's height.
+TEST(DiagrammBeschriftung, TheFourDiagramsKeepOneDepthScale) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        ASSERT_EQ(g.diagramme.size(), 4u);
+        std::vector<std::pair<double, double>> hoehen;
+        for (const emf::Reader& r : g.diagramme) {
+            const std::optional<Stab> s = StabVon(r, g.laenge);
+            ASSERT_TRUE(s);
+            const emf::Rect b = r.Bounds();
+            const double hoehe = b.bottom - b.top;
+            hoehen.emplace_back((s->kopfY - b.top) / hoehe, (s->fussY - b.top) / hoehe);
+        }
+        for (std::size_t k = 1; k < hoehen.size(); ++k) {
+            EXPECT_NEAR(hoehen[k].first, hoehen[0].first, 0.01) << "diagram " << k;
+            EXPECT_NEAR(hoehen[k].second, hoehen[0].second, 0.01) << "diagram " << k;
         }
     }
 }

@@ -27,12 +27,24 @@ struct ExtremLabel {
     // The order of placing within the ranks: of the marked points those with a text of
     // their own (a value a table prints) first.
     int Reihenfolge() const { return 2 * rang + (rang == kMarkiert && text.empty() ? 1 : 0); }
-    // Whether this label, not a marked one, only repeats the marked label m beside it: a
-    // value within a hundredth of m's, within `naehe` along the member.
-    bool Wiederholt(const ExtremLabel& m, double naehe) const {
-        return rang != kMarkiert && m.rang == kMarkiert && position - m.position < naehe &&
-               m.position - position < naehe &&
-               (value - m.value) * (value - m.value) <= 1e-4 * m.value * m.value;
+    // Whether this label gives way to b, another label within `naehe` along the member
+    // on the same side: when it only repeats b (a value within a hundredth of b's, b a
+    // value a table prints, or b the larger, or b the earlier of equal ones), or when it
+    // is a lesser extreme beside b, b no marked point. A value a table prints never gives
+    // way. `spaeter`: this label comes after b in their list.
+    bool WeichtFuer(const ExtremLabel& b, double naehe, bool spaeter) const {
+        if (!text.empty() || position - b.position >= naehe || b.position - position >= naehe ||
+            value * b.value <= 0.0) {
+            return false;
+        }
+        const double a = value < 0.0 ? -value : value;
+        const double m = b.value < 0.0 ? -b.value : b.value;
+        const bool groesser = m > a || (m == a && spaeter);
+        const bool gleich = (value - b.value) * (value - b.value) <= 1e-4 * b.value * b.value;
+        if (gleich) {
+            return !b.text.empty() || groesser;
+        }
+        return rang == kSonstige && b.rang != kMarkiert && groesser;
     }
 
     // Every field back to zero.

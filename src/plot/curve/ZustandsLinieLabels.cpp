@@ -27,7 +27,7 @@ constexpr int kWeglassen = 2;
 constexpr double kAbstand = 0.6;
 // A label that finds no place beside its point moves this many text heights away from
 // the member.
-constexpr double kAusweichen = 1.5;
+constexpr double kAusweichen = 1.2;
 
 std::vector<int> KindsOf(int labelKinds) {
     switch (labelKinds) {
@@ -87,9 +87,11 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
                                    !Nebensaechlich(zi, kRest);
             const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi,
                                     groesster ? ExtremLabel::kGroesster : ExtremLabel::kSonstige};
-            // Extremes closer than a label's length are one: the larger stays.
+            // Extremes closer than a label's length, or within three points, are one:
+            // the larger stays.
             if (p >= 0 &&
-                (x[static_cast<std::size_t>(i)] - x[static_cast<std::size_t>(p)]) * sx < naehe) {
+                (i - p < 3 ||
+                 (x[static_cast<std::size_t>(i)] - x[static_cast<std::size_t>(p)]) * sx < naehe)) {
                 if (std::fabs(zi) > std::fabs(labels.back().value)) {
                     labels.back() = label;
                     punkte.back() = i;
@@ -151,6 +153,18 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
             }
         }
     }
+    // A value is not written twice beside itself, nor a lesser extreme beside a greater.
+    std::vector<ExtremLabel> bleibt;
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        bool weicht = false;
+        for (std::size_t m = 0; m < labels.size() && !weicht; ++m) {
+            weicht = m != k && labels[k].WeichtFuer(labels[m], naehe, m < k);
+        }
+        if (!weicht) {
+            bleibt.push_back(labels[k]);
+        }
+    }
+    labels = std::move(bleibt);
     // The greatest values first, then the marked points, then the others, each group in
     // order along the member.
     std::stable_sort(labels.begin(), labels.end(), [](const ExtremLabel& l, const ExtremLabel& r) {
@@ -188,7 +202,7 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
         const bool zumEnde = label.position + laenge <= axisLength;
         const bool zumAnfang = label.position - laenge >= 0.0;
         std::vector<int> wege;
-        if (label.richtung == kLinks || label.richtung == kRechts) {
+        if ((label.richtung == kLinks && zumEnde) || (label.richtung == kRechts && zumAnfang)) {
             wege.push_back(label.richtung);
         }
         for (const auto& [weg, passt] :
@@ -198,9 +212,16 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
             }
         }
         wege.push_back(kMitte);
-        // Beside its point, else once further out.
+        // Beside its point, else once further out where that stays within the width the
+        // line and the label of its extreme on that side take: the picture keeps its scale,
+        // and the depth scale of its row.
+        const double skala = label.value != 0.0 ? std::fabs(label.ordinate / label.value) : 0.0;
+        const double breite = (rechts ? std::max(Zmax, 0.0) : std::max(-Zmin, 0.0)) * skala + h;
         bool gesetzt = false;
         for (const double weiter : {0.0, kAusweichen * h}) {
+            if (weiter > 0.0 && std::fabs(label.ordinate) + weiter + h > breite) {
+                break;
+            }
             const C1Punkt anker = rechts ? on(label.position, label.ordinate + h + weiter)
                                          : on(label.position, label.ordinate - weiter);
             gesetzt = std::any_of(wege.begin(), wege.end(), [&](int align) {

@@ -134,21 +134,12 @@ void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay
         }
     }
     const auto gruppe = [](const Label& l) { return l.label.Reihenfolge(); };
-    // A value that only repeats a marked one beside it (the other line's extreme next to
-    // the value the report prints) is not written twice; of two other extremes of one sign
-    // closer than a label's length (one on each line) the larger stays.
+    // A value is not written twice beside itself (the other line's extreme next to the
+    // value the report prints); of two extremes of one sign closer than a label's length
+    // (one on each line) the larger stays.
     const double naehe = kLabelLaenge * h;
     const auto ueberdeckt = [&](const Label& l, const Label& m) {
-        const ExtremLabel& a = l.label;
-        const ExtremLabel& b = m.label;
-        if (&l == &m || std::fabs(a.position - b.position) >= naehe) {
-            return false;
-        }
-        return a.Wiederholt(b, naehe) ||
-               (a.rang == ExtremLabel::kSonstige && b.rang != ExtremLabel::kMarkiert &&
-                a.value * b.value > 0.0 &&
-                (std::fabs(b.value) > std::fabs(a.value) ||
-                 (std::fabs(b.value) == std::fabs(a.value) && &m < &l)));
+        return &l != &m && l.label.WeichtFuer(m.label, naehe, &m < &l);
     };
     std::vector<Label> bleibt;
     for (const Label& l : alle) {
