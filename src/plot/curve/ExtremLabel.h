@@ -47,6 +47,23 @@ struct ExtremLabel {
         return rang == kSonstige && b.rang != kMarkiert && groesser;
     }
 
+    // Whether this label is placed before r: by Reihenfolge, then the values a table
+    // prints by magnitude (the greatest never gives way to a lesser beside it), the others
+    // along the member.
+    bool Vor(const ExtremLabel& r) const {
+        if (Reihenfolge() != r.Reihenfolge()) {
+            return Reihenfolge() < r.Reihenfolge();
+        }
+        if (!text.empty() && !r.text.empty()) {
+            const double a = value < 0.0 ? -value : value;
+            const double b = r.value < 0.0 ? -r.value : r.value;
+            if (a != b) {
+                return a > b;
+            }
+        }
+        return position < r.position;
+    }
+
     // Every field back to zero.
     void Clear() { *this = ExtremLabel{}; }
     // The kind counted from 0 (0 maximum, 1 minimum, 3 jump).

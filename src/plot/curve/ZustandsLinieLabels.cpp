@@ -167,10 +167,8 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
     labels = std::move(bleibt);
     // The greatest values first, then the marked points, then the others, each group in
     // order along the member.
-    std::stable_sort(labels.begin(), labels.end(), [](const ExtremLabel& l, const ExtremLabel& r) {
-        return l.Reihenfolge() != r.Reihenfolge() ? l.Reihenfolge() < r.Reihenfolge()
-                                                  : l.position < r.position;
-    });
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const ExtremLabel& l, const ExtremLabel& r) { return l.Vor(r); });
     return labels;
 }
 
@@ -211,7 +209,10 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
                 wege.push_back(weg);
             }
         }
-        wege.push_back(kMitte);
+        // Centred only where it stays beside the member.
+        if (label.position - laenge / 2.0 >= 0.0 && label.position + laenge / 2.0 <= axisLength) {
+            wege.push_back(kMitte);
+        }
         // Beside its point, else once further out where that stays within the width the
         // line and the label of its extreme on that side take: the picture keeps its scale,
         // and the depth scale of its row.

@@ -133,7 +133,6 @@ void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay
             l.label.rang = ExtremLabel::kSonstige;
         }
     }
-    const auto gruppe = [](const Label& l) { return l.label.Reihenfolge(); };
     // A value is not written twice beside itself (the other line's extreme next to the
     // value the report prints); of two extremes of one sign closer than a label's length
     // (one on each line) the larger stays.
@@ -149,9 +148,8 @@ void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay
         }
     }
     alle = std::move(bleibt);
-    std::stable_sort(alle.begin(), alle.end(), [&](const Label& l, const Label& r) {
-        return gruppe(l) != gruppe(r) ? gruppe(l) < gruppe(r) : l.label.position < r.label.position;
-    });
+    std::stable_sort(alle.begin(), alle.end(),
+                     [&](const Label& l, const Label& r) { return l.label.Vor(r.label); });
     page.SelectPen(1, 0, 0, 1);
     for (const Label& l : alle) {
         l.kurve->PlotLabels(page, mode, {l.label}, h, ax, ay, bx, by, sx * length, signedLabels);
