@@ -360,3 +360,34 @@ TEST(Schnittgroessenbild, FourPicturesShareOneDepthScale) {
 }
 
 } // namespace
+
+namespace {
+
+// A deflection too small for any label to show, or none at all, is no line to draw: the
+// picture says so beside its member and keeps the depth scale of the others.
+TEST(Schnittgroessenbild, ADiagramWithoutALineSaysWhy) {
+    for (const auto& [faktor, text] :
+         {std::pair{0.0, "alle Werte = 0"}, std::pair{1e-7, "alle Werte < 0.0001"}}) {
+        SCOPED_TRACE(text);
+        GrafikLauf lauf("examples/anker_frei.xml");
+        for (double& w : lauf.calc->Durchbiegung) {
+            w *= faktor;
+        }
+        ASSERT_EQ(lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1), 1);
+        const emf::Reader w = emf::Reader::FromFile("Durchbiegung.emf");
+        ErwarteGesund(w);
+        EXPECT_TRUE(w.Polygons().empty());
+        EXPECT_EQ(Texte(w).count(text), 1u);
+        // The head and the foot symbol stand where they stand in the moment picture.
+        const emf::Reader m = emf::Reader::FromFile("Momente.emf");
+        ASSERT_EQ(w.Bitmaps().size(), m.Bitmaps().size());
+        const auto anteil = [](const emf::Reader& r, const emf::Rect& b) {
+            return double(b.top - r.Bounds().top) / (r.Bounds().bottom - r.Bounds().top);
+        };
+        for (std::size_t k = 0; k < m.Bitmaps().size(); ++k) {
+            EXPECT_NEAR(anteil(w, w.Bitmaps()[k]), anteil(m, m.Bitmaps()[k]), 0.01);
+        }
+    }
+}
+
+} // namespace
