@@ -567,7 +567,8 @@ TEST(WriteProfilNachweis, WithoutAnchorAndWithAFootMoment) {
     f.report.WriteProfilNachweis();
     const std::vector<std::string> lines = f.Zeilen();
     EXPECT_EQ(ZeileMit(lines, "Anker"), "");
-    EXPECT_EQ(ZeileMit(lines, "Einspannmoment"), "Einspannmoment | 10.000 | -250.00 | 90.00 | LK 1 | ");
+    EXPECT_EQ(ZeileMit(lines, "Einspannmoment"),
+              "Einspannmoment | 10.000 | -250.00 | 90.00 | LK 1 | ");
     // 100 * 250 / 2000 + (90 + 13) / 150 = 12.5 + 0.6867
     EXPECT_NEAR(QEDOM_GetDouble(Element(f, {"result", "profil"}), "sigma_d"), 12.5 + 103.0 / 150.0,
                 1e-12);
