@@ -58,6 +58,49 @@ double Zwischen(const std::vector<Punkt>& linie, double x) {
     return p.empty() ? 0.0 : p.back().wert;
 }
 
+// The line through points ordered along x, drawn with `teile` points per interval: a
+// monotone cubic (its slope 0 at a point where the line turns), so that between two
+// points it never goes beyond them and its extremes are points given.
+std::vector<Punkt> Glatt(const std::vector<Punkt>& p, int teile) {
+    const std::size_t n = p.size();
+    if (n < 3) {
+        return p;
+    }
+    std::vector<double> h(n - 1);
+    std::vector<double> d(n - 1);
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        h[k] = p[k + 1].x - p[k].x;
+        d[k] = h[k] > 0.0 ? (p[k + 1].wert - p[k].wert) / h[k] : 0.0;
+    }
+    std::vector<double> m(n);
+    m[0] = d[0];
+    m[n - 1] = d[n - 2];
+    for (std::size_t k = 1; k + 1 < n; ++k) {
+        if (d[k - 1] * d[k] <= 0.0) {
+            m[k] = 0.0;
+        } else {
+            const double w1 = 2.0 * h[k] + h[k - 1];
+            const double w2 = h[k] + 2.0 * h[k - 1];
+            m[k] = (w1 + w2) / (w1 / d[k - 1] + w2 / d[k]);
+        }
+    }
+    std::vector<Punkt> out;
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        out.push_back(p[k]);
+        for (int j = 1; j < teile; ++j) {
+            const double t = double(j) / teile;
+            const double t2 = t * t;
+            const double t3 = t2 * t;
+            const double w = (2.0 * t3 - 3.0 * t2 + 1.0) * p[k].wert +
+                             (t3 - 2.0 * t2 + t) * h[k] * m[k] +
+                             (-2.0 * t3 + 3.0 * t2) * p[k + 1].wert + (t3 - t2) * h[k] * m[k + 1];
+            out.push_back({p[k].x + t * h[k], w});
+        }
+    }
+    out.push_back(p[n - 1]);
+    return out;
+}
+
 // The two lines of an envelope.
 struct Paar {
     std::vector<Punkt>& max;
@@ -140,10 +183,12 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         }
     }
     // The deflection is stored head first, at the depths of the beam's points; only
-    // there is it computed.
-    for (int p = 0; p < kPunkte; ++p) {
-        l.durchbiegung.push_back({x(kSegmente - p), c.Durchbiegung[std::size_t(p)]});
+    // there is it computed. Between them it is drawn smooth, never beyond its neighbours.
+    std::vector<Punkt> gespeichert;
+    for (int p = kSegmente; p >= 0; --p) {
+        gespeichert.push_back({x(kSegmente - p), c.Durchbiegung[std::size_t(p)]});
     }
+    l.durchbiegung = Glatt(gespeichert, kTeileJeSegment);
     const auto huelleM = [&](double xp) {
         return huelle ? c.MHuelle(xp) : Huelle{Zwischen(l.moment, xp), Zwischen(l.moment, xp)};
     };

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -387,6 +388,49 @@ TEST(Schnittgroessenbild, ADiagramWithoutALineSaysWhy) {
         for (std::size_t k = 0; k < m.Bitmaps().size(); ++k) {
             EXPECT_NEAR(anteil(w, w.Bitmaps()[k]), anteil(m, m.Bitmaps()[k]), 0.01);
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The deflection, computed at 21 points, is drawn smooth between them: through every
+// computed point, never beyond two neighbours, so that its greatest value is a computed
+// one; and with as many points as the moment line.
+TEST(Schnittgroessenbild, DeflectionDrawnSmoothThroughItsComputedPoints) {
+    for (const char* datei : {"examples/kragwand.xml", "examples/anker_frei.xml"}) {
+        SCOPED_TRACE(datei);
+        GrafikLauf lauf(datei);
+        const C1ZirfCalc& c = *lauf.calc;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(c, lauf.f.in);
+        std::vector<Schnittgroessenlinien::Punkt> w = l.durchbiegung;
+        std::sort(w.begin(), w.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+        EXPECT_GE(w.size(), 201u);
+        const auto gespeichert = [&](double x) {
+            const double p = (l.TL - x) / l.TL * 20.0;
+            return std::fabs(p - std::round(p)) < 1e-9
+                       ? std::optional<double>(c.Durchbiegung[std::size_t(std::lround(p))])
+                       : std::nullopt;
+        };
+        int getroffen = 0;
+        double links = w.front().wert;
+        std::vector<double> zwischen;
+        for (const auto& p : w) {
+            if (const auto g = gespeichert(p.x)) {
+                EXPECT_EQ(p.wert, *g) << p.x;
+                ++getroffen;
+                for (const double z : zwischen) {
+                    EXPECT_GE(z, std::min(links, *g) - 1e-12);
+                    EXPECT_LE(z, std::max(links, *g) + 1e-12);
+                }
+                zwischen.clear();
+                links = *g;
+            } else {
+                zwischen.push_back(p.wert);
+            }
+        }
+        EXPECT_EQ(getroffen, 21);
     }
 }
 
