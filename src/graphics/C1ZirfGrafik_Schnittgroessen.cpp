@@ -123,7 +123,9 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
             for (const Schnittgroessenlinien::Punkt& punkt : *punkte) {
                 PlotT_SetZ(kurve, float(punkt.x), float(punkt.wert));
                 if (punkt.beschriftet) {
-                    PlotT_SetZMarke(kurve, float(punkt.x));
+                    PlotT_SetZMarke(kurve, float(punkt.x),
+                                    punkt.text.empty() ? nullptr : punkt.text.c_str(),
+                                    punkt.richtung);
                 }
             }
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 class C1ZirfCalc;
@@ -17,6 +18,12 @@ struct Schnittgroessenlinien {
         // Labelled besides the line's extremes: a value at the anchor or at the
         // excavation level, or one the report prints.
         bool beschriftet = false;
+        // The label of a value the report's table prints: that value as the table prints
+        // it; empty: the line's own format.
+        std::string text{};
+        // The way the label runs from its point: 1 up toward the head, 2 down toward the
+        // foot (the two sides of a step), 0 whichever fits.
+        int richtung = 0;
     };
     double TL = 0.0;
     // The anchor's depth on an anchored wall whose anchor lies below the head, else < 0.

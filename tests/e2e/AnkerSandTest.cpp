@@ -255,7 +255,7 @@ TEST(AnkerSand, DesignMoments) {
                         r.mTol + kAnteilRel * r.m);
         }
         // The foot is a hinge: no foot row.
-        EXPECT_TRUE(BerichtsZeile(lauf.bericht, "Fußpunkt").empty());
+        EXPECT_TRUE(BerichtsZeile(lauf.bericht, "Einspannmoment").empty());
         const ErgebnisXml xml(lauf.ergebnis);
         EXPECT_NEAR(xml.Wert({"profil"}, "sigma_rd").value_or(-1.0), kSigmaRd, 1e-9);
     }

@@ -211,19 +211,18 @@ TEST(Beispiele, AnchorAtTheHead) {
 }
 
 // The table of internal forces prints the fixing moment of a fixed foot: a row
-// "Fußpunkt" between the excavation level and the calculated foot, whose moment turns
+// "Einspannmoment" between the excavation level and the calculated foot, whose moment turns
 // against the field's; a free foot and a cantilever whose foot moment vanishes have none.
 TEST(Beispiele, FixedFootPrintsItsFixingMoment) {
     for (const Beispiel& b : kBeispiele) {
         SCOPED_TRACE(b.datei);
         const ZirfLauf lauf = RunZirf(ExampleText(b.datei));
         ASSERT_TRUE(lauf.hatErgebnis);
-        // The table's row, not the deep slip line's foot point "Fußpunkt | yF".
         std::vector<std::string> fuss;
         std::istringstream zeilen(rtfcheck::BodyText(lauf.bericht));
         for (std::string zeile; std::getline(zeilen, zeile);) {
             const std::vector<std::string> zellen = Zellen(zeile);
-            if (zellen.size() >= 4 && zellen[0] == "Fußpunkt" && ZahlInZelle(zellen, 1)) {
+            if (zellen.size() >= 4 && zellen[0] == "Einspannmoment" && ZahlInZelle(zellen, 1)) {
                 fuss = zellen;
             }
         }

@@ -11,9 +11,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace {
+
+// The two points of a step lie this far apart along the member (m).
+constexpr double kStufe = 1e-4;
 
 const char* const kDateien[] = {"Momente.emf", "Querkraefte.emf", "Normalkraefte.emf",
                                 "Durchbiegung.emf"};
@@ -96,8 +100,17 @@ TEST(Schnittgroessenbild, LabelsAreTheReportsNumbers) {
         EXPECT_TRUE(HatLabel(bilder[1], qMin)) << qMin;
         EXPECT_TRUE(HatLabel(bilder[1], qMax)) << qMax;
         if (lauf.f.in.mitanker != 0) {
-            // The shear steps at the anchor: both its values are labelled.
-            EXPECT_TRUE(HatLabel(bilder[1], c.QuA)) << c.QuA;
+            // The shear steps at the anchor: both its values at the anchor itself are
+            // labelled, the one above on the line drawn up from it.
+            double oben = 0.0;
+            for (const auto* linie : {&l.querkraft, &l.querkraftMin}) {
+                for (const Schnittgroessenlinien::Punkt& p : *linie) {
+                    if (p.beschriftet && p.richtung == 1) {
+                        oben = p.wert;
+                    }
+                }
+            }
+            EXPECT_TRUE(HatLabel(bilder[1], oben)) << oben;
             EXPECT_TRUE(HatLabel(bilder[1], c.QA)) << c.QA;
         }
         if (c.einspannArt != 0) {
@@ -250,11 +263,16 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         EXPECT_DOUBLE_EQ(l.TL, c.tGes);
         ASSERT_DOUBLE_EQ(l.ankerTiefe, in.tiefe_anker);
         const double xA = l.TL - in.tiefe_anker;
-        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + 0.01);
+        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + kStufe);
         EXPECT_NEAR(sprung, std::tan(in.ankerneigung / c.GradFaktor) * c.AK, 1e-6);
         EXPECT_GT(sprung, 1.0);
+        // Above the anchor the table's normal force.
+        EXPECT_EQ(bei(l.normalkraft, xA + kStufe), c.NAnker);
         EXPECT_EQ(beschriftet(l.moment, l.momentMin, xA), c.MA);
-        EXPECT_EQ(beschriftet(l.querkraft, l.querkraftMin, xA + 0.01), c.QuA);
+        // The shear at the anchor steps by the anchor force.
+        EXPECT_NEAR(beschriftet(l.querkraft, l.querkraftMin, xA + kStufe) -
+                        beschriftet(l.querkraft, l.querkraftMin, xA),
+                    c.AK, 1e-6);
         EXPECT_EQ(beschriftet(l.querkraft, l.querkraftMin, xA), c.QA);
         // The deflection reaches down the whole wall, to the member's foot.
         EXPECT_NEAR(bei(l.durchbiegung, 0.0), c.Durchbiegung[20], 1e-12);
@@ -264,8 +282,8 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         const double xFuss = l.TL - c.t;
         const double q = bei(l.querkraft, xFuss);
         EXPECT_EQ(l.querkraftMin.empty() || q == c.QFuss ? q : bei(l.querkraftMin, xFuss), c.QFuss);
-        // (1 cm below, or half way to the member's end where the wall below t is shorter.)
-        EXPECT_EQ(bei(l.querkraft, xFuss - std::min(0.01, xFuss / 2.0)), 0.0);
+        // (Just below, or half way to the member's end where the wall below t is shorter.)
+        EXPECT_EQ(bei(l.querkraft, xFuss - std::min(kStufe, xFuss / 2.0)), 0.0);
         EXPECT_EQ(bei(l.moment, xFuss), 0.0);
     }
     {
@@ -282,7 +300,7 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         const double xA = l.TL - in.tiefe_anker;
         // The normal force steps at the anchor by the anchor's vertical component and the
         // load that acts at its level, each with its design factor.
-        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + 0.01);
+        const double sprung = bei(l.normalkraft, xA) - bei(l.normalkraft, xA + kStufe);
         EXPECT_NEAR(sprung,
                     std::tan(in.ankerneigung / c.GradFaktor) * c.AK + c.FaktorLastfall(1) * 10.0,
                     1e-6);
@@ -293,9 +311,9 @@ TEST(Schnittgroessenbild, LinesOnTheDesignBeam) {
         lauf.f.in.tiefe_anker = 0.0;
         const Schnittgroessenlinien l = SchnittgroessenlinienVon(*lauf.calc, lauf.f.in);
         EXPECT_LT(l.ankerTiefe, 0.0);
-        // The 21 sampling points and one between each two, from the head down, the value
-        // at the excavation level and the step at the foot force.
-        EXPECT_EQ(l.querkraft.size(), 44u);
+        // The drawing grid of 200 parts from the head down, the value at the excavation
+        // level and the step at the foot force.
+        EXPECT_EQ(l.querkraft.size(), 204u);
     }
 }
 
@@ -339,6 +357,80 @@ TEST(Schnittgroessenbild, FourPicturesShareOneDepthScale) {
                 EXPECT_NEAR(hoehen[k][i], hoehen[0][i], 0.01) << k << " " << i;
             }
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A deflection too small for any label to show, or none at all, is no line to draw: the
+// picture says so beside its member and keeps the depth scale of the others.
+TEST(Schnittgroessenbild, ADiagramWithoutALineSaysWhy) {
+    for (const auto& [faktor, text] :
+         {std::pair{0.0, "alle Werte = 0"}, std::pair{1e-7, "alle Werte < 0.0001"}}) {
+        SCOPED_TRACE(text);
+        GrafikLauf lauf("examples/anker_frei.xml");
+        for (double& w : lauf.calc->Durchbiegung) {
+            w *= faktor;
+        }
+        ASSERT_EQ(lauf.grafik->PlotSchnittgroessen("Momente", 40.0, 100.0, 1, 1), 1);
+        const emf::Reader w = emf::Reader::FromFile("Durchbiegung.emf");
+        ErwarteGesund(w);
+        EXPECT_TRUE(w.Polygons().empty());
+        EXPECT_EQ(Texte(w).count(text), 1u);
+        // The head and the foot symbol stand where they stand in the moment picture.
+        const emf::Reader m = emf::Reader::FromFile("Momente.emf");
+        ASSERT_EQ(w.Bitmaps().size(), m.Bitmaps().size());
+        const auto anteil = [](const emf::Reader& r, const emf::Rect& b) {
+            return double(b.top - r.Bounds().top) / (r.Bounds().bottom - r.Bounds().top);
+        };
+        for (std::size_t k = 0; k < m.Bitmaps().size(); ++k) {
+            EXPECT_NEAR(anteil(w, w.Bitmaps()[k]), anteil(m, m.Bitmaps()[k]), 0.01);
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The deflection, computed at 21 points, is drawn smooth between them: through every
+// computed point, never beyond two neighbours, so that its greatest value is a computed
+// one; and with as many points as the moment line.
+TEST(Schnittgroessenbild, DeflectionDrawnSmoothThroughItsComputedPoints) {
+    for (const char* datei : {"examples/kragwand.xml", "examples/anker_frei.xml"}) {
+        SCOPED_TRACE(datei);
+        GrafikLauf lauf(datei);
+        const C1ZirfCalc& c = *lauf.calc;
+        const Schnittgroessenlinien l = SchnittgroessenlinienVon(c, lauf.f.in);
+        std::vector<Schnittgroessenlinien::Punkt> w = l.durchbiegung;
+        std::sort(w.begin(), w.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+        EXPECT_GE(w.size(), 201u);
+        const auto gespeichert = [&](double x) {
+            const double p = (l.TL - x) / l.TL * 20.0;
+            return std::fabs(p - std::round(p)) < 1e-9
+                       ? std::optional<double>(c.Durchbiegung[std::size_t(std::lround(p))])
+                       : std::nullopt;
+        };
+        int getroffen = 0;
+        double links = w.front().wert;
+        std::vector<double> zwischen;
+        for (const auto& p : w) {
+            if (const auto g = gespeichert(p.x)) {
+                EXPECT_EQ(p.wert, *g) << p.x;
+                ++getroffen;
+                for (const double z : zwischen) {
+                    EXPECT_GE(z, std::min(links, *g) - 1e-12);
+                    EXPECT_LE(z, std::max(links, *g) + 1e-12);
+                }
+                zwischen.clear();
+                links = *g;
+            } else {
+                zwischen.push_back(p.wert);
+            }
+        }
+        EXPECT_EQ(getroffen, 21);
     }
 }
 

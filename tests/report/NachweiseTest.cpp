@@ -554,7 +554,7 @@ TEST(WriteProfilNachweis, StressFromTheGoverningPairAndResult) {
     const std::vector<std::string> lines = f.Zeilen();
     EXPECT_EQ(ZeileMit(lines, "Anker"),
               "Anker | 1.500 | -200.00 | 52.00 | M: LK 1; N: LK 1 ständig | ");
-    EXPECT_EQ(ZeileMit(lines, "Fußpunkt"), "");
+    EXPECT_EQ(ZeileMit(lines, "Einspannmoment"), "");
     EXPECT_EQ(ZeileMit(lines, "Sohle"), "Sohle | 6.000 | 150.00 | 70.00 | LK 1 ständig | ");
     EXPECT_EQ(ZeileMit(lines, "max"), "max | 4.250 | 200.00 | 80.00 | LK 1 | ");
     // sigmaRd = 355 / (10 * 1.1) = 32.27; sigmaD = 100 * 200 / 2000 + (52 + 10 * 130 /
@@ -580,7 +580,8 @@ TEST(WriteProfilNachweis, WithoutAnchorAndWithAFootMoment) {
     f.report.WriteProfilNachweis();
     const std::vector<std::string> lines = f.Zeilen();
     EXPECT_EQ(ZeileMit(lines, "Anker"), "");
-    EXPECT_EQ(ZeileMit(lines, "Fußpunkt"), "Fußpunkt | 10.000 | -250.00 | 90.00 | LK 1 | ");
+    EXPECT_EQ(ZeileMit(lines, "Einspannmoment"),
+              "Einspannmoment | 10.000 | -250.00 | 90.00 | LK 1 | ");
     // 100 * 250 / 2000 + (90 + 13) / 150 = 12.5 + 0.6867
     EXPECT_NEAR(QEDOM_GetDouble(Element(f, {"result", "profil"}), "sigma_d"), 12.5 + 103.0 / 150.0,
                 1e-12);

@@ -3,6 +3,9 @@
 // One labelled point of a drawn result curve: the kind of extreme (1 maximum,
 // 2 minimum, 4 jump), its place along the member and across it (world units) and
 // its value in the curve's own unit.
+
+#include <string>
+
 struct ExtremLabel {
     int kind = 0;
     double position = 0.0;
@@ -11,10 +14,55 @@ struct ExtremLabel {
     // The order of placing: the curve's greatest values (0), its marked points (1), the
     // other extremes (2).
     int rang = kSonstige;
+    // The text to print; empty: the value in the curve's own format.
+    std::string text{};
+    // The way the text runs from its point: 1 toward the member's end, 2 toward its
+    // start, 0 whichever fits.
+    int richtung = 0;
 
     static constexpr int kGroesster = 0;
     static constexpr int kMarkiert = 1;
     static constexpr int kSonstige = 2;
+
+    // The order of placing within the ranks: of the marked points those with a text of
+    // their own (a value a table prints) first.
+    int Reihenfolge() const { return 2 * rang + (rang == kMarkiert && text.empty() ? 1 : 0); }
+    // Whether this label gives way to b, another label within `naehe` along the member
+    // on the same side: when it only repeats b (a value within a hundredth of b's, b a
+    // value a table prints, or b the larger, or b the earlier of equal ones), or when it
+    // is a lesser extreme beside b, b no marked point. A value a table prints never gives
+    // way. `spaeter`: this label comes after b in their list.
+    bool WeichtFuer(const ExtremLabel& b, double naehe, bool spaeter) const {
+        if (!text.empty() || position - b.position >= naehe || b.position - position >= naehe ||
+            value * b.value <= 0.0) {
+            return false;
+        }
+        const double a = value < 0.0 ? -value : value;
+        const double m = b.value < 0.0 ? -b.value : b.value;
+        const bool groesser = m > a || (m == a && spaeter);
+        const bool gleich = (value - b.value) * (value - b.value) <= 1e-4 * b.value * b.value;
+        if (gleich) {
+            return !b.text.empty() || groesser;
+        }
+        return rang == kSonstige && b.rang != kMarkiert && groesser;
+    }
+
+    // Whether this label is placed before r: by Reihenfolge, then the values a table
+    // prints by magnitude (the greatest never gives way to a lesser beside it), the others
+    // along the member.
+    bool Vor(const ExtremLabel& r) const {
+        if (Reihenfolge() != r.Reihenfolge()) {
+            return Reihenfolge() < r.Reihenfolge();
+        }
+        if (!text.empty() && !r.text.empty()) {
+            const double a = value < 0.0 ? -value : value;
+            const double b = r.value < 0.0 ? -r.value : r.value;
+            if (a != b) {
+                return a > b;
+            }
+        }
+        return position < r.position;
+    }
 
     // Every field back to zero.
     void Clear() { *this = ExtremLabel{}; }

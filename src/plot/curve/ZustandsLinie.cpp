@@ -202,10 +202,17 @@ void ZustandsLinie::RemoveMarked(const std::vector<bool>& marked) {
 int ZustandsLinie::RemoveDuplicates() {
     Sort();
     std::vector<bool> marked(static_cast<std::size_t>(n), false);
+    // Of two points that are one, a point marked for its label stays.
+    const auto zuBeschriften = [&](std::size_t k) {
+        return std::any_of(marken.begin(), marken.end(),
+                           [&](const Marke& m) { return std::fabs(x[k] - m.x) <= kMarkeToleranz; });
+    };
     for (int i = 1; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        marked[k] = IsRelGleich(x[k - 1], x[k], kSameTolerance) &&
-                    IsRelGleich(Z[k - 1], Z[k], kSameTolerance);
+        if (IsRelGleich(x[k - 1], x[k], kSameTolerance) &&
+            IsRelGleich(Z[k - 1], Z[k], kSameTolerance)) {
+            marked[zuBeschriften(k) && !zuBeschriften(k - 1) ? k - 1 : k] = true;
+        }
     }
     RemoveMarked(marked);
     if (n >= 2) {

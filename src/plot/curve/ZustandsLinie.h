@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 class C1Plot;
@@ -20,6 +21,8 @@ class ZustandsLinie {
 public:
     static constexpr int kStartCapacity = 50;
     static constexpr int kGrowth = 10;
+    // Points closer than this (m) are one point to a mark.
+    static constexpr double kMarkeToleranz = 1e-6;
 
     ZustandsLinie();
 
@@ -60,8 +63,13 @@ public:
     // The larger magnitude of the two extremes.
     double GetMaxAbs() const;
     // Marks the curve's value at x to be labelled besides its extremes (a value the
-    // report prints at that point); Reset forgets the marks.
-    void MarkiereX(double xMarke) { marken.push_back(xMarke); }
+    // report prints at that point), with `text` in place of the curve's own format where
+    // given (the value as the report's table prints it), running from its point toward
+    // the member's end (richtung 1) or its start (2) where that is free (0: either);
+    // Reset forgets the marks.
+    void MarkiereX(double xMarke, std::string text = {}, int richtung = 0) {
+        marken.push_back({xMarke, std::move(text), richtung});
+    }
 
     // Drawing along a member from A to B on a page (see ZustandsLiniePlot.cpp).
     int PlotKurve(C1Plot& page, int mode, int labelKinds, double h, int ax, int ay, int bx, int by,
@@ -88,7 +96,10 @@ private:
                      int labelKinds1, int labelKinds2, int signedLabels);
     // The labels of a drawn curve: its extremes of the given kinds and its marked points,
     // ordinates and positions in world units of the page (scales sz across, sx along).
-    std::vector<ExtremLabel> Labels(int labelKinds, double sx, double sz);
+    // A label's length along the member, in text heights h.
+    static constexpr double kLabelLaenge = 5.0;
+    // Extremes closer than `naehe` (world units along the member) are one label.
+    std::vector<ExtremLabel> Labels(int labelKinds, double sx, double sz, double naehe);
     // Whether a value is below the share `anteil` of the curve's greatest magnitude.
     bool Nebensaechlich(double z, double anteil) const;
     // Writes the labels beside the curve on the page, the most important first; a label
@@ -114,7 +125,12 @@ private:
     int iZmin = -1;
     std::vector<double> x;
     std::vector<double> Z;
-    std::vector<double> marken;
+    struct Marke {
+        double x = 0.0;
+        std::string text{};
+        int richtung = 0;
+    };
+    std::vector<Marke> marken;
 };
 
 // Sorts count triples (x, Z, spare) in place by x, then Z; returns 1.

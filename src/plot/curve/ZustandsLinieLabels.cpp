@@ -10,12 +10,12 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr double kLabelFont = 0.8;
-// Points closer than this (m) are one point to a mark.
-constexpr double kMarkeToleranz = 1e-6;
 // The text of a label is a little longer than its measured width.
 constexpr double kTextStreckung = 1.02;
 constexpr int kLinks = 1;
@@ -23,6 +23,11 @@ constexpr int kRechts = 2;
 constexpr int kMitte = 0;
 // A label that would print over another is left out.
 constexpr int kWeglassen = 2;
+// Two labels keep this share of a text height clear between them.
+constexpr double kAbstand = 0.6;
+// A label that finds no place beside its point moves this many text heights away from
+// the member.
+constexpr double kAusweichen = 1.2;
 
 std::vector<int> KindsOf(int labelKinds) {
     switch (labelKinds) {
@@ -56,7 +61,7 @@ bool ZustandsLinie::Nebensaechlich(double z, double anteil) const {
     return std::fabs(z) < anteil * std::max(std::fabs(Zmax), std::fabs(Zmin));
 }
 
-std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double sz) {
+std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double sz, double naehe) {
     // The extremes by kind, merged where they lie close.
     std::vector<ExtremLabel> labels;
     std::vector<int> punkte;
@@ -76,11 +81,17 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
                     continue;
                 }
             }
-            // The greatest values go first, unless they are too small to read off.
-            const bool groesster = (i == iZmax || i == iZmin) && !Nebensaechlich(zi, kRest);
+            // The greatest values on either side of the member go first, unless they are
+            // too small to read off; the least of a line on one side is another extreme.
+            const bool groesster = ((i == iZmax && zi > 0.0) || (i == iZmin && zi < 0.0)) &&
+                                   !Nebensaechlich(zi, kRest);
             const ExtremLabel label{kind, x[static_cast<std::size_t>(i)] * sx, ord, zi,
                                     groesster ? ExtremLabel::kGroesster : ExtremLabel::kSonstige};
-            if (p >= 0 && i - p < 3) {
+            // Extremes closer than a label's length, or within three points, are one:
+            // the larger stays.
+            if (p >= 0 &&
+                (i - p < 3 ||
+                 (x[static_cast<std::size_t>(i)] - x[static_cast<std::size_t>(p)]) * sx < naehe)) {
                 if (std::fabs(zi) > std::fabs(labels.back().value)) {
                     labels.back() = label;
                     punkte.back() = i;
@@ -95,11 +106,35 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
             }
         }
     }
+    // An extreme stands where its line reaches furthest within a label's length: a flat
+    // top of many points would otherwise give the first of them.
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        ExtremLabel& l = labels[k];
+        if (l.kind != 1 && l.kind != 2) {
+            continue;
+        }
+        const auto at = [](int i) { return static_cast<std::size_t>(i); };
+        int best = punkte[k];
+        for (int j = 0; j < n; ++j) {
+            const bool nah = std::fabs(x[at(j)] - x[at(punkte[k])]) * sx < naehe;
+            if (nah && (l.kind == 1 ? Z[at(j)] > Z[at(best)] : Z[at(j)] < Z[at(best)])) {
+                best = j;
+            }
+        }
+        if (best != punkte[k]) {
+            const double zb = Z[at(best)];
+            const bool groesster = ((best == iZmax && zb > 0.0) || (best == iZmin && zb < 0.0)) &&
+                                   !Nebensaechlich(zb, kRest);
+            l = {l.kind, x[at(best)] * sx, zb * sz, zb,
+                 groesster ? ExtremLabel::kGroesster : ExtremLabel::kSonstige};
+            punkte[k] = best;
+        }
+    }
     // The marked points, each once.
     if (labelKinds != 0) {
-        for (const double m : marken) {
+        for (const Marke& m : marken) {
             for (int i = 0; i < n; ++i) {
-                if (std::fabs(x[static_cast<std::size_t>(i)] - m) > kMarkeToleranz) {
+                if (std::fabs(x[static_cast<std::size_t>(i)] - m.x) > kMarkeToleranz) {
                     continue;
                 }
                 const double zi = Z[static_cast<std::size_t>(i)];
@@ -107,20 +142,33 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
                 if (schon != punkte.end()) {
                     ExtremLabel& l = labels[static_cast<std::size_t>(schon - punkte.begin())];
                     l.rang = std::min(l.rang, ExtremLabel::kMarkiert);
+                    l.text = m.text;
+                    l.richtung = m.richtung;
                 } else {
                     labels.push_back({zi < 0.0 ? 2 : 1, x[static_cast<std::size_t>(i)] * sx,
-                                      zi * sz, zi, ExtremLabel::kMarkiert});
+                                      zi * sz, zi, ExtremLabel::kMarkiert, m.text, m.richtung});
                     punkte.push_back(i);
                 }
                 break;
             }
         }
     }
+    // A value is not written twice beside itself, nor a lesser extreme beside a greater.
+    std::vector<ExtremLabel> bleibt;
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        bool weicht = false;
+        for (std::size_t m = 0; m < labels.size() && !weicht; ++m) {
+            weicht = m != k && labels[k].WeichtFuer(labels[m], naehe, m < k);
+        }
+        if (!weicht) {
+            bleibt.push_back(labels[k]);
+        }
+    }
+    labels = std::move(bleibt);
     // The greatest values first, then the marked points, then the others, each group in
     // order along the member.
-    std::stable_sort(labels.begin(), labels.end(), [](const ExtremLabel& l, const ExtremLabel& r) {
-        return l.rang != r.rang ? l.rang < r.rang : l.position < r.position;
-    });
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const ExtremLabel& l, const ExtremLabel& r) { return l.Vor(r); });
     return labels;
 }
 
@@ -132,9 +180,11 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
     };
     const double angle = LineAngle(ax, ay, bx, by);
     const int hoehe = static_cast<int>(kLabelFont * h);
+    const int abstandVorher = page.GetTextAbstand();
+    page.SetTextAbstand(static_cast<int>(kAbstand * hoehe));
     for (const ExtremLabel& label : labels) {
         const double v = signedLabels != 0 ? label.value : std::fabs(label.value);
-        const std::string text = FormatKurvenWert(v);
+        const std::string text = label.text.empty() ? FormatKurvenWert(v) : label.text;
         if (LiestNull(text) || (label.rang == ExtremLabel::kSonstige &&
                                 Nebensaechlich(label.value, kNebensaechlich))) {
             continue;
@@ -142,14 +192,48 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
         // The text stands on the side of its value, so that it never crosses the member.
         const C1Punkt p = on(label.position, label.ordinate);
         const bool rechts = label.value > 0.0;
-        const C1Punkt anker = rechts ? on(label.position, label.ordinate + h) : p;
         // Along the member the text runs from its point toward the member's end, and back
-        // from it where it would reach beyond that end: it stays beside the member.
+        // from it where it would reach beyond that end: it stays beside the member. Where
+        // that place is taken (by another label, by a support's symbol), the other way or
+        // centred on its point; where every place is taken it is left out.
         const double laenge = kTextStreckung * page.GetTextWidth(text, hoehe);
-        const int align = label.position + laenge <= axisLength ? kLinks
-                          : label.position - laenge >= 0.0      ? kRechts
-                                                                : kMitte;
-        if (!page.PlotTextAt(anker.x, anker.y, angle, text, hoehe, kWeglassen, align, 0, 0, 0)) {
+        const bool zumEnde = label.position + laenge <= axisLength;
+        const bool zumAnfang = label.position - laenge >= 0.0;
+        std::vector<int> wege;
+        if ((label.richtung == kLinks && zumEnde) || (label.richtung == kRechts && zumAnfang)) {
+            wege.push_back(label.richtung);
+        }
+        for (const auto& [weg, passt] :
+             {std::pair{kLinks, zumEnde}, std::pair{kRechts, zumAnfang}}) {
+            if (passt && std::find(wege.begin(), wege.end(), weg) == wege.end()) {
+                wege.push_back(weg);
+            }
+        }
+        // Centred only where it stays beside the member.
+        if (label.position - laenge / 2.0 >= 0.0 && label.position + laenge / 2.0 <= axisLength) {
+            wege.push_back(kMitte);
+        }
+        // Beside its point, else once further out where that stays within the width the
+        // line and the label of its extreme on that side take: the picture keeps its scale,
+        // and the depth scale of its row.
+        const double skala = label.value != 0.0 ? std::fabs(label.ordinate / label.value) : 0.0;
+        const double breite = (rechts ? std::max(Zmax, 0.0) : std::max(-Zmin, 0.0)) * skala + h;
+        bool gesetzt = false;
+        for (const double weiter : {0.0, kAusweichen * h}) {
+            if (weiter > 0.0 && std::fabs(label.ordinate) + weiter + h > breite) {
+                break;
+            }
+            const C1Punkt anker = rechts ? on(label.position, label.ordinate + h + weiter)
+                                         : on(label.position, label.ordinate - weiter);
+            gesetzt = std::any_of(wege.begin(), wege.end(), [&](int align) {
+                return page.PlotTextAt(anker.x, anker.y, angle, text, hoehe, kWeglassen, align, 0,
+                                       0, 0);
+            });
+            if (gesetzt) {
+                break;
+            }
+        }
+        if (!gesetzt) {
             continue;
         }
         if (mode > 0) {
@@ -159,4 +243,5 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
             }
         }
     }
+    page.SetTextAbstand(abstandVorher);
 }

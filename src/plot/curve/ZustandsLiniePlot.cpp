@@ -68,8 +68,8 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
         page.PopBrush();
     }
 
-    PlotLabels(page, mode, Labels(labelKinds, sx, sz), h, ax, ay, bx, by, sx * length,
-               signedLabels);
+    PlotLabels(page, mode, Labels(labelKinds, sx, sz, kLabelLaenge * h), h, ax, ay, bx, by,
+               sx * length, signedLabels);
 
     page.PopPen();
     // White dots widen the page's box to the curve's range and a text height each side.
@@ -109,8 +109,8 @@ void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay
     double sx = 0.0;
     double sz = 0.0;
     Skalen(page, mode, ax, ay, bx, by, length, zUpper, zLower, sx, sz);
-    // Both curves' labels in one order: the picture's greatest and least values and the
-    // marked points of both first, then every other extreme, each group along the member;
+    // Both curves' labels in one order: the picture's greatest and least values, then the
+    // marked points of both, then every other extreme, each group along the member;
     // of equal places this curve's first. A curve's own greatest (least) value short of
     // the picture's counts as another extreme, so that the other curve's marked points
     // (values the report prints) come before it.
@@ -121,7 +121,7 @@ void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay
     std::vector<Label> alle;
     for (const auto& [kurve, kinds] :
          {std::pair{this, labelKinds1}, std::pair{&second, labelKinds2}}) {
-        for (const ExtremLabel& l : kurve->Labels(kinds, sx, sz)) {
+        for (const ExtremLabel& l : kurve->Labels(kinds, sx, sz, kLabelLaenge * h)) {
             alle.push_back({kurve, l});
         }
     }
@@ -133,15 +133,25 @@ void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay
             l.label.rang = ExtremLabel::kSonstige;
         }
     }
-    const auto gruppe = [](const Label& l) {
-        return l.label.rang == ExtremLabel::kSonstige ? 1 : 0;
+    // A value is not written twice beside itself (the other line's extreme next to the
+    // value the report prints); of two extremes of one sign closer than a label's length
+    // (one on each line) the larger stays.
+    const double naehe = kLabelLaenge * h;
+    const auto ueberdeckt = [&](const Label& l, const Label& m) {
+        return &l != &m && l.label.WeichtFuer(m.label, naehe, &m < &l);
     };
-    std::stable_sort(alle.begin(), alle.end(), [&](const Label& l, const Label& r) {
-        return gruppe(l) != gruppe(r) ? gruppe(l) < gruppe(r) : l.label.position < r.label.position;
-    });
+    std::vector<Label> bleibt;
+    for (const Label& l : alle) {
+        if (std::none_of(alle.begin(), alle.end(),
+                         [&](const Label& m) { return ueberdeckt(l, m); })) {
+            bleibt.push_back(l);
+        }
+    }
+    alle = std::move(bleibt);
+    std::stable_sort(alle.begin(), alle.end(),
+                     [&](const Label& l, const Label& r) { return l.label.Vor(r.label); });
     page.SelectPen(1, 0, 0, 1);
     for (const Label& l : alle) {
-
         l.kurve->PlotLabels(page, mode, {l.label}, h, ax, ay, bx, by, sx * length, signedLabels);
     }
     page.PopPen();

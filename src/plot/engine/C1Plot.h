@@ -206,6 +206,10 @@ public:
     bool PlotTextAt(int x, int y, double angle, const std::string& text, int height, int collision,
                     int align, int bold, int offsetAlong, int offsetAcross);
     C1TextRects& GetTextRects() { return TextRects; }
+    // The clear space (world units) a text that tests for collisions keeps around it, so
+    // that two such texts never run together; 0 by default.
+    void SetTextAbstand(int abstand) { textAbstand = abstand; }
+    int GetTextAbstand() const { return textAbstand; }
     C1Box GetTextBox(int slot) const { return TextBox.at(static_cast<std::size_t>(slot)); }
 
     int AddZeichenObj(int iArt, int iRow, int iCol, const C1Rect& rect);
@@ -289,6 +293,7 @@ private:
     int iCadBrushColour = 253;
     int iCadTextColour = 7;
     C1TextRects TextRects;
+    int textAbstand = 0;
     int nZeichenObj = 0;
     std::vector<C1ZeichenObj> ZeichenObjList;
     COLORREF Fuellfarbe1 = 0xFFDAB5;

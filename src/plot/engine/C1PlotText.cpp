@@ -216,7 +216,23 @@ bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& raw
         // The text stands from the band's far edge g a whole text height towards the line,
         // beyond the band's near edge: a label one band below another would run into it.
         corners(g + h, g);
-        const int overlap = TextRects.TestAndAdd(q1.x, q1.y, q2.x, q2.y, q3.x, q3.y, q4.x, q4.y, 0);
+        int overlap = 0;
+        if (textAbstand > 0) {
+            // The text's box is tested; kept is the box with the clear space before and
+            // after it, so that a later text never runs into this one end to end (side by
+            // side, and at a symbol, texts may touch).
+            const int a = textAbstand;
+            overlap = TextRects.Ueberlappt(C1Rect::FromQuad(q1, q2, q3, q4)) ? 1 : 0;
+            if (overlap == 0) {
+                TextRects.Freihalten(
+                    C1Rect::FromQuad(PointOnLine(x1, y1, x2, y2, m - a, g + h),
+                                     PointOnLine(x1, y1, x2, y2, m - a, g),
+                                     PointOnLine(x1, y1, x2, y2, m + w + a, g),
+                                     PointOnLine(x1, y1, x2, y2, m + w + a, g + h)));
+            }
+        } else {
+            overlap = TextRects.TestAndAdd(q1.x, q1.y, q2.x, q2.y, q3.x, q3.y, q4.x, q4.y, 0);
+        }
         if (overlap == 0) {
             placed = true;
             break;

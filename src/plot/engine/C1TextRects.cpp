@@ -35,6 +35,23 @@ int C1TextRects::AddMode0(const C1Rect& r) {
     return 0;
 }
 
+bool C1TextRects::Ueberlappt(const C1Rect& r) const {
+    for (const C1Rect& placed : Rects) {
+        if (r.Overlaps(placed) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void C1TextRects::Freihalten(const C1Rect& r) {
+    ++iLastRect;
+    if (iLastRect >= iCapacity) {
+        iCapacity += kGrowth;
+    }
+    Rects.push_back(r);
+}
+
 int C1TextRects::TestAndAdd(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
                             int mode) {
     const C1Rect r = C1Rect::FromQuad({x1, y1}, {x2, y2}, {x3, y3}, {x4, y4});

@@ -16,6 +16,11 @@ public:
     // is added and 0 returned. mode 1: compared with box 0 only, then the set holds
     // this quadrilateral alone; 1 when it overlapped the old box 0.
     int TestAndAdd(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int mode);
+    // Keeps a box free of the texts placed after it (a symbol, a text with the clear
+    // space around it), whatever it overlaps.
+    void Freihalten(const C1Rect& r);
+    // Whether a box overlaps one kept free or placed.
+    bool Ueberlappt(const C1Rect& r) const;
 
     int GetLastRect() const { return iLastRect; }
     int GetCapacity() const { return iCapacity; }

@@ -2,22 +2,40 @@
 
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"
+#include "plot/engine/PlotGeometrie.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
 
 constexpr double kNoLength = 1e-4;
 constexpr double kPageScale = 100.0;
-constexpr double kCurveInUse = 0.01;
+// The smallest magnitude a curve's label shows: a curve whose every value is below it
+// has nothing to draw or read off, and the picture says so in words.
+constexpr double kCurveInUse = 0.0001;
 constexpr double kTitleTop = -0.49;
+constexpr double kHinweisSchrift = 0.8;
+constexpr double kHinweisAbstand = 1.5;
 
 bool InUse(const ZustandsLinie* c) {
     return c != nullptr && c->GetCount() >= 1 && c->GetMaxAbs() >= kCurveInUse;
+}
+
+// What a picture without a drawn curve says beside its member: that every value is 0, or
+// below what its labels show.
+std::string OhneKurve(const ZustandsLinie* c1, const ZustandsLinie* c2) {
+    double groesster = 0.0;
+    for (const ZustandsLinie* c : {c1, c2}) {
+        if (c != nullptr && c->GetCount() >= 1) {
+            groesster = std::max(groesster, c->GetMaxAbs());
+        }
+    }
+    return groesster > 0.0 ? "alle Werte < 0.0001" : "alle Werte = 0";
 }
 
 void AppendFloat(std::vector<std::uint8_t>& out, double v) {
@@ -272,6 +290,30 @@ int C1PlotT::PlotZLinie(int slot, ZustandsLinie* curve1, ZustandsLinie* curve2, 
                               FarbFlag.data(), Farben.data(), length, fill2, signedLabels, 0.0, 0.0,
                               points, &last, true);
         }
+    }
+    if (!use1 && !use2) {
+        const double achse = LineLength(start.x, start.y, end.x, end.y);
+        const auto auf = [&](double s, double t) {
+            return PointOnLine(start.x, start.y, end.x, end.y, C1Plot::WorldInt(s),
+                               C1Plot::WorldInt(t));
+        };
+        // White dots a text height around the member, as a drawn line leaves them: the
+        // picture keeps the depth scale of the others of its row.
+        if (mode == 2) {
+            page.SelectStockPen2(kStockNullPen);
+            for (const double t : {h, -h}) {
+                for (const double s : {-h, achse + h}) {
+                    const C1Punkt d = auf(s, t);
+                    page.PlotDot(d.x, d.y);
+                }
+            }
+            page.PopPen();
+        }
+        // Along the member, half way, on its right where the labels stand.
+        const C1Punkt mitte = auf(achse / 2.0, kHinweisAbstand * h);
+        page.PlotTextAt(mitte.x, mitte.y, LineAngle(start.x, start.y, end.x, end.y),
+                        OhneKurve(curve1, curve2), C1Plot::WorldInt(kHinweisSchrift * h), 0, 0, 0,
+                        0, 0);
     }
     member->SetDrawKind(0);
     member->PlotSystem(1, titleFlag, share1, share2, page.GetCharH(), page.GetCharW(), &start,

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -354,8 +355,12 @@ int C1PlotTraeger::PlotAufl(int number, int x, int y, int w, int h, int textSize
         }
     }
     page.PlotAuflager(d, box.left, box.top, box.right, box.bottom);
-    page.AddZeichenObj(kArtAuflager, number, -1,
-                       C1Rect::FromBox(box.left, box.top, box.right, box.bottom));
+    const C1Rect symbol = C1Rect::FromBox(box.left, box.top, box.right, box.bottom);
+    page.AddZeichenObj(kArtAuflager, number, -1, symbol);
+    // A label placed after the support never covers its symbol (a free end has none).
+    if (page.LoadBitmap("BITMAP_AUFL" + std::to_string(d)) != nullptr) {
+        page.GetTextRects().Freihalten(symbol);
+    }
     return 1;
 }
 

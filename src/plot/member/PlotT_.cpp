@@ -290,10 +290,10 @@ int PlotT_SetZ(int curve, float x, float z) {
     });
 }
 
-int PlotT_SetZMarke(int curve, float x) {
+int PlotT_SetZMarke(int curve, float x, const char* text, int richtung) {
     return Data("PlotT_SetZMarke", [&] {
         if (ZustandsLinie* c = PlotT_Curve(curve)) {
-            c->MarkiereX(x);
+            c->MarkiereX(x, text != nullptr ? std::string(text) : std::string(), richtung);
         }
         return 1;
     });

@@ -33,8 +33,10 @@ int PlotT_SetQuer(int index, float xa, float xe, const char* name, int designTyp
 int PlotT_SetLast(int slot, int kind, int span, float a, float b, float q1, float q2, int variable,
                   int loadCase, const char* label, const char* text, int flag);
 int PlotT_SetZ(int curve, float x, float z);
-// Marks the value of a curve at x to be labelled besides its extremes.
-int PlotT_SetZMarke(int curve, float x);
+// Marks the value of a curve at x to be labelled besides its extremes; with `text` that
+// text is the label (the value as a report's table prints it); `richtung` 1 runs it
+// toward the member's end, 2 toward its start where that is free, 0 either.
+int PlotT_SetZMarke(int curve, float x, const char* text = nullptr, int richtung = 0);
 int PlotT_ResetZ();
 int PlotT_ClearDaten();
 int PlotT_SetFuellfarbe1(int colour);

@@ -1,0 +1,466 @@
+// The labels of the internal-force and deflection diagrams as a checker reads them, over
+// every kind of report: a label at a point the table of internal forces prints carries the
+// table's value as printed, no two labels run together or hide under a support's symbol,
+// and no diagram is left empty without a word. Then the anchor: the shear steps there by
+// the anchor force, the normal force by the anchor's vertical component, both sides
+// labelled.
+
+#include "Bericht.h"
+#include "Berichtsarten.h"
+#include "ErgebnisXml.h"
+#include "ZirfLauf.h"
+
+#include "../support/BildPruefung.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The four diagrams of the chapter, in the order of their captions.
+enum Diagramm { kMomente = 0, kQuerkraefte = 1, kNormalkraefte = 2, kVerformungen = 3 };
+
+// A row of the table of internal forces: its name, depth, M,d and N,d as printed.
+struct Tabellenzeile {
+    std::string stelle;
+    double y = 0.0;
+    std::string m;
+    std::string n;
+};
+
+// The report of one kind of wall with what the checks read of it.
+struct Gelesen {
+    std::string name;
+    ZirfLauf lauf;
+    std::vector<emf::Reader> diagramme; // moments, shear, normal force, deflection
+    std::vector<emf::Reader> alle;      // every picture of the report
+    std::vector<Tabellenzeile> tabelle;
+    double laenge = 0.0; // the member's length as drawn (m)
+    bool anker = false;
+    double ankerneigungGrad = 0.0;
+};
+
+std::vector<Tabellenzeile> TabelleDerSchnittgroessen(const std::string& rtf) {
+    std::vector<Tabellenzeile> zeilen;
+    std::istringstream text(rtfcheck::BodyText(rtf));
+    bool inTabelle = false;
+    for (std::string zeile; std::getline(text, zeile);) {
+        const std::vector<std::string> z = Zellen(zeile);
+        if (!z.empty() && z[0] == "Stelle") {
+            inTabelle = true;
+            continue;
+        }
+        if (!inTabelle || z.size() < 4) {
+            continue;
+        }
+        const auto y = ZahlInZelle(z, 1);
+        if (y && ZahlInZelle(z, 2) && ZahlInZelle(z, 3)) {
+            const auto ohneBlanks = [](std::string s) {
+                s.erase(0, s.find_first_not_of(' '));
+                s.erase(s.find_last_not_of(' ') + 1);
+                return s;
+            };
+            zeilen.push_back({z[0], *y, ohneBlanks(z[2]), ohneBlanks(z[3])});
+        } else if (z[0] == "Stahl") {
+            break;
+        }
+    }
+    return zeilen;
+}
+
+Gelesen Lies(const Berichtsart& art) {
+    Gelesen g;
+    g.name = art.name;
+    g.lauf = RunZirf(art.dokument);
+    const std::string& rtf = g.lauf.bericht;
+    const std::size_t kapitel = rtf.find("Momente [kNm/m]");
+    for (const bildpruefung::Bild& b : bildpruefung::Bilder(rtf)) {
+        g.alle.emplace_back(b.bytes);
+        if (kapitel != std::string::npos && b.stelle > kapitel && g.diagramme.size() < 4) {
+            g.diagramme.emplace_back(b.bytes);
+        }
+    }
+    g.tabelle = TabelleDerSchnittgroessen(rtf);
+    const std::size_t neigung = art.dokument.find(" ankerneigung=\"");
+    if (neigung != std::string::npos) {
+        g.ankerneigungGrad = std::stod(art.dokument.substr(neigung + 15));
+    }
+    const ErgebnisXml xml(g.lauf.ergebnis);
+    g.anker = !BerichtsZeile(rtf, "Anker").empty() &&
+              std::any_of(g.tabelle.begin(), g.tabelle.end(),
+                          [](const Tabellenzeile& z) { return z.stelle == "Anker"; });
+    // The design beam: the whole wall of an anchored wall, the calculated depth of a
+    // cantilever.
+    g.laenge = xml.Wert({"geometrie"}, g.anker ? "t_ges" : "t_cal").value_or(0.0);
+    return g;
+}
+
+// Every kind of report, run once for all the tests of this file.
+const std::vector<Gelesen>& Berichte() {
+    static const std::vector<Gelesen> berichte = [] {
+        std::vector<Gelesen> out;
+        for (const Berichtsart& art : Berichtsarten()) {
+            out.push_back(Lies(art));
+        }
+        return out;
+    }();
+    return berichte;
+}
+
+const Gelesen& Bericht(const std::string& name) {
+    for (const Gelesen& g : Berichte()) {
+        if (g.name == name) {
+            return g;
+        }
+    }
+    throw std::invalid_argument("no kind of report " + name);
+}
+
+// The member of a diagram in the picture's units: the head and the foot on the axis, as
+// the filled line starts and ends there.
+struct Stab {
+    double kopfY = 0.0;
+    double fussY = 0.0;
+    double achseX = 0.0;
+    double laenge = 0.0; // m
+
+    double Y(double tiefe) const { return kopfY + tiefe / laenge * (fussY - kopfY); }
+    double Toleranz() const { return std::max(3.0, 0.01 * std::fabs(fussY - kopfY)); }
+};
+
+std::optional<Stab> StabVon(const emf::Reader& r, double laenge) {
+    if (r.Polygons().empty() || r.Polygons().front().size() < 2 || laenge <= 0.0) {
+        return std::nullopt;
+    }
+    const auto& p = r.Polygons().front();
+    const auto [kopf, fuss] = std::minmax(p.front().y, p.back().y);
+    return Stab{double(kopf), double(fuss), double(p.front().x), laenge};
+}
+
+// The numbers a picture labels, with their boxes.
+struct Label {
+    std::string text;
+    double wert = 0.0;
+    emf::Rect box;
+};
+
+std::vector<Label> Labels(const emf::Reader& r) {
+    std::vector<Label> out;
+    for (const emf::Text& t : r.Texts()) {
+        const std::string s = t.Utf8();
+        if (const auto v = ZahlAusText(s)) {
+            out.push_back({s, *v, t.box});
+        }
+    }
+    return out;
+}
+
+// A label stands at the point it labels with one end (it runs from there up or down the
+// member) or with its middle.
+bool LabelBei(const Label& l, double y, double toleranz) {
+    const double mitte = (l.box.top + l.box.bottom) / 2.0;
+    return std::fabs(l.box.top - y) <= toleranz || std::fabs(l.box.bottom - y) <= toleranz ||
+           std::fabs(mitte - y) <= toleranz;
+}
+
+// The labels at a depth of the wall.
+std::vector<Label> LabelsBei(const emf::Reader& r, const Stab& s, double tiefe) {
+    std::vector<Label> out;
+    for (const Label& l : Labels(r)) {
+        if (LabelBei(l, s.Y(tiefe), s.Toleranz())) {
+            out.push_back(l);
+        }
+    }
+    return out;
+}
+
+// Whether two boxes share an area once each is widened along its text by a quarter of its
+// line height: texts that touch end to end run together for a reader.
+bool LaufenZusammen(const emf::Rect& a, const emf::Rect& b) {
+    const auto weit = [](emf::Rect k) {
+        const int w = k.right - k.left;
+        const int h = k.bottom - k.top;
+        if (w >= h) {
+            k.left -= h / 4;
+            k.right += h / 4;
+        } else {
+            k.top -= w / 4;
+            k.bottom += w / 4;
+        }
+        return k;
+    };
+    const emf::Rect p = weit(a);
+    const emf::Rect q = weit(b);
+    return p.left < q.right && q.left < p.right && p.top < q.bottom && q.top < p.bottom;
+}
+
+bool Ueberdeckt(const emf::Rect& a, const emf::Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+TEST(DiagrammBeschriftung, EveryReportHasItsFourDiagramsAndItsTable) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        ASSERT_EQ(g.lauf.status, 0) << g.lauf.meldungen;
+        EXPECT_EQ(g.diagramme.size(), 4u);
+        EXPECT_GE(g.tabelle.size(), 2u);
+        EXPECT_GT(g.laenge, 0.0);
+    }
+}
+
+// Where a diagram labels a point that the table prints (the anchor, the fixing moment,
+// the excavation level, the greatest moment), the label is the table's value as printed:
+// M,d in the moment diagram, N,d in the normal-force diagram.
+TEST(DiagrammBeschriftung, LabelsAtTheTablesPointsAreTheTablesValues) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        ASSERT_EQ(g.diagramme.size(), 4u);
+        for (const auto& [bild, spalte] : {std::pair{kMomente, &Tabellenzeile::m},
+                                           std::pair{kNormalkraefte, &Tabellenzeile::n}}) {
+            const emf::Reader& r = g.diagramme[std::size_t(bild)];
+            const std::optional<Stab> stab = StabVon(r, g.laenge);
+            ASSERT_TRUE(stab);
+            for (const Tabellenzeile& z : g.tabelle) {
+                const std::vector<Label> dort = LabelsBei(r, *stab, z.y);
+                if (dort.empty()) {
+                    continue;
+                }
+                // The table's value is among them; where two rows lie as close as a label's
+                // place tells (the excavation level beside the greatest moment), either's.
+                std::vector<std::string> werte;
+                for (const Tabellenzeile& nah : g.tabelle) {
+                    if (std::fabs(stab->Y(nah.y) - stab->Y(z.y)) <= 2.0 * stab->Toleranz()) {
+                        werte.push_back(nah.*spalte);
+                    }
+                }
+                const bool gleich = std::any_of(dort.begin(), dort.end(), [&](const Label& l) {
+                    return std::find(werte.begin(), werte.end(), l.text) != werte.end();
+                });
+                std::string gelesen;
+                for (const Label& l : dort) {
+                    gelesen += " \"" + l.text + "\"";
+                }
+                EXPECT_TRUE(gleich) << z.stelle << " at " << z.y << " m: the table prints "
+                                    << z.*spalte << ", the diagram" << gelesen;
+            }
+        }
+    }
+}
+
+// No two texts of a picture of the report (the sketches as well as the diagrams) run
+// together or print over one another, and none lies on a support's symbol.
+TEST(DiagrammBeschriftung, NoLabelRunsIntoAnotherOrHidesUnderASymbol) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        ASSERT_GE(g.alle.size(), 5u);
+        for (std::size_t k = 0; k < g.alle.size(); ++k) {
+            SCOPED_TRACE("picture " + std::to_string(k));
+            const emf::Reader& r = g.alle[k];
+            const auto& texte = r.Texts();
+            for (std::size_t i = 0; i < texte.size(); ++i) {
+                for (std::size_t j = i + 1; j < texte.size(); ++j) {
+                    EXPECT_FALSE(LaufenZusammen(texte[i].box, texte[j].box))
+                        << "\"" << texte[i].Utf8() << "\" and \"" << texte[j].Utf8() << "\"";
+                }
+                for (const emf::Rect& symbol : r.Bitmaps()) {
+                    EXPECT_FALSE(Ueberdeckt(texte[i].box, symbol))
+                        << "\"" << texte[i].Utf8() << "\" on a symbol";
+                }
+            }
+        }
+    }
+}
+
+// A diagram shows its line and a value to read off, or says in words why it has none.
+TEST(DiagrammBeschriftung, NoDiagramIsEmptyWithoutAWord) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        for (std::size_t k = 0; k < g.diagramme.size(); ++k) {
+            SCOPED_TRACE("diagram " + std::to_string(k));
+            const emf::Reader& r = g.diagramme[k];
+            bool hinweis = false;
+            for (const emf::Text& t : r.Texts()) {
+                hinweis = hinweis || t.Utf8().rfind("alle Werte", 0) == 0;
+            }
+            const bool linie = !r.Polygons().empty();
+            EXPECT_TRUE(hinweis || (linie && !Labels(r).empty()));
+        }
+    }
+}
+
+// The 1.5 m anchored excavation deflects by about a hundredth of a millimetre: its
+// diagram draws the line to its own scale and labels its greatest value.
+TEST(DiagrammBeschriftung, ATinyDeflectionIsDrawnAndLabelled) {
+    const Gelesen& g = Bericht("anker_flach");
+    ASSERT_EQ(g.diagramme.size(), 4u);
+    const emf::Reader& w = g.diagramme[kVerformungen];
+    ASSERT_FALSE(w.Polygons().empty());
+    const std::vector<Label> labels = Labels(w);
+    ASSERT_FALSE(labels.empty());
+    double groesster = 0.0;
+    for (const Label& l : labels) {
+        groesster = std::max(groesster, std::fabs(l.wert));
+    }
+    EXPECT_GT(groesster, 0.0);
+    EXPECT_LT(groesster, 0.01);
+}
+
+// Three values, each rounded to at most a tenth.
+constexpr double kRundung = 0.15;
+
+// The labels on either side of the anchor in the shear and the normal-force diagrams: of
+// those that run up from it and of those that run down, the one of the larger magnitude
+// (beside it the envelope's other line may have its own).
+struct AmAnker {
+    std::optional<Label> oben;  // runs up from the anchor
+    std::optional<Label> unten; // runs down from it
+};
+
+// The labels of a picture with the depths their ends stand at, for a failure's message.
+std::string Beschreibung(const emf::Reader& r, const Stab& s) {
+    std::string out;
+    for (const Label& l : Labels(r)) {
+        const auto tiefe = [&](int y) { return (y - s.kopfY) / (s.fussY - s.kopfY) * s.laenge; };
+        out += " \"" + l.text + "\" " + std::to_string(tiefe(l.box.top)) + ".." +
+               std::to_string(tiefe(l.box.bottom)) + " m";
+    }
+    return out;
+}
+
+AmAnker AnkerLabels(const emf::Reader& r, const Stab& s, double tiefe) {
+    AmAnker a;
+    const double y = s.Y(tiefe);
+    const auto groesser = [](std::optional<Label>& bisher, const Label& l) {
+        if (!bisher || std::fabs(l.wert) > std::fabs(bisher->wert)) {
+            bisher = l;
+        }
+    };
+    for (const Label& l : Labels(r)) {
+        if (std::fabs(l.box.bottom - y) <= s.Toleranz()) {
+            groesser(a.oben, l);
+        } else if (std::fabs(l.box.top - y) <= s.Toleranz()) {
+            groesser(a.unten, l);
+        }
+    }
+    return a;
+}
+
+// The anchor takes the anchor force horizontally and its vertical component: the shear
+// labels above and below the anchor differ by Ad as the report prints it, the normal-force
+// labels by Ad·tan(inclination); of the two normal forces the upper is the table's "Anker"
+// row. By hand: Ad is the report's horizontal design anchor force.
+TEST(DiagrammBeschriftung, BothSidesOfTheAnchorLabelledAndTheirStepsAreTheAnchors) {
+    for (const char* art : {"anker_frei", "einspannung_100", "anker_30", "anker_flach"}) {
+        SCOPED_TRACE(art);
+        const Gelesen& g = Bericht(art);
+        ASSERT_EQ(g.diagramme.size(), 4u);
+        const auto ad = ZahlInZelle(BerichtsZeile(g.lauf.bericht, "Ankerkraft horizontal"), 2);
+        const auto anker = std::find_if(g.tabelle.begin(), g.tabelle.end(),
+                                        [](const Tabellenzeile& z) { return z.stelle == "Anker"; });
+        ASSERT_TRUE(ad.has_value());
+        ASSERT_NE(anker, g.tabelle.end());
+
+        const emf::Reader& q = g.diagramme[kQuerkraefte];
+        const AmAnker qa = AnkerLabels(q, *StabVon(q, g.laenge), anker->y);
+        ASSERT_TRUE(qa.oben && qa.unten);
+        // Each label and Ad round to at most a tenth.
+        EXPECT_NEAR(std::fabs(qa.unten->wert - qa.oben->wert), *ad, kRundung);
+
+        const emf::Reader& n = g.diagramme[kNormalkraefte];
+        const AmAnker na = AnkerLabels(n, *StabVon(n, g.laenge), anker->y);
+        ASSERT_TRUE(na.oben && na.unten) << Beschreibung(n, *StabVon(n, g.laenge));
+        EXPECT_EQ(na.oben->text, anker->n);
+        const double vertikal = *ad * std::tan(g.ankerneigungGrad * M_PI / 180.0);
+        EXPECT_GT(vertikal, 1.0);
+        EXPECT_NEAR(na.unten->wert - na.oben->wert, vertikal, kRundung);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// How far the filled line of a diagram stands from the member at the head, and at a
+// twentieth of the member below it.
+TEST(DiagrammBeschriftung, AnAnchorAtTheHeadStepsTheNormalForceThere) {
+    const Gelesen& g = Bericht("anker_kopf");
+    ASSERT_EQ(g.diagramme.size(), 4u);
+    const emf::Reader& n = g.diagramme[kNormalkraefte];
+    const std::optional<Stab> s = StabVon(n, g.laenge);
+    ASSERT_TRUE(s);
+    double amKopf = 0.0;
+    double darunter = 0.0;
+    double naechster = 1e30;
+    const double y20 = s->Y(0.05 * s->laenge);
+    for (const emf::Point& p : n.Polygons().front()) {
+        const double ausschlag = std::fabs(p.x - s->achseX);
+        if (std::fabs(p.y - s->kopfY) <= 1.0) {
+            amKopf = std::max(amKopf, ausschlag);
+        }
+        if (std::fabs(p.y - y20) < naechster) {
+            naechster = std::fabs(p.y - y20);
+            darunter = ausschlag;
+        }
+    }
+    // A ramp would start at the head load alone and reach the anchor's component only a
+    // twentieth further down.
+    EXPECT_GT(darunter, 0.0);
+    EXPECT_GE(amKopf, 0.9 * darunter);
+}
+
+// The moment and the shear line are drawn with points at most a hundredth of the member
+// apart (a millimetre of the picture): a line that bends shows no kinks.
+TEST(DiagrammBeschriftung, LinesAreDrawnWithEnoughPoints) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        ASSERT_EQ(g.diagramme.size(), 4u);
+        for (const Diagramm d : {kMomente, kQuerkraefte}) {
+            const emf::Reader& r = g.diagramme[std::size_t(d)];
+            const std::optional<Stab> s = StabVon(r, g.laenge);
+            ASSERT_TRUE(s);
+            const double grenze = 0.01 * std::fabs(s->fussY - s->kopfY) + 1.0;
+            int groessteLuecke = 0;
+            for (const auto& polygon : r.Polygons()) {
+                for (std::size_t i = 1; i < polygon.size(); ++i) {
+                    groessteLuecke =
+                        std::max(groessteLuecke, std::abs(polygon[i].y - polygon[i - 1].y));
+                }
+            }
+            EXPECT_LE(groessteLuecke, grenze) << "diagram " << int(d);
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// However its labels are placed, the four diagrams of a report keep one depth scale: the
+// head and the foot stand at one height in all four, within 1 % of a picture's height.
+TEST(DiagrammBeschriftung, TheFourDiagramsKeepOneDepthScale) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        ASSERT_EQ(g.diagramme.size(), 4u);
+        std::vector<std::pair<double, double>> hoehen;
+        for (const emf::Reader& r : g.diagramme) {
+            const std::optional<Stab> s = StabVon(r, g.laenge);
+            ASSERT_TRUE(s);
+            const emf::Rect b = r.Bounds();
+            const double hoehe = b.bottom - b.top;
+            hoehen.emplace_back((s->kopfY - b.top) / hoehe, (s->fussY - b.top) / hoehe);
+        }
+        for (std::size_t k = 1; k < hoehen.size(); ++k) {
+            EXPECT_NEAR(hoehen[k].first, hoehen[0].first, 0.01) << "diagram " << k;
+            EXPECT_NEAR(hoehen[k].second, hoehen[0].second, 0.01) << "diagram " << k;
+        }
+    }
+}
+
+} // namespace
