@@ -3,10 +3,10 @@
 // forces, drawn into an open report in a folder of their own.
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/C1ZirfCalc.h"
 #include "graphics/C1ZirfGrafik.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXReport.h"
 #include "report/C1RTFX.h"

@@ -3,9 +3,9 @@
 // internal forces) and the two together.
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/C1ZirfCalc.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 
 #include <benchmark/benchmark.h>

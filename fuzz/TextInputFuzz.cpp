@@ -3,10 +3,10 @@
 // left out, never a line split), and every chapter heading must be found again.
 
 #include "FuzzScratch.h"
-#include "host/C1Exception.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
 #include "host/TextZeile.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 #include "platform/QELRTFXHost.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "analysis/Ankerwandsystem.h"
 
-#include "analysis/C1WandDaten.h"
 #include "beam/C1Traeger.h"
+#include "model/C1WandDaten.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // Redistribution of the active earth pressure above the excavation level of an anchored
 // wall into a figure of the same total force.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Excess water pressure: the difference of the hydrostatic pressures behind and in front
 // of the wall, per layer and down to a trial foot depth.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/Trace.h"
+#include "base/Trace.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,12 +3,12 @@
 // of the line can take, and the design force and pull-out resistance of one anchor. Every
 // anchor force here is the axial force of the anchor.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/EingabeFehler.h"
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <algorithm>
 #include <cmath>

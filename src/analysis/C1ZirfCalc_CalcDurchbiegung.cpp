@@ -1,10 +1,10 @@
 // Deflection line of the wall from the characteristic moment line of its beam.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Biegelinie.h"
 #include "beam/C1Traeger.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // split into characteristic shares per load case, their design sum, and their vertical
 // components.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <cmath>
 

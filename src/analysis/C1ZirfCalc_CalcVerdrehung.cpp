@@ -1,9 +1,9 @@
 // Rotation integral of one load on the anchored wall, at the current foot depth t.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Verdrehung.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 double C1ZirfCalc::CalcVerdrehung(int type, double a, double b, double c, double d) {
     const double A = pInput->tiefe_anker;

@@ -1,13 +1,13 @@
 // The wall analysis of a run: the input it needs checked, then both embedment passes of
 // the wall without anchor or of the anchored wall.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Einbindung.h"
 #include "analysis/EingabeFehler.h"
-#include "earthpressure/KombiRegel.h"
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
+#include "model/KombiRegel.h"
+#include "platform/C1Exception.h"
 
 #include <cmath>
 #include <set>

@@ -1,11 +1,11 @@
 // Embedment depth of the wall without anchor: the foot depth at which the design moments
 // of the active and the passive side about the foot balance, in every load state.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Einbindung.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <vector>

@@ -14,11 +14,11 @@
 // small fixity) and turn upwards out of the soil; one target for all states would ask of
 // a lighter state a rotation that it never reaches.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Einbindung.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <vector>

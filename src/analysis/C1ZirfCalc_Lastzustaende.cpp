@@ -1,10 +1,10 @@
 // The load states of a run: per design combination its permanent loads with every subset
 // of its variable load cases.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Einbindung.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <map>
 #include <utility>

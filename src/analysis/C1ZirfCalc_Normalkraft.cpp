@@ -5,10 +5,10 @@
 // vertical-force check, each with the design factor of its load case, so that the two
 // never tell different stories.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Verdrehung.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,12 +3,12 @@
 // share: the tables per load case, the design lines of every load state and their
 // envelope.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "analysis/Bemessungslinie.h"
+#include "base/Trace.h"
 #include "beam/C1Traeger.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "model/Bemessungslinie.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,13 +5,13 @@
 // partly fixed one) and the anchor carries the iteration's anchor force. The wall below
 // t, down to the total depth tGes, hangs from the foot support unloaded.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Ankerwandsystem.h"
-#include "analysis/Bemessungslinie.h"
+#include "base/Trace.h"
 #include "beam/C1Traeger.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "model/Bemessungslinie.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,11 +2,11 @@
 // the anchor's point of force transfer, its segments by layer and the weight and the loads
 // above each segment. The forces of the check follow in C1ZirfCalc_Ankerkraft.cpp.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/EingabeFehler.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,11 +2,11 @@
 // the foot (x = 0) up to the head (x = TL, its length); a point at depth d lies at
 // x = TL - d, for the loads as for the supports.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
+#include "base/Trace.h"
 #include "beam/C1Traeger.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,12 @@
 // The retained side of the wall at a trial depth t: every active pressure figure cut at
 // the foot, routed by load case and action into the sums that the iterations steer by.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Verdrehung.h"
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <algorithm>
 #include <cmath>

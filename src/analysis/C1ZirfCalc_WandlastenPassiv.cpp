@@ -2,11 +2,11 @@
 // factors of the load combination, the larger of variable loads and compaction per layer,
 // the excess water pressure, the passive earth pressure and the closing sums.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Verdrehung.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <array>

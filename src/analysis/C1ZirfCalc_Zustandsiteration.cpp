@@ -3,11 +3,11 @@
 // every state holds. The foot found is therefore the deepest that any state needs, and a
 // variable load that relieves the wall can never make it shorter.
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "analysis/Einbindung.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "analysis/EingabeFehler.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 void EingabeFehler(const std::string& element, const std::string& attribut,
                    const std::string& grund, const std::string& modul) {

@@ -1,7 +1,7 @@
 #include "beam/C1Feld.h"
 
 #include "beam/Overloaded.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "beam/C1Traeger.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <cstddef>
 #include <new>

@@ -1,6 +1,6 @@
 #include "design/C1Bemessung.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>

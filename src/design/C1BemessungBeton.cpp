@@ -1,6 +1,6 @@
 #include "design/C1BemessungBeton.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <algorithm>
 #include <cmath>

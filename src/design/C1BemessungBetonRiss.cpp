@@ -1,7 +1,7 @@
 #include "design/C1BemessungBeton.h"
 
-#include "host/C1Exception.h"
-#include "host/Numerik.h"
+#include "base/Numerik.h"
+#include "platform/C1Exception.h"
 #include "sectionlib/Beton.h"
 #include "sectionlib/Riss.h"
 

@@ -1,8 +1,8 @@
 #include "design/C1BemessungBeton.h"
 
-#include "host/C1Exception.h"
+#include "base/Numerik.h"
 #include "host/C1QEL.h"
-#include "host/Numerik.h"
+#include "platform/C1Exception.h"
 #include "sectionlib/Beton.h"
 #include "sectionlib/SchubCalc.h"
 

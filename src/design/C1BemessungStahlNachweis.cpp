@@ -1,7 +1,7 @@
 #include "design/C1BemessungStahl.h"
 
-#include "host/C1Exception.h"
-#include "host/Numerik.h"
+#include "base/Numerik.h"
+#include "platform/C1Exception.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "design/C1BemessungStahl.h"
 
-#include "host/C1Exception.h"
 #include "host/C1QEL.h"
+#include "platform/C1Exception.h"
 #include "platform/QEDOM.h"
 
 #include <algorithm>

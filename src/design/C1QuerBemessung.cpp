@@ -1,5 +1,5 @@
 #include "design/C1Bemessung.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "plot/section/C1Quer.h"
 #include "sectionlib/Beton.h"
 

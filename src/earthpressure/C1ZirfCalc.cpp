@@ -1,7 +1,7 @@
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "earthpressure/Resultante.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <cmath>
 #include <iterator>

@@ -1,8 +1,8 @@
 // Active earth pressure per layer and load case on the retained side.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "earthpressure/Flaechenlast.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Earth-pressure coefficients of every layer and the overburden behind and in front of
 // the wall, for the wall and for the substitute wall of the deep slip line check.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <cmath>
 

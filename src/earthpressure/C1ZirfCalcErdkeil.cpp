@@ -1,9 +1,9 @@
 // Passive wedge of one uniform soil in front of the wall, by plane slip surfaces.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include "earthpressure/Flaechenlast.h"
 #include "earthpressure/Resultante.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <cmath>

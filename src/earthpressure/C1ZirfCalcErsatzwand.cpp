@@ -1,8 +1,8 @@
 // The pressure figures of an earth-pressure run taken down to a depth, and their sum on
 // the substitute anchor wall of the deep slip line check for one load combination.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Label of a load combination given as a code: permanent load cases, a bit per variable
 // load case and the accidental load case in the hundreds.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <string>

@@ -1,10 +1,10 @@
 // Slip line and friction line from the wall foot, and the earth pressure of block loads
 // and line loads, spread between the depths where lines from the load reach the wall.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <algorithm>
 #include <cmath>

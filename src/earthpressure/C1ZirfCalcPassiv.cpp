@@ -1,9 +1,9 @@
 // Passive earth pressure in front of the wall and the additional active pressure of a
 // berm on the retained side.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // Input that the soil model cannot calculate, or would misread, is refused before any
 // figure is computed: the message names the element and the attribute.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // Partial factors of one side of the wall in the input's design situation.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Compaction earth pressure: two figures of straight segments over depth, from the
 // device data and the first soil layer with weight, and their share in every layer.
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <cmath>
 

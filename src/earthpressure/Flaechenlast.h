@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include <array>
 

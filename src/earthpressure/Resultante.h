@@ -1,7 +1,7 @@
 #pragma once
 
-#include "earthpressure/C1SchichtErgebnis.h"
-#include "earthpressure/C1Trapez.h"
+#include "model/C1SchichtErgebnis.h"
+#include "model/C1Trapez.h"
 
 // The inclined resultant of a figure whose horizontal resultant Eh is known: the vertical
 // resultant Ev = Eh·tanA and the total Eges.

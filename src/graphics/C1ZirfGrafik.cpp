@@ -1,8 +1,8 @@
 #include "graphics/C1ZirfGrafik.h"
 
-#include "earthpressure/C1ZirfCalc.h"
 #include "graphics/Zeichnen.h"
 #include "host/C1QEL.h"
+#include "model/C1ZirfCalc.h"
 #include "plot/member/Plot_.h"
 #include "resources/StringTable.h"
 

@@ -3,9 +3,9 @@
 
 #include "graphics/C1ZirfGrafik.h"
 
-#include "earthpressure/C1ZirfCalc.h"
 #include "graphics/Zeichnen.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "plot/member/Plot_.h"
 
 #include <algorithm>

@@ -5,11 +5,11 @@
 
 #include "graphics/C1ZirfGrafik.h"
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "base/Trace.h"
 #include "graphics/Schnittgroessenlinien.h"
-#include "host/C1ZirfInput.h"
 #include "host/RunTempFolder.h"
-#include "host/Trace.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "platform/QELRTFXReport.h"
 #include "plot/member/PlotT_.h"
 #include "report/C1RTFX.h"

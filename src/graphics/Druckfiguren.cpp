@@ -1,8 +1,8 @@
 #include "graphics/Druckfiguren.h"
 
-#include "earthpressure/C1ZirfCalc.h"
 #include "graphics/Zeichnen.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "plot/member/Plot_.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "graphics/Schnittgroessenlinien.h"
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <cmath>

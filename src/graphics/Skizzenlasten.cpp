@@ -2,7 +2,7 @@
 
 #include "graphics/PlotAuswahl.h"
 #include "graphics/Zeichnen.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 #include "plot/member/Plot_.h"
 
 #include <algorithm>

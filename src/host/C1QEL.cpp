@@ -1,8 +1,8 @@
 #include "host/C1QEL.h"
 
-#include "host/C1Exception.h"
+#include "base/Trace.h"
 #include "host/ResultElements.h"
-#include "host/Trace.h"
+#include "platform/C1Exception.h"
 #include "platform/Kernel.h"
 #include "platform/Localisation.h"
 #include "platform/OutputFile.h"

@@ -3,8 +3,8 @@
 
 #include "host/C1QEL.h"
 
-#include "host/C1Exception.h"
 #include "host/Optionszeile.h"
+#include "platform/C1Exception.h"
 #include "platform/Kernel.h"
 #include "platform/QELRTFXHost.h"
 #include "platform/QELRTFXReport.h"

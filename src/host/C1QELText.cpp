@@ -3,8 +3,8 @@
 
 #include "host/C1QEL.h"
 
-#include "host/C1Exception.h"
 #include "host/TextZeile.h"
+#include "platform/C1Exception.h"
 
 #include <filesystem>
 #include <system_error>

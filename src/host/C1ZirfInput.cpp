@@ -1,7 +1,7 @@
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
-#include "host/C1Exception.h"
 #include "host/Eingabegrenzen.h"
+#include "platform/C1Exception.h"
 
 #include <cstdio>
 #include <string>

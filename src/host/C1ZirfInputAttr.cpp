@@ -1,7 +1,7 @@
 #include "host/C1ZirfInputAttr.h"
 
-#include "host/C1Exception.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "platform/C1Exception.h"
 #include "platform/Utf8.h"
 
 #include <cmath>

@@ -5,7 +5,7 @@
 // a record is written, and every number the document gives is noted with where it
 // stands, so that the input's limits can judge it once all sections are read.
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 
 #include "host/C1QEL.h"
 #include "host/TextZeile.h"

@@ -1,10 +1,10 @@
 // Readers of the document's head and of the general sections: info, input, allg, steu,
 // teil and ausg.
 
-#include "host/C1Exception.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
 #include "host/C1ZirfInputAttr.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <limits>
 #include <string>

@@ -1,8 +1,8 @@
 // Reader of the soil layers (bode) with their wall friction angles.
 
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
 #include "host/C1ZirfInputAttr.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 // Readers of the geometry (geom) and of the soil and compaction values of bome, which
 // replace some values of steu and geom.
 
-#include "host/C1ZirfInput.h"
 #include "host/C1ZirfInputAttr.h"
+#include "model/C1ZirfInput.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // Readers of the loads (last) and the actions (einw), and the collection of the
 // surcharge load-case numbers.
 
-#include "host/C1ZirfInput.h"
 #include "host/C1ZirfInputAttr.h"
+#include "model/C1ZirfInput.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // Reader of lastUeberlagerung: partial factors, combination-factor sets, load cases,
 // actions and load combinations.
 
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
 #include "host/C1ZirfInputAttr.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Reader of the material section mate: profile, structural steel and anchor.
 
-#include "host/C1ZirfInput.h"
 #include "host/C1ZirfInputAttr.h"
+#include "model/C1ZirfInput.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,6 +1,6 @@
 #include "platform/Koordinate.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <cmath>
 #include <cstdio>

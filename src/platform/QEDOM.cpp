@@ -2,8 +2,8 @@
 
 #include "platform/QEDOM.h"
 
-#include "host/C1Exception.h"
 #include "platform/Base64.h"
+#include "platform/C1Exception.h"
 #include "platform/CNumber.h"
 #include "platform/QEDOMHandleTable.h"
 #include "platform/Utf8.h"

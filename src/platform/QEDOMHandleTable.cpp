@@ -1,6 +1,6 @@
 #include "platform/QEDOMHandleTable.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <limits>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "report/C1ErgebnisBaum.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "report/C1RTFX.h"
 
-#include "host/C1Exception.h"
+#include "base/Numerik.h"
 #include "host/C1QEL.h"
-#include "host/Numerik.h"
+#include "platform/C1Exception.h"
 #include "platform/Localisation.h"
 #include "platform/MessageBox.h"
 #include "platform/OutputFile.h"

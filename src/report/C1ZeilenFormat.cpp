@@ -1,6 +1,6 @@
 #include "report/C1ZeilenFormat.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <array>
 #include <cctype>

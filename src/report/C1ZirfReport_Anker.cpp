@@ -1,9 +1,9 @@
 // The checks of the anchor: stability in the deep slip line, material failure and
 // pull-out, with their result elements under `tgf`.
 
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1Exception.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 #include "report/C1ErgebnisBaum.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"

@@ -2,8 +2,8 @@
 // force and of the vertical forces of the wall, with their result elements under
 // `trag`.
 
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "report/C1ErgebnisBaum.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"

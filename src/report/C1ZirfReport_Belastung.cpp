@@ -1,9 +1,9 @@
 // Loads chapter of the input: surcharges, block loads, line loads, head loads and the
 // compaction; the host's fragments of actions and combinations.
 
-#include "earthpressure/C1ZirfCalc.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXReport.h"
 #include "report/C1RTFX.h"

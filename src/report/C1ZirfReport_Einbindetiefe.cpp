@@ -1,8 +1,8 @@
 // The wall system and embedment result chapter; it starts the result tree with
 // `geometrie` and, in the verification mode, `nachweise`.
 
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "report/C1ErgebnisBaum.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"

@@ -2,9 +2,9 @@
 // of the equivalent wall of the deep slip line. Both chapters are one writer driven by
 // the run's tables and by the few rules in which the equivalent wall differs.
 
-#include "earthpressure/C1ZirfCalc.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZeilenFormat.h"
 #include "report/C1ZirfReport.h"

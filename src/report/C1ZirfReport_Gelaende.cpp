@@ -1,7 +1,7 @@
 // Terrain, berm, groundwater and soil-layer chapter of the input.
 
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZeilenFormat.h"
 #include "report/C1ZirfReport.h"

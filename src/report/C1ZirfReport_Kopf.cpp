@@ -1,6 +1,6 @@
 // The report head and the heading of the input chapters.
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"
 #include "report/ReportSicht.h"

@@ -7,7 +7,7 @@
 // situation, the verification and sliding switches, the given embedment depth, the
 // base friction and the allowable soil pressures) are not written.
 
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"
 

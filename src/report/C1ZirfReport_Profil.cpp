@@ -1,8 +1,8 @@
 // Design of the steel profile: the governing internal forces, the elastic design stress
 // and its utilisation with the verdict under it, and the result element `profil`.
 
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "report/C1ErgebnisBaum.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"

@@ -1,7 +1,7 @@
 #include "report/ReportFragment.h"
 
-#include "host/C1Exception.h"
 #include "host/RunTempFolder.h"
+#include "platform/C1Exception.h"
 #include "platform/MessageBox.h"
 #include "platform/QELRTFXReport.h"
 

@@ -1,6 +1,6 @@
 #include "report/ReportOutput.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "platform/OutputFile.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "report/ReportPruefung.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "report/C1RTFX.h"
 
 #include <algorithm>

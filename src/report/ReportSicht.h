@@ -5,8 +5,8 @@
 // member that holds a value is named otherwise, the translation is written here once
 // and nowhere else.
 
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 
 #include <array>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "report/ZirfAusgabe.h"
 
-#include "earthpressure/C1ZirfCalc.h"
 #include "graphics/C1ZirfGrafik.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "platform/MessageBox.h"
 #include "platform/QELRTFXHost.h"
 #include "platform/QELRTFXReport.h"

@@ -3,7 +3,7 @@
 #include "../host/InputFixture.h"
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include <functional>
 #include <memory>

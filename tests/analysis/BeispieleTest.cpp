@@ -3,7 +3,7 @@
 
 #include "analysis/Einbindung.h"
 #include "beam/C1Traeger.h"
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include <gtest/gtest.h>
 

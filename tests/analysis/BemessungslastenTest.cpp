@@ -2,8 +2,8 @@
 #include "WandFixture.h"
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1Exception.h"
+#include "model/C1ZirfCalc.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // Each message names the element and the attribute.
 #include "WandFixture.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

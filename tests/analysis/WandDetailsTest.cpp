@@ -1,6 +1,6 @@
 #include "WandFixture.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "beam/C1Traeger.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <cstdio>
 #include <initializer_list>

@@ -1,5 +1,5 @@
 #include "design/C1BemessungBeton.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "sectionlib/Riss.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "design/C1BemessungHolz.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

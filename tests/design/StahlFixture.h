@@ -4,7 +4,7 @@
 // EN 1993-1-1 with γM0 = γM1 = 1.0 and S235; and a profile list in a host document.
 
 #include "design/C1BemessungStahl.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "platform/QEDOM.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1Exception.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "../host/InputFixture.h"
 
-#include "host/C1Exception.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include "../support/ScratchFolder.h"
 
 #include "beam/C1Traeger.h"
-#include "earthpressure/C1ZirfCalc.h"
 #include "graphics/C1ZirfGrafik.h"
+#include "model/C1ZirfCalc.h"
 #include "platform/Kernel.h"
 #include "platform/QELRTFXReport.h"
 #include "report/C1RTFX.h"

@@ -1,8 +1,8 @@
 // The context outside the host: the text-input constructor, the batch record from the
 // host's option line, and the reports and text files of a batch.
-#include "host/C1Exception.h"
+#include "base/Trace.h"
 #include "host/C1QEL.h"
-#include "host/Trace.h"
+#include "platform/C1Exception.h"
 #include "platform/ProgressWnd.h"
 #include "platform/QELRTFXReport.h"
 

@@ -1,6 +1,6 @@
 #include "host/C1QEL.h"
-#include "host/C1Exception.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "platform/C1Exception.h"
 #include "platform/Kernel.h"
 #include "platform/ProgressWnd.h"
 #include "platform/RunFileRecord.h"

@@ -1,9 +1,9 @@
 // The older text input: whole lines, comments skipped, keyword and data lines told
 // apart from the end of the file, chapters found by their keyword, errors raised.
-#include "host/C1Exception.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
 #include "host/TextZeile.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include "../support/EnvGuard.h"
 #include "../support/ScratchFolder.h"

@@ -1,6 +1,6 @@
-#include "host/C1Exception.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "InputFixture.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "../support/Examples.h"
 #include "InputFixture.h"
 
-#include "host/C1Exception.h"
 #include "host/Eingabegrenzen.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "host/ZirfRun.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
 #include "platform/EmfHandles.h"
 #include "platform/RunFileRecord.h"
 #include "plot/member/Plot_.h"

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <functional>
 #include <limits>

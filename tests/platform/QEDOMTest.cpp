@@ -1,5 +1,5 @@
 #include "platform/QEDOM.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include "TempDir.h"
 

@@ -1,5 +1,5 @@
 #include "report/C1ErgebnisBaum.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "platform/QEDOM.h"
 
 #include <gtest/gtest.h>

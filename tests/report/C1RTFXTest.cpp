@@ -1,7 +1,7 @@
 #include "report/C1RTFX.h"
-#include "host/C1Exception.h"
 #include "host/C1QEL.h"
 #include "platform/Base64.h"
+#include "platform/C1Exception.h"
 #include "platform/MessageBox.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"

@@ -1,5 +1,5 @@
 #include "report/C1ZeilenFormat.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

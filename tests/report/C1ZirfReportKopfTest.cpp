@@ -1,5 +1,5 @@
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"
 #include "platform/QELRTFXReport.h"

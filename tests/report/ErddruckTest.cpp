@@ -2,7 +2,7 @@
 
 #include "ReportFixture.h"
 
-#include "earthpressure/C1ZirfCalc.h"
+#include "model/C1ZirfCalc.h"
 
 #include <cmath>
 #include <cstdio>

@@ -3,7 +3,7 @@
 
 #include "ReportFixture.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "report/ReportSicht.h"
 
 #include <cmath>

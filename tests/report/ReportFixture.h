@@ -4,9 +4,9 @@
 // folder: a test fills the input and the calculation object by hand, calls a chapter
 // writer and reads back the report's visible text, line by line.
 
-#include "earthpressure/C1ZirfCalc.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXReport.h"
 #include "report/C1RTFX.h"

@@ -4,10 +4,10 @@
 
 #include "report/ZirfAusgabe.h"
 #include "beam/C1Traeger.h"
-#include "earthpressure/C1ZirfCalc.h"
-#include "host/C1Exception.h"
 #include "host/C1QEL.h"
-#include "host/C1ZirfInput.h"
+#include "model/C1ZirfCalc.h"
+#include "model/C1ZirfInput.h"
+#include "platform/C1Exception.h"
 #include "platform/MessageBox.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXHost.h"

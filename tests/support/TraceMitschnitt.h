@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Trace.h"
+#include "base/Trace.h"
 
 #include <cstdio>
 #include <fstream>

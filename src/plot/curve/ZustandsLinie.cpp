@@ -1,6 +1,6 @@
 #include "plot/curve/ZustandsLinie.h"
 
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 
 #include <algorithm>
 #include <array>

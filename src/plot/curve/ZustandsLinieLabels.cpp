@@ -2,7 +2,7 @@
 
 #include "plot/curve/ZustandsLinie.h"
 
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/FormatZahl.h"
 #include "plot/engine/PlotGeometrie.h"

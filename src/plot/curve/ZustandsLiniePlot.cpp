@@ -1,6 +1,6 @@
 #include "plot/curve/ZustandsLinie.h"
 
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 #include "platform/Koordinate.h"
 #include "plot/curve/ExtremLabel.h"
 #include "plot/engine/C1Plot.h"

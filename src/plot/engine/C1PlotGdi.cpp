@@ -1,7 +1,7 @@
 #include "plot/engine/C1Plot.h"
 
-#include "host/C1Exception.h"
-#include "host/Numerik.h"
+#include "base/Numerik.h"
+#include "platform/C1Exception.h"
 #include "platform/IniFile.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 #include "plot/engine/C1Plot.h"
 #include "plot/engine/PlotGeometrie.h"
 
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 
 #include <algorithm>
 #include <cmath>

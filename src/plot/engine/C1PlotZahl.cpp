@@ -1,6 +1,6 @@
 #include "plot/engine/C1Plot.h"
 
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 #include "plot/engine/PlotGeometrie.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "plot/engine/C1Rect.h"
 
+#include "base/Numerik.h"
 #include "geometry/CGPolygon.h"
-#include "host/Numerik.h"
 #include "platform/Koordinate.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "plot/engine/C1RectEdge.h"
 
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 #include "platform/Koordinate.h"
 
 #include <algorithm>

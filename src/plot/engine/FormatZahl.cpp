@@ -1,6 +1,6 @@
 #include "plot/engine/FormatZahl.h"
 
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 #include "plot/engine/TextReinigung.h"
 
 #include <cmath>

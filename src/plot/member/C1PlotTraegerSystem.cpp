@@ -2,7 +2,7 @@
 #include "plot/engine/PlotGeometrie.h"
 #include "plot/member/C1PlotTraeger.h"
 
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 
 #include <algorithm>
 #include <cmath>

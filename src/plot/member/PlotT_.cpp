@@ -1,7 +1,7 @@
 #include "plot/member/PlotT_.h"
 
-#include "host/C1Exception.h"
-#include "host/Trace.h"
+#include "base/Trace.h"
+#include "platform/C1Exception.h"
 #include "platform/Kernel.h"
 #include "plot/curve/ZustandsLinie.h"
 #include "plot/engine/C1Plot.h"

@@ -1,6 +1,6 @@
 #include "plot/member/Plot_.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "platform/EmfHandles.h"
 #include "platform/Kernel.h"
 #include "platform/Koordinate.h"

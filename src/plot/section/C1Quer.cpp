@@ -1,7 +1,7 @@
 #include "plot/section/C1Quer.h"
 
-#include "host/C1Exception.h"
-#include "host/Numerik.h"
+#include "base/Numerik.h"
+#include "platform/C1Exception.h"
 
 #include <algorithm>
 #include <utility>

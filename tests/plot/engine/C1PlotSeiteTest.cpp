@@ -1,4 +1,4 @@
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 #include "platform/Koordinate.h"
 #include "plot/engine/CadHook.h"
 

@@ -1,7 +1,7 @@
 // The member-plot layer as the wall diagrams use it, its data functions and the
 // curve written into a document.
 
-#include "host/Trace.h"
+#include "base/Trace.h"
 #include "platform/QEDOM.h"
 #include "platform/QELRTFXReport.h"
 #include "plot/curve/ZustandsLinie.h"

@@ -1,5 +1,5 @@
 #include "plot/section/C1Quer.h"
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "host/Numerik.h"
+#include "base/Numerik.h"
 
 #include <gtest/gtest.h>
 

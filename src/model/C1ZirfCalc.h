@@ -1,17 +1,17 @@
 #pragma once
 
-#include "analysis/Bemessungslinie.h"
-#include "analysis/C1TGFDaten.h"
-#include "analysis/C1WandDaten.h"
 #include "earthpressure/C1ErddruckBeiwerte.h"
-#include "earthpressure/C1Gerade.h"
-#include "earthpressure/C1Polygon.h"
-#include "earthpressure/C1Schicht.h"
-#include "earthpressure/C1SchichtErgebnis.h"
-#include "earthpressure/C1Schnittpunkt.h"
-#include "earthpressure/C1Tabelle.h"
-#include "earthpressure/C1Trapez.h"
-#include "earthpressure/ZirfGrenzen.h"
+#include "model/Bemessungslinie.h"
+#include "model/C1Gerade.h"
+#include "model/C1Polygon.h"
+#include "model/C1Schicht.h"
+#include "model/C1SchichtErgebnis.h"
+#include "model/C1Schnittpunkt.h"
+#include "model/C1TGFDaten.h"
+#include "model/C1Tabelle.h"
+#include "model/C1Trapez.h"
+#include "model/C1WandDaten.h"
+#include "model/ZirfGrenzen.h"
 
 #include <array>
 #include <cstdint>

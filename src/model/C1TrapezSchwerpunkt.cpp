@@ -1,5 +1,5 @@
 // Area and centroid of a trapezoid with horizontal parallel sides, and of a pentagon.
-#include "earthpressure/C1Trapez.h"
+#include "model/C1Trapez.h"
 
 int C1Trapez::CalcTrapezSchwerpunkt(double a, double b, double c, double h) {
     const double summe = a + b;

@@ -1,4 +1,4 @@
-#include "host/Trace.h"
+#include "base/Trace.h"
 
 #include <cstdarg>
 

@@ -1,6 +1,6 @@
-#include "earthpressure/C1Polygon.h"
+#include "model/C1Polygon.h"
 
-#include "earthpressure/Shoelace.h"
+#include "model/Shoelace.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "earthpressure/KombiRegel.h"
+#include "model/KombiRegel.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "earthpressure/C1Tabelle.h"
+#include "model/C1Tabelle.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 void ThrowTabellenGrenze(const char* tabelle, long long index, std::size_t plaetze) {
     throw C1Exception("Die Eingabe überschreitet die Grenzen der Berechnung: Tabelle " +

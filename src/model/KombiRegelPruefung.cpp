@@ -2,7 +2,7 @@
 // does not know and drops a number without its bracket, so a rule it would misread must
 // be refused before any figure rests on it.
 
-#include "earthpressure/KombiRegel.h"
+#include "model/KombiRegel.h"
 
 #include <charconv>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "earthpressure/C1Tabelle.h"
-#include "earthpressure/ZirfGrenzen.h"
+#include "model/C1Tabelle.h"
+#include "model/ZirfGrenzen.h"
 
 // The members of the calculation object that the deep slip line check of the anchored
 // wall writes: the slip line and its segments, the forces on the soil wedge, the earth

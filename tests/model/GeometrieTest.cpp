@@ -1,7 +1,7 @@
-#include "earthpressure/C1Gerade.h"
-#include "earthpressure/C1Polygon.h"
-#include "earthpressure/C1Schnittpunkt.h"
-#include "earthpressure/C1Trapez.h"
+#include "model/C1Gerade.h"
+#include "model/C1Polygon.h"
+#include "model/C1Schnittpunkt.h"
+#include "model/C1Trapez.h"
 
 #include <gtest/gtest.h>
 

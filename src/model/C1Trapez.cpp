@@ -1,6 +1,6 @@
-#include "earthpressure/C1Trapez.h"
+#include "model/C1Trapez.h"
 
-#include "earthpressure/Shoelace.h"
+#include "model/Shoelace.h"
 
 #include <cmath>
 #include <span>

@@ -1,6 +1,6 @@
-#include "earthpressure/KombiRegel.h"
+#include "model/KombiRegel.h"
 
-#include "host/C1Exception.h"
+#include "platform/C1Exception.h"
 
 #include <charconv>
 #include <cstring>

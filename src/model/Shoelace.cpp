@@ -1,4 +1,4 @@
-#include "earthpressure/Shoelace.h"
+#include "model/Shoelace.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "earthpressure/C1Tabelle.h"
-#include "earthpressure/ZirfGrenzen.h"
+#include "model/C1Tabelle.h"
+#include "model/ZirfGrenzen.h"
 
 #include <string>
 

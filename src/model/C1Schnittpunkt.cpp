@@ -1,4 +1,4 @@
-#include "earthpressure/C1Schnittpunkt.h"
+#include "model/C1Schnittpunkt.h"
 
 int C1Schnittpunkt::Calc(double a1, double b1, double c1, double a2, double b2, double c2) {
     det = a1 * b2 - b1 * a2;

@@ -1,4 +1,4 @@
-#include "analysis/Bemessungslinie.h"
+#include "model/Bemessungslinie.h"
 
 #include "beam/C1Traeger.h"
 

@@ -1,4 +1,4 @@
-#include "earthpressure/C1Gerade.h"
+#include "model/C1Gerade.h"
 
 #include <cmath>
 

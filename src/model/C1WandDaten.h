@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/Bemessungslinie.h"
-#include "analysis/C1Lastzustand.h"
-#include "earthpressure/C1Tabelle.h"
-#include "earthpressure/KombiRegel.h"
-#include "earthpressure/ZirfGrenzen.h"
+#include "model/Bemessungslinie.h"
+#include "model/C1Lastzustand.h"
+#include "model/C1Tabelle.h"
+#include "model/KombiRegel.h"
+#include "model/ZirfGrenzen.h"
 
 #include <array>
 #include <memory>
