@@ -61,15 +61,19 @@ double Schar::ZustandsWert(std::size_t z, const std::vector<double>& komponente,
     return v + anteil[z] * p;
 }
 
-template <class Wert> std::vector<double> Schar::Alle(Wert wert) const {
-    std::vector<double> komponente(nKomponenten);
+template <class Wert> Schar::Werte Schar::Einzelwerte(Wert wert) const {
+    Werte e{std::vector<double>(nKomponenten), 0.0};
     for (std::size_t c = 0; c < nKomponenten; ++c) {
-        komponente[c] = wert(*aktiv, static_cast<int>(c) + 1);
+        e.komponente[c] = wert(*aktiv, static_cast<int>(c) + 1);
     }
-    double p = 0.0;
     for (int j = 1; j <= nPassiv; ++j) {
-        p += wert(*passiv, j);
+        e.passiv += wert(*passiv, j);
     }
+    return e;
+}
+
+template <class Wert> std::vector<double> Schar::Alle(Wert wert) const {
+    const auto [komponente, p] = Einzelwerte(wert);
     std::vector<double> werte(anteil.size());
     for (std::size_t z = 0; z < werte.size(); ++z) {
         werte[z] = ZustandsWert(z, komponente, p);
@@ -89,14 +93,7 @@ void Schar::SetzeFamilie(const std::vector<std::size_t>& zustand, std::size_t ba
 }
 
 template <class Wert> Schar::Grenzen Schar::GrenzenVon(Wert wert) const {
-    std::vector<double> komponente(nKomponenten);
-    for (std::size_t c = 0; c < nKomponenten; ++c) {
-        komponente[c] = wert(*aktiv, static_cast<int>(c) + 1);
-    }
-    double p = 0.0;
-    for (int j = 1; j <= nPassiv; ++j) {
-        p += wert(*passiv, j);
-    }
+    const auto [komponente, p] = Einzelwerte(wert);
     Grenzen g;
     bool gesetzt = false;
     const auto nimm = [&](double hoch, double tief) {

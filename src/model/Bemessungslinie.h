@@ -76,6 +76,13 @@ public:
                       const std::vector<std::size_t>& einzeln);
 
 private:
+    // The value of each component's beam and the sum of the passive beam's load cases at
+    // one place: every state's value there is a combination of these.
+    struct Werte {
+        std::vector<double> komponente;
+        double passiv = 0.0;
+    };
+    template <class Wert> Werte Einzelwerte(Wert wert) const;
     template <class Wert> std::vector<double> Alle(Wert wert) const;
     template <class Wert> Grenzen GrenzenVon(Wert wert) const;
     // The states' values from the components' values at one place.

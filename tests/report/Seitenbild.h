@@ -218,4 +218,16 @@ inline std::vector<std::string> SeitenendenOhneTabelle(const std::vector<Seite>&
     return fehler;
 }
 
+// The page (counted from 1) whose lines hold the text; 0 when none does.
+inline std::size_t SeiteMit(const std::vector<Seite>& seiten, const std::string& text) {
+    for (std::size_t i = 0; i < seiten.size(); ++i) {
+        for (const std::string& zeile : seiten[i]) {
+            if (zeile.find(text) != std::string::npos) {
+                return i + 1;
+            }
+        }
+    }
+    return 0;
+}
+
 } // namespace seitenbild

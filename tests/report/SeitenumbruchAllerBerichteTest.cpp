@@ -41,18 +41,6 @@ bool Bekannt(const std::string& art, const std::string& fehler) {
 // Processor time of the host program over all the kinds, sanitizers on.
 constexpr int kZirfCpuSekunden = 600;
 
-// The page (counted from 1) whose lines hold the text; 0 when none does.
-std::size_t SeiteMit(const std::vector<seitenbild::Seite>& seiten, const std::string& text) {
-    for (std::size_t i = 0; i < seiten.size(); ++i) {
-        for (const std::string& zeile : seiten[i]) {
-            if (zeile.find(text) != std::string::npos) {
-                return i + 1;
-            }
-        }
-    }
-    return 0;
-}
-
 TEST(SeitenumbruchAllerBerichte, NothingThatLeadsToATableEndsAPage) {
     const std::string why = libreoffice::Unavailable();
     if (!why.empty()) {
@@ -94,9 +82,9 @@ TEST(SeitenumbruchAllerBerichte, NothingThatLeadsToATableEndsAPage) {
                 ADD_FAILURE() << arten[i].name << ": " << fehler;
             }
         }
-        const std::size_t kapitel = SeiteMit(seiten, kDiagrammKapitel);
+        const std::size_t kapitel = seitenbild::SeiteMit(seiten, kDiagrammKapitel);
         EXPECT_NE(kapitel, 0u);
-        EXPECT_EQ(SeiteMit(seiten, kErsteBeschriftung), kapitel);
+        EXPECT_EQ(seitenbild::SeiteMit(seiten, kErsteBeschriftung), kapitel);
     }
 }
 

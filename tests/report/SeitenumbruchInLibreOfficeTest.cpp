@@ -28,18 +28,6 @@ constexpr int kBildBandPt = 270;
 constexpr int kBildBreitePt = 100;
 constexpr long kMindestTinte = 100;
 
-// The page (counted from 1) whose lines hold the text; 0 when none does.
-std::size_t SeiteMit(const std::vector<seitenbild::Seite>& seiten, const std::string& text) {
-    for (std::size_t i = 0; i < seiten.size(); ++i) {
-        for (const std::string& zeile : seiten[i]) {
-            if (zeile.find(text) != std::string::npos) {
-                return i + 1;
-            }
-        }
-    }
-    return 0;
-}
-
 // Ink below each caption of the diagrams on the page, in a band as high as a diagram;
 // -1 for a caption missing there or whose band runs off the page.
 std::vector<long> TinteUnterBeschriftungen(const std::filesystem::path& pdf, std::size_t seite) {
@@ -106,10 +94,10 @@ TEST_P(Seitenumbruch, NoHeadingAloneAndTheDiagramsUnderTheirHeading) {
         ADD_FAILURE() << fehler;
     }
 
-    const std::size_t kapitel = SeiteMit(seiten, kDiagrammKapitel);
+    const std::size_t kapitel = seitenbild::SeiteMit(seiten, kDiagrammKapitel);
     ASSERT_NE(kapitel, 0u) << *text;
     for (const char* beschriftung : kBeschriftungen) {
-        EXPECT_EQ(SeiteMit(seiten, beschriftung), kapitel) << beschriftung;
+        EXPECT_EQ(seitenbild::SeiteMit(seiten, beschriftung), kapitel) << beschriftung;
     }
     const std::vector<long> tinte = TinteUnterBeschriftungen(folder.path() / "wand.pdf", kapitel);
     ASSERT_EQ(tinte.size(), std::size(kBeschriftungen));
