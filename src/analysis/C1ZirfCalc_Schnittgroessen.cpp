@@ -275,6 +275,20 @@ wand::Huellwert C1ZirfCalc::GroesstesFeldmoment(double ab) const {
         });
 }
 
+wand::Huellwert C1ZirfCalc::GroesstesMoment() const {
+    const double TL = pTraeger->GetTL();
+    const std::vector<Linie> m = PunkteJeZustand(true);
+    return GroesstesExtremumDerZustaende(
+        [&](std::size_t z) {
+            double g = 0.0;
+            for (const double v : m[z]) {
+                g = std::max(g, std::fabs(v));
+            }
+            return g;
+        },
+        [&](std::size_t z) { return bemessungsSchar.Zustand(z).GroesstesMoment(0.0, TL); });
+}
+
 bool C1ZirfCalc::WirktInZustand(std::size_t z, int lc) const {
     return IstVorhanden(KombinationVon(z), zustaende.at(z), lc);
 }
@@ -410,8 +424,10 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     const wand::Schar& b = bemessungsSchar;
 
     // The design values at the characteristic points: of the states the one of the
-    // largest magnitude; the greatest moment at each state's own zero of the shear.
-    const wand::Huellwert groesstes = GroesstesFeldmoment(0.0);
+    // largest magnitude. The greatest moment is the greatest in magnitude anywhere along
+    // the wall: a head load pulling towards the soil turns the shear near the head, where
+    // the moment is small, before the field below reaches its extreme.
+    const wand::Huellwert groesstes = GroesstesMoment();
     xm = TL - groesstes.x;
     Mxm = groesstes.wert;
     massgebend.Mxm = groesstes.zustand;

@@ -169,21 +169,11 @@ double Bemessung::Auflagerkraft(int k) const {
     return Summe([k](const C1Traeger& tr, int Lf) { return tr.GetAuflagerkraft(Lf, k); });
 }
 
-Extremum Bemessung::Einspannmoment(double von, double bis, double feldMoment) const {
-    Extremum e{von, M(von)};
-    if (!(bis > von) || feldMoment == 0.0) {
-        return e;
+std::vector<double> Bemessung::NullstellenQuerkraft(double von, double bis) const {
+    std::vector<double> x;
+    if (!(bis > von)) {
+        return x;
     }
-    // The moment against the field's sign, to be made greatest: at an end of the range or
-    // where the shear changes its sign.
-    const double richtung = feldMoment > 0.0 ? -1.0 : 1.0;
-    const auto nimm = [&](double x) {
-        const double m = M(x);
-        if (richtung * m > richtung * e.M) {
-            e = {x, m};
-        }
-    };
-    nimm(bis);
     const double h = (bis - von) / kAbschnitte;
     for (int i = 0; i < kAbschnitte; ++i) {
         double a = von + i * h;
@@ -202,8 +192,39 @@ Extremum Bemessung::Einspannmoment(double von, double bis, double feldMoment) co
                 b = mitte;
             }
         }
-        nimm((a + b) / 2.0);
+        x.push_back((a + b) / 2.0);
     }
+    return x;
+}
+
+template <class Wertung> Extremum Bemessung::Extrem(double von, double bis, Wertung wertung) const {
+    Extremum e{von, M(von)};
+    const auto nimm = [&](double x) {
+        const double m = M(x);
+        if (wertung(m) > wertung(e.M)) {
+            e = {x, m};
+        }
+    };
+    if (bis > von) {
+        nimm(bis);
+    }
+    for (const double x : NullstellenQuerkraft(von, bis)) {
+        nimm(x);
+    }
+    return e;
+}
+
+Extremum Bemessung::GroesstesMoment(double von, double bis) const {
+    return Extrem(von, bis, [](double m) { return std::fabs(m); });
+}
+
+Extremum Bemessung::Einspannmoment(double von, double bis, double feldMoment) const {
+    if (!(bis > von) || feldMoment == 0.0) {
+        return {von, M(von)};
+    }
+    // The moment against the field's sign, to be made greatest.
+    const double richtung = feldMoment > 0.0 ? -1.0 : 1.0;
+    const Extremum e = Extrem(von, bis, [richtung](double m) { return richtung * m; });
     if (!(richtung * e.M > 0.0)) {
         return {von, M(von)};
     }

@@ -35,8 +35,16 @@ struct Bemessung {
     // the field moment's: the fixing moment of a fixed foot. {von, M(von)} when the
     // moment never turns.
     Extremum Einspannmoment(double von, double bis, double feldMoment) const;
+    // The moment of the greatest magnitude between the beam positions von and bis: at an
+    // end or where the shear changes its sign; the earlier of equal ones.
+    Extremum GroesstesMoment(double von, double bis) const;
 
 private:
+    // Where the shear changes its sign between von and bis.
+    std::vector<double> NullstellenQuerkraft(double von, double bis) const;
+    // Of the moments at von, at bis and where the shear changes its sign between them, the
+    // one that `wertung` rates highest; von's on equal ratings.
+    template <class Wertung> Extremum Extrem(double von, double bis, Wertung wertung) const;
     // The retained side's value plus the mobilised passive side's, of one quantity of a
     // solved beam and load case.
     template <class Wert> double Summe(Wert wert) const;

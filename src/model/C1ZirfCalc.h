@@ -458,6 +458,8 @@ public:
                                   const std::function<wand::Extremum(std::size_t)>& genau) const;
     // The greatest moment of the states: each at its own zero of the shear below `ab`.
     wand::Huellwert GroesstesFeldmoment(double ab) const;
+    // The moment of the greatest magnitude of the states anywhere along the beam.
+    wand::Huellwert GroesstesMoment() const;
     // The share of the passive side that a state of the anchored wall mobilises, at most
     // `hoechstens`: as AnteilPassivChar, never below 0.
     double AnteilPassivBemessung(const Fusszustand& aktiv, const Fusszustand& passiv,

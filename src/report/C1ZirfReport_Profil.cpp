@@ -6,11 +6,13 @@
 #include "report/C1ErgebnisBaum.h"
 #include "report/C1RTFX.h"
 #include "report/C1ZirfReport.h"
+#include "report/Profilbemessung.h"
 #include "report/ReportPruefung.h"
 #include "report/ReportSicht.h"
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -18,10 +20,6 @@ namespace {
 constexpr int kTitel = 213;
 constexpr int kKopf = 214;
 constexpr int kEinheiten = 215;
-constexpr int kAnker = 222;
-constexpr int kFuss = 223;
-constexpr int kSohle = 216;
-constexpr int kMax = 217;
 constexpr int kBemessung = 218;
 constexpr int kStahl = 219;
 constexpr int kProfil = 220;
@@ -32,11 +30,8 @@ constexpr int kUeberschritten = 471;
 // Decimals of the utilisation as its row prints it (@F.FFF).
 constexpr int kStellenAusnutzung = 3;
 
-// A foot moment up to this magnitude (kNm/m) is not listed.
-constexpr double kFussMomentGrenze = 0.1;
-// N/mm² to kN/cm², kNm to kNcm, kg/m² over m to kN/m.
+// N/mm² to kN/cm².
 constexpr double kNmm2JeKncm2 = 10.0;
-constexpr double kKncmJeKnm = 100.0;
 
 } // namespace
 
@@ -54,31 +49,12 @@ int C1ZirfReport::WriteProfilNachweis() {
     rtf.WriteEintrag(kTitel);
     rtf.WriteEintrag(kKopf);
     rtf.WriteEintrag(kEinheiten);
-    // The governing pair: the largest moment, the earlier row on equal magnitudes.
-    double m = 0.0;
-    double n = 0.0;
-    auto stelle = [&](int id, double y, double md, double nd, const std::string& zustand) {
-        rtf.WriteEintrag(id, {y, md, nd, zustand});
-        if (std::abs(md) > m) {
-            m = std::abs(md);
-            n = std::abs(nd);
-        }
-    };
-    // Each row with the load state of its moment (and of its normal force where that is
-    // another): both are the largest of the states at that point, so the pair bounds the
-    // stress of every state there.
-    if (in.mitanker > 0) {
-        stelle(kAnker, calc.yAnker, ReportSicht::MdAnker(calc), ReportSicht::NdAnker(calc),
-               ReportSicht::ZustandAnker(calc));
+    // The rows with the load state of each value; the check takes the row of the greatest
+    // stress.
+    const std::vector<profilnachweis::Zeile> zeilen = profilnachweis::Zeilen(calc, in);
+    for (const profilnachweis::Zeile& z : zeilen) {
+        rtf.WriteEintrag(z.eintrag, {z.y, z.md, z.nd, z.zustand});
     }
-    if (std::abs(ReportSicht::MdFuss(calc)) > kFussMomentGrenze) {
-        stelle(kFuss, ReportSicht::yMdFuss(calc), ReportSicht::MdFuss(calc),
-               ReportSicht::NdFuss(calc), ReportSicht::ZustandFuss(calc));
-    }
-    stelle(kSohle, in.wand_hw, ReportSicht::MdSohle(calc), ReportSicht::NdSohle(calc),
-           ReportSicht::ZustandSohle(calc));
-    stelle(kMax, ReportSicht::yMdMax(calc), ReportSicht::MdMax(calc), ReportSicht::NdMax(calc),
-           ReportSicht::ZustandMax(calc));
     rtf.EndRow();
     rtf.WriteEintrag(kBemessung);
 
@@ -87,8 +63,7 @@ int C1ZirfReport::WriteProfilNachweis() {
     const double sigmaRd = fyk / (kNmm2JeKncm2 * gammaM);
     rtf.WriteEintrag(kStahl, {in.stahlName, fyk / kNmm2JeKncm2, gammaM, sigmaRd});
     rtf.WriteEintrag(kProfil, {in.profilName, in.Iy, in.wely, in.A, in.g});
-    // The own weight of the sheet pile down to the embedment depth adds to the force.
-    const double sigmaD = kKncmJeKnm * m / in.wely + (n + calc.Wandgewicht(calc.t)) / in.A;
+    const double sigmaD = profilnachweis::GroessteSpannung(calc, in, zeilen);
     const std::optional<double> ausnutzung = Ausnutzung(sigmaD, sigmaRd);
     rtf.WriteEintrag(kSpannung, {sigmaD});
     WriteAusnutzung(rtf, kAusnutzung, ausnutzung);
@@ -98,10 +73,10 @@ int C1ZirfReport::WriteProfilNachweis() {
                                                                            : kUeberschritten);
 
     const C1ErgebnisBaum baum(in.hRoot);
-    const C1ErgebnisBaum::Pfad profil = {"profil"};
-    baum.SetText(profil, "name", in.profilName);
-    baum.SetWert(profil, "sigma_d", Endlich(sigmaD));
-    baum.SetWert(profil, "sigma_rd", Endlich(sigmaRd));
-    baum.SetWert(profil, "ausnutzung", ausnutzung);
+    const C1ErgebnisBaum::Pfad pfad = {"profil"};
+    baum.SetText(pfad, "name", in.profilName);
+    baum.SetWert(pfad, "sigma_d", Endlich(sigmaD));
+    baum.SetWert(pfad, "sigma_rd", Endlich(sigmaRd));
+    baum.SetWert(pfad, "ausnutzung", ausnutzung);
     return 1;
 }

@@ -16,6 +16,15 @@ constexpr double kPi = 3.14159265358979323846;
 inline double Ka(double phiGrad) {
     return std::pow(std::tan((45.0 - phiGrad / 2.0) * kPi / 180.0), 2);
 }
+// The horizontal active coefficient with the wall friction angle delta (vertical wall,
+// level ground, plane slip surface): cos²phi / (1 + sqrt(sin(phi + delta)·sin phi / cos
+// delta))²; Ka without wall friction.
+inline double KaH(double phiGrad, double deltaGrad) {
+    const double phi = phiGrad * kPi / 180.0;
+    const double delta = deltaGrad * kPi / 180.0;
+    const double w = std::sqrt(std::sin(phi + delta) * std::sin(phi) / std::cos(delta));
+    return std::pow(std::cos(phi), 2) / std::pow(1.0 + w, 2);
+}
 inline double Kp(double phiGrad) {
     return std::pow(std::tan((45.0 + phiGrad / 2.0) * kPi / 180.0), 2);
 }
@@ -72,9 +81,12 @@ struct SandWand {
     Figuren lastenD{};       // further active figures, already with their design factors
     double kopfkraftD = 0.0; // design horizontal force at the head, kN/m
     double unten = 100.0;    // depth down to which the figures reach
+    double deltaA = 0.0;     // wall friction angle of the active side, degrees
+
+    double KaH() const { return geschlossen::KaH(phi, deltaA); }
 
     Figuren Aktiv() const {
-        const double k = gamma * Ka(phi);
+        const double k = gamma * KaH();
         Figuren f = oben.empty() ? Figuren{{0.0, He, 0.0, k * He}} : oben;
         f.push_back({He, unten, k * He, k * unten});
         return f;
@@ -84,7 +96,7 @@ struct SandWand {
     // A uniform surcharge q spreads into the uniform active ordinate Ka·q; with its
     // design factor, down to the depth the figures reach.
     Figur AuflastD(double faktor, double q) const {
-        const double e = faktor * Ka(phi) * q;
+        const double e = faktor * KaH() * q;
         return {0.0, unten, e, e};
     }
 

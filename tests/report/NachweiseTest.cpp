@@ -547,7 +547,7 @@ void Profil(ReportFixture& f) {
     c.massgebend.MHw = c.massgebend.NHw = 1;
 }
 
-TEST(WriteProfilNachweis, StressFromTheGoverningPairAndResult) {
+TEST(WriteProfilNachweis, StressOfTheRowThatAsksMostAndResult) {
     ReportFixture f;
     Profil(f);
     EXPECT_EQ(f.report.WriteProfilNachweis(), 1);
@@ -557,19 +557,21 @@ TEST(WriteProfilNachweis, StressFromTheGoverningPairAndResult) {
     EXPECT_EQ(ZeileMit(lines, "Einspannmoment"), "");
     EXPECT_EQ(ZeileMit(lines, "Sohle"), "Sohle | 6.000 | 150.00 | 70.00 | LK 1 ständig | ");
     EXPECT_EQ(ZeileMit(lines, "max"), "max | 4.250 | 200.00 | 80.00 | LK 1 | ");
-    // sigmaRd = 355 / (10 * 1.1) = 32.27; sigmaD = 100 * 200 / 2000 + (52 + 10 * 130 /
-    // 100) / 150 = 10 + 0.4333 = 10.433; AG = 10.433 / 32.27 = 0.323.
+    // sigmaRd = 355 / (10 * 1.1) = 32.27. The anchor's and the greatest moment's rows have
+    // moments of one magnitude: the row of the larger normal force asks more of the
+    // profile. sigmaD = 100 * 200 / 2000 + (80 + 10 * 130 / 100) / 150 = 10 + 0.62 = 10.62;
+    // AG = 10.62 / 32.27 = 0.329.
     EXPECT_EQ(ZeileMit(lines, "Stahl"),
               "Stahl S 355 | fy,k =   35.5 kN/cm² | γM =  1.1 | σRd =  32.3 kN/cm² | ");
     EXPECT_EQ(ZeileMit(lines, "Bemessungsspannung"),
-              "Bemessungsspannung | σd = (M/Wy + N / A) | 10.4 | [kN/cm²] | ");
-    EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"), "Ausnutzungsgrad AG | σd / σRd | 0.323 | [-] | ");
+              "Bemessungsspannung | σd = (M/Wy + N / A) | 10.6 | [kN/cm²] | ");
+    EXPECT_EQ(ZeileMit(lines, "Ausnutzungsgrad"), "Ausnutzungsgrad AG | σd / σRd | 0.329 | [-] | ");
     const QEDOM_HANDLE p = Element(f, {"result", "profil"});
     ASSERT_NE(p, 0);
     EXPECT_STREQ(QEDOM_GetString(p, "name"), "U 2000");
-    EXPECT_NEAR(QEDOM_GetDouble(p, "sigma_d"), 10.0 + 65.0 / 150.0, 1e-12);
+    EXPECT_NEAR(QEDOM_GetDouble(p, "sigma_d"), 10.0 + 93.0 / 150.0, 1e-12);
     EXPECT_NEAR(QEDOM_GetDouble(p, "sigma_rd"), 355.0 / 11.0, 1e-12);
-    EXPECT_NEAR(QEDOM_GetDouble(p, "ausnutzung"), (10.0 + 65.0 / 150.0) / (355.0 / 11.0), 1e-12);
+    EXPECT_NEAR(QEDOM_GetDouble(p, "ausnutzung"), (10.0 + 93.0 / 150.0) / (355.0 / 11.0), 1e-12);
 }
 
 TEST(WriteProfilNachweis, WithoutAnchorAndWithAFootMoment) {
