@@ -1,17 +1,14 @@
 // Combination step at the end of an embedment pass: the support force at the wall foot
-// split into characteristic shares per load case, their design sum, and their vertical
-// components.
+// split into characteristic shares per load case and their design sum, for the check of
+// the passive earth support.
 
 #include "model/C1ZirfCalc.h"
 
 #include "model/C1ZirfInput.h"
 
-#include <cmath>
-
 namespace {
 
-enum Art { kAnkerHorizontal = 0, kAnkerVertikal = 1, kOhneAnker = 2 };
-constexpr int kErsterVeraenderlicherLastfall = 2;
+enum Art { kAnkerHorizontal = 0, kOhneAnker = 2 };
 constexpr int kTeilweiseEingespannt = 1;
 // Passive load case 1 never enters the design sums.
 constexpr int kPassivLastfallOhneWirkung = 1;
@@ -85,31 +82,15 @@ int C1ZirfCalc::CalcKombi(int art) {
             }
             anteilVerdrehungWasser = Quotient(BhkWasser, ephd);
         }
-    } else if (art == kAnkerVertikal) {
-        const double tanP = Schicht[iSchichtFuss].tanP;
-        for (int lf = 0; lf < nLastfaelle; ++lf) {
-            BvkLf[lf] = BhkLf[lf] * tanP;
-        }
-        double Av = 0.0;
-        for (int lf = kErsterVeraenderlicherLastfall; lf < nLastfaelle; ++lf) {
-            Av += AK * anteilVerdrehungLf[lf];
-        }
-        const double Ap = AK * anteilVerdrehungLf[0] - Av;
-        AKvk = std::tan(in.ankerneigung / GradFaktor) * Ap;
     } else if (art == kOhneAnker) {
         const double r = Quotient(momentPassivLf[0], kraftPassivLf[0]);
-        const double vh = Quotient(vertikalPassivLf[0], kraftPassivLf[0]);
-        summeBhk = summeBvk = summeBhd = 0.0;
+        summeBhk = summeBhd = 0.0;
         for (int lf = 0; lf < nLastfaelle; ++lf) {
             BhkLf[lf] = Quotient(momentLf[lf], r);
             summeBhk += BhkLf[lf];
-            BvkLf[lf] = -BhkLf[lf] * vh;
-            summeBvk += BvkLf[lf];
             anteilVerdrehungLf[lf] = Quotient(BhkLf[lf], ephd);
             summeBhd += BhkLf[lf] * faktorLf[lf];
         }
-        Ck = summeBhk - summeEhk;
-        Cvk = std::tan(in.ersatz_neigung / GradFaktor) * Ck;
         if (anteilVerdrehungWasser > 0.0) {
             wasserAusMoment();
             summeBhd += BhkWasser * faktorWasser;

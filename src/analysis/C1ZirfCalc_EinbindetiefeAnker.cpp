@@ -238,7 +238,10 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(double eEingabe) {
     TracePrintf("\ngewählte Einbindetiefe t %6.2f", tGes);
     TracePrintf("\nAK %8.1f ", AK);
     status = CalcKombi(0);
-    status = CalcKombi(1);
     status = CalcSchnittgroessenAnker();
+    // The internal forces combine every load state anew, and SC holds the iteration's
+    // sum again: the check of the earth support reads the governing state's combination
+    // step.
+    status = CalcKombi(0);
     return 1;
 }

@@ -20,8 +20,11 @@ constexpr double kKgJeKn = 100.0;
 // The foot force C acts with half its friction, as the check of the vertical forces
 // takes it.
 constexpr double kHalbeReibung = 0.5;
-// The combination steps of the anchored wall and of the wall without anchor.
-enum KombiArt { kAnkerHorizontal = 0, kAnkerVertikal = 1, kOhneAnker = 2 };
+// Passive load case 1 never enters the design sums.
+constexpr int kPassivLastfallOhneWirkung = 1;
+// The wall without anchor is clamped at its foot, the beam's start: the shear just above
+// the clamp is the clamping force with the opposite sign.
+constexpr double kFussQuerkraftZuC = -1.0;
 
 // Share of a linear figure from y1 (ordinate e1) to y2 (e2) that lies above the depth y,
 // by its area; a figure without area by its depth.
@@ -70,28 +73,26 @@ double C1ZirfCalc::PassivAnteilOberhalb(double y) const {
     return std::clamp(oben / gesamt, 0.0, 1.0);
 }
 
-void C1ZirfCalc::VertikalkraefteAuflager() {
-    const C1ZirfInput& in = *pInput;
-    vertikalPassivBemessung = vertikalFussKraftBemessung = 0.0;
-    if (in.mitanker != 0) {
-        // The anchored wall's check counts the support force's vertical component of the
-        // soil's own weight, which takes the foot force along.
-        vertikalPassivBemessung = faktorLf[0] * BvkLf[0];
-        return;
+double C1ZirfCalc::PassivVertikal() const {
+    // The passive load cases as the design sums take them: all but case 1. The figures
+    // are stored negative, their vertical forces upward negative.
+    double v = 0.0;
+    for (int lf = 0; lf <= pInput->nLfFlaecheVorn; ++lf) {
+        if (lf != kPassivLastfallOhneWirkung) {
+            v -= vertikalPassivLf[lf];
+        }
     }
-    // Without anchor the support's components are stored upward positive.
-    double bh = 0.0;
-    double bhd = 0.0;
-    for (int lf = 0; lf < nLastfaelle; ++lf) {
-        vertikalPassivBemessung -= faktorLf[lf] * BvkLf[lf];
-        bh += BhkLf[lf];
-        bhd += faktorLf[lf] * BhkLf[lf];
-    }
-    // The foot force balances the support force against the earth pressure: it takes the
-    // support force's mean design factor.
-    const double faktorC = bh != 0.0 ? bhd / bh : gammaG;
+    return v;
+}
+
+double C1ZirfCalc::FussKraftVertikal(double ersatzkraft) const {
+    // The substitute force C acts on the retained side below the point of rotation, where
+    // the wall presses into the soil: the soil's wedge rises along the wall and rubs on it
+    // downward. It is taken with half the foot layer's passive wall friction and half the
+    // input's inclination of the substitute force.
     const double tanDelta = std::tan(Schicht[iSchichtFuss].deltp / GradFaktor);
-    vertikalFussKraftBemessung = faktorC * kHalbeReibung * (Cvk - Ck * tanDelta);
+    const double tanNeigung = std::tan(pInput->ersatz_neigung / GradFaktor);
+    return kHalbeReibung * (tanNeigung - tanDelta) * ersatzkraft;
 }
 
 double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft) const {
@@ -102,7 +103,7 @@ C1ZirfCalc::Vertikalanteile C1ZirfCalc::VertikalanteileBei(double y) const {
     const C1ZirfInput& in = *pInput;
     const double tiefe = std::clamp(y, 0.0, t);
     Vertikalanteile a;
-    a.gewicht = gammaG * Wandgewicht(tiefe);
+    a.gewicht = Wandgewicht(tiefe);
     a.lastfall.assign(static_cast<std::size_t>(zirf::kMaxLastfaelle), 0.0);
     for (const WandBeitrag& b : vertikalBeitraege) {
         // A head load acts at the wall top, or at the anchor's level.
@@ -120,7 +121,8 @@ C1ZirfCalc::Vertikalanteile C1ZirfCalc::VertikalanteileBei(double y) const {
 
 double C1ZirfCalc::NormalkraftBei(const Vertikalanteile& a, bool mitAnkerkraft,
                                   const Vertikalzustand& v) const {
-    double N = a.gewicht;
+    // The wall's own weight is a permanent load: it takes the factor of load case 1.
+    double N = v.faktor.empty() ? 0.0 : v.faktor.front() * a.gewicht;
     for (std::size_t lf = 0; lf < v.faktor.size() && lf < a.lastfall.size(); ++lf) {
         N += v.faktor[lf] * a.lastfall[lf];
     }
@@ -152,12 +154,29 @@ double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* 
     return h.wert;
 }
 
+C1ZirfCalc::Huelle C1ZirfCalc::NormalkraftGrenzen(double y, bool mitAnkerkraft) const {
+    if (vertikalZustaende.empty()) {
+        const double n = NormalkraftBei(y, mitAnkerkraft);
+        return {n, n};
+    }
+    const Vertikalanteile a = VertikalanteileBei(y);
+    Huelle h;
+    for (std::size_t k = 0; k < vertikalZustaende.size(); ++k) {
+        const double n = NormalkraftBei(a, mitAnkerkraft, vertikalZustaende[k]);
+        h.max = k == 0 ? n : std::max(h.max, n);
+        h.min = k == 0 ? n : std::min(h.min, n);
+    }
+    return h;
+}
+
 C1WandDaten::Vertikalzustand C1ZirfCalc::VertikalzustandJetzt() const {
+    // The state the object is in, its passive side mobilised by its design share and the
+    // anchor force as it stands.
     Vertikalzustand v;
     v.zustand = static_cast<std::size_t>(iZustand);
     v.AK = AK;
-    v.passiv = vertikalPassivBemessung;
-    v.fussKraft = vertikalFussKraftBemessung;
+    v.anteilPassiv = AnteilGrenze();
+    v.passiv = v.anteilPassiv * PassivVertikal();
     v.faktor.resize(static_cast<std::size_t>(zirf::kMaxLastfaelle));
     for (std::size_t lf = 0; lf < v.faktor.size(); ++lf) {
         v.faktor[lf] = FaktorLastfall(static_cast<int>(lf));
@@ -166,34 +185,47 @@ C1WandDaten::Vertikalzustand C1ZirfCalc::VertikalzustandJetzt() const {
 }
 
 void C1ZirfCalc::VertikalJeZustand() {
-    // Each state's support forces with its own factors and anchor force: the combination
-    // step's shares give the vertical forces of the support at the foot.
+    // Each state with its own forces at the built depth: the factors of its load cases,
+    // its anchor force, and the wall friction of its whole support force, the passive side
+    // as far as the state mobilises it (it holds the soil, the water, the surcharges and
+    // the head loads alike). Without anchor the substitute force C at the foot, the
+    // clamping force of the state's design line there.
     const bool anker = MitAnker();
+    const double passiv = PassivVertikal();
+    const std::vector<double> fuss =
+        anker || bemessungsSchar.Leer() ? std::vector<double>{} : bemessungsSchar.Q(0.0);
     vertikalZustaende.clear();
     for (std::size_t z = 0; z < zustaende.size(); ++z) {
-        SetzeZustand(z);
-        KombiniereWandlasten();
-        AK = ankerkraftZustand.at(z);
-        status = CalcKombi(anker ? kAnkerHorizontal : kOhneAnker);
-        if (anker) {
-            status = CalcKombi(kAnkerVertikal);
+        Vertikalzustand v;
+        v.zustand = z;
+        v.AK = anker ? ankerkraftZustand.at(z) : 0.0;
+        v.anteilPassiv = anteilPassivZustand.at(z);
+        v.passiv = v.anteilPassiv * passiv;
+        if (!anker && z < fuss.size()) {
+            v.ersatzkraft = kFussQuerkraftZuC * fuss[z];
+            v.fussKraft = FussKraftVertikal(v.ersatzkraft);
         }
-        VertikalkraefteAuflager();
-        vertikalZustaende.push_back(VertikalzustandJetzt());
-        vertikalZustaende.back().zustand = z;
+        const KombiFaktoren f = FaktorenVon(KombinationVon(z), zustaende[z]);
+        v.faktor.resize(static_cast<std::size_t>(zirf::kMaxLastfaelle));
+        for (std::size_t lf = 0; lf < v.faktor.size(); ++lf) {
+            v.faktor[lf] = FaktorLastfall(f, static_cast<int>(lf));
+        }
+        vertikalZustaende.push_back(std::move(v));
     }
-    // The object keeps the governing state; the check of the vertical components takes the
-    // least anchor force, whose vertical component helps it, every other reader the
-    // greatest.
-    SetzeZustand(static_cast<std::size_t>(iZustand));
-    KombiniereWandlasten();
-    AK = AKMin;
-    status = CalcKombi(anker ? kAnkerHorizontal : kOhneAnker);
-    if (anker) {
-        status = CalcKombi(kAnkerVertikal);
+}
+
+std::size_t C1ZirfCalc::MassgebenderVertikalzustand() const {
+    // The state of the least force at the foot: the one furthest from standing on it; the
+    // earlier of equal ones.
+    std::size_t massgebend = 0;
+    double kleinste = 0.0;
+    const Vertikalanteile a = VertikalanteileBei(t);
+    for (std::size_t k = 0; k < vertikalZustaende.size(); ++k) {
+        const double n = NormalkraftBei(a, true, vertikalZustaende[k]);
+        if (k == 0 || n < kleinste) {
+            kleinste = n;
+            massgebend = k;
+        }
     }
-    VertikalkraefteAuflager();
-    AK = ankerkraftZustand.empty()
-             ? 0.0
-             : *std::max_element(ankerkraftZustand.begin(), ankerkraftZustand.end());
+    return massgebend;
 }

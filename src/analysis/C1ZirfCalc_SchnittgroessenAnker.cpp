@@ -21,8 +21,6 @@ namespace {
 constexpr int kPunkte = C1WandDaten::kPunkte;
 // Offset of the values beside the anchor (m).
 constexpr double kNebenAnker = 0.01;
-// The combination step of the anchored wall's vertical components.
-constexpr int kAnkerVertikal = 1;
 
 // The share of the passive side that leaves a free foot without force: it takes what the
 // retained side leaves at the foot support.
@@ -192,22 +190,22 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     // Just above the foot support.
     huelle(b.Q(sys.xFuss), QFuss, massgebend.QFuss);
 
-    // The anchor force: the greatest of the states; the least, and the greatest of the
-    // states without a variable load, for the checks that take them.
+    // The anchor force: the greatest of the states; the greatest of the states without a
+    // variable load for the deep slip line's permanent share.
     massgebend.AK = 0;
-    AKMin = AKStaendig = 0.0;
+    AKStaendig = 0.0;
     bool mitStaendig = false;
     for (std::size_t z = 0; z < n; ++z) {
         const double a = ankerkraftZustand[z];
         if (a > ankerkraftZustand[massgebend.AK]) {
             massgebend.AK = z;
         }
-        AKMin = z == 0 ? a : std::min(AKMin, a);
         if (IstStaendig(KombinationVon(z), zustaende[z])) {
             AKStaendig = mitStaendig ? std::max(AKStaendig, a) : a;
             mitStaendig = true;
         }
     }
+    AK = ankerkraftZustand.empty() ? AK : ankerkraftZustand[massgebend.AK];
 
     // The characteristic line: the characteristic loads of the state of the greatest
     // moment, the passive side mobilised as that wall needs.

@@ -146,7 +146,7 @@ void C1ZirfCalc::ResetKombinationsSummen() {
         verdrehungWasser = verdrehungWasserD = 0.0;
         return;
     }
-    summeEhk = SMA = SMP = eavk = 0.0;
+    summeEhk = SMA = SMP = 0.0;
 }
 
 void C1ZirfCalc::AddWandBeitrag(const WandBeitrag& b) {

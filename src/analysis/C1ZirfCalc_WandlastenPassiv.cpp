@@ -63,8 +63,6 @@ void Kombination::Lastfaelle() {
             c.SC += c.kraftLf[lf] * g;
             c.SwF += c.verdrehungLf[lf] * g;
             c.SMFuss += c.momentFussLf[lf] * g;
-        } else {
-            c.eavk += c.vertikalLf[lf];
         }
     }
     for (int i = 0; i <= c.iSchichtFuss; ++i) {

@@ -117,7 +117,7 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
     for (const auto& [linie, zweite, datei] :
          {std::tuple{&linien.moment, &linien.momentMin, "Momente.emf"},
           std::tuple{&linien.querkraft, &linien.querkraftMin, "Querkraefte.emf"},
-          std::tuple{&linien.normalkraft, &keine, "Normalkraefte.emf"},
+          std::tuple{&linien.normalkraft, &linien.normalkraftMin, "Normalkraefte.emf"},
           std::tuple{&linien.durchbiegung, &keine, "Durchbiegung.emf"}}) {
         for (const auto& [kurve, punkte] : {std::pair{kKurve, linie}, std::pair{kKurve2, zweite}}) {
             for (const Schnittgroessenlinien::Punkt& punkt : *punkte) {

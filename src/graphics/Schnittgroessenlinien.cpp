@@ -119,8 +119,13 @@ struct Paar {
         min.push_back({x, oben ? h.min : wert, !oben && beschriftet, oben ? "" : text, richtung});
     }
     // The value of the larger magnitude labelled.
-    void Groesser(double x, const Huelle& h) {
-        Wert(x, h, std::fabs(h.min) > std::fabs(h.max) ? h.min : h.max);
+    void Groesser(double x, const Huelle& h, int richtung = 0) {
+        Wert(x, h, std::fabs(h.min) > std::fabs(h.max) ? h.min : h.max, true, {}, richtung);
+    }
+    // The least value labelled as the table prints its values, the greatest beside it.
+    void Kleinster(double x, const Huelle& h, int richtung) {
+        max.push_back({x, h.max, h.min == h.max, Tabellenwert(h.max), richtung});
+        min.push_back({x, h.min, h.min != h.max, Tabellenwert(h.min), richtung});
     }
     // A second line only where the states differ.
     void Einzeln() {
@@ -158,6 +163,13 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
     };
     Paar moment{l.moment, l.momentMin};
     Paar querkraft{l.querkraft, l.querkraftMin};
+    Paar normalkraft{l.normalkraft, l.normalkraftMin};
+    const auto grenzenN = [&c](double tiefe, bool mitAnker) {
+        return c.NormalkraftGrenzen(tiefe, mitAnker);
+    };
+    // The wall without anchor ends at its calculated foot, where the substitute force C
+    // adds its vertical force: the normal force steps there.
+    const bool fussStufeN = !anker && std::fabs(TL - c.t) < kGrenze;
     const bool huelle = !c.bemessungsSchar.Leer();
     // Every line begins at the head: a point above it would draw a figure where there is
     // no wall (a deflection running out to zero 1 m above the head).
@@ -176,10 +188,12 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
             moment.Neben(xp, {c.MDesign[P], c.MDesign[P]});
             querkraft.Neben(xp, {c.QDesign[P], c.QDesign[P]});
         }
-        // The normal force steps at the anchor, also at one at the head.
+        // The normal force steps at the anchor, also at one at the head, and at the foot
+        // of the wall without anchor.
         if ((huelle || gespeichert) &&
-            !(anker && std::fabs(xp - std::min(xAnker, TL)) < kAbstandStufe)) {
-            l.normalkraft.push_back({xp, c.NormalkraftHuelle(TL - xp, true)});
+            !(anker && std::fabs(xp - std::min(xAnker, TL)) < kAbstandStufe) &&
+            !(fussStufeN && xp < kAbstandStufe)) {
+            normalkraft.Neben(xp, grenzenN(TL - xp, true));
         }
     }
     // The deflection is stored head first, at the depths of the beam's points; only
@@ -199,7 +213,7 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
     // A normal force the table prints at depth y: at its point, labelled as printed.
     const auto normal = [&](double y, double wert) {
         if (y >= 0.0 && y <= TL) {
-            l.normalkraft.push_back({TL - y, wert, true, Tabellenwert(wert)});
+            normalkraft.Wert(TL - y, grenzenN(y, true), wert, true, Tabellenwert(wert));
         }
     };
     // The table's rows at their points, each labelled as the table prints it: the
@@ -213,7 +227,10 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         if (auf(c.yMF) || xF == 0.0) {
             moment.Wert(xF, huelleM(xF), c.MF, true, Tabellenwert(c.MF));
         }
-        normal(c.yMF, c.NMF);
+        // At the foot of the wall without anchor the step below labels it.
+        if (!(fussStufeN && xF == 0.0)) {
+            normal(c.yMF, c.NMF);
+        }
     }
     const double He = in.wand_hw;
     if (auf(He)) {
@@ -242,9 +259,15 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
                 huelle ? c.QEndeHuelle(c.auflagerAnker - 1) : Huelle{c.QA, c.QA};
             querkraft.Wert(unter, darunter, c.QA, true, {}, kNachUnten);
         }
-        l.normalkraft.push_back({ueber, c.NAnker, true, Tabellenwert(c.NAnker), kNachOben});
-        l.normalkraft.push_back(
-            {unter, c.NormalkraftHuelle(std::max(A, 0.0) + kGrenze, true), true, {}, kNachUnten});
+        normalkraft.Wert(ueber, grenzenN(A, false), c.NAnker, true, Tabellenwert(c.NAnker),
+                         kNachOben);
+        normalkraft.Groesser(unter, grenzenN(std::max(A, 0.0) + kGrenze, true), kNachUnten);
+    }
+    if (fussStufeN) {
+        // Just above the foot and at it, with C's vertical force: the least line's values
+        // labelled, the state of the check of the vertical forces (its sum at the foot).
+        normalkraft.Kleinster(kStufe, grenzenN(c.t - kGrenze, true), kNachOben);
+        normalkraft.Kleinster(0.0, grenzenN(c.t, true), kNachUnten);
     }
     if (fussStufe) {
         // At the theoretical foot the foot force C: the shear steps from its value just above
@@ -256,5 +279,6 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
     }
     moment.Einzeln();
     querkraft.Einzeln();
+    normalkraft.Einzeln();
     return l;
 }

@@ -28,12 +28,13 @@ struct Schnittgroessenlinien {
     double TL = 0.0;
     // The anchor's depth on an anchored wall whose anchor lies below the head, else < 0.
     double ankerTiefe = -1.0;
-    std::vector<Punkt> moment;       // kNm/m, design, the greatest of the states
-    std::vector<Punkt> momentMin;    // the least; empty where every state gives the same
-    std::vector<Punkt> querkraft;    // kN/m, design, with the beam's sign; the greatest
-    std::vector<Punkt> querkraftMin; // the least; empty where every state gives the same
-    std::vector<Punkt> normalkraft;  // kN/m, design: of the largest magnitude of the states
-    std::vector<Punkt> durchbiegung; // cm, characteristic, toward the excavation negative
+    std::vector<Punkt> moment;         // kNm/m, design, the greatest of the states
+    std::vector<Punkt> momentMin;      // the least; empty where every state gives the same
+    std::vector<Punkt> querkraft;      // kN/m, design, with the beam's sign; the greatest
+    std::vector<Punkt> querkraftMin;   // the least; empty where every state gives the same
+    std::vector<Punkt> normalkraft;    // kN/m, design, compression positive; the greatest
+    std::vector<Punkt> normalkraftMin; // the least; empty where every state gives the same
+    std::vector<Punkt> durchbiegung;   // cm, characteristic, toward the excavation negative
 };
 
 Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1ZirfInput& in);

@@ -137,15 +137,9 @@ struct C1WandDaten {
     // The contributions of the latest trial depth with a vertical force, for the wall's
     // normal force down its length (a head load as a point: y1 = y2).
     std::vector<WandBeitrag> vertikalBeitraege;
-    // The design vertical forces of the support at the foot, as the vertical-force check
-    // takes them: of the passive side, spread over the embedment like its pressure, and of
-    // the foot force C at the foot (wall without anchor). Negative upward.
-    double vertikalPassivBemessung = 0.0;
-    double vertikalFussKraftBemessung = 0.0;
 
     double eMax = 0.0; // largest ordinate met at the foot (drawing scale)
     double summeEhk = 0.0;
-    double eavk = 0.0;
     double ephd = 0.0; // design passive horizontal force (positive)
     double epvd = 0.0; // design passive vertical force
     double SwF = 0.0;  // design rotation sum (anchored wall)
@@ -181,16 +175,11 @@ struct C1WandDaten {
     // Combination step: support force at the foot per load case and its sums, with the
     // design factor that each share took in the design sum (the iteration's).
     Lastfaelle BhkLf{"BhkLf"};
-    Lastfaelle BvkLf{"BvkLf"};
     Lastfaelle faktorLf{"faktorLf"};
     double summeBhd = 0.0;
     double BhkWasser = 0.0;
     double faktorWasser = 0.0;
     double summeBhk = 0.0;
-    double summeBvk = 0.0;
-    double Ck = 0.0;
-    double Cvk = 0.0;
-    double AKvk = 0.0;
 
     // The anchored wall's beam: the numbers of its supports at the theoretical foot t and
     // at the anchor.
@@ -208,22 +197,24 @@ struct C1WandDaten {
     std::vector<double> anteilPassivNoetig;
     std::vector<double> anteilPassivZustand;
     std::vector<double> ankerkraftZustand;
-    // The least anchor force of the states (the check of the vertical components, where
-    // the anchor's vertical component helps) and the greatest of the states without a
-    // variable load (the deep slip line's permanent share).
-    double AKMin = 0.0;
+    // The greatest anchor force of the states without a variable load (the deep slip
+    // line's permanent share).
     double AKStaendig = 0.0;
-    // The vertical forces of a load state: its factors (by its index), anchor force and the
-    // design vertical forces of the support at the foot (see vertikalPassivBemessung).
+    // The vertical forces of a load state (by its index): its factors, its anchor force, the
+    // share of the passive side's pressure it mobilises and the vertical force of that
+    // share (spread over the embedment like the pressure; upward negative); without anchor
+    // its substitute force C at the foot (horizontal, design) and C's vertical force.
     struct Vertikalzustand {
         std::size_t zustand = 0;
         double AK = 0.0;
+        double anteilPassiv = 0.0;
         double passiv = 0.0;
+        double ersatzkraft = 0.0;
         double fussKraft = 0.0;
         std::vector<double> faktor; // the design factor of each load case
     };
     // What acts on the wall above a depth, per unit of each state's factor: the wall's
-    // design weight, the vertical forces per load case, the share of the anchor force's
+    // characteristic weight, the vertical forces per load case, the share of the anchor force's
     // (tan of its inclination, below the anchor), of the support's vertical force (below the
     // excavation level) and of the foot force (at the foot).
     struct Vertikalanteile {

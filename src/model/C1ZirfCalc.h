@@ -371,9 +371,13 @@ public:
     double Wandgewicht(double h) const;
     // The share of the passive side's pressure on the wall that lies above the depth y.
     double PassivAnteilOberhalb(double y) const;
-    // The design vertical forces of the support at the foot from the combination step's
-    // shares (after CalcKombi).
-    void VertikalkraefteAuflager();
+    // The vertical force of the passive figures down to the foot (upward negative): the
+    // wall friction of the whole passive side at the current depth, before any share of it
+    // is mobilised.
+    double PassivVertikal() const;
+    // The vertical force with which the substitute force C (horizontal, toward the
+    // excavation positive) of the wall without anchor acts on the wall at its foot.
+    double FussKraftVertikal(double ersatzkraft) const;
     // The most of the passive side's design resistance a load state mobilises: its design
     // share eta_p/gep (a designed wall: up to the beam's rounding of it).
     double AnteilGrenze() const;
@@ -409,9 +413,13 @@ public:
     // MChar of the characteristic loads of state z, with the passive side mobilised by
     // `anteil` (see MCharMitPassiv).
     void MCharZustand(std::size_t z, double anteil);
-    // Per load state, its vertical forces with the anchor forces ankerkraftZustand; the
-    // object ends in the governing state with the envelope's anchor force.
+    // Per load state at the built depth its vertical forces: its factors, its anchor force
+    // (ankerkraftZustand), its share of the passive side (anteilPassivZustand) and, without
+    // anchor, its substitute force at the foot.
     void VertikalJeZustand();
+    // The state (index into vertikalZustaende) of the least normal force at the foot: the
+    // one the check of the vertical forces takes.
+    std::size_t MassgebenderVertikalzustand() const;
     // The design normal force at depth y in the vertical forces of one state, and the one
     // of the largest magnitude of all states (its state in *zustand).
     double NormalkraftBei(double y, bool mitAnkerkraft, const Vertikalzustand& v) const;
@@ -421,6 +429,8 @@ public:
     // The vertical forces of the state the object is in.
     Vertikalzustand VertikalzustandJetzt() const;
     double NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand = nullptr) const;
+    // The greatest and the least normal force of the states at depth y.
+    Huelle NormalkraftGrenzen(double y, bool mitAnkerkraft) const;
     // Adds the characteristic passive side, mobilised by `anteil`, to MChar (which holds the
     // retained side), so that the deflection rests on a characteristic system in
     // equilibrium; needs the passive solution in the tables.

@@ -44,6 +44,9 @@ public:
     // the support force of the anchored wall, 2 the vertical forces of the wall without
     // anchor; any other type writes nothing.
     int WriteAuflagerNachweis(int typ);
+    // The check of the vertical forces of the anchored wall (its heading "Vertikalkomponente
+    // der Auflagerkraft") or of the wall without anchor, in its governing load state.
+    int WriteVertikalnachweis(bool anker);
     // The checks of the anchor in the deep slip line, against material failure and
     // against pull-out, from the calculation's deep slip line check, or from the given
     // results.

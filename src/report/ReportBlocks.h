@@ -47,14 +47,14 @@ inline constexpr C1TemplateBlock kTragsicherheit{211, 13};
 inline constexpr C1TemplateBlock kProfil{211, 14};
 inline constexpr C1TemplateBlock kErdwiderlager{225, 9};
 inline constexpr C1TemplateBlock kSchnittgroessen{235, 1};
-inline constexpr C1TemplateBlock kVertikalkraefte{236, 10};
+inline constexpr C1TemplateBlock kVertikalkraefte{236, 1};
 inline constexpr C1TemplateBlock kEinwirkungen{247, 1};
 inline constexpr C1TemplateBlock kMaterialversagen{268, 14};
 inline constexpr C1TemplateBlock kRundstahlanker{285, 9};
 inline constexpr C1TemplateBlock kErsatzwand{297, 1};
 inline constexpr C1TemplateBlock kHerausziehen{301, 11};
 inline constexpr C1TemplateBlock kBeanspruchungen{315, 1};
-inline constexpr C1TemplateBlock kVertikalkomponente{333, 11};
+inline constexpr C1TemplateBlock kVertikalkomponente{333, 1};
 inline constexpr C1TemplateBlock kTiefeGleitfuge{347, 7};
 inline constexpr C1TemplateBlock kGleitkoerperKraefte{357, 12};
 inline constexpr C1TemplateBlock kKombinationen{375, 4};
@@ -63,6 +63,8 @@ inline constexpr C1TemplateBlock kVerdichtungTitel{408, 1};
 inline constexpr C1TemplateBlock kVerdichtung{408, 6};
 inline constexpr C1TemplateBlock kVerdichtungTabelle{415, 3};
 inline constexpr C1TemplateBlock kNorm{421, 3};
+// The rows of the vertical-force check of either wall in its governing load state.
+inline constexpr C1TemplateBlock kVertikalnachweis{436, 10};
 inline constexpr C1TemplateBlock kProfilUrteil{470, 2};
 inline constexpr C1TemplateBlock kLastzustand{472, 5};
 
@@ -113,6 +115,7 @@ inline constexpr std::array kAlle = {kModus,
                                      kVerdichtung,
                                      kVerdichtungTabelle,
                                      kNorm,
+                                     kVertikalnachweis,
                                      kProfilUrteil,
                                      kLastzustand};
 

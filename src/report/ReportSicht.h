@@ -251,12 +251,6 @@ inline double AnteilAnEph(const C1ZirfCalc& c, double bhk) {
 inline double GammaF(const C1ZirfCalc& c, int slot) {
     return c.faktorLf[slot];
 }
-inline double V_k(const C1ZirfCalc& c, int slot) {
-    return c.vertikalLf[slot];
-}
-inline double Bv_k(const C1ZirfCalc& c, int slot) {
-    return c.BvkLf[slot];
-}
 inline double SummeBh_d(const C1ZirfCalc& c) {
     return c.summeBhd;
 }
@@ -270,33 +264,6 @@ inline double Bh_kGW(const C1ZirfCalc& c) {
 }
 inline double GammaFGW(const C1ZirfCalc& c) {
     return c.faktorWasser;
-}
-// Vertical component of the anchor force.
-inline double Av_k(const C1ZirfCalc& c) {
-    return c.AKvk;
-}
-// Wall without anchor: vertical active earth pressure, the substitute force at the foot
-// (vertical and horizontal) and the vertical earth support force, stored with the
-// opposite sign of the report's Bv,k.
-inline double Eav_k(const C1ZirfCalc& c) {
-    return c.eavk;
-}
-inline double Cv_k(const C1ZirfCalc& c) {
-    return c.Cvk;
-}
-inline double Ch_k(const C1ZirfCalc& c) {
-    return c.Ck;
-}
-inline double BvErdauflager(const C1ZirfCalc& c) {
-    return c.summeBvk;
-}
-// The layer that holds the wall foot.
-inline const C1Schicht& SchichtFuss(const C1ZirfCalc& c) {
-    return c.Schicht[c.iSchichtFuss];
-}
-// Tangent of the passive wall friction of a layer.
-inline double TanDeltaP(const C1Schicht& s) {
-    return s.tanP;
 }
 
 // ---------------------------------------------------------------------------------

@@ -272,9 +272,11 @@ TEST(WandDetails, NormalForceCountsOnlyWhatActsAboveThePoint) {
         B{0, 1, B{}.routing, 0.0, 0.0, 20.0, 0, 1.5, 3.0, 1.0, 1.0},
         B{0, c.iSchichtFuss, B{}.routing, 0.0, 0.0, 40.0, 0, fussOben, c.t, 0.0, 2.0},
     };
-    c.vertikalPassivBemessung = -60.0;
-    c.vertikalFussKraftBemessung = 5.0;
-    const double gewicht = W::kGammaG * w.in.g / 100.0; // per metre
+    C1ZirfCalc::Vertikalzustand v;
+    v.faktor.assign(static_cast<std::size_t>(zirf::kMaxLastfaelle), g);
+    v.passiv = -60.0;
+    v.fussKraft = 5.0;
+    const double gewicht = g * w.in.g / 100.0; // per metre
     const double einbindung = c.t - W::kHe;
     const double mitteFuss = (fussOben + c.t) / 2.0;
     // The passive pressure is a triangle from the excavation level.
@@ -289,7 +291,7 @@ TEST(WandDetails, NormalForceCountsOnlyWhatActsAboveThePoint) {
         {c.t, gewicht * c.t + g * 70.0 - 60.0 + 5.0}, // foot: everything
     };
     for (const auto& f : faelle) {
-        EXPECT_NEAR(c.NormalkraftBei(f.y, true), f.erwartet, 1e-9) << f.y;
+        EXPECT_NEAR(c.NormalkraftBei(f.y, true, v), f.erwartet, 1e-9) << f.y;
     }
 }
 

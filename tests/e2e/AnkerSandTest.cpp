@@ -182,9 +182,10 @@ TEST(AnkerSand, ChecksAGivenEmbedmentByItsMomentsAboutTheAnchor) {
 
 // The support checks: the passive side must take the support force that the moments
 // about the anchor ask for, B_h,d, the active design moment about the anchor over the
-// lever arm of the passive triangle's resultant, (He - a) + 2/3·(t - He). Each load
-// case's share of it, B_h,k/E_p,d, also splits the anchor force: the anchor's vertical
-// component, tan 15° times the soil's share, is the only downward force.
+// lever arm of the passive triangle's resultant, (He - a) + 2/3·(t - He). Without wall
+// friction the vertical forces are the wall's weight down to its foot and the anchor's
+// vertical component, tan 15° times the anchor force, each with gamma_G: the state's
+// normal force at the foot; nothing acts upward.
 TEST(AnkerSand, SupportChecksOfTheFreeFoot) {
     const ZirfLauf& lauf = Nachweislauf();
     ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
@@ -206,10 +207,12 @@ TEST(AnkerSand, SupportChecksOfTheFreeFoot) {
     EXPECT_NEAR(xml.Wert({"trag", "horizontal"}, "ausnutzung").value_or(-1.0), ma / mp,
                 kAnteilRel * ma / mp);
 
-    const double avk =
-        std::tan(kNeigung * kDeg) * AnkerkraftBeiTiefe(NachweisWand(), t) * bhk / ephd;
-    EXPECT_NEAR(xml.Wert({"trag", "vertikal"}, "nach_unten").value_or(-1.0), avk,
-                2.0 * kAnteilRel * avk); // the anchor force times its share
+    const double unten = kGammaG * kG * t / 100.0 +
+                         std::tan(kNeigung * kDeg) * AnkerkraftBeiTiefe(NachweisWand(), t);
+    EXPECT_NEAR(xml.Wert({"trag", "vertikal"}, "nach_unten").value_or(-1.0), unten,
+                2.0 * kAnteilRel * unten);
+    EXPECT_NEAR(xml.Wert({"trag", "vertikal"}, "summe").value_or(-1.0), unten,
+                2.0 * kAnteilRel * unten);
     EXPECT_NEAR(xml.Wert({"trag", "vertikal"}, "nach_oben").value_or(-1.0), 0.0, 1e-9);
     EXPECT_NEAR(xml.Wert({"trag", "vertikal"}, "ausnutzung").value_or(-1.0), 0.0, 1e-9);
 }

@@ -135,19 +135,22 @@ bool Eingehalten(const std::vector<std::string>& abschnitt) {
     return !abschnitt.empty() && abschnitt.back().find("Nachweis eingehalten") != std::string::npos;
 }
 
-// Every example is a design: its earth support and vertical force checks hold, and the
-// numbers printed beside each verdict say so themselves.
+// Every example is a design: its earth support check holds, and the numbers printed
+// beside each verdict say so themselves. The depth is not designed for the vertical
+// forces (the wall friction of the passive side is the input's): their verdict is the one
+// their printed sum gives.
 TEST(Beispiele, DesignedWallsPassTheirSupportChecksByTheirPrintedNumbers) {
     for (const Beispiel& b : kBeispiele) {
         SCOPED_TRACE(b.datei);
         const ZirfLauf lauf = RunZirf(ExampleText(b.datei));
         ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
+        const auto v =
+            Abschnitt(lauf.bericht, b.einspannung < 0 ? "Nachweis der Vertikalkräfte"
+                                                      : "Vertikalkomponente der Auflagerkraft");
+        const std::vector<double> summe = Spalte(v, "Summe", 6);
+        ASSERT_EQ(summe.size(), 1u);
+        EXPECT_EQ(Eingehalten(v), summe[0] >= 0.0) << v.back();
         if (b.einspannung < 0) {
-            const auto v = Abschnitt(lauf.bericht, "Nachweis der Vertikalkräfte");
-            const std::vector<double> summe = Spalte(v, "Summe", 2);
-            ASSERT_EQ(summe.size(), 1u);
-            EXPECT_GE(summe[0], 0.0);
-            EXPECT_TRUE(Eingehalten(v)) << v.back();
             continue;
         }
         const auto h = Abschnitt(lauf.bericht, "Nachweis des Erdwiderlagers");
@@ -157,12 +160,6 @@ TEST(Beispiele, DesignedWallsPassTheirSupportChecksByTheirPrintedNumbers) {
         ASSERT_EQ(bhd.size(), 1u);
         EXPECT_LE(bhd[0], ephd[0]);
         EXPECT_TRUE(Eingehalten(h)) << h.back();
-
-        const auto v = Abschnitt(lauf.bericht, "Vertikalkomponente der Auflagerkraft");
-        const std::vector<double> summen = Spalte(v, "Summe", 4);
-        ASSERT_EQ(summen.size(), 2u); // downward, upward (negative)
-        EXPECT_GE(summen[0], -summen[1]);
-        EXPECT_TRUE(Eingehalten(v)) << v.back();
     }
 }
 

@@ -125,10 +125,38 @@ TEST(ErdwiderlagerSummen, EveryRowOfTheSupportChecksIsPrintedAndTheRowsAddUp) {
         const ErgebnisXml xml(l.lauf.ergebnis);
         EXPECT_NEAR(xml.Wert({"trag", "horizontal"}, "bhd").value_or(-1.0),
                     erdwiderlager.summe.value_or(0.0), kZweiStellen);
+    }
+}
 
-        // The vertical components: downward, then upward, each with its sum.
-        ZeilenErgebenSumme(TabelleNach(text, "nach unten gerichtet", 4), 4);
-        ZeilenErgebenSumme(TabelleNach(text, "nach oben gerichtet", 4), 4);
+// The check of the vertical forces of every kind of wall: each row's V,d is its factor
+// times its force, the rows add up to the sum, and the verdict is the sum's.
+TEST(ErdwiderlagerSummen, EveryRowOfTheVerticalForceCheckIsItsFactorTimesItsForce) {
+    for (const Lauf& l : Laeufe()) {
+        SCOPED_TRACE(l.art.name);
+        const bool anker = Attribut(l.art.dokument, "geom", "mitanker") != "0";
+        std::istringstream text(rtfcheck::BodyText(l.lauf.bericht));
+        const Tabelle v = TabelleNach(
+            text, anker ? "Vertikalkomponente der Auflagerkraft" : "Nachweis der Vertikalkräfte",
+            6);
+        ZeilenErgebenSumme(v, 6);
+        for (const auto& zellen : v.zeilen) {
+            SCOPED_TRACE(zellen[0]);
+            const auto faktor = ZahlInZelle(zellen, 3);
+            const auto kraft = ZahlInZelle(zellen, 5);
+            ASSERT_TRUE(faktor && kraft);
+            // The factor printed with two or three decimals, the force with two.
+            EXPECT_NEAR(*faktor * *kraft, *ZahlInZelle(zellen, 6),
+                        kZweiStellen * (1.0 + std::fabs(*faktor)) +
+                            kDreiStellen * std::fabs(*kraft) + kZweiStellen);
+        }
+        std::string zeile;
+        std::getline(text, zeile);
+        EXPECT_EQ(zeile.find("Nachweis eingehalten") != std::string::npos,
+                  v.summe.value_or(-1.0) >= 0.0)
+            << zeile;
+        const ErgebnisXml xml(l.lauf.ergebnis);
+        EXPECT_NEAR(xml.Wert({"trag", "vertikal"}, "summe").value_or(-1e9), v.summe.value_or(0.0),
+                    kZweiStellen);
     }
 }
 

@@ -25,6 +25,16 @@ inline double KaH(double phiGrad, double deltaGrad) {
     const double w = std::sqrt(std::sin(phi + delta) * std::sin(phi) / std::cos(delta));
     return std::pow(std::cos(phi), 2) / std::pow(1.0 + w, 2);
 }
+// The horizontal passive coefficient of a curved slip surface with the (negative) wall
+// friction angle delta, vertical wall and level ground:
+// Kp0·(1 - 0.53·delta)^(5.96·phi + 0.26)·cos delta, angles in radians, Kp0 = (1 + sin
+// phi)/(1 - sin phi); Kp without wall friction.
+inline double KpH(double phiGrad, double deltaGrad) {
+    const double phi = phiGrad * kPi / 180.0;
+    const double delta = deltaGrad * kPi / 180.0;
+    const double kp0 = (1.0 + std::sin(phi)) / (1.0 - std::sin(phi));
+    return kp0 * std::pow(1.0 - 0.53 * delta, 5.96 * phi + 0.26) * std::cos(delta);
+}
 inline double Kp(double phiGrad) {
     return std::pow(std::tan((45.0 + phiGrad / 2.0) * kPi / 180.0), 2);
 }
@@ -82,8 +92,10 @@ struct SandWand {
     double kopfkraftD = 0.0; // design horizontal force at the head, kN/m
     double unten = 100.0;    // depth down to which the figures reach
     double deltaA = 0.0;     // wall friction angle of the active side, degrees
+    double deltaP = 0.0;     // of the passive side, degrees (negative: the soil rises)
 
     double KaH() const { return geschlossen::KaH(phi, deltaA); }
+    double KpH() const { return geschlossen::KpH(phi, deltaP); }
 
     Figuren Aktiv() const {
         const double k = gamma * KaH();
@@ -91,7 +103,7 @@ struct SandWand {
         f.push_back({He, unten, k * He, k * unten});
         return f;
     }
-    Figuren Passiv() const { return {{He, unten, 0.0, gamma * Kp(phi) * (unten - He)}}; }
+    Figuren Passiv() const { return {{He, unten, 0.0, gamma * KpH() * (unten - He)}}; }
 
     // A uniform surcharge q spreads into the uniform active ordinate Ka·q; with its
     // design factor, down to the depth the figures reach.

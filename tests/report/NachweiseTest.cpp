@@ -189,101 +189,118 @@ TEST(WriteAuflagerNachweis, EarthSupportRowsAddUpToTheSumWithTheFactorsItTook) {
                 summe / 200.0, 1e-12);
 }
 
-TEST(WriteAuflagerNachweis, VerticalComponentOfTheSupportForce) {
-    ReportFixture f;
+// The vertical forces of a wall worked by hand: 10 m down to its foot, a weight of
+// 100 kg/m² (Gk = 10 kN/m), the vertical earth pressure of load case 1 (30 kN/m) and of
+// load case 2 (12.5 kN/m), the passive side's wall friction of 80 kN/m upward. Two load
+// states of "1.35*(1)+1.5*(2)": every load, and the permanent ones alone; each with its
+// anchor force (anchored wall, inclined at 45°: tan = 1) or its foot force C (without
+// anchor: half of tan 0° - tan(-20°) = 0.181985) and the share of the passive side it
+// mobilises.
+void Vertikal(ReportFixture& f, bool anker, double summeVerschiebung = 0.0) {
+    using B = C1WandDaten::WandBeitrag;
     f.in.iLetzterLastfall = 1; // slots 0 and 2
-    f.in.ankerneigung = 45.0;  // tan 45 = 1
+    f.in.g = 100.0;
+    f.in.wand_hw = 3.0;
+    f.in.mitanker = anker ? 1 : 0;
+    f.in.ankerneigung = 45.0;
+    f.in.tiefe_anker = 1.5;
     C1ZirfCalc& c = *f.calc;
-    c.vertikalLf[0] = 30.0;
-    c.vertikalLf[2] = 12.5;
-    c.AKvk = 7.5;
-    c.Schicht[4].tanP = -0.25;
-    c.iSchichtFuss = 4;
-    // The share of the support force in Eph,d: 96 / 160 = 0.6.
-    c.ephd = 160.0;
-    c.BhkLf[0] = 96.0;
-    c.BvkLf[0] = -40.0;
+    c.t = 10.0;
+    c.iSchichtFuss = 2;
+    c.Schicht[2].deltp = -20.0;
+    c.vertikalBeitraege = {B{0, 0, B{}.routing, 0.0, 0.0, 30.0, 0, 0.0, 0.0},
+                           B{2, 0, B{}.routing, 0.0, 0.0, 12.5, 0, 0.0, 0.0}};
+    c.vertikalPassivLf[0] = 80.0; // stored with the figures' sign: -(-80)
+    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {0, 1}}};
+    c.zustaende = {{0, 0}, {0, 1}};
+    const auto zustand = [&](std::size_t z, double f2, double ak, double anteil, double ch) {
+        C1ZirfCalc::Vertikalzustand v;
+        v.zustand = z;
+        v.faktor.assign(static_cast<std::size_t>(zirf::kMaxLastfaelle), 1.35);
+        v.faktor[2] = f2;
+        v.AK = ak;
+        v.anteilPassiv = anteil;
+        v.passiv = -80.0 * anteil;
+        v.ersatzkraft = ch;
+        v.fussKraft = anker ? 0.0 : c.FussKraftVertikal(ch);
+        return v;
+    };
+    // Every load: 13.5 + 40.5 + 18.75 + (anchor 20 | C 30 · 0.181985) - 40.
+    // The permanent loads: 13.5 + 40.5 + (anchor 15 | C 10 · 0.181985) - 0.45 · 80.
+    c.vertikalZustaende = {zustand(0, 1.5, 20.0, 0.5, 30.0),
+                           zustand(1, 0.0, 15.0 + summeVerschiebung, 0.45, 10.0)};
+}
+
+TEST(WriteAuflagerNachweis, VerticalForcesOfTheAnchoredWallInTheirGoverningState) {
+    ReportFixture f;
+    Vertikal(f, true);
     f.report.WriteAuflagerNachweis(1);
+    // Every load: 52.75; the permanent loads: 13.5 + 40.5 + 15 - 36 = 33.0, the least.
     const std::vector<std::string> expected = {
         "Vertikalkomponente der Auflagerkraft",
-        "nach unten gerichtet",
-        "aus | Lf | tan α | Faktor | V,k [kN/m] | ",
-        "Erddruck | 1 |  |  | 30.00 | ",
-        "Erddruck | 2 |  |  | 12.50 | ",
-        "Ankerkraft |  | 1.000 |  | 7.50 | ",
-        "Summe |  |  |  | 50.00 | ", // 30 + 12.5 + 7.5
-        "nach oben gerichtet",
-        "aus | Lf | tan δ | Anteil ε | Bv,k [kN/m] | ",
-        "Ephd | 1 | -0.250 | 0.600 | -40.00 | ",
-        "Summe |  |  |  | -40.00 | ",
-        "ΣV,k >= ΣBv,k : Nachweis eingehalten",
+        "maßgebender Lastzustand: LK 1 ständig",
+        "aus | Lf | Faktor |  | Kraft | [kN/m] | V,d [kN/m] | ",
+        "Eigengewicht | 1 | γ | 1.35 | Gk | 10.00 | 13.50 | ",
+        "Erddruck | 1 | γ | 1.35 | Ev,k | 30.00 | 40.50 | ",
+        "Erddruck | 2 | γ | 0.00 | Ev,k | 12.50 | 0.00 | ",
+        "Ankerkraft |  | tan α | 1.000 | Ad | 15.00 | 15.00 | ",
+        "Erdwiderlager |  | ε | 0.450 | Epv,k | -80.00 | -36.00 | ",
+        "Summe |  |  |  | ΣV,d |  | 33.00 | ",
+        "ΣV,d >= 0 : Nachweis eingehalten",
     };
     EXPECT_EQ(f.Zeilen(), expected);
-    EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "nach_unten"), 50.0);
-    EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "nach_oben"), 40.0);
-    EXPECT_EQ(Attr(f, {"result", "trag", "vertikal"}, "ausnutzung"), 0.8);
+    const auto v = std::initializer_list<const char*>{"result", "trag", "vertikal"};
+    // tan 45° to the calculation's degree factor.
+    EXPECT_NEAR(Attr(f, v, "summe").value_or(-1.0), 33.0, 1e-7);
+    EXPECT_NEAR(Attr(f, v, "nach_unten").value_or(-1.0), 69.0, 1e-7);
+    EXPECT_NEAR(Attr(f, v, "nach_oben").value_or(-1.0), 36.0, 1e-9);
+    EXPECT_NEAR(Attr(f, v, "ausnutzung").value_or(-1.0), 36.0 / 69.0, 1e-9);
+    EXPECT_STREQ(QEDOM_GetString(Element(f, v), "lastzustand"), "LK 1 ständig");
 }
 
-// The upward support force may exceed the downward forces by 0.1 % only while both sums
-// print alike.
-TEST(WriteAuflagerNachweis, VerticalComponentVerdictAgreesWithItsPrintedSums) {
+TEST(WriteAuflagerNachweis, VerticalForcesOfTheWallWithoutAnchorInTheirGoverningState) {
+    ReportFixture f;
+    Vertikal(f, false);
+    f.report.WriteAuflagerNachweis(2);
+    // Every load: 13.5 + 40.5 + 18.75 + 5.45955 - 40 = 38.20955; the permanent loads:
+    // 13.5 + 40.5 + 1.81985 - 36 = 19.81985, the least.
+    const std::vector<std::string> expected = {
+        "Nachweis der Vertikalkräfte",
+        "maßgebender Lastzustand: LK 1 ständig",
+        "aus | Lf | Faktor |  | Kraft | [kN/m] | V,d [kN/m] | ",
+        "Eigengewicht | 1 | γ | 1.35 | Gk | 10.00 | 13.50 | ",
+        "Erddruck | 1 | γ | 1.35 | Ev,k | 30.00 | 40.50 | ",
+        "Erddruck | 2 | γ | 0.00 | Ev,k | 12.50 | 0.00 | ",
+        "Ersatzkraft |  | (tan δc - tan δp) / 2 | 0.182 | Ch,d | 10.00 | 1.82 | ",
+        "Erdwiderlager |  | ε | 0.450 | Epv,k | -80.00 | -36.00 | ",
+        "Summe |  |  |  | ΣV,d |  | 19.82 | ",
+        "ΣV,d >= 0 : Nachweis eingehalten",
+    };
+    EXPECT_EQ(f.Zeilen(), expected);
+    const auto v = std::initializer_list<const char*>{"result", "trag", "vertikal"};
+    const double cv = 0.5 * std::tan(20.0 * M_PI / 180.0) * 10.0;
+    EXPECT_NEAR(Attr(f, v, "summe").value_or(-1.0), 13.5 + 40.5 + cv - 36.0, 1e-9);
+    EXPECT_NEAR(Attr(f, v, "eavk").value_or(-1.0), 40.5, 1e-9);
+    EXPECT_NEAR(Attr(f, v, "cvk").value_or(-1.0), cv, 1e-9);
+    EXPECT_NEAR(Attr(f, v, "gk").value_or(-1.0), 13.5, 1e-9);
+    EXPECT_NEAR(Attr(f, v, "bvk").value_or(1.0), -36.0, 1e-9);
+    EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "bhd"), std::nullopt);
+}
+
+// The verdict follows the sum as printed: one that prints as 0.00 holds, whatever its sign
+// before rounding.
+TEST(WriteAuflagerNachweis, VerticalForcesVerdictAgreesWithItsPrintedSum) {
     const struct {
-        double bvk;
+        double verschiebung; // of the governing state's anchor force, from a sum of 33.0
         bool eingehalten;
-    } faelle[] = {{-49.99, true}, {-50.004, true}, {-50.02, false}, {-50.2, false}};
+    } faelle[] = {{-33.0, true}, {-33.004, true}, {-33.006, false}, {-40.0, false}};
     for (const auto& fall : faelle) {
         ReportFixture f;
-        f.in.iLetzterLastfall = 0; // slot 0 alone
-        f.calc->vertikalLf[0] = 50.0;
-        f.calc->BvkLf[0] = fall.bvk;
+        Vertikal(f, true, fall.verschiebung);
         f.report.WriteAuflagerNachweis(1);
-        EXPECT_EQ(f.Zeilen().back(), fall.eingehalten
-                                         ? "ΣV,k >= ΣBv,k : Nachweis eingehalten"
-                                         : "ΣV,k < ΣBv,k : Nachweis nicht eingehalten  !!!")
-            << fall.bvk;
-    }
-}
-
-TEST(WriteAuflagerNachweis, VerticalForcesOfTheWallWithoutAnchor) {
-    struct Fall {
-        double ch, bvErdauflager;
-        double summe;
-        bool eingehalten;
-    };
-    // Eav,k 30, Cv,k 10 (half of it acts), Gk = 100 kg/m² * 10 m / 100 = 10 kN/m;
-    // Cvh,k = -0.5 * Ch,k * tan(-20 deg) = 0.5 * 20 * 0.363970 = 3.63970.
-    const Fall faelle[] = {
-        {20.0, 40.0, 30.0 + 5.0 + 3.6397023426620234 - 40.0 + 10.0, true},
-        {0.0, 45.0, 0.0, true},     // a sum of exactly 0 passes
-        {0.0, 45.5, -0.5, false},   // below 0 fails
-        {0.0, 45.04, -0.04, true},  // printed 0.0: holds as printed
-        {0.0, 45.06, -0.06, false}, // printed -0.1
-    };
-    for (const Fall& fall : faelle) {
-        ReportFixture f;
-        f.in.g = 100.0;
-        C1ZirfCalc& c = *f.calc;
-        c.t = 10.0;
-        c.eavk = 30.0;
-        c.Cvk = 10.0;
-        c.Ck = fall.ch;
-        c.summeBvk = fall.bvErdauflager;
-        c.iSchichtFuss = 2;
-        c.Schicht[2].deltp = -20.0;
-        f.report.WriteAuflagerNachweis(2);
-        const std::vector<std::string> lines = f.Zeilen();
-        EXPECT_EQ(ZeileMit(lines, "Ersatzkraft aus Ch,k"),
-                  fall.ch != 0.0 ? "Ersatzkraft aus Ch,k | Cvh,k | 3.6 | [kN/m] | " : "");
-        EXPECT_EQ(ZeileMit(lines, "Eigengewicht"), "Eigengewicht | Gk | 10.0 | [kN/m] | ");
-        EXPECT_EQ(lines.back(), fall.eingehalten ? "ΣV >= 0 : Nachweis eingehalten"
-                                                 : "ΣV < 0 : Nachweis nicht eingehalten !!!");
-        const auto v = std::initializer_list<const char*>{"result", "trag", "vertikal"};
-        EXPECT_EQ(Attr(f, v, "eavk"), 30.0);
-        EXPECT_EQ(Attr(f, v, "cvk"), 10.0);
-        EXPECT_EQ(Attr(f, v, "gk"), 10.0);
-        EXPECT_EQ(Attr(f, v, "bvk"), -fall.bvErdauflager);
-        EXPECT_NEAR(*Attr(f, v, "summe"), fall.summe, 1e-9);
-        EXPECT_EQ(Attr(f, {"result", "trag", "horizontal"}, "bhd"), std::nullopt);
+        EXPECT_EQ(f.Zeilen().back(), fall.eingehalten ? "ΣV,d >= 0 : Nachweis eingehalten"
+                                                      : "ΣV,d < 0 : Nachweis nicht eingehalten !!!")
+            << fall.verschiebung;
     }
 }
 
@@ -682,25 +699,26 @@ TEST(Nachweise, ValueThatIsNoNumberIsNeitherShownNorStoredAndFails) {
          "ΣBh,d > Eph,d : Nachweis nicht eingehalten"},
         {"undefined vertical earth pressure",
          [](ReportFixture& f) {
-             f.in.iLetzterLastfall = 1;
-             f.calc->vertikalLf[0] = kNaN;
-             f.calc->BvkLf[0] = -40.0;
+             Vertikal(f, true);
+             f.calc->vertikalBeitraege[0].Ev = kNaN;
              f.report.WriteAuflagerNachweis(1);
          },
          {"result", "trag", "vertikal"},
-         {"nach_unten", "ausnutzung"},
+         {"nach_unten", "summe", "ausnutzung"},
          "nach_oben",
-         "ΣV,k < ΣBv,k : Nachweis nicht eingehalten"},
+         "ΣV,d < 0 : Nachweis nicht eingehalten"},
         {"infinite substitute force of the wall without anchor",
          [](ReportFixture& f) {
-             f.calc->eavk = 30.0;
-             f.calc->Cvk = kInf;
+             Vertikal(f, false);
+             f.calc->vertikalZustaende[1].ersatzkraft = kInf;
+             f.calc->vertikalZustaende[1].fussKraft = kInf;
+             f.calc->vertikalZustaende[0].fussKraft = -kInf;
              f.report.WriteAuflagerNachweis(2);
          },
          {"result", "trag", "vertikal"},
          {"cvk", "summe"},
          "eavk",
-         "ΣV < 0 : Nachweis nicht eingehalten"},
+         "ΣV,d < 0 : Nachweis nicht eingehalten"},
         {"infinite largest moment",
          [](ReportFixture& f) {
              Profil(f);

@@ -24,9 +24,15 @@ struct ExtremLabel {
     static constexpr int kMarkiert = 1;
     static constexpr int kSonstige = 2;
 
-    // The order of placing within the ranks: of the marked points those with a text of
-    // their own (a value a table prints) first.
-    int Reihenfolge() const { return 2 * rang + (rang == kMarkiert && text.empty() ? 1 : 0); }
+    // The order of placing: the values a table prints (a text of their own) before all
+    // others, so that where a label stands at a point of the table it is the table's;
+    // then by rank, of the marked points those with a text first.
+    int Reihenfolge() const {
+        if (!text.empty()) {
+            return -1;
+        }
+        return 2 * rang + (rang == kMarkiert ? 1 : 0);
+    }
     // Whether this label gives way to b, another label within `naehe` along the member
     // on the same side: when it only repeats b (a value within a hundredth of b's, b a
     // value a table prints, or b the larger, or b the earlier of equal ones), or when it
