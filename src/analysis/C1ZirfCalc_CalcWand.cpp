@@ -163,6 +163,7 @@ int C1ZirfCalc::CalcWand() {
     // One pass over every load state finds the depth and the governing state, and leaves
     // the calculation object in that state. A divergence ends the analysis.
     BildeLastzustaende();
+    PruefeZustandsumfang();
     const int status =
         in.mitanker == 0 ? CalcEinbindetiefe() : CalcEinbindetiefeAnker(in.einspannung);
     // The output reads this: no check may rest on the last trial step.

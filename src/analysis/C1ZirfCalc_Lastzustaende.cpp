@@ -72,16 +72,49 @@ std::string TextVon(const C1Bemessungskombination& k, const C1Lastzustand& z) {
     return text;
 }
 
+std::vector<std::pair<int, double>> C1ZirfCalc::FaktorenSchluessel(std::size_t k,
+                                                                   std::uint64_t ohne) const {
+    C1Lastzustand z;
+    z.kombination = k;
+    z.ohne = ohne;
+    const KombiFaktoren f = FaktorenVon(bemessungsKombinationen.at(k), z);
+    std::vector<std::pair<int, double>> name;
+    for (int n = 1; n <= kKombiLastfaelle; ++n) {
+        if (f.faktor.at(Eintrag(n)) != 0.0) {
+            name.emplace_back(n, f.faktor.at(Eintrag(n)));
+        }
+    }
+    return name;
+}
+
+std::size_t C1ZirfCalc::NimmZustand(std::size_t k, std::uint64_t ohne, bool spaetere) {
+    C1Bemessungskombination& kombination = bemessungsKombinationen.at(k);
+    if (const auto da = kombination.zustand.find(ohne); da != kombination.zustand.end()) {
+        return da->second;
+    }
+    C1Lastzustand z;
+    z.kombination = k;
+    z.ohne = ohne;
+    const auto [wo, neu] =
+        zustandNachFaktoren.try_emplace(FaktorenSchluessel(k, ohne), zustaende.size());
+    if (neu) {
+        zustaende.push_back(z);
+    } else if (spaetere) {
+        zustaende[wo->second] = z;
+    }
+    kombination.zustand[ohne] = wo->second;
+    return wo->second;
+}
+
+std::size_t C1ZirfCalc::Materialisiere(std::size_t k, std::uint64_t ohne) {
+    return NimmZustand(k, ohne, false);
+}
+
 void C1ZirfCalc::BildeLastzustaende() {
     const C1ZirfInput& in = *pInput;
     bemessungsKombinationen.clear();
     zustaende.clear();
-    // A state whose factors equal an earlier one's adds nothing: the load cases present
-    // and their factors name it. Of equal states the wall without anchor reports the later
-    // combination, the anchored wall the earlier (the rules for combinations of equal
-    // depth).
-    std::map<std::vector<std::pair<int, double>>, std::size_t> bekannt;
-    const bool spaetere = in.mitanker == 0 && in.berart == 0;
+    zustandNachFaktoren.clear();
     for (std::size_t k = 0; k < in.kombi.size(); ++k) {
         const C1ZirfInput::LFKombi& lk = in.kombi[k];
         if (!einbindung::IstStrGeo(lk.art)) {
@@ -98,27 +131,27 @@ void C1ZirfCalc::BildeLastzustaende() {
             }
         }
         bemessungsKombinationen.push_back(kombination);
-        // Every subset of the variable load cases, all of them present first.
-        const std::size_t nv = kombination.veraenderlich.size();
-        const std::uint64_t alle = (std::uint64_t{1} << nv) - 1;
-        for (std::uint64_t ohne = 0; ohne <= alle; ++ohne) {
-            C1Lastzustand z;
-            z.kombination = bemessungsKombinationen.size() - 1;
-            z.ohne = ohne;
-            const KombiFaktoren f = FaktorenVon(kombination, z);
-            std::vector<std::pair<int, double>> name;
-            for (int n = 1; n <= kKombiLastfaelle; ++n) {
-                if (f.faktor.at(Eintrag(n)) != 0.0) {
-                    name.emplace_back(n, f.faktor.at(Eintrag(n)));
-                }
+    }
+    alleAufgezaehlt = AnzahlZustaende() <= aufzaehlenBis;
+    // A state whose factors equal an earlier one's adds nothing: the load cases present
+    // and their factors name it. Of equal states the wall without anchor reports the later
+    // combination, the anchored wall the earlier (the rules for combinations of equal
+    // depth).
+    const bool spaetere = in.mitanker == 0 && in.berart == 0;
+    for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
+        const std::uint64_t alleOhne = bemessungsKombinationen[k].AlleOhne();
+        if (alleAufgezaehlt) {
+            // Every subset of the variable load cases, all of them present first.
+            for (std::uint64_t ohne = 0; ohne <= alleOhne; ++ohne) {
+                NimmZustand(k, ohne, spaetere);
             }
-            const auto [wo, neu] = bekannt.try_emplace(std::move(name), zustaende.size());
-            if (neu) {
-                zustaende.push_back(z);
-            } else if (spaetere) {
-                zustaende[wo->second] = z;
-            }
-            bemessungsKombinationen.back().zustand.push_back(wo->second);
+            continue;
+        }
+        // The permanent loads, and each variable load case alone with them: every other
+        // state of the combination is their sum, found where a value is sought.
+        NimmZustand(k, alleOhne, spaetere);
+        for (std::size_t j = 0; j < bemessungsKombinationen[k].veraenderlich.size(); ++j) {
+            NimmZustand(k, alleOhne ^ (std::uint64_t{1} << j), spaetere);
         }
     }
 }

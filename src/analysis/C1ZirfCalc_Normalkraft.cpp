@@ -137,6 +137,14 @@ double C1ZirfCalc::NormalkraftBei(double y, bool mitAnkerkraft, const Vertikalzu
     return NormalkraftBei(VertikalanteileBei(y), mitAnkerkraft, v);
 }
 
+C1ZirfCalc::Zustandsgrenzen C1ZirfCalc::NormalkraftDerZustaende(double y, bool mitAnkerkraft,
+                                                                bool merken) const {
+    const Vertikalanteile a = VertikalanteileBei(y);
+    return ZustandsGrenzen(
+        [&](std::size_t z) { return NormalkraftBei(a, mitAnkerkraft, vertikalZustaende.at(z)); },
+        merken);
+}
+
 double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand) const {
     if (vertikalZustaende.empty()) {
         if (zustand != nullptr) {
@@ -144,12 +152,9 @@ double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* 
         }
         return NormalkraftBei(y, mitAnkerkraft);
     }
-    const Vertikalanteile a = VertikalanteileBei(y);
-    const wand::Huellwert h = wand::Groesster(vertikalZustaende.size(), [&](std::size_t k) {
-        return NormalkraftBei(a, mitAnkerkraft, vertikalZustaende[k]);
-    });
+    const wand::Huellwert h = NormalkraftDerZustaende(y, mitAnkerkraft, true).Groesster();
     if (zustand != nullptr) {
-        *zustand = vertikalZustaende[h.zustand].zustand;
+        *zustand = h.zustand;
     }
     return h.wert;
 }
@@ -159,14 +164,8 @@ C1ZirfCalc::Huelle C1ZirfCalc::NormalkraftGrenzen(double y, bool mitAnkerkraft) 
         const double n = NormalkraftBei(y, mitAnkerkraft);
         return {n, n};
     }
-    const Vertikalanteile a = VertikalanteileBei(y);
-    Huelle h;
-    for (std::size_t k = 0; k < vertikalZustaende.size(); ++k) {
-        const double n = NormalkraftBei(a, mitAnkerkraft, vertikalZustaende[k]);
-        h.max = k == 0 ? n : std::max(h.max, n);
-        h.min = k == 0 ? n : std::min(h.min, n);
-    }
-    return h;
+    const Zustandsgrenzen g = NormalkraftDerZustaende(y, mitAnkerkraft, false);
+    return {g.max, g.min};
 }
 
 C1WandDaten::Vertikalzustand C1ZirfCalc::VertikalzustandJetzt() const {
@@ -215,17 +214,6 @@ void C1ZirfCalc::VertikalJeZustand() {
 }
 
 std::size_t C1ZirfCalc::MassgebenderVertikalzustand() const {
-    // The state of the least force at the foot: the one furthest from standing on it; the
-    // earlier of equal ones.
-    std::size_t massgebend = 0;
-    double kleinste = 0.0;
-    const Vertikalanteile a = VertikalanteileBei(t);
-    for (std::size_t k = 0; k < vertikalZustaende.size(); ++k) {
-        const double n = NormalkraftBei(a, true, vertikalZustaende[k]);
-        if (k == 0 || n < kleinste) {
-            kleinste = n;
-            massgebend = k;
-        }
-    }
-    return massgebend;
+    // The state of the least force at the foot: the one furthest from standing on it.
+    return NormalkraftDerZustaende(t, true, true).zMin;
 }

@@ -23,6 +23,9 @@ enum Tabelle { kMAktiv = 0, kQAktiv = 1, kMPassiv = 2, kQPassiv = 3 };
 // sums of the iteration; the beam takes the loads' terms a little otherwise (the factor 1/3
 // as 0.3333), so that the state of the deepest wall may ask up to some 1e-4 more of it.
 constexpr double kEntwurfGenauigkeit = 1e-3;
+// A state whose passive share (or ground anchor's force) lies below 0 by more than this
+// cannot stand.
+constexpr double kGueltig = 1e-9;
 
 // Sign class of a shear value: positive, negative or exactly zero.
 int Vorzeichen(double q) {
@@ -89,16 +92,23 @@ void C1ZirfCalc::SchnittgroessenPassiv(int s1, int s2, bool traceJePunkt) {
 std::vector<std::vector<double>> C1ZirfCalc::KoeffizientenJeZustand() {
     std::vector<std::vector<double>> koeff(zustaende.size());
     linearKombiniert.assign(bemessungsKombinationen.size(), false);
+    Fortschritt(zustaende.size());
     for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
         const C1Bemessungskombination& kombination = bemessungsKombinationen[k];
         const std::size_t nv = kombination.veraenderlich.size();
-        const std::uint64_t alleOhne = (std::uint64_t{1} << nv) - 1;
+        const std::uint64_t alleOhne = kombination.AlleOhne();
         const auto koeffizienten = [&](std::uint64_t ohne) {
             kombiFaktoren = FaktorenVon(kombination, {k, ohne});
             KombiniereWandlasten();
             return Koeffizienten();
         };
-        if (zustaende.size() <= linearAb || !GleicheVerdichtungswahl(k)) {
+        const bool gleich = GleicheVerdichtungswahl(k);
+        if (!alleAufgezaehlt && !gleich) {
+            ZuVieleZustaende("in einer Schicht ist der Verdichtungserddruck nur in einigen "
+                             "Lastzuständen größer als die veränderlichen Lasten, die Zustände "
+                             "wären einzeln zu rechnen");
+        }
+        if ((alleAufgezaehlt && zustaende.size() <= linearAb) || !gleich) {
             for (std::size_t z = 0; z < zustaende.size(); ++z) {
                 if (zustaende[z].kombination == k) {
                     koeff[z] = koeffizienten(zustaende[z].ohne);
@@ -136,36 +146,71 @@ std::vector<std::vector<double>> C1ZirfCalc::KoeffizientenJeZustand() {
 
 void C1ZirfCalc::SetzeBemessungJeZustand(const C1Traeger& bemessung,
                                          const std::vector<std::vector<double>>& koeff,
-                                         const std::vector<double>& anteil, const char* format) {
+                                         const std::vector<double>& anteil, const char* format,
+                                         int ankerAuflager, bool linear) {
     bemessungsBalken = std::make_shared<const C1Traeger>(bemessung);
     passivBalken = std::make_shared<const C1Traeger>(*pTraeger);
     bemessungsSchar = wand::Schar(bemessungsBalken, passivBalken, nLastfaelle, koeff, anteil);
+    const std::vector<double> ankerkraft =
+        ankerAuflager > 0 ? bemessungsSchar.Auflagerkraft(ankerAuflager) : std::vector<double>{};
+    ZustaendeGueltig(ankerkraft);
     // Where a combination's states are linear in its variable load cases, and none of them
     // mobilises the passive side beyond its bounds, its envelope is found from the shares
     // of the permanent loads and of each variable load case.
     const double f = AnteilGrenze();
+    familien.clear();
     for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
         const C1Bemessungskombination& kombination = bemessungsKombinationen[k];
-        if (k >= linearKombiniert.size() || !linearKombiniert[k] ||
+        if (k >= linearKombiniert.size() || !linearKombiniert[k] || !linear ||
             kombination.veraenderlich.empty()) {
             continue;
         }
         const std::size_t nv = kombination.veraenderlich.size();
-        const std::uint64_t alleOhne = (std::uint64_t{1} << nv) - 1;
-        const std::size_t basis = kombination.zustand.at(alleOhne);
-        std::vector<std::size_t> einzeln;
+        const std::uint64_t alleOhne = kombination.AlleOhne();
+        Familie familie{k, kombination.zustand.at(alleOhne), {}};
+        const std::size_t basis = familie.basis;
         double tief = anteil.at(basis);
         double hoch = anteil.at(basis);
+        double ankerTief = ankerkraft.empty() ? 0.0 : ankerkraft.at(basis);
+        std::uint64_t ohneTief = alleOhne;
         for (std::size_t j = 0; j < nv; ++j) {
-            einzeln.push_back(kombination.zustand.at(alleOhne ^ (std::uint64_t{1} << j)));
-            const double d = anteilPassivNoetig.at(einzeln.back()) - anteilPassivNoetig.at(basis);
+            familie.einzeln.push_back(kombination.zustand.at(alleOhne ^ (std::uint64_t{1} << j)));
+            const double d =
+                anteilPassivNoetig.at(familie.einzeln.back()) - anteilPassivNoetig.at(basis);
             tief += std::min(d, 0.0);
             hoch += std::max(d, 0.0);
+            ohneTief ^= d < 0.0 ? std::uint64_t{1} << j : 0;
+            if (!ankerkraft.empty()) {
+                ankerTief +=
+                    std::min(ankerkraft.at(familie.einzeln.back()) - ankerkraft.at(basis), 0.0);
+            }
         }
-        if (tief >= 0.0 && hoch <= f) {
-            bemessungsSchar.SetzeFamilie(kombination.zustand, basis, einzeln);
+        // Every state of the family must stand: a ground anchor must not push either.
+        const bool zuganker = !ankerkraft.empty() && pInput->anker != 0;
+        if (tief >= 0.0 && hoch <= f && !(zuganker && ankerTief < -kGueltig)) {
+            std::vector<std::size_t> mitglieder;
+            for (const auto& [ohne, z] : kombination.zustand) {
+                mitglieder.push_back(z);
+            }
+            bemessungsSchar.SetzeFamilie(mitglieder, basis, familie.einzeln);
+            familien.push_back(std::move(familie));
+        } else if (!alleAufgezaehlt) {
+            // Its states are not listed: those beyond the bounds cannot be told apart.
+            C1Lastzustand z{k, ohneTief};
+            ZuVieleZustaende(
+                tief < 0.0 ? "im Lastzustand " + TextVon(kombination, z) +
+                                 " müsste der Erdwiderstand ziehen, die Zustände wären "
+                                 "einzeln zu rechnen"
+                : hoch > f ? std::string("die Wand ist für einige Lastzustände zu kurz "
+                                         "(erforderlicher Anteil des Erdwiderstands über "
+                                         "ηp/γEp), die Zustände wären einzeln zu rechnen")
+                           : std::string("in einigen Lastzuständen müsste der Anker drücken, "
+                                         "die Zustände wären einzeln zu rechnen"));
         }
     }
+    // The state that needs the most of the passive side, which the earth support's check
+    // names.
+    ZustandsGrenzen([this](std::size_t z) { return anteilPassivNoetig.at(z); });
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = static_cast<std::size_t>(p);
         const Huelle m = MHuelle(PunktX(p));
@@ -182,15 +227,6 @@ void C1ZirfCalc::SetzeBemessungJeZustand(const C1Traeger& bemessung,
 }
 
 namespace {
-
-C1ZirfCalc::Huelle HuelleVon(const std::vector<double>& werte) {
-    C1ZirfCalc::Huelle h;
-    for (std::size_t z = 0; z < werte.size(); ++z) {
-        h.max = z == 0 ? werte[z] : std::max(h.max, werte[z]);
-        h.min = z == 0 ? werte[z] : std::min(h.min, werte[z]);
-    }
-    return h;
-}
 
 // Above this many load states the exact search along the beam is made only for the states
 // whose estimate from the points comes within kKandidatenAnteil of the greatest estimate:
@@ -212,7 +248,54 @@ C1ZirfCalc::Huelle C1ZirfCalc::QHuelle(double x) const {
 }
 
 C1ZirfCalc::Huelle C1ZirfCalc::QEndeHuelle(int feld) const {
-    return HuelleVon(bemessungsSchar.QEnde(feld));
+    const std::vector<double> q = bemessungsSchar.QEnde(feld);
+    const Zustandsgrenzen g = ZustandsGrenzen([&q](std::size_t z) { return q.at(z); }, false);
+    return {g.max, g.min};
+}
+
+wand::Huellwert C1ZirfCalc::GroessterDerZustaende(const std::vector<double>& werte) const {
+    return ZustandsGrenzen([&werte](std::size_t z) { return werte.at(z); }).Groesster();
+}
+
+void C1ZirfCalc::MerkeExtremeDerFamilien(const std::vector<Linie>& linien) const {
+    // The states of families whose value is the greatest or the least at a point: the run
+    // holds them for the search along the beam, which goes state by state.
+    if (familien.empty()) {
+        return;
+    }
+    for (std::size_t p = 0; p < static_cast<std::size_t>(kPunkte); ++p) {
+        ZustandsGrenzen([&](std::size_t z) { return linien.at(z)[p]; });
+    }
+}
+
+void C1ZirfCalc::ZustaendeGueltig(const std::vector<double>& ankerkraft) {
+    // A state stands where the passive side need not pull and a ground anchor need not
+    // push: the model has no other support.
+    const bool zuganker = MitAnker() && pInput->anker != 0;
+    zustandGueltig.assign(zustaende.size(), true);
+    for (std::size_t z = 0; z < zustaende.size(); ++z) {
+        const bool ziehen = z < anteilPassivNoetig.size() && anteilPassivNoetig[z] < -kGueltig;
+        const bool druecken = zuganker && z < ankerkraft.size() && ankerkraft[z] < -kGueltig;
+        zustandGueltig[z] = !ziehen && !druecken;
+    }
+    bemessungsSchar.SetzeGueltig(zustandGueltig);
+}
+
+bool C1ZirfCalc::NimmFehlendeZustaende() {
+    // The internal forces found values of states of families that the run does not hold:
+    // it takes them and forms the internal forces again, which finds the same states.
+    if (fehlendeZustaende.empty() || weitererDurchgang) {
+        fehlendeZustaende.clear();
+        weitererDurchgang = false;
+        return false;
+    }
+    const auto fehlend = fehlendeZustaende;
+    fehlendeZustaende.clear();
+    for (const auto& [k, ohne] : fehlend) {
+        Materialisiere(k, ohne);
+    }
+    weitererDurchgang = true;
+    return true;
 }
 
 std::vector<C1ZirfCalc::Linie> C1ZirfCalc::PunkteJeZustand(bool moment) const {
@@ -234,13 +317,14 @@ wand::Huellwert C1ZirfCalc::GroesstesExtremumDerZustaende(
     std::vector<double> schaetzung(n);
     double groesste = 0.0;
     for (std::size_t z = 0; z < n; ++z) {
-        schaetzung[z] = std::fabs(geschaetzt(z));
+        schaetzung[z] = ZustandGueltig(z) ? std::fabs(geschaetzt(z)) : 0.0;
         groesste = std::max(groesste, schaetzung[z]);
     }
     wand::Huellwert h;
     bool gesetzt = false;
     for (std::size_t z = 0; z < n; ++z) {
-        if (n > kAlleGenau && schaetzung[z] < kKandidatenAnteil * groesste) {
+        if (!ZustandGueltig(z) ||
+            (n > kAlleGenau && schaetzung[z] < kKandidatenAnteil * groesste)) {
             continue;
         }
         const wand::Extremum e = genau(z);
@@ -256,6 +340,7 @@ wand::Huellwert C1ZirfCalc::GroesstesFeldmoment(double ab) const {
     const double TL = pTraeger->GetTL();
     const std::vector<Linie> q = PunkteJeZustand(false);
     const std::vector<Linie> m = PunkteJeZustand(true);
+    MerkeExtremeDerFamilien(m);
     // Each state's zero of the shear below `ab`, from its line at the points.
     std::vector<double> x(q.size());
     for (std::size_t z = 0; z < q.size(); ++z) {
@@ -278,6 +363,7 @@ wand::Huellwert C1ZirfCalc::GroesstesFeldmoment(double ab) const {
 wand::Huellwert C1ZirfCalc::GroesstesMoment() const {
     const double TL = pTraeger->GetTL();
     const std::vector<Linie> m = PunkteJeZustand(true);
+    MerkeExtremeDerFamilien(m);
     return GroesstesExtremumDerZustaende(
         [&](std::size_t z) {
             double g = 0.0;
@@ -432,11 +518,11 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     Mxm = groesstes.wert;
     massgebend.Mxm = groesstes.zustand;
     TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);
-    const wand::Huellwert hw = wand::Groesster(b.M(TL - in.wand_hw));
+    const wand::Huellwert hw = GroessterDerZustaende(b.M(TL - in.wand_hw));
     MHw = hw.wert;
     massgebend.MHw = hw.zustand;
     MA = 0.0;
-    const wand::Huellwert fuss = wand::Groesster(b.M(0.0));
+    const wand::Huellwert fuss = GroessterDerZustaende(b.M(0.0));
     MF = fuss.wert;
     massgebend.MF = fuss.zustand;
     TracePrintf("\nTFuss:  t %6.3f  MF %6.3f", t, MF);
@@ -465,6 +551,9 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     yMF = t;
     NMF = NFuss;
     massgebend.NMF = massgebend.NFuss;
+    if (NimmFehlendeZustaende()) {
+        return CalcSchnittgroessen();
+    }
     status = CalcDurchbiegung();
     return 1;
 }

@@ -21,6 +21,7 @@ namespace {
 constexpr int kPunkte = C1WandDaten::kPunkte;
 // Offset of the values beside the anchor (m).
 constexpr double kNebenAnker = 0.01;
+constexpr int kTeilweise = 1;
 
 // The share of the passive side that leaves a free foot without force: it takes what the
 // retained side leaves at the foot support.
@@ -124,8 +125,10 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
         anteilPassivNoetig[z] = AnteilPassivChar(aktiv[z], passiv, fixierung);
         anteilPassivZustand[z] = AnteilPassivBemessung(aktiv[z], passiv, fixierung, AnteilGrenze());
     }
+    // Each state aiming at its own target, the shares are no sum of the load cases' shares.
+    const bool linear = !(nachweis && einspannArt == kTeilweise);
     SetzeBemessungJeZustand(bemessung, koeff, anteilPassivZustand,
-                            "\nT: i %2d  x %6.3f  Q %6.3f M %6.3f");
+                            "\nT: i %2d  x %6.3f  Q %6.3f M %6.3f", sys.anker, linear);
     const wand::Schar& b = bemessungsSchar;
 
     // Design values at the characteristic points: of the states the one of the largest
@@ -139,7 +142,7 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     massgebend.Mxm = groesstes.zustand;
     TracePrintf("\nT:  xm %6.3f  maxM %6.3f", xm, Mxm);
     const auto huelle = [&](const std::vector<double>& werte, double& ziel, std::size_t& zustand) {
-        const wand::Huellwert h = wand::Groesster(werte);
+        const wand::Huellwert h = GroessterDerZustaende(werte);
         ziel = h.wert;
         zustand = h.zustand;
     };
@@ -179,7 +182,7 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
             },
             [&](std::size_t z) { return b.Zustand(z).Einspannmoment(sys.xFuss, bis, Mxm); });
     } else {
-        const wand::Huellwert h = wand::Groesster(b.M(sys.xFuss));
+        const wand::Huellwert h = GroessterDerZustaende(b.M(sys.xFuss));
         fuss = {h.wert, h.zustand, sys.xFuss};
     }
     MF = fuss.wert;
@@ -191,21 +194,22 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     huelle(b.Q(sys.xFuss), QFuss, massgebend.QFuss);
 
     // The anchor force: the greatest of the states; the greatest of the states without a
-    // variable load for the deep slip line's permanent share.
-    massgebend.AK = 0;
+    // variable load (each combination's permanent state) for the deep slip line's
+    // permanent share.
+    const Zustandsgrenzen anker =
+        ZustandsGrenzen([this](std::size_t z) { return ankerkraftZustand.at(z); });
+    massgebend.AK = anker.zMax;
+    AK = anker.gesetzt ? anker.max : AK;
     AKStaendig = 0.0;
     bool mitStaendig = false;
-    for (std::size_t z = 0; z < n; ++z) {
-        const double a = ankerkraftZustand[z];
-        if (a > ankerkraftZustand[massgebend.AK]) {
-            massgebend.AK = z;
-        }
-        if (IstStaendig(KombinationVon(z), zustaende[z])) {
-            AKStaendig = mitStaendig ? std::max(AKStaendig, a) : a;
+    for (const C1Bemessungskombination& k : bemessungsKombinationen) {
+        const std::size_t z = k.zustand.at(k.AlleOhne());
+        if (ZustandGueltig(z)) {
+            AKStaendig =
+                mitStaendig ? std::max(AKStaendig, ankerkraftZustand[z]) : ankerkraftZustand[z];
             mitStaendig = true;
         }
     }
-    AK = ankerkraftZustand.empty() ? AK : ankerkraftZustand[massgebend.AK];
 
     // The characteristic line: the characteristic loads of the state of the greatest
     // moment, the passive side mobilised as that wall needs.
@@ -236,6 +240,9 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     NXm = NormalkraftHuelle(xm, true, &massgebend.NXm);
     NMF = NormalkraftHuelle(yMF, true, &massgebend.NMF);
     NFuss = NormalkraftHuelle(t, true, &massgebend.NFuss);
+    if (NimmFehlendeZustaende()) {
+        return CalcSchnittgroessenAnker();
+    }
     status = CalcDurchbiegungAnker();
     return 1;
 }

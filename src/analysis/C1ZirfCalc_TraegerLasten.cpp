@@ -349,10 +349,10 @@ void C1ZirfCalc::VerdichtungswahlDerZustaende() {
     for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
         // A combination whose states all choose alike: its permanent state tells.
         const C1Bemessungskombination& kombination = bemessungsKombinationen[k];
-        const bool gleich = zustaende.size() > linearAb && GleicheVerdichtungswahl(k);
+        const bool gleich =
+            (!alleAufgezaehlt || zustaende.size() > linearAb) && GleicheVerdichtungswahl(k);
         for (std::size_t z = 0; z < zustaende.size(); ++z) {
-            const std::uint64_t alleOhne =
-                (std::uint64_t{1} << kombination.veraenderlich.size()) - 1;
+            const std::uint64_t alleOhne = kombination.AlleOhne();
             if (zustaende[z].kombination != k || (gleich && zustaende[z].ohne != alleOhne)) {
                 continue;
             }

@@ -44,7 +44,7 @@ C1ZirfCalc::Bewertung C1ZirfCalc::BewerteLinear(std::size_t k) {
     // every state).
     const C1Bemessungskombination& kombination = bemessungsKombinationen.at(k);
     const std::size_t nv = kombination.veraenderlich.size();
-    const std::uint64_t alleOhne = (std::uint64_t{1} << nv) - 1;
+    const std::uint64_t alleOhne = kombination.AlleOhne();
     const auto werte = [&](std::uint64_t ohne) {
         C1Lastzustand z;
         z.kombination = k;
@@ -73,8 +73,8 @@ C1ZirfCalc::Bewertung C1ZirfCalc::BewerteLinear(std::size_t k) {
             ohneA ^= bit;
         }
     }
-    b.kritisch = kombination.zustand.at(ohneU);
-    b.hoechstAusgenutzt = kombination.zustand.at(ohneA);
+    b.kritisch = Materialisiere(k, ohneU);
+    b.hoechstAusgenutzt = Materialisiere(k, ohneA);
     b.sicher = b.ueberschuss < 0.0;
     return b;
 }
@@ -100,9 +100,11 @@ double C1ZirfCalc::AusnutzungZustand() const {
 
 C1ZirfCalc::Bewertung C1ZirfCalc::BewerteZustaende(const std::vector<std::size_t>& auswahl) {
     SammleWandlasten();
+    Fortschritt(auswahl.size());
     // Many states: each combination's permanent loads and each of its variable load cases
-    // are combined once, and the state furthest from holding found from their shares.
-    if (auswahl.size() > linearAb && auswahl.size() == zustaende.size() &&
+    // are combined once, and the state furthest from holding found from their shares. A
+    // single state (a free foot of its own) stands alone.
+    if (auswahl.size() > 1 && (!alleAufgezaehlt || auswahl.size() > linearAb) &&
         einspannArt != kTeilweiseEingespannt) {
         return BewerteAlleKombinationen();
     }
@@ -152,6 +154,11 @@ C1ZirfCalc::Bewertung C1ZirfCalc::BewerteAlleKombinationen() {
         }
         // A layer whose larger-of rule takes the compaction in some states and the variable
         // loads in others: each state of the combination on its own.
+        if (!alleAufgezaehlt) {
+            ZuVieleZustaende("in einer Schicht ist der Verdichtungserddruck nur in einigen "
+                             "Lastzuständen größer als die veränderlichen Lasten, die Zustände "
+                             "wären einzeln zu rechnen");
+        }
         for (std::size_t z = 0; z < zustaende.size(); ++z) {
             if (zustaende[z].kombination != k) {
                 continue;

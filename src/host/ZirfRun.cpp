@@ -19,6 +19,8 @@
 #include "resources/StringTable.h"
 
 #include <memory>
+#include <new>
+#include <string>
 
 int g_iStatus = 0;
 int g_bHostProgress = 1;
@@ -40,6 +42,17 @@ enum StatusText {
 void ShowDivergence(const C1QEL& qel) {
     std::string text;
     QEL_MessageBox(qel.LOC_TranslateX(text, "Iteration divergiert:\n Berechnung abgebrochen"));
+}
+
+// A load state the wall cannot stand in is left out of every value: the user is told.
+void ShowStatesThatCannotStand(const C1QEL& qel, const C1ZirfCalc& calc) {
+    for (const std::string& zustand : calc.UngueltigeZustaende()) {
+        std::string grund;
+        std::string text;
+        QEL_MessageBox(qel.LOC_TranslateX(grund, zustand.c_str()) +
+                       qel.LOC_TranslateX(text, ";\n seine Werte sind in keinem Ergebnis "
+                                                "berücksichtigt"));
+    }
 }
 
 void AnnounceStatus(C1QEL& qel, int entry) {
@@ -64,10 +77,14 @@ void RunCalculationAndOutput(C1QEL& qel, QEDOM_HANDLE hDoc, int flag) {
 
     AnnounceStatus(qel, kBerechnungStarten);
     g_iStatus = calc->CalcBodenmodell();
+    calc->fortschrittMelden = [&qel] { qel.Progress(0); };
     g_iStatus = calc->CalcWand();
     if (g_iStatus == kIterationDivergiert) {
         ShowDivergence(qel);
-    } else if (input.mitanker != 0 && input.anker == 1) {
+    } else {
+        ShowStatesThatCannotStand(qel, *calc);
+    }
+    if (g_iStatus != kIterationDivergiert && input.mitanker != 0 && input.anker == 1) {
         // The anchor's deep slip line, for the wall the passes have found.
         g_iStatus = calc->CalcTiefeGleitfuge();
     }
@@ -143,6 +160,9 @@ ZirfRunOutcome ZirfRun(QEDOM_HANDLE hDoc, int flag) {
     } catch (const C1Exception& e) {
         EndFailedRun(hDoc, flag);
         e.Report();
+    } catch (const std::bad_alloc&) {
+        EndFailedRun(hDoc, flag);
+        QEL_MessageBox("Calculation aborted: not enough memory");
     } catch (...) {
         EndFailedRun(hDoc, flag);
         QEL_MessageBox("Calculation aborted");

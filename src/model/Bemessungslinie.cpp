@@ -92,6 +92,10 @@ void Schar::SetzeFamilie(const std::vector<std::size_t>& zustand, std::size_t ba
     familien.push_back({zustand, basis, einzeln});
 }
 
+void Schar::SetzeGueltig(std::vector<bool> g) {
+    gueltig = std::move(g);
+}
+
 template <class Wert> Schar::Grenzen Schar::GrenzenVon(Wert wert) const {
     const auto [komponente, p] = Einzelwerte(wert);
     Grenzen g;
@@ -115,7 +119,7 @@ template <class Wert> Schar::Grenzen Schar::GrenzenVon(Wert wert) const {
         nimm(hoch, tief);
     }
     for (std::size_t z = 0; z < anteil.size(); ++z) {
-        if (inFamilie.empty() || !inFamilie[z]) {
+        if ((inFamilie.empty() || !inFamilie[z]) && (z >= gueltig.size() || gueltig[z])) {
             const double w = ZustandsWert(z, komponente, p);
             nimm(w, w);
         }

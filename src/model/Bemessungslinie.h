@@ -82,6 +82,9 @@ public:
     // Its greatest and least values are found from those shares.
     void SetzeFamilie(const std::vector<std::size_t>& zustand, std::size_t basis,
                       const std::vector<std::size_t>& einzeln);
+    // The states that count in the envelope (every one where not given): a state the
+    // wall cannot stand in counts nowhere.
+    void SetzeGueltig(std::vector<bool> gueltig);
 
 private:
     // The value of each component's beam and the sum of the passive beam's load cases at
@@ -103,6 +106,7 @@ private:
     };
     std::vector<Familie> familien;
     std::vector<bool> inFamilie;
+    std::vector<bool> gueltig;
 
     std::shared_ptr<const C1Traeger> aktiv;
     std::shared_ptr<const C1Traeger> passiv;

@@ -3,6 +3,7 @@
 #include "model/KombiRegel.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,14 @@ struct C1Bemessungskombination {
     int kombi = 0;                  // 0-based index of the combination in the input
     KombiFaktoren faktoren;         // the rule's factors
     std::vector<int> veraenderlich; // its variable load cases, by number
-    // The run's load state of each subset (indexed by the bits of the absent cases): a
-    // state whose factors equal an earlier one's stands for it.
-    std::vector<std::size_t> zustand;
+    // The run's load state of each subset the run holds (by the bits of the absent cases):
+    // every subset where the states are listed one by one, else its permanent loads, each
+    // variable load case alone and the states found to govern a value. A state whose
+    // factors equal an earlier one's stands for it.
+    std::map<std::uint64_t, std::size_t> zustand;
+
+    // The bits of every variable load case: the state of the permanent loads alone.
+    std::uint64_t AlleOhne() const { return (std::uint64_t{1} << veraenderlich.size()) - 1; }
 };
 
 // One load state of the wall: the permanent loads of a design combination with each of its

@@ -7,7 +7,12 @@
 #include "model/ZirfGrenzen.h"
 
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
+#include <set>
+#include <utility>
 #include <vector>
 
 // The members of the calculation object that the wall analysis owns: the sums of the
@@ -107,6 +112,16 @@ struct C1WandDaten {
     // load cases is taken from the shares of its permanent loads and of each variable load
     // case, not state by state (the results are the same).
     std::size_t linearAb = 64;
+    // Up to this many load states in all every state is listed; beyond, each combination's
+    // permanent loads and each variable load case alone stand for its states, and a state
+    // is added where a value is found to be of it (alleAufgezaehlt false).
+    double aufzaehlenBis = 4096.0;
+    bool alleAufgezaehlt = true;
+    // The states by the factors that name them.
+    std::map<std::vector<std::pair<int, double>>, std::size_t> zustandNachFaktoren;
+    // Told when a long computation moves on (the host's progress), and the work since.
+    std::function<void()> fortschrittMelden;
+    std::size_t fortschrittArbeit = 0;
     // The contribution of the water (or of the passive side) to the sums of a trial depth,
     // the same for every load state: evaluated once per depth, then added.
     struct Zustandsfrei {
@@ -234,6 +249,32 @@ struct C1WandDaten {
     // Per design combination: whether its states' factors at the built depth are the
     // permanent loads' plus those of each variable load case present.
     std::vector<bool> linearKombiniert;
+    // The combinations whose every value at the built depth is that of its permanent state
+    // plus the shares of its variable load cases present (their passive shares within
+    // bounds): the states standing for them.
+    struct Familie {
+        std::size_t kombination = 0;
+        std::size_t basis = 0;
+        std::vector<std::size_t> einzeln;
+    };
+    std::vector<Familie> familien;
+    // The greatest and the least of a value over the load states, each with its state.
+    struct Zustandsgrenzen {
+        double max = 0.0;
+        double min = 0.0;
+        std::size_t zMax = 0;
+        std::size_t zMin = 0;
+        bool gesetzt = false;
+        // Of the two the one of the larger magnitude; the greatest on equal ones.
+        wand::Huellwert Groesster() const;
+    };
+    // Per load state at the built depth: whether the wall can stand in it (not when the
+    // passive side would have to pull, or a ground anchor push); empty: every state.
+    std::vector<bool> zustandGueltig;
+    // States of families that a value was found to be of and that the run does not hold
+    // yet (combination, absent cases).
+    mutable std::set<std::pair<std::size_t, std::uint64_t>> fehlendeZustaende;
+    bool weitererDurchgang = false;
     // The load state each design value of the report is of.
     struct MassgebendeZustaende {
         std::size_t AK = 0, MA = 0, MuA = 0, QuA = 0, QA = 0, MHw = 0, Mxm = 0, MF = 0, QFuss = 0;

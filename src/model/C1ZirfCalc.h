@@ -255,8 +255,21 @@ public:
     // The fixity a checked depth provides: the largest (not below eEingabe) whose designed
     // wall that depth holds; -1 when it is shorter than the design with eEingabe needs.
     double EinspannungAusTiefe(double eEingabe, double gegeben);
-    // The load states of the run's design combinations (zustaende).
+    // The load states of the run's design combinations (zustaende): every one where they
+    // are few, else each combination's permanent loads and each variable load case alone.
     void BildeLastzustaende();
+    // The number of load states of the design combinations, 2^n for n variable load cases.
+    double AnzahlZustaende() const;
+    // The state of combination k without the variable load cases of the bits `ohne`: its
+    // index, added to the run's states when it is not among them yet.
+    std::size_t Materialisiere(std::size_t k, std::uint64_t ohne);
+    // Refuses, before the calculation, the load states that are too many to compute one
+    // by one where the run needs them one by one; ZuVieleZustaende names the numbers, the
+    // reason and the limit.
+    void PruefeZustandsumfang() const;
+    [[noreturn]] void ZuVieleZustaende(const std::string& grund) const;
+    // Counts `arbeit` load states combined; the progress moves every so many.
+    void Fortschritt(std::size_t arbeit);
     const C1Bemessungskombination& KombinationVon(std::size_t z) const;
     std::string ZustandText(std::size_t z) const;
     std::vector<std::size_t> AlleZustaende() const;
@@ -392,10 +405,13 @@ public:
     std::vector<double> Koeffizienten() const;
     // Keeps each state's design line: on a copy of the design beam `bemessung` and of the
     // solved passive side (the beam of the run as it stands), that mobilised by the state's
-    // share `anteil`; then the design lines at the points.
+    // share `anteil`; which states stand (with the anchor force at support `ankerAuflager`
+    // of an anchored wall); the families (none where the shares are not `linear` in the
+    // load cases); then the design lines at the points.
     void SetzeBemessungJeZustand(const C1Traeger& bemessung,
                                  const std::vector<std::vector<double>>& koeff,
-                                 const std::vector<double>& anteil, const char* format);
+                                 const std::vector<double>& anteil, const char* format,
+                                 int ankerAuflager = 0, bool linear = true);
     // The envelope of the states' design lines at beam position x: the greatest and the
     // least moment and shear; of the shear at the end of span `feld` (just below the
     // support that ends it).
@@ -431,6 +447,7 @@ public:
     double NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand = nullptr) const;
     // The greatest and the least normal force of the states at depth y.
     Huelle NormalkraftGrenzen(double y, bool mitAnkerkraft) const;
+    Zustandsgrenzen NormalkraftDerZustaende(double y, bool mitAnkerkraft, bool merken) const;
     // Adds the characteristic passive side, mobilised by `anteil`, to MChar (which holds the
     // retained side), so that the deflection rests on a characteristic system in
     // equilibrium; needs the passive solution in the tables.
@@ -466,6 +483,30 @@ public:
     wand::Huellwert
     GroesstesExtremumDerZustaende(const std::function<double(std::size_t)>& geschaetzt,
                                   const std::function<wand::Extremum(std::size_t)>& genau) const;
+    // The greatest and the least of wert(z) over the load states, each with the state it is
+    // of: the states of a family by their shares (with `merken` a state found there that
+    // the run does not hold yet is noted in fehlendeZustaende), the others one by one, the
+    // states that cannot stand left out.
+    Zustandsgrenzen ZustandsGrenzen(const std::function<double(std::size_t)>& wert,
+                                    bool merken = true) const;
+    bool ZustandGueltig(std::size_t z) const;
+    // The states the wall cannot stand in, each named with what it would need of a support
+    // the model does not have: "Lastzustand LK 1: der Erdwiderstand müsste ziehen ...".
+    std::vector<std::string> UngueltigeZustaende() const;
+    // The state of a family without the cases `ohne`; its permanent state where the run
+    // does not hold it yet.
+    std::size_t ZustandDerFamilie(const Familie& f, std::uint64_t ohne, bool merken) const;
+    // Of the states' values (by state) the one of the largest magnitude, with its state.
+    wand::Huellwert GroessterDerZustaende(const std::vector<double>& werte) const;
+    // Notes the states of families whose value of the lines (by state, at the points) is
+    // the greatest or the least at a point.
+    void MerkeExtremeDerFamilien(const std::vector<Linie>& linien) const;
+    // Which states can stand at the built depth (the passive shares, and the states'
+    // anchor forces where given); the design lines leave the others out.
+    void ZustaendeGueltig(const std::vector<double>& ankerkraft);
+    // Takes the states noted as missing and says whether the internal forces must be formed
+    // again; a second pass takes none.
+    bool NimmFehlendeZustaende();
     // The greatest moment of the states: each at its own zero of the shear below `ab`.
     wand::Huellwert GroesstesFeldmoment(double ab) const;
     // The moment of the greatest magnitude of the states anywhere along the beam.
@@ -738,6 +779,12 @@ public:
     int CalcErdkeil();
 
 private:
+    // The factors that name a state of combination k, by load-case number.
+    std::vector<std::pair<int, double>> FaktorenSchluessel(std::size_t k, std::uint64_t ohne) const;
+    // The state of combination k without the cases `ohne`, added when new; of states with
+    // equal factors the later one takes the place of the earlier with `spaetere`.
+    std::size_t NimmZustand(std::size_t k, std::uint64_t ohne, bool spaetere);
+
     // The two runs of the earth-pressure operations and their coefficient sets.
     C1ErddruckLauf Lauf();
     C1ErddruckLauf LaufTGF();

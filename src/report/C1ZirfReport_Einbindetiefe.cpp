@@ -10,6 +10,8 @@
 #include "report/ReportSicht.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -42,6 +44,7 @@ constexpr int kQuerkraefteAktiv = 182;
 constexpr int kQuerkraeftePassiv = 183;
 constexpr int kZustandEinbindung = 472;
 constexpr int kZustandAnkerkraft = 473;
+constexpr int kUngueltigerZustand = 454;
 constexpr int kEinspannungAusTiefe = 475;
 constexpr int kTErforderlich = 476;
 
@@ -180,6 +183,15 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         rtf.WriteEintrag(kZustandAnkerkraft, {ReportSicht::ZustandAd(calc)});
     }
     rtf.EndRow();
+    // The states the wall cannot stand in count in no value of the report.
+    const std::vector<std::string> ungueltig = calc.UngueltigeZustaende();
+    if (!ungueltig.empty()) {
+        rtf.ReadTemplate(ReportBlocks::kUngueltigerZustand);
+        for (const std::string& zustand : ungueltig) {
+            rtf.WriteEintrag(kUngueltigerZustand, {zustand});
+        }
+        rtf.ReadTemplate(ReportBlocks::kLastzustand);
+    }
     // The embedment beyond what the entered system needs holds the foot: the wall is
     // computed with the fixity its depth provides.
     if (in.mitanker > 0 && calc.einspannungAusTiefe > in.einspannung) {

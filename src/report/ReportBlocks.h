@@ -65,6 +65,8 @@ inline constexpr C1TemplateBlock kVerdichtungTabelle{415, 3};
 inline constexpr C1TemplateBlock kNorm{421, 3};
 // The rows of the vertical-force check of either wall in its governing load state.
 inline constexpr C1TemplateBlock kVertikalnachweis{436, 10};
+// A load state the wall cannot stand in.
+inline constexpr C1TemplateBlock kUngueltigerZustand{454, 1};
 inline constexpr C1TemplateBlock kProfilUrteil{470, 2};
 inline constexpr C1TemplateBlock kLastzustand{472, 5};
 
@@ -116,6 +118,7 @@ inline constexpr std::array kAlle = {kModus,
                                      kVerdichtungTabelle,
                                      kNorm,
                                      kVertikalnachweis,
+                                     kUngueltigerZustand,
                                      kProfilUrteil,
                                      kLastzustand};
 

@@ -312,11 +312,13 @@ struct Anteilsbedarf {
 inline Anteilsbedarf GroessterAnteilsbedarf(const C1ZirfCalc& c) {
     Anteilsbedarf b;
     b.grenze = c.gep != 0.0 ? c.pInput->eta_p / c.gep : 0.0;
-    for (std::size_t z = 0; z < c.anteilPassivNoetig.size(); ++z) {
-        if (z == 0 || c.anteilPassivNoetig[z] > b.noetig) {
-            b = {z, c.anteilPassivNoetig[z], b.grenze};
-        }
+    if (c.anteilPassivNoetig.size() != c.zustaende.size()) {
+        return b;
     }
+    const C1ZirfCalc::Zustandsgrenzen g = c.ZustandsGrenzen(
+        [&c](std::size_t z) { return c.anteilPassivNoetig.at(z); }, false);
+    b.zustand = g.zMax;
+    b.noetig = g.max;
     return b;
 }
 

@@ -53,7 +53,8 @@ void System(ReportFixture& f, int mitanker, int einspannung, int modus) {
     // The states of "1.35*(1)+1.5*(2)": every load (the deepest wall), the permanent loads
     // alone (the greatest anchor force).
     f.in.kombi.push_back({0, "STR,GEO-2 BS-P", "1.35*(1)+1.5*(2)"});
-    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {0, 1}}};
+    c.bemessungsKombinationen = {
+        {0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {{0, 0}, {1, 1}}}};
     c.zustaende = {{0, 0}, {0, 1}};
     c.iZustand = 0;
     c.massgebend.AK = 1;

@@ -105,7 +105,8 @@ TEST(WriteAuflagerNachweis, AStateThatNeedsMoreThanTheDesignShareFailsTheEarthSu
     C1ZirfCalc& c = *f.calc;
     c.gep = 1.4;
     f.in.kombi.push_back({0, "STR,GEO-2 BS-P", "1.35*(1)+1.5*(2)"});
-    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {0, 1}}};
+    c.bemessungsKombinationen = {
+        {0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {{0, 0}, {1, 1}}}};
     c.zustaende = {{0, 0}, {0, 1}};
     c.anteilPassivNoetig = {0.6, 0.75};
     EXPECT_EQ(f.report.WriteAuflagerNachweis(0), 1);
@@ -211,7 +212,8 @@ void Vertikal(ReportFixture& f, bool anker, double summeVerschiebung = 0.0) {
     c.vertikalBeitraege = {B{0, 0, B{}.routing, 0.0, 0.0, 30.0, 0, 0.0, 0.0},
                            B{2, 0, B{}.routing, 0.0, 0.0, 12.5, 0, 0.0, 0.0}};
     c.vertikalPassivLf[0] = 80.0; // stored with the figures' sign: -(-80)
-    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {0, 1}}};
+    c.bemessungsKombinationen = {
+        {0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {{0, 0}, {1, 1}}}};
     c.zustaende = {{0, 0}, {0, 1}};
     const auto zustand = [&](std::size_t z, double f2, double ak, double anteil, double ch) {
         C1ZirfCalc::Vertikalzustand v;
@@ -558,7 +560,8 @@ void Profil(ReportFixture& f) {
     c.xm = 4.25;
     // Each row names the load state of its moment, and of its normal force where that is
     // another: the states of "1.35*(1)+1.5*(2)", every load (0) and the permanent ones (1).
-    c.bemessungsKombinationen = {{0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {0, 1}}};
+    c.bemessungsKombinationen = {
+        {0, KombiFaktoren::Parse("1.35*(1)+1.5*(2)"), {2}, {{0, 0}, {1, 1}}}};
     c.zustaende = {{0, 0}, {0, 1}};
     c.massgebend.NAnker = 1;
     c.massgebend.MHw = c.massgebend.NHw = 1;

@@ -183,6 +183,7 @@ const std::map<int, int> kValuesPassed = {
     {443, 1},
     {444, 0},
     {445, 0},
+    {454, 1},
     // anchor
     {348, 0},
     {349, 1},
