@@ -18,7 +18,7 @@ namespace {
 // each variable load case alone), a run takes more than a few seconds.
 constexpr double kMaxVertreter = 2000.0;
 // The progress moves once per this many load states combined at a trial depth.
-constexpr std::size_t kFortschrittSchritt = 2000;
+constexpr std::size_t kFortschrittSchritt = 1000;
 constexpr int kVolleEinspannung = 100;
 constexpr int kNachweis = 1;
 
