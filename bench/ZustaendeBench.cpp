@@ -1,91 +1,69 @@
-// Whole runs of an anchored wall whose one design combination has n variable load cases:
-// 2^n load states. n runs up to the most the input allows (18 load cases, load case 1
-// carrying the soil's own weight): ten head forces of alternating sign and seven line loads,
-// each a variable load case of its own.
+// Whole runs of walls with many load states: a combination with n variable load cases has
+// 2^n states. Over n (0 ... 17, the most the input allows besides load case 1) and over the
+// number of combinations (1 ... 64), for the cantilever and for the anchored wall with a
+// partly fixed foot, whose depth seeks each state's free foot (up to 4096 states; beyond,
+// the run refuses). The documents are those of the tests (tests/support/VieleLastfaelle.h).
 
+#include "../tests/e2e/Dokument.h"
+#include "../tests/support/VieleLastfaelle.h"
 #include "BenchLauf.h"
 #include "platform/MessageBox.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kKopflasten = 10;
-
-std::string Lies(const fs::path& datei) {
-    std::ifstream in(datei);
+std::string Beispiel(const std::string& name) {
+    std::ifstream in(fs::path(ZIRF_SOURCE_DIR) / "examples" / name);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-// The text from `von` up to the end of `bis` replaced.
-std::string Ersetze(std::string text, const std::string& von, const std::string& bis,
-                    const std::string& durch) {
-    const std::size_t a = text.find(von);
-    const std::size_t b = text.find(bis, a);
-    if (a == std::string::npos || b == std::string::npos) {
-        throw std::runtime_error("no " + von + " in the example");
+enum Wand { kKragwand = 0, kTeilweiseEingespannt = 1 };
+
+std::string Dokument(int wand, int n, int kombinationen) {
+    if (wand == kKragwand) {
+        return vielelastfaelle::VieleLastfaelle(Beispiel("kragwand.xml"), n, kombinationen);
     }
-    return text.replace(a, b + bis.size() - a, durch);
+    const std::string d =
+        vielelastfaelle::VieleLastfaelle(Beispiel("anker_frei.xml"), n, kombinationen);
+    return MitAttribut(MitAttribut(d, "steu", "system", "2"), "geom", "einspannung", "50");
 }
 
-// anker_frei.xml with n variable load cases 2 ... n + 1 in one combination.
-std::string Dokument(int n) {
-    std::string lasten = "<last>\n<gruppe art=\"1\" lf=\"1\" bez=\"G\" v=\"10\"/>\n";
-    std::string faelle = "<lastfaelle>\n<lastfall lf=\"1\" einw=\"1\"/>\n";
-    std::string regel = "1.35*(1)";
-    for (int i = 0; i < n; ++i) {
-        const int lf = i + 2;
-        if (i < kKopflasten) {
-            const int h = (5 + i) * (i % 2 == 0 ? 1 : -1);
-            lasten += "<gruppe art=\"0\" lf=\"" + std::to_string(lf) +
-                      "\" stelle=\"0\" bez=\"K\" v=\"" + std::to_string(2 * i) + "\" h=\"" +
-                      std::to_string(h) + "\" m=\"0\"/>\n";
-        } else {
-            const int k = i - kKopflasten;
-            lasten += "<gruppe art=\"3\" lf=\"" + std::to_string(lf) + "\" bez=\"L\" x=\"" +
-                      std::to_string(1.0 + 0.5 * k) + "\" y=\"0\" v=\"" +
-                      std::to_string(10 + 5 * k) + "\" h=\"0\" m=\"0\"/>\n";
-        }
-        faelle += "<lastfall lf=\"" + std::to_string(lf) + "\" einw=\"2\"/>\n";
-        regel += (i == 0 ? "+1.5*(" : "+") + std::to_string(lf) + (i == n - 1 ? ")" : "");
-    }
-    std::string d = Lies(fs::path(ZIRF_SOURCE_DIR) / "examples" / "anker_frei.xml");
-    d = Ersetze(d, "<last>", "</last>", lasten + "</last>");
-    d = Ersetze(d, "<lastfaelle>", "</lastfaelle>", faelle + "</lastfaelle>");
-    return Ersetze(d, "<results>", "</results>",
-                   "<results><result art=\"STR,GEO-2 BS-P\" regel=\"" + regel + "\"/></results>");
-}
-
+// Arguments: the wall, n, the number of combinations.
 void Zustaende(benchmark::State& state) {
     const BenchFolder folder;
     QEL_SetMessageSink([](const std::string&) {});
-    const int n = static_cast<int>(state.range(0));
-    const fs::path datei = "zustaende" + std::to_string(n) + ".xml";
-    std::ofstream(datei) << Dokument(n);
+    const int wand = static_cast<int>(state.range(0));
+    const int n = static_cast<int>(state.range(1));
+    const int kombinationen = static_cast<int>(state.range(2));
+    const fs::path datei = "zustaende.xml";
+    std::ofstream(datei) << Dokument(wand, n, kombinationen);
     for (auto _ : state) {
         BenchRun(datei);
     }
-    state.counters["Zustaende"] = static_cast<double>(std::int64_t{1} << n);
+    state.counters["Zustaende"] = kombinationen * std::ldexp(1.0, n);
 }
 
 } // namespace
 
+// Over n, one combination.
 BENCHMARK(Zustaende)
-    ->Arg(0)
-    ->Arg(2)
-    ->Arg(4)
-    ->Arg(8)
-    ->Arg(12)
-    ->Arg(17)
+    ->ArgNames({"Wand", "n", "Kombinationen"})
+    ->ArgsProduct({{kKragwand}, {0, 2, 4, 8, 12, 17}, {1}})
+    ->ArgsProduct({{kTeilweiseEingespannt}, {0, 2, 4, 8, 12}, {1}})
+    // Over the combinations: 17 variable load cases each (the cantilever), 6 (the partly
+    // fixed foot: 64 · 2^6 = 4096 states).
+    ->ArgsProduct({{kKragwand}, {17}, {4, 16, 64}})
+    ->ArgsProduct({{kTeilweiseEingespannt}, {6}, {1, 4, 16, 64}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
