@@ -116,7 +116,10 @@ void Kombination::Lastfaelle() {
 void Kombination::Wasserfigur(int i, double yo, double yu, double wo, double wu, double Eh,
                               double yE, bool fuss) {
     const double etaGep = c.pInput->eta_p / c.gep;
-    // Water pressing towards the retained soil is taken like passive earth pressure.
+    // Water pressing towards the retained soil is taken like passive earth pressure: it
+    // relieves the wall, so it takes the smaller factor eta_p/gep. One figure is one
+    // action: its rotation, its moments and its force all take that one factor, as the
+    // beam does, so that the depth found is the depth the beam's foot holds.
     const double g = Eh <= 0.0 ? etaGep : c.gammaG;
     if (!anker) {
         c.SM += g * Eh * (c.t - yE);
@@ -126,7 +129,7 @@ void Kombination::Wasserfigur(int i, double yo, double yu, double wo, double wu,
         return;
     }
     const double r = c.CalcVerdrehung(fuss ? verdrehung::kUnterAnker : Typ(i), yo, yu, wo, wu);
-    const double rD = r * (fuss ? g : c.gammaG);
+    const double rD = r * g;
     const double M = Eh * (yE - c.yAnker);
     c.verdrehungWasser += r;
     c.verdrehungWasserD += rD;
