@@ -5,6 +5,7 @@
 
 #include "analysis/Verdrehung.h"
 #include "base/Trace.h"
+#include "earthpressure/Resultante.h"
 #include "model/C1ZirfInput.h"
 #include "platform/C1Exception.h"
 
@@ -218,7 +219,8 @@ private:
         const double y1 = c.Schicht[F].yo;
         const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(F, y1, c.t, e1, e2);
         xE = fig.xE;
-        return Fussbeitrag(lf, routing, {y1, c.t, e1, e2, fig.Eh, fig.yE});
+        return Fussbeitrag(lf, routing,
+                           {y1, c.t, e1, e2, ResultanteMitVorzeichen(fig.Eh, e1, e2), fig.yE});
     }
     // A figure of the foot layer F over the range y1..y2 that it covers above the foot.
     WandBeitrag Fussbeitrag(int lf, Routing routing, const C1WandDaten::FussStueck& s) {

@@ -253,7 +253,7 @@ void C1ZirfCalc::SetzeResultante(C1SchichtErgebnis& e, int i, double eo, double 
     const double xo = XOben(i);
     const double xu = Schicht[i].xWand, yu = Schicht[i].yWand;
     trapez.CalcViereck(xo, yo, eo, yo, xu, yu, eu, yu);
-    e.Eh = trapez.GetFlaeche();
+    e.Eh = ResultanteMitVorzeichen(trapez.GetFlaeche(), eo, eu);
     e.yE = trapez.GetSchwerpunktY();
     SetzeNeigung(e, tanA);
     e.xE = Interpolate(xo, yo, xu, yu, e.yE);

@@ -7,6 +7,12 @@
 // resultant Ev = Eh·tanA and the total Eges.
 void SetzeNeigung(C1SchichtErgebnis& e, double tanA);
 
+// The horizontal resultant of a linear figure from its area, which the trapezoid takes
+// without sign: negative when no ordinate presses towards the excavation (the figure of a
+// negative surcharge), so that a figure that relieves the wall relieves it in every sum,
+// as it does on the beam.
+double ResultanteMitVorzeichen(double flaeche, double eo, double eu);
+
 // Resultant of the linear figure between the depths von and bis with the ordinates eo at
 // the top and eu at the bottom: Eh, the depth yE of its point of action, Ev and Eges.
 // The record's depth range, ordinates and xE are the caller's.
