@@ -7,8 +7,17 @@ void SetzeNeigung(C1SchichtErgebnis& e, double tanA) {
     e.Eges = std::sqrt(e.Eh * e.Eh + e.Ev * e.Ev);
 }
 
-double ResultanteMitVorzeichen(double flaeche, double eo, double eu) {
-    return eo <= 0.0 && eu <= 0.0 ? -flaeche : flaeche;
+ResultanteHorizontal ResultanteMitVorzeichen(const C1Trapez& trapez, double yo, double eo,
+                                             double yu, double eu) {
+    if (eo >= 0.0 && eu >= 0.0) {
+        return {trapez.GetFlaeche(), trapez.GetSchwerpunktY()};
+    }
+    if (eo <= 0.0 && eu <= 0.0) {
+        return {-trapez.GetFlaeche(), trapez.GetSchwerpunktY()};
+    }
+    C1Trapez mitVorzeichen;
+    mitVorzeichen.CalcTrapez(yo, yu, eo, eu);
+    return {mitVorzeichen.GetE(), mitVorzeichen.GetYE()};
 }
 
 void SetzeTrapezResultante(C1Trapez& trapez, C1SchichtErgebnis& e, double von, double bis,
