@@ -5,6 +5,7 @@
 
 #include "analysis/Verdrehung.h"
 #include "base/Trace.h"
+#include "earthpressure/Resultante.h"
 #include "model/C1ZirfInput.h"
 #include "platform/C1Exception.h"
 
@@ -216,9 +217,11 @@ private:
     // The soil's figure of layer F from the top of the layer (e1) to the trial depth (e2).
     WandBeitrag Fussbeitrag(int lf, Routing routing, double e1, double e2) {
         const double y1 = c.Schicht[F].yo;
-        const C1WandDaten::FussFigurErgebnis fig = c.FussFigur(F, y1, c.t, e1, e2);
-        xE = fig.xE;
-        return Fussbeitrag(lf, routing, {y1, c.t, e1, e2, fig.Eh, fig.yE});
+        // The foot figure is left in the trapezoid; its resultant keeps its sign.
+        c.FussFigur(F, y1, c.t, e1, e2);
+        const ResultanteHorizontal r = ResultanteMitVorzeichen(c.trapez, y1, e1, c.t, e2);
+        xE = c.WandX(F, r.yE);
+        return Fussbeitrag(lf, routing, {y1, c.t, e1, e2, r.Eh, r.yE});
     }
     // A figure of the foot layer F over the range y1..y2 that it covers above the foot.
     WandBeitrag Fussbeitrag(int lf, Routing routing, const C1WandDaten::FussStueck& s) {

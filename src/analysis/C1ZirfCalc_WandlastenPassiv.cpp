@@ -84,13 +84,16 @@ void Kombination::Lastfaelle() {
         const double Hc = v.Eh;
         const double Hcf = Hc * c.gammaG;
         const double Mc = (anker ? v.yE - c.yAnker : c.t - v.yE) * Hcf;
+        // A layer without compaction pressure has only its variable loads, which count as
+        // they are: a negative surcharge relieves here as it does on the beam.
+        const bool mitVerdichtung = Hc != 0.0;
         if (!anker) {
             // Without anchor the larger moment about the foot decides, and the beam takes
             // the loads of the same choice.
-            c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = Mc > Mv;
-            c.SM += std::max(Mv, Mc);
-            c.SC += std::max(Hvf, Hcf);
-            c.summeEhk += std::max(Hv, Hc);
+            c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = mitVerdichtung && Mc > Mv;
+            c.SM += mitVerdichtung ? std::max(Mv, Mc) : Mv;
+            c.SC += mitVerdichtung ? std::max(Hvf, Hcf) : Hvf;
+            c.summeEhk += mitVerdichtung ? std::max(Hv, Hc) : Hv;
             continue;
         }
         // Anchored, the larger design pressure decides, and every sum takes that one
@@ -99,7 +102,7 @@ void Kombination::Lastfaelle() {
         // choice by the moment about the anchor would drop the variable loads above the
         // anchor, whose moment there relieves, while the beam and the anchor force carry
         // them: the wall found would not hang on its anchor alone.
-        const bool verdichtung = Hcf > Hvf;
+        const bool verdichtung = mitVerdichtung && Hcf > Hvf;
         c.verdichtungMassgebend.at(static_cast<std::size_t>(i)) = verdichtung;
         const double M = verdichtung ? Mc : Mv;
         const double r = verdichtung ? Verdrehung(i, v) * c.gammaG : Rv;
@@ -116,7 +119,10 @@ void Kombination::Lastfaelle() {
 void Kombination::Wasserfigur(int i, double yo, double yu, double wo, double wu, double Eh,
                               double yE, bool fuss) {
     const double etaGep = c.pInput->eta_p / c.gep;
-    // Water pressing towards the retained soil is taken like passive earth pressure.
+    // Water pressing towards the retained soil is taken like passive earth pressure: it
+    // relieves the wall, so it takes the smaller factor eta_p/gep. One figure is one
+    // action: its rotation, its moments and its force all take that one factor, as the
+    // beam does, so that the depth found is the depth the beam's foot holds.
     const double g = Eh <= 0.0 ? etaGep : c.gammaG;
     if (!anker) {
         c.SM += g * Eh * (c.t - yE);
@@ -126,7 +132,7 @@ void Kombination::Wasserfigur(int i, double yo, double yu, double wo, double wu,
         return;
     }
     const double r = c.CalcVerdrehung(fuss ? verdrehung::kUnterAnker : Typ(i), yo, yu, wo, wu);
-    const double rD = r * (fuss ? g : c.gammaG);
+    const double rD = r * g;
     const double M = Eh * (yE - c.yAnker);
     c.verdrehungWasser += r;
     c.verdrehungWasserD += rD;
@@ -286,8 +292,9 @@ bool C1ZirfCalc::GleicheVerdichtungswahl(std::size_t k) {
         const C1WandDaten::FussStueck v = VerdichtungBisFuss(i);
         const double Hcf = v.Eh * gammaG;
         const double vergleich = anker ? Hcf : (t - v.yE) * Hcf;
-        const bool immer = vergleich > basis + hoch;
-        const bool nie = !(vergleich > basis + tief);
+        // A layer without compaction pressure always takes its variable loads.
+        const bool immer = v.Eh != 0.0 && vergleich > basis + hoch;
+        const bool nie = v.Eh == 0.0 || !(vergleich > basis + tief);
         if (!immer && !nie) {
             return false;
         }

@@ -253,8 +253,9 @@ void C1ZirfCalc::SetzeResultante(C1SchichtErgebnis& e, int i, double eo, double 
     const double xo = XOben(i);
     const double xu = Schicht[i].xWand, yu = Schicht[i].yWand;
     trapez.CalcViereck(xo, yo, eo, yo, xu, yu, eu, yu);
-    e.Eh = trapez.GetFlaeche();
-    e.yE = trapez.GetSchwerpunktY();
+    const ResultanteHorizontal r = ResultanteMitVorzeichen(trapez, yo, eo, yu, eu);
+    e.Eh = r.Eh;
+    e.yE = r.yE;
     SetzeNeigung(e, tanA);
     e.xE = Interpolate(xo, yo, xu, yu, e.yE);
 }
