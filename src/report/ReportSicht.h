@@ -222,12 +222,6 @@ inline double SummeAktiv(const C1ZirfCalc& c) {
 inline double SummePassiv(const C1ZirfCalc& c) {
     return c.summePassiv;
 }
-inline double SummeQAktiv(const C1ZirfCalc& c) {
-    return c.SummeQuerkraefte_aktiv;
-}
-inline double SummeQPassiv(const C1ZirfCalc& c) {
-    return c.SummeQuerkraefte_passiv;
-}
 
 // ---------------------------------------------------------------------------------
 // Calculation: support checks (per load-case slot, bounds-checked)
