@@ -3,7 +3,7 @@
 // as computed and a verdict for every checked wall. The inputs are anker_frei checked
 // longer than its free foot needs (tests/e2e/data/anker_frei_nachweis.xml, also at 16.7 m),
 // with a 50 % fixed foot shorter and longer than it needs, with a fixed foot longer than
-// it needs, and kragwand shorter than it needs.
+// it needs, and anker_frei (12.5 m) and kragwand shorter than they need.
 #include "../platform/RtfStructureCheck.h"
 #include "../support/Examples.h"
 #include "Bericht.h"
@@ -67,6 +67,7 @@ struct Fall {
 const Fall kFaelle[] = {
     {"frei 15.2", "anker_frei_nachweis.xml", "", Art::Querkraefte, true, false, true},
     {"frei 16.7", "anker_frei_nachweis.xml", "16.7", Art::Querkraefte, true, false, true},
+    {"frei 12.5", "anker_frei_nachweis.xml", "12.5", Art::Querkraefte, false, false, false},
     {"50 % 14.1", "anker_frei_teileinspannung_nachweis.xml", "", Art::Verdrehung, false, false,
      false},
     {"50 % 17.5", "anker_frei_teileinspannung_nachweis.xml", "17.5", Art::Verdrehung, true, false,
