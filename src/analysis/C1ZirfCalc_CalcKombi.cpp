@@ -12,6 +12,8 @@ enum Art { kAnkerHorizontal = 0, kOhneAnker = 2 };
 constexpr int kTeilweiseEingespannt = 1;
 // Passive load case 1 never enters the design sums.
 constexpr int kPassivLastfallOhneWirkung = 1;
+// Load cases from 2 on are variable: only they enter the layers' larger-of share.
+constexpr int kErsterVeraenderlicherLastfall = 2;
 
 double Quotient(double z, double n) {
     return n != 0.0 ? z / n : 0.0;
@@ -31,6 +33,27 @@ double C1ZirfCalc::HebelPassivAnker(double ersatz) const {
     }
     const double hebel = Quotient(moment, kraft);
     return hebel > 0.0 ? hebel : ersatz;
+}
+
+void C1ZirfCalc::VerkehrVerdichtungAufteilen(double hebel) {
+    // Each layer down to the foot gave the larger-of share either its variable loads (each
+    // load case with its characteristic moment about the anchor) or its compaction.
+    BhkVerkehrLf.Clear();
+    double momentVerdichtung = 0.0;
+    for (int i = 0; i <= iSchichtFuss; ++i) {
+        if (verdichtungMassgebend.at(static_cast<std::size_t>(i))) {
+            const FussStueck v = VerdichtungBisFuss(i);
+            momentVerdichtung += (v.yE - yAnker) * v.Eh;
+            continue;
+        }
+        for (int lf = kErsterVeraenderlicherLastfall; lf < nLastfaelle; ++lf) {
+            BhkVerkehrLf[lf] += Schicht[i].momentVar[lf];
+        }
+    }
+    for (int lf = kErsterVeraenderlicherLastfall; lf < nLastfaelle; ++lf) {
+        BhkVerkehrLf[lf] = Quotient(BhkVerkehrLf[lf], hebel);
+    }
+    BhkVerdichtung = Quotient(momentVerdichtung, hebel);
 }
 
 int C1ZirfCalc::CalcKombi(int art) {
@@ -68,9 +91,11 @@ int C1ZirfCalc::CalcKombi(int art) {
             summeBhd += BhkLf[lf] * faktorLf[lf];
         }
         // The larger of the variable loads and the compaction of each layer belongs to no
-        // single load case: it enters the design sum only, as the iteration took it.
+        // single load case: it enters the design sum as the iteration took it, and the
+        // report splits it by what each layer took.
         SC = Quotient(momentVarD, hebel);
         summeBhd += SC;
+        VerkehrVerdichtungAufteilen(hebel);
         BhkWasser = Quotient(momentWasser, hebel);
         faktorWasser = Quotient(momentWasserD, momentWasser);
         summeBhd += BhkWasser * faktorWasser;

@@ -73,9 +73,10 @@ int C1ZirfCalc::CalcEinbindetiefe() {
         const double t0 = t - He;
         const double erforderlich =
             t + std::max(einbindung::kZuschlag * t0, kZuschlagMindestens * t0);
-        if (entworfen && erforderlich <= in.einbindetiefe + kTiefeToleranz) {
+        if (entworfen) {
             tErforderlich = erforderlich;
-        } else {
+        }
+        if (!(entworfen && erforderlich <= in.einbindetiefe + kTiefeToleranz)) {
             gegebeneTiefe = true;
             PruefeZustaende(alle, tGegeben, massgebend);
         }
@@ -98,7 +99,7 @@ int C1ZirfCalc::CalcEinbindetiefe() {
     }
     const double t0 = t - He;
     deltaTZuschlag = std::max(einbindung::kZuschlag * t0, kZuschlagMindestens * t0);
-    tGes = tErforderlich > 0.0 ? in.einbindetiefe : t + deltaTZuschlag;
+    tGes = in.berart == kNachweis && !gegebeneTiefe ? in.einbindetiefe : t + deltaTZuschlag;
     if (in.berart == kBemessung) {
         tGes = einbindung::AufRundungsschritt(tGes, in.rundung);
         TracePrintf("\ngewählte Einbindetiefe t %6.4f", tGes);

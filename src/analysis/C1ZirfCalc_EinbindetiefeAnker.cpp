@@ -159,12 +159,18 @@ int C1ZirfCalc::TiefeAnker(double e, Tiefenmodus modus) {
 
 double C1ZirfCalc::EinspannungAusTiefe(double eEingabe, double gegeben) {
     // The total depth a designed wall of fixity e needs grows with e: the largest fixity
-    // whose wall the given depth holds, found by halving (to a tenth of a per cent).
+    // whose wall the given depth holds, found by halving (to a tenth of a per cent); -1
+    // when the given depth does not hold the input's. tErforderlich keeps what the input's
+    // fixity needs.
     const auto passt = [&](double e) {
         return TiefeAnker(e, Tiefenmodus::Bemessung) == 1 &&
                t + deltaTZuschlag <= gegeben + kTiefeToleranz;
     };
-    if (!passt(eEingabe)) {
+    // The input's system first: the depth it needs is kept, also for a shorter wall.
+    if (TiefeAnker(eEingabe, Tiefenmodus::Bemessung) == 1) {
+        tErforderlich = t + deltaTZuschlag;
+    }
+    if (!(tErforderlich > 0.0 && tErforderlich <= gegeben + kTiefeToleranz)) {
         return -1.0;
     }
     if (eEingabe >= kVolleEinspannung || passt(kVolleEinspannung)) {
@@ -187,6 +193,7 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(double eEingabe) {
     freieFuesseBekannt = false;
     einspannungAusTiefe = -1.0;
     tErforderlich = -1.0;
+    zielVerdrehungNachweis = 0.0;
     gegebeneTiefe = false;
     tMax = 0.0;
     Ausnutzung = ausnutzungMax = 0.0;
@@ -198,7 +205,7 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(double eEingabe) {
     }
     double e = eEingabe;
     struct {
-        double ausnutzung, aktiv, passiv;
+        double ausnutzung, aktiv, passiv, ziel;
     } gegeben{};
     Tiefenmodus modus = in.berart == kBemessung ? Tiefenmodus::Bemessung : Tiefenmodus::Iteration;
     if (in.berart == kNachweis) {
@@ -210,14 +217,12 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(double eEingabe) {
         if (TiefeAnker(eEingabe, Tiefenmodus::Nachweis) == 2) {
             return 2;
         }
-        gegeben = {Ausnutzung, summeAktiv, summePassiv};
+        gegeben = {Ausnutzung, summeAktiv, summePassiv, Zielverdrehung};
+        // Also the depth the wall needs with the input's fixity (a design of that).
         e = EinspannungAusTiefe(eEingabe, in.einbindetiefe);
         if (e >= 0.0) {
             einspannungAusTiefe = e;
             modus = Tiefenmodus::Bemessung;
-            // The depth the wall would need with the input's fixity (a design of that).
-            TiefeAnker(eEingabe, Tiefenmodus::Bemessung);
-            tErforderlich = t + deltaTZuschlag;
         } else {
             e = eEingabe;
             modus = Tiefenmodus::Nachweis;
@@ -231,6 +236,7 @@ int C1ZirfCalc::CalcEinbindetiefeAnker(double eEingabe) {
         Ausnutzung = ausnutzungMax = gegeben.ausnutzung;
         summeAktiv = gegeben.aktiv;
         summePassiv = gegeben.passiv;
+        zielVerdrehungNachweis = gegeben.ziel;
     }
     // The total depth rounded up to the step in every mode; a checked wall's is its own.
     tGes = einbindung::AufRundungsschritt(

@@ -103,9 +103,13 @@ struct C1WandDaten {
     double einspannung = 0.0;
     double einspannungAusTiefe = -1.0;
     bool gegebeneTiefe = false;
-    // A checked wall at least as long as its design needs: the total depth that design (of
-    // the input's fixity) needs; else -1.
+    // A checked wall: the total depth that the design of the input's system needs, also when
+    // the wall is shorter (gegebeneTiefe); -1 when no design was found or nothing is checked.
     double tErforderlich = -1.0;
+    // A checked anchored wall with a partly fixed foot: the target rotation of the check of
+    // its given depth with the input's fixity (the most utilised state's own), which its
+    // utilisation is of.
+    double zielVerdrehungNachweis = 0.0;
     // Whether the states' free feet of a partial fixity are known (they serve every fixity).
     bool freieFuesseBekannt = false;
     // From this many load states on, a combination whose sums are linear in its variable
@@ -191,6 +195,11 @@ struct C1WandDaten {
     // design factor that each share took in the design sum (the iteration's).
     Lastfaelle BhkLf{"BhkLf"};
     Lastfaelle faktorLf{"faktorLf"};
+    // The larger-of share of the layers split as the iteration took it: per variable load
+    // case (characteristic, with faktorLf) where the loads outweighed the compaction, and
+    // the compaction (characteristic, with gammaG) where it did.
+    Lastfaelle BhkVerkehrLf{"BhkVerkehrLf"};
+    double BhkVerdichtung = 0.0;
     double summeBhd = 0.0;
     double BhkWasser = 0.0;
     double faktorWasser = 0.0;

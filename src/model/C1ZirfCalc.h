@@ -313,6 +313,9 @@ public:
     int FreieFuesse();
     void AnteileFreierFuss(std::size_t z);
     int CalcKombi(int art);
+    // The layers' larger-of share of the support force split into its load cases and its
+    // compaction (lever of the design passive resultant about the anchor).
+    void VerkehrVerdichtungAufteilen(double hebel);
     // Lever about the anchor of the design passive resultant down to the foot; the given
     // one where the passive side has no force.
     double HebelPassivAnker(double ersatz) const;

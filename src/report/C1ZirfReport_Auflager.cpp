@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -32,7 +33,11 @@ constexpr int kErdwiderlagerSumme = 229;
 constexpr int kErdwiderlagerEingehalten = 230;
 constexpr int kErdwiderlagerNicht = 231;
 constexpr int kErdwiderlagerWasser = 232;
-constexpr int kErdwiderlagerVerkehr = 233;
+constexpr int kVerkehrTitel = 490;
+constexpr int kVerkehrMarkiert = 491;
+constexpr int kVerkehrLastfall = 492;
+constexpr int kVerkehrVerdichtung = 493;
+constexpr int kVerkehrHinweis = 494;
 constexpr int kErdwiderlagerZustand = 474;
 
 // The load-case slots of a check: 0 (the soil's own weight) and 2 up to n; slot 1 is
@@ -63,30 +68,65 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         // Each row with the factor its share took in the design sum and its share of
         // Eph,d, so that Bh,k = share · Eph,d. The row of load case 1 holds slot 1 as well
         // (its block, line and head loads): both are permanent and take the same factor,
-        // so that no share of the sum goes unprinted.
+        // so that no share of the sum goes unprinted. A load case whose layer loads stand
+        // in the larger-of rows below is marked.
+        bool markiert = false;
+        // A row of a load case (its number first) or of a named share.
+        const auto zeile = [&](int id, std::optional<C1Wert> lf, double bhk, double gammaF) {
+            const double anteil = ReportSicht::AnteilAnEph(calc, bhk);
+            if (lf) {
+                rtf.WriteEintrag(id, {*lf, ephd, anteil, bhk, gammaF, bhk * gammaF});
+            } else {
+                rtf.WriteEintrag(id, {ephd, anteil, bhk, gammaF, bhk * gammaF});
+            }
+        };
         JeSlot(n, [&](int slot, int lf) {
             const double gammaF = ReportSicht::GammaF(calc, slot);
             double bhk = ReportSicht::Bh_k(calc, slot);
             if (slot == 0) {
                 bhk += ReportSicht::Bh_k(calc, 1);
             }
-            rtf.WriteEintrag(kErdwiderlagerZeile, {lf, ephd, ReportSicht::AnteilAnEph(calc, bhk),
-                                                   bhk, gammaF, bhk * gammaF});
+            if (ReportSicht::Bh_kVerkehr(calc, slot) != 0.0) {
+                markiert = true;
+                rtf.ReadTemplate(ReportBlocks::kErdwiderlagerVerkehr);
+                zeile(kVerkehrMarkiert, lf, bhk, gammaF);
+                rtf.ReadTemplate(ReportBlocks::kErdwiderlager);
+            } else {
+                zeile(kErdwiderlagerZeile, lf, bhk, gammaF);
+            }
         });
         // The water enters the sum with its sign: relieving water is printed as well.
         if (ReportSicht::Bh_kGW(calc) != 0.0) {
-            const double bhk = ReportSicht::Bh_kGW(calc);
-            const double gammaF = ReportSicht::GammaFGW(calc);
-            rtf.WriteEintrag(kErdwiderlagerWasser, {ephd, ReportSicht::AnteilAnEph(calc, bhk), bhk,
-                                                    gammaF, bhk * gammaF});
+            zeile(kErdwiderlagerWasser, std::nullopt, ReportSicht::Bh_kGW(calc),
+                  ReportSicht::GammaFGW(calc));
         }
-        // The layers' traffic-or-compaction share is already a design value.
-        if (in.mitanker != 0 && ReportSicht::VerkehrVerdichtung_d(calc) != 0.0) {
-            rtf.WriteEintrag(kErdwiderlagerVerkehr, {ReportSicht::VerkehrVerdichtung_d(calc)});
+        // The layers' larger of traffic and compaction: each load case it holds and the
+        // compaction, each with its factor, so that every row recomputes.
+        const double verdichtung = ReportSicht::Bh_kVerdichtung(calc);
+        if (in.mitanker != 0 && (markiert || verdichtung != 0.0)) {
+            rtf.ReadTemplate(ReportBlocks::kErdwiderlagerVerkehr);
+            rtf.WriteEintrag(kVerkehrTitel);
+            JeSlot(n, [&](int slot, int lf) {
+                const double bhk = ReportSicht::Bh_kVerkehr(calc, slot);
+                if (bhk != 0.0) {
+                    zeile(kVerkehrLastfall, "Lf " + std::to_string(lf), bhk,
+                          ReportSicht::GammaF(calc, slot));
+                }
+            });
+            if (verdichtung != 0.0) {
+                zeile(kVerkehrVerdichtung, std::nullopt, verdichtung,
+                      ReportSicht::GammaFVerdichtung(calc));
+            }
+            rtf.ReadTemplate(ReportBlocks::kErdwiderlager);
         }
         const double summe = ReportSicht::SummeBh_d(calc);
         rtf.WriteEintrag(kErdwiderlagerSumme, {summe});
         rtf.EndRow();
+        if (markiert) {
+            rtf.ReadTemplate(ReportBlocks::kErdwiderlagerVerkehr);
+            rtf.WriteEintrag(kVerkehrHinweis);
+            rtf.ReadTemplate(ReportBlocks::kErdwiderlager);
+        }
         // A load state that needs more of the passive side than its design share does not
         // hold, whatever the rows of the governing state add up to.
         const ReportSicht::Anteilsbedarf bedarf = ReportSicht::GroessterAnteilsbedarf(calc);

@@ -9,7 +9,9 @@
 #include "report/ReportPruefung.h"
 #include "report/ReportSicht.h"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -45,8 +47,21 @@ constexpr int kQuerkraeftePassiv = 183;
 constexpr int kZustandEinbindung = 472;
 constexpr int kZustandAnkerkraft = 473;
 constexpr int kUngueltigerZustand = 454;
-constexpr int kEinspannungAusTiefe = 475;
 constexpr int kTErforderlich = 476;
+constexpr int kEinspannungAusTiefe = 500;
+constexpr int kEingabeFrei = 501;
+constexpr int kEingabeTeilweise = 502;
+constexpr int kTVorhanden = 503;
+constexpr int kFormelMomente = 504;
+constexpr int kFormelQuerkraefte = 505;
+constexpr int kFormelZielverdrehung = 506;
+constexpr int kFormelVerdrehung = 507;
+constexpr int kTiefeEingehalten = 508;
+constexpr int kTiefeNicht = 509;
+constexpr int kTiefenBedeutung = 510;
+constexpr int kTiefenBedeutungEingabe = 511;
+// A utilisation that prints as 1.00 (@F.FF) passes.
+constexpr int kStellenAusnutzung = 2;
 
 enum FussModus { kFrei = 0, kTeilweise = 1, kVoll = 2 };
 constexpr int kVolleEinspannung = 100;
@@ -66,6 +81,13 @@ void WriteAnsatz(C1RTFX& rtf, int ersteZeile, int modus, int prozent) {
     }
 }
 
+// A fixity in the running text, to a tenth of a per cent and without padding.
+std::string Prozent(double e) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.1f", e);
+    return text.data();
+}
+
 } // namespace
 
 int C1ZirfReport::WriteEinbindetiefe(int) {
@@ -78,10 +100,23 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
                         : in.einspannung < kVolleEinspannung ? kTeilweise
                                                              : kVoll;
 
+    // A checked wall longer than its system needs is computed with the fixity its depth
+    // provides; the system text says so, and which foot the depth is checked with.
+    const bool ausTiefe = in.mitanker > 0 && calc.einspannungAusTiefe > in.einspannung;
+    const bool nachweis = in.berart == 1;
+
     rtf.ReadTemplate(ReportBlocks::kSystem);
     rtf.WriteEintrag(kTitel);
     if (in.mitanker == 0) {
         rtf.WriteEintrag(kUnverankert);
+    } else if (ausTiefe) {
+        rtf.ReadTemplate(ReportBlocks::kNachweisTiefe);
+        rtf.WriteEintrag(kEinspannungAusTiefe, {Prozent(calc.einspannungAusTiefe)});
+        if (eingabe == kFrei) {
+            rtf.WriteEintrag(kEingabeFrei);
+        } else {
+            rtf.WriteEintrag(kEingabeTeilweise, {std::to_string(in.einspannung)});
+        }
     } else if (eingabe == kFrei) {
         rtf.WriteEintrag(kFreiAufgelagert);
     } else if (eingabe == kTeilweise) {
@@ -132,9 +167,14 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         baum.SetWert({"geometrie"}, "delta_t", Endlich(deltaT));
         baum.SetWert({"geometrie"}, "t_ges", Endlich(ReportSicht::t_ges(calc)));
     }
-    rtf.WriteEintrag(kTGes, {ReportSicht::t_ges(calc)});
-    // A checked wall longer than its design needs: the depth that design needs.
-    if (calc.tErforderlich > 0.0) {
+    if (nachweis) {
+        rtf.ReadTemplate(ReportBlocks::kNachweisTiefe);
+        rtf.WriteEintrag(kTVorhanden, {ReportSicht::t_ges(calc)});
+    } else {
+        rtf.WriteEintrag(kTGes, {ReportSicht::t_ges(calc)});
+    }
+    // A checked wall: the depth its system needs, also where it is shorter.
+    if (nachweis && calc.tErforderlich > 0.0) {
         rtf.ReadTemplate(ReportBlocks::kLastzustand);
         rtf.WriteEintrag(kTErforderlich, {calc.tErforderlich});
         baum.SetWert({"nachweise"}, "t_erf", Endlich(calc.tErforderlich));
@@ -146,7 +186,9 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
     baum.SetInt({"geometrie"}, "massgebende_LK", lk);
     baum.SetText({"geometrie"}, "lastzustand", ReportSicht::ZustandEinbindung(calc));
 
-    if (in.berart == 1) {
+    // The formula of the utilisation with the sums printed beside it.
+    int formel = kFormelMomente;
+    if (nachweis) {
         const C1ErgebnisBaum::Pfad nachweise = {"nachweise"};
         const double aktiv = ReportSicht::SummeAktiv(calc);
         const double passiv = 0.0 - ReportSicht::SummePassiv(calc);
@@ -156,19 +198,23 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
             baum.SetWert(nachweise, "SummeMomente_aktiv", Endlich(aktiv));
             baum.SetWert(nachweise, "SummeMomente_passiv", Endlich(passiv));
         } else if (in.einspannung == 0) {
-            const double qAktiv = ReportSicht::SummeQAktiv(calc);
-            const double qPassiv = 0.0 - ReportSicht::SummeQPassiv(calc);
-            rtf.WriteEintrag(kQuerkraefteAktiv, {qAktiv});
-            rtf.WriteEintrag(kQuerkraeftePassiv, {qPassiv});
-            baum.SetWert(nachweise, "SummeQuerkraefte_aktiv", Endlich(qAktiv));
-            baum.SetWert(nachweise, "SummeQuerkraefte_passiv", Endlich(qPassiv));
+            // The check of the given depth with the free foot: its support-force sums.
+            formel = kFormelQuerkraefte;
+            rtf.WriteEintrag(kQuerkraefteAktiv, {aktiv});
+            rtf.WriteEintrag(kQuerkraeftePassiv, {passiv});
+            baum.SetWert(nachweise, "SummeQuerkraefte_aktiv", Endlich(aktiv));
+            baum.SetWert(nachweise, "SummeQuerkraefte_passiv", Endlich(passiv));
         } else {
+            // The target of the check of the given depth, not of the wall computed.
+            const double ziel = calc.zielVerdrehungNachweis;
+            formel = kFormelVerdrehung;
             if (in.einspannung < kVolleEinspannung) {
-                rtf.WriteEintrag(kZielverdrehung, {calc.Zielverdrehung});
+                rtf.WriteEintrag(kZielverdrehung, {ziel});
+                formel = kFormelZielverdrehung;
             }
             rtf.WriteEintrag(kVerdrehungAktiv, {aktiv});
             rtf.WriteEintrag(kVerdrehungPassiv, {passiv});
-            baum.SetWert(nachweise, "Zielverdrehung", Endlich(calc.Zielverdrehung));
+            baum.SetWert(nachweise, "Zielverdrehung", Endlich(ziel));
             baum.SetWert(nachweise, "SummeVerdrehung_aktiv", Endlich(aktiv));
             baum.SetWert(nachweise, "SummeVerdrehung_passiv", Endlich(passiv));
         }
@@ -176,6 +222,15 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         baum.SetWert(nachweise, "Ausnutzung", Endlich(calc.Ausnutzung));
     }
     rtf.EndRow();
+    if (nachweis) {
+        rtf.ReadTemplate(ReportBlocks::kNachweisTiefe);
+        rtf.WriteEintrag(formel);
+        const bool eingehalten =
+            std::isfinite(calc.Ausnutzung) && Gedruckt(calc.Ausnutzung, kStellenAusnutzung) <= 1.0;
+        rtf.WriteEintrag(eingehalten ? kTiefeEingehalten : kTiefeNicht);
+        rtf.WriteEintrag(kTiefenBedeutung);
+        rtf.WriteEintrag(kTiefenBedeutungEingabe);
+    }
     // The load states that the depth and the anchor force are of.
     rtf.ReadTemplate(ReportBlocks::kLastzustand);
     rtf.WriteEintrag(kZustandEinbindung, {ReportSicht::ZustandEinbindung(calc)});
@@ -193,10 +248,8 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         rtf.ReadTemplate(ReportBlocks::kLastzustand);
     }
     // The embedment beyond what the entered system needs holds the foot: the wall is
-    // computed with the fixity its depth provides.
-    if (in.mitanker > 0 && calc.einspannungAusTiefe > in.einspannung) {
-        const int prozent = static_cast<int>(std::lround(calc.einspannungAusTiefe));
-        rtf.WriteEintrag(kEinspannungAusTiefe, {prozent});
+    // computed with the fixity its depth provides (the system text above).
+    if (ausTiefe) {
         baum.SetWert({"nachweise"}, "einspannung_aus_tiefe", Endlich(calc.einspannungAusTiefe));
     }
     return 1;

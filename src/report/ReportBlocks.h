@@ -69,6 +69,10 @@ inline constexpr C1TemplateBlock kVertikalnachweis{436, 10};
 inline constexpr C1TemplateBlock kUngueltigerZustand{454, 1};
 inline constexpr C1TemplateBlock kProfilUrteil{470, 2};
 inline constexpr C1TemplateBlock kLastzustand{472, 5};
+// The earth-support rows of the layers' larger-of share and the marks that point to them.
+inline constexpr C1TemplateBlock kErdwiderlagerVerkehr{490, 5};
+// A checked depth: the system computed, the input's, the verdict and the depths' meaning.
+inline constexpr C1TemplateBlock kNachweisTiefe{500, 12};
 
 inline constexpr std::array kAlle = {kModus,
                                      kSystemUndBelastung,
@@ -120,6 +124,8 @@ inline constexpr std::array kAlle = {kModus,
                                      kVertikalnachweis,
                                      kUngueltigerZustand,
                                      kProfilUrteil,
-                                     kLastzustand};
+                                     kLastzustand,
+                                     kErdwiderlagerVerkehr,
+                                     kNachweisTiefe};
 
 } // namespace ReportBlocks

@@ -222,12 +222,6 @@ inline double SummeAktiv(const C1ZirfCalc& c) {
 inline double SummePassiv(const C1ZirfCalc& c) {
     return c.summePassiv;
 }
-inline double SummeQAktiv(const C1ZirfCalc& c) {
-    return c.SummeQuerkraefte_aktiv;
-}
-inline double SummeQPassiv(const C1ZirfCalc& c) {
-    return c.SummeQuerkraefte_passiv;
-}
 
 // ---------------------------------------------------------------------------------
 // Calculation: support checks (per load-case slot, bounds-checked)
@@ -258,6 +252,17 @@ inline double SummeBh_d(const C1ZirfCalc& c) {
 // layer (anchored wall; it has no load-case row of its own).
 inline double VerkehrVerdichtung_d(const C1ZirfCalc& c) {
     return c.SC;
+}
+// The larger-of share split by what each layer took: a variable load case's part
+// (characteristic, entering with the load case's factor) and the compaction's (with gammaG).
+inline double Bh_kVerkehr(const C1ZirfCalc& c, int slot) {
+    return slot >= 2 ? c.BhkVerkehrLf[slot] : 0.0;
+}
+inline double Bh_kVerdichtung(const C1ZirfCalc& c) {
+    return c.BhkVerdichtung;
+}
+inline double GammaFVerdichtung(const C1ZirfCalc& c) {
+    return c.gammaG;
 }
 inline double Bh_kGW(const C1ZirfCalc& c) {
     return c.BhkWasser;
@@ -315,8 +320,8 @@ inline Anteilsbedarf GroessterAnteilsbedarf(const C1ZirfCalc& c) {
     if (c.anteilPassivNoetig.size() != c.zustaende.size()) {
         return b;
     }
-    const C1ZirfCalc::Zustandsgrenzen g = c.ZustandsGrenzen(
-        [&c](std::size_t z) { return c.anteilPassivNoetig.at(z); }, false);
+    const C1ZirfCalc::Zustandsgrenzen g =
+        c.ZustandsGrenzen([&c](std::size_t z) { return c.anteilPassivNoetig.at(z); }, false);
     b.zustand = g.zMax;
     b.noetig = g.max;
     return b;

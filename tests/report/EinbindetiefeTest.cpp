@@ -49,6 +49,7 @@ void System(ReportFixture& f, int mitanker, int einspannung, int modus) {
     c.SummeQuerkraefte_aktiv = 80.0;
     c.SummeQuerkraefte_passiv = -100.0;
     c.Zielverdrehung = 3.5;
+    c.zielVerdrehungNachweis = 3.5;
     c.Ausnutzung = 0.8;
     // The states of "1.35*(1)+1.5*(2)": every load (the deepest wall), the permanent loads
     // alone (the greatest anchor force).
@@ -106,11 +107,16 @@ TEST(WriteEinbindetiefe, RowsAndResultOfAnAnchoredWall) {
         "rechnerische Einbindetiefe | t_cal | 9.87 | [m] | ",
         "Rammtiefenzuschlag | Δt | 0.77 | [m] | ",
         "Neigung der Ersatzkraft | δc | -10.0 | [Grad] | ",
-        "gewählte Einbindetiefe | t_ges | 10.70 | [m] | ",
+        "vorhandene Einbindetiefe | t_ges | 10.70 | [m] | ",
         "maßgebende Lastkombination | LK | 1 |  | ",
-        "Summe Auflkräfte aktiv | ΣQFa,d | 80.0 | [kN/m] | ",
-        "Summe Auflkräfte passiv | ΣQFp,d | 100.0 | [kN/m] | ",
+        "Summe Auflkräfte aktiv | ΣQFa,d | 100.0 | [kN/m] | ",
+        "Summe Auflkräfte passiv | ΣQFp,d | 125.0 | [kN/m] | ",
         "Ausnutzungsgrad | AG | 0.80 | [-] | ",
+        "AG = ΣQFa,d / ΣQFp,d",
+        "AG <= 1 : Nachweis der Einbindetiefe eingehalten",
+        "t_cal + Δt: Einbindetiefe des gerechneten Systems (die Wand darunter ohne Ansatz)",
+        "t_erf: Einbindetiefe, die das eingegebene System erfordert; t_ges: vorhandene "
+        "Einbindetiefe",
         "maßgebender Lastzustand (Einbindetiefe) | LK 1 | ",
         "maßgebender Lastzustand (Ankerkraft Ad) | LK 1 ständig | ",
     };
@@ -120,8 +126,8 @@ TEST(WriteEinbindetiefe, RowsAndResultOfAnAnchoredWall) {
     EXPECT_EQ(Attr(f, "geometrie", "delta_t"), 0.77);
     EXPECT_EQ(Attr(f, "geometrie", "t_ges"), 10.7);
     EXPECT_EQ(Attr(f, "geometrie", "massgebende_LK"), 1.0);
-    EXPECT_EQ(Attr(f, "nachweise", "SummeQuerkraefte_aktiv"), 80.0);
-    EXPECT_EQ(Attr(f, "nachweise", "SummeQuerkraefte_passiv"), 100.0);
+    EXPECT_EQ(Attr(f, "nachweise", "SummeQuerkraefte_aktiv"), 100.0);
+    EXPECT_EQ(Attr(f, "nachweise", "SummeQuerkraefte_passiv"), 125.0);
     EXPECT_EQ(Attr(f, "nachweise", "Ausnutzung"), 0.8);
     EXPECT_EQ(Attr(f, "nachweise", "SummeMomente_aktiv"), std::nullopt);
 }
@@ -222,12 +228,12 @@ TEST(WriteEinbindetiefe, ValueThatIsNoNumberLeavesCellEmptyAndAttributeOut) {
         {0, [](C1ZirfCalc& c) { c.summeAktiv = kNaN; },
          "Summe Momente aktiv | ΣMa,d |  | [kNm/m] | ", "nachweise", "SummeMomente_aktiv",
          "Ausnutzung"},
-        {1, [](C1ZirfCalc& c) { c.SummeQuerkraefte_passiv = -kInf; },
+        {1, [](C1ZirfCalc& c) { c.summePassiv = -kInf; },
          "Summe Auflkräfte passiv | ΣQFp,d |  | [kN/m] | ", "nachweise", "SummeQuerkraefte_passiv",
          "SummeQuerkraefte_aktiv"},
         {1, [](C1ZirfCalc& c) { c.t = kNaN; }, "rechnerische Einbindetiefe | t_cal |  | [m] | ",
          "geometrie", "t_cal", "delta_t"},
-        {0, [](C1ZirfCalc& c) { c.tGes = kInf; }, "gewählte Einbindetiefe | t_ges |  | [m] | ",
+        {0, [](C1ZirfCalc& c) { c.tGes = kInf; }, "vorhandene Einbindetiefe | t_ges |  | [m] | ",
          "geometrie", "t_ges", "t_cal"},
     };
     for (const Fall& fall : faelle) {

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kLastTemplateId = 479;
+constexpr int kLastTemplateId = 569;
 constexpr int kMaxBlockLines = 17;
 
 // The number of values each writer passes to a template line, as the chapters
@@ -266,8 +266,25 @@ const std::map<int, int> kValuesPassed = {
     {472, 1},
     {473, 1},
     {474, 3},
-    {475, 1},
     {476, 1},
+    // the larger-of rows of the earth support, the checked depth
+    {490, 0},
+    {491, 6},
+    {492, 6},
+    {493, 5},
+    {494, 0},
+    {500, 1},
+    {501, 0},
+    {502, 1},
+    {503, 1},
+    {504, 0},
+    {505, 0},
+    {506, 0},
+    {507, 0},
+    {508, 0},
+    {509, 0},
+    {510, 0},
+    {511, 0},
     {470, 0},
     {471, 0},
 };
