@@ -135,8 +135,12 @@ TEST_F(ZirfOrdnerSperre, TwoCallsCrossedThroughLinksBothFinish) {
     // The first stops waiting while it is held: b goes to the second, which goes on
     // until it waits for what the first holds, or ends.
     kill(first, SIGSTOP);
+    int raw = 0;
+    ASSERT_EQ(waitpid(first, &raw, WUNTRACED), first);
+    ASSERT_TRUE(WIFSTOPPED(raw));
     close(lockB);
-    UntilItWaitsOrEnds(second);
+    while (StillRuns(second) && !WaitsFor(second, first)) {
+    }
     kill(first, SIGCONT);
 
     const std::vector<Ausgang> ausgang = WaitUnlessStuck({first, second});

@@ -78,12 +78,11 @@ inline void UntilItWaitsOrEnds(pid_t pid) {
     }
 }
 
-// Whether the processes wait for each other, or one for itself, as the kernel lists
-// the locks (/proc/locks): a holder's line, then the requests that wait for it, marked
-// "->". A wait that closes a circle never ends.
-inline bool WaitInACircle(const std::vector<pid_t>& pids) {
+// Who waits for whom, as the kernel lists the locks (/proc/locks): a holder's line, then
+// the requests that wait for it, marked "->". Waiting process -> holding process.
+inline std::map<long, long> LockWaits() {
     std::ifstream locks("/proc/locks");
-    std::map<long, long> waitsFor; // waiting process -> holding process
+    std::map<long, long> waitsFor;
     long holder = 0;
     std::string line;
     while (std::getline(locks, line)) {
@@ -108,6 +107,20 @@ inline bool WaitInACircle(const std::vector<pid_t>& pids) {
             holder = process;
         }
     }
+    return waitsFor;
+}
+
+// Whether the process waits for a lock that the other holds.
+inline bool WaitsFor(pid_t waiter, pid_t holder) {
+    const std::map<long, long> waitsFor = LockWaits();
+    const auto it = waitsFor.find(waiter);
+    return it != waitsFor.end() && it->second == holder;
+}
+
+// Whether the processes wait for each other, or one for itself: a wait that closes a
+// circle never ends.
+inline bool WaitInACircle(const std::vector<pid_t>& pids) {
+    const std::map<long, long> waitsFor = LockWaits();
     for (const pid_t start : pids) {
         long at = start;
         for (std::size_t step = 0; step <= waitsFor.size(); ++step) {
