@@ -22,7 +22,7 @@ inline constexpr std::size_t QEDOM_MAX_ELEMENTS = 20000;
 inline constexpr std::size_t QEDOM_MAX_ATTRIBUTES_IN_ALL = 200000;
 
 // Most levels elements may be nested, the root counted as the first; a wall's input has
-// four or five. The XML parser refuses deeper documents without a word of its own.
+// six. The XML parser refuses deeper documents in words of its own.
 inline constexpr std::size_t QEDOM_MAX_DEPTH = 256;
 
 struct QEDOMPrescanLimits {
