@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kPunkte = C1WandDaten::kPunkte;
 // Offset of the values beside the anchor (m).
 constexpr double kNebenAnker = 0.01;
 constexpr int kTeilweise = 1;

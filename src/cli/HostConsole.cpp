@@ -78,3 +78,12 @@ void EndProgressLine() {
         line.open = false;
     }
 }
+
+void ShowLockWait(const std::string& folder, int process, const std::string& program) {
+    EndProgressLine();
+    const std::string holder =
+        process <= 0 ? std::string("another process")
+                     : (program.empty() ? std::string("process ") + std::to_string(process)
+                                        : program + " (process " + std::to_string(process) + ")");
+    std::fprintf(stderr, "zirf: waiting for %s, locked by %s\n", folder.c_str(), holder.c_str());
+}

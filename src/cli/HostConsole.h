@@ -10,3 +10,6 @@ void ShowHostMessage(int value, int maximum, const std::string& text);
 void ShowMessageBox(const std::string& text);
 // Ends the line drawn in place, so that what follows starts a line of its own.
 void EndProgressLine();
+// Says that the call waits for an output folder that another process holds, and whom it
+// waits for: "zirf: waiting for DIR, locked by zirf (process 1234)".
+void ShowLockWait(const std::string& folder, int process, const std::string& program);

@@ -10,6 +10,7 @@
 #include "cli/ZirfOptions.h"
 #include "host/ZIRF_Calc.h"
 #include "platform/AbortCleanup.h"
+#include "platform/FolderLocks.h"
 #include "platform/HeldOutputs.h"
 #include "platform/MessageBox.h"
 #include "platform/OutputFile.h"
@@ -185,6 +186,9 @@ int RunHost(const ZirfOptions& options, const std::string& inputName) {
     host.settings = std::move(settings);
     if (!options.quiet) {
         host.notify = ShowHostMessage;
+        QEL_SetLockWaitNotice([](const std::string& folder, const QEL_LockHolder& holder) {
+            ShowLockWait(folder, holder.process, holder.program);
+        });
     }
     QELRTFX_RegisterHost(std::move(host));
     QEL_SetMessageSink(ShowMessageBox);

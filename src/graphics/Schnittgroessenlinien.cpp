@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kPunkte = 21;
 constexpr int kSegmente = 20;
 // The design lines are drawn with this many points per segment of the stored lines: a
 // point every half millimetre of a picture 10 cm high, so that a line shows no kinks

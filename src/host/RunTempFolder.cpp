@@ -1,7 +1,9 @@
 #include "host/RunTempFolder.h"
 
 #include "platform/AbortCleanup.h"
+#include "platform/FolderLocks.h"
 #include "platform/Kernel.h"
+#include "platform/OutputFolderTidy.h"
 #include "platform/TemporaryOutput.h"
 
 #include <cerrno>
@@ -58,48 +60,20 @@ pid_t ProcessOf(const std::string& name, const std::string& prefix) {
     return id > 0 ? static_cast<pid_t>(id) : 0;
 }
 
-bool ProcessLives(pid_t id) {
-    return id == getpid() || kill(id, 0) == 0 || errno != ESRCH;
-}
-
-// Whether no process holds the file or folder: the run that made it keeps a lock on it
-// for its lifetime, which its end releases however it ends.
-bool Unheld(const std::filesystem::path& path, bool folder) {
-    const int flags = folder ? O_RDONLY | O_DIRECTORY : O_RDONLY | O_NONBLOCK;
-    const int fd = open(path.c_str(), flags | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    const bool free = flock(fd, LOCK_EX | LOCK_NB) == 0;
-    close(fd);
-    return free;
-}
-
-// What a run that ended without removing it left in the folder (a process killed by
-// SIGKILL, which no handler sees): a run's folder, named with the prefix, and in the
-// output folder the hidden file of an output not yet in place. Only what this user
-// owns, of the kind its name says, named with the id of a process that no longer
-// exists, and held by none; anything else there, another user's run or one still going,
+// The run folders that runs killed outright (SIGKILL, which no handler sees) left in
+// the folder: named with the prefix and the id of a process that no longer exists, this
+// user's, and held by none; anything else there, another user's run or one still going,
 // stays.
-void SweepStale(const std::string& where, const std::string& prefix, bool outputs) {
+void SweepStaleRunFolders(const std::string& where, const std::string& prefix) {
     std::error_code ec;
     for (std::filesystem::directory_iterator it(where, ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::filesystem::path path = it->path();
-        const std::string name = path.filename().string();
-        pid_t id = ProcessOf(name, prefix);
-        const bool folder = id != 0;
-        if (!folder && outputs) {
-            id = QEL_TemporaryOutputProcess(name);
+        const pid_t id = ProcessOf(path.filename().string(), prefix);
+        if (id != 0 && QEL_LeftBehind(path, id, true)) {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
         }
-        struct stat info {};
-        if (id == 0 || lstat(path.c_str(), &info) != 0 ||
-            (folder ? !S_ISDIR(info.st_mode) : !S_ISREG(info.st_mode)) ||
-            info.st_uid != geteuid() || ProcessLives(id) || !Unheld(path, folder)) {
-            continue;
-        }
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
     }
 }
 
@@ -111,9 +85,18 @@ std::string FolderPattern(const std::string& prefix) {
 
 RunTempFolder::RunTempFolder() {
     const std::string hidden = std::string(".") + kFolderPrefix;
-    SweepStale(QEL_GetTempFolder(), kFolderPrefix, false);
-    // The current folder is the output folder.
-    SweepStale(".", hidden, true);
+    SweepStaleRunFolders(QEL_GetTempFolder(), kFolderPrefix);
+    // The current folder is the output folder: what a process killed while it put its
+    // outputs in place there left is completed before anything else, and the hidden
+    // files of outputs left by processes killed outright go.
+    SweepStaleRunFolders(".", hidden);
+    {
+        QEL_FolderLocks outputFolder;
+        std::error_code ec;
+        std::string unlockable;
+        QEL_LockOutputFolders(outputFolder, {std::filesystem::current_path(ec).string()},
+                              unlockable);
+    }
 
     // Made, held and noted for a stop at one go: a stop in between would leave it behind.
     const QEL_AbortDeferred deferred;

@@ -1,14 +1,17 @@
 #include "platform/HeldOutputs.h"
 
 #include "platform/AbortCleanup.h"
+#include "platform/FolderLocks.h"
 #include "platform/Kernel.h"
+#include "platform/OutputFolderTidy.h"
+#include "platform/PendingOutputs.h"
 #include "platform/SystemReason.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -23,38 +26,29 @@ Held& TheHeld() {
     return held;
 }
 
-// Locks on the folders of a pair for their lifetime, taken in the order of their names
-// so that two processes never wait for each other. A folder that cannot be locked (a file
-// system without locks) is passed over: its outputs are put in place all the same.
-class FolderLocks {
-public:
-    explicit FolderLocks(std::vector<std::string> folders) {
-        std::sort(folders.begin(), folders.end());
-        folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
-        for (const std::string& folder : folders) {
-            const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (fd < 0) {
-                continue;
-            }
-            while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-            }
-            m_fds.push_back(fd);
-        }
+// A stop point of the test build: the process kills itself outright (as the kernel's
+// out-of-memory killer or a crash would) after the first output took its name, when the
+// environment asks for it.
+void TestStopBetweenNames() {
+#ifdef ZIRF_TEST_STOPS
+    if (std::getenv("ZIRF_TEST_KILL_BETWEEN_NAMES") != nullptr) {
+        raise(SIGKILL);
     }
-    ~FolderLocks() {
-        for (const int fd : m_fds) {
-            close(fd);
-        }
-    }
-    FolderLocks(const FolderLocks&) = delete;
-    FolderLocks& operator=(const FolderLocks&) = delete;
-
-private:
-    std::vector<int> m_fds;
-};
+#endif
+}
 
 std::string FolderOf(const std::string& fullName) {
     return std::filesystem::path(fullName).parent_path().string();
+}
+
+// Whether two full names name one file: the same name in one folder, however the
+// folder is spelled.
+bool SameName(const std::string& a, const std::string& b) {
+    const std::filesystem::path pa(a);
+    const std::filesystem::path pb(b);
+    std::error_code ec;
+    return a == b || (pa.filename() == pb.filename() &&
+                      std::filesystem::equivalent(pa.parent_path(), pb.parent_path(), ec));
 }
 
 } // namespace
@@ -86,7 +80,10 @@ bool QEL_HeldOutputs::Place(const std::vector<std::string>& pair, std::string& e
     for (const QEL_TemporaryOutput& file : files) {
         folders.push_back(FolderOf(file.Target()));
     }
-    const FolderLocks locks(folders);
+    QEL_FolderLocks locks;
+    if (!QEL_LockOutputFolders(locks, folders, error)) {
+        return false;
+    }
     const QEL_AbortDeferred deferred;
     // Whatever can fail before a name is taken is done first: a failure there leaves the
     // old files as they are.
@@ -96,8 +93,26 @@ bool QEL_HeldOutputs::Place(const std::vector<std::string>& pair, std::string& e
             return false;
         }
     }
+    std::vector<QEL_PendingStep> steps;
+    for (const QEL_TemporaryOutput& file : files) {
+        steps.push_back({file.Temporary(), file.Target()});
+    }
+    for (const std::string& name : names) {
+        const bool renewed = std::any_of(files.begin(), files.end(), [&](const auto& file) {
+            return SameName(file.Target(), name);
+        });
+        if (!renewed) {
+            steps.push_back({std::string(), name});
+        }
+    }
+    // A process killed from here on leaves the record, and the next one in these folders
+    // completes the steps.
+    const std::vector<std::string> held = locks.Folders();
+    if (!QEL_WritePendingRecord(held, steps)) {
+        error = QEL_SystemReason(errno);
+        return false;
+    }
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const std::string target = files[i].Target();
         if (!files[i].Rename()) {
             error = QEL_SystemReason(errno);
             // The outputs put in place so far would stand beside old ones of the pair.
@@ -107,16 +122,17 @@ bool QEL_HeldOutputs::Place(const std::vector<std::string>& pair, std::string& e
             for (const std::string& name : names) {
                 unlink(name.c_str());
             }
+            QEL_RemovePendingRecord(held);
             return false;
         }
+        TestStopBetweenNames();
     }
-    for (const std::string& name : names) {
-        const bool renewed = std::any_of(files.begin(), files.end(),
-                                         [&](const auto& file) { return file.Target() == name; });
-        if (!renewed) {
-            unlink(name.c_str());
+    for (const QEL_PendingStep& step : steps) {
+        if (step.temporary.empty()) {
+            unlink(step.target.c_str());
         }
     }
+    QEL_RemovePendingRecord(held);
     return true;
 }
 

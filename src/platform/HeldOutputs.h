@@ -20,10 +20,12 @@ public:
     // Puts every held output in place, and takes away the files of the names in `pair`
     // that get no new one when another name does (the old result beside a new report of
     // a run that has none). Other processes that put outputs in place in these folders
-    // wait for it (a lock on each folder), and a stop waits until it is done. true when
-    // nothing is held. false with the system's reason when the outputs could not all be
-    // put in place: then the old files stand (nothing was put in place), or, should the
-    // system fail between two names, no file of the pair stands.
+    // wait for it (a lock on each folder, FolderLocks.h), a stop waits until it is done,
+    // and a kill between two names leaves a record from which the next process in these
+    // folders completes them (PendingOutputs.h). true when nothing is held. false with the
+    // system's reason when the outputs could not all be put in place: then the old files
+    // stand (nothing was put in place), or, should the system fail between two names, no
+    // file of the pair stands.
     bool Place(const std::vector<std::string>& pair, std::string& error);
 };
 

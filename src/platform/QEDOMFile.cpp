@@ -87,6 +87,12 @@ std::string ParseErrorText(const std::string& fileName, const FirstError& first)
            ", Spalte " + std::to_string(first.column) + ": " + first.message;
 }
 
+// A document nested deeper than elements may be.
+std::string DepthText(const std::string& fileName) {
+    return "XML-Datei '" + fileName + "' hat Elemente in mehr als " +
+           std::to_string(QEDOM_MAX_DEPTH) + " Ebenen ineinander";
+}
+
 // What a document passes of the limits of the quick look before parsing; "" for none.
 std::string OverLimitText(const std::string& fileName, const QEDOMPrescanFinding& finding) {
     const std::string where = " (Zeile " + std::to_string(finding.line) + ")";
@@ -103,6 +109,8 @@ std::string OverLimitText(const std::string& fileName, const QEDOMPrescanFinding
     case QEDOMOverLimit::Attributes:
         return "XML-Datei '" + fileName + "' hat mehr als " +
                std::to_string(QEDOM_MAX_ATTRIBUTES_IN_ALL) + " Attribute" + where;
+    case QEDOMOverLimit::Depth:
+        return DepthText(fileName) + where;
     }
     return std::string();
 }
@@ -139,7 +147,11 @@ QEDOM_HANDLE ParseBuffer(const char* data, std::size_t size, const std::string& 
     std::unique_ptr<xmlDoc, DocFree> doc(xmlCtxtReadMemory(
         ctxt.get(), data, static_cast<int>(size), fileName.c_str(), nullptr, kParseOptions));
     if (!doc || ctxt->wellFormed == 0) {
-        error = ParseErrorText(fileName, first);
+        // The parser's own limit of nesting, should a document reach it past the quick
+        // look, in the words of ours: its text names an option no user can set.
+        error = first.message.rfind("Excessive depth", 0) == 0
+                    ? DepthText(fileName) + " (Zeile " + std::to_string(first.line) + ")"
+                    : ParseErrorText(fileName, first);
         return 0;
     }
     if (DeclaresEntities(doc.get())) {

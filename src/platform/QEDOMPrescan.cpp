@@ -20,6 +20,7 @@ public:
     QEDOMPrescanFinding Find(const QEDOMPrescanLimits& limits) {
         std::size_t elements = 0;
         std::size_t attributes = 0;
+        std::size_t depth = 0;
         QEDOMPrescanFinding found;
         while (SkipTo('<')) {
             const std::size_t tag = m_pos;
@@ -39,8 +40,11 @@ public:
             } else if (StartsWith("/")) {
                 Past(">");
                 node = false;
+                depth -= depth > 0 ? 1 : 0;
             } else {
                 count = CountAttributes(name);
+                // An empty element (<a/>) opens no level.
+                depth += StartsWith("/") ? 0 : 1;
             }
             elements += node ? 1 : 0;
             attributes += count;
@@ -50,6 +54,8 @@ public:
                 found.over = QEDOMOverLimit::Elements;
             } else if (attributes > limits.attributes) {
                 found.over = QEDOMOverLimit::Attributes;
+            } else if (depth > limits.depth) {
+                found.over = QEDOMOverLimit::Depth;
             } else {
                 continue;
             }
@@ -162,7 +168,8 @@ QEDOMPrescanFinding QEDOM_Prescan(std::string_view text, const QEDOMPrescanLimit
 bool QEDOM_FindCrowdedElement(std::string_view text, std::size_t maxAttributes,
                               QEDOMCrowdedElement& found) {
     constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
-    const QEDOMPrescanFinding finding = QEDOM_Prescan(text, {maxAttributes, kNoLimit, kNoLimit});
+    const QEDOMPrescanFinding finding =
+        QEDOM_Prescan(text, {maxAttributes, kNoLimit, kNoLimit, kNoLimit});
     found.name = finding.name;
     found.line = finding.line;
     return finding.over == QEDOMOverLimit::AttributesOfElement;

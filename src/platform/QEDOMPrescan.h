@@ -21,10 +21,15 @@ inline constexpr std::size_t QEDOM_MAX_ELEMENTS = 20000;
 // thousand.
 inline constexpr std::size_t QEDOM_MAX_ATTRIBUTES_IN_ALL = 200000;
 
+// Most levels elements may be nested, the root counted as the first; a wall's input has
+// six. The XML parser refuses deeper documents in words of its own.
+inline constexpr std::size_t QEDOM_MAX_DEPTH = 256;
+
 struct QEDOMPrescanLimits {
     std::size_t attributesOfElement = QEDOM_MAX_ATTRIBUTES;
     std::size_t elements = QEDOM_MAX_ELEMENTS;
     std::size_t attributes = QEDOM_MAX_ATTRIBUTES_IN_ALL;
+    std::size_t depth = QEDOM_MAX_DEPTH;
 };
 
 enum class QEDOMOverLimit {
@@ -32,6 +37,7 @@ enum class QEDOMOverLimit {
     AttributesOfElement, // one element has more attributes than allowed
     Elements,            // the document has more elements
     Attributes,          // the document has more attributes in all
+    Depth,               // an element lies deeper than allowed
 };
 
 struct QEDOMPrescanFinding {

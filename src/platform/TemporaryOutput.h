@@ -38,6 +38,8 @@ public:
     void Discard();
 
     const std::string& Target() const { return m_target; }
+    // The hidden name; empty while it has none.
+    const std::string& Temporary() const { return m_temporary; }
 
 private:
     int m_fd = -1;

@@ -2,6 +2,7 @@
 // same names into one folder leave one call's pair under each name, never one call's
 // report beside the other's result; a call stopped while it writes its outputs leaves
 // the earlier pair whole or none.
+#include "ZirfPaar.h"
 #include "../platform/RtfStructureCheck.h"
 #include "../support/ScratchFolder.h"
 #include "ZirfCall.h"
@@ -27,44 +28,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kAlterBericht = "alter Bericht";
-constexpr const char* kAltesErgebnis = "altes Ergebnis";
-
-// Whose the report and the result under a name are: the marker of the input that wrote
-// it, "alt" for the earlier pair planted by the test, "?" for anything else, "" for none.
-struct Paar {
-    std::string bericht;
-    std::string ergebnis;
-};
-
-Paar PaarIn(const fs::path& folder, const std::string& name,
-            const std::vector<std::string>& markers) {
-    Paar paar;
-    const fs::path report = folder / (name + ".rtf");
-    const fs::path result = folder / (name + ".result.xml");
-    if (fs::exists(report)) {
-        const std::string text = ScratchFolder::Read(report);
-        paar.bericht = text == kAlterBericht ? "alt" : "?";
-        for (const std::string& m : markers) {
-            if (rtfcheck::StructureFault(text).empty() &&
-                rtfcheck::BodyText(text).find("Projekt " + m) != std::string::npos) {
-                paar.bericht = m;
-            }
-        }
-    }
-    if (fs::exists(result)) {
-        const std::string text = ScratchFolder::Read(result);
-        paar.ergebnis = text == kAltesErgebnis ? "alt" : "?";
-        for (const std::string& m : markers) {
-            if (text.find(Base64(VardefFragment(m))) != std::string::npos &&
-                text.find("</result>") != std::string::npos) {
-                paar.ergebnis = m;
-            }
-        }
-    }
-    return paar;
-}
 
 // The example marked, with many elements the run does not know: its result takes a while
 // longer to save than its report to be written.
@@ -153,14 +116,6 @@ std::string OpenOutput(pid_t pid, const fs::path& folder) {
 ino_t Inode(const fs::path& file) {
     struct stat info {};
     return lstat(file.c_str(), &info) == 0 ? info.st_ino : 0;
-}
-
-// Whether the process waits for a lock (a lock on a file or a folder).
-bool WaitsForALock(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/syscall");
-    long call = -1;
-    in >> call;
-    return call == SYS_flock || call == SYS_fcntl;
 }
 
 // A moment in the writing of the outputs of a run into `out`, whose report was `oldReport`

@@ -121,4 +121,40 @@ TEST(QEDOMPrescan, AsManyElementsAndAttributesAsAllowedParseAndOneMoreIsRefused)
     }
 }
 
+TEST(QEDOMPrescan, ElementsNestedDeeperThanAllowedAreRefusedInOurWords) {
+    // One element a line, the deepest on the last line of the start tags; empty elements
+    // and the ends of elements open no level.
+    const auto nested = [](std::size_t levels) {
+        std::string text;
+        for (std::size_t i = 0; i < levels; ++i) {
+            text += "<e><leer/>\n";
+        }
+        for (std::size_t i = 0; i < levels; ++i) {
+            text += "</e>";
+        }
+        return text;
+    };
+    const struct {
+        std::size_t levels;
+        bool parses;
+        std::string says;
+    } cases[] = {
+        {QEDOM_MAX_DEPTH, true, ""},
+        {QEDOM_MAX_DEPTH + 1, false,
+         "XML-Datei 'd.xml' hat Elemente in mehr als 256 Ebenen ineinander (Zeile 257)"},
+        {QEDOM_MAX_DEPTH + 2, false,
+         "XML-Datei 'd.xml' hat Elemente in mehr als 256 Ebenen ineinander (Zeile 257)"},
+        {4 * QEDOM_MAX_DEPTH, false,
+         "XML-Datei 'd.xml' hat Elemente in mehr als 256 Ebenen ineinander (Zeile 257)"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const QEDOM_HANDLE doc = QEDOM_ParseDocument(nested(c.levels), "d.xml", error);
+        EXPECT_EQ(doc != 0, c.parses) << c.levels << ": " << error;
+        EXPECT_EQ(error, c.says) << c.levels;
+        EXPECT_EQ(error.find("XML_PARSE_HUGE"), std::string::npos);
+        QEDOM_FreeDocument(doc);
+    }
+}
+
 } // namespace
