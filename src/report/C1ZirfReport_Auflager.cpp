@@ -61,9 +61,11 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         rtf.WriteEintrag(kErdwiderlagerTitel);
         // The rows are those of the state the depth is designed for.
         const std::string zustand = ReportSicht::ZustandEinbindung(calc);
-        rtf.ReadTemplate(ReportBlocks::kLastzustaende);
-        rtf.WriteEintrag(kErdwiderlagerZustandZeile, {zustand});
-        rtf.ReadTemplate(ReportBlocks::kErdwiderlager);
+        if (!zustand.empty()) {
+            rtf.ReadTemplate(ReportBlocks::kLastzustaende);
+            rtf.WriteEintrag(kErdwiderlagerZustandZeile, {zustand});
+            rtf.ReadTemplate(ReportBlocks::kErdwiderlager);
+        }
         rtf.WriteEintrag(kErdwiderlagerKopf);
         rtf.WriteEintrag(kErdwiderlagerEinheiten);
         const double ephd = ReportSicht::Eph_d(calc);
@@ -114,11 +116,13 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
             }
         }
         const C1ErgebnisBaum::Pfad horizontal = {"trag", "horizontal"};
-        baum.SetText(horizontal, "lastzustand", zustand);
+        if (!zustand.empty()) {
+            baum.SetText(horizontal, "lastzustand", zustand);
+        }
         baum.SetWert(horizontal, "bhd", Endlich(summe));
         baum.SetWert(horizontal, "ephd", Endlich(ephd));
         baum.SetWert(horizontal, "ausnutzung", ausnutzung);
-        if (ausnutzungZustand != zustand) {
+        if (!ausnutzungZustand.empty() && ausnutzungZustand != zustand) {
             baum.SetText(horizontal, "lastzustand_ausnutzung", ausnutzungZustand);
         }
         return 1;

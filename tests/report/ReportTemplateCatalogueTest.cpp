@@ -19,7 +19,8 @@
 
 namespace {
 
-constexpr int kLastTemplateId = 479;
+// The ids the report templates may take (the later chapters from 480 on).
+constexpr int kLastTemplateId = 569;
 constexpr int kMaxBlockLines = 17;
 
 // The number of values each writer passes to a template line, as the chapters
