@@ -29,6 +29,10 @@ constexpr double kFussQuerkraftZuC = -1.0;
 // are the same force summed in another order.
 constexpr double kGleicheNormalkraft = 1e-9;
 
+bool GleicheKraft(double a, double b) {
+    return std::fabs(a - b) <= kGleicheNormalkraft * std::max(1.0, std::fabs(b));
+}
+
 // Share of a linear figure from y1 (ordinate e1) to y2 (e2) that lies above the depth y,
 // by its area; a figure without area by its depth.
 double AnteilOberhalb(double y1, double y2, double e1, double e2, double y) {
@@ -158,12 +162,9 @@ double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* 
     }
     wand::Huellwert h = NormalkraftDerZustaende(y, mitAnkerkraft, true).Groesster();
     // The moment's state gives this force too: the force is its.
-    if (zustandM != h.zustand) {
-        for (const std::size_t z : GleicheNormalkraft(y, mitAnkerkraft, h.zustand)) {
-            if (z == zustandM) {
-                h.zustand = z;
-            }
-        }
+    if (zustandM != h.zustand && zustandM < vertikalZustaende.size() && ZustandGueltig(zustandM) &&
+        GleicheKraft(NormalkraftBei(y, mitAnkerkraft, vertikalZustaende[zustandM]), h.wert)) {
+        h.zustand = zustandM;
     }
     if (zustand != nullptr) {
         *zustand = h.zustand;
@@ -182,8 +183,7 @@ std::vector<std::size_t> C1ZirfCalc::GleicheNormalkraft(double y, bool mitAnkerk
     for (std::size_t k = 0; k < vertikalZustaende.size(); ++k) {
         // Equal up to the rounding of the sums.
         const double nk = NormalkraftBei(a, mitAnkerkraft, vertikalZustaende[k]);
-        if (k != z && ZustandGueltig(k) &&
-            std::fabs(nk - n) <= kGleicheNormalkraft * std::max(1.0, std::fabs(n))) {
+        if (k != z && ZustandGueltig(k) && GleicheKraft(nk, n)) {
             gleich.push_back(k);
         }
     }
