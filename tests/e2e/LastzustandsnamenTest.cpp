@@ -163,7 +163,24 @@ std::vector<Berichtsart> FaelleMitLastfaellen() {
     const std::string alt = "<result art=\"STR,GEO-2 BS-P\" regel=\"1.35*(1)+1.5*(2)\"/>";
     zuerst.replace(zuerst.find(alt), alt.size(),
                    "<result art=\"STR,GEO-2 BS-P\" regel=\"1.35*(1)\"/>\n        " + alt);
-    return {{"zugkraft_und_streifenlast", zwei}, {"staendig_zuerst", zuerst}};
+    const std::string frei = ExampleText("anker_frei.xml");
+    return {
+        {"zugkraft_und_streifenlast", zwei},
+        {"staendig_zuerst", zuerst},
+        {"pruef_15_2",
+         berichtsarten::Geaendert(frei, {{"steu.berart", "1"}, {"geom.einbindetiefe", "15.2"}})},
+        {"pruef_einspannung_50", berichtsarten::Geaendert(frei, {{"steu.system", "2"},
+                                                                 {"geom.einspannung", "50"},
+                                                                 {"steu.berart", "1"},
+                                                                 {"geom.einbindetiefe", "14.1"}})},
+        // The iteration diverges (status 3): the states it names are listed all the same.
+        {"divergiert",
+         berichtsarten::Geaendert(ExampleText("kragwand.xml"), {{"geom.wand_hw", "500"}})}};
+}
+
+// A run that completes, or one whose iteration diverged (status 3, its case says so).
+void LaeuftDurch(const Berichtsart& art, const ZirfLauf& lauf) {
+    ASSERT_EQ(lauf.status, art.name == "divergiert" ? 3 : 0) << lauf.meldungen;
 }
 
 std::vector<Berichtsart> AlleFaelle() {
@@ -181,7 +198,7 @@ TEST(Lastzustandsnamen, EveryStateNamedIsListedOnceUnderItsOneName) {
     for (const Berichtsart& art : AlleFaelle()) {
         SCOPED_TRACE(art.name);
         const ZirfLauf lauf = RunZirf(art.dokument);
-        ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
+        ASSERT_NO_FATAL_FAILURE(LaeuftDurch(art, lauf));
         const std::string text = rtfcheck::BodyText(lauf.bericht);
         std::vector<Kombination> kombis = Kombinationen(art.dokument);
         const std::vector<Listenzeile> liste = Liste(text);
@@ -225,7 +242,7 @@ TEST(Lastzustandsnamen, EveryDesignValueOfTheResultNamesTheReportsState) {
     for (const Berichtsart& art : AlleFaelle()) {
         SCOPED_TRACE(art.name);
         const ZirfLauf lauf = RunZirf(art.dokument);
-        ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
+        ASSERT_NO_FATAL_FAILURE(LaeuftDurch(art, lauf));
         const std::string text = rtfcheck::BodyText(lauf.bericht);
         const ErgebnisXml xml(lauf.ergebnis);
         std::set<std::string> gelistet;
@@ -249,8 +266,10 @@ TEST(Lastzustandsnamen, EveryDesignValueOfTheResultNamesTheReportsState) {
         const std::string vertikal = xml.Element({"trag", "horizontal"}) != nullptr
                                          ? "Vertikalkomponente der Auflagerkraft"
                                          : "Nachweis der Vertikalkräfte";
-        EXPECT_EQ(xml.Text({"trag", "vertikal"}, "lastzustand").value_or("-"),
-                  ZustandNach(text, vertikal));
+        if (xml.Element({"trag", "vertikal"}) != nullptr) {
+            EXPECT_EQ(xml.Text({"trag", "vertikal"}, "lastzustand").value_or("-"),
+                      ZustandNach(text, vertikal));
+        }
         for (const char* anker : {"ankerkraft", "materialversagen", "herausziehen"}) {
             if (xml.Element({"tgf", anker}) != nullptr) {
                 EXPECT_EQ(xml.Text({"tgf", anker}, "lastzustand").value_or("-"),
@@ -271,8 +290,10 @@ TEST(Lastzustandsnamen, EveryDesignValueOfTheResultNamesTheReportsState) {
                 }
             }
         }
-        EXPECT_EQ(momente.count(xml.Text({"profil"}, "lastzustand").value_or("-")), 1u);
-        EXPECT_EQ(kraefte.count(xml.Text({"profil"}, "lastzustand_nd").value_or("-")), 1u);
+        if (xml.Element({"profil"}) != nullptr) {
+            EXPECT_EQ(momente.count(xml.Text({"profil"}, "lastzustand").value_or("-")), 1u);
+            EXPECT_EQ(kraefte.count(xml.Text({"profil"}, "lastzustand_nd").value_or("-")), 1u);
+        }
         for (const char* pfad : {"geometrie", "nachweise"}) {
             if (const auto z = xml.Text({pfad}, "lastzustand")) {
                 EXPECT_EQ(gelistet.count(*z), 1u) << pfad << ": " << *z;
