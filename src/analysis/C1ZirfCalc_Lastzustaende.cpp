@@ -6,6 +6,7 @@
 #include "analysis/Einbindung.h"
 #include "model/C1ZirfInput.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -161,5 +162,60 @@ const C1Bemessungskombination& C1ZirfCalc::KombinationVon(std::size_t z) const {
 }
 
 std::string C1ZirfCalc::ZustandText(std::size_t z) const {
-    return TextVon(KombinationVon(z), zustaende.at(z));
+    return NamenNachFaktoren(ZustandFaktoren(z)).front();
+}
+
+std::vector<std::string> C1ZirfCalc::ZustandGleichNamen(std::size_t z) const {
+    std::vector<std::string> namen = NamenNachFaktoren(ZustandFaktoren(z));
+    namen.erase(namen.begin());
+    return namen;
+}
+
+std::vector<std::pair<int, double>> C1ZirfCalc::ZustandFaktoren(std::size_t z) const {
+    const C1Lastzustand& zustand = zustaende.at(z);
+    return FaktorenSchluessel(zustand.kombination, zustand.ohne);
+}
+
+std::vector<std::string>
+C1ZirfCalc::NamenNachFaktoren(const std::vector<std::pair<int, double>>& faktoren) const {
+    // Each design combination that gives these factors, with the bits of the variable load
+    // cases it must leave out for them.
+    std::vector<std::pair<std::size_t, std::uint64_t>> geber;
+    for (std::size_t k = 0; k < bemessungsKombinationen.size(); ++k) {
+        const C1Bemessungskombination& kombination = bemessungsKombinationen[k];
+        std::uint64_t ohne = 0;
+        bool gibt = true;
+        for (int n = 1; n <= kKombiLastfaelle && gibt; ++n) {
+            double soll = 0.0;
+            for (const auto& [lf, faktor] : faktoren) {
+                soll = lf == n ? faktor : soll;
+            }
+            if (kombination.faktoren.faktor.at(Eintrag(n)) == soll) {
+                continue;
+            }
+            gibt = false;
+            for (std::size_t i = 0; i < kombination.veraenderlich.size(); ++i) {
+                if (kombination.veraenderlich[i] == n && soll == 0.0) {
+                    ohne |= std::uint64_t{1} << i;
+                    gibt = true;
+                }
+            }
+        }
+        if (gibt) {
+            geber.emplace_back(k, ohne);
+        }
+    }
+    // The first combination that gives the state whole names it, else the first at all.
+    std::stable_partition(geber.begin(), geber.end(), [](const auto& g) { return g.second == 0; });
+    std::vector<std::string> namen;
+    for (const auto& [k, ohne] : geber) {
+        C1Lastzustand z;
+        z.kombination = k;
+        z.ohne = ohne;
+        namen.push_back(TextVon(bemessungsKombinationen[k], z));
+    }
+    if (namen.empty()) {
+        namen.emplace_back("LK ?");
+    }
+    return namen;
 }

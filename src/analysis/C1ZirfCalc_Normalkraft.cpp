@@ -25,6 +25,13 @@ constexpr int kPassivLastfallOhneWirkung = 1;
 // The wall without anchor is clamped at its foot, the beam's start: the shear just above
 // the clamp is the clamping force with the opposite sign.
 constexpr double kFussQuerkraftZuC = -1.0;
+// Two states' normal forces that differ by no more than this share (of at least 1 kN/m)
+// are the same force summed in another order.
+constexpr double kGleicheNormalkraft = 1e-9;
+
+bool GleicheKraft(double a, double b) {
+    return std::fabs(a - b) <= kGleicheNormalkraft * std::max(1.0, std::fabs(b));
+}
 
 // Share of a linear figure from y1 (ordinate e1) to y2 (e2) that lies above the depth y,
 // by its area; a figure without area by its depth.
@@ -145,18 +152,42 @@ C1ZirfCalc::Zustandsgrenzen C1ZirfCalc::NormalkraftDerZustaende(double y, bool m
         merken);
 }
 
-double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand) const {
+double C1ZirfCalc::NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand,
+                                     std::size_t zustandM) const {
     if (vertikalZustaende.empty()) {
         if (zustand != nullptr) {
             *zustand = static_cast<std::size_t>(iZustand);
         }
         return NormalkraftBei(y, mitAnkerkraft);
     }
-    const wand::Huellwert h = NormalkraftDerZustaende(y, mitAnkerkraft, true).Groesster();
+    wand::Huellwert h = NormalkraftDerZustaende(y, mitAnkerkraft, true).Groesster();
+    // The moment's state gives this force too: the force is its.
+    if (zustandM != h.zustand && zustandM < vertikalZustaende.size() && ZustandGueltig(zustandM) &&
+        GleicheKraft(NormalkraftBei(y, mitAnkerkraft, vertikalZustaende[zustandM]), h.wert)) {
+        h.zustand = zustandM;
+    }
     if (zustand != nullptr) {
         *zustand = h.zustand;
     }
     return h.wert;
+}
+
+std::vector<std::size_t> C1ZirfCalc::GleicheNormalkraft(double y, bool mitAnkerkraft,
+                                                        std::size_t z) const {
+    std::vector<std::size_t> gleich;
+    if (z >= vertikalZustaende.size()) {
+        return gleich;
+    }
+    const Vertikalanteile a = VertikalanteileBei(y);
+    const double n = NormalkraftBei(a, mitAnkerkraft, vertikalZustaende[z]);
+    for (std::size_t k = 0; k < vertikalZustaende.size(); ++k) {
+        // Equal up to the rounding of the sums.
+        const double nk = NormalkraftBei(a, mitAnkerkraft, vertikalZustaende[k]);
+        if (k != z && ZustandGueltig(k) && GleicheKraft(nk, n)) {
+            gleich.push_back(k);
+        }
+    }
+    return gleich;
 }
 
 C1ZirfCalc::Huelle C1ZirfCalc::NormalkraftGrenzen(double y, bool mitAnkerkraft) const {

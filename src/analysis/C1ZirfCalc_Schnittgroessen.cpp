@@ -196,9 +196,9 @@ void C1ZirfCalc::SetzeBemessungJeZustand(const C1Traeger& bemessung,
             familien.push_back(std::move(familie));
         } else if (!alleAufgezaehlt) {
             // Its states are not listed: those beyond the bounds cannot be told apart.
-            C1Lastzustand z{k, ohneTief};
             ZuVieleZustaende(
-                tief < 0.0 ? "im Lastzustand " + TextVon(kombination, z) +
+                tief < 0.0 ? "im Lastzustand " +
+                                 NamenNachFaktoren(FaktorenSchluessel(k, ohneTief)).front() +
                                  " müsste der Erdwiderstand ziehen, die Zustände wären "
                                  "einzeln zu rechnen"
                 : hoch > f ? std::string("die Wand ist für einige Lastzustände zu kurz "
@@ -542,12 +542,12 @@ int C1ZirfCalc::CalcSchnittgroessen() {
     iSchichtFuss = iSchichtFussAktiv;
     ankerkraftZustand.assign(n, 0.0);
     VertikalJeZustand();
-    const auto normal = [&](double y, std::size_t& zustand) {
-        return NormalkraftHuelle(y, true, &zustand);
+    const auto normal = [&](double y, std::size_t& zustand, std::size_t zustandM) {
+        return NormalkraftHuelle(y, true, &zustand, zustandM);
     };
-    NHw = normal(in.wand_hw, massgebend.NHw);
-    NXm = normal(xm, massgebend.NXm);
-    NFuss = normal(t, massgebend.NFuss);
+    NHw = normal(in.wand_hw, massgebend.NHw, massgebend.MHw);
+    NXm = normal(xm, massgebend.NXm, massgebend.Mxm);
+    NFuss = normal(t, massgebend.NFuss, massgebend.MF);
     yMF = t;
     NMF = NFuss;
     massgebend.NMF = massgebend.NFuss;

@@ -234,10 +234,10 @@ int C1ZirfCalc::CalcSchnittgroessenAnker() {
     nLastfaelle = in.iLetzterLastfall + 2;
     iSchichtFuss = iSchichtFussAktiv;
     VertikalJeZustand();
-    NAnker = NormalkraftHuelle(A, false, &massgebend.NAnker);
-    NHw = NormalkraftHuelle(in.wand_hw, true, &massgebend.NHw);
-    NXm = NormalkraftHuelle(xm, true, &massgebend.NXm);
-    NMF = NormalkraftHuelle(yMF, true, &massgebend.NMF);
+    NAnker = NormalkraftHuelle(A, false, &massgebend.NAnker, massgebend.MA);
+    NHw = NormalkraftHuelle(in.wand_hw, true, &massgebend.NHw, massgebend.MHw);
+    NXm = NormalkraftHuelle(xm, true, &massgebend.NXm, massgebend.Mxm);
+    NMF = NormalkraftHuelle(yMF, true, &massgebend.NMF, massgebend.MF);
     NFuss = NormalkraftHuelle(t, true, &massgebend.NFuss);
     if (NimmFehlendeZustaende()) {
         return CalcSchnittgroessenAnker();

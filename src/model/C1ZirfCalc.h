@@ -271,7 +271,16 @@ public:
     // Counts `arbeit` load states combined; the progress moves every so many.
     void Fortschritt(std::size_t arbeit);
     const C1Bemessungskombination& KombinationVon(std::size_t z) const;
+    // The one name of load state z in every report: that of the first design combination
+    // that gives it with all its variable load cases ("LK 2"), else of the first that
+    // gives it at all ("LK 1 ohne Lf 3", "LK 1 ständig"). States are equal when their load
+    // cases and factors are; a state's name so does not depend on which combination the
+    // calculation took it from.
     std::string ZustandText(std::size_t z) const;
+    // The other names the same state has: each further design combination that gives it.
+    std::vector<std::string> ZustandGleichNamen(std::size_t z) const;
+    // The load cases of state z with their factors, by load-case number.
+    std::vector<std::pair<int, double>> ZustandFaktoren(std::size_t z) const;
     std::vector<std::size_t> AlleZustaende() const;
     // Takes the factors and the target rotation of load state z for the next combination.
     void SetzeZustand(std::size_t z);
@@ -447,7 +456,15 @@ public:
     Vertikalanteile VertikalanteileBei(double y) const;
     // The vertical forces of the state the object is in.
     Vertikalzustand VertikalzustandJetzt() const;
-    double NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand = nullptr) const;
+    // The normal force at depth y of greatest magnitude over the states, and its state. Where
+    // the state of the moment there (`zustandM`) has the same force, the force is given to
+    // it, so that a row of M and N names one state where one state gives both.
+    double NormalkraftHuelle(double y, bool mitAnkerkraft, std::size_t* zustand = nullptr,
+                             std::size_t zustandM = kKeinZustand) const;
+    static constexpr std::size_t kKeinZustand = static_cast<std::size_t>(-1);
+    // The other states (of those the run holds) whose normal force at depth y equals that
+    // of state z.
+    std::vector<std::size_t> GleicheNormalkraft(double y, bool mitAnkerkraft, std::size_t z) const;
     // The greatest and the least normal force of the states at depth y.
     Huelle NormalkraftGrenzen(double y, bool mitAnkerkraft) const;
     Zustandsgrenzen NormalkraftDerZustaende(double y, bool mitAnkerkraft, bool merken) const;
@@ -784,6 +801,10 @@ public:
 private:
     // The factors that name a state of combination k, by load-case number.
     std::vector<std::pair<int, double>> FaktorenSchluessel(std::size_t k, std::uint64_t ohne) const;
+    // The names of the state of these factors: first the one the report gives it, then the
+    // other combinations that give it.
+    std::vector<std::string>
+    NamenNachFaktoren(const std::vector<std::pair<int, double>>& faktoren) const;
     // The state of combination k without the cases `ohne`, added when new; of states with
     // equal factors the later one takes the place of the earlier with `spaetere`.
     std::size_t NimmZustand(std::size_t k, std::uint64_t ohne, bool spaetere);

@@ -32,6 +32,9 @@ public:
     int WriteEinwirkungen();
     // The load combinations: mode 0 the host's table of all, otherwise the governing.
     int WriteKombinationen(int mode);
+    // The load states the report names, each with its load cases and factors; 0 (and
+    // nothing written) when it names none.
+    int WriteLastzustaende();
     // Earth-pressure coefficients and the characteristic earth- and water-pressure
     // tables of the wall.
     int WriteEinwirkungenUndWiderstaende();

@@ -163,6 +163,7 @@ int C1ZirfReport::WriteAnkerkraft(const ReportSicht::TiefeGleitfuge& tgf) {
                                                                                       : kAGgNicht,
                     agg);
     rtf.WriteBlankCells(1);
+    baum.SetText(ankerkraft, "lastzustand", ReportSicht::ZustandAd(*pCalc));
     baum.SetWert(ankerkraft, "agd", Endlich(tgf.Ag_d));
     baum.SetWert(ankerkraft, "amgd", Endlich(tgf.Amg_d));
     baum.SetWert(ankerkraft, "ausnutzung_g", agg);
@@ -244,6 +245,7 @@ int C1ZirfReport::WriteMaterialversagen(const ReportSicht::TiefeGleitfuge& tgf) 
 
     const C1ErgebnisBaum baum(in.hRoot);
     const C1ErgebnisBaum::Pfad material = {kTgf, "materialversagen"};
+    baum.SetText(material, "lastzustand", ReportSicht::ZustandAd(*pCalc));
     baum.SetWert(material, "ed", Endlich(ed));
     baum.SetWert(material, "rmd", Endlich(rmd));
     baum.SetWert(material, "ausnutzung", ag);
@@ -273,6 +275,7 @@ int C1ZirfReport::WriteHerausziehen(const ReportSicht::TiefeGleitfuge& tgf) {
 
     const C1ErgebnisBaum baum(in.hRoot);
     const C1ErgebnisBaum::Pfad herausziehen = {kTgf, "herausziehen"};
+    baum.SetText(herausziehen, "lastzustand", ReportSicht::ZustandAd(*pCalc));
     baum.SetWert(herausziehen, "ad", Endlich(tgf.AdAnker));
     baum.SetWert(herausziehen, "td", Endlich(tgf.Td));
     baum.SetWert(herausziehen, "ausnutzung", ag);

@@ -39,6 +39,7 @@ constexpr int kVerkehrLastfall = 492;
 constexpr int kVerkehrVerdichtung = 493;
 constexpr int kVerkehrHinweis = 494;
 constexpr int kErdwiderlagerZustand = 474;
+constexpr int kErdwiderlagerZustandZeile = 526;
 
 // The load-case slots of a check: 0 (the soil's own weight) and 2 up to n; slot 1 is
 // not listed. The number printed is 1 for slot 0 and the slot otherwise.
@@ -62,6 +63,13 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
     if (typ == kErdwiderlager) {
         rtf.ReadTemplate(ReportBlocks::kErdwiderlager);
         rtf.WriteEintrag(kErdwiderlagerTitel);
+        // The rows are those of the state the depth is designed for.
+        const std::string zustand = ReportSicht::ZustandEinbindung(calc);
+        if (!zustand.empty()) {
+            rtf.ReadTemplate(ReportBlocks::kLastzustaende);
+            rtf.WriteEintrag(kErdwiderlagerZustandZeile, {zustand});
+            rtf.ReadTemplate(ReportBlocks::kErdwiderlager);
+        }
         rtf.WriteEintrag(kErdwiderlagerKopf);
         rtf.WriteEintrag(kErdwiderlagerEinheiten);
         const double ephd = ReportSicht::Eph_d(calc);
@@ -130,22 +138,32 @@ int C1ZirfReport::WriteAuflagerNachweis(int typ) {
         // A load state that needs more of the passive side than its design share does not
         // hold, whatever the rows of the governing state add up to.
         const ReportSicht::Anteilsbedarf bedarf = ReportSicht::GroessterAnteilsbedarf(calc);
-        const bool zustaendeHalten = bedarf.noetig <= bedarf.grenze * kToleranz;
+        const bool zustaendeHalten = bedarf.Haelt();
         const bool eingehalten =
             EingehaltenWieGedruckt(summe, ephd, kToleranz, kStellenSumme) && zustaendeHalten;
         rtf.WriteEintrag(eingehalten ? kErdwiderlagerEingehalten : kErdwiderlagerNicht);
         std::optional<double> ausnutzung = Ausnutzung(summe, ephd);
+        std::string ausnutzungZustand = zustand;
         if (!zustaendeHalten) {
             rtf.ReadTemplate(ReportBlocks::kLastzustand);
             rtf.WriteEintrag(kErdwiderlagerZustand, {ReportSicht::Zustand(calc, bedarf.zustand),
                                                      bedarf.noetig, bedarf.grenze});
             const double a = bedarf.noetig / bedarf.grenze;
-            ausnutzung = ausnutzung ? std::max(*ausnutzung, a) : a;
+            if (!ausnutzung || a > *ausnutzung) {
+                ausnutzung = a;
+                ausnutzungZustand = ReportSicht::Zustand(calc, bedarf.zustand);
+            }
         }
         const C1ErgebnisBaum::Pfad horizontal = {"trag", "horizontal"};
+        if (!zustand.empty()) {
+            baum.SetText(horizontal, "lastzustand", zustand);
+        }
         baum.SetWert(horizontal, "bhd", Endlich(summe));
         baum.SetWert(horizontal, "ephd", Endlich(ephd));
         baum.SetWert(horizontal, "ausnutzung", ausnutzung);
+        if (!ausnutzungZustand.empty() && ausnutzungZustand != zustand) {
+            baum.SetText(horizontal, "lastzustand_ausnutzung", ausnutzungZustand);
+        }
         return 1;
     }
 

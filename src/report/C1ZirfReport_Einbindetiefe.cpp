@@ -220,6 +220,7 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         }
         rtf.WriteEintrag(kAusnutzung, {calc.Ausnutzung});
         baum.SetWert(nachweise, "Ausnutzung", Endlich(calc.Ausnutzung));
+        baum.SetText(nachweise, "lastzustand", ReportSicht::ZustandEinbindung(calc));
     }
     rtf.EndRow();
     if (nachweis) {

@@ -78,5 +78,12 @@ int C1ZirfReport::WriteProfilNachweis() {
     baum.SetWert(pfad, "sigma_d", Endlich(sigmaD));
     baum.SetWert(pfad, "sigma_rd", Endlich(sigmaRd));
     baum.SetWert(pfad, "ausnutzung", ausnutzung);
+    // The states of the governing row's moment and normal force, as its row names them.
+    if (!zeilen.empty()) {
+        const profilnachweis::Zeile& z =
+            zeilen.at(profilnachweis::MassgebendeZeile(calc, in, zeilen));
+        baum.SetText(pfad, "lastzustand", ReportSicht::Zustand(calc, z.zustandM));
+        baum.SetText(pfad, "lastzustand_nd", ReportSicht::Zustand(calc, z.zustandN));
+    }
     return 1;
 }

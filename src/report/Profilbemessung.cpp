@@ -27,18 +27,29 @@ std::vector<Zeile> Zeilen(const C1ZirfCalc& calc, const C1ZirfInput& in) {
     // another): both are the largest of the states at that point, so the pair bounds the
     // stress of every state there.
     std::vector<Zeile> z;
+    const auto zeile = [&](int eintrag, double y, double md, double nd, std::size_t m,
+                           std::size_t n) {
+        // The normal force above the anchor is without the anchor's.
+        const bool mitAnker = eintrag != kAnker;
+        std::vector<std::size_t> gleich;
+        if (m != n) {
+            gleich = calc.GleicheNormalkraft(y, mitAnker, n);
+        }
+        z.push_back({eintrag, y, md, nd, ReportSicht::ZustandMN(calc, m, n, gleich), m, n, gleich});
+    };
+    const C1ZirfCalc::MassgebendeZustaende& mg = calc.massgebend;
     if (in.mitanker > 0) {
-        z.push_back({kAnker, calc.yAnker, ReportSicht::MdAnker(calc), ReportSicht::NdAnker(calc),
-                     ReportSicht::ZustandAnker(calc)});
+        zeile(kAnker, calc.yAnker, ReportSicht::MdAnker(calc), ReportSicht::NdAnker(calc), mg.MA,
+              mg.NAnker);
     }
     if (std::abs(ReportSicht::MdFuss(calc)) > kFussMomentGrenze) {
-        z.push_back({kFuss, ReportSicht::yMdFuss(calc), ReportSicht::MdFuss(calc),
-                     ReportSicht::NdFuss(calc), ReportSicht::ZustandFuss(calc)});
+        zeile(kFuss, ReportSicht::yMdFuss(calc), ReportSicht::MdFuss(calc),
+              ReportSicht::NdFuss(calc), mg.MF, mg.NMF);
     }
-    z.push_back({kSohle, in.wand_hw, ReportSicht::MdSohle(calc), ReportSicht::NdSohle(calc),
-                 ReportSicht::ZustandSohle(calc)});
-    z.push_back({kMax, ReportSicht::yMdMax(calc), ReportSicht::MdMax(calc),
-                 ReportSicht::NdMax(calc), ReportSicht::ZustandMax(calc)});
+    zeile(kSohle, in.wand_hw, ReportSicht::MdSohle(calc), ReportSicht::NdSohle(calc), mg.MHw,
+          mg.NHw);
+    zeile(kMax, ReportSicht::yMdMax(calc), ReportSicht::MdMax(calc), ReportSicht::NdMax(calc),
+          mg.Mxm, mg.NXm);
     return z;
 }
 
@@ -46,17 +57,28 @@ double Spannung(const C1ZirfCalc& calc, const C1ZirfInput& in, double md, double
     return kKncmJeKnm * std::abs(md) / in.wely + (std::abs(nd) + calc.Wandgewicht(calc.t)) / in.A;
 }
 
-double GroessteSpannung(const C1ZirfCalc& calc, const C1ZirfInput& in,
-                        const std::vector<Zeile>& zeilen) {
+std::size_t MassgebendeZeile(const C1ZirfCalc& calc, const C1ZirfInput& in,
+                             const std::vector<Zeile>& zeilen) {
+    std::size_t massgebend = 0;
     double groesste = 0.0;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         const double s = Spannung(calc, in, zeilen[i].md, zeilen[i].nd);
         // A stress that is no number stays the check's, so that it fails.
         if (i == 0 || s > groesste || std::isnan(s)) {
             groesste = s;
+            massgebend = i;
         }
     }
-    return groesste;
+    return massgebend;
+}
+
+double GroessteSpannung(const C1ZirfCalc& calc, const C1ZirfInput& in,
+                        const std::vector<Zeile>& zeilen) {
+    if (zeilen.empty()) {
+        return 0.0;
+    }
+    const Zeile& z = zeilen.at(MassgebendeZeile(calc, in, zeilen));
+    return Spannung(calc, in, z.md, z.nd);
 }
 
 } // namespace profilnachweis

@@ -4,6 +4,7 @@
 // and normal force at the anchor, at the foot, at the excavation level and at the greatest
 // moment, each with the load state it is of.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct Zeile {
     double md = 0.0; // kNm/m
     double nd = 0.0; // kN/m
     std::string zustand;
+    std::size_t zustandM = 0; // the load states of md and nd (indices into the run's states)
+    std::size_t zustandN = 0;
+    std::vector<std::size_t> zustandNGleich; // the other states of the same nd
 };
 
 // The rows in the order the table prints them.
@@ -27,6 +31,9 @@ std::vector<Zeile> Zeilen(const C1ZirfCalc& calc, const C1ZirfInput& in);
 // force nd; the own weight of the sheet pile down to the embedment depth adds to the force.
 double Spannung(const C1ZirfCalc& calc, const C1ZirfInput& in, double md, double nd);
 
+// The index of the row of the greatest design stress (0 without rows).
+std::size_t MassgebendeZeile(const C1ZirfCalc& calc, const C1ZirfInput& in,
+                             const std::vector<Zeile>& zeilen);
 // The greatest design stress of the rows: the row that governs the check; the earlier
 // row on equal stresses. 0 without rows.
 double GroessteSpannung(const C1ZirfCalc& calc, const C1ZirfInput& in,

@@ -73,6 +73,8 @@ inline constexpr C1TemplateBlock kLastzustand{472, 5};
 inline constexpr C1TemplateBlock kErdwiderlagerVerkehr{490, 5};
 // A checked depth: the system computed, the input's, the verdict and the depths' meaning.
 inline constexpr C1TemplateBlock kNachweisTiefe{500, 12};
+// The load states a report names, each with its load cases and factors.
+inline constexpr C1TemplateBlock kLastzustaende{520, 7};
 
 inline constexpr std::array kAlle = {kModus,
                                      kSystemUndBelastung,
@@ -126,6 +128,7 @@ inline constexpr std::array kAlle = {kModus,
                                      kProfilUrteil,
                                      kLastzustand,
                                      kErdwiderlagerVerkehr,
-                                     kNachweisTiefe};
+                                     kNachweisTiefe,
+                                     kLastzustaende};
 
 } // namespace ReportBlocks

@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ReportSicht {
 
@@ -280,23 +281,17 @@ inline double GammaFGW(const C1ZirfCalc& c) {
 inline std::string Zustand(const C1ZirfCalc& c, std::size_t z) {
     return z < c.zustaende.size() ? c.ZustandText(z) : std::string();
 }
-inline std::string ZustandMN(const C1ZirfCalc& c, std::size_t m, std::size_t n) {
+// A row's states of M and N; where other states give the same N, "= " and their names.
+inline std::string ZustandMN(const C1ZirfCalc& c, std::size_t m, std::size_t n,
+                             const std::vector<std::size_t>& nGleich) {
     if (m == n) {
         return Zustand(c, m);
     }
-    return "M: " + Zustand(c, m) + "; N: " + Zustand(c, n);
-}
-inline std::string ZustandAnker(const C1ZirfCalc& c) {
-    return ZustandMN(c, c.massgebend.MA, c.massgebend.NAnker);
-}
-inline std::string ZustandFuss(const C1ZirfCalc& c) {
-    return ZustandMN(c, c.massgebend.MF, c.massgebend.NMF);
-}
-inline std::string ZustandSohle(const C1ZirfCalc& c) {
-    return ZustandMN(c, c.massgebend.MHw, c.massgebend.NHw);
-}
-inline std::string ZustandMax(const C1ZirfCalc& c) {
-    return ZustandMN(c, c.massgebend.Mxm, c.massgebend.NXm);
+    std::string text = "M: " + Zustand(c, m) + "; N: " + Zustand(c, n);
+    for (std::size_t k = 0; k < nGleich.size(); ++k) {
+        text += (k == 0 ? " = " : ", ") + Zustand(c, nGleich[k]);
+    }
+    return text;
 }
 // The state that needs the deepest wall (a checked wall: the most utilised), and the state
 // of the greatest anchor force.
@@ -313,6 +308,8 @@ struct Anteilsbedarf {
     std::size_t zustand = 0;
     double noetig = 0.0;
     double grenze = 0.0;
+    // A share up to 0.1 % beyond the design share still holds.
+    bool Haelt() const { return noetig <= grenze * 1.001; }
 };
 inline Anteilsbedarf GroessterAnteilsbedarf(const C1ZirfCalc& c) {
     Anteilsbedarf b;

@@ -94,6 +94,7 @@ int ZirfAusgabe(C1QEL& qel, C1ZirfInput& in, C1ZirfCalc& calc) {
         report.WriteEinwirkungen();
     }
     report.WriteEinwirkungenUndWiderstaende();
+    report.WriteLastzustaende();
     if (in.grafik.at(C1ZirfInput::kGrafikDruckBeanspr) != 0) {
         WriteTextzeile(rtf, ReportBlocks::kBeanspruchungen, 1);
         grafik.PlotBeanspruchung("Beanspruchung", 160.0, 100.0, 1, 2);

@@ -19,6 +19,7 @@
 
 namespace {
 
+// The ids the report templates may take (the later chapters from 480 on).
 constexpr int kLastTemplateId = 569;
 constexpr int kMaxBlockLines = 17;
 
