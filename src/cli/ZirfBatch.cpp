@@ -136,10 +136,18 @@ std::vector<Lauf> Plan(const ZirfOptions& options, const HostSettings& settings)
     return runs;
 }
 
+// The same name, or two names of one file that is there. The names are normalised, so
+// that one name is one spelling.
+bool SameFile(const Datei& a, const Datei& b) {
+    return a.id && b.id ? *a.id == *b.id : a.path.native() == b.path.native();
+}
+
 std::string SameNames(const std::vector<Lauf>& runs) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         for (std::size_t j = i + 1; j < runs.size(); ++j) {
-            if (runs[i].stem == runs[j].stem && runs[i].outputDir == runs[j].outputDir) {
+            // One folder may be reached by two spellings (a link): told apart by what it is.
+            if (runs[i].stem == runs[j].stem &&
+                SameFile(Datei(runs[i].outputDir), Datei(runs[j].outputDir))) {
                 return "inputs " + runs[i].name + " and " + runs[j].name + " have one base name (" +
                        runs[i].stem + ") and would write over each other's report and results in " +
                        runs[i].outputDir.string() +
@@ -148,12 +156,6 @@ std::string SameNames(const std::vector<Lauf>& runs) {
         }
     }
     return std::string();
-}
-
-// The same name, or two names of one file that is there. The names are normalised, so
-// that one name is one spelling.
-bool SameFile(const Datei& a, const Datei& b) {
-    return a.id && b.id ? *a.id == *b.id : a.path.native() == b.path.native();
 }
 
 // No run writes its report or result over another input of the call, whether that input

@@ -107,6 +107,7 @@ TEST_F(ZirfBatch, CallsThatWouldOverwriteStopBeforeAnyRun) {
     CopyIn("examples/kragwand.xml", "a/wand.xml");
     CopyIn("examples/kragwand.xml", "b/wand.xml");
     CopyIn("examples/kragwand.xml", "eingabe.txt");
+    fs::create_directory_symlink("a", "link");
     // An input named like the result of another input's run.
     CopyIn("examples/kragwand_sand.xml", "out/wand.result.xml");
     ScratchFolder::Write("dpf.settings", "File/dpf=bericht\n");
@@ -124,6 +125,7 @@ TEST_F(ZirfBatch, CallsThatWouldOverwriteStopBeforeAnyRun) {
     } cases[] = {
         {"-o out a/wand.xml b/wand.xml", "have one base name (wand)"},
         {"a/wand.xml a/../a/wand.xml", "have one base name (wand)"},
+        {"a/wand.xml link/wand.xml", "have one base name (wand)"},
         {"--settings dpf.settings a/wand.xml eingabe.txt", "File/dpf"},
         {"--settings bericht.settings -o out a/wand.xml", "F1=\"wand\""},
         {"--settings absolut.settings -o out/ a/wand.xml", "out/wand\" of the settings"},
