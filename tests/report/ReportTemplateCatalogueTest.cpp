@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kLastTemplateId = 479;
+constexpr int kLastTemplateId = 569;
 constexpr int kMaxBlockLines = 17;
 
 // The number of values each writer passes to a template line, as the chapters
