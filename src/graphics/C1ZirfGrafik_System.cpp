@@ -165,11 +165,10 @@ void ZeichneKoten(const C1ZirfCalc& c, bool berme, double tanWand, double tanGel
     }
 }
 
-// Where the head's level mark begins. Its text, in a box 2 m wide to the right of that,
-// keeps the room for the head's level label that ends at xKopf (in front of the wall and
-// the head loads' symbols) that it keeps beside a bare head, a quarter of the wall's
-// length in front of it, and ends clear of xKopf however short the wall; its symbol
-// stands 1.125 m further left.
+// Where the head's level mark begins: its text, in a box 2 m wide from there, ends about a
+// quarter of the wall's length in front of the head's level label, which ends at xKopf
+// in front of the wall and the head loads' symbols, and ends in front of xKopf however
+// short the wall. Its symbol stands 1.125 m further left.
 constexpr double kOkwText = 2.0;
 // Room between the level text and the wall or a head load's symbol (m).
 constexpr double kOkwAbstand = 0.1;

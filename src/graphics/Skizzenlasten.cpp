@@ -22,8 +22,8 @@ constexpr double kWand = zeichnen::kStabDicke;
 constexpr double kStufe = 0.25;      // gap between two surcharge bands (m)
 constexpr double kUeberKopf = -0.01; // a load at depth 0 is drawn just above the head
 constexpr double kVorWand = 0.05;    // a head load's symbols stand this far in front of the wall
-constexpr double kKopfMomentFaktor =
-    0.25;                            // a head moment's arc is sized against 1/4 of the largest load
+// A head moment's arc is sized against a quarter of the largest load.
+constexpr double kKopfMomentFaktor = 0.25;
 constexpr double kSymbol = 2.0;      // longest arrow of a load symbol (m)
 constexpr double kRandBlock = 1.0;   // width of a block load drawn at the edge (m)
 constexpr double kTextLaenge = 10.0; // base line of a position text (m)

@@ -38,6 +38,25 @@ std::vector<std::vector<std::string>> Schichtzeilen(const std::string& rtf) {
     return tabelle;
 }
 
+// The cells of the first row under the heading whose first two cells are `a` and `b`.
+std::vector<std::string> ZeileNach(const std::string& text, const std::string& ueberschrift,
+                                   const std::string& a, const std::string& b) {
+    const std::size_t ab = text.find(ueberschrift);
+    if (ab == std::string::npos) {
+        return {};
+    }
+    std::istringstream zeilen(text.substr(ab));
+    for (std::string zeile; std::getline(zeilen, zeile);) {
+        const std::vector<std::string> zellen = Zellen(zeile);
+        if (zellen.size() > 2 && zellen[0] == a && zellen[1] == b) {
+            return zellen;
+        }
+    }
+    return {};
+}
+
+const std::string kPassiv = "char. Erdwiderstand aus ständigen";
+
 TEST(WichteJeSeite, SoilTablePrintsTheUnitWeightEachSideTakes) {
     const ZirfLauf lauf = RunZirf(SourceText("tests/e2e/data/anker_wasser_vorn.xml"));
     ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
@@ -77,19 +96,37 @@ TEST(WichteJeSeite, SoilTablePrintsTheUnitWeightEachSideTakes) {
     ASSERT_FALSE(unten.empty());
     EXPECT_EQ(oben[2], "65.00");
     EXPECT_EQ(unten[2], "122.00");
-    const std::vector<std::string> passiv = BerichtsZeile(lauf.bericht, "5", "-6.50");
-    ASSERT_GE(passiv.size(), 3u);
-    EXPECT_EQ(passiv[2], "131.50"); // σa: 122 + 0.5 · 19
-    std::istringstream zeilen(text.substr(text.find("char. Erdwiderstand aus ständigen")));
-    bool gefunden = false;
-    for (std::string zeile; std::getline(zeilen, zeile) && !gefunden;) {
-        const std::vector<std::string> zellen = Zellen(zeile);
-        if (zellen.size() > 2 && zellen[0] == "5" && zellen[1] == "-6.50") {
-            EXPECT_EQ(zellen[2], "5.50");
-            gefunden = true;
-        }
+    const std::vector<std::string> aktiv = BerichtsZeile(lauf.bericht, "5", "-6.50");
+    ASSERT_GE(aktiv.size(), 3u);
+    EXPECT_EQ(aktiv[2], "131.50"); // σa: 122 + 0.5 · 19
+    const std::vector<std::string> vorn = ZeileNach(text, kPassiv, "5", "-6.50");
+    ASSERT_GE(vorn.size(), 3u) << text;
+    EXPECT_EQ(vorn[2], "5.50");
+}
+
+// anker_frei.xml as given, water 3.0 m below the head behind the wall and 6.5 m in front:
+// between the excavation (6.0 m) and 6.5 m the soil behind the wall lies below its water,
+// the soil in front above its own; the passive pressure there grows by 0.5 · 19.
+TEST(WichteJeSeite, BelowTheExcavationTheSidesDiffer) {
+    const ZirfLauf lauf = RunZirf(ExampleText("anker_frei.xml"));
+    ASSERT_EQ(lauf.status, 0) << lauf.meldungen;
+    const auto tabelle = Schichtzeilen(lauf.bericht);
+    ASSERT_GE(tabelle.size(), 6u);
+    const struct {
+        const char* kote;
+        const char* berg;
+        const char* tal;
+    } erwartet[] = {{"-6.00", "11.0", ""}, {"-6.50", "11.0", "19.0"}, {"-7.00", "11.0", "11.0"}};
+    for (std::size_t i = 0; i < std::size(erwartet); ++i) {
+        SCOPED_TRACE(erwartet[i].kote);
+        EXPECT_EQ(tabelle[3 + i][5], erwartet[i].kote);
+        EXPECT_EQ(tabelle[3 + i][6], erwartet[i].berg);
+        EXPECT_EQ(tabelle[3 + i][7], erwartet[i].tal);
     }
-    EXPECT_TRUE(gefunden) << text;
+    const std::vector<std::string> vorn =
+        ZeileNach(rtfcheck::BodyText(lauf.bericht), kPassiv, "5", "-6.50");
+    ASSERT_GE(vorn.size(), 3u);
+    EXPECT_EQ(vorn[2], "9.50");
 }
 
 } // namespace
