@@ -50,7 +50,9 @@ private:
     // the excavation level (seite 0 its face on the excavation side, 1 its line), 0 below.
     double InterpolateWandX(double y, int seite) const;
     void PlotGrundwasser(double x, double y, int seite) const;
-    void PlotOKW(double tGes) const;
+    // The head's level mark of a wall tGes long, in front of xKopf, where the head's level
+    // label ends.
+    void PlotOKW(double tGes, double xKopf) const;
     // The strut (`anker` 0) or the ground anchor of a wall tGes long.
     void PlotAnker(double tGes) const;
     // The depth of the wall as the pictures draw it: the chosen depth, or after an

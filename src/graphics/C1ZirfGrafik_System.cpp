@@ -134,13 +134,14 @@ void ZeichneAushub(double hw, double tanWand, double tWand) {
 }
 
 // Levels and layer boundaries. The head and the foot of the wall are labelled first: a
-// layer level or the calculated depth too close to them is left out. The calculated depth
+// layer level or the calculated depth too close to them is left out. The head's label
+// ends at xKopf, in front of the wall and of the head loads' symbols. The calculated depth
 // is labelled where the embedment was searched (its iteration step is above 0).
 void ZeichneKoten(const C1ZirfCalc& c, bool berme, double tanWand, double tanGel, double tWand,
-                  double xEnde) {
+                  double xEnde, double xKopf) {
     PlotAuswahl b;
     b.Pen(0, 1, 0);
-    Kote(0.0, 0.0, "+ 0.00");
+    Kote(xKopf, 0.0, "+ 0.00");
     Kote(tWand * tanWand - kWand, tWand, Format("%6.2f", -tWand));
     if (berme && c.xBerme < xEnde) {
         // The ground as it lies under the berm.
@@ -164,6 +165,18 @@ void ZeichneKoten(const C1ZirfCalc& c, bool berme, double tanWand, double tanGel
     }
 }
 
+// Where the head's level mark begins: its text, in a box 2 m wide from there, ends about a
+// quarter of the wall's length in front of the head's level label, which ends at xKopf
+// in front of the wall and the head loads' symbols, and ends in front of xKopf however
+// short the wall. Its symbol stands 1.125 m further left.
+constexpr double kOkwText = 2.0;
+// Room between the level text and the wall or a head load's symbol (m).
+constexpr double kOkwAbstand = 0.1;
+double OkwLinks(double tGes, double xKopf) {
+    return std::min(-0.02 - tGes / 4.0 - 1.25 + xKopf, xKopf - kOkwAbstand - kOkwText);
+}
+constexpr double kOkwSymbol = 1.125;
+
 } // namespace
 
 void C1ZirfGrafik::PlotGrundwasser(double x, double y, int seite) const {
@@ -177,14 +190,14 @@ void C1ZirfGrafik::PlotGrundwasser(double x, double y, int seite) const {
               0, 0);
 }
 
-void C1ZirfGrafik::PlotOKW(double tGes) const {
-    const double x0 = -0.02 - tGes / 4.0 - 1.25;
+void C1ZirfGrafik::PlotOKW(double tGes, double xKopf) const {
+    const double x0 = OkwLinks(tGes, xKopf);
     const double x1 = x0 + 1.0;
     PlotAuswahl a;
     a.Pen(0, 4, 1);
     Plot_MoveTo(K(x1 + 1.0), 0.0f);
     Plot_LineTo(K(x0 - 1.0), 0.0f);
-    Plot_LineTo(K(x0 - 1.125), -0.125f);
+    Plot_LineTo(K(x0 - kOkwSymbol), -0.125f);
     Plot_LineTo(K(x0 - 0.875), -0.125f);
     Plot_LineTo(K(x0 - 1.0), 0.0f);
     Plot_LineTo(K(x0 - 1.0), -0.25f);
@@ -270,6 +283,8 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
     const double yText = std::min(boden.y.back(), yGel) - 0.25;
     Fenster fenster = lasten.Welt();
     Nimm(fenster, boden);
+    const double xKopf = std::min(-kWand, lasten.KopfLinks(c.yAnker));
+    fenster.Nimm(OkwLinks(tWand, xKopf) - kOkwSymbol, 0.0);
 
     const auto oeffne = [&](const Fenster& f) {
         Plot_Init(0, 4.0f, 1.0f, " ", K(f.Breite()), K(f.Hoehe()), K(widthMm), K(heightMm), 0, 1, 0,
@@ -282,13 +297,13 @@ int C1ZirfGrafik::PlotSystem(const std::string& name, double widthMm, double hei
         Wand(tanWand, tWand);
         a.Brush(1);
         ZeichneBoden(boden);
-        PlotOKW(tWand);
+        PlotOKW(tWand, xKopf);
         ZeichneAushub(in.wand_hw, tanWand, tWand);
         // A strut lies under the level label of its depth: the label is written over it.
         if (in.mitanker > 0) {
             PlotAnker(tWand);
         }
-        ZeichneKoten(c, berme, tanWand, tanGel, tWand, xEnde);
+        ZeichneKoten(c, berme, tanWand, tanGel, tWand, xEnde, xKopf);
         {
             // Groundwater on both sides, where it lies above the foot.
             PlotAuswahl b;

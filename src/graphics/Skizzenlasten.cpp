@@ -21,6 +21,9 @@ using zeichnen::Polygon;
 constexpr double kWand = zeichnen::kStabDicke;
 constexpr double kStufe = 0.25;      // gap between two surcharge bands (m)
 constexpr double kUeberKopf = -0.01; // a load at depth 0 is drawn just above the head
+constexpr double kVorWand = 0.05;    // a head load's symbols stand this far in front of the wall
+// A head moment's arc is sized against a quarter of the largest load.
+constexpr double kKopfMomentFaktor = 0.25;
 constexpr double kSymbol = 2.0;      // longest arrow of a load symbol (m)
 constexpr double kRandBlock = 1.0;   // width of a block load drawn at the edge (m)
 constexpr double kTextLaenge = 10.0; // base line of a position text (m)
@@ -263,8 +266,31 @@ void Lasten::Zeichne(double xGel, double xEnde, double yText, double tanWand, do
     for (int j = 0; j < in.nKopflast; ++j) {
         const auto& l = in.kopflast.at(std::size_t(j));
         const double y = l.stelle == 0 ? 0.0 : yAnker;
-        einzel(tanWand * y - 0.05, y, l.v, l.h, l.m, 0.25);
+        einzel(tanWand * y - kVorWand, y, l.v, l.h, l.m, kKopfMomentFaktor);
     }
+}
+
+double Lasten::KopfLinks(double yAnker) const {
+    double links = 0.0;
+    for (int j = 0; j < in.nKopflast; ++j) {
+        const auto& l = in.kopflast.at(std::size_t(j));
+        if ((l.stelle == 0 ? 0.0 : yAnker) != 0.0) {
+            continue;
+        }
+        // The head strokes of a vertical arrow reach d / sqrt 2 to either side of it, a
+        // moment's arc its radius and its head stroke a quarter of that further; a
+        // horizontal arrow lies on the soil's side.
+        double reicht = 0.0;
+        if (Wert(l.v)) {
+            reicht = std::fabs(l.v / maxLast) / std::sqrt(2.0);
+        }
+        if (Wert(l.m)) {
+            const double r = std::fabs(l.m) / (kKopfMomentFaktor * maxLast) / 2.0;
+            reicht = std::max(reicht, 1.25 * r);
+        }
+        links = std::min(links, -kVorWand - reicht);
+    }
+    return links;
 }
 
 } // namespace skizzenlasten

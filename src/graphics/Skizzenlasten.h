@@ -40,6 +40,9 @@ public:
     // band at yText; head loads act at the wall (leaning by tanWand) at its head or at
     // the anchor depth yAnker.
     void Zeichne(double xGel, double xEnde, double yText, double tanWand, double yAnker) const;
+    // The least x that the symbols of the head loads acting at the wall head reach (m; the
+    // anchor at yAnker); 0 (the wall) when there are none.
+    double KopfLinks(double yAnker) const;
 
 private:
     const C1ZirfInput& in;

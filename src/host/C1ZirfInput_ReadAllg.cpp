@@ -5,9 +5,11 @@
 #include "host/C1ZirfInputAttr.h"
 #include "model/C1ZirfInput.h"
 #include "platform/C1Exception.h"
+#include "report/C1RTFX.h"
 
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -55,6 +57,15 @@ int C1ZirfInput::ReadInfo() {
     hRoot = QEDOM_GetRootElement(pQEL->hDoc);
     if (hRoot == 0) {
         pQEL->FatalError("In xml-Eingabedatei root-Knoten nicht vorhanden");
+    }
+    // The report's head holds the names; one too long is refused before the calculation.
+    for (const auto& [attribut, wo] : {std::pair{"progname", C1RTFX::kWoProgname},
+                                       std::pair{"modulename", C1RTFX::kWoModulename}}) {
+        const std::string fehler = C1RTFX::KopfFeldZuLang(zirf_input::ReadString(hRoot, attribut),
+                                                          wo, C1RTFX::kMaxNameZeichen);
+        if (!fehler.empty()) {
+            pQEL->FatalError(fehler);
+        }
     }
     hInput = QEDOM_FindFirstChild(hRoot, "info");
     if (hInput != 0) {

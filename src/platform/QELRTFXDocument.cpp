@@ -38,22 +38,23 @@ struct Style {
     const char* name;
     const char* format; // paragraph and character formatting, repeated where the style is used
     bool heading;       // keeps with what follows it
+    int spaceBefore;    // twips, as "\sbN" of the format
 };
 
 // Index = style number.
 constexpr std::array<Style, 6> kStyles = {{
-    {"Standard", "\\sa60\\f1\\fs20", false},
-    {"Tabellenkopf", "\\f1\\fs20\\b", true},
+    {"Standard", "\\sa60\\f1\\fs20", false, 0},
+    {"Tabellenkopf", "\\f1\\fs20\\b", true, 0},
     {"\xC3\x9C"
      "berschrift 1",
-     "\\sb240\\sa120\\f1\\fs28\\b", true},
+     "\\sb240\\sa120\\f1\\fs28\\b", true, 240},
     {"\xC3\x9C"
      "berschrift 2",
-     "\\sb200\\sa100\\f1\\fs24\\b", true},
+     "\\sb200\\sa100\\f1\\fs24\\b", true, 200},
     {"\xC3\x9C"
      "berschrift 3",
-     "\\sb120\\sa60\\f1\\fs20\\b\\i", true},
-    {"Anmerkung", "\\sa60\\f1\\fs20\\i", false},
+     "\\sb120\\sa60\\f1\\fs20\\b\\i", true, 120},
+    {"Anmerkung", "\\sa60\\f1\\fs20\\i", false, 0},
 }};
 constexpr int kStyleAnnotation = 5;
 
@@ -252,7 +253,10 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
         }
         for (const Row& r : parts[k]->rows) {
             const bool head = r.style == kStyleTableHead;
-            plan.push_back({head ? UmbruchArt::Kopfzeile : UmbruchArt::Zeile, static_cast<int>(k)});
+            const UmbruchArt art = head        ? UmbruchArt::Kopfzeile
+                                   : r.picture ? UmbruchArt::Bildzeile
+                                               : UmbruchArt::Zeile;
+            plan.push_back({art, static_cast<int>(k)});
         }
     }
     const std::vector<bool> keep = KeepWithNext(plan);
@@ -269,7 +273,22 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
             out += '\n';
             ++i;
         } else {
+            const int s = KnownStyle(t->style);
+            // A heading under the line that follows a table (a check's verdict): its
+            // space above stands as a paragraph of its own, or LibreOffice leaves the
+            // heading alone at the foot of a page rather than take it to what it heads.
+            const bool abstand = plan[i].art == UmbruchArt::Ueberschrift && i >= 2 &&
+                                 plan[i - 1].art == UmbruchArt::Text &&
+                                 IstTabellenzeile(plan[i - 2].art) && kStyles[s].spaceBefore > 0;
+            if (abstand) {
+                out += "\\pard\\plain\\s0\\sa0\\sl-";
+                AppendNumber(out, kStyles[s].spaceBefore);
+                out += "\\slmult0\\f1\\fs2 \\par\n";
+            }
             AppendStyleStart(out, t->style, keep[i++]);
+            if (abstand) {
+                out.insert(out.size() - 1, "\\sb0");
+            }
             out += t->rtf;
             out += "\\par\n";
         }

@@ -4,12 +4,8 @@
 
 namespace {
 
-bool IstZeile(UmbruchArt art) {
-    return art == UmbruchArt::Kopfzeile || art == UmbruchArt::Zeile;
-}
-
 bool GleicheTabelle(const UmbruchTeil& a, const UmbruchTeil& b) {
-    return IstZeile(a.art) && IstZeile(b.art) && a.tabelle == b.tabelle;
+    return IstTabellenzeile(a.art) && IstTabellenzeile(b.art) && a.tabelle == b.tabelle;
 }
 
 // Whether the text paragraphs from `ab` on, blank ones between them, lead straight to a
@@ -18,7 +14,7 @@ bool LeitetTabelleEin(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
     int texte = 0;
     for (std::size_t i = ab; i < teile.size(); ++i) {
         const UmbruchArt art = teile[i].art;
-        if (IstZeile(art)) {
+        if (IstTabellenzeile(art)) {
             return true;
         }
         if (art == UmbruchArt::Text) {
@@ -43,17 +39,18 @@ std::size_t TabellenEnde(const std::vector<UmbruchTeil>& teile, std::size_t anfa
 }
 
 // Whether what follows the table ending at `ende` keeps with its last row: a line of
-// text (the verdict of a check) or a table of a row or two right under it, which reads
-// as the table's own last rows.
+// text (the verdict of a check), a table of a row or two right under it, which reads
+// as the table's own last rows, or, under a row of pictures, a heading.
 bool HaeltMitLetzterZeile(const std::vector<UmbruchTeil>& teile, std::size_t ende) {
     const std::size_t danach = ende + 1;
     if (danach >= teile.size()) {
         return false;
     }
-    if (teile[danach].art == UmbruchArt::Text) {
+    if (teile[danach].art == UmbruchArt::Text || (teile[ende].art == UmbruchArt::Bildzeile &&
+                                                  teile[danach].art == UmbruchArt::Ueberschrift)) {
         return true;
     }
-    return IstZeile(teile[danach].art) &&
+    return IstTabellenzeile(teile[danach].art) &&
            TabellenEnde(teile, danach) - danach < static_cast<std::size_t>(kFortsetzung);
 }
 
@@ -73,7 +70,7 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
     std::vector<bool> keep(teile.size(), false);
     for (std::size_t i = 0; i < teile.size(); ++i) {
         const UmbruchArt art = teile[i].art;
-        if (IstZeile(art)) {
+        if (IstTabellenzeile(art)) {
             const std::size_t ende = TabellenEnde(teile, i);
             KeepTabelle(teile, i, ende, keep);
             i = ende;
@@ -86,7 +83,7 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
             keep[i] = vorherHaelt;
         } else if (art == UmbruchArt::Text) {
             const UmbruchArt vorher = i > 0 ? teile[i - 1].art : UmbruchArt::Sonstiges;
-            if (vorherHaelt && IstZeile(vorher)) {
+            if (vorherHaelt && IstTabellenzeile(vorher)) {
                 // The verdict of a check keeps with a second verdict line under it: a
                 // line that closes the section, a heading or the end after it.
                 keep[i] = i + 1 < teile.size() && teile[i + 1].art == UmbruchArt::Text &&

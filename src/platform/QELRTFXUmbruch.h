@@ -16,7 +16,9 @@
 // - the last row of a table keeps with the row before it, with a line of text right
 //   after the table (the verdict of a check; it keeps with a second verdict line that
 //   closes the section under it) and with a table of a row or two right under it (rows
-//   of other columns that close the table above).
+//   of other columns that close the table above);
+// - a row of pictures that ends its table keeps with a heading right under it: the
+//   diagrams share a page with the table of their values.
 enum class UmbruchArt {
     Ueberschrift, // a heading or a table heading paragraph
     Text,         // a body paragraph with text
@@ -24,7 +26,13 @@ enum class UmbruchArt {
     Sonstiges,    // a picture, an annotation, an inserted fragment
     Kopfzeile,    // a table row in the table head style
     Zeile,        // any other table row
+    Bildzeile,    // a table row holding pictures
 };
+
+// Whether the part is a row of a table.
+inline bool IstTabellenzeile(UmbruchArt art) {
+    return art == UmbruchArt::Kopfzeile || art == UmbruchArt::Zeile || art == UmbruchArt::Bildzeile;
+}
 
 struct UmbruchTeil {
     UmbruchArt art = UmbruchArt::Sonstiges;

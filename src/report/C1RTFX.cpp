@@ -33,8 +33,6 @@ constexpr int kMinWidthMm = 4;
 constexpr int kLeftAlignWidthMm = -6;
 constexpr std::size_t kTailBlanks = 17;
 constexpr std::size_t kLineBlanks = 9;
-constexpr std::size_t kMaxName = 31;
-constexpr std::size_t kMaxTitle = 63;
 constexpr int kLastTableId = 65509;
 constexpr int kReservedFirst = 61440;
 constexpr int kReservedLast = 61888;
@@ -129,6 +127,16 @@ std::string C1RTFX::ReportFileName() const {
     return prefix + ".rtf";
 }
 
+std::string C1RTFX::KopfFeldZuLang(const std::string& text, const std::string& wo,
+                                   std::size_t grenze) {
+    const std::size_t zeichen = CharacterCount(RTrim(text));
+    if (zeichen <= grenze) {
+        return {};
+    }
+    return "xml-Eingabedatei, " + wo + " hat " + std::to_string(zeichen) +
+           " Zeichen; der Kopf des Berichts fasst höchstens " + std::to_string(grenze);
+}
+
 int C1RTFX::rtf_open(int nPage, const std::string& title) {
     if (m_nOpen > 0) {
         return 0;
@@ -143,14 +151,15 @@ int C1RTFX::rtf_open(int nPage, const std::string& title) {
     pQEL->LOC_TranslateX(description,
                          Attribute(QEDOM_FindFirstChild(root, "info"), "progDesc").c_str());
     description = RTrim(description);
-    if (CharacterCount(name) > kMaxName) {
-        pQEL->FatalError("rtf_open: Name zu lang (max=31)");
-    }
-    if (CharacterCount(module) > kMaxName) {
-        pQEL->FatalError("rtf_open: Modul zu lang (max=31)");
-    }
-    if (CharacterCount(description) > kMaxTitle) {
-        pQEL->FatalError("rtf_open: Titel zu lang (max=63)");
+    // The host refuses long names before the calculation (C1ZirfInput::ReadInfo); the
+    // translated description is known only here.
+    for (const std::string& fehler :
+         {KopfFeldZuLang(name, kWoProgname, kMaxNameZeichen),
+          KopfFeldZuLang(module, kWoModulename, kMaxNameZeichen),
+          KopfFeldZuLang(description, "Element 'info': Attribut 'progDesc'", kMaxTitelZeichen)}) {
+        if (!fehler.empty()) {
+            pQEL->FatalError(fehler);
+        }
     }
 
     std::string header;

@@ -44,6 +44,16 @@ public:
     static constexpr int kMaxZeilen = 49;
     // A caller formats a line from at most this much of its value slot.
     static constexpr std::size_t kFormatLaenge = 200;
+    // Characters that the report head holds of the document root's `progname` and
+    // `modulename` and of the translated `info` `progDesc` (trailing blanks not counted).
+    static constexpr std::size_t kMaxNameZeichen = 31;
+    static constexpr std::size_t kMaxTitelZeichen = 63;
+    static constexpr const char* kWoProgname = "Wurzelelement: Attribut 'progname'";
+    static constexpr const char* kWoModulename = "Wurzelelement: Attribut 'modulename'";
+    // The input error for a head field whose text (`wo` names its element and attribute)
+    // holds more than `grenze` characters after its trailing blanks; "" when it fits.
+    static std::string KopfFeldZuLang(const std::string& text, const std::string& wo,
+                                      std::size_t grenze);
 
     explicit C1RTFX(C1QEL* pQEL);
     ~C1RTFX();

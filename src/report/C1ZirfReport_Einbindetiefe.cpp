@@ -88,6 +88,18 @@ std::string Prozent(double e) {
     return text.data();
 }
 
+// After a diverged iteration the calculation holds the last trial depth, no result: the
+// page says so where the depth would stand, and the result's `geometrie` stays empty.
+int WriteOhneEinbindetiefe(C1RTFX& rtf, const C1ZirfInput& in, C1ZirfCalc& calc) {
+    rtf.EndRow();
+    rtf.ReadTemplate(ReportBlocks::kEinbindungDivergiert);
+    rtf.WriteZeile(1);
+    const C1ErgebnisBaum baum(in.hRoot);
+    calc.hResult = baum.Neu();
+    baum.Element({"geometrie"});
+    return 1;
+}
+
 } // namespace
 
 int C1ZirfReport::WriteEinbindetiefe(int) {
@@ -143,6 +155,9 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         rtf.WriteEintrag(kTiefeAnker, {in.tiefe_anker});
         rtf.WriteEintrag(kAnkerNeigung, {in.ankerneigung});
         rtf.WriteEintrag(kAnkerLaenge, {in.ankerlaenge});
+    }
+    if (ReportSicht::IterationDivergiert(calc)) {
+        return WriteOhneEinbindetiefe(rtf, in, calc);
     }
     if (in.mitanker > 0) {
         rtf.WriteEintrag(kAnkerkraft, {ReportSicht::Ad(calc)});

@@ -7,8 +7,6 @@
 #include "report/C1ZirfReport.h"
 #include "report/ReportSicht.h"
 
-#include <algorithm>
-
 namespace {
 
 // Rows of block 10 by their string-table entry.
@@ -82,21 +80,22 @@ int C1ZirfReport::WriteGelaende() {
     if (in.mitberme == 1) {
         rtf.WriteEintrag(kBodenBerme, {in.berme_gamma});
     }
-    // A layer shows its unit weight above water only when its top lies above both
-    // water levels, the one below water when its top lies at or below the shallower
-    // level, and its passive wall friction only below the excavation level.
-    const double wasser = std::min(calc.tgh, calc.tgv);
+    // Each side's unit weight as its earth pressure takes it (above the side's water
+    // level, below it); in front of the wall the soil begins at the excavation level, as
+    // does the passive wall friction.
     double tiefe = 0.0;
     for (int i = 0; i < ReportSicht::iLetzte(calc); ++i) {
         const C1Schicht& s = ReportSicht::Schicht(calc, i);
-        const std::string gamma = tiefe < wasser ? Zahlentext("%5.1f", s.gamma) : " ";
-        const std::string gammaFeucht =
-            tiefe >= wasser ? Zahlentext("%5.1f", ReportSicht::GammaFeucht(s)) : " ";
-        const std::string deltp = tiefe >= wandHw ? Zahlentext("%5.2f", s.deltp) : " ";
+        const bool vorn = tiefe >= wandHw;
+        const std::string gammaTal = vorn ? Zahlentext("%5.1f", ReportSicht::GammaTal(s)) : " ";
+        const std::string deltp = vorn ? Zahlentext("%5.2f", s.deltp) : " ";
         tiefe += s.dicke;
-        rtf.WriteEintrag(kBodenSchicht, {i + 1, s.kurz, s.bez, s.dicke, -tiefe, gamma, gammaFeucht,
+        rtf.WriteEintrag(kBodenSchicht, {i + 1, s.kurz, s.bez, s.dicke, -tiefe,
+                                         Zahlentext("%5.1f", ReportSicht::GammaBerg(s)), gammaTal,
                                          s.phi, s.delta, deltp, s.coh});
     }
     rtf.EndRow();
+    rtf.ReadTemplate(ReportBlocks::kWichteJeSeite);
+    rtf.WriteZeile(1);
     return 1;
 }

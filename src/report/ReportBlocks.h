@@ -43,6 +43,10 @@ inline constexpr C1TemplateBlock kSystem{191, 15};
 inline constexpr C1TemplateBlock kSystemOhneAnker{191, 13};
 inline constexpr C1TemplateBlock kWasserdruck{206, 4};
 inline constexpr C1TemplateBlock kDivergiert{210, 1};
+// In place of the depth and what depends on it when the iteration diverged.
+inline constexpr C1TemplateBlock kEinbindungDivergiert{480, 1};
+// Under the soil-layer table: which unit weight each side takes.
+inline constexpr C1TemplateBlock kWichteJeSeite{481, 1};
 inline constexpr C1TemplateBlock kTragsicherheit{211, 13};
 inline constexpr C1TemplateBlock kProfil{211, 14};
 inline constexpr C1TemplateBlock kErdwiderlager{225, 9};
@@ -103,6 +107,8 @@ inline constexpr std::array kAlle = {kModus,
                                      kSystemOhneAnker,
                                      kWasserdruck,
                                      kDivergiert,
+                                     kEinbindungDivergiert,
+                                     kWichteJeSeite,
                                      kTragsicherheit,
                                      kProfil,
                                      kErdwiderlager,

@@ -95,10 +95,14 @@ inline double yUnten(const C1ZirfCalc& c) {
 inline const C1Schicht& Schicht(const C1ZirfCalc& c, int i) {
     return c.Schicht[i];
 }
-// Layer fields that the report names otherwise: unit weight below water, slip angle,
-// cohesion ordinates of the active and the passive side.
-inline double GammaFeucht(const C1Schicht& s) {
-    return s.gammaUnter;
+// Layer fields that the report names otherwise: the unit weights the earth pressure takes
+// behind and in front of the wall, slip angle, cohesion ordinates of the active and the
+// passive side.
+inline double GammaBerg(const C1Schicht& s) {
+    return s.gammaEff;
+}
+inline double GammaTal(const C1Schicht& s) {
+    return s.gammaEffVorn;
 }
 inline double Theta(const C1Schicht& s) {
     return s.thetaA;

@@ -128,4 +128,32 @@ TEST(EingabeFehler, NumbersBeyondTheInputsLimitsEndTheRun) {
     }
 }
 
+// The report's head holds 31 characters of the root's program and module names: a longer
+// one is refused before the calculation with its element and attribute, one of 31
+// characters (umlauts counted as one, trailing blanks not at all) is taken.
+TEST(EingabeFehler, RootNamesLongerThanTheReportHeadEndTheRun) {
+    const std::string lang(32, 'x');
+    for (const char* attribut : {"progname", "modulename"}) {
+        PruefeAbbruch({attribut,
+                       "kragwand.xml",
+                       "zirf",
+                       attribut,
+                       lang.c_str(),
+                       {"Wurzelelement: Attribut '" + std::string(attribut) + "' hat 32 Zeichen",
+                        "höchstens 31"}});
+    }
+    std::string umlaute;
+    std::string imKopf = "QE-";
+    for (int i = 0; i < 31; ++i) {
+        umlaute += "Ä";
+        imKopf += "\\u196?";
+    }
+    const ZirfLauf lauf = RunZirf(
+        MitAttribut(MitAttribut(ExampleText("kragwand.xml"), "zirf", "progname", umlaute + "   "),
+                    "zirf", "modulename", umlaute));
+    EXPECT_EQ(lauf.status, 0) << lauf.meldungen;
+    EXPECT_NE(lauf.bericht.find(imKopf + "  V"), std::string::npos);
+    EXPECT_EQ(lauf.meldungen.find("Zeichen"), std::string::npos) << lauf.meldungen;
+}
+
 } // namespace

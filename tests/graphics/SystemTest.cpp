@@ -332,4 +332,83 @@ TEST(SystemSkizze, BermShowsTheGroundBeneathIt) {
     }
 }
 
+// The head's level texts ("OKW = …" and "+ 0.00") stand in front of the wall, clear of
+// it and of the symbols of the loads at its head, however short the wall: no stroke
+// other than the level line under them crosses their box.
+TEST(SystemSkizze, HeadLevelTextsClearOfTheWallAndTheHeadLoads) {
+    constexpr std::uint32_t kMoveTo = 27;
+    constexpr std::uint32_t kLineTo = 54;
+    struct Fall {
+        const char* name;
+        const char* datei;
+        GrafikLauf::Aenderung aendern;
+    };
+    const auto flach = [](C1ZirfInput& in) { in.wand_hw = 1.5; };
+    const auto ankerFlach = [](C1ZirfInput& in) {
+        in.wand_hw = 1.5;
+        in.tiefe_anker = 0.5;
+        in.ankerneigung = 10.0;
+        in.ankerlaenge = 6.0;
+    };
+    const auto mitMoment = [ankerFlach](C1ZirfInput& in) {
+        ankerFlach(in);
+        in.kopflast.at(0).m = 10.0;
+    };
+    for (const Fall& fall :
+         {Fall{"anchored wall as given", "examples/anker_frei.xml", nullptr},
+          Fall{"wall without anchor as given", "examples/kragwand.xml", nullptr},
+          Fall{"1.5 m wall without anchor", "examples/kragwand.xml", flach},
+          Fall{"1.5 m anchored wall", "examples/anker_frei.xml", ankerFlach},
+          Fall{"1.5 m anchored wall with a head moment", "examples/anker_frei.xml", mitMoment}}) {
+        SCOPED_TRACE(fall.name);
+        GrafikLauf lauf(fall.datei, fall.aendern);
+        ASSERT_EQ(lauf.grafik->PlotSystem("System", 160.0, 100.0), 1);
+        const emf::Reader r = GrafikLauf::Bild("System");
+        ErwarteGesund(r);
+        // The strokes of the picture, each from one point to the next.
+        std::vector<std::pair<emf::Point, emf::Point>> striche;
+        emf::Point zuletzt{};
+        for (const emf::Record& rec : r.Records()) {
+            if (rec.type != kMoveTo && rec.type != kLineTo) {
+                continue;
+            }
+            const emf::Point p{r.I32(rec.offset + 8), r.I32(rec.offset + 12)};
+            if (rec.type == kLineTo) {
+                striche.emplace_back(zuletzt, p);
+            }
+            zuletzt = p;
+        }
+        const std::vector<emf::Point>& wand = r.Polygons().at(0);
+        int kopftexte = 0;
+        for (const emf::Text& t : r.Texts()) {
+            const std::string text = t.Utf8();
+            if (text.rfind("OKW", 0) != 0 && text != "+ 0.00") {
+                continue;
+            }
+            ++kopftexte;
+            SCOPED_TRACE(text);
+            const emf::Rect k = t.box;
+            const int h = k.bottom - k.top;
+            const auto drin = [&](double x, double y) {
+                return x > k.left && x < k.right && y > k.top + h / 10 && y < k.bottom - h / 4;
+            };
+            for (const emf::Point& p : wand) {
+                EXPECT_LE(k.right, p.x) << "over the wall";
+            }
+            for (const auto& [a, b] : striche) {
+                if (a.y == b.y) {
+                    continue; // the level line under the text, the ground lines
+                }
+                bool kreuzt = false;
+                for (int i = 0; i <= 100 && !kreuzt; ++i) {
+                    kreuzt = drin(a.x + (b.x - a.x) * i / 100.0, a.y + (b.y - a.y) * i / 100.0);
+                }
+                EXPECT_FALSE(kreuzt)
+                    << "stroke (" << a.x << ", " << a.y << ") - (" << b.x << ", " << b.y << ")";
+            }
+        }
+        EXPECT_GE(kopftexte, 1);
+    }
+}
+
 } // namespace

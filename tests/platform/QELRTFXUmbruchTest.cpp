@@ -14,7 +14,8 @@
 namespace {
 
 // A body written as one letter per part: U heading, T text, L blank paragraph, S other
-// (picture, annotation, fragment), K table head row, Z table row; "/" between two rows
+// (picture, annotation, fragment), K table head row, Z table row, B row of pictures; "/"
+// between two rows
 // ends one table and starts the next. The answer: "1" for a part that keeps with the
 // next, "0" for one that does not.
 std::string Keeps(const std::string& body) {
@@ -26,8 +27,10 @@ std::string Keeps(const std::string& body) {
                                : c == 'L' ? UmbruchArt::Leer
                                : c == 'K' ? UmbruchArt::Kopfzeile
                                : c == 'Z' ? UmbruchArt::Zeile
+                               : c == 'B' ? UmbruchArt::Bildzeile
                                           : UmbruchArt::Sonstiges;
-        if (c == '/' || (art != UmbruchArt::Kopfzeile && art != UmbruchArt::Zeile)) {
+        if (c == '/' || (art != UmbruchArt::Kopfzeile && art != UmbruchArt::Zeile &&
+                         art != UmbruchArt::Bildzeile)) {
             ++tabelle;
         }
         if (c != '/') {
@@ -56,6 +59,9 @@ TEST(Umbruch, WhatKeepsWithTheNextPart) {
     } faelle[] = {
         {"a heading, through a blank paragraph and the caption row, to the pictures", "ULKZU",
          "11101"},
+        {"the diagrams with the heading and the table of their values under them", "ULKBUKZZT",
+         "111111110"},
+        {"a row of pictures with a verdict under it, and before a picture", "KBT/KBS", "110100"},
         {"a long table: its head and the first row, and its last two rows",
          "UKK" + Rows('Z', kurz + 2), "111" + Rows('0', kurz) + "10"},
         {"a short table whole, its last row with the verdict under it", "U" + Rows('Z', kurz) + "T",
@@ -156,6 +162,33 @@ TEST(Umbruch, DocumentMarksParagraphsAndRows) {
     // heading, blank, captions, pictures; heading, table head, rows, the last two with
     // the verdict; verdict, text, annotation, blank
     EXPECT_EQ(KeepMarks(rtf), " P+ P+ R+ R P+ R+" + middle + " R+ R+ P P P P");
+}
+
+// A heading under a table's verdict has its space above as a blank paragraph of that
+// height of its own (LibreOffice would leave it alone at a page's foot); a heading under
+// other text keeps its space in its own format.
+TEST(Umbruch, HeadingUnderAVerdictStandsBelowASpaceOfItsOwn) {
+    QELRTFXDocument doc("x.rtf", 1, QELRTFXDocument::ParseHeader(nullptr));
+    doc.TableColumns({3.0, 2.0});
+    doc.RowStart(0);
+    doc.CellText("Summe");
+    doc.CellText("1.0");
+    doc.RowEnd();
+    doc.Paragraph(0, "Nachweis eingehalten");
+    doc.Paragraph(3, "Vertikalkomponente");
+    doc.Paragraph(0, "Text");
+    doc.Paragraph(3, "Nachweis");
+    const std::string rtf = doc.Rtf();
+    EXPECT_EQ(rtfcheck::StructureFault(rtf), "");
+    EXPECT_NE(
+        rtf.find("Nachweis eingehalten\\par\n"
+                 "\\pard\\plain\\s0\\sa0\\sl-200\\slmult0\\f1\\fs2 \\par\n"
+                 "\\pard\\plain\\s3\\sb200\\sa100\\f1\\fs24\\b\\keepn\\sb0 Vertikalkomponente"),
+        std::string::npos)
+        << rtf;
+    EXPECT_NE(rtf.find("Text\\par\n\\pard\\plain\\s3\\sb200\\sa100\\f1\\fs24\\b\\keepn Nachweis"),
+              std::string::npos)
+        << rtf;
 }
 
 } // namespace

@@ -110,9 +110,15 @@ TEST_F(Writer, NamesAtTheirLimitsPassAndBeyondAreRefused) {
         const char* error; // null: opens
     } cases[] = {
         {{name31, "M", "1", desc63, ""}, nullptr},
-        {{name31 + "N", "M", "1", "d", ""}, "rtf_open: Name zu lang (max=31)"},
-        {{"N", std::string(32, 'M'), "1", "d", ""}, "rtf_open: Modul zu lang (max=31)"},
-        {{"N", "M", "1", desc63 + "x", ""}, "rtf_open: Titel zu lang (max=63)"},
+        {{name31 + "N", "M", "1", "d", ""},
+         "xml-Eingabedatei, Wurzelelement: Attribut 'progname' hat 32 Zeichen; der Kopf des "
+         "Berichts fasst höchstens 31"},
+        {{"N", std::string(32, 'M'), "1", "d", ""},
+         "xml-Eingabedatei, Wurzelelement: Attribut 'modulename' hat 32 Zeichen; der Kopf des "
+         "Berichts fasst höchstens 31"},
+        {{"N", "M", "1", desc63 + "x", ""},
+         "xml-Eingabedatei, Element 'info': Attribut 'progDesc' hat 64 Zeichen; der Kopf des "
+         "Berichts fasst höchstens 63"},
         {{"N  ", "M", "1", desc63 + "   ", ""}, nullptr}, // trailing blanks do not count
     };
     for (const auto& c : cases) {

@@ -4,8 +4,11 @@
 
 namespace {
 
-// Three listed layers (the last layer of the table, index 3, is never listed):
-// 0..2 m fill, 2..3 m sand, 3..6 m sand below water, 6..9 m clay below the excavation.
+// Four listed layers (the last layer of the table, index 4, is never listed):
+// 0..2 m fill, 2..3 m sand, 3..6 m sand below the water behind the wall, 6..9 m clay below
+// the excavation, above the water in front down to 6.5 m (the calculation's layer
+// boundary left out: the clay takes its weight below water on the front side here), with
+// the unit weights each side takes as the calculation leaves them.
 void Schichten(ReportFixture& f) {
     f.calc->iLetzteSchicht = 4;
     f.calc->yModellUnten = 20.0;
@@ -13,13 +16,13 @@ void Schichten(ReportFixture& f) {
         double yo, yu;
         const char* kurz;
         const char* bez;
-        double gamma, gammaUnter, phi, delta, deltp, coh;
+        double gamma, gammaUnter, berg, tal, phi, delta, deltp, coh;
     };
-    const Daten daten[] = {{0.0, 2.0, "A", "Auffüllung", 18, 10, 30, 20, -15, 0},
-                           {2.0, 3.0, "S", "Sand", 19, 11, 35, 23.3, -17.5, 0},
-                           {3.0, 6.0, "S", "Sand", 19, 11, 35, 23.3, -17.5, 0},
-                           {6.0, 9.0, "T", "Ton", 20, 10, 22.5, 15, -11.25, 10},
-                           {9.0, 20.0, "T", "Ton", 20, 10, 22.5, 15, -11.25, 10}};
+    const Daten daten[] = {{0.0, 2.0, "A", "Auffüllung", 18, 10, 18, 0, 30, 20, -15, 0},
+                           {2.0, 3.0, "S", "Sand", 19, 11, 19, 0, 35, 23.3, -17.5, 0},
+                           {3.0, 6.0, "S", "Sand", 19, 11, 11, 0, 35, 23.3, -17.5, 0},
+                           {6.0, 9.0, "T", "Ton", 20, 10, 10, 20, 22.5, 15, -11.25, 10},
+                           {9.0, 20.0, "T", "Ton", 20, 10, 10, 10, 22.5, 15, -11.25, 10}};
     for (int i = 0; i < 5; ++i) {
         const Daten& d = daten[i];
         C1Schicht& s = f.Schicht(i, d.yo, d.yu);
@@ -27,6 +30,8 @@ void Schichten(ReportFixture& f) {
         s.bez = d.bez;
         s.gamma = d.gamma;
         s.gammaUnter = d.gammaUnter;
+        s.gammaEff = d.berg;
+        s.gammaEffVorn = d.tal;
         s.phi = d.phi;
         s.delta = d.delta;
         s.deltp = d.deltp;
@@ -72,7 +77,7 @@ TEST(WriteGelaende, GroundwaterRowsByWhichLevelsLieWithinTheLayerTable) {
     }
 }
 
-TEST(WriteGelaende, LayerRowsShowUnitWeightsAndPassiveFrictionByDepth) {
+TEST(WriteGelaende, LayerRowsShowEachSidesUnitWeightAndPassiveFrictionByDepth) {
     ReportFixture f("<annotations bowa=\"Baugrundgutachten vom 3.5.\"/>");
     Schichten(f);
     f.in.gela_neigung = 5.0;
@@ -98,16 +103,17 @@ TEST(WriteGelaende, LayerRowsShowUnitWeightsAndPassiveFrictionByDepth) {
         "Baugrundgutachten vom 3.5.",
         " ",
         "Bodenschichten",
-        "Schicht | Bezeichnung | h | Kote | γ | γfeucht | φ | δa | δp | c | ",
+        "Schicht | Bezeichnung | h | Kote | γ Berg | γ Tal | φ | δa | δp | c | ",
         "Nr. |  |  | [m] | [m] | [kN/m³] | [kN/m³] | [Grad] | [Grad] | [Grad] | [kN/m²] | ",
         " |  | Berme |  |  | 18.5 |  | ",
-        // Tops at 0 and 2 m lie above both levels: the unit weight above water.
+        // Above the excavation only the side behind the wall holds soil.
         "1 |  | A | Auffüllung | 2.00 | -2.00 | 18.0 |  | 30.00 | 20.00 |  | 0.00 | ",
         "2 |  | S | Sand | 1.00 | -3.00 | 19.0 |  | 35.00 | 23.30 |  | 0.00 | ",
-        // Top at 3 m, on the shallower level: only the unit weight below water.
-        "3 |  | S | Sand | 3.00 | -6.00 |  | 11.0 | 35.00 | 23.30 |  | 0.00 | ",
-        // Top at the excavation level: the passive wall friction appears.
-        "4 |  | T | Ton | 3.00 | -9.00 |  | 10.0 | 22.50 | 15.00 | -11.25 | 10.00 | ",
+        "3 |  | S | Sand | 3.00 | -6.00 | 11.0 |  | 35.00 | 23.30 |  | 0.00 | ",
+        // From the excavation level on: the front side's weight and passive wall friction.
+        "4 |  | T | Ton | 3.00 | -9.00 | 10.0 | 20.0 | 22.50 | 15.00 | -11.25 | 10.00 | ",
+        "γ Berg, γ Tal: Wichte hinter und vor der Wand, über dem Grundwasser der Seite gamma, "
+        "darunter gamma_feucht (ohne Eingabe gamma - 10)",
     };
     EXPECT_EQ(f.Zeilen(), expected);
 }
@@ -116,6 +122,7 @@ TEST(WriteGelaende, NoBermAndNoExcavationDepth) {
     ReportFixture f;
     Schichten(f);
     f.in.wand_hw2 = 0.0;
+    f.calc->Schicht[0].gammaEffVorn = 18.0; // the soil in front from the head on
     f.calc->tgh = 3.0;
     f.calc->tgv = 6.5;
     f.report.WriteGelaende();
@@ -123,9 +130,11 @@ TEST(WriteGelaende, NoBermAndNoExcavationDepth) {
     EXPECT_EQ(ZeileMit(lines, " | talseitig horizontal"), "");
     EXPECT_EQ(ZeileMit(lines, "Berme"), "Berme | ohne |  |  |  |  | ");
     EXPECT_EQ(ZeileMit(lines, " |  | Berme"), "");
-    // With the excavation at the top every layer shows its passive wall friction.
-    EXPECT_EQ(ZeileMit(lines, "1 |"),
-              "1 |  | A | Auffüllung | 2.00 | -2.00 | 18.0 |  | 30.00 | 20.00 | -15.00 | 0.00 | ");
+    // With the excavation at the top every layer shows its front side's weight and its
+    // passive wall friction.
+    EXPECT_EQ(
+        ZeileMit(lines, "1 |"),
+        "1 |  | A | Auffüllung | 2.00 | -2.00 | 18.0 | 18.0 | 30.00 | 20.00 | -15.00 | 0.00 | ");
 }
 
 } // namespace

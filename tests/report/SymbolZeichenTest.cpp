@@ -56,7 +56,7 @@ TEST(MapSymbolLetters, ReportRowsCarryTheLettersAsText) {
     EXPECT_EQ(rtf.find("\\f2", rtf.find("\\sectd")), std::string::npos); // only the font table
     const std::vector<std::string> zeilen = f.Zeilen();
     EXPECT_EQ(ZeileMit(zeilen, "Schicht"),
-              "Schicht | Bezeichnung | h | Kote | γ | γfeucht | φ | δa | δp | c | ");
+              "Schicht | Bezeichnung | h | Kote | γ Berg | γ Tal | φ | δa | δp | c | ");
     EXPECT_EQ(ZeileMit(zeilen, "Gel\xC3\xA4nde"),
               "Gel\xC3\xA4nde | bergseitig | Neigung | βG | [Grad] | 12.50 | ");
 }
