@@ -164,8 +164,19 @@ int C1ZirfCalc::CalcWand() {
     // the calculation object in that state. A divergence ends the analysis.
     BildeLastzustaende();
     PruefeZustandsumfang();
-    const int status =
-        in.mitanker == 0 ? CalcEinbindetiefe() : CalcEinbindetiefeAnker(in.einspannung);
+    ohneTiefe.clear();
+    int status = in.mitanker == 0 ? CalcEinbindetiefe() : CalcEinbindetiefeAnker(in.einspannung);
+    // A state that cannot stand counts in no value, its depth neither: where it designed
+    // the wall, the depth is sought again over the states that can (once per state left
+    // out; the states listed one by one, as beyond that a state that cannot stand is
+    // refused).
+    while (status != kDivergiert && alleAufgezaehlt && ZustandOhneHalt()) {
+        ohneTiefe.resize(zustaende.size(), false);
+        for (std::size_t z = 0; z < zustaende.size(); ++z) {
+            ohneTiefe[z] = ohneTiefe[z] || !ZustandGueltig(z);
+        }
+        status = in.mitanker == 0 ? CalcEinbindetiefe() : CalcEinbindetiefeAnker(in.einspannung);
+    }
     // The output reads this: no check may rest on the last trial step.
     iterationDivergiert = status == kDivergiert;
     return status;

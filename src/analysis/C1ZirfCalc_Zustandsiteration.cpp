@@ -275,10 +275,25 @@ C1ZirfCalc::Bewertung C1ZirfCalc::PruefeZustaende(const std::vector<std::size_t>
     return b;
 }
 
+bool C1ZirfCalc::ZustandOhneHalt() const {
+    if (iZustand < 0 || ZustandGueltig(static_cast<std::size_t>(iZustand))) {
+        return false;
+    }
+    for (std::size_t z = 0; z < zustaende.size(); ++z) {
+        if (ZustandGueltig(z) && (z >= ohneTiefe.size() || !ohneTiefe[z])) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<std::size_t> C1ZirfCalc::AlleZustaende() const {
-    std::vector<std::size_t> alle(zustaende.size());
-    for (std::size_t z = 0; z < alle.size(); ++z) {
-        alle[z] = z;
+    std::vector<std::size_t> alle;
+    alle.reserve(zustaende.size());
+    for (std::size_t z = 0; z < zustaende.size(); ++z) {
+        if (z >= ohneTiefe.size() || !ohneTiefe[z]) {
+            alle.push_back(z);
+        }
     }
     return alle;
 }

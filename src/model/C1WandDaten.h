@@ -280,6 +280,9 @@ struct C1WandDaten {
     // Per load state at the built depth: whether the wall can stand in it (not when the
     // passive side would have to pull, or a ground anchor push); empty: every state.
     std::vector<bool> zustandGueltig;
+    // States left out of the search for the depth: those found unable to stand at a depth
+    // that one of them designed (empty: none).
+    std::vector<bool> ohneTiefe;
     // States of families that a value was found to be of and that the run does not hold
     // yet (combination, absent cases).
     mutable std::set<std::pair<std::size_t, std::uint64_t>> fehlendeZustaende;

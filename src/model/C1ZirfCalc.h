@@ -281,6 +281,10 @@ public:
     std::vector<std::string> ZustandGleichNamen(std::size_t z) const;
     // The load cases of state z with their factors, by load-case number.
     std::vector<std::pair<int, double>> ZustandFaktoren(std::size_t z) const;
+    // Whether the depth's state cannot stand at the depth found while another state not yet
+    // left out of the search can.
+    bool ZustandOhneHalt() const;
+    // The states the depth is sought for: all but those that cannot stand (ohneTiefe).
     std::vector<std::size_t> AlleZustaende() const;
     // Takes the factors and the target rotation of load state z for the next combination.
     void SetzeZustand(std::size_t z);

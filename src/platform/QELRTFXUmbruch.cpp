@@ -29,6 +29,16 @@ bool LeitetTabelleEin(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
     return false;
 }
 
+// Past the lines of text from `ab` on (blank paragraphs between them).
+std::size_t SchlussEnde(const std::vector<UmbruchTeil>& teile, std::size_t ab) {
+    std::size_t i = ab;
+    while (i < teile.size() &&
+           (teile[i].art == UmbruchArt::Text || teile[i].art == UmbruchArt::Leer)) {
+        ++i;
+    }
+    return i;
+}
+
 // The last row of the table that starts at `anfang`.
 std::size_t TabellenEnde(const std::vector<UmbruchTeil>& teile, std::size_t anfang) {
     std::size_t ende = anfang;
@@ -84,10 +94,24 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
         } else if (art == UmbruchArt::Text) {
             const UmbruchArt vorher = i > 0 ? teile[i - 1].art : UmbruchArt::Sonstiges;
             if (vorherHaelt && IstTabellenzeile(vorher)) {
-                // The verdict of a check keeps with a second verdict line under it: a
-                // line that closes the section, a heading or the end after it.
-                keep[i] = i + 1 < teile.size() && teile[i + 1].art == UmbruchArt::Text &&
-                          (i + 2 == teile.size() || teile[i + 2].art == UmbruchArt::Ueberschrift);
+                // The verdict of a check keeps with the few lines under it that close the
+                // section (a formula, a second verdict, what a symbol means): a heading or
+                // the end after them.
+                const std::size_t schluss = SchlussEnde(teile, i);
+                std::size_t letzte = i;
+                int zeilen = 0;
+                for (std::size_t j = i; j < schluss; ++j) {
+                    if (teile[j].art == UmbruchArt::Text) {
+                        letzte = j;
+                        ++zeilen;
+                    }
+                }
+                if (zeilen <= kSchlusszeilen &&
+                    (schluss == teile.size() || teile[schluss].art == UmbruchArt::Ueberschrift)) {
+                    for (; i < letzte; ++i) {
+                        keep[i] = true;
+                    }
+                }
             } else {
                 // The chain from a heading runs on through its introducing lines.
                 keep[i] = vorherHaelt && LeitetTabelleEin(teile, i);

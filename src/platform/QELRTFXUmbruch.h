@@ -51,5 +51,10 @@ inline constexpr int kFortsetzung = 2;
 // on compaction) stays with its results.
 inline constexpr int kEinleitung = 5;
 
+// At most this many lines of text right under a table that close its section (its verdict,
+// a formula, a second verdict, what the symbols mean) keep with each other and the table:
+// the check of a given depth ends with four.
+inline constexpr int kSchlusszeilen = 4;
+
 // Per part, whether it keeps with the next one.
 std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile);

@@ -61,6 +61,36 @@ TEST(Lastzustaende, AStateTheWallCannotStandInIsNamedAndLeftOut) {
     EXPECT_NE(dauernd.meldungen.find("Iteration divergiert"), std::string::npos);
 }
 
+// The same for the anchored wall (anker_frei.xml, the head load of load case 2 pulling 150
+// kN/m toward the soil): with the pull the anchor would have to push. That state needs the
+// deepest wall; left out, it designs nothing either: depth, anchor force and moments are
+// those of the permanent loads alone.
+TEST(Lastzustaende, AStateWhoseAnchorWouldPushDesignsNotTheDepth) {
+    const std::string kopf = "v=\"10\" h=\"5\" m=\"0\"";
+    std::string zug = ExampleText("anker_frei.xml");
+    ASSERT_NE(zug.find(kopf), std::string::npos);
+    zug.replace(zug.find(kopf), kopf.size(), "v=\"10\" h=\"-150\" m=\"0\"");
+    const ZirfLauf lauf = RunZirf(zug);
+    EXPECT_EQ(lauf.status, 3) << lauf.meldungen;
+    const std::string text = "Lastzustand LK 1: der Anker müsste drücken";
+    EXPECT_NE(lauf.meldungen.find(text), std::string::npos) << lauf.meldungen;
+
+    const ZirfLauf staendig =
+        RunZirf(berichtsarten::Geaendert(zug, {{"result.art", "SLS"}})); // the first one
+    ASSERT_EQ(staendig.status, 0) << staendig.meldungen;
+    const ErgebnisXml a(lauf.ergebnis);
+    const ErgebnisXml b(staendig.ergebnis);
+    for (const char* wert : {"t_cal", "t_ges"}) {
+        EXPECT_EQ(a.Wert({"geometrie"}, wert), b.Wert({"geometrie"}, wert)) << wert;
+    }
+    EXPECT_EQ(a.Wert({"profil"}, "sigma_d"), b.Wert({"profil"}, "sigma_d"));
+    EXPECT_EQ(BerichtsZeile(lauf.bericht, "max"), BerichtsZeile(staendig.bericht, "max"));
+    const std::vector<std::string> zeile =
+        BerichtsZeile(lauf.bericht, "maßgebender Lastzustand (Einbindetiefe)");
+    ASSERT_GE(zeile.size(), 2U);
+    EXPECT_EQ(zeile.back(), "LK 2");
+}
+
 // Beyond 4096 states the run takes each combination's states from the shares of its load
 // cases; where it would have to compute them one by one, or they stand for too many
 // states, it refuses before computing, naming the combinations, the states and the limit.

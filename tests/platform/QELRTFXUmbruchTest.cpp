@@ -90,6 +90,9 @@ TEST(Umbruch, WhatKeepsWithTheNextPart) {
         {"a text between two tables opens no chain", "ZZTZZ", "11010"},
         {"a table's verdict with a second verdict line, a heading after them", "ZZTTU", "11101"},
         {"a table's verdict and a line of text that does not close the section", "ZZTTS", "11000"},
+        {"a verdict with three lines that close the section, blanks between", "ZZTLTTLTU",
+         "111111101"},
+        {"more lines under a table than close a section", "ZZTTTTTU", "11000001"},
         {"an empty body", "", ""},
     };
     for (const auto& fall : faelle) {
