@@ -123,6 +123,10 @@ private:
     double xmin = 999999.9;
     int iZmax = -1;
     int iZmin = -1;
+    // The points are in the order Sort gives and the extremes recomputed since the last
+    // change: the drawing asks for the order again and again (each search for an
+    // extreme, each value between points), and a sorted curve sorts to itself.
+    bool sortiert = false;
     std::vector<double> x;
     std::vector<double> Z;
     struct Marke {
