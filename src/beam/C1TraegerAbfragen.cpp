@@ -20,12 +20,14 @@ int C1Traeger::GetFeldX(double x, int& i, double& xl) const {
     if (x < 0.0 || x > TL) {
         return 0;
     }
+    // Asked once, not per span: whether x is the beam's end.
+    const bool amEnde = IsGleich(x, TL) != 0;
     for (int j = 1; j <= nFeld; ++j) {
         const double xs = FeldXAnf.at(j);
         const double xe = FeldXEnd.at(j);
         // A point on an interior support belongs to the following span.
-        const bool gefunden = (x == 0.0 && j == 1) || (IsGleich(x, TL) && j == nFeld) ||
-                              IsGleich(x, xs) || (xs < x && x < xe);
+        const bool gefunden =
+            (x == 0.0 && j == 1) || (amEnde && j == nFeld) || IsGleich(x, xs) || (xs < x && x < xe);
         if (gefunden) {
             i = j;
             xl = std::min(std::max(x - xs, 0.0), xe - xs);
