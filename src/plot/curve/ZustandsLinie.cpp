@@ -165,8 +165,37 @@ void ZustandsLinie::TakeExtremes(int i, double px, double pz) {
     }
 }
 
+bool ZustandsLinie::FastGeordnet() {
+    const auto vor = [this](std::size_t a, std::size_t b) {
+        return x[a] != x[b] ? x[a] < x[b] : Z[a] < Z[b];
+    };
+    int ausserReihe = 0;
+    for (std::size_t k = 1; k < static_cast<std::size_t>(n); ++k) {
+        if (vor(k, k - 1) && ++ausserReihe > kWenigeAusserReihe) {
+            return false;
+        }
+    }
+    for (std::size_t k = 1; k < static_cast<std::size_t>(n); ++k) {
+        const double px = x[k];
+        const double pz = Z[k];
+        std::size_t j = k;
+        for (; j > 0 && (px != x[j - 1] ? px < x[j - 1] : pz < Z[j - 1]); --j) {
+            x[j] = x[j - 1];
+            Z[j] = Z[j - 1];
+        }
+        x[j] = px;
+        Z[j] = pz;
+    }
+    return true;
+}
+
 void ZustandsLinie::SortBy(bool zFirst) {
     if (sortiert && !zFirst) {
+        return;
+    }
+    if (!zFirst && FastGeordnet()) {
+        RecomputeExtremes();
+        sortiert = true;
         return;
     }
     std::vector<Triple> t(static_cast<std::size_t>(n));

@@ -230,6 +230,19 @@ TEST(ZustandsLinie, ACurveChangedAfterItsSortIsSortedAgain) {
     c.SetPoint(c.GetCount(), 0, 0);
     EXPECT_EQ(c.GetZAt(0.5), 5.0);
     EXPECT_EQ(c.GetX(0), 0.0);
+    // A curve far from its order (set from its end) and one nearly in order come out alike.
+    ZustandsLinie rueckwaerts;
+    ZustandsLinie fastGeordnet;
+    for (int i = 0; i < 40; ++i) {
+        rueckwaerts.SetPoint(i, 39 - i, (39 - i) % 7);
+        fastGeordnet.SetPoint(i, (i + 1) % 40, ((i + 1) % 40) % 7);
+    }
+    rueckwaerts.Sort();
+    fastGeordnet.Sort();
+    EXPECT_EQ(Points(rueckwaerts), Points(fastGeordnet));
+    EXPECT_EQ(rueckwaerts.GetX(0), 0.0);
+    EXPECT_EQ(rueckwaerts.GetX(39), 39.0);
+    EXPECT_EQ(rueckwaerts.GetIZmax(), fastGeordnet.GetIZmax());
 }
 
 TEST(ZustandsLinie, DumpWritesTheExtremesAndEveryPoint) {
