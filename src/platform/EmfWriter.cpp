@@ -394,8 +394,9 @@ void EmfWriter::Polygon(const std::vector<EmfPoint>& points) {
     }
     EmfRect own{points[0].x, points[0].y, points[0].x, points[0].y};
     bool fits16 = true;
+    const int margin = PenMargin();
     for (const EmfPoint& p : points) {
-        Extend(p.x, p.y, PenMargin());
+        Extend(p.x, p.y, margin);
         own.left = std::min(own.left, p.x);
         own.top = std::min(own.top, p.y);
         own.right = std::max(own.right, p.x);
@@ -403,6 +404,8 @@ void EmfWriter::Polygon(const std::vector<EmfPoint>& points) {
         fits16 = fits16 && std::abs(p.x) <= kPolygon16Limit && std::abs(p.y) <= kPolygon16Limit;
     }
     ByteSink b;
+    // The box, the count and the points, in room made for them at once.
+    b.out.reserve(20 + 8 * points.size());
     b.Rect(own);
     b.U32(static_cast<std::uint32_t>(points.size()));
     for (const EmfPoint& p : points) {
