@@ -99,7 +99,6 @@ private:
     // Trapezoids arrive cut back to the span; records without extent carry no load and are
     // left out, so no computation divides by a zero length.
     template <class Visitor> void ForEachLast(int Lf, Visitor&& visit) const;
-    template <class R, class Visitor> void VisitRecord(int i, int Lf, Visitor& visit) const;
 
     void PruefeLaenge(const char* text) const;
     void PruefeLaengeEinschliesslich(const char* text) const;
@@ -119,31 +118,37 @@ private:
     C1Auflager m_AuflagerEnd;
 };
 
-template <class R, class Visitor> void C1Feld::VisitRecord(int i, int Lf, Visitor& visit) const {
-    const R* r = m_Lasten.FindRecord<R>(i);
-    if (r != nullptr && r->Lf == Lf) {
-        visit(*r);
-    }
-}
-
 template <class Visitor> void C1Feld::ForEachLast(int Lf, Visitor&& visit) const {
-    // Visiting changes no load: the bound is taken once.
-    const int n = m_Lasten.GetMaxAnzahl();
-    for (int i = 0; i <= n; ++i) {
-        const C1TrapezLast* t = m_Lasten.FindRecord<C1TrapezLast>(i);
-        if (t != nullptr && t->Lf == Lf) {
-            const double e = std::min(t->a + t->b, L);
-            if (e > t->a) {
-                visit(Trapez{t->a, e, t->q1, t->q2});
+    using Art = C1Last::Art;
+    for (const auto& [i, art] : m_Lasten.RecordsOf(Lf)) {
+        switch (art) {
+        case Art::Trapez: {
+            const C1TrapezLast& t = *m_Lasten.FindRecord<C1TrapezLast>(i);
+            const double e = std::min(t.a + t.b, L);
+            if (e > t.a) {
+                visit(Trapez{t.a, e, t.q1, t.q2});
             }
+            break;
         }
-        VisitRecord<C1TempLast>(i, Lf, visit);
-        VisitRecord<C1StsLast>(i, Lf, visit);
-        VisitRecord<C1EinzelLast>(i, Lf, visit);
-        VisitRecord<C1MomentLast>(i, Lf, visit);
-        const C1NormalKraft* k = m_Lasten.FindRecord<C1NormalKraft>(i);
-        if (k != nullptr && k->Lf == Lf && k->b > 0.0) {
-            visit(*k);
+        case Art::Temp:
+            visit(*m_Lasten.FindRecord<C1TempLast>(i));
+            break;
+        case Art::Sts:
+            visit(*m_Lasten.FindRecord<C1StsLast>(i));
+            break;
+        case Art::Einzel:
+            visit(*m_Lasten.FindRecord<C1EinzelLast>(i));
+            break;
+        case Art::Moment:
+            visit(*m_Lasten.FindRecord<C1MomentLast>(i));
+            break;
+        case Art::Normal: {
+            const C1NormalKraft& k = *m_Lasten.FindRecord<C1NormalKraft>(i);
+            if (k.b > 0.0) {
+                visit(k);
+            }
+            break;
+        }
         }
     }
 }

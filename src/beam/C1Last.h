@@ -68,6 +68,18 @@ public:
     // The largest of the six counts: the bound of a scan that asks every kind by index.
     int GetMaxAnzahl() const;
 
+    // The kinds of load, in the order a scan by index asks them.
+    enum class Art { Trapez, Temp, Sts, Einzel, Moment, Normal };
+    struct Eintrag {
+        int i; // 1-based index within its kind
+        Art art;
+    };
+    // The records of load case Lf that FindRecord hands out, in the order of a scan
+    // by index that asks every kind in the order of Art: a span's internal forces sum them in
+    // that order. A span holds the loads of all its load cases and is asked for one case at
+    // a time, hundreds of times per run: the lists are made once, after the last change.
+    const std::vector<Eintrag>& RecordsOf(int Lf) const;
+
     void DeleteAll();
     void RemoveAll() { DeleteAll(); }
 
@@ -105,10 +117,20 @@ protected:
         return out.IsVernachlaessigbar() ? 0 : 1;
     }
 
+    // Every change of the records calls this: the lists of RecordsOf are made anew.
+    void Geaendert() { m_nachLfGueltig = false; }
+
     std::vector<C1NormalKraft> m_NormalKraft;
     std::vector<C1TrapezLast> m_TrapezLast;
     std::vector<C1EinzelLast> m_EinzelLast;
     std::vector<C1MomentLast> m_MomentLast;
     std::vector<C1TempLast> m_TempLast;
     std::vector<C1StsLast> m_StsLast;
+
+private:
+    template <class R> void Eintragen(Art art, int i) const;
+    // The lists of the load cases m_lfAnfang, m_lfAnfang + 1, ...
+    mutable std::vector<std::vector<Eintrag>> m_nachLf;
+    mutable int m_lfAnfang = 0;
+    mutable bool m_nachLfGueltig = false;
 };

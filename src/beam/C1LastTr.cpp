@@ -100,6 +100,7 @@ int C1LastTr::GetStsLast(int i, int& Lf, int& Feld, double& s, std::string& Text
 }
 
 void C1LastTr::DeleteFeld(int k) {
+    Geaendert();
     RenumberAfterDeletedFeld(m_NormalKraft, k, true);
     RenumberAfterDeletedFeld(m_TrapezLast, k, true);
     RenumberAfterDeletedFeld(m_EinzelLast, k, true);

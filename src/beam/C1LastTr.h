@@ -41,12 +41,30 @@ public:
     void DeleteFeld(int k);
     void DeleteLf(int Lf);
 
-    void DeleteTrapezLast() { m_TrapezLast.clear(); }
-    void DeleteNormalKraft() { m_NormalKraft.clear(); }
-    void DeleteEinzelLast() { m_EinzelLast.clear(); }
-    void DeleteMomentLast() { m_MomentLast.clear(); }
-    void DeleteTempLast() { m_TempLast.clear(); }
-    void DeleteStsLast() { m_StsLast.clear(); }
+    void DeleteTrapezLast() {
+        Geaendert();
+        m_TrapezLast.clear();
+    }
+    void DeleteNormalKraft() {
+        Geaendert();
+        m_NormalKraft.clear();
+    }
+    void DeleteEinzelLast() {
+        Geaendert();
+        m_EinzelLast.clear();
+    }
+    void DeleteMomentLast() {
+        Geaendert();
+        m_MomentLast.clear();
+    }
+    void DeleteTempLast() {
+        Geaendert();
+        m_TempLast.clear();
+    }
+    void DeleteStsLast() {
+        Geaendert();
+        m_StsLast.clear();
+    }
 
     void DeleteTrapezLastLf(int Lf) { EraseLf(m_TrapezLast, Lf); }
     void DeleteNormalKraftLf(int Lf) { EraseLf(m_NormalKraft, Lf); }
@@ -70,7 +88,8 @@ private:
         Nr = r.Nr;
     }
 
-    template <class R> static void EraseLf(std::vector<R>& v, int Lf) {
+    template <class R> void EraseLf(std::vector<R>& v, int Lf) {
+        Geaendert();
         std::erase_if(v, [Lf](const R& r) { return r.Lf == Lf; });
     }
 };

@@ -80,6 +80,17 @@ public:
     double GetMx(int Lf, double x) const;
     double GetQx(int Lf, double x) const;
     double GetNx(int Lf, double x) const;
+    // A place x on the beam, for the values of many load cases there: the span, the place
+    // in it and the number of load cases are found once, not for each load case.
+    struct Stelle {
+        int feld = 0; // 0: x is off the beam
+        double xl = 0.0;
+        int anzLf = 0;
+    };
+    Stelle StelleBei(double x) const;
+    // The values GetMx and GetQx give at the place.
+    double GetMx(const Stelle& s, int Lf) const;
+    double GetQx(const Stelle& s, int Lf) const;
     double GetAuflagerkraft(int Lf, int k) const;
     double GetAuflagermoment(int Lf, int k) const;
     double GetFeldLaenge(int i);
@@ -120,7 +131,7 @@ private:
                          const StreckenAdder& add);
     void VerteilePunkt(int feld, double position, const PunktAdder& add);
     void VerteileSetzung(const C1StsLast& r);
-    double AnStelle(int Lf, double x, const SpanWert& wert) const;
+    double AnStelle(const Stelle& s, int Lf, const SpanWert& wert) const;
     void PruefeAuflager(int k, const char* wo) const;
 
     std::vector<C1Feld> Felder;

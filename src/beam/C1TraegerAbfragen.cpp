@@ -20,12 +20,14 @@ int C1Traeger::GetFeldX(double x, int& i, double& xl) const {
     if (x < 0.0 || x > TL) {
         return 0;
     }
+    // Asked once, not per span: whether x is the beam's end.
+    const bool amEnde = IsGleich(x, TL) != 0;
     for (int j = 1; j <= nFeld; ++j) {
         const double xs = FeldXAnf.at(j);
         const double xe = FeldXEnd.at(j);
         // A point on an interior support belongs to the following span.
-        const bool gefunden = (x == 0.0 && j == 1) || (IsGleich(x, TL) && j == nFeld) ||
-                              IsGleich(x, xs) || (xs < x && x < xe);
+        const bool gefunden =
+            (x == 0.0 && j == 1) || (amEnde && j == nFeld) || IsGleich(x, xs) || (xs < x && x < xe);
         if (gefunden) {
             i = j;
             xl = std::min(std::max(x - xs, 0.0), xe - xs);
@@ -62,33 +64,45 @@ int C1Traeger::GetAnzLf() const {
     return anz;
 }
 
-double C1Traeger::AnStelle(int Lf, double x, const SpanWert& wert) const {
-    // No results for this load case, or x off the beam: 0.
-    if (Lf < 1 || Lf > GetAnzLf()) {
-        return 0.0;
+C1Traeger::Stelle C1Traeger::StelleBei(double x) const {
+    Stelle s;
+    s.anzLf = GetAnzLf();
+    if (GetFeldX(x, s.feld, s.xl) == 0) {
+        s.feld = 0;
     }
-    int i = 0;
-    double xl = 0.0;
-    if (GetFeldX(x, i, xl) == 0) {
-        return 0.0;
-    }
-    return wert(GetFeld(i), xl);
+    return s;
 }
 
-double C1Traeger::GetMx(int Lf, double x) const {
-    return AnStelle(Lf, x, [Lf](const C1Feld& f, double xl) {
+double C1Traeger::AnStelle(const Stelle& s, int Lf, const SpanWert& wert) const {
+    // No results for this load case, or x off the beam: 0.
+    if (Lf < 1 || Lf > s.anzLf || s.feld == 0) {
+        return 0.0;
+    }
+    return wert(GetFeld(s.feld), s.xl);
+}
+
+double C1Traeger::GetMx(const Stelle& s, int Lf) const {
+    return AnStelle(s, Lf, [Lf](const C1Feld& f, double xl) {
         return f.Mx(Lf, f.GetMB(Lf, 1), f.GetMB(Lf, 2), xl);
     });
 }
 
-double C1Traeger::GetQx(int Lf, double x) const {
-    return AnStelle(Lf, x, [Lf](const C1Feld& f, double xl) {
+double C1Traeger::GetQx(const Stelle& s, int Lf) const {
+    return AnStelle(s, Lf, [Lf](const C1Feld& f, double xl) {
         return f.qx(Lf, f.GetQ0(Lf, 1), f.GetQ0(Lf, 2), xl);
     });
 }
 
+double C1Traeger::GetMx(int Lf, double x) const {
+    return GetMx(StelleBei(x), Lf);
+}
+
+double C1Traeger::GetQx(int Lf, double x) const {
+    return GetQx(StelleBei(x), Lf);
+}
+
 double C1Traeger::GetNx(int Lf, double x) const {
-    return AnStelle(Lf, x, [Lf](const C1Feld& f, double xl) { return f.Nx(Lf, xl); });
+    return AnStelle(StelleBei(x), Lf, [Lf](const C1Feld& f, double xl) { return f.Nx(Lf, xl); });
 }
 
 void C1Traeger::PruefeAuflager(int k, const char* wo) const {

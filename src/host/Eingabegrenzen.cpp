@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cmath>
 #include <limits>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace zirf_input {
 
@@ -295,9 +298,22 @@ std::span<const Grenze> AlleGrenzen() {
 }
 
 const Grenze* FindGrenze(std::string_view element, std::string_view attribut) {
-    for (const Grenze& g : kGrenzen) {
-        if (element == g.element && Passt(g.attribut, attribut)) {
-            return &g;
+    // The limits of each element in the table's order, gathered once: each of a
+    // document's hundreds of numbers would otherwise run through the whole table.
+    static const auto jeElement = [] {
+        std::unordered_map<std::string_view, std::vector<const Grenze*>> m;
+        for (const Grenze& g : kGrenzen) {
+            m[g.element].push_back(&g);
+        }
+        return m;
+    }();
+    const auto eintraege = jeElement.find(element);
+    if (eintraege == jeElement.end()) {
+        return nullptr;
+    }
+    for (const Grenze* g : eintraege->second) {
+        if (Passt(g->attribut, attribut)) {
+            return g;
         }
     }
     return nullptr;

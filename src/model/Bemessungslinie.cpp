@@ -15,22 +15,55 @@ namespace {
 constexpr int kAbschnitte = 40;
 constexpr int kHalbierungen = 50;
 
-double EndQuerkraft(const C1Traeger& tr, int Lf, int feld) {
-    const C1Feld& f = tr.GetFeld(feld);
-    return f.qx(Lf, f.GetQ0(Lf, 1), f.GetQ0(Lf, 2), f.GetL());
+// The quantities a design line sums: each gives, for a solved beam, the value of a load
+// case Lf of it. The place on the beam is found once for all the load cases.
+auto MomentBei(double x) {
+    return [x](const C1Traeger& tr) {
+        return [&tr, s = tr.StelleBei(x)](int Lf) { return tr.GetMx(s, Lf); };
+    };
+}
+
+auto QuerkraftBei(double x) {
+    return [x](const C1Traeger& tr) {
+        return [&tr, s = tr.StelleBei(x)](int Lf) { return tr.GetQx(s, Lf); };
+    };
+}
+
+// The shear at the end of span `feld`.
+auto EndQuerkraftVon(int feld) {
+    return [feld](const C1Traeger& tr) {
+        return [&tr, feld](int Lf) {
+            const C1Feld& f = tr.GetFeld(feld);
+            return f.qx(Lf, f.GetQ0(Lf, 1), f.GetQ0(Lf, 2), f.GetL());
+        };
+    };
+}
+
+auto AuflagerkraftVon(int k) {
+    return [k](const C1Traeger& tr) {
+        return [&tr, k](int Lf) { return tr.GetAuflagerkraft(Lf, k); };
+    };
 }
 
 } // namespace
 
 template <class Wert> double Bemessung::Summe(Wert wert) const {
     double v = 0.0;
-    for (std::size_t i = 0; i < koeff.size(); ++i) {
-        if (koeff[i] != 0.0) {
-            v += koeff[i] * wert(*aktiv, static_cast<int>(i) + 1);
+    // Each side is asked only where it counts: the retained side where a component has a
+    // factor, the passive side where it has load cases.
+    if (std::any_of(koeff.begin(), koeff.end(), [](double k) { return k != 0.0; })) {
+        const auto a = wert(*aktiv);
+        for (std::size_t i = 0; i < koeff.size(); ++i) {
+            if (koeff[i] != 0.0) {
+                v += koeff[i] * a(static_cast<int>(i) + 1);
+            }
         }
     }
-    for (int j = 1; j <= nPassiv; ++j) {
-        v += faktorPassiv * wert(*passiv, j);
+    if (nPassiv > 0) {
+        const auto p = wert(*passiv);
+        for (int j = 1; j <= nPassiv; ++j) {
+            v += faktorPassiv * p(j);
+        }
     }
     return v;
 }
@@ -63,11 +96,17 @@ double Schar::ZustandsWert(std::size_t z, const std::vector<double>& komponente,
 
 template <class Wert> Schar::Werte Schar::Einzelwerte(Wert wert) const {
     Werte e{std::vector<double>(nKomponenten), 0.0};
-    for (std::size_t c = 0; c < nKomponenten; ++c) {
-        e.komponente[c] = wert(*aktiv, static_cast<int>(c) + 1);
+    if (nKomponenten > 0) {
+        const auto a = wert(*aktiv);
+        for (std::size_t c = 0; c < nKomponenten; ++c) {
+            e.komponente[c] = a(static_cast<int>(c) + 1);
+        }
     }
-    for (int j = 1; j <= nPassiv; ++j) {
-        e.passiv += wert(*passiv, j);
+    if (nPassiv > 0) {
+        const auto p = wert(*passiv);
+        for (int j = 1; j <= nPassiv; ++j) {
+            e.passiv += p(j);
+        }
     }
     return e;
 }
@@ -128,49 +167,49 @@ template <class Wert> Schar::Grenzen Schar::GrenzenVon(Wert wert) const {
 }
 
 Schar::Grenzen Schar::MGrenzen(double x) const {
-    return GrenzenVon([x](const C1Traeger& tr, int Lf) { return tr.GetMx(Lf, x); });
+    return GrenzenVon(MomentBei(x));
 }
 
 Schar::Grenzen Schar::QGrenzen(double x) const {
-    return GrenzenVon([x](const C1Traeger& tr, int Lf) { return tr.GetQx(Lf, x); });
+    return GrenzenVon(QuerkraftBei(x));
 }
 
 std::vector<double> Schar::M(double x) const {
-    return Alle([x](const C1Traeger& tr, int Lf) { return tr.GetMx(Lf, x); });
+    return Alle(MomentBei(x));
 }
 
 std::vector<double> Schar::Q(double x) const {
-    return Alle([x](const C1Traeger& tr, int Lf) { return tr.GetQx(Lf, x); });
+    return Alle(QuerkraftBei(x));
 }
 
 std::vector<double> Schar::QEnde(int feld) const {
     if (feld < 1) {
         return std::vector<double>(anteil.size(), 0.0);
     }
-    return Alle([feld](const C1Traeger& tr, int Lf) { return EndQuerkraft(tr, Lf, feld); });
+    return Alle(EndQuerkraftVon(feld));
 }
 
 std::vector<double> Schar::Auflagerkraft(int k) const {
-    return Alle([k](const C1Traeger& tr, int Lf) { return tr.GetAuflagerkraft(Lf, k); });
+    return Alle(AuflagerkraftVon(k));
 }
 
 double Bemessung::M(double x) const {
-    return Summe([x](const C1Traeger& tr, int Lf) { return tr.GetMx(Lf, x); });
+    return Summe(MomentBei(x));
 }
 
 double Bemessung::Q(double x) const {
-    return Summe([x](const C1Traeger& tr, int Lf) { return tr.GetQx(Lf, x); });
+    return Summe(QuerkraftBei(x));
 }
 
 double Bemessung::QEnde(int feld) const {
     if (feld < 1) {
         return 0.0;
     }
-    return Summe([feld](const C1Traeger& tr, int Lf) { return EndQuerkraft(tr, Lf, feld); });
+    return Summe(EndQuerkraftVon(feld));
 }
 
 double Bemessung::Auflagerkraft(int k) const {
-    return Summe([k](const C1Traeger& tr, int Lf) { return tr.GetAuflagerkraft(Lf, k); });
+    return Summe(AuflagerkraftVon(k));
 }
 
 std::vector<double> Bemessung::NullstellenQuerkraft(double von, double bis) const {

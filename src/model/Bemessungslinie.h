@@ -45,8 +45,8 @@ private:
     // Of the moments at von, at bis and where the shear changes its sign between them, the
     // one that `wertung` rates highest; von's on equal ratings.
     template <class Wertung> Extremum Extrem(double von, double bis, Wertung wertung) const;
-    // The retained side's value plus the mobilised passive side's, of one quantity of a
-    // solved beam and load case.
+    // The retained side's value plus the mobilised passive side's, of one quantity: wert(tr)
+    // gives the value of each load case of the solved beam tr.
     template <class Wert> double Summe(Wert wert) const;
 };
 

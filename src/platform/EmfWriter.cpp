@@ -25,13 +25,19 @@ constexpr std::uint32_t kDesignVectorSignature = 0x08007664;
 constexpr int kPolygon16Limit = 32767;
 constexpr double kPi = 3.14159265358979323846;
 
+// v appended little-endian, as every number of a metafile is.
+void AppendU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    }
+}
+
 class ByteSink {
 public:
-    void U32(std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-        }
-    }
+    // Room for the payload of most records at once: a picture writes thousands of them.
+    ByteSink() { out.reserve(kUeblicheGroesse); }
+
+    void U32(std::uint32_t v) { AppendU32(out, v); }
     void I32(int v) { U32(static_cast<std::uint32_t>(v)); }
     void U16(std::uint16_t v) {
         out.push_back(static_cast<std::uint8_t>(v));
@@ -62,6 +68,9 @@ public:
         }
     }
     std::vector<std::uint8_t> out;
+
+private:
+    static constexpr std::size_t kUeblicheGroesse = 64;
 };
 
 // The payload of an arc or a pie: its box, then the start and the end point.
@@ -164,11 +173,10 @@ std::uint32_t EmfWriter::TakeSlot(const Slot& slot) {
 }
 
 void EmfWriter::Record(std::uint32_t type, const std::vector<std::uint8_t>& payload) {
-    ByteSink b;
-    b.U32(type);
-    b.U32(static_cast<std::uint32_t>(8 + payload.size()));
-    b.Append(payload);
-    records.insert(records.end(), b.out.begin(), b.out.end());
+    // Type and size straight onto the records: no buffer of its own for each record.
+    AppendU32(records, type);
+    AppendU32(records, static_cast<std::uint32_t>(8 + payload.size()));
+    records.insert(records.end(), payload.begin(), payload.end());
     ++recordCount;
 }
 
@@ -386,8 +394,9 @@ void EmfWriter::Polygon(const std::vector<EmfPoint>& points) {
     }
     EmfRect own{points[0].x, points[0].y, points[0].x, points[0].y};
     bool fits16 = true;
+    const int margin = PenMargin();
     for (const EmfPoint& p : points) {
-        Extend(p.x, p.y, PenMargin());
+        Extend(p.x, p.y, margin);
         own.left = std::min(own.left, p.x);
         own.top = std::min(own.top, p.y);
         own.right = std::max(own.right, p.x);
@@ -395,6 +404,8 @@ void EmfWriter::Polygon(const std::vector<EmfPoint>& points) {
         fits16 = fits16 && std::abs(p.x) <= kPolygon16Limit && std::abs(p.y) <= kPolygon16Limit;
     }
     ByteSink b;
+    // The box, the count and the points, in room made for them at once.
+    b.out.reserve(20 + 8 * points.size());
     b.Rect(own);
     b.U32(static_cast<std::uint32_t>(points.size()));
     for (const EmfPoint& p : points) {

@@ -7,6 +7,7 @@
 // numbers hold, is refused with C1Exception, the operation as its module: converting
 // it would be undefined, or would draw the picture somewhere else than computed.
 
+#include <cmath>
 #include <limits>
 
 class C1Exception;
@@ -14,11 +15,24 @@ class C1Exception;
 // World units: the sum or difference of two coordinates still fits an int.
 inline constexpr double kKoordinateGrenze = std::numeric_limits<int>::max() / 4;
 
-// The test the conversion makes: a finite number of magnitude grenze at most.
-bool IsKoordinate(double v, double grenze = kKoordinateGrenze);
+// The test the conversion makes: a finite number of magnitude grenze at most. The test and
+// the conversion are made for every point drawn, so they stand here, where the compiler
+// sees them; only the refusal is a call.
+inline bool IsKoordinate(double v, double grenze = kKoordinateGrenze) {
+    return std::isfinite(v) && std::fabs(v) <= grenze;
+}
+// Throws the refusal of v.
+[[noreturn]] void RefuseKoordinate(double v, const char* operation);
 // The test with its refusal, for a value that is checked before it is drawn.
-void CheckKoordinate(double v, const char* operation, double grenze = kKoordinateGrenze);
-int ToKoordinate(double v, const char* operation, double grenze = kKoordinateGrenze);
+inline void CheckKoordinate(double v, const char* operation, double grenze = kKoordinateGrenze) {
+    if (!IsKoordinate(v, grenze)) {
+        RefuseKoordinate(v, operation);
+    }
+}
+inline int ToKoordinate(double v, const char* operation, double grenze = kKoordinateGrenze) {
+    CheckKoordinate(v, operation, grenze);
+    return static_cast<int>(v);
+}
 
 // True for the refusal of ToKoordinate: a drawing that meets it is dropped, nothing
 // else is wrong.

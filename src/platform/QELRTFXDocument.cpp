@@ -233,12 +233,14 @@ std::vector<QELRTFXDocument::Row> QELRTFXDocument::LaidOut(std::vector<Row> rows
         std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r.picture; });
     if (!picture) {
         std::vector<QELRTFXLayoutRow> layout;
-        for (const Row& r : rows) {
-            layout.push_back({r.widthsCm, r.needCm});
+        layout.reserve(rows.size());
+        for (Row& r : rows) {
+            // The row's widths are laid out anew: they move to the layout, not copied.
+            layout.push_back({std::move(r.widthsCm), r.needCm});
         }
-        const std::vector<std::vector<double>> widths = FitTableColumns(layout, kTextWidthCm);
+        std::vector<std::vector<double>> widths = FitTableColumns(layout, kTextWidthCm);
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            rows[i].widthsCm = widths[i];
+            rows[i].widthsCm = std::move(widths[i]);
         }
     }
     return rows;

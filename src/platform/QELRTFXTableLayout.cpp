@@ -46,7 +46,14 @@ void Widen(std::vector<double>& w, const std::vector<double>& given, std::vector
 
 std::vector<std::vector<double>> FitTableColumns(const std::vector<QELRTFXLayoutRow>& rows,
                                                  double maxWidthCm) {
+    // A table has a few hundred cells and a report about a hundred tables: each vector
+    // below is given its room at once.
+    std::size_t cells = 0;
+    for (const QELRTFXLayoutRow& row : rows) {
+        cells += row.widthsCm.size();
+    }
     std::vector<long> keys = {0};
+    keys.reserve(cells + 1);
     for (const QELRTFXLayoutRow& row : rows) {
         double right = 0.0;
         for (const double w : row.widthsCm) {
@@ -66,9 +73,12 @@ std::vector<std::vector<double>> FitTableColumns(const std::vector<QELRTFXLayout
         given[j] = static_cast<double>(keys[j + 1] - keys[j]) / kKeysPerCm;
     }
     std::vector<std::vector<Zelle>> zeilen;
+    zeilen.reserve(rows.size());
     std::vector<Zelle> alle;
+    alle.reserve(cells);
     for (const QELRTFXLayoutRow& row : rows) {
         std::vector<Zelle> zellen;
+        zellen.reserve(row.widthsCm.size());
         double right = 0.0;
         for (std::size_t c = 0; c < row.widthsCm.size(); ++c) {
             Zelle z;
@@ -102,8 +112,10 @@ std::vector<std::vector<double>> FitTableColumns(const std::vector<QELRTFXLayout
     }
 
     std::vector<std::vector<double>> out;
+    out.reserve(zeilen.size());
     for (const std::vector<Zelle>& zellen : zeilen) {
         std::vector<double> widths;
+        widths.reserve(zellen.size());
         for (const Zelle& z : zellen) {
             widths.push_back(Sum(w, z));
         }

@@ -293,12 +293,12 @@ std::string C1RTFX::TranslateTemplateLine(const std::string& section, const std:
     // No cell may be empty, or the cells would shift: "||" becomes "|  |".
     std::string s;
     s.reserve(line.size() + 8);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        s += line[i];
-        if (line[i] == '|' && i + 1 < line.size() && line[i + 1] == '|') {
-            s += "  ";
-        }
+    std::size_t from = 0;
+    for (std::size_t bar = line.find("||"); bar != std::string::npos; bar = line.find("||", from)) {
+        s.append(line, from, bar + 1 - from).append("  ");
+        from = bar + 1;
     }
+    s.append(line, from, std::string::npos);
     const std::size_t z = s.find("#Z");
     const std::string_view cellPart = std::string_view(s).substr(0, z);
     std::string out;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 TEST(C1Last, GetterOutOfRangeResetsOutputs) {
@@ -63,6 +66,45 @@ TEST(C1Last, CountsAndScanBound) {
     // Still usable after emptying.
     set.AddTempLast(1, 0, 1, 0.1, "");
     EXPECT_EQ(set.GetAnzahlTempLast(), 1);
+}
+
+TEST(C1Last, RecordsOfALoadCaseInScanOrderAfterEveryChange) {
+    using Art = C1Last::Art;
+    const auto liste = [](const C1Last& set, int Lf) {
+        std::vector<std::pair<int, Art>> out;
+        for (const auto& [i, art] : set.RecordsOf(Lf)) {
+            out.emplace_back(i, art);
+        }
+        return out;
+    };
+    C1Last set;
+    EXPECT_TRUE(set.RecordsOf(1).empty());
+    set.AddEinzelLast(2, 1.0, 3.0, "", 1);
+    set.AddTrapezLast(1, 0.0, 1.0, 1.0, 1.0, "", 1);
+    set.AddTrapezLast(2, 0.0, 1.0, 2.0, 2.0, "", 1);
+    set.AddMomentLast(2, 0.5, 1e-9, ""); // negligible: never visited
+    set.AddNormalKraft(-1, 0.0, 1.0, 1.0, 1.0, "");
+    // By index, and of one index in the order of the kinds.
+    EXPECT_EQ(liste(set, 2),
+              (std::vector<std::pair<int, Art>>{{1, Art::Einzel}, {2, Art::Trapez}}));
+    EXPECT_EQ(liste(set, 1), (std::vector<std::pair<int, Art>>{{1, Art::Trapez}}));
+    EXPECT_EQ(liste(set, -1), (std::vector<std::pair<int, Art>>{{1, Art::Normal}}));
+    EXPECT_TRUE(set.RecordsOf(3).empty());
+    // A record added after a query is found by the next one.
+    set.AddTempLast(2, 0.0, 1.0, 0.1, "");
+    EXPECT_EQ(liste(set, 2), (std::vector<std::pair<int, Art>>{
+                                 {1, Art::Temp}, {1, Art::Einzel}, {2, Art::Trapez}}));
+    set.RemoveAll();
+    EXPECT_TRUE(set.RecordsOf(2).empty());
+
+    C1LastTr beam;
+    beam.AddTrapezLast(1, 1, 0.0, 1.0, 1.0, 1.0, "", 1, 0);
+    beam.AddTrapezLast(2, 1, 0.0, 1.0, 1.0, 1.0, "", 1, 0);
+    EXPECT_EQ(beam.RecordsOf(2).size(), 1u);
+    beam.DeleteLf(1);
+    EXPECT_EQ(liste(beam, 2), (std::vector<std::pair<int, Art>>{{1, Art::Trapez}}));
+    beam.DeleteTrapezLast();
+    EXPECT_TRUE(beam.RecordsOf(2).empty());
 }
 
 TEST(C1Last, SpanRecordsCarryNoSpanNumberButSettlementsKeepTheirEnd) {

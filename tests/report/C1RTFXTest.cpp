@@ -405,6 +405,9 @@ TEST(C1RTFXTranslate, TemplateLineCellsTrimmedAndReassembled) {
     // Without a tail only the blanks follow the cells.
     EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "|x"),
               "x" + std::string(17, ' '));
+    // Each empty cell of a run keeps its place, one at the line's end too.
+    EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "a|||b||"),
+              "a |      |      | b |     " + std::string(17, ' '));
 
     char buffer[64];
     EXPECT_EQ(C1RTFX::TranslateTemplateLine("QEL Ausgabe", "Korvel_o_x", "rtf", "a|b", buffer,

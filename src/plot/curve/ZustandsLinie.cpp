@@ -60,6 +60,7 @@ int ZustandsLinie::SetPoint(int i, double px, double pz) {
         Z.resize(static_cast<std::size_t>(capacity), 0.0);
     }
     n = std::max(n, i + 1);
+    sortiert = false;
     x.at(static_cast<std::size_t>(i)) = px;
     Z.at(static_cast<std::size_t>(i)) = pz;
     TakeExtremes(i, px, pz);
@@ -119,7 +120,10 @@ double ZustandsLinie::GetZAt(double px) {
     if (px > x[last]) {
         return Z[last];
     }
-    for (int i = 0; i + 1 < n; ++i) {
+    // No interval before the one that ends at the first point not left of px holds px:
+    // the scan starts there (a search, not a walk along a curve of hundreds of points).
+    const auto ab = std::lower_bound(x.begin(), x.begin() + n, px) - x.begin();
+    for (int i = std::max(static_cast<int>(ab) - 1, 0); i + 1 < n; ++i) {
         const double x0 = x[static_cast<std::size_t>(i)];
         const double x1 = x[static_cast<std::size_t>(i + 1)];
         if (x0 <= px && px <= x1) {
@@ -161,7 +165,39 @@ void ZustandsLinie::TakeExtremes(int i, double px, double pz) {
     }
 }
 
+bool ZustandsLinie::FastGeordnet() {
+    const auto vor = [this](std::size_t a, std::size_t b) {
+        return x[a] != x[b] ? x[a] < x[b] : Z[a] < Z[b];
+    };
+    int ausserReihe = 0;
+    for (std::size_t k = 1; k < static_cast<std::size_t>(n); ++k) {
+        if (vor(k, k - 1) && ++ausserReihe > kWenigeAusserReihe) {
+            return false;
+        }
+    }
+    for (std::size_t k = 1; k < static_cast<std::size_t>(n); ++k) {
+        const double px = x[k];
+        const double pz = Z[k];
+        std::size_t j = k;
+        for (; j > 0 && (px != x[j - 1] ? px < x[j - 1] : pz < Z[j - 1]); --j) {
+            x[j] = x[j - 1];
+            Z[j] = Z[j - 1];
+        }
+        x[j] = px;
+        Z[j] = pz;
+    }
+    return true;
+}
+
 void ZustandsLinie::SortBy(bool zFirst) {
+    if (sortiert && !zFirst) {
+        return;
+    }
+    if (!zFirst && FastGeordnet()) {
+        RecomputeExtremes();
+        sortiert = true;
+        return;
+    }
     std::vector<Triple> t(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -174,6 +210,7 @@ void ZustandsLinie::SortBy(bool zFirst) {
         Z[k] = zFirst ? t[k][0] : t[k][1];
     }
     RecomputeExtremes();
+    sortiert = !zFirst;
 }
 
 int ZustandsLinie::Sort() {
@@ -187,6 +224,8 @@ int ZustandsLinie::SortByZ() {
 }
 
 void ZustandsLinie::RemoveMarked(const std::vector<bool>& marked) {
+    // The order stays, the extremes' places do not.
+    sortiert = false;
     for (int i = n - 1; i >= 0; --i) {
         if (marked[static_cast<std::size_t>(i)]) {
             x.erase(x.begin() + i);
@@ -224,6 +263,8 @@ int ZustandsLinie::RemoveDuplicates() {
         RemoveMarked(ends);
     }
     RecomputeExtremes();
+    // Points taken out of a sorted curve leave it sorted.
+    sortiert = true;
     // The range of x follows the points that are left.
     if (n > 0) {
         xmin = *std::min_element(x.begin(), x.begin() + n);

@@ -112,6 +112,13 @@ private:
     void RemoveMarked(const std::vector<bool>& marked);
     int FindJump(int start, int direction);
     void SortBy(bool zFirst);
+    // A curve is set along its member, the points of values it marks after them: nearly in
+    // order. Such a curve is put in order by insertion, a pass and the moves of its few
+    // points out of place; true where it was, false (nothing changed) for a curve with more
+    // than kWenigeAusserReihe points before their predecessors, which a sort puts in order.
+    // Points alike in x and Z are alike in all: either way gives the same order.
+    bool FastGeordnet();
+    static constexpr int kWenigeAusserReihe = 16;
 
     int n = 0;
     int capacity = kStartCapacity;
@@ -123,6 +130,10 @@ private:
     double xmin = 999999.9;
     int iZmax = -1;
     int iZmin = -1;
+    // The points are in the order Sort gives and the extremes recomputed since the last
+    // change: the drawing asks for the order again and again (each search for an
+    // extreme, each value between points), and a sorted curve sorts to itself.
+    bool sortiert = false;
     std::vector<double> x;
     std::vector<double> Z;
     struct Marke {

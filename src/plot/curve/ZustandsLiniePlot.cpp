@@ -45,8 +45,10 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
     Skalen(page, mode, ax, ay, bx, by, length, zUpper, zLower, sx, sz);
     RemoveDuplicates();
     Sort();
+    // The axis' direction once for the curve's hundreds of points.
+    const Richtung achse(LineAngle(ax, ay, bx, by));
     const auto on = [&](double s, double t) {
-        return PointOnLine(ax, ay, bx, by, C1Plot::WorldInt(s), C1Plot::WorldInt(t));
+        return PointAtAngle(ax, ay, achse, C1Plot::WorldInt(s), C1Plot::WorldInt(t));
     };
     points.assign(static_cast<std::size_t>(n) + 2, C1Punkt{});
     points[0] = on(x[0] * sx, 0.0);

@@ -5,6 +5,7 @@
 #include "platform/IniFile.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -167,11 +168,16 @@ int C1Plot::ReadFarben(int* flags, COLORREF* colours) {
         colours[i] = kDefaultFarben[i];
         flags[i] = 1;
     }
+    // A colour the settings do not give reads as kUngesetzt: the default colour stays, its
+    // flag becomes 0. Every page asks for every colour: that text is not parsed each time.
+    static constexpr const char* kUngesetzt = "000 000 000 0";
     for (unsigned i = 1; i <= static_cast<unsigned>(kColours); ++i) {
-        char key[16];
-        std::snprintf(key, sizeof key, "Farbe%u", i);
-        const std::string value =
-            QEL_GetPrivateProfileString("start", key, "000 000 000 0", "qel.ini", 256);
+        const std::string value = QEL_GetPrivateProfileString("start", "Farbe" + std::to_string(i),
+                                                              kUngesetzt, "qel.ini", 256);
+        if (value == kUngesetzt) {
+            flags[i - 1] = 0;
+            continue;
+        }
         unsigned r = 0;
         unsigned g = 0;
         unsigned b = 0;

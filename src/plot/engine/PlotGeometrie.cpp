@@ -39,10 +39,16 @@ double LineLengthD(double x1, double y1, double x2, double y2) {
     return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
 }
 
+Richtung::Richtung(double angle) : cos(std::cos(angle)), sin(std::sin(angle)) {}
+
+C1Punkt PointAtAngle(int x0, int y0, const Richtung& r, int l, int b) {
+    const int x = Trunc(x0 + l * r.cos);
+    const int y = Trunc(y0 - l * r.sin);
+    return {Trunc(x + b * r.sin), Trunc(y + b * r.cos)};
+}
+
 C1Punkt PointAtAngle(int x0, int y0, double c, int l, int b) {
-    const int x = Trunc(x0 + l * std::cos(c));
-    const int y = Trunc(y0 - l * std::sin(c));
-    return {Trunc(x + b * std::sin(c)), Trunc(y + b * std::cos(c))};
+    return PointAtAngle(x0, y0, Richtung(c), l, b);
 }
 
 C1Punkt PointOnLine(int x1, int y1, int x2, int y2, int l, int b) {

@@ -20,6 +20,13 @@ double LineLengthD(double x1, double y1, double x2, double y2);
 C1Punkt PointOnLine(int x1, int y1, int x2, int y2, int l, int b);
 // The same along a given angle from (x0, y0).
 C1Punkt PointAtAngle(int x0, int y0, double angle, int a, int b);
+// An angle's cosine and sine, taken once for the many points of a curve along it.
+struct Richtung {
+    explicit Richtung(double angle);
+    double cos;
+    double sin;
+};
+C1Punkt PointAtAngle(int x0, int y0, const Richtung& r, int a, int b);
 // Q1 = PointOnLine(l, a) and Q2 = PointOnLine(l + b, a); 0 when b < 0, else 1.
 int PointsOnLine(int x1, int y1, int x2, int y2, int l, int a, int b, C1Punkt& q1, C1Punkt& q2);
 C1Punkt PointBetween(int x1, int y1, int x2, int y2, double t);

@@ -208,6 +208,43 @@ TEST(ZustandsLinie, SortOrdersByXOrByZAndTheTripleTable) {
     EXPECT_EQ(SortTriples(nullptr, 3), 1);
 }
 
+TEST(ZustandsLinie, ACurveChangedAfterItsSortIsSortedAgain) {
+    // The drawing sorts a curve once and keeps the order: every change must undo that.
+    ZustandsLinie c = Curve({{2, 4}, {0, 0}, {4, 8}});
+    EXPECT_EQ(c.GetZAt(3.0), 6.0);
+    c.SetPoint(c.GetCount(), 1, 10); // appended out of order
+    EXPECT_EQ(c.GetZAt(0.5), 5.0);
+    EXPECT_EQ(c.GetIZmax(), 1);
+    c.SetPoint(0, 5, -2); // the first point replaced by one beyond the last
+    c.Sort();
+    EXPECT_EQ(Points(c),
+              (std::vector<std::pair<double, double>>{{1, 10}, {2, 4}, {4, 8}, {5, -2}}));
+    EXPECT_EQ(c.GetIZmin(), 3);
+    // Sorted by Z, the curve is in x order again only after a sort by x.
+    c.SortByZ();
+    c.Sort();
+    EXPECT_EQ(c.GetX(0), 1.0);
+    // Duplicates removed keep the order; a point set afterwards breaks it again.
+    c.SetPoint(c.GetCount(), 2, 4);
+    EXPECT_EQ(c.RemoveDuplicates(), 4);
+    c.SetPoint(c.GetCount(), 0, 0);
+    EXPECT_EQ(c.GetZAt(0.5), 5.0);
+    EXPECT_EQ(c.GetX(0), 0.0);
+    // A curve far from its order (set from its end) and one nearly in order come out alike.
+    ZustandsLinie rueckwaerts;
+    ZustandsLinie fastGeordnet;
+    for (int i = 0; i < 40; ++i) {
+        rueckwaerts.SetPoint(i, 39 - i, (39 - i) % 7);
+        fastGeordnet.SetPoint(i, (i + 1) % 40, ((i + 1) % 40) % 7);
+    }
+    rueckwaerts.Sort();
+    fastGeordnet.Sort();
+    EXPECT_EQ(Points(rueckwaerts), Points(fastGeordnet));
+    EXPECT_EQ(rueckwaerts.GetX(0), 0.0);
+    EXPECT_EQ(rueckwaerts.GetX(39), 39.0);
+    EXPECT_EQ(rueckwaerts.GetIZmax(), fastGeordnet.GetIZmax());
+}
+
 TEST(ZustandsLinie, DumpWritesTheExtremesAndEveryPoint) {
     ZustandsLinie c = Curve({{-1.25, -3.5}, {0.5, -2.0}});
     std::FILE* f = std::tmpfile();
