@@ -69,6 +69,8 @@ inline constexpr C1TemplateBlock kVertikalnachweis{436, 10};
 inline constexpr C1TemplateBlock kUngueltigerZustand{454, 1};
 inline constexpr C1TemplateBlock kProfilUrteil{470, 2};
 inline constexpr C1TemplateBlock kLastzustand{472, 5};
+// What the diagrams of internal forces label where the load states give two lines.
+inline constexpr C1TemplateBlock kSchnittgroessenLinien{540, 1};
 
 inline constexpr std::array kAlle = {kModus,
                                      kSystemUndBelastung,
@@ -120,6 +122,7 @@ inline constexpr std::array kAlle = {kModus,
                                      kVertikalnachweis,
                                      kUngueltigerZustand,
                                      kProfilUrteil,
-                                     kLastzustand};
+                                     kLastzustand,
+                                     kSchnittgroessenLinien};
 
 } // namespace ReportBlocks

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kLastTemplateId = 479;
+constexpr int kLastTemplateId = 540;
 constexpr int kMaxBlockLines = 17;
 
 // The number of values each writer passes to a template line, as the chapters
@@ -184,6 +184,7 @@ const std::map<int, int> kValuesPassed = {
     {444, 0},
     {445, 0},
     {454, 1},
+    {540, 0},
     // anchor
     {348, 0},
     {349, 1},
