@@ -545,6 +545,13 @@ TEST(DiagrammBeschriftung, EachLabelIsTheValueOfTheLineThatReachesFurther) {
     for (const Gelesen& g : Berichte()) {
         SCOPED_TRACE(g.name);
         ASSERT_EQ(g.diagramme.size(), 4u);
+        bool zweiLinien = false;
+        for (const Diagramm d : {kMomente, kQuerkraefte, kNormalkraefte}) {
+            zweiLinien = zweiLinien || Linien(g.diagramme[std::size_t(d)]).size() >= 2;
+        }
+        // The line under the diagrams says which line the labels belong to.
+        EXPECT_EQ(g.lauf.bericht.find("Beschriftet ist je Stelle der Wert gr") != std::string::npos,
+                  zweiLinien);
         for (const Diagramm d : {kMomente, kQuerkraefte, kNormalkraefte}) {
             const emf::Reader& r = g.diagramme[std::size_t(d)];
             const std::optional<Stab> s = StabVon(r, g.laenge);
