@@ -11,6 +11,7 @@
 #include "model/C1ZirfCalc.h"
 #include "model/C1ZirfInput.h"
 #include "platform/QELRTFXReport.h"
+#include "plot/curve/ZustandsLinie.h"
 #include "plot/member/PlotT_.h"
 #include "report/C1RTFX.h"
 #include "report/ReportBlocks.h"
@@ -41,14 +42,14 @@ enum Eintrag { kMomente = 448, kQuerkraefte = 449, kNormalkraefte = 450, kVerfor
 // user's file of that name, another run's picture) is ever written over; the picture
 // stays in memory there, and the report takes its bytes by handle.
 // The envelope of the load states draws its least values as curve 2 beside the greatest
-// (curve 1), both labelled; the one that reaches the larger magnitude filled, the other
-// outlined.
+// (curve 1), the one that reaches the larger magnitude filled, the other outlined; at each
+// labelled point the value of the larger magnitude is labelled.
 void Bild(const char* name, double widthMm, double heightMm, int zweite, bool zweiteGefuellt) {
     const std::string datei = RunTempFolder::InRun() ? RunTempFolder::FileName(name) : name;
-    const QEL_HENHMETAFILE h =
-        PlotT_ZLinie(kSlot, 1, zweite, zweiteGefuellt ? 0 : 1, zweiteGefuellt ? 1 : 0,
-                     kBeschriftung, zweite != 0 ? kBeschriftung : 0, 1, "", float(widthMm),
-                     float(heightMm), 0, datei.c_str(), nullptr, 0, nullptr, nullptr, 0);
+    const QEL_HENHMETAFILE h = PlotT_ZLinie(
+        kSlot, 1, zweite, zweiteGefuellt ? 0 : 1, zweiteGefuellt ? 1 : 0, kBeschriftung,
+        zweite != 0 ? kBeschriftung | ZustandsLinie::kHuelle : 0, 1, "", float(widthMm),
+        float(heightMm), 0, datei.c_str(), nullptr, 0, nullptr, nullptr, 0);
     if (h != 0) {
         QELRTFX_InsertMetafile(h, widthMm / kMmJeCm, heightMm / kMmJeCm);
         PlotT_DeleteEmf(h);
@@ -141,5 +142,12 @@ int C1ZirfGrafik::PlotSchnittgroessen(const std::string&, double widthMm, double
     }
 
     QELRTFX_RowEnd();
+    // Where the states give two lines, a line under the diagrams says which one the
+    // labels belong to.
+    if (!linien.momentMin.empty() || !linien.querkraftMin.empty() ||
+        !linien.normalkraftMin.empty()) {
+        pRTF->ReadTemplate(ReportBlocks::kSchnittgroessenLinien);
+        pRTF->WriteZeile(1);
+    }
     return 1;
 }

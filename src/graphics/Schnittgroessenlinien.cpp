@@ -117,14 +117,11 @@ struct Paar {
         max.push_back({x, oben ? wert : h.max, oben && beschriftet, oben ? text : "", richtung});
         min.push_back({x, oben ? h.min : wert, !oben && beschriftet, oben ? "" : text, richtung});
     }
-    // The value of the larger magnitude labelled.
-    void Groesser(double x, const Huelle& h, int richtung = 0) {
-        Wert(x, h, std::fabs(h.min) > std::fabs(h.max) ? h.min : h.max, true, {}, richtung);
-    }
-    // The least value labelled as the table prints its values, the greatest beside it.
-    void Kleinster(double x, const Huelle& h, int richtung) {
-        max.push_back({x, h.max, h.min == h.max, Tabellenwert(h.max), richtung});
-        min.push_back({x, h.min, h.min != h.max, Tabellenwert(h.min), richtung});
+    // The value of the larger magnitude labelled, the design value; `wieTabelle`: as the
+    // table prints its values.
+    void Groesser(double x, const Huelle& h, int richtung = 0, bool wieTabelle = false) {
+        const double g = std::fabs(h.min) > std::fabs(h.max) ? h.min : h.max;
+        Wert(x, h, g, true, wieTabelle ? Tabellenwert(g) : std::string{}, richtung);
     }
     // A second line only where the states differ.
     void Einzeln() {
@@ -263,10 +260,21 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         normalkraft.Groesser(unter, grenzenN(std::max(A, 0.0) + kGrenze, true), kNachUnten);
     }
     if (fussStufeN) {
-        // Just above the foot and at it, with C's vertical force: the least line's values
-        // labelled, the state of the check of the vertical forces (its sum at the foot).
-        normalkraft.Kleinster(kStufe, grenzenN(c.t - kGrenze, true), kNachOben);
-        normalkraft.Kleinster(0.0, grenzenN(c.t, true), kNachUnten);
+        // Just above the foot and at it, with C's vertical force. Both labels would run up
+        // from the member's end side by side, the inner one under the outer line: the side
+        // of the larger magnitude is labelled, as the table prints its values.
+        const Huelle oben = grenzenN(c.t - kGrenze, true);
+        const Huelle fuss = grenzenN(c.t, true);
+        const auto betrag = [](const Huelle& h) {
+            return std::max(std::fabs(h.max), std::fabs(h.min));
+        };
+        if (betrag(oben) >= betrag(fuss)) {
+            normalkraft.Groesser(kStufe, oben, kNachOben, true);
+            normalkraft.Neben(0.0, fuss);
+        } else {
+            normalkraft.Neben(kStufe, oben);
+            normalkraft.Groesser(0.0, fuss, kNachUnten, true);
+        }
     }
     if (fussStufe) {
         // At the theoretical foot the foot force C: the shear steps from its value just above

@@ -79,6 +79,8 @@ inline constexpr C1TemplateBlock kErdwiderlagerVerkehr{490, 5};
 inline constexpr C1TemplateBlock kNachweisTiefe{500, 12};
 // The load states a report names, each with its load cases and factors.
 inline constexpr C1TemplateBlock kLastzustaende{520, 7};
+// What the diagrams of internal forces label where the load states give two lines.
+inline constexpr C1TemplateBlock kSchnittgroessenLinien{540, 1};
 
 inline constexpr std::array kAlle = {kModus,
                                      kSystemUndBelastung,
@@ -135,6 +137,7 @@ inline constexpr std::array kAlle = {kModus,
                                      kLastzustand,
                                      kErdwiderlagerVerkehr,
                                      kNachweisTiefe,
-                                     kLastzustaende};
+                                     kLastzustaende,
+                                     kSchnittgroessenLinien};
 
 } // namespace ReportBlocks

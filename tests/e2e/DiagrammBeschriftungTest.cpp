@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -102,12 +103,28 @@ Gelesen Lies(const Berichtsart& art) {
     return g;
 }
 
+// Besides the review's kinds, a wall whose labels crowd at the anchor: fixed at its foot,
+// with a head pull that relieves it as a variable load, so that the shear above the anchor
+// takes its larger magnitude from the state without the pull, beside the other line's.
+std::vector<Berichtsart> WeitereArten() {
+    const std::string frei = ExampleText("anker_frei.xml");
+    return {
+        {"einspannung_100_kopfzug",
+         berichtsarten::MitLasten(
+             berichtsarten::Geaendert(frei, {{"steu.system", "2"}, {"geom.einspannung", "100"}}),
+             "      <gruppe art=\"1\" lf=\"1\" bez=\"Auflast\" v=\"10\"/>\n"
+             "      <gruppe art=\"0\" lf=\"2\" stelle=\"0\" bez=\"Trossenzug\" "
+             "v=\"0\" h=\"-30\" m=\"0\"/>")}};
+}
+
 // Every kind of report, run once for all the tests of this file.
 const std::vector<Gelesen>& Berichte() {
     static const std::vector<Gelesen> berichte = [] {
         std::vector<Gelesen> out;
-        for (const Berichtsart& art : Berichtsarten()) {
-            out.push_back(Lies(art));
+        for (const std::vector<Berichtsart>& arten : {Berichtsarten(), WeitereArten()}) {
+            for (const Berichtsart& art : arten) {
+                out.push_back(Lies(art));
+            }
         }
         return out;
     }();
@@ -459,6 +476,260 @@ TEST(DiagrammBeschriftung, TheFourDiagramsKeepOneDepthScale) {
         for (std::size_t k = 1; k < hoehen.size(); ++k) {
             EXPECT_NEAR(hoehen[k].first, hoehen[0].first, 0.01) << "diagram " << k;
             EXPECT_NEAR(hoehen[k].second, hoehen[0].second, 0.01) << "diagram " << k;
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The lines of a diagram as drawn: each a polygon that runs down the member once (from
+// the axis through the line's points back to the axis), each drawn line once.
+std::vector<std::vector<emf::Point>> Linien(const emf::Reader& r) {
+    std::vector<std::vector<emf::Point>> out;
+    for (const auto& p : r.Polygons()) {
+        if (p.size() < 3) {
+            continue;
+        }
+        bool ab = true;
+        bool auf = true;
+        for (std::size_t i = 1; i < p.size(); ++i) {
+            ab = ab && p[i].y >= p[i - 1].y;
+            auf = auf && p[i].y <= p[i - 1].y;
+        }
+        if ((ab || auf) && std::find(out.begin(), out.end(), p) == out.end()) {
+            out.push_back(p);
+        }
+    }
+    return out;
+}
+
+// The least and the greatest ordinate (from the member's axis) a line takes within
+// [y0, y1] of the picture, the points there and the line between them at both ends.
+std::pair<double, double> Spanne(const std::vector<emf::Point>& linie, double achse, double y0,
+                                 double y1) {
+    double lo = 1e30;
+    double hi = -1e30;
+    const auto nimm = [&](double o) {
+        lo = std::min(lo, o);
+        hi = std::max(hi, o);
+    };
+    for (std::size_t i = 1; i < linie.size(); ++i) {
+        const emf::Point a = linie[i - 1];
+        const emf::Point b = linie[i];
+        const double ya = std::min(a.y, b.y);
+        const double yb = std::max(a.y, b.y);
+        if (yb < y0 || ya > y1) {
+            continue;
+        }
+        if (a.y == b.y) {
+            nimm(a.x - achse);
+            nimm(b.x - achse);
+            continue;
+        }
+        for (const double y : {std::max(ya, y0), std::min(yb, y1)}) {
+            nimm(a.x + (b.x - a.x) * (y - a.y) / double(b.y - a.y) - achse);
+        }
+    }
+    return {lo, hi};
+}
+
+// The rule of the labels: where the load states give two lines, a label other than the
+// table's values is the value of the line that reaches further at its point; the
+// other line, the favourable bound of the states, is drawn without labels. A label stands
+// at its point with one end or with its middle; at one of the three its value, to the
+// picture's scale, is the ordinate of the line that reaches further there. The scale is
+// read off the picture: the one that puts the most labels on a line.
+TEST(DiagrammBeschriftung, EachLabelIsTheValueOfTheLineThatReachesFurther) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        ASSERT_EQ(g.diagramme.size(), 4u);
+        bool zweiLinien = false;
+        for (const Diagramm d : {kMomente, kQuerkraefte, kNormalkraefte}) {
+            zweiLinien = zweiLinien || Linien(g.diagramme[std::size_t(d)]).size() >= 2;
+        }
+        // The line under the diagrams says which line the labels belong to.
+        EXPECT_EQ(g.lauf.bericht.find("Beschriftet ist je Stelle der Wert gr") != std::string::npos,
+                  zweiLinien);
+        for (const Diagramm d : {kMomente, kQuerkraefte, kNormalkraefte}) {
+            const emf::Reader& r = g.diagramme[std::size_t(d)];
+            const std::optional<Stab> s = StabVon(r, g.laenge);
+            ASSERT_TRUE(s);
+            const std::vector<std::vector<emf::Point>> linien = Linien(r);
+            const std::vector<Label> labels = Labels(r);
+            if (linien.size() < 2 || labels.empty()) {
+                continue;
+            }
+            double grossOrdinate = 0.0;
+            for (const auto& linie : linien) {
+                for (const emf::Point& p : linie) {
+                    const double o = p.x - s->achseX;
+                    grossOrdinate = std::max(grossOrdinate, std::fabs(o));
+                }
+            }
+            const double toleranz = 0.015 * grossOrdinate + 2.0;
+            const auto stellen = [](const Label& l) {
+                return std::array{double(l.box.top), double(l.box.bottom),
+                                  (l.box.top + l.box.bottom) / 2.0};
+            };
+            // Whether a label, to the scale (with its sign), stands on a line at one of its
+            // places and no line reaches further throughout it.
+            const auto passt = [&](const Label& l, double skala) {
+                const double o = l.wert * skala;
+                for (const double y : stellen(l)) {
+                    bool aufEiner = false;
+                    bool andereWeiter = false;
+                    for (const auto& linie : linien) {
+                        const auto [lo, hi] =
+                            Spanne(linie, s->achseX, y - s->Toleranz(), y + s->Toleranz());
+                        if (lo > hi) {
+                            continue;
+                        }
+                        aufEiner = aufEiner || (o >= lo - toleranz && o <= hi + toleranz);
+                        const double weniger =
+                            lo * hi > 0.0 ? std::min(std::fabs(lo), std::fabs(hi)) : 0.0;
+                        andereWeiter = andereWeiter || weniger > std::fabs(o) + toleranz;
+                    }
+                    if (aufEiner && !andereWeiter) {
+                        return true;
+                    }
+                }
+                return false;
+            };
+            // The picture's scale: of the scales that put a label on a line at one of its
+            // places, the one most labels agree with.
+            double skala = 0.0;
+            int einig = -1;
+            for (const Label& l : labels) {
+                for (const double y : stellen(l)) {
+                    for (const auto& linie : linien) {
+                        const auto [lo, hi] = Spanne(linie, s->achseX, y, y);
+                        if (lo > hi || l.wert == 0.0) {
+                            continue;
+                        }
+                        for (const double o : {lo, hi}) {
+                            const int n = static_cast<int>(
+                                std::count_if(labels.begin(), labels.end(), [&](const Label& m) {
+                                    return passt(m, o / l.wert);
+                                }));
+                            if (n > einig) {
+                                einig = n;
+                                skala = o / l.wert;
+                            }
+                        }
+                    }
+                }
+            }
+            ASSERT_NE(skala, 0.0);
+            for (const Label& l : labels) {
+                // A value the table prints stands at its point as printed (checked above).
+                const bool tabellenwert =
+                    d != kQuerkraefte &&
+                    std::any_of(g.tabelle.begin(), g.tabelle.end(), [&](const Tabellenzeile& z) {
+                        return (d == kMomente ? z.m : z.n) == l.text;
+                    });
+                if (tabellenwert) {
+                    continue;
+                }
+                EXPECT_TRUE(passt(l, skala))
+                    << "diagram " << int(d) << ": \"" << l.text
+                    << "\" is no value of the line that reaches further;" << Beschreibung(r, *s);
+            }
+        }
+    }
+}
+
+// The shear steps at the anchor by the anchor force, and both of its sides are labelled
+// however the labels crowd there: a reader finds Ad as the step. By hand: Ad is the
+// report's horizontal design anchor force.
+TEST(DiagrammBeschriftung, TheShearStepAtTheAnchorIsLabelledOnBothSides) {
+    int verankert = 0;
+    for (const Gelesen& g : Berichte()) {
+        const auto anker = std::find_if(g.tabelle.begin(), g.tabelle.end(),
+                                        [](const Tabellenzeile& z) { return z.stelle == "Anker"; });
+        if (anker == g.tabelle.end() || anker->y <= 0.0) {
+            continue;
+        }
+        SCOPED_TRACE(g.name);
+        ++verankert;
+        ASSERT_EQ(g.diagramme.size(), 4u);
+        const auto ad = ZahlInZelle(BerichtsZeile(g.lauf.bericht, "Ankerkraft horizontal"), 2);
+        ASSERT_TRUE(ad.has_value());
+        const emf::Reader& q = g.diagramme[kQuerkraefte];
+        const Stab s = *StabVon(q, g.laenge);
+        const AmAnker qa = AnkerLabels(q, s, anker->y);
+        ASSERT_TRUE(qa.oben && qa.unten) << Beschreibung(q, s);
+        EXPECT_NEAR(std::fabs(qa.unten->wert - qa.oben->wert), *ad, kRundung);
+    }
+    EXPECT_GE(verankert, 15);
+}
+
+// Whether the line from a to b runs through a text's box (its line height by its advance)
+// where its digits stand: more than 15 % of the line height in from its long edges (the
+// digits leave about a sixth of it free above and below them, and the text's own point
+// stands in that margin) and 5 % from its ends, and a unit more for the rounding to the
+// picture's units.
+bool DurchBox(emf::Point a, emf::Point b, const emf::Rect& box) {
+    const int breite = std::abs(box.right - box.left);
+    const int hoehe = std::abs(box.bottom - box.top);
+    const bool quer = breite < hoehe; // the text runs down the picture
+    const double zeile = std::min(breite, hoehe);
+    const double randX = (quer ? 0.15 : 0.05) * zeile + 1.0;
+    const double randY = (quer ? 0.05 : 0.15) * zeile + 1.0;
+    const double l = box.left + randX;
+    const double r = box.right - randX;
+    const double o = box.top + randY;
+    const double u = box.bottom - randY;
+    if (l >= r || o >= u) {
+        return false;
+    }
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double dx = double(b.x) - a.x;
+    const double dy = double(b.y) - a.y;
+    for (const auto& [p, q] : {std::pair{-dx, a.x - l}, std::pair{dx, r - a.x},
+                               std::pair{-dy, a.y - o}, std::pair{dy, u - a.y}}) {
+        if (p == 0.0) {
+            if (q <= 0.0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0.0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 >= t1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// No drawn line of a diagram (its lines, their outlines, the leader lines of the labels)
+// runs through a label: a number crossed by a line is misread.
+TEST(DiagrammBeschriftung, NoLineRunsThroughALabel) {
+    for (const Gelesen& g : Berichte()) {
+        SCOPED_TRACE(g.name);
+        ASSERT_EQ(g.diagramme.size(), 4u);
+        for (std::size_t k = 0; k < g.diagramme.size(); ++k) {
+            const emf::Reader& r = g.diagramme[k];
+            std::vector<std::pair<emf::Point, emf::Point>> strecken = r.Lines();
+            for (const auto& p : r.Polygons()) {
+                for (std::size_t i = 0; i < p.size(); ++i) {
+                    strecken.emplace_back(p[i], p[(i + 1) % p.size()]);
+                }
+            }
+            for (const Label& l : Labels(r)) {
+                const bool gekreuzt =
+                    std::any_of(strecken.begin(), strecken.end(), [&](const auto& st) {
+                        return DurchBox(st.first, st.second, l.box);
+                    });
+                EXPECT_FALSE(gekreuzt) << "diagram " << k << ": \"" << l.text << "\"";
+            }
         }
     }
 }

@@ -185,6 +185,7 @@ const std::map<int, int> kValuesPassed = {
     {444, 0},
     {445, 0},
     {454, 1},
+    {540, 0},
     // anchor
     {348, 0},
     {349, 1},

@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace emf {
@@ -113,6 +114,8 @@ public:
     const std::vector<Font>& Fonts() const { return fonts; }
     const std::vector<std::uint32_t>& BrushColours() const { return brushColours; }
     const std::vector<std::vector<Point>>& Polygons() const { return polygons; }
+    // The straight lines drawn by LINETO, from the current position to the point.
+    const std::vector<std::pair<Point, Point>>& Lines() const { return lines; }
     // Destination boxes of the bitmaps.
     const std::vector<Rect>& Bitmaps() const { return bitmaps; }
     // The extent of every drawing record, the pen's half width included.
@@ -186,6 +189,7 @@ private:
             case 54: { // LINETO
                 const Point to{I32(p), I32(p + 4)};
                 AddExtent({current.x, current.y, to.x, to.y}, HalfPen());
+                lines.push_back({current, to});
                 current = to;
                 break;
             }
@@ -388,6 +392,7 @@ private:
     std::vector<Font> fonts;
     std::vector<std::uint32_t> brushColours;
     std::vector<std::vector<Point>> polygons;
+    std::vector<std::pair<Point, Point>> lines;
     std::vector<Rect> bitmaps;
     std::vector<Rect> extents;
     std::set<std::uint32_t> live;

@@ -20,15 +20,27 @@ struct ExtremLabel {
     // start, 0 whichever fits.
     int richtung = 0;
 
+    // The distance along the member to the nearest point of another value the report
+    // prints, toward the member's end and toward its start: a way that would cover it is
+    // taken last.
+    double freiZumEnde = 1e300;
+    double freiZumAnfang = 1e300;
+
     static constexpr int kGroesster = 0;
     static constexpr int kMarkiert = 1;
     static constexpr int kSonstige = 2;
 
-    // The order of placing: the values a table prints (a text of their own) before all
-    // others, so that where a label stands at a point of the table it is the table's;
+    // Whether the label is a value the report prints (a text of its own) or a side of a
+    // step (a way of its own): such a label never gives way to another.
+    bool Vorrang() const { return !text.empty() || richtung != 0; }
+    // The order of placing: the values a table prints before all others, so that where a
+    // label stands at a point of the table it is the table's; then the sides of a step;
     // then by rank, of the marked points those with a text first.
     int Reihenfolge() const {
         if (!text.empty()) {
+            return -2;
+        }
+        if (richtung != 0) {
             return -1;
         }
         return 2 * rang + (rang == kMarkiert ? 1 : 0);
@@ -36,10 +48,10 @@ struct ExtremLabel {
     // Whether this label gives way to b, another label within `naehe` along the member
     // on the same side: when it only repeats b (a value within a hundredth of b's, b a
     // value a table prints, or b the larger, or b the earlier of equal ones), or when it
-    // is a lesser extreme beside b, b no marked point. A value a table prints never gives
-    // way. `spaeter`: this label comes after b in their list.
+    // is a lesser extreme beside b, b no marked point. A value a table prints and a side
+    // of a step never give way. `spaeter`: this label comes after b in their list.
     bool WeichtFuer(const ExtremLabel& b, double naehe, bool spaeter) const {
-        if (!text.empty() || position - b.position >= naehe || b.position - position >= naehe ||
+        if (Vorrang() || position - b.position >= naehe || b.position - position >= naehe ||
             value * b.value <= 0.0) {
             return false;
         }

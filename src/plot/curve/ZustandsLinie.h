@@ -23,6 +23,10 @@ public:
     static constexpr int kGrowth = 10;
     // Points closer than this (m) are one point to a mark.
     static constexpr double kMarkeToleranz = 1e-6;
+    // Added to the second curve's label kinds: the two curves are the greatest and the
+    // least values of an envelope, and only the value of the larger magnitude at a point is
+    // labelled (the design value); an extreme of one where the other reaches further is not.
+    static constexpr int kHuelle = 16;
 
     ZustandsLinie();
 
@@ -93,7 +97,7 @@ private:
     // The labels of this curve and of `second`, drawn to one scale, placed in one order.
     void PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
                      double length, double zUpper, double zLower, ZustandsLinie& second,
-                     int labelKinds1, int labelKinds2, int signedLabels);
+                     int labelKinds1, int labelKinds2, int signedLabels, bool huelle);
     // The labels of a drawn curve: its extremes of the given kinds and its marked points,
     // ordinates and positions in world units of the page (scales sz across, sx along).
     // A label's length along the member, in text heights h.
@@ -102,8 +106,18 @@ private:
     std::vector<ExtremLabel> Labels(int labelKinds, double sx, double sz, double naehe);
     // Whether a value is below the share `anteil` of the curve's greatest magnitude.
     bool Nebensaechlich(double z, double anteil) const;
+    // The text of a label; empty where there is nothing to read off (a value that reads
+    // as zero, a lesser extreme too small beside the curve's greatest).
+    std::string LabelText(const ExtremLabel& label, int signedLabels) const;
+    // The curve's value at px, straight between its points; the curve sorted along x.
+    double WertBei(double px) const;
+    // The leader lines the labels will draw from their points to the member, kept clear
+    // by every label of the page.
+    void SperreFuehrungen(C1Plot& page, int mode, const std::vector<ExtremLabel>& labels, int ax,
+                          int ay, int bx, int by, int signedLabels) const;
     // Writes the labels beside the curve on the page, the most important first; a label
-    // that would print over one placed before is left out.
+    // that would print over one placed before, or be crossed by a drawn line, is moved
+    // out a little at a time, else left out.
     void PlotLabels(C1Plot& page, int mode, const std::vector<ExtremLabel>& labels, double h,
                     int ax, int ay, int bx, int by, double axisLength, int signedLabels) const;
     void RecomputeExtremes();

@@ -26,8 +26,9 @@ constexpr int kWeglassen = 2;
 // Two labels keep this share of a text height clear between them.
 constexpr double kAbstand = 0.6;
 // A label that finds no place beside its point moves this many text heights away from
-// the member.
-constexpr double kAusweichen = 1.2;
+// the member at a time, at most this many times.
+constexpr double kAusweichen = 0.6;
+constexpr int kAusweichSchritte = 4;
 
 std::vector<int> KindsOf(int labelKinds) {
     switch (labelKinds) {
@@ -62,6 +63,7 @@ bool ZustandsLinie::Nebensaechlich(double z, double anteil) const {
 }
 
 std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double sz, double naehe) {
+    labelKinds &= ~kHuelle;
     // The extremes by kind, merged where they lie close.
     std::vector<ExtremLabel> labels;
     std::vector<int> punkte;
@@ -172,6 +174,51 @@ std::vector<ExtremLabel> ZustandsLinie::Labels(int labelKinds, double sx, double
     return labels;
 }
 
+std::string ZustandsLinie::LabelText(const ExtremLabel& label, int signedLabels) const {
+    const double v = signedLabels != 0 ? label.value : std::fabs(label.value);
+    const std::string text = label.text.empty() ? FormatKurvenWert(v) : label.text;
+    if (LiestNull(text) ||
+        (label.rang == ExtremLabel::kSonstige && Nebensaechlich(label.value, kNebensaechlich))) {
+        return {};
+    }
+    return text;
+}
+
+double ZustandsLinie::WertBei(double px) const {
+    if (n == 0) {
+        return 0.0;
+    }
+    const auto ende = x.begin() + n;
+    const auto rechts = std::lower_bound(x.begin(), ende, px);
+    if (rechts == x.begin()) {
+        return Z[0];
+    }
+    if (rechts == ende) {
+        return Z[static_cast<std::size_t>(n - 1)];
+    }
+    const auto i = static_cast<std::size_t>(rechts - x.begin());
+    const double dx = x[i] - x[i - 1];
+    return dx > 0.0 ? Z[i - 1] + (Z[i] - Z[i - 1]) * (px - x[i - 1]) / dx : Z[i];
+}
+
+void ZustandsLinie::SperreFuehrungen(C1Plot& page, int mode, const std::vector<ExtremLabel>& labels,
+                                     int ax, int ay, int bx, int by, int signedLabels) const {
+    if (mode <= 0) {
+        return;
+    }
+    for (const ExtremLabel& label : labels) {
+        if (LabelText(label, signedLabels).empty()) {
+            continue;
+        }
+        const C1Punkt p = PointOnLine(ax, ay, bx, by, static_cast<int>(label.position),
+                                      static_cast<int>(label.ordinate));
+        if (const auto foot = PerpendicularFoot(ax, ay, bx, by, p.x, p.y)) {
+            const C1Punkt linie[] = {p, *foot};
+            page.GetSperrlinien().Add(linie, 2);
+        }
+    }
+}
+
 void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremLabel>& labels,
                                double h, int ax, int ay, int bx, int by, double axisLength,
                                int signedLabels) const {
@@ -183,10 +230,8 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
     const int abstandVorher = page.GetTextAbstand();
     page.SetTextAbstand(static_cast<int>(kAbstand * hoehe));
     for (const ExtremLabel& label : labels) {
-        const double v = signedLabels != 0 ? label.value : std::fabs(label.value);
-        const std::string text = label.text.empty() ? FormatKurvenWert(v) : label.text;
-        if (LiestNull(text) || (label.rang == ExtremLabel::kSonstige &&
-                                Nebensaechlich(label.value, kNebensaechlich))) {
+        const std::string text = LabelText(label, signedLabels);
+        if (text.empty()) {
             continue;
         }
         // The text stands on the side of its value, so that it never crosses the member.
@@ -194,8 +239,9 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
         const bool rechts = label.value > 0.0;
         // Along the member the text runs from its point toward the member's end, and back
         // from it where it would reach beyond that end: it stays beside the member. Where
-        // that place is taken (by another label, by a support's symbol), the other way or
-        // centred on its point; where every place is taken it is left out.
+        // that place is taken (by another label, by a support's symbol, by a drawn line
+        // running through it), the other way or centred on its point; where every place is
+        // taken it is left out.
         const double laenge = kTextStreckung * page.GetTextWidth(text, hoehe);
         const bool zumEnde = label.position + laenge <= axisLength;
         const bool zumAnfang = label.position - laenge >= 0.0;
@@ -213,25 +259,51 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
         if (label.position - laenge / 2.0 >= 0.0 && label.position + laenge / 2.0 <= axisLength) {
             wege.push_back(kMitte);
         }
-        // Beside its point, else once further out where that stays within the width the
-        // line and the label of its extreme on that side take: the picture keeps its scale,
-        // and the depth scale of its row.
+        // A way that would cover the point of another value the report prints goes last.
+        const auto deckt = [&](int weg) {
+            return (weg != kRechts && laenge / (weg == kMitte ? 2.0 : 1.0) > label.freiZumEnde) ||
+                   (weg != kLinks && laenge / (weg == kMitte ? 2.0 : 1.0) > label.freiZumAnfang);
+        };
+        std::stable_partition(wege.begin(), wege.end(), [&](int weg) { return !deckt(weg); });
+        // Beside its point, else a step further out at a time where that stays within the
+        // width the line and the label of its extreme on that side take: the picture keeps
+        // its scale, and the depth scale of its row.
         const double skala = label.value != 0.0 ? std::fabs(label.ordinate / label.value) : 0.0;
         const double breite = (rechts ? std::max(Zmax, 0.0) : std::max(-Zmin, 0.0)) * skala + h;
-        bool gesetzt = false;
-        for (const double weiter : {0.0, kAusweichen * h}) {
-            if (weiter > 0.0 && std::fabs(label.ordinate) + weiter + h > breite) {
-                break;
+        // A side of a step keeps its way first (the value above the step runs up from it,
+        // the one below down) and moves out along it; every other label takes the first
+        // way free beside its point before it moves out.
+        const auto setzeAuf = [&](const std::vector<int>& auswahl) {
+            for (int schritt = 0; schritt <= kAusweichSchritte; ++schritt) {
+                const double weiter = schritt * kAusweichen * h;
+                if (schritt > 0 && std::fabs(label.ordinate) + weiter + h > breite) {
+                    return false;
+                }
+                const C1Punkt anker = rechts ? on(label.position, label.ordinate + h + weiter)
+                                             : on(label.position, label.ordinate - weiter);
+                if (std::any_of(auswahl.begin(), auswahl.end(), [&](int align) {
+                        return page.PlotTextAt(anker.x, anker.y, angle, text, hoehe, kWeglassen,
+                                               align, 0, 0, 0);
+                    })) {
+                    return true;
+                }
             }
-            const C1Punkt anker = rechts ? on(label.position, label.ordinate + h + weiter)
-                                         : on(label.position, label.ordinate - weiter);
-            gesetzt = std::any_of(wege.begin(), wege.end(), [&](int align) {
-                return page.PlotTextAt(anker.x, anker.y, angle, text, hoehe, kWeglassen, align, 0,
-                                       0, 0);
-            });
-            if (gesetzt) {
-                break;
+            return false;
+        };
+        const auto setze = [&]() {
+            if (label.richtung != 0 && !wege.empty() && wege.front() == label.richtung) {
+                return setzeAuf({wege.front()}) ||
+                       setzeAuf(std::vector<int>(wege.begin() + 1, wege.end()));
             }
+            return setzeAuf(wege);
+        };
+        bool gesetzt = setze();
+        if (!gesetzt && (label.Vorrang() || label.rang != ExtremLabel::kSonstige)) {
+            // A value the reader must find (the table's, a step's, the greatest) is
+            // labelled even where every place beside it is crossed by a line.
+            page.SetLinienMeiden(false);
+            gesetzt = setze();
+            page.SetLinienMeiden(true);
         }
         if (!gesetzt) {
             continue;

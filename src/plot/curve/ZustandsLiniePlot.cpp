@@ -19,6 +19,8 @@ constexpr double kRangeMargin = 1.1;
 constexpr double kBarShare = 0.2;
 constexpr int kBarBrush = 7;
 constexpr int kBarBrush2 = 8;
+// Two values whose magnitudes differ by less than this share of their sum are equal.
+constexpr double kGleichAnteil = 1e-9;
 
 } // namespace
 
@@ -70,8 +72,13 @@ int ZustandsLinie::PlotKurve(C1Plot& page, int mode, int labelKinds, double h, i
         page.PopBrush();
     }
 
-    PlotLabels(page, mode, Labels(labelKinds, sx, sz, kLabelLaenge * h), h, ax, ay, bx, by,
-               sx * length, signedLabels);
+    const std::vector<ExtremLabel> labels = Labels(labelKinds, sx, sz, kLabelLaenge * h);
+    if (!labels.empty()) {
+        // The labels keep clear of the line they belong to and of their leader lines.
+        page.GetSperrlinien().Add(points.data(), points.size());
+        SperreFuehrungen(page, mode, labels, ax, ay, bx, by, signedLabels);
+    }
+    PlotLabels(page, mode, labels, h, ax, ay, bx, by, sx * length, signedLabels);
 
     page.PopPen();
     // White dots widen the page's box to the curve's range and a text height each side.
@@ -107,7 +114,7 @@ void ZustandsLinie::Skalen(C1Plot& page, int mode, int ax, int ay, int bx, int b
 
 void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay, int bx, int by,
                                 double length, double zUpper, double zLower, ZustandsLinie& second,
-                                int labelKinds1, int labelKinds2, int signedLabels) {
+                                int labelKinds1, int labelKinds2, int signedLabels, bool huelle) {
     double sx = 0.0;
     double sz = 0.0;
     Skalen(page, mode, ax, ay, bx, by, length, zUpper, zLower, sx, sz);
@@ -126,6 +133,22 @@ void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay
         for (const ExtremLabel& l : kurve->Labels(kinds, sx, sz, kLabelLaenge * h)) {
             alle.push_back({kurve, l});
         }
+    }
+    // Of an envelope only the design line is labelled: at each point the value of the
+    // larger magnitude of the two, the one the table prints there. An extreme of one line
+    // where the other reaches further is the favourable bound of the states, drawn and not
+    // labelled. The values the report prints and the sides of a step are design values as
+    // marked.
+    if (huelle && sx > 0.0) {
+        std::erase_if(alle, [&](const Label& l) {
+            if (l.label.Vorrang()) {
+                return false;
+            }
+            const ZustandsLinie& andere = l.kurve == this ? second : *this;
+            const double w = std::fabs(andere.WertBei(l.label.position / sx));
+            const double v = std::fabs(l.label.value);
+            return v < w - kGleichAnteil * (v + w);
+        });
     }
     const double hoechster = std::max(Zmax, second.Zmax);
     const double tiefster = std::min(Zmin, second.Zmin);
@@ -152,7 +175,23 @@ void ZustandsLinie::PlotLabels2(C1Plot& page, int mode, double h, int ax, int ay
     alle = std::move(bleibt);
     std::stable_sort(alle.begin(), alle.end(),
                      [&](const Label& l, const Label& r) { return l.label.Vor(r.label); });
+    for (Label& l : alle) {
+        for (const Label& m : alle) {
+            if (&m == &l || m.label.text.empty()) {
+                continue;
+            }
+            const double d = m.label.position - l.label.position;
+            if (d > 0.0) {
+                l.label.freiZumEnde = std::min(l.label.freiZumEnde, d);
+            } else if (d < 0.0) {
+                l.label.freiZumAnfang = std::min(l.label.freiZumAnfang, -d);
+            }
+        }
+    }
     page.SelectPen(1, 0, 0, 1);
+    for (const Label& l : alle) {
+        l.kurve->SperreFuehrungen(page, mode, {l.label}, ax, ay, bx, by, signedLabels);
+    }
     for (const Label& l : alle) {
         l.kurve->PlotLabels(page, mode, {l.label}, h, ax, ay, bx, by, sx * length, signedLabels);
     }
@@ -166,6 +205,8 @@ int ZustandsLinie::PlotKurve2(C1Plot& page, int mode, double h, int ax, int ay, 
     if (n == 0) {
         return 0;
     }
+    const bool huelle = (labelKinds2 & kHuelle) != 0;
+    labelKinds2 &= ~kHuelle;
     std::vector<C1Punkt> p1;
     std::vector<C1Punkt> p2;
     int last1 = 0;
@@ -220,8 +261,11 @@ int ZustandsLinie::PlotKurve2(C1Plot& page, int mode, double h, int ax, int ay, 
                       signedLabels, zUpper, zLower, p2, &last2, true);
     PlotKurve(page, mode, 0, h, ax, ay, bx, by, colourFlags, colours, length, 0, signedLabels,
               zUpper, zLower, p1, &last1, true);
+    // The labels keep clear of both lines.
+    page.GetSperrlinien().Add(p1.data(), static_cast<std::size_t>(last1) + 1);
+    page.GetSperrlinien().Add(p2.data(), static_cast<std::size_t>(last2) + 1);
     PlotLabels2(page, mode, h, ax, ay, bx, by, length, zUpper, zLower, *second, labelKinds1,
-                labelKinds2, signedLabels);
+                labelKinds2, signedLabels, huelle);
     return 1;
 }
 

@@ -53,6 +53,7 @@ int C1Plot::SetUpPage(EmfWriter* target, double worldW, double worldH, int devW,
     bHook = hook;
     iMode = mode;
     TextRects.Clear();
+    sperrlinien.Clear();
     ZeichenObjList.clear();
     nZeichenObj = 0;
     for (C1Rect& r : LastRect) {

@@ -15,6 +15,7 @@
 #include "plot/engine/C1GdiObj.h"
 #include "plot/engine/C1Punkt.h"
 #include "plot/engine/C1Rect.h"
+#include "plot/engine/C1Sperrlinien.h"
 #include "plot/engine/C1TextRects.h"
 #include "plot/engine/C1ZeichenObj.h"
 
@@ -210,6 +211,10 @@ public:
     // that two such texts never run together; 0 by default.
     void SetTextAbstand(int abstand) { textAbstand = abstand; }
     int GetTextAbstand() const { return textAbstand; }
+    // The drawn lines that such texts keep clear of besides the other texts (a result
+    // curve and its leader lines); `meiden` false: only the other texts count.
+    C1Sperrlinien& GetSperrlinien() { return sperrlinien; }
+    void SetLinienMeiden(bool meiden) { linienMeiden = meiden; }
     C1Box GetTextBox(int slot) const { return TextBox.at(static_cast<std::size_t>(slot)); }
 
     int AddZeichenObj(int iArt, int iRow, int iCol, const C1Rect& rect);
@@ -294,6 +299,8 @@ private:
     int iCadTextColour = 7;
     C1TextRects TextRects;
     int textAbstand = 0;
+    C1Sperrlinien sperrlinien;
+    bool linienMeiden = true;
     int nZeichenObj = 0;
     std::vector<C1ZeichenObj> ZeichenObjList;
     COLORREF Fuellfarbe1 = 0xFFDAB5;

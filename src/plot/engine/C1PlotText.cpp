@@ -4,6 +4,7 @@
 #include "plot/engine/PlotGeometrie.h"
 #include "plot/engine/TextReinigung.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,6 +13,12 @@ constexpr double kPiText = 3.14159;
 constexpr double kPiTextAt = 3.1415;
 constexpr double kBandShare = 0.9;
 constexpr double kHookHeightShare = 0.9;
+
+// The box around the four corners of a text.
+C1Box Huelle(C1Punkt a, C1Punkt b, C1Punkt c, C1Punkt d) {
+    return {std::min({a.x, b.x, c.x, d.x}), std::min({a.y, b.y, c.y, d.y}),
+            std::max({a.x, b.x, c.x, d.x}), std::max({a.y, b.y, c.y, d.y})};
+}
 constexpr double kHookTextShare = 0.8;
 constexpr double kHookTextShift = 0.64;
 constexpr double kTextAtStretch = 1.02;
@@ -222,7 +229,10 @@ bool C1Plot::PlotTextLine(int x1, int y1, int x2, int y2, const std::string& raw
             // after it, so that a later text never runs into this one end to end (side by
             // side, and at a symbol, texts may touch).
             const int a = textAbstand;
-            overlap = TextRects.Ueberlappt(C1Rect::FromQuad(q1, q2, q3, q4)) ? 1 : 0;
+            overlap = TextRects.Ueberlappt(C1Rect::FromQuad(q1, q2, q3, q4)) ||
+                              (linienMeiden && sperrlinien.Kreuzt(Huelle(q1, q2, q3, q4)))
+                          ? 1
+                          : 0;
             if (overlap == 0) {
                 TextRects.Freihalten(
                     C1Rect::FromQuad(PointOnLine(x1, y1, x2, y2, m - a, g + h),
