@@ -260,21 +260,13 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         normalkraft.Groesser(unter, grenzenN(std::max(A, 0.0) + kGrenze, true), kNachUnten);
     }
     if (fussStufeN) {
-        // Just above the foot and at it, with C's vertical force. Both labels would run up
-        // from the member's end side by side, the inner one under the outer line: the side
-        // of the larger magnitude is labelled, as the table prints its values.
+        // Just above the foot and at it, with C's vertical force: both sides of the step
+        // labelled, above it the design value, at the foot the least line's value, the sum
+        // of the governing state's check of the vertical forces.
         const Huelle oben = grenzenN(c.t - kGrenze, true);
         const Huelle fuss = grenzenN(c.t, true);
-        const auto betrag = [](const Huelle& h) {
-            return std::max(std::fabs(h.max), std::fabs(h.min));
-        };
-        if (betrag(oben) >= betrag(fuss)) {
-            normalkraft.Groesser(kStufe, oben, kNachOben, true);
-            normalkraft.Neben(0.0, fuss);
-        } else {
-            normalkraft.Neben(kStufe, oben);
-            normalkraft.Groesser(0.0, fuss, kNachUnten, true);
-        }
+        normalkraft.Groesser(kStufe, oben, kNachOben, true);
+        normalkraft.Wert(0.0, fuss, fuss.min, true, Tabellenwert(fuss.min), kNachUnten);
     }
     if (fussStufe) {
         // At the theoretical foot the foot force C: the shear steps from its value just above

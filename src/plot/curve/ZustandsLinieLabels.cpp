@@ -273,18 +273,35 @@ void ZustandsLinie::PlotLabels(C1Plot& page, int mode, const std::vector<ExtremL
         // A side of a step keeps its way first (the value above the step runs up from it,
         // the one below down) and moves out along it; every other label takes the first
         // way free beside its point before it moves out.
+        const auto setzeBei = [&](const std::vector<int>& auswahl, double ordinate) {
+            const C1Punkt anker = on(label.position, ordinate);
+            return std::any_of(auswahl.begin(), auswahl.end(), [&](int align) {
+                return page.PlotTextAt(anker.x, anker.y, angle, text, hoehe, kWeglassen, align, 0,
+                                       0, 0);
+            });
+        };
+        // A value the reader must find may also step in toward the member, between its
+        // point and the member (the inner side of a step at the member's end, whose outer
+        // line runs past the place outside it).
+        const double seite = rechts ? 1.0 : -1.0;
         const auto setzeAuf = [&](const std::vector<int>& auswahl) {
             for (int schritt = 0; schritt <= kAusweichSchritte; ++schritt) {
                 const double weiter = schritt * kAusweichen * h;
                 if (schritt > 0 && std::fabs(label.ordinate) + weiter + h > breite) {
-                    return false;
+                    break;
                 }
-                const C1Punkt anker = rechts ? on(label.position, label.ordinate + h + weiter)
-                                             : on(label.position, label.ordinate - weiter);
-                if (std::any_of(auswahl.begin(), auswahl.end(), [&](int align) {
-                        return page.PlotTextAt(anker.x, anker.y, angle, text, hoehe, kWeglassen,
-                                               align, 0, 0, 0);
-                    })) {
+                if (setzeBei(auswahl,
+                             rechts ? label.ordinate + h + weiter : label.ordinate - weiter)) {
+                    return true;
+                }
+            }
+            for (int schritt = 1; label.Vorrang() && schritt <= kAusweichSchritte; ++schritt) {
+                const double innen = schritt * kAusweichen * h + h;
+                if (std::fabs(label.ordinate) < innen) {
+                    break;
+                }
+                if (setzeBei(auswahl,
+                             (rechts ? label.ordinate + h : label.ordinate) - seite * innen)) {
                     return true;
                 }
             }
