@@ -238,6 +238,15 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         baum.SetText(nachweise, "lastzustand", ReportSicht::ZustandEinbindung(calc));
     }
     rtf.EndRow();
+    // The load states that the depth and the anchor force are of.
+    rtf.ReadTemplate(ReportBlocks::kLastzustand);
+    rtf.WriteEintrag(kZustandEinbindung, {ReportSicht::ZustandEinbindung(calc)});
+    if (in.mitanker > 0) {
+        rtf.WriteEintrag(kZustandAnkerkraft, {ReportSicht::ZustandAd(calc)});
+    }
+    rtf.EndRow();
+    // A checked depth's formula, verdict and what its depths mean close the table, its
+    // states' rows included.
     if (nachweis) {
         rtf.ReadTemplate(ReportBlocks::kNachweisTiefe);
         rtf.WriteEintrag(formel);
@@ -247,13 +256,6 @@ int C1ZirfReport::WriteEinbindetiefe(int) {
         rtf.WriteEintrag(kTiefenBedeutung);
         rtf.WriteEintrag(kTiefenBedeutungEingabe);
     }
-    // The load states that the depth and the anchor force are of.
-    rtf.ReadTemplate(ReportBlocks::kLastzustand);
-    rtf.WriteEintrag(kZustandEinbindung, {ReportSicht::ZustandEinbindung(calc)});
-    if (in.mitanker > 0) {
-        rtf.WriteEintrag(kZustandAnkerkraft, {ReportSicht::ZustandAd(calc)});
-    }
-    rtf.EndRow();
     // The states the wall cannot stand in count in no value of the report.
     const std::vector<std::string> ungueltig = calc.UngueltigeZustaende();
     if (!ungueltig.empty()) {
