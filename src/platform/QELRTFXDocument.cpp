@@ -285,7 +285,8 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
             if (abstand) {
                 out += "\\pard\\plain\\s0\\sa0\\sl-";
                 AppendNumber(out, kStyles[s].spaceBefore);
-                out += "\\slmult0\\f1\\fs2 \\par\n";
+                // It keeps with its heading, as the heading keeps with what it heads.
+                out += "\\slmult0\\keepn\\f1\\fs2 \\par\n";
             }
             AppendStyleStart(out, t->style, keep[i++]);
             if (abstand) {

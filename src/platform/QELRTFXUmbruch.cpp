@@ -108,8 +108,15 @@ std::vector<bool> KeepWithNext(const std::vector<UmbruchTeil>& teile) {
                 }
                 if (zeilen <= kSchlusszeilen &&
                     (schluss == teile.size() || teile[schluss].art == UmbruchArt::Ueberschrift)) {
-                    for (; i < letzte; ++i) {
+                    // Under a row of pictures the lines (what the pictures label) keep with
+                    // the heading after them too: the diagrams and their table share a page.
+                    const bool bilder = vorher == UmbruchArt::Bildzeile && schluss < teile.size();
+                    const std::size_t bis = bilder ? schluss : letzte;
+                    for (; i < bis; ++i) {
                         keep[i] = true;
+                    }
+                    if (bilder) {
+                        --i;
                     }
                 }
             } else {

@@ -93,6 +93,8 @@ TEST(Umbruch, WhatKeepsWithTheNextPart) {
         {"a verdict with three lines that close the section, blanks between", "ZZTLTTLTU",
          "111111101"},
         {"more lines under a table than close a section", "ZZTTTTTU", "11000001"},
+        {"the line under a row of pictures keeps with the heading after it", "UKBTLUZZ",
+         "11111110"},
         {"an empty body", "", ""},
     };
     for (const auto& fall : faelle) {
@@ -185,7 +187,7 @@ TEST(Umbruch, HeadingUnderAVerdictStandsBelowASpaceOfItsOwn) {
     EXPECT_EQ(rtfcheck::StructureFault(rtf), "");
     EXPECT_NE(
         rtf.find("Nachweis eingehalten\\par\n"
-                 "\\pard\\plain\\s0\\sa0\\sl-200\\slmult0\\f1\\fs2 \\par\n"
+                 "\\pard\\plain\\s0\\sa0\\sl-200\\slmult0\\keepn\\f1\\fs2 \\par\n"
                  "\\pard\\plain\\s3\\sb200\\sa100\\f1\\fs24\\b\\keepn\\sb0 Vertikalkomponente"),
         std::string::npos)
         << rtf;

@@ -112,13 +112,13 @@ TEST(WriteEinbindetiefe, RowsAndResultOfAnAnchoredWall) {
         "Summe Auflkräfte aktiv | ΣQFa,d | 100.0 | [kN/m] | ",
         "Summe Auflkräfte passiv | ΣQFp,d | 125.0 | [kN/m] | ",
         "Ausnutzungsgrad | AG | 0.80 | [-] | ",
+        "maßgebender Lastzustand (Einbindetiefe) | LK 1 | ",
+        "maßgebender Lastzustand (Ankerkraft Ad) | LK 1 ständig | ",
         "AG = ΣQFa,d / ΣQFp,d",
         "AG <= 1 : Nachweis der Einbindetiefe eingehalten",
         "t_cal + Δt: Einbindetiefe des gerechneten Systems (die Wand darunter ohne Ansatz)",
         "t_erf: Einbindetiefe, die das eingegebene System erfordert; t_ges: vorhandene "
         "Einbindetiefe",
-        "maßgebender Lastzustand (Einbindetiefe) | LK 1 | ",
-        "maßgebender Lastzustand (Ankerkraft Ad) | LK 1 ständig | ",
     };
     EXPECT_EQ(f.Zeilen(), expected);
     EXPECT_EQ(AttrText(f, "geometrie", "lastzustand"), "LK 1");
