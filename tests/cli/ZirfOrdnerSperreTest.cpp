@@ -251,6 +251,37 @@ TEST_F(ZirfOrdnerSperre, AKillBetweenTheTwoNamesIsCompletedByTheNextCall) {
     }
 }
 
+// A record of pending names that no run of ours wrote (steps naming other files than a
+// report or result and its hidden file beside it, or a record without its twin in the
+// other folder it names) is not followed: the files it names stay, and it goes.
+TEST_F(ZirfOrdnerSperre, ARecordNoRunWroteIsNotFollowed) {
+    const fs::path out = m_folder.path() / "aus";
+    const fs::path fremd = m_folder.path() / "fremd";
+    fs::create_directories(out);
+    fs::create_directories(fremd);
+    ScratchFolder::Write(fremd / "wichtig.txt", "bleibt");
+    ScratchFolder::Write(fremd / "wand.rtf", "bleibt");
+    ScratchFolder::Write(fremd / "neu.txt", "neu");
+    const std::string z(1, '\0');
+    const std::string records[] = {
+        "R" + z + (fremd / "wichtig.txt").string() + z,
+        "P" + z + (fremd / "neu.txt").string() + z + (fremd / "wichtig.txt").string() + z,
+        // A report elsewhere, without the record there that the run would have written.
+        "R" + z + (fremd / "wand.rtf").string() + z,
+    };
+    const fs::path next = Input("naechste", "naechste");
+    for (const std::string& record : records) {
+        ScratchFolder::Write(out / ".zirf-pending", record);
+        const ZirfCall call = RunZirf("-q -o " + out.string() + " " + next.string(),
+                                      "QELUSER= TMPDIR=" + m_tmp.string());
+        EXPECT_EQ(call.status, 0) << call.err;
+        EXPECT_EQ(ScratchFolder::Read(fremd / "wichtig.txt"), "bleibt");
+        EXPECT_EQ(ScratchFolder::Read(fremd / "wand.rtf"), "bleibt");
+        EXPECT_EQ(ScratchFolder::Read(fremd / "neu.txt"), "neu");
+        EXPECT_FALSE(fs::exists(out / ".zirf-pending"));
+    }
+}
+
 // A call that waits for a folder another process holds (here this test) says on stderr
 // for whom, unless -q; then it goes on.
 TEST_F(ZirfOrdnerSperre, ACallThatWaitsSaysForWhom) {
