@@ -73,7 +73,7 @@ C1Traeger::Stelle C1Traeger::StelleBei(double x) const {
     return s;
 }
 
-double C1Traeger::AnStelle(const Stelle& s, int Lf, const SpanWert& wert) const {
+template <class Wert> double C1Traeger::AnStelle(const Stelle& s, int Lf, const Wert& wert) const {
     // No results for this load case, or x off the beam: 0.
     if (Lf < 1 || Lf > s.anzLf || s.feld == 0) {
         return 0.0;

@@ -218,15 +218,26 @@ std::vector<double> Bemessung::NullstellenQuerkraft(double von, double bis) cons
         return x;
     }
     const double h = (bis - von) / kAbschnitte;
+    // A part's start is mostly the end of the part before (where the two roundings of the
+    // place agree): its shear is then asked once.
+    double bVorher = 0.0;
+    double qbVorher = 0.0;
     for (int i = 0; i < kAbschnitte; ++i) {
         double a = von + i * h;
         double b = a + h;
-        double qa = Q(a);
-        if ((qa > 0.0) == (Q(b) > 0.0)) {
+        double qa = i > 0 && a == bVorher ? qbVorher : Q(a);
+        const double qb = Q(b);
+        bVorher = b;
+        qbVorher = qb;
+        if ((qa > 0.0) == (qb > 0.0)) {
             continue;
         }
         for (int k = 0; k < kHalbierungen; ++k) {
             const double mitte = (a + b) / 2.0;
+            if (mitte == a || mitte == b) {
+                // Neighbouring numbers: no halving moves the ends any more.
+                break;
+            }
             const double qm = Q(mitte);
             if ((qm > 0.0) == (qa > 0.0)) {
                 a = mitte;
