@@ -41,25 +41,30 @@ constexpr const char* kSection = "QEL Ausgabe";
 constexpr const char* kType = "rtf";
 
 std::string RTrim(std::string s) {
-    const std::size_t end = s.find_last_not_of(" \t\r\n");
-    s.erase(end == std::string::npos ? 0 : end + 1);
+    // The lines end in many blanks: each is looked at once, not searched for in a set.
+    std::size_t end = s.size();
+    while (end > 0 &&
+           (s[end - 1] == ' ' || s[end - 1] == '\t' || s[end - 1] == '\r' || s[end - 1] == '\n')) {
+        --end;
+    }
+    s.erase(end);
     return s;
 }
 
 std::string_view TrimBlanks(std::string_view s) {
-    const std::size_t begin = s.find_first_not_of(' ');
-    if (begin == std::string_view::npos) {
-        return {};
+    std::size_t begin = 0;
+    std::size_t end = s.size();
+    while (begin < end && s[begin] == ' ') {
+        ++begin;
     }
-    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
+    while (end > begin && s[end - 1] == ' ') {
+        --end;
+    }
+    return s.substr(begin, end - begin);
 }
 
-std::string Trim(const std::string& s, const char* blanks = " ") {
-    const std::size_t begin = s.find_first_not_of(blanks);
-    if (begin == std::string::npos) {
-        return {};
-    }
-    return s.substr(begin, s.find_last_not_of(blanks) - begin + 1);
+std::string Trim(const std::string& s) {
+    return std::string(TrimBlanks(s));
 }
 
 // An integer from the characters [pos, pos + length) as atoi reads it.
