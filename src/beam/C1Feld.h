@@ -66,6 +66,12 @@ public:
     double Mx(int Lf, double MAnf, double MEnd, double x) const;
     // Shear at x, the value just left of a point load standing at x. QEnd is not used.
     double qx(int Lf, double QAnf, double QEnd, double x) const;
+    // The values Mx and qx give at x, in one pass over the loads.
+    struct Schnitt {
+        double M = 0.0;
+        double Q = 0.0;
+    };
+    Schnitt MQx(int Lf, double MAnf, double MEnd, double QAnf, double x) const;
     double Nx(int Lf, double x) const;
     // Support moments of the span on its own with clamped (1) or hinged (0) ends.
     int EinspM(int Lf, int typeAnf, int typeEnd, double& MAnf, double& MEnd) const;
@@ -99,6 +105,10 @@ private:
     // Trapezoids arrive cut back to the span; records without extent carry no load and are
     // left out, so no computation divides by a zero length.
     template <class Visitor> void ForEachLast(int Lf, Visitor&& visit) const;
+    // The moment (mitM) and the shear (mitQ) at x; a value not asked for is 0.
+    template <bool mitM, bool mitQ>
+    Schnitt Schnittkraefte(int Lf, double MAnf, double MEnd, double QAnf, double x,
+                           const char* text) const;
 
     void PruefeLaenge(const char* text) const;
     void PruefeLaengeEinschliesslich(const char* text) const;

@@ -100,6 +100,8 @@ public:
     // The values GetMx and GetQx give at the place.
     double GetMx(const Stelle& s, int Lf) const;
     double GetQx(const Stelle& s, int Lf) const;
+    // Both at once, in one pass over the span's loads.
+    C1Feld::Schnitt GetMQx(const Stelle& s, int Lf) const;
     double GetAuflagerkraft(int Lf, int k) const;
     double GetAuflagermoment(int Lf, int k) const;
     double GetFeldLaenge(int i);
@@ -140,7 +142,7 @@ private:
     void VerteilePunkt(int feld, double position, const PunktAdder& add);
     void VerteileSetzung(const C1StsLast& r);
     // wert(span, place in it) at the place s for load case Lf.
-    template <class Wert> double AnStelle(const Stelle& s, int Lf, const Wert& wert) const;
+    template <class Wert> auto AnStelle(const Stelle& s, int Lf, const Wert& wert) const;
     [[noreturn]] void FeldFehlt(int i) const;
     void PruefeAuflager(int k, const char* wo) const;
 

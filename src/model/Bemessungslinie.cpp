@@ -136,7 +136,12 @@ void Schar::SetzeGueltig(std::vector<bool> g) {
 }
 
 template <class Wert> Schar::Grenzen Schar::GrenzenVon(Wert wert) const {
-    const auto [komponente, p] = Einzelwerte(wert);
+    return GrenzenAus(Einzelwerte(wert));
+}
+
+Schar::Grenzen Schar::GrenzenAus(const Werte& werte) const {
+    const std::vector<double>& komponente = werte.komponente;
+    const double p = werte.passiv;
     Grenzen g;
     bool gesetzt = false;
     const auto nimm = [&](double hoch, double tief) {
@@ -172,6 +177,28 @@ Schar::Grenzen Schar::MGrenzen(double x) const {
 
 Schar::Grenzen Schar::QGrenzen(double x) const {
     return GrenzenVon(QuerkraftBei(x));
+}
+
+std::pair<Schar::Grenzen, Schar::Grenzen> Schar::MQGrenzen(double x) const {
+    Werte m{std::vector<double>(nKomponenten), 0.0};
+    Werte q{std::vector<double>(nKomponenten), 0.0};
+    if (nKomponenten > 0) {
+        const C1Traeger::Stelle s = aktiv->StelleBei(x);
+        for (std::size_t c = 0; c < nKomponenten; ++c) {
+            const C1Feld::Schnitt w = aktiv->GetMQx(s, static_cast<int>(c) + 1);
+            m.komponente[c] = w.M;
+            q.komponente[c] = w.Q;
+        }
+    }
+    if (nPassiv > 0) {
+        const C1Traeger::Stelle s = passiv->StelleBei(x);
+        for (int j = 1; j <= nPassiv; ++j) {
+            const C1Feld::Schnitt w = passiv->GetMQx(s, j);
+            m.passiv += w.M;
+            q.passiv += w.Q;
+        }
+    }
+    return {GrenzenAus(m), GrenzenAus(q)};
 }
 
 std::vector<double> Schar::M(double x) const {
