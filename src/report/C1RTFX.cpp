@@ -63,7 +63,7 @@ std::string_view TrimBlanks(std::string_view s) {
     return s.substr(begin, end - begin);
 }
 
-std::string Trim(const std::string& s) {
+std::string Trim(std::string_view s) {
     return std::string(TrimBlanks(s));
 }
 
@@ -503,7 +503,7 @@ int C1RTFX::WriteEintrag(int id, std::initializer_list<C1Wert> values) {
 }
 
 int C1RTFX::WriteRow(int) {
-    std::string line = RTrim(m_Zeile);
+    std::string line = RTrim(std::move(m_Zeile));
     m_Zeile.clear();
     if (line.empty()) {
         return 0;
@@ -514,7 +514,8 @@ int C1RTFX::WriteRow(int) {
     if (rowNo < 0 || rowNo > count) {
         return 1;
     }
-    line = RTrim(line.substr(0, z));
+    line.resize(z);
+    line = RTrim(std::move(line));
     SZeilen& row = m_Zeilen.at(static_cast<std::size_t>(rowNo));
     if (row.iTyp == kKindParagraph) {
         QELRTFX_Paragraph(row.iStyle, line.c_str());
@@ -537,22 +538,24 @@ int C1RTFX::WriteRow(int) {
                        std::to_string(rowNo) + " : zuwenig Tabellenspaltenl\xC3\xA4ngen definiert");
         return 0;
     }
+    const std::string_view zeile = line;
     std::size_t pos = 0;
+    std::string text;
     for (std::size_t c = 0; c < n; ++c) {
-        std::string text;
+        std::string_view zelle;
         if (c + 1 < n) {
-            const std::size_t bar = line.find('|', pos);
-            if (bar != std::string::npos) {
-                text = line.substr(pos, bar - pos);
+            const std::size_t bar = zeile.find('|', pos);
+            if (bar != std::string_view::npos) {
+                zelle = zeile.substr(pos, bar - pos);
                 pos = bar + 1;
             }
         } else {
-            text = line.substr(pos);
+            zelle = zeile.substr(pos);
         }
-        text = WriteFootnote(Trim(text), rowNo, static_cast<int>(c));
-        if (row.Spalten[c].iBreite <= kLeftAlignWidthMm) {
-            text = "\\ql " + text;
-        }
+        // The cell's text is put together in one string kept from cell to cell.
+        const bool links = row.Spalten[c].iBreite <= kLeftAlignWidthMm;
+        text.assign(links ? "\\ql " : "");
+        ZelleMitFussnote(text, TrimBlanks(zelle), rowNo, static_cast<int>(c));
         if (row.Spalten[c].bSichtbar) {
             QELRTFX_CellText(text.c_str());
         }
@@ -560,25 +563,25 @@ int C1RTFX::WriteRow(int) {
     return 1;
 }
 
-std::string C1RTFX::WriteFootnote(std::string text, int row, int column) {
-    if (row < 1 || row >= static_cast<int>(m_Zeilen.size())) {
-        return text;
+void C1RTFX::ZelleMitFussnote(std::string& out, std::string_view text, int row, int column) {
+    SSpalten* col = nullptr;
+    if (row >= 1 && row < static_cast<int>(m_Zeilen.size())) {
+        auto& columns = m_Zeilen[static_cast<std::size_t>(row)].Spalten;
+        if (column >= 0 && column < static_cast<int>(columns.size())) {
+            col = &columns[static_cast<std::size_t>(column)];
+        }
     }
-    auto& columns = m_Zeilen[static_cast<std::size_t>(row)].Spalten;
-    if (column < 0 || column >= static_cast<int>(columns.size())) {
-        return text;
+    if (col != nullptr && col->iFormat > 0) {
+        out += "\\b ";
+        col->iFormat = 0;
     }
-    SSpalten& col = columns[static_cast<std::size_t>(column)];
-    if (col.iFormat > 0) {
-        text = "\\b " + text;
-        col.iFormat = 0;
+    out += text;
+    if (col != nullptr && !col->sFussnote.empty()) {
+        out += "{\\ftnbj\\cs16\\super\\chftn{\\footnote{\\cs16\\super\\chftn}\\fs20\r\n ";
+        out += RtfEscapeUserText(col->sFussnote);
+        out += "}}\r\n";
+        col->sFussnote.clear();
     }
-    if (!col.sFussnote.empty()) {
-        text += "{\\ftnbj\\cs16\\super\\chftn{\\footnote{\\cs16\\super\\chftn}\\fs20\r\n " +
-                RtfEscapeUserText(col.sFussnote) + "}}\r\n";
-        col.sFussnote.clear();
-    }
-    return text;
 }
 
 std::string C1RTFX::GetValueText(int k) const {

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class C1QEL;
@@ -159,6 +160,8 @@ private:
                                      const std::string& file, const std::string& type,
                                      const std::string& text);
     static SVorlage PrepareVorlage(const std::string& translated);
-    std::string WriteFootnote(std::string text, int row, int column);
+    // Appends a cell's text to out: bold where its column is marked so, with the footnote
+    // the column holds (each once).
+    void ZelleMitFussnote(std::string& out, std::string_view text, int row, int column);
     std::string ReportFileName() const;
 };
