@@ -166,6 +166,9 @@ void QELRTFXDocument::TableColumns(std::vector<double> widthsCm) {
 void QELRTFXDocument::RowStart(int style) {
     FinishRow();
     row = Row{style, columns, {}, {}, false};
+    // Room for a cell in each column at once.
+    row->cells.reserve(columns.size());
+    row->needCm.reserve(columns.size());
 }
 
 bool QELRTFXDocument::CellText(std::string_view text) {
@@ -174,8 +177,12 @@ bool QELRTFXDocument::CellText(std::string_view text) {
     }
     row->cells.push_back(RtfEscapeUnicode(text));
     bool bold = row->style == kStyleTableHead;
-    const std::string visible = VisibleCellText(text, bold);
-    const double word = WidestWordMm(visible, kCellFontPt, bold) / 10.0;
+    // A text without control words or groups is what it shows.
+    const bool schlicht = std::none_of(text.begin(), text.end(),
+                                       [](char c) { return c == '\\' || c == '{' || c == '}'; });
+    const std::string sichtbar = schlicht ? std::string() : VisibleCellText(text, bold);
+    const double word =
+        WidestWordMm(schlicht ? text : std::string_view(sichtbar), kCellFontPt, bold) / 10.0;
     row->needCm.push_back(word > 0.0 ? word + kCellExtraCm : 0.0);
     return true;
 }
