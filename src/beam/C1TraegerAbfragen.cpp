@@ -89,7 +89,8 @@ double C1Traeger::GetMx(const Stelle& s, int Lf) const {
 
 double C1Traeger::GetQx(const Stelle& s, int Lf) const {
     return AnStelle(s, Lf, [Lf](const C1Feld& f, double xl) {
-        return f.qx(Lf, f.GetQ0(Lf, 1), f.GetQ0(Lf, 2), xl);
+        // qx reads the start shear only.
+        return f.qx(Lf, f.GetQ0(Lf, 1), 0.0, xl);
     });
 }
 

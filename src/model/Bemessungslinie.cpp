@@ -34,7 +34,8 @@ auto EndQuerkraftVon(int feld) {
     return [feld](const C1Traeger& tr) {
         return [&tr, feld](int Lf) {
             const C1Feld& f = tr.GetFeld(feld);
-            return f.qx(Lf, f.GetQ0(Lf, 1), f.GetQ0(Lf, 2), f.GetL());
+            // qx reads the start shear only.
+            return f.qx(Lf, f.GetQ0(Lf, 1), 0.0, f.GetL());
         };
     };
 }
