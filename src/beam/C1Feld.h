@@ -133,7 +133,7 @@ template <class Visitor> void C1Feld::ForEachLast(int Lf, Visitor&& visit) const
     for (const auto& [i, art] : m_Lasten.RecordsOf(Lf)) {
         switch (art) {
         case Art::Trapez: {
-            const C1TrapezLast& t = *m_Lasten.FindRecord<C1TrapezLast>(i);
+            const C1TrapezLast& t = m_Lasten.Gelistet<C1TrapezLast>(i);
             const double e = std::min(t.a + t.b, L);
             if (e > t.a) {
                 visit(Trapez{t.a, e, t.q1, t.q2});
@@ -141,19 +141,19 @@ template <class Visitor> void C1Feld::ForEachLast(int Lf, Visitor&& visit) const
             break;
         }
         case Art::Temp:
-            visit(*m_Lasten.FindRecord<C1TempLast>(i));
+            visit(m_Lasten.Gelistet<C1TempLast>(i));
             break;
         case Art::Sts:
-            visit(*m_Lasten.FindRecord<C1StsLast>(i));
+            visit(m_Lasten.Gelistet<C1StsLast>(i));
             break;
         case Art::Einzel:
-            visit(*m_Lasten.FindRecord<C1EinzelLast>(i));
+            visit(m_Lasten.Gelistet<C1EinzelLast>(i));
             break;
         case Art::Moment:
-            visit(*m_Lasten.FindRecord<C1MomentLast>(i));
+            visit(m_Lasten.Gelistet<C1MomentLast>(i));
             break;
         case Art::Normal: {
-            const C1NormalKraft& k = *m_Lasten.FindRecord<C1NormalKraft>(i);
+            const C1NormalKraft& k = m_Lasten.Gelistet<C1NormalKraft>(i);
             if (k.b > 0.0) {
                 visit(k);
             }
