@@ -294,7 +294,12 @@ std::string C1RTFX::TranslateLine(const std::string& line) const {
 std::string C1RTFX::TranslateTemplateLine(const std::string& section, const std::string& file,
                                           const std::string& type, const std::string& line) {
     // The switch is asked once for the line, not for each of its cells.
-    const bool qelUser = IsQelUser() != 0;
+    return TranslateTemplateLine(IsQelUser() != 0, section, file, type, line);
+}
+
+std::string C1RTFX::TranslateTemplateLine(bool qelUser, const std::string& section,
+                                          const std::string& file, const std::string& type,
+                                          const std::string& line) {
     // No cell may be empty, or the cells would shift: "||" becomes "|  |".
     std::string s;
     s.reserve(line.size() + 8);
@@ -370,6 +375,8 @@ C1RTFX::SVorlagen& C1RTFX::Vorlagen() const {
     if (jetzt != schluessel) {
         schluessel = std::move(jetzt);
         vorlagen = SVorlagen();
+        vorlagen.datei = schluessel.first;
+        vorlagen.qelUser = schluessel.second;
     }
     return vorlagen;
 }
@@ -378,7 +385,14 @@ const std::string& C1RTFX::Uebersetzt(SVorlagen& vorlagen, int id) const {
     auto found = vorlagen.uebersetzt.find(id);
     if (found == vorlagen.uebersetzt.end()) {
         const std::string entry = GetStringTableEntry(id);
-        found = vorlagen.uebersetzt.emplace(id, entry.empty() ? entry : TranslateLine(entry)).first;
+        // The localisation of the set: its file and switch are known, not asked per line.
+        static const std::string abschnitt = kSection;
+        static const std::string art = kType;
+        found = vorlagen.uebersetzt
+                    .emplace(id, entry.empty() ? entry
+                                               : TranslateTemplateLine(vorlagen.qelUser, abschnitt,
+                                                                       vorlagen.datei, art, entry))
+                    .first;
     }
     return found->second;
 }

@@ -151,11 +151,16 @@ private:
     struct SVorlagen {
         std::map<int, std::string> uebersetzt;
         std::map<int, std::optional<SVorlage>> gelesen;
+        std::string datei; // the localisation file
+        bool qelUser = false;
     };
     SVorlagen& Vorlagen() const;
     const std::string& Uebersetzt(SVorlagen& vorlagen, int id) const;
     // The line of string-table entry id; nullptr for an entry that is empty or missing.
     const SVorlage* Vorlage(SVorlagen& vorlagen, int id) const;
+    static std::string TranslateTemplateLine(bool qelUser, const std::string& section,
+                                             const std::string& file, const std::string& type,
+                                             const std::string& line);
     static std::string TranslateCell(bool qelUser, const std::string& section,
                                      const std::string& file, const std::string& type,
                                      const std::string& text);
