@@ -328,16 +328,18 @@ void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRo
         previous = right;
     }
     out += '\n';
+    // What opens each cell of the row, put together once for all of them.
     const int s = KnownStyle(row.style);
+    std::string zellenAnfang = "\\pard\\plain\\intbl\\s";
+    AppendNumber(zellenAnfang, s);
+    zellenAnfang += kStyles[s].format;
+    zellenAnfang += kCellFont;
+    if (keep) {
+        zellenAnfang += "\\keepn";
+    }
+    zellenAnfang += "\\qc ";
     for (const std::string& cell : row.cells) {
-        out += "\\pard\\plain\\intbl\\s";
-        AppendNumber(out, s);
-        out += kStyles[s].format;
-        out += kCellFont;
-        if (keep) {
-            out += "\\keepn";
-        }
-        out += "\\qc ";
+        out += zellenAnfang;
         out += cell;
         out += "\\cell\n";
         spill(out);
