@@ -8,6 +8,7 @@
 #include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -56,8 +57,11 @@ public:
     }
 
 private:
+    // Notes the attribute's value `wert` under `schluessel` where the document gives it;
+    // the text of where it stands is made only then.
     void Note(QEDOM_HANDLE element, const char* attribut, const std::string& schluessel,
-              const std::string& wo) const;
+              double wert, const std::function<std::string()>& wo) const;
+    std::string Wo(const char* attribut) const;
 
     QEDOM_HANDLE m_handle;
     std::string m_name;
