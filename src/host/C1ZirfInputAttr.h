@@ -8,7 +8,6 @@
 #include "model/C1ZirfInput.h"
 #include "platform/QEDOM.h"
 
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -57,11 +56,9 @@ public:
     }
 
 private:
-    // Notes the attribute's value `wert` under `schluessel` where the document gives it;
-    // the text of where it stands is made only then.
+    // Notes the attribute's value `wert` under `schluessel` where the document gives it.
     void Note(QEDOM_HANDLE element, const char* attribut, const std::string& schluessel,
-              double wert, const std::function<std::string()>& wo) const;
-    std::string Wo(const char* attribut) const;
+              double wert, bool eigenschaft) const;
 
     QEDOM_HANDLE m_handle;
     std::string m_name;
