@@ -253,8 +253,18 @@ std::vector<QELRTFXDocument::Row> QELRTFXDocument::LaidOut(std::vector<Row> rows
     return rows;
 }
 
+void QELRTFXDocument::AppendText(std::string& out, std::string_view text, const Spill& spill) {
+    // A picture's text goes out as it is, not copied once more.
+    constexpr std::size_t kGross = 4096;
+    if (text.size() >= kGross) {
+        spill(out, text);
+    } else {
+        out += text;
+    }
+}
+
 void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts,
-                                    const std::function<void(std::string&)>& spill) {
+                                    const Spill& spill) {
     std::vector<UmbruchTeil> plan;
     for (std::size_t k = 0; k < parts.size(); ++k) {
         if (parts[k]->rows.empty()) {
@@ -278,7 +288,7 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
                 AppendRowRtf(out, r, head, keep[i++], spill);
             }
         } else if (t->style == kFragment) {
-            out += t->rtf;
+            AppendText(out, t->rtf, spill);
             out += '\n';
             ++i;
         } else {
@@ -298,15 +308,15 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
             if (abstand) {
                 out.insert(out.size() - 1, "\\sb0");
             }
-            out += t->rtf;
+            AppendText(out, t->rtf, spill);
             out += "\\par\n";
         }
-        spill(out);
+        spill(out, {});
     }
 }
 
 void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep,
-                                   const std::function<void(std::string&)>& spill) {
+                                   const Spill& spill) {
     // No row is split over two pages.
     out += "\\trowd\\trgaph";
     AppendNumber(out, kCellGap);
@@ -340,9 +350,9 @@ void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRo
     zellenAnfang += "\\qc ";
     for (const std::string& cell : row.cells) {
         out += zellenAnfang;
-        out += cell;
+        AppendText(out, cell, spill);
         out += "\\cell\n";
-        spill(out);
+        spill(out, {});
     }
     out += "\\row\n";
 }
@@ -404,10 +414,13 @@ void QELRTFXDocument::WriteRtf(const std::function<void(std::string_view)>& writ
     // Pieces of a few pages: a cell with a picture is the largest unit.
     constexpr std::size_t kStueck = 16 * 1024;
     out.reserve(2 * kStueck);
-    AppendBodyRtf(out, all, [&write](std::string& sofar) {
-        if (sofar.size() >= kStueck) {
+    AppendBodyRtf(out, all, [&write](std::string& sofar, std::string_view gross) {
+        if (sofar.size() >= kStueck || (!gross.empty() && !sofar.empty())) {
             write(sofar);
             sofar.clear();
+        }
+        if (!gross.empty()) {
+            write(gross);
         }
     });
     out += "}\n";
