@@ -213,8 +213,7 @@ void C1ZirfCalc::SetzeBemessungJeZustand(const C1Traeger& bemessung,
     ZustandsGrenzen([this](std::size_t z) { return anteilPassivNoetig.at(z); });
     for (int p = 0; p < kPunkte; ++p) {
         const auto P = static_cast<std::size_t>(p);
-        const Huelle m = MHuelle(PunktX(p));
-        const Huelle q = QHuelle(PunktX(p));
+        const auto [m, q] = MQHuelle(PunktX(p));
         MDesignMax[P] = m.max;
         MDesignMin[P] = m.min;
         QDesignMax[P] = q.max;
@@ -245,6 +244,11 @@ C1ZirfCalc::Huelle C1ZirfCalc::MHuelle(double x) const {
 C1ZirfCalc::Huelle C1ZirfCalc::QHuelle(double x) const {
     const wand::Schar::Grenzen g = bemessungsSchar.QGrenzen(x);
     return {g.max, g.min};
+}
+
+std::pair<C1ZirfCalc::Huelle, C1ZirfCalc::Huelle> C1ZirfCalc::MQHuelle(double x) const {
+    const auto [m, q] = bemessungsSchar.MQGrenzen(x);
+    return {{m.max, m.min}, {q.max, q.min}};
 }
 
 C1ZirfCalc::Huelle C1ZirfCalc::QEndeHuelle(int feld) const {

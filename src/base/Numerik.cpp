@@ -3,34 +3,8 @@
 #include <climits>
 #include <cmath>
 
-namespace {
-
-constexpr double kGleichTol = 0.001;
-
-int InScaledBand(double a, double b, double tol) {
-    const double lo = b * (1.0 - tol);
-    const double hi = b * (1.0 + tol);
-    if (a >= 0.0 && lo <= a && a <= hi) {
-        return 1;
-    }
-    if (a <= 0.0 && hi <= a && a <= lo) {
-        return 1;
-    }
-    return 0;
-}
-
-} // namespace
-
-int IsRelGleich(double a, double b, double tol) {
-    return InScaledBand(a, b, tol);
-}
-
 int IsRelGleichAbs(double a, double b, double tol) {
     return std::fabs(a - b) <= tol * std::fmax(std::fabs(a), std::fabs(b)) ? 1 : 0;
-}
-
-int IsGleich(double a, double b) {
-    return InScaledBand(a, b, kGleichTol);
 }
 
 int IsNearInteger(double x, double tol) {

@@ -6,9 +6,33 @@
 // Tolerance comparisons, rounding and extreme values shared by every subsystem.
 // No state, no allocation, never throws.
 
-int IsRelGleich(double a, double b, double tol);
+namespace numerik_detail {
+
+inline constexpr double kGleichTol = 0.001;
+
+// a within tol of b, relative to b's magnitude, on b's side of zero. Inline: the beam asks
+// it for each span of every place it is queried at.
+inline int InScaledBand(double a, double b, double tol) {
+    const double lo = b * (1.0 - tol);
+    const double hi = b * (1.0 + tol);
+    if (a >= 0.0 && lo <= a && a <= hi) {
+        return 1;
+    }
+    if (a <= 0.0 && hi <= a && a <= lo) {
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace numerik_detail
+
+inline int IsRelGleich(double a, double b, double tol) {
+    return numerik_detail::InScaledBand(a, b, tol);
+}
 int IsRelGleichAbs(double a, double b, double tol);
-int IsGleich(double a, double b);
+inline int IsGleich(double a, double b) {
+    return numerik_detail::InScaledBand(a, b, numerik_detail::kGleichTol);
+}
 int IsNearInteger(double x, double tol);
 int RoundInt(double x);
 int IsQelUser();

@@ -66,6 +66,12 @@ public:
     double Mx(int Lf, double MAnf, double MEnd, double x) const;
     // Shear at x, the value just left of a point load standing at x. QEnd is not used.
     double qx(int Lf, double QAnf, double QEnd, double x) const;
+    // The values Mx and qx give at x, in one pass over the loads.
+    struct Schnitt {
+        double M = 0.0;
+        double Q = 0.0;
+    };
+    Schnitt MQx(int Lf, double MAnf, double MEnd, double QAnf, double x) const;
     double Nx(int Lf, double x) const;
     // Support moments of the span on its own with clamped (1) or hinged (0) ends.
     int EinspM(int Lf, int typeAnf, int typeEnd, double& MAnf, double& MEnd) const;
@@ -99,6 +105,10 @@ private:
     // Trapezoids arrive cut back to the span; records without extent carry no load and are
     // left out, so no computation divides by a zero length.
     template <class Visitor> void ForEachLast(int Lf, Visitor&& visit) const;
+    // The moment (mitM) and the shear (mitQ) at x; a value not asked for is 0.
+    template <bool mitM, bool mitQ>
+    Schnitt Schnittkraefte(int Lf, double MAnf, double MEnd, double QAnf, double x,
+                           const char* text) const;
 
     void PruefeLaenge(const char* text) const;
     void PruefeLaengeEinschliesslich(const char* text) const;
@@ -123,7 +133,7 @@ template <class Visitor> void C1Feld::ForEachLast(int Lf, Visitor&& visit) const
     for (const auto& [i, art] : m_Lasten.RecordsOf(Lf)) {
         switch (art) {
         case Art::Trapez: {
-            const C1TrapezLast& t = *m_Lasten.FindRecord<C1TrapezLast>(i);
+            const C1TrapezLast& t = m_Lasten.Gelistet<C1TrapezLast>(i);
             const double e = std::min(t.a + t.b, L);
             if (e > t.a) {
                 visit(Trapez{t.a, e, t.q1, t.q2});
@@ -131,19 +141,19 @@ template <class Visitor> void C1Feld::ForEachLast(int Lf, Visitor&& visit) const
             break;
         }
         case Art::Temp:
-            visit(*m_Lasten.FindRecord<C1TempLast>(i));
+            visit(m_Lasten.Gelistet<C1TempLast>(i));
             break;
         case Art::Sts:
-            visit(*m_Lasten.FindRecord<C1StsLast>(i));
+            visit(m_Lasten.Gelistet<C1StsLast>(i));
             break;
         case Art::Einzel:
-            visit(*m_Lasten.FindRecord<C1EinzelLast>(i));
+            visit(m_Lasten.Gelistet<C1EinzelLast>(i));
             break;
         case Art::Moment:
-            visit(*m_Lasten.FindRecord<C1MomentLast>(i));
+            visit(m_Lasten.Gelistet<C1MomentLast>(i));
             break;
         case Art::Normal: {
-            const C1NormalKraft& k = *m_Lasten.FindRecord<C1NormalKraft>(i);
+            const C1NormalKraft& k = m_Lasten.Gelistet<C1NormalKraft>(i);
             if (k.b > 0.0) {
                 visit(k);
             }

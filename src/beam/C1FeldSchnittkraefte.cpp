@@ -67,61 +67,78 @@ double C1Feld::TrapezMomentRechts(double x, double s, double e, double l, double
             dq * (3.0 * L * (e * e - s * s) - 2.0 * (e * e * e - s * s * s)));
 }
 
-double C1Feld::Mx(int Lf, double MAnf, double MEnd, double x) const {
-    PruefeLaenge("C1Feld::Mx,  Feldlänge <= 0");
+template <bool mitM, bool mitQ>
+C1Feld::Schnitt C1Feld::Schnittkraefte(int Lf, double MAnf, double MEnd, double QAnf, double x,
+                                       const char* text) const {
+    PruefeLaenge(text);
     double M0 = 0.0;
-    ForEachLast(Lf, Overloaded{
-                        [&](const Trapez& t) {
-                            const double l = 6.0 * L * (t.a - t.e);
-                            const double m = t.a * t.q2 - t.e * t.q1;
-                            const double dq = t.q1 - t.q2;
-                            if (x >= t.e) {
-                                M0 += TrapezMomentLinks(x, t.a, t.e, l, m, dq);
-                            } else if (x < t.a) {
-                                M0 += TrapezMomentRechts(x, t.a, t.e, l, m, dq);
-                            } else {
-                                M0 += TrapezMomentLinks(x, t.a, x, l, m, dq) +
-                                      TrapezMomentRechts(x, x, t.e, l, m, dq);
-                            }
-                        },
-                        [&](const C1EinzelLast& r) {
-                            M0 += x >= r.c ? r.P * r.c * (L - x) / L : r.P * x * (L - r.c) / L;
-                        },
-                        [&](const C1MomentLast& r) {
-                            // Also for a moment at the span's very end: the span moment then
-                            // runs up to -M there, which keeps a head moment constant along a
-                            // cantilever.
-                            M0 += x <= r.d + kMomentRand ? -r.M * x / L : r.M * (L - x) / L;
-                        },
-                        [](const auto&) {},
-                    });
-    return MAnf + (MEnd - MAnf) * x / L + M0;
-}
-
-double C1Feld::qx(int Lf, double QAnf, double /*QEnd*/, double x) const {
-    PruefeLaenge("C1Feld::qx,  Feldlänge <= 0");
     double Q = QAnf;
     ForEachLast(Lf, Overloaded{
                         [&](const Trapez& t) {
-                            const double d = t.e - t.a;
-                            if (x <= t.a) {
-                                return;
+                            if constexpr (mitM) {
+                                const double l = 6.0 * L * (t.a - t.e);
+                                const double m = t.a * t.q2 - t.e * t.q1;
+                                const double dq = t.q1 - t.q2;
+                                if (x >= t.e) {
+                                    M0 += TrapezMomentLinks(x, t.a, t.e, l, m, dq);
+                                } else if (x < t.a) {
+                                    M0 += TrapezMomentRechts(x, t.a, t.e, l, m, dq);
+                                } else {
+                                    M0 += TrapezMomentLinks(x, t.a, x, l, m, dq) +
+                                          TrapezMomentRechts(x, x, t.e, l, m, dq);
+                                }
                             }
-                            if (x > t.e) {
-                                Q -= 0.5 * (t.q2 - t.q1) * d + t.q1 * d;
-                                return;
+                            if constexpr (mitQ) {
+                                const double d = t.e - t.a;
+                                if (x <= t.a) {
+                                    return;
+                                }
+                                if (x > t.e) {
+                                    Q -= 0.5 * (t.q2 - t.q1) * d + t.q1 * d;
+                                    return;
+                                }
+                                const double q = t.q1 + (t.q2 - t.q1) / d * (x - t.a);
+                                Q -= 0.5 * (x - t.a) * (t.q1 + q);
                             }
-                            const double q = t.q1 + (t.q2 - t.q1) / d * (x - t.a);
-                            Q -= 0.5 * (x - t.a) * (t.q1 + q);
                         },
                         [&](const C1EinzelLast& r) {
-                            if (x > r.c) {
-                                Q -= r.P;
+                            if constexpr (mitM) {
+                                M0 += x >= r.c ? r.P * r.c * (L - x) / L : r.P * x * (L - r.c) / L;
+                            }
+                            if constexpr (mitQ) {
+                                if (x > r.c) {
+                                    Q -= r.P;
+                                }
+                            }
+                        },
+                        [&]([[maybe_unused]] const C1MomentLast& r) {
+                            // Also for a moment at the span's very end: the span moment then
+                            // runs up to -M there, which keeps a head moment constant along a
+                            // cantilever.
+                            if constexpr (mitM) {
+                                M0 += x <= r.d + kMomentRand ? -r.M * x / L : r.M * (L - x) / L;
                             }
                         },
                         [](const auto&) {},
                     });
-    return Q;
+    Schnitt s;
+    if constexpr (mitM) {
+        s.M = MAnf + (MEnd - MAnf) * x / L + M0;
+    }
+    s.Q = Q;
+    return s;
+}
+
+double C1Feld::Mx(int Lf, double MAnf, double MEnd, double x) const {
+    return Schnittkraefte<true, false>(Lf, MAnf, MEnd, 0.0, x, "C1Feld::Mx,  Feldlänge <= 0").M;
+}
+
+double C1Feld::qx(int Lf, double QAnf, double /*QEnd*/, double x) const {
+    return Schnittkraefte<false, true>(Lf, 0.0, 0.0, QAnf, x, "C1Feld::qx,  Feldlänge <= 0").Q;
+}
+
+C1Feld::Schnitt C1Feld::MQx(int Lf, double MAnf, double MEnd, double QAnf, double x) const {
+    return Schnittkraefte<true, true>(Lf, MAnf, MEnd, QAnf, x, "C1Feld::MQx,  Feldlänge <= 0");
 }
 
 double C1Feld::Nx(int Lf, double x) const {

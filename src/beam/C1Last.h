@@ -48,6 +48,11 @@ public:
     int GetRecord(int i, C1TempLast& r) const { return Pick(m_TempLast, i, r); }
     int GetRecord(int i, C1StsLast& r) const { return Pick(m_StsLast, i, r); }
 
+    // Record i of a kind that RecordsOf lists: found and judged not negligible when the
+    // lists were made, so it is taken as it stands.
+    template <class R> const R& Gelistet(int i) const {
+        return Liste<R>().at(static_cast<std::size_t>(i - 1));
+    }
     // Record i of a kind as GetRecord finds it, without a copy; null where GetRecord
     // gives 0 (no such record, or a negligible one).
     template <class R> const R* FindRecord(int i) const {

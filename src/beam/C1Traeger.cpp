@@ -134,16 +134,9 @@ void C1Traeger::DeleteFeld(int k) {
     Lasten.DeleteFeld(k);
 }
 
-C1Feld& C1Traeger::GetFeld(int i) {
-    return const_cast<C1Feld&>(static_cast<const C1Traeger&>(*this).GetFeld(i));
-}
-
-const C1Feld& C1Traeger::GetFeld(int i) const {
-    if (i < 1 || i > nFeld) {
-        throw C1Exception("C1Traeger::GetFeld, Feld " + std::to_string(i) +
-                          " existiert nicht (1 bis " + std::to_string(nFeld) + ")");
-    }
-    return Felder.at(i);
+void C1Traeger::FeldFehlt(int i) const {
+    throw C1Exception("C1Traeger::GetFeld, Feld " + std::to_string(i) + " existiert nicht (1 bis " +
+                      std::to_string(nFeld) + ")");
 }
 
 int C1Traeger::SetAufl_1() {

@@ -3,6 +3,7 @@
 #include "beam/C1Feld.h"
 #include "beam/C1LastTr.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -35,8 +36,16 @@ public:
     void DeleteFeld(int k);
     int GetnFeld() const { return nFeld; }
     double GetTL() const { return TL; }
-    C1Feld& GetFeld(int i);
-    const C1Feld& GetFeld(int i) const;
+    C1Feld& GetFeld(int i) {
+        return const_cast<C1Feld&>(static_cast<const C1Traeger&>(*this).GetFeld(i));
+    }
+    // Asked for every value anywhere on the beam: inline, its refusal out of line.
+    const C1Feld& GetFeld(int i) const {
+        if (i < 1 || i > nFeld) {
+            FeldFehlt(i);
+        }
+        return Felder.at(static_cast<std::size_t>(i));
+    }
     C1LastTr& GetLasten() { return Lasten; }
     const C1LastTr& GetLasten() const { return Lasten; }
 
@@ -91,6 +100,8 @@ public:
     // The values GetMx and GetQx give at the place.
     double GetMx(const Stelle& s, int Lf) const;
     double GetQx(const Stelle& s, int Lf) const;
+    // Both at once, in one pass over the span's loads.
+    C1Feld::Schnitt GetMQx(const Stelle& s, int Lf) const;
     double GetAuflagerkraft(int Lf, int k) const;
     double GetAuflagermoment(int Lf, int k) const;
     double GetFeldLaenge(int i);
@@ -118,7 +129,6 @@ private:
     using StreckenAdder =
         std::function<void(C1Feld&, double xa, double laenge, double wa, double wb)>;
     using PunktAdder = std::function<void(C1Feld&, double xa)>;
-    using SpanWert = std::function<double(const C1Feld&, double xl)>;
 
     void SetzeGroesse(int n);
     void BerechnePositionen();
@@ -131,7 +141,9 @@ private:
                          const StreckenAdder& add);
     void VerteilePunkt(int feld, double position, const PunktAdder& add);
     void VerteileSetzung(const C1StsLast& r);
-    double AnStelle(const Stelle& s, int Lf, const SpanWert& wert) const;
+    // wert(span, place in it) at the place s for load case Lf.
+    template <class Wert> auto AnStelle(const Stelle& s, int Lf, const Wert& wert) const;
+    [[noreturn]] void FeldFehlt(int i) const;
     void PruefeAuflager(int k, const char* wo) const;
 
     std::vector<C1Feld> Felder;

@@ -73,10 +73,10 @@ C1Traeger::Stelle C1Traeger::StelleBei(double x) const {
     return s;
 }
 
-double C1Traeger::AnStelle(const Stelle& s, int Lf, const SpanWert& wert) const {
+template <class Wert> auto C1Traeger::AnStelle(const Stelle& s, int Lf, const Wert& wert) const {
     // No results for this load case, or x off the beam: 0.
     if (Lf < 1 || Lf > s.anzLf || s.feld == 0) {
-        return 0.0;
+        return decltype(wert(GetFeld(s.feld), s.xl)){};
     }
     return wert(GetFeld(s.feld), s.xl);
 }
@@ -89,7 +89,14 @@ double C1Traeger::GetMx(const Stelle& s, int Lf) const {
 
 double C1Traeger::GetQx(const Stelle& s, int Lf) const {
     return AnStelle(s, Lf, [Lf](const C1Feld& f, double xl) {
-        return f.qx(Lf, f.GetQ0(Lf, 1), f.GetQ0(Lf, 2), xl);
+        // qx reads the start shear only.
+        return f.qx(Lf, f.GetQ0(Lf, 1), 0.0, xl);
+    });
+}
+
+C1Feld::Schnitt C1Traeger::GetMQx(const Stelle& s, int Lf) const {
+    return AnStelle(s, Lf, [Lf](const C1Feld& f, double xl) {
+        return f.MQx(Lf, f.GetMB(Lf, 1), f.GetMB(Lf, 2), f.GetQ0(Lf, 1), xl);
     });
 }
 

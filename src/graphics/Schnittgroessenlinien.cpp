@@ -176,8 +176,9 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
             continue;
         }
         if (huelle) {
-            moment.Neben(xp, c.MHuelle(xp));
-            querkraft.Neben(xp, c.QHuelle(xp));
+            const auto [m, q] = c.MQHuelle(xp);
+            moment.Neben(xp, m);
+            querkraft.Neben(xp, q);
         } else if (gespeichert) {
             // Without the states' lines (a calculation set up by hand): the stored line.
             const auto P = std::size_t(k / kTeileJeSegment);

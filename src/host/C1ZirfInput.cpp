@@ -44,6 +44,14 @@ const char* Zusatz(zirf_input::Ausserdem a) {
 
 } // namespace
 
+std::string C1ZirfInput::SZahl::Wo() const {
+    if (eigenschaft) {
+        return "Element '" + element + " objekt Eigenschaft' (Kurzname \"" + attribut +
+               "\"): Attribut '" + kEigenschaftWert + "'";
+    }
+    return "Element '" + element + "'" + ort + ": Attribut '" + attribut + "'";
+}
+
 void C1ZirfInput::PruefeGrenzen() const {
     for (const SZahl& z : zahlen) {
         const zirf_input::Grenze* g = zirf_input::FindGrenze(z.element, z.attribut);
@@ -53,7 +61,7 @@ void C1ZirfInput::PruefeGrenzen() const {
         // Degrees follow the number directly, every other unit after a blank.
         const std::string_view e = g->einheit;
         const std::string einheit = e.empty() || e == "°" ? std::string(e) : " " + std::string(e);
-        throw C1Exception("xml-Eingabedatei, " + z.wo + " = " + Zahl(z.wert) +
+        throw C1Exception("xml-Eingabedatei, " + z.Wo() + " = " + Zahl(z.wert) +
                               " liegt nicht zwischen " + Grenzzahl(g->min) + " und " +
                               Grenzzahl(g->max) + einheit + " (" + g->was + Zusatz(g->ausserdem) +
                               ")",

@@ -47,32 +47,29 @@ Element::Element(QEDOM_HANDLE handle, std::string name, std::vector<C1ZirfInput:
     : m_handle(handle), m_name(std::move(name)), m_ort(std::move(ort)), m_zahlen(&zahlen) {}
 
 void Element::Note(QEDOM_HANDLE element, const char* attribut, const std::string& schluessel,
-                   const std::string& wo) const {
+                   double wert, bool eigenschaft) const {
     if (IsGiven(element, attribut)) {
-        m_zahlen->push_back({m_name, schluessel, wo, QEDOM_GetDouble(element, attribut)});
+        m_zahlen->push_back(
+            {m_name, schluessel, eigenschaft ? std::string() : m_ort, eigenschaft, wert});
     }
 }
 
 int Element::Int(const char* attribut) const {
     const int value = QEDOM_GetInt(m_handle, attribut);
-    Note(m_handle, attribut, attribut,
-         "Element '" + m_name + "'" + m_ort + ": Attribut '" + attribut + "'");
+    Note(m_handle, attribut, attribut, QEDOM_GetDouble(m_handle, attribut), false);
     return value;
 }
 
 double Element::Double(const char* attribut) const {
+    // The value read is the one noted: the attribute is read once.
     const double value = QEDOM_GetDouble(m_handle, attribut);
-    Note(m_handle, attribut, attribut,
-         "Element '" + m_name + "'" + m_ort + ": Attribut '" + attribut + "'");
+    Note(m_handle, attribut, attribut, value, false);
     return value;
 }
 
 double Element::Eigenschaft(QEDOM_HANDLE eigenschaft, const std::string& kurzname) const {
-    static constexpr const char* kWert = "Wert01";
-    const double value = QEDOM_GetDouble(eigenschaft, kWert);
-    Note(eigenschaft, kWert, kurzname,
-         "Element '" + m_name + " objekt Eigenschaft' (Kurzname \"" + kurzname + "\"): Attribut '" +
-             kWert + "'");
+    const double value = QEDOM_GetDouble(eigenschaft, C1ZirfInput::kEigenschaftWert);
+    Note(eigenschaft, C1ZirfInput::kEigenschaftWert, kurzname, value, true);
     return value;
 }
 

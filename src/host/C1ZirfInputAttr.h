@@ -56,8 +56,9 @@ public:
     }
 
 private:
+    // Notes the attribute's value `wert` under `schluessel` where the document gives it.
     void Note(QEDOM_HANDLE element, const char* attribut, const std::string& schluessel,
-              const std::string& wo) const;
+              double wert, bool eigenschaft) const;
 
     QEDOM_HANDLE m_handle;
     std::string m_name;

@@ -9,8 +9,11 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -65,12 +68,23 @@ pid_t ProcessOf(const std::string& name, const std::string& prefix) {
 // user's, and held by none; anything else there, another user's run or one still going,
 // stays.
 void SweepStaleRunFolders(const std::string& where, const std::string& prefix) {
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(where, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::filesystem::path path = it->path();
-        const pid_t id = ProcessOf(path.filename().string(), prefix);
-        if (id != 0 && QEL_LeftBehind(path, id, true)) {
+    // The names are read as the folder lists them: a temporary folder holds many
+    // entries, and only one with the prefix becomes a path.
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(where.c_str()), closedir);
+    if (!dir) {
+        return;
+    }
+    while (const dirent* entry = readdir(dir.get())) {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0) {
+            continue;
+        }
+        const std::string name = entry->d_name;
+        const pid_t id = ProcessOf(name, prefix);
+        if (id == 0) {
+            continue;
+        }
+        const std::filesystem::path path = std::filesystem::path(where) / name;
+        if (QEL_LeftBehind(path, id, true)) {
             std::error_code ignored;
             std::filesystem::remove_all(path, ignored);
         }

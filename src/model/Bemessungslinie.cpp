@@ -34,7 +34,8 @@ auto EndQuerkraftVon(int feld) {
     return [feld](const C1Traeger& tr) {
         return [&tr, feld](int Lf) {
             const C1Feld& f = tr.GetFeld(feld);
-            return f.qx(Lf, f.GetQ0(Lf, 1), f.GetQ0(Lf, 2), f.GetL());
+            // qx reads the start shear only.
+            return f.qx(Lf, f.GetQ0(Lf, 1), 0.0, f.GetL());
         };
     };
 }
@@ -136,7 +137,12 @@ void Schar::SetzeGueltig(std::vector<bool> g) {
 }
 
 template <class Wert> Schar::Grenzen Schar::GrenzenVon(Wert wert) const {
-    const auto [komponente, p] = Einzelwerte(wert);
+    return GrenzenAus(Einzelwerte(wert));
+}
+
+Schar::Grenzen Schar::GrenzenAus(const Werte& werte) const {
+    const std::vector<double>& komponente = werte.komponente;
+    const double p = werte.passiv;
     Grenzen g;
     bool gesetzt = false;
     const auto nimm = [&](double hoch, double tief) {
@@ -172,6 +178,28 @@ Schar::Grenzen Schar::MGrenzen(double x) const {
 
 Schar::Grenzen Schar::QGrenzen(double x) const {
     return GrenzenVon(QuerkraftBei(x));
+}
+
+std::pair<Schar::Grenzen, Schar::Grenzen> Schar::MQGrenzen(double x) const {
+    Werte m{std::vector<double>(nKomponenten), 0.0};
+    Werte q{std::vector<double>(nKomponenten), 0.0};
+    if (nKomponenten > 0) {
+        const C1Traeger::Stelle s = aktiv->StelleBei(x);
+        for (std::size_t c = 0; c < nKomponenten; ++c) {
+            const C1Feld::Schnitt w = aktiv->GetMQx(s, static_cast<int>(c) + 1);
+            m.komponente[c] = w.M;
+            q.komponente[c] = w.Q;
+        }
+    }
+    if (nPassiv > 0) {
+        const C1Traeger::Stelle s = passiv->StelleBei(x);
+        for (int j = 1; j <= nPassiv; ++j) {
+            const C1Feld::Schnitt w = passiv->GetMQx(s, j);
+            m.passiv += w.M;
+            q.passiv += w.Q;
+        }
+    }
+    return {GrenzenAus(m), GrenzenAus(q)};
 }
 
 std::vector<double> Schar::M(double x) const {
@@ -218,15 +246,26 @@ std::vector<double> Bemessung::NullstellenQuerkraft(double von, double bis) cons
         return x;
     }
     const double h = (bis - von) / kAbschnitte;
+    // A part's start is mostly the end of the part before (where the two roundings of the
+    // place agree): its shear is then asked once.
+    double bVorher = 0.0;
+    double qbVorher = 0.0;
     for (int i = 0; i < kAbschnitte; ++i) {
         double a = von + i * h;
         double b = a + h;
-        double qa = Q(a);
-        if ((qa > 0.0) == (Q(b) > 0.0)) {
+        double qa = i > 0 && a == bVorher ? qbVorher : Q(a);
+        const double qb = Q(b);
+        bVorher = b;
+        qbVorher = qb;
+        if ((qa > 0.0) == (qb > 0.0)) {
             continue;
         }
         for (int k = 0; k < kHalbierungen; ++k) {
             const double mitte = (a + b) / 2.0;
+            if (mitte == a || mitte == b) {
+                // Neighbouring numbers: no halving moves the ends any more.
+                break;
+            }
             const double qm = Q(mitte);
             if ((qm > 0.0) == (qa > 0.0)) {
                 a = mitte;

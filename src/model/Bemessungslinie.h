@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class C1Traeger;
@@ -76,6 +77,8 @@ public:
     };
     Grenzen MGrenzen(double x) const;
     Grenzen QGrenzen(double x) const;
+    // Both at x, from one pass over each beam's loads: the moment's first.
+    std::pair<Grenzen, Grenzen> MQGrenzen(double x) const;
     // A combination whose states are the permanent loads (state `basis`) and the sum of the
     // shares of its variable load cases present (the states `einzeln`, each with one of
     // them alone): `zustand` maps each subset (the bits of the absent cases) to its state.
@@ -96,6 +99,7 @@ private:
     template <class Wert> Werte Einzelwerte(Wert wert) const;
     template <class Wert> std::vector<double> Alle(Wert wert) const;
     template <class Wert> Grenzen GrenzenVon(Wert wert) const;
+    Grenzen GrenzenAus(const Werte& werte) const;
     // The states' values from the components' values at one place.
     double ZustandsWert(std::size_t z, const std::vector<double>& komponente, double p) const;
 

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class C1ZirfInput;
@@ -437,6 +438,8 @@ public:
     };
     Huelle MHuelle(double x) const;
     Huelle QHuelle(double x) const;
+    // Both at x at once: the moment's first.
+    std::pair<Huelle, Huelle> MQHuelle(double x) const;
     Huelle QEndeHuelle(int feld) const;
     // Whether load case lc (its earth pressure and every load of that number) acts in
     // load state z; beam load case lc + 1 of the characteristic beam. The compaction case

@@ -150,11 +150,16 @@ public:
 
     // A number the document gives, with where it stands, for the check against the
     // input's limits.
+    // The attribute of a property (`Eigenschaft`) that holds its value.
+    static constexpr const char* kEigenschaftWert = "Wert01";
     struct SZahl {
-        std::string element;  // as the limits name it: "geom", "bode gruppe", "mate profil"
-        std::string attribut; // the attribute, or the `Kurzname` of a property
-        std::string wo;       // element, record and attribute as a message names them
+        std::string element;      // as the limits name it: "geom", "bode gruppe", "mate profil"
+        std::string attribut;     // the attribute, or the `Kurzname` of a property
+        std::string ort;          // the record as a message names it; empty for the element
+        bool eigenschaft = false; // the value `Wert01` of a property named by its Kurzname
         double wert = 0.0;
+        // Element, record and attribute as a message names them: made only for a message.
+        std::string Wo() const;
     };
 
     // One load combination: running index, action kind and combination rule.

@@ -116,6 +116,11 @@ int Device(double v) {
     return ToKoordinate(std::round(v), "EmfWriter", kEmfGrenze);
 }
 
+// A whole number needs no rounding, only the check of its range.
+int Device(int v) {
+    return ToKoordinate(static_cast<double>(v), "EmfWriter", kEmfGrenze);
+}
+
 EmfPoint Device(EmfPoint p) {
     return {Device(p.x), Device(p.y)};
 }
@@ -408,11 +413,20 @@ void EmfWriter::Polygon(const std::vector<EmfPoint>& points) {
     b.out.reserve(20 + 8 * points.size());
     b.Rect(own);
     b.U32(static_cast<std::uint32_t>(points.size()));
-    for (const EmfPoint& p : points) {
-        if (fits16) {
-            b.I16(p.x);
-            b.I16(p.y);
-        } else {
+    if (fits16) {
+        // Two bytes for each coordinate, little-endian, straight into their room.
+        const std::size_t head = b.out.size();
+        b.out.resize(head + 4 * points.size());
+        std::uint8_t* q = b.out.data() + head;
+        for (const EmfPoint& p : points) {
+            for (const int v : {p.x, p.y}) {
+                const auto u = static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
+                *q++ = static_cast<std::uint8_t>(u);
+                *q++ = static_cast<std::uint8_t>(u >> 8);
+            }
+        }
+    } else {
+        for (const EmfPoint& p : points) {
             b.Point(p);
         }
     }

@@ -1,10 +1,11 @@
 #include "platform/Kernel.h"
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <dlfcn.h>
 #include <filesystem>
 #include <link.h>
 #include <thread>
@@ -33,16 +34,46 @@ std::string& RunFolder() {
 } // namespace
 
 QEL_ModuleFile QEL_GetModuleFile(const void* addressInModule) {
+    // The loaded object whose segments hold the address: the loader's list of objects is
+    // walked, not its symbol tables searched (a program with the C++ runtime in itself
+    // has many thousands of symbols).
+    struct Suche {
+        std::uintptr_t adresse = 0;
+        const void* basis = nullptr;
+        std::string name;
+        bool gefunden = false;
+    } suche;
+    suche.adresse = reinterpret_cast<std::uintptr_t>(addressInModule);
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+            auto& s = *static_cast<Suche*>(data);
+            std::uintptr_t erstes = UINTPTR_MAX;
+            bool darin = false;
+            for (int i = 0; i < info->dlpi_phnum; ++i) {
+                const ElfW(Phdr)& ph = info->dlpi_phdr[i];
+                if (ph.p_type != PT_LOAD) {
+                    continue;
+                }
+                const std::uintptr_t von = info->dlpi_addr + ph.p_vaddr;
+                erstes = std::min(erstes, von - ph.p_vaddr % std::max<ElfW(Xword)>(ph.p_align, 1));
+                darin = darin || (s.adresse >= von && s.adresse < von + ph.p_memsz);
+            }
+            if (!darin) {
+                return 0;
+            }
+            s.basis = reinterpret_cast<const void*>(erstes);
+            s.name = info->dlpi_name != nullptr ? info->dlpi_name : "";
+            s.gefunden = true;
+            return 1;
+        },
+        &suche);
     QEL_ModuleFile module;
-    Dl_info info{};
-    link_map* map = nullptr;
-    if (dladdr1(addressInModule, &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP) == 0) {
+    if (!suche.gefunden) {
         return module;
     }
-    module.handle = info.dli_fbase;
+    module.handle = suche.basis;
     // The main program has no name of its own in the loader's list.
-    const bool isProgram = map == nullptr || map->l_name == nullptr || map->l_name[0] == '\0';
-    const std::string path = isProgram ? ReadLink("/proc/self/exe") : std::string(map->l_name);
+    const std::string path = suche.name.empty() ? ReadLink("/proc/self/exe") : suche.name;
     module.fileName = path.empty() ? path : Canonical(path);
     return module;
 }

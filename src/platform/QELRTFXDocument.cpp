@@ -166,6 +166,9 @@ void QELRTFXDocument::TableColumns(std::vector<double> widthsCm) {
 void QELRTFXDocument::RowStart(int style) {
     FinishRow();
     row = Row{style, columns, {}, {}, false};
+    // Room for a cell in each column at once.
+    row->cells.reserve(columns.size());
+    row->needCm.reserve(columns.size());
 }
 
 bool QELRTFXDocument::CellText(std::string_view text) {
@@ -174,8 +177,12 @@ bool QELRTFXDocument::CellText(std::string_view text) {
     }
     row->cells.push_back(RtfEscapeUnicode(text));
     bool bold = row->style == kStyleTableHead;
-    const std::string visible = VisibleCellText(text, bold);
-    const double word = WidestWordMm(visible, kCellFontPt, bold) / 10.0;
+    // A text without control words or groups is what it shows.
+    const bool schlicht = std::none_of(text.begin(), text.end(),
+                                       [](char c) { return c == '\\' || c == '{' || c == '}'; });
+    const std::string sichtbar = schlicht ? std::string() : VisibleCellText(text, bold);
+    const double word =
+        WidestWordMm(schlicht ? text : std::string_view(sichtbar), kCellFontPt, bold) / 10.0;
     row->needCm.push_back(word > 0.0 ? word + kCellExtraCm : 0.0);
     return true;
 }
@@ -246,8 +253,18 @@ std::vector<QELRTFXDocument::Row> QELRTFXDocument::LaidOut(std::vector<Row> rows
     return rows;
 }
 
+void QELRTFXDocument::AppendText(std::string& out, std::string_view text, const Spill& spill) {
+    // A picture's text goes out as it is, not copied once more.
+    constexpr std::size_t kGross = 4096;
+    if (text.size() >= kGross) {
+        spill(out, text);
+    } else {
+        out += text;
+    }
+}
+
 void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts,
-                                    const std::function<void(std::string&)>& spill) {
+                                    const Spill& spill) {
     std::vector<UmbruchTeil> plan;
     for (std::size_t k = 0; k < parts.size(); ++k) {
         if (parts[k]->rows.empty()) {
@@ -271,7 +288,7 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
                 AppendRowRtf(out, r, head, keep[i++], spill);
             }
         } else if (t->style == kFragment) {
-            out += t->rtf;
+            AppendText(out, t->rtf, spill);
             out += '\n';
             ++i;
         } else {
@@ -292,15 +309,15 @@ void QELRTFXDocument::AppendBodyRtf(std::string& out, const std::vector<const Te
             if (abstand) {
                 out.insert(out.size() - 1, "\\sb0");
             }
-            out += t->rtf;
+            AppendText(out, t->rtf, spill);
             out += "\\par\n";
         }
-        spill(out);
+        spill(out, {});
     }
 }
 
 void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep,
-                                   const std::function<void(std::string&)>& spill) {
+                                   const Spill& spill) {
     // No row is split over two pages.
     out += "\\trowd\\trgaph";
     AppendNumber(out, kCellGap);
@@ -322,19 +339,21 @@ void QELRTFXDocument::AppendRowRtf(std::string& out, const Row& row, bool headRo
         previous = right;
     }
     out += '\n';
+    // What opens each cell of the row, put together once for all of them.
     const int s = KnownStyle(row.style);
+    std::string zellenAnfang = "\\pard\\plain\\intbl\\s";
+    AppendNumber(zellenAnfang, s);
+    zellenAnfang += kStyles[s].format;
+    zellenAnfang += kCellFont;
+    if (keep) {
+        zellenAnfang += "\\keepn";
+    }
+    zellenAnfang += "\\qc ";
     for (const std::string& cell : row.cells) {
-        out += "\\pard\\plain\\intbl\\s";
-        AppendNumber(out, s);
-        out += kStyles[s].format;
-        out += kCellFont;
-        if (keep) {
-            out += "\\keepn";
-        }
-        out += "\\qc ";
-        out += cell;
+        out += zellenAnfang;
+        AppendText(out, cell, spill);
         out += "\\cell\n";
-        spill(out);
+        spill(out, {});
     }
     out += "\\row\n";
 }
@@ -396,10 +415,13 @@ void QELRTFXDocument::WriteRtf(const std::function<void(std::string_view)>& writ
     // Pieces of a few pages: a cell with a picture is the largest unit.
     constexpr std::size_t kStueck = 16 * 1024;
     out.reserve(2 * kStueck);
-    AppendBodyRtf(out, all, [&write](std::string& sofar) {
-        if (sofar.size() >= kStueck) {
+    AppendBodyRtf(out, all, [&write](std::string& sofar, std::string_view gross) {
+        if (sofar.size() >= kStueck || (!gross.empty() && !sofar.empty())) {
             write(sofar);
             sofar.clear();
+        }
+        if (!gross.empty()) {
+            write(gross);
         }
     });
     out += "}\n";

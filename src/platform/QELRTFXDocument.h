@@ -92,11 +92,16 @@ private:
     // The parts in RTF appended to out, each paragraph and row keeping with the next
     // where it should; a table's first rows in the table head style repeat on every page
     // it runs over.
-    // After each part and each cell, spill may take what out holds so far.
+    // After each part and each cell, spill may take what out holds so far; a text too
+    // large to be copied into out (a picture) is handed to it as `gross`, to go after
+    // what out holds.
+    using Spill = std::function<void(std::string& out, std::string_view gross)>;
     static void AppendBodyRtf(std::string& out, const std::vector<const Teil*>& parts,
-                              const std::function<void(std::string&)>& spill);
+                              const Spill& spill);
     static void AppendRowRtf(std::string& out, const Row& row, bool headRow, bool keep,
-                             const std::function<void(std::string&)>& spill);
+                             const Spill& spill);
+    // text appended to out, or handed to spill where it is large.
+    static void AppendText(std::string& out, std::string_view text, const Spill& spill);
     void AddParagraph(UmbruchArt art, int style, std::string rtf);
     void FinishRow();
     // Adds the table collected so far to the parts.

@@ -137,20 +137,22 @@ std::string QELRTFXPicture::RtfGroup(double widthCm, double heightCm) const {
     }
     out += "\\picw" + std::to_string(sourceWidth) + "\\pich" + std::to_string(sourceHeight);
     out += "\\picwgoal" + std::to_string(goalWidth) + "\\pichgoal" + std::to_string(goalHeight);
-    // The bytes in hexadecimal, a line feed before every kHexBytesPerLine of them,
-    // written straight into room made for them all.
+    // The bytes in hexadecimal, a line feed before every kHexBytesPerLine of them: each
+    // line is made on the stack and appended to room kept for them all (a string made
+    // long at once would first be filled with zeros).
     const std::size_t lines = (bytes.size() + kHexBytesPerLine - 1) / kHexBytesPerLine;
-    const std::size_t head = out.size();
-    out.resize(head + bytes.size() * 2 + lines + 1);
-    char* p = out.data() + head;
+    out.reserve(out.size() + bytes.size() * 2 + lines + 1);
+    std::array<char, 1 + 2 * kHexBytesPerLine> zeile{};
     for (std::size_t line = 0; line < bytes.size(); line += kHexBytesPerLine) {
+        char* p = zeile.data();
         *p++ = '\n';
         const std::size_t end = std::min(bytes.size(), line + kHexBytesPerLine);
         for (std::size_t i = line; i < end; ++i) {
             std::memcpy(p, kHexPairs[bytes[i]].data(), 2);
             p += 2;
         }
+        out.append(zeile.data(), p);
     }
-    *p = '}';
+    out += '}';
     return out;
 }

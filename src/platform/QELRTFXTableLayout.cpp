@@ -52,15 +52,19 @@ std::vector<std::vector<double>> FitTableColumns(const std::vector<QELRTFXLayout
     for (const QELRTFXLayoutRow& row : rows) {
         cells += row.widthsCm.size();
     }
-    std::vector<long> keys = {0};
-    keys.reserve(cells + 1);
+    // The right edge of each cell, row by row: the boundaries of the grid.
+    std::vector<long> kanten;
+    kanten.reserve(cells);
     for (const QELRTFXLayoutRow& row : rows) {
         double right = 0.0;
         for (const double w : row.widthsCm) {
             right += std::fabs(w);
-            keys.push_back(Key(right));
+            kanten.push_back(Key(right));
         }
     }
+    std::vector<long> keys = {0};
+    keys.reserve(cells + 1);
+    keys.insert(keys.end(), kanten.begin(), kanten.end());
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     const auto index = [&keys](long key) {
@@ -76,15 +80,15 @@ std::vector<std::vector<double>> FitTableColumns(const std::vector<QELRTFXLayout
     zeilen.reserve(rows.size());
     std::vector<Zelle> alle;
     alle.reserve(cells);
+    std::size_t kante = 0;
     for (const QELRTFXLayoutRow& row : rows) {
         std::vector<Zelle> zellen;
         zellen.reserve(row.widthsCm.size());
-        double right = 0.0;
         for (std::size_t c = 0; c < row.widthsCm.size(); ++c) {
             Zelle z;
-            z.von = index(Key(right));
-            right += std::fabs(row.widthsCm[c]);
-            z.bis = index(Key(right));
+            // A row starts at the grid's left edge, a cell where the one before it ends.
+            z.von = c == 0 ? index(0) : zellen.back().bis;
+            z.bis = index(kanten[kante++]);
             z.need = c < row.needCm.size() ? row.needCm[c] : 0.0;
             zellen.push_back(z);
             if (z.bis > z.von) {

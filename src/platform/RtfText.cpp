@@ -1,5 +1,6 @@
 #include "platform/RtfText.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -62,6 +63,11 @@ void AppendUnicodeUnit(std::string& out, std::uint16_t unit) {
 } // namespace
 
 std::string RtfEscapeUnicode(std::string_view utf8) {
+    // Most texts are ASCII and stay as they are.
+    if (std::all_of(utf8.begin(), utf8.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(utf8);
+    }
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;

@@ -119,6 +119,7 @@ bool OpensOwnGroup(std::string_view s, std::size_t pos) {
 
 std::string VisibleCellText(std::string_view rtf, bool& bold) {
     std::string out;
+    out.reserve(rtf.size());
     std::size_t pos = 0;
     while (pos < rtf.size()) {
         const char c = rtf[pos];
@@ -195,18 +196,25 @@ double TextWidthMm(std::string_view utf8, double sizePt, bool bold) {
 }
 
 double WidestWordMm(std::string_view utf8, double sizePt, bool bold) {
+    // Words end at these blanks; asked character by character, not through a search for
+    // one of a set.
+    const auto leer = [](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; };
     double widest = 0.0;
     std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const std::size_t begin = utf8.find_first_not_of(" \n\r\t", pos);
-        if (begin == std::string_view::npos) {
+    const std::size_t n = utf8.size();
+    while (pos < n) {
+        while (pos < n && leer(utf8[pos])) {
+            ++pos;
+        }
+        if (pos == n) {
             break;
         }
-        std::size_t end = utf8.find_first_of(" \n\r\t", begin);
-        end = end == std::string_view::npos ? utf8.size() : end;
-        const double width = TextWidthMm(utf8.substr(begin, end - begin), sizePt, bold);
+        const std::size_t begin = pos;
+        while (pos < n && !leer(utf8[pos])) {
+            ++pos;
+        }
+        const double width = TextWidthMm(utf8.substr(begin, pos - begin), sizePt, bold);
         widest = width > widest ? width : widest;
-        pos = end;
     }
     return widest;
 }

@@ -41,25 +41,30 @@ constexpr const char* kSection = "QEL Ausgabe";
 constexpr const char* kType = "rtf";
 
 std::string RTrim(std::string s) {
-    const std::size_t end = s.find_last_not_of(" \t\r\n");
-    s.erase(end == std::string::npos ? 0 : end + 1);
+    // The lines end in many blanks: each is looked at once, not searched for in a set.
+    std::size_t end = s.size();
+    while (end > 0 &&
+           (s[end - 1] == ' ' || s[end - 1] == '\t' || s[end - 1] == '\r' || s[end - 1] == '\n')) {
+        --end;
+    }
+    s.erase(end);
     return s;
 }
 
 std::string_view TrimBlanks(std::string_view s) {
-    const std::size_t begin = s.find_first_not_of(' ');
-    if (begin == std::string_view::npos) {
-        return {};
+    std::size_t begin = 0;
+    std::size_t end = s.size();
+    while (begin < end && s[begin] == ' ') {
+        ++begin;
     }
-    return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
+    while (end > begin && s[end - 1] == ' ') {
+        --end;
+    }
+    return s.substr(begin, end - begin);
 }
 
-std::string Trim(const std::string& s, const char* blanks = " ") {
-    const std::size_t begin = s.find_first_not_of(blanks);
-    if (begin == std::string::npos) {
-        return {};
-    }
-    return s.substr(begin, s.find_last_not_of(blanks) - begin + 1);
+std::string Trim(std::string_view s) {
+    return std::string(TrimBlanks(s));
 }
 
 // An integer from the characters [pos, pos + length) as atoi reads it.
@@ -289,7 +294,12 @@ std::string C1RTFX::TranslateLine(const std::string& line) const {
 std::string C1RTFX::TranslateTemplateLine(const std::string& section, const std::string& file,
                                           const std::string& type, const std::string& line) {
     // The switch is asked once for the line, not for each of its cells.
-    const bool qelUser = IsQelUser() != 0;
+    return TranslateTemplateLine(IsQelUser() != 0, section, file, type, line);
+}
+
+std::string C1RTFX::TranslateTemplateLine(bool qelUser, const std::string& section,
+                                          const std::string& file, const std::string& type,
+                                          const std::string& line) {
     // No cell may be empty, or the cells would shift: "||" becomes "|  |".
     std::string s;
     s.reserve(line.size() + 8);
@@ -365,6 +375,8 @@ C1RTFX::SVorlagen& C1RTFX::Vorlagen() const {
     if (jetzt != schluessel) {
         schluessel = std::move(jetzt);
         vorlagen = SVorlagen();
+        vorlagen.datei = schluessel.first;
+        vorlagen.qelUser = schluessel.second;
     }
     return vorlagen;
 }
@@ -373,7 +385,14 @@ const std::string& C1RTFX::Uebersetzt(SVorlagen& vorlagen, int id) const {
     auto found = vorlagen.uebersetzt.find(id);
     if (found == vorlagen.uebersetzt.end()) {
         const std::string entry = GetStringTableEntry(id);
-        found = vorlagen.uebersetzt.emplace(id, entry.empty() ? entry : TranslateLine(entry)).first;
+        // The localisation of the set: its file and switch are known, not asked per line.
+        static const std::string abschnitt = kSection;
+        static const std::string art = kType;
+        found = vorlagen.uebersetzt
+                    .emplace(id, entry.empty() ? entry
+                                               : TranslateTemplateLine(vorlagen.qelUser, abschnitt,
+                                                                       vorlagen.datei, art, entry))
+                    .first;
     }
     return found->second;
 }
@@ -498,7 +517,7 @@ int C1RTFX::WriteEintrag(int id, std::initializer_list<C1Wert> values) {
 }
 
 int C1RTFX::WriteRow(int) {
-    std::string line = RTrim(m_Zeile);
+    std::string line = RTrim(std::move(m_Zeile));
     m_Zeile.clear();
     if (line.empty()) {
         return 0;
@@ -509,7 +528,8 @@ int C1RTFX::WriteRow(int) {
     if (rowNo < 0 || rowNo > count) {
         return 1;
     }
-    line = RTrim(line.substr(0, z));
+    line.resize(z);
+    line = RTrim(std::move(line));
     SZeilen& row = m_Zeilen.at(static_cast<std::size_t>(rowNo));
     if (row.iTyp == kKindParagraph) {
         QELRTFX_Paragraph(row.iStyle, line.c_str());
@@ -532,22 +552,24 @@ int C1RTFX::WriteRow(int) {
                        std::to_string(rowNo) + " : zuwenig Tabellenspaltenl\xC3\xA4ngen definiert");
         return 0;
     }
+    const std::string_view zeile = line;
     std::size_t pos = 0;
+    std::string text;
     for (std::size_t c = 0; c < n; ++c) {
-        std::string text;
+        std::string_view zelle;
         if (c + 1 < n) {
-            const std::size_t bar = line.find('|', pos);
-            if (bar != std::string::npos) {
-                text = line.substr(pos, bar - pos);
+            const std::size_t bar = zeile.find('|', pos);
+            if (bar != std::string_view::npos) {
+                zelle = zeile.substr(pos, bar - pos);
                 pos = bar + 1;
             }
         } else {
-            text = line.substr(pos);
+            zelle = zeile.substr(pos);
         }
-        text = WriteFootnote(Trim(text), rowNo, static_cast<int>(c));
-        if (row.Spalten[c].iBreite <= kLeftAlignWidthMm) {
-            text = "\\ql " + text;
-        }
+        // The cell's text is put together in one string kept from cell to cell.
+        const bool links = row.Spalten[c].iBreite <= kLeftAlignWidthMm;
+        text.assign(links ? "\\ql " : "");
+        ZelleMitFussnote(text, TrimBlanks(zelle), rowNo, static_cast<int>(c));
         if (row.Spalten[c].bSichtbar) {
             QELRTFX_CellText(text.c_str());
         }
@@ -555,25 +577,25 @@ int C1RTFX::WriteRow(int) {
     return 1;
 }
 
-std::string C1RTFX::WriteFootnote(std::string text, int row, int column) {
-    if (row < 1 || row >= static_cast<int>(m_Zeilen.size())) {
-        return text;
+void C1RTFX::ZelleMitFussnote(std::string& out, std::string_view text, int row, int column) {
+    SSpalten* col = nullptr;
+    if (row >= 1 && row < static_cast<int>(m_Zeilen.size())) {
+        auto& columns = m_Zeilen[static_cast<std::size_t>(row)].Spalten;
+        if (column >= 0 && column < static_cast<int>(columns.size())) {
+            col = &columns[static_cast<std::size_t>(column)];
+        }
     }
-    auto& columns = m_Zeilen[static_cast<std::size_t>(row)].Spalten;
-    if (column < 0 || column >= static_cast<int>(columns.size())) {
-        return text;
+    if (col != nullptr && col->iFormat > 0) {
+        out += "\\b ";
+        col->iFormat = 0;
     }
-    SSpalten& col = columns[static_cast<std::size_t>(column)];
-    if (col.iFormat > 0) {
-        text = "\\b " + text;
-        col.iFormat = 0;
+    out += text;
+    if (col != nullptr && !col->sFussnote.empty()) {
+        out += "{\\ftnbj\\cs16\\super\\chftn{\\footnote{\\cs16\\super\\chftn}\\fs20\r\n ";
+        out += RtfEscapeUserText(col->sFussnote);
+        out += "}}\r\n";
+        col->sFussnote.clear();
     }
-    if (!col.sFussnote.empty()) {
-        text += "{\\ftnbj\\cs16\\super\\chftn{\\footnote{\\cs16\\super\\chftn}\\fs20\r\n " +
-                RtfEscapeUserText(col.sFussnote) + "}}\r\n";
-        col.sFussnote.clear();
-    }
-    return text;
 }
 
 std::string C1RTFX::GetValueText(int k) const {

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class C1QEL;
@@ -150,15 +151,22 @@ private:
     struct SVorlagen {
         std::map<int, std::string> uebersetzt;
         std::map<int, std::optional<SVorlage>> gelesen;
+        std::string datei; // the localisation file
+        bool qelUser = false;
     };
     SVorlagen& Vorlagen() const;
     const std::string& Uebersetzt(SVorlagen& vorlagen, int id) const;
     // The line of string-table entry id; nullptr for an entry that is empty or missing.
     const SVorlage* Vorlage(SVorlagen& vorlagen, int id) const;
+    static std::string TranslateTemplateLine(bool qelUser, const std::string& section,
+                                             const std::string& file, const std::string& type,
+                                             const std::string& line);
     static std::string TranslateCell(bool qelUser, const std::string& section,
                                      const std::string& file, const std::string& type,
                                      const std::string& text);
     static SVorlage PrepareVorlage(const std::string& translated);
-    std::string WriteFootnote(std::string text, int row, int column);
+    // Appends a cell's text to out: bold where its column is marked so, with the footnote
+    // the column holds (each once).
+    void ZelleMitFussnote(std::string& out, std::string_view text, int row, int column);
     std::string ReportFileName() const;
 };

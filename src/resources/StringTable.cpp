@@ -1,6 +1,7 @@
 #include "resources/StringTable.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -12,9 +13,21 @@ const StringTableEntry kEntries[] = {
 } // namespace
 
 std::string GetStringTableEntry(int id) {
-    const auto found = std::find_if(std::begin(kEntries), std::end(kEntries),
-                                    [id](const StringTableEntry& e) { return e.id == id; });
-    return found != std::end(kEntries) ? std::string(found->text) : std::string();
+    // The entries by number, sorted once: a report asks for hundreds of them.
+    static const std::vector<const StringTableEntry*> nachId = [] {
+        std::vector<const StringTableEntry*> v;
+        for (const StringTableEntry& e : kEntries) {
+            v.push_back(&e);
+        }
+        std::stable_sort(
+            v.begin(), v.end(),
+            [](const StringTableEntry* a, const StringTableEntry* b) { return a->id < b->id; });
+        return v;
+    }();
+    const auto found = std::lower_bound(nachId.begin(), nachId.end(), id,
+                                        [](const StringTableEntry* e, int i) { return e->id < i; });
+    return found != nachId.end() && (*found)->id == id ? std::string((*found)->text)
+                                                       : std::string();
 }
 
 std::span<const StringTableEntry> StringTableEntries() {

@@ -39,8 +39,8 @@ TEST(Eingabegrenzen, EveryNumberOfTheExamplesHasLimitsAndLiesWithinThem) {
         EXPECT_NO_THROW(f.ReadAll());
         for (const C1ZirfInput::SZahl& z : f.in.zahlen) {
             const zirf_input::Grenze* g = zirf_input::FindGrenze(z.element, z.attribut);
-            ASSERT_NE(g, nullptr) << z.wo;
-            EXPECT_TRUE(zirf_input::InnerhalbGrenze(*g, z.wert)) << z.wo << " = " << z.wert;
+            ASSERT_NE(g, nullptr) << z.Wo();
+            EXPECT_TRUE(zirf_input::InnerhalbGrenze(*g, z.wert)) << z.Wo() << " = " << z.wert;
             gelesen.insert(z.element + " " + z.attribut);
         }
     }
