@@ -264,9 +264,15 @@ Schnittgroessenlinien SchnittgroessenlinienVon(const C1ZirfCalc& c, const C1Zirf
         // Just above the foot and at it, with C's vertical force: both sides of the step
         // labelled, above it the design value, at the foot the least line's value, the sum
         // of the governing state's check of the vertical forces.
+        // Without a step to read (C without a vertical part) one label says it.
         const Huelle oben = grenzenN(c.t - kGrenze, true);
         const Huelle fuss = grenzenN(c.t, true);
-        normalkraft.Groesser(kStufe, oben, kNachOben, true);
+        const double groesser = std::fabs(oben.min) > std::fabs(oben.max) ? oben.min : oben.max;
+        if (Tabellenwert(groesser) == Tabellenwert(fuss.min)) {
+            normalkraft.Neben(kStufe, oben);
+        } else {
+            normalkraft.Groesser(kStufe, oben, kNachOben, true);
+        }
         normalkraft.Wert(0.0, fuss, fuss.min, true, Tabellenwert(fuss.min), kNachUnten);
     }
     if (fussStufe) {
